@@ -1,0 +1,24 @@
+// Subcommands whose subsystems are still being built. Each moves to its own file when done.
+#include <cstdio>
+
+#include "app/Subcommands.h"
+
+namespace app {
+
+namespace {
+int notYet(const char* what) {
+    std::fprintf(stderr, "quirelle: %s non è ancora disponibile in questa versione\n", what);
+    return 1;
+}
+}  // namespace
+
+int runLabels(const Args&) { return notYet("labels"); }
+int runPrint(const Args&) { return notYet("print"); }
+int runConvert(const Args&) { return notYet("convert"); }
+int runShow(const Args&) { return notYet("show"); }
+int runCheckCf(const Args&) { return notYet("check-cf"); }
+int runBarcode(const Args&) { return notYet("barcode"); }
+int runTemplate(const Args&) { return notYet("template"); }
+int runMainWindow(int, char**) { return notYet("la finestra principale"); }
+
+}  // namespace app
