@@ -2,6 +2,7 @@
 // recorded Picture. Pen, brush and font are state of the surface, as on a device context.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -82,6 +83,9 @@ public:
     virtual void clearClip() = 0;
     // Whether any part of r may be visible under the current clip.
     virtual bool rectVisible(const Rect& r) const = 0;
+    // The clip rectangle in force, or none when the whole surface may be drawn on. Picture
+    // playback reads it so that a picture's own clip records stay inside it.
+    virtual std::optional<Rect> currentClip() const { return std::nullopt; }
 
     // A recording surface (Picture) never skips objects for being outside a clip.
     virtual bool isRecording() const { return false; }
