@@ -1,0 +1,28 @@
+// Whole-file reading and atomic replacement of the small text files in the working directory.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace app {
+
+// Larger files are refused rather than read: a code list is a few kilobytes.
+inline constexpr std::size_t kMaxTextFileBytes = 16u << 20;
+
+// The file's bytes; throws FileError (e.g. "File not found") when it cannot be read.
+std::string readFileBytes(const std::filesystem::path& path);
+
+// Writes bytes to a new file in the same directory, flushes it to disk and renames it over
+// path, so the old content stays whole whenever the write fails. Throws FileError.
+void replaceFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// Creates an empty file unless one exists; false when it could not be created.
+bool createEmptyFileIfMissing(const std::filesystem::path& path);
+
+// Lines of a text: each ends at LF or CR LF; a last line without an end still counts.
+std::vector<std::string> splitLines(std::string_view text);
+
+}  // namespace app
