@@ -25,8 +25,15 @@ function(quirelle_test name)
   if(NOT sources)
     return()
   endif()
+  if(ARG_QT)
+    # Qt test programs share one QApplication for all their tests.
+    list(APPEND sources ${PROJECT_SOURCE_DIR}/tests/support/QtTestApplication.cpp)
+  endif()
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
+  if(ARG_QT)
+    target_link_libraries(${name} PRIVATE Qt6::Widgets)
+  endif()
   target_compile_definitions(${name} PRIVATE
     QUIRELLE_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
     QUIRELLE_BINARY_DIR="${PROJECT_BINARY_DIR}")
