@@ -82,28 +82,29 @@ std::string EncodeEAN13(TfrBarcode& generator) {
     return pattern += kNormalGuard;
 }
 
+// With Checksum the first eleven digits (leading zeros filled in) get their check digit, as
+// EAN-13 does with twelve; filling to twelve first would push the last digit out.
 std::string EncodeUPCA(TfrBarcode& generator) {
-    generator.StoreText(generator.FixedLengthText(12));
+    std::string data = generator.FixedLengthText(12);
     if (generator.Checksum()) {
-        const std::string data = generator.ApplyCheckSum(generator.Text().substr(0, 11));
+        data = generator.ApplyCheckSum(generator.FixedLengthText(11));
         if (data.size() != 12) failUpcLength();
-        generator.StoreText(data);
     }
-    return evenSplitPattern(generator.Text());
+    generator.StoreText(data);
+    return evenSplitPattern(data);
 }
 
 // Six digits whose parities carry the check digit and the number system (0 for UPC_E0, 1
 // for UPC_E1). The check digit is that of the UPC-A number the six digits expand to, the one
-// a scanner verifies; with Checksum it replaces the seventh character of Text, without it the
-// seventh character is shown only.
+// a scanner verifies. Without Checksum Text is six digits and a seventh that is shown only;
+// with it Text is the six digits (leading zeros filled in) and the computed check digit.
 std::string EncodeUPCE(TfrBarcode& generator) {
-    generator.StoreText(generator.FixedLengthText(7));
     if (generator.Checksum() && generator.CheckSumMethod() == csmNone) failUpcLength();
-
-    const std::string six = generator.Text().substr(0, 6);
+    const std::string six = generator.Checksum() ? generator.FixedLengthText(6)
+                                                 : generator.FixedLengthText(7).substr(0, 6);
     const char numberSystem = generator.Typ() == bcCodeUPC_E1 ? '1' : '0';
     const char check = TfrBarcode::Modulo10CheckDigit(ExpandUpcE(numberSystem, six));
-    if (generator.Checksum()) generator.StoreText(six + check);
+    generator.StoreText(generator.Checksum() ? six + check : generator.FixedLengthText(7));
 
     const std::string_view parity = kUpcEParity[digitValue(check)];
     std::string pattern(kNormalGuard);

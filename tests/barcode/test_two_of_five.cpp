@@ -1,0 +1,149 @@
+// 2 of 5, MSI, PostNet and Codabar: table structure and encoder output.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "barcode/BarcodeError.h"
+#include "barcode/TfrBarcode.h"
+#include "barcode/TwoOfFiveFamily.h"
+#include "barcode/TwoOfFiveTables.h"
+
+using namespace barcode;
+
+namespace {
+
+using EncoderFn = std::string (*)(TfrBarcode&);
+
+std::string encodeWith(EncoderFn encoder, const std::string& text) {
+    TfrBarcode generator;
+    generator.SetText(text);
+    return encoder(generator);
+}
+
+// Width of a pattern at module 1, ratio 2.0 (width index + 1 per code).
+int unitsAtRatio2(const std::string& pattern) {
+    int units = 0;
+    for (char c : pattern) units += (c >= 'A' ? c - 'A' : (c - '0') % 5) + 1;
+    return units;
+}
+
+}  // namespace
+
+TEST(TwoOfFiveTables, EveryDigitHasTwoWideFlagsAndADistinctPattern) {
+    std::set<TwoOfFiveFlags> seen;
+    for (const TwoOfFiveFlags& flags : kTwoOfFiveDigits) {
+        EXPECT_EQ(std::count(flags.begin(), flags.end(), true), 2);
+        seen.insert(flags);
+    }
+    EXPECT_EQ(seen.size(), 10u);
+    EXPECT_EQ(kTwoOfFiveDigits[0], (TwoOfFiveFlags{false, false, true, true, false}));
+    EXPECT_EQ(kTwoOfFiveDigits[1], (TwoOfFiveFlags{true, false, false, false, true}));
+}
+
+TEST(TwoOfFiveTables, MsiDigitsAreTheirFourBitsMostSignificantFirst) {
+    for (int d = 0; d < 10; ++d) {
+        std::string expected;
+        for (int bit = 3; bit >= 0; --bit) expected += (d >> bit) & 1 ? "60" : "51";
+        EXPECT_EQ(kMsiDigits[d], expected) << d;
+    }
+}
+
+TEST(TwoOfFiveTables, PostNetDigitsHaveTwoFullBarsOfFive) {
+    std::set<std::string_view> seen(kPostNetDigits.begin(), kPostNetDigits.end());
+    EXPECT_EQ(seen.size(), 10u);
+    for (std::string_view digit : kPostNetDigits) {
+        ASSERT_EQ(digit.size(), 10u);
+        EXPECT_EQ(std::count(digit.begin(), digit.end(), '5'), 2) << digit;
+        EXPECT_EQ(std::count(digit.begin(), digit.end(), 'A'), 3) << digit;
+        EXPECT_EQ(std::count(digit.begin(), digit.end(), '1'), 5) << digit;
+    }
+}
+
+// Codabar: digits, '-' and '$' have one wide bar and one wide space; the others three wide
+// elements (':', '/', '.', '+' three wide bars; A..D one wide bar, two wide spaces).
+TEST(TwoOfFiveTables, CodabarCharactersAlternateBarsAndSpacesWithTheirWideCounts) {
+    std::set<std::string_view> patterns;
+    for (const CodabarCharacter& entry : kCodabarCharacters) {
+        const std::string_view m = entry.modules;
+        ASSERT_EQ(m.size(), 7u) << entry.character;
+        int wideBars = 0, wideSpaces = 0;
+        for (std::size_t i = 0; i < 7; ++i) {
+            const bool bar = i % 2 == 0;
+            EXPECT_TRUE(bar ? (m[i] == '5' || m[i] == '6') : (m[i] == '0' || m[i] == '1'));
+            (bar ? wideBars : wideSpaces) += m[i] == '6' || m[i] == '1';
+        }
+        const bool simple = std::isdigit(static_cast<unsigned char>(entry.character)) ||
+                            entry.character == '-' || entry.character == '$';
+        const bool startStop = entry.character >= 'A' && entry.character <= 'D';
+        EXPECT_EQ(wideBars, simple || startStop ? 1 : 3) << entry.character;
+        EXPECT_EQ(wideSpaces, simple ? 1 : startStop ? 2 : 0) << entry.character;
+        patterns.insert(m);
+    }
+    EXPECT_EQ(patterns.size(), 20u);
+}
+
+TEST(Interleaved2of5, PairsGoToBarsThenSpaces) {
+    // Pair 12: bars of 1 (W N N N W), spaces of 2 (N W N N W).
+    EXPECT_EQ(encodeWith(EncodeInterleaved2of5, "12"), "5050" "6051505061" "605");
+    EXPECT_EQ(encodeWith(EncodeInterleaved2of5, ""), "5050605");
+    EXPECT_EQ(unitsAtRatio2(encodeWith(EncodeInterleaved2of5, "1234")), 4 + 2 * 14 + 4);
+}
+
+// An odd text keeps its last digit: it is encoded with a leading zero.
+TEST(Interleaved2of5, OddLengthGetsALeadingZeroInsteadOfLosingTheLastDigit) {
+    EXPECT_EQ(encodeWith(EncodeInterleaved2of5, "12345"), encodeWith(EncodeInterleaved2of5, "012345"));
+    EXPECT_EQ(encodeWith(EncodeInterleaved2of5, "7"), encodeWith(EncodeInterleaved2of5, "07"));
+    TfrBarcode generator;
+    generator.SetText("12345");
+    EncodeInterleaved2of5(generator);
+    EXPECT_EQ(generator.Text(), "12345");
+}
+
+TEST(IndustrialAndMatrix2of5, DigitsBetweenStartAndStop) {
+    EXPECT_EQ(encodeWith(EncodeIndustrial2of5, "0"), "606050" "5050606050" "605060");
+    EXPECT_EQ(encodeWith(EncodeMatrix2of5, "1"), "705050" "605060" "70505");
+    EXPECT_EQ(encodeWith(EncodeMatrix2of5, "0"), "705050" "506150" "70505");
+}
+
+TEST(MSI, AppendsItsCheckDigitButNotToText) {
+    const struct { const char* text; int check; } cases[] = {
+        {"1234", 4}, {"12345", 5}, {"19", 0}, {"0", 0}, {"", 0}, {"7992739871", 3},
+    };
+    for (const auto& c : cases) {
+        TfrBarcode generator;
+        generator.SetText(c.text);
+        const std::string pattern = EncodeMSI(generator);
+        EXPECT_EQ(pattern.substr(pattern.size() - 11), std::string(kMsiDigits[c.check]) + "515") << c.text;
+        EXPECT_EQ(pattern.size(), 2 + 8 * (std::string(c.text).size() + 1) + 3) << c.text;
+        EXPECT_EQ(generator.Text(), c.text);
+    }
+}
+
+TEST(PostNet, FrameBarsAroundTheDigits) {
+    EXPECT_EQ(encodeWith(EncodePostNet, "0"), "51" "5151A1A1A1" "5");
+    EXPECT_EQ(encodeWith(EncodePostNet, ""), "515");
+}
+
+TEST(Codabar, StartAStopBAndLettersInsideAreData) {
+    EXPECT_EQ(encodeWith(EncodeCodabar, ""), "5061515" "0" "5151506");
+    EXPECT_EQ(encodeWith(EncodeCodabar, "1A"), "5061515" "0" "5050615" "0" "5061515" "0" "5151506");
+}
+
+TEST(Codabar, CharacterOutsideTheTableFails) {
+    for (const char* text : {"a", "12 3", "E", "1b"}) {
+        try {
+            encodeWith(EncodeCodabar, text);
+            ADD_FAILURE() << text;
+        } catch (const BarcodeError& e) {
+            EXPECT_STREQ(e.what(), "TfrBarcode: internal Error");
+        }
+    }
+}
+
+TEST(NumericKinds, NonDigitReachingTheEncoderFailsInsteadOfReadingOutsideTheTables) {
+    for (EncoderFn encoder : {EncodeInterleaved2of5, EncodeIndustrial2of5, EncodeMatrix2of5,
+                              EncodeMSI, EncodePostNet}) {
+        EXPECT_THROW(encodeWith(encoder, "1:"), BarcodeError);
+    }
+}
