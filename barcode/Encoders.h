@@ -17,7 +17,7 @@ class TfrBarcode;
 
 using Encoder = std::string (*)(TfrBarcode& generator);
 
-// The encoder of a symbology (indexed by its code), or nullptr when none is linked in.
+// The encoder of a symbology (indexed by its code); nullptr for a code outside 0..22.
 Encoder encoderFor(TfrBarcodeType type);
 
 }  // namespace barcode

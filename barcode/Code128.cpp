@@ -1,0 +1,100 @@
+// Code 128 (ISO/IEC 15417) in one fixed set per symbology: set A (space.._ ), set B
+// (space..~) or set C (digit pairs); the EAN-128 forms put FNC1 after the start character.
+// A modulo-103 check character always closes the data.
+#include <array>
+#include <string_view>
+#include <vector>
+
+#include "barcode/BarcodeError.h"
+#include "barcode/Code128Family.h"
+#include "barcode/Code128Table.h"
+#include "barcode/CountsToModules.h"
+#include "barcode/TfrBarcode.h"
+
+namespace barcode {
+
+namespace {
+
+
+constexpr int kModulus = 103;
+
+enum class CodeSet { A, B, C };
+
+struct Code128Kind {
+    CodeSet set;
+    int startValue;
+    bool ean;
+};
+
+Code128Kind kindOf(TfrBarcodeType type) {
+    switch (type) {
+        case bcCode128A: return {CodeSet::A, 103, false};
+        case bcCode128B: return {CodeSet::B, 104, false};
+        case bcCode128C: return {CodeSet::C, 105, false};
+        case bcCodeEAN128A: return {CodeSet::A, 103, true};
+        case bcCodeEAN128B: return {CodeSet::B, 104, true};
+        case bcCodeEAN128C: return {CodeSet::C, 105, true};
+        default: throw BarcodeError(std::string(kGeneratorClassName) + ": wrong BarcodeType");
+    }
+}
+
+// Set A holds space.._ and set B space..~ at values 0..; anything else is sent as a space.
+// A multi-byte UTF-8 character counts once.
+std::vector<int> characterValues(const std::string& text, CodeSet set) {
+    const int last = set == CodeSet::A ? '_' : '~';
+    std::vector<int> values;
+    values.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const int code = static_cast<unsigned char>(text[i]);
+        const bool continuation = (code & 0xC0) == 0x80 && i > 0 &&
+                                  static_cast<unsigned char>(text[i - 1]) >= 0x80;
+        if (continuation) continue;
+        values.push_back(code >= ' ' && code <= last ? code - ' ' : 0);
+    }
+    return values;
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::vector<int> digitPairValues(const std::string& text) {
+    std::vector<int> values;
+    values.reserve(text.size() / 2);
+    for (std::size_t i = 0; i + 1 < text.size(); i += 2) {
+        if (!isDigit(text[i]) || !isDigit(text[i + 1])) throw BarcodeError("Barcode must be numeric");
+        values.push_back((text[i] - '0') * 10 + (text[i + 1] - '0'));
+    }
+    return values;
+}
+
+}  // namespace
+
+std::string EncodeCode128(TfrBarcode& generator) {
+    const Code128Kind kind = kindOf(generator.Typ());
+    std::string widths(kCode128Widths[kind.startValue]);
+    int sum = kind.startValue;
+    int weight = 1;
+
+    if (kind.ean) {
+        widths += kCode128Widths[kCode128Fnc1];
+        sum += kCode128Fnc1 * weight;
+        weight = 2;
+        if (generator.Checksum()) generator.StoreText(generator.ApplyCheckSum(generator.Text()));
+    }
+    if (kind.set == CodeSet::C && generator.Text().size() % 2 != 0)
+        generator.StoreText('0' + generator.Text());
+
+    const std::vector<int> values = kind.set == CodeSet::C
+                                        ? digitPairValues(generator.Text())
+                                        : characterValues(generator.Text(), kind.set);
+    widths.reserve(widths.size() + (values.size() + 2) * 6);
+    for (int v : values) {
+        widths += kCode128Widths[v];
+        sum = (sum + v * (weight % kModulus)) % kModulus;  // reduced: long texts cannot overflow
+        ++weight;
+    }
+    widths += kCode128Widths[sum % kModulus];
+    widths += kCode128Stop;
+    return CountsToModules(widths);
+}
+
+}  // namespace barcode

@@ -1,0 +1,24 @@
+// Puts a generator's Text back when leaving a scope, also when an encoder throws: the
+// full-ASCII encoders encode an expanded text but must leave the caller's text in place.
+#pragma once
+
+#include <string>
+
+#include "barcode/TfrBarcode.h"
+
+namespace barcode {
+
+class KeptText {
+public:
+    explicit KeptText(TfrBarcode& generator) : generator_(generator), kept_(generator.Text()) {}
+    ~KeptText() { generator_.StoreText(kept_); }
+    KeptText(const KeptText&) = delete;
+    KeptText& operator=(const KeptText&) = delete;
+    const std::string& text() const { return kept_; }
+
+private:
+    TfrBarcode& generator_;
+    std::string kept_;
+};
+
+}  // namespace barcode
