@@ -1,0 +1,81 @@
+// Reading files and replacing them atomically.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+
+#include "TempDir.h"
+#include "app/core/AppError.h"
+#include "app/core/TextFile.h"
+
+namespace app {
+namespace {
+
+using testing::TempDir;
+
+// Lowers the largest file this process may write, so a write fails part-way even as root.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+TEST(ReadFileBytes, MissingFileAndDirectoryAreFileErrors) {
+    TempDir dir;
+    try {
+        readFileBytes(dir / "absent.txt");
+        ADD_FAILURE();
+    } catch (const FileError& e) {
+        EXPECT_STREQ(e.what(), "File not found");
+    }
+    EXPECT_THROW(readFileBytes(dir.path()), FileError);
+    dir.write("a.txt", std::string("A\0B", 3));
+    EXPECT_EQ(readFileBytes(dir / "a.txt"), std::string("A\0B", 3));
+}
+
+TEST(ReplaceFileAtomically, ReplacesAndLeavesNoTemporaryFile) {
+    TempDir dir;
+    dir.write("cf0.txt", "OLD\r\n");
+    replaceFileAtomically(dir / "cf0.txt", "NEW\r\n");
+    EXPECT_EQ(dir.read("cf0.txt"), "NEW\r\n");
+    EXPECT_EQ(dir.fileCount(), 1);
+}
+
+TEST(ReplaceFileAtomically, FailedWriteKeepsTheOldFile) {
+    TempDir dir;
+    dir.write("cf0.txt", "OLD\r\n");
+    {
+        FileSizeLimit limit(4);
+        EXPECT_THROW(replaceFileAtomically(dir / "cf0.txt", std::string(100, 'A')), FileError);
+    }
+    EXPECT_EQ(dir.read("cf0.txt"), "OLD\r\n");
+    EXPECT_EQ(dir.fileCount(), 1);
+}
+
+TEST(ReplaceFileAtomically, MissingDirectoryIsReported) {
+    TempDir dir;
+    EXPECT_THROW(replaceFileAtomically(dir / "no-such-dir" / "cf0.txt", "A"), FileError);
+}
+
+TEST(FileErrorFromErrno, UsesThePlatformTexts) {
+    EXPECT_STREQ(fileErrorFromErrno(ENOENT).what(), "File not found");
+    EXPECT_STREQ(fileErrorFromErrno(EACCES).what(), "File access denied");
+    EXPECT_STREQ(fileErrorFromErrno(ENOSPC).what(), "Disk full");
+    EXPECT_EQ(fileErrorFromErrno(EIO).errorNumber, EIO);
+}
+
+}  // namespace
+}  // namespace app
