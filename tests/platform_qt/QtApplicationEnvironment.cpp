@@ -1,0 +1,27 @@
+// Every test of this program runs with one QApplication (fonts, clipboard and widgets need it).
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "platform/qt/FontSubstitutions.h"
+
+namespace {
+
+class QtApplicationEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        static int argc = 1;
+        static char name[] = "test_platform_qt";
+        static char* argv[] = {name, nullptr};
+        app_ = new QApplication(argc, argv);
+        platform::qt::registerFontSubstitutions();
+    }
+    void TearDown() override { delete app_; }
+
+private:
+    QApplication* app_ = nullptr;
+};
+
+const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
+
+}  // namespace
