@@ -13,13 +13,11 @@ public:
         static int argc = 1;
         static char name[] = "test_platform_qt";
         static char* argv[] = {name, nullptr};
-        app_ = new QApplication(argc, argv);
+        // Kept until the process ends: tearing Qt down before the test framework exits
+        // crashes in the offscreen platform, and nothing needs it gone earlier.
+        new QApplication(argc, argv);
         platform::qt::registerFontSubstitutions();
     }
-    void TearDown() override { delete app_; }
-
-private:
-    QApplication* app_ = nullptr;
 };
 
 const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
