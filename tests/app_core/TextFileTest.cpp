@@ -1,9 +1,6 @@
 // Reading files and replacing them atomically.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-
-#include <csignal>
-
+#include "FileSizeLimit.h"
 #include "TempDir.h"
 #include "app/core/AppError.h"
 #include "app/core/TextFile.h"
@@ -11,27 +8,8 @@
 namespace app {
 namespace {
 
+using testing::FileSizeLimit;
 using testing::TempDir;
-
-// Lowers the largest file this process may write, so a write fails part-way even as root.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
-};
 
 TEST(ReadFileBytes, MissingFileAndDirectoryAreFileErrors) {
     TempDir dir;
