@@ -1,0 +1,46 @@
+#include "preview/printer/PrintTarget.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace preview {
+namespace {
+
+// A4 portrait at 300 dpi with a 5 mm edge.
+const PrinterGeometry kA4At300 =
+    PrinterGeometry::fromValues({2480, 3508, 757, 1071, 59, 59, 18, 18, 2362, 3390, 721, 1035});
+
+TEST(PrintTarget, WithUseMarginsThePageCoversTheWholeSheet) {
+    EXPECT_EQ(printTargetRect(kA4At300, true, {10, 10, 10, 10}),
+              (platform::Rect{-59, -59, 2421, 3449}));
+}
+
+TEST(PrintTarget, WithoutUseMarginsThePageFitsThePrintableAreaLessMargins) {
+    EXPECT_EQ(printTargetRect(kA4At300, false, {}), (platform::Rect{0, 0, 2362, 3390}));
+    // 18 px of 721 printable px over 2362 dots = 58.97 dots.
+    EXPECT_EQ(printTargetRect(kA4At300, false, {18, 18, 36, 0}),
+              (platform::Rect{59, 59, 2362 - 118, 3390}));
+}
+
+TEST(PrintTarget, GeometryWithoutPrintablePixelsDoesNotDivideByZero) {
+    PrinterGeometry g = kA4At300;
+    g.printableWidthPx = 0;
+    g.printableHeightPx = -5;
+    EXPECT_EQ(printTargetRect(g, false, {18, 18, 18, 18}), (platform::Rect{0, 0, 2362, 3390}));
+}
+
+TEST(PrintTarget, HostileStoredGeometryDoesNotOverflow) {
+    constexpr int kMin = std::numeric_limits<int>::min();
+    constexpr int kMax = std::numeric_limits<int>::max();
+    PrinterGeometry g;
+    g.offsetXDots = kMin;
+    g.paperWidthDots = kMax;
+    const platform::Rect r = printTargetRect(g, true, {});
+    EXPECT_EQ(r.left, kMax);
+    EXPECT_EQ(r.right, kMax);
+    EXPECT_EQ(printTargetRect(kA4At300, false, {0, 0, kMax, 0}).right, 2362 - kMax);
+}
+
+}  // namespace
+}  // namespace preview

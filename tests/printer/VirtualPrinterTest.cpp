@@ -1,0 +1,180 @@
+// The printer on a machine without installed printers: only the virtual printer and its table.
+#include <gtest/gtest.h>
+
+#include "preview/printer/NoPlatformPrinters.h"
+#include "preview/printer/PaperTable.h"
+#include "preview/printer/PrinterError.h"
+#include "preview/printer/ProgramPrinter.h"
+#include "preview/printer/TfrPrinter.h"
+
+namespace preview {
+namespace {
+
+class VirtualPrinter : public ::testing::Test {
+protected:
+    void SetUp() override { printer.AttachPrinter(&backend); }
+    NoPlatformPrinters backend;
+    TfrPrinter printer;
+};
+
+TEST_F(VirtualPrinter, ListHoldsOnlyTheVirtualPrinter) {
+    ASSERT_EQ(printer.PrinterNames(), std::vector<std::string>{"Stampante virtuale"});
+    EXPECT_EQ(printer.PrinterIndex(), 0);
+    EXPECT_EQ(printer.DefaultPrinterIndex(), 0);
+    EXPECT_TRUE(printer.IsVirtual());
+    EXPECT_FALSE(printer.HasPlatformPrinters());
+    EXPECT_EQ(printer.CurrentPrinterName(), "Stampante virtuale");
+    EXPECT_EQ(printer.PaperSizesNum(), 67);
+    EXPECT_EQ(printer.PaperCodes().back(), kCustomPaper);
+    EXPECT_EQ(printer.PaperNames().size(), 67u);
+    EXPECT_EQ(printer.BinsNum(), 1);
+}
+
+TEST_F(VirtualPrinter, A4PortraitGeometry) {
+    EXPECT_EQ(printer.PaperSize(), 9);
+    EXPECT_EQ(printer.PaperWidth(), 2100);
+    EXPECT_EQ(printer.PaperHeight(), 2970);
+    const PrinterGeometry g = printer.geometry();
+    EXPECT_EQ(g.paperWidthPx, 758);
+    EXPECT_EQ(g.paperHeightPx, 1071);
+    EXPECT_EQ(g.offsetXPx, 18);
+    EXPECT_EQ(g.offsetYPx, 18);
+    EXPECT_EQ(g.printableWidthPx, 722);
+    EXPECT_EQ(g.printableHeightPx, 1035);
+}
+
+// The label sheets: A4 landscape with 5 mm unprintable edges gives the page area
+// Left 18, Top 18, Right 1053, Bottom 740 that the label templates are laid out in.
+TEST_F(VirtualPrinter, A4LandscapeGeometryOfTheLabelSheets) {
+    printer.SetPaper(9, 0, 0, 65535, kLandscape, false);
+    EXPECT_EQ(printer.PaperWidth(), 2970);
+    EXPECT_EQ(printer.PaperHeight(), 2100);
+    const PrinterGeometry g = printer.geometry();
+    EXPECT_EQ(g.paperWidthPx, 1071);
+    EXPECT_EQ(g.paperHeightPx, 758);
+    EXPECT_EQ(g.printableWidthPx, 1035);
+    EXPECT_EQ(g.printableHeightPx, 722);
+    EXPECT_EQ(g.offsetXPx + g.printableWidthPx, 1053);
+    EXPECT_EQ(g.offsetYPx + g.printableHeightPx, 740);
+}
+
+TEST_F(VirtualPrinter, GeometryLeavesTheDotFieldsAlone) {
+    PrinterGeometry g;
+    g.paperWidthDots = 1234;
+    g.printableHeightDots = 77;
+    printer.FillGeometry(g);
+    EXPECT_EQ(g.paperWidthDots, 1234);
+    EXPECT_EQ(g.printableHeightDots, 77);
+    EXPECT_EQ(g.paperWidthPx, 758);
+}
+
+TEST_F(VirtualPrinter, SetPaperTakesTableSizesAndSwapsForLandscape) {
+    struct Case {
+        int code, orientation, width, height;
+    } cases[] = {{1, kPortrait, 2159, 2794},  {1, kLandscape, 2794, 2159},
+                 {4, kPortrait, 4318, 2794},  {4, kLandscape, 2794, 4318},
+                 {68, kLandscape, 4450, 3220}, {9, kPortrait, 2100, 2970}};
+    for (const Case& c : cases) {
+        printer.SetPaper(c.code, 1, 1, -1, c.orientation, false);
+        EXPECT_EQ(printer.PaperSize(), c.code);
+        EXPECT_EQ(printer.Orientation(), c.orientation);
+        EXPECT_EQ(printer.PaperWidth(), c.width) << c.code;
+        EXPECT_EQ(printer.PaperHeight(), c.height) << c.code;
+    }
+}
+
+TEST_F(VirtualPrinter, CustomPaperKeepsItsSizeAndOrientationDoesNotSwapIt) {
+    printer.SetPaper(kCustomPaper, 1000, 500, -1, kLandscape, false);
+    EXPECT_EQ(printer.PaperWidth(), 1000);
+    EXPECT_EQ(printer.PaperHeight(), 500);
+    const PrinterGeometry g = printer.geometry();
+    EXPECT_EQ(g.paperWidthPx, 361);
+    EXPECT_EQ(g.printableWidthPx, 361 - 36);
+}
+
+// A paper narrower than its two 5 mm edges has no printable area, never a negative one
+// (the custom row of the table is 0 x 0).
+TEST_F(VirtualPrinter, TinyCustomPaperHasAnEmptyPrintableArea) {
+    printer.SetPaper(kCustomPaper, 0, 0, -1, kPortrait, false);
+    const PrinterGeometry g = printer.geometry();
+    EXPECT_EQ(g.paperWidthPx, 0);
+    EXPECT_EQ(g.printableWidthPx, 0);
+    EXPECT_EQ(g.printableHeightPx, 0);
+}
+
+TEST_F(VirtualPrinter, UnknownPaperCodeKeepsTheGivenSize) {
+    printer.SetPaper(48, 1500, 1600, -1, kPortrait, false);
+    EXPECT_EQ(printer.PaperSize(), 48);
+    EXPECT_EQ(printer.PaperWidth(), 1500);
+    EXPECT_EQ(printer.PaperHeight(), 1600);
+}
+
+TEST_F(VirtualPrinter, SamePaper) {
+    printer.SetPaper(9, 0, 0, 7, kPortrait, true);
+    struct Case {
+        int size, width, height, bin, orientation;
+        bool same;
+        const char* why;
+    } cases[] = {
+        {9, 0, 0, 7, kPortrait, true, "same code and bin; sizes are not compared"},
+        {9, 5, 5, 7, kPortrait, true, "fixed sizes ignore width and height"},
+        {9, 0, 0, -1, kPortrait, true, "bin -1 matches any bin"},
+        {9, 0, 0, 65535, kPortrait, true, "bin 65535 matches any bin (templates store it)"},
+        {9, 0, 0, 0x7FFFFFFF, kPortrait, true, "only the low 16 bits decide"},
+        {9, 0, 0, 8, kPortrait, false, "another bin"},
+        {9, 0, 0, 7, kLandscape, false, "another orientation"},
+        {1, 0, 0, 7, kPortrait, false, "another code"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(printer.SamePaper(c.size, c.width, c.height, c.bin, c.orientation), c.same)
+            << c.why;
+}
+
+TEST_F(VirtualPrinter, SamePaperForCustomSizesAllowsOneTenthOfAMillimetre) {
+    printer.SetPaper(kCustomPaper, 2000, 1000, 3, kPortrait, true);
+    struct Case {
+        int width, height, bin, orientation;
+        bool same;
+    } cases[] = {{2000, 1000, 3, kPortrait, true},  {2001, 999, 3, kPortrait, true},
+                 {1999, 1001, 99, kPortrait, true}, {2002, 1000, 3, kPortrait, false},
+                 {2000, 998, 3, kPortrait, false},  {2000, 1000, 3, kLandscape, false}};
+    for (const Case& c : cases)
+        EXPECT_EQ(printer.SamePaper(kCustomPaper, c.width, c.height, c.bin, c.orientation), c.same)
+            << c.width << "x" << c.height << " bin " << c.bin;
+    EXPECT_FALSE(printer.SamePaper(9, 2000, 1000, 3, kPortrait));
+}
+
+TEST_F(VirtualPrinter, JobsCannotStartOnTheVirtualPrinter) {
+    EXPECT_FALSE(printer.Printing());
+    EXPECT_THROW(printer.BeginDoc("Senza titolo", 1), PrinterError);
+    EXPECT_EQ(printer.Canvas(), nullptr);
+    EXPECT_FALSE(printer.PrinterSetupDialog());
+}
+
+TEST_F(VirtualPrinter, StoredVirtualPrinterNameSelectsIt) {
+    EXPECT_TRUE(printer.SelectPrinterByName("\x01"));
+    EXPECT_TRUE(printer.SelectPrinterByName("Stampante virtuale"));
+    EXPECT_FALSE(printer.SelectPrinterByName("PCL6 V4 Driver for Universal Print"));
+    EXPECT_EQ(printer.PrinterIndex(), 0);
+}
+
+// Before any backend is attached the printer still has a usable A4 paper.
+TEST(UnattachedPrinter, BehavesAsTheVirtualPrinterWithoutAName) {
+    TfrPrinter printer;
+    EXPECT_TRUE(printer.PrinterNames().empty());
+    EXPECT_EQ(printer.CurrentPrinterName(), "");
+    EXPECT_EQ(printer.PaperSize(), 9);
+    EXPECT_EQ(printer.geometry().paperWidthPx, 758);
+    printer.SelectPrinter(0);
+    EXPECT_FALSE(printer.SelectPrinterByName("\x01"));
+}
+
+TEST(ProgramPrinter, StartsWithTheVirtualPrinterAndA4) {
+    TfrPrinter& printer = programPrinter();
+    EXPECT_EQ(&printer, &programPrinter());
+    EXPECT_EQ(printer.PrinterNames().back(), "Stampante virtuale");
+    EXPECT_EQ(defaultPaperCode(), 9);
+}
+
+}  // namespace
+}  // namespace preview
