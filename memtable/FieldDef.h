@@ -23,6 +23,8 @@ struct IndexDef {
     std::string name;
     std::string fields;
     IndexOptions options = 0;
+    // Compare options added to those the index options map to (e.g. mtcoIgnoreLocale).
+    MemTableCompareOptions compareOptions = 0;
 };
 
 } // namespace memtable

@@ -115,7 +115,7 @@ void MemTable::Data::buildIndexes()
             numbers.push_back(field);
         }
         built.push_back(std::make_unique<MemTableIndex>(def.name, def.fields, std::move(numbers),
-                                                        compareOptionsFor(def.options), slot++, &collator));
+                                                        compareOptionsFor(def.options) | def.compareOptions, slot++, &collator));
     }
     indexes = std::move(built);
 
