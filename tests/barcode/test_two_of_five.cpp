@@ -147,3 +147,26 @@ TEST(NumericKinds, NonDigitReachingTheEncoderFailsInsteadOfReadingOutsideTheTabl
         EXPECT_THROW(encodeWith(encoder, "1:"), BarcodeError);
     }
 }
+
+// Through the generator: the ratio limits and module widths these kinds are drawn with.
+TEST(TwoOfFiveThroughGenerator, WidthsAndRatioLimits) {
+    TfrBarcode generator;
+    generator.SetTyp(bcCode_2_5_interleaved);
+    generator.SetText("12345");
+    EXPECT_EQ(generator.Width(), 4 + 3 * 14 + 4);
+    generator.SetText("7");
+    EXPECT_EQ(generator.Width(), 4 + 14 + 4);
+
+    generator.SetTyp(bcCode_2_5_matrix);
+    generator.Encode();
+    EXPECT_DOUBLE_EQ(generator.Ratio(), 2.25);
+    EXPECT_EQ(generator.ModuleWidths(), (std::array<std::int32_t, 4>{1, 2, 3, 4}));
+    generator.SetModul(2);
+    generator.Encode();
+    EXPECT_EQ(generator.ModuleWidths(), (std::array<std::int32_t, 4>{2, 4, 6, 8}));
+
+    generator.SetTyp(bcCodeMSI);
+    generator.SetRatio(1.5);
+    generator.Encode();
+    EXPECT_DOUBLE_EQ(generator.Ratio(), 1.5);
+}
