@@ -1,6 +1,8 @@
 // Maps the logical coordinates of a recorded picture onto a target rectangle.
-// A point names a pixel cell, so it maps to the centre cell of its stretched area (a 1-pixel
-// bar stays centred under its scaled pen); a rectangle edge maps to the stretched edge.
+// A point names a pixel cell, so it maps to the middle cell of its stretched area (the left
+// one of the two middle cells when the area is an even number of cells wide): a pen scaled
+// with the picture then covers the stretched area exactly. A rectangle edge maps to the
+// stretched edge.
 #pragma once
 
 #include <cmath>
@@ -20,7 +22,7 @@ public:
     bool isIdentity() const { return sx_ == 1.0 && sy_ == 1.0 && left_ == 0 && top_ == 0; }
 
     Point cell(Point p) const {
-        return {left_ + floorInt((p.x + 0.5) * sx_), top_ + floorInt((p.y + 0.5) * sy_)};
+        return {left_ + floorInt((p.x + 0.5) * sx_ - 0.5), top_ + floorInt((p.y + 0.5) * sy_ - 0.5)};
     }
     Point corner(Point p) const { return {edgeX(p.x), edgeY(p.y)}; }
     Rect rect(const Rect& r) const {

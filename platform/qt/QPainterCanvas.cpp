@@ -27,7 +27,9 @@ QList<qreal> dashPattern(PenStyle style) {
 }
 
 // A zero-width pen draws one device pixel, like a one-pixel pen.
-qreal penWidthOf(const Pen& p) { return std::max(1, p.width); }
+int penWidthOf(const Pen& p) { return std::max(1, p.width); }
+// Cells a pen covers before (left of or above) the cell it is centred on.
+int cellsBefore(int penWidth) { return (penWidth - 1) / 2; }
 
 bool supportsRasterOps(QPainter& painter) {
     return painter.paintEngine() && painter.paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
@@ -87,9 +89,9 @@ void QPainterCanvas::polygon(const std::vector<Point>& points) {
         isUprightRectangle(points, box) && (filled || box.width() <= 2 || box.height() <= 2)) {
         // Filled (or too thin to have an inside) and outlined in one colour: one rectangle
         // from the outer edge of the outline on one side to the other.
-        const qreal w = penWidthOf(p);
-        const qreal grow = (w - 1) / 2;
-        fillDevice(QRectF(box.left() - grow, box.top() - grow, box.width() - 1 + w, box.height() - 1 + w),
+        const int w = penWidthOf(p);
+        const int before = cellsBefore(w);
+        fillDevice(QRectF(box.left() - before, box.top() - before, box.width() - 1 + w, box.height() - 1 + w),
                    p.color, p.mode);
         return;
     }
@@ -147,8 +149,8 @@ void QPainterCanvas::dashedPolygon(const std::vector<Point>& points) {
 void QPainterCanvas::line(Point a, Point b) {
     const Pen& p = pen();
     if (p.style == PenStyle::Clear || a == b) return;
-    const qreal w = penWidthOf(p);
-    const qreal across = 0.5 - w / 2;
+    const int w = penWidthOf(p);
+    const int across = -cellsBefore(w);
     if (p.style == PenStyle::Solid && (a.x == b.x || a.y == b.y)) {
         // The cells from a up to, not including, b.
         if (a.y == b.y) {

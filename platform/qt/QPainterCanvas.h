@@ -1,7 +1,8 @@
 // A Canvas over a QPainter: draws on QImage, QSvgGenerator, QPdfWriter or QPrinter with the
 // pixel rules of a device context. Integer coordinates name pixel cells; a filled polygon with
 // a same-colour 1-pixel outline covers its corner cells inclusive; lines leave out their end
-// cell; filled rectangles exclude their right and bottom edges. Shapes are drawn without
+// cell; filled rectangles exclude their right and bottom edges. A pen w pixels wide covers
+// (w - 1) / 2 cells (rounded down) before the cell of a point and the rest after it. Shapes are drawn without
 // antialiasing so that bar edges land on whole device pixels.
 #pragma once
 
