@@ -1,0 +1,40 @@
+// The printer's side of printing one prepared page: which pages the odd/even filter lets
+// through, and starting the sheet a page goes on (a new page, a new job, or a new job on
+// another paper). The print run calls these between the page's own steps.
+#pragma once
+
+#include <string>
+
+namespace preview {
+
+class TfrPrinter;
+
+// The print dialog's "Stampa" choice: all, odd or even pages.
+enum class PageFilter { All = 0, Odd = 1, Even = 2 };
+
+// Whether page index `index` (0-based) is left out by the filter.
+bool pageFilterSkips(PageFilter filter, int index);
+
+// The paper a prepared page was laid out on.
+struct PagePaper {
+    int size = 9;
+    int width = 0;
+    int height = 0;
+    int bin = -1;
+    int orientation = 0;
+};
+
+// What a job begun part-way through a run needs to look like the first one.
+struct PrintJobSettings {
+    std::string title;
+    int copies = 1;          // the spooler's copy count
+    bool jobPerSheet = false;  // each sheet is its own print job
+};
+
+// Makes the printer ready to draw a page of `paper` while a job is open. On the same paper
+// a new sheet starts, unless this is the run's first page (the job has just begun with it);
+// on another paper the job ends, the paper changes and a new job begins.
+void startSheet(TfrPrinter& printer, const PagePaper& paper, const PrintJobSettings& job,
+                bool firstPage);
+
+}  // namespace preview
