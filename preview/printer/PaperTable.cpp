@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "platform/UiText.h"
 #include "preview/printer/PrinterTexts.h"
 
 namespace preview {
@@ -29,7 +30,7 @@ const std::array<PaperRow, kPaperRowCount> kPaperTable = {{
 
 std::string paperName(std::size_t index) {
     if (index >= kPaperTable.size()) return {};
-    return printerText(kFirstPaperNameText + static_cast<int>(index));
+    return platform::uiText(kFirstPaperNameText + static_cast<int>(index));
 }
 
 const PaperRow* findPaperByCode(int code) {

@@ -1,15 +1,10 @@
-// The numbered UI texts the printer shows.
+// Numbers of the UI texts the printer shows.
 #pragma once
-
-#include <string>
 
 namespace preview {
 
-inline constexpr int kVirtualPrinterText = 55007;    // "Stampante virtuale"
-inline constexpr int kFirstPaperNameText = 55008;    // names of the 67 table papers
-inline constexpr int kDefaultBinText = 55435;        // name of the "printer's default" bin
-
-// The text of `id`, or "" when the table has none.
-std::string printerText(int id);
+inline constexpr int kVirtualPrinterText = 55007;  // "Stampante virtuale"
+inline constexpr int kFirstPaperNameText = 55008;  // names of the 67 table papers
+inline constexpr int kDefaultBinText = 55435;      // name of the "printer's default" bin
 
 }  // namespace preview

@@ -5,6 +5,7 @@
 #include <optional>
 #include <utility>
 
+#include "platform/UiText.h"
 #include "preview/printer/PageUnits.h"
 #include "preview/printer/PaperTable.h"
 #include "preview/printer/PrinterBackend.h"
@@ -60,7 +61,7 @@ void TfrPrinter::AttachPrinter(PrinterBackend* backend) {
             backend_->setCurrentPrinter(0);  // no current printer: output goes to the first
     }
     const bool noPlatformPrinters = printers_.empty();
-    printers_.push_back(printerText(kVirtualPrinterText));
+    printers_.push_back(platform::uiText(kVirtualPrinterText));
     defaultPrinterIndex_ = static_cast<int>(printers_.size()) - 1;
     if (noPlatformPrinters) {
         printerIndex_ = defaultPrinterIndex_;
@@ -105,7 +106,7 @@ void TfrPrinter::readPrinterSettings() {
     std::vector<std::string> paperNames = alignedNames(backend_->paperNames(), paperCodes.size());
     std::vector<int> binCodes{kDefaultBin};
     for (int code : capped(backend_->binCodes(), kMaxPaperEntries - 1)) binCodes.push_back(code);
-    std::vector<std::string> binNames{printerText(kDefaultBinText)};
+    std::vector<std::string> binNames{platform::uiText(kDefaultBinText)};
     for (std::string& name : alignedNames(backend_->binNames(), binCodes.size() - 1))
         binNames.push_back(std::move(name));
 
@@ -173,7 +174,7 @@ void TfrPrinter::switchToVirtual() {
 
 void TfrPrinter::resetBinsToDefault() {
     binCodes_.assign(1, kDefaultBin);
-    binNames_.assign(1, printerText(kDefaultBinText));
+    binNames_.assign(1, platform::uiText(kDefaultBinText));
 }
 
 PrinterGeometry TfrPrinter::geometry() const {
