@@ -1,0 +1,49 @@
+#include "report/Dataset.h"
+
+#include <charconv>
+#include <limits>
+
+namespace report {
+
+void TfrDataset::First()
+{
+    recordNo_ = 0;
+    if (OnFirst) OnFirst(*this);
+}
+
+void TfrDataset::Next()
+{
+    if (recordNo_ < std::numeric_limits<std::int32_t>::max()) ++recordNo_;
+    if (!(RangeEnd == TfrRangeEnd::reCount && recordNo_ >= RangeEndCount) && OnNext) OnNext(*this);
+}
+
+void TfrDataset::Prior()
+{
+    if (recordNo_ > std::numeric_limits<std::int32_t>::min()) --recordNo_;
+    if (OnPrior) OnPrior(*this);
+}
+
+bool TfrDataset::Eof()
+{
+    bool eof = RangeEnd == TfrRangeEnd::reCount && recordNo_ >= RangeEndCount;
+    if (OnCheckEOF) OnCheckEOF(*this, eof);
+    return eof;
+}
+
+std::unique_ptr<TfrUserDataset> makeCountedDataset(std::string_view text)
+{
+    if (text.empty() || text[0] < '1' || text[0] > '9') return nullptr;
+    // The leading digits give the count; a count beyond int32 is held at its largest value.
+    std::int64_t count = 0;
+    std::size_t digits = 0;
+    while (digits < text.size() && text[digits] >= '0' && text[digits] <= '9') ++digits;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + digits, count);
+    (void)end;
+    if (ec != std::errc() || count > std::numeric_limits<std::int32_t>::max()) count = std::numeric_limits<std::int32_t>::max();
+    auto dataset = std::make_unique<TfrUserDataset>();
+    dataset->RangeEnd = TfrRangeEnd::reCount;
+    dataset->RangeEndCount = static_cast<std::int32_t>(count);
+    return dataset;
+}
+
+} // namespace report

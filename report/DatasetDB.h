@@ -1,0 +1,50 @@
+// TfrDBDataSet: a report dataset that walks a data set of the data-set framework (here the
+// print list kb1), given directly as DataSet or through a DataSource.
+#pragma once
+
+#include "report/Dataset.h"
+#include "report/DatasetAccess.h"
+
+namespace report {
+
+class TfrDBDataSet : public TfrDataset {
+public:
+    using TfrDataset::TfrDataset;
+    void Init() override;
+    void Exit() override;
+    void First() override;
+    void Next() override;
+    void Prior() override;
+    bool Eof() override;
+
+    DataSetAccess* DataSet() const { return dataSet_; }
+    DataSourceAccess* DataSource() const { return dataSource_; }
+    // Setting a data set clears the data source; setting a data source clears the data set.
+    void setDataSet(DataSetAccess* dataSet);
+    void setDataSource(DataSourceAccess* dataSource);
+    // The same by component name, looked up among the owner's components; an unknown name
+    // leaves the reference empty (every operation then fails).
+    void setDataSetName(std::string_view name, const DatasetComponents& components);
+    void setDataSourceName(std::string_view name, const DatasetComponents& components);
+    // The owner tells the adaptor that a component is being freed: references to it are cleared.
+    void componentFreed(const void* component);
+
+    bool OpenDataSource = true;
+    bool CloseDataSource = false;
+    Notify OnOpen, OnClose;
+
+    // The data source's data set when it has one, else DataSet; throws DatasetError
+    // "Unable to open dataset <name>" when there is neither.
+    DataSetAccess& dataSetInUse() const;
+
+private:
+    void releaseBookmark(DataSetAccess& dataSet);
+
+    DataSetAccess* dataSet_ = nullptr;
+    DataSourceAccess* dataSource_ = nullptr;
+    DataSetAccess* bookmarkOwner_ = nullptr;
+    DataSetBookmark bookmark_;
+    bool ownEof_ = false;
+};
+
+} // namespace report

@@ -1,0 +1,26 @@
+// The error raised while parsing or computing an expression; the preparation engine shows its
+// text inside its own error message.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace report {
+
+class ExpressionError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+namespace expression_messages {
+// UI text 55439.
+inline constexpr const char* kUndefinedSymbol = "Simbolo non definito";
+inline std::string undefinedSymbol(const std::string& name)
+{
+    return std::string(kUndefinedSymbol) + " \"" + name + "\"";
+}
+// A component lookup that itself failed.
+inline std::string missingComponent(const std::string& name) { return "Missing " + name; }
+} // namespace expression_messages
+
+} // namespace report

@@ -1,0 +1,56 @@
+// How a name in an expression becomes a value: the lookup chain over the get-value event,
+// the data dictionary and data set fields, VALUE, built-in variables, the global list, page
+// state, object properties and blob-type names, and last the name as an expression itself.
+#pragma once
+
+#include "report/ExpressionContext.h"
+#include "report/ExpressionParser.h"
+#include "report/ExpressionValue.h"
+
+#include <map>
+#include <string>
+#include <unordered_set>
+
+namespace report {
+
+class VariableLookup {
+public:
+    explicit VariableLookup(ExpressionContext& context) : context_(context) {}
+
+    // The value of `name`. Dictionary variables and names that are expressions are computed
+    // with `parser` for `host`. Throws ExpressionError("Simbolo non definito \"name\"") when
+    // the name means nothing, and "Missing " + component when a component lookup fails.
+    Value valueOf(const std::string& name, ExpressionParser& parser, ParserHost& host);
+
+    // The preparation empties the field cache at its start, as data sets may have changed.
+    void clearCache() { cache_.clear(); }
+    // VALUE: what the current object computed last.
+    void setCurrentValue(Value value) { currentValue_ = std::move(value); }
+    const Value& currentValue() const { return currentValue_; }
+
+private:
+    struct FieldReference {
+        DataSetAccess* dataSet = nullptr;
+        std::string field;
+    };
+
+    std::optional<Value> fromDictionary(const std::string& name, ExpressionParser& parser, ParserHost& host);
+    std::optional<FieldReference> resolveField(const std::string& name) const;
+    std::optional<Value> fromPageState(const std::string& name) const;
+    Value asExpression(const std::string& name, ExpressionParser& parser, ParserHost& host);
+
+    ExpressionContext& context_;
+    std::map<std::string, FieldReference, std::less<>> cache_;
+    std::unordered_set<std::string> inProgress_;
+    Value currentValue_;
+};
+
+// The value a field shows to expressions: the display text for fields with a get-text
+// handler or of the 64-bit integer type, else the value; null is "" for strings, false for
+// logical fields and 0 otherwise. A closed data set is opened first.
+Value dataFieldValue(DataSetAccess& dataSet, const std::string& fieldName);
+
+// The built-in variable a name means (any case): PAGE#, DATE, ... , PAGEWIDTH.
+std::optional<BuiltinVariable> builtinVariableNamed(std::string_view name);
+
+} // namespace report
