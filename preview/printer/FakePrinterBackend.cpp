@@ -65,6 +65,7 @@ FakePrinter& FakePrinterBackend::printer() {
 }
 
 std::vector<std::string> FakePrinterBackend::printerNames() {
+    if (failPrinterList) throw PrinterError("Printer list unavailable");
     std::vector<std::string> names;
     for (const FakePrinter& p : printers) names.push_back(p.name);
     return names;

@@ -80,6 +80,7 @@ public:
     std::vector<FakePrinter> printers;
     // Replaces metrics() when set (e.g. a device that reports zero resolution).
     std::optional<DeviceMetrics> metricsOverride;
+    bool failPrinterList = false;    // printerNames() throws
     bool failSettingsQuery = false;  // settings() throws
     bool failMetricsQuery = false;   // metrics() throws
     // Answers documentProperties(); empty = the operator cancels.

@@ -53,12 +53,18 @@ void TfrPrinter::AttachPrinter(PrinterBackend* backend) {
     printerIndex_ = 0;
     backend_ = backend;
     if (backend_) {
-        printers_ = backend_->printerNames();
-        const int current = backend_->currentPrinter();
-        if (current >= 0 && current < static_cast<int>(printers_.size()))
-            printerIndex_ = current;
-        else if (!printers_.empty())
-            backend_->setCurrentPrinter(0);  // no current printer: output goes to the first
+        // A spooler that cannot list its printers leaves only the virtual printer.
+        try {
+            printers_ = backend_->printerNames();
+            const int current = backend_->currentPrinter();
+            if (current >= 0 && current < static_cast<int>(printers_.size()))
+                printerIndex_ = current;
+            else if (!printers_.empty())
+                backend_->setCurrentPrinter(0);  // no current printer: output goes to the first
+        } catch (const std::exception&) {
+            printers_.clear();
+            printerIndex_ = 0;
+        }
     }
     const bool noPlatformPrinters = printers_.empty();
     printers_.push_back(platform::uiText(kVirtualPrinterText));

@@ -53,11 +53,6 @@ TEST(PaperTable, LookupBySizeFindsTheFirstRowWithinOneTenth) {
     EXPECT_EQ(findPaperBySize(0, 0), nullptr) << "the custom row is never a size match";
 }
 
-TEST(PaperTable, NamesComeFromTheTextTableWhichHasNone) {
-    for (std::size_t i = 0; i < kPaperTable.size(); ++i) EXPECT_EQ(paperName(i), "");
-    EXPECT_EQ(paperName(1000), "");
-}
-
 TEST(PrinterGeometry, TwelveValuesInStoredOrder) {
     PrinterGeometry::Values v{};
     for (std::size_t i = 0; i < v.size(); ++i) v[i] = static_cast<std::int32_t>(i * 10 + 1);

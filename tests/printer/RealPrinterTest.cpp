@@ -267,6 +267,17 @@ TEST(RealPrinterFallback, FailingReadsFallBackToTheVirtualPrinter) {
     }
 }
 
+TEST(RealPrinterFallback, AnUnreadablePrinterListLeavesOnlyTheVirtualPrinter) {
+    FakePrinterBackend backend({officePrinter("Ufficio", 300, 59)}, 0);
+    backend.failPrinterList = true;
+    TfrPrinter printer;
+    printer.AttachPrinter(&backend);
+    EXPECT_EQ(printer.PrinterNames(), std::vector<std::string>{"Stampante virtuale"});
+    EXPECT_TRUE(printer.IsVirtual());
+    EXPECT_FALSE(printer.HasPlatformPrinters());
+    EXPECT_EQ(printer.PaperWidth(), 2100);
+}
+
 TEST(RealPrinterFallback, AMissingSettingsBlockIsAskedForTwice) {
     FakePrinterBackend backend({officePrinter("Ufficio", 300, 59)}, 0);
     backend.printer().settings.reset();

@@ -58,16 +58,6 @@ TEST_F(VirtualPrinter, A4LandscapeGeometryOfTheLabelSheets) {
     EXPECT_EQ(g.offsetYPx + g.printableHeightPx, 740);
 }
 
-TEST_F(VirtualPrinter, GeometryLeavesTheDotFieldsAlone) {
-    PrinterGeometry g;
-    g.paperWidthDots = 1234;
-    g.printableHeightDots = 77;
-    printer.FillGeometry(g);
-    EXPECT_EQ(g.paperWidthDots, 1234);
-    EXPECT_EQ(g.printableHeightDots, 77);
-    EXPECT_EQ(g.paperWidthPx, 758);
-}
-
 TEST_F(VirtualPrinter, SetPaperTakesTableSizesAndSwapsForLandscape) {
     struct Case {
         int code, orientation, width, height;
