@@ -68,7 +68,10 @@ void MemTable::post()
         stored->values = std::move(d->editValues);
         record = stored.get();
         d->store.push_back(std::move(stored));
-        for (auto& index : d->indexes) index->insert(record);
+        for (auto& index : d->indexes) {
+            const int position = index->insert(record);
+            if (index.get() == d->current) d->cursor = position;
+        }
     } else {
         // An update moves the record to its new place in every ordered index.
         for (auto& index : d->indexes)
@@ -76,11 +79,11 @@ void MemTable::post()
         record->values = std::move(d->editValues);
         for (auto& index : d->indexes)
             if (index->isOrdered()) index->insert(record);
+        d->cursor = d->current->positionOf(record);
     }
     d->editValues.clear();
     d->editTarget = nullptr;
     d->state = TableState::Browse;
-    d->cursor = d->current->positionOf(record);
     d->atBof = d->atEof = false;
     d->notify(DataEvent::Posted, d->cursor);
 }

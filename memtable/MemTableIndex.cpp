@@ -2,6 +2,7 @@
 
 #include "memtable/StringCollator.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace memtable {
@@ -24,34 +25,49 @@ FieldValues MemTableIndex::keyOf(const FieldValues& values) const
     return key;
 }
 
+namespace {
+
+void appendFieldKey(SortKey& key, const std::optional<std::string>& value, const StringCollator& collator,
+                    MemTableCompareOptions options)
+{
+    if (!value) {
+        key.push_back(L'\1');
+        return;
+    }
+    key.push_back(L'\2');
+    // Shifted by one so that the terminator sorts before every character, even U+0000.
+    for (wchar_t c : collator.sortKey(*value, options)) key.push_back(static_cast<wchar_t>(c + 1));
+    key.push_back(L'\0');
+}
+
+} // namespace
+
 SortKey MemTableIndex::sortKeyOf(const FieldValues& key) const
 {
-    SortKey result(m_fields.size());
-    for (std::size_t i = 0; i < key.size() && i < result.size(); ++i)
-        if (key[i]) result[i] = m_collator->sortKey(*key[i], m_options);
+    SortKey result;
+    for (std::size_t i = 0; i < m_fields.size(); ++i)
+        appendFieldKey(result, i < key.size() ? key[i] : std::nullopt, *m_collator, m_options);
+    return result;
+}
+
+SortKey MemTableIndex::sortKeyOfRecord(const Record& record) const
+{
+    SortKey result;
+    for (int field : m_fields)
+        appendFieldKey(result, record.values[static_cast<std::size_t>(field)], *m_collator, m_options);
     return result;
 }
 
 const SortKey& MemTableIndex::cachedKey(const Record* record) const
 {
-    return record->sortKeys[static_cast<std::size_t>(m_slot)];
+    return record->sortKey(m_slot);
 }
 
-// Null sorts before any set value; two nulls are equal. The first differing field decides.
 int MemTableIndex::compareSortKeys(const SortKey& key, const SortKey& entry) const
 {
-    for (std::size_t i = 0; i < key.size(); ++i) {
-        int result = 0;
-        if (!key[i] || !entry[i]) {
-            if (!key[i] && (m_options & mtcoIgnoreNullKey)) continue;
-            result = int(bool(key[i])) - int(bool(entry[i]));
-        } else {
-            const int c = key[i]->compare(*entry[i]);
-            result = (c > 0) - (c < 0);
-        }
-        if (result != 0) return (m_options & mtcoDescending) ? -result : result;
-    }
-    return 0;
+    const int c = key.compare(entry);
+    const int result = (c > 0) - (c < 0);
+    return (m_options & mtcoDescending) ? -result : result;
 }
 
 int MemTableIndex::compareRaw(const FieldValues& key, const Record* entry, bool partial) const
@@ -83,36 +99,33 @@ int MemTableIndex::linearSearch(const FieldValues& key, bool nearest) const
 
 int MemTableIndex::lowerBound(const SortKey& key) const
 {
-    int low = 0;
-    int high = count();
-    while (low < high) {
-        const int middle = low + (high - low) / 2;
-        if (compareSortKeys(key, cachedKey(at(middle))) > 0)
-            low = middle + 1;
-        else
-            high = middle;
-    }
-    return low;
+    return m_list.partitionPoint([&](const Record* entry) { return compareSortKeys(key, cachedKey(entry)) > 0; });
 }
 
 int MemTableIndex::search(const FieldValues& key, bool nearest) const
 {
-    if (!isOrdered() || count() <= linearSearchLimit)
+    // A null key field under mtcoIgnoreNullKey matches anything, which the joined keys
+    // cannot express: scan instead.
+    const bool ignoredNull = (m_options & mtcoIgnoreNullKey) &&
+                             (key.size() < m_fields.size() || std::find(key.begin(), key.end(), std::nullopt) != key.end());
+    if (!isOrdered() || count() <= linearSearchLimit || ignoredNull)
         return linearSearch(key, nearest);
     return lowerBound(sortKeyOf(key));
 }
 
-void MemTableIndex::insert(Record* record)
+int MemTableIndex::insert(Record* record)
 {
     if (!isOrdered()) {
         m_list.pushBack(record);
-        return;
+        return count() - 1;
     }
-    if (record->sortKeys.size() <= static_cast<std::size_t>(m_slot))
-        record->sortKeys.resize(static_cast<std::size_t>(m_slot) + 1);
-    record->sortKeys[static_cast<std::size_t>(m_slot)] = sortKeyOf(keyOf(record->values));
-    const int position = search(keyOf(record->values), true);
-    m_list.insert(position < 0 ? count() : position, record);
+    record->sortKey(m_slot) = sortKeyOfRecord(*record);
+    // Before the first entry >= the record: the same rule as the nearest search.
+    const int position = count() <= linearSearchLimit ? linearSearch(keyOf(record->values), true)
+                                                      : lowerBound(cachedKey(record));
+    const int at = position < 0 ? count() : position;
+    m_list.insert(at, record);
+    return at;
 }
 
 int MemTableIndex::positionOf(const Record* record) const

@@ -36,7 +36,8 @@ public:
     int count() const { return m_list.size(); }
     Record* at(int position) const { return m_list.at(position); }
 
-    void insert(Record* record);
+    // Adds record (computing its cached key) and returns its position.
+    int insert(Record* record);
     void remove(const Record* record);
     // Position of record in this index, or -1.
     int positionOf(const Record* record) const;
@@ -53,6 +54,7 @@ public:
 private:
     FieldValues keyOf(const FieldValues& values) const;
     SortKey sortKeyOf(const FieldValues& key) const;
+    SortKey sortKeyOfRecord(const Record& record) const;
     const SortKey& cachedKey(const Record* record) const;
     int compareSortKeys(const SortKey& key, const SortKey& entry) const;
     int compareRaw(const FieldValues& key, const Record* entry, bool partial) const;
