@@ -47,6 +47,7 @@ struct CanvasState {
     Pen pen;
     Brush brush;
     Font font;
+    friend bool operator==(const CanvasState&, const CanvasState&) = default;
 };
 
 class Canvas {
