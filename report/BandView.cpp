@@ -1,0 +1,137 @@
+#include "report/BandView.h"
+
+#include <array>
+
+#include "report/DocumentMode.h"
+#include "report/StreamText.h"
+
+namespace report {
+namespace {
+
+constexpr std::array<const char*, 23> kBandTypeNames = {
+    "Titolo report", "Sommario report", "Intestaz. pagina", "Piede pagina", "Intestaz. master",
+    "Dati master", "Piede master", "Intestaz. dettaglio", "Dati dettaglio", "Piede dettaglio",
+    "Intestaz. sotto-dettaglio", "Dati sotto-dettaglio", "Piede sotto-dettaglio", "Pagina",
+    "Intestaz. colonna", "Piede colonna", "Intestaz. gruppo", "Piede gruppo", "Intestaz. crosstab",
+    "Dati crosstab", "Piede crosstab", "Figlio", "Nessuno"};
+
+struct BandFlagProperty {
+    const char* upperName;
+    const char* name;
+    std::uint16_t bit;
+};
+constexpr BandFlagProperty kBandFlagProperties[] = {
+    {"FORMNEWPAGE", "FormNewPage", kBandFormNewPage},
+    {"PRINTIFSUBSETEMPTY", "PrintIfSubsetEmpty", kBandPrintIfSubsetEmpty},
+    {"BREAKED", "Breaked", kBandBreaked},
+    {"ONFIRSTPAGE", "OnFirstPage", kBandOnFirstPage},
+    {"ONLASTPAGE", "OnLastPage", kBandOnLastPage},
+    {"REPEATHEADER", "RepeatHeader", kBandRepeatHeader},
+    {"PRINTCHILDIFINVISIBLE", "PrintChildIfInvisible", kBandPrintChildIfInvisible},
+};
+
+// Layout level above which the band tail carries the Master name.
+constexpr int kMasterLayout = 20;
+
+}  // namespace
+
+std::string bandTypeName(int type) {
+    if (type < 0 || type >= static_cast<int>(kBandTypeNames.size())) return {};
+    return kBandTypeNames[static_cast<std::size_t>(type)];
+}
+
+TfrBandView::TfrBandView() : TfrView(kBandObject) {
+    flags = kBandOnFirstPage | kBandOnLastPage;
+    formatCode = 0;
+}
+
+void TfrBandView::loadFromStream(ByteReader& in, int version) {
+    TfrView::loadFromStream(in, version);
+    if (version < 24) return;
+    childBand = readString(in, version);
+    columns = in.i32();
+    columnWidth = in.i32();
+    columnGap = in.i32();
+    newColumnAfter = in.i32();
+    if (layoutMajor * 10 + layoutMinor > kMasterLayout) master = readString(in, version);
+}
+
+void TfrBandView::saveToStream(ByteWriter& out) const {
+    TfrView::saveToStream(out);
+    writeString(out, childBand);
+    out.i32(columns);
+    out.i32(columnWidth);
+    out.i32(columnGap);
+    out.i32(newColumnAfter);
+    writeString(out, master);  // bands are written as layout 2.1, which carries it
+}
+
+bool TfrBandView::setProperty(const std::string& propertyName, const PropertyValue& value) {
+    const std::string n = upper(propertyName);
+    for (const auto& f : kBandFlagProperties) {
+        if (n == f.upperName) {
+            flags = static_cast<std::uint16_t>(propertyAsBool(value) ? (flags | f.bit) : (flags & ~f.bit));
+            return true;
+        }
+    }
+    if (band && (n == "LEFT" || n == "TOP" || n == "WIDTH" || n == "HEIGHT" || n == "EOF")) return false;
+    if (n == "CHILDBAND") childBand = propertyAsText(value);
+    else if (n == "MASTER") master = propertyAsText(value);
+    else if (n == "CONDITION" || n == "DATASOURCE") formatText = propertyAsText(value);
+    else if (n == "COLUMNS") columns = static_cast<int>(propertyAsInt(value));
+    else if (n == "COLUMNGAP") columnGap = static_cast<int>(propertyAsInt(value));
+    else if (n == "NEWCOLUMNAFTER") newColumnAfter = static_cast<int>(propertyAsInt(value));
+    else if (n == "COLUMNWIDTH") columnWidth = static_cast<int>(propertyAsInt(value));
+    else return TfrView::setProperty(propertyName, value);
+    return true;
+}
+
+PropertyValue TfrBandView::property(const std::string& propertyName) const {
+    const std::string n = upper(propertyName);
+    for (const auto& f : kBandFlagProperties)
+        if (n == f.upperName) return (flags & f.bit) != 0;
+    // While preparing, geometry and visibility come from the run-time band.
+    if (band) {
+        const platform::Rect r = band->bounds();
+        if (n == "LEFT") return static_cast<long long>(r.left);
+        if (n == "TOP") return static_cast<long long>(r.top);
+        if (n == "WIDTH") return static_cast<long long>(r.width());
+        if (n == "HEIGHT") return static_cast<long long>(r.height());
+        if (n == "VISIBLE") return band->visible();
+        if (n == "EOF") return band->eof();
+    }
+    if (n == "EOF") return false;
+    if (n == "CHILDBAND") return childBand;
+    if (n == "MASTER") return master;
+    if (n == "CONDITION" || n == "DATASOURCE") return formatText;
+    if (n == "COLUMNS") return static_cast<long long>(columns);
+    if (n == "COLUMNGAP") return static_cast<long long>(columnGap);
+    if (n == "NEWCOLUMNAFTER") return static_cast<long long>(newColumnAfter);
+    if (n == "COLUMNWIDTH") return static_cast<long long>(columnWidth);
+    return TfrView::property(propertyName);
+}
+
+bool TfrBandView::callMethod(const std::string& methodName) {
+    const std::string m = upper(methodName);
+    if (m == "NEXT" || m == "PRIOR" || m == "FIRST") return band && band->callMethod(m);
+    return TfrView::callMethod(methodName);
+}
+
+std::vector<std::string> TfrBandView::propertyNames() const {
+    auto names = TfrView::propertyNames();
+    names.insert(names.end(), {"ChildBand", "Master"});
+    for (const auto& f : kBandFlagProperties) names.emplace_back(f.name);
+    names.insert(names.end(),
+                 {"Condition", "Columns", "ColumnGap", "NewColumnAfter", "ColumnWidth", "DataSource", "EOF"});
+    return names;
+}
+
+void TfrBandView::draw(platform::Canvas& canvas, const DrawEnvironment& env) {
+    if (documentMode() == DocumentMode::Printing) return;
+    beginDraw();
+    prepareDraw();
+    drawBackground(canvas, env);
+    endDraw();
+}
+
+}  // namespace report

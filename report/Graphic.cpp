@@ -1,0 +1,44 @@
+#include "report/Graphic.h"
+
+#include "platform/Picture.h"
+#include "report/JpegCodec.h"
+
+namespace report {
+namespace {
+ImageCodec* g_codec = nullptr;
+}
+
+ImageCodec* imageCodec() { return g_codec; }
+void setImageCodec(ImageCodec* codec) { g_codec = codec; }
+
+std::optional<RasterImage> Graphic::raster() const {
+    switch (kind) {
+    case GraphicKind::Jpeg: return decodeJpeg(bytes);
+    case GraphicKind::Bitmap:
+    case GraphicKind::Icon: return g_codec ? g_codec->decode(kind, bytes) : std::nullopt;
+    default: return std::nullopt;
+    }
+}
+
+std::shared_ptr<const platform::Picture> Graphic::metafile() const {
+    if (kind != GraphicKind::Metafile) return nullptr;
+    auto picture = std::make_shared<platform::Picture>();
+    std::string error;
+    if (!platform::Picture::deserialize(bytes.data(), bytes.size(), *picture, error)) return nullptr;
+    return picture;
+}
+
+Graphic Graphic::fromJpeg(const RasterImage& image, int quality) {
+    Graphic g;
+    if (auto bytes = encodeJpeg(image, quality)) {
+        g.kind = GraphicKind::Jpeg;
+        g.bytes = std::move(*bytes);
+    }
+    return g;
+}
+
+Graphic Graphic::fromPicture(const platform::Picture& picture) {
+    return {GraphicKind::Metafile, picture.serialize()};
+}
+
+}  // namespace report

@@ -1,0 +1,127 @@
+#include "report/MemoTextLayout.h"
+
+#include <algorithm>
+
+namespace report {
+namespace {
+
+bool isContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// Byte offset of the character boundary after `from` (multi-byte characters stay whole).
+std::size_t nextBoundary(const std::string& s, std::size_t from) {
+    std::size_t i = from + 1;
+    while (i < s.size() && isContinuationByte(s[i])) ++i;
+    return i;
+}
+
+std::vector<std::string> splitParagraphs(const std::string& line) {
+    std::vector<std::string> out;
+    std::string current;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        char c = line[i];
+        if (c == '\r' || c == '\n') {
+            out.push_back(current);
+            current.clear();
+            if (c == '\r' && i + 1 < line.size() && line[i + 1] == '\n') ++i;
+        } else {
+            current += c;
+        }
+    }
+    out.push_back(current);
+    return out;
+}
+
+std::string trimTrailingBlanks(std::string s) {
+    while (!s.empty() && s.back() == ' ') s.pop_back();
+    return s;
+}
+
+// The longest prefix, ending before a blank, that fits; npos when none does.
+std::size_t lastFittingBlank(const std::string& text, const MemoLayoutOptions& o) {
+    std::size_t best = std::string::npos;
+    for (std::size_t i = text.find(' '); i != std::string::npos; i = text.find(' ', i + 1)) {
+        std::string prefix = trimTrailingBlanks(text.substr(0, i));
+        if (prefix.empty()) continue;
+        if (lineWidth(prefix, o) > o.width) break;
+        best = i;
+    }
+    return best;
+}
+
+// The longest run of whole characters (at least one) whose width with `suffix` fits.
+std::size_t fittingCharacters(const std::string& word, const std::string& suffix, const MemoLayoutOptions& o) {
+    std::size_t end = nextBoundary(word, 0);
+    for (std::size_t next = end; next < word.size();) {
+        next = nextBoundary(word, next);
+        if (lineWidth(word.substr(0, next) + suffix, o) > o.width) break;
+        end = next;
+    }
+    return std::min(end, word.size());
+}
+
+void wrapParagraph(std::string text, const MemoLayoutOptions& o, std::vector<LaidOutLine>& out) {
+    while (!text.empty() && lineWidth(text, o) > o.width) {
+        std::size_t blank = lastFittingBlank(text, o);
+        if (blank != std::string::npos) {
+            out.push_back({trimTrailingBlanks(text.substr(0, blank)), false});
+            text.erase(0, blank + 1);
+            continue;
+        }
+        // The first word alone is too wide: hyphenate it or cut it where it overflows.
+        std::size_t wordEnd = std::min(text.find(' '), text.size());
+        std::string word = text.substr(0, wordEnd);
+        if (o.wordBreak && characterCount(word) > 2) {
+            std::size_t cut = fittingCharacters(word, "-", o);
+            if (cut < word.size()) {
+                out.push_back({word.substr(0, cut) + "-", false});
+                text.erase(0, cut);
+                continue;
+            }
+        }
+        std::size_t cut = fittingCharacters(word, "", o);
+        if (cut >= text.size()) break;
+        out.push_back({text.substr(0, cut), false});
+        text.erase(0, cut);
+        if (!text.empty() && text.front() == ' ') text.erase(0, 1);
+    }
+    out.push_back({text, true});
+}
+
+}  // namespace
+
+int characterCount(const std::string& utf8) {
+    return static_cast<int>(std::count_if(utf8.begin(), utf8.end(), [](char c) { return !isContinuationByte(c); }));
+}
+
+int lineWidth(const std::string& text, const MemoLayoutOptions& options) {
+    int w = options.measure ? options.measure(text) : 0;
+    return w + options.charSpacing * characterCount(text);
+}
+
+std::vector<LaidOutLine> layoutMemoLines(const std::vector<std::string>& source, const MemoLayoutOptions& options) {
+    std::vector<LaidOutLine> out;
+    for (const std::string& line : source) {
+        for (const std::string& paragraph : splitParagraphs(line)) {
+            if (options.wordWrap) wrapParagraph(paragraph, options, out);
+            else out.push_back({paragraph, true});
+        }
+    }
+    return out;
+}
+
+JustifySpacing justifySpacing(const std::string& text, int textWidth, int width) {
+    JustifySpacing s;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == ' ') ++s.blanks;
+        else if (static_cast<unsigned char>(text[i]) == 0xC2 && i + 1 < text.size() &&
+                 static_cast<unsigned char>(text[i + 1]) == 0xA0)
+            ++s.blanks;
+    }
+    int free = width - textWidth;
+    if (s.blanks == 0 || free <= 0) return {0, 0, s.blanks};
+    s.perBlank = free / s.blanks;
+    s.remainder = free % s.blanks;
+    return s;
+}
+
+}  // namespace report

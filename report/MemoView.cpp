@@ -1,0 +1,234 @@
+#include "report/MemoView.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "report/ExpressionHook.h"
+#include "report/Rounding.h"
+#include "report/StreamText.h"
+
+namespace report {
+namespace {
+
+// Character set taken for streams older than version 23.
+constexpr int kDefaultCharset = 1;
+// Stream style bits.
+constexpr int kStreamItalic = 1, kStreamBold = 2, kStreamUnderline = 4, kStreamStrikeOut = 8;
+
+std::string joinedText(const std::vector<std::string>& lines) {
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i) text += "\r\n";
+        text += lines[i];
+    }
+    return text;
+}
+
+}  // namespace
+
+int fontStyleFromStream(int stored) {
+    int style = 0;
+    if (stored & kStreamItalic) style |= platform::kItalic;
+    if (stored & kStreamBold) style |= platform::kBold;
+    if (stored & kStreamUnderline) style |= platform::kUnderline;
+    if (stored & kStreamStrikeOut) style |= platform::kStrikeOut;
+    return style;
+}
+
+int fontStyleToStream(int style) {
+    int stored = 0;
+    if (style & platform::kItalic) stored |= kStreamItalic;
+    if (style & platform::kBold) stored |= kStreamBold;
+    if (style & platform::kUnderline) stored |= kStreamUnderline;
+    if (style & platform::kStrikeOut) stored |= kStreamStrikeOut;
+    return stored;
+}
+
+TfrMemoView::TfrMemoView() : TfrStretcheable(kMemoObject) { flags = kFlagStretched | kMemoWordWrap; }
+
+const std::vector<std::string>& TfrMemoView::sourceLines() const { return prepared ? workingLines : memo; }
+
+int TfrMemoView::fontPixelHeight(double scale) const { return roundHalfEven(font.size * 96.0 / 72.0 * scale); }
+
+platform::Font TfrMemoView::canvasFont(double scale) const {
+    platform::Font f;
+    f.name = font.name;
+    f.height = fontPixelHeight(scale);
+    f.style = font.style;
+    f.color = font.color;
+    f.charset = font.charset;
+    f.escapement = (alignment & kAlignRotated) ? 900 : 0;
+    return f;
+}
+
+// ---------------------------------------------------------------- stream
+
+void TfrMemoView::loadFromStream(ByteReader& in, int version) {
+    TfrView::loadFromStream(in, version);
+    font.name = readString(in, version);
+    font.size = in.i32();
+    font.style = fontStyleFromStream(in.u16());
+    font.color = static_cast<platform::Color>(in.i32());
+    alignment = in.i32();
+    const int charset = in.u16() & 0xFF;
+    font.charset = version >= 23 ? charset : kDefaultCharset;
+    if (!prepared) {
+        highlight.fontStyle = fontStyleFromStream(in.u16());
+        highlight.fontColor = static_cast<platform::Color>(in.i32());
+        highlight.fillColor = static_cast<platform::Color>(in.i32());
+        highlight.condition = readString(in, version);
+    }
+    if (version >= 24) {
+        lineSpacing = in.i32();
+        charSpacing = in.i32();
+    }
+    if (version == 21) flags |= kMemoWordWrap;
+}
+
+void TfrMemoView::saveToStream(ByteWriter& out) const {
+    TfrView::saveToStream(out);
+    writeString(out, font.name);
+    out.i32(font.size);
+    out.u16(static_cast<std::uint16_t>(fontStyleToStream(font.style)));
+    out.i32(static_cast<std::int32_t>(font.color));
+    out.i32(alignment);
+    out.u16(static_cast<std::uint16_t>(font.charset & 0xFF));
+    if (!prepared) {
+        out.u16(static_cast<std::uint16_t>(fontStyleToStream(highlight.fontStyle)));
+        out.i32(static_cast<std::int32_t>(highlight.fontColor));
+        out.i32(static_cast<std::int32_t>(highlight.fillColor));
+        writeString(out, highlight.condition);
+    }
+    out.i32(lineSpacing);
+    out.i32(charSpacing);
+}
+
+// ---------------------------------------------------------------- properties
+
+namespace {
+
+struct FlagProperty {
+    const char* upperName;
+    const char* name;
+    std::uint16_t bit;
+};
+constexpr FlagProperty kMemoFlagProperties[] = {
+    {"WORDWRAP", "WordWrap", kMemoWordWrap},       {"WORDBREAK", "WordBreak", kMemoWordBreak},
+    {"AUTOWIDTH", "AutoWidth", kMemoAutoWidth},    {"TEXTONLY", "TextOnly", kMemoTextOnly},
+    {"SUPPRESS", "Suppress", kMemoSuppress},       {"HIDEZEROS", "HideZeros", kMemoHideZeros},
+    {"UNDERLINES", "Underlines", kMemoUnderlines}, {"RTLREADING", "RTLReading", kMemoRTLReading},
+};
+
+}  // namespace
+
+bool TfrMemoView::setProperty(const std::string& propertyName, const PropertyValue& value) {
+    const std::string n = upper(propertyName);
+    for (const auto& f : kMemoFlagProperties) {
+        if (n == f.upperName) {
+            flags = static_cast<std::uint16_t>(propertyAsBool(value) ? (flags | f.bit) : (flags & ~f.bit));
+            return true;
+        }
+    }
+    if (n == "FONT.NAME") font.name = propertyAsText(value);
+    else if (n == "FONT.SIZE") font.size = static_cast<int>(propertyAsInt(value));
+    else if (n == "FONT.STYLE") font.style = fontStyleFromStream(static_cast<int>(propertyAsInt(value)));
+    else if (n == "FONT.COLOR") font.color = static_cast<platform::Color>(propertyAsInt(value));
+    else if (n == "ALIGNMENT") alignment = static_cast<std::int32_t>(propertyAsInt(value));
+    else if (n == "DISPLAYFORMAT") formatCode = static_cast<std::int32_t>(propertyAsInt(value));
+    else if (n == "HIGHLIGHT") highlight.condition = propertyAsText(value);
+    else if (n == "LINESPACING") lineSpacing = static_cast<int>(propertyAsInt(value));
+    else if (n == "CHARSPACING") charSpacing = static_cast<int>(propertyAsInt(value));
+    else return TfrStretcheable::setProperty(propertyName, value);
+    return true;
+}
+
+PropertyValue TfrMemoView::property(const std::string& propertyName) const {
+    const std::string n = upper(propertyName);
+    for (const auto& f : kMemoFlagProperties)
+        if (n == f.upperName) return (flags & f.bit) != 0;
+    if (n == "FONT.NAME") return font.name;
+    if (n == "FONT.SIZE") return static_cast<long long>(font.size);
+    if (n == "FONT.STYLE") return static_cast<long long>(fontStyleToStream(font.style));
+    if (n == "FONT.COLOR") return static_cast<long long>(font.color);
+    if (n == "ALIGNMENT") return static_cast<long long>(alignment);
+    if (n == "DISPLAYFORMAT") return static_cast<long long>(formatCode);
+    if (n == "HIGHLIGHT") return highlight.condition;
+    if (n == "LINESPACING") return static_cast<long long>(lineSpacing);
+    if (n == "CHARSPACING") return static_cast<long long>(charSpacing);
+    if (n == "LINES.COUNT") return static_cast<long long>(sourceLines().size());
+    return TfrStretcheable::property(propertyName);
+}
+
+std::vector<std::string> TfrMemoView::propertyNames() const {
+    auto names = TfrStretcheable::propertyNames();
+    names.insert(names.end(), {"Font.Name", "Font.Size", "Font.Style", "Font.Color", "Alignment", "DisplayFormat",
+                               "Highlight", "LineSpacing", "CharSpacing"});
+    for (const auto& f : kMemoFlagProperties) names.emplace_back(f.name);
+    names.emplace_back("Lines.Count");
+    return names;
+}
+
+// ---------------------------------------------------------------- printing
+
+int TfrMemoView::calcHeight(platform::Canvas& canvas) {
+    const double sx = scaleX, sy = scaleY;
+    const int ox = offsetX, oy = offsetY;
+    scaleX = scaleY = 1.0;
+    offsetX = offsetY = 0;
+    prepareDraw();
+    canvas.setFont(canvasFont(1.0));
+    const bool rotated = alignment & kAlignRotated;
+    const int available = rotated ? drawRect.height() - 2 * drawGapY : drawRect.width() - 2 * drawGapX;
+    const auto lines = layoutMemoLines(sourceLines(), layoutOptions(available, 1.0, 1.0));
+    const int lineHeight = fontPixelHeight(1.0) + lineSpacing;
+    scaleX = sx;
+    scaleY = sy;
+    offsetX = ox;
+    offsetY = oy;
+    if (rotated) return height;
+    return static_cast<int>(lines.size()) * lineHeight + 2 * drawGapY;
+}
+
+bool TfrMemoView::print(PrintContext& context) {
+    workingLines = memo;
+    if (context.expressions) {
+        context.expressions->expandLines(workingLines, *this);
+        context.expressions->runScript(script, *this);
+    }
+    if (!visible) return false;
+
+    const MemoFont keptFont = font;
+    const platform::Color keptFill = fillColor;
+    const std::string keptTag = tag;
+    beginDraw();
+    if (!highlight.condition.empty() && context.expressions && context.expressions->isTrue(highlight.condition, *this)) {
+        font.style = highlight.fontStyle;
+        font.color = highlight.fontColor;
+        fillColor = highlight.fillColor;
+    }
+    if (context.measureCanvas) {
+        prepared = true;  // measure the evaluated lines
+        if (hasFlag(kMemoAutoWidth)) adjustAutoWidth(*context.measureCanvas);
+        if (flags & kFlagStretched) height = std::max(height, calcHeight(*context.measureCanvas));
+        prepared = false;
+    }
+    if (context.expressions && tag.find('[') != std::string::npos) tag = context.expressions->expandText(tag, *this);
+    if (bandAlign == BandAlign::Bottom || bandAlign == BandAlign::Top ||
+        (bandAlign == BandAlign::Width && band && band->isCrossTab()))
+        applyBandAlign(context.environment);
+
+    bool written = false;
+    const std::string text = joinedText(workingLines);
+    if (!(hasFlag(kMemoSuppress) && text == lastPrintedText)) {
+        lastPrintedText = text;
+        writePrintedRecord(context.out);
+        written = true;
+    }
+    endDraw();
+    font = keptFont;
+    fillColor = keptFill;
+    tag = keptTag;
+    return written;
+}
+
+}  // namespace report

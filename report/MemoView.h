@@ -1,0 +1,101 @@
+// TfrMemoView: a text object. Font, alignment, highlight, spacing and the flags that steer
+// wrapping and printing; its stream tail follows the view body.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "report/MemoTextLayout.h"
+#include "report/Stretcheable.h"
+
+namespace report {
+
+enum MemoFlag : std::uint16_t {
+    kMemoWordWrap = 0x002,
+    kMemoWordBreak = 0x004,
+    kMemoAutoWidth = 0x008,
+    kMemoTextOnly = 0x010,
+    kMemoSuppress = 0x020,
+    kMemoHideZeros = 0x040,
+    kMemoUnderlines = 0x080,
+    kMemoRTLReading = 0x100,
+};
+
+// Alignment bits.
+enum MemoAlignment : std::int32_t {
+    kAlignLeft = 0,
+    kAlignRight = 1,
+    kAlignCenter = 2,
+    kAlignJustify = 3,
+    kAlignHorizontalMask = 3,
+    kAlignRotated = 4,
+    kAlignMiddle = 8,
+    kAlignBottom = 16,
+    kAlignVerticalMask = 24,
+};
+
+struct MemoFont {
+    std::string name = "Arial";
+    int size = 10;                  // points
+    int style = 0;                  // platform::FontStyle bits
+    platform::Color color = platform::kBlack;
+    int charset = 1;
+    friend bool operator==(const MemoFont&, const MemoFont&) = default;
+};
+
+struct MemoHighlight {
+    int fontStyle = platform::kBold;
+    platform::Color fontColor = platform::kBlack;
+    platform::Color fillColor = platform::kWhite;
+    std::string condition;
+    friend bool operator==(const MemoHighlight&, const MemoHighlight&) = default;
+};
+
+class TfrMemoView : public TfrStretcheable {
+public:
+    TfrMemoView();
+
+    std::string className() const override { return "TfrMemoView"; }
+    std::string baseName() const override { return "Memo"; }
+
+    MemoFont font;
+    std::int32_t alignment = kAlignLeft;
+    MemoHighlight highlight;
+    int lineSpacing = 2;
+    int charSpacing = 0;
+    std::string lastPrintedText;  // for Suppress
+    // True while the preparation engine prints (AutoWidth widens the wrap width then).
+    bool preparing = false;
+
+    bool hasFlag(MemoFlag f) const { return (flags & f) != 0; }
+
+    bool setProperty(const std::string& propertyName, const PropertyValue& value) override;
+    PropertyValue property(const std::string& propertyName) const override;
+    std::vector<std::string> propertyNames() const override;
+
+    void loadFromStream(ByteReader& in, int version) override;
+    void saveToStream(ByteWriter& out) const override;
+
+    void draw(platform::Canvas& canvas, const DrawEnvironment& env = {}) override;
+    bool print(PrintContext& context) override;
+    int calcHeight(platform::Canvas& canvas) override;
+
+    // The lines drawn: the working lines when printing prepared, otherwise the memo.
+    const std::vector<std::string>& sourceLines() const;
+    // The font as the canvas takes it at the given vertical scale.
+    platform::Font canvasFont(double scale) const;
+    // Pixel height of the font at scale 1 (points at 96 dpi).
+    int fontPixelHeight(double scale) const;
+
+private:
+    MemoLayoutOptions layoutOptions(int innerWidth, double sx, double sy) const;
+    void drawUnderlines(platform::Canvas& canvas);
+    void drawText(platform::Canvas& canvas, const std::vector<LaidOutLine>& lines);
+    void adjustAutoWidth(platform::Canvas& canvas);
+};
+
+// Stream font-style bits order (italic, bold, underline, strike-out) <-> platform bits.
+int fontStyleFromStream(int stored);
+int fontStyleToStream(int style);
+
+}  // namespace report

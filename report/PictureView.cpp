@@ -1,0 +1,137 @@
+#include "report/PictureView.h"
+
+#include <algorithm>
+
+#include "platform/Picture.h"
+#include "report/Rounding.h"
+#include "report/StreamText.h"
+
+namespace report {
+namespace {
+
+// Layout level above which the picture tail's BlobType byte is read.
+constexpr int kBlobTypeLayout = 10;
+
+}  // namespace
+
+TfrPictureView::TfrPictureView() : TfrView(kPictureObject) { flags = kFlagStretched | kPictureKeepAspect; }
+
+void TfrPictureView::loadFromStream(ByteReader& in, int version) {
+    TfrView::loadFromStream(in, version);
+    const std::uint8_t kind = in.u8();
+    const std::uint8_t blob = in.u8();
+    if (layoutMajor * 10 + layoutMinor > kBlobTypeLayout) blobType = static_cast<BlobType>(blob);
+    const std::int32_t dataEnd = in.i32();
+    const std::size_t start = in.position();
+    if (dataEnd < 0 || static_cast<std::size_t>(dataEnd) < start || static_cast<std::size_t>(dataEnd) > in.size())
+        throw StreamError("Invalid picture data");
+    auto data = in.bytes(static_cast<std::size_t>(dataEnd) - start);
+    picture = {};
+    if (kind >= static_cast<std::uint8_t>(GraphicKind::Bitmap) && kind <= static_cast<std::uint8_t>(GraphicKind::Jpeg)) {
+        picture.kind = static_cast<GraphicKind>(kind);
+        picture.bytes.assign(data.begin(), data.end());
+    }
+}
+
+void TfrPictureView::saveToStream(ByteWriter& out) const {
+    TfrView::saveToStream(out);
+    const bool hasData = !picture.isEmpty();
+    out.u8(static_cast<std::uint8_t>(hasData ? picture.kind : GraphicKind::None));
+    out.u8(static_cast<std::uint8_t>(blobType));
+    const std::size_t endAt = out.position();
+    out.i32(0);
+    if (hasData) out.append(picture.bytes);
+    out.patchI32(endAt, static_cast<std::int32_t>(out.position()));
+}
+
+bool TfrPictureView::setProperty(const std::string& propertyName, const PropertyValue& value) {
+    const std::string n = upper(propertyName);
+    auto setFlag = [&](std::uint16_t bit) {
+        flags = static_cast<std::uint16_t>(propertyAsBool(value) ? (flags | bit) : (flags & ~bit));
+    };
+    if (n == "CENTER") setFlag(kPictureCenter);
+    else if (n == "KEEPASPECT") setFlag(kPictureKeepAspect);
+    else if (n == "BLOBTYPE") blobType = static_cast<BlobType>(propertyAsInt(value) & 0xFF);
+    else if (n == "PICTURE") return false;  // pictures are set through `picture`, not as text
+    else return TfrView::setProperty(propertyName, value);
+    return true;
+}
+
+PropertyValue TfrPictureView::property(const std::string& propertyName) const {
+    const std::string n = upper(propertyName);
+    if (n == "CENTER") return (flags & kPictureCenter) != 0;
+    if (n == "KEEPASPECT") return (flags & kPictureKeepAspect) != 0;
+    if (n == "BLOBTYPE") return static_cast<long long>(blobType);
+    if (n == "PICTURE") return static_cast<long long>(picture.kind);
+    return TfrView::property(propertyName);
+}
+
+std::vector<std::string> TfrPictureView::propertyNames() const {
+    auto names = TfrView::propertyNames();
+    names.insert(names.end(), {"Picture", "Center", "KeepAspect", "BlobType"});
+    return names;
+}
+
+platform::Rect TfrPictureView::pictureTarget(int pictureWidth, int pictureHeight) const {
+    platform::Rect box{drawX, drawY, drawX + drawWidth, drawY + drawHeight};
+    if (pictureWidth <= 0 || pictureHeight <= 0) return box;
+    const bool stretch = flags & kFlagStretched;
+    int w = pictureWidth, h = pictureHeight;
+    if (stretch) {
+        w = drawWidth;
+        h = drawHeight;
+        if (flags & kPictureKeepAspect) {
+            const double k = std::min(static_cast<double>(drawWidth) / pictureWidth,
+                                      static_cast<double>(drawHeight) / pictureHeight);
+            w = roundHalfEven(pictureWidth * k);
+            h = roundHalfEven(pictureHeight * k);
+        }
+    } else {
+        w = roundHalfEven(pictureWidth * scaleX);
+        h = roundHalfEven(pictureHeight * scaleY);
+    }
+    int x = drawX, y = drawY;
+    if (flags & kPictureCenter) {
+        x += divTrunc(drawWidth - w, 2);
+        y += divTrunc(drawHeight - h, 2);
+    }
+    return {x, y, x + w, y + h};
+}
+
+void paintRaster(platform::Canvas& canvas, const RasterImage& image, const platform::Rect& target) {
+    if (image.isEmpty() || target.isEmpty()) return;
+    const int tw = target.width(), th = target.height();
+    platform::CanvasStateGuard guard(canvas);
+    for (int ty = 0; ty < th; ++ty) {
+        const std::size_t sy = static_cast<std::size_t>(static_cast<long long>(ty) * image.height / th);
+        const platform::Color* row = &image.pixels[sy * static_cast<std::size_t>(image.width)];
+        int runStart = 0;
+        platform::Color runColor = row[0];
+        for (int tx = 1; tx <= tw; ++tx) {
+            platform::Color c = tx < tw ? row[static_cast<std::size_t>(static_cast<long long>(tx) * image.width / tw)] : ~runColor;
+            if (c == runColor) continue;
+            canvas.setBrush({runColor, false});
+            canvas.fillRect({target.left + runStart, target.top + ty, target.left + tx, target.top + ty + 1});
+            runStart = tx;
+            runColor = c;
+        }
+    }
+}
+
+void TfrPictureView::draw(platform::Canvas& canvas, const DrawEnvironment& env) {
+    beginDraw();
+    applyBandAlign(env);
+    prepareDraw();
+    drawBackground(canvas, env);
+    if (!env.firstPassOfTwo) {
+        if (auto meta = picture.metafile()) {
+            canvas.drawPicture(*meta, pictureTarget(meta->size().width, meta->size().height));
+        } else if (auto image = picture.raster()) {
+            paintRaster(canvas, *image, pictureTarget(image->width, image->height));
+        }
+    }
+    drawFrame(canvas, env);
+    endDraw();
+}
+
+}  // namespace report

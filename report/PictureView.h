@@ -1,0 +1,39 @@
+// TfrPictureView: a bitmap, metafile, icon or JPEG picture drawn into its rectangle.
+#pragma once
+
+#include "report/Graphic.h"
+#include "report/View.h"
+
+namespace report {
+
+enum PictureFlag : std::uint16_t { kPictureCenter = 0x02, kPictureKeepAspect = 0x04 };
+
+// BlobType: how a picture read from a data field is encoded.
+enum class BlobType : std::uint8_t { Bmp = 0, Jpg = 1, Ico = 2, Wmf = 3 };
+
+class TfrPictureView : public TfrView {
+public:
+    TfrPictureView();
+    std::string className() const override { return "TfrPictureView"; }
+    std::string baseName() const override { return "Picture"; }
+
+    Graphic picture;
+    BlobType blobType = BlobType::Bmp;
+
+    bool setProperty(const std::string& propertyName, const PropertyValue& value) override;
+    PropertyValue property(const std::string& propertyName) const override;
+    std::vector<std::string> propertyNames() const override;
+
+    void loadFromStream(ByteReader& in, int version) override;
+    void saveToStream(ByteWriter& out) const override;
+    void draw(platform::Canvas& canvas, const DrawEnvironment& env = {}) override;
+
+    // Target rectangle of a picture of the given size, honouring Center and KeepAspect.
+    platform::Rect pictureTarget(int pictureWidth, int pictureHeight) const;
+};
+
+// Paints decoded pixels stretched into target on any canvas (nearest pixel, runs of equal
+// colour filled as rectangles).
+void paintRaster(platform::Canvas& canvas, const RasterImage& image, const platform::Rect& target);
+
+}  // namespace report

@@ -1,0 +1,24 @@
+// Strings and string lists of the template stream, in both layouts: length-prefixed from
+// format version 23 on, zero-terminated before. Text is converted between Windows-1252 in the
+// stream and UTF-8 in memory here.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "report/ByteReader.h"
+#include "report/ByteWriter.h"
+
+namespace report {
+
+// First format version with length-prefixed strings.
+constexpr int kFirstCountedStringVersion = 23;
+
+std::string readString(ByteReader& in, int version);
+void writeString(ByteWriter& out, const std::string& utf8);
+std::vector<std::string> readStringList(ByteReader& in, int version);
+void writeStringList(ByteWriter& out, const std::vector<std::string>& lines);
+// The one-byte-length strings of the older dictionary layout.
+std::string readShortString(ByteReader& in);
+
+}  // namespace report

@@ -1,0 +1,26 @@
+// TfrStretcheable: objects that can grow with their content (memo, line) and be split across
+// pages by the preparation engine.
+#pragma once
+
+#include "report/View.h"
+
+namespace report {
+
+enum class DrawMode { Whole = 0, MeasureOnly = 1, SplitPart = 2 };
+
+class TfrStretcheable : public TfrView {
+public:
+    DrawMode drawMode = DrawMode::Whole;
+
+    // Height the content needs at the current width, in page pixels.
+    virtual int calcHeight(platform::Canvas&) { return height; }
+    // Smallest height a split part may have.
+    virtual int minHeight(platform::Canvas&) { return 0; }
+    // Height still to print after a split.
+    virtual int remainHeight() { return 0; }
+
+protected:
+    explicit TfrStretcheable(std::uint8_t type) : TfrView(type) {}
+};
+
+}  // namespace report
