@@ -120,10 +120,19 @@ int MemTableIndex::insert(Record* record)
         return count() - 1;
     }
     record->sortKey(m_slot) = sortKeyOfRecord(*record);
-    // Before the first entry >= the record: the same rule as the nearest search.
-    const int position = count() <= linearSearchLimit ? linearSearch(keyOf(record->values), true)
-                                                      : lowerBound(cachedKey(record));
-    const int at = position < 0 ? count() : position;
+    // Before the first entry >= the record. The scan compares whole values: a prefix match
+    // would put "AB" before "ABC" in a descending index.
+    int at = count();
+    if (count() <= linearSearchLimit) {
+        const FieldValues key = keyOf(record->values);
+        for (int position = 0; position < count(); ++position)
+            if (compareRaw(key, this->at(position), false) <= 0) {
+                at = position;
+                break;
+            }
+    } else {
+        at = lowerBound(cachedKey(record));
+    }
     m_list.insert(at, record);
     return at;
 }

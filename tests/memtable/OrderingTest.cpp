@@ -54,6 +54,20 @@ TEST(MemTableOrdering, OrderHoldsAboveTheLinearLimit)
     }
 }
 
+TEST(MemTableOrdering, PrefixKeysKeepTheirOrderInBothDirections)
+{
+    for (int extra : {0, 30}) { // below and above the linear limit
+        for (bool descending : {false, true}) {
+            auto table = makeIndexedTable(descending ? ixDescending : ixPrimary, mtcoIgnoreLocale);
+            for (int i = 0; i < extra; ++i) appendValue(*table, "M" + std::to_string(100 + i));
+            appendValues(*table, {"AB", "A", "ABC", "AB"});
+            Strings values = contents(*table);
+            EXPECT_TRUE(descending ? std::is_sorted(values.rbegin(), values.rend()) : std::is_sorted(values.begin(), values.end()))
+                << extra << (descending ? " descending" : " ascending");
+        }
+    }
+}
+
 TEST(MemTableOrdering, NullSortsBeforeEmptyAndSetValues)
 {
     auto table = makeIndexedTable(ixPrimary, mtcoIgnoreLocale);
