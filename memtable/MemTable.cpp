@@ -1,9 +1,7 @@
-// MemTable: definitions, open and close, cursor, fields, bookmarks and observers.
-// Editing operations are in MemTableEditing.cpp.
+// MemTable: definitions, open and close, observers. The cursor and bookmarks are in
+// MemTableCursor.cpp, field access in MemTableFields.cpp, editing in MemTableEditing.cpp.
 
 #include "memtable/MemTableData.h"
-
-#include "memtable/Utf8.h"
 
 #include <algorithm>
 #include <cctype>
@@ -34,14 +32,14 @@ std::vector<std::string> splitFieldNames(const std::string& names)
     return result;
 }
 
+} // namespace
+
 int findField(const std::vector<FieldDef>& fields, std::string_view name)
 {
     for (std::size_t i = 0; i < fields.size(); ++i)
         if (equalsIgnoringCase(fields[i].name, name)) return static_cast<int>(i);
     return -1;
 }
-
-} // namespace
 
 // --- Data helpers ---
 
@@ -206,216 +204,10 @@ void MemTable::close()
 bool MemTable::isActive() const { Lock lock(d->lock); return d->state != TableState::Inactive; }
 TableState MemTable::state() const { Lock lock(d->lock); return d->state; }
 
-// --- Cursor ---
-
-void MemTable::first()
-{
-    Lock lock(d->lock);
-    d->checkActive();
-    d->endPendingEdit();
-    d->atBof = true;
-    d->atEof = d->current->count() == 0;
-    d->moveTo(0);
-}
-
-void MemTable::last()
-{
-    Lock lock(d->lock);
-    d->checkActive();
-    d->endPendingEdit();
-    d->atEof = true;
-    d->atBof = d->current->count() == 0;
-    d->moveTo(d->current->count() - 1);
-}
-
-// Next on the last record keeps it current and sets the end flag, as Prior does at the start.
-void MemTable::next()
-{
-    Lock lock(d->lock);
-    d->checkActive();
-    d->endPendingEdit();
-    if (d->cursor + 1 < d->current->count()) {
-        d->atBof = d->atEof = false;
-        d->moveTo(d->cursor + 1);
-    } else {
-        d->atEof = true;
-    }
-}
-
-void MemTable::prior()
-{
-    Lock lock(d->lock);
-    d->checkActive();
-    d->endPendingEdit();
-    if (d->cursor > 0 && d->current->count() > 0) {
-        d->atBof = d->atEof = false;
-        d->moveTo(std::min(d->cursor, d->current->count()) - 1);
-    } else {
-        d->atBof = true;
-    }
-}
-
-bool MemTable::eof() const { Lock lock(d->lock); return d->state == TableState::Inactive || d->atEof; }
-bool MemTable::bof() const { Lock lock(d->lock); return d->state == TableState::Inactive || d->atBof; }
-
-int MemTable::recordCount() const
-{
-    Lock lock(d->lock);
-    return d->current ? d->current->count() : 0;
-}
-
-int MemTable::recordNumber() const
-{
-    Lock lock(d->lock);
-    return d->state == TableState::Insert || !d->hasRecord() ? -1 : d->cursor + 1;
-}
-
-void MemTable::setRecordNumber(int n)
-{
-    Lock lock(d->lock);
-    d->checkActive();
-    d->endPendingEdit();
-    if (n < 1 || n > d->current->count()) return;
-    d->atBof = d->atEof = false;
-    d->moveTo(n - 1);
-}
-
-bool MemTable::isEmpty() const { return recordCount() == 0; }
-
-// --- Fields ---
-
-int MemTable::fieldCount() const
-{
-    Lock lock(d->lock);
-    if (d->state != TableState::Inactive) return static_cast<int>(d->fields.size());
-    return static_cast<int>((d->persistentFields.empty() ? d->fieldDefs : d->persistentFields).size());
-}
-
-int MemTable::fieldIndex(std::string_view fieldName) const
-{
-    Lock lock(d->lock);
-    if (d->state != TableState::Inactive) return findField(d->fields, fieldName);
-    return findField(d->persistentFields.empty() ? d->fieldDefs : d->persistentFields, fieldName);
-}
-
-const FieldDef& MemTable::fieldDef(int field) const
-{
-    Lock lock(d->lock);
-    const auto& list = d->state != TableState::Inactive ? d->fields
-                       : d->persistentFields.empty()    ? d->fieldDefs
-                                                        : d->persistentFields;
-    if (field < 0 || static_cast<std::size_t>(field) >= list.size()) throw DataSetError("Field index out of range");
-    return list[static_cast<std::size_t>(field)];
-}
-
-std::optional<std::string> MemTable::fieldValue(std::string_view fieldName) const
-{
-    Lock lock(d->lock);
-    d->checkActive();
-    const int field = d->requireField(fieldName);
-    const FieldValues* values = d->visibleValues();
-    return values ? (*values)[static_cast<std::size_t>(field)] : std::nullopt;
-}
-
-std::string MemTable::fieldText(std::string_view fieldName) const { return fieldValue(fieldName).value_or(std::string()); }
-bool MemTable::fieldIsNull(std::string_view fieldName) const { return !fieldValue(fieldName).has_value(); }
-
-std::string MemTable::fieldText(int field) const
-{
-    Lock lock(d->lock);
-    d->checkActive();
-    d->checkFieldNumber(field);
-    const FieldValues* values = d->visibleValues();
-    return values ? (*values)[static_cast<std::size_t>(field)].value_or(std::string()) : std::string();
-}
-
-void MemTable::setFieldText(std::string_view fieldName, std::string_view text)
-{
-    Lock lock(d->lock);
-    if (!d->isEditing()) throw DataSetError(messages::notInEditMode);
-    setFieldText(d->requireField(fieldName), text);
-}
-
-void MemTable::clearField(std::string_view fieldName)
-{
-    Lock lock(d->lock);
-    if (!d->isEditing()) throw DataSetError(messages::notInEditMode);
-    const int field = d->requireField(fieldName);
-    if (d->fields[static_cast<std::size_t>(field)].readOnly)
-        throw DataSetError(messages::fieldReadOnly(d->fields[static_cast<std::size_t>(field)].name));
-    d->editValues[static_cast<std::size_t>(field)].reset();
-    d->editModified = true;
-    d->notify(DataEvent::DataChanged, d->cursor);
-}
-
-// A text longer than the field is cut to the field's size in characters, never inside a
-// character; an empty text is a set value, not null.
-void MemTable::setFieldText(int field, std::string_view text)
-{
-    Lock lock(d->lock);
-    if (!d->isEditing()) throw DataSetError(messages::notInEditMode);
-    d->checkFieldNumber(field);
-    const FieldDef& def = d->fields[static_cast<std::size_t>(field)];
-    if (def.readOnly) throw DataSetError(messages::fieldReadOnly(def.name));
-    d->editValues[static_cast<std::size_t>(field)] = truncateToCharacters(text, static_cast<std::size_t>(def.size));
-    d->editModified = true;
-    d->notify(DataEvent::DataChanged, d->cursor);
-}
-
-std::optional<std::string> MemTable::fieldValueAt(int row, int field) const
-{
-    Lock lock(d->lock);
-    d->checkActive();
-    d->checkFieldNumber(field);
-    if (row < 0 || row >= d->current->count()) return std::nullopt;
-    return d->current->at(row)->values[static_cast<std::size_t>(field)];
-}
-
-std::string MemTable::fieldTextAt(int row, int field) const { return fieldValueAt(row, field).value_or(std::string()); }
-
 // --- Indexes ---
 
 std::string MemTable::currentIndexName() const { Lock lock(d->lock); return d->current ? d->current->name() : std::string(); }
 std::string MemTable::currentIndexFields() const { Lock lock(d->lock); return d->current ? d->current->fieldNames() : std::string(); }
-
-// --- Bookmarks ---
-
-Bookmark MemTable::getBookmark() const
-{
-    Lock lock(d->lock);
-    if (d->state == TableState::Insert) return {};
-    const Record* record = d->currentRecord();
-    return record ? Bookmark{record->uniqueId} : Bookmark{};
-}
-
-bool MemTable::bookmarkValid(const Bookmark& bookmark) const
-{
-    Lock lock(d->lock);
-    return bookmark.isValid() && d->state != TableState::Inactive && d->findByUniqueId(bookmark.uniqueId);
-}
-
-bool MemTable::gotoBookmark(const Bookmark& bookmark)
-{
-    Lock lock(d->lock);
-    d->checkActive();
-    if (!bookmark.isValid()) return false;
-    const Record* record = d->findByUniqueId(bookmark.uniqueId);
-    if (!record) return false;
-    d->endPendingEdit();
-    const int position = d->current->positionOf(record);
-    if (position < 0) return false;
-    d->atBof = d->atEof = false;
-    d->moveTo(position);
-    return true;
-}
-
-void MemTable::freeBookmark(Bookmark& bookmark) { bookmark = Bookmark{}; }
-
-int MemTable::compareBookmarks(const Bookmark& a, const Bookmark& b) const
-{
-    if (!a.isValid() || !b.isValid()) return int(a.isValid()) - int(b.isValid());
-    return (a.uniqueId > b.uniqueId) - (a.uniqueId < b.uniqueId);
-}
 
 // --- Observers ---
 

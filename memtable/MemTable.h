@@ -56,7 +56,8 @@ public:
     int recordCount() const;
     // 1-based position of the current record in the current index; -1 when there is none.
     int recordNumber() const;
-    // Moves the cursor to the record at 1-based position n (posting any pending edit first).
+    // Moves the cursor to the record at 1-based position n (posting any pending edit first);
+    // an n outside 1..recordCount() leaves the cursor where it is.
     void setRecordNumber(int n);
     bool isEmpty() const;
 

@@ -12,6 +12,9 @@ namespace memtable {
 
 using Lock = std::lock_guard<std::recursive_mutex>;
 
+// Position of the field named `name` (ASCII case ignored), or -1.
+int findField(const std::vector<FieldDef>& fields, std::string_view name);
+
 struct MemTable::Data {
     explicit Data(MemTable& owner, std::string tableName) : table(owner), name(std::move(tableName)) {}
 

@@ -115,7 +115,8 @@ void MemTable::deleteRecord()
     Record* record = d->currentRecord();
     const int position = d->cursor;
     for (auto& index : d->indexes) index->remove(record);
-    const auto it = std::find_if(d->store.begin(), d->store.end(), [&](const auto& r) { return r.get() == record; });
+    const auto it = std::lower_bound(d->store.begin(), d->store.end(), record->uniqueId,
+                                     [](const auto& r, std::int64_t id) { return r->uniqueId < id; });
     d->store.erase(it);
     if (d->store.empty()) d->nextId = 0;
 
