@@ -16,8 +16,14 @@ constexpr std::string_view kUpcEEndGuard = "050505";
 constexpr std::string_view kAddOnStart = "506";
 constexpr std::string_view kAddOnSeparator = "05";
 
+[[noreturn]] void failInternal() {
+    throw BarcodeError(std::string(kGeneratorClassName) + ": internal Error");
+}
+
+// The generator lets only digits through; the check keeps a direct call with anything else
+// from reading outside the tables.
 int digitValue(char c) {
-    if (c < '0' || c > '9') throw BarcodeError(std::string(kGeneratorClassName) + ": internal Error");
+    if (c < '0' || c > '9') failInternal();
     return c - '0';
 }
 
@@ -47,7 +53,8 @@ std::string evenSplitPattern(std::string_view data) {
 }  // namespace
 
 std::string ExpandUpcE(char numberSystem, std::string_view sixDigits) {
-    const std::string_view layout = kUpcEExpansion[digitValue(sixDigits.at(5))];
+    if (sixDigits.size() != 6) failInternal();
+    const std::string_view layout = kUpcEExpansion[digitValue(sixDigits[5])];
     std::string expanded;
     for (char slot : layout) {
         if (slot == 'N') expanded += numberSystem;
