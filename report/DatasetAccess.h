@@ -41,6 +41,7 @@ public:
 
     // Fields are addressed by name (case-insensitive) or by the index found for a name,
     // which stays valid while the data set is not closed and reopened with other fields.
+    // A closed data set still knows its fields' names; values need it open.
     virtual int fieldIndex(std::string_view fieldName) const = 0; // -1 when absent
     virtual DataFieldType fieldType(int field) const = 0;
     virtual bool fieldHasGetTextHandler(int field) const = 0;

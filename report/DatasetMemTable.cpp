@@ -1,7 +1,5 @@
 #include "report/DatasetMemTable.h"
 
-#include "report/VariablesGlobal.h"
-
 namespace report {
 
 namespace {
@@ -35,12 +33,7 @@ int MemTableDataSet::compareBookmarks(const DataSetBookmark& a, const DataSetBoo
 
 int MemTableDataSet::fieldIndex(std::string_view fieldName) const
 {
-    const int exact = table_.fieldIndex(fieldName);
-    if (exact >= 0 || !table_.isActive()) return exact;
-    // Field names compare without regard to case, as the data-set framework does.
-    for (int i = 0; i < table_.fieldCount(); ++i)
-        if (equalsIgnoringCase(table_.fieldDef(i).name, fieldName)) return i;
-    return -1;
+    return table_.fieldIndex(fieldName);
 }
 
 Value MemTableDataSet::fieldValue(int field) const

@@ -148,8 +148,6 @@ std::optional<VariableLookup::FieldReference> VariableLookup::resolveField(const
         throw ExpressionError(expression_messages::missingComponent(component));
     }
     if (!dataSet) return std::nullopt;
-    // Field names are bound when the data set is open; it is opened for its value anyway.
-    if (!dataSet->isOpen()) dataSet->open();
     if (dataSet->fieldIndex(field) < 0) return std::nullopt;
     return FieldReference{dataSet, field};
 }
