@@ -89,7 +89,11 @@ public:
     // Name and field list of the index the cursor walks ("" and "" for insertion order).
     std::string currentIndexName() const;
     std::string currentIndexFields() const;
-    // Moves to the first record whose key is >= the given values (see the .cpp for details).
+    // Posts a pending edit, then moves to the first record, in the current index's order, whose
+    // key is >= keyValues (one value per index field; missing ones count as null, surplus ones
+    // are ignored) and returns true. Returns false with the cursor unchanged when no record
+    // qualifies; on an ordered index of more than 20 records a key above every value lands on
+    // the last record instead. An empty key lands on the first record.
     bool seekNearest(const std::vector<std::string>& keyValues);
 
     // --- Bookmarks ---
