@@ -79,6 +79,7 @@ public:
     void setFieldText(std::string_view fieldName, std::string_view text);
     void clearField(std::string_view fieldName); // sets the field to null
     std::string fieldText(int field) const;
+    std::optional<std::string> fieldValue(int field) const;
     void setFieldText(int field, std::string_view text);
 
     // --- Random access by row of the current index (0-based), for grid models ---

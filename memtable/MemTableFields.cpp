@@ -44,14 +44,16 @@ std::optional<std::string> MemTable::fieldValue(std::string_view fieldName) cons
 std::string MemTable::fieldText(std::string_view fieldName) const { return fieldValue(fieldName).value_or(std::string()); }
 bool MemTable::fieldIsNull(std::string_view fieldName) const { return !fieldValue(fieldName).has_value(); }
 
-std::string MemTable::fieldText(int field) const
+std::optional<std::string> MemTable::fieldValue(int field) const
 {
     Lock lock(d->lock);
     d->checkActive();
     d->checkFieldNumber(field);
     const FieldValues* values = d->visibleValues();
-    return values ? (*values)[static_cast<std::size_t>(field)].value_or(std::string()) : std::string();
+    return values ? (*values)[static_cast<std::size_t>(field)] : std::nullopt;
 }
+
+std::string MemTable::fieldText(int field) const { return fieldValue(field).value_or(std::string()); }
 
 void MemTable::setFieldText(std::string_view fieldName, std::string_view text)
 {
