@@ -3,6 +3,7 @@
 
 #include <random>
 
+#include "platform/GeometryOutput.h"
 #include "platform/ByteWriter.h"
 #include "platform/FixedMetricsCanvas.h"
 #include "platform/Picture.h"

@@ -1,6 +1,7 @@
 // Playing a picture stretched into a rectangle: what reaches the target canvas.
 #include <gtest/gtest.h>
 
+#include "platform/GeometryOutput.h"
 #include "platform/FixedMetricsCanvas.h"
 
 namespace platform {

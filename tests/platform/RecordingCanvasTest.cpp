@@ -1,6 +1,7 @@
 // Recording canvases: text measuring and bounds, and the queries tests of other parts use.
 #include <gtest/gtest.h>
 
+#include "platform/GeometryOutput.h"
 #include "platform/FixedMetricsCanvas.h"
 #include "platform/TextBounds.h"
 

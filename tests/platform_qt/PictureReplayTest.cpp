@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <functional>
 
+#include "platform/GeometryOutput.h"
 #include "platform/PictureCanvas.h"
 #include "platform/qt/QPainterCanvas.h"
 

@@ -1,0 +1,58 @@
+// Clipboard, per-user settings and message boxes.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "platform/qt/Clipboard.h"
+#include "platform/qt/MessageBox.h"
+#include "platform/qt/UserSettings.h"
+
+namespace platform::qt {
+namespace {
+
+TEST(Clipboard, KeepsTheTextSet) {
+    Clipboard::setText("RSSMRA80A01H501U è");
+    EXPECT_EQ(Clipboard::text(), "RSSMRA80A01H501U è");
+}
+
+TEST(UserSettings, ValuesSurviveAsText) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("user.ini").toStdString();
+    {
+        UserSettings s(path, "Form\\TfrPreviewForm");
+        s.writeInteger("XPosition", -20);
+        s.writeBool("Maximized", true);
+        s.writeString("Name", "Proprietà");
+    }
+    UserSettings s(path, "Form/TfrPreviewForm");
+    EXPECT_EQ(s.readInteger("XPosition", 0), -20);
+    EXPECT_TRUE(s.readBool("Maximized", false));
+    EXPECT_EQ(s.readString("Name", ""), "Proprietà");
+    EXPECT_EQ(s.readInteger("Missing", 7), 7);
+    EXPECT_EQ(s.readString("Name2", "x"), "x");
+    s.writeString("Width", "wide");
+    EXPECT_EQ(s.readInteger("Width", 640), 640);  // not a number: the fallback
+    EXPECT_EQ(s.readString("XPosition", ""), "-20");
+
+    UserSettings other(path, "Form\\Other");
+    EXPECT_EQ(other.readInteger("XPosition", 5), 5);
+}
+
+TEST(MessageBox, HandlerAnswersInsteadOfAWindow) {
+    std::vector<MessageRequest> shown;
+    setMessageHandler([&](const MessageRequest& r) {
+        shown.push_back(r);
+        return MessageResult::Yes;
+    });
+    EXPECT_EQ(showMessage("Codice fiscale formalmente corretto"), MessageResult::Yes);
+    showError("Formato FRF non supportato");
+    setMessageHandler({});
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].text, "Codice fiscale formalmente corretto");
+    EXPECT_EQ(shown[0].buttons, MessageButtons::Ok);
+    EXPECT_EQ(shown[1].caption, "Errore");
+    EXPECT_EQ(shown[1].icon, MessageIcon::Error);
+}
+
+}  // namespace
+}  // namespace platform::qt
