@@ -12,12 +12,9 @@ int notYet(const char* what) {
 }
 }  // namespace
 
-int runLabels(const Args&) { return notYet("labels"); }
 int runPrint(const Args&) { return notYet("print"); }
 int runConvert(const Args&) { return notYet("convert"); }
 int runShow(const Args&) { return notYet("show"); }
-int runCheckCf(const Args&) { return notYet("check-cf"); }
-int runBarcode(const Args&) { return notYet("barcode"); }
 int runTemplate(const Args&) { return notYet("template"); }
 int runMainWindow(int, char**) { return notYet("la finestra principale"); }
 

@@ -1,0 +1,152 @@
+// quirelle barcode: one symbol from the command line, as its module pattern or as a PNG or
+// SVG picture with a quiet zone, drawn through the same generator the labels use.
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QSvgGenerator>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <numbers>
+#include <optional>
+#include <string>
+
+#include "app/Options.h"
+#include "app/Subcommands.h"
+#include "barcode/BarcodeError.h"
+#include "barcode/TfrBarcode.h"
+#include "platform/qt/QPainterCanvas.h"
+
+namespace app {
+
+namespace {
+
+constexpr int kQuietZoneModules = 10;
+constexpr int kDefaultHeightModules = 50;
+constexpr int kDefaultModul = 2;
+
+enum class OutputKind { Png, Svg };
+
+barcode::TfrBarcodeType parseType(const std::string& value) {
+    int code = -1;
+    auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), code);
+    if (ec == std::errc() && end == value.data() + value.size()) {
+        if (barcode::isKnownBarcodeType(code)) return static_cast<barcode::TfrBarcodeType>(code);
+    } else if (auto type = barcode::barcodeTypeByName(value)) {
+        return *type;
+    }
+    throw UsageError("tipo di codice a barre sconosciuto: " + value);
+}
+
+double parseNumber(const Options& options, const std::string& name, double fallback) {
+    const auto value = options.value(name);
+    if (!value) return fallback;
+    double number = 0;
+    auto [end, ec] = std::from_chars(value->data(), value->data() + value->size(), number);
+    if (ec != std::errc() || end != value->data() + value->size() || !std::isfinite(number))
+        throw UsageError("valore non valido per " + name + ": " + *value);
+    return number;
+}
+
+OutputKind outputKindOf(const std::string& path) {
+    const auto dot = path.rfind('.');
+    std::string ext = dot == std::string::npos ? "" : path.substr(dot + 1);
+    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (ext == "png") return OutputKind::Png;
+    if (ext == "svg") return OutputKind::Svg;
+    throw UsageError("il file di uscita deve finire in .png o .svg: " + path);
+}
+
+// Size of the bounding box of a w x h rectangle turned by angle degrees.
+QSize turnedSize(int w, int h, double angle) {
+    const double a = angle / 180.0 * std::numbers::pi;
+    const double s = std::abs(std::sin(a));
+    const double c = std::abs(std::cos(a));
+    return {static_cast<int>(std::ceil(w * c + h * s - 1e-9)) + 1,
+            static_cast<int>(std::ceil(w * s + h * c - 1e-9)) + 1};
+}
+
+// QImage and QPainter need a GUI application object; headless runs use the offscreen one.
+std::unique_ptr<QGuiApplication> ensureGuiApplication() {
+    if (QCoreApplication::instance() != nullptr) return nullptr;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "quirelle";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+void paint(QPaintDevice& device, QSize size, barcode::TfrBarcode& generator) {
+    QPainter painter(&device);
+    painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+    platform::qt::QPainterCanvas canvas(painter);
+    generator.Draw(canvas);
+}
+
+bool render(barcode::TfrBarcode& generator, const std::string& path, OutputKind kind) {
+    const int quiet = kQuietZoneModules * generator.Modul();
+    const QSize symbol = turnedSize(generator.Width(), generator.Height(), generator.Angle());
+    const QSize size(symbol.width() + 2 * quiet, symbol.height() + 2 * quiet);
+    generator.SetLeft(quiet);
+    generator.SetTop(quiet);
+    if (kind == OutputKind::Png) {
+        QImage image(size, QImage::Format_RGB32);
+        paint(image, size, generator);
+        return image.save(QString::fromStdString(path), "PNG");
+    }
+    QSvgGenerator svg;
+    svg.setFileName(QString::fromStdString(path));
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
+    paint(svg, size, generator);
+    return true;
+}
+
+}  // namespace
+
+int runBarcode(const Args& args) {
+    const Options options(args, {"--type", "--text", "--modul", "--ratio", "--angle", "--height", "-o"},
+                          {"--checksum", "--pattern"});
+    if (!options.positional().empty())
+        throw UsageError("argomento inatteso: " + options.positional().front());
+    const auto type = options.value("--type");
+    const auto text = options.value("--text");
+    if (!type || !text) throw UsageError("servono --type e --text");
+    const auto output = options.value("-o");
+    if (output.has_value() == options.has("--pattern"))
+        throw UsageError("serve esattamente uno tra -o FILE e --pattern");
+    const std::optional<OutputKind> kind =
+        output ? std::optional(outputKindOf(*output)) : std::nullopt;
+
+    barcode::TfrBarcode generator;
+    generator.SetTyp(parseType(*type));
+    generator.SetText(*text);
+    generator.SetChecksum(options.has("--checksum"));
+    generator.SetModul(options.intValue("--modul", 1, 49).value_or(kDefaultModul));
+    generator.SetRatio(parseNumber(options, "--ratio", 2.0));
+    generator.SetAngle(parseNumber(options, "--angle", 0.0));
+    const int heightModules = options.intValue("--height", 1, 10000).value_or(kDefaultHeightModules);
+    generator.SetHeight(heightModules * generator.Modul());
+
+    try {
+        if (!kind) {
+            const std::string pattern = generator.Encode();
+            const std::int32_t width = generator.Width();
+            std::printf("%s\n%d\n%s\n", pattern.c_str(), static_cast<int>(width),
+                        generator.Text().c_str());
+            return 0;
+        }
+        const auto app = ensureGuiApplication();
+        if (!render(generator, *output, *kind)) {
+            std::fprintf(stderr, "quirelle barcode: impossibile scrivere %s\n", output->c_str());
+            return 1;
+        }
+        return 0;
+    } catch (const barcode::BarcodeError& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+}
+
+}  // namespace app
