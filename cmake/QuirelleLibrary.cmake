@@ -32,7 +32,7 @@ function(quirelle_test name)
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
   if(ARG_QT)
-    target_link_libraries(${name} PRIVATE Qt6::Widgets)
+    target_link_libraries(${name} PRIVATE quirelle_platform_qt Qt6::Widgets)
   endif()
   target_compile_definitions(${name} PRIVATE
     QUIRELLE_SOURCE_DIR="${PROJECT_SOURCE_DIR}"

@@ -1,27 +1,24 @@
-// Gives every Qt test program one QApplication (offscreen platform), created before the
-// first test and destroyed after the last.
+// Gives every Qt test program one QApplication (offscreen platform) with the program's font
+// substitutions, created before the first test.
 #include <QApplication>
 #include <gtest/gtest.h>
+
+#include "platform/qt/FontSubstitutions.h"
 
 namespace {
 
 class QtApplicationEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
-        qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                        : qgetenv("QT_QPA_PLATFORM"));
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
         static char name[] = "quirelle-tests";
         static char* argv[] = {name, nullptr};
-        app_ = new QApplication(argc, argv);
+        // Kept until the process ends: tearing Qt down before the test framework exits
+        // crashes in the offscreen platform, and nothing needs it gone earlier.
+        new QApplication(argc, argv);
+        platform::qt::registerFontSubstitutions();
     }
-    void TearDown() override {
-        delete app_;
-        app_ = nullptr;
-    }
-
-private:
-    QApplication* app_ = nullptr;
 };
 
 [[maybe_unused]] ::testing::Environment* const kEnvironment =

@@ -1,0 +1,38 @@
+// The record navigator of the fiscal-code list: first, prior, next, last, delete (after a
+// confirmation) and refresh.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class QToolButton;
+
+namespace memtable {
+class MemTable;
+}
+
+namespace app {
+
+class Dialogs;
+
+class DataNavigator : public QWidget {
+    Q_OBJECT
+public:
+    enum Button { First, Prior, Next, Last, Delete, Refresh, ButtonCount };
+
+    DataNavigator(memtable::MemTable& table, Dialogs& dialogs, QWidget* parent = nullptr);
+
+    QToolButton* button(Button b) const { return buttons_[b]; }
+
+protected:
+    void resizeEvent(QResizeEvent*) override;
+
+private:
+    void press(Button b);
+
+    memtable::MemTable& table_;
+    Dialogs& dialogs_;
+    std::array<QToolButton*, ButtonCount> buttons_{};
+};
+
+}  // namespace app

@@ -1,0 +1,49 @@
+// A one-column Qt model over a memory table: one row per record in the table's current order.
+// It follows the table's notifications, so changes made by commands show at once, and writes
+// in-place edits back through the table's edit/post cycle.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <string>
+
+#include "memtable/MemTable.h"
+#include "memtable/MemTableObserver.h"
+
+namespace app {
+
+class MemTableModel : public QAbstractTableModel, private memtable::MemTableObserver {
+    Q_OBJECT
+public:
+    MemTableModel(memtable::MemTable& table, std::string fieldName, bool editable,
+                  QObject* parent = nullptr);
+    ~MemTableModel() override;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation o, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+    memtable::MemTable& table() { return table_; }
+    // Row of the table's current record, -1 when there is none.
+    int currentRow() const;
+    // Makes the record at row current.
+    void moveCursorTo(int row);
+    // Adds an empty record at the end (the grid's "new row").
+    void appendRow();
+
+signals:
+    // The table's cursor moved; the view selects this row.
+    void cursorMoved(int row);
+
+private:
+    void memTableEvent(memtable::MemTable& table, memtable::DataEvent event, int row) override;
+
+    memtable::MemTable& table_;
+    std::string fieldName_;
+    bool editable_;
+    bool resetting_ = false;
+};
+
+}  // namespace app
