@@ -179,7 +179,9 @@ int TfrMemoView::calcHeight(platform::Canvas& canvas) {
     canvas.setFont(canvasFont(1.0));
     const bool rotated = alignment & kAlignRotated;
     const int available = rotated ? drawRect.height() - 2 * drawGapY : drawRect.width() - 2 * drawGapX;
-    const auto lines = layoutMemoLines(sourceLines(), layoutOptions(available, 1.0, 1.0));
+    MemoLayoutOptions options = layoutOptions(available, 1.0, 1.0);
+    options.measure = [&canvas](const std::string& s) { return canvas.textExtent(s).width; };
+    const auto lines = layoutMemoLines(sourceLines(), options);
     const int lineHeight = fontPixelHeight(1.0) + lineSpacing;
     scaleX = sx;
     scaleY = sy;
