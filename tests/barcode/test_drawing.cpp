@@ -1,0 +1,152 @@
+// Drawing: element polygons, colours, short bars, turning and the bounding-box offsets.
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <set>
+#include <vector>
+
+#include "barcode/BarcodeError.h"
+#include "barcode/TfrBarcode.h"
+#include "platform/PictureCanvas.h"
+
+using namespace barcode;
+using platform::Point;
+
+namespace {
+
+// A generator whose pattern is known: Code 128B of "" is start (211214), check (104 mod 103
+// = 1: 222122), stop (2331112): 19 elements, 11 + 11 + 13 = 35 modules.
+TfrBarcode knownSymbol(int height, double angle) {
+    TfrBarcode g;
+    g.SetTyp(bcCode128B);
+    g.SetText("");
+    g.SetHeight(height);
+    g.SetAngle(angle);
+    return g;
+}
+
+std::vector<platform::PictureRecord> draw(TfrBarcode& g) {
+    platform::PictureCanvas canvas(platform::Size{1000, 1000});
+    g.Draw(canvas);
+    return canvas.picture().records();
+}
+
+// Bounding box of every recorded corner.
+platform::Rect bounds(const std::vector<platform::PictureRecord>& records) {
+    platform::Rect r{1 << 30, 1 << 30, -(1 << 30), -(1 << 30)};
+    for (const auto& rec : records)
+        for (Point p : rec.points) {
+            r.left = std::min(r.left, p.x);
+            r.top = std::min(r.top, p.y);
+            r.right = std::max(r.right, p.x);
+            r.bottom = std::max(r.bottom, p.y);
+        }
+    return r;
+}
+
+}  // namespace
+
+TEST(Drawing, OnePolygonPerElementInItsColour) {
+    TfrBarcode g = knownSymbol(40, 0);
+    g.SetColor(0x00AA00);
+    g.SetColorBar(0x0000BB);
+    g.SetLeft(5);
+    g.SetTop(7);
+    const auto records = draw(g);
+    ASSERT_EQ(records.size(), 19u);
+    // First element: a bar 2 wide at x 5..6, y 7..47.
+    EXPECT_EQ(records[0].points, (std::vector<Point>{{5, 7}, {5, 47}, {6, 47}, {6, 7}}));
+    EXPECT_EQ(records[0].state.pen.color, 0x0000BBu);
+    EXPECT_EQ(records[0].state.brush.color, 0x0000BBu);
+    EXPECT_EQ(records[0].state.pen.width, 1);
+    EXPECT_FALSE(records[0].state.brush.clear);
+    // Second: a space 1 wide at x 7.
+    EXPECT_EQ(records[1].points, (std::vector<Point>{{7, 7}, {7, 47}, {7, 47}, {7, 7}}));
+    EXPECT_EQ(records[1].state.brush.color, 0x00AA00u);
+    EXPECT_EQ(bounds(records), (platform::Rect{5, 7, 5 + 35 - 1, 47}));
+}
+
+TEST(Drawing, CanvasStateIsGivenBack) {
+    TfrBarcode g = knownSymbol(10, 0);
+    platform::PictureCanvas canvas(platform::Size{100, 100});
+    platform::Pen pen{0x123456, 3};
+    canvas.setPen(pen);
+    platform::Brush brush{0x654321, true};
+    canvas.setBrush(brush);
+    g.Draw(canvas);
+    EXPECT_EQ(canvas.pen(), pen);
+    EXPECT_EQ(canvas.brush(), brush);
+}
+
+TEST(Drawing, FailureLeavesCanvasUntouched) {
+    TfrBarcode g;
+    g.SetTyp(bcCode93);
+    g.SetText("abc");
+    platform::PictureCanvas canvas(platform::Size{100, 100});
+    try {
+        g.Draw(canvas);
+        ADD_FAILURE() << "no error";
+    } catch (const BarcodeError& e) {
+        EXPECT_STREQ(e.what(), "TfrBarcode:Code93 bad Data <abc>");
+    }
+    EXPECT_TRUE(canvas.picture().records().empty());
+}
+
+TEST(Drawing, ShortBarsAreTwoFifthsOfTheHeightFromTheSameEdge) {
+    // PostNet draws short bars ('A').
+    for (auto [height, shortHeight] : {std::pair{12, 4}, std::pair{-10, -4}, std::pair{40, 16}}) {
+        TfrBarcode g;
+        g.SetTyp(bcCodePostNet);
+        g.SetText("0");
+        g.SetHeight(height);
+        const auto records = draw(g);
+        std::set<int> heights;
+        for (const auto& r : records) {
+            EXPECT_EQ(r.points[0].y, 0);
+            heights.insert(r.points[1].y);
+        }
+        EXPECT_EQ(heights, (std::set<int>{shortHeight, height})) << height;
+    }
+}
+
+TEST(Drawing, TurnedSymbolsKeepTheirBoundingBoxAtLeftTop) {
+    // w = 35, h = 40. The first element's first corner (pattern point (0, 0)) lands on:
+    struct Case {
+        double angle;
+        Point firstCorner;
+        platform::Rect box;  // inclusive corner bounds
+    };
+    const Case cases[] = {
+        {0, {0, 0}, {0, 0, 34, 40}},
+        {90, {0, 35}, {0, 1, 40, 35}},     // (py, w - px): first element at the bottom
+        {180, {35, 40}, {1, 0, 35, 40}},   // (w - px, h - py)
+        {270, {40, 0}, {0, 0, 40, 34}},    // (h - py, px): runs top to bottom
+        {-90, {40, 0}, {0, 0, 40, 34}},
+        {360, {0, 0}, {0, 0, 34, 40}},
+    };
+    for (const Case& c : cases) {
+        TfrBarcode g = knownSymbol(40, c.angle);
+        const auto records = draw(g);
+        ASSERT_FALSE(records.empty());
+        EXPECT_EQ(records[0].points[0], c.firstCorner) << c.angle;
+        EXPECT_EQ(bounds(records), c.box) << c.angle;
+    }
+}
+
+TEST(Drawing, ObliqueAngleStaysInsideItsBoundingBox) {
+    TfrBarcode g = knownSymbol(40, 30);
+    g.SetLeft(100);
+    g.SetTop(200);
+    const platform::Rect box = bounds(draw(g));
+    EXPECT_GE(box.left, 100);
+    EXPECT_GE(box.top, 200);
+    EXPECT_LE(box.left, 101);
+    EXPECT_LE(box.top, 201);
+}
+
+TEST(Drawing, FarOffPositionsDoNotOverflow) {
+    TfrBarcode g = knownSymbol(40, 45);
+    g.SetLeft(std::numeric_limits<std::int32_t>::max());
+    g.SetTop(std::numeric_limits<std::int32_t>::min());
+    EXPECT_NO_THROW(draw(g));
+}

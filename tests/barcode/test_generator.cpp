@@ -1,0 +1,318 @@
+// The generator's property model, ratio limits, module widths, digit test, width and the
+// shared check-digit routines.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <limits>
+#include <string>
+
+#include "barcode/BarcodeError.h"
+#include "barcode/TfrBarcode.h"
+
+using namespace barcode;
+
+namespace {
+
+struct NotifyCounter {
+    int count = 0;
+    void attach(TfrBarcode& g) {
+        g.SetOnChange([this](TfrBarcode&) { ++count; });
+    }
+};
+
+std::string errorOf(TfrBarcode& g) {
+    try {
+        g.Encode();
+    } catch (const BarcodeError& e) {
+        return e.what();
+    }
+    return "";
+}
+
+TfrBarcode code39(const std::string& text) {
+    TfrBarcode g;
+    g.SetTyp(bcCode39);
+    g.SetText(text);
+    return g;
+}
+
+}  // namespace
+
+TEST(Generator, NewGeneratorDefaults) {
+    TfrBarcode g;
+    EXPECT_EQ(g.Height(), 0);
+    EXPECT_EQ(g.Modul(), 1);
+    EXPECT_EQ(g.Ratio(), 2.0);
+    EXPECT_EQ(g.Typ(), bcCodeEAN13);
+    EXPECT_FALSE(g.Checksum());
+    EXPECT_EQ(g.CheckSumMethod(), csmModulo10);
+    EXPECT_EQ(g.Color(), 0xFFFFFFu);
+    EXPECT_EQ(g.ColorBar(), 0u);
+}
+
+TEST(Generator, SettersNotifyOnlyOnChange) {
+    TfrBarcode g;
+    NotifyCounter n;
+    n.attach(g);
+    g.SetHeight(10);
+    g.SetHeight(10);
+    g.SetText("A");
+    g.SetText("A");
+    g.SetAngle(90);
+    g.SetAngle(90);
+    g.SetChecksum(true);
+    g.SetChecksum(true);
+    g.SetTyp(bcCode39);
+    g.SetTyp(bcCode39);
+    EXPECT_EQ(n.count, 5);
+    g.SetColor(1);
+    g.SetColorBar(2);
+    g.SetCheckSumMethod(csmNone);
+    EXPECT_EQ(n.count, 5) << "plain fields do not notify";
+}
+
+TEST(Generator, ModulAcceptsOneToFortyNineAndAlwaysNotifies) {
+    TfrBarcode g;
+    NotifyCounter n;
+    n.attach(g);
+    g.SetModul(0);
+    g.SetModul(50);
+    EXPECT_EQ(g.Modul(), 1);
+    EXPECT_EQ(n.count, 0);
+    g.SetModul(7);
+    g.SetModul(7);
+    EXPECT_EQ(g.Modul(), 7);
+    EXPECT_EQ(n.count, 2);
+    g.SetModul(49);
+    EXPECT_EQ(g.Modul(), 49);
+}
+
+TEST(Generator, RatioLimitsPerSymbology) {
+    struct Case {
+        TfrBarcodeType type;
+        const char* text;
+        double ratio;
+        double expected;
+        int notifications;
+    };
+    const Case cases[] = {
+        {bcCode39, "1", 1.5, 2.0, 1},      {bcCode39, "1", 3.5, 3.0, 1},
+        {bcCode39, "1", 2.5, 2.5, 0},      {bcCode_2_5_matrix, "12", 2.0, 2.25, 1},
+        {bcCode128B, "1", 1.5, 1.5, 0},    {bcCode128B, "1", 5.0, 5.0, 0},
+        {bcCode93, "1", 0.5, 0.5, 0},      {bcCodeEAN13, "1", 1.0, 2.0, 1},
+    };
+    for (const Case& c : cases) {
+        TfrBarcode g;
+        g.SetTyp(c.type);
+        g.SetText(c.text);
+        g.SetRatio(c.ratio);
+        NotifyCounter n;
+        n.attach(g);
+        g.Encode();
+        EXPECT_EQ(g.Ratio(), c.expected) << "type " << int(c.type) << " ratio " << c.ratio;
+        EXPECT_EQ(n.count, c.notifications) << "type " << int(c.type) << " ratio " << c.ratio;
+    }
+}
+
+TEST(Generator, ModuleWidthsRoundHalfToEven) {
+    struct Case {
+        int modul;
+        double ratio;
+        std::array<std::int32_t, 4> widths;
+    };
+    const Case cases[] = {
+        {1, 2.0, {1, 2, 3, 4}},
+        {2, 2.5, {2, 5, 7, 10}},
+        {1, 2.5, {1, 2, 3, 4}},   // 2.5 ties to 2
+        {3, 2.5, {3, 8, 12, 16}}, // 7.5 ties to 8
+        {49, 3.0, {49, 147, 220, 294}},  // beyond 8 bits: kept whole
+    };
+    for (const Case& c : cases) {
+        TfrBarcode g = code39("1");
+        g.SetModul(c.modul);
+        g.SetRatio(c.ratio);
+        g.Encode();
+        EXPECT_EQ(g.ModuleWidths(), c.widths) << c.modul << " x " << c.ratio;
+    }
+}
+
+TEST(Generator, UnlimitedRatioExtremesStaySafe) {
+    // Code 128 keeps any ratio; absurd ones must neither overflow nor crash.
+    for (double ratio : {1e300, -1e300, std::numeric_limits<double>::quiet_NaN(), -1.0}) {
+        TfrBarcode g;
+        g.SetTyp(bcCode128B);
+        g.SetText("ABC");
+        g.SetModul(49);
+        g.SetRatio(ratio);
+        EXPECT_NO_THROW(g.Width());
+    }
+}
+
+TEST(Generator, ModuleWidthCodes) {
+    TfrBarcode g = code39("1");
+    g.SetModul(2);
+    g.SetRatio(2.5);
+    g.Encode();
+    struct Case {
+        char code;
+        std::int32_t width;
+        ElementKind kind;
+    };
+    const Case cases[] = {
+        {'0', 2, ElementKind::Space},  {'3', 10, ElementKind::Space}, {'5', 2, ElementKind::Bar},
+        {'6', 5, ElementKind::Bar},    {'8', 10, ElementKind::Bar},   {'A', 2, ElementKind::ShortBar},
+        {'D', 10, ElementKind::ShortBar},
+    };
+    for (const Case& c : cases) {
+        const ModuleElement m = g.ModuleWidth(c.code);
+        EXPECT_EQ(m.width, c.width) << c.code;
+        EXPECT_EQ(m.kind, c.kind) << c.code;
+    }
+    for (char bad : {'4', '9', 'E', 'a', '\0'}) {
+        try {
+            g.ModuleWidth(bad);
+            ADD_FAILURE() << "accepted " << int(bad);
+        } catch (const BarcodeError& e) {
+            EXPECT_STREQ(e.what(), "TfrBarcode: internal Error");
+        }
+    }
+}
+
+TEST(Generator, WrongTypeFails) {
+    TfrBarcode g;
+    g.SetTyp(static_cast<TfrBarcodeType>(23));
+    EXPECT_EQ(errorOf(g), "TfrBarcode: wrong BarcodeType");
+    g.SetTyp(static_cast<TfrBarcodeType>(255));
+    EXPECT_EQ(errorOf(g), "TfrBarcode: wrong BarcodeType");
+}
+
+TEST(Generator, DigitsOnlyTextIsTrimmedAndChecked) {
+    struct Case {
+        TfrBarcodeType type;
+        std::string text;
+        std::string error;
+        std::string textAfter;  // checked when no error
+    };
+    const Case cases[] = {
+        {bcCodeEAN13, "  123", "", "0000000000123"},
+        {bcCodeEAN13, "12a", "Barcode must be numeric", ""},
+        {bcCodeEAN13, "", "", "0000000000000"},
+        {bcCode128C, "\t12\r\n", "", "12"},
+        {bcCode128C, "1 2", "Barcode must be numeric", ""},
+        {bcCode128C, "   ", "", ""},
+        {bcCode39, " a1 ", "", " a1 "},  // not digits-only: untouched
+    };
+    for (const Case& c : cases) {
+        TfrBarcode g;
+        g.SetTyp(c.type);
+        g.SetText(c.text);
+        EXPECT_EQ(errorOf(g), c.error) << "'" << c.text << "'";
+        if (c.error.empty()) {
+            EXPECT_EQ(g.Text(), c.textAfter) << "'" << c.text << "'";
+        }
+    }
+}
+
+TEST(Generator, TrimmingDoesNotNotify) {
+    TfrBarcode g;
+    g.SetTyp(bcCode128C);
+    g.SetText(" 12 ");
+    NotifyCounter n;
+    n.attach(g);
+    g.Encode();
+    EXPECT_EQ(g.Text(), "12");
+    EXPECT_EQ(n.count, 0);
+}
+
+TEST(Generator, WidthWriteScalesModul) {
+    // "1234567" in Code 39 is 13 * 7 + 25 = 116 wide at module 1.
+    TfrBarcode g = code39("1234567");
+    ASSERT_EQ(g.Width(), 116);
+    g.SetWidth(348);
+    EXPECT_EQ(g.Modul(), 3);
+    EXPECT_EQ(g.Width(), 348);
+    g.SetWidth(347);  // 3 * 347 / 348 = 2
+    EXPECT_EQ(g.Modul(), 2);
+    g.SetWidth(100);  // 2 * 100 / 232 = 0: ignored
+    EXPECT_EQ(g.Modul(), 2);
+    g.SetWidth(-5000);
+    EXPECT_EQ(g.Modul(), 2);
+    g.SetWidth(std::numeric_limits<std::int32_t>::max());  // far beyond 49: ignored
+    EXPECT_EQ(g.Modul(), 2);
+}
+
+TEST(Generator, WidthWriteOnNonPositiveWidthDoesNothing) {
+    TfrBarcode g;
+    g.SetTyp(bcCode128B);
+    g.SetRatio(-10.0);  // Code 128 keeps any ratio: wide elements become negative
+    g.SetText("A");
+    ASSERT_LE(g.Width(), 0);
+    NotifyCounter n;
+    n.attach(g);
+    g.SetWidth(300);
+    EXPECT_EQ(g.Modul(), 1);
+    EXPECT_EQ(n.count, 0);
+}
+
+TEST(SharedRoutines, FixedLengthText) {
+    TfrBarcode g;
+    g.SetText("12345");
+    EXPECT_EQ(g.FixedLengthText(3), "123");
+    EXPECT_EQ(g.FixedLengthText(5), "12345");
+    EXPECT_EQ(g.FixedLengthText(8), "00012345");
+    g.SetText("");
+    EXPECT_EQ(g.FixedLengthText(2), "00");
+    EXPECT_EQ(g.FixedLengthText(0), "");
+}
+
+TEST(SharedRoutines, Modulo10CheckDigit) {
+    struct Case {
+        const char* text;
+        char digit;
+    };
+    const Case cases[] = {{"12", '3'}, {"", '0'}, {"0", '0'}, {"400638133393", '1'},
+                          {"9638507", '4'}, {"1", '7'}};
+    for (const Case& c : cases) EXPECT_EQ(TfrBarcode::Modulo10CheckDigit(c.text), c.digit) << c.text;
+}
+
+TEST(SharedRoutines, Modulo10NamesTheFirstNonDigit) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"abc", "'a' is not a valid integer value"},
+        {"12x4y", "'x' is not a valid integer value"},
+        {"1 2", "' ' is not a valid integer value"},
+        {"1\xC3\xA8", "'\xC3\xA8' is not a valid integer value"},  // the whole UTF-8 letter
+    };
+    for (const auto& [text, message] : cases) {
+        try {
+            TfrBarcode::Modulo10CheckDigit(text);
+            ADD_FAILURE() << text;
+        } catch (const BarcodeError& e) {
+            EXPECT_EQ(e.what(), message);
+        }
+    }
+}
+
+TEST(SharedRoutines, ApplyCheckSumFollowsMethod) {
+    TfrBarcode g;
+    EXPECT_EQ(g.ApplyCheckSum("12"), "123");
+    g.SetCheckSumMethod(csmNone);
+    EXPECT_EQ(g.ApplyCheckSum("12"), "12");
+}
+
+TEST(SymbologyTable, NamesFlagsAndLookup) {
+    ASSERT_EQ(SymbologyTable.size(), 23u);
+    EXPECT_EQ(SymbologyTable[bcCode39].Name, "Code39");
+    EXPECT_EQ(SymbologyTable[bcCodeCodabar].Name, "Codebar");
+    EXPECT_EQ(SymbologyTable[bcCodeUPC_Supp5].Name, "UPC Supp5");
+    EXPECT_EQ(SymbologyTable[bcCodeEAN128C].Name, "EAN128C");
+    int digitsOnly = 0;
+    for (const TBCdata& d : SymbologyTable) digitsOnly += d.Num;
+    EXPECT_EQ(digitsOnly, 14);
+    EXPECT_FALSE(SymbologyTable[bcCodeCodabar].Num);
+    EXPECT_TRUE(SymbologyTable[bcCode128C].Num);
+    for (int code = 0; code < kBarcodeTypeCount; ++code)
+        EXPECT_EQ(barcodeTypeByName(SymbologyTable[code].Name), static_cast<TfrBarcodeType>(code));
+    EXPECT_EQ(barcodeTypeByName("code39 extended"), bcCode39Extended);
+    EXPECT_EQ(barcodeTypeByName("upc_e0"), bcCodeUPC_E0);
+    EXPECT_FALSE(barcodeTypeByName("Code 39").has_value());
+}
