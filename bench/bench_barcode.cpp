@@ -1,0 +1,45 @@
+// Barcode generator speed: encoding and measuring the labels' Code 39 symbols, drawing one
+// into a recorded picture, and an EAN-13 for comparison.
+#include <benchmark/benchmark.h>
+
+#include "barcode/TfrBarcode.h"
+#include "platform/PictureCanvas.h"
+
+namespace {
+
+barcode::TfrBarcode labelGenerator(barcode::TfrBarcodeType type, const char* text) {
+    barcode::TfrBarcode g;
+    g.SetTyp(type);
+    g.SetText(text);
+    g.SetHeight(60);
+    return g;
+}
+
+void Code39EncodeAndWidth(benchmark::State& state) {
+    barcode::TfrBarcode g = labelGenerator(barcode::bcCode39, "1903000015");
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(g.Width());
+    }
+}
+BENCHMARK(Code39EncodeAndWidth);
+
+void Code39DrawIntoPicture(benchmark::State& state) {
+    barcode::TfrBarcode g = labelGenerator(barcode::bcCode39, "1903000015");
+    for (auto _ : state) {
+        platform::PictureCanvas canvas(platform::Size{155, 60});
+        g.Draw(canvas);
+        benchmark::DoNotOptimize(canvas.picture().records().size());
+    }
+}
+BENCHMARK(Code39DrawIntoPicture);
+
+void Ean13EncodeAndWidth(benchmark::State& state) {
+    barcode::TfrBarcode g = labelGenerator(barcode::bcCodeEAN13, "400638133393");
+    g.SetChecksum(true);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(g.Width());
+    }
+}
+BENCHMARK(Ean13EncodeAndWidth);
+
+}  // namespace
