@@ -180,18 +180,23 @@ std::vector<std::string> QtPrinterBackend::paperNames() {
     return names;
 }
 
+// Measured from the layout in millimetres: Qt's own device rectangles pass through whole points
+// and can be off by a few dots, enough for a sheet to stop matching its paper.
 preview::DeviceMetrics QtPrinterBackend::metrics() {
     QPrinter& p = *readyEntry().printer;
-    const QRectF paper = p.paperRect(QPrinter::DevicePixel);
-    const QRectF page = p.pageRect(QPrinter::DevicePixel);
+    const QPageLayout layout = p.pageLayout();
+    const int dpi = p.resolution();
+    const auto dots = [dpi](qreal mm) { return rounded(mm * dpi / 25.4); };
+    const QRectF paper = layout.fullRect(QPageLayout::Millimeter);
+    const QRectF page = layout.paintRect(QPageLayout::Millimeter);
     preview::DeviceMetrics m;
-    m.dpiX = m.dpiY = p.resolution();
-    m.physicalWidth = rounded(paper.width());
-    m.physicalHeight = rounded(paper.height());
-    m.offsetX = rounded(page.left() - paper.left());
-    m.offsetY = rounded(page.top() - paper.top());
-    m.pageWidth = rounded(page.width());
-    m.pageHeight = rounded(page.height());
+    m.dpiX = m.dpiY = dpi;
+    m.physicalWidth = dots(paper.width());
+    m.physicalHeight = dots(paper.height());
+    m.offsetX = dots(page.left());
+    m.offsetY = dots(page.top());
+    m.pageWidth = dots(page.width());
+    m.pageHeight = dots(page.height());
     return m;
 }
 

@@ -19,8 +19,9 @@ QtPaper customPaper() { return {preview::kCustomPaper, kCustomPaperName, QPageSi
 }  // namespace
 
 QPageSize customPageSize(int widthTenthsMm, int heightTenthsMm) {
-    // Fuzzy matching gives a standard size its own name when the numbers are one of them.
-    return QPageSize(QSizeF(widthTenthsMm / 10.0, heightTenthsMm / 10.0), QPageSize::Millimeter);
+    // Exact: a custom size must keep its tenths of a millimetre, not snap to a nearby standard.
+    return QPageSize(QSizeF(widthTenthsMm / 10.0, heightTenthsMm / 10.0), QPageSize::Millimeter,
+                     QString(), QPageSize::ExactMatch);
 }
 
 std::vector<QtPaper> spoolerPapers(const QPrinterInfo& printer) {
