@@ -66,8 +66,7 @@ TEST(PrescriptionSeries, Year2100GivesZeroYearDigits) {
 TEST(CalendarLabels, DaysOfEachMonthWithLeapYears) {
     struct Case { int year; int month; int days; };
     const Case cases[] = {
-        {2024, 2, 29}, {2023, 2, 28}, {2100, 2, 28}, {2000, 2, 29}, {2023, 1, 31},
-        {2023, 4, 30}, {2023, 9, 30}, {2023, 11, 30}, {2023, 12, 31}, {2023, 7, 31},
+        {2024, 2, 29}, {2023, 2, 28}, {2100, 2, 28}, {2000, 2, 29}, {2023, 4, 30}, {2023, 12, 31},
     };
     for (const Case& c : cases) EXPECT_EQ(daysInMonth(c.year, c.month), c.days) << c.year << "/" << c.month;
 }

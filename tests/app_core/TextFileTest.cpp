@@ -48,12 +48,5 @@ TEST(ReplaceFileAtomically, MissingDirectoryIsReported) {
     EXPECT_THROW(replaceFileAtomically(dir / "no-such-dir" / "cf0.txt", "A"), FileError);
 }
 
-TEST(FileErrorFromErrno, UsesThePlatformTexts) {
-    EXPECT_STREQ(fileErrorFromErrno(ENOENT).what(), "File not found");
-    EXPECT_STREQ(fileErrorFromErrno(EACCES).what(), "File access denied");
-    EXPECT_STREQ(fileErrorFromErrno(ENOSPC).what(), "Disk full");
-    EXPECT_EQ(fileErrorFromErrno(EIO).errorNumber, EIO);
-}
-
 }  // namespace
 }  // namespace app
