@@ -1,0 +1,12 @@
+// One object entry of a prepared page's stream: type byte, class name for add-ins, then the
+// object's printing record written from its memo lines.
+#pragma once
+
+#include "report/ByteWriter.h"
+#include "report/View.h"
+
+namespace preview {
+
+void writePageStreamEntry(report::ByteWriter& out, report::TfrView& object);
+
+}  // namespace preview
