@@ -3,14 +3,15 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "platform/ClampedInt.h"
 #include "platform/Utf8.h"
 
 namespace platform {
 
 Size fixedTextExtent(const Font& font, std::string_view utf8) {
-    const int height = std::abs(font.height);
-    const int charWidth = static_cast<int>(std::lround(0.6 * height));
-    return {charWidth * static_cast<int>(utf8Length(utf8)), height};
+    const std::int64_t height = std::abs(std::int64_t{font.height});
+    const std::int64_t charWidth = std::llround(0.6 * double(height));
+    return {clampedInt(charWidth * std::int64_t(utf8Length(utf8))), clampedInt(height)};
 }
 
 }  // namespace platform

@@ -1,5 +1,6 @@
 #include "platform/PictureCanvas.h"
 
+#include "platform/ClampedInt.h"
 #include "platform/FixedTextMetrics.h"
 #include "platform/TextBounds.h"
 #include "platform/Utf8.h"
@@ -52,7 +53,7 @@ void PictureCanvas::textOut(int x, int y, const std::string& utf8, int extraSpac
     r.text = utf8;
     r.extraSpacing = extraSpacing;
     Size extent = textExtent(utf8);
-    extent.width += extraSpacing * static_cast<int>(utf8Length(utf8));
+    extent.width = clampedInt(std::int64_t{extent.width} + std::int64_t{extraSpacing} * std::int64_t(utf8Length(utf8)));
     r.rect = turnedTextBounds({x, y}, extent, font().escapement);
     picture_.append(std::move(r));
 }
@@ -65,6 +66,10 @@ Size PictureCanvas::textExtent(const std::string& utf8) {
 }
 
 void PictureCanvas::drawPicture(const Picture& picture, const Rect& target) {
+    if (flatten_) {
+        picture.play(*this, target);
+        return;
+    }
     PictureRecord r = recordOf(PictureRecordKind::Picture);
     r.rect = target;
     r.nested = std::make_shared<const Picture>(picture);
@@ -87,5 +92,13 @@ bool PictureCanvas::rectVisible(const Rect&) const { return true; }
 
 int PictureCanvas::dpiX() const { return reference_ ? reference_->dpiX() : Canvas::dpiX(); }
 int PictureCanvas::dpiY() const { return reference_ ? reference_->dpiY() : Canvas::dpiY(); }
+
+
+Picture flattenedPicture(const Picture& picture, Canvas* reference) {
+    PictureCanvas canvas(picture.size(), reference);
+    canvas.setFlattening(true);
+    picture.play(canvas, Rect{0, 0, picture.size().width, picture.size().height});
+    return canvas.takePicture();
+}
 
 }  // namespace platform

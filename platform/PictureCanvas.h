@@ -25,8 +25,10 @@ public:
     void invertRect(const Rect& r) override;
     void textOut(int x, int y, const std::string& utf8, int extraSpacing = 0) override;
     Size textExtent(const std::string& utf8) override;
-    // Keeps the picture as one nested record rather than flattening it.
+    // Keeps the picture as one nested record, or with setFlattening(true) records the
+    // picture's own records mapped into target (what a text search walks).
     void drawPicture(const Picture& picture, const Rect& target) override;
+    void setFlattening(bool flatten) { flatten_ = flatten; }
 
     void setClipRect(const Rect& r) override;
     void clearClip() override;
@@ -43,6 +45,11 @@ private:
     Picture picture_;
     Canvas* reference_;
     std::optional<Rect> clip_;
+    bool flatten_ = false;
 };
+
+// The picture with every nested picture replaced by its records, mapped into place; text
+// bounds are measured on reference (fixed metrics without one).
+Picture flattenedPicture(const Picture& picture, Canvas* reference = nullptr);
 
 }  // namespace platform

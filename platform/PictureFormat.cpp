@@ -12,6 +12,7 @@
 
 #include "platform/ByteReader.h"
 #include "platform/ByteWriter.h"
+#include "platform/ClampedInt.h"
 #include "platform/Picture.h"
 
 namespace platform {
@@ -23,6 +24,17 @@ constexpr std::uint16_t kVersion = 1;
 // Nesting deeper than this is taken as a hostile file rather than a real drawing.
 constexpr int kMaxNesting = 32;
 constexpr std::size_t kMinRecordBytes = 5;
+
+bool inRange(std::int32_t v) { return v >= -kCoordinateLimit && v <= kCoordinateLimit; }
+
+// Coordinates and sizes beyond any real surface are refused, so that arithmetic on them
+// (widths, sums, scaling) can never overflow.
+bool inRange(const PictureRecord& r) {
+    for (Point p : r.points)
+        if (!inRange(p.x) || !inRange(p.y)) return false;
+    return inRange(r.rect.left) && inRange(r.rect.top) && inRange(r.rect.right) && inRange(r.rect.bottom) &&
+           inRange(r.extraSpacing) && inRange(r.state.pen.width) && inRange(r.state.font.height);
+}
 
 void writeState(ByteWriter& w, const CanvasState& s) {
     w.u32(s.pen.color);
@@ -97,6 +109,7 @@ public:
         const std::uint32_t count = in.u32();
         if (!in.ok()) return fail("Picture header truncated");
         if (count > in.remaining() / kMinRecordBytes) return fail("Picture record count too large");
+        if (!inRange(logical.width) || !inRange(logical.height)) return fail("Picture size out of range");
 
         Picture picture(logical);
         for (std::uint32_t i = 0; i < count; ++i) {
@@ -133,6 +146,7 @@ private:
             r.nested = std::move(nested);
         }
         if (r.kind == PictureRecordKind::Picture && !r.nested) return fail("Picture record without picture");
+        if (!inRange(r)) return fail("Picture coordinates out of range");
         return true;
     }
 

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "platform/Canvas.h"
+#include "platform/ClampedInt.h"
 
 namespace platform {
 
@@ -31,18 +32,18 @@ public:
     }
     // A zero-width pen means "one device pixel" at any scale; wider pens stretch.
     int penWidth(int w) const {
-        return w < 1 ? w : std::max(1, roundInt(w * (std::abs(sx_) + std::abs(sy_)) / 2));
+        return w < 1 ? w : std::max(1, roundInt(double(w) * (std::abs(sx_) + std::abs(sy_)) / 2));
     }
     int fontHeight(int h) const {
         if (h == 0) return 0;
-        int scaled = std::max(1, roundInt(std::abs(h * sy_)));
+        int scaled = std::max(1, roundInt(std::abs(double(h) * sy_)));
         return h < 0 ? -scaled : scaled;
     }
-    int horizontal(int d) const { return roundInt(d * std::abs(sx_)); }
+    int horizontal(int d) const { return roundInt(double(d) * std::abs(sx_)); }
 
 private:
-    static int floorInt(double v) { return static_cast<int>(std::floor(v)); }
-    static int roundInt(double v) { return static_cast<int>(std::floor(v + 0.5)); }
+    static int floorInt(double v) { return floorToInt(v); }
+    static int roundInt(double v) { return roundToInt(v); }
     int edgeX(int x) const { return left_ + roundInt(x * sx_); }
     int edgeY(int y) const { return top_ + roundInt(y * sy_); }
 

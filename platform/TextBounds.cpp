@@ -3,11 +3,14 @@
 #include <cmath>
 #include <numbers>
 
+#include "platform/ClampedInt.h"
+
 namespace platform {
 
 Rect turnedTextBounds(Point origin, Size extent, int escapement) {
+    const auto at = [](int base, double offset) { return clampedInt(std::floor(base + offset)); };
     if (escapement % 3600 == 0)
-        return {origin.x, origin.y, origin.x + extent.width, origin.y + extent.height};
+        return {origin.x, origin.y, at(origin.x, extent.width), at(origin.y, extent.height)};
     const double a = escapement / 10.0 * std::numbers::pi / 180.0;
     const double s = std::sin(a), c = std::cos(a);
     const double cornersX[4] = {0, double(extent.width), 0, double(extent.width)};
@@ -21,9 +24,9 @@ Rect turnedTextBounds(Point origin, Size extent, int escapement) {
         minY = std::min(minY, y), maxY = std::max(maxY, y);
     }
     // Shave rounding noise so that a 90° turn gives exact integers.
-    const auto lo = [](double v) { return static_cast<int>(std::floor(v + 1e-9)); };
-    const auto hi = [](double v) { return static_cast<int>(std::ceil(v - 1e-9)); };
-    return {origin.x + lo(minX), origin.y + lo(minY), origin.x + hi(maxX), origin.y + hi(maxY)};
+    const auto lo = [&](int base, double v) { return at(base, std::floor(v + 1e-9)); };
+    const auto hi = [&](int base, double v) { return at(base, std::ceil(v - 1e-9)); };
+    return {lo(origin.x, minX), lo(origin.y, minY), hi(origin.x, maxX), hi(origin.y, maxY)};
 }
 
 }  // namespace platform

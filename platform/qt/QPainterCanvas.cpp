@@ -65,7 +65,9 @@ bool isUprightRectangle(const std::vector<Point>& pts, QRect& box) {
 QPainterCanvas::QPainterCanvas(QPainter& painter) : painter_(painter) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
-    if (painter_.hasClipping()) clipDevice_ = painter_.clipBoundingRect().toAlignedRect();
+    // A clip the painter already has (e.g. a paint event's) is one this canvas stays inside.
+    if (painter_.hasClipping())
+        baseClip_ = painter_.worldTransform().mapRect(painter_.clipBoundingRect()).toAlignedRect();
 }
 
 void QPainterCanvas::fillDevice(const QRectF& r, Color color, PenMode mode) {

@@ -1,12 +1,15 @@
 #include "platform/qt/QtConvert.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace platform::qt {
 
 QFont toQFont(const Font& f) {
     QFont q(toQString(f.name));
-    q.setPixelSize(std::max(1, std::abs(f.height)));
+    // Heights past any real text are cut down rather than handed to the font engine.
+    constexpr int kLargestPixelSize = 20000;
+    q.setPixelSize(std::clamp(std::abs(std::max(f.height, -kLargestPixelSize)), 1, kLargestPixelSize));
     q.setBold((f.style & kBold) != 0);
     q.setItalic((f.style & kItalic) != 0);
     q.setUnderline((f.style & kUnderline) != 0);

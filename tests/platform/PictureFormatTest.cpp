@@ -5,6 +5,7 @@
 
 #include "platform/GeometryOutput.h"
 #include "platform/ByteWriter.h"
+#include "platform/ClampedInt.h"
 #include "platform/FixedMetricsCanvas.h"
 #include "platform/Picture.h"
 
@@ -172,6 +173,34 @@ TEST(PictureFormat, PointCountBeyondTheRecordIsRejectedBeforeAllocating) {
     Picture out;
     std::string error;
     EXPECT_FALSE(load(bytes, out, error));
+}
+
+}  // namespace
+}  // namespace platform
+
+namespace platform {
+namespace {
+
+TEST(PictureFormat, CoordinatesBeyondAnySurfaceAreRefused) {
+    for (int bad : {kCoordinateLimit + 1, -kCoordinateLimit - 1, std::numeric_limits<int>::min()}) {
+        FixedMetricsCanvas c({10, 10});
+        c.fillRect({0, 0, bad, 5});
+        Picture out;
+        std::string error;
+        EXPECT_FALSE(load(c.picture().serialize(), out, error)) << bad;
+        EXPECT_EQ(error, "Picture coordinates out of range");
+    }
+}
+
+TEST(PictureFormat, ExtremeValuesPlayWithoutOverflow) {
+    FixedMetricsCanvas c({1, 1});
+    c.setFont(Font{"Arial", kCoordinateLimit});
+    c.textOut(kCoordinateLimit, -kCoordinateLimit, "WWWW", kCoordinateLimit);
+    c.setPen(Pen{kBlack, kCoordinateLimit});
+    c.polygon({{kCoordinateLimit, kCoordinateLimit}});
+    FixedMetricsCanvas target;
+    c.picture().play(target, {0, 0, 100000, 100000});
+    EXPECT_EQ(target.records().size(), 2u);
 }
 
 }  // namespace

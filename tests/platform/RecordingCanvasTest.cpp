@@ -79,3 +79,26 @@ TEST(PictureCanvas, TakePictureLeavesAnEmptyPictureOfTheSameSize) {
 
 }  // namespace
 }  // namespace platform
+
+namespace platform {
+namespace {
+
+TEST(PictureCanvas, FlatteningMapsNestedRecordsIntoPlace) {
+    FixedMetricsCanvas label({100, 50});
+    label.setFont(Font{"Courier New", 10});
+    label.textOut(20, 40, "AB");
+    FixedMetricsCanvas page({1000, 1000});
+    page.fillRect({0, 0, 5, 5});
+    page.drawPicture(label.picture(), {200, 100, 400, 200});  // stretched 2 ×
+
+    const Picture flat = flattenedPicture(page.picture());
+    ASSERT_EQ(flat.records().size(), 2u);
+    const PictureRecord& text = flat.records()[1];
+    EXPECT_EQ(text.kind, PictureRecordKind::Text);
+    EXPECT_EQ(text.points.front(), (Point{240, 180}));
+    EXPECT_EQ(text.state.font.height, 20);
+    EXPECT_EQ(text.rect, (Rect{240, 180, 264, 200}));
+}
+
+}  // namespace
+}  // namespace platform
