@@ -1,0 +1,100 @@
+// Printing through the Qt backend into a real (private) CUPS spooler: the queue is listed, and
+// the pages arrive with the job's page count, paper size and orientation.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "platform/qt/QtPrinterBackend.h"
+#include "preview/printer/TfrPrinter.h"
+#include "tests/spooler/PdfInfo.h"
+#include "tests/spooler/PrivateSpooler.h"
+
+namespace spooler_test {
+namespace {
+
+using preview::kLandscape;
+using preview::kPortrait;
+
+class Spooler : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        spooler = new PrivateSpooler;
+        if (!spooler->start(whyNot)) {
+            delete spooler;
+            spooler = nullptr;
+        }
+    }
+    static void TearDownTestSuite() {
+        delete spooler;
+        spooler = nullptr;
+    }
+    void SetUp() override {
+        if (!spooler) GTEST_SKIP() << whyNot;
+        backend = std::make_unique<platform::qt::QtPrinterBackend>();
+        printer.AttachPrinter(backend.get());
+        ASSERT_TRUE(printer.SelectPrinterByName(spooler->queue()));
+        ASSERT_EQ(printer.CurrentPrinterName(), spooler->queue());
+    }
+
+    // Prints `pages` pages of rectangles and texts as one job and returns its PDF's info.
+    std::optional<PdfInfo> printJob(const std::string& stem, int pages, int copies) {
+        const std::string title = spooler->uniqueTitle(stem);
+        printer.BeginDoc(title, copies);
+        for (int i = 0; i < pages; ++i) {
+            if (i > 0) printer.NewPage();
+            platform::Canvas& canvas = *printer.Canvas();
+            canvas.setBrush({platform::kBlack, false});
+            for (int bar = 0; bar < 5; ++bar)
+                canvas.fillRect({100 + 40 * bar, 100, 120 + 40 * bar, 400});
+            canvas.setFont({"Arial", 60});
+            canvas.textOut(100, 450, "Pagina " + std::to_string(i + 1));
+        }
+        printer.EndDoc();
+        const std::string pdf = spooler->waitForPdf(title);
+        if (pdf.empty()) {
+            ADD_FAILURE() << "no PDF for job " << title << " in " << spooler->outputDir();
+            return std::nullopt;
+        }
+        return readPdfInfo(pdf);
+    }
+
+    static PrivateSpooler* spooler;
+    static std::string whyNot;
+    std::unique_ptr<platform::qt::QtPrinterBackend> backend;
+    preview::TfrPrinter printer;
+};
+
+PrivateSpooler* Spooler::spooler = nullptr;
+std::string Spooler::whyNot;
+
+TEST_F(Spooler, ListsTheQueueBeforeTheFileAndVirtualPrinters) {
+    const std::vector<std::string>& names = printer.PrinterNames();
+    ASSERT_EQ(names.size(), 3u);
+    EXPECT_EQ(names[0], spooler->queue());
+    EXPECT_EQ(names[1], platform::qt::kPdfFilePrinterName);
+    EXPECT_EQ(printer.PaperSize(), 9);  // the queue's default, A4
+}
+
+TEST_F(Spooler, LandscapeA4JobArrivesAsTurnedA4Pages) {
+    printer.SetPaper(9, 2970, 2100, -1, kLandscape, true);
+    EXPECT_NEAR(printer.PaperWidth(), 2970, 1);
+    EXPECT_NEAR(printer.PaperHeight(), 2100, 1);
+    const std::optional<PdfInfo> info = printJob("landscape", 2, 1);
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->pages, 2);
+    EXPECT_EQ(info->widthPt, 842);
+    EXPECT_EQ(info->heightPt, 595);
+}
+
+// The spooler gets one copy; the backend repeats the pages itself.
+TEST_F(Spooler, CopiesArePrintedByTheBackendNotMultipliedByTheSpooler) {
+    printer.SetPaper(11, 1480, 2100, -1, kPortrait, true);
+    const std::optional<PdfInfo> info = printJob("copies", 2, 2);
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->pages, 4);
+    EXPECT_NEAR(info->widthPt, 420, 1);  // A5 is 419.5 x 595.3 pt
+    EXPECT_NEAR(info->heightPt, 595, 1);
+}
+
+}  // namespace
+}  // namespace spooler_test
