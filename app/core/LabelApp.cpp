@@ -50,10 +50,17 @@ std::string LabelApp::start() {
         fiscalFileUnread_ = true;
         return std::string(kFiscalCodeFileName) + ": " + e.what();
     }
-    for (const std::string& code : codes) {
-        fiscalCodes_->append();
-        fiscalCodes_->setFieldText(kCodeField, code);
-        fiscalCodes_->post();
+    try {
+        for (const std::string& code : codes) {
+            fiscalCodes_->append();
+            fiscalCodes_->setFieldText(kCodeField, code);
+            fiscalCodes_->post();
+        }
+    } catch (const std::exception& e) {
+        // The codes loaded so far stay; the file keeps the rest because it is never rewritten.
+        if (fiscalCodes_->state() != memtable::TableState::Browse) fiscalCodes_->cancel();
+        fiscalFileUnread_ = true;
+        return std::string(kFiscalCodeFileName) + ": " + e.what();
     }
     // Loading is not a change of the list.
     codesDirty_ = false;
