@@ -44,8 +44,8 @@ void TfrMemoView::drawUnderlines(platform::Canvas& canvas) {
     if (step <= 0) return;
     canvas.setPen({frameColor, std::max(1, roundHalfEven(drawFrameWidth)), platform::PenStyle::Solid,
                    platform::PenMode::Copy});
-    const int right = roundHalfEven((left + width) * scaleX + offsetX);
-    const int bottom = roundHalfEven((top + height) * scaleY + offsetY);
+    const int right = scaledRight();
+    const int bottom = scaledBottom();
     for (int y = drawY + drawGapY + step - 1; y < bottom; y += step) canvas.line({drawX, y}, {right, y});
 }
 

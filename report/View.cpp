@@ -17,6 +17,10 @@ namespace {
 // Decimal separator of the formats: the Italian comma.
 constexpr char kDecimalSeparator = ',';
 constexpr std::uint16_t kStoredTrue = 0xFFFF;
+
+bool overlapsVertically(const TfrView& a, const TfrView& b) {
+    return a.top < static_cast<long long>(b.top) + b.height && b.top < static_cast<long long>(a.top) + a.height;
+}
 }  // namespace
 
 std::int32_t defaultFormatCode() { return static_cast<std::int32_t>(kDecimalSeparator) + 512; }
@@ -108,6 +112,10 @@ void TfrView::writeBody(ByteWriter& out) const {
 
 // ---------------------------------------------------------------- drawing
 
+// Sums in double: stored geometry comes from files and may be anything.
+int TfrView::scaledRight() const { return roundHalfEven((static_cast<double>(left) + width) * scaleX + offsetX); }
+int TfrView::scaledBottom() const { return roundHalfEven((static_cast<double>(top) + height) * scaleY + offsetY); }
+
 void TfrView::beginDraw() {
     savedLeft_ = left;
     savedTop_ = top;
@@ -133,8 +141,8 @@ void TfrView::prepareDraw() {
     drawFrameWidth = frameWidth * scaleX;
     drawGapX = roundHalfEven(scaleX * frameWidth / 2) + roundHalfEven(scaleX * gapX);
     drawGapY = roundHalfEven(scaleY * gapY) + roundHalfEven(scaleY * frameWidth / 2) / 2;
-    const int rightEdge = roundHalfEven((left + width) * scaleX + offsetX);
-    const int bottomEdge = roundHalfEven((top + height) * scaleY + offsetY);
+    const int rightEdge = scaledRight();
+    const int bottomEdge = scaledBottom();
     drawRect.left = drawX + ((frameTyp & kFrameLeft) ? roundHalfEven((scaleX * frameWidth - 1) / 2) : 0);
     drawRect.top = drawY + ((frameTyp & kFrameTop) ? roundHalfEven((scaleY * frameWidth - 1) / 2) : 0);
     drawRect.right = rightEdge - ((frameTyp & kFrameRight) ? roundHalfEven(scaleX * frameWidth / 2) : 0) + 1;
@@ -146,9 +154,9 @@ int TfrView::nearestLeftEdge(int areaLeft) const {
     if (!page) return edge;
     for (const auto& other : page->objects()) {
         if (other.get() == this || other->objectType() == kBandObject) continue;
-        bool overlaps = other->top < top + height && top < other->top + other->height;
-        int otherRight = other->left + other->width;
-        if (overlaps && otherRight <= left) edge = std::max(edge, otherRight);
+        if (!overlapsVertically(*other, *this)) continue;
+        const long long otherRight = static_cast<long long>(other->left) + other->width;
+        if (otherRight <= left && otherRight > edge) edge = static_cast<int>(otherRight);
     }
     return edge;
 }
@@ -158,8 +166,8 @@ int TfrView::nearestRightEdge(int areaRight) const {
     if (!page) return edge;
     for (const auto& other : page->objects()) {
         if (other.get() == this || other->objectType() == kBandObject) continue;
-        bool overlaps = other->top < top + height && top < other->top + other->height;
-        if (overlaps && other->left >= left + width) edge = std::min(edge, other->left);
+        if (overlapsVertically(*other, *this) && other->left >= static_cast<long long>(left) + width)
+            edge = std::min(edge, other->left);
     }
     return edge;
 }
@@ -169,7 +177,7 @@ void TfrView::applyBandAlign(const DrawEnvironment& env) {
     switch (bandAlign) {
     case BandAlign::Left:
         left = nearestLeftEdge(env.areaLeft);
-        if (left + width > env.areaRight) width = env.areaRight - left;
+        if (static_cast<long long>(left) + width > env.areaRight) width = env.areaRight - left;
         break;
     case BandAlign::Right: {
         int edge = nearestRightEdge(env.areaRight);
@@ -215,8 +223,8 @@ void TfrView::drawBackground(platform::Canvas& canvas, const DrawEnvironment& en
         color = platform::kWhite;
     }
     canvas.setBrush({color, false});
-    canvas.fillRect({drawX, drawY, roundHalfEven((left + width) * scaleX + offsetX),
-                     roundHalfEven((top + height) * scaleY + offsetY)});
+    canvas.fillRect({drawX, drawY, scaledRight(),
+                     scaledBottom()});
 }
 
 namespace {
@@ -251,8 +259,8 @@ void TfrView::drawFrame(platform::Canvas& canvas, const DrawEnvironment& env) {
     const bool printing = documentMode() == DocumentMode::Printing;
     if (printing && (frameTyp & kFrameAll) == 0) return;
     const int x0 = drawX, y0 = drawY;
-    const int x1 = roundHalfEven((left + width) * scaleX + offsetX);
-    const int y1 = roundHalfEven((top + height) * scaleY + offsetY);
+    const int x1 = scaledRight();
+    const int y1 = scaledBottom();
     if (!printing && width > 0 && height > 0) drawCornerMarks(canvas, x0, y0, x1, y1);
     if ((frameTyp & kFrameAll) == 0) return;
 

@@ -148,6 +148,10 @@ public:
     // Evaluates the object and writes its printing record; false when nothing was written.
     virtual bool print(PrintContext& context);
 
+    // Right and bottom edges of the stored geometry at the current scale and offset.
+    int scaledRight() const;
+    int scaledBottom() const;
+
     // Keeps the stored geometry so endDraw can give it back (BandAlign and AutoWidth move it).
     void beginDraw();
 
