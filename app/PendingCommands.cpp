@@ -16,6 +16,5 @@ int runPrint(const Args&) { return notYet("print"); }
 int runConvert(const Args&) { return notYet("convert"); }
 int runShow(const Args&) { return notYet("show"); }
 int runTemplate(const Args&) { return notYet("template"); }
-int runMainWindow(int, char**) { return notYet("la finestra principale"); }
 
 }  // namespace app

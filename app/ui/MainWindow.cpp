@@ -268,8 +268,10 @@ void TForm1::run(const std::function<void()>& command) {
 
 void TForm1::setFormHeight(int h) {
     formHeight_ = h;
-    // The heights count the window frame, as the operator sees the window.
-    const int frame = isVisible() ? frameGeometry().height() - geometry().height() : 0;
+    // The heights count the title bar and frame, as the operator sees the window; before the
+    // window manager has framed the window, a usual title bar height stands in.
+    constexpr int kUsualFrame = 24;
+    const int frame = std::max(kUsualFrame, frameGeometry().height() - geometry().height());
     resize(kFormWidth, h - frame);
 }
 

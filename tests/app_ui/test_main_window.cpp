@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
@@ -288,6 +289,30 @@ TEST_F(MainWindowTest, EditingThePrintListInPlace) {
     auto* model = form->DBGrid2->model();
     EXPECT_TRUE(model->setData(model->index(0, 0), "UNO", Qt::EditRole));
     EXPECT_EQ(labels->printList().fieldTextAt(0, 0), "UNO");
+}
+
+}  // namespace
+
+namespace {
+
+// Saves the window as the operator sees it, full and compact, for a look by eye.
+TEST_F(MainWindowTest, ScreenshotsAtBothHeights) {
+    start();
+    form->FlatEdit4->setText("ABC123");
+    form->FlatButton4->click();
+    const fs::path out = fs::path(QUIRELLE_BINARY_DIR) / "screenshots";
+    fs::create_directories(out);
+    const QImage full = form->grab().toImage();
+    EXPECT_EQ(full.width(), 1024);
+    EXPECT_GE(full.height(), form->GroupBox1->geometry().bottom());  // every group in view
+    EXPECT_TRUE(full.save(QString::fromStdString((out / "main-window-768.png").string())));
+    form->FlatSpeedButton2->click();
+    const QImage compact = form->grab().toImage();
+    EXPECT_EQ(form->formHeight(), 278);
+    // Only the fiscal-code group and "ESCI" stay in view.
+    EXPECT_GE(compact.height(), form->GroupBox5->geometry().bottom() - 4);
+    EXPECT_LT(compact.height(), form->GroupBox6->geometry().top());
+    EXPECT_TRUE(compact.save(QString::fromStdString((out / "main-window-278.png").string())));
 }
 
 }  // namespace
