@@ -1,16 +1,12 @@
 // The spooler's printers through Qt (CUPS on this platform), followed by the file printer that
-// writes PDF files. Each printer keeps its own settings block; a QPrinter set up from that
-// block answers for papers, metrics and jobs.
+// writes PDF files, so that printing works on a machine without printers.
 #pragma once
 
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <memory>
 #include <vector>
 
 #include "platform/PictureCanvas.h"
 #include "platform/qt/PdfFilePrinter.h"
-#include "platform/qt/QtPrinterPapers.h"
 #include "preview/printer/PrinterBackend.h"
 
 class QWidget;
@@ -18,6 +14,7 @@ class QWidget;
 namespace platform::qt {
 
 class QtPrinterJob;
+class QtPrinterQueue;
 
 class QtPrinterBackend final : public preview::PrinterBackend {
 public:
@@ -40,7 +37,7 @@ public:
 
     preview::DeviceMetrics metrics() override;
 
-    bool printing() override { return job_ != nullptr; }
+    bool printing() override { return job_ || discarded_; }
     void beginJob(const std::string& title, int copies) override;
     void newPage() override;
     void endJob() override;
@@ -50,19 +47,17 @@ public:
     // The page setup dialog on a copy of the settings; needs a widget application.
     bool documentProperties(preview::PrinterSettings& settings) override;
 
-    // The file printer: where its jobs go, and the window its dialogs belong to.
+    // The file printer: where its jobs go. It is always the last printer of the list.
     PdfFilePrinter& pdfFilePrinter() { return pdfFile_; }
-    int pdfFilePrinterIndex() const { return static_cast<int>(printers_.size()) - 1; }
+    int pdfFilePrinterIndex() const { return static_cast<int>(queues_.size()) - 1; }
+    // The window the dialogs belong to.
     void setDialogParent(QWidget* parent) { dialogParent_ = parent; }
 
 private:
-    struct Entry;
+    QtPrinterQueue& queue();
+    void throwWhilePrinting() const;
 
-    Entry& entry();
-    Entry& readyEntry();
-    void beginPrinterJob(Entry& e, const std::string& title, int copies);
-
-    std::vector<std::unique_ptr<Entry>> printers_;
+    std::vector<std::unique_ptr<QtPrinterQueue>> queues_;
     int current_ = 0;
     PdfFilePrinter pdfFile_;
     std::unique_ptr<QtPrinterJob> job_;

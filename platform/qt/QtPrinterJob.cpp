@@ -9,6 +9,11 @@ namespace platform::qt {
 
 namespace {
 
+// The queue a job goes to, or the file it is written to.
+std::string destinationOf(const QPrinter& printer) {
+    return fromQString(printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName());
+}
+
 Rect pageArea(QPrinter& printer) {
     const QRect page = printer.pageRect(QPrinter::DevicePixel).toRect();
     return {0, 0, page.width(), page.height()};
@@ -18,8 +23,7 @@ Rect pageArea(QPrinter& printer) {
 
 QtPrinterJob::QtPrinterJob(QPrinter& printer, int copies)
     : printer_(printer), copies_(copies < 1 ? 1 : copies) {
-    if (!painter_.begin(&printer_))
-        throw preview::PrinterError("Impossibile avviare la stampa su " + fromQString(printer_.printerName().isEmpty() ? printer_.outputFileName() : printer_.printerName()));
+    if (!painter_.begin(&printer_)) throw preview::PrinterError("Impossibile avviare la stampa su " + destinationOf(printer_));
     device_ = std::make_unique<QPainterCanvas>(painter_);
     if (copies_ > 1) {
         const Rect area = pageArea(printer_);

@@ -2,10 +2,14 @@
 // papers and geometry through the printer object, and its jobs written as PDF files.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cmath>
 
 #include "platform/qt/QtPrinterBackend.h"
@@ -38,6 +42,22 @@ std::vector<PdfPageSize> pdfPages(const QString& path) {
                          static_cast<int>(std::lround(m.captured(2).toDouble()))});
     }
     return pages;
+}
+
+// The text of a PDF in reading order, or none when pdftotext is not installed.
+std::optional<QString> pdfText(const QString& path) {
+    QProcess process;
+    process.start("pdftotext", {path, "-"});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0) return std::nullopt;
+    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
+}
+
+// Closes the dialog the code under test is about to show, as the operator would.
+void answerNextDialog(bool accept) {
+    QTimer::singleShot(0, [accept] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            accept ? dialog->accept() : dialog->reject();
+    });
 }
 
 class FilePrinter : public ::testing::Test {
@@ -103,8 +123,9 @@ TEST_F(FilePrinter, GeometryMatchesTheVirtualPrinter) {
         EXPECT_EQ(printer.PaperSize(), c.code);
         EXPECT_NEAR(printer.PaperWidth(), c.width, 1);
         EXPECT_NEAR(printer.PaperHeight(), c.height, 1);
-        // Otherwise every page of the run would start a job of its own.
-        EXPECT_TRUE(printer.SamePaper(c.code, w, h, -1, c.orientation));
+        // A page laid out on this paper keeps matching it; otherwise every page of a run would
+        // start a job of its own.
+        EXPECT_TRUE(printer.SamePaper(c.code, c.width, c.height, -1, c.orientation));
         const preview::PrinterGeometry g = printer.geometry();
         EXPECT_EQ(g.paperWidthDots, std::lround(c.width * 600 / 254.0));
         EXPECT_NEAR(g.offsetXDots, 118, 1);  // 5 mm at 600 dpi
@@ -132,6 +153,9 @@ TEST_F(FilePrinter, CopiesRepeatEachPageInTurnInOnePdf) {
     printPages(2, 3);
     const std::vector<PdfPageSize> pages = pdfPages(path("copie.pdf"));
     EXPECT_EQ(pages, std::vector<PdfPageSize>(6, PdfPageSize{842, 595}));
+    if (const std::optional<QString> text = pdfText(path("copie.pdf"))) {
+        EXPECT_EQ(*text, "Pagina 1 Pagina 1 Pagina 1 Pagina 2 Pagina 2 Pagina 2");
+    }
     EXPECT_FALSE(printer.Printing());
 }
 
@@ -178,6 +202,24 @@ TEST_F(FilePrinter, SecondJobCannotBeginWhileOneIsOpen) {
     EXPECT_THROW(printer.BeginDoc("Etichette", 1), preview::PrinterError);
     printer.EndDoc();
     EXPECT_EQ(pdfPages(path("uno.pdf")).size(), 1u);
+}
+
+TEST_F(FilePrinter, PropertiesDialogEditsACopyOfTheSettings) {
+    printer.SetPaper(11, 2100, 1480, -1, kLandscape, true);
+    preview::PrinterSettings edited = *backend.settings();
+    edited.paperSize = 9;
+    edited.orientation = preview::kModePortrait;
+    const preview::PrinterSettings asked = edited;
+
+    answerNextDialog(false);
+    EXPECT_FALSE(backend.documentProperties(edited));
+    EXPECT_EQ(edited, asked);
+
+    answerNextDialog(true);
+    EXPECT_TRUE(backend.documentProperties(edited));
+    EXPECT_EQ(edited.paperSize, 9);
+    EXPECT_EQ(edited.orientation, preview::kModePortrait);
+    EXPECT_EQ(backend.settings()->paperSize, 11);  // nothing applied until handed back
 }
 
 TEST(PdfFilePrinterPaths, NumberedPathsKeepTheExtension) {
