@@ -126,7 +126,8 @@ std::string applyPicture(const NumberPicture& p, double value, char decimalSepar
     if (!decimalPart.empty()) out += decimalSeparator + decimalPart;
     if (p.exponentDigits >= 0) {
         char b[16];
-        std::snprintf(b, sizeof b, "%0*d", std::max(1, p.exponentDigits), std::abs(exponent));
+        // A double's exponent has at most three digits; more zeros in the picture only pad.
+        std::snprintf(b, sizeof b, "%0*d", std::clamp(p.exponentDigits, 1, 4), std::abs(exponent));
         out += 'E';
         if (exponent < 0) out += '-';
         else if (p.exponentSign) out += '+';

@@ -1,0 +1,38 @@
+// Evaluating the label templates' expression [kb1."giorno"] against the print list.
+#include "memtable/StandardTables.h"
+#include "report/DatasetMemTable.h"
+#include "report/ExpressionEvaluator.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class PrintListContext : public report::ExpressionContext {
+public:
+    explicit PrintListContext(report::DataSetAccess& kb1) : kb1_(kb1) {}
+    report::DataSetAccess* findDataSetComponent(const std::string& path) const override
+    {
+        return path == "kb1" ? &kb1_ : nullptr;
+    }
+
+private:
+    report::DataSetAccess& kb1_;
+};
+
+void BM_ExpandPrintListField(benchmark::State& state)
+{
+    auto kb1 = memtable::makePrintListTable();
+    kb1->open();
+    kb1->append();
+    kb1->setFieldText("giorno", "0123456789");
+    kb1->post();
+    kb1->first();
+    report::MemTableDataSet dataSet(*kb1);
+    PrintListContext context(dataSet);
+    report::ExpressionEvaluator evaluator(context);
+    const report::ObjectDisplay display;
+    for (auto _ : state) benchmark::DoNotOptimize(evaluator.expandLine("[kb1.\"giorno\"]", display));
+}
+BENCHMARK(BM_ExpandPrintListField);
+
+} // namespace

@@ -1,0 +1,142 @@
+#include "report/ExpressionReportHost.h"
+
+#include "report/ComponentRegistry.h"
+#include "report/MemoView.h"
+#include "report/Report.h"
+
+namespace report {
+
+namespace {
+
+const std::string* findNamed(const NamedValues& list, const std::string& name)
+{
+    for (const auto& [key, value] : list)
+        if (equalsIgnoringCase(key, name)) return &value;
+    return nullptr;
+}
+
+Value fromProperty(const PropertyValue& p)
+{
+    return std::visit(
+        [](const auto& v) -> Value {
+            using T = std::decay_t<decltype(v)>;
+            if constexpr (std::is_same_v<T, std::monostate>) return Value();
+            else if constexpr (std::is_same_v<T, long long>) return Value(static_cast<std::int64_t>(v));
+            else return Value(v);
+        },
+        p);
+}
+
+// Sets and clears the object being evaluated, however the evaluation ends.
+class CurrentObject {
+public:
+    CurrentObject(TfrView*& slot, TfrView& view) : slot_(slot), previous_(slot) { slot_ = &view; }
+    ~CurrentObject() { slot_ = previous_; }
+    CurrentObject(const CurrentObject&) = delete;
+    CurrentObject& operator=(const CurrentObject&) = delete;
+
+private:
+    TfrView*& slot_;
+    TfrView* previous_;
+};
+
+} // namespace
+
+ReportExpressions::ReportExpressions(TfrReport& report) : report_(report), evaluator_(*this) {}
+
+ObjectDisplay ReportExpressions::displayOf(const TfrView& view) const
+{
+    ObjectDisplay display;
+    display.format = DisplayFormat{FormatCode{view.formatCode}, view.formatText};
+    display.hideZeros = view.objectType() == kMemoObject && (view.flags & kMemoHideZeros) != 0;
+    return display;
+}
+
+void ReportExpressions::expandLines(std::vector<std::string>& lines, TfrView& view)
+{
+    CurrentObject current(current_, view);
+    const bool textOnly = view.objectType() == kMemoObject && (view.flags & kMemoTextOnly) != 0;
+    lines = evaluator_.expandMemo(lines, textOnly, displayOf(view));
+}
+
+std::string ReportExpressions::expandText(const std::string& text, TfrView& view)
+{
+    CurrentObject current(current_, view);
+    return evaluator_.expandLine(text, displayOf(view));
+}
+
+bool ReportExpressions::isTrue(const std::string& condition, TfrView& view)
+{
+    CurrentObject current(current_, view);
+    return evaluator_.calculate(condition).toDouble() != 0.0;
+}
+
+std::optional<std::string> ReportExpressions::evaluateToText(const std::string& expression, TfrView& view)
+{
+    CurrentObject current(current_, view);
+    try {
+        return evaluator_.displayText(expression, displayOf(view));
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+void ReportExpressions::runScript(const std::vector<std::string>&, TfrView&) {}
+
+std::optional<std::string> ReportExpressions::dictionaryVariable(const std::string& name) const
+{
+    if (const std::string* text = findNamed(report_.dictionary.variables, name)) return *text;
+    return std::nullopt;
+}
+
+std::string ReportExpressions::fieldAlias(const std::string& name) const
+{
+    const std::string* real = findNamed(report_.dictionary.fieldAliases, name);
+    return real && !real->empty() ? *real : name;
+}
+
+// Components are registered by name, either as data sets or as memory tables.
+DataSetAccess* ReportExpressions::findDataSetComponent(const std::string& path) const
+{
+    if (!report_.components) return nullptr;
+    if (auto* dataSet = report_.components->find<DataSetAccess>(path)) return dataSet;
+    auto* table = report_.components->find<memtable::MemTable>(path);
+    if (!table) return nullptr;
+    auto& adapted = tables_[table];
+    if (!adapted) adapted = std::make_unique<MemTableDataSet>(*table);
+    return adapted.get();
+}
+
+std::optional<Value> ReportExpressions::builtinVariable(BuiltinVariable which) const
+{
+    const PreparationVariables& v = variables_;
+    switch (which) {
+    case BuiltinVariable::PageNumber: return Value(v.pageNumber);
+    case BuiltinVariable::Date: return Value(v.date);
+    case BuiltinVariable::Time: return Value(v.time);
+    case BuiltinVariable::LineNumber: return Value(v.lineNumber);
+    case BuiltinVariable::LineThrough: return Value(v.lineThrough);
+    case BuiltinVariable::ColumnNumber: return Value(v.columnNumber);
+    case BuiltinVariable::CurrentRecord: return Value(v.recordNumber);
+    case BuiltinVariable::TotalPages: return Value(v.totalPages);
+    // The width the text needs is known only to the memo's layout; the object's width stands in.
+    case BuiltinVariable::CalcWidth: return current_ ? std::optional(Value(current_->width)) : std::nullopt;
+    case BuiltinVariable::CurY: return Value(v.curY);
+    case BuiltinVariable::FreeSpace: return Value(v.bottomLimit - v.curY);
+    case BuiltinVariable::FinalPass: return Value(v.finalPass);
+    case BuiltinVariable::PageHeight: return Value(v.bottomLimit);
+    case BuiltinVariable::PageWidth: return Value(v.pageRight);
+    }
+    return std::nullopt;
+}
+
+std::optional<Value> ReportExpressions::objectProperty(const std::string& objectName, const std::string& propertyName) const
+{
+    const TfrView* view = report_.findObject(objectName);
+    if (!view) return std::nullopt;
+    const PropertyValue p = view->property(propertyName);
+    if (std::holds_alternative<std::monostate>(p)) return std::nullopt;
+    return fromProperty(p);
+}
+
+} // namespace report

@@ -1,0 +1,71 @@
+// Expressions of a TfrReport: serves the objects' evaluation calls while they print, and
+// answers the evaluator's lookups from the report (dictionary, the owner's components,
+// objects' properties) and from the page state the preparation engine keeps current.
+#pragma once
+
+#include "report/DatasetMemTable.h"
+#include "report/ExpressionContext.h"
+#include "report/ExpressionEvaluator.h"
+#include "report/ExpressionHook.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace report {
+
+class TfrReport;
+
+// Values of the built-in variables; the preparation engine updates them as it goes.
+struct PreparationVariables {
+    int pageNumber = 1;
+    DateTime date;        // taken once at the start of preparation
+    DateTime time;
+    int lineNumber = 0;   // record number of the current band
+    int lineThrough = 0;
+    int columnNumber = 1; // ColumnNo
+    int recordNumber = 1; // RecordNo
+    int totalPages = 0;   // pages of the first pass
+    int curY = 0;         // NextY
+    int bottomLimit = 0;
+    int pageRight = 0;    // page area Right
+    bool finalPass = true;
+};
+
+class ReportExpressions : public ExpressionHost, public ExpressionContext {
+public:
+    explicit ReportExpressions(TfrReport& report);
+
+    PreparationVariables& variables() { return variables_; }
+    ExpressionEvaluator& evaluator() { return evaluator_; }
+    // At the start of every preparation: forgets cached field references.
+    void startPreparation() { evaluator_.clearCache(); }
+
+    // ExpressionHost (objects printing themselves)
+    void expandLines(std::vector<std::string>& lines, TfrView& view) override;
+    std::string expandText(const std::string& text, TfrView& view) override;
+    bool isTrue(const std::string& condition, TfrView& view) override;
+    std::optional<std::string> evaluateToText(const std::string& expression, TfrView& view) override;
+    // No template of this system has a script; script lines are not interpreted.
+    void runScript(const std::vector<std::string>& script, TfrView& view) override;
+
+    // ExpressionContext (the evaluator's lookups)
+    std::optional<std::string> dictionaryVariable(const std::string& name) const override;
+    std::string fieldAlias(const std::string& name) const override;
+    DataSetAccess* findDataSetComponent(const std::string& path) const override;
+    std::optional<Value> builtinVariable(BuiltinVariable which) const override;
+    std::optional<Value> objectProperty(const std::string& objectName, const std::string& propertyName) const override;
+
+private:
+    ObjectDisplay displayOf(const TfrView& view) const;
+
+    TfrReport& report_;
+    ExpressionEvaluator evaluator_;
+    PreparationVariables variables_;
+    TfrView* current_ = nullptr;
+    // Memory tables registered by the owner, seen as data sets.
+    mutable std::map<const memtable::MemTable*, std::unique_ptr<MemTableDataSet>> tables_;
+};
+
+} // namespace report
