@@ -170,3 +170,27 @@ TEST(ExpressionParser, DeepNestingIsRefusedNotCrashing)
 }
 
 } // namespace
+
+namespace {
+
+TEST(ExpressionParser, HostileTextGivesErrorsNotCrashes)
+{
+    const std::string alphabet = "[]()'\",.;#+-*/=<> 09aZ_\xC3\xA8\r\n";
+    std::uint32_t seed = 12345;
+    auto nextRandom = [&] { return seed = seed * 1103515245u + 12345u; };
+    ExpressionParser parser;
+    MapHost host;
+    for (int round = 0; round < 3000; ++round) {
+        std::string text;
+        const std::size_t length = nextRandom() % 24;
+        for (std::size_t i = 0; i < length; ++i) text += alphabet[(nextRandom() >> 8) % alphabet.size()];
+        try {
+            parser.evaluate(text, host);
+        } catch (const ExpressionError&) {
+        }
+        findBracketedExpression(text, (nextRandom() >> 8) % (text.size() + 1));
+    }
+    SUCCEED();
+}
+
+} // namespace
