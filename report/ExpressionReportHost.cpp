@@ -1,6 +1,5 @@
 #include "report/ExpressionReportHost.h"
 
-#include "report/ComponentRegistry.h"
 #include "report/MemoView.h"
 #include "report/Report.h"
 
@@ -98,13 +97,8 @@ std::string ReportExpressions::fieldAlias(const std::string& name) const
 // Components are registered by name, either as data sets or as memory tables.
 DataSetAccess* ReportExpressions::findDataSetComponent(const std::string& path) const
 {
-    if (!report_.components) return nullptr;
-    if (auto* dataSet = report_.components->find<DataSetAccess>(path)) return dataSet;
-    auto* table = report_.components->find<memtable::MemTable>(path);
-    if (!table) return nullptr;
-    auto& adapted = tables_[table];
-    if (!adapted) adapted = std::make_unique<MemTableDataSet>(*table);
-    return adapted.get();
+    components_.setRegistry(report_.components);
+    return components_.findDataSet(path);
 }
 
 std::optional<Value> ReportExpressions::builtinVariable(BuiltinVariable which) const

@@ -3,7 +3,7 @@
 // objects' properties) and from the page state the preparation engine keeps current.
 #pragma once
 
-#include "report/DatasetMemTable.h"
+#include "report/DatasetRegistry.h"
 #include "report/ExpressionContext.h"
 #include "report/ExpressionEvaluator.h"
 #include "report/ExpressionHook.h"
@@ -64,8 +64,7 @@ private:
     ExpressionEvaluator evaluator_;
     PreparationVariables variables_;
     TfrView* current_ = nullptr;
-    // Memory tables registered by the owner, seen as data sets.
-    mutable std::map<const memtable::MemTable*, std::unique_ptr<MemTableDataSet>> tables_;
+    mutable RegistryDatasetComponents components_;
 };
 
 } // namespace report

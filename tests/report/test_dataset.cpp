@@ -1,8 +1,10 @@
 // Report datasets: counted datasets, ranges, and the adaptor over the print list.
 #include "memtable/StandardTables.h"
+#include "report/ComponentRegistry.h"
 #include "report/DatasetDB.h"
 #include "report/DatasetError.h"
 #include "report/DatasetMemTable.h"
+#include "report/DatasetRegistry.h"
 #include "test_dataset_fakes.h"
 
 #include <gtest/gtest.h>
@@ -214,6 +216,25 @@ TEST(Dataset, OpenAndCloseEvents)
     EXPECT_EQ(table.opens, 1);
     walk(adaptor); // already open: not opened again
     EXPECT_EQ(table.opens, 1);
+}
+
+} // namespace
+
+namespace {
+
+TEST(Dataset, AdaptorFindsThePrintListInTheOwnersRegistry)
+{
+    auto kb1 = memtable::makePrintListTable();
+    fillPrintList(*kb1, {"A1", "B2"});
+    ComponentRegistry registry;
+    registry.add("kb1", kb1.get());
+    RegistryDatasetComponents components(&registry);
+    TfrDBDataSet adaptor("frDBDataSet1");
+    adaptor.setDataSetName("kb1", components);
+    EXPECT_EQ(walk(adaptor), 2);
+    EXPECT_EQ(components.findDataSet("kb1"), components.findDataSet("kb1")); // one adapter per table
+    EXPECT_EQ(components.findDataSet("kb2"), nullptr);
+    EXPECT_EQ(components.findDataSource("kb1"), nullptr);
 }
 
 } // namespace

@@ -1,0 +1,24 @@
+#include "report/DatasetRegistry.h"
+
+#include "report/ComponentRegistry.h"
+
+namespace report {
+
+DataSetAccess* RegistryDatasetComponents::findDataSet(std::string_view componentName) const
+{
+    if (!registry_) return nullptr;
+    const std::string name(componentName);
+    if (auto* dataSet = registry_->find<DataSetAccess>(name)) return dataSet;
+    auto* table = registry_->find<memtable::MemTable>(name);
+    if (!table) return nullptr;
+    auto& adapted = tables_[table];
+    if (!adapted) adapted = std::make_unique<MemTableDataSet>(*table);
+    return adapted.get();
+}
+
+DataSourceAccess* RegistryDatasetComponents::findDataSource(std::string_view componentName) const
+{
+    return registry_ ? registry_->find<DataSourceAccess>(std::string(componentName)) : nullptr;
+}
+
+} // namespace report
