@@ -1,6 +1,8 @@
 #include "platform/FixedMetricsCanvas.h"
 
 #include <cstdio>
+#include <ostream>
+#include <sstream>
 
 namespace platform {
 
@@ -26,9 +28,8 @@ std::string hex(Color c) {
     return buf;
 }
 
-std::string rectText(const Rect& r) {
-    return "[" + std::to_string(r.left) + "," + std::to_string(r.top) + " - " +
-           std::to_string(r.right) + "," + std::to_string(r.bottom) + ")";
+void writeRect(std::ostream& os, const Rect& r) {
+    os << '[' << r.left << ',' << r.top << " - " << r.right << ',' << r.bottom << ')';
 }
 
 }  // namespace
@@ -75,29 +76,37 @@ std::string FixedMetricsCanvas::describe() const {
 }
 
 std::string describeRecord(const PictureRecord& r) {
-    std::string s = kindName(r.kind);
-    for (Point p : r.points) s += " (" + std::to_string(p.x) + "," + std::to_string(p.y) + ")";
+    std::ostringstream os;
+    os << kindName(r.kind);
+    for (Point p : r.points) os << " (" << p.x << ',' << p.y << ')';
     switch (r.kind) {
         case PictureRecordKind::Polygon:
         case PictureRecordKind::Line:
-            s += " pen " + hex(r.state.pen.color) + " w" + std::to_string(r.state.pen.width);
-            if (r.kind == PictureRecordKind::Polygon)
-                s += r.state.brush.clear ? " no fill" : " fill " + hex(r.state.brush.color);
+            os << " pen " << hex(r.state.pen.color) << " w" << r.state.pen.width;
+            if (r.kind == PictureRecordKind::Polygon) {
+                if (r.state.brush.clear)
+                    os << " no fill";
+                else
+                    os << " fill " << hex(r.state.brush.color);
+            }
             break;
         case PictureRecordKind::FillRect:
-            s += " " + rectText(r.rect) + " fill " + hex(r.state.brush.color);
+            os << ' ';
+            writeRect(os, r.rect);
+            os << " fill " << hex(r.state.brush.color);
             break;
         case PictureRecordKind::Text:
-            s += " \"" + r.text + "\" font " + r.state.font.name + " h" +
-                 std::to_string(r.state.font.height) + " style " + std::to_string(r.state.font.style) +
-                 " esc " + std::to_string(r.state.font.escapement) + " colour " +
-                 hex(r.state.font.color) + " bounds " + rectText(r.rect);
+            os << " \"" << r.text << "\" font " << r.state.font.name << " h" << r.state.font.height
+               << " style " << r.state.font.style << " esc " << r.state.font.escapement << " colour "
+               << hex(r.state.font.color) << " bounds ";
+            writeRect(os, r.rect);
             break;
         default:
-            s += " " + rectText(r.rect);
+            os << ' ';
+            writeRect(os, r.rect);
             break;
     }
-    return s;
+    return os.str();
 }
 
 }  // namespace platform
