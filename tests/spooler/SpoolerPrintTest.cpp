@@ -2,9 +2,11 @@
 // the pages arrive with the job's page count, paper size and orientation.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "platform/qt/QtPrinterBackend.h"
+#include "preview/printer/PaperTable.h"
 #include "preview/printer/TfrPrinter.h"
 #include "tests/spooler/PdfInfo.h"
 #include "tests/spooler/PrivateSpooler.h"
@@ -70,6 +72,16 @@ TEST_F(Spooler, ListsTheQueueBeforeTheFileAndVirtualPrinters) {
     EXPECT_EQ(names[0], spooler->queue());
     EXPECT_EQ(names[1], platform::qt::kPdfFilePrinterName);
     EXPECT_EQ(printer.PaperSize(), 9);  // the queue's default, A4
+}
+
+// Every paper of the queue gets its own code: the printer object finds papers by code.
+TEST_F(Spooler, QueuePapersHaveDistinctCodesWithTheStandardOnesKept) {
+    std::vector<int> codes = printer.PaperCodes();
+    ASSERT_EQ(codes.size(), printer.PaperNames().size());
+    for (int standard : {9, 11, preview::kCustomPaper})
+        EXPECT_NE(std::find(codes.begin(), codes.end(), standard), codes.end()) << standard;
+    std::sort(codes.begin(), codes.end());
+    EXPECT_EQ(std::adjacent_find(codes.begin(), codes.end()), codes.end());
 }
 
 TEST_F(Spooler, LandscapeA4JobArrivesAsTurnedA4Pages) {
