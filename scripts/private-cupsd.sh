@@ -6,8 +6,9 @@
 #   private-cupsd.sh stop DIR            stop the cupsd started from DIR
 #
 # Clients reach the spooler with CUPS_SERVER=DIR/cups.sock. The queue prints through the cups-pdf
-# backend, which writes into the folder printed as "pdf-dir=" (its location comes from
-# /etc/cups/cups-pdf.conf and the job's user, not from us). Needs root: cupsd drops to lp.
+# backend, which writes into the folder printed as "pdf-dir=": the Out folder of
+# /etc/cups/cups-pdf.conf for the job's user (for jobs of root on Debian 12: /root/PDF, files named
+# after the job title). Needs root: cupsd itself drops to lp.
 set -eu
 
 usage() {

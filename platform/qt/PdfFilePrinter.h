@@ -18,7 +18,8 @@ public:
 
     void setFileChooser(FileChooser chooser);
     // Jobs go to this path. A run that needs several jobs (another paper, a job per sheet)
-    // writes the later ones beside it as name-2.pdf, name-3.pdf, … instead of over it.
+    // writes the later ones beside it as name-2.pdf, name-3.pdf, … instead of over it; set the
+    // path again for the next run.
     void setFixedPath(std::string path);
 
     // The file the next job writes, or none when nobody named one.
