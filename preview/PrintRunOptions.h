@@ -24,9 +24,9 @@ struct PrintReportSettings {
     bool showProgress = true;   // print under the progress window
     // The report's OnProgress event: when set it gets every printed page number and no
     // progress window shows.
-    std::function<void(int page)> onProgress;
+    std::function<void(int page)> onProgress = {};
     // The report's OnPrintReport event, raised once before the job begins.
-    std::function<void()> onPrintReport;
+    std::function<void()> onPrintReport = {};
 };
 
 }  // namespace preview
