@@ -14,7 +14,7 @@ namespace {
 std::vector<std::uint8_t> builtStream(int n) {
     TfrReport report;
     buildLabelTemplate(report, labelTemplateLayout(n));
-    return report.saveToStream();
+    return saveLabelTemplate(report);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "report/engine/LabelTemplateBuilder.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "barcode/view/TfrBarCodeView.h"
@@ -11,6 +12,18 @@
 namespace report {
 
 namespace {
+
+// Saving writes the name of the report's printer; while building, that printer is the one the
+// templates were drawn for, whatever printer the program has selected.
+class LabelPrinter : public PrinterLink {
+public:
+    std::string currentPrinterName() const override { return kLabelPrinterName; }
+    bool isVirtualPrinter() const override { return false; }
+    bool hasPrinter(const std::string& name) const override { return name == kLabelPrinterName; }
+    void selectPrinter(const std::string&) override {}
+    std::optional<PaperSettings> applyPaper(const PaperSettings& wanted) override { return wanted; }
+    PaperSettings defaultPaper() const override { return {}; }
+};
 
 // A4 landscape, no margins, page columns 7 pixels apart.
 void setUpPage(TfrPage& page, int columns) {
@@ -86,6 +99,15 @@ void buildLabelTemplate(TfrReport& report, const LabelTemplateLayout& layout) {
     TfrPage& page = report.addPage();
     setUpPage(page, layout.pageColumns);
     for (const TemplateObject& object : layout.objects) page.addObject(std::visit(ObjectMaker{}, object));
+}
+
+std::vector<std::uint8_t> saveLabelTemplate(TfrReport& report) {
+    LabelPrinter printer;
+    PrinterLink* kept = report.printer;
+    report.printer = &printer;
+    std::vector<std::uint8_t> bytes = report.saveToStream();
+    report.printer = kept;
+    return bytes;
 }
 
 }  // namespace report

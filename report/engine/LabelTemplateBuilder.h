@@ -14,4 +14,7 @@ inline constexpr std::int32_t kLabelFormatCode = 556;
 // Fills an empty report with the page and objects of the layout.
 void buildLabelTemplate(TfrReport& report, const LabelTemplateLayout& layout);
 
+// The stream of a built template, naming the label printer whichever printer is current.
+std::vector<std::uint8_t> saveLabelTemplate(TfrReport& report);
+
 }  // namespace report
