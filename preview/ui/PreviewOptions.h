@@ -1,0 +1,33 @@
+// The report's settings that shape a preview window.
+#pragma once
+
+#include <string>
+
+namespace preview {
+
+// Toolbar buttons a report may ask for (bit set).
+enum TfrPreviewButton : unsigned {
+    pbZoom = 1u << 0,
+    pbLoad = 1u << 1,
+    pbSave = 1u << 2,
+    pbPrint = 1u << 3,
+    pbFind = 1u << 4,
+    pbHelp = 1u << 5,
+    pbExit = 1u << 6,
+    pbPageSetup = 1u << 7,
+};
+// Every button but page setup: what all label templates use.
+inline constexpr unsigned kDefaultPreviewButtons = pbZoom | pbLoad | pbSave | pbPrint | pbFind | pbHelp | pbExit;
+
+enum class TfrPreviewZoom { pzDefault, pzPageWidth, pzOnePage, pzTwoPages };
+
+struct PreviewOptions {
+    unsigned buttons = kDefaultPreviewButtons;
+    TfrPreviewZoom initialZoom = TfrPreviewZoom::pzDefault;
+    bool modal = true;
+    bool grayedButtons = false;
+    // Follows "Anteprima - " in the caption when not empty.
+    std::string title;
+};
+
+}  // namespace preview

@@ -1,0 +1,21 @@
+// The preview's print button hands the held pages to whoever runs print jobs (the print
+// dialog and print run). Until one is installed the button does nothing.
+#pragma once
+
+class QWidget;
+
+namespace preview {
+
+class TfrEMFPages;
+
+class PrintService {
+public:
+    virtual ~PrintService() = default;
+    // Asks for the print settings and prints; errors are the service's to show.
+    virtual void print(TfrEMFPages& pages, QWidget* parent) = 0;
+};
+
+PrintService* programPrintService();
+void setProgramPrintService(PrintService* service);
+
+}  // namespace preview

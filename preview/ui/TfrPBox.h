@@ -1,0 +1,33 @@
+// The page box: the borderless grey desk of the preview window. It paints nothing of its own
+// accord and hands its paint, mouse, wheel and key events to the window.
+#pragma once
+
+#include <QWidget>
+
+namespace preview {
+
+class TfrPreviewForm;
+
+class TfrPBox : public QWidget {
+    Q_OBJECT
+public:
+    TfrPBox(TfrPreviewForm& form, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // Tab and its kin do not move the focus inside the preview.
+    bool focusNextPrevChild(bool) override { return false; }
+    bool event(QEvent* event) override;
+
+private:
+    TfrPreviewForm& form_;
+    int wheelRest_ = 0;
+};
+
+}  // namespace preview
