@@ -118,7 +118,10 @@ void TfrPreviewForm::Relayout() {
 
 void TfrPreviewForm::ShowCurrentPage() {
     if (!pages_ || currentPage_ < 1 || currentPage_ > int(layout_.bounds.size())) return;
+    // The last pages cannot scroll to the top; the page chosen stays current all the same.
+    const int chosen = currentPage_;
     vbar_->setValue(layout_.bounds[std::size_t(currentPage_ - 1)].top - kPageGap);
+    if (currentPage_ != chosen) setCurrentPage(chosen);
 }
 
 void TfrPreviewForm::UpdatePageText() {
