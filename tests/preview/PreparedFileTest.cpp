@@ -229,20 +229,22 @@ TEST_F(PreparedFile, HostilePageCountsReadNothingPastTheEnd) {
     }
 }
 
-// Loads damaged bytes, then shows every page that came through: any failure must be a clear
-// error, never a crash (the ASan build checks the "never").
-void loadAndShowAll(TfrEMFPages& pages, const std::vector<std::uint8_t>& bytes) {
+// Loads damaged bytes, then rebuilds, hit-tests and (with `draw`) draws every page that came
+// through: any failure must be a clear error, never a crash (the ASan build checks "never").
+void loadAndShowAll(TfrEMFPages& pages, const std::vector<std::uint8_t>& bytes, bool draw) {
     try {
         pages.LoadFromStream(bytes);
     } catch (const report::StreamError&) {
     }
     for (int i = 0; i < pages.Count(); ++i) {
         try {
+            pages.LoadObjects(i);
+            int cursor = 0;
+            pages.HitTest(i, {50, 50}, cursor, true);
+            if (!draw) continue;
             pages.Page(i).inView = true;
             platform::PictureCanvas canvas({200, 200});
             pages.Draw(i, canvas, {0, 0, 200, 140});
-            int cursor = 0;
-            pages.HitTest(i, {50, 50}, cursor, true);
         } catch (const report::StreamError&) {
         }
     }
@@ -260,27 +262,50 @@ TEST_F(PreparedFile, EveryTruncationEndsInAnErrorOrAPartialReport) {
     }
 }
 
-TEST_F(PreparedFile, RandomDamageNeverCrashes) {
-    pages_test::addLabelSheet(pages, *tpl, 0, true);
-    pages_test::addLabelSheet(pages, *tpl, 1, false);
-    const std::vector<std::uint8_t> full = pages.SaveToBytes();
-    TfrEMFPages target{&report, &printer};
+// Random bit flips (fixed seeds), then bytes set to extremes in the header and first record,
+// where counts and offsets live.
+std::vector<std::vector<std::uint8_t>> damagedCopies(const std::vector<std::uint8_t>& full) {
+    std::vector<std::vector<std::uint8_t>> copies;
     for (unsigned seed = 1; seed <= 150; ++seed) {
         std::mt19937 rng(seed);
         std::vector<std::uint8_t> damaged = full;
         const int flips = 1 + static_cast<int>(rng() % 8);
         for (int i = 0; i < flips; ++i)
             damaged[rng() % damaged.size()] ^= static_cast<std::uint8_t>(1u << (rng() % 8));
-        SCOPED_TRACE("seed " + std::to_string(seed));
-        loadAndShowAll(target, damaged);
+        copies.push_back(std::move(damaged));
     }
-    // Damage in the header and record fields, where offsets and counts live.
     for (std::size_t at = 0; at < 80; ++at) {
         for (std::uint8_t value : {0x00, 0x7F, 0x80, 0xFF}) {
             std::vector<std::uint8_t> damaged = full;
             damaged[at] = value;
-            loadAndShowAll(target, damaged);
+            copies.push_back(std::move(damaged));
         }
+    }
+    return copies;
+}
+
+struct DamagedFile : PreparedFile {
+    std::vector<std::vector<std::uint8_t>> copies;
+    void SetUp() override {
+        pages_test::addLabelSheet(pages, *tpl, 0, true);
+        pages_test::addLabelSheet(pages, *tpl, 1, false);
+        copies = damagedCopies(pages.SaveToBytes());
+    }
+};
+
+TEST_F(DamagedFile, LoadingAndRebuildingPagesNeverCrashes) {
+    TfrEMFPages target{&report, &printer};
+    for (std::size_t i = 0; i < copies.size(); ++i) {
+        SCOPED_TRACE("copy " + std::to_string(i));
+        loadAndShowAll(target, copies[i], false);
+    }
+}
+
+TEST_F(DamagedFile, DrawingDamagedPagesNeverCrashes) {
+    TfrEMFPages target{&report, &printer};
+    for (std::size_t i = 0; i < copies.size(); ++i) {
+        SCOPED_TRACE("copy " + std::to_string(i));
+        loadAndShowAll(target, copies[i], true);
     }
 }
 
