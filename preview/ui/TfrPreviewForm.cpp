@@ -142,7 +142,7 @@ void TfrPreviewForm::buildToolbar(QWidget* strip) {
     findBtn_ = addButton(strip, ui(53028), kTagFind);
     findBtn_->setIcon(st->standardIcon(QStyle::SP_FileDialogContentsView));
     helpBtn_ = addButton(strip, ui(53032), 0);
-    helpBtn_->setIcon(st->standardIcon(QStyle::SP_DialogHelpButton));
+    helpBtn_->setText(QStringLiteral("?"));
     separators_[2] = separator(strip);
     exitBtn_ = addButton(strip, ui(53023), kTagExit);
     exitBtn_->setIcon(st->standardIcon(QStyle::SP_DialogCloseButton));

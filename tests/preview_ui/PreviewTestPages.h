@@ -1,11 +1,13 @@
-// Prepared pages for the preview tests: A4 landscape label sheets of text objects, each page
-// headed "Foglio n", on the virtual printer.
+// Prepared pages for the preview tests: A4 landscape label sheets of Code 39 barcodes with their
+// codes beneath, each page headed "Foglio n", on the virtual printer; or bare pages with the
+// heading alone.
 #pragma once
 
 #include <QTemporaryDir>
 #include <memory>
 #include <string>
 
+#include "barcode/view/BarCodeRegistration.h"
 #include "preview/ui/PreviewFormBounds.h"
 #include "tests/preview/PagesTestSupport.h"
 
@@ -17,9 +19,10 @@ struct TestPages {
     preview::TfrEMFPages pages{nullptr, &printer};
 
     explicit TestPages(int count, bool labels = true) {
+        barcode::registerBarCodeObject();
         for (int i = 0; i < count; ++i) {
             if (labels) {
-                pages_test::addLabelSheet(pages, *tpl, i, false);
+                pages_test::addLabelSheet(pages, *tpl, i, true);
             } else {
                 pages.Add(*tpl);
                 pages_test::print(pages, i, *pages_test::memo("Foglio " + std::to_string(i + 1), 20, 10, 300));
