@@ -1,0 +1,128 @@
+// quirelle print KIND [OPTIONS] -o FILE: fills the print list as the main window's commands do,
+// prepares the template they select on the virtual printer and writes the sheets as a
+// prepared report (.frp), a vector PDF or one PNG image per page.
+#include <QGuiApplication>
+#include <cctype>
+#include <cstdio>
+#include <exception>
+#include <memory>
+#include <string>
+
+#include "app/LabelJobOptions.h"
+#include "app/ProgramStart.h"
+#include "app/ProgressOnTerminal.h"
+#include "app/Subcommands.h"
+#include "app/core/AppError.h"
+#include "app/core/LabelApp.h"
+#include "platform/qt/FontSubstitutions.h"
+#include "preview/PreparedReportIo.h"
+#include "preview/render/PreparedPageOutput.h"
+#include "report/engine/LabelReports.h"
+
+namespace app {
+
+namespace {
+
+constexpr int kDefaultDpi = 300;
+
+enum class PrintTarget { Frp, Pdf, Png };
+
+PrintTarget targetOf(const std::string& path) {
+    const auto dot = path.rfind('.');
+    std::string ext = dot == std::string::npos ? "" : path.substr(dot + 1);
+    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (ext == "frp") return PrintTarget::Frp;
+    if (ext == "pdf") return PrintTarget::Pdf;
+    if (ext == "png") return PrintTarget::Png;
+    throw UsageError("il file di uscita deve finire in .pdf, .frp o .png: " + path);
+}
+
+// Painting needs a GUI application object; headless runs use the offscreen platform.
+std::unique_ptr<QGuiApplication> ensureGuiApplication() {
+    if (QCoreApplication::instance() != nullptr) return nullptr;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "quirelle";
+    static char* argv[] = {name, nullptr};
+    auto app = std::make_unique<QGuiApplication>(argc, argv);
+    platform::qt::registerFontSubstitutions();
+    return app;
+}
+
+// Preparation errors arrive with "\r" between their lines.
+class StderrErrors : public report::ErrorReporter {
+public:
+    void reportError(const std::string& message) override {
+        std::string text = message;
+        for (char& c : text)
+            if (c == '\r') c = '\n';
+        std::fprintf(stderr, "quirelle print: %s\n", text.c_str());
+        ++count;
+    }
+    int count = 0;
+};
+
+int fault(const std::string& message) {
+    std::fprintf(stderr, "quirelle print: %s\n", message.c_str());
+    return 1;
+}
+
+bool writeOutput(preview::TfrEMFPages& pages, PrintTarget target, const std::string& path, int dpi, std::string& error) {
+    switch (target) {
+    case PrintTarget::Frp:
+        try {
+            preview::SavePrepared(pages, path);
+            return true;
+        } catch (const std::exception& e) {
+            error = e.what();
+            return false;
+        }
+    case PrintTarget::Pdf: return preview::writePagesPdf(pages, path, error);
+    case PrintTarget::Png: return preview::writePagesPng(pages, path, dpi, error);
+    }
+    return false;
+}
+
+}  // namespace
+
+int runPrint(const Args& args) {
+    std::set<std::string> valueOptions = labelJobValueOptions();
+    valueOptions.insert({"-o", "--dpi"});
+    const Options options(args, valueOptions, {});
+    const LabelJob job = parseLabelJob(options);
+    const auto output = options.value("-o");
+    if (!output) throw UsageError("serve -o FILE.pdf, -o FILE.frp o -o FILE.png");
+    const PrintTarget target = targetOf(*output);
+    const int dpi = options.intValue("--dpi", preview::kMinImageDpi, preview::kMaxImageDpi).value_or(kDefaultDpi);
+    if (options.has("--dpi") && target != PrintTarget::Png) throw UsageError("--dpi vale solo per le immagini PNG");
+
+    const auto guiApp = target == PrintTarget::Frp ? nullptr : ensureGuiApplication();
+    startProgram(PrinterSource::VirtualOnly);
+    try {
+        LabelApp labelApp(options.value("--dir").value_or("."));
+        // Only the fiscal codes need cf0.txt; the other kinds leave the directory as it is.
+        if (job.kind == LabelKind::Fiscal) {
+            const std::string problem = labelApp.start();
+            if (!problem.empty()) throw AppError(problem);
+        }
+        fillPrintList(labelApp, job);
+        const int kind = static_cast<int>(jobReportKind(labelApp, job));
+        if (kind < 1 || kind > report::LabelReports::kReportCount) return fault("nessun modello da stampare");
+
+        StderrErrors errors;
+        report::LabelReports reports(labelApp.printList(), &labelApp.fiscalCodes(), errors);
+        if (errors.count > 0) return 1;
+        ProgressOnTerminal progress;
+        report::PrepareOptions prepareOptions;
+        prepareOptions.progressDisplay = &progress;
+        if (!reports.prepare(kind, prepareOptions)) return errors.count > 0 ? 1 : fault("preparazione annullata");
+
+        std::string error;
+        if (!writeOutput(reports.pages(kind), target, *output, dpi, error)) return fault(error);
+        return 0;
+    } catch (const std::exception& e) {
+        return fault(e.what());
+    }
+}
+
+}  // namespace app
