@@ -17,9 +17,6 @@ namespace {
 
 using K = FakeJobCall;
 using Sheets = std::vector<std::string>;
-const FakeJobCall kEnd{K::End, {}, 0};
-const FakeJobCall kBegin{K::Begin, "Etichette", 1};
-const FakeJobCall kBeginTwo{K::Begin, "Etichette", 2};
 
 // Cancels once page `cancelAt` has been printed, and remembers the pages it was told of.
 class CancellingProgress final : public PrintProgress {
@@ -169,36 +166,6 @@ TEST_F(PrintRun, CancelAfterPageThreeOfTenAbortsTheJob) {
     EXPECT_FALSE(printer.Printing());
 }
 
-TEST_F(PrintRun, EachSheetIsItsOwnJobWhenTheReportAsksForIt) {
-    addPages(3);
-    settings.jobPerSheet = true;
-    run({"", 2, false});
-    EXPECT_EQ(backend.jobCalls, (std::vector<K>{kBeginTwo, kEnd, kBeginTwo, kEnd, kBeginTwo, kEnd}));
-}
-
-TEST_F(PrintRun, AnotherPaperEndsTheJobAndBeginsOneOnThatPaper) {
-    addPages(1, kLandscape);
-    addPages(1, kPortrait);
-    run({});
-    EXPECT_EQ(backend.jobCalls, (std::vector<K>{kBegin, kEnd, kBegin, kEnd}));
-    ASSERT_EQ(backend.pages.size(), 2u);
-    EXPECT_EQ(backend.pages[0].settings.orientation, kModeLandscape);
-    EXPECT_EQ(backend.pages[1].settings.orientation, kModePortrait);
-}
-
-TEST_F(PrintRun, UntitledReportsAndThePrintReportEvent) {
-    addPages(1);
-    settings.title.clear();
-    int events = 0;
-    settings.onPrintReport = [&] {
-        ++events;
-        EXPECT_TRUE(backend.jobCalls.empty()) << "raised after the job began";
-    };
-    run({});
-    EXPECT_EQ(events, 1);
-    EXPECT_EQ(backend.jobCalls.front(), (K{K::Begin, "Senza titolo", 1}));
-}
-
 // Page pixels become printer dots with the page's printer geometry: the page is fitted into
 // the printable area less its margins, or covers the sheet when it uses its margins itself.
 TEST_F(PrintRun, PagesAreScaledFromPagePixelsToPrinterDots) {
@@ -223,15 +190,6 @@ TEST_F(PrintRun, PagesAreScaledFromPagePixelsToPrinterDots) {
     EXPECT_GT(backend.pages[0].fills[0].left, 0);  // the page's left margin
 }
 
-TEST_F(PrintRun, PrintedPagesReleaseTheirObjectsAndKeepTheirViewState) {
-    addPages(2);
-    pages.Page(1).inView = true;
-    run({});
-    EXPECT_FALSE(pages.Page(0).inView);
-    EXPECT_EQ(pages.Page(0).loadedPage, nullptr);
-    EXPECT_TRUE(pages.Page(1).inView);
-}
-
 TEST_F(PrintRun, PrinterFailureAbortsTheOpenJob) {
     addPages(2);
     settings.onPrintReport = [&] { backend.failMetricsQuery = true; };
@@ -254,7 +212,7 @@ public:
     CancellingProgress progress;
 };
 
-TEST_F(PrintRun, PrintPreparedRunsInsideTheProgressWindow) {
+TEST_F(PrintRun, PrintPreparedUsesTheWindowUnlessTheReportHandlesProgress) {
     addPages(2);
     RecordingWindow window;
     PrintPrepared(pages, {}, settings, &window);
@@ -262,14 +220,7 @@ TEST_F(PrintRun, PrintPreparedRunsInsideTheProgressWindow) {
     EXPECT_EQ(window.status, "Stampa pagina:");
     EXPECT_EQ(window.progress.reported, (std::vector<int>{1, 2}));
 
-    settings.title.clear();
-    PrintPrepared(pages, {}, settings, &window);
-    EXPECT_EQ(window.caption, "Preparazione report");
-}
-
-TEST_F(PrintRun, PrintPreparedWithAProgressHandlerOrNoProgressPrintsDirectly) {
-    addPages(2);
-    RecordingWindow window;
+    RecordingWindow unused;
     std::vector<int> handled;
     bool mouseOverDuringRun = true;
     pages.onMouseOverObject = [](report::TfrView&, int&) {};
@@ -277,18 +228,11 @@ TEST_F(PrintRun, PrintPreparedWithAProgressHandlerOrNoProgressPrintsDirectly) {
         handled.push_back(page);
         mouseOverDuringRun = static_cast<bool>(pages.onMouseOverObject);
     };
-    PrintPrepared(pages, {}, settings, &window);
+    PrintPrepared(pages, {}, settings, &unused);
     EXPECT_EQ(handled, (std::vector<int>{1, 2}));
     EXPECT_FALSE(mouseOverDuringRun);
     EXPECT_TRUE(pages.onMouseOverObject);
-    EXPECT_TRUE(window.caption.empty());
-
-    settings.onProgress = nullptr;
-    settings.showProgress = false;
-    backend.pages.clear();
-    PrintPrepared(pages, {}, settings, &window);
-    EXPECT_EQ(sheets(), named({1, 2}));
-    EXPECT_TRUE(window.caption.empty());
+    EXPECT_TRUE(unused.caption.empty());
 }
 
 }  // namespace

@@ -205,27 +205,6 @@ TEST_F(PrintForm, ChosenPrinterPrintsAndCancelPutsTheOldOneBack) {
     EXPECT_EQ(printer.CurrentPrinterName(), "Ufficio");
 }
 
-TEST_F(PrintForm, PropertiesButtonOpensTheDriversDialog) {
-    int opened = 0;
-    backend.propertiesDialog = [&](PrinterSettings& s) {
-        ++opened;
-        s.orientation = kModeLandscape;
-        return true;
-    };
-    TfrPrintForm form(printer);
-    form.PropButton->click();
-    EXPECT_EQ(opened, 1);
-    ASSERT_FALSE(backend.settingsWritten.empty());
-    EXPECT_EQ(backend.settingsWritten.back().orientation, kModeLandscape);
-}
-
-TEST(PrinterGlyph, IsEighteenBySixteenWithAClearBorder) {
-    const QImage glyph = printerGlyph().toImage();
-    EXPECT_EQ(glyph.size(), QSize(18, 16));
-    EXPECT_EQ(glyph.pixelColor(0, 0).alpha(), 0);
-    EXPECT_EQ(glyph.pixelColor(1, 6), QColor(Qt::black));
-}
-
 // --- the print button
 
 TEST_F(PrintForm, ButtonPrintsTheChosenPagesOnTheChosenPrinter) {
@@ -274,30 +253,19 @@ TEST_F(PrintForm, ConversionErrorsAreShownAndThePagesStay) {
     EXPECT_EQ(pages.Count(), 3);
 }
 
-TEST_F(PrintForm, CancelOrNothingToPrintSendsNothing) {
-    const PrintDialogSettings cancel = answering([](TfrPrintForm&) { return false; });
-    EXPECT_FALSE(runPrintDialog(pages, 1, nullptr, cancel));  // no pages: no dialog
+TEST_F(PrintForm, NoPagesOrCancelSendNothingAndNoDialogPrintsTheDefaults) {
+    PrintDialogSettings settings = answering([](TfrPrintForm&) { return false; });
+    EXPECT_FALSE(runPrintDialog(pages, 1, nullptr, settings));
     EXPECT_EQ(dialogsShown, 0);
     addPages(2);
-    EXPECT_FALSE(runPrintDialog(pages, 1, nullptr, cancel));
+    EXPECT_FALSE(runPrintDialog(pages, 1, nullptr, settings));
     EXPECT_EQ(dialogsShown, 1);
     EXPECT_TRUE(backend.jobCalls.empty());
 
-    TfrPrinter virtualOnly;
-    TfrEMFPages virtualPages(nullptr, &virtualOnly);
-    virtualPages.Add(*pages_test::templatePage(virtualOnly));
-    EXPECT_FALSE(runPrintDialog(virtualPages, 1, nullptr, cancel));
-    EXPECT_EQ(dialogsShown, 1);
-}
-
-TEST_F(PrintForm, WithoutTheDialogTheDefaultsPrintEveryPage) {
-    addPages(2);
-    PrintDialogSettings settings = answering([](TfrPrintForm&) { return false; });
     settings.showPrintDialog = false;
     settings.defaultCopies = 2;
-    settings.defaultCollate = true;
     EXPECT_TRUE(runPrintDialog(pages, 1, nullptr, settings));
-    EXPECT_EQ(dialogsShown, 0);
+    EXPECT_EQ(dialogsShown, 1);
     EXPECT_EQ(sheets(), (std::vector<std::string>{"P1", "P2", "P1", "P2"}));
 }
 
