@@ -1,0 +1,103 @@
+// Preview speed and memory: painting one A4 label sheet (54 Code 39 barcodes and their codes)
+// at 100 %, its objects rebuilt from the page stream each time; and scrolling page by page
+// through a 186-page report, with the resident memory the scroll adds (counter extra_MB).
+// Targets: a page under 15 ms; scrolling under 64 MB of extra memory.
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+#include <fstream>
+#include <string>
+
+#include "barcode/view/BarCodeRegistration.h"
+#include "platform/qt/FontSubstitutions.h"
+#include "preview/ui/PreviewFormBounds.h"
+#include "preview/ui/PreviewZoom.h"
+#include "preview/ui/TfrPBox.h"
+#include "preview/ui/TfrPreviewForm.h"
+#include "tests/preview/PagesTestSupport.h"
+
+namespace {
+
+void ensureApplication() {
+    if (QCoreApplication::instance()) return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "bench_preview";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);  // kept for the process
+    platform::qt::registerFontSubstitutions();
+    barcode::registerBarCodeObject();
+    preview::setPreviewSettingsFile("/tmp/bench_preview.ini");
+    preview::writeFormBounds({0, 0, 1280, 800, false});
+}
+
+long residentKb() {
+    std::ifstream status("/proc/self/status");
+    std::string key;
+    long value = 0;
+    while (status >> key) {
+        if (key == "VmRSS:") {
+            status >> value;
+            return value;
+        }
+        status.ignore(1 << 12, '\n');
+    }
+    return 0;
+}
+
+struct Report {
+    preview::TfrPrinter printer;
+    std::unique_ptr<report::TfrPage> tpl = pages_test::templatePage(printer);
+    preview::TfrEMFPages pages{nullptr, &printer};
+    explicit Report(int count) {
+        for (int i = 0; i < count; ++i) pages_test::addLabelSheet(pages, *tpl, i, true);
+    }
+};
+
+std::unique_ptr<preview::TfrPreviewForm> openForm(Report& r) {
+    preview::setLastZoomChoice({});
+    preview::PreviewOptions options;
+    options.modal = false;
+    auto form = std::make_unique<preview::TfrPreviewForm>(options);
+    form->showPreview(r.pages);
+    QApplication::processEvents();
+    form->Relayout();
+    return form;
+}
+
+void BM_PaintPageAt100Percent(benchmark::State& state) {
+    ensureApplication();
+    Report r(1);
+    auto form = openForm(r);
+    const platform::Rect page = form->layout().bounds[0];
+    QImage image(form->pageBox()->size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        r.pages.Page(0).loadedPage.reset();  // rebuilt from its stream, as on first showing
+        QPainter painter(&image);
+        form->paintDesk(painter, QRegion(page.left, page.top, page.width(), page.height()));
+    }
+}
+BENCHMARK(BM_PaintPageAt100Percent)->Unit(benchmark::kMillisecond);
+
+void BM_ScrollThrough186Pages(benchmark::State& state) {
+    ensureApplication();
+    Report r(186);
+    auto form = openForm(r);
+    const long before = residentKb();
+    long peak = before;
+    for (auto _ : state) {
+        form->runAction(preview::PreviewAction::FirstLine);
+        for (int i = 1; i < r.pages.Count(); ++i) {
+            form->nextPage();
+            form->pageBox()->repaint();
+            peak = std::max(peak, residentKb());
+        }
+    }
+    state.counters["extra_MB"] = static_cast<double>(peak - before) / 1024.0;
+    state.counters["s_per_page"] = benchmark::Counter(static_cast<double>(state.iterations() * 185),
+                                                       benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_ScrollThrough186Pages)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+}  // namespace
