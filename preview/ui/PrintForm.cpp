@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -189,7 +190,10 @@ QLayout* TfrPrintForm::createBottomRow() {
 void TfrPrintForm::fillPrinters() {
     const auto& names = printer_.PrinterNames();
     const int platformCount = printer_.HasPlatformPrinters() ? printer_.DefaultPrinterIndex() : 0;
-    for (int i = 0; i < platformCount; ++i) CB1->addItem(toQString(names[static_cast<std::size_t>(i)]));
+    // The closed box shows the glyph as the item's icon; the open list draws it itself.
+    const QIcon glyph(printerGlyph());
+    CB1->setIconSize(QSize(kPrinterGlyphWidth, kPrinterGlyphHeight));
+    for (int i = 0; i < platformCount; ++i) CB1->addItem(glyph, toQString(names[static_cast<std::size_t>(i)]));
     CB1->setCurrentIndex(OldIndex < platformCount ? OldIndex : -1);
 }
 
