@@ -13,7 +13,6 @@ int notYet(const char* what) {
 }  // namespace
 
 int runPrint(const Args&) { return notYet("print"); }
-int runConvert(const Args&) { return notYet("convert"); }
 int runShow(const Args&) { return notYet("show"); }
 int runTemplate(const Args&) { return notYet("template"); }
 

@@ -1,0 +1,81 @@
+// quirelle convert: a saved prepared report (.frp) written as a vector PDF or as one PNG
+// image per page, drawn as the print run would put it on paper.
+#include <QGuiApplication>
+#include <cctype>
+#include <cstdio>
+#include <exception>
+#include <memory>
+#include <string>
+
+#include "app/Options.h"
+#include "app/ProgramStart.h"
+#include "app/Subcommands.h"
+#include "barcode/view/BarCodeRegistration.h"
+#include "platform/qt/FontSubstitutions.h"
+#include "preview/PreparedReportIo.h"
+#include "preview/TfrEMFPages.h"
+#include "preview/render/PreparedPageOutput.h"
+
+namespace app {
+
+namespace {
+
+constexpr int kDefaultDpi = 300;
+
+enum class ConvertTarget { Pdf, Png };
+
+ConvertTarget targetOf(const std::string& path) {
+    const auto dot = path.rfind('.');
+    std::string ext = dot == std::string::npos ? "" : path.substr(dot + 1);
+    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (ext == "pdf") return ConvertTarget::Pdf;
+    if (ext == "png") return ConvertTarget::Png;
+    throw UsageError("il file di uscita deve finire in .pdf o .png: " + path);
+}
+
+// Painting needs a GUI application object; headless runs use the offscreen platform.
+std::unique_ptr<QGuiApplication> ensureGuiApplication() {
+    if (QCoreApplication::instance() != nullptr) return nullptr;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "quirelle";
+    static char* argv[] = {name, nullptr};
+    auto app = std::make_unique<QGuiApplication>(argc, argv);
+    platform::qt::registerFontSubstitutions();
+    return app;
+}
+
+int fault(const std::string& message) {
+    std::fprintf(stderr, "quirelle convert: %s\n", message.c_str());
+    return 1;
+}
+
+}  // namespace
+
+int runConvert(const Args& args) {
+    const Options options(args, {"-o", "--dpi"}, {});
+    if (options.positional().size() != 1) throw UsageError("serve un solo file .frp da convertire");
+    const auto output = options.value("-o");
+    if (!output) throw UsageError("serve -o FILE.pdf o -o FILE.png");
+    const ConvertTarget target = targetOf(*output);
+    const int dpi = options.intValue("--dpi", preview::kMinImageDpi, preview::kMaxImageDpi).value_or(kDefaultDpi);
+
+    const auto app = ensureGuiApplication();
+    startProgram(PrinterSource::VirtualOnly);
+    // Pages hold barcode objects: their class must be known before any page is rebuilt.
+    barcode::registerBarCodeObject();
+    preview::TfrEMFPages pages;
+    try {
+        preview::LoadPrepared(pages, options.positional().front());
+    } catch (const std::exception& e) {
+        return fault(options.positional().front() + ": " + e.what());
+    }
+    if (pages.Count() == 0) return fault("il report non ha pagine");
+    std::string error;
+    const bool written = target == ConvertTarget::Pdf ? preview::writePagesPdf(pages, *output, error)
+                                                      : preview::writePagesPng(pages, *output, dpi, error);
+    if (!written) return fault(error);
+    return 0;
+}
+
+}  // namespace app
