@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QSettings>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -294,6 +295,28 @@ TEST_F(PreviewForm, FindAndSearchAgainHighlightTheTextInView) {
     EXPECT_FALSE(form->searchState().found);
     EXPECT_EQ(form->verticalPosition(), v);
     EXPECT_EQ(form->currentPage(), 4);
+}
+
+TEST(PreviewViewer, ShowsThePagesModallyAndReleasesThemOnClose) {
+    preview_test::PrivateSettings settings;
+    preview_test::TestPages t{2, false};
+    report::TfrReport report;
+    preview::PreviewOptions options;
+    options.title = "Ricette";
+    preview::PreviewViewer viewer(options);
+    QString caption;
+    bool modal = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* shown = QApplication::activeModalWidget();
+        ASSERT_NE(shown, nullptr);
+        caption = shown->windowTitle();
+        modal = shown->isModal();
+        QTest::keyClick(shown, Qt::Key_Escape);
+    });
+    viewer.showPreparedPages(report, t.pages);
+    EXPECT_EQ(caption, QStringLiteral("Anteprima - Ricette"));
+    EXPECT_TRUE(modal);
+    EXPECT_EQ(t.pages.Count(), 0);
 }
 
 TEST(PreviewViewer, AReportWithoutPagesOpensNoWindow) {
