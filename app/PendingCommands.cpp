@@ -14,6 +14,5 @@ int notYet(const char* what) {
 
 int runPrint(const Args&) { return notYet("print"); }
 int runShow(const Args&) { return notYet("show"); }
-int runTemplate(const Args&) { return notYet("template"); }
 
 }  // namespace app
