@@ -2,6 +2,8 @@
 // empty cases, and the placement of bars and text at each angle.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "barcode/BarcodeError.h"
 #include "tests/barcode_view/BarcodeViewTestSupport.h"
 
@@ -201,4 +203,40 @@ TEST(BarcodeViewDrawing, OnARecordingTheSymbolIsOnePictureStretchedIntoTheScaled
     ASSERT_EQ(pictures.size(), 1u);
     EXPECT_EQ(pictures[0].nested->size(), (platform::Size{103, 54}));
     EXPECT_EQ(pictures[0].rect, (platform::Rect{80, 90, 80 + 258, 90 + 135}));
+}
+
+// Settings read from a damaged stream: drawing either works or fails with a barcode error.
+TEST(BarcodeViewDrawing, HostileSettingsNeitherCrashNorOverflow) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    struct Case {
+        double ratio, angle;
+        int width, height;
+        std::uint8_t type;
+    };
+    const Case cases[] = {
+        {1e300, 0, 129, 54, bcCode39},     {nan, 0, 129, 54, bcCode39},          {2, nan, 129, 54, bcCode39},
+        {2, inf, 129, 54, bcCode39},       {2, 1e300, 129, 54, bcCode39},        {2, 0, 129, INT32_MAX, bcCode39},
+        {2, 90, INT32_MAX, 54, bcCode39},  {2, 180, 129, INT32_MAX, bcCode128B}, {2, 270, INT32_MAX, 0, bcCodePostNet},
+        {-5, 45, 129, 3, bcCodeEAN13},
+    };
+    for (const Case& c : cases) {
+        for (double scale : {1.0, 3.27}) {
+            TfrBarCodeView bar;
+            setUpLabel(bar, "12345");
+            bar.settings.ratio = c.ratio;
+            bar.settings.angle = c.angle;
+            bar.settings.barType = c.type;
+            bar.width = c.width;
+            bar.height = c.height;
+            bar.scaleX = bar.scaleY = scale;
+            FlatCanvas recording;
+            DeviceCanvas device;
+            try {
+                bar.draw(recording);
+                bar.draw(device);
+            } catch (const BarcodeError&) {
+            }
+        }
+    }
 }
