@@ -2,6 +2,7 @@
 // page shifted to the current page column; moves to the next column when the band does not fit.
 #include <algorithm>
 
+#include "report/MemoView.h"
 #include "report/Stretcheable.h"
 #include "report/engine/PageBuilder.h"
 
@@ -182,13 +183,20 @@ void PageBuilder::drawObject(TfrView& object, RunBand& band, int stretchTo) {
     object.page = &page_;
     PrintContext context{run_.pages.PageStream(run_.currentPage), &run_.expressions, &run_.measure,
                          DrawEnvironment{area_.left, area_.right, false}};
+    // Text objects widen their wrap width for AutoWidth only while the engine prints them.
+    auto* memo = dynamic_cast<TfrMemoView*>(&object);
+    if (memo) memo->preparing = true;
+    const auto restore = [&] {
+        object.left = keptLeft, object.top = keptTop, object.height = keptHeight;
+        if (memo) memo->preparing = false;
+    };
     try {
         object.print(context);
     } catch (...) {
-        object.left = keptLeft, object.top = keptTop, object.height = keptHeight;
+        restore();
         throw;
     }
-    object.left = keptLeft, object.top = keptTop, object.height = keptHeight;
+    restore();
 }
 
 }  // namespace report

@@ -1,0 +1,40 @@
+// Preparing label sheets: 100,000 labels through the series template (1,852 sheets) on the
+// virtual printer, and a short list for the per-run overhead.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "memtable/MemTable.h"
+#include "report/engine/LabelReports.h"
+
+namespace {
+
+struct PrintList {
+    explicit PrintList(int labels) : kb1("kb1") {
+        kb1.addFieldDef({"giorno", memtable::FieldType::String, 16, false, false});
+        kb1.open();
+        for (int i = 0; i < labels; ++i) {
+            kb1.append();
+            kb1.setFieldText("giorno", std::to_string(1905000000 + i));
+            kb1.post();
+        }
+    }
+    memtable::MemTable kb1;
+};
+
+void prepareSeries(benchmark::State& state) {
+    PrintList list(static_cast<int>(state.range(0)));
+    report::CollectingErrorReporter errors;
+    report::LabelReports reports(list.kb1, nullptr, errors);
+    report::PrepareOptions options;
+    options.progressDisplay = nullptr;
+    for (auto _ : state) {
+        if (!reports.prepare(1, options)) state.SkipWithError("preparation failed");
+        benchmark::DoNotOptimize(reports.pages(1).Count());
+    }
+    state.counters["sheets"] = reports.pages(1).Count();
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(prepareSeries)->Arg(54)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
