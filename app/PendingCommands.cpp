@@ -12,7 +12,6 @@ int notYet(const char* what) {
 }
 }  // namespace
 
-int runPrint(const Args&) { return notYet("print"); }
 int runShow(const Args&) { return notYet("show"); }
 
 }  // namespace app
