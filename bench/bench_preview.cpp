@@ -95,6 +95,10 @@ void BM_ScrollThrough186Pages(benchmark::State& state) {
         }
     }
     state.counters["extra_MB"] = static_cast<double>(peak - before) / 1024.0;
+    state.counters["resident_MB"] = static_cast<double>(before) / 1024.0;
+    int loaded = 0;
+    for (int i = 0; i < r.pages.Count(); ++i) loaded += r.pages.Page(i).loadedPage != nullptr;
+    state.counters["pages_loaded"] = loaded;
     state.counters["s_per_page"] = benchmark::Counter(static_cast<double>(state.iterations() * 185),
                                                        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
