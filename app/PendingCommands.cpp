@@ -6,12 +6,11 @@
 namespace app {
 
 namespace {
-int notYet(const char* what) {
+[[maybe_unused]] int notYet(const char* what) {
     std::fprintf(stderr, "quirelle: %s non è ancora disponibile in questa versione\n", what);
     return 1;
 }
 }  // namespace
 
-int runShow(const Args&) { return notYet("show"); }
 
 }  // namespace app

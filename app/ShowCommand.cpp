@@ -1,0 +1,67 @@
+// quirelle show: the preview window on a saved prepared report (.frp), until it is closed.
+#include <QApplication>
+#include <cstdio>
+#include <exception>
+#include <string>
+
+#include "app/Options.h"
+#include "app/ProgramStart.h"
+#include "app/Subcommands.h"
+#include "platform/qt/FontSubstitutions.h"
+#include "preview/PreparedReportIo.h"
+#include "preview/TfrEMFPages.h"
+#include "preview/ui/PreviewViewer.h"
+#include "preview/ui/PrintDialogFlow.h"
+#include "preview/ui/PrintService.h"
+#include "preview/ui/TfrPreviewForm.h"
+
+namespace app {
+
+namespace {
+
+int fault(const std::string& message) {
+    std::fprintf(stderr, "quirelle show: %s\n", message.c_str());
+    return 1;
+}
+
+std::string fileNameOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+int runShow(const Args& args) {
+    const Options options(args, {}, {});
+    if (options.positional().size() != 1) throw UsageError("serve un solo file .frp da mostrare");
+    const std::string path = options.positional().front();
+    // Without a display Qt would abort; say so instead.
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return fault("serve uno schermo per mostrare l'anteprima");
+
+    static int argc = 1;
+    static char name[] = "quirelle";
+    static char* argv[] = {name, nullptr};
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName("Vellumo");
+    QApplication::setApplicationName("Quirelle");
+    platform::qt::registerFontSubstitutions();
+    startProgram(PrinterSource::Spooler);
+    static preview::PrintDialogService printing;
+    if (!preview::programPrintService()) preview::setProgramPrintService(&printing);
+
+    preview::TfrEMFPages pages;
+    try {
+        preview::LoadPrepared(pages, path);
+    } catch (const std::exception& e) {
+        return fault(path + ": " + e.what());
+    }
+    if (pages.Count() == 0) return fault("il report non ha pagine");
+    preview::TfrPreviewForm form;
+    form.setWindowTitle(preview::previewCaption(fileNameOf(path)));
+    form.showPreview(pages);
+    return 0;
+}
+
+}  // namespace app
