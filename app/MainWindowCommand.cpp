@@ -5,11 +5,18 @@
 #include <QTranslator>
 #include <filesystem>
 
+#include "app/ProgramStart.h"
 #include "app/Subcommands.h"
 #include "app/core/LabelApp.h"
 #include "app/ui/Dialogs.h"
 #include "app/ui/MainWindow.h"
 #include "platform/qt/FontSubstitutions.h"
+#include "platform/qt/MessageBox.h"
+#include "preview/ui/PreviewViewer.h"
+#include "preview/ui/PrintDialogFlow.h"
+#include "preview/ui/PrintService.h"
+#include "report/ErrorReporter.h"
+#include "report/engine/LabelReports.h"
 
 namespace app {
 
@@ -23,6 +30,12 @@ void loadItalianTranslations(QApplication& application) {
         QApplication::installTranslator(translator);
 }
 
+// Template and preparation errors reach the operator in a box captioned "Errore".
+class MessageBoxErrors : public report::ErrorReporter {
+public:
+    void reportError(const std::string& message) override { platform::qt::showError(message); }
+};
+
 }  // namespace
 
 int runMainWindow(int argc, char** argv) {
@@ -35,9 +48,20 @@ int runMainWindow(int argc, char** argv) {
     platform::qt::registerFontSubstitutions();
     loadItalianTranslations(application);
 
+    startProgram(PrinterSource::Spooler);
+    static preview::PrintDialogService printing;
+    if (!preview::programPrintService()) preview::setProgramPrintService(&printing);
+
     LabelApp labels(std::filesystem::current_path());
+    MessageBoxErrors errors;
+    report::LabelReports reports(labels.printList(), &labels.fiscalCodes(), errors);
     MessageBoxDialogs dialogs;
     TForm1 form(labels, dialogs);
+    // "Stampa Su Carta ": prepare the chosen template under the progress window, then preview.
+    form.setPrintHandler([&reports](ReportKind kind, QWidget* parent) {
+        const int n = static_cast<int>(kind);
+        preview::prepareAndShowPreview(reports.report(n), reports.pages(n), {}, {}, parent);
+    });
     form.FormActivate();
     form.show();
     return QApplication::exec();
