@@ -164,6 +164,28 @@ TEST_F(PreviewForm, ClicksOnAPageOrTheDeskAndDragging) {
     EXPECT_EQ(form->verticalPosition(), 50);
 }
 
+TEST_F(PreviewForm, AClickOnAnObjectGoesToItsHandlerNotToDragging) {
+    std::vector<std::string> clicked;
+    t.pages.onObjectClick = [&](report::TfrView& object) { clicked.push_back(object.memo.at(0)); };
+    form->chooseZoom(50);
+    const int pageIndex = 1;
+    const preview::PreparedPage& page = t.pages.Page(pageIndex);
+    const platform::Rect frame = form->layout().bounds[pageIndex];
+    const platform::Rect content = preview::pageContentRect(page, frame, form->zoom());
+    const double sx = double(content.width()) / page.geometry.paperWidthPx;
+    const double sy = double(content.height()) / page.geometry.paperHeightPx;
+    // Inside the heading "Foglio 2" (20, 10, 300 × 20 in page pixels).
+    const QPoint heading(int(content.left + 100 * sx) - form->horizontalPosition(),
+                         int(content.top + 20 * sy) - form->verticalPosition());
+    QTest::mouseClick(form->pageBox(), Qt::LeftButton, {}, heading);
+    ASSERT_EQ(clicked, (std::vector<std::string>{"Foglio 2"}));
+    EXPECT_EQ(form->currentPage(), 1);  // the handler took the click
+    QTest::qWait(QApplication::doubleClickInterval() + 50);  // not a double click
+    QTest::mouseClick(form->pageBox(), Qt::LeftButton, {}, heading + QPoint(0, -int(15 * sy)));  // above it
+    EXPECT_EQ(clicked.size(), 1u);
+    EXPECT_EQ(form->currentPage(), 2);
+}
+
 TEST_F(PreviewForm, TheZoomMenuAndTheProcessWideZoom) {
     key(Qt::Key_Space);
     EXPECT_TRUE(form->zoomMenu()->isVisible());
