@@ -1,5 +1,7 @@
 #include "report/MemoTextLayout.h"
 
+#include "platform/ClampedInt.h"
+
 #include <algorithm>
 
 namespace report {
@@ -95,7 +97,9 @@ int characterCount(const std::string& utf8) {
 
 int lineWidth(const std::string& text, const MemoLayoutOptions& options) {
     int w = options.measure ? options.measure(text) : 0;
-    return w + options.charSpacing * characterCount(text);
+    // A damaged memo's spacing times a long line must not overflow.
+    return platform::clampedInt(static_cast<std::int64_t>(w) +
+                                static_cast<std::int64_t>(options.charSpacing) * characterCount(text));
 }
 
 std::vector<LaidOutLine> layoutMemoLines(const std::vector<std::string>& source, const MemoLayoutOptions& options) {

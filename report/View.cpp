@@ -1,5 +1,7 @@
 #include "report/View.h"
 
+#include "platform/ClampedInt.h"
+
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -145,8 +147,11 @@ void TfrView::prepareDraw() {
     const int bottomEdge = scaledBottom();
     drawRect.left = drawX + ((frameTyp & kFrameLeft) ? roundHalfEven((scaleX * frameWidth - 1) / 2) : 0);
     drawRect.top = drawY + ((frameTyp & kFrameTop) ? roundHalfEven((scaleY * frameWidth - 1) / 2) : 0);
-    drawRect.right = rightEdge - ((frameTyp & kFrameRight) ? roundHalfEven(scaleX * frameWidth / 2) : 0) + 1;
-    drawRect.bottom = bottomEdge - ((frameTyp & kFrameBottom) ? roundHalfEven(scaleY * frameWidth / 2) : 0) + 1;
+    // Edges of hostile stored sizes saturate; the sums must not overflow either.
+    drawRect.right = platform::clampedInt(static_cast<std::int64_t>(rightEdge) -
+                                          ((frameTyp & kFrameRight) ? roundHalfEven(scaleX * frameWidth / 2) : 0) + 1);
+    drawRect.bottom = platform::clampedInt(static_cast<std::int64_t>(bottomEdge) -
+                                           ((frameTyp & kFrameBottom) ? roundHalfEven(scaleY * frameWidth / 2) : 0) + 1);
 }
 
 int TfrView::nearestLeftEdge(int areaLeft) const {
