@@ -13,6 +13,7 @@
 #include <string>
 
 #include "app/Options.h"
+#include "app/HeadlessGui.h"
 #include "app/Subcommands.h"
 #include "barcode/BarcodeError.h"
 #include "barcode/TfrBarcode.h"
@@ -65,16 +66,6 @@ QSize turnedSize(int w, int h, double angle) {
     const double c = std::abs(std::cos(a));
     return {static_cast<int>(std::ceil(w * c + h * s - 1e-9)) + 1,
             static_cast<int>(std::ceil(w * s + h * c - 1e-9)) + 1};
-}
-
-// QImage and QPainter need a GUI application object; headless runs use the offscreen one.
-std::unique_ptr<QGuiApplication> ensureGuiApplication() {
-    if (QCoreApplication::instance() != nullptr) return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "quirelle";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 void paint(QPaintDevice& device, QSize size, barcode::TfrBarcode& generator) {

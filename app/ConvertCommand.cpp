@@ -9,6 +9,7 @@
 
 #include "app/Options.h"
 #include "app/ProgramStart.h"
+#include "app/HeadlessGui.h"
 #include "app/Subcommands.h"
 #include "barcode/view/BarCodeRegistration.h"
 #include "platform/qt/FontSubstitutions.h"
@@ -31,18 +32,6 @@ ConvertTarget targetOf(const std::string& path) {
     if (ext == "pdf") return ConvertTarget::Pdf;
     if (ext == "png") return ConvertTarget::Png;
     throw UsageError("il file di uscita deve finire in .pdf o .png: " + path);
-}
-
-// Painting needs a GUI application object; headless runs use the offscreen platform.
-std::unique_ptr<QGuiApplication> ensureGuiApplication() {
-    if (QCoreApplication::instance() != nullptr) return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "quirelle";
-    static char* argv[] = {name, nullptr};
-    auto app = std::make_unique<QGuiApplication>(argc, argv);
-    platform::qt::registerFontSubstitutions();
-    return app;
 }
 
 int fault(const std::string& message) {

@@ -2,90 +2,21 @@
 // and prints it, one label text a line.
 #include <cstdio>
 #include <exception>
-#include <map>
-#include <set>
 #include <string>
 
+#include "app/LabelJobOptions.h"
 #include "app/Options.h"
 #include "app/Subcommands.h"
 #include "app/core/AppError.h"
 #include "app/core/LabelApp.h"
 #include "app/core/LabelJob.h"
-#include "app/core/TodaySelection.h"
 
 namespace app {
 
-namespace {
-
-const std::set<std::string> kValueOptions = {"--year", "--month", "--count", "--closing",
-                                             "--file", "--dir",   "--template"};
-
-// Options each kind accepts besides the common --dir and --template.
-const std::map<LabelKind, std::set<std::string>>& kindOptions() {
-    static const std::map<LabelKind, std::set<std::string>> table = {
-        {LabelKind::Series, {"--year", "--month", "--count", "--closing"}},
-        {LabelKind::Calendar, {"--year", "--month"}},
-        {LabelKind::Exemptions, {"--file"}},
-        {LabelKind::Oxygen, {"--file"}},
-        {LabelKind::Fiscal, {}},
-        {LabelKind::Free, {}},
-    };
-    return table;
-}
-
-void checkOptionsFitKind(const Options& options, LabelKind kind, const std::string& kindName) {
-    const std::set<std::string>& allowed = kindOptions().at(kind);
-    for (const std::string& name : kValueOptions) {
-        if (name == "--dir" || name == "--template") continue;
-        if (options.has(name) && !allowed.count(name))
-            throw UsageError("l'opzione " + name + " non vale per " + kindName);
-    }
-    if (kind != LabelKind::Free && options.positional().size() > 1)
-        throw UsageError("argomento inatteso: " + options.positional()[1]);
-}
-
-SeriesLength seriesLength(const Options& options) {
-    const auto count = options.value("--count");
-    if (!count || *count == "53") return SeriesLength::Short;
-    if (*count == "107") return SeriesLength::Medium;
-    if (*count == "161") return SeriesLength::Long;
-    throw UsageError("valore non valido per --count: " + *count + " (ammesso 53, 107 o 161)");
-}
-
-ClosingKind closingKind(const Options& options) {
-    const auto closing = options.value("--closing");
-    if (!closing || *closing == "year" || *closing == "999mm") return ClosingKind::YearBased;
-    if (*closing == "99999") return ClosingKind::AllNines;
-    throw UsageError("valore non valido per --closing: " + *closing + " (ammesso year o 99999)");
-}
-
-LabelJob parseJob(const Options& options) {
-    if (options.positional().empty()) throw UsageError("manca il tipo di etichette (series, calendar, exemptions, oxygen, fiscal, free)");
-    const std::string& kindName = options.positional().front();
-    const auto kind = labelKindFromName(kindName);
-    if (!kind) throw UsageError("tipo di etichette sconosciuto: " + kindName);
-    checkOptionsFitKind(options, *kind, kindName);
-
-    // Year and month default to today, as the window's selectors start.
-    const YearMonthSelection today = todaysSelection();
-    LabelJob job;
-    job.kind = *kind;
-    job.year = options.intValue("--year", kFirstYear, kLastYear).value_or(today.year);
-    job.month = options.intValue("--month", 1, 12).value_or(today.monthIndex + 1) - 1;
-    job.length = seriesLength(options);
-    job.closing = closingKind(options);
-    if (const auto file = options.value("--file")) job.file = std::filesystem::path(*file);
-    if (const auto kindNumber = options.intValue("--template", 1, 4)) job.templateOverride = static_cast<ReportKind>(*kindNumber);
-    if (*kind == LabelKind::Free)
-        job.freeCodes.assign(options.positional().begin() + 1, options.positional().end());
-    return job;
-}
-
-}  // namespace
 
 int runLabels(const Args& args) {
-    const Options options(args, kValueOptions, {});
-    const LabelJob job = parseJob(options);
+    const Options options(args, labelJobValueOptions(), {});
+    const LabelJob job = parseLabelJob(options);
     try {
         LabelApp labelApp(options.value("--dir").value_or("."));
         // Only the fiscal codes need cf0.txt; the other kinds leave the directory as it is.

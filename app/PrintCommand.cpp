@@ -11,6 +11,7 @@
 #include "app/LabelJobOptions.h"
 #include "app/ProgramStart.h"
 #include "app/ProgressOnTerminal.h"
+#include "app/HeadlessGui.h"
 #include "app/Subcommands.h"
 #include "app/core/AppError.h"
 #include "app/core/LabelApp.h"
@@ -35,18 +36,6 @@ PrintTarget targetOf(const std::string& path) {
     if (ext == "pdf") return PrintTarget::Pdf;
     if (ext == "png") return PrintTarget::Png;
     throw UsageError("il file di uscita deve finire in .pdf, .frp o .png: " + path);
-}
-
-// Painting needs a GUI application object; headless runs use the offscreen platform.
-std::unique_ptr<QGuiApplication> ensureGuiApplication() {
-    if (QCoreApplication::instance() != nullptr) return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "quirelle";
-    static char* argv[] = {name, nullptr};
-    auto app = std::make_unique<QGuiApplication>(argc, argv);
-    platform::qt::registerFontSubstitutions();
-    return app;
 }
 
 // Preparation errors arrive with "\r" between their lines.
