@@ -5,6 +5,7 @@
 #include "app/core/CodeListFiles.h"
 #include "app/core/TextFile.h"
 #include "app/core/Utf8Text.h"
+#include "platform/Utf8.h"
 #include "memtable/StandardTables.h"
 
 #include <algorithm>
@@ -133,7 +134,7 @@ void LabelApp::appendLabel(std::string_view text) {
 
 FiscalEditOutcome LabelApp::fiscalEditFocusChanged(std::string_view text) {
     FiscalEditOutcome outcome;
-    if (utf8Length(text) != kFiscalCodeWidth) {
+    if (platform::utf8Length(text) != kFiscalCodeWidth) {
         outcome.editText = std::string(text);
         outcome.clipboardText = outcome.editText;
         outcome.enableSave = true;
@@ -147,7 +148,7 @@ FiscalEditOutcome LabelApp::fiscalEditFocusChanged(std::string_view text) {
 }
 
 SaveOutcome LabelApp::saveFiscalCode(std::string_view text) {
-    if (utf8Length(text) == kFiscalCodeWidth) {
+    if (platform::utf8Length(text) == kFiscalCodeWidth) {
         fiscalCodes_->seekNearest({std::string(text)});
         if (!fiscalCodes_->isEmpty() && fiscalCodes_->fieldText(kCodeField) == text)
             return SaveOutcome::AlreadyPresent;

@@ -4,6 +4,7 @@
 #include "app/core/CodeListFiles.h"
 #include "app/core/TextFile.h"
 #include "app/core/Utf8Text.h"
+#include "platform/Utf8.h"
 
 namespace app {
 namespace {
@@ -56,10 +57,10 @@ TEST(Utf8Text, DecodesWindows1252WhenNotUtf8) {
     EXPECT_EQ(decodeCodeFileText("\x80"), "\xE2\x82\xAC");            // euro sign
     EXPECT_EQ(decodeCodeFileText("PERCH\xC3\x88"), "PERCH\xC3\x88");   // valid UTF-8 kept
     EXPECT_EQ(decodeCodeFileText("\xEF\xBB\xBF" "ABC"), "ABC");        // byte order mark dropped
-    EXPECT_FALSE(isValidUtf8("\xC0\x80"));                              // overlong
-    EXPECT_FALSE(isValidUtf8("\xED\xA0\x80"));                          // surrogate
-    EXPECT_FALSE(isValidUtf8("\xE2\x82"));                              // cut short
-    EXPECT_EQ(utf8Length("\xC3\x80" "B"), 2u);
+    EXPECT_FALSE(platform::isValidUtf8("\xC0\x80"));                              // overlong
+    EXPECT_FALSE(platform::isValidUtf8("\xED\xA0\x80"));                          // surrogate
+    EXPECT_FALSE(platform::isValidUtf8("\xE2\x82"));                              // cut short
+    EXPECT_EQ(platform::utf8Length("\xC3\x80" "B"), 2u);
     EXPECT_EQ(utf8Prefix("\xC3\x80" "BC", 2), "\xC3\x80" "B");
 }
 
