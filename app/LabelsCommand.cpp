@@ -19,12 +19,7 @@ int runLabels(const Args& args) {
     const LabelJob job = parseLabelJob(options);
     try {
         LabelApp labelApp(options.value("--dir").value_or("."));
-        // Only the fiscal codes need cf0.txt; the other kinds leave the directory as it is.
-        if (job.kind == LabelKind::Fiscal) {
-            const std::string problem = labelApp.start();
-            if (!problem.empty()) throw AppError(problem);
-        }
-        fillPrintList(labelApp, job);
+        runLabelJob(labelApp, job);
         for (const std::string& text : printListTexts(labelApp.printList())) std::printf("%s\n", text.c_str());
         return 0;
     } catch (const std::exception& e) {

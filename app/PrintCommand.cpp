@@ -89,12 +89,7 @@ int runPrint(const Args& args) {
     startProgram(PrinterSource::VirtualOnly);
     try {
         LabelApp labelApp(options.value("--dir").value_or("."));
-        // Only the fiscal codes need cf0.txt; the other kinds leave the directory as it is.
-        if (job.kind == LabelKind::Fiscal) {
-            const std::string problem = labelApp.start();
-            if (!problem.empty()) throw AppError(problem);
-        }
-        fillPrintList(labelApp, job);
+        runLabelJob(labelApp, job);
         const int kind = static_cast<int>(jobReportKind(labelApp, job));
         if (kind < 1 || kind > report::LabelReports::kReportCount) return fault("nessun modello da stampare");
 

@@ -1,5 +1,7 @@
 #include "app/core/LabelJob.h"
 
+#include "app/core/AppError.h"
+
 #include <map>
 
 namespace app {
@@ -27,6 +29,14 @@ void fillPrintList(LabelApp& labelApp, const LabelJob& job) {
         for (const std::string& code : job.freeCodes) labelApp.insertLabel(code);
         break;
     }
+}
+
+void runLabelJob(LabelApp& labelApp, const LabelJob& job) {
+    if (job.kind == LabelKind::Fiscal) {
+        const std::string problem = labelApp.start();
+        if (!problem.empty()) throw AppError(problem);
+    }
+    fillPrintList(labelApp, job);
 }
 
 std::vector<std::string> printListTexts(memtable::MemTable& printList) {

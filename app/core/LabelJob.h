@@ -30,6 +30,11 @@ std::optional<LabelKind> labelKindFromName(const std::string& name);
 // Runs the job's fill command(s) on an app whose start() has run.
 void fillPrintList(LabelApp& labelApp, const LabelJob& job);
 
+// The command line's run of a job on a fresh app: loads cf0.txt only for the fiscal codes
+// (the other kinds leave the directory as it is), then fills the print list. Throws AppError
+// when cf0.txt cannot be read.
+void runLabelJob(LabelApp& labelApp, const LabelJob& job);
+
 // The texts of the print list in order; empty when the list is closed.
 std::vector<std::string> printListTexts(memtable::MemTable& printList);
 
