@@ -16,7 +16,7 @@
 #include "app/HeadlessGui.h"
 #include "app/Subcommands.h"
 #include "barcode/BarcodeError.h"
-#include "barcode/TfrBarcode.h"
+#include "barcode/BarcodeGenerator.h"
 #include "platform/qt/QPainterCanvas.h"
 
 namespace app {

@@ -5,7 +5,7 @@
 
 #include "app/Options.h"
 #include "app/Subcommands.h"
-#include "app/core/FiscalCodeCheck.h"
+#include "labels/FiscalCodeCheck.h"
 
 namespace app {
 

@@ -11,11 +11,11 @@
 #include "app/ProgramStart.h"
 #include "app/HeadlessGui.h"
 #include "app/Subcommands.h"
-#include "barcode/view/BarCodeRegistration.h"
+#include "barcode_object/BarcodeRegistration.h"
 #include "platform/qt/FontSubstitutions.h"
-#include "preview/PreparedReportIo.h"
-#include "preview/TfrEMFPages.h"
-#include "preview/render/PreparedPageOutput.h"
+#include "prepared/PreparedReportIo.h"
+#include "prepared/PreparedPages.h"
+#include "export/PreparedPageOutput.h"
 
 namespace app {
 

@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "app/core/TodaySelection.h"
+#include "labels/TodaySelection.h"
 
 namespace app {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/Options.h"
-#include "app/core/LabelJob.h"
+#include "labels/LabelJob.h"
 
 namespace app {
 

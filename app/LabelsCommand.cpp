@@ -7,9 +7,9 @@
 #include "app/LabelJobOptions.h"
 #include "app/Options.h"
 #include "app/Subcommands.h"
-#include "app/core/AppError.h"
-#include "app/core/LabelApp.h"
-#include "app/core/LabelJob.h"
+#include "labels/AppError.h"
+#include "labels/LabelApp.h"
+#include "labels/LabelJob.h"
 
 namespace app {
 

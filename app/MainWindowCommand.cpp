@@ -7,16 +7,16 @@
 
 #include "app/ProgramStart.h"
 #include "app/Subcommands.h"
-#include "app/core/LabelApp.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/MainWindow.h"
+#include "labels/LabelApp.h"
+#include "gui/main_window/Dialogs.h"
+#include "gui/main_window/MainWindow.h"
 #include "platform/qt/FontSubstitutions.h"
 #include "platform/qt/MessageBox.h"
-#include "preview/ui/PreviewViewer.h"
-#include "preview/ui/PrintDialogFlow.h"
-#include "preview/ui/PrintService.h"
+#include "gui/preview/PreviewViewer.h"
+#include "gui/preview/PrintDialogFlow.h"
+#include "gui/preview/PrintService.h"
 #include "report/ErrorReporter.h"
-#include "report/engine/LabelReports.h"
+#include "labels/LabelReports.h"
 
 namespace app {
 

@@ -13,12 +13,12 @@
 #include "app/ProgressOnTerminal.h"
 #include "app/HeadlessGui.h"
 #include "app/Subcommands.h"
-#include "app/core/AppError.h"
-#include "app/core/LabelApp.h"
+#include "labels/AppError.h"
+#include "labels/LabelApp.h"
 #include "platform/qt/FontSubstitutions.h"
-#include "preview/PreparedReportIo.h"
-#include "preview/render/PreparedPageOutput.h"
-#include "report/engine/LabelReports.h"
+#include "prepared/PreparedReportIo.h"
+#include "export/PreparedPageOutput.h"
+#include "labels/LabelReports.h"
 
 namespace app {
 

@@ -3,11 +3,11 @@
 #include <memory>
 
 #include "app/QtImageCodec.h"
-#include "barcode/view/BarCodeRegistration.h"
-#include "platform/qt/QtPrinterBackend.h"
-#include "preview/printer/ProgramPrinter.h"
+#include "barcode_object/BarcodeRegistration.h"
+#include "printer/qt/QtPrinterBackend.h"
+#include "printer/ProgramPrinter.h"
 #include "report/PrinterLink.h"
-#include "report/TfrPrinterLink.h"
+#include "preparation/ReportPrinterLink.h"
 
 namespace app {
 

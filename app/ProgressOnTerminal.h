@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "report/engine/ProgressDisplay.h"
+#include "preparation/ProgressDisplay.h"
 
 namespace app {
 

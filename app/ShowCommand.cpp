@@ -8,12 +8,12 @@
 #include "app/ProgramStart.h"
 #include "app/Subcommands.h"
 #include "platform/qt/FontSubstitutions.h"
-#include "preview/PreparedReportIo.h"
-#include "preview/TfrEMFPages.h"
-#include "preview/ui/PreviewViewer.h"
-#include "preview/ui/PrintDialogFlow.h"
-#include "preview/ui/PrintService.h"
-#include "preview/ui/TfrPreviewForm.h"
+#include "prepared/PreparedReportIo.h"
+#include "prepared/PreparedPages.h"
+#include "gui/preview/PreviewViewer.h"
+#include "gui/preview/PrintDialogFlow.h"
+#include "gui/preview/PrintService.h"
+#include "gui/preview/PreviewWindow.h"
 
 namespace app {
 

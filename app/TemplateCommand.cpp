@@ -5,7 +5,7 @@
 
 #include "app/Options.h"
 #include "app/Subcommands.h"
-#include "report/engine/LabelTemplate.h"
+#include "labels/LabelTemplate.h"
 
 namespace app {
 

@@ -9,7 +9,7 @@
 #include "barcode/Code128Family.h"
 #include "barcode/Code128Table.h"
 #include "barcode/CountsToModules.h"
-#include "barcode/TfrBarcode.h"
+#include "barcode/BarcodeGenerator.h"
 
 namespace barcode {
 

@@ -8,7 +8,7 @@
 #include "barcode/Code39Table.h"
 #include "barcode/FullAsciiTable.h"
 #include "barcode/KeptText.h"
-#include "barcode/TfrBarcode.h"
+#include "barcode/BarcodeGenerator.h"
 
 namespace barcode {
 

@@ -10,7 +10,7 @@
 #include "barcode/CountsToModules.h"
 #include "barcode/FullAsciiTable.h"
 #include "barcode/KeptText.h"
-#include "barcode/TfrBarcode.h"
+#include "barcode/BarcodeGenerator.h"
 
 namespace barcode {
 

@@ -4,7 +4,7 @@
 #include "barcode/EanUpcFamily.h"
 
 #include "barcode/BarcodeError.h"
-#include "barcode/TfrBarcode.h"
+#include "barcode/BarcodeGenerator.h"
 
 namespace barcode {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "barcode/TfrBarcode.h"
+#include "barcode/BarcodeGenerator.h"
 
 namespace barcode {
 

@@ -4,7 +4,7 @@
 #include "barcode/TwoOfFiveFamily.h"
 
 #include "barcode/BarcodeError.h"
-#include "barcode/TfrBarcode.h"
+#include "barcode/BarcodeGenerator.h"
 #include "barcode/TwoOfFiveTables.h"
 
 namespace barcode {

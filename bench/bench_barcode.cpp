@@ -2,7 +2,7 @@
 // into a recorded picture, and an EAN-13 for comparison.
 #include <benchmark/benchmark.h>
 
-#include "barcode/TfrBarcode.h"
+#include "barcode/BarcodeGenerator.h"
 #include "platform/PictureCanvas.h"
 
 namespace {

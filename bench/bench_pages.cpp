@@ -2,7 +2,7 @@
 // each), and rebuilding one page's objects from its stream.
 #include <benchmark/benchmark.h>
 
-#include "tests/preview/PagesTestSupport.h"
+#include "tests/prepared/PagesTestSupport.h"
 
 namespace {
 

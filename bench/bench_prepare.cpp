@@ -5,7 +5,7 @@
 #include <string>
 
 #include "memtable/MemTable.h"
-#include "report/engine/LabelReports.h"
+#include "labels/LabelReports.h"
 
 namespace {
 

@@ -9,13 +9,13 @@
 #include <fstream>
 #include <string>
 
-#include "barcode/view/BarCodeRegistration.h"
+#include "barcode_object/BarcodeRegistration.h"
 #include "platform/qt/FontSubstitutions.h"
-#include "preview/ui/PreviewFormBounds.h"
-#include "preview/ui/PreviewZoom.h"
-#include "preview/ui/TfrPBox.h"
-#include "preview/ui/TfrPreviewForm.h"
-#include "tests/preview/PagesTestSupport.h"
+#include "gui/preview/PreviewWindowBounds.h"
+#include "gui/preview/PreviewZoom.h"
+#include "gui/preview/PageBox.h"
+#include "gui/preview/PreviewWindow.h"
+#include "tests/prepared/PagesTestSupport.h"
 
 namespace {
 

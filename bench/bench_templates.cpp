@@ -2,11 +2,11 @@
 // template, 1265 bytes: under 50 µs), and drawing its barcode as a shown page does.
 #include <benchmark/benchmark.h>
 
-#include "barcode/view/BarCodeRegistration.h"
-#include "barcode/view/TfrBarCodeView.h"
+#include "barcode_object/BarcodeRegistration.h"
+#include "barcode_object/BarcodeObject.h"
 #include "platform/FixedMetricsCanvas.h"
 #include "report/Report.h"
-#include "report/engine/LabelTemplate.h"
+#include "labels/LabelTemplate.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "barcode/BarcodeError.h"
-#include "barcode/TfrBarcode.h"
+#include "barcode/BarcodeGenerator.h"
 #include "platform/PictureCanvas.h"
 
 using namespace barcode;

@@ -3,7 +3,7 @@
 
 #include "barcode/BarcodeError.h"
 #include "barcode/EanUpcFamily.h"
-#include "barcode/TfrBarcode.h"
+#include "barcode/BarcodeGenerator.h"
 
 using namespace barcode;
 

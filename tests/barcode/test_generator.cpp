@@ -7,7 +7,7 @@
 #include <string>
 
 #include "barcode/BarcodeError.h"
-#include "barcode/TfrBarcode.h"
+#include "barcode/BarcodeGenerator.h"
 
 using namespace barcode;
 

@@ -5,7 +5,7 @@
 #include <set>
 
 #include "barcode/BarcodeError.h"
-#include "barcode/TfrBarcode.h"
+#include "barcode/BarcodeGenerator.h"
 #include "barcode/TwoOfFiveFamily.h"
 #include "barcode/TwoOfFiveTables.h"
 

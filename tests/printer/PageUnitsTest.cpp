@@ -1,4 +1,4 @@
-#include "preview/printer/PageUnits.h"
+#include "printer/PageUnits.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "preview/printer/PaperTable.h"
+#include "printer/PaperTable.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "preview/printer/PrinterGeometry.h"
+#include "printer/PrinterGeometry.h"
 
 namespace preview {
 namespace {

@@ -1,9 +1,9 @@
-#include "preview/printer/PrintSheet.h"
+#include "printer/PrintSheet.h"
 
 #include <gtest/gtest.h>
 
-#include "preview/printer/FakePrinterBackend.h"
-#include "preview/printer/TfrPrinter.h"
+#include "tests/support/FakePrinterBackend.h"
+#include "printer/Printer.h"
 
 namespace preview {
 namespace {

@@ -1,4 +1,4 @@
-#include "preview/printer/PrintTarget.h"
+#include "printer/PrintTarget.h"
 
 #include <gtest/gtest.h>
 

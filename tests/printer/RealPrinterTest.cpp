@@ -1,10 +1,10 @@
 // The printer object over installed printers, through the scripted backend.
 #include <gtest/gtest.h>
 
-#include "preview/printer/FakePrinterBackend.h"
-#include "preview/printer/PaperTable.h"
-#include "preview/printer/PrinterError.h"
-#include "preview/printer/TfrPrinter.h"
+#include "tests/support/FakePrinterBackend.h"
+#include "printer/PaperTable.h"
+#include "printer/PrinterError.h"
+#include "printer/Printer.h"
 
 namespace preview {
 namespace {

@@ -1,11 +1,11 @@
 // The printer on a machine without installed printers: only the virtual printer and its table.
 #include <gtest/gtest.h>
 
-#include "preview/printer/NoPlatformPrinters.h"
-#include "preview/printer/PaperTable.h"
-#include "preview/printer/PrinterError.h"
-#include "preview/printer/ProgramPrinter.h"
-#include "preview/printer/TfrPrinter.h"
+#include "printer/NoPlatformPrinters.h"
+#include "printer/PaperTable.h"
+#include "printer/PrinterError.h"
+#include "printer/ProgramPrinter.h"
+#include "printer/Printer.h"
 
 namespace preview {
 namespace {

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <memory>
 
-#include "platform/qt/QtPrinterBackend.h"
-#include "preview/printer/PaperTable.h"
-#include "preview/printer/TfrPrinter.h"
+#include "printer/qt/QtPrinterBackend.h"
+#include "printer/PaperTable.h"
+#include "printer/Printer.h"
 #include "tests/spooler/PdfInfo.h"
 #include "tests/spooler/PrivateSpooler.h"
 

@@ -9,12 +9,12 @@
 #include <memory>
 #include <sstream>
 
-#include "app/core/LabelApp.h"
-#include "barcode/view/BarCodeRegistration.h"
-#include "platform/qt/QtPrinterBackend.h"
-#include "preview/PrintRun.h"
-#include "preview/printer/ProgramPrinter.h"
-#include "report/engine/LabelReports.h"
+#include "labels/LabelApp.h"
+#include "barcode_object/BarcodeRegistration.h"
+#include "printer/qt/QtPrinterBackend.h"
+#include "prepared/PrintRun.h"
+#include "printer/ProgramPrinter.h"
+#include "labels/LabelReports.h"
 #include "tests/spooler/PdfInfo.h"
 #include "tests/spooler/PrivateSpooler.h"
 

@@ -1,0 +1,67 @@
+#include "barcode_object/BarcodeObject.h"
+
+#include <optional>
+
+#include "report/ExpressionHook.h"
+
+namespace barcode {
+
+TfrBarCodeView::TfrBarCodeView() { memo = {kPlaceholderText}; }
+
+std::vector<std::string> TfrBarCodeView::propertyNames() const {
+    std::vector<std::string> names = TfrView::propertyNames();
+    names.emplace_back("Barcode");
+    names.emplace_back("DataField");
+    return names;
+}
+
+BarcodeRecord readBarcodeTail(report::ByteReader& in) {
+    BarcodeRecord r;
+    r.withCheckSum = in.u8() != 0;
+    r.showText = in.u8() != 0;
+    r.reserved = in.u8();
+    r.barType = in.u8();
+    r.modul = in.i32();
+    r.ratio = in.f64();
+    r.angle = in.f64();
+    return r;
+}
+
+void writeBarcodeTail(report::ByteWriter& out, const BarcodeRecord& r) {
+    out.u8(r.withCheckSum ? 1 : 0);
+    out.u8(r.showText ? 1 : 0);
+    out.u8(r.reserved);
+    out.u8(r.barType);
+    out.i32(r.modul);
+    out.f64(r.ratio);
+    out.f64(r.angle);
+}
+
+// The tail is the same in the template and the printing variant of the body.
+void TfrBarCodeView::loadFromStream(report::ByteReader& in, int version) {
+    TfrView::loadFromStream(in, version);
+    settings = readBarcodeTail(in);
+}
+
+void TfrBarCodeView::saveToStream(report::ByteWriter& out) const {
+    TfrView::saveToStream(out);
+    writeBarcodeTail(out, settings);
+}
+
+bool TfrBarCodeView::print(report::PrintContext& context) {
+    workingLines = memo;
+    report::ExpressionHost* expressions = context.expressions;
+    if (expressions) expressions->runScript(script, *this);
+    if (!visible) return false;
+    const std::string keptTag = tag;
+    if (expressions && tag.find('[') != std::string::npos) tag = expressions->expandText(tag, *this);
+    // Only a first line that is one expression is evaluated; a failure leaves "0", which
+    // draws as an empty label.
+    if (expressions && !workingLines.empty() && workingLines[0].starts_with('['))
+        workingLines[0] = expressions->evaluateToText(workingLines[0], *this).value_or("0");
+    writePrintedRecord(context.out);
+    tag = keptTag;
+    return true;
+}
+
+}  // namespace barcode

@@ -1,0 +1,76 @@
+// TfrBarCodeView: the report object that prints a barcode. Its memo's first line is the text
+// to encode (normally an expression such as [kb1."giorno"]); its own settings pick the
+// symbology, check character, human-readable text, module, ratio and angle. It draws through
+// its own generator, either into a picture stretched into its rectangle or, on a real device,
+// directly at the device's resolution so that the bars land on whole dots.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "barcode/BarcodeGenerator.h"
+#include "report/View.h"
+
+namespace barcode {
+
+// The seven settings stored in the record's 24-byte tail, in stream order.
+struct BarcodeRecord {
+    bool withCheckSum = true;
+    bool showText = true;
+    std::uint8_t reserved = 0;  // unused; kept as read
+    std::uint8_t barType = bcCode39;
+    std::int32_t modul = 1;
+    double ratio = 2.0;
+    double angle = 0.0;
+};
+
+inline constexpr const char* kBarCodeViewClassName = "TfrBarCodeView";
+// Shown (and encoded) when the memo holds no plain text.
+inline constexpr const char* kPlaceholderText = "12345678";
+// Property kinds of the two entries the barcode adds to the common list.
+inline constexpr int kBarcodePropertyKind = 0x140;
+inline constexpr int kDataFieldPropertyKind = 0x141;
+
+class TfrBarCodeView : public report::TfrView {
+public:
+    TfrBarCodeView();
+
+    std::string className() const override { return kBarCodeViewClassName; }
+    std::string baseName() const override { return "Bar"; }
+
+    BarcodeRecord settings;
+
+    // The generator the object draws with; it keeps the last text, type and position.
+    const TfrBarcode& generator() const { return generator_; }
+
+    std::vector<std::string> propertyNames() const override;
+
+    void loadFromStream(report::ByteReader& in, int version) override;
+    void saveToStream(report::ByteWriter& out) const override;
+
+    // Evaluates the first memo line (a failed expression gives "0") and writes the printing
+    // record; false when the object is invisible.
+    bool print(report::PrintContext& context) override;
+
+    // Resizes the object to the symbol (width, or height at 90 and 270 degrees) and paints it.
+    // Generator errors propagate to the caller with nothing painted.
+    void draw(platform::Canvas& canvas, const report::DrawEnvironment& env = {}) override;
+
+private:
+    bool isUpright() const;  // angle 90 or 270: the symbol runs along the height
+    void configureGenerator();
+    std::string textToEncode() const;
+    bool canDrawOnDevice(const platform::Canvas& canvas) const;
+    void drawThroughPicture(platform::Canvas& canvas);
+    void drawOnDevice(platform::Canvas& canvas);
+
+    TfrBarcode generator_;
+};
+
+// The 24-byte tail that follows the view body.
+constexpr std::size_t kBarcodeTailSize = 24;
+BarcodeRecord readBarcodeTail(report::ByteReader& in);
+void writeBarcodeTail(report::ByteWriter& out, const BarcodeRecord& record);
+
+}  // namespace barcode

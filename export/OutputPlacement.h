@@ -1,0 +1,23 @@
+// Where a prepared page lands on an output sheet that has no unprintable edge (a PDF page, an
+// image): the same placement the print run makes on a printer, with page pixels scaled to
+// the output's dots instead of the printer's.
+#pragma once
+
+#include "platform/Geometry.h"
+#include "prepared/PreparedPage.h"
+
+namespace preview {
+
+// The sheet of a page as it lies (after turning), in millimetres; a record whose paper is
+// missing or absurd gets the size of its geometry, else A4 in its orientation.
+struct SheetSize {
+    double widthMm = 0;
+    double heightMm = 0;
+};
+SheetSize sheetSizeOf(const PreparedPage& page);
+
+// The rectangle to draw the page into on a sheet of `sheetDots` (origin at the sheet's
+// corner) at `dpi` dots per inch.
+platform::Rect outputTargetRect(const PreparedPage& page, platform::Size sheetDots, int dpi);
+
+}  // namespace preview

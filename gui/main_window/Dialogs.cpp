@@ -1,0 +1,24 @@
+#include "gui/main_window/Dialogs.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace app {
+
+void MessageBoxDialogs::message(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok, parent);
+    box.button(QMessageBox::Ok)->setText("OK");
+    box.exec();
+}
+
+bool MessageBoxDialogs::confirm(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(), text,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.button(QMessageBox::Yes)->setText("&Sì");
+    box.button(QMessageBox::No)->setText("&No");
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+}  // namespace app

@@ -1,0 +1,62 @@
+#include "gui/preview/PageBox.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+#include "gui/preview/PreviewHelpTexts.h"
+#include "gui/preview/PreviewWindow.h"
+
+namespace preview {
+
+TfrPBox::TfrPBox(TfrPreviewForm& form, QWidget* parent) : QWidget(parent), form_(form) {
+    setProperty("helpTag", kTagPageBox);
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    // Every pixel is painted by the window; no background erase before painting.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TfrPBox::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    form_.paintDesk(painter, event->region());
+}
+
+void TfrPBox::mousePressEvent(QMouseEvent* event) {
+    form_.deskMousePress(event->position().toPoint(), event->button(), event->globalPosition().toPoint());
+}
+
+void TfrPBox::mouseMoveEvent(QMouseEvent* event) { form_.deskMouseMove(event->position().toPoint()); }
+
+void TfrPBox::mouseReleaseEvent(QMouseEvent*) { form_.deskMouseRelease(); }
+
+void TfrPBox::mouseDoubleClickEvent(QMouseEvent* event) { form_.deskDoubleClick(event->position().toPoint()); }
+
+void TfrPBox::wheelEvent(QWheelEvent* event) {
+    // One notch is 120 units; touch pads send smaller pieces that add up.
+    wheelRest_ += event->angleDelta().y();
+    const int notches = wheelRest_ / 120;
+    wheelRest_ -= notches * 120;
+    if (notches != 0) form_.deskWheel(notches);
+    event->accept();
+}
+
+void TfrPBox::keyPressEvent(QKeyEvent* event) {
+    if (form_.deskKey(event->key(), event->modifiers()))
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+bool TfrPBox::event(QEvent* event) {
+    // Tab reaches keyPressEvent only when the widget claims it here.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) return true;
+    }
+    return QWidget::event(event);
+}
+
+}  // namespace preview

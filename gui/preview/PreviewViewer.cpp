@@ -1,0 +1,34 @@
+#include "gui/preview/PreviewViewer.h"
+
+#include <QApplication>
+
+#include "platform/UiText.h"
+#include "platform/qt/QtConvert.h"
+#include "gui/preview/PreviewWindow.h"
+#include "gui/preview/ProgressWindow.h"
+
+namespace preview {
+
+QString previewCaption(const std::string& title) {
+    std::string caption = platform::uiText(55207);
+    if (!title.empty()) caption += " - " + title;
+    return platform::qt::toQString(caption);
+}
+
+void PreviewViewer::showPreparedPages(report::TfrReport&, TfrEMFPages& pages) {
+    if (pages.Count() == 0) return;
+    TfrPreviewForm form(options_, parent_);
+    form.setWindowTitle(previewCaption(options_.title));
+    form.showPreview(pages);
+    QCoreApplication::processEvents();
+}
+
+bool prepareAndShowPreview(report::TfrReport& report, TfrEMFPages& pages, const PreviewOptions& preview,
+                           report::PrepareOptions prepare, QWidget* parent) {
+    if (!prepare.progressDisplay) prepare.progressDisplay = &programProgressForm();
+    if (prepare.title.empty()) prepare.title = preview.title;
+    PreviewViewer viewer(preview, parent);
+    return report::PrepareAndShow(report, pages, &viewer, prepare);
+}
+
+}  // namespace preview

@@ -1,0 +1,36 @@
+// Showing prepared pages in the preview window, and preparing a report under the progress
+// window before showing it: the window side of the report's PrepareAndShow.
+#pragma once
+
+#include <QString>
+
+#include "gui/preview/PreviewOptions.h"
+#include "preparation/Prepare.h"
+#include "preparation/PreparedPagesViewer.h"
+
+class QWidget;
+
+namespace preview {
+
+// Caption of the preview: "Anteprima", and " - " with the title when there is one.
+QString previewCaption(const std::string& title);
+
+class PreviewViewer : public report::PreparedPagesViewer {
+public:
+    explicit PreviewViewer(PreviewOptions options = {}, QWidget* parent = nullptr)
+        : options_(std::move(options)), parent_(parent) {}
+
+    // Opens no window when there are no pages; else shows them (modally by default).
+    void showPreparedPages(report::TfrReport& report, TfrEMFPages& pages) override;
+
+private:
+    PreviewOptions options_;
+    QWidget* parent_;
+};
+
+// Prepares the report under the program's progress window, then previews the pages. True when
+// the preparation succeeded.
+bool prepareAndShowPreview(report::TfrReport& report, TfrEMFPages& pages, const PreviewOptions& preview = {},
+                           report::PrepareOptions prepare = {}, QWidget* parent = nullptr);
+
+}  // namespace preview

@@ -1,0 +1,289 @@
+// The preview window's construction: toolbar, scroll strips, zoom menu, buttons shown for the
+// report, the store exchange and the window's show and close.
+#include "gui/preview/PreviewWindow.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QScrollBar>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "platform/UiText.h"
+#include "platform/qt/QtConvert.h"
+#include "printer/Printer.h"
+#include "gui/preview/PreviewFileDialogs.h"
+#include "gui/preview/PreviewWindowBounds.h"
+#include "gui/preview/PreviewHelpTexts.h"
+#include "gui/preview/PreviewZoom.h"
+#include "gui/preview/PageBox.h"
+
+namespace preview {
+
+namespace {
+
+using platform::qt::toQString;
+
+QString ui(int number) { return toQString(platform::uiText(number)); }
+
+constexpr int kToolbarHeight = 33;
+constexpr int kStripWidth = 16;
+constexpr int kBottomStripHeight = 18;
+constexpr int kSmallStep = 10;
+constexpr int kLargeStep = 200;
+constexpr int kInitialScrollMax = 32000;
+
+struct ZoomItem {
+    int tag;
+    int textNumber;       // UI text, or 0 for the percentage itself
+};
+
+constexpr ZoomItem kZoomItems[] = {
+    {200, 0}, {150, 0}, {100, 0}, {75, 0}, {50, 0}, {25, 0}, {10, 0},
+    {1, 53020}, {2, 53021}, {3, 53022},
+};
+
+QWidget* separator(QWidget* strip) {
+    auto* s = new QWidget(strip);
+    s->setFixedSize(8, 8);
+    strip->layout()->addWidget(s);
+    return s;
+}
+
+QScrollBar* scrollBar(Qt::Orientation orientation, QWidget* parent) {
+    auto* bar = new QScrollBar(orientation, parent);
+    bar->setRange(0, kInitialScrollMax);
+    bar->setSingleStep(kSmallStep);
+    bar->setPageStep(kLargeStep);
+    // Entering a bar leaves the focus with the page area.
+    bar->setFocusPolicy(Qt::NoFocus);
+    return bar;
+}
+
+}  // namespace
+
+TfrPreviewForm::TfrPreviewForm(const PreviewOptions& options, QWidget* parent)
+    : QDialog(parent), options_(options), fileDialogs_(&platformFileDialogs()) {
+    setObjectName(QStringLiteral("TfrPreviewForm"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                   Qt::WindowCloseButtonHint);
+    setSizeGripEnabled(false);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+
+    auto* toolbar = new QFrame(this);
+    toolbar->setFixedHeight(kToolbarHeight);
+    toolbar->setFrameShape(QFrame::NoFrame);
+    buildToolbar(toolbar);
+    auto* bevel = new QFrame(this);
+    bevel->setFrameShape(QFrame::HLine);
+    bevel->setFrameShadow(QFrame::Sunken);
+    bevel->setFixedHeight(2);
+    outer->addWidget(bevel);
+    outer->addWidget(toolbar);
+
+    auto* middle = new QHBoxLayout;
+    middle->setSpacing(0);
+    box_ = new TfrPBox(*this, this);
+    box_->setMinimumSize(1, 1);
+    rightStrip_ = new QWidget(this);
+    rightStrip_->setFixedWidth(kStripWidth);
+    middle->addWidget(box_, 1);
+    middle->addWidget(rightStrip_);
+    outer->addLayout(middle, 1);
+
+    auto* bottom = new QWidget(this);
+    bottom->setFixedHeight(kBottomStripHeight);
+    outer->addWidget(bottom);
+    buildScrollStrips(rightStrip_, bottom);
+    buildMenu();
+    setFocusProxy(box_);
+}
+
+TfrPreviewForm::~TfrPreviewForm() {
+    // The pages the window holds go with it; the report keeps only an empty store.
+    if (pages_) pages_->Clear();
+}
+
+QToolButton* TfrPreviewForm::addButton(QWidget* strip, const QString& hint, int tag) {
+    auto* b = new QToolButton(strip);
+    b->setAutoRaise(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setToolTip(hint);
+    b->setFixedHeight(kToolbarHeight - 4);
+    b->setProperty("helpTag", tag);
+    strip->layout()->addWidget(b);
+    return b;
+}
+
+void TfrPreviewForm::buildToolbar(QWidget* strip) {
+    auto* row = new QHBoxLayout(strip);
+    row->setContentsMargins(2, 0, 2, 0);
+    row->setSpacing(0);
+    QStyle* st = style();
+    zoomBtn_ = addButton(strip, ui(53024), kTagZoom);
+    zoomBtn_->setFixedWidth(53);
+    separators_[0] = separator(strip);
+    loadBtn_ = addButton(strip, ui(53025), kTagOpen);
+    loadBtn_->setIcon(st->standardIcon(QStyle::SP_DialogOpenButton));
+    saveBtn_ = addButton(strip, ui(53026), kTagSave);
+    saveBtn_->setIcon(st->standardIcon(QStyle::SP_DialogSaveButton));
+    printBtn_ = addButton(strip, ui(53027), kTagPrint);
+    printBtn_->setText(QStringLiteral("Stampa"));
+    printBtn_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    separators_[1] = separator(strip);
+    findBtn_ = addButton(strip, ui(53028), kTagFind);
+    findBtn_->setIcon(st->standardIcon(QStyle::SP_FileDialogContentsView));
+    helpBtn_ = addButton(strip, ui(53032), 0);
+    helpBtn_->setText(QStringLiteral("?"));
+    separators_[2] = separator(strip);
+    exitBtn_ = addButton(strip, ui(53023), kTagExit);
+    exitBtn_->setIcon(st->standardIcon(QStyle::SP_DialogCloseButton));
+    pageSetupBtn_ = addButton(strip, QString(), kTagPrint);
+    pageSetupBtn_->setIcon(st->standardIcon(QStyle::SP_FileDialogDetailedView));
+    row->addStretch(1);
+
+    connect(zoomBtn_, &QToolButton::clicked, this, [this] { runAction(PreviewAction::ZoomMenu); });
+    connect(loadBtn_, &QToolButton::clicked, this, &TfrPreviewForm::openPrepared);
+    connect(saveBtn_, &QToolButton::clicked, this, &TfrPreviewForm::savePrepared);
+    connect(printBtn_, &QToolButton::clicked, this, &TfrPreviewForm::printPages);
+    connect(findBtn_, &QToolButton::clicked, this, qOverload<>(&TfrPreviewForm::find));
+    connect(helpBtn_, &QToolButton::clicked, this, &TfrPreviewForm::startHelp);
+    connect(exitBtn_, &QToolButton::clicked, this, [this] { runAction(PreviewAction::Exit); });
+}
+
+void TfrPreviewForm::buildScrollStrips(QWidget* right, QWidget* bottom) {
+    auto* column = new QVBoxLayout(right);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    vbar_ = scrollBar(Qt::Vertical, right);
+    pgUp_ = new QToolButton(right);
+    pgDown_ = new QToolButton(right);
+    for (QToolButton* b : {pgUp_, pgDown_}) {
+        b->setFixedSize(kStripWidth, kStripWidth);
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setAutoRaise(true);
+    }
+    pgUp_->setArrowType(Qt::UpArrow);
+    pgDown_->setArrowType(Qt::DownArrow);
+    column->addWidget(vbar_, 1);
+    column->addSpacing(1);
+    column->addWidget(pgUp_);
+    column->addWidget(pgDown_);
+    column->addSpacing(kStripWidth);  // the corner beside the bottom strip
+
+    auto* row = new QHBoxLayout(bottom);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    pageLabel_ = new QLabel(bottom);
+    pageLabel_->setFrameShape(QFrame::Panel);
+    pageLabel_->setFrameShadow(QFrame::Sunken);
+    pageLabel_->setFixedWidth(110);
+    pageLabel_->setAlignment(Qt::AlignCenter);
+    pageLabel_->setProperty("helpTag", kTagPageText);
+    hbar_ = scrollBar(Qt::Horizontal, bottom);
+    row->addWidget(pageLabel_);
+    row->addWidget(hbar_, 1);
+    row->addSpacing(kStripWidth);
+
+    connect(vbar_, &QScrollBar::valueChanged, this, &TfrPreviewForm::onVerticalScroll);
+    connect(hbar_, &QScrollBar::valueChanged, this, &TfrPreviewForm::onHorizontalScroll);
+    connect(pgUp_, &QToolButton::clicked, this, &TfrPreviewForm::previousPage);
+    connect(pgDown_, &QToolButton::clicked, this, &TfrPreviewForm::nextPage);
+}
+
+void TfrPreviewForm::buildMenu() {
+    menu_ = new QMenu(this);
+    zoomGroup_ = new QActionGroup(menu_);
+    zoomGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (const ZoomItem& item : kZoomItems) {
+        if (item.tag == 1) menu_->addSeparator();
+        const QString text = item.textNumber ? ui(item.textNumber) : QString::number(item.tag) + QLatin1Char('%');
+        QAction* a = menu_->addAction(text);
+        a->setCheckable(true);
+        a->setData(item.tag);
+        a->setChecked(item.tag == 100);
+        zoomGroup_->addAction(a);
+        connect(a, &QAction::triggered, this, [this, tag = item.tag] { chooseZoom(tag); });
+    }
+    // Page-editing items: no page editor exists, so they stay hidden.
+    menu_->addSeparator()->setVisible(false);
+    for (int number : {53029, 53030, 53031}) menu_->addAction(ui(number))->setVisible(false);
+}
+
+void TfrPreviewForm::Connect(TfrEMFPages* pages) { pages_ = pages; }
+
+TfrEMFPages* TfrPreviewForm::HandBack() {
+    TfrEMFPages* held = pages_;
+    pages_ = nullptr;
+    return held;
+}
+
+void TfrPreviewForm::InitButtons() {
+    const unsigned b = options_.buttons;
+    zoomBtn_->setVisible(b & pbZoom);
+    separators_[0]->setVisible(b & pbZoom);
+    loadBtn_->setVisible(b & pbLoad);
+    saveBtn_->setVisible(b & pbSave);
+    printBtn_->setVisible(b & pbPrint);
+    findBtn_->setVisible(b & pbFind);
+    helpBtn_->setVisible(b & pbHelp);
+    exitBtn_->setVisible(b & pbExit);
+    separators_[2]->setVisible((b & pbFind) || (b & pbHelp));
+    pageSetupBtn_->setVisible(b & pbPageSetup);
+    const bool printers = pages_ && pages_->printer().HasPlatformPrinters();
+    printBtn_->setEnabled(printers);
+    pageSetupBtn_->setEnabled(printers);
+    switch (options_.initialZoom) {
+    case TfrPreviewZoom::pzPageWidth: setLastZoomChoice({lastZoomChoice().zoom, ZoomMode::PageWidth}); break;
+    case TfrPreviewZoom::pzOnePage: setLastZoomChoice({lastZoomChoice().zoom, ZoomMode::WholePage}); break;
+    case TfrPreviewZoom::pzTwoPages: setLastZoomChoice({lastZoomChoice().zoom, ZoomMode::TwoPages}); break;
+    case TfrPreviewZoom::pzDefault: break;
+    }
+}
+
+int TfrPreviewForm::showPreview(TfrEMFPages& pages) {
+    Connect(&pages);
+    InitButtons();
+    Refresh(true);
+    vbar_->setValue(0);
+    hbar_->setValue(0);
+    const QRect now = geometry();
+    showWithBounds(*this, readFormBounds({now.x(), now.y(), now.width(), now.height(), true}));
+    if (options_.modal) return exec();
+    show();
+    return 0;
+}
+
+void TfrPreviewForm::done(int result) {
+    if (isVisible()) writeFormBounds(boundsOf(*this));
+    QDialog::done(result);
+}
+
+void TfrPreviewForm::keyPressEvent(QKeyEvent* event) {
+    // Keys reach the window before its controls.
+    if (deskKey(event->key(), event->modifiers()))
+        event->accept();
+    else
+        QDialog::keyPressEvent(event);
+}
+
+void TfrPreviewForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) box_->setFocus();
+    QDialog::changeEvent(event);
+}
+
+QToolButton* TfrPreviewForm::button(int helpTag) const {
+    for (QToolButton* b : {zoomBtn_, loadBtn_, saveBtn_, printBtn_, findBtn_, exitBtn_})
+        if (b->property("helpTag").toInt() == helpTag) return b;
+    return nullptr;
+}
+
+}  // namespace preview

@@ -1,0 +1,164 @@
+// The preview window: prepared pages on a grey desk at a chosen zoom, with a toolbar for zoom,
+// opening and saving prepared-report files, printing, text search, help and closing.
+//
+// The window borrows the prepared-pages store while it is open (Connect) and gives it back
+// around printing (HandBack); when the window goes, the pages it holds are released and the
+// store is left empty.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <optional>
+
+#include "prepared/TextSearch.h"
+#include "prepared/PreparedPages.h"
+#include "gui/preview/PreviewKeys.h"
+#include "gui/preview/PreviewLayout.h"
+#include "gui/preview/PreviewOptions.h"
+
+class QActionGroup;
+class QLabel;
+class QMenu;
+class QScrollBar;
+class QToolButton;
+class QPainter;
+class QRegion;
+
+namespace preview {
+
+class PreviewFileDialogs;
+class TfrPBox;
+
+class TfrPreviewForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrPreviewForm(const PreviewOptions& options = {}, QWidget* parent = nullptr);
+    ~TfrPreviewForm() override;
+
+    // --- the store exchange
+    void Connect(TfrEMFPages* pages);
+    TfrEMFPages* HandBack();
+    TfrEMFPages* pages() const { return pages_; }
+
+    // Connect, buttons, reset refresh, stored bounds; then modal (returns when closed) or not.
+    int showPreview(TfrEMFPages& pages);
+
+    void InitButtons();
+    void Refresh(bool reset);
+    void Relayout();
+    void ShowCurrentPage();
+    void UpdatePageText();
+
+    // --- commands (toolbar, keys, menu)
+    void runAction(PreviewAction action);
+    // A zoom menu tag: 1..3 the modes, else a percentage.
+    void chooseZoom(int tag);
+    void previousPage() { changePage(-1); }
+    void nextPage() { changePage(+1); }
+    void openPrepared();
+    void savePrepared();
+    void openFile(const QString& fileName);
+    // PDF when `pdf`, else a prepared-report file with the extension ".frp".
+    void saveFile(const QString& fileName, bool pdf);
+    void printPages();
+    void find();
+    // Find without the dialog: the dialog's text, case box and origin.
+    void find(const QString& text, bool caseSensitive, bool fromFirstPage);
+    void searchAgain();
+    void startHelp();
+
+    void setFileDialogs(PreviewFileDialogs* dialogs) { fileDialogs_ = dialogs; }
+
+    // --- state, for the window's parts and for tests
+    int currentPage() const { return currentPage_; }
+    int pageCount() const { return pages_ ? pages_->Count() : 0; }
+    double zoom() const { return zoom_; }
+    ZoomMode zoomMode() const { return mode_; }
+    const DeskLayout& layout() const { return layout_; }
+    QString pageText() const;
+    QString zoomCaption() const;
+    int horizontalPosition() const;
+    int verticalPosition() const;
+    int checkedZoomTag() const;
+    TfrPBox* pageBox() const { return box_; }
+    QMenu* zoomMenu() const { return menu_; }
+    QToolButton* button(int helpTag) const;
+    const TextSearchState& searchState() const { return search_; }
+    std::optional<platform::Rect> highlight() const { return highlight_; }
+    int lastHelpTag() const { return lastHelpTag_; }
+    bool inHelpMode() const { return helpMode_; }
+
+    // --- the page box's events
+    void paintDesk(QPainter& painter, const QRegion& region);
+    void deskMousePress(QPoint at, Qt::MouseButton button, QPoint global);
+    void deskMouseMove(QPoint at);
+    void deskMouseRelease();
+    void deskDoubleClick(QPoint at);
+    void deskWheel(int notches);
+    bool deskKey(int key, Qt::KeyboardModifiers modifiers);
+
+    // The page box's size: the room pages are laid out in.
+    platform::Size boxSize() const;
+
+protected:
+    void done(int result) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void buildToolbar(QWidget* strip);
+    void buildMenu();
+    void buildScrollStrips(QWidget* right, QWidget* bottom);
+    QToolButton* addButton(QWidget* strip, const QString& hint, int tag);
+    void changePage(int delta);
+    void setCurrentPage(int page);
+    void onVerticalScroll(int value);
+    void onHorizontalScroll(int value);
+    void checkZoomItem();
+    platform::Point deskPoint(QPoint at) const;
+    platform::Rect onScreen(const platform::Rect& desk) const;
+    void releaseAllPages();
+    void showFoundText();
+    void finishHelp(QPoint at, QPoint global);
+
+    PreviewOptions options_;
+    TfrEMFPages* pages_ = nullptr;
+    PreviewFileDialogs* fileDialogs_;
+    int currentPage_ = 1;
+    double zoom_ = 1.0;
+    ZoomMode mode_ = ZoomMode::Fixed;
+    DeskLayout layout_;
+    bool ready_ = false;
+    TextSearchState search_;
+    std::optional<platform::Rect> highlight_;  // desk pixels
+    int wheelFactor_ = 1;
+    bool dragging_ = false;
+    QPoint dragFrom_;
+    bool ignoreNextPress_ = false;
+    bool helpMode_ = false;
+    int lastHelpTag_ = 0;
+    int lastH_ = 0, lastV_ = 0;
+
+    TfrPBox* box_ = nullptr;
+    QToolButton* zoomBtn_ = nullptr;
+    QToolButton* loadBtn_ = nullptr;
+    QToolButton* saveBtn_ = nullptr;
+    QToolButton* printBtn_ = nullptr;
+    QToolButton* findBtn_ = nullptr;
+    QToolButton* helpBtn_ = nullptr;
+    QToolButton* exitBtn_ = nullptr;
+    QToolButton* pageSetupBtn_ = nullptr;
+    QWidget* separators_[3] = {};
+    QWidget* rightStrip_ = nullptr;
+    QScrollBar* vbar_ = nullptr;
+    QScrollBar* hbar_ = nullptr;
+    QToolButton* pgUp_ = nullptr;
+    QToolButton* pgDown_ = nullptr;
+    QLabel* pageLabel_ = nullptr;
+    QMenu* menu_ = nullptr;
+    QActionGroup* zoomGroup_ = nullptr;
+};
+
+}  // namespace preview

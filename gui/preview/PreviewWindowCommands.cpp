@@ -1,0 +1,182 @@
+// The preview window's commands: open and save prepared reports, print, find and help.
+#include <QApplication>
+#include <QFileInfo>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QWhatsThis>
+#include <exception>
+
+#include "platform/UiText.h"
+#include "platform/qt/MessageBox.h"
+#include "platform/qt/QtConvert.h"
+#include "prepared/PreparedReportIo.h"
+#include "export/PreparedPageOutput.h"
+#include "gui/preview/PreviewFileDialogs.h"
+#include "gui/preview/PreviewHelpTexts.h"
+#include "gui/preview/PrintService.h"
+#include "gui/preview/PageBox.h"
+#include "gui/preview/PreviewWindow.h"
+#include "gui/preview/SearchDialog.h"
+
+namespace preview {
+
+namespace {
+
+using platform::qt::fromQString;
+using platform::qt::toQString;
+
+QString reportFilter() {
+    return toQString(platform::uiText(55211)) + QStringLiteral(" (*.frp)");
+}
+const QString kPdfFilter = QStringLiteral("PDF (*.pdf)");
+
+// "a/b.txt" -> "a/b.frp"; a name without extension gains one.
+QString withExtension(const QString& fileName, const QString& extension) {
+    const QFileInfo info(fileName);
+    const QString suffix = info.suffix();
+    const QString stem = suffix.isEmpty() ? fileName : fileName.left(fileName.size() - suffix.size() - 1);
+    return stem + extension;
+}
+
+}  // namespace
+
+void TfrPreviewForm::openPrepared() {
+    if (!pages_) return;
+    const QString name = fileDialogs_->openFileName(this, reportFilter());
+    if (!name.isEmpty()) openFile(name);
+}
+
+void TfrPreviewForm::openFile(const QString& fileName) {
+    if (!pages_) return;
+    try {
+        // Read into a scratch store first: a damaged file leaves the shown report as it was.
+        TfrEMFPages scratch(pages_->report(), &pages_->printer());
+        LoadPrepared(scratch, fromQString(fileName));
+        pages_->LoadFromStream(scratch.SaveToBytes());
+    } catch (const std::exception& e) {
+        platform::qt::showError(e.what(), this);
+        return;
+    }
+    search_ = {};
+    currentPage_ = 1;
+    Relayout();
+    UpdatePageText();
+    ShowCurrentPage();
+    box_->update();
+}
+
+void TfrPreviewForm::savePrepared() {
+    if (!pages_) return;
+    QString filter;
+    const QString name = fileDialogs_->saveFileName(this, {reportFilter(), kPdfFilter}, filter);
+    if (!name.isEmpty()) saveFile(name, filter == kPdfFilter);
+}
+
+void TfrPreviewForm::saveFile(const QString& fileName, bool pdf) {
+    if (!pages_) return;
+    TfrEMFPages* held = HandBack();
+    try {
+        if (pdf) {
+            std::string error;
+            if (!writePagesPdf(*held, fromQString(withExtension(fileName, QStringLiteral(".pdf"))), error))
+                platform::qt::showError(error, this);
+        } else {
+            SavePrepared(*held, fromQString(withExtension(fileName, QStringLiteral(".frp"))));
+        }
+    } catch (const std::exception& e) {
+        platform::qt::showError(e.what(), this);
+    }
+    Connect(held);
+    box_->update();
+}
+
+void TfrPreviewForm::printPages() {
+    PrintService* service = programPrintService();
+    if (!pages_ || !service) return;
+    TfrEMFPages* held = HandBack();
+    try {
+        service->print(*held, this);
+    } catch (const std::exception& e) {
+        platform::qt::showError(e.what(), this);
+    }
+    Connect(held);
+    box_->update();
+}
+
+void TfrPreviewForm::find() {
+    if (!pages_) return;
+    TfrPreviewSearchForm dialog(this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    find(dialog.text(), dialog.caseSensitive(), dialog.fromFirstPage());
+}
+
+void TfrPreviewForm::find(const QString& text, bool caseSensitive, bool fromFirstPage) {
+    if (!pages_) return;
+    beginSearch(search_, fromQString(text), caseSensitive, fromFirstPage, currentPage_ - 1);
+    showFoundText();
+}
+
+void TfrPreviewForm::searchAgain() {
+    if (!pages_ || search_.text.empty()) return;
+    if (currentPage_ != search_.startPage + 1) {
+        search_.startPage = currentPage_ - 1;
+        search_.resumeIndex = 0;
+    }
+    showFoundText();
+}
+
+void TfrPreviewForm::showFoundText() {
+    ready_ = false;
+    bool found = false;
+    try {
+        found = findNext(*pages_, search_);
+    } catch (const std::exception& e) {
+        ready_ = true;
+        platform::qt::showError(e.what(), this);
+        return;
+    }
+    ready_ = true;
+    if (!found) {
+        box_->update();
+        return;
+    }
+    setCurrentPage(search_.foundPage + 1);
+    const MatchScroll target =
+        scrollToMatch(layout_.bounds[std::size_t(search_.foundPage)], search_.foundRect, zoom_, boxSize());
+    vbar_->setValue(target.vertical);
+    hbar_->setValue(target.horizontal);
+    // Scrolling picks the page under the view's top; the match's page stays current.
+    setCurrentPage(search_.foundPage + 1);
+    highlight_ = target.highlight;
+    box_->update();
+}
+
+void TfrPreviewForm::startHelp() {
+    helpMode_ = true;
+    setCursor(Qt::WhatsThisCursor);
+    grabMouse();
+}
+
+void TfrPreviewForm::mousePressEvent(QMouseEvent* event) {
+    if (helpMode_) {
+        finishHelp(event->position().toPoint(), event->globalPosition().toPoint());
+        return;
+    }
+    QDialog::mousePressEvent(event);
+}
+
+void TfrPreviewForm::finishHelp(QPoint at, QPoint global) {
+    helpMode_ = false;
+    releaseMouse();
+    unsetCursor();
+    QWidget* target = childAt(at);
+    if (!target || target == helpBtn_ || helpBtn_->isAncestorOf(target)) return;
+    while (target && !target->property("helpTag").isValid()) target = target->parentWidget();
+    if (!target) return;
+    lastHelpTag_ = target->property("helpTag").toInt();
+    const std::string text = previewHelpText(lastHelpTag_);
+    if (!text.empty()) QWhatsThis::showText(global, toQString(text), this);
+}
+
+}  // namespace preview

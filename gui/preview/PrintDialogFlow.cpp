@@ -1,0 +1,63 @@
+#include "gui/preview/PrintDialogFlow.h"
+
+#include <exception>
+
+#include "platform/qt/MessageBox.h"
+#include "prepared/PageList.h"
+#include "prepared/PrintRun.h"
+#include "prepared/PreparedPages.h"
+#include "printer/Printer.h"
+#include "gui/preview/PrintDialogFlowProgress.h"
+#include "gui/preview/PrintDialog.h"
+#include "gui/preview/PreviewWindow.h"
+#include "gui/preview/ProgressWindow.h"
+
+namespace preview {
+
+namespace {
+
+bool execDialog(TfrPrintForm& form) { return form.exec() == QDialog::Accepted; }
+
+PrintOptions chosenOptions(const TfrPrintForm& form, int currentPage) {
+    PrintOptions options;
+    options.pageList = form.pageList(currentPage);
+    options.collate = form.collate();
+    options.filter = form.filter();
+    options.copies = integerFromText(form.copiesText());
+    return options;
+}
+
+void print(TfrEMFPages& pages, const PrintOptions& options, const PrintDialogSettings& settings) {
+    if (settings.progressWindow) {
+        PrintPrepared(pages, options, settings.report, settings.progressWindow);
+        return;
+    }
+    ProgressDisplayPrintWindow window(programProgressForm());
+    PrintPrepared(pages, options, settings.report, &window);
+}
+
+}  // namespace
+
+bool runPrintDialog(TfrEMFPages& pages, int currentPage, QWidget* parent, const PrintDialogSettings& settings) {
+    if (pages.Count() == 0 || !pages.printer().HasPlatformPrinters()) return false;
+    TfrPrintForm form(pages.printer(), parent);
+    form.setDefaults(settings.defaultCopies, settings.defaultCollate);
+    if (settings.showPrintDialog) {
+        const bool accepted = settings.showDialog ? settings.showDialog(form) : execDialog(form);
+        if (!accepted) return false;
+    }
+    try {
+        print(pages, chosenOptions(form, currentPage), settings);
+    } catch (const std::exception& e) {
+        platform::qt::showError(e.what(), parent);
+        return false;
+    }
+    return true;
+}
+
+void PrintDialogService::print(TfrEMFPages& pages, QWidget* parent) {
+    const auto* preview = qobject_cast<const TfrPreviewForm*>(parent);
+    runPrintDialog(pages, preview ? preview->currentPage() : 1, parent, settings);
+}
+
+}  // namespace preview

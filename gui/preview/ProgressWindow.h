@@ -1,0 +1,52 @@
+// The progress window: a small modal box that runs a long report job (preparing, printing)
+// inside its own modal loop, shows the page being processed and offers one button to cancel.
+// The job yields to pending window messages after each page, which is when cancel acts.
+#pragma once
+
+#include <QDialog>
+#include <exception>
+#include <functional>
+
+#include "preparation/ProgressDisplay.h"
+
+class QLabel;
+class QPushButton;
+
+namespace preview {
+
+class TfrProgressForm : public QDialog, public report::ProgressDisplay {
+    Q_OBJECT
+public:
+    explicit TfrProgressForm(QWidget* parent = nullptr);
+
+    // ProgressDisplay. An error raised by the work leaves the window and is raised again
+    // from run(), outside the window's modal loop.
+    void run(report::ReportProgress& progress, const std::string& caption, const std::string& status,
+             const std::function<void()>& work) override;
+    void setStatus(const std::string& status) override;
+    void processPendingMessages() override;
+
+    // Cancel (the button, Esc, the window system's close): the job stops after its page.
+    void reject() override;
+
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QPushButton* Button1 = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void runWork();
+
+    report::ReportProgress* progress_ = nullptr;
+    std::function<void()> work_;
+    std::exception_ptr error_;
+    bool working_ = false;
+};
+
+// The program's one progress window, created on first use and installed as the engine's
+// progress display.
+TfrProgressForm& programProgressForm();
+
+}  // namespace preview

@@ -1,0 +1,101 @@
+// The state and commands of the label application's main window, without any widget: the
+// window binds its controls to this object, passes what they hold as arguments and shows
+// what the commands return or throw (AppError, FileError, memtable::DataSetError).
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "labels/FiscalCodeCheck.h"
+#include "labels/Month.h"
+#include "labels/PrescriptionSeries.h"
+#include "labels/ReportKind.h"
+#include "memtable/MemTable.h"
+#include "memtable/MemTableObserver.h"
+
+namespace app {
+
+// What "Salva" did with the text of the fiscal code edit.
+enum class SaveOutcome { Appended, AlreadyPresent };
+
+// What the window does after the fiscal code edit gains or loses the focus.
+struct FiscalEditOutcome {
+    std::optional<std::string> message;  // to show in a message box, when the text was checked
+    std::string editText;                // the edit's text after any correction
+    std::string clipboardText;           // put on the clipboard, then into the "Ora in memoria" edit
+    bool enableSave = false;             // "Salva" becomes usable
+};
+
+class LabelApp : private memtable::MemTableObserver {
+public:
+    // workDir holds cf0.txt, ESENZIONI.txt and OXY.txt.
+    explicit LabelApp(std::filesystem::path workDir);
+    ~LabelApp() override;
+    LabelApp(const LabelApp&) = delete;
+    LabelApp& operator=(const LabelApp&) = delete;
+
+    // Start-up: opens the fiscal-code list and loads cf0.txt into it (a missing file is
+    // created empty). Returns a message for the operator when cf0.txt exists but could not
+    // be read; the list then stays as loaded and is never written back over the file.
+    std::string start();
+
+    memtable::MemTable& printList() { return *printList_; }
+    memtable::MemTable& fiscalCodes() { return *fiscalCodes_; }
+    ReportKind reportKind() const { return reportKind_; }
+    bool codesDirty() const { return codesDirty_; }
+    const std::filesystem::path& workDir() const { return workDir_; }
+
+    // --- Fill commands: each sets ReportKind first, then replaces or extends the print list ---
+    // "Codici". Throws AppError("Selezionare un mese") when no month is selected.
+    void fillSeries(int year, MonthIndex month, SeriesLength length, ClosingKind closing);
+    // "Calendario". Same month rule.
+    void fillCalendar(int year, MonthIndex month);
+    // "Codici Esenzioni" / "Codici Ossigeno": file defaults to the working directory's file.
+    void fillExemptions(const std::optional<std::filesystem::path>& file = std::nullopt);
+    void fillOxygen(const std::optional<std::filesystem::path>& file = std::nullopt);
+    // "Stampa C.F.": the fiscal codes in list order.
+    void fillFiscalCodes();
+    // "Inserisci" and "I": appends one label, opening the print list when it is closed.
+    void insertLabel(std::string_view text);
+    // "Reset": closes (empties) the print list; ReportKind stays.
+    void reset();
+
+    // --- Fiscal-code list ---
+    // The fiscal code edit gained or lost the focus with this text.
+    FiscalEditOutcome fiscalEditFocusChanged(std::string_view text);
+    // "Salva".
+    SaveOutcome saveFiscalCode(std::string_view text);
+    // Typing in the fiscal code or search edit: moves the list's cursor to the nearest code.
+    void seekFiscalCode(std::string_view text);
+    // The code of the list's current record (double-click on the list).
+    std::string currentFiscalCode() const;
+    // Deletes the current code (after the window asked for confirmation).
+    void deleteCurrentFiscalCode();
+
+    // --- End ---
+    // "ESCI" and any other way of closing the window: writes cf0.txt when the list changed.
+    // Throws FileError when it could not be written; the old file is then kept.
+    void exitCommand() { saveIfDirty(); }
+    void onClose() { saveIfDirty(); }
+    // Writes cf0.txt when CodesDirty; true when it wrote.
+    bool saveIfDirty();
+
+private:
+    void memTableEvent(memtable::MemTable& table, memtable::DataEvent event, int row) override;
+    void fillFromCodeFile(ReportKind kind, const std::filesystem::path& file, std::size_t maxLines);
+    void refillPrintList(const std::vector<std::string>& labels);
+    void appendLabel(std::string_view text);
+    std::filesystem::path inWorkDir(const char* fileName) const { return workDir_ / fileName; }
+
+    std::filesystem::path workDir_;
+    std::unique_ptr<memtable::MemTable> printList_;    // kb1
+    std::unique_ptr<memtable::MemTable> fiscalCodes_;  // kb2
+    ReportKind reportKind_ = ReportKind::None;
+    bool codesDirty_ = false;
+    bool fiscalFileUnread_ = false;
+};
+
+}  // namespace app

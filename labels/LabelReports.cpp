@@ -1,0 +1,49 @@
+#include "labels/LabelReports.h"
+
+#include <stdexcept>
+#include <string>
+
+#include "labels/LabelTemplate.h"
+
+namespace report {
+
+LabelReports::LabelReports(memtable::MemTable& printList, memtable::MemTable* fiscalCodes, ErrorReporter& errors)
+    : printListAccess_(printList), dataset_(kLabelDatasetName) {
+    dataset_.setDataSet(&printListAccess_);
+    components_.add<memtable::MemTable>(kPrintListName, &printList);
+    if (fiscalCodes) components_.add<memtable::MemTable>(kFiscalCodeListName, fiscalCodes);
+    // Registered as a report dataset: bands look their data source up as one.
+    components_.add<TfrDataset>(kLabelDatasetName, &dataset_);
+    for (int kind = 1; kind <= kReportCount; ++kind) {
+        Slot& s = slots_[static_cast<std::size_t>(kind - 1)];
+        s.report = std::make_unique<TfrReport>();
+        s.report->name = "frReport" + std::to_string(kind);
+        s.report->components = &components_;
+        s.report->errors = &errors;
+        s.report->datasetName = kLabelDatasetName;
+        loadLabelTemplate(*s.report, kind);
+        s.pages = std::make_unique<preview::TfrEMFPages>(s.report.get());
+    }
+}
+
+LabelReports::~LabelReports() = default;
+
+LabelReports::Slot& LabelReports::slot(int kind) {
+    if (kind < 1 || kind > kReportCount) throw std::out_of_range("no label report " + std::to_string(kind));
+    return slots_[static_cast<std::size_t>(kind - 1)];
+}
+
+TfrReport& LabelReports::report(int kind) { return *slot(kind).report; }
+preview::TfrEMFPages& LabelReports::pages(int kind) { return *slot(kind).pages; }
+
+bool LabelReports::prepare(int kind, const PrepareOptions& options) {
+    Slot& s = slot(kind);
+    return Prepare(*s.report, *s.pages, options);
+}
+
+bool LabelReports::prepareAndShow(int kind, PreparedPagesViewer* viewer, const PrepareOptions& options) {
+    Slot& s = slot(kind);
+    return PrepareAndShow(*s.report, *s.pages, viewer, options);
+}
+
+}  // namespace report

@@ -1,0 +1,58 @@
+// The main window's four label reports frReport1..frReport4 over the print list kb1: the
+// components they find by name (kb1, kb2, the dataset adaptor frDBDataSet1), each report's
+// built-in template and its prepared pages. The window and the command line create one with
+// the print list and prepare the report the current ReportKind names.
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include "memtable/MemTable.h"
+#include "prepared/PreparedPages.h"
+#include "report/ComponentRegistry.h"
+#include "report/DatasetDB.h"
+#include "report/DatasetMemTable.h"
+#include "report/ErrorReporter.h"
+#include "report/Report.h"
+#include "preparation/Prepare.h"
+
+namespace report {
+
+inline constexpr const char* kPrintListName = "kb1";
+inline constexpr const char* kFiscalCodeListName = "kb2";
+inline constexpr const char* kLabelDatasetName = "frDBDataSet1";
+
+class LabelReports {
+public:
+    // Both tables are borrowed; the fiscal-code list is optional. Template load errors and
+    // preparation errors go to `errors`.
+    LabelReports(memtable::MemTable& printList, memtable::MemTable* fiscalCodes, ErrorReporter& errors);
+    ~LabelReports();
+    LabelReports(const LabelReports&) = delete;
+    LabelReports& operator=(const LabelReports&) = delete;
+
+    static constexpr int kReportCount = 4;
+
+    // Report `kind` (1..4); std::out_of_range for any other kind.
+    TfrReport& report(int kind);
+    preview::TfrEMFPages& pages(int kind);
+    TfrDBDataSet& dataset() { return dataset_; }
+
+    // Prepares report `kind` into its pages; false after an error or a cancel.
+    bool prepare(int kind, const PrepareOptions& options = {});
+    bool prepareAndShow(int kind, PreparedPagesViewer* viewer, const PrepareOptions& options = {});
+
+private:
+    struct Slot {
+        std::unique_ptr<TfrReport> report;
+        std::unique_ptr<preview::TfrEMFPages> pages;
+    };
+    Slot& slot(int kind);
+
+    MemTableDataSet printListAccess_;
+    TfrDBDataSet dataset_;
+    ComponentRegistry components_;
+    std::array<Slot, kReportCount> slots_;
+};
+
+}  // namespace report

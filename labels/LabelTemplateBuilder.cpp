@@ -1,0 +1,113 @@
+#include "labels/LabelTemplateBuilder.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "barcode_object/BarcodeObject.h"
+#include "report/BandView.h"
+#include "report/LineView.h"
+#include "report/MemoView.h"
+
+namespace report {
+
+namespace {
+
+// Saving writes the name of the report's printer; while building, that printer is the one the
+// templates were drawn for, whatever printer the program has selected.
+class LabelPrinter : public PrinterLink {
+public:
+    std::string currentPrinterName() const override { return kLabelPrinterName; }
+    bool isVirtualPrinter() const override { return false; }
+    bool hasPrinter(const std::string& name) const override { return name == kLabelPrinterName; }
+    void selectPrinter(const std::string&) override {}
+    std::optional<PaperSettings> applyPaper(const PaperSettings& wanted) override { return wanted; }
+    PaperSettings defaultPaper() const override { return {}; }
+};
+
+// A4 landscape, no margins, page columns 7 pixels apart.
+void setUpPage(TfrPage& page, int columns) {
+    page.paperSize = 9;
+    page.paperWidth = 2970;
+    page.paperHeight = 2100;
+    page.orientation = 1;
+    page.margins = {0, 0, 0, 0};
+    page.bin = 0xFFFF;
+    page.useMargins = true;
+    page.pageColumns = columns;
+    page.pageColumnGap = 7;
+}
+
+template <typename View>
+std::unique_ptr<View> named(std::string_view name) {
+    auto view = std::make_unique<View>();
+    view->setName(std::string(name));
+    view->formatCode = kLabelFormatCode;
+    return view;
+}
+
+struct ObjectMaker {
+    std::unique_ptr<TfrView> operator()(const TemplateBand& b) const {
+        auto band = named<TfrBandView>(b.name);
+        band->setBandType(b.bandType);
+        band->left = 0;
+        band->top = b.top;
+        band->width = 1071;
+        band->height = b.height;
+        band->formatText = std::string(b.dataSource);
+        return band;
+    }
+    std::unique_ptr<TfrView> operator()(const TemplateBarcode& b) const {
+        auto bar = named<barcode::TfrBarCodeView>("Bar1");
+        bar->left = b.left;
+        bar->top = b.top;
+        bar->width = 129;
+        bar->height = b.height;
+        bar->memo = {"[kb1.\"giorno\"]"};
+        bar->settings.withCheckSum = false;
+        return bar;
+    }
+    std::unique_ptr<TfrView> operator()(const TemplateText& t) const {
+        auto memo = named<TfrMemoView>(t.name);
+        memo->left = t.left;
+        memo->top = t.top;
+        memo->width = t.width;
+        memo->height = t.height;
+        memo->memo = {std::string(t.text)};
+        memo->alignment = kAlignCenter;
+        memo->font.size = t.points;
+        memo->font.style = t.style;
+        memo->frameTyp = static_cast<std::uint16_t>(t.frameTyp);
+        memo->frameWidth = t.frameWidth;
+        return memo;
+    }
+    std::unique_ptr<TfrView> operator()(const TemplateRule& r) const {
+        auto line = named<TfrLineView>(r.name);
+        line->left = r.left;
+        line->top = r.top;
+        line->width = r.width;
+        line->height = 0;
+        line->frameTyp = kFrameTop;
+        return line;
+    }
+};
+
+}  // namespace
+
+void buildLabelTemplate(TfrReport& report, const LabelTemplateLayout& layout) {
+    report.printerName = kLabelPrinterName;
+    TfrPage& page = report.addPage();
+    setUpPage(page, layout.pageColumns);
+    for (const TemplateObject& object : layout.objects) page.addObject(std::visit(ObjectMaker{}, object));
+}
+
+std::vector<std::uint8_t> saveLabelTemplate(TfrReport& report) {
+    LabelPrinter printer;
+    PrinterLink* kept = report.printer;
+    report.printer = &printer;
+    std::vector<std::uint8_t> bytes = report.saveToStream();
+    report.printer = kept;
+    return bytes;
+}
+
+}  // namespace report

@@ -1,0 +1,130 @@
+#include "labels/TextFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+
+#include "labels/AppError.h"
+
+namespace app {
+
+namespace {
+
+// Closes a file descriptor when it goes out of scope.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    int get() const { return fd_; }
+    // Closes now and reports the failure of close itself (a late write error).
+    bool close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+[[noreturn]] void throwErrno() { throw fileErrorFromErrno(errno); }
+
+void writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            throwErrno();
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+}
+
+// Opens a fresh temporary file beside target; its name is returned through tempPath.
+int openTemporaryBeside(const std::filesystem::path& target, std::filesystem::path& tempPath) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempPath = target;
+        tempPath.replace_filename("." + target.filename().string() + "." + std::to_string(::getpid()) + "." +
+                                  std::to_string(attempt) + ".tmp");
+        const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+// Makes the rename itself durable; a failure here leaves both names valid, so it is ignored.
+void syncDirectoryOf(const std::filesystem::path& path) {
+    const std::filesystem::path dir = path.has_parent_path() ? path.parent_path() : ".";
+    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+}  // namespace
+
+std::string readFileBytes(const std::filesystem::path& path) {
+    Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (file.get() < 0) throwErrno();
+    struct stat info {};
+    if (::fstat(file.get(), &info) != 0) throwErrno();
+    if (S_ISDIR(info.st_mode)) throw fileErrorFromErrno(EISDIR);
+    std::string bytes;
+    char buffer[8192];
+    for (;;) {
+        const ssize_t n = ::read(file.get(), buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            throwErrno();
+        }
+        if (n == 0) break;
+        if (bytes.size() + static_cast<std::size_t>(n) > kMaxTextFileBytes) throw FileError("File too large", EFBIG);
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    return bytes;
+}
+
+void replaceFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+    std::filesystem::path tempPath;
+    Descriptor file(openTemporaryBeside(path, tempPath));
+    if (file.get() < 0) throwErrno();
+    try {
+        writeAll(file.get(), bytes);
+        if (::fsync(file.get()) != 0) throwErrno();
+        if (!file.close()) throwErrno();
+        if (::rename(tempPath.c_str(), path.c_str()) != 0) throwErrno();
+    } catch (...) {
+        ::unlink(tempPath.c_str());
+        throw;
+    }
+    syncDirectoryOf(path);
+}
+
+bool createEmptyFileIfMissing(const std::filesystem::path& path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0) return ::close(fd) == 0;
+    return errno == EEXIST;
+}
+
+std::vector<std::string> splitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        if (end != std::string_view::npos && !line.empty() && line.back() == '\r') line.remove_suffix(1);
+        lines.emplace_back(line);
+        if (end == std::string_view::npos) break;
+        text.remove_prefix(end + 1);
+    }
+    return lines;
+}
+
+}  // namespace app

@@ -1,0 +1,123 @@
+#include "preparation/Prepare.h"
+
+#include <exception>
+#include <memory>
+#include <optional>
+
+#include "platform/FixedMetricsCanvas.h"
+#include "printer/ProgramPrinter.h"
+#include "report/DocumentMode.h"
+#include "report/ExpressionReportHost.h"
+#include "preparation/ReportPrinterLink.h"
+#include "preparation/BandBinding.h"
+#include "preparation/PageBuilder.h"
+#include "preparation/PreparationClock.h"
+#include "preparation/PreparationError.h"
+#include "preparation/ProgressTexts.h"
+
+namespace report {
+namespace {
+
+// Selects the template's printer and fits every page's paper to it, so each page carries
+// the printer geometry its page area is taken from.
+void fitPagesToPrinter(TfrReport& report) {
+    std::unique_ptr<TfrPrinterLink> programLink;
+    PrinterLink* link = report.printerLink();
+    if (!link) {
+        programLink = std::make_unique<TfrPrinterLink>(preview::programPrinter());
+        link = programLink.get();
+    }
+    if (!report.useDefaultPrinter && link->hasPrinter(report.printerName)) link->selectPrinter(report.printerName);
+    for (const auto& page : report.pages()) page->fitPaper(link);
+}
+
+bool isPrintedPage(const TfrPage& page) { return page.pageKind == 0; }
+
+// One pass over every printed page: bind, build, release.
+void runPass(PreparationState& state) {
+    std::vector<std::unique_ptr<PageBands>> bound;
+    struct Release {
+        std::vector<std::unique_ptr<PageBands>>& bands;
+        ~Release() {
+            for (auto& b : bands) releaseBands(*b);
+        }
+    } release{bound};
+    std::vector<TfrPage*> pages;
+    for (const auto& page : state.report.pages())
+        if (isPrintedPage(*page)) pages.push_back(page.get());
+    for (TfrPage* page : pages) bound.push_back(bindBands(state.report, *page));
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        if (!pages[i]->visible || pages[i]->isSubReportPage) continue;
+        PageBuilder(state, *pages[i], *bound[i]).build();
+    }
+}
+
+// The preparation proper: one pass, or a counting pass and the real one.
+void preparePages(PreparationState& state) {
+    state.pages.Clear();
+    if (state.report.twoPass) {
+        state.firstPassOfTwo = true;
+        state.progress.baseText = preparationBaseText(true);
+        state.expressions.startPreparation();
+        runPass(state);
+        const int total = state.pages.Count();
+        state.pages.Clear();
+        state.firstPassOfTwo = false;
+        state.currentPage = -1;
+        state.expressions.variables().totalPages = total;
+        state.progress.pageTotal = total;
+        state.progress.baseText = preparationBaseText(false);
+    }
+    state.expressions.startPreparation();
+    runPass(state);
+}
+
+}  // namespace
+
+bool Prepare(TfrReport& report, preview::TfrEMFPages& pages, const PrepareOptions& options) {
+    fitPagesToPrinter(report);
+    const std::vector<std::uint8_t> savedTemplate = report.saveToStream();
+    setDocumentMode(DocumentMode::Printing);
+
+    platform::FixedMetricsCanvas fixedMetrics;
+    ReportExpressions expressions(report);
+    const DateAndTime started = localDateAndTimeNow();
+    expressions.variables().date = started.date;
+    expressions.variables().time = started.time;
+    ReportProgress progress;
+    progress.onProgress = options.onProgress;
+    progress.showProgress = options.showProgress;
+    progress.display = options.progressDisplay;
+    progress.baseText = preparationBaseText(report.twoPass);
+    PreparationState state{report, pages, expressions, progress,
+                           options.measureCanvas ? *options.measureCanvas : fixedMetrics};
+    state.printIfEmpty = options.printIfEmpty;
+
+    std::optional<std::string> error;
+    bool cancelled = false;
+    progress.runJob(progressCaption(options.title), progressStatus(progress.baseText, 1), [&] {
+        try {
+            preparePages(state);
+        } catch (const PreparationStopped&) {
+            cancelled = true;
+        } catch (const std::exception& e) {
+            error = preparationErrorMessage(report.name, state.currentObject, e.what());
+        }
+    });
+    cancelled = cancelled || progress.terminated();
+
+    // Preparation moved objects into bands; the saved template puts everything back.
+    report.loadFromStream(savedTemplate);
+    if (error) report.reportError(*error);
+    if (error || cancelled) pages.Clear();
+    return !error && !cancelled;
+}
+
+bool PrepareAndShow(TfrReport& report, preview::TfrEMFPages& pages, PreparedPagesViewer* viewer,
+                    const PrepareOptions& options) {
+    const bool prepared = Prepare(report, pages, options);
+    if (viewer) viewer->showPreparedPages(report, pages);
+    return prepared;
+}
+
+}  // namespace report

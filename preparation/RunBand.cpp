@@ -1,0 +1,20 @@
+#include "preparation/RunBand.h"
+
+namespace report {
+
+platform::Rect RunBand::bounds() const {
+    const int left = view ? view->left + x : x;
+    const int width = view ? view->width : 0;
+    return {left, y, left + width, y + height};
+}
+
+bool RunBand::callMethod(const std::string& method) {
+    if (!dataSource) return false;
+    if (method == "FIRST") dataSource->First();
+    else if (method == "NEXT") dataSource->Next();
+    else if (method == "PRIOR") dataSource->Prior();
+    else return false;
+    return true;
+}
+
+}  // namespace report

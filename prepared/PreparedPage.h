@@ -1,0 +1,44 @@
+// One finished page of a prepared report: its paper, margins and printer geometry, the
+// serialized objects printed onto it, and (only while it is shown or printed) the objects
+// rebuilt from those bytes.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "platform/Geometry.h"
+#include "printer/PrintSheet.h"
+#include "printer/PrintTarget.h"
+#include "printer/PrinterGeometry.h"
+#include "report/ByteWriter.h"
+#include "report/Page.h"
+
+namespace preview {
+
+// First byte of every page stream.
+inline constexpr std::uint8_t kPageStreamVersion = 24;
+
+struct PreparedPage {
+    // Where the page lies in the preview's layout, screen pixels at the current zoom.
+    platform::Rect bounds;
+    int paperSize = 0;    // paper-size code, 256 = custom size
+    int paperWidth = 0;   // tenths of a millimetre
+    int paperHeight = 0;
+    int orientation = 0;  // 0 portrait, 1 landscape
+    int bin = 0;          // -1 or 65535: the printer's default source
+    bool useMargins = false;
+    PageMargins margins;  // page pixels
+    PrinterGeometry geometry;
+    // True while the page is on screen or being printed; a Draw of a page not in view
+    // releases its loaded objects.
+    bool inView = false;
+    // Version byte, then one entry per object: type byte, class name for add-ins, printing
+    // record. The preparation engine appends entries here.
+    report::ByteWriter objectStream;
+    // The objects rebuilt from objectStream; null while the page is held as bytes only.
+    std::unique_ptr<report::TfrPage> loadedPage;
+
+    PagePaper paper() const { return {paperSize, paperWidth, paperHeight, bin, orientation}; }
+};
+
+}  // namespace preview

@@ -1,0 +1,19 @@
+// Saving a prepared report to a file and loading one back (the preview's Save and Open).
+#pragma once
+
+#include <string>
+
+#include "prepared/PreparedPages.h"
+
+namespace preview {
+
+// Files larger than this are refused before anything is read into memory.
+inline constexpr std::size_t kMaxPreparedFileBytes = std::size_t{256} * 1024 * 1024;
+
+// Creates (or replaces) the file. Throws std::runtime_error when it cannot be written.
+void SavePrepared(const TfrEMFPages& pages, const std::string& fileName);
+// Reads the file into the store. Throws std::runtime_error ("File not found", a file too
+// large) or report::StreamError (damaged content).
+void LoadPrepared(TfrEMFPages& pages, const std::string& fileName);
+
+}  // namespace preview

@@ -1,0 +1,124 @@
+#include "prepared/PrintRun.h"
+
+#include "platform/UiText.h"
+#include "prepared/PageList.h"
+#include "printer/PrintTarget.h"
+#include "printer/PrinterError.h"
+#include "printer/Printer.h"
+
+namespace preview {
+
+namespace {
+
+constexpr int kUntitledText = 55209;  // "Senza titolo"
+
+// One run over the store: the job, the first-page flag and the page steps.
+class PrintLoop {
+public:
+    PrintLoop(TfrEMFPages& pages, const PrintOptions& options, const PrintReportSettings& report,
+              PrintProgress* progress)
+        : pages_(pages),
+          printer_(pages.printer()),
+          list_(ParsePageList(options.pageList, pages.Count())),
+          filter_(options.filter),
+          copies_(options.copies < 1 ? 1 : options.copies),
+          collate_(options.collate),
+          report_(report),
+          progress_(progress) {
+        job_.title = report.title.empty() ? platform::uiText(kUntitledText) : report.title;
+        job_.copies = collate_ ? 1 : copies_;
+        job_.jobPerSheet = report.jobPerSheet;
+    }
+
+    void run() {
+        if (!anyPageToPrint()) return;
+        preparePrinter();
+        if (report_.onPrintReport) report_.onPrintReport();
+        printer_.BeginDoc(job_.title, job_.copies);
+        try {
+            if (!printPasses()) {
+                printer_.Abort();
+                return;
+            }
+            printer_.EndDoc();
+        } catch (...) {
+            printer_.Abort();  // never leave the spooler with a half-sent job open
+            throw;
+        }
+    }
+
+private:
+    bool chosen(int index) const { return list_.includes(index + 1); }
+
+    // An empty job would still come out of most printers as a blank sheet.
+    bool anyPageToPrint() const {
+        for (int i = 0; i < pages_.Count(); ++i)
+            if (chosen(i) && !pageFilterSkips(filter_, i)) return true;
+        return false;
+    }
+
+    // Page 1's paper is set before the job begins: the paper cannot change inside a job.
+    void preparePrinter() {
+        PreparedPage& first = pages_.Page(0);
+        const PagePaper paper = first.paper();
+        printer_.SetPaper(paper.size, paper.width, paper.height, paper.bin, paper.orientation, true);
+        printer_.FillGeometry(first.geometry);
+    }
+
+    // False when cancelled.
+    bool printPasses() {
+        const int passes = collate_ ? copies_ : 1;
+        for (int pass = 0; pass < passes; ++pass) {
+            for (int i = 0; i < pages_.Count(); ++i) {
+                if (!chosen(i)) continue;
+                printPage(i);
+                if (progress_ && progress_->cancelled()) return false;
+            }
+        }
+        return true;
+    }
+
+    void printPage(int index) {
+        if (pageFilterSkips(filter_, index)) return;
+        PreparedPage& page = pages_.Page(index);
+        startSheet(printer_, page.paper(), job_, firstPage_);
+        printer_.FillGeometry(page.geometry);
+        platform::Canvas* canvas = printer_.Canvas();
+        if (!canvas) throw PrinterError("The printer has no page to draw on");
+        drawAndRelease(index, *canvas, printTargetRect(page.geometry, page.useMargins, page.margins));
+        if (progress_) progress_->pagePrinted(index + 1);
+        firstPage_ = false;
+    }
+
+    // The page's objects live only while it is drawn; a page the preview shows gets its
+    // in-view state back and reloads on its next paint.
+    void drawAndRelease(int index, platform::Canvas& canvas, const platform::Rect& target) {
+        PreparedPage& page = pages_.Page(index);
+        const bool wasInView = page.inView;
+        page.inView = true;
+        pages_.Draw(index, canvas, target);
+        page.inView = false;
+        pages_.Draw(index, canvas, {});
+        page.inView = wasInView;
+    }
+
+    TfrEMFPages& pages_;
+    TfrPrinter& printer_;
+    const PageList list_;
+    const PageFilter filter_;
+    const int copies_;
+    const bool collate_;
+    const PrintReportSettings& report_;
+    PrintProgress* progress_;
+    PrintJobSettings job_;
+    bool firstPage_ = true;
+};
+
+}  // namespace
+
+void RunPrint(TfrEMFPages& pages, const PrintOptions& options, const PrintReportSettings& report,
+              PrintProgress* progress) {
+    PrintLoop(pages, options, report, progress).run();
+}
+
+}  // namespace preview

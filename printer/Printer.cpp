@@ -1,0 +1,301 @@
+#include "printer/Printer.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <optional>
+#include <utility>
+
+#include "platform/UiText.h"
+#include "printer/PageUnits.h"
+#include "printer/PaperTable.h"
+#include "printer/PrinterBackend.h"
+#include "printer/PrinterError.h"
+#include "printer/PrinterTexts.h"
+
+namespace preview {
+
+namespace {
+
+// The virtual printer's unprintable edge: 5 mm on every side.
+constexpr int kVirtualEdgeTenthsMm = 50;
+
+// Drivers sometimes answer the first query without a settings block; ask once more.
+std::optional<PrinterSettings> querySettings(PrinterBackend& backend) {
+    std::optional<PrinterSettings> mode = backend.settings();
+    if (!mode) mode = backend.settings();
+    return mode;
+}
+
+// The spooler's lists are copied into fixed-size arrays; never take more than fit.
+template <typename T>
+std::vector<T> capped(std::vector<T> list, std::size_t limit) {
+    if (list.size() > limit) list.resize(limit);
+    return list;
+}
+
+// Paper and bin names index for index with their codes, however many names the driver gave.
+std::vector<std::string> alignedNames(std::vector<std::string> names, std::size_t count) {
+    names.resize(count);
+    return names;
+}
+
+}  // namespace
+
+bool isDefaultBin(int bin) { return (bin & 0xFFFF) == 0xFFFF; }
+
+TfrPrinter::TfrPrinter() : paperSize_(kDefaultPaper) {
+    resetBinsToDefault();
+    applyVirtualSettings();
+}
+
+void TfrPrinter::AttachPrinter(PrinterBackend* backend) {
+    printers_.clear();
+    printerIndex_ = 0;
+    backend_ = backend;
+    if (backend_) {
+        // A spooler that cannot list its printers leaves only the virtual printer.
+        try {
+            printers_ = backend_->printerNames();
+            const int current = backend_->currentPrinter();
+            if (current >= 0 && current < static_cast<int>(printers_.size()))
+                printerIndex_ = current;
+            else if (!printers_.empty())
+                backend_->setCurrentPrinter(0);  // no current printer: output goes to the first
+        } catch (const std::exception&) {
+            printers_.clear();
+            printerIndex_ = 0;
+        }
+    }
+    const bool noPlatformPrinters = printers_.empty();
+    printers_.push_back(platform::uiText(kVirtualPrinterText));
+    defaultPrinterIndex_ = static_cast<int>(printers_.size()) - 1;
+    if (noPlatformPrinters) {
+        printerIndex_ = defaultPrinterIndex_;
+        ApplySettings();
+    } else {
+        ReadSettings();
+    }
+}
+
+bool TfrPrinter::IsVirtual() const {
+    return backend_ == nullptr || printerIndex_ == defaultPrinterIndex_;
+}
+
+bool TfrPrinter::HasPlatformPrinters() const { return backend_ && defaultPrinterIndex_ > 0; }
+
+std::string TfrPrinter::CurrentPrinterName() const {
+    if (printerIndex_ < 0 || printerIndex_ >= static_cast<int>(printers_.size())) return {};
+    return printers_[static_cast<std::size_t>(printerIndex_)];
+}
+
+void TfrPrinter::ReadSettings() {
+    if (IsVirtual()) {
+        applyVirtualSettings();
+        return;
+    }
+    try {
+        readPrinterSettings();
+    } catch (const std::exception&) {
+        switchToVirtual();
+    }
+}
+
+// Everything is queried first and stored at the end, so a failure part-way leaves no mix of
+// two printers' values behind.
+void TfrPrinter::readPrinterSettings() {
+    const std::optional<PrinterSettings> mode = querySettings(*backend_);
+    if (!mode) throw PrinterError("The printer has no settings");
+    const DeviceMetrics m = backend_->metrics();
+    if (!m.usable()) throw PrinterError("The printer reports no page size");
+
+    std::vector<int> paperCodes = capped(backend_->paperCodes(), kMaxPaperEntries);
+    std::vector<std::string> paperNames = alignedNames(backend_->paperNames(), paperCodes.size());
+    std::vector<int> binCodes{kDefaultBin};
+    for (int code : capped(backend_->binCodes(), kMaxPaperEntries - 1)) binCodes.push_back(code);
+    std::vector<std::string> binNames{platform::uiText(kDefaultBinText)};
+    for (std::string& name : alignedNames(backend_->binNames(), binCodes.size() - 1))
+        binNames.push_back(std::move(name));
+
+    paperSize_ = mode->paperSize;
+    paperWidth_ = dotsToTenthsMm(m.physicalWidth, m.dpiX);
+    paperHeight_ = dotsToTenthsMm(m.physicalHeight, m.dpiY);
+    paperCodes_ = std::move(paperCodes);
+    paperNames_ = std::move(paperNames);
+    bin_ = mode->defaultSource;
+    binCodes_ = std::move(binCodes);
+    binNames_ = std::move(binNames);
+    orientation_ = mode->orientation == kModePortrait ? kPortrait : kLandscape;
+}
+
+void TfrPrinter::ApplySettings() {
+    if (IsVirtual())
+        applyVirtualSettings();
+    else
+        applyPrinterSettings();
+}
+
+void TfrPrinter::applyVirtualSettings() {
+    paperCodes_.clear();
+    paperNames_.clear();
+    for (std::size_t i = 0; i < kPaperTable.size(); ++i) {
+        paperCodes_.push_back(kPaperTable[i].code);
+        paperNames_.push_back(paperName(i));
+    }
+    if (paperSize_ == kCustomPaper) return;
+    if (const PaperRow* row = findPaperByCode(paperSize_)) {
+        paperWidth_ = row->width;
+        paperHeight_ = row->height;
+        if (orientation_ == kLandscape) std::swap(paperWidth_, paperHeight_);
+    }
+}
+
+void TfrPrinter::applyPrinterSettings() {
+    std::optional<PrinterSettings> mode = querySettings(*backend_);
+    if (!mode) {
+        switchToVirtual();
+        return;
+    }
+    const unsigned customBits = kFieldPaperLength | kFieldPaperWidth;
+    if (paperSize_ == kCustomPaper) {
+        mode->fields |= customBits;
+        mode->paperLength = paperHeight_;
+        mode->paperWidth = paperWidth_;
+    } else {
+        mode->fields &= ~customBits;
+    }
+    if (mode->has(kFieldPaperSize)) mode->paperSize = paperSize_;
+    if (mode->has(kFieldOrientation))
+        mode->orientation = orientation_ == kLandscape ? kModeLandscape : kModePortrait;
+    if (mode->has(kFieldCopies)) mode->copies = 1;
+    if (mode->has(kFieldDefaultSource) && !isDefaultBin(bin_)) mode->defaultSource = bin_ & 0xFFFF;
+    backend_->setSettings(*mode);
+    ReadSettings();
+}
+
+void TfrPrinter::switchToVirtual() {
+    printerIndex_ = defaultPrinterIndex_;
+    resetBinsToDefault();
+    applyVirtualSettings();
+}
+
+void TfrPrinter::resetBinsToDefault() {
+    binCodes_.assign(1, kDefaultBin);
+    binNames_.assign(1, platform::uiText(kDefaultBinText));
+}
+
+PrinterGeometry TfrPrinter::geometry() const {
+    PrinterGeometry g;
+    FillGeometry(g);
+    return g;
+}
+
+void TfrPrinter::FillGeometry(PrinterGeometry& g) const {
+    if (IsVirtual())
+        fillVirtualGeometry(g);
+    else
+        fillPrinterGeometry(g);
+}
+
+// The virtual printer has no dots; those fields keep what the caller had.
+void TfrPrinter::fillVirtualGeometry(PrinterGeometry& g) const {
+    const int edge = tenthsMmToPagePixels(kVirtualEdgeTenthsMm);
+    g.paperWidthPx = tenthsMmToPagePixels(paperWidth_);
+    g.paperHeightPx = tenthsMmToPagePixels(paperHeight_);
+    g.offsetXPx = edge;
+    g.offsetYPx = edge;
+    // A paper narrower than both edges has no printable area rather than a negative one.
+    g.printableWidthPx = std::max(0, g.paperWidthPx - 2 * edge);
+    g.printableHeightPx = std::max(0, g.paperHeightPx - 2 * edge);
+}
+
+void TfrPrinter::fillPrinterGeometry(PrinterGeometry& g) const {
+    const DeviceMetrics m = backend_->metrics();
+    if (!m.usable()) {
+        fillVirtualGeometry(g);
+        return;
+    }
+    g.paperWidthDots = m.physicalWidth;
+    g.paperHeightDots = m.physicalHeight;
+    g.paperWidthPx = dotsToPagePixels(m.physicalWidth, m.dpiX);
+    g.paperHeightPx = dotsToPagePixels(m.physicalHeight, m.dpiY);
+    g.offsetXDots = m.offsetX;
+    g.offsetYDots = m.offsetY;
+    g.offsetXPx = dotsToPagePixels(m.offsetX, m.dpiX);
+    g.offsetYPx = dotsToPagePixels(m.offsetY, m.dpiY);
+    g.printableWidthDots = m.pageWidth;
+    g.printableHeightDots = m.pageHeight;
+    g.printableWidthPx = dotsToPagePixels(m.pageWidth, m.dpiX);
+    g.printableHeightPx = dotsToPagePixels(m.pageHeight, m.dpiY);
+}
+
+bool TfrPrinter::SamePaper(int size, int width, int height, int bin, int orientation) const {
+    if (size != paperSize_ || orientation != orientation_) return false;
+    if (size == kCustomPaper)
+        return std::abs(width - paperWidth_) <= 1 && std::abs(height - paperHeight_) <= 1;
+    return bin == bin_ || isDefaultBin(bin);
+}
+
+void TfrPrinter::SetPaper(int size, int width, int height, int bin, int orientation, bool force) {
+    if (Printing()) return;
+    if (!force && SamePaper(size, width, height, bin, orientation)) return;
+    paperSize_ = size;
+    paperWidth_ = width;
+    paperHeight_ = height;
+    bin_ = bin;
+    orientation_ = orientation;
+    ApplySettings();
+}
+
+void TfrPrinter::SelectPrinter(int index) {
+    if (index < 0 || index >= static_cast<int>(printers_.size())) return;
+    if (index == printerIndex_ || Printing()) return;
+    if (index != defaultPrinterIndex_) backend_->setCurrentPrinter(index);
+    printerIndex_ = index;
+    ApplySettings();
+}
+
+bool TfrPrinter::SelectPrinterByName(std::string_view name) {
+    if (name == kVirtualPrinterStoredName && !printers_.empty()) {
+        SelectPrinter(defaultPrinterIndex_);
+        return true;
+    }
+    for (std::size_t i = 0; i < printers_.size(); ++i) {
+        if (printers_[i] == name) {
+            SelectPrinter(static_cast<int>(i));
+            return true;
+        }
+    }
+    return false;
+}
+
+bool TfrPrinter::PrinterSetupDialog() {
+    if (IsVirtual()) return false;
+    std::optional<PrinterSettings> mode = querySettings(*backend_);
+    if (!mode) return false;
+    PrinterSettings copy = *mode;
+    if (!backend_->documentProperties(copy)) return false;
+    backend_->setSettings(copy);
+    return true;
+}
+
+bool TfrPrinter::Printing() const { return backend_ && backend_->printing(); }
+
+PrinterBackend& TfrPrinter::jobBackend() const {
+    if (IsVirtual()) throw PrinterError("The virtual printer cannot print");
+    return *backend_;
+}
+
+void TfrPrinter::BeginDoc(const std::string& title, int copies) {
+    jobBackend().beginJob(title, copies < 1 ? 1 : copies);
+}
+
+void TfrPrinter::NewPage() { jobBackend().newPage(); }
+void TfrPrinter::EndDoc() { jobBackend().endJob(); }
+
+void TfrPrinter::Abort() {
+    if (backend_ && backend_->printing()) backend_->abortJob();
+}
+
+platform::Canvas* TfrPrinter::Canvas() const { return backend_ ? backend_->pageCanvas() : nullptr; }
+
+}  // namespace preview

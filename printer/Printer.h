@@ -1,0 +1,115 @@
+// The report engine's view of the output printer: the printer list with the virtual printer
+// at its end, the current paper, the current printer's papers and bins, and the page geometry
+// that turns page pixels into printer dots. Real printers are reached through a
+// PrinterBackend; without one (or on the virtual printer) the built-in paper table serves.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "printer/PrinterGeometry.h"
+
+namespace platform {
+class Canvas;
+}
+
+namespace preview {
+
+class PrinterBackend;
+
+inline constexpr int kPortrait = 0;
+inline constexpr int kLandscape = 1;
+// A bin whose low 16 bits are all ones (-1, 65535) keeps the printer's default source.
+inline constexpr int kDefaultBin = -1;
+// Templates name the virtual printer with this one-byte string instead of its local name.
+inline constexpr std::string_view kVirtualPrinterStoredName = "\x01";
+// Paper code and bin arrays hold at most this many entries.
+inline constexpr std::size_t kMaxPaperEntries = 256;
+
+bool isDefaultBin(int bin);
+
+class TfrPrinter {
+public:
+    TfrPrinter();
+
+    // Rebuilds the printer list from `backend` (not owned; null = virtual printer only) and
+    // reads the current printer's paper.
+    void AttachPrinter(PrinterBackend* backend);
+    // Reads the current printer's settings; on any failure falls back to the virtual printer.
+    void ReadSettings();
+    // Pushes the current paper to the printer (or takes it from the table for the virtual
+    // printer), then reads back what the printer chose. Backend errors propagate.
+    void ApplySettings();
+    // The geometry of the current paper on the current printer.
+    void FillGeometry(PrinterGeometry& g) const;
+    PrinterGeometry geometry() const;
+
+    bool SamePaper(int size, int width, int height, int bin, int orientation) const;
+    // Changes the paper unless a job is printing or (without force) the paper is the same.
+    void SetPaper(int size, int width, int height, int bin, int orientation, bool force);
+
+    // Makes printer `index` of the list the output printer, keeping the current paper. Out of
+    // range indexes and calls during a print job are ignored.
+    void SelectPrinter(int index);
+    // The report's printer-name setter: selects the named printer when the list has it.
+    // Returns whether a printer of that name was found.
+    bool SelectPrinterByName(std::string_view name);
+    // The driver's document-properties dialog; true when the operator accepted. The fields
+    // are not re-read here: the next SetPaper or ReadSettings does that.
+    bool PrinterSetupDialog();
+
+    // Print jobs on the current printer; they throw PrinterError on the virtual printer.
+    bool Printing() const;
+    void BeginDoc(const std::string& title, int copies);
+    void NewPage();
+    void EndDoc();
+    void Abort();
+    platform::Canvas* Canvas() const;
+
+    bool IsVirtual() const;
+    bool HasPlatformPrinters() const;
+    // Name of the current printer; "" before any AttachPrinter.
+    std::string CurrentPrinterName() const;
+
+    const std::vector<std::string>& PrinterNames() const { return printers_; }
+    const std::vector<std::string>& PaperNames() const { return paperNames_; }
+    const std::vector<std::string>& BinNames() const { return binNames_; }
+    const std::vector<int>& PaperCodes() const { return paperCodes_; }
+    const std::vector<int>& BinCodes() const { return binCodes_; }
+    int PrinterIndex() const { return printerIndex_; }
+    int DefaultPrinterIndex() const { return defaultPrinterIndex_; }
+    int Orientation() const { return orientation_; }
+    int PaperSize() const { return paperSize_; }
+    int PaperWidth() const { return paperWidth_; }
+    int PaperHeight() const { return paperHeight_; }
+    int Bin() const { return bin_; }
+    int PaperSizesNum() const { return static_cast<int>(paperCodes_.size()); }
+    int BinsNum() const { return static_cast<int>(binCodes_.size()); }
+
+private:
+    void applyVirtualSettings();
+    void applyPrinterSettings();
+    void readPrinterSettings();
+    void switchToVirtual();
+    void resetBinsToDefault();
+    void fillVirtualGeometry(PrinterGeometry& g) const;
+    void fillPrinterGeometry(PrinterGeometry& g) const;
+    PrinterBackend& jobBackend() const;
+
+    PrinterBackend* backend_ = nullptr;
+    std::vector<std::string> printers_;
+    std::vector<std::string> paperNames_;
+    std::vector<std::string> binNames_;
+    std::vector<int> paperCodes_;
+    std::vector<int> binCodes_;
+    int printerIndex_ = 0;
+    int defaultPrinterIndex_ = 0;
+    int orientation_ = kPortrait;
+    int paperSize_;
+    int paperWidth_ = 0;
+    int paperHeight_ = 0;
+    int bin_ = kDefaultBin;
+};
+
+}  // namespace preview

@@ -1,0 +1,69 @@
+// The spooler's printers through Qt (CUPS on this platform), followed by the file printer that
+// writes PDF files, so that printing works on a machine without printers.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "platform/PictureCanvas.h"
+#include "printer/qt/PdfFilePrinter.h"
+#include "printer/PrinterBackend.h"
+
+class QWidget;
+
+namespace platform::qt {
+
+class QtPrinterJob;
+class QtPrinterQueue;
+
+class QtPrinterBackend final : public preview::PrinterBackend {
+public:
+    // Lists the spooler's printers now; the current one is the spooler's default.
+    QtPrinterBackend();
+    ~QtPrinterBackend() override;
+
+    std::vector<std::string> printerNames() override;
+    int currentPrinter() override { return current_; }
+    void setCurrentPrinter(int index) override;
+
+    std::optional<preview::PrinterSettings> settings() override;
+    void setSettings(const preview::PrinterSettings& settings) override;
+
+    std::vector<int> paperCodes() override;
+    std::vector<std::string> paperNames() override;
+    // Qt does not list a printer's paper sources: only the printer's default source is offered.
+    std::vector<int> binCodes() override { return {}; }
+    std::vector<std::string> binNames() override { return {}; }
+
+    preview::DeviceMetrics metrics() override;
+
+    bool printing() override { return job_ || discarded_; }
+    void beginJob(const std::string& title, int copies) override;
+    void newPage() override;
+    void endJob() override;
+    void abortJob() override;
+    platform::Canvas* pageCanvas() override;
+
+    // The page setup dialog on a copy of the settings; needs a widget application.
+    bool documentProperties(preview::PrinterSettings& settings) override;
+
+    // The file printer: where its jobs go. It is always the last printer of the list.
+    PdfFilePrinter& pdfFilePrinter() { return pdfFile_; }
+    int pdfFilePrinterIndex() const { return static_cast<int>(queues_.size()) - 1; }
+    // The window the dialogs belong to.
+    void setDialogParent(QWidget* parent) { dialogParent_ = parent; }
+
+private:
+    QtPrinterQueue& queue();
+    void throwWhilePrinting() const;
+
+    std::vector<std::unique_ptr<QtPrinterQueue>> queues_;
+    int current_ = 0;
+    PdfFilePrinter pdfFile_;
+    std::unique_ptr<QtPrinterJob> job_;
+    // A file job the operator gave no file for: its pages are drawn and dropped.
+    std::unique_ptr<PictureCanvas> discarded_;
+    QWidget* dialogParent_ = nullptr;
+};
+
+}  // namespace platform::qt

@@ -1,0 +1,73 @@
+// Shared pieces of the barcode object tests: a label-sized object and what a canvas recorded.
+#pragma once
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "barcode_object/BarcodeObject.h"
+#include "platform/FixedMetricsCanvas.h"
+
+namespace barcode_view_test {
+
+// Bar1 of the series template, holding `code` as a printed page would.
+inline void setUpLabel(barcode::TfrBarCodeView& bar, const std::string& code, int height = 54) {
+    bar.setName("Bar1");
+    bar.left = 28;
+    bar.top = 36;
+    bar.width = 129;
+    bar.height = height;
+    bar.memo = {code};
+    bar.settings.withCheckSum = false;
+}
+
+// Bounding box of a drawn element, both ends included as the polygon corners are.
+struct Box {
+    int left, top, right, bottom;
+    int width() const { return right - left + 1; }
+    int height() const { return bottom - top + 1; }
+};
+
+// The bars: black filled polygons, in drawing order.
+inline std::vector<Box> barsOf(const std::vector<platform::PictureRecord>& records) {
+    std::vector<Box> bars;
+    for (const auto& r : records) {
+        if (r.kind != platform::PictureRecordKind::Polygon || r.state.brush.clear || r.state.brush.color != platform::kBlack)
+            continue;
+        Box b{r.points[0].x, r.points[0].y, r.points[0].x, r.points[0].y};
+        for (const auto& p : r.points) {
+            b.left = std::min(b.left, p.x);
+            b.right = std::max(b.right, p.x);
+            b.top = std::min(b.top, p.y);
+            b.bottom = std::max(b.bottom, p.y);
+        }
+        bars.push_back(b);
+    }
+    return bars;
+}
+
+inline Box extentOf(const std::vector<Box>& boxes) {
+    Box all = boxes.at(0);
+    for (const auto& b : boxes) {
+        all.left = std::min(all.left, b.left);
+        all.right = std::max(all.right, b.right);
+        all.top = std::min(all.top, b.top);
+        all.bottom = std::max(all.bottom, b.bottom);
+    }
+    return all;
+}
+
+// A recording canvas that flattens the object's picture, so its records can be inspected in
+// page coordinates.
+class FlatCanvas : public platform::FixedMetricsCanvas {
+public:
+    FlatCanvas() { setFlattening(true); }
+};
+
+// A canvas that reports itself as a real device (not a recording), with fixed text metrics.
+class DeviceCanvas : public platform::FixedMetricsCanvas {
+public:
+    bool isRecording() const override { return false; }
+};
+
+}  // namespace barcode_view_test

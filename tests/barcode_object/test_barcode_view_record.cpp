@@ -1,0 +1,160 @@
+// The barcode object's stream record, its printing into a prepared page and its registration.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "barcode_object/BarcodeRegistration.h"
+#include "report/ExpressionHook.h"
+#include "report/ObjectRegistry.h"
+#include "report/TemplateStream.h"
+#include "tests/barcode_object/BarcodeViewTestSupport.h"
+
+using namespace barcode;
+using namespace barcode_view_test;
+
+namespace {
+
+// Values of whole expressions by their text; an unknown expression fails.
+class FieldValues : public report::ExpressionHost {
+public:
+    std::map<std::string, std::string> values;
+    void expandLines(std::vector<std::string>&, report::TfrView&) override {}
+    std::string expandText(const std::string& text, report::TfrView&) override { return text == "[PAGE#]" ? "2" : text; }
+    bool isTrue(const std::string&, report::TfrView&) override { return false; }
+    std::optional<std::string> evaluateToText(const std::string& e, report::TfrView&) override {
+        auto it = values.find(e);
+        if (it == values.end()) return std::nullopt;
+        return it->second;
+    }
+    void runScript(const std::vector<std::string>&, report::TfrView&) override {}
+};
+
+std::unique_ptr<report::TfrView> printedBack(const std::vector<std::uint8_t>& bytes) {
+    registerBarCodeObject();
+    report::ByteReader in(bytes);
+    auto view = report::readPrintedObject(in, 24);
+    EXPECT_TRUE(in.atEnd());
+    return view;
+}
+
+}  // namespace
+
+TEST(BarcodeViewRecord, NewObjectHasTheDocumentedSettings) {
+    TfrBarCodeView bar;
+    EXPECT_EQ(bar.memo, std::vector<std::string>{"12345678"});
+    EXPECT_EQ(bar.baseName(), "Bar");
+    EXPECT_TRUE(bar.settings.withCheckSum);
+    EXPECT_TRUE(bar.settings.showText);
+    EXPECT_EQ(bar.settings.barType, bcCode39);
+    EXPECT_EQ(bar.settings.modul, 1);
+    EXPECT_EQ(bar.settings.ratio, 2.0);
+    EXPECT_EQ(bar.generator().Modul(), 1);
+    const auto names = bar.propertyNames();
+    EXPECT_EQ(std::vector<std::string>(names.end() - 2, names.end()), (std::vector<std::string>{"Barcode", "DataField"}));
+}
+
+TEST(BarcodeViewRecord, TailIsTwentyFourPackedBytesAfterTheBodyAndReadsBackUnchanged) {
+    TfrBarCodeView bar;
+    setUpLabel(bar, "[kb1.\"giorno\"]");
+    bar.settings.reserved = 0x5A;  // unused, but carried through
+    report::ByteWriter body;
+    static_cast<const report::TfrView&>(bar).TfrView::saveToStream(body);
+    report::ByteWriter out;
+    bar.saveToStream(out);
+    ASSERT_EQ(out.bytes().size(), body.bytes().size() + kBarcodeTailSize);
+    const std::vector<std::uint8_t> tail(out.bytes().end() - kBarcodeTailSize, out.bytes().end());
+    EXPECT_EQ(tail, (std::vector<std::uint8_t>{0, 1, 0x5A, 3, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x40,
+                                               0, 0, 0, 0, 0, 0, 0, 0}));
+    TfrBarCodeView back;
+    report::ByteReader in(out.bytes());
+    back.loadFromStream(in, 24);
+    EXPECT_TRUE(in.atEnd());
+    EXPECT_EQ(back.settings.reserved, 0x5A);
+    EXPECT_FALSE(back.settings.withCheckSum);
+    EXPECT_EQ(back.memo, bar.memo);
+    report::ByteWriter again;
+    back.saveToStream(again);
+    EXPECT_EQ(again.bytes(), out.bytes());
+}
+
+TEST(BarcodeViewRecord, CutTailFailsWithAStreamError) {
+    TfrBarCodeView bar;
+    report::ByteWriter out;
+    bar.saveToStream(out);
+    for (std::size_t cut = 1; cut <= kBarcodeTailSize; ++cut) {
+        TfrBarCodeView back;
+        report::ByteReader in(out.bytes().data(), out.bytes().size() - cut);
+        EXPECT_THROW(back.loadFromStream(in, 24), report::StreamError) << cut;
+    }
+}
+
+TEST(BarcodeViewPrinting, FirstLineIsEvaluatedAndAFailureBecomesZero) {
+    struct Case {
+        const char* value;  // nullptr: the expression fails
+        std::vector<std::string> printed;
+    };
+    for (const Case& c : {Case{"ABC123", {"ABC123", "second [x]"}}, Case{nullptr, {"0", "second [x]"}},
+                          Case{"", {"", "second [x]"}}}) {
+        FieldValues expressions;
+        if (c.value) expressions.values["[kb1.\"giorno\"]"] = c.value;
+        TfrBarCodeView bar;
+        setUpLabel(bar, "[kb1.\"giorno\"]");
+        bar.memo.push_back("second [x]");  // later lines are never evaluated
+        bar.tag = "[PAGE#]";
+        report::ByteWriter out;
+        report::PrintContext context{out, &expressions, nullptr, {}};
+        ASSERT_TRUE(bar.print(context));
+        EXPECT_EQ(bar.memo.front(), "[kb1.\"giorno\"]");
+        EXPECT_EQ(bar.tag, "[PAGE#]");
+        auto printed = printedBack(out.bytes());
+        auto* back = dynamic_cast<TfrBarCodeView*>(printed.get());
+        ASSERT_NE(back, nullptr);
+        EXPECT_EQ(back->memo, c.printed);
+        EXPECT_EQ(back->tag, "2");
+        EXPECT_FALSE(back->settings.withCheckSum);
+    }
+}
+
+TEST(BarcodeViewPrinting, EmptyValuePrintsAnEmptyLabel) {
+    FieldValues expressions;
+    expressions.values["[kb1.\"giorno\"]"] = "";
+    TfrBarCodeView bar;
+    setUpLabel(bar, "[kb1.\"giorno\"]");
+    report::ByteWriter out;
+    report::PrintContext context{out, &expressions, nullptr, {}};
+    ASSERT_TRUE(bar.print(context));
+    auto printed = printedBack(out.bytes());
+    ASSERT_NE(printed, nullptr);
+    printed->fillColor = platform::kWhite;
+    FlatCanvas canvas;
+    printed->draw(canvas);
+    EXPECT_TRUE(canvas.records().empty()) << canvas.describe();
+}
+
+TEST(BarcodeViewPrinting, InvisibleObjectWritesNothing) {
+    TfrBarCodeView bar;
+    bar.visible = false;
+    report::ByteWriter out;
+    report::PrintContext context{out, nullptr, nullptr, {}};
+    EXPECT_FALSE(bar.print(context));
+    EXPECT_TRUE(out.bytes().empty());
+}
+
+TEST(BarcodeViewRegistration, RegisteringTwiceKeepsTheFirstRegistration) {
+    report::unregisterAddIn(kBarCodeViewClassName);
+    EXPECT_EQ(report::createAddIn(kBarCodeViewClassName), nullptr);
+    registerBarCodeObject();
+    auto created = report::createAddIn(kBarCodeViewClassName);
+    EXPECT_NE(dynamic_cast<TfrBarCodeView*>(created.get()), nullptr);
+
+    int calls = 0;
+    report::registerAddIn(kBarCodeViewClassName, [&calls] {
+        ++calls;
+        return std::make_unique<TfrBarCodeView>();
+    });
+    registerBarCodeObject();
+    report::createAddIn(kBarCodeViewClassName);
+    EXPECT_EQ(calls, 1);
+    report::unregisterAddIn(kBarCodeViewClassName);
+    registerBarCodeObject();
+}

@@ -1,0 +1,354 @@
+// The preview window on the offscreen platform: layout at each zoom, keys, mouse, the zoom
+// menu, the process-wide zoom, open and save, help, the stored bounds and the store exchange.
+#include <QApplication>
+#include <QFile>
+#include <QMenu>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include "platform/qt/MessageBox.h"
+#include "prepared/PreparedReportIo.h"
+#include "gui/preview/PreviewFileDialogs.h"
+#include "gui/preview/PreviewHelpTexts.h"
+#include "gui/preview/PreviewViewer.h"
+#include "gui/preview/PreviewZoom.h"
+#include "gui/preview/PageBox.h"
+#include "gui/preview/PreviewWindow.h"
+#include "tests/gui/preview/PreviewTestPages.h"
+
+namespace {
+
+using preview::PreviewAction;
+using preview::TfrPreviewForm;
+using preview::ZoomMode;
+
+struct PreviewForm : ::testing::Test {
+    preview_test::PrivateSettings settings;
+    preview_test::TestPages t{5};
+    std::unique_ptr<TfrPreviewForm> form;
+    std::vector<std::string> errors;
+
+    void SetUp() override {
+        preview::setLastZoomChoice({});
+        preview::writeFormBounds({0, 0, 1400, 900, false});
+        platform::qt::setMessageHandler([this](const platform::qt::MessageRequest& r) {
+            errors.push_back(r.text);
+            return platform::qt::MessageResult::Ok;
+        });
+        form = open();
+    }
+    void TearDown() override {
+        form.reset();
+        platform::qt::setMessageHandler({});
+        preview::setLastZoomChoice({});
+    }
+    std::unique_ptr<TfrPreviewForm> open() {
+        preview::PreviewOptions options;
+        options.modal = false;
+        auto f = std::make_unique<TfrPreviewForm>(options);
+        f->showPreview(t.pages);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(f.get()));
+        f->Relayout();
+        return f;
+    }
+    void key(int k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QTest::keyClick(form->pageBox(), static_cast<Qt::Key>(k), m);
+    }
+    QPoint onScreen(const platform::Rect& desk, int dx = 20, int dy = 20) const {
+        return {desk.left + dx - form->horizontalPosition(), desk.top + dy - form->verticalPosition()};
+    }
+};
+
+TEST_F(PreviewForm, OpensOnPageOneWithThePageText) {
+    EXPECT_EQ(form->currentPage(), 1);
+    EXPECT_EQ(form->pageText(), QStringLiteral("Pagina 1/5"));
+    EXPECT_EQ(form->zoomCaption(), QStringLiteral("100%"));
+    EXPECT_EQ(form->checkedZoomTag(), 100);
+    EXPECT_EQ(form->verticalPosition(), 0);
+}
+
+TEST_F(PreviewForm, LayoutFollowsEveryZoomChoice) {
+    const platform::Size box = form->boxSize();
+    const int pageWidth = t.pages.Page(0).geometry.paperWidthPx;
+    struct Case { int tag; ZoomMode mode; int perRow; } cases[] = {
+        {100, ZoomMode::Fixed, box.width >= 2 * pageWidth + 30 ? 2 : 1},
+        {200, ZoomMode::Fixed, 1},
+        {25, ZoomMode::Fixed, int((box.width - 10) / (std::lround(pageWidth * 0.25) + 10))},
+        {1, ZoomMode::PageWidth, 1},
+        {2, ZoomMode::WholePage, 1},
+        {3, ZoomMode::TwoPages, 2},
+    };
+    for (const Case& c : cases) {
+        form->chooseZoom(c.tag);
+        EXPECT_EQ(form->zoomMode(), c.mode) << c.tag;
+        EXPECT_EQ(form->layout().perRow, c.perRow) << c.tag;
+        EXPECT_EQ(form->checkedZoomTag(), c.tag);
+        EXPECT_EQ(form->zoomCaption(), QString::number(std::lround(form->zoom() * 100)) + "%");
+        EXPECT_EQ(form->layout().bounds, preview::layoutDesk(std::vector<platform::Size>(5, {pageWidth, t.pages.Page(0).geometry.paperHeightPx}),
+                                                             form->zoom(), c.mode, box).bounds);
+        EXPECT_EQ(t.pages.Page(2).bounds, form->layout().bounds[2]);
+    }
+    form->chooseZoom(1);
+    EXPECT_EQ(form->layout().bounds[0].left, 10);
+    EXPECT_EQ(form->layout().bounds[0].right, box.width - 10);
+}
+
+TEST_F(PreviewForm, ScrollingAndPageKeys) {
+    form->chooseZoom(100);
+    key(Qt::Key_Down);
+    EXPECT_EQ(form->verticalPosition(), 10);
+    key(Qt::Key_PageDown);
+    EXPECT_EQ(form->verticalPosition(), 210);
+    key(Qt::Key_Up);
+    EXPECT_EQ(form->verticalPosition(), 200);
+    key(Qt::Key_Home);  // without Ctrl: nothing
+    EXPECT_EQ(form->verticalPosition(), 200);
+    key(Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(form->verticalPosition(), 0);
+
+    key(Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(form->currentPage(), 5);
+    key(Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(form->currentPage(), 4);
+    EXPECT_EQ(form->pageText(), QStringLiteral("Pagina 4/5"));
+    EXPECT_EQ(form->verticalPosition(), std::min(form->layout().verticalMax, form->layout().bounds[3].top - 10));
+    key(Qt::Key_PageDown, Qt::ControlModifier);
+    key(Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(form->currentPage(), 5);  // stays on the last page
+}
+
+TEST_F(PreviewForm, SidewaysKeysAt200Percent) {
+    form->chooseZoom(200);
+    ASSERT_GT(form->layout().horizontalMax, 0);
+    key(Qt::Key_Right);
+    key(Qt::Key_Right);
+    EXPECT_EQ(form->horizontalPosition(), 20);
+    key(Qt::Key_Left);
+    EXPECT_EQ(form->horizontalPosition(), 10);
+}
+
+TEST_F(PreviewForm, ScrollingMakesThePageUnderTheTopCurrent) {
+    form->chooseZoom(200);
+    const auto& b = form->layout().bounds;
+    form->runAction(PreviewAction::FirstLine);
+    QTest::keyClick(form->pageBox(), Qt::Key_PageDown);
+    EXPECT_EQ(form->currentPage(), 1);
+    // Wheel down past the first page.
+    for (int i = 0; i < 200 && form->currentPage() == 1; ++i) form->deskWheel(-1);
+    EXPECT_EQ(form->currentPage(), 2);
+    EXPECT_GT(form->verticalPosition() + 11, b[1].top);
+    EXPECT_LE(form->verticalPosition() + 11 - 10, b[1].top);
+}
+
+TEST_F(PreviewForm, ClicksOnAPageOrTheDeskAndDragging) {
+    form->chooseZoom(25);
+    const auto& b = form->layout().bounds;
+    ASSERT_GE(form->layout().perRow, 2);
+    QTest::mouseClick(form->pageBox(), Qt::LeftButton, {}, onScreen(b[1]));
+    EXPECT_EQ(form->currentPage(), 2);
+    EXPECT_EQ(form->pageText(), QStringLiteral("Pagina 2/5"));
+    // The grey desk between pages: dragging starts, the current page stays.
+    QTest::mouseClick(form->pageBox(), Qt::LeftButton, {}, QPoint(b[0].right + 5 - form->horizontalPosition(), 5));
+    EXPECT_EQ(form->currentPage(), 2);
+
+    form->chooseZoom(200);
+    form->runAction(PreviewAction::FirstLine);
+    form->deskMousePress({300, 300}, Qt::LeftButton, {});
+    form->deskMouseMove({280, 250});
+    form->deskMouseRelease();
+    form->deskMouseMove({100, 100});
+    EXPECT_EQ(form->horizontalPosition(), 20);
+    EXPECT_EQ(form->verticalPosition(), 50);
+}
+
+TEST_F(PreviewForm, AClickOnAnObjectGoesToItsHandlerNotToDragging) {
+    std::vector<std::string> clicked;
+    t.pages.onObjectClick = [&](report::TfrView& object) { clicked.push_back(object.memo.at(0)); };
+    form->chooseZoom(50);
+    const int pageIndex = 1;
+    const preview::PreparedPage& page = t.pages.Page(pageIndex);
+    const platform::Rect frame = form->layout().bounds[pageIndex];
+    const platform::Rect content = preview::pageContentRect(page, frame, form->zoom());
+    const double sx = double(content.width()) / page.geometry.paperWidthPx;
+    const double sy = double(content.height()) / page.geometry.paperHeightPx;
+    // Inside the heading "Foglio 2" (20, 10, 300 × 20 in page pixels).
+    const QPoint heading(int(content.left + 100 * sx) - form->horizontalPosition(),
+                         int(content.top + 20 * sy) - form->verticalPosition());
+    QTest::mouseClick(form->pageBox(), Qt::LeftButton, {}, heading);
+    ASSERT_EQ(clicked, (std::vector<std::string>{"Foglio 2"}));
+    EXPECT_EQ(form->currentPage(), 1);  // the handler took the click
+    QTest::qWait(QApplication::doubleClickInterval() + 50);  // not a double click
+    QTest::mouseClick(form->pageBox(), Qt::LeftButton, {}, heading + QPoint(0, -int(15 * sy)));  // above it
+    EXPECT_EQ(clicked.size(), 1u);
+    EXPECT_EQ(form->currentPage(), 2);
+}
+
+TEST_F(PreviewForm, TheZoomMenuAndTheProcessWideZoom) {
+    key(Qt::Key_Space);
+    EXPECT_TRUE(form->zoomMenu()->isVisible());
+    form->zoomMenu()->hide();
+    form->chooseZoom(75);
+    EXPECT_EQ(preview::lastZoomChoice().zoom, 0.75);
+    form.reset();
+    EXPECT_EQ(t.pages.Count(), 0);  // the window released the pages it held
+
+    preview_test::TestPages again(3);
+    preview::PreviewOptions options;
+    options.modal = false;
+    TfrPreviewForm second(options);
+    second.showPreview(again.pages);
+    EXPECT_EQ(second.zoomCaption(), QStringLiteral("75%"));
+    EXPECT_EQ(second.checkedZoomTag(), 75);
+    second.chooseZoom(2);
+    preview_test::TestPages third(2);
+    TfrPreviewForm third_form(options);
+    third_form.showPreview(third.pages);
+    EXPECT_EQ(third_form.zoomMode(), ZoomMode::WholePage);
+    EXPECT_EQ(third_form.checkedZoomTag(), 2);
+}
+
+TEST_F(PreviewForm, EscapeClosesAndStoresTheBounds) {
+    form->setGeometry(40, 50, 1000, 700);
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(form->isVisible());
+    QSettings ini(QString::fromStdString(settings.path), QSettings::IniFormat);
+    ini.beginGroup(QStringLiteral("Form/TfrPreviewForm"));
+    EXPECT_EQ(ini.value("Width").toString(), "1000");
+    EXPECT_EQ(ini.value("Height").toString(), "700");
+    EXPECT_EQ(ini.value("Maximized").toString(), "0");
+}
+
+TEST_F(PreviewForm, ATabDoesNotLeaveThePageArea) {
+    form->pageBox()->setFocus();
+    key(Qt::Key_Tab);
+    EXPECT_TRUE(form->pageBox()->hasFocus() || !QApplication::focusWidget());
+}
+
+struct ScriptedDialogs : preview::PreviewFileDialogs {
+    QString name, filter;
+    QString openFileName(QWidget*, const QString&) override { return name; }
+    QString saveFileName(QWidget*, const QStringList&, QString& chosen) override {
+        chosen = filter;
+        return name;
+    }
+};
+
+TEST_F(PreviewForm, SaveAndOpenPreparedReportsAndPdf) {
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    form->setFileDialogs(&dialogs);
+    dialogs.name = dir.filePath("copia.txt");
+    dialogs.filter = QStringLiteral("File di report (*.frp)");
+    key(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(QFile::exists(dir.filePath("copia.frp")));
+    EXPECT_EQ(form->pages(), &t.pages);   // given back after saving
+
+    dialogs.name = dir.filePath("copia");
+    dialogs.filter = QStringLiteral("PDF (*.pdf)");
+    key(Qt::Key_S, Qt::ControlModifier);
+    QFile pdf(dir.filePath("copia.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(4) == "%PDF");
+
+    preview_test::TestPages other(2);
+    preview::SavePrepared(other.pages, dir.filePath("due.frp").toStdString());
+    key(Qt::Key_End, Qt::ControlModifier);
+    dialogs.name = dir.filePath("due.frp");
+    key(Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(form->pageCount(), 2);
+    EXPECT_EQ(form->currentPage(), 1);
+    EXPECT_EQ(form->pageText(), QStringLiteral("Pagina 1/2"));
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(PreviewForm, ADamagedFileLeavesTheShownReport) {
+    QTemporaryDir dir;
+    QFile bad(dir.filePath("rotto.frp"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    const std::vector<std::uint8_t> good = t.pages.SaveToBytes();
+    bad.write(reinterpret_cast<const char*>(good.data()), qint64(good.size() / 2));
+    bad.close();
+    form->openFile(bad.fileName());
+    form->openFile(dir.filePath("assente.frp"));
+    ASSERT_EQ(errors.size(), 2u);
+    EXPECT_EQ(errors[1], "File not found");
+    EXPECT_EQ(form->pageCount(), 5);
+    EXPECT_EQ(form->pageText(), QStringLiteral("Pagina 1/5"));
+}
+
+TEST_F(PreviewForm, HelpPopsUpTheTopicOfTheControlClicked) {
+    form->startHelp();
+    EXPECT_TRUE(form->inHelpMode());
+    QToolButton* zoom = form->button(preview::kTagZoom);
+    form->deskMousePress({}, Qt::LeftButton, {});  // a press on the page box
+    EXPECT_FALSE(form->inHelpMode());
+    EXPECT_EQ(form->lastHelpTag(), preview::kTagPageBox);
+    form->startHelp();
+    QTest::mousePress(form.get(), Qt::LeftButton, {}, zoom->mapTo(form.get(), QPoint(5, 5)));
+    EXPECT_EQ(form->lastHelpTag(), preview::kTagZoom);
+    EXPECT_FALSE(preview::previewHelpText(preview::kTagZoom).empty());
+}
+
+TEST_F(PreviewForm, FindAndSearchAgainHighlightTheTextInView) {
+    t.print(3, "Trovami", 700, 600);
+    t.print(3, "trovami ancora", 50, 100);
+    form->chooseZoom(200);
+    key(Qt::Key_F3);                       // nothing searched yet: nothing happens
+    EXPECT_EQ(form->currentPage(), 1);
+    form->find(QStringLiteral("TROVAMI"), false, true);
+    ASSERT_TRUE(form->searchState().found);
+    EXPECT_EQ(form->currentPage(), 4);
+    ASSERT_TRUE(form->highlight());
+    const platform::Rect h = *form->highlight();
+    const platform::Size box = form->boxSize();
+    EXPECT_GE(h.left - form->horizontalPosition(), 0);
+    EXPECT_LE(h.right - form->horizontalPosition(), box.width);
+    EXPECT_GE(h.top - form->verticalPosition(), 0);
+    EXPECT_LE(h.bottom - form->verticalPosition(), box.height);
+
+    key(Qt::Key_F3);
+    ASSERT_TRUE(form->searchState().found);
+    EXPECT_LT(form->highlight()->top, h.top);
+    const int v = form->verticalPosition();
+    key(Qt::Key_F3);                       // past the last match: nothing, the view stays
+    EXPECT_FALSE(form->searchState().found);
+    EXPECT_EQ(form->verticalPosition(), v);
+    EXPECT_EQ(form->currentPage(), 4);
+}
+
+TEST(PreviewViewer, ShowsThePagesModallyAndReleasesThemOnClose) {
+    preview_test::PrivateSettings settings;
+    preview_test::TestPages t{2, false};
+    report::TfrReport report;
+    preview::PreviewOptions options;
+    options.title = "Ricette";
+    preview::PreviewViewer viewer(options);
+    QString caption;
+    bool modal = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* shown = QApplication::activeModalWidget();
+        ASSERT_NE(shown, nullptr);
+        caption = shown->windowTitle();
+        modal = shown->isModal();
+        QTest::keyClick(shown, Qt::Key_Escape);
+    });
+    viewer.showPreparedPages(report, t.pages);
+    EXPECT_EQ(caption, QStringLiteral("Anteprima - Ricette"));
+    EXPECT_TRUE(modal);
+    EXPECT_EQ(t.pages.Count(), 0);
+}
+
+TEST(PreviewViewer, AReportWithoutPagesOpensNoWindow) {
+    preview::TfrPrinter printer;
+    preview::TfrEMFPages empty(nullptr, &printer);
+    report::TfrReport report;
+    preview::PreviewViewer viewer;
+    viewer.showPreparedPages(report, empty);  // would block in a modal window otherwise
+    EXPECT_EQ(preview::previewCaption(""), QStringLiteral("Anteprima"));
+    EXPECT_EQ(preview::previewCaption("Ricette"), QStringLiteral("Anteprima - Ricette"));
+}
+
+}  // namespace

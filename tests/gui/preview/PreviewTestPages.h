@@ -1,0 +1,45 @@
+// Prepared pages for the preview tests: A4 landscape label sheets of Code 39 barcodes with their
+// codes beneath, each page headed "Foglio n", on the virtual printer; or bare pages with the
+// heading alone.
+#pragma once
+
+#include <QTemporaryDir>
+#include <memory>
+#include <string>
+
+#include "barcode_object/BarcodeRegistration.h"
+#include "gui/preview/PreviewWindowBounds.h"
+#include "tests/prepared/PagesTestSupport.h"
+
+namespace preview_test {
+
+struct TestPages {
+    preview::TfrPrinter printer;
+    std::unique_ptr<report::TfrPage> tpl = pages_test::templatePage(printer);
+    preview::TfrEMFPages pages{nullptr, &printer};
+
+    explicit TestPages(int count, bool labels = true) {
+        barcode::registerBarCodeObject();
+        for (int i = 0; i < count; ++i) {
+            if (labels) {
+                pages_test::addLabelSheet(pages, *tpl, i, true);
+            } else {
+                pages.Add(*tpl);
+                pages_test::print(pages, i, *pages_test::memo("Foglio " + std::to_string(i + 1), 20, 10, 300));
+            }
+        }
+    }
+    void print(int page, const std::string& text, int left, int top) {
+        pages_test::print(pages, page, *pages_test::memo(text, left, top, 200, 20));
+    }
+};
+
+// Keeps the window's stored bounds in a file of the test's own.
+struct PrivateSettings {
+    QTemporaryDir dir;
+    std::string path = dir.filePath(QStringLiteral("preview.ini")).toStdString();
+    PrivateSettings() { preview::setPreviewSettingsFile(path); }
+    ~PrivateSettings() { preview::setPreviewSettingsFile({}); }
+};
+
+}  // namespace preview_test

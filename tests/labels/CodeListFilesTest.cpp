@@ -1,0 +1,68 @@
+// Contents of cf0.txt and of the exemption and oxygen code files, and how the files are read.
+#include <gtest/gtest.h>
+
+#include "labels/CodeListFiles.h"
+#include "labels/TextFile.h"
+#include "labels/Utf8Text.h"
+#include "platform/Utf8.h"
+
+namespace app {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(SplitLines, EndsAtLfOrCrLf) {
+    EXPECT_EQ(splitLines(""), Lines{});
+    EXPECT_EQ(splitLines("A\r\nB\nC"), (Lines{"A", "B", "C"}));
+    EXPECT_EQ(splitLines("A\r\n\r\nB\r\n"), (Lines{"A", "", "B"}));
+    EXPECT_EQ(splitLines("A\rB\n"), (Lines{"A\rB"}));  // a lone CR is part of the line
+}
+
+TEST(FiscalCodeList, StopsAtTheFirstEmptyLineAndCutsTo16Characters) {
+    EXPECT_EQ(parseFiscalCodeList("AAA\r\nBBB\r\nCCC\r\n\r\nDDD\r\n"), (Lines{"AAA", "BBB", "CCC"}));
+    EXPECT_EQ(parseFiscalCodeList("\r\nAAA\r\n"), Lines{});
+    EXPECT_EQ(parseFiscalCodeList("RSSMRA85T10A562SXYZ\nB"), (Lines{"RSSMRA85T10A562S", "B"}));
+    EXPECT_EQ(parseFiscalCodeList("\xC3\x80" "BCDEFGHIJKLMNOPQR"), Lines{"\xC3\x80" "BCDEFGHIJKLMNOP"});
+}
+
+TEST(FiscalCodeList, WritesNonEmptyCodesOnCrLfLines) {
+    EXPECT_EQ(formatFiscalCodeList({"A", "", "B"}), "A\r\nB\r\n");
+    EXPECT_EQ(formatFiscalCodeList({}), "");
+}
+
+TEST(CodeFile, LinesUpToTheMaximumCutTo11Characters) {
+    std::string sixty;
+    for (int i = 0; i < 60; ++i) sixty += "CODE" + std::to_string(i) + "\r\n";
+    EXPECT_EQ(parseCodeFile(sixty, kExemptionMaxLines).size(), 51u);
+    EXPECT_EQ(parseCodeFile(sixty, kOxygenMaxLines).size(), 30u);
+    EXPECT_EQ(parseCodeFile("ABCDEFGHIJKLMNOP\n", 1), Lines{"ABCDEFGHIJK"});
+}
+
+TEST(CodeFile, EndMarkerAndPaddingWithEmptyLabels) {
+    EXPECT_EQ(parseCodeFile("A\nB\nC\nD\nE\nX\nF\n", 51), (Lines{"A", "B", "C", "D", "E"}));
+    EXPECT_EQ(parseCodeFile("A\nx\n", 51), Lines{"A"});
+    EXPECT_EQ(parseCodeFile("x\n", 51), Lines{});
+    // Only the whole cut line "x" or "X" is the marker.
+    EXPECT_EQ(parseCodeFile("x \nxx\nX\n", 51), (Lines{"x ", "xx"}));
+    EXPECT_EQ(parseCodeFile("X          trailing\n", 1), Lines{"X          "});
+    const Lines padded = parseCodeFile("A\nB\nC\nD\nE\n", 51);
+    ASSERT_EQ(padded.size(), 51u);
+    EXPECT_EQ(padded[4], "E");
+    EXPECT_EQ(padded[5], "");
+    EXPECT_EQ(parseCodeFile("", 30), Lines(30, ""));
+}
+
+TEST(Utf8Text, DecodesWindows1252WhenNotUtf8) {
+    EXPECT_EQ(decodeCodeFileText("PERCHE\xC8"), "PERCHE\xC3\x88");  // È in Windows-1252
+    EXPECT_EQ(decodeCodeFileText("\x80"), "\xE2\x82\xAC");            // euro sign
+    EXPECT_EQ(decodeCodeFileText("PERCH\xC3\x88"), "PERCH\xC3\x88");   // valid UTF-8 kept
+    EXPECT_EQ(decodeCodeFileText("\xEF\xBB\xBF" "ABC"), "ABC");        // byte order mark dropped
+    EXPECT_FALSE(platform::isValidUtf8("\xC0\x80"));                              // overlong
+    EXPECT_FALSE(platform::isValidUtf8("\xED\xA0\x80"));                          // surrogate
+    EXPECT_FALSE(platform::isValidUtf8("\xE2\x82"));                              // cut short
+    EXPECT_EQ(platform::utf8Length("\xC3\x80" "B"), 2u);
+    EXPECT_EQ(utf8Prefix("\xC3\x80" "BC", 2), "\xC3\x80" "B");
+}
+
+}  // namespace
+}  // namespace app

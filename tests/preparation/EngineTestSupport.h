@@ -1,0 +1,172 @@
+// Label-sheet reports built in memory for the preparation tests: an A4 landscape page on the
+// virtual printer, the print list kb1 behind the dataset adaptor frDBDataSet1, and helpers to
+// add bands and objects and to read the prepared pages back.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "barcode_object/BarcodeRegistration.h"
+#include "barcode_object/BarcodeObject.h"
+#include "memtable/MemTable.h"
+#include "prepared/PreparedPages.h"
+#include "report/BandView.h"
+#include "report/DatasetDB.h"
+#include "report/DatasetMemTable.h"
+#include "report/LineView.h"
+#include "report/MemoView.h"
+#include "report/Report.h"
+#include "preparation/Prepare.h"
+
+namespace engine_test {
+
+struct PlacedObject {
+    std::string name;
+    int left, top, width, height;
+    std::vector<std::string> memo;
+};
+
+class LabelSheet {
+public:
+    explicit LabelSheet(int pageColumns = 6) : kb1("kb1"), access(kb1), frDBDataSet1("frDBDataSet1") {
+        barcode::registerBarCodeObject();
+        kb1.addFieldDef({"giorno", memtable::FieldType::String, 16, false, false});
+        kb1.open();
+        frDBDataSet1.setDataSet(&access);
+        components.add<memtable::MemTable>("kb1", &kb1);
+        components.add<report::TfrDataset>("frDBDataSet1", &frDBDataSet1);
+        report.name = "frReport1";
+        report.components = &components;
+        report.errors = &errors;
+        report.datasetName = "frDBDataSet1";
+        page = &report.addPage();
+        page->paperSize = 9;
+        page->paperWidth = 2970;
+        page->paperHeight = 2100;
+        page->orientation = 1;
+        page->useMargins = true;
+        page->pageColumns = pageColumns;
+        page->pageColumnGap = 7;
+    }
+
+    void fill(int count, const std::string& prefix = "L") {
+        kb1.close();
+        kb1.open();
+        for (int i = 0; i < count; ++i) add(prefix + std::to_string(i + 1));
+    }
+    void add(const std::string& text) {
+        kb1.append();
+        kb1.setFieldText("giorno", text);
+        kb1.post();
+    }
+
+    report::TfrBandView& band(const std::string& name, int type, int top, int height, const std::string& source = "",
+                              std::uint16_t flags = report::kBandOnFirstPage | report::kBandOnLastPage) {
+        auto b = std::make_unique<report::TfrBandView>();
+        b->setName(name);
+        b->setBandType(type);
+        b->top = top;
+        b->width = 1071;
+        b->height = height;
+        b->formatText = source;
+        b->flags = flags;
+        return static_cast<report::TfrBandView&>(*page->addObject(std::move(b)));
+    }
+    barcode::TfrBarCodeView& bar(int left, int top, int height, const std::string& name = "Bar1") {
+        auto b = std::make_unique<barcode::TfrBarCodeView>();
+        b->setName(name);
+        b->left = left;
+        b->top = top;
+        b->width = 129;
+        b->height = height;
+        b->memo = {"[kb1.\"giorno\"]"};
+        b->frameTyp = 0;
+        b->settings.withCheckSum = false;
+        return static_cast<barcode::TfrBarCodeView&>(*page->addObject(std::move(b)));
+    }
+    report::TfrMemoView& memo(const std::string& name, int left, int top, int width, int height, const std::string& text) {
+        auto m = std::make_unique<report::TfrMemoView>();
+        m->setName(name);
+        m->left = left;
+        m->top = top;
+        m->width = width;
+        m->height = height;
+        m->memo = {text};
+        m->flags = 0;
+        return static_cast<report::TfrMemoView&>(*page->addObject(std::move(m)));
+    }
+    report::TfrLineView& line(const std::string& name, int left, int top, int width) {
+        auto l = std::make_unique<report::TfrLineView>();
+        l->setName(name);
+        l->left = left;
+        l->top = top;
+        l->width = width;
+        l->height = 0;
+        l->frameTyp = report::kFrameTop;
+        return static_cast<report::TfrLineView&>(*page->addObject(std::move(l)));
+    }
+
+    // The label templates' layouts, with their stored positions.
+    void layoutSeries() {
+        band("DatiMaster1", report::kBandMasterData, 28, 78, "frDBDataSet1");
+        bar(28, 36, 54);
+    }
+    void layoutCalendar() {
+        band("DatiMaster1", report::kBandMasterData, 28, 78, "frDBDataSet1");
+        bar(28, 44, 54);
+    }
+    void layoutExemptions() {
+        band("DatiMaster1", report::kBandMasterData, 104, 82, "frDBDataSet1");
+        band("Intestaz.Pagina1", report::kBandPageHeader, 32, 36);
+        bar(19, 112, 62);
+        memo("Memo1", 344, 36, 368, 26, "STAMPA CODICI ESENZIONI");
+        line("Line1", 16, 184, 132);
+    }
+    void layoutOxygen() {
+        band("DatiMaster1", report::kBandMasterData, 168, 90, "frDBDataSet1");
+        band("Intestaz.Pagina1", report::kBandPageHeader, 32, 80);
+        bar(76, 180, 62);
+        memo("Memo1", 344, 36, 368, 26, "STAMPA CODICI OSSIGENO");
+        memo("Memo2", 292, 116, 244, 30, " 200bar lt");
+        line("Line2", 20, 168, 4);
+        memo("Memo6", 292, 152, 244, 586, "7 ");
+        memo("Memo3", 812, 116, 244, 30, " 200bar  lt");
+        memo("Memo4", 812, 152, 244, 562, "14");
+    }
+
+    bool prepare(report::PrepareOptions options = {}) {
+        options.progressDisplay = nullptr;
+        const bool prepared = report::Prepare(report, pages, options);
+        page = &report.page(0);  // the template was reloaded
+        return prepared;
+    }
+
+    // The objects printed on page `index`, in print order.
+    std::vector<PlacedObject> placed(int index) {
+        pages.Page(index).inView = true;
+        pages.LoadObjects(index);
+        std::vector<PlacedObject> out;
+        for (const auto& o : pages.Page(index).loadedPage->objects())
+            out.push_back({o->name(), o->left, o->top, o->width, o->height, o->memo});
+        pages.Page(index).loadedPage.reset();
+        return out;
+    }
+    std::vector<PlacedObject> placedNamed(int index, const std::string& name) {
+        std::vector<PlacedObject> out;
+        for (auto& o : placed(index))
+            if (o.name == name) out.push_back(o);
+        return out;
+    }
+
+    memtable::MemTable kb1;
+    report::MemTableDataSet access;
+    report::TfrDBDataSet frDBDataSet1;
+    report::ComponentRegistry components;
+    report::CollectingErrorReporter errors;
+    report::TfrReport report;
+    report::TfrPage* page = nullptr;
+    preview::TfrEMFPages pages{&report};
+};
+
+}  // namespace engine_test

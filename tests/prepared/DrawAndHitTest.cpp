@@ -1,0 +1,141 @@
+// Drawing a prepared page: loading on demand, releasing pages out of view, the clip test on
+// screen, scaling into the target rectangle, and finding the object under the mouse.
+#include <gtest/gtest.h>
+
+#include "platform/FixedMetricsCanvas.h"
+#include "report/DocumentMode.h"
+#include "tests/prepared/PagesTestSupport.h"
+
+namespace {
+
+using preview::TfrEMFPages;
+
+// A screen-like canvas: it records what is drawn but, unlike a picture, has a clip that
+// objects are tested against.
+class ScreenCanvas : public platform::FixedMetricsCanvas {
+public:
+    bool isRecording() const override { return false; }
+    bool rectVisible(const platform::Rect& r) const override {
+        const auto clip = currentClip();
+        return !clip || clip->intersects(r);
+    }
+};
+
+struct PageDrawing : ::testing::Test {
+    preview::TfrPrinter printer;
+    std::unique_ptr<report::TfrPage> tpl = pages_test::templatePage(printer);
+    TfrEMFPages pages{nullptr, &printer};
+
+    void SetUp() override {
+        pages.Add(*tpl);
+        pages_test::print(pages, 0, *pages_test::memo("alto", 100, 50, 200, 40));
+        pages_test::print(pages, 0, *pages_test::memo("basso", 100, 600, 200, 40));
+        pages_test::print(pages, 0, *pages_test::memo("sopra", 150, 60, 60, 20));  // over "alto"
+        pages.Page(0).inView = true;
+    }
+    const preview::PrinterGeometry& g() const { return pages.Page(0).geometry; }
+    platform::Rect fullPage() const { return {0, 0, g().paperWidthPx, g().paperHeightPx}; }
+};
+
+TEST_F(PageDrawing, APageOutOfViewDrawsNothingAndReleasesItsObjects) {
+    platform::FixedMetricsCanvas canvas;
+    pages.Draw(0, canvas, fullPage());
+    EXPECT_NE(pages.Page(0).loadedPage, nullptr);
+    EXPECT_EQ(report::documentMode(), report::DocumentMode::Printing);
+    EXPECT_NE(canvas.findText("basso"), nullptr) << canvas.describe();
+
+    pages.Page(0).inView = false;
+    platform::FixedMetricsCanvas empty;
+    pages.Draw(0, empty, {});
+    EXPECT_EQ(pages.Page(0).loadedPage, nullptr);
+    EXPECT_TRUE(empty.records().empty());
+}
+
+TEST_F(PageDrawing, OnScreenObjectsOutsideTheClipAreSkippedButNotOnARecording) {
+    const platform::Rect rect{30, 40, 30 + g().paperWidthPx / 2, 40 + g().paperHeightPx / 2};
+    const double sy = static_cast<double>(rect.height()) / g().paperHeightPx;
+    // "basso" starts at 600·sy + 40 on the canvas; the clip ends 11 pixels above its slack.
+    const int bassoTop = static_cast<int>(600 * sy) + 40;
+    ScreenCanvas screen;
+    screen.setClipRect({0, 0, 2000, bassoTop - 11});
+    pages.Draw(0, screen, rect);
+    EXPECT_NE(screen.findText("alto"), nullptr);
+    EXPECT_EQ(screen.findText("basso"), nullptr) << screen.describe();
+
+    ScreenCanvas slack;  // within the 10 pixels of slack the object is still drawn
+    slack.setClipRect({0, 0, 2000, bassoTop - 8});
+    pages.Draw(0, slack, rect);
+    EXPECT_NE(slack.findText("basso"), nullptr);
+
+    platform::FixedMetricsCanvas recording;
+    recording.setClipRect({0, 0, 10, 10});
+    pages.Draw(0, recording, rect);
+    EXPECT_NE(recording.findText("basso"), nullptr);
+}
+
+TEST_F(PageDrawing, ObjectsAreScaledIntoTheRectangleAndGetTheirStoredGeometryBack) {
+    platform::FixedMetricsCanvas canvas;
+    const platform::Rect rect{10, 20, 10 + 2 * g().paperWidthPx, 20 + 2 * g().paperHeightPx};
+    pages.Draw(0, canvas, rect);
+    const report::TfrView& alto = *pages.Page(0).loadedPage->objects()[0];
+    EXPECT_DOUBLE_EQ(alto.scaleX, 2.0);
+    EXPECT_DOUBLE_EQ(alto.scaleY, 2.0);
+    EXPECT_EQ(alto.offsetX, 10);
+    EXPECT_EQ(alto.offsetY, 20);
+    EXPECT_EQ(alto.drawX, 210);
+    EXPECT_EQ(alto.drawY, 120);
+    EXPECT_EQ(alto.left, 100);
+}
+
+TEST_F(PageDrawing, AGeometryWithoutPageSizeDrawsWithoutDividingByZero) {
+    pages.Page(0).geometry = {};
+    platform::FixedMetricsCanvas canvas;
+    pages.Draw(0, canvas, {0, 0, 500, 500});
+    for (const auto& object : pages.Page(0).loadedPage->objects()) EXPECT_EQ(object->scaleX, 0.0);
+    int cursor = 0;
+    pages.Page(0).useMargins = false;
+    EXPECT_FALSE(pages.HitTest(0, {0, 0}, cursor, true));
+}
+
+TEST_F(PageDrawing, HitTestFindsTheTopmostObjectAndRaisesTheRightHandler) {
+    std::vector<std::string> clicked, hovered;
+    pages.onObjectClick = [&](report::TfrView& v) { clicked.push_back(v.memo.at(0)); };
+    pages.onMouseOverObject = [&](report::TfrView& v, int& cursor) {
+        hovered.push_back(v.memo.at(0));
+        cursor = 7;
+    };
+    pages.Page(0).useMargins = true;  // page pixels as they are
+    int cursor = 0;
+    struct Case {
+        platform::Point point;
+        bool click;
+        bool hit;
+    };
+    const Case cases[] = {
+        {{160, 65}, true, true},    // inside both: the later "sopra" wins
+        {{100, 50}, true, true},    // top-left corner belongs to "alto"
+        {{300, 70}, true, false},   // right edge is outside
+        {{120, 620}, false, true},  // "basso", hover
+        {{5, 5}, false, false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(pages.HitTest(0, c.point, cursor, c.click), c.hit) << c.point.x;
+    EXPECT_EQ(clicked, (std::vector<std::string>{"sopra", "alto"}));
+    EXPECT_EQ(hovered, (std::vector<std::string>{"basso"}));
+    EXPECT_EQ(cursor, 7);
+
+    // Without margins the objects sit in the printable area less the margins.
+    pages.Page(0).useMargins = false;
+    const auto& m = pages.Page(0).margins;
+    const double sx = static_cast<double>(g().printableWidthPx - m.left - m.right) / g().paperWidthPx;
+    const double sy = static_cast<double>(g().printableHeightPx - m.top - m.bottom) / g().paperHeightPx;
+    const int x = static_cast<int>(100 * sx + m.left + g().offsetXPx) + 1;
+    const int y = static_cast<int>(600 * sy + m.top + g().offsetYPx) + 1;
+    clicked.clear();
+    EXPECT_TRUE(pages.HitTest(0, {x, y}, cursor, true));
+    EXPECT_EQ(clicked, (std::vector<std::string>{"basso"}));
+
+    pages.onObjectClick = nullptr;
+    EXPECT_FALSE(pages.HitTest(0, {x, y}, cursor, true));
+}
+
+}  // namespace

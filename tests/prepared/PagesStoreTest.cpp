@@ -1,0 +1,132 @@
+// Adding, inserting, deleting and clearing pages, and rebuilding a page's objects from its
+// stream and writing them back.
+#include <gtest/gtest.h>
+
+#include "tests/prepared/PagesTestSupport.h"
+
+namespace {
+
+using preview::TfrEMFPages;
+
+struct PagesStore : ::testing::Test {
+    report_test::FakeBarcodeRegistration barcodeClass;
+    preview::TfrPrinter printer;
+    std::unique_ptr<report::TfrPage> tpl = pages_test::templatePage(printer);
+    TfrEMFPages pages{nullptr, &printer};
+
+    // Tags each page by the paper width of its template so order can be checked.
+    void addWithWidth(int index, int width) {
+        report::TfrPage t;
+        t.paperWidth = width;
+        pages.Insert(index, t);
+    }
+    std::vector<int> widths() const {
+        std::vector<int> w;
+        for (int i = 0; i < pages.Count(); ++i) w.push_back(pages.Page(i).paperWidth);
+        return w;
+    }
+};
+
+TEST_F(PagesStore, InsertPlacesPagesAndCopiesTheTemplatePage) {
+    pages.Insert(0, *tpl);
+    const preview::PreparedPage& p = pages.Page(0);
+    EXPECT_EQ(p.paperSize, tpl->paperSize);
+    EXPECT_EQ(p.paperWidth, tpl->paperWidth);
+    EXPECT_EQ(p.paperHeight, tpl->paperHeight);
+    EXPECT_EQ(p.orientation, 1);
+    EXPECT_EQ(p.bin, tpl->bin);
+    EXPECT_FALSE(p.useMargins);
+    EXPECT_EQ(p.margins.left, 18);
+    EXPECT_EQ(p.margins.bottom, 21);
+    EXPECT_EQ(p.geometry.values(), tpl->printerGeometry);
+    EXPECT_FALSE(p.inView);
+    EXPECT_EQ(p.loadedPage, nullptr);
+    EXPECT_EQ(p.objectStream.bytes(), std::vector<std::uint8_t>{24});
+
+    pages.Clear();
+    addWithWidth(0, 1);
+    addWithWidth(5, 3);    // past the end: appended
+    addWithWidth(1, 2);
+    addWithWidth(0, 0);
+    addWithWidth(-4, -1);  // before the start: first
+    EXPECT_EQ(widths(), (std::vector<int>{-1, 0, 1, 2, 3}));
+    pages.Delete(2);
+    pages.Delete(3);
+    EXPECT_EQ(widths(), (std::vector<int>{-1, 0, 2}));
+    EXPECT_THROW(pages.Delete(3), std::out_of_range);
+    EXPECT_THROW(pages.Page(-1), std::out_of_range);
+    pages.Clear();
+    EXPECT_EQ(pages.Count(), 0);
+}
+
+TEST_F(PagesStore, AddCallsTheBeginPageHandlerWithTheNewPage) {
+    std::vector<int> begun;
+    pages.onBeginPage = [&](int index) {
+        begun.push_back(index);
+        // The engine writes into the new page from the handler: the page must already exist.
+        pages_test::print(pages, index, *pages_test::memo("Intestazione", 0, 0));
+    };
+    pages.Add(*tpl);
+    pages.Add(*tpl);
+    EXPECT_EQ(begun, (std::vector<int>{0, 1}));
+    EXPECT_GT(pages.Page(1).objectStream.bytes().size(), 1u);
+}
+
+TEST_F(PagesStore, ObjectsComeBackFromTheStreamWithTheirPrintedText) {
+    pages.Add(*tpl);
+    auto m = pages_test::memo("ignorato", 10, 20, 100, 30);
+    m->workingLines = {"RSSMRA80A01H501U"};
+    // The engine prints a memo's evaluated lines: write them the way TfrView::print does.
+    m->memo = m->workingLines;
+    pages_test::print(pages, 0, *m);
+    pages_test::print(pages, 0, *pages_test::line(5, 60, 400));
+    pages_test::print(pages, 0, *pages_test::bar("ABC123", 300, 40));
+
+    pages.LoadObjects(0);
+    const report::TfrPage& loaded = *pages.Page(0).loadedPage;
+    ASSERT_EQ(loaded.objects().size(), 3u);
+    const auto& memo = *loaded.objects()[0];
+    EXPECT_EQ(memo.objectType(), report::kMemoObject);
+    EXPECT_EQ(memo.memo, (std::vector<std::string>{"RSSMRA80A01H501U"}));
+    EXPECT_EQ((std::array{memo.left, memo.top, memo.width, memo.height}), (std::array{10, 20, 100, 30}));
+    EXPECT_FALSE(memo.prepared);
+    EXPECT_EQ(memo.page, &loaded);
+    EXPECT_EQ(loaded.objects()[1]->objectType(), report::kLineObject);
+    auto* barcode = dynamic_cast<report_test::FakeBarcodeView*>(loaded.objects()[2].get());
+    ASSERT_NE(barcode, nullptr);
+    EXPECT_EQ(barcode->memo, (std::vector<std::string>{"ABC123"}));
+    EXPECT_EQ(loaded.paperWidth, pages.Page(0).paperWidth);
+    EXPECT_EQ(loaded.orientation, 1);
+    EXPECT_EQ(loaded.margins[1], 19);
+
+    // Writing back unchanged objects gives the same bytes; an edit is kept.
+    const std::vector<std::uint8_t> before = pages.Page(0).objectStream.bytes();
+    pages.StoreObjects(0);
+    EXPECT_EQ(pages.Page(0).objectStream.bytes(), before);
+    loaded.objects()[0]->memo = {"modificato"};
+    loaded.objects()[1]->left = 77;
+    pages.StoreObjects(0);
+    pages.LoadObjects(0);
+    EXPECT_EQ(pages.Page(0).loadedPage->objects()[0]->memo, (std::vector<std::string>{"modificato"}));
+    EXPECT_EQ(pages.Page(0).loadedPage->objects()[1]->left, 77);
+}
+
+TEST_F(PagesStore, AStreamTheReaderCannotFollowIsAnError) {
+    pages.Add(*tpl);
+    pages_test::print(pages, 0, *pages_test::bar("X", 0, 0));
+    const std::vector<std::uint8_t> withBar = pages.Page(0).objectStream.bytes();
+    report::unregisterAddIn(report_test::FakeBarcodeView::kClassName);
+    EXPECT_THROW(pages.LoadObjects(0), report::StreamError);
+    report::registerAddIn(report_test::FakeBarcodeView::kClassName,
+                          [] { return std::make_unique<report_test::FakeBarcodeView>(); });
+
+    for (std::vector<std::uint8_t> bytes : {std::vector<std::uint8_t>{}, std::vector<std::uint8_t>{24, 99},
+                                            std::vector<std::uint8_t>(withBar.begin(), withBar.end() - 1)}) {
+        pages.Page(0).objectStream = {};
+        pages.Page(0).objectStream.append(bytes);
+        EXPECT_THROW(pages.LoadObjects(0), report::StreamError) << bytes.size();
+        EXPECT_EQ(pages.Page(0).loadedPage, nullptr);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,239 @@
+// The print run against a scripted spooler: which prepared pages reach the printer, in which
+// order and jobs, with copies, collation, the odd/even filter, paper changes and cancel.
+#include "prepared/PrintRun.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "platform/Error.h"
+#include "tests/support/FakePrinterBackend.h"
+#include "printer/PrintTarget.h"
+#include "printer/PrinterError.h"
+#include "tests/prepared/PagesTestSupport.h"
+
+namespace preview {
+namespace {
+
+using K = FakeJobCall;
+using Sheets = std::vector<std::string>;
+
+// Cancels once page `cancelAt` has been printed, and remembers the pages it was told of.
+class CancellingProgress final : public PrintProgress {
+public:
+    explicit CancellingProgress(int cancelAt = 0) : cancelAt_(cancelAt) {}
+    void pagePrinted(int pageNumber) override {
+        reported.push_back(pageNumber);
+        if (pageNumber == cancelAt_) cancelled_ = true;
+    }
+    bool cancelled() const override { return cancelled_; }
+    std::vector<int> reported;
+
+private:
+    int cancelAt_;
+    bool cancelled_ = false;
+};
+
+class PrintRun : public ::testing::Test {
+protected:
+    PrintRun() : backend({makePrinter()}, 0), pages(nullptr, &printer) {}
+    static FakePrinter makePrinter() {
+        FakePrinter p;
+        p.name = "Ufficio";
+        p.paperCodes = {9, 11};
+        p.marginLeft = p.marginTop = p.marginRight = p.marginBottom = 50;
+        return p;
+    }
+    void SetUp() override { printer.AttachPrinter(&backend); }
+
+    // Pages "P1".."Pn", each a filled box and its name, on A4 landscape.
+    void addPages(int count, int orientation = kLandscape) {
+        const auto tpl = pages_test::templatePage(printer, orientation);
+        for (int i = 0; i < count; ++i) {
+            pages.Add(*tpl);
+            auto box = pages_test::memo("P" + std::to_string(pages.Count()), 0, 0, 100, 50);
+            box->frameTyp = 0;
+            box->fillColor = platform::kBlack;
+            pages_test::print(pages, pages.Count() - 1, *box);
+        }
+    }
+
+    // The prepared page on each printed sheet, in order.
+    Sheets sheets() const {
+        Sheets out;
+        for (const FakePage& page : backend.pages) {
+            std::string names;
+            for (const std::string& text : page.texts) names += text;
+            out.push_back(names);
+        }
+        return out;
+    }
+
+    static Sheets named(std::initializer_list<int> numbers) {
+        Sheets out;
+        for (int n : numbers) out.push_back("P" + std::to_string(n));
+        return out;
+    }
+
+    void run(const PrintOptions& options, PrintProgress* progress = nullptr) {
+        RunPrint(pages, options, settings, progress);
+    }
+
+    FakePrinterBackend backend;
+    TfrPrinter printer;
+    TfrEMFPages pages;
+    PrintReportSettings settings{"Etichette"};
+};
+
+TEST_F(PrintRun, CollatedCopiesRepeatWholePassesWithOneSpoolerCopy) {
+    addPages(3);
+    run({"", 2, true, PageFilter::All});
+    EXPECT_EQ(sheets(), named({1, 2, 3, 1, 2, 3}));
+    ASSERT_FALSE(backend.jobCalls.empty());
+    EXPECT_EQ(backend.jobCalls.front(), (K{K::Begin, "Etichette", 1}));
+    EXPECT_EQ(backend.jobCalls.back().kind, K::End);
+    EXPECT_EQ(std::count_if(backend.jobCalls.begin(), backend.jobCalls.end(),
+                            [](const K& c) { return c.kind == K::Begin; }), 1);
+}
+
+TEST_F(PrintRun, UncollatedCopiesAreTheSpoolersCopyCount) {
+    addPages(3);
+    run({"", 2, false, PageFilter::All});
+    EXPECT_EQ(sheets(), named({1, 2, 3}));
+    EXPECT_EQ(backend.jobCalls.front(), (K{K::Begin, "Etichette", 2}));
+}
+
+TEST_F(PrintRun, PageListsFiltersAndCopyCountsChooseTheSheets) {
+    struct Case {
+        PrintOptions options;
+        Sheets expected;
+    } const cases[] = {
+        {{"1,3,5-12", 1, true, PageFilter::All}, named({1, 3, 5, 6, 7, 8, 9, 10})},
+        {{"7-", 1, true, PageFilter::All}, named({7, 8, 9, 10})},
+        {{"", 1, true, PageFilter::Odd}, named({1, 3, 5, 7, 9})},
+        {{"", 1, true, PageFilter::Even}, named({2, 4, 6, 8, 10})},
+        // The filter wins over pages the list names.
+        {{"1-4", 1, true, PageFilter::Odd}, named({1, 3})},
+        {{"2,4,5", 2, true, PageFilter::Even}, named({2, 4, 2, 4})},
+        {{"3", 0, true, PageFilter::All}, named({3})},
+        {{"3", -5, false, PageFilter::All}, named({3})},
+        {{"9,2", 1, true, PageFilter::All}, named({2, 9})},
+    };
+    addPages(10);
+    for (const Case& c : cases) {
+        backend.pages.clear();
+        backend.jobCalls.clear();
+        run(c.options);
+        EXPECT_EQ(sheets(), c.expected) << c.options.pageList << " filter " << int(c.options.filter);
+        EXPECT_FALSE(printer.Printing());
+    }
+}
+
+// Nothing is sent, not even an empty job that would come out as a blank sheet.
+TEST_F(PrintRun, SelectionWithoutPagesSendsNoJob) {
+    addPages(3);
+    for (const PrintOptions& options : {PrintOptions{"4-2"}, PrintOptions{"20"},
+                                        PrintOptions{"2", 1, true, PageFilter::Odd}}) {
+        run(options);
+        EXPECT_TRUE(backend.jobCalls.empty()) << options.pageList;
+    }
+    TfrEMFPages empty(nullptr, &printer);
+    RunPrint(empty, {}, settings, nullptr);
+    EXPECT_TRUE(backend.jobCalls.empty());
+}
+
+TEST_F(PrintRun, BadPageListFailsBeforeTheJobBegins) {
+    addPages(3);
+    try {
+        run({"1,,2"});
+        ADD_FAILURE() << "accepted";
+    } catch (const platform::Error& e) {
+        EXPECT_STREQ(e.what(), "'' is not a valid integer value");
+    }
+    EXPECT_TRUE(backend.jobCalls.empty());
+}
+
+TEST_F(PrintRun, CancelAfterPageThreeOfTenAbortsTheJob) {
+    addPages(10);
+    CancellingProgress progress(3);
+    run({}, &progress);
+    EXPECT_EQ(sheets(), named({1, 2, 3}));
+    EXPECT_EQ(progress.reported, (std::vector<int>{1, 2, 3}));
+    ASSERT_FALSE(backend.jobCalls.empty());
+    EXPECT_EQ(backend.jobCalls.back().kind, K::Abort);
+    EXPECT_EQ(std::count_if(backend.jobCalls.begin(), backend.jobCalls.end(),
+                            [](const K& c) { return c.kind == K::End; }), 0);
+    EXPECT_FALSE(printer.Printing());
+}
+
+// Page pixels become printer dots with the page's printer geometry: the page is fitted into
+// the printable area less its margins, or covers the sheet when it uses its margins itself.
+TEST_F(PrintRun, PagesAreScaledFromPagePixelsToPrinterDots) {
+    addPages(2);
+    pages.Page(1).useMargins = true;
+    run({});
+    ASSERT_EQ(backend.pages.size(), 2u);
+    for (int i = 0; i < 2; ++i) {
+        const PreparedPage& page = pages.Page(i);
+        const PrinterGeometry& g = page.geometry;
+        EXPECT_EQ(g.paperWidthDots, 3508);  // 297 mm at 300 dpi
+        EXPECT_EQ(g.offsetXDots, 50);
+        const platform::Rect target = printTargetRect(g, page.useMargins, page.margins);
+        ASSERT_EQ(backend.pages[i].fills.size(), 1u);
+        const platform::Rect box = backend.pages[i].fills[0];
+        EXPECT_EQ(box.left, target.left) << i;
+        EXPECT_EQ(box.top, target.top) << i;
+        EXPECT_NEAR(box.right - box.left, 100.0 * target.width() / g.paperWidthPx, 1.0) << i;
+        EXPECT_NEAR(box.bottom - box.top, 50.0 * target.height() / g.paperHeightPx, 1.0) << i;
+    }
+    EXPECT_EQ(backend.pages[1].fills[0].left, -50);
+    EXPECT_GT(backend.pages[0].fills[0].left, 0);  // the page's left margin
+}
+
+TEST_F(PrintRun, PrinterFailureAbortsTheOpenJob) {
+    addPages(2);
+    settings.onPrintReport = [&] { backend.failMetricsQuery = true; };
+    EXPECT_THROW(run({}), PrinterError);
+    ASSERT_FALSE(backend.jobCalls.empty());
+    EXPECT_EQ(backend.jobCalls.back().kind, K::Abort);
+    EXPECT_FALSE(printer.Printing());
+}
+
+// The progress window's side of PrintPrepared.
+class RecordingWindow final : public PrintProgressWindow {
+public:
+    void run(const std::string& caption, const std::string& status,
+             const std::function<void(PrintProgress&)>& work) override {
+        this->caption = caption;
+        this->status = status;
+        work(progress);
+    }
+    std::string caption, status;
+    CancellingProgress progress;
+};
+
+TEST_F(PrintRun, PrintPreparedUsesTheWindowUnlessTheReportHandlesProgress) {
+    addPages(2);
+    RecordingWindow window;
+    PrintPrepared(pages, {}, settings, &window);
+    EXPECT_EQ(window.caption, "Preparazione report - Etichette");
+    EXPECT_EQ(window.status, "Stampa pagina:");
+    EXPECT_EQ(window.progress.reported, (std::vector<int>{1, 2}));
+
+    RecordingWindow unused;
+    std::vector<int> handled;
+    bool mouseOverDuringRun = true;
+    pages.onMouseOverObject = [](report::TfrView&, int&) {};
+    settings.onProgress = [&](int page) {
+        handled.push_back(page);
+        mouseOverDuringRun = static_cast<bool>(pages.onMouseOverObject);
+    };
+    PrintPrepared(pages, {}, settings, &unused);
+    EXPECT_EQ(handled, (std::vector<int>{1, 2}));
+    EXPECT_FALSE(mouseOverDuringRun);
+    EXPECT_TRUE(pages.onMouseOverObject);
+    EXPECT_TRUE(unused.caption.empty());
+}
+
+}  // namespace
+}  // namespace preview

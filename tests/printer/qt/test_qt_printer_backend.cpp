@@ -1,0 +1,237 @@
+// The Qt printer backend's file printer, which every machine has: its place in the list, its
+// papers and geometry through the printer object, and its jobs written as PDF files.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cmath>
+
+#include "printer/qt/QtPrinterBackend.h"
+#include "printer/PaperTable.h"
+#include "printer/PrinterError.h"
+#include "printer/Printer.h"
+
+namespace platform::qt {
+namespace {
+
+using preview::kLandscape;
+using preview::kPortrait;
+
+struct PdfPageSize {
+    int width;
+    int height;
+    friend bool operator==(const PdfPageSize&, const PdfPageSize&) = default;
+};
+
+// Page sizes in points, from the page dictionaries of a PDF written by Qt.
+std::vector<PdfPageSize> pdfPages(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    const QString pdf = QString::fromLatin1(file.readAll());
+    static const QRegularExpression box(R"(/MediaBox \[0 0 ([\d.]+) ([\d.]+)\])");
+    std::vector<PdfPageSize> pages;
+    for (auto it = box.globalMatch(pdf); it.hasNext();) {
+        const auto m = it.next();
+        pages.push_back({static_cast<int>(std::lround(m.captured(1).toDouble())),
+                         static_cast<int>(std::lround(m.captured(2).toDouble()))});
+    }
+    return pages;
+}
+
+// The text of a PDF in reading order, or none when pdftotext is not installed.
+std::optional<QString> pdfText(const QString& path) {
+    QProcess process;
+    process.start("pdftotext", {path, "-"});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0) return std::nullopt;
+    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
+}
+
+// Closes the dialog the code under test is about to show, as the operator would.
+void answerNextDialog(bool accept) {
+    QTimer::singleShot(0, [accept] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            accept ? dialog->accept() : dialog->reject();
+    });
+}
+
+class FilePrinter : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        printer.AttachPrinter(&backend);
+        printer.SelectPrinter(backend.pdfFilePrinterIndex());
+        ASSERT_EQ(printer.CurrentPrinterName(), kPdfFilePrinterName);
+    }
+    QString path(const char* name) const { return dir.filePath(name); }
+    void printPages(int pages, int copies) {
+        printer.BeginDoc("Etichette", copies);
+        for (int i = 0; i < pages; ++i) {
+            if (i > 0) printer.NewPage();
+            printer.Canvas()->setBrush({kBlack, false});
+            printer.Canvas()->fillRect({100, 100, 400 + 100 * i, 300});
+            printer.Canvas()->textOut(100, 400, "Pagina " + std::to_string(i + 1));
+        }
+        printer.EndDoc();
+    }
+
+    QTemporaryDir dir;
+    QtPrinterBackend backend;
+    preview::TfrPrinter printer;
+};
+
+TEST_F(FilePrinter, ComesAfterTheSpoolersPrintersAndBeforeTheVirtualOne) {
+    const std::vector<std::string> names = printer.PrinterNames();
+    ASSERT_GE(names.size(), 2u);
+    EXPECT_EQ(names[names.size() - 2], kPdfFilePrinterName);
+    EXPECT_EQ(backend.pdfFilePrinterIndex(), static_cast<int>(names.size()) - 2);
+    EXPECT_FALSE(printer.IsVirtual());
+}
+
+TEST_F(FilePrinter, OffersTheStandardPapersWithTheirCodesAndNames) {
+    const std::vector<int>& codes = printer.PaperCodes();
+    EXPECT_EQ(codes.size(), preview::kPaperRowCount);
+    EXPECT_EQ(codes.back(), preview::kCustomPaper);
+    const auto a4 = std::find(codes.begin(), codes.end(), preview::kDefaultPaper);
+    ASSERT_NE(a4, codes.end());
+    EXPECT_EQ(printer.PaperNames()[static_cast<std::size_t>(a4 - codes.begin())], "A4");
+    EXPECT_EQ(printer.PaperSize(), preview::kDefaultPaper);
+}
+
+// The file printer's page pixels agree with the virtual printer's (5 mm edges) to within the
+// rounding of dots.
+TEST_F(FilePrinter, GeometryMatchesTheVirtualPrinter) {
+    struct Case {
+        int code, width, height, orientation;
+    };
+    const Case cases[] = {{9, 2100, 2970, kPortrait},   {9, 2970, 2100, kLandscape},
+                          {11, 1480, 2100, kPortrait},  {1, 2794, 2159, kLandscape},
+                          {256, 1000, 1500, kPortrait}, {256, 1500, 1000, kLandscape}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "paper " << c.code << " " << c.width << "x" << c.height);
+        preview::TfrPrinter virtualPrinter;
+        virtualPrinter.SetPaper(c.code, c.width, c.height, -1, c.orientation, true);
+        // Custom sizes are stored portrait; the orientation turns them.
+        const int w = c.code == 256 && c.orientation == kLandscape ? c.height : c.width;
+        const int h = c.code == 256 && c.orientation == kLandscape ? c.width : c.height;
+        printer.SetPaper(c.code, w, h, -1, c.orientation, true);
+        EXPECT_EQ(printer.PaperSize(), c.code);
+        EXPECT_NEAR(printer.PaperWidth(), c.width, 1);
+        EXPECT_NEAR(printer.PaperHeight(), c.height, 1);
+        // A page laid out on this paper keeps matching it; otherwise every page of a run would
+        // start a job of its own.
+        EXPECT_TRUE(printer.SamePaper(c.code, c.width, c.height, -1, c.orientation));
+        const preview::PrinterGeometry g = printer.geometry();
+        EXPECT_EQ(g.paperWidthDots, std::lround(c.width * 600 / 254.0));
+        EXPECT_NEAR(g.offsetXDots, 118, 1);  // 5 mm at 600 dpi
+        if (c.code != 256) {
+            const preview::PrinterGeometry v = virtualPrinter.geometry();
+            EXPECT_NEAR(g.paperWidthPx, v.paperWidthPx, 1);
+            EXPECT_NEAR(g.paperHeightPx, v.paperHeightPx, 1);
+            EXPECT_NEAR(g.offsetXPx, v.offsetXPx, 1);
+            EXPECT_NEAR(g.printableWidthPx, v.printableWidthPx, 1);
+            EXPECT_NEAR(g.printableHeightPx, v.printableHeightPx, 1);
+        }
+    }
+}
+
+TEST_F(FilePrinter, UnknownPaperCodeKeepsThePaperItHad) {
+    printer.SetPaper(11, 1480, 2100, -1, kPortrait, true);
+    printer.SetPaper(49, 0, 0, -1, kPortrait, true);  // no paper has code 49
+    EXPECT_EQ(printer.PaperSize(), 11);
+    EXPECT_NEAR(printer.PaperWidth(), 1480, 1);
+}
+
+TEST_F(FilePrinter, CopiesRepeatEachPageInTurnInOnePdf) {
+    printer.SetPaper(9, 2970, 2100, -1, kLandscape, true);
+    backend.pdfFilePrinter().setFixedPath(path("copie.pdf").toStdString());
+    printPages(2, 3);
+    const std::vector<PdfPageSize> pages = pdfPages(path("copie.pdf"));
+    EXPECT_EQ(pages, std::vector<PdfPageSize>(6, PdfPageSize{842, 595}));
+    if (const std::optional<QString> text = pdfText(path("copie.pdf"))) {
+        EXPECT_EQ(*text, "Pagina 1 Pagina 1 Pagina 1 Pagina 2 Pagina 2 Pagina 2");
+    }
+    EXPECT_FALSE(printer.Printing());
+}
+
+TEST_F(FilePrinter, LaterJobsOfARunGoBesideTheFirstFile) {
+    backend.pdfFilePrinter().setFixedPath(path("serie.pdf").toStdString());
+    printPages(1, 1);
+    printer.SetPaper(11, 1480, 2100, -1, kPortrait, true);
+    printPages(2, 1);
+    EXPECT_EQ(pdfPages(path("serie.pdf")), std::vector<PdfPageSize>(1, PdfPageSize{595, 842}));
+    EXPECT_EQ(pdfPages(path("serie-2.pdf")), std::vector<PdfPageSize>(2, PdfPageSize{420, 595}));
+}
+
+TEST_F(FilePrinter, AbortLeavesNoFile) {
+    backend.pdfFilePrinter().setFixedPath(path("annullata.pdf").toStdString());
+    printer.BeginDoc("Etichette", 2);
+    printer.Canvas()->textOut(10, 10, "x");
+    printer.NewPage();
+    printer.Abort();
+    EXPECT_FALSE(printer.Printing());
+    EXPECT_FALSE(QFile::exists(path("annullata.pdf")));
+}
+
+TEST_F(FilePrinter, DeclinedFileDropsThePagesQuietly) {
+    std::string askedTitle;
+    backend.pdfFilePrinter().setFileChooser([&](const std::string& title) {
+        askedTitle = title;
+        return std::optional<std::string>();
+    });
+    printPages(2, 1);
+    EXPECT_EQ(askedTitle, "Etichette");
+    EXPECT_FALSE(printer.Printing());
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+TEST_F(FilePrinter, UnwritableFileFailsToBeginAndLeavesNoJobOpen) {
+    backend.pdfFilePrinter().setFixedPath(path("manca/etichette.pdf").toStdString());
+    EXPECT_THROW(printer.BeginDoc("Etichette", 1), preview::PrinterError);
+    EXPECT_FALSE(printer.Printing());
+}
+
+TEST_F(FilePrinter, SecondJobCannotBeginWhileOneIsOpen) {
+    backend.pdfFilePrinter().setFixedPath(path("uno.pdf").toStdString());
+    printer.BeginDoc("Etichette", 1);
+    EXPECT_THROW(printer.BeginDoc("Etichette", 1), preview::PrinterError);
+    printer.EndDoc();
+    EXPECT_EQ(pdfPages(path("uno.pdf")).size(), 1u);
+}
+
+TEST_F(FilePrinter, PropertiesDialogEditsACopyOfTheSettings) {
+    printer.SetPaper(11, 2100, 1480, -1, kLandscape, true);
+    preview::PrinterSettings edited = *backend.settings();
+    edited.paperSize = 9;
+    edited.orientation = preview::kModePortrait;
+    const preview::PrinterSettings asked = edited;
+
+    answerNextDialog(false);
+    EXPECT_FALSE(backend.documentProperties(edited));
+    EXPECT_EQ(edited, asked);
+
+    answerNextDialog(true);
+    EXPECT_TRUE(backend.documentProperties(edited));
+    EXPECT_EQ(edited.paperSize, 9);
+    EXPECT_EQ(edited.orientation, preview::kModePortrait);
+    EXPECT_EQ(backend.settings()->paperSize, 11);  // nothing applied until handed back
+}
+
+TEST(PdfFilePrinterPaths, NumberedPathsKeepTheExtension) {
+    const struct {
+        const char* path;
+        int n;
+        const char* expected;
+    } cases[] = {{"/tmp/a.pdf", 1, "/tmp/a.pdf"},     {"/tmp/a.pdf", 2, "/tmp/a-2.pdf"},
+                 {"/tmp/a", 3, "/tmp/a-3"},           {"/tmp/x.y/a", 2, "/tmp/x.y/a-2"},
+                 {"/tmp/.pdf", 2, "/tmp/.pdf-2"},     {"a.b.pdf", 10, "a.b-10.pdf"}};
+    for (const auto& c : cases) EXPECT_EQ(numberedPath(c.path, c.n), c.expected) << c.path;
+}
+
+}  // namespace
+}  // namespace platform::qt

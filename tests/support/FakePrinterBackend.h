@@ -1,0 +1,109 @@
+// A scripted spooler for tests: printers with their papers, bins, resolutions and margins;
+// settings blocks that behave like a driver's; and a record of every job call and every page
+// drawn, so tests of printing can check page order, copies and aborts.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Canvas.h"
+#include "printer/PrinterBackend.h"
+
+namespace preview {
+
+struct FakePrinter {
+    std::string name;
+    int dpiX = 300;
+    int dpiY = 300;
+    // Unprintable edges, printer dots.
+    int marginLeft = 0;
+    int marginTop = 0;
+    int marginRight = 0;
+    int marginBottom = 0;
+    std::vector<int> paperCodes{9};
+    std::vector<std::string> paperNames{"A4"};
+    std::vector<int> binCodes;
+    std::vector<std::string> binNames;
+    // The settings block; empty = the driver gives none.
+    std::optional<PrinterSettings> settings = defaultSettings();
+
+    static PrinterSettings defaultSettings();
+};
+
+// One call into the job interface, in the order it was made.
+struct FakeJobCall {
+    enum Kind { Begin, NewPage, End, Abort } kind;
+    std::string title;  // Begin only
+    int copies = 0;     // Begin only
+    friend bool operator==(const FakeJobCall&, const FakeJobCall&) = default;
+};
+
+// What was drawn on one printed page.
+struct FakePage {
+    std::string printer;
+    int job = 0;  // 0-based count of begun jobs
+    int copies = 1;
+    PrinterSettings settings;   // the settings block the page printed with
+    std::vector<std::string> texts;
+    std::vector<platform::Rect> pictureTargets;
+    std::vector<platform::Rect> fills;
+    int drawCalls = 0;
+};
+
+class FakePrinterBackend final : public PrinterBackend {
+public:
+    explicit FakePrinterBackend(std::vector<FakePrinter> printers = {}, int current = 0);
+    ~FakePrinterBackend() override;
+
+    std::vector<std::string> printerNames() override;
+    int currentPrinter() override { return current_; }
+    void setCurrentPrinter(int index) override;
+    std::optional<PrinterSettings> settings() override;
+    void setSettings(const PrinterSettings& settings) override;
+    std::vector<int> paperCodes() override { return printer().paperCodes; }
+    std::vector<std::string> paperNames() override { return printer().paperNames; }
+    std::vector<int> binCodes() override { return printer().binCodes; }
+    std::vector<std::string> binNames() override { return printer().binNames; }
+    DeviceMetrics metrics() override;
+    bool printing() override { return printing_; }
+    void beginJob(const std::string& title, int copies) override;
+    void newPage() override;
+    void endJob() override;
+    void abortJob() override;
+    platform::Canvas* pageCanvas() override;
+    bool documentProperties(PrinterSettings& settings) override;
+
+    // Scripting.
+    std::vector<FakePrinter> printers;
+    // Replaces metrics() when set (e.g. a device that reports zero resolution).
+    std::optional<DeviceMetrics> metricsOverride;
+    bool failPrinterList = false;    // printerNames() throws
+    bool failSettingsQuery = false;  // settings() throws
+    bool failMetricsQuery = false;   // metrics() throws
+    // Answers documentProperties(); empty = the operator cancels.
+    std::function<bool(PrinterSettings&)> propertiesDialog;
+
+    // Record.
+    std::vector<FakeJobCall> jobCalls;
+    std::vector<FakePage> pages;
+    std::vector<int> selectedPrinters;      // every setCurrentPrinter index
+    std::vector<PrinterSettings> settingsWritten;  // every setSettings block
+    int settingsQueries = 0;
+
+    FakePrinter& printer();
+
+private:
+    class PageCanvas;
+    void startPage();
+
+    int current_ = 0;
+    bool printing_ = false;
+    int jobsBegun_ = 0;
+    int jobCopies_ = 1;
+    std::unique_ptr<PageCanvas> canvas_;
+};
+
+}  // namespace preview
