@@ -29,11 +29,11 @@ constexpr int kDefaultModul = 2;
 
 enum class OutputKind { Png, Svg };
 
-barcode::TfrBarcodeType parseType(const std::string& value) {
+barcode::BarcodeType parseType(const std::string& value) {
     int code = -1;
     auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), code);
     if (ec == std::errc() && end == value.data() + value.size()) {
-        if (barcode::isKnownBarcodeType(code)) return static_cast<barcode::TfrBarcodeType>(code);
+        if (barcode::isKnownBarcodeType(code)) return static_cast<barcode::BarcodeType>(code);
     } else if (auto type = barcode::barcodeTypeByName(value)) {
         return *type;
     }
@@ -68,19 +68,19 @@ QSize turnedSize(int w, int h, double angle) {
             static_cast<int>(std::ceil(w * s + h * c - 1e-9)) + 1};
 }
 
-void paint(QPaintDevice& device, QSize size, barcode::TfrBarcode& generator) {
+void paint(QPaintDevice& device, QSize size, barcode::BarcodeGenerator& generator) {
     QPainter painter(&device);
     painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
     platform::qt::QPainterCanvas canvas(painter);
-    generator.Draw(canvas);
+    generator.draw(canvas);
 }
 
-bool render(barcode::TfrBarcode& generator, const std::string& path, OutputKind kind) {
-    const int quiet = kQuietZoneModules * generator.Modul();
-    const QSize symbol = turnedSize(generator.Width(), generator.Height(), generator.Angle());
+bool render(barcode::BarcodeGenerator& generator, const std::string& path, OutputKind kind) {
+    const int quiet = kQuietZoneModules * generator.modul();
+    const QSize symbol = turnedSize(generator.width(), generator.Height(), generator.angle());
     const QSize size(symbol.width() + 2 * quiet, symbol.height() + 2 * quiet);
-    generator.SetLeft(quiet);
-    generator.SetTop(quiet);
+    generator.setLeft(quiet);
+    generator.setTop(quiet);
     if (kind == OutputKind::Png) {
         QImage image(size, QImage::Format_RGB32);
         paint(image, size, generator);
@@ -110,22 +110,22 @@ int runBarcode(const Args& args) {
     const std::optional<OutputKind> kind =
         output ? std::optional(outputKindOf(*output)) : std::nullopt;
 
-    barcode::TfrBarcode generator;
-    generator.SetTyp(parseType(*type));
-    generator.SetText(*text);
-    generator.SetChecksum(options.has("--checksum"));
-    generator.SetModul(options.intValue("--modul", 1, 49).value_or(kDefaultModul));
-    generator.SetRatio(parseNumber(options, "--ratio", 2.0));
-    generator.SetAngle(parseNumber(options, "--angle", 0.0));
+    barcode::BarcodeGenerator generator;
+    generator.setType(parseType(*type));
+    generator.setText(*text);
+    generator.setChecksum(options.has("--checksum"));
+    generator.setModul(options.intValue("--modul", 1, 49).value_or(kDefaultModul));
+    generator.setRatio(parseNumber(options, "--ratio", 2.0));
+    generator.setAngle(parseNumber(options, "--angle", 0.0));
     const int heightModules = options.intValue("--height", 1, 10000).value_or(kDefaultHeightModules);
-    generator.SetHeight(heightModules * generator.Modul());
+    generator.setHeight(heightModules * generator.modul());
 
     try {
         if (!kind) {
-            const std::string pattern = generator.Encode();
-            const std::int32_t width = generator.Width();
+            const std::string pattern = generator.encode();
+            const std::int32_t width = generator.width();
             std::printf("%s\n%d\n%s\n", pattern.c_str(), static_cast<int>(width),
-                        generator.Text().c_str());
+                        generator.text().c_str());
             return 0;
         }
         const auto app = ensureGuiApplication();

@@ -53,13 +53,13 @@ int runConvert(const Args& args) {
     startProgram(PrinterSource::VirtualOnly);
     // Pages hold barcode objects: their class must be known before any page is rebuilt.
     barcode::registerBarCodeObject();
-    preview::TfrEMFPages pages;
+    preview::PreparedPages pages;
     try {
-        preview::LoadPrepared(pages, options.positional().front());
+        preview::loadPrepared(pages, options.positional().front());
     } catch (const std::exception& e) {
         return fault(options.positional().front() + ": " + e.what());
     }
-    if (pages.Count() == 0) return fault("il report non ha pagine");
+    if (pages.count() == 0) return fault("il report non ha pagine");
     std::string error;
     const bool written = target == ConvertTarget::Pdf ? preview::writePagesPdf(pages, *output, error)
                                                       : preview::writePagesPng(pages, *output, dpi, error);

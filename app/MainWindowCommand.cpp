@@ -56,13 +56,13 @@ int runMainWindow(int argc, char** argv) {
     MessageBoxErrors errors;
     report::LabelReports reports(labels.printList(), &labels.fiscalCodes(), errors);
     MessageBoxDialogs dialogs;
-    TForm1 form(labels, dialogs);
+    MainWindow form(labels, dialogs);
     // "Stampa Su Carta ": prepare the chosen template under the progress window, then preview.
     form.setPrintHandler([&reports](ReportKind kind, QWidget* parent) {
         const int n = static_cast<int>(kind);
         preview::prepareAndShowPreview(reports.report(n), reports.pages(n), {}, {}, parent);
     });
-    form.FormActivate();
+    form.startUp();
     form.show();
     return QApplication::exec();
 }

@@ -56,11 +56,11 @@ int fault(const std::string& message) {
     return 1;
 }
 
-bool writeOutput(preview::TfrEMFPages& pages, PrintTarget target, const std::string& path, int dpi, std::string& error) {
+bool writeOutput(preview::PreparedPages& pages, PrintTarget target, const std::string& path, int dpi, std::string& error) {
     switch (target) {
     case PrintTarget::Frp:
         try {
-            preview::SavePrepared(pages, path);
+            preview::savePrepared(pages, path);
             return true;
         } catch (const std::exception& e) {
             error = e.what();

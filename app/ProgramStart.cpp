@@ -17,7 +17,7 @@ void startProgram(PrinterSource printers) {
     started = true;
     if (printers == PrinterSource::Spooler)
         preview::startProgramPrinter(std::make_unique<platform::qt::QtPrinterBackend>());
-    static report::TfrPrinterLink printerLink(preview::programPrinter());
+    static report::ReportPrinterLink printerLink(preview::programPrinter());
     report::setDefaultPrinterLink(&printerLink);
     static QtImageCodec codec;
     report::setImageCodec(&codec);

@@ -51,14 +51,14 @@ int runShow(const Args& args) {
     static preview::PrintDialogService printing;
     if (!preview::programPrintService()) preview::setProgramPrintService(&printing);
 
-    preview::TfrEMFPages pages;
+    preview::PreparedPages pages;
     try {
-        preview::LoadPrepared(pages, path);
+        preview::loadPrepared(pages, path);
     } catch (const std::exception& e) {
         return fault(path + ": " + e.what());
     }
-    if (pages.Count() == 0) return fault("il report non ha pagine");
-    preview::TfrPreviewForm form;
+    if (pages.count() == 0) return fault("il report non ha pagine");
+    preview::PreviewWindow form;
     form.setWindowTitle(preview::previewCaption(fileNameOf(path)));
     form.showPreview(pages);
     return 0;

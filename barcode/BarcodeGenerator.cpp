@@ -21,7 +21,7 @@ std::string classMessage(const char* text) { return std::string(kGeneratorClassN
 bool isBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-bool isEan128(TfrBarcodeType t) {
+bool isEan128(BarcodeType t) {
     return t == bcCodeEAN128A || t == bcCodeEAN128B || t == bcCodeEAN128C;
 }
 
@@ -36,66 +36,66 @@ std::string characterAt(const std::string& s, std::size_t i) {
 
 }  // namespace
 
-void TfrBarcode::Changed() {
+void BarcodeGenerator::changed() {
     if (onChange_) onChange_(*this);
 }
 
-void TfrBarcode::SetHeight(std::int32_t v) {
+void BarcodeGenerator::setHeight(std::int32_t v) {
     if (v == height_) return;
     height_ = v;
-    Changed();
+    changed();
 }
 
-void TfrBarcode::SetText(const std::string& v) {
+void BarcodeGenerator::setText(const std::string& v) {
     callerText_ = v;
     if (v == text_) return;
     text_ = v;
-    Changed();
+    changed();
 }
 
-void TfrBarcode::SetTop(std::int32_t v) {
+void BarcodeGenerator::setTop(std::int32_t v) {
     if (v == top_) return;
     top_ = v;
-    Changed();
+    changed();
 }
 
-void TfrBarcode::SetLeft(std::int32_t v) {
+void BarcodeGenerator::setLeft(std::int32_t v) {
     if (v == left_) return;
     left_ = v;
-    Changed();
+    changed();
 }
 
-void TfrBarcode::SetModul(std::int32_t v) {
+void BarcodeGenerator::setModul(std::int32_t v) {
     if (v < kMinModul || v > kMaxModul) return;
     modul_ = v;
-    Changed();
+    changed();
 }
 
-void TfrBarcode::SetRatio(double v) {
+void BarcodeGenerator::setRatio(double v) {
     if (v == ratio_) return;
     ratio_ = v;
-    Changed();
+    changed();
 }
 
-void TfrBarcode::SetTyp(TfrBarcodeType v) {
+void BarcodeGenerator::setType(BarcodeType v) {
     if (v == typ_) return;
     typ_ = v;
-    Changed();
+    changed();
 }
 
-void TfrBarcode::SetChecksum(bool v) {
+void BarcodeGenerator::setChecksum(bool v) {
     if (v == checksum_) return;
     checksum_ = v;
-    Changed();
+    changed();
 }
 
-void TfrBarcode::SetAngle(double v) {
+void BarcodeGenerator::setAngle(double v) {
     if (v == angle_) return;
     angle_ = v;
-    Changed();
+    changed();
 }
 
-std::string TfrBarcode::Encode() {
+std::string BarcodeGenerator::encode() {
     if (!isKnownBarcodeType(typ_)) throw BarcodeError(classMessage(": wrong BarcodeType"));
     limitRatio();
     computeModuleWidths();
@@ -108,14 +108,14 @@ std::string TfrBarcode::Encode() {
     return encoder(*this);
 }
 
-void TfrBarcode::limitRatio() {
+void BarcodeGenerator::limitRatio() {
     const auto limit = ratioLimitOf(typ_);
     if (!limit) return;
-    if (ratio_ < limit->lower) SetRatio(limit->lower);
-    if (ratio_ > kUpperRatio) SetRatio(kUpperRatio);
+    if (ratio_ < limit->lower) setRatio(limit->lower);
+    if (ratio_ > kUpperRatio) setRatio(kUpperRatio);
 }
 
-void TfrBarcode::computeModuleWidths() {
+void BarcodeGenerator::computeModuleWidths() {
     // Widths are kept far below the int32 range so that sums and corner coordinates of any
     // pattern stay representable, whatever ratio an unlimited symbology was given.
     constexpr double kMaxWide = 1 << 20;
@@ -126,7 +126,7 @@ void TfrBarcode::computeModuleWidths() {
     modules_ = {modul_, wide1, wide1 * 3 / 2, wide1 * 2};
 }
 
-void TfrBarcode::trimDigitsOnlyText() {
+void BarcodeGenerator::trimDigitsOnlyText() {
     const auto first = std::find_if_not(text_.begin(), text_.end(), isBlankOrControl);
     const auto last = std::find_if_not(text_.rbegin(), text_.rend(), isBlankOrControl).base();
     text_ = first < last ? std::string(first, last) : std::string();
@@ -134,43 +134,43 @@ void TfrBarcode::trimDigitsOnlyText() {
         throw BarcodeError("Barcode must be numeric");
 }
 
-ModuleElement TfrBarcode::ModuleWidth(char code) const {
+ModuleElement BarcodeGenerator::moduleWidth(char code) const {
     if (code >= '0' && code <= '3') return {modules_[code - '0'], ElementKind::Space};
     if (code >= '5' && code <= '8') return {modules_[code - '5'], ElementKind::Bar};
     if (code >= 'A' && code <= 'D') return {modules_[code - 'A'], ElementKind::ShortBar};
     throw BarcodeError(classMessage(": internal Error"));
 }
 
-std::int32_t TfrBarcode::patternWidth(const std::string& pattern) const {
+std::int32_t BarcodeGenerator::patternWidth(const std::string& pattern) const {
     std::int64_t sum = 0;
-    for (char code : pattern) sum += ModuleWidth(code).width;
+    for (char code : pattern) sum += moduleWidth(code).width;
     return static_cast<std::int32_t>(
         std::clamp<std::int64_t>(sum, std::numeric_limits<std::int32_t>::min(),
                                  std::numeric_limits<std::int32_t>::max()));
 }
 
-std::int32_t TfrBarcode::Width() { return patternWidth(Encode()); }
+std::int32_t BarcodeGenerator::width() { return patternWidth(encode()); }
 
-void TfrBarcode::SetWidth(std::int32_t v) {
-    const std::int32_t w = Width();
+void BarcodeGenerator::setWidth(std::int32_t v) {
+    const std::int32_t w = width();
     if (w <= 0) return;
     const std::int64_t modul = static_cast<std::int64_t>(modul_) * v / w;
-    // Anything outside 1..49 is ignored by SetModul anyway.
+    // Anything outside 1..49 is ignored by setModul anyway.
     if (modul < kMinModul || modul > kMaxModul) return;
-    SetModul(static_cast<std::int32_t>(modul));
+    setModul(static_cast<std::int32_t>(modul));
 }
 
-std::string TfrBarcode::FixedLengthText(std::size_t n) const {
+std::string BarcodeGenerator::fixedLengthText(std::size_t n) const {
     if (text_.size() > n) return text_.substr(0, n);
     return std::string(n - text_.size(), '0') + text_;
 }
 
-std::string TfrBarcode::ApplyCheckSum(const std::string& s) const {
+std::string BarcodeGenerator::applyCheckSum(const std::string& s) const {
     if (checkSumMethod_ == csmNone) return s;
-    return s + Modulo10CheckDigit(s);
+    return s + modulo10CheckDigit(s);
 }
 
-char TfrBarcode::Modulo10CheckDigit(const std::string& s) {
+char BarcodeGenerator::modulo10CheckDigit(const std::string& s) {
     // Converted first to last, so the first non-digit is the one reported.
     for (std::size_t i = 0; i < s.size(); ++i) {
         if (!isDigit(s[i]))

@@ -46,8 +46,8 @@ platform::Point turn(Rotation r, Origin origin, double px, double py) {
 
 }  // namespace
 
-void TfrBarcode::Draw(platform::Canvas& canvas) {
-    const std::string pattern = Encode();  // may throw: nothing painted yet
+void BarcodeGenerator::draw(platform::Canvas& canvas) {
+    const std::string pattern = encode();  // may throw: nothing painted yet
     // The same properties give the same sum, so no second encoding is needed for the width.
     const std::int32_t w = patternWidth(pattern);
     const std::int32_t h = height_;
@@ -61,7 +61,7 @@ void TfrBarcode::Draw(platform::Canvas& canvas) {
     std::int64_t x = 0;
     std::vector<platform::Point> corners(4);
     for (char code : pattern) {
-        const ModuleElement element = ModuleWidth(code);
+        const ModuleElement element = moduleWidth(code);
         const platform::Color colour = element.kind == ElementKind::Space ? color_ : colorBar_;
         canvas.setPen(platform::Pen{colour, 1, platform::PenStyle::Solid, platform::PenMode::Copy});
         canvas.setBrush(platform::Brush{colour, false});

@@ -4,7 +4,7 @@
 
 namespace barcode {
 
-const std::array<TBCdata, kBarcodeTypeCount> SymbologyTable = {{
+const std::array<SymbologyData, kBarcodeTypeCount> SymbologyTable = {{
     {"2_5_interleaved", true},   //  0
     {"2_5_industrial", true},    //  1
     {"2_5_matrix", true},        //  2
@@ -30,7 +30,7 @@ const std::array<TBCdata, kBarcodeTypeCount> SymbologyTable = {{
     {"EAN128C", true},           // 22
 }};
 
-std::optional<RatioLimit> ratioLimitOf(TfrBarcodeType type) {
+std::optional<RatioLimit> ratioLimitOf(BarcodeType type) {
     switch (type) {
         case bcCode_2_5_matrix:
             return RatioLimit{2.25, 3.0};
@@ -64,10 +64,10 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
 }
 }  // namespace
 
-std::optional<TfrBarcodeType> barcodeTypeByName(std::string_view name) {
+std::optional<BarcodeType> barcodeTypeByName(std::string_view name) {
     for (int code = 0; code < kBarcodeTypeCount; ++code) {
         if (equalsIgnoringCase(SymbologyTable[code].Name, name))
-            return static_cast<TfrBarcodeType>(code);
+            return static_cast<BarcodeType>(code);
     }
     return std::nullopt;
 }

@@ -9,7 +9,7 @@
 
 namespace barcode {
 
-enum TfrBarcodeType : std::uint8_t {
+enum BarcodeType : std::uint8_t {
     bcCode_2_5_interleaved = 0,
     bcCode_2_5_industrial = 1,
     bcCode_2_5_matrix = 2,
@@ -39,12 +39,12 @@ constexpr int kBarcodeTypeCount = 23;
 
 // One row of the symbology table: the name lists of symbologies show (spelled as stored)
 // and whether the generator trims the text and accepts only digits for it.
-struct TBCdata {
+struct SymbologyData {
     std::string_view Name;
     bool Num;
 };
 
-extern const std::array<TBCdata, kBarcodeTypeCount> SymbologyTable;
+extern const std::array<SymbologyData, kBarcodeTypeCount> SymbologyTable;
 
 // The wide-to-narrow ratio range enforced before encoding; symbologies that count their
 // modules 1..4 (Code 128, Code 93, MSI, PostNet) have no limit.
@@ -52,11 +52,11 @@ struct RatioLimit {
     double lower;
     double upper;
 };
-std::optional<RatioLimit> ratioLimitOf(TfrBarcodeType type);
+std::optional<RatioLimit> ratioLimitOf(BarcodeType type);
 
 inline bool isKnownBarcodeType(int code) { return code >= 0 && code < kBarcodeTypeCount; }
 
 // The type whose display name matches (ASCII case-insensitively), if any.
-std::optional<TfrBarcodeType> barcodeTypeByName(std::string_view name);
+std::optional<BarcodeType> barcodeTypeByName(std::string_view name);
 
 }  // namespace barcode

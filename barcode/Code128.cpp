@@ -26,7 +26,7 @@ struct Code128Kind {
     bool ean;
 };
 
-Code128Kind kindOf(TfrBarcodeType type) {
+Code128Kind kindOf(BarcodeType type) {
     switch (type) {
         case bcCode128A: return {CodeSet::A, 103, false};
         case bcCode128B: return {CodeSet::B, 104, false};
@@ -68,8 +68,8 @@ std::vector<int> digitPairValues(const std::string& text) {
 
 }  // namespace
 
-std::string EncodeCode128(TfrBarcode& generator) {
-    const Code128Kind kind = kindOf(generator.Typ());
+std::string encodeCode128(BarcodeGenerator& generator) {
+    const Code128Kind kind = kindOf(generator.type());
     std::string widths(kCode128Widths[kind.startValue]);
     int sum = kind.startValue;
     int weight = 1;
@@ -78,14 +78,14 @@ std::string EncodeCode128(TfrBarcode& generator) {
         widths += kCode128Widths[kCode128Fnc1];
         sum += kCode128Fnc1 * weight;
         weight = 2;
-        if (generator.Checksum()) generator.StoreText(generator.ApplyCheckSum(generator.Text()));
+        if (generator.checksum()) generator.storeText(generator.applyCheckSum(generator.text()));
     }
-    if (kind.set == CodeSet::C && generator.Text().size() % 2 != 0)
-        generator.StoreText('0' + generator.Text());
+    if (kind.set == CodeSet::C && generator.text().size() % 2 != 0)
+        generator.storeText('0' + generator.text());
 
     const std::vector<int> values = kind.set == CodeSet::C
-                                        ? digitPairValues(generator.Text())
-                                        : characterValues(generator.Text(), kind.set);
+                                        ? digitPairValues(generator.text())
+                                        : characterValues(generator.text(), kind.set);
     widths.reserve(widths.size() + (values.size() + 2) * 6);
     for (int v : values) {
         widths += kCode128Widths[v];
@@ -94,7 +94,7 @@ std::string EncodeCode128(TfrBarcode& generator) {
     }
     widths += kCode128Widths[sum % kModulus];
     widths += kCode128Stop;
-    return CountsToModules(widths);
+    return countsToModules(widths);
 }
 
 }  // namespace barcode

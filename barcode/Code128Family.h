@@ -1,4 +1,4 @@
-// Code 128 sets A, B and C and their EAN-128 forms, chosen by Typ
+// Code 128 sets A, B and C and their EAN-128 forms, chosen by type
 // (contract: barcode/Encoders.h).
 #pragma once
 
@@ -6,8 +6,8 @@
 
 namespace barcode {
 
-class TfrBarcode;
+class BarcodeGenerator;
 
-std::string EncodeCode128(TfrBarcode& generator);
+std::string encodeCode128(BarcodeGenerator& generator);
 
 }  // namespace barcode

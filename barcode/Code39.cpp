@@ -57,22 +57,22 @@ void append(std::string& pattern, const Code39Modules& m) { pattern.append(m.cod
 
 }  // namespace
 
-std::string EncodeCode39(TfrBarcode& generator) {
+std::string encodeCode39(BarcodeGenerator& generator) {
     const Code39Lookup& table = lookup();
     const Code39Modules& star = *table.byCharacter['*'];
     std::string pattern;
-    pattern.reserve((generator.Text().size() + 3) * 10);
+    pattern.reserve((generator.text().size() + 3) * 10);
     append(pattern, star);
     pattern += kGap;
     int sum = 0;
-    for (char c : generator.Text()) {
+    for (char c : generator.text()) {
         const auto& modules = table.byCharacter[static_cast<unsigned char>(c)];
         if (!modules) continue;  // not encodable: silently left out of the bars
         append(pattern, *modules);
         pattern += kGap;
         sum = (sum + modules->checkValue) % kCheckModulus;
     }
-    if (generator.Checksum()) {
+    if (generator.checksum()) {
         append(pattern, table.byCheckValue[sum]);
         pattern += kGap;
     }
@@ -80,10 +80,10 @@ std::string EncodeCode39(TfrBarcode& generator) {
     return pattern;
 }
 
-std::string EncodeCode39Extended(TfrBarcode& generator) {
+std::string EncodeCode39Extended(BarcodeGenerator& generator) {
     const KeptText kept(generator);
-    generator.StoreText(expandFullAscii(kept.text(), kCode39Shifts));
-    return EncodeCode39(generator);
+    generator.storeText(expandFullAscii(kept.text(), kCode39Shifts));
+    return encodeCode39(generator);
 }
 
 }  // namespace barcode

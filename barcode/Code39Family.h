@@ -5,9 +5,9 @@
 
 namespace barcode {
 
-class TfrBarcode;
+class BarcodeGenerator;
 
-std::string EncodeCode39(TfrBarcode& generator);
-std::string EncodeCode39Extended(TfrBarcode& generator);
+std::string encodeCode39(BarcodeGenerator& generator);
+std::string EncodeCode39Extended(BarcodeGenerator& generator);
 
 }  // namespace barcode

@@ -30,8 +30,8 @@ int valueOf(char c) {
 
 }  // namespace
 
-std::string EncodeCode93(TfrBarcode& generator) {
-    const std::string& text = generator.Text();
+std::string encodeCode93(BarcodeGenerator& generator) {
+    const std::string& text = generator.text();
     std::vector<int> values;
     values.reserve(text.size());
     for (char c : text) {
@@ -61,13 +61,13 @@ std::string EncodeCode93(TfrBarcode& generator) {
     widths += kCode93Table[checkC].widths;
     widths += kCode93Table[checkK].widths;
     widths += kCode93Stop;
-    return CountsToModules(widths);
+    return countsToModules(widths);
 }
 
-std::string EncodeCode93Extended(TfrBarcode& generator) {
+std::string EncodeCode93Extended(BarcodeGenerator& generator) {
     const KeptText kept(generator);
-    generator.StoreText(expandFullAscii(kept.text(), kCode93Shifts));
-    return EncodeCode93(generator);
+    generator.storeText(expandFullAscii(kept.text(), kCode93Shifts));
+    return encodeCode93(generator);
 }
 
 }  // namespace barcode

@@ -5,9 +5,9 @@
 
 namespace barcode {
 
-class TfrBarcode;
+class BarcodeGenerator;
 
-std::string EncodeCode93(TfrBarcode& generator);
-std::string EncodeCode93Extended(TfrBarcode& generator);
+std::string encodeCode93(BarcodeGenerator& generator);
+std::string EncodeCode93Extended(BarcodeGenerator& generator);
 
 }  // namespace barcode

@@ -4,7 +4,7 @@
 
 namespace barcode {
 
-std::string CountsToModules(std::string_view widths) {
+std::string countsToModules(std::string_view widths) {
     std::string modules(widths.size(), '0');
     for (std::size_t i = 0; i < widths.size(); ++i) {
         const char d = widths[i];

@@ -7,6 +7,6 @@
 
 namespace barcode {
 
-std::string CountsToModules(std::string_view widths);
+std::string countsToModules(std::string_view widths);
 
 }  // namespace barcode

@@ -64,22 +64,22 @@ std::string ExpandUpcE(char numberSystem, std::string_view sixDigits) {
     return expanded;
 }
 
-// The eighth digit is taken as given unless Checksum asks for it; Text is left as set.
-std::string EncodeEAN8(TfrBarcode& generator) {
-    const std::string data = generator.Checksum()
-                                 ? generator.ApplyCheckSum(generator.FixedLengthText(7))
-                                 : generator.FixedLengthText(8);
+// The eighth digit is taken as given unless checksum asks for it; Text is left as set.
+std::string encodeEAN8(BarcodeGenerator& generator) {
+    const std::string data = generator.checksum()
+                                 ? generator.applyCheckSum(generator.fixedLengthText(7))
+                                 : generator.fixedLengthText(8);
     if (data.size() != 8) throw BarcodeError("Invalid Text len (EAN8)");
     return evenSplitPattern(data);
 }
 
 // The leading digit is not drawn: it chooses the L/G parity of the next six.
-std::string EncodeEAN13(TfrBarcode& generator) {
-    const std::string data = generator.Checksum()
-                                 ? generator.ApplyCheckSum(generator.FixedLengthText(12))
-                                 : generator.FixedLengthText(13);
+std::string EncodeEAN13(BarcodeGenerator& generator) {
+    const std::string data = generator.checksum()
+                                 ? generator.applyCheckSum(generator.fixedLengthText(12))
+                                 : generator.fixedLengthText(13);
     if (data.size() != 13) throw BarcodeError("Invalid Text len (EAN13)");
-    generator.StoreText(data);
+    generator.storeText(data);
 
     const std::string_view parity = kEan13FirstDigitParity[digitValue(data[0])];
     std::string pattern(kNormalGuard);
@@ -89,29 +89,29 @@ std::string EncodeEAN13(TfrBarcode& generator) {
     return pattern += kNormalGuard;
 }
 
-// With Checksum the first eleven digits (leading zeros filled in) get their check digit, as
+// With checksum the first eleven digits (leading zeros filled in) get their check digit, as
 // EAN-13 does with twelve; filling to twelve first would push the last digit out.
-std::string EncodeUPCA(TfrBarcode& generator) {
-    std::string data = generator.FixedLengthText(12);
-    if (generator.Checksum()) {
-        data = generator.ApplyCheckSum(generator.FixedLengthText(11));
+std::string EncodeUPCA(BarcodeGenerator& generator) {
+    std::string data = generator.fixedLengthText(12);
+    if (generator.checksum()) {
+        data = generator.applyCheckSum(generator.fixedLengthText(11));
         if (data.size() != 12) failUpcLength();
     }
-    generator.StoreText(data);
+    generator.storeText(data);
     return evenSplitPattern(data);
 }
 
 // Six digits whose parities carry the check digit and the number system (0 for UPC_E0, 1
 // for UPC_E1). The check digit is that of the UPC-A number the six digits expand to, the one
-// a scanner verifies. Without Checksum Text is six digits and a seventh that is shown only;
+// a scanner verifies. Without checksum Text is six digits and a seventh that is shown only;
 // with it Text is the six digits (leading zeros filled in) and the computed check digit.
-std::string EncodeUPCE(TfrBarcode& generator) {
-    if (generator.Checksum() && generator.CheckSumMethod() == csmNone) failUpcLength();
-    const std::string six = generator.Checksum() ? generator.FixedLengthText(6)
-                                                 : generator.FixedLengthText(7).substr(0, 6);
-    const char numberSystem = generator.Typ() == bcCodeUPC_E1 ? '1' : '0';
-    const char check = TfrBarcode::Modulo10CheckDigit(ExpandUpcE(numberSystem, six));
-    generator.StoreText(generator.Checksum() ? six + check : generator.FixedLengthText(7));
+std::string EncodeUPCE(BarcodeGenerator& generator) {
+    if (generator.checksum() && generator.checkSumMethod() == csmNone) failUpcLength();
+    const std::string six = generator.checksum() ? generator.fixedLengthText(6)
+                                                 : generator.fixedLengthText(7).substr(0, 6);
+    const char numberSystem = generator.type() == bcCodeUPC_E1 ? '1' : '0';
+    const char check = BarcodeGenerator::modulo10CheckDigit(ExpandUpcE(numberSystem, six));
+    generator.storeText(generator.checksum() ? six + check : generator.fixedLengthText(7));
 
     const std::string_view parity = kUpcEParity[digitValue(check)];
     std::string pattern(kNormalGuard);
@@ -122,15 +122,15 @@ std::string EncodeUPCE(TfrBarcode& generator) {
     return pattern += kUpcEEndGuard;
 }
 
-// The add-on check digit picks the parities; with Checksum it is also appended to the shown
+// The add-on check digit picks the parities; with checksum it is also appended to the shown
 // text (the bars still carry five digits).
-std::string EncodeAddOn5(TfrBarcode& generator) {
-    const std::string digits = generator.FixedLengthText(5);
-    generator.StoreText(digits);
+std::string EncodeAddOn5(BarcodeGenerator& generator) {
+    const std::string digits = generator.fixedLengthText(5);
+    generator.storeText(digits);
     int d[5];
     for (std::size_t i = 0; i < 5; ++i) d[i] = digitValue(digits[i]);
     const int check = (3 * (d[0] + d[2] + d[4]) + 9 * (d[1] + d[3])) % 10;
-    if (generator.Checksum()) generator.StoreText(digits + static_cast<char>('0' + check));
+    if (generator.checksum()) generator.storeText(digits + static_cast<char>('0' + check));
 
     const std::string_view parity = kAddOn5Parity[check];
     std::string pattern(kAddOnStart);
@@ -142,12 +142,12 @@ std::string EncodeAddOn5(TfrBarcode& generator) {
 }
 
 // The value mod 4 picks the parities: 0 LL, 1 LG, 2 GL, 3 GG.
-std::string EncodeAddOn2(TfrBarcode& generator) {
-    const std::string digits = generator.FixedLengthText(2);
-    generator.StoreText(digits);
+std::string EncodeAddOn2(BarcodeGenerator& generator) {
+    const std::string digits = generator.fixedLengthText(2);
+    generator.storeText(digits);
     const int d1 = digitValue(digits[0]);
     const int d2 = digitValue(digits[1]);
-    if (generator.Checksum()) generator.StoreText(digits + static_cast<char>('0' + (9 * d1 + 3 * d2) % 10));
+    if (generator.checksum()) generator.storeText(digits + static_cast<char>('0' + (9 * d1 + 3 * d2) % 10));
 
     static constexpr std::string_view kParityByValueMod4[] = {"LL", "LG", "GL", "GG"};
     const std::string_view parity = kParityByValueMod4[(10 * d1 + d2) % 4];

@@ -8,14 +8,14 @@
 
 namespace barcode {
 
-class TfrBarcode;
+class BarcodeGenerator;
 
-std::string EncodeEAN8(TfrBarcode& generator);
-std::string EncodeEAN13(TfrBarcode& generator);
-std::string EncodeUPCA(TfrBarcode& generator);
-std::string EncodeUPCE(TfrBarcode& generator);
-std::string EncodeAddOn2(TfrBarcode& generator);
-std::string EncodeAddOn5(TfrBarcode& generator);
+std::string encodeEAN8(BarcodeGenerator& generator);
+std::string EncodeEAN13(BarcodeGenerator& generator);
+std::string EncodeUPCA(BarcodeGenerator& generator);
+std::string EncodeUPCE(BarcodeGenerator& generator);
+std::string EncodeAddOn2(BarcodeGenerator& generator);
+std::string EncodeAddOn5(BarcodeGenerator& generator);
 
 // --- Tables (ISO/IEC 15420), as module codes, four elements per digit ---
 // L: odd parity, left half, starts with a space. G: even parity, left half, the R code read

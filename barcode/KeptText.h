@@ -10,14 +10,14 @@ namespace barcode {
 
 class KeptText {
 public:
-    explicit KeptText(TfrBarcode& generator) : generator_(generator), kept_(generator.Text()) {}
-    ~KeptText() { generator_.StoreText(kept_); }
+    explicit KeptText(BarcodeGenerator& generator) : generator_(generator), kept_(generator.text()) {}
+    ~KeptText() { generator_.storeText(kept_); }
     KeptText(const KeptText&) = delete;
     KeptText& operator=(const KeptText&) = delete;
     const std::string& text() const { return kept_; }
 
 private:
-    TfrBarcode& generator_;
+    BarcodeGenerator& generator_;
     std::string kept_;
 };
 

@@ -44,8 +44,8 @@ int msiCheckDigit(const std::string& digits) {
 
 }  // namespace
 
-std::string EncodeInterleaved2of5(TfrBarcode& generator) {
-    const std::string digits = evenLengthDigits(generator.Text());
+std::string encodeInterleaved2of5(BarcodeGenerator& generator) {
+    const std::string digits = evenLengthDigits(generator.text());
     std::string pattern = "5050";
     for (std::size_t i = 0; i + 1 < digits.size(); i += 2) {
         const TwoOfFiveFlags& bars = flagsOf(digits[i]);
@@ -58,17 +58,17 @@ std::string EncodeInterleaved2of5(TfrBarcode& generator) {
     return pattern + "605";
 }
 
-std::string EncodeIndustrial2of5(TfrBarcode& generator) {
+std::string EncodeIndustrial2of5(BarcodeGenerator& generator) {
     std::string pattern = "606050";
-    for (char digit : generator.Text()) {
+    for (char digit : generator.text()) {
         for (bool wide : flagsOf(digit)) pattern += wide ? "60" : "50";
     }
     return pattern + "605060";
 }
 
-std::string EncodeMatrix2of5(TfrBarcode& generator) {
+std::string EncodeMatrix2of5(BarcodeGenerator& generator) {
     std::string pattern = "705050";
-    for (char digit : generator.Text()) {
+    for (char digit : generator.text()) {
         const TwoOfFiveFlags& flags = flagsOf(digit);
         for (std::size_t j = 0; j < 5; ++j) {
             const bool isBar = j % 2 == 0;
@@ -79,24 +79,24 @@ std::string EncodeMatrix2of5(TfrBarcode& generator) {
     return pattern + "70505";
 }
 
-std::string EncodeMSI(TfrBarcode& generator) {
-    const std::string& digits = generator.Text();
+std::string EncodeMSI(BarcodeGenerator& generator) {
+    const std::string& digits = generator.text();
     std::string pattern = "60";
     for (char digit : digits) pattern += kMsiDigits[digitValue(digit)];
     pattern += kMsiDigits[msiCheckDigit(digits)];
     return pattern + "515";
 }
 
-std::string EncodePostNet(TfrBarcode& generator) {
+std::string EncodePostNet(BarcodeGenerator& generator) {
     std::string pattern = "51";
-    for (char digit : generator.Text()) pattern += kPostNetDigits[digitValue(digit)];
+    for (char digit : generator.text()) pattern += kPostNetDigits[digitValue(digit)];
     return pattern + "5";
 }
 
 // Start character A and stop character B; letters A..D inside the text are ordinary data.
-std::string EncodeCodabar(TfrBarcode& generator) {
+std::string EncodeCodabar(BarcodeGenerator& generator) {
     std::string pattern = std::string(*codabarModulesOf('A')) + "0";
-    for (char c : generator.Text()) {
+    for (char c : generator.text()) {
         const std::optional<std::string_view> modules = codabarModulesOf(c);
         if (!modules) failInternal();
         pattern += *modules;

@@ -5,13 +5,13 @@
 
 namespace barcode {
 
-class TfrBarcode;
+class BarcodeGenerator;
 
-std::string EncodeInterleaved2of5(TfrBarcode& generator);
-std::string EncodeIndustrial2of5(TfrBarcode& generator);
-std::string EncodeMatrix2of5(TfrBarcode& generator);
-std::string EncodeMSI(TfrBarcode& generator);
-std::string EncodePostNet(TfrBarcode& generator);
-std::string EncodeCodabar(TfrBarcode& generator);
+std::string encodeInterleaved2of5(BarcodeGenerator& generator);
+std::string EncodeIndustrial2of5(BarcodeGenerator& generator);
+std::string EncodeMatrix2of5(BarcodeGenerator& generator);
+std::string EncodeMSI(BarcodeGenerator& generator);
+std::string EncodePostNet(BarcodeGenerator& generator);
+std::string EncodeCodabar(BarcodeGenerator& generator);
 
 }  // namespace barcode

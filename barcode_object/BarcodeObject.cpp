@@ -6,10 +6,10 @@
 
 namespace barcode {
 
-TfrBarCodeView::TfrBarCodeView() { memo = {kPlaceholderText}; }
+BarcodeObject::BarcodeObject() { memo = {kPlaceholderText}; }
 
-std::vector<std::string> TfrBarCodeView::propertyNames() const {
-    std::vector<std::string> names = TfrView::propertyNames();
+std::vector<std::string> BarcodeObject::propertyNames() const {
+    std::vector<std::string> names = View::propertyNames();
     names.emplace_back("Barcode");
     names.emplace_back("DataField");
     return names;
@@ -38,17 +38,17 @@ void writeBarcodeTail(report::ByteWriter& out, const BarcodeRecord& r) {
 }
 
 // The tail is the same in the template and the printing variant of the body.
-void TfrBarCodeView::loadFromStream(report::ByteReader& in, int version) {
-    TfrView::loadFromStream(in, version);
+void BarcodeObject::loadFromStream(report::ByteReader& in, int version) {
+    View::loadFromStream(in, version);
     settings = readBarcodeTail(in);
 }
 
-void TfrBarCodeView::saveToStream(report::ByteWriter& out) const {
-    TfrView::saveToStream(out);
+void BarcodeObject::saveToStream(report::ByteWriter& out) const {
+    View::saveToStream(out);
     writeBarcodeTail(out, settings);
 }
 
-bool TfrBarCodeView::print(report::PrintContext& context) {
+bool BarcodeObject::print(report::PrintContext& context) {
     workingLines = memo;
     report::ExpressionHost* expressions = context.expressions;
     if (expressions) expressions->runScript(script, *this);

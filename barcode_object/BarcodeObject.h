@@ -1,4 +1,4 @@
-// TfrBarCodeView: the report object that prints a barcode. Its memo's first line is the text
+// BarcodeObject: the report object that prints a barcode. Its memo's first line is the text
 // to encode (normally an expression such as [kb1."giorno"]); its own settings pick the
 // symbology, check character, human-readable text, module, ratio and angle. It draws through
 // its own generator, either into a picture stretched into its rectangle or, on a real device,
@@ -32,9 +32,9 @@ inline constexpr const char* kPlaceholderText = "12345678";
 inline constexpr int kBarcodePropertyKind = 0x140;
 inline constexpr int kDataFieldPropertyKind = 0x141;
 
-class TfrBarCodeView : public report::TfrView {
+class BarcodeObject : public report::View {
 public:
-    TfrBarCodeView();
+    BarcodeObject();
 
     std::string className() const override { return kBarCodeViewClassName; }
     std::string baseName() const override { return "Bar"; }
@@ -42,7 +42,7 @@ public:
     BarcodeRecord settings;
 
     // The generator the object draws with; it keeps the last text, type and position.
-    const TfrBarcode& generator() const { return generator_; }
+    const BarcodeGenerator& generator() const { return generator_; }
 
     std::vector<std::string> propertyNames() const override;
 
@@ -65,7 +65,7 @@ private:
     void drawThroughPicture(platform::Canvas& canvas);
     void drawOnDevice(platform::Canvas& canvas);
 
-    TfrBarcode generator_;
+    BarcodeGenerator generator_;
 };
 
 // The 24-byte tail that follows the view body.

@@ -9,7 +9,7 @@ namespace barcode {
 
 void registerBarCodeObject() {
     if (report::isAddInRegistered(kBarCodeViewClassName)) return;
-    report::registerAddIn(kBarCodeViewClassName, [] { return std::make_unique<TfrBarCodeView>(); });
+    report::registerAddIn(kBarCodeViewClassName, [] { return std::make_unique<BarcodeObject>(); });
 }
 
 }  // namespace barcode

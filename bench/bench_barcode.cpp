@@ -7,37 +7,37 @@
 
 namespace {
 
-barcode::TfrBarcode labelGenerator(barcode::TfrBarcodeType type, const char* text) {
-    barcode::TfrBarcode g;
-    g.SetTyp(type);
-    g.SetText(text);
-    g.SetHeight(60);
+barcode::BarcodeGenerator labelGenerator(barcode::BarcodeType type, const char* text) {
+    barcode::BarcodeGenerator g;
+    g.setType(type);
+    g.setText(text);
+    g.setHeight(60);
     return g;
 }
 
 void Code39EncodeAndWidth(benchmark::State& state) {
-    barcode::TfrBarcode g = labelGenerator(barcode::bcCode39, "1903000015");
+    barcode::BarcodeGenerator g = labelGenerator(barcode::bcCode39, "1903000015");
     for (auto _ : state) {
-        benchmark::DoNotOptimize(g.Width());
+        benchmark::DoNotOptimize(g.width());
     }
 }
 BENCHMARK(Code39EncodeAndWidth);
 
 void Code39DrawIntoPicture(benchmark::State& state) {
-    barcode::TfrBarcode g = labelGenerator(barcode::bcCode39, "1903000015");
+    barcode::BarcodeGenerator g = labelGenerator(barcode::bcCode39, "1903000015");
     for (auto _ : state) {
         platform::PictureCanvas canvas(platform::Size{155, 60});
-        g.Draw(canvas);
+        g.draw(canvas);
         benchmark::DoNotOptimize(canvas.picture().records().size());
     }
 }
 BENCHMARK(Code39DrawIntoPicture);
 
 void Ean13EncodeAndWidth(benchmark::State& state) {
-    barcode::TfrBarcode g = labelGenerator(barcode::bcCodeEAN13, "400638133393");
-    g.SetChecksum(true);
+    barcode::BarcodeGenerator g = labelGenerator(barcode::bcCodeEAN13, "400638133393");
+    g.setChecksum(true);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(g.Width());
+        benchmark::DoNotOptimize(g.width());
     }
 }
 BENCHMARK(Ean13EncodeAndWidth);

@@ -10,14 +10,14 @@ constexpr int kSheets = 186;
 
 struct LabelReport {
     report_test::FakeBarcodeRegistration barcodeClass;
-    preview::TfrPrinter printer;
-    preview::TfrEMFPages pages{nullptr, &printer};
+    preview::Printer printer;
+    preview::PreparedPages pages{nullptr, &printer};
     std::vector<std::uint8_t> file;
 
     LabelReport() {
         const auto tpl = pages_test::templatePage(printer);
         for (int sheet = 0; sheet < kSheets; ++sheet) pages_test::addLabelSheet(pages, *tpl, sheet, true);
-        file = pages.SaveToBytes();
+        file = pages.saveToBytes();
     }
 };
 
@@ -28,7 +28,7 @@ LabelReport& labelReport() {
 
 void BM_SavePreparedReport(benchmark::State& state) {
     LabelReport& r = labelReport();
-    for (auto _ : state) benchmark::DoNotOptimize(r.pages.SaveToBytes());
+    for (auto _ : state) benchmark::DoNotOptimize(r.pages.saveToBytes());
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * r.file.size()));
     state.counters["pages"] = kSheets;
 }
@@ -36,10 +36,10 @@ BENCHMARK(BM_SavePreparedReport)->Unit(benchmark::kMillisecond);
 
 void BM_LoadPreparedReport(benchmark::State& state) {
     LabelReport& r = labelReport();
-    preview::TfrEMFPages target{nullptr, &r.printer};
+    preview::PreparedPages target{nullptr, &r.printer};
     for (auto _ : state) {
-        target.LoadFromStream(r.file);
-        benchmark::DoNotOptimize(target.Count());
+        target.loadFromStream(r.file);
+        benchmark::DoNotOptimize(target.count());
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * r.file.size()));
 }
@@ -48,8 +48,8 @@ BENCHMARK(BM_LoadPreparedReport)->Unit(benchmark::kMillisecond);
 void BM_LoadPageObjects(benchmark::State& state) {
     LabelReport& r = labelReport();
     for (auto _ : state) {
-        r.pages.LoadObjects(kSheets / 2);
-        benchmark::DoNotOptimize(r.pages.Page(kSheets / 2).loadedPage.get());
+        r.pages.loadObjects(kSheets / 2);
+        benchmark::DoNotOptimize(r.pages.page(kSheets / 2).loadedPage.get());
     }
 }
 BENCHMARK(BM_LoadPageObjects)->Unit(benchmark::kMicrosecond);

@@ -30,9 +30,9 @@ void prepareSeries(benchmark::State& state) {
     options.progressDisplay = nullptr;
     for (auto _ : state) {
         if (!reports.prepare(1, options)) state.SkipWithError("preparation failed");
-        benchmark::DoNotOptimize(reports.pages(1).Count());
+        benchmark::DoNotOptimize(reports.pages(1).count());
     }
-    state.counters["sheets"] = reports.pages(1).Count();
+    state.counters["sheets"] = reports.pages(1).count();
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(prepareSeries)->Arg(54)->Arg(100000)->Unit(benchmark::kMillisecond);

@@ -47,22 +47,22 @@ long residentKb() {
 }
 
 struct Report {
-    preview::TfrPrinter printer;
-    std::unique_ptr<report::TfrPage> tpl = pages_test::templatePage(printer);
-    preview::TfrEMFPages pages{nullptr, &printer};
+    preview::Printer printer;
+    std::unique_ptr<report::Page> tpl = pages_test::templatePage(printer);
+    preview::PreparedPages pages{nullptr, &printer};
     explicit Report(int count) {
         for (int i = 0; i < count; ++i) pages_test::addLabelSheet(pages, *tpl, i, true);
     }
 };
 
-std::unique_ptr<preview::TfrPreviewForm> openForm(Report& r) {
+std::unique_ptr<preview::PreviewWindow> openForm(Report& r) {
     preview::setLastZoomChoice({});
     preview::PreviewOptions options;
     options.modal = false;
-    auto form = std::make_unique<preview::TfrPreviewForm>(options);
+    auto form = std::make_unique<preview::PreviewWindow>(options);
     form->showPreview(r.pages);
     QApplication::processEvents();
-    form->Relayout();
+    form->relayout();
     return form;
 }
 
@@ -73,7 +73,7 @@ void BM_PaintPageAt100Percent(benchmark::State& state) {
     const platform::Rect page = form->layout().bounds[0];
     QImage image(form->pageBox()->size(), QImage::Format_RGB32);
     for (auto _ : state) {
-        r.pages.Page(0).loadedPage.reset();  // rebuilt from its stream, as on first showing
+        r.pages.page(0).loadedPage.reset();  // rebuilt from its stream, as on first showing
         QPainter painter(&image);
         form->paintDesk(painter, QRegion(page.left, page.top, page.width(), page.height()));
     }
@@ -88,7 +88,7 @@ void BM_ScrollThrough186Pages(benchmark::State& state) {
     long peak = before;
     for (auto _ : state) {
         form->runAction(preview::PreviewAction::FirstLine);
-        for (int i = 1; i < r.pages.Count(); ++i) {
+        for (int i = 1; i < r.pages.count(); ++i) {
             form->nextPage();
             form->pageBox()->repaint();
             peak = std::max(peak, residentKb());
@@ -97,7 +97,7 @@ void BM_ScrollThrough186Pages(benchmark::State& state) {
     state.counters["extra_MB"] = static_cast<double>(peak - before) / 1024.0;
     state.counters["resident_MB"] = static_cast<double>(before) / 1024.0;
     int loaded = 0;
-    for (int i = 0; i < r.pages.Count(); ++i) loaded += r.pages.Page(i).loadedPage != nullptr;
+    for (int i = 0; i < r.pages.count(); ++i) loaded += r.pages.page(i).loadedPage != nullptr;
     state.counters["pages_loaded"] = loaded;
     state.counters["s_per_page"] = benchmark::Counter(static_cast<double>(state.iterations() * 185),
                                                        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);

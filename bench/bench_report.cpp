@@ -8,7 +8,7 @@
 namespace {
 
 std::vector<std::uint8_t> oxygenTemplateBytes() {
-    report::TfrReport r;
+    report::Report r;
     report_test::buildOxygenTemplate(r);
     return r.saveToStream();
 }
@@ -16,7 +16,7 @@ std::vector<std::uint8_t> oxygenTemplateBytes() {
 void BM_LoadOxygenTemplate(benchmark::State& state) {
     report_test::FakeBarcodeRegistration reg;
     const auto bytes = oxygenTemplateBytes();
-    report::TfrReport r;
+    report::Report r;
     for (auto _ : state) {
         bool ok = r.loadFromStream(bytes);
         benchmark::DoNotOptimize(ok);
@@ -27,7 +27,7 @@ BENCHMARK(BM_LoadOxygenTemplate);
 
 void BM_SaveOxygenTemplate(benchmark::State& state) {
     report_test::FakeBarcodeRegistration reg;
-    report::TfrReport r;
+    report::Report r;
     report_test::buildOxygenTemplate(r);
     for (auto _ : state) {
         auto bytes = r.saveToStream();

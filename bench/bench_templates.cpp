@@ -13,7 +13,7 @@ namespace {
 void BM_LoadLabelTemplate(benchmark::State& state) {
     barcode::registerBarCodeObject();
     const auto& bytes = report::labelTemplateStream(static_cast<int>(state.range(0)));
-    report::TfrReport r;
+    report::Report r;
     for (auto _ : state) {
         bool ok = r.loadFromStream(bytes);
         benchmark::DoNotOptimize(ok);
@@ -23,7 +23,7 @@ void BM_LoadLabelTemplate(benchmark::State& state) {
 BENCHMARK(BM_LoadLabelTemplate)->DenseRange(1, 4);
 
 void BM_DrawSeriesLabel(benchmark::State& state) {
-    barcode::TfrBarCodeView bar;
+    barcode::BarcodeObject bar;
     bar.width = 129;
     bar.height = 54;
     bar.memo = {"0501190001"};

@@ -36,18 +36,18 @@ QImage whiteImage(platform::Size size, int dpi) {
 
 }  // namespace
 
-void drawPageOnSheet(TfrEMFPages& pages, int index, platform::Canvas& canvas, platform::Size sheetDots, int dpi) {
-    PreparedPage& page = pages.Page(index);
+void drawPageOnSheet(PreparedPages& pages, int index, platform::Canvas& canvas, platform::Size sheetDots, int dpi) {
+    PreparedPage& page = pages.page(index);
     page.inView = true;
     try {
-        pages.Draw(index, canvas, outputTargetRect(page, sheetDots, dpi));
+        pages.draw(index, canvas, outputTargetRect(page, sheetDots, dpi));
     } catch (...) {
         page.inView = false;
         page.loadedPage.reset();
         throw;
     }
     page.inView = false;
-    pages.Draw(index, canvas, {});
+    pages.draw(index, canvas, {});
 }
 
 platform::Size sheetPixels(const PreparedPage& page, int dpi) {
@@ -55,9 +55,9 @@ platform::Size sheetPixels(const PreparedPage& page, int dpi) {
     return {roundToInt(sheet.widthMm * dpi / kMmPerInch), roundToInt(sheet.heightMm * dpi / kMmPerInch)};
 }
 
-QImage renderPageImage(TfrEMFPages& pages, int index, int dpi) {
+QImage renderPageImage(PreparedPages& pages, int index, int dpi) {
     if (dpi < kMinImageDpi || dpi > kMaxImageDpi) return {};
-    const platform::Size size = sheetPixels(pages.Page(index), dpi);
+    const platform::Size size = sheetPixels(pages.page(index), dpi);
     if (size.width <= 0 || size.height <= 0 || size.width > kMaxImageSide || size.height > kMaxImageSide) return {};
     QImage image = whiteImage(size, dpi);
     if (image.isNull()) return image;
@@ -78,14 +78,14 @@ std::string numberedImagePath(const std::string& path, int pageNumber) {
     return stem + "-" + std::to_string(pageNumber) + extension;
 }
 
-bool writePagesPdf(TfrEMFPages& pages, const std::string& path, std::string& error) {
+bool writePagesPdf(PreparedPages& pages, const std::string& path, std::string& error) {
     std::string drawError;
     platform::qt::PdfDocument document;
     document.path = path;
     document.title = "Quirelle";
     document.dpi = kPdfDotsPerInch;
-    document.pageCount = pages.Count();
-    document.formatOf = [&](int index) { return pdfFormatOf(pages.Page(index)); };
+    document.pageCount = pages.count();
+    document.formatOf = [&](int index) { return pdfFormatOf(pages.page(index)); };
     document.drawPage = [&](int index, platform::Canvas& canvas, const platform::Rect& area) {
         if (!drawError.empty()) return;
         try {
@@ -103,13 +103,13 @@ bool writePagesPdf(TfrEMFPages& pages, const std::string& path, std::string& err
     return true;
 }
 
-bool writePagesPng(TfrEMFPages& pages, const std::string& path, int dpi, std::string& error,
+bool writePagesPng(PreparedPages& pages, const std::string& path, int dpi, std::string& error,
                    std::vector<std::string>* written) {
-    if (pages.Count() == 0) {
+    if (pages.count() == 0) {
         error = "Il report non ha pagine";
         return false;
     }
-    for (int index = 0; index < pages.Count(); ++index) {
+    for (int index = 0; index < pages.count(); ++index) {
         QImage image;
         try {
             image = renderPageImage(pages, index, dpi);

@@ -20,20 +20,20 @@ inline constexpr int kMaxImageSide = 30000;
 
 // Draws page `index` onto a sheet of `sheetDots` at `dpi`, then releases its objects.
 // Stream errors of the page propagate.
-void drawPageOnSheet(TfrEMFPages& pages, int index, platform::Canvas& canvas, platform::Size sheetDots, int dpi);
+void drawPageOnSheet(PreparedPages& pages, int index, platform::Canvas& canvas, platform::Size sheetDots, int dpi);
 
 // Size in pixels of page `index`'s sheet at `dpi`.
 platform::Size sheetPixels(const PreparedPage& page, int dpi);
 
 // Page `index` on a white image at `dpi`; a null image when the size is out of range.
-QImage renderPageImage(TfrEMFPages& pages, int index, int dpi);
+QImage renderPageImage(PreparedPages& pages, int index, int dpi);
 
 // "out.png" → "out-3.png" for page number 3 (1-based).
 std::string numberedImagePath(const std::string& path, int pageNumber);
 
 // Both return false with `error` set when nothing or not everything could be written.
-bool writePagesPdf(TfrEMFPages& pages, const std::string& path, std::string& error);
-bool writePagesPng(TfrEMFPages& pages, const std::string& path, int dpi, std::string& error,
+bool writePagesPdf(PreparedPages& pages, const std::string& path, std::string& error);
+bool writePagesPng(PreparedPages& pages, const std::string& path, int dpi, std::string& error,
                    std::vector<std::string>* written = nullptr);
 
 }  // namespace preview

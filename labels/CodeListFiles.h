@@ -16,7 +16,7 @@ inline constexpr const char* kOxygenFileName = "OXY.txt";
 inline constexpr std::size_t kExemptionMaxLines = 51;
 inline constexpr std::size_t kOxygenMaxLines = 30;
 
-// Width of the fiscal code field and of a label, and the part of a code file line kept.
+// width of the fiscal code field and of a label, and the part of a code file line kept.
 inline constexpr std::size_t kFiscalCodeWidth = 16;
 inline constexpr std::size_t kCodeFileLabelWidth = 11;
 

@@ -44,7 +44,7 @@ std::string LabelApp::start() {
         codes = parseFiscalCodeList(decodeCodeFileText(readFileBytes(file)));
     } catch (const FileError& e) {
         if (e.errorNumber == ENOENT) {
-            // First run: the list starts empty and the file exists from now on.
+            // first run: the list starts empty and the file exists from now on.
             createEmptyFileIfMissing(file);
             return {};
         }

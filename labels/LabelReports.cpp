@@ -13,16 +13,16 @@ LabelReports::LabelReports(memtable::MemTable& printList, memtable::MemTable* fi
     components_.add<memtable::MemTable>(kPrintListName, &printList);
     if (fiscalCodes) components_.add<memtable::MemTable>(kFiscalCodeListName, fiscalCodes);
     // Registered as a report dataset: bands look their data source up as one.
-    components_.add<TfrDataset>(kLabelDatasetName, &dataset_);
+    components_.add<Dataset>(kLabelDatasetName, &dataset_);
     for (int kind = 1; kind <= kReportCount; ++kind) {
         Slot& s = slots_[static_cast<std::size_t>(kind - 1)];
-        s.report = std::make_unique<TfrReport>();
+        s.report = std::make_unique<Report>();
         s.report->name = "frReport" + std::to_string(kind);
         s.report->components = &components_;
         s.report->errors = &errors;
         s.report->datasetName = kLabelDatasetName;
         loadLabelTemplate(*s.report, kind);
-        s.pages = std::make_unique<preview::TfrEMFPages>(s.report.get());
+        s.pages = std::make_unique<preview::PreparedPages>(s.report.get());
     }
 }
 
@@ -33,17 +33,17 @@ LabelReports::Slot& LabelReports::slot(int kind) {
     return slots_[static_cast<std::size_t>(kind - 1)];
 }
 
-TfrReport& LabelReports::report(int kind) { return *slot(kind).report; }
-preview::TfrEMFPages& LabelReports::pages(int kind) { return *slot(kind).pages; }
+Report& LabelReports::report(int kind) { return *slot(kind).report; }
+preview::PreparedPages& LabelReports::pages(int kind) { return *slot(kind).pages; }
 
 bool LabelReports::prepare(int kind, const PrepareOptions& options) {
     Slot& s = slot(kind);
-    return Prepare(*s.report, *s.pages, options);
+    return report::prepare(*s.report, *s.pages, options);
 }
 
 bool LabelReports::prepareAndShow(int kind, PreparedPagesViewer* viewer, const PrepareOptions& options) {
     Slot& s = slot(kind);
-    return PrepareAndShow(*s.report, *s.pages, viewer, options);
+    return report::prepareAndShow(*s.report, *s.pages, viewer, options);
 }
 
 }  // namespace report

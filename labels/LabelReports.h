@@ -34,9 +34,9 @@ public:
     static constexpr int kReportCount = 4;
 
     // Report `kind` (1..4); std::out_of_range for any other kind.
-    TfrReport& report(int kind);
-    preview::TfrEMFPages& pages(int kind);
-    TfrDBDataSet& dataset() { return dataset_; }
+    Report& report(int kind);
+    preview::PreparedPages& pages(int kind);
+    DBDataset& dataset() { return dataset_; }
 
     // Prepares report `kind` into its pages; false after an error or a cancel.
     bool prepare(int kind, const PrepareOptions& options = {});
@@ -44,13 +44,13 @@ public:
 
 private:
     struct Slot {
-        std::unique_ptr<TfrReport> report;
-        std::unique_ptr<preview::TfrEMFPages> pages;
+        std::unique_ptr<Report> report;
+        std::unique_ptr<preview::PreparedPages> pages;
     };
     Slot& slot(int kind);
 
     MemTableDataSet printListAccess_;
-    TfrDBDataSet dataset_;
+    DBDataset dataset_;
     ComponentRegistry components_;
     std::array<Slot, kReportCount> slots_;
 };

@@ -12,7 +12,7 @@ namespace report {
 namespace {
 
 std::vector<std::uint8_t> builtStream(int n) {
-    TfrReport report;
+    Report report;
     buildLabelTemplate(report, labelTemplateLayout(n));
     return saveLabelTemplate(report);
 }
@@ -27,7 +27,7 @@ const std::vector<std::uint8_t>& labelTemplateStream(int n) {
     return streams[static_cast<std::size_t>(n - 1)];
 }
 
-bool loadLabelTemplate(TfrReport& report, int n) {
+bool loadLabelTemplate(Report& report, int n) {
     barcode::registerBarCodeObject();
     return report.loadFromStream(labelTemplateStream(n));
 }

@@ -8,7 +8,7 @@
 
 namespace report {
 
-class TfrReport;
+class Report;
 
 inline constexpr int kLabelTemplateCount = 4;
 
@@ -17,6 +17,6 @@ const std::vector<std::uint8_t>& labelTemplateStream(int n);
 
 // Loads template n into the report, registering the barcode object first. False, with the
 // report's error reporter told why, when the load fails.
-bool loadLabelTemplate(TfrReport& report, int n);
+bool loadLabelTemplate(Report& report, int n);
 
 }  // namespace report

@@ -26,7 +26,7 @@ public:
 };
 
 // A4 landscape, no margins, page columns 7 pixels apart.
-void setUpPage(TfrPage& page, int columns) {
+void setUpPage(Page& page, int columns) {
     page.paperSize = 9;
     page.paperWidth = 2970;
     page.paperHeight = 2100;
@@ -47,8 +47,8 @@ std::unique_ptr<View> named(std::string_view name) {
 }
 
 struct ObjectMaker {
-    std::unique_ptr<TfrView> operator()(const TemplateBand& b) const {
-        auto band = named<TfrBandView>(b.name);
+    std::unique_ptr<View> operator()(const TemplateBand& b) const {
+        auto band = named<BandView>(b.name);
         band->setBandType(b.bandType);
         band->left = 0;
         band->top = b.top;
@@ -57,8 +57,8 @@ struct ObjectMaker {
         band->formatText = std::string(b.dataSource);
         return band;
     }
-    std::unique_ptr<TfrView> operator()(const TemplateBarcode& b) const {
-        auto bar = named<barcode::TfrBarCodeView>("Bar1");
+    std::unique_ptr<View> operator()(const TemplateBarcode& b) const {
+        auto bar = named<barcode::BarcodeObject>("Bar1");
         bar->left = b.left;
         bar->top = b.top;
         bar->width = 129;
@@ -67,8 +67,8 @@ struct ObjectMaker {
         bar->settings.withCheckSum = false;
         return bar;
     }
-    std::unique_ptr<TfrView> operator()(const TemplateText& t) const {
-        auto memo = named<TfrMemoView>(t.name);
+    std::unique_ptr<View> operator()(const TemplateText& t) const {
+        auto memo = named<MemoView>(t.name);
         memo->left = t.left;
         memo->top = t.top;
         memo->width = t.width;
@@ -81,8 +81,8 @@ struct ObjectMaker {
         memo->frameWidth = t.frameWidth;
         return memo;
     }
-    std::unique_ptr<TfrView> operator()(const TemplateRule& r) const {
-        auto line = named<TfrLineView>(r.name);
+    std::unique_ptr<View> operator()(const TemplateRule& r) const {
+        auto line = named<LineView>(r.name);
         line->left = r.left;
         line->top = r.top;
         line->width = r.width;
@@ -94,14 +94,14 @@ struct ObjectMaker {
 
 }  // namespace
 
-void buildLabelTemplate(TfrReport& report, const LabelTemplateLayout& layout) {
+void buildLabelTemplate(Report& report, const LabelTemplateLayout& layout) {
     report.printerName = kLabelPrinterName;
-    TfrPage& page = report.addPage();
+    Page& page = report.addPage();
     setUpPage(page, layout.pageColumns);
     for (const TemplateObject& object : layout.objects) page.addObject(std::visit(ObjectMaker{}, object));
 }
 
-std::vector<std::uint8_t> saveLabelTemplate(TfrReport& report) {
+std::vector<std::uint8_t> saveLabelTemplate(Report& report) {
     LabelPrinter printer;
     PrinterLink* kept = report.printer;
     report.printer = &printer;

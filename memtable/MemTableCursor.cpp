@@ -28,7 +28,7 @@ void MemTable::last()
     d->moveTo(d->current->count() - 1);
 }
 
-// Next on the last record keeps it current and sets the end flag, as Prior does at the start.
+// next on the last record keeps it current and sets the end flag, as prior does at the start.
 void MemTable::next()
 {
     Lock lock(d->lock);
@@ -67,7 +67,7 @@ int MemTable::recordCount() const
 int MemTable::recordNumber() const
 {
     Lock lock(d->lock);
-    return d->state == TableState::Insert || !d->hasRecord() ? -1 : d->cursor + 1;
+    return d->state == TableState::insert || !d->hasRecord() ? -1 : d->cursor + 1;
 }
 
 void MemTable::setRecordNumber(int n)
@@ -87,7 +87,7 @@ bool MemTable::isEmpty() const { return recordCount() == 0; }
 Bookmark MemTable::getBookmark() const
 {
     Lock lock(d->lock);
-    if (d->state == TableState::Insert) return {};
+    if (d->state == TableState::insert) return {};
     const Record* record = d->currentRecord();
     return record ? Bookmark{record->uniqueId} : Bookmark{};
 }

@@ -41,7 +41,7 @@ struct MemTable::Data {
     bool atBof = true;
     bool atEof = true;
 
-    // Edit buffer (Insert/Edit states).
+    // Edit buffer (insert/Edit states).
     FieldValues editValues;
     Record* editTarget = nullptr; // the record being changed in Edit state
     bool editModified = false;
@@ -52,7 +52,7 @@ struct MemTable::Data {
 
     bool hasRecord() const { return current && cursor >= 0 && cursor < current->count(); }
     Record* currentRecord() const { return hasRecord() ? current->at(cursor) : nullptr; }
-    bool isEditing() const { return state == TableState::Insert || state == TableState::Edit; }
+    bool isEditing() const { return state == TableState::insert || state == TableState::Edit; }
 
     void checkActive() const;
     int requireField(std::string_view fieldName) const;

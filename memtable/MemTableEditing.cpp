@@ -28,7 +28,7 @@ void MemTable::append()
     d->editValues.assign(d->fields.size(), std::nullopt);
     d->editTarget = nullptr;
     d->editModified = false;
-    d->state = TableState::Insert;
+    d->state = TableState::insert;
     d->cursor = d->current->count();
     d->notify(DataEvent::Inserting, d->cursor);
 }
@@ -61,7 +61,7 @@ void MemTable::post()
             throw EMemTableError(messages::duplicateIndexValue);
 
     Record* record = d->editTarget;
-    if (d->state == TableState::Insert) {
+    if (d->state == TableState::insert) {
         auto stored = std::make_unique<Record>();
         stored->id = d->nextId++;
         stored->uniqueId = d->nextUniqueId++;
@@ -92,7 +92,7 @@ void MemTable::cancel()
 {
     Lock lock(d->lock);
     if (!d->isEditing()) return;
-    if (d->state == TableState::Insert) d->cursor = d->cursorBeforeInsert;
+    if (d->state == TableState::insert) d->cursor = d->cursorBeforeInsert;
     d->editValues.clear();
     d->editTarget = nullptr;
     d->state = TableState::Browse;
@@ -105,7 +105,7 @@ void MemTable::deleteRecord()
 {
     Lock lock(d->lock);
     d->checkActive();
-    if (d->state == TableState::Insert) {
+    if (d->state == TableState::insert) {
         cancel();
         return;
     }

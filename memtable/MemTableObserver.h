@@ -15,7 +15,7 @@ enum class DataEvent {
     Posted,      // record stored; row = its position in the current index
     Deleted,     // record removed; row = the position it had
     Cancelled,   // pending edit dropped
-    DataChanged, // anything else: redisplay everything (Refresh, field text changed while editing)
+    DataChanged, // anything else: redisplay everything (refresh, field text changed while editing)
 };
 
 class MemTableObserver {

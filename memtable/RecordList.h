@@ -20,7 +20,7 @@ public:
     void erase(int position);
     void clear();
 
-    // First position whose record is not before the sought one (isBefore(record) false), for a
+    // first position whose record is not before the sought one (isBefore(record) false), for a
     // list partitioned by isBefore. Searches the blocks by their last entry, then one block.
     template <typename IsBefore>
     int partitionPoint(IsBefore isBefore) const

@@ -13,7 +13,7 @@ namespace platform {
 
 class Picture;
 
-enum class PenStyle { Solid = 0, Dash = 1, Dot = 2, DashDot = 3, DashDotDot = 4, Clear = 5 };
+enum class PenStyle { Solid = 0, Dash = 1, Dot = 2, DashDot = 3, DashDotDot = 4, clear = 5 };
 // Copy paints the pen colour; Xor inverts what is below (the search highlight uses it).
 enum class PenMode { Copy, Xor };
 
@@ -74,7 +74,7 @@ public:
     // Writes text with its unturned top-left corner at (x, y), turned by the font's
     // escapement; extraSpacing pixels are added after every character.
     virtual void textOut(int x, int y, const std::string& utf8, int extraSpacing = 0) = 0;
-    // Width and height of the text in the current font, unturned, without extra spacing.
+    // width and height of the text in the current font, unturned, without extra spacing.
     virtual Size textExtent(const std::string& utf8) = 0;
     // Draws a recorded picture stretched into target.
     virtual void drawPicture(const Picture& picture, const Rect& target);

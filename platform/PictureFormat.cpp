@@ -164,7 +164,7 @@ private:
         s.font.escapement = in.i32();
         s.font.charset = in.i32();
         if (!in.ok()) return fail("Picture record truncated");
-        if (penStyle > static_cast<std::uint8_t>(PenStyle::Clear) || penMode > 1)
+        if (penStyle > static_cast<std::uint8_t>(PenStyle::clear) || penMode > 1)
             return fail("Picture pen invalid");
         s.pen.style = static_cast<PenStyle>(penStyle);
         s.pen.mode = penMode == 0 ? PenMode::Copy : PenMode::Xor;

@@ -12,17 +12,17 @@ constexpr int kLastBandObjectType = kBandChild;
 constexpr int kLevels = 3;
 constexpr int kFirstHeaderOfLevel[kLevels] = {kBandMasterHeader, kBandDetailHeader, kBandSubDetailHeader};
 
-bool isBand(const TfrView& view) { return view.objectType() == kBandObject; }
-bool isSubReport(const TfrView& view) { return view.objectType() == kSubReportObject; }
+bool isBand(const View& view) { return view.objectType() == kBandObject; }
+bool isSubReport(const View& view) { return view.objectType() == kSubReportObject; }
 
 // Every object that is not a band, not yet placed and whose top lies within the band's span
 // (both ends included) moves into the band with a band-relative top; sub-reports come last.
-void collectObjects(TfrPage& page, RunBand& band, std::vector<bool>& placed) {
+void collectObjects(Page& page, RunBand& band, std::vector<bool>& placed) {
     const auto& objects = page.objects();
     const long long bottom = static_cast<long long>(band.y) + band.height;
     for (bool subReports : {false, true}) {
         for (std::size_t i = 0; i < objects.size(); ++i) {
-            TfrView& object = *objects[i];
+            View& object = *objects[i];
             if (placed[i] || isBand(object) || isSubReport(object) != subReports) continue;
             if (object.top < band.y || object.top > bottom) continue;
             placed[i] = true;
@@ -33,7 +33,7 @@ void collectObjects(TfrPage& page, RunBand& band, std::vector<bool>& placed) {
     }
 }
 
-void takeBandObject(RunBand& band, TfrBandView& view) {
+void takeBandObject(RunBand& band, BandView& view) {
     band.view = &view;
     band.y = view.top;
     band.height = view.height;
@@ -41,19 +41,19 @@ void takeBandObject(RunBand& band, TfrBandView& view) {
     band.breaked = (view.flags & kBandBreaked) != 0;
 }
 
-void createBands(TfrPage& page, PageBands& bands) {
+void createBands(Page& page, PageBands& bands) {
     for (int type = 0; type < kBandTypeCount; ++type)
         bands.chains[static_cast<std::size_t>(type)].push_back(std::make_unique<RunBand>(type, nullptr));
     std::vector<bool> placed(page.objects().size(), false);
     for (int type = 0; type <= kLastBandObjectType; ++type) {
         auto& chain = bands.chains[static_cast<std::size_t>(type)];
         for (std::size_t i = 0; i < page.objects().size(); ++i) {
-            TfrView& object = *page.objects()[i];
-            if (!isBand(object) || static_cast<TfrBandView&>(object).bandType() != type) continue;
+            View& object = *page.objects()[i];
+            if (!isBand(object) || static_cast<BandView&>(object).bandType() != type) continue;
             placed[i] = true;
             if (chain.front()->view) chain.push_back(std::make_unique<RunBand>(type, nullptr));
             RunBand& band = *chain.back();
-            takeBandObject(band, static_cast<TfrBandView&>(object));
+            takeBandObject(band, static_cast<BandView&>(object));
             collectObjects(page, band, placed);
         }
         std::stable_sort(chain.begin(), chain.end(), [](const auto& a, const auto& b) { return a->y < b->y; });
@@ -129,19 +129,19 @@ void linkGroups(PageBands& bands) {
     }
 }
 
-void findDataSource(TfrReport& report, RunBand& band) {
+void findDataSource(Report& report, RunBand& band) {
     if (!band.view || band.type == kBandGroupHeader) return;
     const std::string& text = band.view->dataSource();
     if (auto counted = makeCountedDataset(text)) {
         band.ownedSource = std::move(counted);
         band.dataSource = band.ownedSource.get();
     } else if (!text.empty() && report.components) {
-        band.dataSource = report.components->find<TfrDataset>(text);
+        band.dataSource = report.components->find<Dataset>(text);
         if (!band.dataSource && report.components->contains(text)) throw std::runtime_error(kNotADatasetMessage);
     }
     if (!band.dataSource && band.type == kBandMasterData && !report.datasetName.empty() && report.components)
-        band.dataSource = report.components->find<TfrDataset>(report.datasetName);
-    if (band.dataSource) band.dataSource->Init();
+        band.dataSource = report.components->find<Dataset>(report.datasetName);
+    if (band.dataSource) band.dataSource->init();
 }
 
 RunBand* findByName(PageBands& bands, const std::string& name) {
@@ -158,7 +158,7 @@ int PageBands::heightOf(int type) const {
     return band.view ? band.height : 0;
 }
 
-std::unique_ptr<PageBands> bindBands(TfrReport& report, TfrPage& page) {
+std::unique_ptr<PageBands> bindBands(Report& report, Page& page) {
     auto bands = std::make_unique<PageBands>();
     createBands(page, *bands);
     for (int headerType : kFirstHeaderOfLevel) linkLevel(*bands, headerType);
@@ -177,8 +177,8 @@ std::unique_ptr<PageBands> bindBands(TfrReport& report, TfrPage& page) {
 void releaseBands(PageBands& bands) {
     for (auto& chain : bands.chains)
         for (auto& band : chain) {
-            for (TfrView* object : band->objects) object->band = nullptr;
-            if (band->dataSource) band->dataSource->Exit();
+            for (View* object : band->objects) object->band = nullptr;
+            if (band->dataSource) band->dataSource->exit();
         }
 }
 

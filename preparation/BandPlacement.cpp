@@ -96,13 +96,13 @@ void PageBuilder::placeFlowingBand(RunBand& band, int height) {
 // A Breaked band that does not fit is split by objects: what fits in the rest of the column
 // prints there, the rest continues at the top of the next column, moved up by the part used.
 void PageBuilder::placeBrokenBand(RunBand& band, int height) {
-    const std::vector<TfrView*> all = band.objects;
+    const std::vector<View*> all = band.objects;
     int used = 0;
-    std::vector<TfrView*> pending = all;
+    std::vector<View*> pending = all;
     while (!pending.empty()) {
         const int room = std::max(0, bottomLimit_ - nextY_);
-        std::vector<TfrView*> now, later;
-        for (TfrView* object : pending) {
+        std::vector<View*> now, later;
+        for (View* object : pending) {
             const long long bottom = static_cast<long long>(object->top) - used + object->height;
             (bottom <= room || !columnHasContent() ? now : later).push_back(object);
         }
@@ -144,8 +144,8 @@ void PageBuilder::leaveBandColumns(RunBand& band) {
 int PageBuilder::bandHeight(RunBand& band) {
     if (!band.stretched()) return band.height;
     int height = band.height;
-    for (TfrView* object : band.objects) {
-        auto* stretchable = dynamic_cast<TfrStretcheable*>(object);
+    for (View* object : band.objects) {
+        auto* stretchable = dynamic_cast<Stretcheable*>(object);
         if (!stretchable) continue;
         run_.currentObject = object;
         object->workingLines = object->memo;
@@ -161,15 +161,15 @@ int PageBuilder::bandHeight(RunBand& band) {
 void PageBuilder::drawBand(RunBand& band, int bandHeight) {
     updateVariables(band);
     const bool stretch = band.stretched();
-    for (TfrView* object : band.objects) {
-        const bool grows = stretch && dynamic_cast<TfrStretcheable*>(object) && (object->flags & kFlagStretched) &&
+    for (View* object : band.objects) {
+        const bool grows = stretch && dynamic_cast<Stretcheable*>(object) && (object->flags & kFlagStretched) &&
                            object->height > 0;
         drawObject(*object, band, grows ? bandHeight - object->top : 0);
     }
 }
 
 // The object moves to its place on the page for the print and back again afterwards.
-void PageBuilder::drawObject(TfrView& object, RunBand& band, int stretchTo) {
+void PageBuilder::drawObject(View& object, RunBand& band, int stretchTo) {
     run_.currentObject = &object;
     if (run_.firstPassOfTwo) {
         run_.expressions.runScript(object.script, object);
@@ -181,10 +181,10 @@ void PageBuilder::drawObject(TfrView& object, RunBand& band, int stretchTo) {
     object.top = static_cast<int>(std::clamp<long long>(static_cast<long long>(band.y) + keptTop, -(1LL << 30), 1LL << 30));
     if (stretchTo > 0) object.height = stretchTo;
     object.page = &page_;
-    PrintContext context{run_.pages.PageStream(run_.currentPage), &run_.expressions, &run_.measure,
+    PrintContext context{run_.pages.pageStream(run_.currentPage), &run_.expressions, &run_.measure,
                          DrawEnvironment{area_.left, area_.right, false}};
     // Text objects widen their wrap width for AutoWidth only while the engine prints them.
-    auto* memo = dynamic_cast<TfrMemoView*>(&object);
+    auto* memo = dynamic_cast<MemoView*>(&object);
     if (memo) memo->preparing = true;
     const auto restore = [&] {
         object.left = keptLeft, object.top = keptTop, object.height = keptHeight;

@@ -17,20 +17,20 @@ void PageBuilder::runDataLevel(int level) {
 }
 
 void PageBuilder::runDataBand(RunBand& band, int level) {
-    TfrDataset& source = *band.dataSource;
+    Dataset& source = *band.dataSource;
     run_.currentObject = band.view;
-    source.First();
+    source.first();
     band.recordInDataset = 0;
     band.recordInGroup = 0;
     for (RunBand* group : band.groupHeaders) group->recordInGroup = 0;
-    if (source.Eof()) return;
+    if (source.eof()) return;
 
     activeData_.push_back(&band);
     std::vector<RunBand*> queue;
     startGroups(band, 0, queue);
     if (band.header) queue.push_back(band.header);
 
-    while (!source.Eof()) {
+    while (!source.eof()) {
         run_.checkStopped();
         ++band.recordInDataset;
         ++band.recordInGroup;
@@ -38,8 +38,8 @@ void PageBuilder::runDataBand(RunBand& band, int level) {
         showQueued(queue);
         if (level < kDataLevels) runDataLevel(level + 1);
         run_.currentObject = band.view;
-        source.Next();
-        if (!source.Eof()) {
+        source.next();
+        if (!source.eof()) {
             const std::size_t changed = firstChangedGroup(band);
             if (changed < band.groupHeaders.size()) {
                 showGroupFooters(band, changed);
@@ -48,7 +48,7 @@ void PageBuilder::runDataBand(RunBand& band, int level) {
             }
         }
         ++recordNo_;
-        if (band.formNewPage && !source.Eof()) nextPage();
+        if (band.formNewPage && !source.eof()) nextPage();
     }
     showGroupFooters(band, 0);
     if (band.footer) placeBand(*band.footer);

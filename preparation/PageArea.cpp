@@ -6,7 +6,7 @@
 
 namespace report {
 
-PageArea pageAreaOf(const TfrPage& page) {
+PageArea pageAreaOf(const Page& page) {
     const auto g = preview::PrinterGeometry::fromValues(page.printerGeometry);
     if (!page.useMargins) return {0, 0, g.paperWidthPx, g.paperHeightPx};
     const auto& [ml, mt, mr, mb] = page.margins;

@@ -12,7 +12,7 @@ struct PageArea {
 
 // With UseMargins off the whole paper; with it on each edge takes its margin, or the printable
 // area's edge when that margin is 0.
-PageArea pageAreaOf(const TfrPage& page);
+PageArea pageAreaOf(const Page& page);
 
 // (Right - Left - (columns - 1) * gap) div columns; 0 columns count as 1.
 int pageColumnWidth(const PageArea& area, int columns, int gap);

@@ -14,7 +14,7 @@ namespace report {
 
 class PageBuilder {
 public:
-    PageBuilder(PreparationState& run, TfrPage& page, PageBands& bands);
+    PageBuilder(PreparationState& run, Page& page, PageBands& bands);
     // BuildPage: nothing when the report does not print empty data and the master data is empty.
     void build();
 
@@ -44,13 +44,13 @@ private:
     void leaveBandColumns(RunBand& band);
     int bandHeight(RunBand& band);
     void drawBand(RunBand& band, int bandHeight);
-    void drawObject(TfrView& object, RunBand& band, int stretchTo);
+    void drawObject(View& object, RunBand& band, int stretchTo);
     void updateVariables(const RunBand& band);
     bool fitsInColumn(int height) const;
     bool columnHasContent() const { return nextY_ > columnTopY_; }
 
     PreparationState& run_;
-    TfrPage& page_;
+    Page& page_;
     PageBands& bands_;
     PageArea area_;
     int pageColumns_ = 1;

@@ -3,7 +3,7 @@
 
 namespace report {
 
-PageBuilder::PageBuilder(PreparationState& run, TfrPage& page, PageBands& bands)
+PageBuilder::PageBuilder(PreparationState& run, Page& page, PageBands& bands)
     : run_(run), page_(page), bands_(bands), area_(pageAreaOf(page)) {
     pageColumns_ = page.pageColumns > 0 ? page.pageColumns : 1;
     columnWidth_ = pageColumnWidth(area_, pageColumns_, page.pageColumnGap);
@@ -14,8 +14,8 @@ bool PageBuilder::masterDataEmpty() {
     for (auto& band : bands_.chain(kBandMasterData)) {
         if (!band->view || !band->dataSource) continue;
         try {
-            band->dataSource->First();
-            return band->dataSource->Eof();
+            band->dataSource->first();
+            return band->dataSource->eof();
         } catch (const std::exception&) {
             return true;
         }
@@ -28,8 +28,8 @@ void PageBuilder::build() {
     bottomLimit_ = fullBottomLimit_;
     columnIndex_ = 0;
     columnX_ = area_.left;
-    if (page_.printToPrevPage && run_.pages.Count() > 0) {
-        run_.currentPage = run_.pages.Count() - 1;
+    if (page_.printToPrevPage && run_.pages.count() > 0) {
+        run_.currentPage = run_.pages.count() - 1;
         nextY_ = run_.prevPageNextY;
         bottomLimit_ = run_.prevPageBottomLimit;
     } else {
@@ -40,9 +40,9 @@ void PageBuilder::build() {
 
     placeBand(bands_.first(kBandOverlay));
     placeBand(bands_.first(kBandNone));
-    const int pagesBeforeTitle = run_.pages.Count();
+    const int pagesBeforeTitle = run_.pages.count();
     placeBand(bands_.first(kBandReportTitle));
-    if (run_.pages.Count() == pagesBeforeTitle) {
+    if (run_.pages.count() == pagesBeforeTitle) {
         RunBand& pageHeader = bands_.first(kBandPageHeader);
         if (pageHeader.hasFlag(kBandOnFirstPage)) placeBand(pageHeader);
         placeBand(bands_.first(kBandColumnHeader));
@@ -65,8 +65,8 @@ void PageBuilder::build() {
 }
 
 void PageBuilder::startPreparedPage() {
-    run_.pages.Add(page_);
-    run_.currentPage = run_.pages.Count() - 1;
+    run_.pages.add(page_);
+    run_.currentPage = run_.pages.count() - 1;
     lastBand_ = nullptr;
 }
 
@@ -106,16 +106,16 @@ void PageBuilder::endPage() {
     RunBand& footer = bands_.first(kBandPageFooter);
     const bool skipFooter = run_.currentPage == 0 && !footer.hasFlag(kBandOnFirstPage);
     if (!skipFooter) {
-        for (int p = run_.currentPage; p < run_.pages.Count(); ++p) {
+        for (int p = run_.currentPage; p < run_.pages.count(); ++p) {
             run_.currentPage = p;
             placeBand(footer);
         }
     }
-    run_.currentPage = run_.pages.Count() - 1;
+    run_.currentPage = run_.pages.count() - 1;
 }
 
 void PageBuilder::nextPage() {
-    run_.progress.reportPage(run_.pages.Count() + 1);
+    run_.progress.reportPage(run_.pages.count() + 1);
     run_.checkStopped();
     if (!noRepeatHeaders_) placeBand(bands_.first(kBandColumnFooter));
     endPage();

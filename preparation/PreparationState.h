@@ -15,8 +15,8 @@ namespace report {
 struct PreparationStopped {};
 
 struct PreparationState {
-    TfrReport& report;
-    preview::TfrEMFPages& pages;
+    Report& report;
+    preview::PreparedPages& pages;
     ReportExpressions& expressions;
     ReportProgress& progress;
     platform::Canvas& measure;
@@ -24,7 +24,7 @@ struct PreparationState {
     bool firstPassOfTwo = false;
     bool printIfEmpty = true;
     int currentPage = -1;      // index of the prepared page objects are written to
-    TfrView* currentObject = nullptr;
+    View* currentObject = nullptr;
     // Where a following PrintToPrevPage page continues.
     int prevPageNextY = 0;
     int prevPageBottomLimit = 0;

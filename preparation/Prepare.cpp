@@ -20,18 +20,18 @@ namespace {
 
 // Selects the template's printer and fits every page's paper to it, so each page carries
 // the printer geometry its page area is taken from.
-void fitPagesToPrinter(TfrReport& report) {
-    std::unique_ptr<TfrPrinterLink> programLink;
+void fitPagesToPrinter(Report& report) {
+    std::unique_ptr<ReportPrinterLink> programLink;
     PrinterLink* link = report.printerLink();
     if (!link) {
-        programLink = std::make_unique<TfrPrinterLink>(preview::programPrinter());
+        programLink = std::make_unique<ReportPrinterLink>(preview::programPrinter());
         link = programLink.get();
     }
     if (!report.useDefaultPrinter && link->hasPrinter(report.printerName)) link->selectPrinter(report.printerName);
     for (const auto& page : report.pages()) page->fitPaper(link);
 }
 
-bool isPrintedPage(const TfrPage& page) { return page.pageKind == 0; }
+bool isPrintedPage(const Page& page) { return page.pageKind == 0; }
 
 // One pass over every printed page: bind, build, release.
 void runPass(PreparationState& state) {
@@ -42,10 +42,10 @@ void runPass(PreparationState& state) {
             for (auto& b : bands) releaseBands(*b);
         }
     } release{bound};
-    std::vector<TfrPage*> pages;
+    std::vector<Page*> pages;
     for (const auto& page : state.report.pages())
         if (isPrintedPage(*page)) pages.push_back(page.get());
-    for (TfrPage* page : pages) bound.push_back(bindBands(state.report, *page));
+    for (Page* page : pages) bound.push_back(bindBands(state.report, *page));
     for (std::size_t i = 0; i < pages.size(); ++i) {
         if (!pages[i]->visible || pages[i]->isSubReportPage) continue;
         PageBuilder(state, *pages[i], *bound[i]).build();
@@ -54,14 +54,14 @@ void runPass(PreparationState& state) {
 
 // The preparation proper: one pass, or a counting pass and the real one.
 void preparePages(PreparationState& state) {
-    state.pages.Clear();
+    state.pages.clear();
     if (state.report.twoPass) {
         state.firstPassOfTwo = true;
         state.progress.baseText = preparationBaseText(true);
         state.expressions.startPreparation();
         runPass(state);
-        const int total = state.pages.Count();
-        state.pages.Clear();
+        const int total = state.pages.count();
+        state.pages.clear();
         state.firstPassOfTwo = false;
         state.currentPage = -1;
         state.expressions.variables().totalPages = total;
@@ -74,10 +74,10 @@ void preparePages(PreparationState& state) {
 
 }  // namespace
 
-bool Prepare(TfrReport& report, preview::TfrEMFPages& pages, const PrepareOptions& options) {
+bool prepare(Report& report, preview::PreparedPages& pages, const PrepareOptions& options) {
     fitPagesToPrinter(report);
     const std::vector<std::uint8_t> savedTemplate = report.saveToStream();
-    setDocumentMode(DocumentMode::Printing);
+    setDocumentMode(DocumentMode::printing);
 
     platform::FixedMetricsCanvas fixedMetrics;
     ReportExpressions expressions(report);
@@ -109,13 +109,13 @@ bool Prepare(TfrReport& report, preview::TfrEMFPages& pages, const PrepareOption
     // Preparation moved objects into bands; the saved template puts everything back.
     report.loadFromStream(savedTemplate);
     if (error) report.reportError(*error);
-    if (error || cancelled) pages.Clear();
+    if (error || cancelled) pages.clear();
     return !error && !cancelled;
 }
 
-bool PrepareAndShow(TfrReport& report, preview::TfrEMFPages& pages, PreparedPagesViewer* viewer,
+bool prepareAndShow(Report& report, preview::PreparedPages& pages, PreparedPagesViewer* viewer,
                     const PrepareOptions& options) {
-    const bool prepared = Prepare(report, pages, options);
+    const bool prepared = prepare(report, pages, options);
     if (viewer) viewer->showPreparedPages(report, pages);
     return prepared;
 }

@@ -29,10 +29,10 @@ struct PrepareOptions {
 
 // True when pages were prepared and the run was not cancelled. Errors go to the report's
 // error reporter; after an error or a cancel `pages` is empty.
-bool Prepare(TfrReport& report, preview::TfrEMFPages& pages, const PrepareOptions& options = {});
+bool prepare(Report& report, preview::PreparedPages& pages, const PrepareOptions& options = {});
 
-// Prepare, then hand the pages to `viewer` (also after a failed or cancelled run).
-bool PrepareAndShow(TfrReport& report, preview::TfrEMFPages& pages, PreparedPagesViewer* viewer,
+// prepare, then hand the pages to `viewer` (also after a failed or cancelled run).
+bool prepareAndShow(Report& report, preview::PreparedPages& pages, PreparedPagesViewer* viewer,
                     const PrepareOptions& options = {});
 
 }  // namespace report

@@ -1,4 +1,4 @@
-// The "show" half of PrepareAndShow: the preview window takes the prepared pages from here.
+// The "show" half of prepareAndShow: the preview window takes the prepared pages from here.
 // Headless callers pass none.
 #pragma once
 
@@ -12,7 +12,7 @@ public:
     virtual ~PreparedPagesViewer() = default;
     // Shows the pages (possibly none, after a failed or cancelled preparation) until the
     // operator closes the preview.
-    virtual void showPreparedPages(TfrReport& report, preview::TfrEMFPages& pages) = 0;
+    virtual void showPreparedPages(Report& report, preview::PreparedPages& pages) = 0;
 };
 
 }  // namespace report

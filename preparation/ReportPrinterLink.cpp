@@ -6,26 +6,26 @@
 
 namespace report {
 
-bool TfrPrinterLink::hasPrinter(const std::string& name) const {
+bool ReportPrinterLink::hasPrinter(const std::string& name) const {
     if (name == preview::kVirtualPrinterStoredName) return true;
-    const auto& names = printer_.PrinterNames();
+    const auto& names = printer_.printerNames();
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-PaperSettings TfrPrinterLink::currentPaper() const {
+PaperSettings ReportPrinterLink::currentPaper() const {
     PaperSettings p;
-    p.paperSize = printer_.PaperSize();
-    p.paperWidth = printer_.PaperWidth();
-    p.paperHeight = printer_.PaperHeight();
-    p.orientation = printer_.Orientation();
-    p.bin = printer_.Bin();
+    p.paperSize = printer_.paperSize();
+    p.paperWidth = printer_.paperWidth();
+    p.paperHeight = printer_.paperHeight();
+    p.orientation = printer_.orientation();
+    p.bin = printer_.bin();
     p.geometry = printer_.geometry().values();
     return p;
 }
 
-std::optional<PaperSettings> TfrPrinterLink::applyPaper(const PaperSettings& wanted) {
+std::optional<PaperSettings> ReportPrinterLink::applyPaper(const PaperSettings& wanted) {
     try {
-        printer_.SetPaper(wanted.paperSize, wanted.paperWidth, wanted.paperHeight, wanted.bin, wanted.orientation,
+        printer_.setPaper(wanted.paperSize, wanted.paperWidth, wanted.paperHeight, wanted.bin, wanted.orientation,
                           false);
     } catch (const preview::PrinterError&) {
         return std::nullopt;

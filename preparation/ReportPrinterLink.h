@@ -8,20 +8,20 @@
 
 namespace report {
 
-class TfrPrinterLink : public PrinterLink {
+class ReportPrinterLink : public PrinterLink {
 public:
-    explicit TfrPrinterLink(preview::TfrPrinter& printer) : printer_(printer) {}
+    explicit ReportPrinterLink(preview::Printer& printer) : printer_(printer) {}
 
-    std::string currentPrinterName() const override { return printer_.CurrentPrinterName(); }
-    bool isVirtualPrinter() const override { return printer_.IsVirtual(); }
+    std::string currentPrinterName() const override { return printer_.currentPrinterName(); }
+    bool isVirtualPrinter() const override { return printer_.isVirtual(); }
     bool hasPrinter(const std::string& name) const override;
-    void selectPrinter(const std::string& name) override { printer_.SelectPrinterByName(name); }
+    void selectPrinter(const std::string& name) override { printer_.selectPrinterByName(name); }
     std::optional<PaperSettings> applyPaper(const PaperSettings& wanted) override;
     PaperSettings defaultPaper() const override { return currentPaper(); }
 
 private:
     PaperSettings currentPaper() const;
-    preview::TfrPrinter& printer_;
+    preview::Printer& printer_;
 };
 
 }  // namespace report

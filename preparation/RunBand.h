@@ -17,16 +17,16 @@ constexpr int kBandTypeCount = 23;
 
 class RunBand : public BandRuntime {
 public:
-    RunBand(int type, TfrBandView* view) : type(type), view(view) {}
+    RunBand(int type, BandView* view) : type(type), view(view) {}
 
     int type;
-    TfrBandView* view;  // none for a type without band objects
+    BandView* view;  // none for a type without band objects
     int y = 0, height = 0;
     int x = 0;  // shift of the current band column
-    std::vector<TfrView*> objects;
+    std::vector<View*> objects;
 
-    TfrDataset* dataSource = nullptr;
-    std::unique_ptr<TfrDataset> ownedSource;  // counted sources belong to the band
+    Dataset* dataSource = nullptr;
+    std::unique_ptr<Dataset> ownedSource;  // counted sources belong to the band
 
     RunBand* header = nullptr;  // data bands: header and footer of their level
     RunBand* footer = nullptr;
@@ -57,7 +57,7 @@ public:
     bool visible() const override { return visibleFlag; }
     bool isCrossTab() const override { return type >= kBandCrossHeader && type <= kBandCrossFooter; }
     bool callMethod(const std::string& method) override;
-    bool eof() const override { return dataSource && dataSource->Eof(); }
+    bool eof() const override { return dataSource && dataSource->eof(); }
 };
 
 }  // namespace report

@@ -7,6 +7,6 @@
 
 namespace preview {
 
-void writePageStreamEntry(report::ByteWriter& out, report::TfrView& object);
+void writePageStreamEntry(report::ByteWriter& out, report::View& object);
 
 }  // namespace preview

@@ -15,7 +15,7 @@
 
 namespace preview {
 
-// First byte of every page stream.
+// first byte of every page stream.
 inline constexpr std::uint8_t kPageStreamVersion = 24;
 
 struct PreparedPage {
@@ -29,14 +29,14 @@ struct PreparedPage {
     bool useMargins = false;
     PageMargins margins;  // page pixels
     PrinterGeometry geometry;
-    // True while the page is on screen or being printed; a Draw of a page not in view
+    // True while the page is on screen or being printed; a draw of a page not in view
     // releases its loaded objects.
     bool inView = false;
     // Version byte, then one entry per object: type byte, class name for add-ins, printing
     // record. The preparation engine appends entries here.
     report::ByteWriter objectStream;
     // The objects rebuilt from objectStream; null while the page is held as bytes only.
-    std::unique_ptr<report::TfrPage> loadedPage;
+    std::unique_ptr<report::Page> loadedPage;
 
     PagePaper paper() const { return {paperSize, paperWidth, paperHeight, bin, orientation}; }
 };

@@ -25,8 +25,8 @@ report::ByteWriter emptyPageStream() {
 }
 
 // A new template page with the record's paper and margins: the page the objects load into.
-std::unique_ptr<report::TfrPage> pageForRecord(const PreparedPage& record) {
-    auto page = std::make_unique<report::TfrPage>();
+std::unique_ptr<report::Page> pageForRecord(const PreparedPage& record) {
+    auto page = std::make_unique<report::Page>();
     page->paperSize = record.paperSize;
     page->paperWidth = record.paperWidth;
     page->paperHeight = record.paperHeight;
@@ -38,7 +38,7 @@ std::unique_ptr<report::TfrPage> pageForRecord(const PreparedPage& record) {
     return page;
 }
 
-// Ratio of two page lengths; a geometry without a length (a damaged file, a printer that
+// ratio of two page lengths; a geometry without a length (a damaged file, a printer that
 // reported nothing) scales everything to nothing rather than dividing by zero.
 double ratio(double numerator, int denominator) {
     return denominator > 0 ? numerator / denominator : 0.0;
@@ -48,28 +48,28 @@ int roundEven(double v) { return report::roundHalfEven(v); }
 
 }  // namespace
 
-TfrEMFPages::TfrEMFPages(report::TfrReport* report, TfrPrinter* printer)
+PreparedPages::PreparedPages(report::Report* report, Printer* printer)
     : report_(report), printer_(printer) {}
 
-TfrEMFPages::~TfrEMFPages() = default;
+PreparedPages::~PreparedPages() = default;
 
-TfrPrinter& TfrEMFPages::printer() const { return printer_ ? *printer_ : programPrinter(); }
+Printer& PreparedPages::printer() const { return printer_ ? *printer_ : programPrinter(); }
 
-PreparedPage& TfrEMFPages::Page(int index) {
-    if (index < 0 || index >= Count()) throw std::out_of_range("page index out of range");
+PreparedPage& PreparedPages::page(int index) {
+    if (index < 0 || index >= count()) throw std::out_of_range("page index out of range");
     return *pages_[static_cast<std::size_t>(index)];
 }
 
-const PreparedPage& TfrEMFPages::Page(int index) const {
-    if (index < 0 || index >= Count()) throw std::out_of_range("page index out of range");
+const PreparedPage& PreparedPages::page(int index) const {
+    if (index < 0 || index >= count()) throw std::out_of_range("page index out of range");
     return *pages_[static_cast<std::size_t>(index)];
 }
 
-void TfrEMFPages::Clear() {
-    while (!pages_.empty()) Delete(0);
+void PreparedPages::clear() {
+    while (!pages_.empty()) remove(0);
 }
 
-void TfrEMFPages::Insert(int index, const report::TfrPage& page) {
+void PreparedPages::insert(int index, const report::Page& page) {
     auto record = std::make_unique<PreparedPage>();
     record->paperSize = page.paperSize;
     record->paperWidth = page.paperWidth;
@@ -81,24 +81,24 @@ void TfrEMFPages::Insert(int index, const report::TfrPage& page) {
     record->geometry = PrinterGeometry::fromValues(page.printerGeometry);
     record->objectStream = emptyPageStream();
     if (index < 0) index = 0;
-    if (index >= Count())
+    if (index >= count())
         pages_.push_back(std::move(record));
     else
         pages_.insert(pages_.begin() + index, std::move(record));
 }
 
-void TfrEMFPages::Add(const report::TfrPage& page) {
-    Insert(Count(), page);
-    if (onBeginPage) onBeginPage(Count() - 1);
+void PreparedPages::add(const report::Page& page) {
+    insert(count(), page);
+    if (onBeginPage) onBeginPage(count() - 1);
 }
 
-void TfrEMFPages::Delete(int index) {
-    Page(index);  // range check
+void PreparedPages::remove(int index) {
+    page(index);  // range check
     pages_.erase(pages_.begin() + index);
 }
 
-void TfrEMFPages::LoadObjects(int index) {
-    PreparedPage& record = Page(index);
+void PreparedPages::loadObjects(int index) {
+    PreparedPage& record = page(index);
     record.loadedPage.reset();
     auto page = pageForRecord(record);
     if (report_) page->report = report_;
@@ -107,19 +107,19 @@ void TfrEMFPages::LoadObjects(int index) {
     const int version = in.u8();
     while (!in.atEnd()) {
         std::string missing;
-        std::unique_ptr<report::TfrView> view = report::readPrintedObject(in, version, &missing);
+        std::unique_ptr<report::View> view = report::readPrintedObject(in, version, &missing);
         // An add-in that is not registered has no reader for its body, so nothing after it
         // can be found again.
         if (!view) throw report::StreamError(report::missingComponentsMessage({missing}));
-        report::TfrView* added = page->addObject(std::move(view));
-        auto* memo = dynamic_cast<report::TfrMemoView*>(added);
+        report::View* added = page->addObject(std::move(view));
+        auto* memo = dynamic_cast<report::MemoView*>(added);
         if (memo && (memo->flags & report::kMemoAutoWidth) && measureCanvas) memo->draw(*measureCanvas);
     }
     record.loadedPage = std::move(page);
 }
 
-void TfrEMFPages::StoreObjects(int index) {
-    PreparedPage& record = Page(index);
+void PreparedPages::storeObjects(int index) {
+    PreparedPage& record = page(index);
     report::ByteWriter out = emptyPageStream();
     if (record.loadedPage) {
         for (const auto& object : record.loadedPage->objects()) writePageStreamEntry(out, *object);
@@ -127,16 +127,16 @@ void TfrEMFPages::StoreObjects(int index) {
     record.objectStream = std::move(out);
 }
 
-void TfrEMFPages::Draw(int index, platform::Canvas& canvas, const platform::Rect& rect) {
-    PreparedPage& record = Page(index);
-    const TfrPrinter& out = printer();
-    const bool printing = out.Printing() && out.Canvas() == &canvas;
-    report::setDocumentMode(report::DocumentMode::Printing);
+void PreparedPages::draw(int index, platform::Canvas& canvas, const platform::Rect& rect) {
+    PreparedPage& record = page(index);
+    const Printer& out = printer();
+    const bool printing = out.printing() && out.canvas() == &canvas;
+    report::setDocumentMode(report::DocumentMode::printing);
     if (!record.inView) {
         record.loadedPage.reset();
         return;
     }
-    if (!record.loadedPage) LoadObjects(index);
+    if (!record.loadedPage) loadObjects(index);
     const double sx = ratio(rect.width(), record.geometry.paperWidthPx);
     const double sy = ratio(rect.height(), record.geometry.paperHeightPx);
     const bool testClip = !printing && !canvas.isRecording();
@@ -157,9 +157,9 @@ void TfrEMFPages::Draw(int index, platform::Canvas& canvas, const platform::Rect
     }
 }
 
-bool TfrEMFPages::HitTest(int index, platform::Point point, int& cursor, bool click) {
-    PreparedPage& record = Page(index);
-    if (!record.loadedPage) LoadObjects(index);
+bool PreparedPages::hitTest(int index, platform::Point point, int& cursor, bool click) {
+    PreparedPage& record = page(index);
+    if (!record.loadedPage) loadObjects(index);
     double sx = 1, sy = 1, offx = 0, offy = 0;
     if (!record.useMargins) {
         const PrinterGeometry& g = record.geometry;
@@ -171,7 +171,7 @@ bool TfrEMFPages::HitTest(int index, platform::Point point, int& cursor, bool cl
     }
     const auto& objects = record.loadedPage->objects();
     for (auto it = objects.rbegin(); it != objects.rend(); ++it) {
-        report::TfrView& object = **it;
+        report::View& object = **it;
         const platform::Rect r{roundEven(object.left * sx + offx), roundEven(object.top * sy + offy),
                                roundEven(offx + sx * (object.left + static_cast<double>(object.width))),
                                roundEven(offy + sy * (object.top + static_cast<double>(object.height)))};

@@ -64,11 +64,11 @@ std::vector<std::string> readTextBlock(report::ByteReader& in) {
 
 }  // namespace
 
-void TfrEMFPages::SaveToStream(report::ByteWriter& out) const {
+void PreparedPages::saveToStream(report::ByteWriter& out) const {
     out.u8(kFileVersion);
     out.u8(0);  // pages are stored uncompressed
-    report::writeString(out, printer().CurrentPrinterName());
-    out.i32(Count());
+    report::writeString(out, printer().currentPrinterName());
+    out.i32(count());
     for (const auto& page : pages_) {
         const std::size_t endField = out.position();
         out.i32(static_cast<std::int32_t>(endField));
@@ -87,29 +87,29 @@ void TfrEMFPages::SaveToStream(report::ByteWriter& out) const {
     }
 }
 
-std::vector<std::uint8_t> TfrEMFPages::SaveToBytes() const {
+std::vector<std::uint8_t> PreparedPages::saveToBytes() const {
     report::ByteWriter out;
-    SaveToStream(out);
+    saveToStream(out);
     return out.take();
 }
 
 namespace {
 
 struct FileReader {
-    TfrEMFPages& store;
+    PreparedPages& store;
     report::ByteReader in;
     int version = 0;
 
     void selectPrinter(const std::string& name) {
         if (store.report()) store.report()->printerName = name;
-        store.printer().SelectPrinterByName(name);
+        store.printer().selectPrinterByName(name);
     }
 
     // Puts the page's paper on the printer and keeps the geometry it gives.
     void applyPaper(PreparedPage& page) {
-        TfrPrinter& printer = store.printer();
-        printer.SetPaper(page.paperSize, page.paperWidth, page.paperHeight, page.bin, page.orientation, false);
-        printer.FillGeometry(page.geometry);
+        Printer& printer = store.printer();
+        printer.setPaper(page.paperSize, page.paperWidth, page.paperHeight, page.bin, page.orientation, false);
+        printer.fillGeometry(page.geometry);
     }
 
     void readPaper(PreparedPage& page) {
@@ -148,7 +148,7 @@ struct FileReader {
         std::string error;
         if (!platform::Picture::deserialize(stored.data(), stored.size(), check, error))
             throw report::StreamError(kUnreadablePictureMessage);
-        report::TfrPictureView view;
+        report::PictureView view;
         view.left = 0;
         view.top = 0;
         view.width = page->geometry.paperWidthPx;
@@ -170,8 +170,8 @@ struct FileReader {
 
 }  // namespace
 
-void TfrEMFPages::LoadFromStream(std::span<const std::uint8_t> bytes) {
-    Clear();
+void PreparedPages::loadFromStream(std::span<const std::uint8_t> bytes) {
+    clear();
     FileReader reader{*this, report::ByteReader(bytes), 0};
     report::ByteReader& in = reader.in;
     reader.version = in.u8();

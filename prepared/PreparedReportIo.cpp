@@ -8,8 +8,8 @@
 
 namespace preview {
 
-void SavePrepared(const TfrEMFPages& pages, const std::string& fileName) {
-    const std::vector<std::uint8_t> bytes = pages.SaveToBytes();
+void savePrepared(const PreparedPages& pages, const std::string& fileName) {
+    const std::vector<std::uint8_t> bytes = pages.saveToBytes();
     std::ofstream out(fileName, std::ios::binary | std::ios::trunc);
     if (!out) throw std::runtime_error("Cannot create file \"" + fileName + "\"");
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
@@ -17,7 +17,7 @@ void SavePrepared(const TfrEMFPages& pages, const std::string& fileName) {
     if (!out) throw std::runtime_error("Cannot write file \"" + fileName + "\"");
 }
 
-void LoadPrepared(TfrEMFPages& pages, const std::string& fileName) {
+void loadPrepared(PreparedPages& pages, const std::string& fileName) {
     std::ifstream in(fileName, std::ios::binary | std::ios::ate);
     if (!in) throw std::runtime_error("File not found");
     const std::streamoff size = in.tellg();
@@ -28,7 +28,7 @@ void LoadPrepared(TfrEMFPages& pages, const std::string& fileName) {
     in.seekg(0);
     in.read(reinterpret_cast<char*>(bytes.data()), size);
     if (in.gcount() != size) throw std::runtime_error("Cannot read file \"" + fileName + "\"");
-    pages.LoadFromStream(bytes);
+    pages.loadFromStream(bytes);
 }
 
 }  // namespace preview

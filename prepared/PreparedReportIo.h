@@ -11,9 +11,9 @@ namespace preview {
 inline constexpr std::size_t kMaxPreparedFileBytes = std::size_t{256} * 1024 * 1024;
 
 // Creates (or replaces) the file. Throws std::runtime_error when it cannot be written.
-void SavePrepared(const TfrEMFPages& pages, const std::string& fileName);
+void savePrepared(const PreparedPages& pages, const std::string& fileName);
 // Reads the file into the store. Throws std::runtime_error ("File not found", a file too
 // large) or report::StreamError (damaged content).
-void LoadPrepared(TfrEMFPages& pages, const std::string& fileName);
+void loadPrepared(PreparedPages& pages, const std::string& fileName);
 
 }  // namespace preview

@@ -15,11 +15,11 @@ constexpr int kUntitledText = 55209;  // "Senza titolo"
 // One run over the store: the job, the first-page flag and the page steps.
 class PrintLoop {
 public:
-    PrintLoop(TfrEMFPages& pages, const PrintOptions& options, const PrintReportSettings& report,
+    PrintLoop(PreparedPages& pages, const PrintOptions& options, const PrintReportSettings& report,
               PrintProgress* progress)
         : pages_(pages),
           printer_(pages.printer()),
-          list_(ParsePageList(options.pageList, pages.Count())),
+          list_(ParsePageList(options.pageList, pages.count())),
           filter_(options.filter),
           copies_(options.copies < 1 ? 1 : options.copies),
           collate_(options.collate),
@@ -34,15 +34,15 @@ public:
         if (!anyPageToPrint()) return;
         preparePrinter();
         if (report_.onPrintReport) report_.onPrintReport();
-        printer_.BeginDoc(job_.title, job_.copies);
+        printer_.beginDoc(job_.title, job_.copies);
         try {
             if (!printPasses()) {
-                printer_.Abort();
+                printer_.abort();
                 return;
             }
-            printer_.EndDoc();
+            printer_.endDoc();
         } catch (...) {
-            printer_.Abort();  // never leave the spooler with a half-sent job open
+            printer_.abort();  // never leave the spooler with a half-sent job open
             throw;
         }
     }
@@ -52,24 +52,24 @@ private:
 
     // An empty job would still come out of most printers as a blank sheet.
     bool anyPageToPrint() const {
-        for (int i = 0; i < pages_.Count(); ++i)
+        for (int i = 0; i < pages_.count(); ++i)
             if (chosen(i) && !pageFilterSkips(filter_, i)) return true;
         return false;
     }
 
     // Page 1's paper is set before the job begins: the paper cannot change inside a job.
     void preparePrinter() {
-        PreparedPage& first = pages_.Page(0);
+        PreparedPage& first = pages_.page(0);
         const PagePaper paper = first.paper();
-        printer_.SetPaper(paper.size, paper.width, paper.height, paper.bin, paper.orientation, true);
-        printer_.FillGeometry(first.geometry);
+        printer_.setPaper(paper.size, paper.width, paper.height, paper.bin, paper.orientation, true);
+        printer_.fillGeometry(first.geometry);
     }
 
     // False when cancelled.
     bool printPasses() {
         const int passes = collate_ ? copies_ : 1;
         for (int pass = 0; pass < passes; ++pass) {
-            for (int i = 0; i < pages_.Count(); ++i) {
+            for (int i = 0; i < pages_.count(); ++i) {
                 if (!chosen(i)) continue;
                 printPage(i);
                 if (progress_ && progress_->cancelled()) return false;
@@ -80,10 +80,10 @@ private:
 
     void printPage(int index) {
         if (pageFilterSkips(filter_, index)) return;
-        PreparedPage& page = pages_.Page(index);
+        PreparedPage& page = pages_.page(index);
         startSheet(printer_, page.paper(), job_, firstPage_);
-        printer_.FillGeometry(page.geometry);
-        platform::Canvas* canvas = printer_.Canvas();
+        printer_.fillGeometry(page.geometry);
+        platform::Canvas* canvas = printer_.canvas();
         if (!canvas) throw PrinterError("The printer has no page to draw on");
         drawAndRelease(index, *canvas, printTargetRect(page.geometry, page.useMargins, page.margins));
         if (progress_) progress_->pagePrinted(index + 1);
@@ -93,17 +93,17 @@ private:
     // The page's objects live only while it is drawn; a page the preview shows gets its
     // in-view state back and reloads on its next paint.
     void drawAndRelease(int index, platform::Canvas& canvas, const platform::Rect& target) {
-        PreparedPage& page = pages_.Page(index);
+        PreparedPage& page = pages_.page(index);
         const bool wasInView = page.inView;
         page.inView = true;
-        pages_.Draw(index, canvas, target);
+        pages_.draw(index, canvas, target);
         page.inView = false;
-        pages_.Draw(index, canvas, {});
+        pages_.draw(index, canvas, {});
         page.inView = wasInView;
     }
 
-    TfrEMFPages& pages_;
-    TfrPrinter& printer_;
+    PreparedPages& pages_;
+    Printer& printer_;
     const PageList list_;
     const PageFilter filter_;
     const int copies_;
@@ -116,7 +116,7 @@ private:
 
 }  // namespace
 
-void RunPrint(TfrEMFPages& pages, const PrintOptions& options, const PrintReportSettings& report,
+void runPrint(PreparedPages& pages, const PrintOptions& options, const PrintReportSettings& report,
               PrintProgress* progress) {
     PrintLoop(pages, options, report, progress).run();
 }

@@ -13,13 +13,13 @@ namespace preview {
 // failures propagate after the open job has been aborted. A cancel seen through `progress`
 // (may be null) aborts the job after the page being printed. A store without pages, or a
 // choice that leaves no page to print, sends no job at all.
-void RunPrint(TfrEMFPages& pages, const PrintOptions& options, const PrintReportSettings& report,
+void runPrint(PreparedPages& pages, const PrintOptions& options, const PrintReportSettings& report,
               PrintProgress* progress);
 
-// RunPrint under the progress window ("Preparazione report - title", status "Stampa pagina:"),
+// runPrint under the progress window ("Preparazione report - title", status "Stampa pagina:"),
 // or directly when the report has an OnProgress handler, shows no progress or there is no
 // window. Mouse-over events of the pages are held back while printing directly.
-void PrintPrepared(TfrEMFPages& pages, const PrintOptions& options, const PrintReportSettings& report,
+void PrintPrepared(PreparedPages& pages, const PrintOptions& options, const PrintReportSettings& report,
                    PrintProgressWindow* window);
 
 }  // namespace preview

@@ -28,7 +28,7 @@ private:
 // Holds back the pages' mouse-over handler for as long as it lives.
 class MouseOverPause {
 public:
-    explicit MouseOverPause(TfrEMFPages& pages) : pages_(pages), saved_(std::move(pages.onMouseOverObject)) {
+    explicit MouseOverPause(PreparedPages& pages) : pages_(pages), saved_(std::move(pages.onMouseOverObject)) {
         pages_.onMouseOverObject = nullptr;
     }
     ~MouseOverPause() { pages_.onMouseOverObject = std::move(saved_); }
@@ -36,8 +36,8 @@ public:
     MouseOverPause& operator=(const MouseOverPause&) = delete;
 
 private:
-    TfrEMFPages& pages_;
-    std::function<void(report::TfrView&, int&)> saved_;
+    PreparedPages& pages_;
+    std::function<void(report::View&, int&)> saved_;
 };
 
 std::string windowCaption(const std::string& title) {
@@ -48,16 +48,16 @@ std::string windowCaption(const std::string& title) {
 
 }  // namespace
 
-void PrintPrepared(TfrEMFPages& pages, const PrintOptions& options, const PrintReportSettings& report,
+void PrintPrepared(PreparedPages& pages, const PrintOptions& options, const PrintReportSettings& report,
                    PrintProgressWindow* window) {
     if (report.onProgress || !report.showProgress || !window) {
         MouseOverPause pause(pages);
         HandlerProgress progress(report.onProgress);
-        RunPrint(pages, options, report, &progress);
+        runPrint(pages, options, report, &progress);
         return;
     }
     window->run(windowCaption(report.title), platform::uiText(kStatusText),
-                [&](PrintProgress& progress) { RunPrint(pages, options, report, &progress); });
+                [&](PrintProgress& progress) { runPrint(pages, options, report, &progress); });
 }
 
 }  // namespace preview

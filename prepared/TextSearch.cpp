@@ -31,20 +31,20 @@ int matchingRecord(const platform::Picture& picture, const TextSearchState& stat
     return -1;
 }
 
-platform::Picture recordPage(TfrEMFPages& pages, int index, platform::Canvas* reference) {
-    PreparedPage& page = pages.Page(index);
+platform::Picture recordPage(PreparedPages& pages, int index, platform::Canvas* reference) {
+    PreparedPage& page = pages.page(index);
     const platform::Size size{page.geometry.paperWidthPx, page.geometry.paperHeightPx};
     platform::PictureCanvas canvas(size, reference);
     // Barcode objects draw through nested pictures; their text records must be walkable too.
     canvas.setFlattening(true);
     page.inView = true;
-    pages.Draw(index, canvas, pageContentRect(page, {0, 0, size.width, size.height}, 1.0));
+    pages.draw(index, canvas, pageContentRect(page, {0, 0, size.width, size.height}, 1.0));
     return canvas.takePicture();
 }
 
-void releasePage(TfrEMFPages& pages, int index, platform::Canvas& canvas) {
-    pages.Page(index).inView = false;
-    pages.Draw(index, canvas, {});
+void releasePage(PreparedPages& pages, int index, platform::Canvas& canvas) {
+    pages.page(index).inView = false;
+    pages.draw(index, canvas, {});
 }
 
 }  // namespace
@@ -79,15 +79,15 @@ void beginSearch(TextSearchState& state, const std::string& text, bool caseSensi
     }
 }
 
-bool findNext(TfrEMFPages& pages, TextSearchState& state, platform::Canvas* reference) {
+bool findNext(PreparedPages& pages, TextSearchState& state, platform::Canvas* reference) {
     state.found = false;
     if (state.text.empty()) {
-        state.startPage = pages.Count();
+        state.startPage = pages.count();
         return false;
     }
     platform::PictureCanvas releaser({1, 1});
     if (state.startPage < 0) state.startPage = 0;
-    for (; state.startPage < pages.Count(); ++state.startPage) {
+    for (; state.startPage < pages.count(); ++state.startPage) {
         const platform::Picture picture = recordPage(pages, state.startPage, reference);
         const int match = matchingRecord(picture, state, state.resumeIndex);
         if (match >= 0) {

@@ -38,6 +38,6 @@ void beginSearch(TextSearchState& state, const std::string& text, bool caseSensi
 // startPage = foundPage and resumeIndex just behind the match; the matched page keeps its
 // objects. Without one: found false and startPage past the last page. `reference` measures
 // text as the screen does (fixed metrics when none). Page stream errors propagate.
-bool findNext(TfrEMFPages& pages, TextSearchState& state, platform::Canvas* reference = nullptr);
+bool findNext(PreparedPages& pages, TextSearchState& state, platform::Canvas* reference = nullptr);
 
 }  // namespace preview

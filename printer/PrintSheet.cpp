@@ -14,22 +14,22 @@ bool pageFilterSkips(PageFilter filter, int index) {
     return false;
 }
 
-void startSheet(TfrPrinter& printer, const PagePaper& paper, const PrintJobSettings& job,
+void startSheet(Printer& printer, const PagePaper& paper, const PrintJobSettings& job,
                 bool firstPage) {
-    if (printer.SamePaper(paper.size, paper.width, paper.height, paper.bin, paper.orientation)) {
+    if (printer.samePaper(paper.size, paper.width, paper.height, paper.bin, paper.orientation)) {
         if (firstPage) return;
         if (job.jobPerSheet) {
-            printer.EndDoc();
-            printer.BeginDoc(job.title, job.copies);
+            printer.endDoc();
+            printer.beginDoc(job.title, job.copies);
         } else {
-            printer.NewPage();
+            printer.newPage();
         }
         return;
     }
     // The paper cannot change inside a job.
-    printer.EndDoc();
-    printer.SetPaper(paper.size, paper.width, paper.height, paper.bin, paper.orientation, true);
-    printer.BeginDoc(job.title, job.copies);
+    printer.endDoc();
+    printer.setPaper(paper.size, paper.width, paper.height, paper.bin, paper.orientation, true);
+    printer.beginDoc(job.title, job.copies);
 }
 
 }  // namespace preview

@@ -7,7 +7,7 @@
 
 namespace preview {
 
-class TfrPrinter;
+class Printer;
 
 // The print dialog's "Stampa" choice: all, odd or even pages.
 enum class PageFilter { All = 0, Odd = 1, Even = 2 };
@@ -34,7 +34,7 @@ struct PrintJobSettings {
 // Makes the printer ready to draw a page of `paper` while a job is open. On the same paper
 // a new sheet starts, unless this is the run's first page (the job has just begun with it);
 // on another paper the job ends, the paper changes and a new job begins.
-void startSheet(TfrPrinter& printer, const PagePaper& paper, const PrintJobSettings& job,
+void startSheet(Printer& printer, const PagePaper& paper, const PrintJobSettings& job,
                 bool firstPage);
 
 }  // namespace preview

@@ -43,12 +43,12 @@ std::vector<std::string> alignedNames(std::vector<std::string> names, std::size_
 
 bool isDefaultBin(int bin) { return (bin & 0xFFFF) == 0xFFFF; }
 
-TfrPrinter::TfrPrinter() : paperSize_(kDefaultPaper) {
+Printer::Printer() : paperSize_(kDefaultPaper) {
     resetBinsToDefault();
     applyVirtualSettings();
 }
 
-void TfrPrinter::AttachPrinter(PrinterBackend* backend) {
+void Printer::attachPrinter(PrinterBackend* backend) {
     printers_.clear();
     printerIndex_ = 0;
     backend_ = backend;
@@ -71,25 +71,25 @@ void TfrPrinter::AttachPrinter(PrinterBackend* backend) {
     defaultPrinterIndex_ = static_cast<int>(printers_.size()) - 1;
     if (noPlatformPrinters) {
         printerIndex_ = defaultPrinterIndex_;
-        ApplySettings();
+        applySettings();
     } else {
-        ReadSettings();
+        readSettings();
     }
 }
 
-bool TfrPrinter::IsVirtual() const {
+bool Printer::isVirtual() const {
     return backend_ == nullptr || printerIndex_ == defaultPrinterIndex_;
 }
 
-bool TfrPrinter::HasPlatformPrinters() const { return backend_ && defaultPrinterIndex_ > 0; }
+bool Printer::hasPlatformPrinters() const { return backend_ && defaultPrinterIndex_ > 0; }
 
-std::string TfrPrinter::CurrentPrinterName() const {
+std::string Printer::currentPrinterName() const {
     if (printerIndex_ < 0 || printerIndex_ >= static_cast<int>(printers_.size())) return {};
     return printers_[static_cast<std::size_t>(printerIndex_)];
 }
 
-void TfrPrinter::ReadSettings() {
-    if (IsVirtual()) {
+void Printer::readSettings() {
+    if (isVirtual()) {
         applyVirtualSettings();
         return;
     }
@@ -102,7 +102,7 @@ void TfrPrinter::ReadSettings() {
 
 // Everything is queried first and stored at the end, so a failure part-way leaves no mix of
 // two printers' values behind.
-void TfrPrinter::readPrinterSettings() {
+void Printer::readPrinterSettings() {
     const std::optional<PrinterSettings> mode = querySettings(*backend_);
     if (!mode) throw PrinterError("The printer has no settings");
     const DeviceMetrics m = backend_->metrics();
@@ -127,14 +127,14 @@ void TfrPrinter::readPrinterSettings() {
     orientation_ = mode->orientation == kModePortrait ? kPortrait : kLandscape;
 }
 
-void TfrPrinter::ApplySettings() {
-    if (IsVirtual())
+void Printer::applySettings() {
+    if (isVirtual())
         applyVirtualSettings();
     else
         applyPrinterSettings();
 }
 
-void TfrPrinter::applyVirtualSettings() {
+void Printer::applyVirtualSettings() {
     paperCodes_.clear();
     paperNames_.clear();
     for (std::size_t i = 0; i < kPaperTable.size(); ++i) {
@@ -149,7 +149,7 @@ void TfrPrinter::applyVirtualSettings() {
     }
 }
 
-void TfrPrinter::applyPrinterSettings() {
+void Printer::applyPrinterSettings() {
     std::optional<PrinterSettings> mode = querySettings(*backend_);
     if (!mode) {
         switchToVirtual();
@@ -169,35 +169,35 @@ void TfrPrinter::applyPrinterSettings() {
     if (mode->has(kFieldCopies)) mode->copies = 1;
     if (mode->has(kFieldDefaultSource) && !isDefaultBin(bin_)) mode->defaultSource = bin_ & 0xFFFF;
     backend_->setSettings(*mode);
-    ReadSettings();
+    readSettings();
 }
 
-void TfrPrinter::switchToVirtual() {
+void Printer::switchToVirtual() {
     printerIndex_ = defaultPrinterIndex_;
     resetBinsToDefault();
     applyVirtualSettings();
 }
 
-void TfrPrinter::resetBinsToDefault() {
+void Printer::resetBinsToDefault() {
     binCodes_.assign(1, kDefaultBin);
     binNames_.assign(1, platform::uiText(kDefaultBinText));
 }
 
-PrinterGeometry TfrPrinter::geometry() const {
+PrinterGeometry Printer::geometry() const {
     PrinterGeometry g;
-    FillGeometry(g);
+    fillGeometry(g);
     return g;
 }
 
-void TfrPrinter::FillGeometry(PrinterGeometry& g) const {
-    if (IsVirtual())
+void Printer::fillGeometry(PrinterGeometry& g) const {
+    if (isVirtual())
         fillVirtualGeometry(g);
     else
         fillPrinterGeometry(g);
 }
 
 // The virtual printer has no dots; those fields keep what the caller had.
-void TfrPrinter::fillVirtualGeometry(PrinterGeometry& g) const {
+void Printer::fillVirtualGeometry(PrinterGeometry& g) const {
     const int edge = tenthsMmToPagePixels(kVirtualEdgeTenthsMm);
     g.paperWidthPx = tenthsMmToPagePixels(paperWidth_);
     g.paperHeightPx = tenthsMmToPagePixels(paperHeight_);
@@ -208,7 +208,7 @@ void TfrPrinter::fillVirtualGeometry(PrinterGeometry& g) const {
     g.printableHeightPx = std::max(0, g.paperHeightPx - 2 * edge);
 }
 
-void TfrPrinter::fillPrinterGeometry(PrinterGeometry& g) const {
+void Printer::fillPrinterGeometry(PrinterGeometry& g) const {
     const DeviceMetrics m = backend_->metrics();
     if (!m.usable()) {
         fillVirtualGeometry(g);
@@ -228,48 +228,48 @@ void TfrPrinter::fillPrinterGeometry(PrinterGeometry& g) const {
     g.printableHeightPx = dotsToPagePixels(m.pageHeight, m.dpiY);
 }
 
-bool TfrPrinter::SamePaper(int size, int width, int height, int bin, int orientation) const {
+bool Printer::samePaper(int size, int width, int height, int bin, int orientation) const {
     if (size != paperSize_ || orientation != orientation_) return false;
     if (size == kCustomPaper)
         return std::abs(width - paperWidth_) <= 1 && std::abs(height - paperHeight_) <= 1;
     return bin == bin_ || isDefaultBin(bin);
 }
 
-void TfrPrinter::SetPaper(int size, int width, int height, int bin, int orientation, bool force) {
-    if (Printing()) return;
-    if (!force && SamePaper(size, width, height, bin, orientation)) return;
+void Printer::setPaper(int size, int width, int height, int bin, int orientation, bool force) {
+    if (printing()) return;
+    if (!force && samePaper(size, width, height, bin, orientation)) return;
     paperSize_ = size;
     paperWidth_ = width;
     paperHeight_ = height;
     bin_ = bin;
     orientation_ = orientation;
-    ApplySettings();
+    applySettings();
 }
 
-void TfrPrinter::SelectPrinter(int index) {
+void Printer::selectPrinter(int index) {
     if (index < 0 || index >= static_cast<int>(printers_.size())) return;
-    if (index == printerIndex_ || Printing()) return;
+    if (index == printerIndex_ || printing()) return;
     if (index != defaultPrinterIndex_) backend_->setCurrentPrinter(index);
     printerIndex_ = index;
-    ApplySettings();
+    applySettings();
 }
 
-bool TfrPrinter::SelectPrinterByName(std::string_view name) {
+bool Printer::selectPrinterByName(std::string_view name) {
     if (name == kVirtualPrinterStoredName && !printers_.empty()) {
-        SelectPrinter(defaultPrinterIndex_);
+        selectPrinter(defaultPrinterIndex_);
         return true;
     }
     for (std::size_t i = 0; i < printers_.size(); ++i) {
         if (printers_[i] == name) {
-            SelectPrinter(static_cast<int>(i));
+            selectPrinter(static_cast<int>(i));
             return true;
         }
     }
     return false;
 }
 
-bool TfrPrinter::PrinterSetupDialog() {
-    if (IsVirtual()) return false;
+bool Printer::printerSetupDialog() {
+    if (isVirtual()) return false;
     std::optional<PrinterSettings> mode = querySettings(*backend_);
     if (!mode) return false;
     PrinterSettings copy = *mode;
@@ -278,24 +278,24 @@ bool TfrPrinter::PrinterSetupDialog() {
     return true;
 }
 
-bool TfrPrinter::Printing() const { return backend_ && backend_->printing(); }
+bool Printer::printing() const { return backend_ && backend_->printing(); }
 
-PrinterBackend& TfrPrinter::jobBackend() const {
-    if (IsVirtual()) throw PrinterError("The virtual printer cannot print");
+PrinterBackend& Printer::jobBackend() const {
+    if (isVirtual()) throw PrinterError("The virtual printer cannot print");
     return *backend_;
 }
 
-void TfrPrinter::BeginDoc(const std::string& title, int copies) {
+void Printer::beginDoc(const std::string& title, int copies) {
     jobBackend().beginJob(title, copies < 1 ? 1 : copies);
 }
 
-void TfrPrinter::NewPage() { jobBackend().newPage(); }
-void TfrPrinter::EndDoc() { jobBackend().endJob(); }
+void Printer::newPage() { jobBackend().newPage(); }
+void Printer::endDoc() { jobBackend().endJob(); }
 
-void TfrPrinter::Abort() {
+void Printer::abort() {
     if (backend_ && backend_->printing()) backend_->abortJob();
 }
 
-platform::Canvas* TfrPrinter::Canvas() const { return backend_ ? backend_->pageCanvas() : nullptr; }
+platform::Canvas* Printer::canvas() const { return backend_ ? backend_->pageCanvas() : nullptr; }
 
 }  // namespace preview

@@ -29,63 +29,63 @@ inline constexpr std::size_t kMaxPaperEntries = 256;
 
 bool isDefaultBin(int bin);
 
-class TfrPrinter {
+class Printer {
 public:
-    TfrPrinter();
+    Printer();
 
     // Rebuilds the printer list from `backend` (not owned; null = virtual printer only) and
     // reads the current printer's paper.
-    void AttachPrinter(PrinterBackend* backend);
+    void attachPrinter(PrinterBackend* backend);
     // Reads the current printer's settings; on any failure falls back to the virtual printer.
-    void ReadSettings();
+    void readSettings();
     // Pushes the current paper to the printer (or takes it from the table for the virtual
     // printer), then reads back what the printer chose. Backend errors propagate.
-    void ApplySettings();
+    void applySettings();
     // The geometry of the current paper on the current printer.
-    void FillGeometry(PrinterGeometry& g) const;
+    void fillGeometry(PrinterGeometry& g) const;
     PrinterGeometry geometry() const;
 
-    bool SamePaper(int size, int width, int height, int bin, int orientation) const;
+    bool samePaper(int size, int width, int height, int bin, int orientation) const;
     // Changes the paper unless a job is printing or (without force) the paper is the same.
-    void SetPaper(int size, int width, int height, int bin, int orientation, bool force);
+    void setPaper(int size, int width, int height, int bin, int orientation, bool force);
 
     // Makes printer `index` of the list the output printer, keeping the current paper. Out of
     // range indexes and calls during a print job are ignored.
-    void SelectPrinter(int index);
+    void selectPrinter(int index);
     // The report's printer-name setter: selects the named printer when the list has it.
     // Returns whether a printer of that name was found.
-    bool SelectPrinterByName(std::string_view name);
+    bool selectPrinterByName(std::string_view name);
     // The driver's document-properties dialog; true when the operator accepted. The fields
-    // are not re-read here: the next SetPaper or ReadSettings does that.
-    bool PrinterSetupDialog();
+    // are not re-read here: the next setPaper or readSettings does that.
+    bool printerSetupDialog();
 
     // Print jobs on the current printer; they throw PrinterError on the virtual printer.
-    bool Printing() const;
-    void BeginDoc(const std::string& title, int copies);
-    void NewPage();
-    void EndDoc();
-    void Abort();
-    platform::Canvas* Canvas() const;
+    bool printing() const;
+    void beginDoc(const std::string& title, int copies);
+    void newPage();
+    void endDoc();
+    void abort();
+    platform::Canvas* canvas() const;
 
-    bool IsVirtual() const;
-    bool HasPlatformPrinters() const;
-    // Name of the current printer; "" before any AttachPrinter.
-    std::string CurrentPrinterName() const;
+    bool isVirtual() const;
+    bool hasPlatformPrinters() const;
+    // Name of the current printer; "" before any attachPrinter.
+    std::string currentPrinterName() const;
 
-    const std::vector<std::string>& PrinterNames() const { return printers_; }
-    const std::vector<std::string>& PaperNames() const { return paperNames_; }
-    const std::vector<std::string>& BinNames() const { return binNames_; }
-    const std::vector<int>& PaperCodes() const { return paperCodes_; }
-    const std::vector<int>& BinCodes() const { return binCodes_; }
-    int PrinterIndex() const { return printerIndex_; }
-    int DefaultPrinterIndex() const { return defaultPrinterIndex_; }
-    int Orientation() const { return orientation_; }
-    int PaperSize() const { return paperSize_; }
-    int PaperWidth() const { return paperWidth_; }
-    int PaperHeight() const { return paperHeight_; }
-    int Bin() const { return bin_; }
-    int PaperSizesNum() const { return static_cast<int>(paperCodes_.size()); }
-    int BinsNum() const { return static_cast<int>(binCodes_.size()); }
+    const std::vector<std::string>& printerNames() const { return printers_; }
+    const std::vector<std::string>& paperNames() const { return paperNames_; }
+    const std::vector<std::string>& binNames() const { return binNames_; }
+    const std::vector<int>& paperCodes() const { return paperCodes_; }
+    const std::vector<int>& binCodes() const { return binCodes_; }
+    int printerIndex() const { return printerIndex_; }
+    int defaultPrinterIndex() const { return defaultPrinterIndex_; }
+    int orientation() const { return orientation_; }
+    int paperSize() const { return paperSize_; }
+    int paperWidth() const { return paperWidth_; }
+    int paperHeight() const { return paperHeight_; }
+    int bin() const { return bin_; }
+    int paperSizesNum() const { return static_cast<int>(paperCodes_.size()); }
+    int binsNum() const { return static_cast<int>(binCodes_.size()); }
 
 private:
     void applyVirtualSettings();

@@ -14,7 +14,7 @@ enum SettingsField : unsigned {
     kFieldCollate = 1u << 15,
 };
 
-// Orientation as a settings block stores it.
+// orientation as a settings block stores it.
 inline constexpr int kModePortrait = 1;
 inline constexpr int kModeLandscape = 2;
 

@@ -9,7 +9,7 @@ namespace {
 
 struct ProgramPrinterState {
     std::unique_ptr<PrinterBackend> backend;
-    TfrPrinter printer;
+    Printer printer;
     int defaultPaper = kDefaultPaper;
     bool started = false;
 };
@@ -26,13 +26,13 @@ void startProgramPrinter(std::unique_ptr<PrinterBackend> backend) {
     // Attach the new backend before the old one is freed: the printer must never point at a
     // destroyed backend.
     if (!backend) backend = std::make_unique<NoPlatformPrinters>();
-    s.printer.AttachPrinter(backend.get());
+    s.printer.attachPrinter(backend.get());
     s.backend = std::move(backend);
-    s.defaultPaper = s.printer.PaperSize();
+    s.defaultPaper = s.printer.paperSize();
     s.started = true;
 }
 
-TfrPrinter& programPrinter() {
+Printer& programPrinter() {
     if (!state().started) startProgramPrinter(nullptr);
     return state().printer;
 }

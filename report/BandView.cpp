@@ -40,13 +40,13 @@ std::string bandTypeName(int type) {
     return kBandTypeNames[static_cast<std::size_t>(type)];
 }
 
-TfrBandView::TfrBandView() : TfrView(kBandObject) {
+BandView::BandView() : View(kBandObject) {
     flags = kBandOnFirstPage | kBandOnLastPage;
     formatCode = 0;
 }
 
-void TfrBandView::loadFromStream(ByteReader& in, int version) {
-    TfrView::loadFromStream(in, version);
+void BandView::loadFromStream(ByteReader& in, int version) {
+    View::loadFromStream(in, version);
     if (version < 24) return;
     childBand = readString(in, version);
     columns = in.i32();
@@ -56,8 +56,8 @@ void TfrBandView::loadFromStream(ByteReader& in, int version) {
     if (layoutMajor * 10 + layoutMinor > kMasterLayout) master = readString(in, version);
 }
 
-void TfrBandView::saveToStream(ByteWriter& out) const {
-    TfrView::saveToStream(out);
+void BandView::saveToStream(ByteWriter& out) const {
+    View::saveToStream(out);
     writeString(out, childBand);
     out.i32(columns);
     out.i32(columnWidth);
@@ -66,7 +66,7 @@ void TfrBandView::saveToStream(ByteWriter& out) const {
     writeString(out, master);  // bands are written as layout 2.1, which carries it
 }
 
-bool TfrBandView::setProperty(const std::string& propertyName, const PropertyValue& value) {
+bool BandView::setProperty(const std::string& propertyName, const PropertyValue& value) {
     const std::string n = upper(propertyName);
     for (const auto& f : kBandFlagProperties) {
         if (n == f.upperName) {
@@ -82,11 +82,11 @@ bool TfrBandView::setProperty(const std::string& propertyName, const PropertyVal
     else if (n == "COLUMNGAP") columnGap = static_cast<int>(propertyAsInt(value));
     else if (n == "NEWCOLUMNAFTER") newColumnAfter = static_cast<int>(propertyAsInt(value));
     else if (n == "COLUMNWIDTH") columnWidth = static_cast<int>(propertyAsInt(value));
-    else return TfrView::setProperty(propertyName, value);
+    else return View::setProperty(propertyName, value);
     return true;
 }
 
-PropertyValue TfrBandView::property(const std::string& propertyName) const {
+PropertyValue BandView::property(const std::string& propertyName) const {
     const std::string n = upper(propertyName);
     for (const auto& f : kBandFlagProperties)
         if (n == f.upperName) return (flags & f.bit) != 0;
@@ -108,17 +108,17 @@ PropertyValue TfrBandView::property(const std::string& propertyName) const {
     if (n == "COLUMNGAP") return static_cast<long long>(columnGap);
     if (n == "NEWCOLUMNAFTER") return static_cast<long long>(newColumnAfter);
     if (n == "COLUMNWIDTH") return static_cast<long long>(columnWidth);
-    return TfrView::property(propertyName);
+    return View::property(propertyName);
 }
 
-bool TfrBandView::callMethod(const std::string& methodName) {
+bool BandView::callMethod(const std::string& methodName) {
     const std::string m = upper(methodName);
     if (m == "NEXT" || m == "PRIOR" || m == "FIRST") return band && band->callMethod(m);
-    return TfrView::callMethod(methodName);
+    return View::callMethod(methodName);
 }
 
-std::vector<std::string> TfrBandView::propertyNames() const {
-    auto names = TfrView::propertyNames();
+std::vector<std::string> BandView::propertyNames() const {
+    auto names = View::propertyNames();
     names.insert(names.end(), {"ChildBand", "Master"});
     for (const auto& f : kBandFlagProperties) names.emplace_back(f.name);
     names.insert(names.end(),
@@ -126,8 +126,8 @@ std::vector<std::string> TfrBandView::propertyNames() const {
     return names;
 }
 
-void TfrBandView::draw(platform::Canvas& canvas, const DrawEnvironment& env) {
-    if (documentMode() == DocumentMode::Printing) return;
+void BandView::draw(platform::Canvas& canvas, const DrawEnvironment& env) {
+    if (documentMode() == DocumentMode::printing) return;
     beginDraw();
     prepareDraw();
     drawBackground(canvas, env);

@@ -1,4 +1,4 @@
-// TfrBandView: a band of a template page. Its band type is held in FrameTyp, its data source
+// BandView: a band of a template page. Its band type is held in FrameTyp, its data source
 // or group condition in FormatText.
 #pragma once
 
@@ -26,10 +26,13 @@ enum BandTypeCode : int {
     kBandCrossHeader, kBandCrossData, kBandCrossFooter, kBandChild, kBandNone,
 };
 
-class TfrBandView : public TfrView {
+// Class name stored in template and prepared-report streams; never changes.
+inline constexpr const char* kBandViewClassName = "TfrBandView";
+
+class BandView : public View {
 public:
-    TfrBandView();
-    std::string className() const override { return "TfrBandView"; }
+    BandView();
+    std::string className() const override { return kBandViewClassName; }
     std::string baseName() const override { return "Band"; }
 
     int bandType() const { return frameTyp; }

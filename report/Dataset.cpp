@@ -5,32 +5,32 @@
 
 namespace report {
 
-void TfrDataset::First()
+void Dataset::first()
 {
     recordNo_ = 0;
-    if (OnFirst) OnFirst(*this);
+    if (onFirst) onFirst(*this);
 }
 
-void TfrDataset::Next()
+void Dataset::next()
 {
     if (recordNo_ < std::numeric_limits<std::int32_t>::max()) ++recordNo_;
-    if (!(RangeEnd == TfrRangeEnd::reCount && recordNo_ >= RangeEndCount) && OnNext) OnNext(*this);
+    if (!(rangeEnd == RangeEnd::reCount && recordNo_ >= rangeEndCount) && onNext) onNext(*this);
 }
 
-void TfrDataset::Prior()
+void Dataset::prior()
 {
     if (recordNo_ > std::numeric_limits<std::int32_t>::min()) --recordNo_;
-    if (OnPrior) OnPrior(*this);
+    if (onPrior) onPrior(*this);
 }
 
-bool TfrDataset::Eof()
+bool Dataset::eof()
 {
-    bool eof = RangeEnd == TfrRangeEnd::reCount && recordNo_ >= RangeEndCount;
-    if (OnCheckEOF) OnCheckEOF(*this, eof);
+    bool eof = rangeEnd == RangeEnd::reCount && recordNo_ >= rangeEndCount;
+    if (onCheckEof) onCheckEof(*this, eof);
     return eof;
 }
 
-std::unique_ptr<TfrUserDataset> makeCountedDataset(std::string_view text)
+std::unique_ptr<UserDataset> makeCountedDataset(std::string_view text)
 {
     if (text.empty() || text[0] < '1' || text[0] > '9') return nullptr;
     // The leading digits give the count; a count beyond int32 is held at its largest value.
@@ -40,9 +40,9 @@ std::unique_ptr<TfrUserDataset> makeCountedDataset(std::string_view text)
     const auto [end, ec] = std::from_chars(text.data(), text.data() + digits, count);
     (void)end;
     if (ec != std::errc() || count > std::numeric_limits<std::int32_t>::max()) count = std::numeric_limits<std::int32_t>::max();
-    auto dataset = std::make_unique<TfrUserDataset>();
-    dataset->RangeEnd = TfrRangeEnd::reCount;
-    dataset->RangeEndCount = static_cast<std::int32_t>(count);
+    auto dataset = std::make_unique<UserDataset>();
+    dataset->rangeEnd = RangeEnd::reCount;
+    dataset->rangeEndCount = static_cast<std::int32_t>(count);
     return dataset;
 }
 

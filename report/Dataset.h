@@ -1,5 +1,5 @@
 // The report dataset: the small cursor interface through which preparation walks records,
-// with a record counter and range rules. TfrUserDataset is a dataset without a table, used
+// with a record counter and range rules. UserDataset is a dataset without a table, used
 // for bands that print a fixed number of times.
 #pragma once
 
@@ -11,37 +11,37 @@
 
 namespace report {
 
-enum class TfrRangeBegin { rbFirst = 0, rbCurrent = 1 };
-enum class TfrRangeEnd { reLast = 0, reCurrent = 1, reCount = 2 };
+enum class RangeBegin { rbFirst = 0, rbCurrent = 1 };
+enum class RangeEnd { reLast = 0, reCurrent = 1, reCount = 2 };
 
-class TfrDataset {
+class Dataset {
 public:
-    using Notify = std::function<void(TfrDataset&)>;
+    using Notify = std::function<void(Dataset&)>;
     // May change the end-of-data answer held in `eof`.
-    using CheckEof = std::function<void(TfrDataset&, bool& eof)>;
+    using CheckEof = std::function<void(Dataset&, bool& eof)>;
 
-    explicit TfrDataset(std::string name = {}) : name_(std::move(name)) {}
-    virtual ~TfrDataset() = default;
-    TfrDataset(const TfrDataset&) = delete;
-    TfrDataset& operator=(const TfrDataset&) = delete;
+    explicit Dataset(std::string name = {}) : name_(std::move(name)) {}
+    virtual ~Dataset() = default;
+    Dataset(const Dataset&) = delete;
+    Dataset& operator=(const Dataset&) = delete;
 
     // In slot order.
-    virtual void Init() {}
-    virtual void Exit() {}
-    virtual void First();
-    virtual void Next();
-    virtual void Prior();
-    virtual bool Eof();
+    virtual void init() {}
+    virtual void exit() {}
+    virtual void first();
+    virtual void next();
+    virtual void prior();
+    virtual bool eof();
 
     const std::string& name() const { return name_; }
     void setName(std::string name) { name_ = std::move(name); }
 
-    TfrRangeBegin RangeBegin = TfrRangeBegin::rbFirst;
-    TfrRangeEnd RangeEnd = TfrRangeEnd::reLast;
-    std::int32_t RangeEndCount = 0;
+    RangeBegin rangeBegin = RangeBegin::rbFirst;
+    RangeEnd rangeEnd = RangeEnd::reLast;
+    std::int32_t rangeEndCount = 0;
 
-    Notify OnFirst, OnNext, OnPrior;
-    CheckEof OnCheckEOF;
+    Notify onFirst, onNext, onPrior;
+    CheckEof onCheckEof;
 
     std::int32_t recordNo() const { return recordNo_; }
 
@@ -50,14 +50,14 @@ private:
     std::int32_t recordNo_ = 0;
 };
 
-// A dataset of no table: with reCount it yields RangeEndCount records.
-class TfrUserDataset : public TfrDataset {
+// A dataset of no table: with reCount it yields rangeEndCount records.
+class UserDataset : public Dataset {
 public:
-    using TfrDataset::TfrDataset;
+    using Dataset::Dataset;
 };
 
 // The dataset a band gets when its data source text is a number: `count` records, owned by
 // the band. nullptr when the text does not begin with a digit 1..9.
-std::unique_ptr<TfrUserDataset> makeCountedDataset(std::string_view dataSourceText);
+std::unique_ptr<UserDataset> makeCountedDataset(std::string_view dataSourceText);
 
 } // namespace report

@@ -4,36 +4,36 @@
 
 namespace report {
 
-DataSetAccess& TfrDBDataSet::dataSetInUse() const
+DataSetAccess& DBDataset::dataSetInUse() const
 {
     if (dataSource_ && dataSource_->dataSet()) return *dataSource_->dataSet();
     if (dataSet_) return *dataSet_;
     throw DatasetError(unableToOpenDataset(name()));
 }
 
-void TfrDBDataSet::setDataSet(DataSetAccess* dataSet)
+void DBDataset::setDataSet(DataSetAccess* dataSet)
 {
     dataSet_ = dataSet;
     dataSource_ = nullptr;
 }
 
-void TfrDBDataSet::setDataSource(DataSourceAccess* dataSource)
+void DBDataset::setDataSource(DataSourceAccess* dataSource)
 {
     dataSource_ = dataSource;
     if (dataSource) dataSet_ = nullptr;
 }
 
-void TfrDBDataSet::setDataSetName(std::string_view name, const DatasetComponents& components)
+void DBDataset::setDataSetName(std::string_view name, const DatasetComponents& components)
 {
     setDataSet(components.findDataSet(name));
 }
 
-void TfrDBDataSet::setDataSourceName(std::string_view name, const DatasetComponents& components)
+void DBDataset::setDataSourceName(std::string_view name, const DatasetComponents& components)
 {
     setDataSource(components.findDataSource(name));
 }
 
-void TfrDBDataSet::componentFreed(const void* component)
+void DBDataset::componentFreed(const void* component)
 {
     if (component == dataSet_) dataSet_ = nullptr;
     if (component == dataSource_) dataSource_ = nullptr;
@@ -43,22 +43,22 @@ void TfrDBDataSet::componentFreed(const void* component)
     }
 }
 
-void TfrDBDataSet::Init()
+void DBDataset::init()
 {
     DataSetAccess& ds = dataSetInUse();
     if (OpenDataSource && !ds.isOpen()) ds.open();
     if (OnOpen) OnOpen(*this);
     releaseBookmark(ds);
-    if (RangeBegin == TfrRangeBegin::rbCurrent || RangeEnd == TfrRangeEnd::reCurrent) {
+    if (rangeBegin == RangeBegin::rbCurrent || rangeEnd == RangeEnd::reCurrent) {
         bookmark_ = ds.getBookmark();
         bookmarkOwner_ = &ds;
     }
     ownEof_ = false;
 }
 
-// Exit goes back to the record current at Init only when a bookmark was taken; otherwise
+// exit goes back to the record current at init only when a bookmark was taken; otherwise
 // the data set stays where the walk left it.
-void TfrDBDataSet::Exit()
+void DBDataset::exit()
 {
     DataSetAccess& ds = dataSetInUse();
     if (bookmark_.isValid() && bookmarkOwner_ == &ds) {
@@ -71,43 +71,43 @@ void TfrDBDataSet::Exit()
     if (CloseDataSource) ds.close();
 }
 
-void TfrDBDataSet::First()
+void DBDataset::first()
 {
     DataSetAccess& ds = dataSetInUse();
-    if (RangeBegin == TfrRangeBegin::rbCurrent && bookmark_.isValid() && bookmarkOwner_ == &ds) ds.gotoBookmark(bookmark_);
+    if (rangeBegin == RangeBegin::rbCurrent && bookmark_.isValid() && bookmarkOwner_ == &ds) ds.gotoBookmark(bookmark_);
     else ds.first();
     ownEof_ = false;
-    TfrDataset::First();
+    Dataset::first();
 }
 
-// With reCurrent the range ends with the record that was current at Init: reaching it sets
+// With reCurrent the range ends with the record that was current at init: reaching it sets
 // the end flag; before it the data set moves on as usual.
-void TfrDBDataSet::Next()
+void DBDataset::next()
 {
     DataSetAccess& ds = dataSetInUse();
     ownEof_ = false;
-    if (RangeEnd == TfrRangeEnd::reCurrent && bookmark_.isValid() && bookmarkOwner_ == &ds) {
+    if (rangeEnd == RangeEnd::reCurrent && bookmark_.isValid() && bookmarkOwner_ == &ds) {
         DataSetBookmark here = ds.getBookmark();
         ownEof_ = ds.compareBookmarks(here, bookmark_) == 0;
         ds.freeBookmark(here);
     }
     if (!ownEof_) ds.next();
-    TfrDataset::Next();
+    Dataset::next();
 }
 
-void TfrDBDataSet::Prior()
+void DBDataset::prior()
 {
     dataSetInUse().prior();
-    TfrDataset::Prior();
+    Dataset::prior();
 }
 
-bool TfrDBDataSet::Eof()
+bool DBDataset::eof()
 {
     DataSetAccess& ds = dataSetInUse();
-    return TfrDataset::Eof() || ds.eof() || ownEof_;
+    return Dataset::eof() || ds.eof() || ownEof_;
 }
 
-void TfrDBDataSet::releaseBookmark(DataSetAccess& ds)
+void DBDataset::releaseBookmark(DataSetAccess& ds)
 {
     if (bookmark_.isValid() && bookmarkOwner_ == &ds) ds.freeBookmark(bookmark_);
     bookmark_ = {};

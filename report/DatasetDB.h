@@ -1,5 +1,5 @@
-// TfrDBDataSet: a report dataset that walks a data set of the data-set framework (here the
-// print list kb1), given directly as DataSet or through a DataSource.
+// DBDataset: a report dataset that walks a data set of the data-set framework (here the
+// print list kb1), given directly as dataSet or through a dataSource.
 #pragma once
 
 #include "report/Dataset.h"
@@ -7,18 +7,18 @@
 
 namespace report {
 
-class TfrDBDataSet : public TfrDataset {
+class DBDataset : public Dataset {
 public:
-    using TfrDataset::TfrDataset;
-    void Init() override;
-    void Exit() override;
-    void First() override;
-    void Next() override;
-    void Prior() override;
-    bool Eof() override;
+    using Dataset::Dataset;
+    void init() override;
+    void exit() override;
+    void first() override;
+    void next() override;
+    void prior() override;
+    bool eof() override;
 
-    DataSetAccess* DataSet() const { return dataSet_; }
-    DataSourceAccess* DataSource() const { return dataSource_; }
+    DataSetAccess* dataSet() const { return dataSet_; }
+    DataSourceAccess* dataSource() const { return dataSource_; }
     // Setting a data set clears the data source; setting a data source clears the data set.
     void setDataSet(DataSetAccess* dataSet);
     void setDataSource(DataSourceAccess* dataSource);
@@ -33,7 +33,7 @@ public:
     bool CloseDataSource = false;
     Notify OnOpen, OnClose;
 
-    // The data source's data set when it has one, else DataSet; throws DatasetError
+    // The data source's data set when it has one, else dataSet; throws DatasetError
     // "Unable to open dataset <name>" when there is neither.
     DataSetAccess& dataSetInUse() const;
 

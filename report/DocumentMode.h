@@ -5,7 +5,7 @@
 
 namespace report {
 
-enum class DocumentMode { Designing = 0, Printing = 1 };
+enum class DocumentMode { Designing = 0, printing = 1 };
 
 DocumentMode documentMode();
 void setDocumentMode(DocumentMode mode);

@@ -71,7 +71,7 @@ public:
     }
 
     // The global value list.
-    virtual const TfrVariables& globalVariables() const { return TfrVariables::global(); }
+    virtual const Variables& globalVariables() const { return Variables::global(); }
 };
 
 } // namespace report

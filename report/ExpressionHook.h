@@ -9,7 +9,7 @@
 
 namespace report {
 
-class TfrView;
+class View;
 
 class ExpressionHost {
 public:
@@ -17,15 +17,15 @@ public:
     // Replaces each expression in square brackets of every line by its value, formatted for
     // `view` (its display format and HideZeros); a value holding line breaks becomes several
     // lines.
-    virtual void expandLines(std::vector<std::string>& lines, TfrView& view) = 0;
+    virtual void expandLines(std::vector<std::string>& lines, View& view) = 0;
     // The same for one text (the Tag).
-    virtual std::string expandText(const std::string& text, TfrView& view) = 0;
+    virtual std::string expandText(const std::string& text, View& view) = 0;
     // Evaluates a condition (the memo highlight); true when it is non-zero.
-    virtual bool isTrue(const std::string& condition, TfrView& view) = 0;
+    virtual bool isTrue(const std::string& condition, View& view) = 0;
     // Evaluates one whole expression to text; nullopt when the evaluation fails.
-    virtual std::optional<std::string> evaluateToText(const std::string& expression, TfrView& view) = 0;
+    virtual std::optional<std::string> evaluateToText(const std::string& expression, View& view) = 0;
     // Runs the object's script lines before it prints.
-    virtual void runScript(const std::vector<std::string>& script, TfrView& view) = 0;
+    virtual void runScript(const std::vector<std::string>& script, View& view) = 0;
 };
 
 }  // namespace report

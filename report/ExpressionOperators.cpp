@@ -50,7 +50,7 @@ Value arithmetic(Operator op, const Value& a, const Value& b)
     if (bothIntegers(a, b) && op != Operator::Divide) {
         const std::int64_t x = a.toInteger(), y = b.toInteger();
         std::int64_t r = 0;
-        const bool overflow = op == Operator::Add        ? __builtin_add_overflow(x, y, &r)
+        const bool overflow = op == Operator::add        ? __builtin_add_overflow(x, y, &r)
                               : op == Operator::Subtract ? __builtin_sub_overflow(x, y, &r)
                                                          : __builtin_mul_overflow(x, y, &r);
         if (!overflow) return Value(r);
@@ -58,14 +58,14 @@ Value arithmetic(Operator op, const Value& a, const Value& b)
     const double x = a.toDouble(), y = b.toDouble();
     double r = 0;
     switch (op) {
-    case Operator::Add: r = x + y; break;
+    case Operator::add: r = x + y; break;
     case Operator::Subtract: r = x - y; break;
     case Operator::Multiply: r = x * y; break;
     default: r = y == 0.0 ? 0.0 : x / y; break; // dividing by zero gives 0 by design
     }
     // A date moved by a number of days stays a date; the distance of two dates is a number.
     const bool leftDate = a.kind() == Value::Kind::Date, rightDate = b.kind() == Value::Kind::Date;
-    if ((op == Operator::Add && (leftDate != rightDate)) || (op == Operator::Subtract && leftDate && !rightDate))
+    if ((op == Operator::add && (leftDate != rightDate)) || (op == Operator::Subtract && leftDate && !rightDate))
         return Value(DateTime{r});
     return Value(r);
 }
@@ -82,7 +82,7 @@ Value add(const Value& a, const Value& b, char sep)
         if (other.isEmpty()) return text;
         if (!numericText(text, number)) return Value(a.toText(sep) + b.toText(sep));
     }
-    return arithmetic(Operator::Add, a, b);
+    return arithmetic(Operator::add, a, b);
 }
 
 Value divide(const Value& a, const Value& b)
@@ -137,7 +137,7 @@ OperatorInfo operatorInfo(Operator op)
     case Operator::Int: case Operator::Frac: case Operator::Round: case Operator::Str: return {0, true};
     case Operator::Multiply: case Operator::Divide: case Operator::Mod: case Operator::And: case Operator::Or: return {1, false};
     case Operator::Not: return {1, true};
-    case Operator::Add: case Operator::Subtract: return {2, false};
+    case Operator::add: case Operator::Subtract: return {2, false};
     case Operator::Negate: case Operator::Identity: return {2, true};
     default: return {3, false};
     }
@@ -153,7 +153,7 @@ std::optional<Operator> keywordOperator(std::string_view word)
 Value applyBinary(Operator op, const Value& a, const Value& b, char sep)
 {
     switch (op) {
-    case Operator::Add: return add(a, b, sep);
+    case Operator::add: return add(a, b, sep);
     case Operator::Subtract:
     case Operator::Multiply: return arithmetic(op, a, b);
     case Operator::Divide: return divide(a, b);

@@ -9,7 +9,7 @@
 namespace report {
 
 enum class Operator {
-    Add, Subtract, Multiply, Divide, Mod, And, Or,      // binary
+    add, Subtract, Multiply, Divide, Mod, And, Or,      // binary
     Equal, NotEqual, Less, Greater, LessEqual, GreaterEqual,
     Not, Negate, Identity, Int, Frac, Round, Str,       // prefix
 };

@@ -205,7 +205,7 @@ private:
         const char next = i_ + 1 < s_.size() ? s_[i_ + 1] : '\0';
         ++i_;
         switch (c) {
-        case '+': return pushOperator(expectOperand_ ? Operator::Identity : Operator::Add);
+        case '+': return pushOperator(expectOperand_ ? Operator::Identity : Operator::add);
         case '-': return pushOperator(expectOperand_ ? Operator::Negate : Operator::Subtract);
         case '*': return pushOperator(Operator::Multiply);
         case '/': return pushOperator(Operator::Divide);

@@ -29,21 +29,21 @@ Value fromProperty(const PropertyValue& p)
 // Sets and clears the object being evaluated, however the evaluation ends.
 class CurrentObject {
 public:
-    CurrentObject(TfrView*& slot, TfrView& view) : slot_(slot), previous_(slot) { slot_ = &view; }
+    CurrentObject(View*& slot, View& view) : slot_(slot), previous_(slot) { slot_ = &view; }
     ~CurrentObject() { slot_ = previous_; }
     CurrentObject(const CurrentObject&) = delete;
     CurrentObject& operator=(const CurrentObject&) = delete;
 
 private:
-    TfrView*& slot_;
-    TfrView* previous_;
+    View*& slot_;
+    View* previous_;
 };
 
 } // namespace
 
-ReportExpressions::ReportExpressions(TfrReport& report) : report_(report), evaluator_(*this) {}
+ReportExpressions::ReportExpressions(Report& report) : report_(report), evaluator_(*this) {}
 
-ObjectDisplay ReportExpressions::displayOf(const TfrView& view) const
+ObjectDisplay ReportExpressions::displayOf(const View& view) const
 {
     ObjectDisplay display;
     display.format = DisplayFormat{FormatCode{view.formatCode}, view.formatText};
@@ -51,26 +51,26 @@ ObjectDisplay ReportExpressions::displayOf(const TfrView& view) const
     return display;
 }
 
-void ReportExpressions::expandLines(std::vector<std::string>& lines, TfrView& view)
+void ReportExpressions::expandLines(std::vector<std::string>& lines, View& view)
 {
     CurrentObject current(current_, view);
     const bool textOnly = view.objectType() == kMemoObject && (view.flags & kMemoTextOnly) != 0;
     lines = evaluator_.expandMemo(lines, textOnly, displayOf(view));
 }
 
-std::string ReportExpressions::expandText(const std::string& text, TfrView& view)
+std::string ReportExpressions::expandText(const std::string& text, View& view)
 {
     CurrentObject current(current_, view);
     return evaluator_.expandLine(text, displayOf(view));
 }
 
-bool ReportExpressions::isTrue(const std::string& condition, TfrView& view)
+bool ReportExpressions::isTrue(const std::string& condition, View& view)
 {
     CurrentObject current(current_, view);
     return evaluator_.calculate(condition).toDouble() != 0.0;
 }
 
-std::optional<std::string> ReportExpressions::evaluateToText(const std::string& expression, TfrView& view)
+std::optional<std::string> ReportExpressions::evaluateToText(const std::string& expression, View& view)
 {
     CurrentObject current(current_, view);
     try {
@@ -80,7 +80,7 @@ std::optional<std::string> ReportExpressions::evaluateToText(const std::string& 
     }
 }
 
-void ReportExpressions::runScript(const std::vector<std::string>&, TfrView&) {}
+void ReportExpressions::runScript(const std::vector<std::string>&, View&) {}
 
 std::optional<std::string> ReportExpressions::dictionaryVariable(const std::string& name) const
 {
@@ -126,7 +126,7 @@ std::optional<Value> ReportExpressions::builtinVariable(BuiltinVariable which) c
 
 std::optional<Value> ReportExpressions::objectProperty(const std::string& objectName, const std::string& propertyName) const
 {
-    const TfrView* view = report_.findObject(objectName);
+    const View* view = report_.findObject(objectName);
     if (!view) return std::nullopt;
     const PropertyValue p = view->property(propertyName);
     if (std::holds_alternative<std::monostate>(p)) return std::nullopt;

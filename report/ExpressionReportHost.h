@@ -1,4 +1,4 @@
-// Expressions of a TfrReport: serves the objects' evaluation calls while they print, and
+// Expressions of a Report: serves the objects' evaluation calls while they print, and
 // answers the evaluator's lookups from the report (dictionary, the owner's components,
 // objects' properties) and from the page state the preparation engine keeps current.
 #pragma once
@@ -15,7 +15,7 @@
 
 namespace report {
 
-class TfrReport;
+class Report;
 
 // Values of the built-in variables; the preparation engine updates them as it goes.
 struct PreparationVariables {
@@ -35,7 +35,7 @@ struct PreparationVariables {
 
 class ReportExpressions : public ExpressionHost, public ExpressionContext {
 public:
-    explicit ReportExpressions(TfrReport& report);
+    explicit ReportExpressions(Report& report);
 
     PreparationVariables& variables() { return variables_; }
     ExpressionEvaluator& evaluator() { return evaluator_; }
@@ -43,12 +43,12 @@ public:
     void startPreparation() { evaluator_.clearCache(); }
 
     // ExpressionHost (objects printing themselves)
-    void expandLines(std::vector<std::string>& lines, TfrView& view) override;
-    std::string expandText(const std::string& text, TfrView& view) override;
-    bool isTrue(const std::string& condition, TfrView& view) override;
-    std::optional<std::string> evaluateToText(const std::string& expression, TfrView& view) override;
+    void expandLines(std::vector<std::string>& lines, View& view) override;
+    std::string expandText(const std::string& text, View& view) override;
+    bool isTrue(const std::string& condition, View& view) override;
+    std::optional<std::string> evaluateToText(const std::string& expression, View& view) override;
     // No template of this system has a script; script lines are not interpreted.
-    void runScript(const std::vector<std::string>& script, TfrView& view) override;
+    void runScript(const std::vector<std::string>& script, View& view) override;
 
     // ExpressionContext (the evaluator's lookups)
     std::optional<std::string> dictionaryVariable(const std::string& name) const override;
@@ -58,12 +58,12 @@ public:
     std::optional<Value> objectProperty(const std::string& objectName, const std::string& propertyName) const override;
 
 private:
-    ObjectDisplay displayOf(const TfrView& view) const;
+    ObjectDisplay displayOf(const View& view) const;
 
-    TfrReport& report_;
+    Report& report_;
     ExpressionEvaluator evaluator_;
     PreparationVariables variables_;
-    TfrView* current_ = nullptr;
+    View* current_ = nullptr;
     mutable RegistryDatasetComponents components_;
 };
 

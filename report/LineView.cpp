@@ -2,12 +2,12 @@
 
 namespace report {
 
-TfrLineView::TfrLineView() : TfrStretcheable(kLineObject) {
+LineView::LineView() : Stretcheable(kLineObject) {
     frameTyp = kFrameLeft;
     fillColor = platform::kWhite;
 }
 
-void TfrLineView::normalize() {
+void LineView::normalize() {
     if (height < width) {
         height = 0;
         frameTyp = kFrameTop;
@@ -17,7 +17,7 @@ void TfrLineView::normalize() {
     }
 }
 
-void TfrLineView::draw(platform::Canvas& canvas, const DrawEnvironment& env) {
+void LineView::draw(platform::Canvas& canvas, const DrawEnvironment& env) {
     beginDraw();
     normalize();
     applyBandAlign(env);

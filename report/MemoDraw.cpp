@@ -19,7 +19,7 @@ struct ScaleState {
 
 }  // namespace
 
-MemoLayoutOptions TfrMemoView::layoutOptions(int innerWidth, double sx, double) const {
+MemoLayoutOptions MemoView::layoutOptions(int innerWidth, double sx, double) const {
     MemoLayoutOptions o;
     o.width = innerWidth;
     o.wordWrap = hasFlag(kMemoWordWrap);
@@ -28,7 +28,7 @@ MemoLayoutOptions TfrMemoView::layoutOptions(int innerWidth, double sx, double) 
     return o;
 }
 
-void TfrMemoView::adjustAutoWidth(platform::Canvas& canvas) {
+void MemoView::adjustAutoWidth(platform::Canvas& canvas) {
     canvas.setFont(canvasFont(1.0));
     MemoLayoutOptions o = layoutOptions(0, 1.0, 1.0);
     o.measure = [&canvas](const std::string& s) { return canvas.textExtent(s).width; };
@@ -39,7 +39,7 @@ void TfrMemoView::adjustAutoWidth(platform::Canvas& canvas) {
     width = newWidth;
 }
 
-void TfrMemoView::drawUnderlines(platform::Canvas& canvas) {
+void MemoView::drawUnderlines(platform::Canvas& canvas) {
     const int step = fontPixelHeight(scaleY) + roundHalfEven(lineSpacing * scaleY);
     if (step <= 0) return;
     canvas.setPen({frameColor, std::max(1, roundHalfEven(drawFrameWidth)), platform::PenStyle::Solid,
@@ -49,7 +49,7 @@ void TfrMemoView::drawUnderlines(platform::Canvas& canvas) {
     for (int y = drawY + drawGapY + step - 1; y < bottom; y += step) canvas.line({drawX, y}, {right, y});
 }
 
-void TfrMemoView::drawText(platform::Canvas& canvas, const std::vector<LaidOutLine>& lines) {
+void MemoView::drawText(platform::Canvas& canvas, const std::vector<LaidOutLine>& lines) {
     canvas.setFont(canvasFont(scaleY));
     MemoLayoutOptions o = layoutOptions(0, scaleX, scaleY);
     o.measure = [&canvas](const std::string& s) { return canvas.textExtent(s).width; };
@@ -104,7 +104,7 @@ void TfrMemoView::drawText(platform::Canvas& canvas, const std::vector<LaidOutLi
     }
 }
 
-void TfrMemoView::draw(platform::Canvas& canvas, const DrawEnvironment& env) {
+void MemoView::draw(platform::Canvas& canvas, const DrawEnvironment& env) {
     beginDraw();
     if (hasFlag(kMemoAutoWidth) && preparing) adjustAutoWidth(canvas);
     applyBandAlign(env);

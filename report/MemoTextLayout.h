@@ -13,7 +13,7 @@ struct MemoLayoutOptions {
     bool wordWrap = false;
     bool wordBreak = false;
     int charSpacing = 0;         // pixels added after each character
-    // Width of a text in the current font, without extra spacing.
+    // width of a text in the current font, without extra spacing.
     std::function<int(const std::string&)> measure;
 };
 
@@ -25,7 +25,7 @@ struct LaidOutLine {
 // Splits every source line at its line breaks and wraps the paragraphs to the width.
 std::vector<LaidOutLine> layoutMemoLines(const std::vector<std::string>& source, const MemoLayoutOptions& options);
 
-// Width of a line including character spacing.
+// width of a line including character spacing.
 int lineWidth(const std::string& text, const MemoLayoutOptions& options);
 
 // Extra pixels to give each blank (blank and non-breaking space) so the line fills `width`;

@@ -44,13 +44,13 @@ int fontStyleToStream(int style) {
     return stored;
 }
 
-TfrMemoView::TfrMemoView() : TfrStretcheable(kMemoObject) { flags = kFlagStretched | kMemoWordWrap; }
+MemoView::MemoView() : Stretcheable(kMemoObject) { flags = kFlagStretched | kMemoWordWrap; }
 
-const std::vector<std::string>& TfrMemoView::sourceLines() const { return prepared ? workingLines : memo; }
+const std::vector<std::string>& MemoView::sourceLines() const { return prepared ? workingLines : memo; }
 
-int TfrMemoView::fontPixelHeight(double scale) const { return roundHalfEven(font.size * 96.0 / 72.0 * scale); }
+int MemoView::fontPixelHeight(double scale) const { return roundHalfEven(font.size * 96.0 / 72.0 * scale); }
 
-platform::Font TfrMemoView::canvasFont(double scale) const {
+platform::Font MemoView::canvasFont(double scale) const {
     platform::Font f;
     f.name = font.name;
     f.height = fontPixelHeight(scale);
@@ -63,8 +63,8 @@ platform::Font TfrMemoView::canvasFont(double scale) const {
 
 // ---------------------------------------------------------------- stream
 
-void TfrMemoView::loadFromStream(ByteReader& in, int version) {
-    TfrView::loadFromStream(in, version);
+void MemoView::loadFromStream(ByteReader& in, int version) {
+    View::loadFromStream(in, version);
     font.name = readString(in, version);
     font.size = in.i32();
     font.style = fontStyleFromStream(in.u16());
@@ -85,8 +85,8 @@ void TfrMemoView::loadFromStream(ByteReader& in, int version) {
     if (version == 21) flags |= kMemoWordWrap;
 }
 
-void TfrMemoView::saveToStream(ByteWriter& out) const {
-    TfrView::saveToStream(out);
+void MemoView::saveToStream(ByteWriter& out) const {
+    View::saveToStream(out);
     writeString(out, font.name);
     out.i32(font.size);
     out.u16(static_cast<std::uint16_t>(fontStyleToStream(font.style)));
@@ -121,7 +121,7 @@ constexpr FlagProperty kMemoFlagProperties[] = {
 
 }  // namespace
 
-bool TfrMemoView::setProperty(const std::string& propertyName, const PropertyValue& value) {
+bool MemoView::setProperty(const std::string& propertyName, const PropertyValue& value) {
     const std::string n = upper(propertyName);
     for (const auto& f : kMemoFlagProperties) {
         if (n == f.upperName) {
@@ -138,11 +138,11 @@ bool TfrMemoView::setProperty(const std::string& propertyName, const PropertyVal
     else if (n == "HIGHLIGHT") highlight.condition = propertyAsText(value);
     else if (n == "LINESPACING") lineSpacing = static_cast<int>(propertyAsInt(value));
     else if (n == "CHARSPACING") charSpacing = static_cast<int>(propertyAsInt(value));
-    else return TfrStretcheable::setProperty(propertyName, value);
+    else return Stretcheable::setProperty(propertyName, value);
     return true;
 }
 
-PropertyValue TfrMemoView::property(const std::string& propertyName) const {
+PropertyValue MemoView::property(const std::string& propertyName) const {
     const std::string n = upper(propertyName);
     for (const auto& f : kMemoFlagProperties)
         if (n == f.upperName) return (flags & f.bit) != 0;
@@ -156,11 +156,11 @@ PropertyValue TfrMemoView::property(const std::string& propertyName) const {
     if (n == "LINESPACING") return static_cast<long long>(lineSpacing);
     if (n == "CHARSPACING") return static_cast<long long>(charSpacing);
     if (n == "LINES.COUNT") return static_cast<long long>(sourceLines().size());
-    return TfrStretcheable::property(propertyName);
+    return Stretcheable::property(propertyName);
 }
 
-std::vector<std::string> TfrMemoView::propertyNames() const {
-    auto names = TfrStretcheable::propertyNames();
+std::vector<std::string> MemoView::propertyNames() const {
+    auto names = Stretcheable::propertyNames();
     names.insert(names.end(), {"Font.Name", "Font.Size", "Font.Style", "Font.Color", "Alignment", "DisplayFormat",
                                "Highlight", "LineSpacing", "CharSpacing"});
     for (const auto& f : kMemoFlagProperties) names.emplace_back(f.name);
@@ -170,7 +170,7 @@ std::vector<std::string> TfrMemoView::propertyNames() const {
 
 // ---------------------------------------------------------------- printing
 
-int TfrMemoView::calcHeight(platform::Canvas& canvas) {
+int MemoView::calcHeight(platform::Canvas& canvas) {
     const double sx = scaleX, sy = scaleY;
     const int ox = offsetX, oy = offsetY;
     scaleX = scaleY = 1.0;
@@ -191,7 +191,7 @@ int TfrMemoView::calcHeight(platform::Canvas& canvas) {
     return static_cast<int>(lines.size()) * lineHeight + 2 * drawGapY;
 }
 
-bool TfrMemoView::print(PrintContext& context) {
+bool MemoView::print(PrintContext& context) {
     workingLines = memo;
     if (context.expressions) {
         context.expressions->expandLines(workingLines, *this);
@@ -216,7 +216,7 @@ bool TfrMemoView::print(PrintContext& context) {
     }
     if (context.expressions && tag.find('[') != std::string::npos) tag = context.expressions->expandText(tag, *this);
     if (bandAlign == BandAlign::Bottom || bandAlign == BandAlign::Top ||
-        (bandAlign == BandAlign::Width && band && band->isCrossTab()))
+        (bandAlign == BandAlign::width && band && band->isCrossTab()))
         applyBandAlign(context.environment);
 
     bool written = false;

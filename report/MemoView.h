@@ -1,4 +1,4 @@
-// TfrMemoView: a text object. Font, alignment, highlight, spacing and the flags that steer
+// MemoView: a text object. Font, alignment, highlight, spacing and the flags that steer
 // wrapping and printing; its stream tail follows the view body.
 #pragma once
 
@@ -51,11 +51,14 @@ struct MemoHighlight {
     friend bool operator==(const MemoHighlight&, const MemoHighlight&) = default;
 };
 
-class TfrMemoView : public TfrStretcheable {
-public:
-    TfrMemoView();
+// Class name stored in template and prepared-report streams; never changes.
+inline constexpr const char* kMemoViewClassName = "TfrMemoView";
 
-    std::string className() const override { return "TfrMemoView"; }
+class MemoView : public Stretcheable {
+public:
+    MemoView();
+
+    std::string className() const override { return kMemoViewClassName; }
     std::string baseName() const override { return "Memo"; }
 
     MemoFont font;

@@ -8,9 +8,9 @@
 
 namespace report {
 
-class TfrObject {
+class Object {
 public:
-    virtual ~TfrObject() = default;
+    virtual ~Object() = default;
 
     const std::string& name() const { return name_; }
     virtual void setName(const std::string& name) { name_ = name; }

@@ -50,18 +50,18 @@ std::vector<std::string> registeredAddIns() {
     return names;
 }
 
-std::unique_ptr<TfrView> createBuiltInObject(int objectType) {
+std::unique_ptr<View> createBuiltInObject(int objectType) {
     switch (objectType) {
-    case kMemoObject: return std::make_unique<TfrMemoView>();
-    case kPictureObject: return std::make_unique<TfrPictureView>();
-    case kBandObject: return std::make_unique<TfrBandView>();
-    case kSubReportObject: return std::make_unique<TfrSubReportView>();
-    case kLineObject: return std::make_unique<TfrLineView>();
+    case kMemoObject: return std::make_unique<MemoView>();
+    case kPictureObject: return std::make_unique<PictureView>();
+    case kBandObject: return std::make_unique<BandView>();
+    case kSubReportObject: return std::make_unique<SubReportView>();
+    case kLineObject: return std::make_unique<LineView>();
     default: return nullptr;
     }
 }
 
-std::unique_ptr<TfrView> createAddIn(const std::string& className) {
+std::unique_ptr<View> createAddIn(const std::string& className) {
     auto it = addIns().find(className);
     if (it == addIns().end() || !it->second) return nullptr;
     return it->second();

@@ -11,7 +11,7 @@
 
 namespace report {
 
-using ViewFactory = std::function<std::unique_ptr<TfrView>()>;
+using ViewFactory = std::function<std::unique_ptr<View>()>;
 
 // Registers an add-in class under its exact class name (a later registration replaces it).
 void registerAddIn(const std::string& className, ViewFactory factory);
@@ -20,9 +20,9 @@ bool isAddInRegistered(const std::string& className);
 std::vector<std::string> registeredAddIns();
 
 // Creates the built-in class of an ObjectType 0..4; nullptr for other types.
-std::unique_ptr<TfrView> createBuiltInObject(int objectType);
+std::unique_ptr<View> createBuiltInObject(int objectType);
 // Creates a registered add-in; nullptr when the class is not registered.
-std::unique_ptr<TfrView> createAddIn(const std::string& className);
+std::unique_ptr<View> createAddIn(const std::string& className);
 
 // How a stored add-in class name is understood before the lookup.
 struct AddInClass {

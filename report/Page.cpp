@@ -22,25 +22,25 @@ int normalizedBorderStyle(int stored) {
 
 }  // namespace
 
-TfrPage::TfrPage() = default;
+Page::Page() = default;
 
-TfrView* TfrPage::addObject(std::unique_ptr<TfrView> view) {
+View* Page::addObject(std::unique_ptr<View> view) {
     view->page = this;
     objects_.push_back(std::move(view));
     return objects_.back().get();
 }
 
-void TfrPage::removeObject(const TfrView* view) {
+void Page::removeObject(const View* view) {
     std::erase_if(objects_, [view](const auto& o) { return o.get() == view; });
 }
 
-TfrView* TfrPage::findObject(const std::string& objectName) const {
+View* Page::findObject(const std::string& objectName) const {
     for (const auto& o : objects_)
         if (o->name() == objectName) return o.get();
     return nullptr;
 }
 
-PaperSettings TfrPage::paper() const {
+PaperSettings Page::paper() const {
     PaperSettings p;
     p.paperSize = paperSize;
     p.paperWidth = paperWidth;
@@ -51,7 +51,7 @@ PaperSettings TfrPage::paper() const {
     return p;
 }
 
-void TfrPage::fitPaper(PrinterLink* printer) {
+void Page::fitPaper(PrinterLink* printer) {
     if (!printer) return;
     std::optional<PaperSettings> chosen = printer->applyPaper(paper());
     if (!chosen) {
@@ -69,7 +69,7 @@ void TfrPage::fitPaper(PrinterLink* printer) {
     printerGeometry = chosen->geometry;
 }
 
-void TfrPage::loadFromStream(ByteReader& in, int version) {
+void Page::loadFromStream(ByteReader& in, int version) {
     const std::int32_t marker = in.i32();
     const bool newLayout = marker == kNewLayoutMarker;
     paperSize = newLayout ? in.i32() : marker;
@@ -98,7 +98,7 @@ void TfrPage::loadFromStream(ByteReader& in, int version) {
     }
 }
 
-void TfrPage::saveToStream(ByteWriter& out) const {
+void Page::saveToStream(ByteWriter& out) const {
     out.i32(kNewLayoutMarker);
     out.i32(paperSize);
     out.i32(paperWidth);
@@ -123,25 +123,25 @@ void TfrPage::saveToStream(ByteWriter& out) const {
     writeStringList(out, script);
 }
 
-bool TfrPage::setProperty(const std::string& propertyName, const PropertyValue& value) {
+bool Page::setProperty(const std::string& propertyName, const PropertyValue& value) {
     const std::string n = upper(propertyName);
     if (n == "VISIBLE") visible = propertyAsBool(value);
     else if (n == "COLUMNS") pageColumns = static_cast<int>(propertyAsInt(value));
     else if (n == "CAPTION") caption = propertyAsText(value);
-    else return TfrObject::setProperty(propertyName, value);
+    else return Object::setProperty(propertyName, value);
     return true;
 }
 
-PropertyValue TfrPage::property(const std::string& propertyName) const {
+PropertyValue Page::property(const std::string& propertyName) const {
     const std::string n = upper(propertyName);
     if (n == "VISIBLE") return visible;
     if (n == "COLUMNS") return static_cast<long long>(pageColumns);
     if (n == "CAPTION") return caption;
-    return TfrObject::property(propertyName);
+    return Object::property(propertyName);
 }
 
-std::vector<std::string> TfrPage::propertyNames() const {
-    auto names = TfrObject::propertyNames();
+std::vector<std::string> Page::propertyNames() const {
+    auto names = Object::propertyNames();
     names.insert(names.end(), {"Visible", "Columns", "Caption"});
     return names;
 }

@@ -1,4 +1,4 @@
-// TfrPage: a template page. Paper, margins, page columns, the window fields of dialog pages,
+// Page: a template page. Paper, margins, page columns, the window fields of dialog pages,
 // and the objects it owns in list order.
 #pragma once
 
@@ -15,11 +15,11 @@
 
 namespace report {
 
-class TfrReport;
+class Report;
 
-class TfrPage : public TfrObject {
+class Page : public Object {
 public:
-    TfrPage();
+    Page();
 
     int paperSize = 9;
     int paperWidth = 2100;
@@ -42,12 +42,12 @@ public:
     bool visible = true;
     bool isSubReportPage = false;
     std::array<std::int32_t, 12> printerGeometry{};
-    TfrReport* report = nullptr;
+    Report* report = nullptr;
 
-    const std::vector<std::unique_ptr<TfrView>>& objects() const { return objects_; }
-    TfrView* addObject(std::unique_ptr<TfrView> view);
-    void removeObject(const TfrView* view);
-    TfrView* findObject(const std::string& name) const;
+    const std::vector<std::unique_ptr<View>>& objects() const { return objects_; }
+    View* addObject(std::unique_ptr<View> view);
+    void removeObject(const View* view);
+    View* findObject(const std::string& name) const;
     void clearObjects() { objects_.clear(); }
 
     PaperSettings paper() const;
@@ -64,7 +64,7 @@ public:
     std::vector<std::string> propertyNames() const override;
 
 private:
-    std::vector<std::unique_ptr<TfrView>> objects_;
+    std::vector<std::unique_ptr<View>> objects_;
 };
 
 }  // namespace report

@@ -14,10 +14,10 @@ constexpr int kBlobTypeLayout = 10;
 
 }  // namespace
 
-TfrPictureView::TfrPictureView() : TfrView(kPictureObject) { flags = kFlagStretched | kPictureKeepAspect; }
+PictureView::PictureView() : View(kPictureObject) { flags = kFlagStretched | kPictureKeepAspect; }
 
-void TfrPictureView::loadFromStream(ByteReader& in, int version) {
-    TfrView::loadFromStream(in, version);
+void PictureView::loadFromStream(ByteReader& in, int version) {
+    View::loadFromStream(in, version);
     const std::uint8_t kind = in.u8();
     const std::uint8_t blob = in.u8();
     if (layoutMajor * 10 + layoutMinor > kBlobTypeLayout) blobType = static_cast<BlobType>(blob);
@@ -33,8 +33,8 @@ void TfrPictureView::loadFromStream(ByteReader& in, int version) {
     }
 }
 
-void TfrPictureView::saveToStream(ByteWriter& out) const {
-    TfrView::saveToStream(out);
+void PictureView::saveToStream(ByteWriter& out) const {
+    View::saveToStream(out);
     const bool hasData = !picture.isEmpty();
     out.u8(static_cast<std::uint8_t>(hasData ? picture.kind : GraphicKind::None));
     out.u8(static_cast<std::uint8_t>(blobType));
@@ -44,7 +44,7 @@ void TfrPictureView::saveToStream(ByteWriter& out) const {
     out.patchI32(endAt, static_cast<std::int32_t>(out.position()));
 }
 
-bool TfrPictureView::setProperty(const std::string& propertyName, const PropertyValue& value) {
+bool PictureView::setProperty(const std::string& propertyName, const PropertyValue& value) {
     const std::string n = upper(propertyName);
     auto setFlag = [&](std::uint16_t bit) {
         flags = static_cast<std::uint16_t>(propertyAsBool(value) ? (flags | bit) : (flags & ~bit));
@@ -53,26 +53,26 @@ bool TfrPictureView::setProperty(const std::string& propertyName, const Property
     else if (n == "KEEPASPECT") setFlag(kPictureKeepAspect);
     else if (n == "BLOBTYPE") blobType = static_cast<BlobType>(propertyAsInt(value) & 0xFF);
     else if (n == "PICTURE") return false;  // pictures are set through `picture`, not as text
-    else return TfrView::setProperty(propertyName, value);
+    else return View::setProperty(propertyName, value);
     return true;
 }
 
-PropertyValue TfrPictureView::property(const std::string& propertyName) const {
+PropertyValue PictureView::property(const std::string& propertyName) const {
     const std::string n = upper(propertyName);
     if (n == "CENTER") return (flags & kPictureCenter) != 0;
     if (n == "KEEPASPECT") return (flags & kPictureKeepAspect) != 0;
     if (n == "BLOBTYPE") return static_cast<long long>(blobType);
     if (n == "PICTURE") return static_cast<long long>(picture.kind);
-    return TfrView::property(propertyName);
+    return View::property(propertyName);
 }
 
-std::vector<std::string> TfrPictureView::propertyNames() const {
-    auto names = TfrView::propertyNames();
+std::vector<std::string> PictureView::propertyNames() const {
+    auto names = View::propertyNames();
     names.insert(names.end(), {"Picture", "Center", "KeepAspect", "BlobType"});
     return names;
 }
 
-platform::Rect TfrPictureView::pictureTarget(int pictureWidth, int pictureHeight) const {
+platform::Rect PictureView::pictureTarget(int pictureWidth, int pictureHeight) const {
     platform::Rect box{drawX, drawY, drawX + drawWidth, drawY + drawHeight};
     if (pictureWidth <= 0 || pictureHeight <= 0) return box;
     const bool stretch = flags & kFlagStretched;
@@ -118,7 +118,7 @@ void paintRaster(platform::Canvas& canvas, const RasterImage& image, const platf
     }
 }
 
-void TfrPictureView::draw(platform::Canvas& canvas, const DrawEnvironment& env) {
+void PictureView::draw(platform::Canvas& canvas, const DrawEnvironment& env) {
     beginDraw();
     applyBandAlign(env);
     prepareDraw();

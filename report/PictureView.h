@@ -1,4 +1,4 @@
-// TfrPictureView: a bitmap, metafile, icon or JPEG picture drawn into its rectangle.
+// PictureView: a bitmap, metafile, icon or JPEG picture drawn into its rectangle.
 #pragma once
 
 #include "report/Graphic.h"
@@ -11,10 +11,13 @@ enum PictureFlag : std::uint16_t { kPictureCenter = 0x02, kPictureKeepAspect = 0
 // BlobType: how a picture read from a data field is encoded.
 enum class BlobType : std::uint8_t { Bmp = 0, Jpg = 1, Ico = 2, Wmf = 3 };
 
-class TfrPictureView : public TfrView {
+// Class name stored in template and prepared-report streams; never changes.
+inline constexpr const char* kPictureViewClassName = "TfrPictureView";
+
+class PictureView : public View {
 public:
-    TfrPictureView();
-    std::string className() const override { return "TfrPictureView"; }
+    PictureView();
+    std::string className() const override { return kPictureViewClassName; }
     std::string baseName() const override { return "Picture"; }
 
     Graphic picture;

@@ -9,34 +9,34 @@ namespace report {
 namespace {
 
 constexpr int kHighestGeneratedNumber = 10000;
-// First bytes of streams written before the format carried a version byte.
+// first bytes of streams written before the format carried a version byte.
 constexpr int kHighestUnversionedByte = 20;
 
 }  // namespace
 
-TfrReport::TfrReport() = default;
-TfrReport::~TfrReport() = default;
+Report::Report() = default;
+Report::~Report() = default;
 
-TfrPage& TfrReport::addPage() {
-    auto page = std::make_unique<TfrPage>();
+Page& Report::addPage() {
+    auto page = std::make_unique<Page>();
     page->report = this;
     pages_.push_back(std::move(page));
     return *pages_.back();
 }
 
-void TfrReport::clear() {
+void Report::clear() {
     pages_.clear();
     dictionary.clear();
     twoPass = false;
 }
 
-TfrView* TfrReport::findObject(const std::string& objectName) const {
+View* Report::findObject(const std::string& objectName) const {
     for (const auto& page : pages_)
-        if (TfrView* v = page->findObject(objectName)) return v;
+        if (View* v = page->findObject(objectName)) return v;
     return nullptr;
 }
 
-std::string TfrReport::uniqueObjectName(const std::string& baseName) const {
+std::string Report::uniqueObjectName(const std::string& baseName) const {
     std::unordered_set<std::string> used;
     for (const auto& page : pages_)
         for (const auto& o : page->objects()) used.insert(o->name());
@@ -47,7 +47,7 @@ std::string TfrReport::uniqueObjectName(const std::string& baseName) const {
     return {};
 }
 
-std::string TfrReport::uniquePageName() const {
+std::string Report::uniquePageName() const {
     std::unordered_set<std::string> used;
     for (const auto& page : pages_) used.insert(page->name());
     for (int i = 1; i <= kHighestGeneratedNumber; ++i) {
@@ -57,11 +57,11 @@ std::string TfrReport::uniquePageName() const {
     return {};
 }
 
-void TfrReport::reportError(const std::string& message) const {
+void Report::reportError(const std::string& message) const {
     if (errors) errors->reportError(message);
 }
 
-bool TfrReport::loadFromStream(std::span<const std::uint8_t> stream) {
+bool Report::loadFromStream(std::span<const std::uint8_t> stream) {
     if (stream.empty()) return true;
     PrinterLink* link = printerLink();
     if (link) link->waitUntilReady();
@@ -86,7 +86,7 @@ bool TfrReport::loadFromStream(std::span<const std::uint8_t> stream) {
     } catch (const std::exception&) {
         // Whatever was read is dropped; the report is left with one empty page.
         clear();
-        TfrPage& page = addPage();
+        Page& page = addPage();
         if (link) {
             const PaperSettings paper = link->defaultPaper();
             page.paperSize = paper.paperSize;
@@ -101,14 +101,14 @@ bool TfrReport::loadFromStream(std::span<const std::uint8_t> stream) {
     }
 }
 
-std::vector<std::uint8_t> TfrReport::saveToStream() const {
+std::vector<std::uint8_t> Report::saveToStream() const {
     ByteWriter out;
     out.u8(kCurrentFormatVersion);
     writeTemplateRecords(*this, out);
     return out.take();
 }
 
-void TfrReport::readFormProperty(ByteReader& in) {
+void Report::readFormProperty(ByteReader& in) {
     in.i32();  // the format version written with the form; not used
     formBuffer_.clear();
     if (!storeInDFM) return;
@@ -118,7 +118,7 @@ void TfrReport::readFormProperty(ByteReader& in) {
     formBuffer_.assign(bytes.begin(), bytes.end());
 }
 
-void TfrReport::writeFormProperty(ByteWriter& out) const {
+void Report::writeFormProperty(ByteWriter& out) const {
     out.i32(kCurrentFormatVersion);
     if (!storeInDFM) return;
     const std::vector<std::uint8_t> stream = saveToStream();
@@ -126,7 +126,7 @@ void TfrReport::writeFormProperty(ByteWriter& out) const {
     out.append(stream);
 }
 
-void TfrReport::formLoaded() {
+void Report::formLoaded() {
     if (formBuffer_.empty()) return;
     std::vector<std::uint8_t> buffer = std::move(formBuffer_);
     formBuffer_.clear();

@@ -1,4 +1,4 @@
-// TfrReport: a report template. It owns its pages and data dictionary, reads and writes the
+// Report: a report template. It owns its pages and data dictionary, reads and writes the
 // template stream and its form wrapper, and knows its printer name, its dataset by name and the
 // owner's component registry. Preparing, printing and showing live in the layers above and
 // take the report.
@@ -26,12 +26,12 @@ constexpr int kOldestFormatVersion = 21;
 
 inline constexpr const char* kUnsupportedFormatMessage = "Formato FRF non supportato";
 
-class TfrReport {
+class Report {
 public:
-    TfrReport();
-    ~TfrReport();
-    TfrReport(const TfrReport&) = delete;
-    TfrReport& operator=(const TfrReport&) = delete;
+    Report();
+    ~Report();
+    Report(const Report&) = delete;
+    Report& operator=(const Report&) = delete;
 
     std::string name;
     bool useDefaultPrinter = false;
@@ -45,16 +45,16 @@ public:
     DataDictionary dictionary;
 
     // --- pages
-    const std::vector<std::unique_ptr<TfrPage>>& pages() const { return pages_; }
+    const std::vector<std::unique_ptr<Page>>& pages() const { return pages_; }
     int pageCount() const { return static_cast<int>(pages_.size()); }
-    TfrPage& page(int index) { return *pages_.at(static_cast<std::size_t>(index)); }
-    TfrPage& addPage();
+    Page& page(int index) { return *pages_.at(static_cast<std::size_t>(index)); }
+    Page& addPage();
     void clearPages() { pages_.clear(); }
     // Frees every page, empties the dictionary and resets TwoPass.
     void clear();
 
     // --- names
-    TfrView* findObject(const std::string& objectName) const;
+    View* findObject(const std::string& objectName) const;
     // baseName followed by the lowest number 1..10000 no object uses; empty if all are taken.
     std::string uniqueObjectName(const std::string& baseName) const;
     // "Page" followed by the lowest number 1..10000 no page uses.
@@ -76,7 +76,7 @@ public:
     void reportError(const std::string& message) const;
 
 private:
-    std::vector<std::unique_ptr<TfrPage>> pages_;
+    std::vector<std::unique_ptr<Page>> pages_;
     std::vector<std::uint8_t> formBuffer_;
 };
 

@@ -11,7 +11,7 @@
 
 namespace report {
 
-// First format version with length-prefixed strings.
+// first format version with length-prefixed strings.
 constexpr int kFirstCountedStringVersion = 23;
 
 std::string readString(ByteReader& in, int version);

@@ -1,4 +1,4 @@
-// TfrStretcheable: objects that can grow with their content (memo, line) and be split across
+// Stretcheable: objects that can grow with their content (memo, line) and be split across
 // pages by the preparation engine.
 #pragma once
 
@@ -8,7 +8,7 @@ namespace report {
 
 enum class DrawMode { Whole = 0, MeasureOnly = 1, SplitPart = 2 };
 
-class TfrStretcheable : public TfrView {
+class Stretcheable : public View {
 public:
     DrawMode drawMode = DrawMode::Whole;
 
@@ -20,7 +20,7 @@ public:
     virtual int remainHeight() { return 0; }
 
 protected:
-    explicit TfrStretcheable(std::uint8_t type) : TfrView(type) {}
+    explicit Stretcheable(std::uint8_t type) : View(type) {}
 };
 
 }  // namespace report

@@ -2,15 +2,15 @@
 
 namespace report {
 
-TfrSubReportView::TfrSubReportView() : TfrView(kSubReportObject) {}
+SubReportView::SubReportView() : View(kSubReportObject) {}
 
-void TfrSubReportView::loadFromStream(ByteReader& in, int version) {
-    TfrView::loadFromStream(in, version);
+void SubReportView::loadFromStream(ByteReader& in, int version) {
+    View::loadFromStream(in, version);
     subPage = in.i32();
 }
 
-void TfrSubReportView::saveToStream(ByteWriter& out) const {
-    TfrView::saveToStream(out);
+void SubReportView::saveToStream(ByteWriter& out) const {
+    View::saveToStream(out);
     out.i32(subPage);
 }
 

@@ -1,14 +1,17 @@
-// TfrSubReportView: prints another page of the report in its place.
+// SubReportView: prints another page of the report in its place.
 #pragma once
 
 #include "report/View.h"
 
 namespace report {
 
-class TfrSubReportView : public TfrView {
+// Class name stored in template and prepared-report streams; never changes.
+inline constexpr const char* kSubReportViewClassName = "TfrSubReportView";
+
+class SubReportView : public View {
 public:
-    TfrSubReportView();
-    std::string className() const override { return "TfrSubReportView"; }
+    SubReportView();
+    std::string className() const override { return kSubReportViewClassName; }
     std::string baseName() const override { return "SubReport"; }
 
     int subPage = 0;  // index of the page printed here

@@ -14,7 +14,7 @@ constexpr std::uint16_t kStoredTrue = 1;
 
 bool isObjectTag(std::uint8_t tag) { return tag <= 10; }
 
-void selectStoredPrinter(const TfrReport& report, PrinterLink* link) {
+void selectStoredPrinter(const Report& report, PrinterLink* link) {
     if (!link || report.useDefaultPrinter) return;
     if (link->hasPrinter(report.printerName)) link->selectPrinter(report.printerName);
 }
@@ -49,14 +49,14 @@ ObjectRecordHeader readRecordHeader(ByteReader& in, int version, std::uint8_t ty
 
 // Reads one ObjectRecord after its tag. Returns false when reading cannot go on (an unknown
 // add-in in a stream without end positions).
-bool readObjectRecord(TfrReport& report, ByteReader& in, int version, std::uint8_t type, TemplateReadResult& result) {
+bool readObjectRecord(Report& report, ByteReader& in, int version, std::uint8_t type, TemplateReadResult& result) {
     const ObjectRecordHeader h = readRecordHeader(in, version, type);
     auto skipRecord = [&] {
         if (h.endPosition) in.seek(h.endPosition);
         return h.endPosition != 0 || version < kEndPositionVersion;
     };
 
-    std::unique_ptr<TfrView> view;
+    std::unique_ptr<View> view;
     int trailingBytes = 0;
     if (type == kAddInObject) {
         const AddInClass cls = translateAddInClass(h.className);
@@ -74,7 +74,7 @@ bool readObjectRecord(TfrReport& report, ByteReader& in, int version, std::uint8
     if (!view) return skipRecord();  // ObjectTypes without a class
     if (h.pageIndex >= static_cast<std::size_t>(report.pageCount())) return skipRecord();
 
-    TfrView* added = report.page(static_cast<int>(h.pageIndex)).addObject(std::move(view));
+    View* added = report.page(static_cast<int>(h.pageIndex)).addObject(std::move(view));
     try {
         added->loadFromStream(in, version);
         in.skip(static_cast<std::size_t>(trailingBytes));
@@ -87,7 +87,7 @@ bool readObjectRecord(TfrReport& report, ByteReader& in, int version, std::uint8
     return true;
 }
 
-void writeObjectRecord(const TfrView& view, std::size_t pageIndex, ByteWriter& out) {
+void writeObjectRecord(const View& view, std::size_t pageIndex, ByteWriter& out) {
     out.u8(view.objectType());
     if (view.objectType() == kAddInObject) writeString(out, view.className());
     out.u8(static_cast<std::uint8_t>(pageIndex));
@@ -99,7 +99,7 @@ void writeObjectRecord(const TfrView& view, std::size_t pageIndex, ByteWriter& o
 
 }  // namespace
 
-TemplateReadResult readTemplateRecords(TfrReport& report, ByteReader& in, int version) {
+TemplateReadResult readTemplateRecords(Report& report, ByteReader& in, int version) {
     TemplateReadResult result;
     PrinterLink* link = report.printerLink();
     report.useDefaultPrinter = in.u16() != 0;
@@ -110,7 +110,7 @@ TemplateReadResult readTemplateRecords(TfrReport& report, ByteReader& in, int ve
     while (!in.atEnd()) {
         const std::uint8_t tag = in.u8();
         if (tag == kPageTag) {
-            TfrPage& page = report.addPage();
+            Page& page = report.addPage();
             page.loadFromStream(in, version);
             if (version < kEndPositionVersion) page.setName(report.uniquePageName());
             page.fitPaper(link);
@@ -129,7 +129,7 @@ TemplateReadResult readTemplateRecords(TfrReport& report, ByteReader& in, int ve
     return result;
 }
 
-void writeTemplateRecords(const TfrReport& report, ByteWriter& out) {
+void writeTemplateRecords(const Report& report, ByteWriter& out) {
     out.u16(report.useDefaultPrinter ? kStoredTrue : 0);
     out.u16(report.twoPass ? kStoredTrue : 0);
     const PrinterLink* link = report.printerLink();
@@ -153,9 +153,9 @@ std::string missingComponentsMessage(const std::vector<std::string>& classNames)
     return message;
 }
 
-std::unique_ptr<TfrView> readPrintedObject(ByteReader& in, int version, std::string* missingClass) {
+std::unique_ptr<View> readPrintedObject(ByteReader& in, int version, std::string* missingClass) {
     const std::uint8_t type = in.u8();
-    std::unique_ptr<TfrView> view;
+    std::unique_ptr<View> view;
     int trailingBytes = 0;
     if (type == kAddInObject) {
         const std::string stored = readString(in, version);

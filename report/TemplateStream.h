@@ -11,8 +11,8 @@
 
 namespace report {
 
-class TfrReport;
-class TfrView;
+class Report;
+class View;
 
 // Record tags.
 constexpr std::uint8_t kPageTag = 255;
@@ -26,14 +26,14 @@ struct TemplateReadResult {
 
 // Reads header and records into the report (already cleared). Throws StreamError on a
 // failure that makes the whole load fail.
-TemplateReadResult readTemplateRecords(TfrReport& report, ByteReader& in, int version);
-void writeTemplateRecords(const TfrReport& report, ByteWriter& out);
+TemplateReadResult readTemplateRecords(Report& report, ByteReader& in, int version);
+void writeTemplateRecords(const Report& report, ByteWriter& out);
 
 // Message listing add-in classes that are not registered.
 std::string missingComponentsMessage(const std::vector<std::string>& classNames);
 
 // Reads an object body of the printing variant as prepared pages store it: ObjectType byte,
 // class name for add-ins, record. Returns nullptr for an add-in that is not registered.
-std::unique_ptr<TfrView> readPrintedObject(ByteReader& in, int version, std::string* missingClass = nullptr);
+std::unique_ptr<View> readPrintedObject(ByteReader& in, int version, std::string* missingClass = nullptr);
 
 }  // namespace report

@@ -12,7 +12,7 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
            });
 }
 
-void TfrVariables::set(std::string name, Value value)
+void Variables::set(std::string name, Value value)
 {
     for (auto& item : items_)
         if (equalsIgnoringCase(item.first, name)) {
@@ -22,14 +22,14 @@ void TfrVariables::set(std::string name, Value value)
     items_.emplace_back(std::move(name), std::move(value));
 }
 
-std::optional<Value> TfrVariables::find(std::string_view name) const
+std::optional<Value> Variables::find(std::string_view name) const
 {
     for (const auto& item : items_)
         if (equalsIgnoringCase(item.first, name)) return item.second;
     return std::nullopt;
 }
 
-bool TfrVariables::remove(std::string_view name)
+bool Variables::remove(std::string_view name)
 {
     const auto it = std::find_if(items_.begin(), items_.end(), [&](const auto& item) { return equalsIgnoringCase(item.first, name); });
     if (it == items_.end()) return false;
@@ -37,9 +37,9 @@ bool TfrVariables::remove(std::string_view name)
     return true;
 }
 
-TfrVariables& TfrVariables::global()
+Variables& Variables::global()
 {
-    static TfrVariables variables;
+    static Variables variables;
     return variables;
 }
 

@@ -13,7 +13,7 @@
 
 namespace report {
 
-class TfrVariables {
+class Variables {
 public:
     // Sets or replaces a value; names compare without regard to case.
     void set(std::string name, Value value);
@@ -23,7 +23,7 @@ public:
     std::size_t size() const { return items_.size(); }
 
     // The list shared by the whole program.
-    static TfrVariables& global();
+    static Variables& global();
 
 private:
     std::vector<std::pair<std::string, Value>> items_;

@@ -20,7 +20,7 @@ namespace {
 constexpr char kDecimalSeparator = ',';
 constexpr std::uint16_t kStoredTrue = 0xFFFF;
 
-bool overlapsVertically(const TfrView& a, const TfrView& b) {
+bool overlapsVertically(const View& a, const View& b) {
     return a.top < static_cast<long long>(b.top) + b.height && b.top < static_cast<long long>(a.top) + a.height;
 }
 }  // namespace
@@ -38,17 +38,17 @@ std::int32_t encodeFrameWidth(double width) {
 
 double decodeFrameWidth(std::int32_t stored) { return stored <= 10 ? stored : stored / 1000.0; }
 
-TfrView::TfrView() : TfrView(kAddInObject) {}
+View::View() : View(kAddInObject) {}
 
-TfrView::TfrView(std::uint8_t type) : formatCode(defaultFormatCode()), objectType_(type), serial_(nextCreationSerial()) {}
+View::View(std::uint8_t type) : formatCode(defaultFormatCode()), objectType_(type), serial_(nextCreationSerial()) {}
 
 // ---------------------------------------------------------------- stream
 
-void TfrView::loadFromStream(ByteReader& in, int version) { readBody(in, version); }
+void View::loadFromStream(ByteReader& in, int version) { readBody(in, version); }
 
-void TfrView::saveToStream(ByteWriter& out) const { writeBody(out); }
+void View::saveToStream(ByteWriter& out) const { writeBody(out); }
 
-void TfrView::readBody(ByteReader& in, int version) {
+void View::readBody(ByteReader& in, int version) {
     if (version >= 24 || (version == 23 && !prepared)) setName(readString(in, version));
     if (version >= 24) {
         layoutMajor = in.u8();
@@ -82,7 +82,7 @@ void TfrView::readBody(ByteReader& in, int version) {
     if (layoutMajor > 1) bandAlign = static_cast<BandAlign>(in.u8());
 }
 
-void TfrView::writeBody(ByteWriter& out) const {
+void View::writeBody(ByteWriter& out) const {
     writeString(out, name());
     out.u8(2);
     out.u8(writtenLayoutMinor());
@@ -115,10 +115,10 @@ void TfrView::writeBody(ByteWriter& out) const {
 // ---------------------------------------------------------------- drawing
 
 // Sums in double: stored geometry comes from files and may be anything.
-int TfrView::scaledRight() const { return roundHalfEven((static_cast<double>(left) + width) * scaleX + offsetX); }
-int TfrView::scaledBottom() const { return roundHalfEven((static_cast<double>(top) + height) * scaleY + offsetY); }
+int View::scaledRight() const { return roundHalfEven((static_cast<double>(left) + width) * scaleX + offsetX); }
+int View::scaledBottom() const { return roundHalfEven((static_cast<double>(top) + height) * scaleY + offsetY); }
 
-void TfrView::beginDraw() {
+void View::beginDraw() {
     savedLeft_ = left;
     savedTop_ = top;
     savedWidth_ = width;
@@ -126,7 +126,7 @@ void TfrView::beginDraw() {
     geometrySaved_ = true;
 }
 
-void TfrView::endDraw() {
+void View::endDraw() {
     if (!geometrySaved_) return;
     left = savedLeft_;
     top = savedTop_;
@@ -135,7 +135,7 @@ void TfrView::endDraw() {
     geometrySaved_ = false;
 }
 
-void TfrView::prepareDraw() {
+void View::prepareDraw() {
     drawX = roundHalfEven(left * scaleX) + offsetX;
     drawY = roundHalfEven(top * scaleY) + offsetY;
     drawWidth = roundHalfEven(scaleX * width);
@@ -154,7 +154,7 @@ void TfrView::prepareDraw() {
                                            ((frameTyp & kFrameBottom) ? roundHalfEven(scaleY * frameWidth / 2) : 0) + 1);
 }
 
-int TfrView::nearestLeftEdge(int areaLeft) const {
+int View::nearestLeftEdge(int areaLeft) const {
     int edge = areaLeft;
     if (!page) return edge;
     for (const auto& other : page->objects()) {
@@ -166,7 +166,7 @@ int TfrView::nearestLeftEdge(int areaLeft) const {
     return edge;
 }
 
-int TfrView::nearestRightEdge(int areaRight) const {
+int View::nearestRightEdge(int areaRight) const {
     int edge = areaRight;
     if (!page) return edge;
     for (const auto& other : page->objects()) {
@@ -177,7 +177,7 @@ int TfrView::nearestRightEdge(int areaRight) const {
     return edge;
 }
 
-void TfrView::applyBandAlign(const DrawEnvironment& env) {
+void View::applyBandAlign(const DrawEnvironment& env) {
     const int areaWidth = env.areaRight - env.areaLeft;
     switch (bandAlign) {
     case BandAlign::Left:
@@ -192,7 +192,7 @@ void TfrView::applyBandAlign(const DrawEnvironment& env) {
     case BandAlign::Center:
         left = env.areaLeft + divTrunc(areaWidth - width, 2);
         break;
-    case BandAlign::Width:
+    case BandAlign::width:
         if (band && band->isCrossTab()) {
             left = band->bounds().left;
             width = band->bounds().width();
@@ -220,11 +220,11 @@ void TfrView::applyBandAlign(const DrawEnvironment& env) {
     }
 }
 
-void TfrView::drawBackground(platform::Canvas& canvas, const DrawEnvironment& env) {
+void View::drawBackground(platform::Canvas& canvas, const DrawEnvironment& env) {
     if (env.firstPassOfTwo) return;
     platform::Color color = fillColor;
     if (fillColor == platform::kNoColor) {
-        if (documentMode() == DocumentMode::Printing) return;
+        if (documentMode() == DocumentMode::printing) return;
         color = platform::kWhite;
     }
     canvas.setBrush({color, false});
@@ -259,9 +259,9 @@ void drawCornerMarks(platform::Canvas& canvas, int x0, int y0, int x1, int y1) {
 
 }  // namespace
 
-void TfrView::drawFrame(platform::Canvas& canvas, const DrawEnvironment& env) {
+void View::drawFrame(platform::Canvas& canvas, const DrawEnvironment& env) {
     if (env.firstPassOfTwo) return;
-    const bool printing = documentMode() == DocumentMode::Printing;
+    const bool printing = documentMode() == DocumentMode::printing;
     if (printing && (frameTyp & kFrameAll) == 0) return;
     const int x0 = drawX, y0 = drawY;
     const int x1 = scaledRight();
@@ -283,7 +283,7 @@ void TfrView::drawFrame(platform::Canvas& canvas, const DrawEnvironment& env) {
     }
 }
 
-void TfrView::draw(platform::Canvas& canvas, const DrawEnvironment& env) {
+void View::draw(platform::Canvas& canvas, const DrawEnvironment& env) {
     beginDraw();
     applyBandAlign(env);
     prepareDraw();
@@ -294,7 +294,7 @@ void TfrView::draw(platform::Canvas& canvas, const DrawEnvironment& env) {
 
 // ---------------------------------------------------------------- printing
 
-void TfrView::writePrintedRecord(ByteWriter& out) {
+void View::writePrintedRecord(ByteWriter& out) {
     out.u8(objectType_);
     if (objectType_ == kAddInObject) writeString(out, className());
     std::swap(memo, workingLines);
@@ -304,7 +304,7 @@ void TfrView::writePrintedRecord(ByteWriter& out) {
     std::swap(memo, workingLines);
 }
 
-bool TfrView::print(PrintContext& context) {
+bool View::print(PrintContext& context) {
     workingLines = memo;
     if (context.expressions) {
         context.expressions->expandLines(workingLines, *this);
@@ -316,7 +316,7 @@ bool TfrView::print(PrintContext& context) {
         tag = context.expressions->expandText(tag, *this);
     beginDraw();
     if (bandAlign == BandAlign::Bottom || bandAlign == BandAlign::Top ||
-        (bandAlign == BandAlign::Width && band && band->isCrossTab()))
+        (bandAlign == BandAlign::width && band && band->isCrossTab()))
         applyBandAlign(context.environment);
     writePrintedRecord(context.out);
     endDraw();

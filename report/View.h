@@ -1,4 +1,4 @@
-// TfrView: every object placed on a page. Geometry, frame, fill, text lines and flags; the
+// View: every object placed on a page. Geometry, frame, fill, text lines and flags; the
 // common body of its stream record in both variants (template and printing); draw preparation
 // at a scale and offset; background and frame drawing; printing itself into a prepared page.
 #pragma once
@@ -16,7 +16,7 @@
 
 namespace report {
 
-class TfrPage;
+class Page;
 class ExpressionHost;
 
 // ObjectType codes of stream records.
@@ -38,7 +38,7 @@ enum FrameStyleCode : std::uint16_t { kFrameSolid = 0, kFrameDash, kFrameDot, kF
 // Flags bit shared by every class.
 constexpr std::uint16_t kFlagStretched = 0x001;
 
-enum class BandAlign : std::uint8_t { None = 0, Left, Right, Center, Width, Bottom, Top, Rest };
+enum class BandAlign : std::uint8_t { None = 0, Left, Right, Center, width, Bottom, Top, Rest };
 
 // The run-time band an object belongs to during preparation; the preparation engine implements
 // it. Bands answer their geometry and visibility from it while preparing.
@@ -69,17 +69,20 @@ struct PrintContext {
     DrawEnvironment environment;
 };
 
-class TfrView : public TfrObject {
+// Class name stored in template and prepared-report streams; never changes.
+inline constexpr const char* kViewClassName = "TfrView";
+
+class View : public Object {
 public:
-    TfrView();
-    ~TfrView() override = default;
-    TfrView(const TfrView&) = delete;
-    TfrView& operator=(const TfrView&) = delete;
+    View();
+    ~View() override = default;
+    View(const View&) = delete;
+    View& operator=(const View&) = delete;
 
     // --- identity
     std::uint8_t objectType() const { return objectType_; }
     // Class name written after ObjectType 10 (add-ins) and looked up by the reader.
-    virtual std::string className() const { return "TfrView"; }
+    virtual std::string className() const { return kViewClassName; }
     // Prefix of generated names ("Memo1").
     virtual std::string baseName() const { return "View"; }
     int serial() const { return serial_; }
@@ -109,7 +112,7 @@ public:
     bool prepared = false;                  // selects the printing variant of the record
     double scaleX = 1.0, scaleY = 1.0;
     int offsetX = 0, offsetY = 0;
-    TfrPage* page = nullptr;
+    Page* page = nullptr;
     BandRuntime* band = nullptr;
 
     // --- geometry computed by prepareDraw
@@ -156,7 +159,7 @@ public:
     void beginDraw();
 
 protected:
-    explicit TfrView(std::uint8_t type);
+    explicit View(std::uint8_t type);
     // LayoutMinor as written: bands write 1, other objects what they hold.
     virtual std::uint8_t writtenLayoutMinor() const { return layoutMinor; }
     // Writes ObjectType, class name for add-ins, and the printing record.

@@ -10,8 +10,8 @@ namespace {
 
 struct ViewProperty {
     const char* name;
-    std::function<PropertyValue(const TfrView&)> get;
-    std::function<void(TfrView&, const PropertyValue&)> set;
+    std::function<PropertyValue(const View&)> get;
+    std::function<void(View&, const PropertyValue&)> set;
 };
 
 template <typename T>
@@ -46,7 +46,7 @@ std::vector<std::string> splitLines(const std::string& text) {
 }
 
 // "[table."field"]" as the first memo line names a data field.
-std::string dataFieldOf(const TfrView& v) {
+std::string dataFieldOf(const View& v) {
     if (v.memo.empty()) return {};
     const std::string& first = v.memo.front();
     if (first.size() >= 2 && first.front() == '[' && first.back() == ']') return first.substr(1, first.size() - 2);
@@ -55,48 +55,48 @@ std::string dataFieldOf(const TfrView& v) {
 
 const std::vector<ViewProperty>& viewProperties() {
     static const std::vector<ViewProperty> table = {
-        {"Left", [](const TfrView& v) { return PropertyValue(static_cast<long long>(v.left)); },
-         [](TfrView& v, const PropertyValue& x) { setInt(v.left, x); }},
-        {"Top", [](const TfrView& v) { return PropertyValue(static_cast<long long>(v.top)); },
-         [](TfrView& v, const PropertyValue& x) { setInt(v.top, x); }},
-        {"Width", [](const TfrView& v) { return PropertyValue(static_cast<long long>(v.width)); },
-         [](TfrView& v, const PropertyValue& x) { setInt(v.width, x); }},
-        {"Height", [](const TfrView& v) { return PropertyValue(static_cast<long long>(v.height)); },
-         [](TfrView& v, const PropertyValue& x) { setInt(v.height, x); }},
-        {"Flags", [](const TfrView& v) { return PropertyValue(static_cast<long long>(v.flags)); },
-         [](TfrView& v, const PropertyValue& x) { setInt(v.flags, x); }},
-        {"FrameTyp", [](const TfrView& v) { return PropertyValue(static_cast<long long>(v.frameTyp)); },
-         [](TfrView& v, const PropertyValue& x) { setInt(v.frameTyp, x); }},
-        {"FrameWidth", [](const TfrView& v) { return PropertyValue(v.frameWidth); },
-         [](TfrView& v, const PropertyValue& x) { v.frameWidth = propertyAsDouble(x); }},
-        {"FrameColor", [](const TfrView& v) { return PropertyValue(static_cast<long long>(v.frameColor)); },
-         [](TfrView& v, const PropertyValue& x) { setInt(v.frameColor, x); }},
-        {"FrameStyle", [](const TfrView& v) { return PropertyValue(static_cast<long long>(v.frameStyle)); },
-         [](TfrView& v, const PropertyValue& x) { setInt(v.frameStyle, x); }},
-        {"FillColor", [](const TfrView& v) { return PropertyValue(static_cast<long long>(v.fillColor)); },
-         [](TfrView& v, const PropertyValue& x) { setInt(v.fillColor, x); }},
-        {"Visible", [](const TfrView& v) { return PropertyValue(v.visible); },
-         [](TfrView& v, const PropertyValue& x) { v.visible = propertyAsBool(x); }},
-        {"Memo", [](const TfrView& v) { return PropertyValue(joinLines(v.memo)); },
-         [](TfrView& v, const PropertyValue& x) { v.memo = splitLines(propertyAsText(x)); }},
-        {"Memo.Count", [](const TfrView& v) { return PropertyValue(static_cast<long long>(v.memo.size())); },
+        {"Left", [](const View& v) { return PropertyValue(static_cast<long long>(v.left)); },
+         [](View& v, const PropertyValue& x) { setInt(v.left, x); }},
+        {"Top", [](const View& v) { return PropertyValue(static_cast<long long>(v.top)); },
+         [](View& v, const PropertyValue& x) { setInt(v.top, x); }},
+        {"Width", [](const View& v) { return PropertyValue(static_cast<long long>(v.width)); },
+         [](View& v, const PropertyValue& x) { setInt(v.width, x); }},
+        {"Height", [](const View& v) { return PropertyValue(static_cast<long long>(v.height)); },
+         [](View& v, const PropertyValue& x) { setInt(v.height, x); }},
+        {"Flags", [](const View& v) { return PropertyValue(static_cast<long long>(v.flags)); },
+         [](View& v, const PropertyValue& x) { setInt(v.flags, x); }},
+        {"FrameTyp", [](const View& v) { return PropertyValue(static_cast<long long>(v.frameTyp)); },
+         [](View& v, const PropertyValue& x) { setInt(v.frameTyp, x); }},
+        {"FrameWidth", [](const View& v) { return PropertyValue(v.frameWidth); },
+         [](View& v, const PropertyValue& x) { v.frameWidth = propertyAsDouble(x); }},
+        {"FrameColor", [](const View& v) { return PropertyValue(static_cast<long long>(v.frameColor)); },
+         [](View& v, const PropertyValue& x) { setInt(v.frameColor, x); }},
+        {"FrameStyle", [](const View& v) { return PropertyValue(static_cast<long long>(v.frameStyle)); },
+         [](View& v, const PropertyValue& x) { setInt(v.frameStyle, x); }},
+        {"FillColor", [](const View& v) { return PropertyValue(static_cast<long long>(v.fillColor)); },
+         [](View& v, const PropertyValue& x) { setInt(v.fillColor, x); }},
+        {"Visible", [](const View& v) { return PropertyValue(v.visible); },
+         [](View& v, const PropertyValue& x) { v.visible = propertyAsBool(x); }},
+        {"Memo", [](const View& v) { return PropertyValue(joinLines(v.memo)); },
+         [](View& v, const PropertyValue& x) { v.memo = splitLines(propertyAsText(x)); }},
+        {"Memo.Count", [](const View& v) { return PropertyValue(static_cast<long long>(v.memo.size())); },
          nullptr},
-        {"GapX", [](const TfrView& v) { return PropertyValue(static_cast<long long>(v.gapX)); },
-         [](TfrView& v, const PropertyValue& x) { setInt(v.gapX, x); }},
-        {"GapY", [](const TfrView& v) { return PropertyValue(static_cast<long long>(v.gapY)); },
-         [](TfrView& v, const PropertyValue& x) { setInt(v.gapY, x); }},
-        {"Stretched", [](const TfrView& v) { return PropertyValue((v.flags & kFlagStretched) != 0); },
-         [](TfrView& v, const PropertyValue& x) {
+        {"GapX", [](const View& v) { return PropertyValue(static_cast<long long>(v.gapX)); },
+         [](View& v, const PropertyValue& x) { setInt(v.gapX, x); }},
+        {"GapY", [](const View& v) { return PropertyValue(static_cast<long long>(v.gapY)); },
+         [](View& v, const PropertyValue& x) { setInt(v.gapY, x); }},
+        {"Stretched", [](const View& v) { return PropertyValue((v.flags & kFlagStretched) != 0); },
+         [](View& v, const PropertyValue& x) {
              v.flags = static_cast<std::uint16_t>(propertyAsBool(x) ? (v.flags | kFlagStretched) : (v.flags & ~kFlagStretched));
          }},
-        {"DataField", [](const TfrView& v) { return PropertyValue(dataFieldOf(v)); },
-         [](TfrView& v, const PropertyValue& x) { v.memo = {"[" + propertyAsText(x) + "]"}; }},
-        {"Tag", [](const TfrView& v) { return PropertyValue(v.tag); },
-         [](TfrView& v, const PropertyValue& x) { v.tag = propertyAsText(x); }},
-        {"BandAlign", [](const TfrView& v) { return PropertyValue(static_cast<long long>(v.bandAlign)); },
-         [](TfrView& v, const PropertyValue& x) { v.bandAlign = static_cast<BandAlign>(propertyAsInt(x) & 0xFF); }},
-        {"Restrictions", [](const TfrView& v) { return PropertyValue(static_cast<long long>(v.restrictions)); },
-         [](TfrView& v, const PropertyValue& x) { setInt(v.restrictions, x); }},
+        {"DataField", [](const View& v) { return PropertyValue(dataFieldOf(v)); },
+         [](View& v, const PropertyValue& x) { v.memo = {"[" + propertyAsText(x) + "]"}; }},
+        {"Tag", [](const View& v) { return PropertyValue(v.tag); },
+         [](View& v, const PropertyValue& x) { v.tag = propertyAsText(x); }},
+        {"BandAlign", [](const View& v) { return PropertyValue(static_cast<long long>(v.bandAlign)); },
+         [](View& v, const PropertyValue& x) { v.bandAlign = static_cast<BandAlign>(propertyAsInt(x) & 0xFF); }},
+        {"Restrictions", [](const View& v) { return PropertyValue(static_cast<long long>(v.restrictions)); },
+         [](View& v, const PropertyValue& x) { setInt(v.restrictions, x); }},
     };
     return table;
 }
@@ -115,31 +115,31 @@ const ViewProperty* findViewProperty(const std::string& upperName) {
 
 }  // namespace
 
-bool TfrView::setProperty(const std::string& propertyName, const PropertyValue& value) {
+bool View::setProperty(const std::string& propertyName, const PropertyValue& value) {
     if (const ViewProperty* p = findViewProperty(upper(propertyName))) {
         if (!p->set) return false;
         p->set(*this, value);
         return true;
     }
-    return TfrObject::setProperty(propertyName, value);
+    return Object::setProperty(propertyName, value);
 }
 
-PropertyValue TfrView::property(const std::string& propertyName) const {
+PropertyValue View::property(const std::string& propertyName) const {
     if (const ViewProperty* p = findViewProperty(upper(propertyName))) return p->get(*this);
-    return TfrObject::property(propertyName);
+    return Object::property(propertyName);
 }
 
-bool TfrView::callMethod(const std::string& methodName) {
+bool View::callMethod(const std::string& methodName) {
     const std::string m = upper(methodName);
     if (m == "HIDE" || m == "SHOW") {
         visible = m == "SHOW";
         return true;
     }
-    return TfrObject::callMethod(methodName);
+    return Object::callMethod(methodName);
 }
 
-std::vector<std::string> TfrView::propertyNames() const {
-    std::vector<std::string> names = TfrObject::propertyNames();
+std::vector<std::string> View::propertyNames() const {
+    std::vector<std::string> names = Object::propertyNames();
     for (const auto& p : viewProperties()) names.emplace_back(p.name);
     return names;
 }

@@ -44,12 +44,12 @@ void DataNavigator::resizeEvent(QResizeEvent*) {
 void DataNavigator::press(Button b) {
     if (!table_.isActive()) return;
     switch (b) {
-    case First: table_.first(); break;
-    case Prior: table_.prior(); break;
-    case Next: table_.next(); break;
+    case first: table_.first(); break;
+    case prior: table_.prior(); break;
+    case next: table_.next(); break;
     case Last: table_.last(); break;
-    case Refresh: table_.refresh(); break;
-    case Delete:
+    case refresh: table_.refresh(); break;
+    case remove:
         if (table_.recordNumber() > 0 && dialogs_.confirm(window(), kDeleteQuestion)) {
             table_.deleteRecord();
                 }

@@ -18,7 +18,7 @@ class Dialogs;
 class DataNavigator : public QWidget {
     Q_OBJECT
 public:
-    enum Button { First, Prior, Next, Last, Delete, Refresh, ButtonCount };
+    enum Button { first, prior, next, Last, remove, refresh, ButtonCount };
 
     DataNavigator(memtable::MemTable& table, Dialogs& dialogs, QWidget* parent = nullptr);
 

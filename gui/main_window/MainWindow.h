@@ -15,9 +15,9 @@ class QRadioButton;
 class QSpinBox;
 
 namespace widgets {
-class TFlatButton;
-class TFlatEdit;
-class TFlatSpeedButton;
+class FlatButton;
+class FlatEdit;
+class FlatSpeedButton;
 }  // namespace widgets
 
 namespace app {
@@ -33,14 +33,14 @@ inline constexpr int kFormWidth = 1024;
 inline constexpr int kFullHeight = 768;
 inline constexpr int kCompactHeight = 278;
 
-class TForm1 : public QWidget {
+class MainWindow : public QWidget {
     Q_OBJECT
 public:
     // Prints the print list with the template of the report kind (prepare and show).
     using PrintHandler = std::function<void(ReportKind, QWidget* parent)>;
 
-    TForm1(LabelApp& app, Dialogs& dialogs, QWidget* parent = nullptr);
-    ~TForm1() override;
+    MainWindow(LabelApp& app, Dialogs& dialogs, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     void setPrintHandler(PrintHandler h) { print_ = std::move(h); }
 
@@ -49,20 +49,20 @@ public:
     void setFormHeight(int h);
 
     // Start-up: place and size the window, load the lists, set month and year from today.
-    void FormActivate();
+    void startUp();
 
     // Controls, public so that tests can drive the window as an operator would.
-    QGroupBox *GroupBox1, *GroupBox2, *GroupBox3, *GroupBox4, *GroupBox5, *GroupBox6;
-    QLabel *Label2, *Label4, *Label5;
-    widgets::TFlatEdit *FlatEdit1, *FlatEdit2, *FlatEdit3, *FlatEdit4;
-    widgets::TFlatButton *FlatButton1, *FlatButton2, *FlatButton3, *FlatButton4, *FlatButton5,
-        *FlatButton6, *FlatButton7, *FlatButton8, *FlatButton9, *FlatButton10, *FlatButton11;
-    widgets::TFlatSpeedButton *FlatSpeedButton1, *FlatSpeedButton2;
-    DataGrid *DBGrid1, *DBGrid2;
-    DataNavigator* DBNavigator1;
-    RadioGroup *RadioGroup1, *RadioGroup2;
-    QComboBox* ComboBox1;
-    QSpinBox* SpinEdit1;
+    QGroupBox *seriesGroup, *exemptionsGroup, *printListGroup, *oxygenGroup, *fiscalGroup, *freeCodesGroup;
+    QLabel *inMemoryLabel, *fiscalEditLabel, *searchLabel;
+    widgets::FlatEdit *fiscalEdit, *inMemoryEdit, *searchEdit, *freeCodeEdit;
+    widgets::FlatButton *printButton, *exitButton, *seriesButton, *insertFreeCodeButton, *resetButton,
+        *exemptionsButton, *oxygenButton, *saveButton, *printFiscalButton, *calendarButton, *insertInMemoryButton;
+    widgets::FlatSpeedButton *fullHeightButton, *compactButton;
+    DataGrid *fiscalGrid, *printListGrid;
+    DataNavigator* fiscalNavigator;
+    RadioGroup *seriesLengthGroup, *closingGroup;
+    QComboBox* monthBox;
+    QSpinBox* yearBox;
 
 protected:
     void mousePressEvent(QMouseEvent*) override;
@@ -78,23 +78,23 @@ private:
     void setTabOrder();
     void connectHandlers();
 
-    // Handlers, named after the controls they were first made for.
-    void FlatButton1Click();
-    void Button1Click();
-    void FlatButton10Click();
-    void Button3Click();
-    void FlatButton11Click();
-    void Button4Click();
-    void Button5Click();
-    void Button6Click();
-    void Button7Click();
-    void Button8Click();
-    void Button2Click();
-    void FlatEdit1Exit();
-    void DBGrid1DblClick();
-    void BitBtn1Click() { setFormHeight(kCompactHeight); }
-    void BitBtn2Click() { setFormHeight(kFullHeight); }
-    void FormClick();
+    // Handlers of the controls, named for what they do.
+    void onPrintClicked();
+    void onSeriesClicked();
+    void onCalendarClicked();
+    void onInsertFreeCodeClicked();
+    void onInsertInMemoryClicked();
+    void onExemptionsClicked();
+    void onResetClicked();
+    void onOxygenClicked();
+    void onSaveClicked();
+    void onPrintFiscalClicked();
+    void onExitClicked();
+    void onFiscalEditFocusLost();
+    void onFiscalGridDoubleClicked();
+    void onCompactClicked() { setFormHeight(kCompactHeight); }
+    void onFullHeightClicked() { setFormHeight(kFullHeight); }
+    void onBackgroundClicked();
 
     // Runs a command; an error it raises is shown in a message box and ends the command.
     void run(const std::function<void()>& command);

@@ -11,7 +11,7 @@
 
 namespace preview {
 
-TfrPBox::TfrPBox(TfrPreviewForm& form, QWidget* parent) : QWidget(parent), form_(form) {
+PageBox::PageBox(PreviewWindow& form, QWidget* parent) : QWidget(parent), form_(form) {
     setProperty("helpTag", kTagPageBox);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
@@ -19,22 +19,22 @@ TfrPBox::TfrPBox(TfrPreviewForm& form, QWidget* parent) : QWidget(parent), form_
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TfrPBox::paintEvent(QPaintEvent* event) {
+void PageBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     form_.paintDesk(painter, event->region());
 }
 
-void TfrPBox::mousePressEvent(QMouseEvent* event) {
+void PageBox::mousePressEvent(QMouseEvent* event) {
     form_.deskMousePress(event->position().toPoint(), event->button(), event->globalPosition().toPoint());
 }
 
-void TfrPBox::mouseMoveEvent(QMouseEvent* event) { form_.deskMouseMove(event->position().toPoint()); }
+void PageBox::mouseMoveEvent(QMouseEvent* event) { form_.deskMouseMove(event->position().toPoint()); }
 
-void TfrPBox::mouseReleaseEvent(QMouseEvent*) { form_.deskMouseRelease(); }
+void PageBox::mouseReleaseEvent(QMouseEvent*) { form_.deskMouseRelease(); }
 
-void TfrPBox::mouseDoubleClickEvent(QMouseEvent* event) { form_.deskDoubleClick(event->position().toPoint()); }
+void PageBox::mouseDoubleClickEvent(QMouseEvent* event) { form_.deskDoubleClick(event->position().toPoint()); }
 
-void TfrPBox::wheelEvent(QWheelEvent* event) {
+void PageBox::wheelEvent(QWheelEvent* event) {
     // One notch is 120 units; touch pads send smaller pieces that add up.
     wheelRest_ += event->angleDelta().y();
     const int notches = wheelRest_ / 120;
@@ -43,14 +43,14 @@ void TfrPBox::wheelEvent(QWheelEvent* event) {
     event->accept();
 }
 
-void TfrPBox::keyPressEvent(QKeyEvent* event) {
+void PageBox::keyPressEvent(QKeyEvent* event) {
     if (form_.deskKey(event->key(), event->modifiers()))
         event->accept();
     else
         QWidget::keyPressEvent(event);
 }
 
-bool TfrPBox::event(QEvent* event) {
+bool PageBox::event(QEvent* event) {
     // Tab reaches keyPressEvent only when the widget claims it here.
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);

@@ -6,12 +6,12 @@
 
 namespace preview {
 
-class TfrPreviewForm;
+class PreviewWindow;
 
-class TfrPBox : public QWidget {
+class PageBox : public QWidget {
     Q_OBJECT
 public:
-    TfrPBox(TfrPreviewForm& form, QWidget* parent);
+    PageBox(PreviewWindow& form, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -26,7 +26,7 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    TfrPreviewForm& form_;
+    PreviewWindow& form_;
     int wheelRest_ = 0;
 };
 

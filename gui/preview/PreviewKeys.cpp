@@ -14,7 +14,7 @@ struct KeyBinding {
     PreviewAction action;
 };
 
-// First matching row wins, so the Ctrl rows come before their plain twins.
+// first matching row wins, so the Ctrl rows come before their plain twins.
 constexpr std::array kBindings{
     KeyBinding{Qt::Key_Up, Ctrl::Any, PreviewAction::LineUp},
     KeyBinding{Qt::Key_Down, Ctrl::Any, PreviewAction::LineDown},
@@ -27,7 +27,7 @@ constexpr std::array kBindings{
     KeyBinding{Qt::Key_Home, Ctrl::With, PreviewAction::FirstLine},
     KeyBinding{Qt::Key_End, Ctrl::With, PreviewAction::LastPage},
     KeyBinding{Qt::Key_Space, Ctrl::Any, PreviewAction::ZoomMenu},
-    KeyBinding{Qt::Key_Escape, Ctrl::Any, PreviewAction::Exit},
+    KeyBinding{Qt::Key_Escape, Ctrl::Any, PreviewAction::exit},
     KeyBinding{Qt::Key_F3, Ctrl::Without, PreviewAction::SearchAgain},
     KeyBinding{Qt::Key_O, Ctrl::With, PreviewAction::Open},
     KeyBinding{Qt::Key_S, Ctrl::With, PreviewAction::Save},

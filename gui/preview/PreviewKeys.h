@@ -10,7 +10,7 @@ enum class PreviewAction {
     LineUp, LineDown, LineLeft, LineRight,    // small scroll steps
     ScreenUp, ScreenDown,                     // large vertical steps
     PreviousPage, NextPage, FirstLine, LastPage,
-    ZoomMenu, Exit, SearchAgain, Open, Save, Print, Find, EditPage,
+    ZoomMenu, exit, SearchAgain, Open, Save, Print, Find, EditPage,
 };
 
 // The action for a key with or without Ctrl held; None for keys the window leaves alone

@@ -6,7 +6,7 @@
 namespace preview {
 
 // Toolbar buttons a report may ask for (bit set).
-enum TfrPreviewButton : unsigned {
+enum PreviewButton : unsigned {
     pbZoom = 1u << 0,
     pbLoad = 1u << 1,
     pbSave = 1u << 2,
@@ -19,11 +19,11 @@ enum TfrPreviewButton : unsigned {
 // Every button but page setup: what all label templates use.
 inline constexpr unsigned kDefaultPreviewButtons = pbZoom | pbLoad | pbSave | pbPrint | pbFind | pbHelp | pbExit;
 
-enum class TfrPreviewZoom { pzDefault, pzPageWidth, pzOnePage, pzTwoPages };
+enum class PreviewZoom { pzDefault, pzPageWidth, pzOnePage, pzTwoPages };
 
 struct PreviewOptions {
     unsigned buttons = kDefaultPreviewButtons;
-    TfrPreviewZoom initialZoom = TfrPreviewZoom::pzDefault;
+    PreviewZoom initialZoom = PreviewZoom::pzDefault;
     bool modal = true;
     bool grayedButtons = false;
     // Follows "Anteprima - " in the caption when not empty.

@@ -15,20 +15,20 @@ QString previewCaption(const std::string& title) {
     return platform::qt::toQString(caption);
 }
 
-void PreviewViewer::showPreparedPages(report::TfrReport&, TfrEMFPages& pages) {
-    if (pages.Count() == 0) return;
-    TfrPreviewForm form(options_, parent_);
+void PreviewViewer::showPreparedPages(report::Report&, PreparedPages& pages) {
+    if (pages.count() == 0) return;
+    PreviewWindow form(options_, parent_);
     form.setWindowTitle(previewCaption(options_.title));
     form.showPreview(pages);
     QCoreApplication::processEvents();
 }
 
-bool prepareAndShowPreview(report::TfrReport& report, TfrEMFPages& pages, const PreviewOptions& preview,
+bool prepareAndShowPreview(report::Report& report, PreparedPages& pages, const PreviewOptions& preview,
                            report::PrepareOptions prepare, QWidget* parent) {
     if (!prepare.progressDisplay) prepare.progressDisplay = &programProgressForm();
     if (prepare.title.empty()) prepare.title = preview.title;
     PreviewViewer viewer(preview, parent);
-    return report::PrepareAndShow(report, pages, &viewer, prepare);
+    return report::prepareAndShow(report, pages, &viewer, prepare);
 }
 
 }  // namespace preview

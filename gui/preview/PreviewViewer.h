@@ -1,5 +1,5 @@
 // Showing prepared pages in the preview window, and preparing a report under the progress
-// window before showing it: the window side of the report's PrepareAndShow.
+// window before showing it: the window side of the report's prepareAndShow.
 #pragma once
 
 #include <QString>
@@ -21,7 +21,7 @@ public:
         : options_(std::move(options)), parent_(parent) {}
 
     // Opens no window when there are no pages; else shows them (modally by default).
-    void showPreparedPages(report::TfrReport& report, TfrEMFPages& pages) override;
+    void showPreparedPages(report::Report& report, PreparedPages& pages) override;
 
 private:
     PreviewOptions options_;
@@ -30,7 +30,7 @@ private:
 
 // Prepares the report under the program's progress window, then previews the pages. True when
 // the preparation succeeded.
-bool prepareAndShowPreview(report::TfrReport& report, TfrEMFPages& pages, const PreviewOptions& preview = {},
+bool prepareAndShowPreview(report::Report& report, PreparedPages& pages, const PreviewOptions& preview = {},
                            report::PrepareOptions prepare = {}, QWidget* parent = nullptr);
 
 }  // namespace preview

@@ -67,9 +67,9 @@ QScrollBar* scrollBar(Qt::Orientation orientation, QWidget* parent) {
 
 }  // namespace
 
-TfrPreviewForm::TfrPreviewForm(const PreviewOptions& options, QWidget* parent)
+PreviewWindow::PreviewWindow(const PreviewOptions& options, QWidget* parent)
     : QDialog(parent), options_(options), fileDialogs_(&platformFileDialogs()) {
-    setObjectName(QStringLiteral("TfrPreviewForm"));
+    setObjectName(QLatin1String(kPreviewWindowObjectName));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                    Qt::WindowCloseButtonHint);
     setSizeGripEnabled(false);
@@ -91,7 +91,7 @@ TfrPreviewForm::TfrPreviewForm(const PreviewOptions& options, QWidget* parent)
 
     auto* middle = new QHBoxLayout;
     middle->setSpacing(0);
-    box_ = new TfrPBox(*this, this);
+    box_ = new PageBox(*this, this);
     box_->setMinimumSize(1, 1);
     rightStrip_ = new QWidget(this);
     rightStrip_->setFixedWidth(kStripWidth);
@@ -107,12 +107,12 @@ TfrPreviewForm::TfrPreviewForm(const PreviewOptions& options, QWidget* parent)
     setFocusProxy(box_);
 }
 
-TfrPreviewForm::~TfrPreviewForm() {
+PreviewWindow::~PreviewWindow() {
     // The pages the window holds go with it; the report keeps only an empty store.
-    if (pages_) pages_->Clear();
+    if (pages_) pages_->clear();
 }
 
-QToolButton* TfrPreviewForm::addButton(QWidget* strip, const QString& hint, int tag) {
+QToolButton* PreviewWindow::addButton(QWidget* strip, const QString& hint, int tag) {
     auto* b = new QToolButton(strip);
     b->setAutoRaise(true);
     b->setFocusPolicy(Qt::NoFocus);
@@ -123,7 +123,7 @@ QToolButton* TfrPreviewForm::addButton(QWidget* strip, const QString& hint, int 
     return b;
 }
 
-void TfrPreviewForm::buildToolbar(QWidget* strip) {
+void PreviewWindow::buildToolbar(QWidget* strip) {
     auto* row = new QHBoxLayout(strip);
     row->setContentsMargins(2, 0, 2, 0);
     row->setSpacing(0);
@@ -151,15 +151,15 @@ void TfrPreviewForm::buildToolbar(QWidget* strip) {
     row->addStretch(1);
 
     connect(zoomBtn_, &QToolButton::clicked, this, [this] { runAction(PreviewAction::ZoomMenu); });
-    connect(loadBtn_, &QToolButton::clicked, this, &TfrPreviewForm::openPrepared);
-    connect(saveBtn_, &QToolButton::clicked, this, &TfrPreviewForm::savePrepared);
-    connect(printBtn_, &QToolButton::clicked, this, &TfrPreviewForm::printPages);
-    connect(findBtn_, &QToolButton::clicked, this, qOverload<>(&TfrPreviewForm::find));
-    connect(helpBtn_, &QToolButton::clicked, this, &TfrPreviewForm::startHelp);
-    connect(exitBtn_, &QToolButton::clicked, this, [this] { runAction(PreviewAction::Exit); });
+    connect(loadBtn_, &QToolButton::clicked, this, &PreviewWindow::openPrepared);
+    connect(saveBtn_, &QToolButton::clicked, this, &PreviewWindow::savePrepared);
+    connect(printBtn_, &QToolButton::clicked, this, &PreviewWindow::printPages);
+    connect(findBtn_, &QToolButton::clicked, this, qOverload<>(&PreviewWindow::find));
+    connect(helpBtn_, &QToolButton::clicked, this, &PreviewWindow::startHelp);
+    connect(exitBtn_, &QToolButton::clicked, this, [this] { runAction(PreviewAction::exit); });
 }
 
-void TfrPreviewForm::buildScrollStrips(QWidget* right, QWidget* bottom) {
+void PreviewWindow::buildScrollStrips(QWidget* right, QWidget* bottom) {
     auto* column = new QVBoxLayout(right);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
@@ -193,13 +193,13 @@ void TfrPreviewForm::buildScrollStrips(QWidget* right, QWidget* bottom) {
     row->addWidget(hbar_, 1);
     row->addSpacing(kStripWidth);
 
-    connect(vbar_, &QScrollBar::valueChanged, this, &TfrPreviewForm::onVerticalScroll);
-    connect(hbar_, &QScrollBar::valueChanged, this, &TfrPreviewForm::onHorizontalScroll);
-    connect(pgUp_, &QToolButton::clicked, this, &TfrPreviewForm::previousPage);
-    connect(pgDown_, &QToolButton::clicked, this, &TfrPreviewForm::nextPage);
+    connect(vbar_, &QScrollBar::valueChanged, this, &PreviewWindow::onVerticalScroll);
+    connect(hbar_, &QScrollBar::valueChanged, this, &PreviewWindow::onHorizontalScroll);
+    connect(pgUp_, &QToolButton::clicked, this, &PreviewWindow::previousPage);
+    connect(pgDown_, &QToolButton::clicked, this, &PreviewWindow::nextPage);
 }
 
-void TfrPreviewForm::buildMenu() {
+void PreviewWindow::buildMenu() {
     menu_ = new QMenu(this);
     zoomGroup_ = new QActionGroup(menu_);
     zoomGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
@@ -218,15 +218,15 @@ void TfrPreviewForm::buildMenu() {
     for (int number : {53029, 53030, 53031}) menu_->addAction(ui(number))->setVisible(false);
 }
 
-void TfrPreviewForm::Connect(TfrEMFPages* pages) { pages_ = pages; }
+void PreviewWindow::attachPages(PreparedPages* pages) { pages_ = pages; }
 
-TfrEMFPages* TfrPreviewForm::HandBack() {
-    TfrEMFPages* held = pages_;
+PreparedPages* PreviewWindow::handBack() {
+    PreparedPages* held = pages_;
     pages_ = nullptr;
     return held;
 }
 
-void TfrPreviewForm::InitButtons() {
+void PreviewWindow::initButtons() {
     const unsigned b = options_.buttons;
     zoomBtn_->setVisible(b & pbZoom);
     separators_[0]->setVisible(b & pbZoom);
@@ -238,21 +238,21 @@ void TfrPreviewForm::InitButtons() {
     exitBtn_->setVisible(b & pbExit);
     separators_[2]->setVisible((b & pbFind) || (b & pbHelp));
     pageSetupBtn_->setVisible(b & pbPageSetup);
-    const bool printers = pages_ && pages_->printer().HasPlatformPrinters();
+    const bool printers = pages_ && pages_->printer().hasPlatformPrinters();
     printBtn_->setEnabled(printers);
     pageSetupBtn_->setEnabled(printers);
     switch (options_.initialZoom) {
-    case TfrPreviewZoom::pzPageWidth: setLastZoomChoice({lastZoomChoice().zoom, ZoomMode::PageWidth}); break;
-    case TfrPreviewZoom::pzOnePage: setLastZoomChoice({lastZoomChoice().zoom, ZoomMode::WholePage}); break;
-    case TfrPreviewZoom::pzTwoPages: setLastZoomChoice({lastZoomChoice().zoom, ZoomMode::TwoPages}); break;
-    case TfrPreviewZoom::pzDefault: break;
+    case PreviewZoom::pzPageWidth: setLastZoomChoice({lastZoomChoice().zoom, ZoomMode::PageWidth}); break;
+    case PreviewZoom::pzOnePage: setLastZoomChoice({lastZoomChoice().zoom, ZoomMode::WholePage}); break;
+    case PreviewZoom::pzTwoPages: setLastZoomChoice({lastZoomChoice().zoom, ZoomMode::TwoPages}); break;
+    case PreviewZoom::pzDefault: break;
     }
 }
 
-int TfrPreviewForm::showPreview(TfrEMFPages& pages) {
-    Connect(&pages);
-    InitButtons();
-    Refresh(true);
+int PreviewWindow::showPreview(PreparedPages& pages) {
+    attachPages(&pages);
+    initButtons();
+    refresh(true);
     vbar_->setValue(0);
     hbar_->setValue(0);
     const QRect now = geometry();
@@ -262,12 +262,12 @@ int TfrPreviewForm::showPreview(TfrEMFPages& pages) {
     return 0;
 }
 
-void TfrPreviewForm::done(int result) {
+void PreviewWindow::done(int result) {
     if (isVisible()) writeFormBounds(boundsOf(*this));
     QDialog::done(result);
 }
 
-void TfrPreviewForm::keyPressEvent(QKeyEvent* event) {
+void PreviewWindow::keyPressEvent(QKeyEvent* event) {
     // Keys reach the window before its controls.
     if (deskKey(event->key(), event->modifiers()))
         event->accept();
@@ -275,12 +275,12 @@ void TfrPreviewForm::keyPressEvent(QKeyEvent* event) {
         QDialog::keyPressEvent(event);
 }
 
-void TfrPreviewForm::changeEvent(QEvent* event) {
+void PreviewWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) box_->setFocus();
     QDialog::changeEvent(event);
 }
 
-QToolButton* TfrPreviewForm::button(int helpTag) const {
+QToolButton* PreviewWindow::button(int helpTag) const {
     for (QToolButton* b : {zoomBtn_, loadBtn_, saveBtn_, printBtn_, findBtn_, exitBtn_})
         if (b->property("helpTag").toInt() == helpTag) return b;
     return nullptr;

@@ -1,8 +1,8 @@
 // The preview window: prepared pages on a grey desk at a chosen zoom, with a toolbar for zoom,
 // opening and saving prepared-report files, printing, text search, help and closing.
 //
-// The window borrows the prepared-pages store while it is open (Connect) and gives it back
-// around printing (HandBack); when the window goes, the pages it holds are released and the
+// The window borrows the prepared-pages store while it is open (attachPages) and gives it back
+// around printing (handBack); when the window goes, the pages it holds are released and the
 // store is left empty.
 #pragma once
 
@@ -27,27 +27,30 @@ class QRegion;
 namespace preview {
 
 class PreviewFileDialogs;
-class TfrPBox;
+class PageBox;
 
-class TfrPreviewForm : public QDialog {
+// Object name kept from the earlier windows (tests and settings find the window by it).
+inline constexpr const char* kPreviewWindowObjectName = "TfrPreviewForm";
+
+class PreviewWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit TfrPreviewForm(const PreviewOptions& options = {}, QWidget* parent = nullptr);
-    ~TfrPreviewForm() override;
+    explicit PreviewWindow(const PreviewOptions& options = {}, QWidget* parent = nullptr);
+    ~PreviewWindow() override;
 
     // --- the store exchange
-    void Connect(TfrEMFPages* pages);
-    TfrEMFPages* HandBack();
-    TfrEMFPages* pages() const { return pages_; }
+    void attachPages(PreparedPages* pages);
+    PreparedPages* handBack();
+    PreparedPages* pages() const { return pages_; }
 
-    // Connect, buttons, reset refresh, stored bounds; then modal (returns when closed) or not.
-    int showPreview(TfrEMFPages& pages);
+    // connect, buttons, reset refresh, stored bounds; then modal (returns when closed) or not.
+    int showPreview(PreparedPages& pages);
 
-    void InitButtons();
-    void Refresh(bool reset);
-    void Relayout();
-    void ShowCurrentPage();
-    void UpdatePageText();
+    void initButtons();
+    void refresh(bool reset);
+    void relayout();
+    void showCurrentPage();
+    void updatePageText();
 
     // --- commands (toolbar, keys, menu)
     void runAction(PreviewAction action);
@@ -71,7 +74,7 @@ public:
 
     // --- state, for the window's parts and for tests
     int currentPage() const { return currentPage_; }
-    int pageCount() const { return pages_ ? pages_->Count() : 0; }
+    int pageCount() const { return pages_ ? pages_->count() : 0; }
     double zoom() const { return zoom_; }
     ZoomMode zoomMode() const { return mode_; }
     const DeskLayout& layout() const { return layout_; }
@@ -80,7 +83,7 @@ public:
     int horizontalPosition() const;
     int verticalPosition() const;
     int checkedZoomTag() const;
-    TfrPBox* pageBox() const { return box_; }
+    PageBox* pageBox() const { return box_; }
     QMenu* zoomMenu() const { return menu_; }
     QToolButton* button(int helpTag) const;
     const TextSearchState& searchState() const { return search_; }
@@ -124,7 +127,7 @@ private:
     void finishHelp(QPoint at, QPoint global);
 
     PreviewOptions options_;
-    TfrEMFPages* pages_ = nullptr;
+    PreparedPages* pages_ = nullptr;
     PreviewFileDialogs* fileDialogs_;
     int currentPage_ = 1;
     double zoom_ = 1.0;
@@ -141,7 +144,7 @@ private:
     int lastHelpTag_ = 0;
     int lastH_ = 0, lastV_ = 0;
 
-    TfrPBox* box_ = nullptr;
+    PageBox* box_ = nullptr;
     QToolButton* zoomBtn_ = nullptr;
     QToolButton* loadBtn_ = nullptr;
     QToolButton* saveBtn_ = nullptr;

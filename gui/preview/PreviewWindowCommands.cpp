@@ -41,83 +41,83 @@ QString withExtension(const QString& fileName, const QString& extension) {
 
 }  // namespace
 
-void TfrPreviewForm::openPrepared() {
+void PreviewWindow::openPrepared() {
     if (!pages_) return;
     const QString name = fileDialogs_->openFileName(this, reportFilter());
     if (!name.isEmpty()) openFile(name);
 }
 
-void TfrPreviewForm::openFile(const QString& fileName) {
+void PreviewWindow::openFile(const QString& fileName) {
     if (!pages_) return;
     try {
         // Read into a scratch store first: a damaged file leaves the shown report as it was.
-        TfrEMFPages scratch(pages_->report(), &pages_->printer());
-        LoadPrepared(scratch, fromQString(fileName));
-        pages_->LoadFromStream(scratch.SaveToBytes());
+        PreparedPages scratch(pages_->report(), &pages_->printer());
+        loadPrepared(scratch, fromQString(fileName));
+        pages_->loadFromStream(scratch.saveToBytes());
     } catch (const std::exception& e) {
         platform::qt::showError(e.what(), this);
         return;
     }
     search_ = {};
     currentPage_ = 1;
-    Relayout();
-    UpdatePageText();
-    ShowCurrentPage();
+    relayout();
+    updatePageText();
+    showCurrentPage();
     box_->update();
 }
 
-void TfrPreviewForm::savePrepared() {
+void PreviewWindow::savePrepared() {
     if (!pages_) return;
     QString filter;
     const QString name = fileDialogs_->saveFileName(this, {reportFilter(), kPdfFilter}, filter);
     if (!name.isEmpty()) saveFile(name, filter == kPdfFilter);
 }
 
-void TfrPreviewForm::saveFile(const QString& fileName, bool pdf) {
+void PreviewWindow::saveFile(const QString& fileName, bool pdf) {
     if (!pages_) return;
-    TfrEMFPages* held = HandBack();
+    PreparedPages* held = handBack();
     try {
         if (pdf) {
             std::string error;
             if (!writePagesPdf(*held, fromQString(withExtension(fileName, QStringLiteral(".pdf"))), error))
                 platform::qt::showError(error, this);
         } else {
-            SavePrepared(*held, fromQString(withExtension(fileName, QStringLiteral(".frp"))));
+            preview::savePrepared(*held, fromQString(withExtension(fileName, QStringLiteral(".frp"))));
         }
     } catch (const std::exception& e) {
         platform::qt::showError(e.what(), this);
     }
-    Connect(held);
+    attachPages(held);
     box_->update();
 }
 
-void TfrPreviewForm::printPages() {
+void PreviewWindow::printPages() {
     PrintService* service = programPrintService();
     if (!pages_ || !service) return;
-    TfrEMFPages* held = HandBack();
+    PreparedPages* held = handBack();
     try {
         service->print(*held, this);
     } catch (const std::exception& e) {
         platform::qt::showError(e.what(), this);
     }
-    Connect(held);
+    attachPages(held);
     box_->update();
 }
 
-void TfrPreviewForm::find() {
+void PreviewWindow::find() {
     if (!pages_) return;
-    TfrPreviewSearchForm dialog(this);
+    SearchDialog dialog(this);
     if (dialog.exec() != QDialog::Accepted) return;
     find(dialog.text(), dialog.caseSensitive(), dialog.fromFirstPage());
 }
 
-void TfrPreviewForm::find(const QString& text, bool caseSensitive, bool fromFirstPage) {
+void PreviewWindow::find(const QString& text, bool caseSensitive, bool fromFirstPage) {
     if (!pages_) return;
     beginSearch(search_, fromQString(text), caseSensitive, fromFirstPage, currentPage_ - 1);
     showFoundText();
 }
 
-void TfrPreviewForm::searchAgain() {
+void PreviewWindow::searchAgain() {
     if (!pages_ || search_.text.empty()) return;
     if (currentPage_ != search_.startPage + 1) {
         search_.startPage = currentPage_ - 1;
@@ -126,7 +126,7 @@ void TfrPreviewForm::searchAgain() {
     showFoundText();
 }
 
-void TfrPreviewForm::showFoundText() {
+void PreviewWindow::showFoundText() {
     ready_ = false;
     bool found = false;
     try {
@@ -152,13 +152,13 @@ void TfrPreviewForm::showFoundText() {
     box_->update();
 }
 
-void TfrPreviewForm::startHelp() {
+void PreviewWindow::startHelp() {
     helpMode_ = true;
     setCursor(Qt::WhatsThisCursor);
     grabMouse();
 }
 
-void TfrPreviewForm::mousePressEvent(QMouseEvent* event) {
+void PreviewWindow::mousePressEvent(QMouseEvent* event) {
     if (helpMode_) {
         finishHelp(event->position().toPoint(), event->globalPosition().toPoint());
         return;
@@ -166,7 +166,7 @@ void TfrPreviewForm::mousePressEvent(QMouseEvent* event) {
     QDialog::mousePressEvent(event);
 }
 
-void TfrPreviewForm::finishHelp(QPoint at, QPoint global) {
+void PreviewWindow::finishHelp(QPoint at, QPoint global) {
     helpMode_ = false;
     releaseMouse();
     unsetCursor();

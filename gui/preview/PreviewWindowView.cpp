@@ -31,33 +31,33 @@ platform::Size paperPixels(const PreparedPage& page) {
 
 }  // namespace
 
-platform::Size TfrPreviewForm::boxSize() const { return {box_->width(), box_->height()}; }
-int TfrPreviewForm::horizontalPosition() const { return hbar_->value(); }
-int TfrPreviewForm::verticalPosition() const { return vbar_->value(); }
+platform::Size PreviewWindow::boxSize() const { return {box_->width(), box_->height()}; }
+int PreviewWindow::horizontalPosition() const { return hbar_->value(); }
+int PreviewWindow::verticalPosition() const { return vbar_->value(); }
 
-QString TfrPreviewForm::pageText() const { return pageLabel_->text(); }
-QString TfrPreviewForm::zoomCaption() const { return zoomBtn_->text(); }
+QString PreviewWindow::pageText() const { return pageLabel_->text(); }
+QString PreviewWindow::zoomCaption() const { return zoomBtn_->text(); }
 
-int TfrPreviewForm::checkedZoomTag() const {
+int PreviewWindow::checkedZoomTag() const {
     const QAction* a = zoomGroup_->checkedAction();
     return a ? a->data().toInt() : 0;
 }
 
-platform::Point TfrPreviewForm::deskPoint(QPoint at) const {
+platform::Point PreviewWindow::deskPoint(QPoint at) const {
     return {at.x() + hbar_->value(), at.y() + vbar_->value()};
 }
 
-platform::Rect TfrPreviewForm::onScreen(const platform::Rect& desk) const {
+platform::Rect PreviewWindow::onScreen(const platform::Rect& desk) const {
     const int dx = hbar_->value(), dy = vbar_->value();
     return {desk.left - dx, desk.top - dy, desk.right - dx, desk.bottom - dy};
 }
 
-void TfrPreviewForm::checkZoomItem() {
+void PreviewWindow::checkZoomItem() {
     const int tag = mode_ == ZoomMode::Fixed ? zoomPercent(zoom_) : static_cast<int>(mode_);
     for (QAction* a : zoomGroup_->actions()) a->setChecked(a->data().toInt() == tag);
 }
 
-void TfrPreviewForm::Refresh(bool reset) {
+void PreviewWindow::refresh(bool reset) {
     const ZoomChoice last = lastZoomChoice();
     zoom_ = last.zoom;
     mode_ = last.mode;
@@ -68,31 +68,31 @@ void TfrPreviewForm::Refresh(bool reset) {
         hbar_->setValue(0);
         vbar_->setValue(0);
     }
-    UpdatePageText();
-    Relayout();
+    updatePageText();
+    relayout();
     releaseAllPages();
     box_->update();
 }
 
-void TfrPreviewForm::releaseAllPages() {
+void PreviewWindow::releaseAllPages() {
     if (!pages_) return;
     // Drawing a page that is not in view into an empty rectangle releases its objects.
     QImage scratch(1, 1, QImage::Format_RGB32);
     QPainter painter(&scratch);
     platform::qt::QPainterCanvas canvas(painter);
-    for (int i = 0; i < pages_->Count(); ++i) {
-        pages_->Page(i).inView = false;
-        pages_->Draw(i, canvas, {});
+    for (int i = 0; i < pages_->count(); ++i) {
+        pages_->page(i).inView = false;
+        pages_->draw(i, canvas, {});
     }
 }
 
-void TfrPreviewForm::Relayout() {
+void PreviewWindow::relayout() {
     ready_ = false;
     highlight_.reset();
     std::vector<platform::Size> sizes;
     if (pages_) {
-        sizes.reserve(static_cast<std::size_t>(pages_->Count()));
-        for (int i = 0; i < pages_->Count(); ++i) sizes.push_back(paperPixels(pages_->Page(i)));
+        sizes.reserve(static_cast<std::size_t>(pages_->count()));
+        for (int i = 0; i < pages_->count(); ++i) sizes.push_back(paperPixels(pages_->page(i)));
     }
     const platform::Size box = boxSize();
     if (!sizes.empty()) {
@@ -102,7 +102,7 @@ void TfrPreviewForm::Relayout() {
     checkZoomItem();
     zoomBtn_->setText(QString::number(zoomPercent(zoom_)) + QLatin1Char('%'));
     layout_ = layoutDesk(sizes, zoom_, mode_, box);
-    for (std::size_t i = 0; i < layout_.bounds.size(); ++i) pages_->Page(int(i)).bounds = layout_.bounds[i];
+    for (std::size_t i = 0; i < layout_.bounds.size(); ++i) pages_->page(int(i)).bounds = layout_.bounds[i];
     const QSignalBlocker hb(hbar_), vb(vbar_);
     hbar_->setRange(0, layout_.horizontalMax);
     vbar_->setRange(0, layout_.verticalMax);
@@ -112,11 +112,11 @@ void TfrPreviewForm::Relayout() {
     lastV_ = vbar_->value();
     ready_ = true;
     if (isVisible()) box_->setFocus();
-    ShowCurrentPage();
+    showCurrentPage();
     box_->update();
 }
 
-void TfrPreviewForm::ShowCurrentPage() {
+void PreviewWindow::showCurrentPage() {
     if (!pages_ || currentPage_ < 1 || currentPage_ > int(layout_.bounds.size())) return;
     // The last pages cannot scroll to the top; the page chosen stays current all the same.
     const int chosen = currentPage_;
@@ -124,16 +124,16 @@ void TfrPreviewForm::ShowCurrentPage() {
     if (currentPage_ != chosen) setCurrentPage(chosen);
 }
 
-void TfrPreviewForm::UpdatePageText() {
+void PreviewWindow::updatePageText() {
     if (!pages_) {
         pageLabel_->clear();
         return;
     }
     pageLabel_->setText(platform::qt::toQString(platform::uiText(55004)) + QLatin1Char(' ') +
-                        QString::number(currentPage_) + QLatin1Char('/') + QString::number(pages_->Count()));
+                        QString::number(currentPage_) + QLatin1Char('/') + QString::number(pages_->count()));
 }
 
-void TfrPreviewForm::chooseZoom(int tag) {
+void PreviewWindow::chooseZoom(int tag) {
     if (!pages_) return;
     hbar_->setValue(0);
     if (tag >= 1 && tag <= 3) {
@@ -142,24 +142,24 @@ void TfrPreviewForm::chooseZoom(int tag) {
         mode_ = ZoomMode::Fixed;
         zoom_ = tag / 100.0;
     }
-    Relayout();
+    relayout();
     setLastZoomChoice({zoom_, mode_});
     box_->update();
 }
 
-void TfrPreviewForm::setCurrentPage(int page) {
-    if (!pages_ || pages_->Count() == 0) return;
-    currentPage_ = std::clamp(page, 1, pages_->Count());
-    UpdatePageText();
+void PreviewWindow::setCurrentPage(int page) {
+    if (!pages_ || pages_->count() == 0) return;
+    currentPage_ = std::clamp(page, 1, pages_->count());
+    updatePageText();
 }
 
-void TfrPreviewForm::changePage(int delta) {
+void PreviewWindow::changePage(int delta) {
     if (!pages_) return;
     setCurrentPage(currentPage_ + delta);
-    ShowCurrentPage();
+    showCurrentPage();
 }
 
-void TfrPreviewForm::onVerticalScroll(int value) {
+void PreviewWindow::onVerticalScroll(int value) {
     highlight_.reset();
     box_->scroll(0, lastV_ - value);
     lastV_ = value;
@@ -167,27 +167,27 @@ void TfrPreviewForm::onVerticalScroll(int value) {
     if (page >= 0 && page + 1 != currentPage_) setCurrentPage(page + 1);
 }
 
-void TfrPreviewForm::onHorizontalScroll(int value) {
+void PreviewWindow::onHorizontalScroll(int value) {
     highlight_.reset();
     box_->scroll(lastH_ - value, 0);
     lastH_ = value;
 }
 
-void TfrPreviewForm::resizeEvent(QResizeEvent* event) {
+void PreviewWindow::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
-    Relayout();
+    relayout();
 }
 
-void TfrPreviewForm::paintDesk(QPainter& painter, const QRegion& region) {
+void PreviewWindow::paintDesk(QPainter& painter, const QRegion& region) {
     if (!ready_) return;
     if (!pages_) {
         painter.fillRect(box_->rect(), palette().button());
         return;
     }
     QRegion grey = region;
-    std::vector<platform::Rect> shown(std::size_t(pages_->Count()));
-    for (int i = 0; i < pages_->Count(); ++i) {
-        PreparedPage& page = pages_->Page(i);
+    std::vector<platform::Rect> shown(std::size_t(pages_->count()));
+    for (int i = 0; i < pages_->count(); ++i) {
+        PreparedPage& page = pages_->page(i);
         const platform::Rect r = onScreen(page.bounds);
         shown[std::size_t(i)] = r;
         page.inView = !(r.top > kInViewReach || r.bottom < 0) && region.intersects(toQRect(r));
@@ -198,11 +198,11 @@ void TfrPreviewForm::paintDesk(QPainter& painter, const QRegion& region) {
     painter.setClipping(false);
 
     platform::qt::QPainterCanvas canvas(painter);
-    for (int i = 0; i < pages_->Count(); ++i) {
-        PreparedPage& page = pages_->Page(i);
+    for (int i = 0; i < pages_->count(); ++i) {
+        PreparedPage& page = pages_->page(i);
         const platform::Rect& r = shown[std::size_t(i)];
         if (!page.inView) {
-            pages_->Draw(i, canvas, {});
+            pages_->draw(i, canvas, {});
             continue;
         }
         painter.setPen(Qt::black);
@@ -213,7 +213,7 @@ void TfrPreviewForm::paintDesk(QPainter& painter, const QRegion& region) {
         try {
             painter.save();
             painter.setClipRect(r.left + 1, r.top + 1, r.width() - 2, r.height() - 2);
-            pages_->Draw(i, canvas, pageContentRect(page, r, zoom_));
+            pages_->draw(i, canvas, pageContentRect(page, r, zoom_));
             painter.restore();
         } catch (const std::exception&) {
             // A damaged page stream shows an empty page rather than ending the program.
@@ -225,7 +225,7 @@ void TfrPreviewForm::paintDesk(QPainter& painter, const QRegion& region) {
     if (highlight_) canvas.invertRect(onScreen(*highlight_));
 }
 
-void TfrPreviewForm::deskMousePress(QPoint at, Qt::MouseButton button, QPoint global) {
+void PreviewWindow::deskMousePress(QPoint at, Qt::MouseButton button, QPoint global) {
     if (helpMode_) {
         finishHelp(box_->mapTo(this, at), global);
         return;
@@ -245,7 +245,7 @@ void TfrPreviewForm::deskMousePress(QPoint at, Qt::MouseButton button, QPoint gl
     if (page >= 0) {
         int cursor = 0;
         try {
-            if (pages_->HitTest(page, toPagePixels(desk, layout_.bounds[std::size_t(page)], zoom_), cursor, true))
+            if (pages_->hitTest(page, toPagePixels(desk, layout_.bounds[std::size_t(page)], zoom_), cursor, true))
                 return;
         } catch (const std::exception&) {
             // A page that cannot be rebuilt has no objects to click.
@@ -254,10 +254,10 @@ void TfrPreviewForm::deskMousePress(QPoint at, Qt::MouseButton button, QPoint gl
     dragging_ = true;
     dragFrom_ = at;
     if (page >= 0) currentPage_ = page + 1;
-    UpdatePageText();
+    updatePageText();
 }
 
-void TfrPreviewForm::deskMouseMove(QPoint at) {
+void PreviewWindow::deskMouseMove(QPoint at) {
     if (dragging_) {
         const QPoint moved = at - dragFrom_;
         dragFrom_ = at;
@@ -272,16 +272,16 @@ void TfrPreviewForm::deskMouseMove(QPoint at) {
     bool taken = false;
     try {
         taken = page >= 0 &&
-                pages_->HitTest(page, toPagePixels(desk, layout_.bounds[std::size_t(page)], zoom_), cursor, false);
+                pages_->hitTest(page, toPagePixels(desk, layout_.bounds[std::size_t(page)], zoom_), cursor, false);
     } catch (const std::exception&) {
     }
     // The handler names a cursor shape by number; any shape it picks shows as the pointing hand.
     box_->setCursor(taken && cursor != 0 ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
-void TfrPreviewForm::deskMouseRelease() { dragging_ = false; }
+void PreviewWindow::deskMouseRelease() { dragging_ = false; }
 
-void TfrPreviewForm::deskDoubleClick(QPoint at) {
+void PreviewWindow::deskDoubleClick(QPoint at) {
     ignoreNextPress_ = true;
     dragging_ = false;
     if (!pages_) return;
@@ -289,18 +289,18 @@ void TfrPreviewForm::deskDoubleClick(QPoint at) {
     if (page >= 0) setCurrentPage(page + 1);
 }
 
-void TfrPreviewForm::deskWheel(int notches) {
+void PreviewWindow::deskWheel(int notches) {
     vbar_->setValue(vbar_->value() - notches * vbar_->singleStep() * wheelFactor_);
 }
 
-bool TfrPreviewForm::deskKey(int key, Qt::KeyboardModifiers modifiers) {
+bool PreviewWindow::deskKey(int key, Qt::KeyboardModifiers modifiers) {
     const PreviewAction action = previewKeyAction(key, modifiers & Qt::ControlModifier);
     if (action == PreviewAction::None) return false;
     runAction(action);
     return true;
 }
 
-void TfrPreviewForm::runAction(PreviewAction action) {
+void PreviewWindow::runAction(PreviewAction action) {
     switch (action) {
     case PreviewAction::None: break;
     case PreviewAction::LineUp: vbar_->setValue(vbar_->value() - vbar_->singleStep()); break;
@@ -314,14 +314,14 @@ void TfrPreviewForm::runAction(PreviewAction action) {
     case PreviewAction::FirstLine: vbar_->setValue(0); break;
     case PreviewAction::LastPage:
         if (pages_) {
-            setCurrentPage(pages_->Count());
-            ShowCurrentPage();
+            setCurrentPage(pages_->count());
+            showCurrentPage();
         }
         break;
     case PreviewAction::ZoomMenu:
         if (zoomBtn_->isVisible() || !isVisible()) menu_->popup(zoomBtn_->mapToGlobal(QPoint(0, zoomBtn_->height())));
         break;
-    case PreviewAction::Exit:
+    case PreviewAction::exit:
         if (options_.modal) accept(); else close();
         break;
     case PreviewAction::SearchAgain: searchAgain(); break;

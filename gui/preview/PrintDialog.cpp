@@ -66,9 +66,9 @@ QToolButton* arrowButton(QWidget* parent, Qt::ArrowType arrow) {
 
 }  // namespace
 
-TfrPrintForm::TfrPrintForm(TfrPrinter& printer, QWidget* parent)
-    : QDialog(parent), OldIndex(printer.PrinterIndex()), printer_(printer) {
-    setObjectName(QStringLiteral("TfrPrintForm"));
+PrintDialog::PrintDialog(Printer& printer, QWidget* parent)
+    : QDialog(parent), oldPrinterIndex(printer.printerIndex()), printer_(printer) {
+    setObjectName(QLatin1String(kPrintDialogObjectName));
     setWindowTitle(text(kCaption));
     setModal(true);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
@@ -81,160 +81,160 @@ TfrPrintForm::TfrPrintForm(TfrPrinter& printer, QWidget* parent)
     layout->addLayout(middle);
     layout->addLayout(createBottomRow());
     fillPrinters();
-    E1->setFocus();
+    copiesEdit->setFocus();
 }
 
-QWidget* TfrPrintForm::createPrinterGroup() {
-    GroupBox1 = new QGroupBox(text(kPrinterGroup), this);
-    Label4 = new QLabel(text(kPrinterName), GroupBox1);
-    CB1 = new QComboBox(GroupBox1);
-    CB1->setObjectName(QStringLiteral("CB1"));
-    CB1->setItemDelegate(new PrinterItemDelegate(CB1));
-    CB1->setMinimumWidth(260);
-    Label4->setBuddy(CB1);
-    PropButton = new QPushButton(text(kProperties), GroupBox1);
-    auto* row = new QHBoxLayout(GroupBox1);
-    row->addWidget(Label4);
-    row->addWidget(CB1, 1);
-    row->addWidget(PropButton);
-    connect(CB1, &QComboBox::activated, this, &TfrPrintForm::choosePrinter);
-    connect(PropButton, &QPushButton::clicked, this, &TfrPrintForm::showProperties);
-    return GroupBox1;
+QWidget* PrintDialog::createPrinterGroup() {
+    printerGroup = new QGroupBox(text(kPrinterGroup), this);
+    printerLabel = new QLabel(text(kPrinterName), printerGroup);
+    printerBox = new QComboBox(printerGroup);
+    printerBox->setObjectName(QStringLiteral("CB1"));
+    printerBox->setItemDelegate(new PrinterItemDelegate(printerBox));
+    printerBox->setMinimumWidth(260);
+    printerLabel->setBuddy(printerBox);
+    propertiesButton = new QPushButton(text(kProperties), printerGroup);
+    auto* row = new QHBoxLayout(printerGroup);
+    row->addWidget(printerLabel);
+    row->addWidget(printerBox, 1);
+    row->addWidget(propertiesButton);
+    connect(printerBox, &QComboBox::activated, this, &PrintDialog::choosePrinter);
+    connect(propertiesButton, &QPushButton::clicked, this, &PrintDialog::showProperties);
+    return printerGroup;
 }
 
-QWidget* TfrPrintForm::createPagesGroup() {
-    GroupBox2 = new QGroupBox(text(kPagesGroup), this);
-    RB1 = new QRadioButton(text(kAllPages), GroupBox2);
-    RB2 = new QRadioButton(text(kCurrentPage), GroupBox2);
-    RB3 = new QRadioButton(text(kPageList), GroupBox2);
-    E2 = new QLineEdit(GroupBox2);
-    Label2 = new QLabel(text(kPageListHint), GroupBox2);
-    Label2->setWordWrap(true);
-    Label2->setMaximumWidth(220);
-    RB1->setChecked(true);
+QWidget* PrintDialog::createPagesGroup() {
+    pagesGroup = new QGroupBox(text(kPagesGroup), this);
+    allPagesButton = new QRadioButton(text(kAllPages), pagesGroup);
+    currentPageButton = new QRadioButton(text(kCurrentPage), pagesGroup);
+    pageListButton = new QRadioButton(text(kPageList), pagesGroup);
+    pageListEdit = new QLineEdit(pagesGroup);
+    pageListHint = new QLabel(text(kPageListHint), pagesGroup);
+    pageListHint->setWordWrap(true);
+    pageListHint->setMaximumWidth(220);
+    allPagesButton->setChecked(true);
     auto* listRow = new QHBoxLayout;
-    listRow->addWidget(RB3);
-    listRow->addWidget(E2, 1);
-    auto* column = new QVBoxLayout(GroupBox2);
-    column->addWidget(RB1);
-    column->addWidget(RB2);
+    listRow->addWidget(pageListButton);
+    listRow->addWidget(pageListEdit, 1);
+    auto* column = new QVBoxLayout(pagesGroup);
+    column->addWidget(allPagesButton);
+    column->addWidget(currentPageButton);
     column->addLayout(listRow);
-    column->addWidget(Label2);
-    connect(RB3, &QRadioButton::clicked, E2, [this] { E2->setFocus(); });
-    E2->installEventFilter(this);
-    return GroupBox2;
+    column->addWidget(pageListHint);
+    connect(pageListButton, &QRadioButton::clicked, pageListEdit, [this] { pageListEdit->setFocus(); });
+    pageListEdit->installEventFilter(this);
+    return pagesGroup;
 }
 
-QWidget* TfrPrintForm::createCopiesGroup() {
-    GroupBox3 = new QGroupBox(text(kCopiesGroup), this);
-    Label1 = new QLabel(text(kCopies), GroupBox3);
-    E1 = new QLineEdit(QStringLiteral("1"), GroupBox3);
-    E1->setFixedWidth(40);
-    Label1->setBuddy(E1);
-    UpButton = arrowButton(GroupBox3, Qt::UpArrow);
-    DownButton = arrowButton(GroupBox3, Qt::DownArrow);
-    CollateCB = new QCheckBox(GroupBox3);
-    CollateCB->setChecked(true);
-    Label3 = new QLabel(text(kCollate), GroupBox3);
-    Label3->setBuddy(CollateCB);
-    Label3->installEventFilter(this);
-    PB1 = new CollatePicture(GroupBox3);
+QWidget* PrintDialog::createCopiesGroup() {
+    copiesGroup = new QGroupBox(text(kCopiesGroup), this);
+    copiesLabel = new QLabel(text(kCopies), copiesGroup);
+    copiesEdit = new QLineEdit(QStringLiteral("1"), copiesGroup);
+    copiesEdit->setFixedWidth(40);
+    copiesLabel->setBuddy(copiesEdit);
+    copiesUpButton = arrowButton(copiesGroup, Qt::UpArrow);
+    copiesDownButton = arrowButton(copiesGroup, Qt::DownArrow);
+    collateBox = new QCheckBox(copiesGroup);
+    collateBox->setChecked(true);
+    collateLabel = new QLabel(text(kCollate), copiesGroup);
+    collateLabel->setBuddy(collateBox);
+    collateLabel->installEventFilter(this);
+    collatePicture = new CollatePicture(copiesGroup);
 
     auto* arrows = new QVBoxLayout;
     arrows->setSpacing(0);
-    arrows->addWidget(UpButton);
-    arrows->addWidget(DownButton);
+    arrows->addWidget(copiesUpButton);
+    arrows->addWidget(copiesDownButton);
     auto* copiesRow = new QHBoxLayout;
-    copiesRow->addWidget(Label1);
-    copiesRow->addWidget(E1);
+    copiesRow->addWidget(copiesLabel);
+    copiesRow->addWidget(copiesEdit);
     copiesRow->addLayout(arrows);
     copiesRow->addStretch();
     auto* collateRow = new QHBoxLayout;
-    collateRow->addWidget(PB1);
-    collateRow->addWidget(CollateCB);
-    collateRow->addWidget(Label3);
+    collateRow->addWidget(collatePicture);
+    collateRow->addWidget(collateBox);
+    collateRow->addWidget(collateLabel);
     collateRow->addStretch();
-    auto* column = new QVBoxLayout(GroupBox3);
+    auto* column = new QVBoxLayout(copiesGroup);
     column->addLayout(copiesRow);
     column->addLayout(collateRow);
 
-    connect(UpButton, &QToolButton::clicked, this, &TfrPrintForm::copiesUp);
-    connect(DownButton, &QToolButton::clicked, this, &TfrPrintForm::copiesDown);
-    connect(CollateCB, &QCheckBox::toggled, PB1, &CollatePicture::setCollated);
-    return GroupBox3;
+    connect(copiesUpButton, &QToolButton::clicked, this, &PrintDialog::copiesUp);
+    connect(copiesDownButton, &QToolButton::clicked, this, &PrintDialog::copiesDown);
+    connect(collateBox, &QCheckBox::toggled, collatePicture, &CollatePicture::setCollated);
+    return copiesGroup;
 }
 
-QLayout* TfrPrintForm::createBottomRow() {
-    Label5 = new QLabel(text(kPrintChoice), this);
-    CB2 = new QComboBox(this);
-    CB2->addItems({text(kChoiceAll), text(kChoiceOdd), text(kChoiceEven)});
-    CB2->setCurrentIndex(0);
-    Label5->setBuddy(CB2);
-    Button1 = new QPushButton(text(kOk), this);
-    Button1->setDefault(true);
-    Button2 = new QPushButton(text(kCancel), this);
+QLayout* PrintDialog::createBottomRow() {
+    printChoiceLabel = new QLabel(text(kPrintChoice), this);
+    printChoiceBox = new QComboBox(this);
+    printChoiceBox->addItems({text(kChoiceAll), text(kChoiceOdd), text(kChoiceEven)});
+    printChoiceBox->setCurrentIndex(0);
+    printChoiceLabel->setBuddy(printChoiceBox);
+    okButton = new QPushButton(text(kOk), this);
+    okButton->setDefault(true);
+    cancelButton = new QPushButton(text(kCancel), this);
     auto* row = new QHBoxLayout;
     row->setSpacing(kChoiceGap);
-    row->addWidget(Label5);
-    row->addWidget(CB2);
+    row->addWidget(printChoiceLabel);
+    row->addWidget(printChoiceBox);
     row->addStretch();
-    row->addWidget(Button1);
-    row->addWidget(Button2);
-    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+    row->addWidget(okButton);
+    row->addWidget(cancelButton);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     return row;
 }
 
 // The platform's printers; the virtual printer at the end of the printer object's list is
 // not one of them.
-void TfrPrintForm::fillPrinters() {
-    const auto& names = printer_.PrinterNames();
-    const int platformCount = printer_.HasPlatformPrinters() ? printer_.DefaultPrinterIndex() : 0;
+void PrintDialog::fillPrinters() {
+    const auto& names = printer_.printerNames();
+    const int platformCount = printer_.hasPlatformPrinters() ? printer_.defaultPrinterIndex() : 0;
     // The closed box shows the glyph as the item's icon; the open list draws it itself.
     const QIcon glyph(printerGlyph());
-    CB1->setIconSize(QSize(kPrinterGlyphWidth, kPrinterGlyphHeight));
-    for (int i = 0; i < platformCount; ++i) CB1->addItem(glyph, toQString(names[static_cast<std::size_t>(i)]));
-    CB1->setCurrentIndex(OldIndex < platformCount ? OldIndex : -1);
+    printerBox->setIconSize(QSize(kPrinterGlyphWidth, kPrinterGlyphHeight));
+    for (int i = 0; i < platformCount; ++i) printerBox->addItem(glyph, toQString(names[static_cast<std::size_t>(i)]));
+    printerBox->setCurrentIndex(oldPrinterIndex < platformCount ? oldPrinterIndex : -1);
 }
 
-void TfrPrintForm::setDefaults(int copies, bool collate) {
+void PrintDialog::setDefaults(int copies, bool collate) {
     setCopies(copies);
-    CollateCB->setChecked(collate);
+    collateBox->setChecked(collate);
 }
 
-std::string TfrPrintForm::pageList(int currentPage) const {
-    if (RB1->isChecked()) return {};
-    if (RB2->isChecked()) return std::to_string(currentPage);
-    return platform::qt::fromQString(E2->text());
+std::string PrintDialog::pageList(int currentPage) const {
+    if (allPagesButton->isChecked()) return {};
+    if (currentPageButton->isChecked()) return std::to_string(currentPage);
+    return platform::qt::fromQString(pageListEdit->text());
 }
 
-std::string TfrPrintForm::copiesText() const { return platform::qt::fromQString(E1->text()); }
-bool TfrPrintForm::collate() const { return CollateCB->isChecked(); }
-PageFilter TfrPrintForm::filter() const { return static_cast<PageFilter>(CB2->currentIndex()); }
+std::string PrintDialog::copiesText() const { return platform::qt::fromQString(copiesEdit->text()); }
+bool PrintDialog::collate() const { return collateBox->isChecked(); }
+PageFilter PrintDialog::filter() const { return static_cast<PageFilter>(printChoiceBox->currentIndex()); }
 
-void TfrPrintForm::setCopies(int copies) { E1->setText(QString::number(copies)); }
+void PrintDialog::setCopies(int copies) { copiesEdit->setText(QString::number(copies)); }
 
-void TfrPrintForm::copiesUp() {
+void PrintDialog::copiesUp() {
     guarded([this] { setCopies(integerFromText(copiesText()) + 1); });
 }
 
-void TfrPrintForm::copiesDown() {
+void PrintDialog::copiesDown() {
     guarded([this] {
         const int copies = integerFromText(copiesText());
         setCopies(copies >= 2 ? copies - 1 : 1);
     });
 }
 
-void TfrPrintForm::choosePrinter(int index) {
-    guarded([this, index] { printer_.SelectPrinter(index); });
+void PrintDialog::choosePrinter(int index) {
+    guarded([this, index] { printer_.selectPrinter(index); });
 }
 
-void TfrPrintForm::showProperties() {
-    guarded([this] { printer_.PrinterSetupDialog(); });
+void PrintDialog::showProperties() {
+    guarded([this] { printer_.printerSetupDialog(); });
 }
 
 template <typename Step>
-void TfrPrintForm::guarded(Step step) {
+void PrintDialog::guarded(Step step) {
     try {
         step();
     } catch (const std::exception& e) {
@@ -242,27 +242,27 @@ void TfrPrintForm::guarded(Step step) {
     }
 }
 
-void TfrPrintForm::done(int result) {
-    if (result != Accepted) guarded([this] { printer_.SelectPrinter(OldIndex); });
+void PrintDialog::done(int result) {
+    if (result != Accepted) guarded([this] { printer_.selectPrinter(oldPrinterIndex); });
     QDialog::done(result);
 }
 
 // Clicking the collate caption toggles the box; typing into the page list chooses it.
-bool TfrPrintForm::eventFilter(QObject* watched, QEvent* event) {
+bool PrintDialog::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    if (watched == Label3 && (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)) {
-        CollateCB->toggle();
+    if (watched == collateLabel && (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)) {
+        collateBox->toggle();
         return true;
     }
-    if (watched == E2 && type == QEvent::FocusIn) RB3->setChecked(true);
+    if (watched == pageListEdit && type == QEvent::FocusIn) pageListButton->setChecked(true);
     return QDialog::eventFilter(watched, event);
 }
 
-void TfrPrintForm::showEvent(QShowEvent* event) {
+void PrintDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
-    E1->setFocus();
+    copiesEdit->setFocus();
 }
 
 }  // namespace preview

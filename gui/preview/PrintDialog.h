@@ -20,12 +20,15 @@ class QToolButton;
 namespace preview {
 
 class CollatePicture;
-class TfrPrinter;
+class Printer;
 
-class TfrPrintForm : public QDialog {
+// Object name kept from the earlier windows (tests and settings find the window by it).
+inline constexpr const char* kPrintDialogObjectName = "TfrPrintForm";
+
+class PrintDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TfrPrintForm(TfrPrinter& printer, QWidget* parent = nullptr);
+    explicit PrintDialog(Printer& printer, QWidget* parent = nullptr);
 
     // The report's DefaultCopies and DefaultCollate.
     void setDefaults(int copies, bool collate);
@@ -45,31 +48,31 @@ public:
     // Any result but OK puts back the printer that was current when the dialog opened.
     void done(int result) override;
 
-    QGroupBox* GroupBox1 = nullptr;
-    QLabel* Label4 = nullptr;
-    QComboBox* CB1 = nullptr;
-    QPushButton* PropButton = nullptr;
-    QGroupBox* GroupBox2 = nullptr;
-    QRadioButton* RB1 = nullptr;
-    QRadioButton* RB2 = nullptr;
-    QRadioButton* RB3 = nullptr;
-    QLineEdit* E2 = nullptr;
-    QLabel* Label2 = nullptr;
-    QGroupBox* GroupBox3 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLineEdit* E1 = nullptr;
-    QToolButton* UpButton = nullptr;
-    QToolButton* DownButton = nullptr;
-    QCheckBox* CollateCB = nullptr;
-    QLabel* Label3 = nullptr;
-    CollatePicture* PB1 = nullptr;
-    QLabel* Label5 = nullptr;
-    QComboBox* CB2 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* Button2 = nullptr;
+    QGroupBox* printerGroup = nullptr;
+    QLabel* printerLabel = nullptr;
+    QComboBox* printerBox = nullptr;
+    QPushButton* propertiesButton = nullptr;
+    QGroupBox* pagesGroup = nullptr;
+    QRadioButton* allPagesButton = nullptr;
+    QRadioButton* currentPageButton = nullptr;
+    QRadioButton* pageListButton = nullptr;
+    QLineEdit* pageListEdit = nullptr;
+    QLabel* pageListHint = nullptr;
+    QGroupBox* copiesGroup = nullptr;
+    QLabel* copiesLabel = nullptr;
+    QLineEdit* copiesEdit = nullptr;
+    QToolButton* copiesUpButton = nullptr;
+    QToolButton* copiesDownButton = nullptr;
+    QCheckBox* collateBox = nullptr;
+    QLabel* collateLabel = nullptr;
+    CollatePicture* collatePicture = nullptr;
+    QLabel* printChoiceLabel = nullptr;
+    QComboBox* printChoiceBox = nullptr;
+    QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr;
 
     // The printer's index in the list when the dialog was created.
-    const int OldIndex;
+    const int oldPrinterIndex;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -88,7 +91,7 @@ private:
     template <typename Step>
     void guarded(Step step);
 
-    TfrPrinter& printer_;
+    Printer& printer_;
 };
 
 }  // namespace preview

@@ -16,9 +16,9 @@ namespace preview {
 
 namespace {
 
-bool execDialog(TfrPrintForm& form) { return form.exec() == QDialog::Accepted; }
+bool execDialog(PrintDialog& form) { return form.exec() == QDialog::Accepted; }
 
-PrintOptions chosenOptions(const TfrPrintForm& form, int currentPage) {
+PrintOptions chosenOptions(const PrintDialog& form, int currentPage) {
     PrintOptions options;
     options.pageList = form.pageList(currentPage);
     options.collate = form.collate();
@@ -27,7 +27,7 @@ PrintOptions chosenOptions(const TfrPrintForm& form, int currentPage) {
     return options;
 }
 
-void print(TfrEMFPages& pages, const PrintOptions& options, const PrintDialogSettings& settings) {
+void print(PreparedPages& pages, const PrintOptions& options, const PrintDialogSettings& settings) {
     if (settings.progressWindow) {
         PrintPrepared(pages, options, settings.report, settings.progressWindow);
         return;
@@ -38,9 +38,9 @@ void print(TfrEMFPages& pages, const PrintOptions& options, const PrintDialogSet
 
 }  // namespace
 
-bool runPrintDialog(TfrEMFPages& pages, int currentPage, QWidget* parent, const PrintDialogSettings& settings) {
-    if (pages.Count() == 0 || !pages.printer().HasPlatformPrinters()) return false;
-    TfrPrintForm form(pages.printer(), parent);
+bool runPrintDialog(PreparedPages& pages, int currentPage, QWidget* parent, const PrintDialogSettings& settings) {
+    if (pages.count() == 0 || !pages.printer().hasPlatformPrinters()) return false;
+    PrintDialog form(pages.printer(), parent);
     form.setDefaults(settings.defaultCopies, settings.defaultCollate);
     if (settings.showPrintDialog) {
         const bool accepted = settings.showDialog ? settings.showDialog(form) : execDialog(form);
@@ -55,8 +55,8 @@ bool runPrintDialog(TfrEMFPages& pages, int currentPage, QWidget* parent, const 
     return true;
 }
 
-void PrintDialogService::print(TfrEMFPages& pages, QWidget* parent) {
-    const auto* preview = qobject_cast<const TfrPreviewForm*>(parent);
+void PrintDialogService::print(PreparedPages& pages, QWidget* parent) {
+    const auto* preview = qobject_cast<const PreviewWindow*>(parent);
     runPrintDialog(pages, preview ? preview->currentPage() : 1, parent, settings);
 }
 

@@ -11,8 +11,8 @@ class QWidget;
 
 namespace preview {
 
-class TfrEMFPages;
-class TfrPrintForm;
+class PreparedPages;
+class PrintDialog;
 
 // The report's settings the print button reads.
 struct PrintDialogSettings {
@@ -24,20 +24,20 @@ struct PrintDialogSettings {
     // Where the run shows its progress; none = the program's progress window.
     PrintProgressWindow* progressWindow = nullptr;
     // Shows the dialog modally and tells whether it was accepted; tests answer it themselves.
-    std::function<bool(TfrPrintForm&)> showDialog = {};
+    std::function<bool(PrintDialog&)> showDialog = {};
 };
 
 // Nothing happens when `pages` is empty or there is no platform printer. A copies text or
 // page list that is not a number, and any printer failure, is shown in an error box; the
 // pages stay as they are. True when the run went ahead (not cancelled in the dialog, no error).
-bool runPrintDialog(TfrEMFPages& pages, int currentPage, QWidget* parent,
+bool runPrintDialog(PreparedPages& pages, int currentPage, QWidget* parent,
                     const PrintDialogSettings& settings = {});
 
 // The print button's service: runPrintDialog on the page the preview window shows.
 class PrintDialogService final : public PrintService {
 public:
     PrintDialogSettings settings;
-    void print(TfrEMFPages& pages, QWidget* parent) override;
+    void print(PreparedPages& pages, QWidget* parent) override;
 };
 
 }  // namespace preview

@@ -6,13 +6,13 @@ class QWidget;
 
 namespace preview {
 
-class TfrEMFPages;
+class PreparedPages;
 
 class PrintService {
 public:
     virtual ~PrintService() = default;
     // Asks for the print settings and prints; errors are the service's to show.
-    virtual void print(TfrEMFPages& pages, QWidget* parent) = 0;
+    virtual void print(PreparedPages& pages, QWidget* parent) = 0;
 };
 
 PrintService* programPrintService();

@@ -29,40 +29,40 @@ QLabel* statusLabel(QWidget* parent, int top) {
 
 }  // namespace
 
-TfrProgressForm::TfrProgressForm(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("TfrProgressForm"));
+ProgressWindow::ProgressWindow(QWidget* parent) : QDialog(parent) {
+    setObjectName(QLatin1String(kProgressWindowObjectName));
     // Fixed border, kept on top, no close box.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(kClientWidth, kClientHeight);
     setModal(true);
-    Label1 = statusLabel(this, 26);
-    Label2 = statusLabel(this, 42);
-    Button1 = new QPushButton(this);
-    Button1->setGeometry(100, 68, 75, 25);
-    connect(Button1, &QPushButton::clicked, this, &TfrProgressForm::reject);
+    captionLabel = statusLabel(this, 26);
+    pageLabel = statusLabel(this, 42);
+    cancelButton = new QPushButton(this);
+    cancelButton->setGeometry(100, 68, 75, 25);
+    connect(cancelButton, &QPushButton::clicked, this, &ProgressWindow::reject);
 }
 
-void TfrProgressForm::run(report::ReportProgress& progress, const std::string& caption, const std::string& status,
+void ProgressWindow::run(report::ReportProgress& progress, const std::string& caption, const std::string& status,
                           const std::function<void()>& work) {
     setWindowTitle(toQString(caption));
-    Label1->setText(toQString(status));
-    Label2->clear();
-    Button1->setText(toQString(platform::uiText(55001)));
+    captionLabel->setText(toQString(status));
+    pageLabel->clear();
+    cancelButton->setText(toQString(platform::uiText(55001)));
     progress_ = &progress;
     work_ = work;
     error_ = nullptr;
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
     // The work starts from inside the modal loop, as the first message the window receives.
-    QMetaObject::invokeMethod(this, &TfrProgressForm::runWork, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &ProgressWindow::runWork, Qt::QueuedConnection);
     exec();
     progress_ = nullptr;
     work_ = nullptr;
     if (error_) std::rethrow_exception(std::exchange(error_, nullptr));
 }
 
-void TfrProgressForm::runWork() {
+void ProgressWindow::runWork() {
     if (!work_) {
         done(Accepted);
         return;
@@ -78,24 +78,24 @@ void TfrProgressForm::runWork() {
     done(cancelled || error_ ? Rejected : Accepted);
 }
 
-void TfrProgressForm::setStatus(const std::string& status) { Label1->setText(toQString(status)); }
+void ProgressWindow::setStatus(const std::string& status) { captionLabel->setText(toQString(status)); }
 
-void TfrProgressForm::processPendingMessages() { QCoreApplication::processEvents(); }
+void ProgressWindow::processPendingMessages() { QCoreApplication::processEvents(); }
 
-void TfrProgressForm::reject() {
+void ProgressWindow::reject() {
     if (progress_) progress_->terminate();
     // While the job runs, it ends itself at its next page and then closes the window.
     if (!working_) QDialog::reject();
 }
 
-void TfrProgressForm::closeEvent(QCloseEvent* event) {
+void ProgressWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     reject();
 }
 
-TfrProgressForm& programProgressForm() {
-    static TfrProgressForm* form = [] {
-        auto* f = new TfrProgressForm;  // lives until the program ends, like the engine it serves
+ProgressWindow& programProgressForm() {
+    static ProgressWindow* form = [] {
+        auto* f = new ProgressWindow;  // lives until the program ends, like the engine it serves
         report::setProgramProgressDisplay(f);
         return f;
     }();

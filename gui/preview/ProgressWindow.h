@@ -14,10 +14,13 @@ class QPushButton;
 
 namespace preview {
 
-class TfrProgressForm : public QDialog, public report::ProgressDisplay {
+// Object name kept from the earlier windows (tests and settings find the window by it).
+inline constexpr const char* kProgressWindowObjectName = "TfrProgressForm";
+
+class ProgressWindow : public QDialog, public report::ProgressDisplay {
     Q_OBJECT
 public:
-    explicit TfrProgressForm(QWidget* parent = nullptr);
+    explicit ProgressWindow(QWidget* parent = nullptr);
 
     // ProgressDisplay. An error raised by the work leaves the window and is raised again
     // from run(), outside the window's modal loop.
@@ -29,9 +32,9 @@ public:
     // Cancel (the button, Esc, the window system's close): the job stops after its page.
     void reject() override;
 
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QPushButton* Button1 = nullptr;
+    QLabel* captionLabel = nullptr;
+    QLabel* pageLabel = nullptr;
+    QPushButton* cancelButton = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -47,6 +50,6 @@ private:
 
 // The program's one progress window, created on first use and installed as the engine's
 // progress display.
-TfrProgressForm& programProgressForm();
+ProgressWindow& programProgressForm();
 
 }  // namespace preview

@@ -18,53 +18,53 @@ namespace {
 QString ui(int number) { return platform::qt::toQString(platform::uiText(number)); }
 }  // namespace
 
-TfrPreviewSearchForm::TfrPreviewSearchForm(QWidget* parent) : QDialog(parent) {
+SearchDialog::SearchDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(ui(53000));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     auto* column = new QVBoxLayout(this);
 
     auto* label = new QLabel(ui(53001), this);
-    Edit1 = new QLineEdit(this);
-    label->setBuddy(Edit1);
+    searchTextEdit = new QLineEdit(this);
+    label->setBuddy(searchTextEdit);
     column->addWidget(label);
-    column->addWidget(Edit1);
+    column->addWidget(searchTextEdit);
 
     auto* groups = new QHBoxLayout;
     auto* options = new QGroupBox(ui(53002), this);
-    CB1 = new QCheckBox(ui(53003), options);
-    (new QVBoxLayout(options))->addWidget(CB1);
+    caseSensitiveBox = new QCheckBox(ui(53003), options);
+    (new QVBoxLayout(options))->addWidget(caseSensitiveBox);
     auto* origin = new QGroupBox(ui(53004), this);
-    RB1 = new QRadioButton(ui(53005), origin);
-    RB2 = new QRadioButton(ui(53006), origin);
-    RB1->setChecked(true);
+    fromFirstPageButton = new QRadioButton(ui(53005), origin);
+    fromCurrentPageButton = new QRadioButton(ui(53006), origin);
+    fromFirstPageButton->setChecked(true);
     auto* originColumn = new QVBoxLayout(origin);
-    originColumn->addWidget(RB1);
-    originColumn->addWidget(RB2);
+    originColumn->addWidget(fromFirstPageButton);
+    originColumn->addWidget(fromCurrentPageButton);
     groups->addWidget(options);
     groups->addWidget(origin);
     column->addLayout(groups);
 
     auto* buttons = new QHBoxLayout;
-    Button1 = new QPushButton(ui(55000), this);
-    Button2 = new QPushButton(ui(55001), this);
-    Button1->setDefault(true);
+    okButton = new QPushButton(ui(55000), this);
+    cancelButton = new QPushButton(ui(55001), this);
+    okButton->setDefault(true);
     buttons->addStretch(1);
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
     column->addLayout(buttons);
-    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-QString TfrPreviewSearchForm::text() const { return Edit1->text(); }
-bool TfrPreviewSearchForm::caseSensitive() const { return CB1->isChecked(); }
-bool TfrPreviewSearchForm::fromFirstPage() const { return RB1->isChecked(); }
+QString SearchDialog::text() const { return searchTextEdit->text(); }
+bool SearchDialog::caseSensitive() const { return caseSensitiveBox->isChecked(); }
+bool SearchDialog::fromFirstPage() const { return fromFirstPageButton->isChecked(); }
 
-void TfrPreviewSearchForm::showEvent(QShowEvent* event) {
+void SearchDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    Edit1->setFocus();
-    Edit1->selectAll();
+    searchTextEdit->setFocus();
+    searchTextEdit->selectAll();
 }
 
 }  // namespace preview

@@ -10,21 +10,21 @@ class QRadioButton;
 
 namespace preview {
 
-class TfrPreviewSearchForm : public QDialog {
+class SearchDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TfrPreviewSearchForm(QWidget* parent = nullptr);
+    explicit SearchDialog(QWidget* parent = nullptr);
 
     QString text() const;
     bool caseSensitive() const;
     bool fromFirstPage() const;
 
-    QLineEdit* Edit1 = nullptr;
-    QCheckBox* CB1 = nullptr;
-    QRadioButton* RB1 = nullptr;
-    QRadioButton* RB2 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* Button2 = nullptr;
+    QLineEdit* searchTextEdit = nullptr;
+    QCheckBox* caseSensitiveBox = nullptr;
+    QRadioButton* fromFirstPageButton = nullptr;
+    QRadioButton* fromCurrentPageButton = nullptr;
+    QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -2,14 +2,14 @@
 
 namespace widgets {
 
-HoverTracker* TFlatButton::tracker_ = nullptr;
-HoverTracker* TFlatSpeedButton::tracker_ = nullptr;
+HoverTracker* FlatButton::tracker_ = nullptr;
+HoverTracker* FlatSpeedButton::tracker_ = nullptr;
 
-TFlatButton::TFlatButton(QWidget* parent) : FlatButtonBase(tracker_, parent) {
+FlatButton::FlatButton(QWidget* parent) : FlatButtonBase(tracker_, parent) {
     setFocusPolicy(Qt::StrongFocus);
 }
 
-TFlatSpeedButton::TFlatSpeedButton(QWidget* parent) : FlatButtonBase(tracker_, parent) {
+FlatSpeedButton::FlatSpeedButton(QWidget* parent) : FlatButtonBase(tracker_, parent) {
     setFocusPolicy(Qt::NoFocus);
 }
 

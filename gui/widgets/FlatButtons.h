@@ -1,4 +1,4 @@
-// The two flat buttons: TFlatButton takes the focus and has a tab stop; TFlatSpeedButton never
+// The two flat buttons: FlatButton takes the focus and has a tab stop; FlatSpeedButton never
 // takes the focus. Each class has its own shared hover watch.
 #pragma once
 
@@ -6,10 +6,10 @@
 
 namespace widgets {
 
-class TFlatButton : public FlatButtonBase {
+class FlatButton : public FlatButtonBase {
     Q_OBJECT
 public:
-    explicit TFlatButton(QWidget* parent = nullptr);
+    explicit FlatButton(QWidget* parent = nullptr);
 
 protected:
     bool takesFocusOnPress() const override { return true; }
@@ -18,10 +18,10 @@ private:
     static HoverTracker* tracker_;
 };
 
-class TFlatSpeedButton : public FlatButtonBase {
+class FlatSpeedButton : public FlatButtonBase {
     Q_OBJECT
 public:
-    explicit TFlatSpeedButton(QWidget* parent = nullptr);
+    explicit FlatSpeedButton(QWidget* parent = nullptr);
 
 protected:
     bool takesFocusOnPress() const override { return false; }

@@ -26,7 +26,7 @@ private:
 
 }  // namespace
 
-TFlatEdit::TFlatEdit(QWidget* parent) : QLineEdit(parent) {
+FlatEdit::FlatEdit(QWidget* parent) : QLineEdit(parent) {
     setFrame(false);
     setTextMargins(0, 0, 0, 0);
     setContentsMargins(kFrame, kFrame, kFrame, kFrame);
@@ -37,62 +37,62 @@ TFlatEdit::TFlatEdit(QWidget* parent) : QLineEdit(parent) {
     applyColors();
 }
 
-QColor TFlatEdit::colorFlat() const { return colorFlat_; }
+QColor FlatEdit::colorFlat() const { return colorFlat_; }
 
-void TFlatEdit::setColorFlat(const QColor& c) {
+void FlatEdit::setColorFlat(const QColor& c) {
     colorFlat_ = c;
     parentColor_ = false;
     applyColors();
 }
 
-QColor TFlatEdit::colorFocused() const {
+QColor FlatEdit::colorFocused() const {
     return useAdvColors_ ? advColor(colorFlat_, advFocused_, AdvShift::Lighter) : colorFocused_;
 }
 
-void TFlatEdit::setColorFocused(const QColor& c) {
+void FlatEdit::setColorFocused(const QColor& c) {
     colorFocused_ = c;
     applyColors();
 }
 
-QColor TFlatEdit::colorBorder() const {
+QColor FlatEdit::colorBorder() const {
     return useAdvColors_ ? advColor(colorFlat_, advBorder_, AdvShift::Darker) : colorBorder_;
 }
 
-void TFlatEdit::setColorBorder(const QColor& c) {
+void FlatEdit::setColorBorder(const QColor& c) {
     colorBorder_ = c;
     applyColors();
 }
 
-void TFlatEdit::setParentColor(bool on) {
+void FlatEdit::setParentColor(bool on) {
     parentColor_ = on;
     followParent();
     applyColors();
 }
 
-void TFlatEdit::setUseAdvColors(bool on) {
+void FlatEdit::setUseAdvColors(bool on) {
     useAdvColors_ = on;
     applyColors();
 }
 
-void TFlatEdit::setAdvColors(int focused, int border) {
+void FlatEdit::setAdvColors(int focused, int border) {
     advFocused_ = focused;
     advBorder_ = border;
     applyColors();
 }
 
-void TFlatEdit::setCharCase(CharCase c) {
+void FlatEdit::setCharCase(CharCase c) {
     charCase_ = c;
     setValidator(c == CharCase::Normal ? nullptr : new CaseValidator(c, this));
 }
 
-bool TFlatEdit::isActive() const {
+bool FlatEdit::isActive() const {
     if (hasFocus()) return true;
     if (!hovered_) return false;
     // Hovering does not steal the active look from another focused flat edit.
-    return qobject_cast<TFlatEdit*>(QApplication::focusWidget()) == nullptr;
+    return qobject_cast<FlatEdit*>(QApplication::focusWidget()) == nullptr;
 }
 
-void TFlatEdit::followParent() {
+void FlatEdit::followParent() {
     QWidget* p = parentWidget();
     if (watchedParent_ != p) {
         if (watchedParent_) watchedParent_->removeEventFilter(this);
@@ -102,16 +102,16 @@ void TFlatEdit::followParent() {
     if (parentColor_ && p) colorFlat_ = p->palette().color(QPalette::Window);
 }
 
-void TFlatEdit::applyColors() {
+void FlatEdit::applyColors() {
     QPalette pal = palette();
     pal.setColor(QPalette::Base, currentFlatColor());
     setPalette(pal);
     update();
 }
 
-void TFlatEdit::fitHeightToFont() { setFixedHeight(fontMetrics().height() + 2 * kFrame); }
+void FlatEdit::fitHeightToFont() { setFixedHeight(fontMetrics().height() + 2 * kFrame); }
 
-void TFlatEdit::paintEvent(QPaintEvent* e) {
+void FlatEdit::paintEvent(QPaintEvent* e) {
     QLineEdit::paintEvent(e);
     QPainter p(this);
     const QRect r = rect();
@@ -123,30 +123,30 @@ void TFlatEdit::paintEvent(QPaintEvent* e) {
     p.drawRect(r.adjusted(2, 2, -3, -3));
 }
 
-void TFlatEdit::focusInEvent(QFocusEvent* e) {
+void FlatEdit::focusInEvent(QFocusEvent* e) {
     QLineEdit::focusInEvent(e);
     applyColors();
 }
 
-void TFlatEdit::focusOutEvent(QFocusEvent* e) {
+void FlatEdit::focusOutEvent(QFocusEvent* e) {
     QLineEdit::focusOutEvent(e);
     applyColors();
 }
 
-void TFlatEdit::enterEvent(QEnterEvent* e) {
+void FlatEdit::enterEvent(QEnterEvent* e) {
     QLineEdit::enterEvent(e);
     if (!QApplication::activeWindow()) return;
     hovered_ = true;
     applyColors();
 }
 
-void TFlatEdit::leaveEvent(QEvent* e) {
+void FlatEdit::leaveEvent(QEvent* e) {
     QLineEdit::leaveEvent(e);
     hovered_ = false;
     applyColors();
 }
 
-void TFlatEdit::changeEvent(QEvent* e) {
+void FlatEdit::changeEvent(QEvent* e) {
     QLineEdit::changeEvent(e);
     if (e->type() == QEvent::FontChange) fitHeightToFont();
     if (e->type() == QEvent::ParentChange) {
@@ -156,12 +156,12 @@ void TFlatEdit::changeEvent(QEvent* e) {
     if (e->type() == QEvent::EnabledChange) update();
 }
 
-void TFlatEdit::mouseDoubleClickEvent(QMouseEvent* e) {
+void FlatEdit::mouseDoubleClickEvent(QMouseEvent* e) {
     QLineEdit::mouseDoubleClickEvent(e);
     emit doubleClicked();
 }
 
-bool TFlatEdit::eventFilter(QObject* watched, QEvent* e) {
+bool FlatEdit::eventFilter(QObject* watched, QEvent* e) {
     if (watched == watchedParent_ && e->type() == QEvent::PaletteChange && parentColor_) {
         colorFlat_ = watchedParent_->palette().color(QPalette::Window);
         applyColors();

@@ -9,12 +9,12 @@ namespace widgets {
 
 enum class CharCase { Normal, Upper, Lower };
 
-class TFlatEdit : public QLineEdit {
+class FlatEdit : public QLineEdit {
     Q_OBJECT
 public:
     static constexpr int kFrame = 3;
 
-    explicit TFlatEdit(QWidget* parent = nullptr);
+    explicit FlatEdit(QWidget* parent = nullptr);
 
     QColor colorFlat() const;
     void setColorFlat(const QColor& c);

@@ -15,19 +15,19 @@ struct Encoded {
     std::string error;
 };
 
-inline Encoded encode(barcode::TfrBarcodeType type, const std::string& text, bool checksum = false) {
-    barcode::TfrBarcode g;
-    g.SetTyp(type);
-    g.SetText(text);
-    g.SetChecksum(checksum);
+inline Encoded encode(barcode::BarcodeType type, const std::string& text, bool checksum = false) {
+    barcode::BarcodeGenerator g;
+    g.setType(type);
+    g.setText(text);
+    g.setChecksum(checksum);
     Encoded e;
     try {
-        e.pattern = g.Encode();
-        e.width = g.Width();
+        e.pattern = g.encode();
+        e.width = g.width();
     } catch (const barcode::BarcodeError& error) {
         e.error = error.what();
     }
-    e.text = g.Text();
+    e.text = g.text();
     return e;
 }
 

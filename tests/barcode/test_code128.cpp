@@ -47,7 +47,7 @@ TEST(Code128Table, EveryValueIsElevenModules) {
 
 TEST(Code128, KnownSymbols) {
     struct Case {
-        TfrBarcodeType type;
+        BarcodeType type;
         std::string text;
         bool checksum;
         std::string widths;
@@ -66,7 +66,7 @@ TEST(Code128, KnownSymbols) {
         {bcCode128B, ",", false, symbolOf({104, 12, 13}), ","},
         // Characters outside set B: DEL and a two-byte letter, each one space.
         {bcCode128B, "\x7F\xC3\xA8", false, symbolOf({104, 0, 0, 1}), "\x7F\xC3\xA8"},
-        // Checksum means nothing to plain Code 128.
+        // checksum means nothing to plain Code 128.
         {bcCode128B, "1", true, symbolOf({104, 17, 18}), "1"},
         // EAN-128C of 12 with check digit: 123 -> 0123; FNC1 weight 1, pairs from weight 2:
         // (105 + 102 + 2 + 69) mod 103 = 72.
@@ -92,15 +92,15 @@ TEST(Code128, SetBEncodesTheLettersSetASendsSpaces) {
 }
 
 TEST(Code128, Ean128EncodingTwiceAddsOneCheckDigit) {
-    TfrBarcode g;
-    g.SetTyp(bcCodeEAN128C);
-    g.SetText("12");
-    g.SetChecksum(true);
-    const std::string first = g.Encode();
-    const std::int32_t width = g.Width();
-    const std::string second = g.Encode();
+    BarcodeGenerator g;
+    g.setType(bcCodeEAN128C);
+    g.setText("12");
+    g.setChecksum(true);
+    const std::string first = g.encode();
+    const std::int32_t width = g.width();
+    const std::string second = g.encode();
     EXPECT_EQ(first, second);
-    EXPECT_EQ(g.Text(), "0123");
+    EXPECT_EQ(g.text(), "0123");
     EXPECT_EQ(width, 11 * 5 + 13);
 }
 
@@ -112,10 +112,10 @@ TEST(Code128, Ean128ChecksumNeedsDigits) {
 
 TEST(Code128, NonDigitPairsNeverIndexOutsideTheTable) {
     // Called directly (without the generator's digit test) set C must refuse, not misread.
-    TfrBarcode g;
-    g.SetTyp(bcCode128C);
-    g.StoreText("1/");
-    EXPECT_THROW(EncodeCode128(g), BarcodeError);
+    BarcodeGenerator g;
+    g.setType(bcCode128C);
+    g.storeText("1/");
+    EXPECT_THROW(encodeCode128(g), BarcodeError);
 }
 
 TEST(Code128, LongTextsKeepAValidCheckCharacter) {

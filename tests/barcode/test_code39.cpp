@@ -55,13 +55,13 @@ TEST(Code39, CharactersOutsideTheTableAreLeftOutButKeptInText) {
 }
 
 TEST(Code39, WideElementsFollowTheRatio) {
-    TfrBarcode g;
-    g.SetTyp(bcCode39);
-    g.SetText("1");
-    g.SetModul(2);
-    g.SetRatio(3.0);
+    BarcodeGenerator g;
+    g.setType(bcCode39);
+    g.setText("1");
+    g.setModul(2);
+    g.setRatio(3.0);
     // Per character: 6 narrow of 2 and 3 wide of 6, gap 2: 32; stop without gap: 30.
-    EXPECT_EQ(g.Width(), 32 * 2 + 30);
+    EXPECT_EQ(g.width(), 32 * 2 + 30);
 }
 
 TEST(Code39Extended, ExpandsThroughTheFullAsciiTable) {

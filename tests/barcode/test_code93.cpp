@@ -105,9 +105,9 @@ TEST(Code93Extended, ExpandsWithTheFourShiftCharacters) {
     }
 }
 
-TEST(CountsToModules, AlternatesBarsAndSpacesFromABar) {
-    EXPECT_EQ(CountsToModules("1234"), "5173");
-    EXPECT_EQ(CountsToModules("4321"), "8260");
-    EXPECT_EQ(CountsToModules(""), "");
-    EXPECT_THROW(CountsToModules("150"), BarcodeError);
+TEST(countsToModules, AlternatesBarsAndSpacesFromABar) {
+    EXPECT_EQ(countsToModules("1234"), "5173");
+    EXPECT_EQ(countsToModules("4321"), "8260");
+    EXPECT_EQ(countsToModules(""), "");
+    EXPECT_THROW(countsToModules("150"), BarcodeError);
 }

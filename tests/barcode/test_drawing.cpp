@@ -16,18 +16,18 @@ namespace {
 
 // A generator whose pattern is known: Code 128B of "" is start (211214), check (104 mod 103
 // = 1: 222122), stop (2331112): 19 elements, 11 + 11 + 13 = 35 modules.
-TfrBarcode knownSymbol(int height, double angle) {
-    TfrBarcode g;
-    g.SetTyp(bcCode128B);
-    g.SetText("");
-    g.SetHeight(height);
-    g.SetAngle(angle);
+BarcodeGenerator knownSymbol(int height, double angle) {
+    BarcodeGenerator g;
+    g.setType(bcCode128B);
+    g.setText("");
+    g.setHeight(height);
+    g.setAngle(angle);
     return g;
 }
 
-std::vector<platform::PictureRecord> draw(TfrBarcode& g) {
+std::vector<platform::PictureRecord> draw(BarcodeGenerator& g) {
     platform::PictureCanvas canvas(platform::Size{1000, 1000});
-    g.Draw(canvas);
+    g.draw(canvas);
     return canvas.picture().records();
 }
 
@@ -47,14 +47,14 @@ platform::Rect bounds(const std::vector<platform::PictureRecord>& records) {
 }  // namespace
 
 TEST(Drawing, OnePolygonPerElementInItsColour) {
-    TfrBarcode g = knownSymbol(40, 0);
-    g.SetColor(0x00AA00);
-    g.SetColorBar(0x0000BB);
-    g.SetLeft(5);
-    g.SetTop(7);
+    BarcodeGenerator g = knownSymbol(40, 0);
+    g.setColor(0x00AA00);
+    g.setColorBar(0x0000BB);
+    g.setLeft(5);
+    g.setTop(7);
     const auto records = draw(g);
     ASSERT_EQ(records.size(), 19u);
-    // First element: a bar 2 wide at x 5..6, y 7..47.
+    // first element: a bar 2 wide at x 5..6, y 7..47.
     EXPECT_EQ(records[0].points, (std::vector<Point>{{5, 7}, {5, 47}, {6, 47}, {6, 7}}));
     EXPECT_EQ(records[0].state.pen.color, 0x0000BBu);
     EXPECT_EQ(records[0].state.brush.color, 0x0000BBu);
@@ -67,24 +67,24 @@ TEST(Drawing, OnePolygonPerElementInItsColour) {
 }
 
 TEST(Drawing, CanvasStateIsGivenBack) {
-    TfrBarcode g = knownSymbol(10, 0);
+    BarcodeGenerator g = knownSymbol(10, 0);
     platform::PictureCanvas canvas(platform::Size{100, 100});
     platform::Pen pen{0x123456, 3};
     canvas.setPen(pen);
     platform::Brush brush{0x654321, true};
     canvas.setBrush(brush);
-    g.Draw(canvas);
+    g.draw(canvas);
     EXPECT_EQ(canvas.pen(), pen);
     EXPECT_EQ(canvas.brush(), brush);
 }
 
 TEST(Drawing, FailureLeavesCanvasUntouched) {
-    TfrBarcode g;
-    g.SetTyp(bcCode93);
-    g.SetText("abc");
+    BarcodeGenerator g;
+    g.setType(bcCode93);
+    g.setText("abc");
     platform::PictureCanvas canvas(platform::Size{100, 100});
     try {
-        g.Draw(canvas);
+        g.draw(canvas);
         ADD_FAILURE() << "no error";
     } catch (const BarcodeError& e) {
         EXPECT_STREQ(e.what(), "TfrBarcode:Code93 bad Data <abc>");
@@ -95,10 +95,10 @@ TEST(Drawing, FailureLeavesCanvasUntouched) {
 TEST(Drawing, ShortBarsAreTwoFifthsOfTheHeightFromTheSameEdge) {
     // PostNet draws short bars ('A').
     for (auto [height, shortHeight] : {std::pair{12, 4}, std::pair{-10, -4}, std::pair{40, 16}}) {
-        TfrBarcode g;
-        g.SetTyp(bcCodePostNet);
-        g.SetText("0");
-        g.SetHeight(height);
+        BarcodeGenerator g;
+        g.setType(bcCodePostNet);
+        g.setText("0");
+        g.setHeight(height);
         const auto records = draw(g);
         std::set<int> heights;
         for (const auto& r : records) {
@@ -125,7 +125,7 @@ TEST(Drawing, TurnedSymbolsKeepTheirBoundingBoxAtLeftTop) {
         {360, {0, 0}, {0, 0, 34, 40}},
     };
     for (const Case& c : cases) {
-        TfrBarcode g = knownSymbol(40, c.angle);
+        BarcodeGenerator g = knownSymbol(40, c.angle);
         const auto records = draw(g);
         ASSERT_FALSE(records.empty());
         EXPECT_EQ(records[0].points[0], c.firstCorner) << c.angle;
@@ -134,9 +134,9 @@ TEST(Drawing, TurnedSymbolsKeepTheirBoundingBoxAtLeftTop) {
 }
 
 TEST(Drawing, ObliqueAngleStaysInsideItsBoundingBox) {
-    TfrBarcode g = knownSymbol(40, 30);
-    g.SetLeft(100);
-    g.SetTop(200);
+    BarcodeGenerator g = knownSymbol(40, 30);
+    g.setLeft(100);
+    g.setTop(200);
     const platform::Rect box = bounds(draw(g));
     EXPECT_GE(box.left, 100);
     EXPECT_GE(box.top, 200);
@@ -145,8 +145,8 @@ TEST(Drawing, ObliqueAngleStaysInsideItsBoundingBox) {
 }
 
 TEST(Drawing, FarOffPositionsDoNotOverflow) {
-    TfrBarcode g = knownSymbol(40, 45);
-    g.SetLeft(std::numeric_limits<std::int32_t>::max());
-    g.SetTop(std::numeric_limits<std::int32_t>::min());
+    BarcodeGenerator g = knownSymbol(40, 45);
+    g.setLeft(std::numeric_limits<std::int32_t>::max());
+    g.setTop(std::numeric_limits<std::int32_t>::min());
     EXPECT_NO_THROW(draw(g));
 }

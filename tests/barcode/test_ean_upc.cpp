@@ -9,7 +9,7 @@ using namespace barcode;
 
 namespace {
 
-using EncoderFn = std::string (*)(TfrBarcode&);
+using EncoderFn = std::string (*)(BarcodeGenerator&);
 
 struct Encoded {
     std::string pattern;
@@ -17,17 +17,17 @@ struct Encoded {
 };
 
 Encoded encode(EncoderFn encoder, const std::string& text, bool checksum = false,
-               TfrBarcodeType type = bcCodeEAN13, TfrCheckSumMethod method = csmModulo10) {
-    TfrBarcode generator;
-    generator.SetTyp(type);
-    generator.SetText(text);
-    generator.SetChecksum(checksum);
-    generator.SetCheckSumMethod(method);
+               BarcodeType type = bcCodeEAN13, CheckSumMethod method = csmModulo10) {
+    BarcodeGenerator generator;
+    generator.setType(type);
+    generator.setText(text);
+    generator.setChecksum(checksum);
+    generator.setCheckSumMethod(method);
     std::string pattern = encoder(generator);
-    return {pattern, generator.Text()};
+    return {pattern, generator.text()};
 }
 
-std::string errorOf(EncoderFn encoder, const std::string& text, TfrBarcodeType type) {
+std::string errorOf(EncoderFn encoder, const std::string& text, BarcodeType type) {
     try {
         encode(encoder, text, true, type, csmNone);
     } catch (const BarcodeError& e) {
@@ -85,12 +85,12 @@ TEST(EAN13, FixedLengthWithoutChecksumAndTruncation) {
 }
 
 TEST(EAN8, ChecksumEncodedButTextKept) {
-    const Encoded e = encode(EncodeEAN8, "1234567", true);
+    const Encoded e = encode(encodeEAN8, "1234567", true);
     EXPECT_EQ(e.text, "1234567");
     EXPECT_EQ(modules(e.pattern), 67);
     EXPECT_EQ(rightDigits(e.pattern, 3 + 16 + 5, 4), "5670");
     EXPECT_EQ(parities(e.pattern, 3, 4), "LLLL");
-    const Encoded padded = encode(EncodeEAN8, "123");
+    const Encoded padded = encode(encodeEAN8, "123");
     EXPECT_EQ(padded.text, "123");
     EXPECT_EQ(rightDigits(padded.pattern, 24, 4), "0123");
 }
@@ -107,7 +107,7 @@ TEST(UPCA, CheckDigitReplacesTheTwelfthDigit) {
 }
 
 TEST(EanUpc, ChecksumWithoutMethodFailsWithALengthError) {
-    EXPECT_EQ(errorOf(EncodeEAN8, "1234567", bcCodeEAN8), "Invalid Text len (EAN8)");
+    EXPECT_EQ(errorOf(encodeEAN8, "1234567", bcCodeEAN8), "Invalid Text len (EAN8)");
     EXPECT_EQ(errorOf(EncodeEAN13, "400638133393", bcCodeEAN13), "Invalid Text len (EAN13)");
     EXPECT_EQ(errorOf(EncodeUPCA, "12345678901", bcCodeUPC_A), "Invalid Text len (UPC)");
     EXPECT_EQ(errorOf(EncodeUPCE, "123456", bcCodeUPC_E0), "Invalid Text len (UPC)");
@@ -116,10 +116,10 @@ TEST(EanUpc, ChecksumWithoutMethodFailsWithALengthError) {
 }
 
 // The parity digit is the check digit of the UPC-A number the six digits stand for. Without
-// Checksum the seventh character is shown only; with it the six digits get their check digit.
+// checksum the seventh character is shown only; with it the six digits get their check digit.
 TEST(UPCE, ParityFromTheExpandedCheckDigit) {
     const struct {
-        TfrBarcodeType type; const char* text; bool checksum; const char* shown; const char* parity;
+        BarcodeType type; const char* text; bool checksum; const char* shown; const char* parity;
     } cases[] = {
         {bcCodeUPC_E0, "1234560", false, "1234560", "GLLGGL"},  // c = 5
         {bcCodeUPC_E0, "1234560", true, "1234565", "GLLGGL"},
@@ -165,7 +165,7 @@ TEST(AddOn2, ValueModFourChoosesParities) {
 }
 
 TEST(EanUpc, NonDigitReachingTheEncoderFailsInsteadOfReadingOutsideTheTables) {
-    for (EncoderFn encoder : {EncodeEAN8, EncodeEAN13, EncodeUPCA, EncodeUPCE, EncodeAddOn2,
+    for (EncoderFn encoder : {encodeEAN8, EncodeEAN13, EncodeUPCA, EncodeUPCE, EncodeAddOn2,
                               EncodeAddOn5}) {
         EXPECT_THROW(encode(encoder, "1:34567890123"), BarcodeError);
     }

@@ -15,81 +15,81 @@ namespace {
 
 struct NotifyCounter {
     int count = 0;
-    void attach(TfrBarcode& g) {
-        g.SetOnChange([this](TfrBarcode&) { ++count; });
+    void attach(BarcodeGenerator& g) {
+        g.setOnChange([this](BarcodeGenerator&) { ++count; });
     }
 };
 
-std::string errorOf(TfrBarcode& g) {
+std::string errorOf(BarcodeGenerator& g) {
     try {
-        g.Encode();
+        g.encode();
     } catch (const BarcodeError& e) {
         return e.what();
     }
     return "";
 }
 
-TfrBarcode code39(const std::string& text) {
-    TfrBarcode g;
-    g.SetTyp(bcCode39);
-    g.SetText(text);
+BarcodeGenerator code39(const std::string& text) {
+    BarcodeGenerator g;
+    g.setType(bcCode39);
+    g.setText(text);
     return g;
 }
 
 }  // namespace
 
 TEST(Generator, NewGeneratorDefaults) {
-    TfrBarcode g;
+    BarcodeGenerator g;
     EXPECT_EQ(g.Height(), 0);
-    EXPECT_EQ(g.Modul(), 1);
-    EXPECT_EQ(g.Ratio(), 2.0);
-    EXPECT_EQ(g.Typ(), bcCodeEAN13);
-    EXPECT_FALSE(g.Checksum());
-    EXPECT_EQ(g.CheckSumMethod(), csmModulo10);
-    EXPECT_EQ(g.Color(), 0xFFFFFFu);
-    EXPECT_EQ(g.ColorBar(), 0u);
+    EXPECT_EQ(g.modul(), 1);
+    EXPECT_EQ(g.ratio(), 2.0);
+    EXPECT_EQ(g.type(), bcCodeEAN13);
+    EXPECT_FALSE(g.checksum());
+    EXPECT_EQ(g.checkSumMethod(), csmModulo10);
+    EXPECT_EQ(g.color(), 0xFFFFFFu);
+    EXPECT_EQ(g.colorBar(), 0u);
 }
 
 TEST(Generator, SettersNotifyOnlyOnChange) {
-    TfrBarcode g;
+    BarcodeGenerator g;
     NotifyCounter n;
     n.attach(g);
-    g.SetHeight(10);
-    g.SetHeight(10);
-    g.SetText("A");
-    g.SetText("A");
-    g.SetAngle(90);
-    g.SetAngle(90);
-    g.SetChecksum(true);
-    g.SetChecksum(true);
-    g.SetTyp(bcCode39);
-    g.SetTyp(bcCode39);
+    g.setHeight(10);
+    g.setHeight(10);
+    g.setText("A");
+    g.setText("A");
+    g.setAngle(90);
+    g.setAngle(90);
+    g.setChecksum(true);
+    g.setChecksum(true);
+    g.setType(bcCode39);
+    g.setType(bcCode39);
     EXPECT_EQ(n.count, 5);
-    g.SetColor(1);
-    g.SetColorBar(2);
-    g.SetCheckSumMethod(csmNone);
+    g.setColor(1);
+    g.setColorBar(2);
+    g.setCheckSumMethod(csmNone);
     EXPECT_EQ(n.count, 5) << "plain fields do not notify";
 }
 
 TEST(Generator, ModulAcceptsOneToFortyNineAndAlwaysNotifies) {
-    TfrBarcode g;
+    BarcodeGenerator g;
     NotifyCounter n;
     n.attach(g);
-    g.SetModul(0);
-    g.SetModul(50);
-    EXPECT_EQ(g.Modul(), 1);
+    g.setModul(0);
+    g.setModul(50);
+    EXPECT_EQ(g.modul(), 1);
     EXPECT_EQ(n.count, 0);
-    g.SetModul(7);
-    g.SetModul(7);
-    EXPECT_EQ(g.Modul(), 7);
+    g.setModul(7);
+    g.setModul(7);
+    EXPECT_EQ(g.modul(), 7);
     EXPECT_EQ(n.count, 2);
-    g.SetModul(49);
-    EXPECT_EQ(g.Modul(), 49);
+    g.setModul(49);
+    EXPECT_EQ(g.modul(), 49);
 }
 
 TEST(Generator, RatioLimitsPerSymbology) {
     struct Case {
-        TfrBarcodeType type;
+        BarcodeType type;
         const char* text;
         double ratio;
         double expected;
@@ -102,14 +102,14 @@ TEST(Generator, RatioLimitsPerSymbology) {
         {bcCode93, "1", 0.5, 0.5, 0},      {bcCodeEAN13, "1", 1.0, 2.0, 1},
     };
     for (const Case& c : cases) {
-        TfrBarcode g;
-        g.SetTyp(c.type);
-        g.SetText(c.text);
-        g.SetRatio(c.ratio);
+        BarcodeGenerator g;
+        g.setType(c.type);
+        g.setText(c.text);
+        g.setRatio(c.ratio);
         NotifyCounter n;
         n.attach(g);
-        g.Encode();
-        EXPECT_EQ(g.Ratio(), c.expected) << "type " << int(c.type) << " ratio " << c.ratio;
+        g.encode();
+        EXPECT_EQ(g.ratio(), c.expected) << "type " << int(c.type) << " ratio " << c.ratio;
         EXPECT_EQ(n.count, c.notifications) << "type " << int(c.type) << " ratio " << c.ratio;
     }
 }
@@ -128,10 +128,10 @@ TEST(Generator, ModuleWidthsRoundHalfToEven) {
         {49, 3.0, {49, 147, 220, 294}},  // beyond 8 bits: kept whole
     };
     for (const Case& c : cases) {
-        TfrBarcode g = code39("1");
-        g.SetModul(c.modul);
-        g.SetRatio(c.ratio);
-        g.Encode();
+        BarcodeGenerator g = code39("1");
+        g.setModul(c.modul);
+        g.setRatio(c.ratio);
+        g.encode();
         EXPECT_EQ(g.ModuleWidths(), c.widths) << c.modul << " x " << c.ratio;
     }
 }
@@ -139,20 +139,20 @@ TEST(Generator, ModuleWidthsRoundHalfToEven) {
 TEST(Generator, UnlimitedRatioExtremesStaySafe) {
     // Code 128 keeps any ratio; absurd ones must neither overflow nor crash.
     for (double ratio : {1e300, -1e300, std::numeric_limits<double>::quiet_NaN(), -1.0}) {
-        TfrBarcode g;
-        g.SetTyp(bcCode128B);
-        g.SetText("ABC");
-        g.SetModul(49);
-        g.SetRatio(ratio);
-        EXPECT_NO_THROW(g.Width());
+        BarcodeGenerator g;
+        g.setType(bcCode128B);
+        g.setText("ABC");
+        g.setModul(49);
+        g.setRatio(ratio);
+        EXPECT_NO_THROW(g.width());
     }
 }
 
 TEST(Generator, ModuleWidthCodes) {
-    TfrBarcode g = code39("1");
-    g.SetModul(2);
-    g.SetRatio(2.5);
-    g.Encode();
+    BarcodeGenerator g = code39("1");
+    g.setModul(2);
+    g.setRatio(2.5);
+    g.encode();
     struct Case {
         char code;
         std::int32_t width;
@@ -164,13 +164,13 @@ TEST(Generator, ModuleWidthCodes) {
         {'D', 10, ElementKind::ShortBar},
     };
     for (const Case& c : cases) {
-        const ModuleElement m = g.ModuleWidth(c.code);
+        const ModuleElement m = g.moduleWidth(c.code);
         EXPECT_EQ(m.width, c.width) << c.code;
         EXPECT_EQ(m.kind, c.kind) << c.code;
     }
     for (char bad : {'4', '9', 'E', 'a', '\0'}) {
         try {
-            g.ModuleWidth(bad);
+            g.moduleWidth(bad);
             ADD_FAILURE() << "accepted " << int(bad);
         } catch (const BarcodeError& e) {
             EXPECT_STREQ(e.what(), "TfrBarcode: internal Error");
@@ -179,16 +179,16 @@ TEST(Generator, ModuleWidthCodes) {
 }
 
 TEST(Generator, WrongTypeFails) {
-    TfrBarcode g;
-    g.SetTyp(static_cast<TfrBarcodeType>(23));
+    BarcodeGenerator g;
+    g.setType(static_cast<BarcodeType>(23));
     EXPECT_EQ(errorOf(g), "TfrBarcode: wrong BarcodeType");
-    g.SetTyp(static_cast<TfrBarcodeType>(255));
+    g.setType(static_cast<BarcodeType>(255));
     EXPECT_EQ(errorOf(g), "TfrBarcode: wrong BarcodeType");
 }
 
 TEST(Generator, DigitsOnlyTextIsTrimmedAndChecked) {
     struct Case {
-        TfrBarcodeType type;
+        BarcodeType type;
         std::string text;
         std::string error;
         std::string textAfter;  // checked when no error
@@ -203,76 +203,76 @@ TEST(Generator, DigitsOnlyTextIsTrimmedAndChecked) {
         {bcCode39, " a1 ", "", " a1 "},  // not digits-only: untouched
     };
     for (const Case& c : cases) {
-        TfrBarcode g;
-        g.SetTyp(c.type);
-        g.SetText(c.text);
+        BarcodeGenerator g;
+        g.setType(c.type);
+        g.setText(c.text);
         EXPECT_EQ(errorOf(g), c.error) << "'" << c.text << "'";
         if (c.error.empty()) {
-            EXPECT_EQ(g.Text(), c.textAfter) << "'" << c.text << "'";
+            EXPECT_EQ(g.text(), c.textAfter) << "'" << c.text << "'";
         }
     }
 }
 
 TEST(Generator, TrimmingDoesNotNotify) {
-    TfrBarcode g;
-    g.SetTyp(bcCode128C);
-    g.SetText(" 12 ");
+    BarcodeGenerator g;
+    g.setType(bcCode128C);
+    g.setText(" 12 ");
     NotifyCounter n;
     n.attach(g);
-    g.Encode();
-    EXPECT_EQ(g.Text(), "12");
+    g.encode();
+    EXPECT_EQ(g.text(), "12");
     EXPECT_EQ(n.count, 0);
 }
 
 TEST(Generator, WidthWriteScalesModul) {
     // "1234567" in Code 39 is 13 * 7 + 25 = 116 wide at module 1.
-    TfrBarcode g = code39("1234567");
-    ASSERT_EQ(g.Width(), 116);
-    g.SetWidth(348);
-    EXPECT_EQ(g.Modul(), 3);
-    EXPECT_EQ(g.Width(), 348);
-    g.SetWidth(347);  // 3 * 347 / 348 = 2
-    EXPECT_EQ(g.Modul(), 2);
-    g.SetWidth(100);  // 2 * 100 / 232 = 0: ignored
-    EXPECT_EQ(g.Modul(), 2);
-    g.SetWidth(-5000);
-    EXPECT_EQ(g.Modul(), 2);
-    g.SetWidth(std::numeric_limits<std::int32_t>::max());  // far beyond 49: ignored
-    EXPECT_EQ(g.Modul(), 2);
+    BarcodeGenerator g = code39("1234567");
+    ASSERT_EQ(g.width(), 116);
+    g.setWidth(348);
+    EXPECT_EQ(g.modul(), 3);
+    EXPECT_EQ(g.width(), 348);
+    g.setWidth(347);  // 3 * 347 / 348 = 2
+    EXPECT_EQ(g.modul(), 2);
+    g.setWidth(100);  // 2 * 100 / 232 = 0: ignored
+    EXPECT_EQ(g.modul(), 2);
+    g.setWidth(-5000);
+    EXPECT_EQ(g.modul(), 2);
+    g.setWidth(std::numeric_limits<std::int32_t>::max());  // far beyond 49: ignored
+    EXPECT_EQ(g.modul(), 2);
 }
 
 TEST(Generator, WidthWriteOnNonPositiveWidthDoesNothing) {
-    TfrBarcode g;
-    g.SetTyp(bcCode128B);
-    g.SetRatio(-10.0);  // Code 128 keeps any ratio: wide elements become negative
-    g.SetText("A");
-    ASSERT_LE(g.Width(), 0);
+    BarcodeGenerator g;
+    g.setType(bcCode128B);
+    g.setRatio(-10.0);  // Code 128 keeps any ratio: wide elements become negative
+    g.setText("A");
+    ASSERT_LE(g.width(), 0);
     NotifyCounter n;
     n.attach(g);
-    g.SetWidth(300);
-    EXPECT_EQ(g.Modul(), 1);
+    g.setWidth(300);
+    EXPECT_EQ(g.modul(), 1);
     EXPECT_EQ(n.count, 0);
 }
 
-TEST(SharedRoutines, FixedLengthText) {
-    TfrBarcode g;
-    g.SetText("12345");
-    EXPECT_EQ(g.FixedLengthText(3), "123");
-    EXPECT_EQ(g.FixedLengthText(5), "12345");
-    EXPECT_EQ(g.FixedLengthText(8), "00012345");
-    g.SetText("");
-    EXPECT_EQ(g.FixedLengthText(2), "00");
-    EXPECT_EQ(g.FixedLengthText(0), "");
+TEST(SharedRoutines, fixedLengthText) {
+    BarcodeGenerator g;
+    g.setText("12345");
+    EXPECT_EQ(g.fixedLengthText(3), "123");
+    EXPECT_EQ(g.fixedLengthText(5), "12345");
+    EXPECT_EQ(g.fixedLengthText(8), "00012345");
+    g.setText("");
+    EXPECT_EQ(g.fixedLengthText(2), "00");
+    EXPECT_EQ(g.fixedLengthText(0), "");
 }
 
-TEST(SharedRoutines, Modulo10CheckDigit) {
+TEST(SharedRoutines, modulo10CheckDigit) {
     struct Case {
         const char* text;
         char digit;
     };
     const Case cases[] = {{"12", '3'}, {"", '0'}, {"0", '0'}, {"400638133393", '1'},
                           {"9638507", '4'}, {"1", '7'}};
-    for (const Case& c : cases) EXPECT_EQ(TfrBarcode::Modulo10CheckDigit(c.text), c.digit) << c.text;
+    for (const Case& c : cases) EXPECT_EQ(BarcodeGenerator::modulo10CheckDigit(c.text), c.digit) << c.text;
 }
 
 TEST(SharedRoutines, Modulo10NamesTheFirstNonDigit) {
@@ -284,7 +284,7 @@ TEST(SharedRoutines, Modulo10NamesTheFirstNonDigit) {
     };
     for (const auto& [text, message] : cases) {
         try {
-            TfrBarcode::Modulo10CheckDigit(text);
+            BarcodeGenerator::modulo10CheckDigit(text);
             ADD_FAILURE() << text;
         } catch (const BarcodeError& e) {
             EXPECT_EQ(e.what(), message);
@@ -293,10 +293,10 @@ TEST(SharedRoutines, Modulo10NamesTheFirstNonDigit) {
 }
 
 TEST(SharedRoutines, ApplyCheckSumFollowsMethod) {
-    TfrBarcode g;
-    EXPECT_EQ(g.ApplyCheckSum("12"), "123");
-    g.SetCheckSumMethod(csmNone);
-    EXPECT_EQ(g.ApplyCheckSum("12"), "12");
+    BarcodeGenerator g;
+    EXPECT_EQ(g.applyCheckSum("12"), "123");
+    g.setCheckSumMethod(csmNone);
+    EXPECT_EQ(g.applyCheckSum("12"), "12");
 }
 
 TEST(SymbologyTable, NamesFlagsAndLookup) {
@@ -306,12 +306,12 @@ TEST(SymbologyTable, NamesFlagsAndLookup) {
     EXPECT_EQ(SymbologyTable[bcCodeUPC_Supp5].Name, "UPC Supp5");
     EXPECT_EQ(SymbologyTable[bcCodeEAN128C].Name, "EAN128C");
     int digitsOnly = 0;
-    for (const TBCdata& d : SymbologyTable) digitsOnly += d.Num;
+    for (const SymbologyData& d : SymbologyTable) digitsOnly += d.Num;
     EXPECT_EQ(digitsOnly, 14);
     EXPECT_FALSE(SymbologyTable[bcCodeCodabar].Num);
     EXPECT_TRUE(SymbologyTable[bcCode128C].Num);
     for (int code = 0; code < kBarcodeTypeCount; ++code)
-        EXPECT_EQ(barcodeTypeByName(SymbologyTable[code].Name), static_cast<TfrBarcodeType>(code));
+        EXPECT_EQ(barcodeTypeByName(SymbologyTable[code].Name), static_cast<BarcodeType>(code));
     EXPECT_EQ(barcodeTypeByName("code39 extended"), bcCode39Extended);
     EXPECT_EQ(barcodeTypeByName("upc_e0"), bcCodeUPC_E0);
     EXPECT_FALSE(barcodeTypeByName("Code 39").has_value());

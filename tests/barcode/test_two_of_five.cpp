@@ -13,15 +13,15 @@ using namespace barcode;
 
 namespace {
 
-using EncoderFn = std::string (*)(TfrBarcode&);
+using EncoderFn = std::string (*)(BarcodeGenerator&);
 
 std::string encodeWith(EncoderFn encoder, const std::string& text) {
-    TfrBarcode generator;
-    generator.SetText(text);
+    BarcodeGenerator generator;
+    generator.setText(text);
     return encoder(generator);
 }
 
-// Width of a pattern at module 1, ratio 2.0 (width index + 1 per code).
+// width of a pattern at module 1, ratio 2.0 (width index + 1 per code).
 int unitsAtRatio2(const std::string& pattern) {
     int units = 0;
     for (char c : pattern) units += (c >= 'A' ? c - 'A' : (c - '0') % 5) + 1;
@@ -64,19 +64,19 @@ TEST(TwoOfFiveTables, PostNetDigitsAreTwoFullAndThreeShortBarsEachWithAWideSpace
 
 TEST(Interleaved2of5, PairsGoToBarsThenSpaces) {
     // Pair 12: bars of 1 (W N N N W), spaces of 2 (N W N N W).
-    EXPECT_EQ(encodeWith(EncodeInterleaved2of5, "12"), "5050" "6051505061" "605");
-    EXPECT_EQ(encodeWith(EncodeInterleaved2of5, ""), "5050605");
-    EXPECT_EQ(unitsAtRatio2(encodeWith(EncodeInterleaved2of5, "1234")), 4 + 2 * 14 + 4);
+    EXPECT_EQ(encodeWith(encodeInterleaved2of5, "12"), "5050" "6051505061" "605");
+    EXPECT_EQ(encodeWith(encodeInterleaved2of5, ""), "5050605");
+    EXPECT_EQ(unitsAtRatio2(encodeWith(encodeInterleaved2of5, "1234")), 4 + 2 * 14 + 4);
 }
 
 // An odd text keeps its last digit: it is encoded with a leading zero.
 TEST(Interleaved2of5, OddLengthGetsALeadingZeroInsteadOfLosingTheLastDigit) {
-    EXPECT_EQ(encodeWith(EncodeInterleaved2of5, "12345"), encodeWith(EncodeInterleaved2of5, "012345"));
-    EXPECT_EQ(encodeWith(EncodeInterleaved2of5, "7"), encodeWith(EncodeInterleaved2of5, "07"));
-    TfrBarcode generator;
-    generator.SetText("12345");
-    EncodeInterleaved2of5(generator);
-    EXPECT_EQ(generator.Text(), "12345");
+    EXPECT_EQ(encodeWith(encodeInterleaved2of5, "12345"), encodeWith(encodeInterleaved2of5, "012345"));
+    EXPECT_EQ(encodeWith(encodeInterleaved2of5, "7"), encodeWith(encodeInterleaved2of5, "07"));
+    BarcodeGenerator generator;
+    generator.setText("12345");
+    encodeInterleaved2of5(generator);
+    EXPECT_EQ(generator.text(), "12345");
 }
 
 TEST(IndustrialAndMatrix2of5, DigitsBetweenStartAndStop) {
@@ -90,12 +90,12 @@ TEST(MSI, AppendsItsCheckDigitButNotToText) {
         {"1234", 4}, {"12345", 5}, {"19", 0}, {"0", 0}, {"", 0}, {"7992739871", 3},
     };
     for (const auto& c : cases) {
-        TfrBarcode generator;
-        generator.SetText(c.text);
+        BarcodeGenerator generator;
+        generator.setText(c.text);
         const std::string pattern = EncodeMSI(generator);
         EXPECT_EQ(pattern.substr(pattern.size() - 11), std::string(kMsiDigits[c.check]) + "515") << c.text;
         EXPECT_EQ(pattern.size(), 2 + 8 * (std::string(c.text).size() + 1) + 3) << c.text;
-        EXPECT_EQ(generator.Text(), c.text);
+        EXPECT_EQ(generator.text(), c.text);
     }
 }
 
@@ -121,7 +121,7 @@ TEST(Codabar, CharacterOutsideTheTableFails) {
 }
 
 TEST(NumericKinds, NonDigitReachingTheEncoderFailsInsteadOfReadingOutsideTheTables) {
-    for (EncoderFn encoder : {EncodeInterleaved2of5, EncodeIndustrial2of5, EncodeMatrix2of5,
+    for (EncoderFn encoder : {encodeInterleaved2of5, EncodeIndustrial2of5, EncodeMatrix2of5,
                               EncodeMSI, EncodePostNet}) {
         EXPECT_THROW(encodeWith(encoder, "1:"), BarcodeError);
     }
@@ -129,18 +129,18 @@ TEST(NumericKinds, NonDigitReachingTheEncoderFailsInsteadOfReadingOutsideTheTabl
 
 // Through the generator: the ratio limits and module widths these kinds are drawn with.
 TEST(TwoOfFiveThroughGenerator, WidthsAndRatioLimits) {
-    TfrBarcode generator;
-    generator.SetTyp(bcCode_2_5_interleaved);
-    generator.SetText("12345");
-    EXPECT_EQ(generator.Width(), 4 + 3 * 14 + 4);
-    generator.SetText("7");
-    EXPECT_EQ(generator.Width(), 4 + 14 + 4);
+    BarcodeGenerator generator;
+    generator.setType(bcCode_2_5_interleaved);
+    generator.setText("12345");
+    EXPECT_EQ(generator.width(), 4 + 3 * 14 + 4);
+    generator.setText("7");
+    EXPECT_EQ(generator.width(), 4 + 14 + 4);
 
-    generator.SetTyp(bcCode_2_5_matrix);
-    generator.Encode();
-    EXPECT_DOUBLE_EQ(generator.Ratio(), 2.25);
+    generator.setType(bcCode_2_5_matrix);
+    generator.encode();
+    EXPECT_DOUBLE_EQ(generator.ratio(), 2.25);
     EXPECT_EQ(generator.ModuleWidths(), (std::array<std::int32_t, 4>{1, 2, 3, 4}));
-    generator.SetModul(2);
-    generator.Encode();
+    generator.setModul(2);
+    generator.encode();
     EXPECT_EQ(generator.ModuleWidths(), (std::array<std::int32_t, 4>{2, 4, 6, 8}));
 }

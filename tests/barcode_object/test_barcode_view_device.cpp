@@ -33,7 +33,7 @@ TEST_P(DeviceDots, EveryBarIsAWholeMultipleOfTheSnappedModule) {
     const int module = expectedModule(scale);
     for (double angle : {0.0, 90.0, 180.0, 270.0}) {
         for (const char* code : {"ABC123", "[kb1.\"giorno\"]", "0501190001"}) {
-            TfrBarCodeView bar;
+            BarcodeObject bar;
             setUpLabel(bar, code);
             bar.settings.angle = angle;
             bar.scaleX = bar.scaleY = scale;
@@ -58,14 +58,14 @@ TEST_P(DeviceDots, EveryBarIsAWholeMultipleOfTheSnappedModule) {
                                            : bar.offsetX + static_cast<int>(std::nearbyint(28 * scale));
             EXPECT_EQ(alongHeight ? all.top : all.left, corner + turnedShift);
             // The generator goes back to the design module for the next drawing.
-            EXPECT_EQ(bar.generator().Modul(), 1);
+            EXPECT_EQ(bar.generator().modul(), 1);
         }
     }
 }
 
 TEST_P(DeviceDots, TextIsScaledAndCentredUnderTheSnappedBars) {
     const double scale = scaleAt(GetParam());
-    TfrBarCodeView bar;
+    BarcodeObject bar;
     setUpLabel(bar, "ABC123");
     bar.scaleX = bar.scaleY = scale;
     DeviceCanvas canvas;
@@ -85,12 +85,12 @@ TEST_P(DeviceDots, TextIsScaledAndCentredUnderTheSnappedBars) {
 INSTANTIATE_TEST_SUITE_P(LabelPrinterResolutions, DeviceDots, ::testing::Values(203, 300, 600));
 
 TEST(DeviceDrawing, ModulesTooWideForTheGeneratorFallBackToThePicture) {
-    TfrBarCodeView bar;
+    BarcodeObject bar;
     setUpLabel(bar, "ABC123");
     bar.settings.modul = 10;
     bar.scaleX = bar.scaleY = 6.0;  // 60 dots a module
     DeviceCanvas canvas;
     bar.draw(canvas);
     EXPECT_EQ(canvas.recordsOf(platform::PictureRecordKind::Picture).size(), 1u);
-    EXPECT_EQ(bar.generator().Modul(), 10);
+    EXPECT_EQ(bar.generator().modul(), 10);
 }

@@ -18,7 +18,7 @@ constexpr int kCharWidth = 7;  // fixed metrics: round(0.6 x 12)
 }  // namespace
 
 TEST(BarcodeViewDrawing, Code39OfTheRecordValueIsCentredOverItsTextAndSetsTheWidth) {
-    TfrBarCodeView bar;
+    BarcodeObject bar;
     setUpLabel(bar, "ABC123");
     FlatCanvas canvas;
     bar.draw(canvas);
@@ -37,7 +37,7 @@ TEST(BarcodeViewDrawing, Code39OfTheRecordValueIsCentredOverItsTextAndSetsTheWid
 
 TEST(BarcodeViewDrawing, ExpressionOrNoLinesShowThePlaceholder) {
     for (const auto& lines : {std::vector<std::string>{"[kb1.\"giorno\"]"}, std::vector<std::string>{}}) {
-        TfrBarCodeView bar;
+        BarcodeObject bar;
         setUpLabel(bar, "");
         bar.memo = lines;
         FlatCanvas canvas;
@@ -49,14 +49,14 @@ TEST(BarcodeViewDrawing, ExpressionOrNoLinesShowThePlaceholder) {
 
 TEST(BarcodeViewDrawing, ZeroDrawsNothingButStillTakesTheSymbolWidth) {
     for (const char* zero : {"0", " 0 ", "0\t"}) {
-        TfrBarCodeView bar;
+        BarcodeObject bar;
         setUpLabel(bar, zero);
         bar.fillColor = platform::kWhite;  // not even the background
         FlatCanvas canvas;
         bar.draw(canvas);
         EXPECT_TRUE(canvas.records().empty()) << zero;
     }
-    TfrBarCodeView bar;
+    BarcodeObject bar;
     setUpLabel(bar, "0");
     FlatCanvas canvas;
     bar.draw(canvas);
@@ -69,7 +69,7 @@ TEST(BarcodeViewDrawing, EmptyValueOrNegativeSizeDrawsNothingAndKeepsTheSize) {
         int width, height;
     };
     for (const Case& c : {Case{{""}, 129, 54}, Case{{"ABC"}, -1, 54}, Case{{"ABC"}, 129, -5}}) {
-        TfrBarCodeView bar;
+        BarcodeObject bar;
         setUpLabel(bar, "");
         bar.memo = c.memo;
         bar.width = c.width;
@@ -84,7 +84,7 @@ TEST(BarcodeViewDrawing, EmptyValueOrNegativeSizeDrawsNothingAndKeepsTheSize) {
 }
 
 TEST(BarcodeViewDrawing, DigitsOnlySymbologyTakesThePlaceholderForText) {
-    TfrBarCodeView bar;
+    BarcodeObject bar;
     setUpLabel(bar, "12AB", 80);
     bar.settings.barType = bcCodeEAN13;
     FlatCanvas canvas;
@@ -93,7 +93,7 @@ TEST(BarcodeViewDrawing, DigitsOnlySymbologyTakesThePlaceholderForText) {
 }
 
 TEST(BarcodeViewDrawing, StoredModulOutsideTheGeneratorsRangeKeepsThePreviousOne) {
-    TfrBarCodeView bar;
+    BarcodeObject bar;
     setUpLabel(bar, "ABC123");
     for (int stored : {0, 60}) {
         bar.settings.modul = stored;
@@ -111,7 +111,7 @@ TEST(BarcodeViewDrawing, StoredModulOutsideTheGeneratorsRangeKeepsThePreviousOne
 }
 
 TEST(BarcodeViewDrawing, UnknownSymbologyFailsBeforeAnythingIsPainted) {
-    TfrBarCodeView bar;
+    BarcodeObject bar;
     setUpLabel(bar, "ABC");
     bar.settings.barType = 23;
     bar.fillColor = platform::kWhite;
@@ -140,7 +140,7 @@ TEST(BarcodeViewDrawing, BarsAndTextFollowTheAngle) {
         {270, W, symbol, {14, 0, W, symbol - 1}, {12, (symbol - tw) / 2}},
     };
     for (const Case& c : cases) {
-        TfrBarCodeView bar;
+        BarcodeObject bar;
         setUpLabel(bar, "ABC123");
         bar.width = W;
         bar.height = H;
@@ -163,7 +163,7 @@ TEST(BarcodeViewDrawing, BarsAndTextFollowTheAngle) {
 }
 
 TEST(BarcodeViewDrawing, PostNetBarsStandOnOneBaseline) {
-    TfrBarCodeView bar;
+    BarcodeObject bar;
     setUpLabel(bar, "12345");
     bar.settings.barType = bcCodePostNet;
     FlatCanvas canvas;
@@ -183,7 +183,7 @@ TEST(BarcodeViewDrawing, PostNetBarsStandOnOneBaseline) {
 }
 
 TEST(BarcodeViewDrawing, WithoutTextTheBarsTakeTheWholeHeight) {
-    TfrBarCodeView bar;
+    BarcodeObject bar;
     setUpLabel(bar, "ABC123");
     bar.settings.showText = false;
     FlatCanvas canvas;
@@ -193,7 +193,7 @@ TEST(BarcodeViewDrawing, WithoutTextTheBarsTakeTheWholeHeight) {
 }
 
 TEST(BarcodeViewDrawing, OnARecordingTheSymbolIsOnePictureStretchedIntoTheScaledRectangle) {
-    TfrBarCodeView bar;
+    BarcodeObject bar;
     setUpLabel(bar, "ABC123");
     bar.scaleX = bar.scaleY = 2.5;
     bar.offsetX = 10;
@@ -224,7 +224,7 @@ TEST(BarcodeViewDrawing, HostileSettingsNeitherCrashNorOverflow) {
     };
     for (const Case& c : cases) {
         for (double scale : {1.0, 3.27}) {
-            TfrBarCodeView bar;
+            BarcodeObject bar;
             setUpLabel(bar, "12345");
             bar.settings.ratio = c.ratio;
             bar.settings.angle = c.angle;

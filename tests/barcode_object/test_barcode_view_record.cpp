@@ -18,18 +18,18 @@ namespace {
 class FieldValues : public report::ExpressionHost {
 public:
     std::map<std::string, std::string> values;
-    void expandLines(std::vector<std::string>&, report::TfrView&) override {}
-    std::string expandText(const std::string& text, report::TfrView&) override { return text == "[PAGE#]" ? "2" : text; }
-    bool isTrue(const std::string&, report::TfrView&) override { return false; }
-    std::optional<std::string> evaluateToText(const std::string& e, report::TfrView&) override {
+    void expandLines(std::vector<std::string>&, report::View&) override {}
+    std::string expandText(const std::string& text, report::View&) override { return text == "[PAGE#]" ? "2" : text; }
+    bool isTrue(const std::string&, report::View&) override { return false; }
+    std::optional<std::string> evaluateToText(const std::string& e, report::View&) override {
         auto it = values.find(e);
         if (it == values.end()) return std::nullopt;
         return it->second;
     }
-    void runScript(const std::vector<std::string>&, report::TfrView&) override {}
+    void runScript(const std::vector<std::string>&, report::View&) override {}
 };
 
-std::unique_ptr<report::TfrView> printedBack(const std::vector<std::uint8_t>& bytes) {
+std::unique_ptr<report::View> printedBack(const std::vector<std::uint8_t>& bytes) {
     registerBarCodeObject();
     report::ByteReader in(bytes);
     auto view = report::readPrintedObject(in, 24);
@@ -40,7 +40,7 @@ std::unique_ptr<report::TfrView> printedBack(const std::vector<std::uint8_t>& by
 }  // namespace
 
 TEST(BarcodeViewRecord, NewObjectHasTheDocumentedSettings) {
-    TfrBarCodeView bar;
+    BarcodeObject bar;
     EXPECT_EQ(bar.memo, std::vector<std::string>{"12345678"});
     EXPECT_EQ(bar.baseName(), "Bar");
     EXPECT_TRUE(bar.settings.withCheckSum);
@@ -48,24 +48,24 @@ TEST(BarcodeViewRecord, NewObjectHasTheDocumentedSettings) {
     EXPECT_EQ(bar.settings.barType, bcCode39);
     EXPECT_EQ(bar.settings.modul, 1);
     EXPECT_EQ(bar.settings.ratio, 2.0);
-    EXPECT_EQ(bar.generator().Modul(), 1);
+    EXPECT_EQ(bar.generator().modul(), 1);
     const auto names = bar.propertyNames();
     EXPECT_EQ(std::vector<std::string>(names.end() - 2, names.end()), (std::vector<std::string>{"Barcode", "DataField"}));
 }
 
 TEST(BarcodeViewRecord, TailIsTwentyFourPackedBytesAfterTheBodyAndReadsBackUnchanged) {
-    TfrBarCodeView bar;
+    BarcodeObject bar;
     setUpLabel(bar, "[kb1.\"giorno\"]");
     bar.settings.reserved = 0x5A;  // unused, but carried through
     report::ByteWriter body;
-    static_cast<const report::TfrView&>(bar).TfrView::saveToStream(body);
+    static_cast<const report::View&>(bar).View::saveToStream(body);
     report::ByteWriter out;
     bar.saveToStream(out);
     ASSERT_EQ(out.bytes().size(), body.bytes().size() + kBarcodeTailSize);
     const std::vector<std::uint8_t> tail(out.bytes().end() - kBarcodeTailSize, out.bytes().end());
     EXPECT_EQ(tail, (std::vector<std::uint8_t>{0, 1, 0x5A, 3, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x40,
                                                0, 0, 0, 0, 0, 0, 0, 0}));
-    TfrBarCodeView back;
+    BarcodeObject back;
     report::ByteReader in(out.bytes());
     back.loadFromStream(in, 24);
     EXPECT_TRUE(in.atEnd());
@@ -78,11 +78,11 @@ TEST(BarcodeViewRecord, TailIsTwentyFourPackedBytesAfterTheBodyAndReadsBackUncha
 }
 
 TEST(BarcodeViewRecord, CutTailFailsWithAStreamError) {
-    TfrBarCodeView bar;
+    BarcodeObject bar;
     report::ByteWriter out;
     bar.saveToStream(out);
     for (std::size_t cut = 1; cut <= kBarcodeTailSize; ++cut) {
-        TfrBarCodeView back;
+        BarcodeObject back;
         report::ByteReader in(out.bytes().data(), out.bytes().size() - cut);
         EXPECT_THROW(back.loadFromStream(in, 24), report::StreamError) << cut;
     }
@@ -97,7 +97,7 @@ TEST(BarcodeViewPrinting, FirstLineIsEvaluatedAndAFailureBecomesZero) {
                           Case{"", {"", "second [x]"}}}) {
         FieldValues expressions;
         if (c.value) expressions.values["[kb1.\"giorno\"]"] = c.value;
-        TfrBarCodeView bar;
+        BarcodeObject bar;
         setUpLabel(bar, "[kb1.\"giorno\"]");
         bar.memo.push_back("second [x]");  // later lines are never evaluated
         bar.tag = "[PAGE#]";
@@ -107,7 +107,7 @@ TEST(BarcodeViewPrinting, FirstLineIsEvaluatedAndAFailureBecomesZero) {
         EXPECT_EQ(bar.memo.front(), "[kb1.\"giorno\"]");
         EXPECT_EQ(bar.tag, "[PAGE#]");
         auto printed = printedBack(out.bytes());
-        auto* back = dynamic_cast<TfrBarCodeView*>(printed.get());
+        auto* back = dynamic_cast<BarcodeObject*>(printed.get());
         ASSERT_NE(back, nullptr);
         EXPECT_EQ(back->memo, c.printed);
         EXPECT_EQ(back->tag, "2");
@@ -118,7 +118,7 @@ TEST(BarcodeViewPrinting, FirstLineIsEvaluatedAndAFailureBecomesZero) {
 TEST(BarcodeViewPrinting, EmptyValuePrintsAnEmptyLabel) {
     FieldValues expressions;
     expressions.values["[kb1.\"giorno\"]"] = "";
-    TfrBarCodeView bar;
+    BarcodeObject bar;
     setUpLabel(bar, "[kb1.\"giorno\"]");
     report::ByteWriter out;
     report::PrintContext context{out, &expressions, nullptr, {}};
@@ -132,7 +132,7 @@ TEST(BarcodeViewPrinting, EmptyValuePrintsAnEmptyLabel) {
 }
 
 TEST(BarcodeViewPrinting, InvisibleObjectWritesNothing) {
-    TfrBarCodeView bar;
+    BarcodeObject bar;
     bar.visible = false;
     report::ByteWriter out;
     report::PrintContext context{out, nullptr, nullptr, {}};
@@ -145,12 +145,12 @@ TEST(BarcodeViewRegistration, RegisteringTwiceKeepsTheFirstRegistration) {
     EXPECT_EQ(report::createAddIn(kBarCodeViewClassName), nullptr);
     registerBarCodeObject();
     auto created = report::createAddIn(kBarCodeViewClassName);
-    EXPECT_NE(dynamic_cast<TfrBarCodeView*>(created.get()), nullptr);
+    EXPECT_NE(dynamic_cast<BarcodeObject*>(created.get()), nullptr);
 
     int calls = 0;
     report::registerAddIn(kBarCodeViewClassName, [&calls] {
         ++calls;
-        return std::make_unique<TfrBarCodeView>();
+        return std::make_unique<BarcodeObject>();
     });
     registerBarCodeObject();
     report::createAddIn(kBarCodeViewClassName);

@@ -20,7 +20,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-using preview::TfrEMFPages;
+using preview::PreparedPages;
 
 std::string run(const std::string& command) {
     std::string out;
@@ -33,8 +33,8 @@ std::string run(const std::string& command) {
 }
 
 struct PageOutput : ::testing::Test {
-    preview::TfrPrinter printer;
-    TfrEMFPages pages{nullptr, &printer};
+    preview::Printer printer;
+    PreparedPages pages{nullptr, &printer};
     fs::path dir = fs::temp_directory_path() / ("quirelle-render-" + std::to_string(::getpid()));
 
     void SetUp() override { fs::create_directories(dir); }
@@ -42,23 +42,23 @@ struct PageOutput : ::testing::Test {
 
     // A page on A4 in the given orientation holding filled rectangles (empty black memos).
     void addPage(int orientation, bool useMargins, std::initializer_list<platform::Rect> boxes) {
-        printer.SetPaper(9, 2100, 2970, -1, orientation, true);
-        report::TfrPage tpl;
-        tpl.paperSize = printer.PaperSize();
-        tpl.paperWidth = printer.PaperWidth();
-        tpl.paperHeight = printer.PaperHeight();
-        tpl.orientation = printer.Orientation();
+        printer.setPaper(9, 2100, 2970, -1, orientation, true);
+        report::Page tpl;
+        tpl.paperSize = printer.paperSize();
+        tpl.paperWidth = printer.paperWidth();
+        tpl.paperHeight = printer.paperHeight();
+        tpl.orientation = printer.orientation();
         tpl.useMargins = useMargins;
         tpl.printerGeometry = printer.geometry().values();
-        pages.Add(tpl);
+        pages.add(tpl);
         for (const platform::Rect& r : boxes) {
-            report::TfrMemoView box;
+            report::MemoView box;
             box.left = r.left;
             box.top = r.top;
             box.width = r.width();
             box.height = r.height();
             box.fillColor = platform::kBlack;
-            preview::writePageStreamEntry(pages.PageStream(pages.Count() - 1), box);
+            preview::writePageStreamEntry(pages.pageStream(pages.count() - 1), box);
         }
     }
 };
@@ -84,7 +84,7 @@ TEST_F(PageOutput, PdfHasOnePageOfTheRightPaperPerPreparedPage) {
         EXPECT_NEAR(sizes[i][0], want[0], 1.0) << "page " << i + 1;
         EXPECT_NEAR(sizes[i][1], want[1], 1.0) << "page " << i + 1;
     }
-    EXPECT_EQ(pages.Page(0).loadedPage, nullptr);  // objects released after output
+    EXPECT_EQ(pages.page(0).loadedPage, nullptr);  // objects released after output
 }
 
 TEST_F(PageOutput, PngPerPageAtTheChosenResolutionWithCrispBoxesInPlace) {
@@ -128,7 +128,7 @@ TEST_F(PageOutput, ImpossibleOutputIsReportedNotWritten) {
     EXPECT_FALSE(preview::writePagesPng(pages, (dir / "x.png").string(), 100000, error));
     EXPECT_FALSE(preview::writePagesPdf(pages, (dir / "manca" / "x.pdf").string(), error));
     // A damaged page stream is an error for that page, and no partial PDF is left.
-    pages.PageStream(0).append(std::vector<std::uint8_t>{0, 1, 2});
+    pages.pageStream(0).append(std::vector<std::uint8_t>{0, 1, 2});
     EXPECT_FALSE(preview::writePagesPdf(pages, (dir / "rotto.pdf").string(), error));
     EXPECT_NE(error.find("Pagina 1"), std::string::npos) << error;
     EXPECT_FALSE(fs::exists(dir / "rotto.pdf"));

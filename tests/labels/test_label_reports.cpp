@@ -20,16 +20,16 @@ struct Reports {
         options.progressDisplay = nullptr;
         return reports.prepare(kind, options);
     }
-    int sheets(int kind) { return reports.pages(kind).Count(); }
+    int sheets(int kind) { return reports.pages(kind).count(); }
     // Barcodes on sheet `index` of report `kind`, in print order.
     std::vector<std::pair<int, int>> barPositions(int kind, int index) {
         auto& pages = reports.pages(kind);
-        pages.Page(index).inView = true;
-        pages.LoadObjects(index);
+        pages.page(index).inView = true;
+        pages.loadObjects(index);
         std::vector<std::pair<int, int>> out;
-        for (const auto& o : pages.Page(index).loadedPage->objects())
+        for (const auto& o : pages.page(index).loadedPage->objects())
             if (o->name() == "Bar1") out.emplace_back(o->left, o->top);
-        pages.Page(index).loadedPage.reset();
+        pages.page(index).loadedPage.reset();
         return out;
     }
 

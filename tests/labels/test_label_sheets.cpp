@@ -32,7 +32,7 @@ TEST(LabelSheets, EachTemplateFillsItsSheetAndStartsTheNextWithOneMoreLabel) {
         (sheet.*c.layout)();
         sheet.fill(c.labelsPerSheet);
         ASSERT_TRUE(sheet.prepare());
-        EXPECT_EQ(sheet.pages.Count(), 1);
+        EXPECT_EQ(sheet.pages.count(), 1);
         const auto bars = sheet.placedNamed(0, "Bar1");
         ASSERT_EQ(static_cast<int>(bars.size()), c.labelsPerSheet);
         // Column 0 holds the first rowsPerColumn labels, top to bottom; column 1 starts at the top again.
@@ -43,7 +43,7 @@ TEST(LabelSheets, EachTemplateFillsItsSheetAndStartsTheNextWithOneMoreLabel) {
 
         sheet.fill(c.labelsPerSheet + 1);
         ASSERT_TRUE(sheet.prepare());
-        ASSERT_EQ(sheet.pages.Count(), 2);
+        ASSERT_EQ(sheet.pages.count(), 2);
         const auto second = sheet.placedNamed(1, "Bar1");
         ASSERT_EQ(second.size(), 1u);
         EXPECT_EQ(second[0].top, bars[0].top);
@@ -57,7 +57,7 @@ TEST(LabelSheets, SeriesOf54_108_162LabelsFillsOneTwoThreeSheets) {
     for (auto [labels, sheets] : {std::pair{54, 1}, {108, 2}, {162, 3}, {1, 1}, {55, 2}}) {
         sheet.fill(labels);
         ASSERT_TRUE(sheet.prepare());
-        EXPECT_EQ(sheet.pages.Count(), sheets) << labels;
+        EXPECT_EQ(sheet.pages.count(), sheets) << labels;
     }
 }
 
@@ -84,7 +84,7 @@ TEST(LabelSheets, ExemptionsAndOxygenRepeatTheirHeaderOnEverySheet) {
         (sheet.*c.layout)();
         sheet.fill(2 * c.labelsPerSheet + 1);
         ASSERT_TRUE(sheet.prepare());
-        ASSERT_EQ(sheet.pages.Count(), 3);
+        ASSERT_EQ(sheet.pages.count(), 3);
         for (int p = 0; p < 3; ++p) {
             const auto header = sheet.placedNamed(p, "Memo1");
             ASSERT_EQ(header.size(), 1u);
@@ -132,7 +132,7 @@ TEST(LabelSheets, EmptyListGivesOneSheetWithOnlyTheFixedParts) {
         LabelSheet sheet(e.sheet.pageColumns);
         (sheet.*e.sheet.layout)();
         ASSERT_TRUE(sheet.prepare());
-        ASSERT_EQ(sheet.pages.Count(), 1);
+        ASSERT_EQ(sheet.pages.count(), 1);
         std::vector<std::string> names;
         for (const auto& o : sheet.placed(0)) names.push_back(o.name);
         EXPECT_EQ(names, e.names);
@@ -144,7 +144,7 @@ TEST(LabelSheets, OutsideBandTextsPrintOnTheFirstSheetOnlyAtTheirStoredPlace) {
     sheet.layoutOxygen();
     sheet.fill(15);
     ASSERT_TRUE(sheet.prepare());
-    ASSERT_EQ(sheet.pages.Count(), 2);
+    ASSERT_EQ(sheet.pages.count(), 2);
     const auto big = sheet.placedNamed(0, "Memo4");
     ASSERT_EQ(big.size(), 1u);
     EXPECT_EQ(big[0].left, 812);
@@ -159,9 +159,9 @@ TEST(LabelSheets, PreparingTwiceGivesTheSamePagesAndKeepsTheTemplate) {
     sheet.fill(20);
     const auto templateBefore = sheet.report.saveToStream();
     ASSERT_TRUE(sheet.prepare());
-    const auto first = sheet.pages.SaveToBytes();
+    const auto first = sheet.pages.saveToBytes();
     EXPECT_EQ(sheet.report.saveToStream(), templateBefore);
     ASSERT_TRUE(sheet.prepare());
-    EXPECT_EQ(sheet.pages.SaveToBytes(), first);
+    EXPECT_EQ(sheet.pages.saveToBytes(), first);
     EXPECT_EQ(sheet.report.saveToStream(), templateBefore);
 }

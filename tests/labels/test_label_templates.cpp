@@ -23,7 +23,7 @@ namespace {
 
 struct Loaded {
     CollectingErrorReporter errors;
-    TfrReport report;
+    Report report;
     bool ok = false;
     explicit Loaded(std::span<const std::uint8_t> bytes) {
         barcode::registerBarCodeObject();
@@ -71,7 +71,7 @@ void expectRecordsEndAtTheirEndPositions(const std::vector<std::uint8_t>& bytes)
     while (!in.atEnd()) {
         const std::uint8_t tag = in.u8();
         if (tag == kPageTag) {
-            TfrPage page;
+            Page page;
             page.loadFromStream(in, 24);
             ++pages;
         } else if (tag == kDictionaryTag) {
@@ -114,14 +114,14 @@ TEST(LabelTemplates, LoadingGivesThePageAndTheObjectsInStreamOrder) {
     for (int n = 1; n <= kLabelTemplateCount; ++n) {
         SCOPED_TRACE(n);
         CollectingErrorReporter errors;
-        TfrReport r;
+        Report r;
         r.errors = &errors;
         ASSERT_TRUE(loadLabelTemplate(r, n));
         EXPECT_TRUE(errors.messages.empty());
         EXPECT_EQ(r.printerName, "PCL6 V4 Driver for Universal Print");
         EXPECT_FALSE(r.twoPass);
         ASSERT_EQ(r.pageCount(), 1);
-        const TfrPage& page = r.page(0);
+        const Page& page = r.page(0);
         EXPECT_EQ(std::tie(page.paperSize, page.paperWidth, page.paperHeight, page.orientation, page.bin),
                   std::make_tuple(9, 2970, 2100, 1, 0xFFFF));
         EXPECT_EQ(page.margins, (std::array<int, 4>{0, 0, 0, 0}));
@@ -134,7 +134,7 @@ TEST(LabelTemplates, LoadingGivesThePageAndTheObjectsInStreamOrder) {
         const auto& want = kExpected[n - 1];
         ASSERT_EQ(page.objects().size(), want.size());
         for (std::size_t i = 0; i < want.size(); ++i) {
-            const TfrView& v = *page.objects()[i];
+            const View& v = *page.objects()[i];
             EXPECT_EQ(v.name(), want[i].name);
             EXPECT_EQ(std::tie(v.left, v.top, v.width, v.height),
                       std::tie(want[i].left, want[i].top, want[i].width, want[i].height))
@@ -152,17 +152,17 @@ TEST(LabelTemplates, LoadingGivesThePageAndTheObjectsInStreamOrder) {
 TEST(LabelTemplates, BandsBarcodeTextsAndRulesCarryTheirSettings) {
     Loaded oxygen(labelTemplateStream(3));
     ASSERT_TRUE(oxygen.ok);
-    auto& data = dynamic_cast<TfrBandView&>(*oxygen.report.findObject("DatiMaster1"));
+    auto& data = dynamic_cast<BandView&>(*oxygen.report.findObject("DatiMaster1"));
     EXPECT_EQ(data.bandType(), kBandMasterData);
     EXPECT_EQ(data.flags, 0x30);
     EXPECT_EQ(data.dataSource(), "frDBDataSet1");
     EXPECT_EQ(std::tie(data.columns, data.columnWidth, data.columnGap, data.newColumnAfter), std::make_tuple(1, 200, 20, 1));
     EXPECT_EQ(data.fillColor, platform::kNoColor);
-    auto& header = dynamic_cast<TfrBandView&>(*oxygen.report.findObject("Intestaz.Pagina1"));
+    auto& header = dynamic_cast<BandView&>(*oxygen.report.findObject("Intestaz.Pagina1"));
     EXPECT_EQ(header.bandType(), kBandPageHeader);
     EXPECT_EQ(header.dataSource(), "");
 
-    auto& bar = dynamic_cast<barcode::TfrBarCodeView&>(*oxygen.report.findObject("Bar1"));
+    auto& bar = dynamic_cast<barcode::BarcodeObject&>(*oxygen.report.findObject("Bar1"));
     EXPECT_EQ(bar.memo, std::vector<std::string>{"[kb1.\"giorno\"]"});
     EXPECT_EQ(std::tie(bar.flags, bar.frameTyp, bar.fillColor), std::make_tuple(std::uint16_t{1}, std::uint16_t{0}, platform::kNoColor));
     EXPECT_FALSE(bar.settings.withCheckSum);
@@ -181,7 +181,7 @@ TEST(LabelTemplates, BandsBarcodeTextsAndRulesCarryTheirSettings) {
     for (const Text& t : {Text{"Memo1", "STAMPA CODICI OSSIGENO", 14, platform::kBold, 0, 1},
                           Text{"Memo2", " 200bar lt", 14, 0, kFrameRight, 3}, Text{"Memo6", "7 ", 72, 0, kFrameRight, 3},
                           Text{"Memo3", " 200bar  lt", 14, 0, 0, 1}, Text{"Memo4", "14", 72, 0, 0, 1}}) {
-        auto& memo = dynamic_cast<TfrMemoView&>(*oxygen.report.findObject(t.name));
+        auto& memo = dynamic_cast<MemoView&>(*oxygen.report.findObject(t.name));
         SCOPED_TRACE(t.name);
         EXPECT_EQ(memo.memo, std::vector<std::string>{t.text});
         EXPECT_EQ(memo.font, (MemoFont{"Arial", t.points, t.style, 0, 1}));
@@ -193,12 +193,12 @@ TEST(LabelTemplates, BandsBarcodeTextsAndRulesCarryTheirSettings) {
         EXPECT_EQ(std::tie(memo.lineSpacing, memo.charSpacing), std::make_tuple(2, 0));
         EXPECT_EQ(memo.highlight.condition, "");
     }
-    auto& tick = dynamic_cast<TfrLineView&>(*oxygen.report.findObject("Line2"));
+    auto& tick = dynamic_cast<LineView&>(*oxygen.report.findObject("Line2"));
     EXPECT_EQ(tick.frameTyp, kFrameTop);
 
     Loaded exemptions(labelTemplateStream(2));
     ASSERT_TRUE(exemptions.ok);
-    auto& rule = dynamic_cast<TfrLineView&>(*exemptions.report.findObject("Line1"));
+    auto& rule = dynamic_cast<LineView&>(*exemptions.report.findObject("Line1"));
     EXPECT_EQ(std::tie(rule.frameTyp, rule.flags, rule.fillColor), std::make_tuple(std::uint16_t{kFrameTop}, std::uint16_t{1}, platform::kWhite));
     EXPECT_EQ(exemptions.report.findObject("Memo1")->memo, std::vector<std::string>{"STAMPA CODICI ESENZIONI"});
 }

@@ -86,7 +86,7 @@ TEST(MemTableEditing, RequiredFieldMustHaveAValue)
     table->open();
     table->append();
     expectError([&] { table->post(); }, "Field 'codice' must have a value");
-    EXPECT_EQ(table->state(), TableState::Insert);
+    EXPECT_EQ(table->state(), TableState::insert);
     EXPECT_EQ(table->recordCount(), 0);
     table->setFieldText("codice", ""); // empty is a value, not null
     table->post();
@@ -205,7 +205,7 @@ TEST(MemTableEditing, CursorWalkSetsTheEndFlags)
     Strings seen;
     for (table->first(); !table->eof(); table->next()) seen.push_back(table->fieldText("giorno"));
     EXPECT_EQ(seen, (Strings{"a", "b", "c"}));
-    EXPECT_EQ(table->fieldText("giorno"), "c"); // Next past the end stays on the last record
+    EXPECT_EQ(table->fieldText("giorno"), "c"); // next past the end stays on the last record
     seen.clear();
     for (table->last(); !table->bof(); table->prior()) seen.push_back(table->fieldText("giorno"));
     EXPECT_EQ(seen, (Strings{"c", "b", "a"}));

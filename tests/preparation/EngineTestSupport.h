@@ -35,7 +35,7 @@ public:
         kb1.open();
         frDBDataSet1.setDataSet(&access);
         components.add<memtable::MemTable>("kb1", &kb1);
-        components.add<report::TfrDataset>("frDBDataSet1", &frDBDataSet1);
+        components.add<report::Dataset>("frDBDataSet1", &frDBDataSet1);
         report.name = "frReport1";
         report.components = &components;
         report.errors = &errors;
@@ -61,9 +61,9 @@ public:
         kb1.post();
     }
 
-    report::TfrBandView& band(const std::string& name, int type, int top, int height, const std::string& source = "",
+    report::BandView& band(const std::string& name, int type, int top, int height, const std::string& source = "",
                               std::uint16_t flags = report::kBandOnFirstPage | report::kBandOnLastPage) {
-        auto b = std::make_unique<report::TfrBandView>();
+        auto b = std::make_unique<report::BandView>();
         b->setName(name);
         b->setBandType(type);
         b->top = top;
@@ -71,10 +71,10 @@ public:
         b->height = height;
         b->formatText = source;
         b->flags = flags;
-        return static_cast<report::TfrBandView&>(*page->addObject(std::move(b)));
+        return static_cast<report::BandView&>(*page->addObject(std::move(b)));
     }
-    barcode::TfrBarCodeView& bar(int left, int top, int height, const std::string& name = "Bar1") {
-        auto b = std::make_unique<barcode::TfrBarCodeView>();
+    barcode::BarcodeObject& bar(int left, int top, int height, const std::string& name = "Bar1") {
+        auto b = std::make_unique<barcode::BarcodeObject>();
         b->setName(name);
         b->left = left;
         b->top = top;
@@ -83,10 +83,10 @@ public:
         b->memo = {"[kb1.\"giorno\"]"};
         b->frameTyp = 0;
         b->settings.withCheckSum = false;
-        return static_cast<barcode::TfrBarCodeView&>(*page->addObject(std::move(b)));
+        return static_cast<barcode::BarcodeObject&>(*page->addObject(std::move(b)));
     }
-    report::TfrMemoView& memo(const std::string& name, int left, int top, int width, int height, const std::string& text) {
-        auto m = std::make_unique<report::TfrMemoView>();
+    report::MemoView& memo(const std::string& name, int left, int top, int width, int height, const std::string& text) {
+        auto m = std::make_unique<report::MemoView>();
         m->setName(name);
         m->left = left;
         m->top = top;
@@ -94,17 +94,17 @@ public:
         m->height = height;
         m->memo = {text};
         m->flags = 0;
-        return static_cast<report::TfrMemoView&>(*page->addObject(std::move(m)));
+        return static_cast<report::MemoView&>(*page->addObject(std::move(m)));
     }
-    report::TfrLineView& line(const std::string& name, int left, int top, int width) {
-        auto l = std::make_unique<report::TfrLineView>();
+    report::LineView& line(const std::string& name, int left, int top, int width) {
+        auto l = std::make_unique<report::LineView>();
         l->setName(name);
         l->left = left;
         l->top = top;
         l->width = width;
         l->height = 0;
         l->frameTyp = report::kFrameTop;
-        return static_cast<report::TfrLineView&>(*page->addObject(std::move(l)));
+        return static_cast<report::LineView&>(*page->addObject(std::move(l)));
     }
 
     // The label templates' layouts, with their stored positions.
@@ -137,19 +137,19 @@ public:
 
     bool prepare(report::PrepareOptions options = {}) {
         options.progressDisplay = nullptr;
-        const bool prepared = report::Prepare(report, pages, options);
+        const bool prepared = report::prepare(report, pages, options);
         page = &report.page(0);  // the template was reloaded
         return prepared;
     }
 
     // The objects printed on page `index`, in print order.
     std::vector<PlacedObject> placed(int index) {
-        pages.Page(index).inView = true;
-        pages.LoadObjects(index);
+        pages.page(index).inView = true;
+        pages.loadObjects(index);
         std::vector<PlacedObject> out;
-        for (const auto& o : pages.Page(index).loadedPage->objects())
+        for (const auto& o : pages.page(index).loadedPage->objects())
             out.push_back({o->name(), o->left, o->top, o->width, o->height, o->memo});
-        pages.Page(index).loadedPage.reset();
+        pages.page(index).loadedPage.reset();
         return out;
     }
     std::vector<PlacedObject> placedNamed(int index, const std::string& name) {
@@ -161,12 +161,12 @@ public:
 
     memtable::MemTable kb1;
     report::MemTableDataSet access;
-    report::TfrDBDataSet frDBDataSet1;
+    report::DBDataset frDBDataSet1;
     report::ComponentRegistry components;
     report::CollectingErrorReporter errors;
-    report::TfrReport report;
-    report::TfrPage* page = nullptr;
-    preview::TfrEMFPages pages{&report};
+    report::Report report;
+    report::Page* page = nullptr;
+    preview::PreparedPages pages{&report};
 };
 
 }  // namespace engine_test

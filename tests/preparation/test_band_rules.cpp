@@ -26,7 +26,7 @@ std::vector<std::string> texts(LabelSheet& sheet, int page, const std::string& n
 }  // namespace
 
 TEST(PageArea, EdgesComeFromMarginsOrThePrintableArea) {
-    TfrPage page;
+    Page page;
     page.printerGeometry = {0, 0, 1071, 758, 0, 0, 18, 18, 0, 0, 1035, 722};
     struct Case {
         bool useMargins;
@@ -87,7 +87,7 @@ TEST(BandRules, BandTallerThanThePageDoesNotPushOutBlankPages) {
     sheet.memo("M", 10, 0, 50, 10, "[kb1.\"giorno\"]");
     sheet.fill(3);
     ASSERT_TRUE(sheet.prepare());
-    ASSERT_EQ(sheet.pages.Count(), 2);
+    ASSERT_EQ(sheet.pages.count(), 2);
     EXPECT_EQ(sheet.placedNamed(0, "M").size(), 2u);
     EXPECT_EQ(sheet.placedNamed(1, "M").size(), 1u);
 }
@@ -125,7 +125,7 @@ TEST(BandRules, EmptyDataShowsNeitherHeaderNorFooter) {
     sheet.memo("HeaderText", 10, 0, 50, 10, "head");
     sheet.memo("FooterText", 10, 60, 50, 10, "foot");
     ASSERT_TRUE(sheet.prepare());
-    EXPECT_EQ(sheet.pages.Count(), 1);
+    EXPECT_EQ(sheet.pages.count(), 1);
     EXPECT_TRUE(sheet.placed(0).empty());
 }
 
@@ -135,10 +135,10 @@ TEST(BandRules, NotPrintingWhenEmptyGivesNoPage) {
     PrepareOptions options;
     options.printIfEmpty = false;
     ASSERT_TRUE(sheet.prepare(options));
-    EXPECT_EQ(sheet.pages.Count(), 0);
+    EXPECT_EQ(sheet.pages.count(), 0);
     sheet.fill(1);
     ASSERT_TRUE(sheet.prepare(options));
-    EXPECT_EQ(sheet.pages.Count(), 1);
+    EXPECT_EQ(sheet.pages.count(), 1);
 }
 
 TEST(BandRules, GroupsShowHeaderAndFooterAroundEachRunOfEqualValues) {
@@ -188,7 +188,7 @@ TEST(BandRules, PageFooterSitsAtTheBottomLimitOfEveryPage) {
     sheet.memo("Foot", 10, 700, 50, 10, "Pagina [PAGE#]");
     sheet.fill(8);  // 740 - 30 = 710: six rows a page
     ASSERT_TRUE(sheet.prepare());
-    ASSERT_EQ(sheet.pages.Count(), 2);
+    ASSERT_EQ(sheet.pages.count(), 2);
     EXPECT_EQ(sheet.placedNamed(0, "Row").size(), 6u);
     for (int p = 0; p < 2; ++p) {
         const auto foot = sheet.placedNamed(p, "Foot");
@@ -252,7 +252,7 @@ TEST(BandRules, ChildChainThatLoopsEnds) {
     sheet.band("C2", kBandChild, 200, 5).childBand = "C1";
     sheet.fill(1);
     EXPECT_TRUE(sheet.prepare());
-    EXPECT_EQ(sheet.pages.Count(), 1);
+    EXPECT_EQ(sheet.pages.count(), 1);
 }
 
 TEST(BandRules, BreakedBandSplitsItsObjectsOverColumns) {

@@ -35,7 +35,7 @@ public:
 };
 
 // An object whose printing fails, as a broken expression or add-in would.
-class FailingView : public TfrView {
+class FailingView : public View {
 public:
     static constexpr const char* kClassName = "TTestFailingView";
     std::string className() const override { return kClassName; }
@@ -50,7 +50,7 @@ struct FailingRegistration {
 class Viewer : public PreparedPagesViewer {
 public:
     int shown = -1;
-    void showPreparedPages(TfrReport&, preview::TfrEMFPages& pages) override { shown = pages.Count(); }
+    void showPreparedPages(Report&, preview::PreparedPages& pages) override { shown = pages.count(); }
 };
 
 }  // namespace
@@ -63,21 +63,21 @@ TEST(PreparationRun, StatusLineCountsPagesAndCancelStopsAndClears) {
     PrepareOptions options;
     options.progressDisplay = &window;
     options.title = "Serie";
-    ASSERT_TRUE(Prepare(sheet.report, sheet.pages, options));
+    ASSERT_TRUE(prepare(sheet.report, sheet.pages, options));
     EXPECT_EQ(window.caption, "Preparazione report - Serie");
     EXPECT_EQ(window.shown, (std::vector<std::string>{"Elaborazione pagina:  1", "Elaborazione pagina:  2",
                                                       "Elaborazione pagina:  3", "Elaborazione pagina:  4"}));
 
     window.shown.clear();
     window.cancelAtPage = 2;
-    EXPECT_FALSE(Prepare(sheet.report, sheet.pages, options));
-    EXPECT_EQ(sheet.pages.Count(), 0);
+    EXPECT_FALSE(prepare(sheet.report, sheet.pages, options));
+    EXPECT_EQ(sheet.pages.count(), 0);
     EXPECT_EQ(window.shown.size(), 2u);
     EXPECT_TRUE(sheet.errors.messages.empty());
     // The template came back whole: the next run prepares normally.
     window.cancelAtPage = 0;
-    EXPECT_TRUE(Prepare(sheet.report, sheet.pages, options));
-    EXPECT_EQ(sheet.pages.Count(), 4);
+    EXPECT_TRUE(prepare(sheet.report, sheet.pages, options));
+    EXPECT_EQ(sheet.pages.count(), 4);
 }
 
 TEST(PreparationRun, ProgressHandlerOrHiddenProgressNeverShowsTheWindow) {
@@ -89,13 +89,13 @@ TEST(PreparationRun, ProgressHandlerOrHiddenProgressNeverShowsTheWindow) {
     PrepareOptions options;
     options.progressDisplay = &window;
     options.onProgress = [&](int page) { pages.push_back(page); };
-    ASSERT_TRUE(Prepare(sheet.report, sheet.pages, options));
+    ASSERT_TRUE(prepare(sheet.report, sheet.pages, options));
     EXPECT_EQ(pages, (std::vector<int>{2, 3}));
     EXPECT_TRUE(window.shown.empty());
 
     options.onProgress = nullptr;
     options.showProgress = false;
-    ASSERT_TRUE(Prepare(sheet.report, sheet.pages, options));
+    ASSERT_TRUE(prepare(sheet.report, sheet.pages, options));
     EXPECT_TRUE(window.shown.empty());
 }
 
@@ -122,7 +122,7 @@ TEST(PreparationRun, FailingObjectStopsWithTheComposedMessageAndNoPages) {
     Viewer viewer;
     PrepareOptions options;
     options.progressDisplay = nullptr;
-    EXPECT_FALSE(PrepareAndShow(sheet.report, sheet.pages, &viewer, options));
+    EXPECT_FALSE(prepareAndShow(sheet.report, sheet.pages, &viewer, options));
     EXPECT_EQ(viewer.shown, 0);
     ASSERT_EQ(sheet.errors.messages.size(), 1u);
     EXPECT_EQ(sheet.errors.messages[0],
@@ -147,7 +147,7 @@ TEST(PreparationRun, PrepareAndShowShowsAfterSuccess) {
     Viewer viewer;
     PrepareOptions options;
     options.progressDisplay = nullptr;
-    EXPECT_TRUE(PrepareAndShow(sheet.report, sheet.pages, &viewer, options));
+    EXPECT_TRUE(prepareAndShow(sheet.report, sheet.pages, &viewer, options));
     EXPECT_EQ(viewer.shown, 2);
 }
 
@@ -161,8 +161,8 @@ TEST(PreparationRun, TwoPassesKnowTheTotalAndTheDateStaysForTheRun) {
     ScriptedWindow window;
     PrepareOptions options;
     options.progressDisplay = &window;
-    ASSERT_TRUE(Prepare(sheet.report, sheet.pages, options));
-    ASSERT_EQ(sheet.pages.Count(), 3);
+    ASSERT_TRUE(prepare(sheet.report, sheet.pages, options));
+    ASSERT_EQ(sheet.pages.count(), 3);
     EXPECT_EQ(window.shown.front(), "Esecuzione primo passaggio:  1");
     EXPECT_EQ(window.shown.back(), "Elaborazione pagina:  3 from 3");
     std::string firstStamp;

@@ -36,7 +36,7 @@ public:
 
 std::vector<std::uint8_t> seriesBytes(const std::string& printerName, bool useDefault = false) {
     report_test::FakeBarcodeRegistration reg;
-    TfrReport r;
+    Report r;
     report_test::buildSeriesTemplate(r);
     r.printerName = printerName;
     r.useDefaultPrinter = useDefault;
@@ -58,7 +58,7 @@ TEST(PrinterLink, StoredPrinterIsSelectedOnlyWhenInstalledAndNotOverridden) {
     for (const auto& c : cases) {
         ScriptedPrinter printer;
         printer.installed.push_back("Etichette");
-        TfrReport r;
+        Report r;
         r.printer = &printer;
         ASSERT_TRUE(r.loadFromStream(seriesBytes(c.stored, c.useDefault)));
         EXPECT_EQ(printer.current, c.selected) << c.stored;
@@ -69,7 +69,7 @@ TEST(PrinterLink, StoredPrinterIsSelectedOnlyWhenInstalledAndNotOverridden) {
 TEST(PrinterLink, PagesTakeThePaperThePrinterChoseAndRetryACustomSize) {
     ScriptedPrinter printer;
     printer.refused = {9};
-    TfrReport r;
+    Report r;
     r.printer = &printer;
     ASSERT_TRUE(r.loadFromStream(seriesBytes("Ufficio")));
     ASSERT_EQ(printer.asked.size(), 2u);
@@ -82,13 +82,13 @@ TEST(PrinterLink, PagesTakeThePaperThePrinterChoseAndRetryACustomSize) {
 
 TEST(PrinterLink, VirtualPrinterOfTheProgramKeepsA4LandscapeAndIsSavedAsItsMark) {
     report_test::FakeBarcodeRegistration reg;
-    preview::TfrPrinter printer;
-    printer.AttachPrinter(nullptr);
-    TfrPrinterLink link(printer);
-    TfrReport r;
+    preview::Printer printer;
+    printer.attachPrinter(nullptr);
+    ReportPrinterLink link(printer);
+    Report r;
     r.printer = &link;
     ASSERT_TRUE(r.loadFromStream(seriesBytes("PCL6 V4 Driver for Universal Print")));
-    const TfrPage& page = r.page(0);
+    const Page& page = r.page(0);
     EXPECT_EQ(std::make_tuple(page.paperSize, page.paperWidth, page.paperHeight, page.orientation),
               std::make_tuple(9, 2970, 2100, 1));
     EXPECT_NE(page.printerGeometry, (std::array<std::int32_t, 12>{}));
@@ -99,7 +99,7 @@ TEST(PrinterLink, VirtualPrinterOfTheProgramKeepsA4LandscapeAndIsSavedAsItsMark)
 
 TEST(PrinterLink, FailedLoadLeavesOnePageWithThePrintersDefaultPaper) {
     ScriptedPrinter printer;
-    TfrReport r;
+    Report r;
     r.printer = &printer;
     auto bytes = seriesBytes("Ufficio");
     bytes.resize(60);

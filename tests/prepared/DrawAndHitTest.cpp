@@ -8,7 +8,7 @@
 
 namespace {
 
-using preview::TfrEMFPages;
+using preview::PreparedPages;
 
 // A screen-like canvas: it records what is drawn but, unlike a picture, has a clip that
 // objects are tested against.
@@ -22,32 +22,32 @@ public:
 };
 
 struct PageDrawing : ::testing::Test {
-    preview::TfrPrinter printer;
-    std::unique_ptr<report::TfrPage> tpl = pages_test::templatePage(printer);
-    TfrEMFPages pages{nullptr, &printer};
+    preview::Printer printer;
+    std::unique_ptr<report::Page> tpl = pages_test::templatePage(printer);
+    PreparedPages pages{nullptr, &printer};
 
     void SetUp() override {
-        pages.Add(*tpl);
+        pages.add(*tpl);
         pages_test::print(pages, 0, *pages_test::memo("alto", 100, 50, 200, 40));
         pages_test::print(pages, 0, *pages_test::memo("basso", 100, 600, 200, 40));
         pages_test::print(pages, 0, *pages_test::memo("sopra", 150, 60, 60, 20));  // over "alto"
-        pages.Page(0).inView = true;
+        pages.page(0).inView = true;
     }
-    const preview::PrinterGeometry& g() const { return pages.Page(0).geometry; }
+    const preview::PrinterGeometry& g() const { return pages.page(0).geometry; }
     platform::Rect fullPage() const { return {0, 0, g().paperWidthPx, g().paperHeightPx}; }
 };
 
 TEST_F(PageDrawing, APageOutOfViewDrawsNothingAndReleasesItsObjects) {
     platform::FixedMetricsCanvas canvas;
-    pages.Draw(0, canvas, fullPage());
-    EXPECT_NE(pages.Page(0).loadedPage, nullptr);
-    EXPECT_EQ(report::documentMode(), report::DocumentMode::Printing);
+    pages.draw(0, canvas, fullPage());
+    EXPECT_NE(pages.page(0).loadedPage, nullptr);
+    EXPECT_EQ(report::documentMode(), report::DocumentMode::printing);
     EXPECT_NE(canvas.findText("basso"), nullptr) << canvas.describe();
 
-    pages.Page(0).inView = false;
+    pages.page(0).inView = false;
     platform::FixedMetricsCanvas empty;
-    pages.Draw(0, empty, {});
-    EXPECT_EQ(pages.Page(0).loadedPage, nullptr);
+    pages.draw(0, empty, {});
+    EXPECT_EQ(pages.page(0).loadedPage, nullptr);
     EXPECT_TRUE(empty.records().empty());
 }
 
@@ -58,26 +58,26 @@ TEST_F(PageDrawing, OnScreenObjectsOutsideTheClipAreSkippedButNotOnARecording) {
     const int bassoTop = static_cast<int>(600 * sy) + 40;
     ScreenCanvas screen;
     screen.setClipRect({0, 0, 2000, bassoTop - 11});
-    pages.Draw(0, screen, rect);
+    pages.draw(0, screen, rect);
     EXPECT_NE(screen.findText("alto"), nullptr);
     EXPECT_EQ(screen.findText("basso"), nullptr) << screen.describe();
 
     ScreenCanvas slack;  // within the 10 pixels of slack the object is still drawn
     slack.setClipRect({0, 0, 2000, bassoTop - 8});
-    pages.Draw(0, slack, rect);
+    pages.draw(0, slack, rect);
     EXPECT_NE(slack.findText("basso"), nullptr);
 
     platform::FixedMetricsCanvas recording;
     recording.setClipRect({0, 0, 10, 10});
-    pages.Draw(0, recording, rect);
+    pages.draw(0, recording, rect);
     EXPECT_NE(recording.findText("basso"), nullptr);
 }
 
 TEST_F(PageDrawing, ObjectsAreScaledIntoTheRectangleAndGetTheirStoredGeometryBack) {
     platform::FixedMetricsCanvas canvas;
     const platform::Rect rect{10, 20, 10 + 2 * g().paperWidthPx, 20 + 2 * g().paperHeightPx};
-    pages.Draw(0, canvas, rect);
-    const report::TfrView& alto = *pages.Page(0).loadedPage->objects()[0];
+    pages.draw(0, canvas, rect);
+    const report::View& alto = *pages.page(0).loadedPage->objects()[0];
     EXPECT_DOUBLE_EQ(alto.scaleX, 2.0);
     EXPECT_DOUBLE_EQ(alto.scaleY, 2.0);
     EXPECT_EQ(alto.offsetX, 10);
@@ -88,23 +88,23 @@ TEST_F(PageDrawing, ObjectsAreScaledIntoTheRectangleAndGetTheirStoredGeometryBac
 }
 
 TEST_F(PageDrawing, AGeometryWithoutPageSizeDrawsWithoutDividingByZero) {
-    pages.Page(0).geometry = {};
+    pages.page(0).geometry = {};
     platform::FixedMetricsCanvas canvas;
-    pages.Draw(0, canvas, {0, 0, 500, 500});
-    for (const auto& object : pages.Page(0).loadedPage->objects()) EXPECT_EQ(object->scaleX, 0.0);
+    pages.draw(0, canvas, {0, 0, 500, 500});
+    for (const auto& object : pages.page(0).loadedPage->objects()) EXPECT_EQ(object->scaleX, 0.0);
     int cursor = 0;
-    pages.Page(0).useMargins = false;
-    EXPECT_FALSE(pages.HitTest(0, {0, 0}, cursor, true));
+    pages.page(0).useMargins = false;
+    EXPECT_FALSE(pages.hitTest(0, {0, 0}, cursor, true));
 }
 
 TEST_F(PageDrawing, HitTestFindsTheTopmostObjectAndRaisesTheRightHandler) {
     std::vector<std::string> clicked, hovered;
-    pages.onObjectClick = [&](report::TfrView& v) { clicked.push_back(v.memo.at(0)); };
-    pages.onMouseOverObject = [&](report::TfrView& v, int& cursor) {
+    pages.onObjectClick = [&](report::View& v) { clicked.push_back(v.memo.at(0)); };
+    pages.onMouseOverObject = [&](report::View& v, int& cursor) {
         hovered.push_back(v.memo.at(0));
         cursor = 7;
     };
-    pages.Page(0).useMargins = true;  // page pixels as they are
+    pages.page(0).useMargins = true;  // page pixels as they are
     int cursor = 0;
     struct Case {
         platform::Point point;
@@ -118,24 +118,24 @@ TEST_F(PageDrawing, HitTestFindsTheTopmostObjectAndRaisesTheRightHandler) {
         {{120, 620}, false, true},  // "basso", hover
         {{5, 5}, false, false},
     };
-    for (const Case& c : cases) EXPECT_EQ(pages.HitTest(0, c.point, cursor, c.click), c.hit) << c.point.x;
+    for (const Case& c : cases) EXPECT_EQ(pages.hitTest(0, c.point, cursor, c.click), c.hit) << c.point.x;
     EXPECT_EQ(clicked, (std::vector<std::string>{"sopra", "alto"}));
     EXPECT_EQ(hovered, (std::vector<std::string>{"basso"}));
     EXPECT_EQ(cursor, 7);
 
     // Without margins the objects sit in the printable area less the margins.
-    pages.Page(0).useMargins = false;
-    const auto& m = pages.Page(0).margins;
+    pages.page(0).useMargins = false;
+    const auto& m = pages.page(0).margins;
     const double sx = static_cast<double>(g().printableWidthPx - m.left - m.right) / g().paperWidthPx;
     const double sy = static_cast<double>(g().printableHeightPx - m.top - m.bottom) / g().paperHeightPx;
     const int x = static_cast<int>(100 * sx + m.left + g().offsetXPx) + 1;
     const int y = static_cast<int>(600 * sy + m.top + g().offsetYPx) + 1;
     clicked.clear();
-    EXPECT_TRUE(pages.HitTest(0, {x, y}, cursor, true));
+    EXPECT_TRUE(pages.hitTest(0, {x, y}, cursor, true));
     EXPECT_EQ(clicked, (std::vector<std::string>{"basso"}));
 
     pages.onObjectClick = nullptr;
-    EXPECT_FALSE(pages.HitTest(0, {x, y}, cursor, true));
+    EXPECT_FALSE(pages.hitTest(0, {x, y}, cursor, true));
 }
 
 }  // namespace

@@ -6,30 +6,30 @@
 
 namespace {
 
-using preview::TfrEMFPages;
+using preview::PreparedPages;
 
 struct PagesStore : ::testing::Test {
     report_test::FakeBarcodeRegistration barcodeClass;
-    preview::TfrPrinter printer;
-    std::unique_ptr<report::TfrPage> tpl = pages_test::templatePage(printer);
-    TfrEMFPages pages{nullptr, &printer};
+    preview::Printer printer;
+    std::unique_ptr<report::Page> tpl = pages_test::templatePage(printer);
+    PreparedPages pages{nullptr, &printer};
 
     // Tags each page by the paper width of its template so order can be checked.
     void addWithWidth(int index, int width) {
-        report::TfrPage t;
+        report::Page t;
         t.paperWidth = width;
-        pages.Insert(index, t);
+        pages.insert(index, t);
     }
     std::vector<int> widths() const {
         std::vector<int> w;
-        for (int i = 0; i < pages.Count(); ++i) w.push_back(pages.Page(i).paperWidth);
+        for (int i = 0; i < pages.count(); ++i) w.push_back(pages.page(i).paperWidth);
         return w;
     }
 };
 
 TEST_F(PagesStore, InsertPlacesPagesAndCopiesTheTemplatePage) {
-    pages.Insert(0, *tpl);
-    const preview::PreparedPage& p = pages.Page(0);
+    pages.insert(0, *tpl);
+    const preview::PreparedPage& p = pages.page(0);
     EXPECT_EQ(p.paperSize, tpl->paperSize);
     EXPECT_EQ(p.paperWidth, tpl->paperWidth);
     EXPECT_EQ(p.paperHeight, tpl->paperHeight);
@@ -43,20 +43,20 @@ TEST_F(PagesStore, InsertPlacesPagesAndCopiesTheTemplatePage) {
     EXPECT_EQ(p.loadedPage, nullptr);
     EXPECT_EQ(p.objectStream.bytes(), std::vector<std::uint8_t>{24});
 
-    pages.Clear();
+    pages.clear();
     addWithWidth(0, 1);
     addWithWidth(5, 3);    // past the end: appended
     addWithWidth(1, 2);
     addWithWidth(0, 0);
     addWithWidth(-4, -1);  // before the start: first
     EXPECT_EQ(widths(), (std::vector<int>{-1, 0, 1, 2, 3}));
-    pages.Delete(2);
-    pages.Delete(3);
+    pages.remove(2);
+    pages.remove(3);
     EXPECT_EQ(widths(), (std::vector<int>{-1, 0, 2}));
-    EXPECT_THROW(pages.Delete(3), std::out_of_range);
-    EXPECT_THROW(pages.Page(-1), std::out_of_range);
-    pages.Clear();
-    EXPECT_EQ(pages.Count(), 0);
+    EXPECT_THROW(pages.remove(3), std::out_of_range);
+    EXPECT_THROW(pages.page(-1), std::out_of_range);
+    pages.clear();
+    EXPECT_EQ(pages.count(), 0);
 }
 
 TEST_F(PagesStore, AddCallsTheBeginPageHandlerWithTheNewPage) {
@@ -66,24 +66,24 @@ TEST_F(PagesStore, AddCallsTheBeginPageHandlerWithTheNewPage) {
         // The engine writes into the new page from the handler: the page must already exist.
         pages_test::print(pages, index, *pages_test::memo("Intestazione", 0, 0));
     };
-    pages.Add(*tpl);
-    pages.Add(*tpl);
+    pages.add(*tpl);
+    pages.add(*tpl);
     EXPECT_EQ(begun, (std::vector<int>{0, 1}));
-    EXPECT_GT(pages.Page(1).objectStream.bytes().size(), 1u);
+    EXPECT_GT(pages.page(1).objectStream.bytes().size(), 1u);
 }
 
 TEST_F(PagesStore, ObjectsComeBackFromTheStreamWithTheirPrintedText) {
-    pages.Add(*tpl);
+    pages.add(*tpl);
     auto m = pages_test::memo("ignorato", 10, 20, 100, 30);
     m->workingLines = {"RSSMRA80A01H501U"};
-    // The engine prints a memo's evaluated lines: write them the way TfrView::print does.
+    // The engine prints a memo's evaluated lines: write them the way View::print does.
     m->memo = m->workingLines;
     pages_test::print(pages, 0, *m);
     pages_test::print(pages, 0, *pages_test::line(5, 60, 400));
     pages_test::print(pages, 0, *pages_test::bar("ABC123", 300, 40));
 
-    pages.LoadObjects(0);
-    const report::TfrPage& loaded = *pages.Page(0).loadedPage;
+    pages.loadObjects(0);
+    const report::Page& loaded = *pages.page(0).loadedPage;
     ASSERT_EQ(loaded.objects().size(), 3u);
     const auto& memo = *loaded.objects()[0];
     EXPECT_EQ(memo.objectType(), report::kMemoObject);
@@ -95,37 +95,37 @@ TEST_F(PagesStore, ObjectsComeBackFromTheStreamWithTheirPrintedText) {
     auto* barcode = dynamic_cast<report_test::FakeBarcodeView*>(loaded.objects()[2].get());
     ASSERT_NE(barcode, nullptr);
     EXPECT_EQ(barcode->memo, (std::vector<std::string>{"ABC123"}));
-    EXPECT_EQ(loaded.paperWidth, pages.Page(0).paperWidth);
+    EXPECT_EQ(loaded.paperWidth, pages.page(0).paperWidth);
     EXPECT_EQ(loaded.orientation, 1);
     EXPECT_EQ(loaded.margins[1], 19);
 
     // Writing back unchanged objects gives the same bytes; an edit is kept.
-    const std::vector<std::uint8_t> before = pages.Page(0).objectStream.bytes();
-    pages.StoreObjects(0);
-    EXPECT_EQ(pages.Page(0).objectStream.bytes(), before);
+    const std::vector<std::uint8_t> before = pages.page(0).objectStream.bytes();
+    pages.storeObjects(0);
+    EXPECT_EQ(pages.page(0).objectStream.bytes(), before);
     loaded.objects()[0]->memo = {"modificato"};
     loaded.objects()[1]->left = 77;
-    pages.StoreObjects(0);
-    pages.LoadObjects(0);
-    EXPECT_EQ(pages.Page(0).loadedPage->objects()[0]->memo, (std::vector<std::string>{"modificato"}));
-    EXPECT_EQ(pages.Page(0).loadedPage->objects()[1]->left, 77);
+    pages.storeObjects(0);
+    pages.loadObjects(0);
+    EXPECT_EQ(pages.page(0).loadedPage->objects()[0]->memo, (std::vector<std::string>{"modificato"}));
+    EXPECT_EQ(pages.page(0).loadedPage->objects()[1]->left, 77);
 }
 
 TEST_F(PagesStore, AStreamTheReaderCannotFollowIsAnError) {
-    pages.Add(*tpl);
+    pages.add(*tpl);
     pages_test::print(pages, 0, *pages_test::bar("X", 0, 0));
-    const std::vector<std::uint8_t> withBar = pages.Page(0).objectStream.bytes();
+    const std::vector<std::uint8_t> withBar = pages.page(0).objectStream.bytes();
     report::unregisterAddIn(report_test::FakeBarcodeView::kClassName);
-    EXPECT_THROW(pages.LoadObjects(0), report::StreamError);
+    EXPECT_THROW(pages.loadObjects(0), report::StreamError);
     report::registerAddIn(report_test::FakeBarcodeView::kClassName,
                           [] { return std::make_unique<report_test::FakeBarcodeView>(); });
 
     for (std::vector<std::uint8_t> bytes : {std::vector<std::uint8_t>{}, std::vector<std::uint8_t>{24, 99},
                                             std::vector<std::uint8_t>(withBar.begin(), withBar.end() - 1)}) {
-        pages.Page(0).objectStream = {};
-        pages.Page(0).objectStream.append(bytes);
-        EXPECT_THROW(pages.LoadObjects(0), report::StreamError) << bytes.size();
-        EXPECT_EQ(pages.Page(0).loadedPage, nullptr);
+        pages.page(0).objectStream = {};
+        pages.page(0).objectStream.append(bytes);
+        EXPECT_THROW(pages.loadObjects(0), report::StreamError) << bytes.size();
+        EXPECT_EQ(pages.page(0).loadedPage, nullptr);
     }
 }
 

@@ -15,23 +15,23 @@
 namespace pages_test {
 
 // A template page whose paper the printer has accepted, with the printer's geometry.
-inline std::unique_ptr<report::TfrPage> templatePage(preview::TfrPrinter& printer, int orientation = 1) {
-    printer.SetPaper(9, 2100, 2970, -1, orientation, true);
-    auto page = std::make_unique<report::TfrPage>();
-    page->paperSize = printer.PaperSize();
-    page->paperWidth = printer.PaperWidth();
-    page->paperHeight = printer.PaperHeight();
-    page->orientation = printer.Orientation();
-    page->bin = printer.Bin();
+inline std::unique_ptr<report::Page> templatePage(preview::Printer& printer, int orientation = 1) {
+    printer.setPaper(9, 2100, 2970, -1, orientation, true);
+    auto page = std::make_unique<report::Page>();
+    page->paperSize = printer.paperSize();
+    page->paperWidth = printer.paperWidth();
+    page->paperHeight = printer.paperHeight();
+    page->orientation = printer.orientation();
+    page->bin = printer.bin();
     page->useMargins = false;
     page->margins = {18, 19, 20, 21};
     page->printerGeometry = printer.geometry().values();
     return page;
 }
 
-inline std::unique_ptr<report::TfrMemoView> memo(const std::string& text, int left, int top, int width = 120,
+inline std::unique_ptr<report::MemoView> memo(const std::string& text, int left, int top, int width = 120,
                                                  int height = 20) {
-    auto m = std::make_unique<report::TfrMemoView>();
+    auto m = std::make_unique<report::MemoView>();
     m->memo = {text};
     m->left = left;
     m->top = top;
@@ -41,8 +41,8 @@ inline std::unique_ptr<report::TfrMemoView> memo(const std::string& text, int le
     return m;
 }
 
-inline std::unique_ptr<report::TfrLineView> line(int left, int top, int width) {
-    auto l = std::make_unique<report::TfrLineView>();
+inline std::unique_ptr<report::LineView> line(int left, int top, int width) {
+    auto l = std::make_unique<report::LineView>();
     l->left = left;
     l->top = top;
     l->width = width;
@@ -62,14 +62,14 @@ inline std::unique_ptr<report_test::FakeBarcodeView> bar(const std::string& text
 }
 
 // Writes an object into page `index`'s stream as the preparation engine does.
-inline void print(preview::TfrEMFPages& pages, int index, report::TfrView& object) {
-    preview::writePageStreamEntry(pages.PageStream(index), object);
+inline void print(preview::PreparedPages& pages, int index, report::View& object) {
+    preview::writePageStreamEntry(pages.pageStream(index), object);
 }
 
 // A label sheet: a heading, 6 × 9 cells of barcode + code text, a rule under the heading.
-inline void addLabelSheet(preview::TfrEMFPages& pages, const report::TfrPage& tpl, int sheet, bool withBars) {
-    pages.Add(tpl);
-    const int index = pages.Count() - 1;
+inline void addLabelSheet(preview::PreparedPages& pages, const report::Page& tpl, int sheet, bool withBars) {
+    pages.add(tpl);
+    const int index = pages.count() - 1;
     print(pages, index, *memo("Foglio " + std::to_string(sheet + 1), 20, 10, 300));
     print(pages, index, *line(20, 34, 1000));
     for (int col = 0; col < 6; ++col) {

@@ -16,18 +16,18 @@
 
 namespace {
 
-using preview::TfrEMFPages;
+using preview::PreparedPages;
 
 struct PreparedFile : ::testing::Test {
     report_test::FakeBarcodeRegistration barcodeClass;
-    preview::TfrPrinter printer;
-    std::unique_ptr<report::TfrPage> tpl = pages_test::templatePage(printer);
-    report::TfrReport report;
-    TfrEMFPages pages{&report, &printer};
+    preview::Printer printer;
+    std::unique_ptr<report::Page> tpl = pages_test::templatePage(printer);
+    report::Report report;
+    PreparedPages pages{&report, &printer};
 
     std::vector<std::uint8_t> threeSheets() {
         for (int sheet = 0; sheet < 3; ++sheet) pages_test::addLabelSheet(pages, *tpl, sheet, true);
-        return pages.SaveToBytes();
+        return pages.saveToBytes();
     }
 };
 
@@ -42,18 +42,18 @@ void setI32At(std::vector<std::uint8_t>& b, std::size_t at, std::int32_t v) {
 }
 
 TEST_F(PreparedFile, LayoutOfTheHeaderAndPageRecords) {
-    pages.Add(*tpl);
+    pages.add(*tpl);
     pages_test::print(pages, 0, *pages_test::memo("A", 1, 2));
-    pages.Add(*tpl);
-    const std::vector<std::uint8_t> b = pages.SaveToBytes();
+    pages.add(*tpl);
+    const std::vector<std::uint8_t> b = pages.saveToBytes();
 
     report::ByteReader in(b.data(), b.size());
     EXPECT_EQ(in.u8(), 24);
     EXPECT_EQ(in.u8(), 0);
-    EXPECT_EQ(report::readString(in, 24), printer.CurrentPrinterName());
+    EXPECT_EQ(report::readString(in, 24), printer.currentPrinterName());
     EXPECT_EQ(in.i32(), 2);
     for (int i = 0; i < 2; ++i) {
-        const preview::PreparedPage& p = pages.Page(i);
+        const preview::PreparedPage& p = pages.page(i);
         const std::size_t start = in.position();
         const std::int32_t end = in.i32();
         EXPECT_EQ(in.u16(), p.paperSize);
@@ -72,25 +72,25 @@ TEST_F(PreparedFile, LayoutOfTheHeaderAndPageRecords) {
 
 TEST_F(PreparedFile, SaveLoadSaveIsByteIdentical) {
     const std::vector<std::uint8_t> first = threeSheets();
-    TfrEMFPages loaded{&report, &printer};
-    loaded.LoadFromStream(first);
-    ASSERT_EQ(loaded.Count(), 3);
-    EXPECT_EQ(loaded.SaveToBytes(), first);
-    EXPECT_EQ(loaded.Page(2).geometry, pages.Page(2).geometry);
-    EXPECT_EQ(report.printerName, printer.CurrentPrinterName());
+    PreparedPages loaded{&report, &printer};
+    loaded.loadFromStream(first);
+    ASSERT_EQ(loaded.count(), 3);
+    EXPECT_EQ(loaded.saveToBytes(), first);
+    EXPECT_EQ(loaded.page(2).geometry, pages.page(2).geometry);
+    EXPECT_EQ(report.printerName, printer.currentPrinterName());
 
-    loaded.LoadObjects(1);
-    EXPECT_EQ(loaded.Page(1).loadedPage->objects().size(), 2u + 6 * 9 * 2);
-    EXPECT_EQ(loaded.Page(1).loadedPage->objects()[0]->memo, (std::vector<std::string>{"Foglio 2"}));
+    loaded.loadObjects(1);
+    EXPECT_EQ(loaded.page(1).loadedPage->objects().size(), 2u + 6 * 9 * 2);
+    EXPECT_EQ(loaded.page(1).loadedPage->objects()[0]->memo, (std::vector<std::string>{"Foglio 2"}));
 
     // Through a file on disk as the preview's Save and Open do.
     const std::string path = (std::filesystem::temp_directory_path() / "quirelle-pages-test.frp").string();
-    preview::SavePrepared(loaded, path);
-    TfrEMFPages fromFile{&report, &printer};
-    preview::LoadPrepared(fromFile, path);
-    EXPECT_EQ(fromFile.SaveToBytes(), first);
+    preview::savePrepared(loaded, path);
+    PreparedPages fromFile{&report, &printer};
+    preview::loadPrepared(fromFile, path);
+    EXPECT_EQ(fromFile.saveToBytes(), first);
     std::filesystem::remove(path);
-    EXPECT_THROW(preview::LoadPrepared(fromFile, path), std::runtime_error);
+    EXPECT_THROW(preview::loadPrepared(fromFile, path), std::runtime_error);
 }
 
 TEST_F(PreparedFile, AFileWithoutVersionByteHasNoBinsOrMargins) {
@@ -114,9 +114,9 @@ TEST_F(PreparedFile, AFileWithoutVersionByteHasNoBinsOrMargins) {
     std::vector<std::uint8_t> bytes = out.take();
     ASSERT_EQ(bytes[0], 0);
 
-    pages.LoadFromStream(bytes);
-    ASSERT_EQ(pages.Count(), 1);
-    const preview::PreparedPage& p = pages.Page(0);
+    pages.loadFromStream(bytes);
+    ASSERT_EQ(pages.count(), 1);
+    const preview::PreparedPage& p = pages.page(0);
     EXPECT_EQ(p.bin, -1);
     EXPECT_TRUE(p.useMargins);
     EXPECT_EQ(p.margins.left + p.margins.top + p.margins.right + p.margins.bottom, 0);
@@ -125,9 +125,9 @@ TEST_F(PreparedFile, AFileWithoutVersionByteHasNoBinsOrMargins) {
 }
 
 TEST_F(PreparedFile, TheEndOffsetDecidesWhereTheNextPageBegins) {
-    pages.Add(*tpl);
-    pages.Add(*tpl);
-    std::vector<std::uint8_t> b = pages.SaveToBytes();
+    pages.add(*tpl);
+    pages.add(*tpl);
+    std::vector<std::uint8_t> b = pages.saveToBytes();
     // Move page 1's end one byte back: its last byte (the version byte) becomes unread and the
     // next record starts there, so its end offset is read from the wrong place.
     report::ByteReader header(b.data(), b.size());
@@ -136,9 +136,9 @@ TEST_F(PreparedFile, TheEndOffsetDecidesWhereTheNextPageBegins) {
     header.i32();
     const std::size_t firstRecord = header.position();
     setI32At(b, firstRecord, i32At(b, firstRecord) - 1);
-    EXPECT_THROW(pages.LoadFromStream(b), report::StreamError);
-    EXPECT_EQ(pages.Count(), 1);
-    EXPECT_TRUE(pages.Page(0).objectStream.bytes().empty());
+    EXPECT_THROW(pages.loadFromStream(b), report::StreamError);
+    EXPECT_EQ(pages.count(), 1);
+    EXPECT_TRUE(pages.page(0).objectStream.bytes().empty());
 }
 
 TEST_F(PreparedFile, CompressedFilesAreRefused) {
@@ -146,12 +146,12 @@ TEST_F(PreparedFile, CompressedFilesAreRefused) {
     for (std::uint8_t compression : {1, 255}) {
         b[1] = compression;
         try {
-            pages.LoadFromStream(b);
+            pages.loadFromStream(b);
             FAIL() << "compression byte " << int{compression} << " was accepted";
         } catch (const report::StreamError& e) {
             EXPECT_STREQ(e.what(), "File di report compresso non supportato");
         }
-        EXPECT_EQ(pages.Count(), 0);
+        EXPECT_EQ(pages.count(), 0);
     }
 }
 
@@ -181,15 +181,15 @@ TEST_F(PreparedFile, OlderLayoutPagesBecomeOnePictureEach) {
     recorder.fillRect({10, 10, 20, 200});
     const std::vector<std::uint8_t> picture = recorder.picture().serialize();
 
-    pages.LoadFromStream(olderLayoutFile(picture, 2));
-    ASSERT_EQ(pages.Count(), 2);
+    pages.loadFromStream(olderLayoutFile(picture, 2));
+    ASSERT_EQ(pages.count(), 2);
     EXPECT_EQ(report.printerName, "Stampante di prova");
-    const preview::PreparedPage& p = pages.Page(1);
+    const preview::PreparedPage& p = pages.page(1);
     EXPECT_EQ(p.bin, -1);
     EXPECT_EQ(p.orientation, 1);
-    pages.LoadObjects(1);
+    pages.loadObjects(1);
     ASSERT_EQ(p.loadedPage->objects().size(), 1u);
-    auto* view = dynamic_cast<report::TfrPictureView*>(p.loadedPage->objects()[0].get());
+    auto* view = dynamic_cast<report::PictureView*>(p.loadedPage->objects()[0].get());
     ASSERT_NE(view, nullptr);
     EXPECT_EQ((std::array{view->left, view->top, view->width, view->height}),
               (std::array{0, 0, p.geometry.paperWidthPx, p.geometry.paperHeightPx}));
@@ -197,15 +197,15 @@ TEST_F(PreparedFile, OlderLayoutPagesBecomeOnePictureEach) {
     EXPECT_EQ(view->picture.bytes, picture);
 
     // Saved again it is a current-layout file that round trips exactly.
-    const std::vector<std::uint8_t> saved = pages.SaveToBytes();
+    const std::vector<std::uint8_t> saved = pages.saveToBytes();
     EXPECT_EQ(saved[0], 24);
-    TfrEMFPages again{&report, &printer};
-    again.LoadFromStream(saved);
-    EXPECT_EQ(again.SaveToBytes(), saved);
+    PreparedPages again{&report, &printer};
+    again.loadFromStream(saved);
+    EXPECT_EQ(again.saveToBytes(), saved);
 
     // A page whose picture is not in our recorded format is refused in Italian.
     try {
-        pages.LoadFromStream(olderLayoutFile({1, 0, 0, 0, 'E', 'M', 'F'}, 1));
+        pages.loadFromStream(olderLayoutFile({1, 0, 0, 0, 'E', 'M', 'F'}, 1));
         FAIL();
     } catch (const report::StreamError& e) {
         EXPECT_NE(std::string(e.what()).find("formato non supportato"), std::string::npos) << e.what();
@@ -221,30 +221,30 @@ TEST_F(PreparedFile, HostilePageCountsReadNothingPastTheEnd) {
         out.i32(count);
         std::vector<std::uint8_t> b = out.take();
         if (count > 0) {
-            EXPECT_THROW(pages.LoadFromStream(b), report::StreamError);
+            EXPECT_THROW(pages.loadFromStream(b), report::StreamError);
         } else {
-            pages.LoadFromStream(b);
+            pages.loadFromStream(b);
         }
-        EXPECT_EQ(pages.Count(), 0);
+        EXPECT_EQ(pages.count(), 0);
     }
 }
 
 // Loads damaged bytes, then rebuilds, hit-tests and (with `draw`) draws every page that came
 // through: any failure must be a clear error, never a crash (the ASan build checks "never").
-void loadAndShowAll(TfrEMFPages& pages, const std::vector<std::uint8_t>& bytes, bool draw) {
+void loadAndShowAll(PreparedPages& pages, const std::vector<std::uint8_t>& bytes, bool draw) {
     try {
-        pages.LoadFromStream(bytes);
+        pages.loadFromStream(bytes);
     } catch (const report::StreamError&) {
     }
-    for (int i = 0; i < pages.Count(); ++i) {
+    for (int i = 0; i < pages.count(); ++i) {
         try {
-            pages.LoadObjects(i);
+            pages.loadObjects(i);
             int cursor = 0;
-            pages.HitTest(i, {50, 50}, cursor, true);
+            pages.hitTest(i, {50, 50}, cursor, true);
             if (!draw) continue;
-            pages.Page(i).inView = true;
+            pages.page(i).inView = true;
             platform::PictureCanvas canvas({200, 200});
-            pages.Draw(i, canvas, {0, 0, 200, 140});
+            pages.draw(i, canvas, {0, 0, 200, 140});
         } catch (const report::StreamError&) {
         }
     }
@@ -253,12 +253,12 @@ void loadAndShowAll(TfrEMFPages& pages, const std::vector<std::uint8_t>& bytes, 
 TEST_F(PreparedFile, EveryTruncationEndsInAnErrorOrAPartialReport) {
     pages_test::addLabelSheet(pages, *tpl, 0, true);
     pages_test::addLabelSheet(pages, *tpl, 1, false);
-    const std::vector<std::uint8_t> full = pages.SaveToBytes();
-    TfrEMFPages target{&report, &printer};
+    const std::vector<std::uint8_t> full = pages.saveToBytes();
+    PreparedPages target{&report, &printer};
     for (std::size_t cut = 0; cut < full.size(); ++cut) {
         const std::vector<std::uint8_t> part(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(cut));
-        EXPECT_THROW(target.LoadFromStream(part), report::StreamError) << "cut at " << cut;
-        EXPECT_LE(target.Count(), 1) << "cut at " << cut;
+        EXPECT_THROW(target.loadFromStream(part), report::StreamError) << "cut at " << cut;
+        EXPECT_LE(target.count(), 1) << "cut at " << cut;
     }
 }
 
@@ -289,12 +289,12 @@ struct DamagedFile : PreparedFile {
     void SetUp() override {
         pages_test::addLabelSheet(pages, *tpl, 0, true);
         pages_test::addLabelSheet(pages, *tpl, 1, false);
-        copies = damagedCopies(pages.SaveToBytes());
+        copies = damagedCopies(pages.saveToBytes());
     }
 };
 
 TEST_F(DamagedFile, LoadingAndRebuildingPagesNeverCrashes) {
-    TfrEMFPages target{&report, &printer};
+    PreparedPages target{&report, &printer};
     for (std::size_t i = 0; i < copies.size(); ++i) {
         SCOPED_TRACE("copy " + std::to_string(i));
         loadAndShowAll(target, copies[i], false);
@@ -302,7 +302,7 @@ TEST_F(DamagedFile, LoadingAndRebuildingPagesNeverCrashes) {
 }
 
 TEST_F(DamagedFile, DrawingDamagedPagesNeverCrashes) {
-    TfrEMFPages target{&report, &printer};
+    PreparedPages target{&report, &printer};
     for (std::size_t i = 0; i < copies.size(); ++i) {
         SCOPED_TRACE("copy " + std::to_string(i));
         loadAndShowAll(target, copies[i], true);

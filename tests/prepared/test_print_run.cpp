@@ -44,17 +44,17 @@ protected:
         p.marginLeft = p.marginTop = p.marginRight = p.marginBottom = 50;
         return p;
     }
-    void SetUp() override { printer.AttachPrinter(&backend); }
+    void SetUp() override { printer.attachPrinter(&backend); }
 
     // Pages "P1".."Pn", each a filled box and its name, on A4 landscape.
     void addPages(int count, int orientation = kLandscape) {
         const auto tpl = pages_test::templatePage(printer, orientation);
         for (int i = 0; i < count; ++i) {
-            pages.Add(*tpl);
-            auto box = pages_test::memo("P" + std::to_string(pages.Count()), 0, 0, 100, 50);
+            pages.add(*tpl);
+            auto box = pages_test::memo("P" + std::to_string(pages.count()), 0, 0, 100, 50);
             box->frameTyp = 0;
             box->fillColor = platform::kBlack;
-            pages_test::print(pages, pages.Count() - 1, *box);
+            pages_test::print(pages, pages.count() - 1, *box);
         }
     }
 
@@ -76,12 +76,12 @@ protected:
     }
 
     void run(const PrintOptions& options, PrintProgress* progress = nullptr) {
-        RunPrint(pages, options, settings, progress);
+        runPrint(pages, options, settings, progress);
     }
 
     FakePrinterBackend backend;
-    TfrPrinter printer;
-    TfrEMFPages pages;
+    Printer printer;
+    PreparedPages pages;
     PrintReportSettings settings{"Etichette"};
 };
 
@@ -125,7 +125,7 @@ TEST_F(PrintRun, PageListsFiltersAndCopyCountsChooseTheSheets) {
         backend.jobCalls.clear();
         run(c.options);
         EXPECT_EQ(sheets(), c.expected) << c.options.pageList << " filter " << int(c.options.filter);
-        EXPECT_FALSE(printer.Printing());
+        EXPECT_FALSE(printer.printing());
     }
 }
 
@@ -137,8 +137,8 @@ TEST_F(PrintRun, SelectionWithoutPagesSendsNoJob) {
         run(options);
         EXPECT_TRUE(backend.jobCalls.empty()) << options.pageList;
     }
-    TfrEMFPages empty(nullptr, &printer);
-    RunPrint(empty, {}, settings, nullptr);
+    PreparedPages empty(nullptr, &printer);
+    runPrint(empty, {}, settings, nullptr);
     EXPECT_TRUE(backend.jobCalls.empty());
 }
 
@@ -160,21 +160,21 @@ TEST_F(PrintRun, CancelAfterPageThreeOfTenAbortsTheJob) {
     EXPECT_EQ(sheets(), named({1, 2, 3}));
     EXPECT_EQ(progress.reported, (std::vector<int>{1, 2, 3}));
     ASSERT_FALSE(backend.jobCalls.empty());
-    EXPECT_EQ(backend.jobCalls.back().kind, K::Abort);
+    EXPECT_EQ(backend.jobCalls.back().kind, K::abort);
     EXPECT_EQ(std::count_if(backend.jobCalls.begin(), backend.jobCalls.end(),
                             [](const K& c) { return c.kind == K::End; }), 0);
-    EXPECT_FALSE(printer.Printing());
+    EXPECT_FALSE(printer.printing());
 }
 
 // Page pixels become printer dots with the page's printer geometry: the page is fitted into
 // the printable area less its margins, or covers the sheet when it uses its margins itself.
 TEST_F(PrintRun, PagesAreScaledFromPagePixelsToPrinterDots) {
     addPages(2);
-    pages.Page(1).useMargins = true;
+    pages.page(1).useMargins = true;
     run({});
     ASSERT_EQ(backend.pages.size(), 2u);
     for (int i = 0; i < 2; ++i) {
-        const PreparedPage& page = pages.Page(i);
+        const PreparedPage& page = pages.page(i);
         const PrinterGeometry& g = page.geometry;
         EXPECT_EQ(g.paperWidthDots, 3508);  // 297 mm at 300 dpi
         EXPECT_EQ(g.offsetXDots, 50);
@@ -195,8 +195,8 @@ TEST_F(PrintRun, PrinterFailureAbortsTheOpenJob) {
     settings.onPrintReport = [&] { backend.failMetricsQuery = true; };
     EXPECT_THROW(run({}), PrinterError);
     ASSERT_FALSE(backend.jobCalls.empty());
-    EXPECT_EQ(backend.jobCalls.back().kind, K::Abort);
-    EXPECT_FALSE(printer.Printing());
+    EXPECT_EQ(backend.jobCalls.back().kind, K::abort);
+    EXPECT_FALSE(printer.printing());
 }
 
 // The progress window's side of PrintPrepared.
@@ -223,7 +223,7 @@ TEST_F(PrintRun, PrintPreparedUsesTheWindowUnlessTheReportHandlesProgress) {
     RecordingWindow unused;
     std::vector<int> handled;
     bool mouseOverDuringRun = true;
-    pages.onMouseOverObject = [](report::TfrView&, int&) {};
+    pages.onMouseOverObject = [](report::View&, int&) {};
     settings.onProgress = [&](int page) {
         handled.push_back(page);
         mouseOverDuringRun = static_cast<bool>(pages.onMouseOverObject);

@@ -26,24 +26,24 @@ protected:
         p.paperCodes = {9, 8};
         return p;
     }
-    void SetUp() override { printer.AttachPrinter(&backend); }
+    void SetUp() override { printer.attachPrinter(&backend); }
 
     // Prints pages of the given papers the way the print run does.
     void printPages(const std::vector<PagePaper>& papers, const PrintJobSettings& job) {
         const PagePaper& first = papers.front();
-        printer.SetPaper(first.size, first.width, first.height, first.bin, first.orientation, true);
-        printer.BeginDoc(job.title, job.copies);
+        printer.setPaper(first.size, first.width, first.height, first.bin, first.orientation, true);
+        printer.beginDoc(job.title, job.copies);
         bool firstPage = true;
         for (const PagePaper& paper : papers) {
             startSheet(printer, paper, job, firstPage);
-            printer.Canvas()->textOut(0, 0, std::to_string(paper.size));
+            printer.canvas()->textOut(0, 0, std::to_string(paper.size));
             firstPage = false;
         }
-        printer.EndDoc();
+        printer.endDoc();
     }
 
     FakePrinterBackend backend;
-    TfrPrinter printer;
+    Printer printer;
 };
 
 const PagePaper kA4Landscape{9, 2970, 2100, 65535, kLandscape};
@@ -53,8 +53,8 @@ TEST_F(PrintSheet, SamePaperPagesShareOneJob) {
     printPages({kA4Landscape, kA4Landscape, kA4Landscape}, {"Etichette", 2, false});
     using K = FakeJobCall;
     EXPECT_EQ(backend.jobCalls,
-              (std::vector<FakeJobCall>{{K::Begin, "Etichette", 2}, {K::NewPage, "", 0},
-                                        {K::NewPage, "", 0}, {K::End, "", 0}}));
+              (std::vector<FakeJobCall>{{K::Begin, "Etichette", 2}, {K::newPage, "", 0},
+                                        {K::newPage, "", 0}, {K::End, "", 0}}));
     ASSERT_EQ(backend.pages.size(), 3u);
     for (const FakePage& page : backend.pages) {
         EXPECT_EQ(page.settings.orientation, kModeLandscape);
@@ -77,7 +77,7 @@ TEST_F(PrintSheet, AnotherPaperStartsANewJobOnThatPaper) {
     using K = FakeJobCall;
     EXPECT_EQ(backend.jobCalls,
               (std::vector<FakeJobCall>{{K::Begin, "Misto", 1}, {K::End, "", 0},
-                                        {K::Begin, "Misto", 1}, {K::NewPage, "", 0},
+                                        {K::Begin, "Misto", 1}, {K::newPage, "", 0},
                                         {K::End, "", 0}}));
     ASSERT_EQ(backend.pages.size(), 3u);
     EXPECT_EQ(backend.pages[1].texts, std::vector<std::string>{"8"});

@@ -29,36 +29,36 @@ protected:
         : backend({officePrinter("Ufficio", 300, 59), officePrinter("Etichette", 203, 40),
                    officePrinter("Foto", 600, 118)},
                   1) {}
-    void SetUp() override { printer.AttachPrinter(&backend); }
+    void SetUp() override { printer.attachPrinter(&backend); }
     FakePrinterBackend backend;
-    TfrPrinter printer;
+    Printer printer;
 };
 
 TEST_F(RealPrinter, ListEndsWithTheVirtualPrinterAndStartsOnThePlatformsCurrent) {
-    EXPECT_EQ(printer.PrinterNames(),
+    EXPECT_EQ(printer.printerNames(),
               (std::vector<std::string>{"Ufficio", "Etichette", "Foto", "Stampante virtuale"}));
-    EXPECT_EQ(printer.PrinterIndex(), 1);
-    EXPECT_EQ(printer.DefaultPrinterIndex(), 3);
-    EXPECT_FALSE(printer.IsVirtual());
-    EXPECT_TRUE(printer.HasPlatformPrinters());
-    EXPECT_EQ(printer.CurrentPrinterName(), "Etichette");
+    EXPECT_EQ(printer.printerIndex(), 1);
+    EXPECT_EQ(printer.defaultPrinterIndex(), 3);
+    EXPECT_FALSE(printer.isVirtual());
+    EXPECT_TRUE(printer.hasPlatformPrinters());
+    EXPECT_EQ(printer.currentPrinterName(), "Etichette");
 }
 
 TEST_F(RealPrinter, ReadSettingsTakesPaperBinsAndOrientationFromThePrinter) {
-    EXPECT_EQ(printer.PaperSize(), 9);
-    EXPECT_EQ(printer.PaperWidth(), 2100);
-    EXPECT_EQ(printer.PaperHeight(), 2970);
-    EXPECT_EQ(printer.Orientation(), kPortrait);
-    EXPECT_EQ(printer.Bin(), 7);
-    EXPECT_EQ(printer.PaperCodes(), (std::vector<int>{1, 9, kCustomPaper}));
-    EXPECT_EQ(printer.PaperNames(), (std::vector<std::string>{"Letter", "A4", "Personalizzato"}));
-    EXPECT_EQ(printer.BinCodes(), (std::vector<int>{-1, 7, 15}));
-    EXPECT_EQ(printer.BinNames(), (std::vector<std::string>{"", "Automatico", "Cassetto 1"}));
-    EXPECT_EQ(printer.BinsNum(), 3);
+    EXPECT_EQ(printer.paperSize(), 9);
+    EXPECT_EQ(printer.paperWidth(), 2100);
+    EXPECT_EQ(printer.paperHeight(), 2970);
+    EXPECT_EQ(printer.orientation(), kPortrait);
+    EXPECT_EQ(printer.bin(), 7);
+    EXPECT_EQ(printer.paperCodes(), (std::vector<int>{1, 9, kCustomPaper}));
+    EXPECT_EQ(printer.paperNames(), (std::vector<std::string>{"Letter", "A4", "Personalizzato"}));
+    EXPECT_EQ(printer.binCodes(), (std::vector<int>{-1, 7, 15}));
+    EXPECT_EQ(printer.binNames(), (std::vector<std::string>{"", "Automatico", "Cassetto 1"}));
+    EXPECT_EQ(printer.binsNum(), 3);
 }
 
 TEST_F(RealPrinter, ApplySettingsRoundTripsLandscapeAndBin) {
-    printer.SetPaper(9, 0, 0, 15, kLandscape, false);
+    printer.setPaper(9, 0, 0, 15, kLandscape, false);
     ASSERT_FALSE(backend.settingsWritten.empty());
     const PrinterSettings& written = backend.settingsWritten.back();
     EXPECT_EQ(written.paperSize, 9);
@@ -68,72 +68,72 @@ TEST_F(RealPrinter, ApplySettingsRoundTripsLandscapeAndBin) {
     EXPECT_FALSE(written.has(kFieldPaperLength));
     EXPECT_FALSE(written.has(kFieldPaperWidth));
     // Read back from the printer.
-    EXPECT_EQ(printer.Orientation(), kLandscape);
-    EXPECT_EQ(printer.PaperWidth(), 2970);
-    EXPECT_EQ(printer.PaperHeight(), 2100);
-    EXPECT_EQ(printer.Bin(), 15);
-    EXPECT_TRUE(printer.SamePaper(9, 0, 0, 15, kLandscape));
+    EXPECT_EQ(printer.orientation(), kLandscape);
+    EXPECT_EQ(printer.paperWidth(), 2970);
+    EXPECT_EQ(printer.paperHeight(), 2100);
+    EXPECT_EQ(printer.bin(), 15);
+    EXPECT_TRUE(printer.samePaper(9, 0, 0, 15, kLandscape));
 }
 
 TEST_F(RealPrinter, DefaultBinLeavesThePrintersSourceAlone) {
     for (int bin : {-1, 65535}) {
-        printer.SetPaper(1, 0, 0, bin, kPortrait, true);
+        printer.setPaper(1, 0, 0, bin, kPortrait, true);
         EXPECT_EQ(backend.settingsWritten.back().defaultSource, 7) << bin;
-        EXPECT_EQ(printer.Bin(), 7);
-        EXPECT_TRUE(printer.SamePaper(1, 0, 0, bin, kPortrait));
+        EXPECT_EQ(printer.bin(), 7);
+        EXPECT_TRUE(printer.samePaper(1, 0, 0, bin, kPortrait));
     }
 }
 
 TEST_F(RealPrinter, CustomPaperIsWrittenAsWidthAndLengthThenClearedAgain) {
-    printer.SetPaper(kCustomPaper, 1000, 1500, -1, kPortrait, false);
+    printer.setPaper(kCustomPaper, 1000, 1500, -1, kPortrait, false);
     const PrinterSettings custom = backend.settingsWritten.back();
     EXPECT_TRUE(custom.has(kFieldPaperLength));
     EXPECT_TRUE(custom.has(kFieldPaperWidth));
     EXPECT_EQ(custom.paperWidth, 1000);
     EXPECT_EQ(custom.paperLength, 1500);
-    EXPECT_EQ(printer.PaperSize(), kCustomPaper);
+    EXPECT_EQ(printer.paperSize(), kCustomPaper);
     // Read back through 203 dpi dots: within a tenth of a millimetre.
-    EXPECT_TRUE(printer.SamePaper(kCustomPaper, 1000, 1500, -1, kPortrait));
+    EXPECT_TRUE(printer.samePaper(kCustomPaper, 1000, 1500, -1, kPortrait));
 
-    printer.SetPaper(9, 0, 0, -1, kPortrait, false);
+    printer.setPaper(9, 0, 0, -1, kPortrait, false);
     EXPECT_FALSE(backend.settingsWritten.back().has(kFieldPaperLength));
     EXPECT_FALSE(backend.settingsWritten.back().has(kFieldPaperWidth));
-    EXPECT_EQ(printer.PaperWidth(), 2100);
+    EXPECT_EQ(printer.paperWidth(), 2100);
 }
 
 TEST_F(RealPrinter, APaperThePrinterRefusesIsReplacedByWhatItChose) {
-    printer.SetPaper(8, 0, 0, -1, kPortrait, false);  // A3: not on this printer
-    EXPECT_EQ(printer.PaperSize(), 9);
-    EXPECT_EQ(printer.PaperWidth(), 2100);
+    printer.setPaper(8, 0, 0, -1, kPortrait, false);  // A3: not on this printer
+    EXPECT_EQ(printer.paperSize(), 9);
+    EXPECT_EQ(printer.paperWidth(), 2100);
 }
 
 TEST_F(RealPrinter, OnlyFieldsTheDriverHonoursAreWritten) {
     backend.printer().settings->fields = kFieldPaperSize;
-    printer.SetPaper(1, 0, 0, 15, kLandscape, false);
+    printer.setPaper(1, 0, 0, 15, kLandscape, false);
     const PrinterSettings& written = backend.settingsWritten.back();
     EXPECT_EQ(written.paperSize, 1);
     EXPECT_EQ(written.orientation, kModePortrait);
     EXPECT_EQ(written.defaultSource, 7);
-    EXPECT_EQ(printer.Orientation(), kPortrait);
+    EXPECT_EQ(printer.orientation(), kPortrait);
 }
 
 TEST_F(RealPrinter, SetPaperWithoutForceSkipsTheSamePaper) {
     const std::size_t writes = backend.settingsWritten.size();
-    printer.SetPaper(9, 0, 0, -1, kPortrait, false);
+    printer.setPaper(9, 0, 0, -1, kPortrait, false);
     EXPECT_EQ(backend.settingsWritten.size(), writes);
-    printer.SetPaper(9, 0, 0, -1, kPortrait, true);
+    printer.setPaper(9, 0, 0, -1, kPortrait, true);
     EXPECT_EQ(backend.settingsWritten.size(), writes + 1);
 }
 
 TEST_F(RealPrinter, PaperNeverChangesWhileAJobRuns) {
-    printer.BeginDoc("Etichette", 1);
+    printer.beginDoc("Etichette", 1);
     const std::size_t writes = backend.settingsWritten.size();
-    printer.SetPaper(1, 0, 0, -1, kLandscape, true);
+    printer.setPaper(1, 0, 0, -1, kLandscape, true);
     EXPECT_EQ(backend.settingsWritten.size(), writes);
-    EXPECT_EQ(printer.PaperSize(), 9);
-    printer.SelectPrinter(0);
-    EXPECT_EQ(printer.PrinterIndex(), 1) << "no printer switch during a job";
-    printer.EndDoc();
+    EXPECT_EQ(printer.paperSize(), 9);
+    printer.selectPrinter(0);
+    EXPECT_EQ(printer.printerIndex(), 1) << "no printer switch during a job";
+    printer.endDoc();
 }
 
 // Geometry straight from the device metrics, at three resolutions, A4 portrait with a 5 mm
@@ -149,16 +149,16 @@ TEST_F(RealPrinter, GeometryAtSeveralResolutions) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.dpi);
-        printer.SelectPrinter(c.index);
+        printer.selectPrinter(c.index);
         EXPECT_EQ(printer.geometry(), c.expected);
-        EXPECT_EQ(printer.PaperWidth(), 2100);
-        EXPECT_EQ(printer.PaperHeight(), 2970);
+        EXPECT_EQ(printer.paperWidth(), 2100);
+        EXPECT_EQ(printer.paperHeight(), 2970);
     }
 }
 
 TEST_F(RealPrinter, LandscapeGeometrySwapsTheDeviceAxes) {
-    printer.SelectPrinter(0);
-    printer.SetPaper(9, 0, 0, 65535, kLandscape, false);
+    printer.selectPrinter(0);
+    printer.setPaper(9, 0, 0, 65535, kLandscape, false);
     const PrinterGeometry g = printer.geometry();
     EXPECT_EQ(g.paperWidthDots, 3508);
     EXPECT_EQ(g.paperHeightDots, 2480);
@@ -170,75 +170,75 @@ TEST_F(RealPrinter, LandscapeGeometrySwapsTheDeviceAxes) {
 TEST_F(RealPrinter, UnequalResolutionsScaleEachAxisByItsOwn) {
     backend.printer().dpiX = 600;
     backend.printer().dpiY = 300;
-    printer.ReadSettings();
+    printer.readSettings();
     const PrinterGeometry g = printer.geometry();
     EXPECT_EQ(g.paperWidthDots, 4961);
     EXPECT_EQ(g.paperHeightDots, 3508);
     EXPECT_EQ(g.paperWidthPx, 758);
     EXPECT_EQ(g.paperHeightPx, 1071);
-    EXPECT_EQ(printer.PaperWidth(), 2100);
-    EXPECT_EQ(printer.PaperHeight(), 2970);
+    EXPECT_EQ(printer.paperWidth(), 2100);
+    EXPECT_EQ(printer.paperHeight(), 2970);
 }
 
 TEST_F(RealPrinter, SelectPrinterSwitchesTheOutputPrinterAndKeepsThePaper) {
-    printer.SetPaper(9, 0, 0, -1, kLandscape, false);
-    printer.SelectPrinter(0);
-    EXPECT_EQ(printer.PrinterIndex(), 0);
+    printer.setPaper(9, 0, 0, -1, kLandscape, false);
+    printer.selectPrinter(0);
+    EXPECT_EQ(printer.printerIndex(), 0);
     EXPECT_EQ(backend.currentPrinter(), 0);
-    EXPECT_EQ(printer.CurrentPrinterName(), "Ufficio");
-    EXPECT_EQ(printer.Orientation(), kLandscape) << "the paper follows the new printer";
+    EXPECT_EQ(printer.currentPrinterName(), "Ufficio");
+    EXPECT_EQ(printer.orientation(), kLandscape) << "the paper follows the new printer";
     EXPECT_EQ(backend.printer().settings->orientation, kModeLandscape);
 
-    printer.BeginDoc("Stampa", 2);
-    printer.EndDoc();
+    printer.beginDoc("Stampa", 2);
+    printer.endDoc();
     ASSERT_EQ(backend.pages.size(), 1u);
     EXPECT_EQ(backend.pages[0].printer, "Ufficio");
 
     // Rebuilding the list (as every print run does) keeps the chosen printer.
-    printer.AttachPrinter(&backend);
-    EXPECT_EQ(printer.PrinterIndex(), 0);
+    printer.attachPrinter(&backend);
+    EXPECT_EQ(printer.printerIndex(), 0);
 }
 
 TEST_F(RealPrinter, SelectPrinterIgnoresIndexesOutsideTheList) {
     for (int index : {-1, 4, 100}) {
-        printer.SelectPrinter(index);
-        EXPECT_EQ(printer.PrinterIndex(), 1);
+        printer.selectPrinter(index);
+        EXPECT_EQ(printer.printerIndex(), 1);
     }
     EXPECT_TRUE(backend.selectedPrinters.empty());
 }
 
 TEST_F(RealPrinter, SelectingTheVirtualPrinterUsesTheTableAndNeverTheBackend) {
-    printer.SetPaper(1, 0, 0, -1, kLandscape, false);
-    printer.SelectPrinter(3);
-    EXPECT_TRUE(printer.IsVirtual());
+    printer.setPaper(1, 0, 0, -1, kLandscape, false);
+    printer.selectPrinter(3);
+    EXPECT_TRUE(printer.isVirtual());
     EXPECT_TRUE(backend.selectedPrinters.empty());
-    EXPECT_EQ(printer.PaperSizesNum(), 67);
-    EXPECT_EQ(printer.PaperWidth(), 2794);
-    EXPECT_EQ(printer.PaperHeight(), 2159);
+    EXPECT_EQ(printer.paperSizesNum(), 67);
+    EXPECT_EQ(printer.paperWidth(), 2794);
+    EXPECT_EQ(printer.paperHeight(), 2159);
     EXPECT_EQ(printer.geometry().offsetXPx, 18);
-    EXPECT_THROW(printer.BeginDoc("x", 1), PrinterError);
-    printer.SelectPrinter(2);
+    EXPECT_THROW(printer.beginDoc("x", 1), PrinterError);
+    printer.selectPrinter(2);
     EXPECT_EQ(backend.currentPrinter(), 2);
-    EXPECT_EQ(printer.PaperSize(), 1);
+    EXPECT_EQ(printer.paperSize(), 1);
 }
 
-TEST_F(RealPrinter, SelectPrinterByName) {
-    EXPECT_TRUE(printer.SelectPrinterByName("Foto"));
-    EXPECT_EQ(printer.PrinterIndex(), 2);
-    EXPECT_FALSE(printer.SelectPrinterByName("PCL6 V4 Driver for Universal Print"));
-    EXPECT_EQ(printer.PrinterIndex(), 2);
-    EXPECT_TRUE(printer.SelectPrinterByName("\x01"));
-    EXPECT_TRUE(printer.IsVirtual());
+TEST_F(RealPrinter, selectPrinterByName) {
+    EXPECT_TRUE(printer.selectPrinterByName("Foto"));
+    EXPECT_EQ(printer.printerIndex(), 2);
+    EXPECT_FALSE(printer.selectPrinterByName("PCL6 V4 Driver for Universal Print"));
+    EXPECT_EQ(printer.printerIndex(), 2);
+    EXPECT_TRUE(printer.selectPrinterByName("\x01"));
+    EXPECT_TRUE(printer.isVirtual());
 }
 
 // A platform with printers but none current: output goes to the first one.
 TEST(RealPrinterStart, NoCurrentPrinterMeansTheFirst) {
     FakePrinterBackend backend({officePrinter("A", 300, 0), officePrinter("B", 300, 0)}, -1);
-    TfrPrinter printer;
-    printer.AttachPrinter(&backend);
-    EXPECT_EQ(printer.PrinterIndex(), 0);
+    Printer printer;
+    printer.attachPrinter(&backend);
+    EXPECT_EQ(printer.printerIndex(), 0);
     EXPECT_EQ(backend.currentPrinter(), 0);
-    EXPECT_EQ(printer.PaperWidth(), 2100);
+    EXPECT_EQ(printer.paperWidth(), 2100);
 }
 
 TEST(RealPrinterFallback, FailingReadsFallBackToTheVirtualPrinter) {
@@ -255,14 +255,14 @@ TEST(RealPrinterFallback, FailingReadsFallBackToTheVirtualPrinter) {
         SCOPED_TRACE(c.what);
         FakePrinterBackend backend({officePrinter("Ufficio", 300, 59)}, 0);
         c.script(backend);
-        TfrPrinter printer;
-        printer.AttachPrinter(&backend);
-        EXPECT_TRUE(printer.IsVirtual());
-        EXPECT_EQ(printer.PrinterIndex(), 1);
-        EXPECT_EQ(printer.PaperSize(), 9);
-        EXPECT_EQ(printer.PaperWidth(), 2100);
-        EXPECT_EQ(printer.PaperSizesNum(), 67);
-        EXPECT_EQ(printer.BinCodes(), std::vector<int>{-1});
+        Printer printer;
+        printer.attachPrinter(&backend);
+        EXPECT_TRUE(printer.isVirtual());
+        EXPECT_EQ(printer.printerIndex(), 1);
+        EXPECT_EQ(printer.paperSize(), 9);
+        EXPECT_EQ(printer.paperWidth(), 2100);
+        EXPECT_EQ(printer.paperSizesNum(), 67);
+        EXPECT_EQ(printer.binCodes(), std::vector<int>{-1});
         EXPECT_EQ(printer.geometry().paperWidthPx, 758);
     }
 }
@@ -270,19 +270,19 @@ TEST(RealPrinterFallback, FailingReadsFallBackToTheVirtualPrinter) {
 TEST(RealPrinterFallback, AnUnreadablePrinterListLeavesOnlyTheVirtualPrinter) {
     FakePrinterBackend backend({officePrinter("Ufficio", 300, 59)}, 0);
     backend.failPrinterList = true;
-    TfrPrinter printer;
-    printer.AttachPrinter(&backend);
-    EXPECT_EQ(printer.PrinterNames(), std::vector<std::string>{"Stampante virtuale"});
-    EXPECT_TRUE(printer.IsVirtual());
-    EXPECT_FALSE(printer.HasPlatformPrinters());
-    EXPECT_EQ(printer.PaperWidth(), 2100);
+    Printer printer;
+    printer.attachPrinter(&backend);
+    EXPECT_EQ(printer.printerNames(), std::vector<std::string>{"Stampante virtuale"});
+    EXPECT_TRUE(printer.isVirtual());
+    EXPECT_FALSE(printer.hasPlatformPrinters());
+    EXPECT_EQ(printer.paperWidth(), 2100);
 }
 
 TEST(RealPrinterFallback, AMissingSettingsBlockIsAskedForTwice) {
     FakePrinterBackend backend({officePrinter("Ufficio", 300, 59)}, 0);
     backend.printer().settings.reset();
-    TfrPrinter printer;
-    printer.AttachPrinter(&backend);
+    Printer printer;
+    printer.attachPrinter(&backend);
     EXPECT_EQ(backend.settingsQueries, 2);
 }
 
@@ -295,23 +295,23 @@ TEST(RealPrinterLists, LongListsAreCappedAndNamesAligned) {
     p.binCodes.assign(400, 7);
     p.binNames.assign(500, "Cassetto");
     FakePrinterBackend backend({p}, 0);
-    TfrPrinter printer;
-    printer.AttachPrinter(&backend);
-    ASSERT_FALSE(printer.IsVirtual());
-    EXPECT_EQ(printer.PaperSizesNum(), 256);
-    ASSERT_EQ(printer.PaperNames().size(), 256u);
-    EXPECT_EQ(printer.PaperNames()[0], "A4");
-    EXPECT_EQ(printer.PaperNames()[255], "");
-    EXPECT_EQ(printer.BinsNum(), 256);
-    EXPECT_EQ(printer.BinNames().size(), 256u);
-    EXPECT_EQ(printer.BinCodes()[0], -1);
+    Printer printer;
+    printer.attachPrinter(&backend);
+    ASSERT_FALSE(printer.isVirtual());
+    EXPECT_EQ(printer.paperSizesNum(), 256);
+    ASSERT_EQ(printer.paperNames().size(), 256u);
+    EXPECT_EQ(printer.paperNames()[0], "A4");
+    EXPECT_EQ(printer.paperNames()[255], "");
+    EXPECT_EQ(printer.binsNum(), 256);
+    EXPECT_EQ(printer.binNames().size(), 256u);
+    EXPECT_EQ(printer.binCodes()[0], -1);
 }
 
 TEST_F(RealPrinter, SetupDialogCancelledChangesNothing) {
     const std::size_t writes = backend.settingsWritten.size();
-    EXPECT_FALSE(printer.PrinterSetupDialog());
+    EXPECT_FALSE(printer.printerSetupDialog());
     backend.propertiesDialog = [](PrinterSettings&) { return false; };
-    EXPECT_FALSE(printer.PrinterSetupDialog());
+    EXPECT_FALSE(printer.printerSetupDialog());
     EXPECT_EQ(backend.settingsWritten.size(), writes);
 }
 
@@ -320,33 +320,33 @@ TEST_F(RealPrinter, SetupDialogAcceptedBecomesThePrintersSettings) {
         s.orientation = kModeLandscape;
         return true;
     };
-    EXPECT_TRUE(printer.PrinterSetupDialog());
+    EXPECT_TRUE(printer.printerSetupDialog());
     EXPECT_EQ(backend.printer().settings->orientation, kModeLandscape);
-    EXPECT_EQ(printer.Orientation(), kPortrait) << "fields are re-read later, not here";
-    printer.ReadSettings();
-    EXPECT_EQ(printer.Orientation(), kLandscape);
+    EXPECT_EQ(printer.orientation(), kPortrait) << "fields are re-read later, not here";
+    printer.readSettings();
+    EXPECT_EQ(printer.orientation(), kLandscape);
 }
 
 TEST_F(RealPrinter, JobCallsReachTheBackendInOrder) {
-    EXPECT_EQ(printer.Canvas(), nullptr);
-    printer.BeginDoc("Ricette", 0);
-    EXPECT_TRUE(printer.Printing());
-    ASSERT_NE(printer.Canvas(), nullptr);
-    printer.Canvas()->textOut(0, 0, "pagina 1");
-    printer.NewPage();
-    printer.Canvas()->textOut(0, 0, "pagina 2");
-    printer.EndDoc();
-    printer.BeginDoc("Ricette", 3);
-    printer.Abort();
-    EXPECT_FALSE(printer.Printing());
-    printer.Abort();  // nothing open: nothing recorded
+    EXPECT_EQ(printer.canvas(), nullptr);
+    printer.beginDoc("Ricette", 0);
+    EXPECT_TRUE(printer.printing());
+    ASSERT_NE(printer.canvas(), nullptr);
+    printer.canvas()->textOut(0, 0, "pagina 1");
+    printer.newPage();
+    printer.canvas()->textOut(0, 0, "pagina 2");
+    printer.endDoc();
+    printer.beginDoc("Ricette", 3);
+    printer.abort();
+    EXPECT_FALSE(printer.printing());
+    printer.abort();  // nothing open: nothing recorded
 
     using K = FakeJobCall;
     EXPECT_EQ(backend.jobCalls, (std::vector<FakeJobCall>{{K::Begin, "Ricette", 1},
-                                                          {K::NewPage, "", 0},
+                                                          {K::newPage, "", 0},
                                                           {K::End, "", 0},
                                                           {K::Begin, "Ricette", 3},
-                                                          {K::Abort, "", 0}}));
+                                                          {K::abort, "", 0}}));
     ASSERT_EQ(backend.pages.size(), 3u);
     EXPECT_EQ(backend.pages[0].texts, std::vector<std::string>{"pagina 1"});
     EXPECT_EQ(backend.pages[1].texts, std::vector<std::string>{"pagina 2"});

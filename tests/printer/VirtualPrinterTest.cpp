@@ -12,28 +12,28 @@ namespace {
 
 class VirtualPrinter : public ::testing::Test {
 protected:
-    void SetUp() override { printer.AttachPrinter(&backend); }
+    void SetUp() override { printer.attachPrinter(&backend); }
     NoPlatformPrinters backend;
-    TfrPrinter printer;
+    Printer printer;
 };
 
 TEST_F(VirtualPrinter, ListHoldsOnlyTheVirtualPrinter) {
-    ASSERT_EQ(printer.PrinterNames(), std::vector<std::string>{"Stampante virtuale"});
-    EXPECT_EQ(printer.PrinterIndex(), 0);
-    EXPECT_EQ(printer.DefaultPrinterIndex(), 0);
-    EXPECT_TRUE(printer.IsVirtual());
-    EXPECT_FALSE(printer.HasPlatformPrinters());
-    EXPECT_EQ(printer.CurrentPrinterName(), "Stampante virtuale");
-    EXPECT_EQ(printer.PaperSizesNum(), 67);
-    EXPECT_EQ(printer.PaperCodes().back(), kCustomPaper);
-    EXPECT_EQ(printer.PaperNames().size(), 67u);
-    EXPECT_EQ(printer.BinsNum(), 1);
+    ASSERT_EQ(printer.printerNames(), std::vector<std::string>{"Stampante virtuale"});
+    EXPECT_EQ(printer.printerIndex(), 0);
+    EXPECT_EQ(printer.defaultPrinterIndex(), 0);
+    EXPECT_TRUE(printer.isVirtual());
+    EXPECT_FALSE(printer.hasPlatformPrinters());
+    EXPECT_EQ(printer.currentPrinterName(), "Stampante virtuale");
+    EXPECT_EQ(printer.paperSizesNum(), 67);
+    EXPECT_EQ(printer.paperCodes().back(), kCustomPaper);
+    EXPECT_EQ(printer.paperNames().size(), 67u);
+    EXPECT_EQ(printer.binsNum(), 1);
 }
 
 TEST_F(VirtualPrinter, A4PortraitGeometry) {
-    EXPECT_EQ(printer.PaperSize(), 9);
-    EXPECT_EQ(printer.PaperWidth(), 2100);
-    EXPECT_EQ(printer.PaperHeight(), 2970);
+    EXPECT_EQ(printer.paperSize(), 9);
+    EXPECT_EQ(printer.paperWidth(), 2100);
+    EXPECT_EQ(printer.paperHeight(), 2970);
     const PrinterGeometry g = printer.geometry();
     EXPECT_EQ(g.paperWidthPx, 758);
     EXPECT_EQ(g.paperHeightPx, 1071);
@@ -46,9 +46,9 @@ TEST_F(VirtualPrinter, A4PortraitGeometry) {
 // The label sheets: A4 landscape with 5 mm unprintable edges gives the page area
 // Left 18, Top 18, Right 1053, Bottom 740 that the label templates are laid out in.
 TEST_F(VirtualPrinter, A4LandscapeGeometryOfTheLabelSheets) {
-    printer.SetPaper(9, 0, 0, 65535, kLandscape, false);
-    EXPECT_EQ(printer.PaperWidth(), 2970);
-    EXPECT_EQ(printer.PaperHeight(), 2100);
+    printer.setPaper(9, 0, 0, 65535, kLandscape, false);
+    EXPECT_EQ(printer.paperWidth(), 2970);
+    EXPECT_EQ(printer.paperHeight(), 2100);
     const PrinterGeometry g = printer.geometry();
     EXPECT_EQ(g.paperWidthPx, 1071);
     EXPECT_EQ(g.paperHeightPx, 758);
@@ -65,18 +65,18 @@ TEST_F(VirtualPrinter, SetPaperTakesTableSizesAndSwapsForLandscape) {
                  {4, kPortrait, 4318, 2794},  {4, kLandscape, 2794, 4318},
                  {68, kLandscape, 4450, 3220}, {9, kPortrait, 2100, 2970}};
     for (const Case& c : cases) {
-        printer.SetPaper(c.code, 1, 1, -1, c.orientation, false);
-        EXPECT_EQ(printer.PaperSize(), c.code);
-        EXPECT_EQ(printer.Orientation(), c.orientation);
-        EXPECT_EQ(printer.PaperWidth(), c.width) << c.code;
-        EXPECT_EQ(printer.PaperHeight(), c.height) << c.code;
+        printer.setPaper(c.code, 1, 1, -1, c.orientation, false);
+        EXPECT_EQ(printer.paperSize(), c.code);
+        EXPECT_EQ(printer.orientation(), c.orientation);
+        EXPECT_EQ(printer.paperWidth(), c.width) << c.code;
+        EXPECT_EQ(printer.paperHeight(), c.height) << c.code;
     }
 }
 
 TEST_F(VirtualPrinter, CustomPaperKeepsItsSizeAndOrientationDoesNotSwapIt) {
-    printer.SetPaper(kCustomPaper, 1000, 500, -1, kLandscape, false);
-    EXPECT_EQ(printer.PaperWidth(), 1000);
-    EXPECT_EQ(printer.PaperHeight(), 500);
+    printer.setPaper(kCustomPaper, 1000, 500, -1, kLandscape, false);
+    EXPECT_EQ(printer.paperWidth(), 1000);
+    EXPECT_EQ(printer.paperHeight(), 500);
     const PrinterGeometry g = printer.geometry();
     EXPECT_EQ(g.paperWidthPx, 361);
     EXPECT_EQ(g.printableWidthPx, 361 - 36);
@@ -85,7 +85,7 @@ TEST_F(VirtualPrinter, CustomPaperKeepsItsSizeAndOrientationDoesNotSwapIt) {
 // A paper narrower than its two 5 mm edges has no printable area, never a negative one
 // (the custom row of the table is 0 x 0).
 TEST_F(VirtualPrinter, TinyCustomPaperHasAnEmptyPrintableArea) {
-    printer.SetPaper(kCustomPaper, 0, 0, -1, kPortrait, false);
+    printer.setPaper(kCustomPaper, 0, 0, -1, kPortrait, false);
     const PrinterGeometry g = printer.geometry();
     EXPECT_EQ(g.paperWidthPx, 0);
     EXPECT_EQ(g.printableWidthPx, 0);
@@ -93,14 +93,14 @@ TEST_F(VirtualPrinter, TinyCustomPaperHasAnEmptyPrintableArea) {
 }
 
 TEST_F(VirtualPrinter, UnknownPaperCodeKeepsTheGivenSize) {
-    printer.SetPaper(48, 1500, 1600, -1, kPortrait, false);
-    EXPECT_EQ(printer.PaperSize(), 48);
-    EXPECT_EQ(printer.PaperWidth(), 1500);
-    EXPECT_EQ(printer.PaperHeight(), 1600);
+    printer.setPaper(48, 1500, 1600, -1, kPortrait, false);
+    EXPECT_EQ(printer.paperSize(), 48);
+    EXPECT_EQ(printer.paperWidth(), 1500);
+    EXPECT_EQ(printer.paperHeight(), 1600);
 }
 
-TEST_F(VirtualPrinter, SamePaper) {
-    printer.SetPaper(9, 0, 0, 7, kPortrait, true);
+TEST_F(VirtualPrinter, samePaper) {
+    printer.setPaper(9, 0, 0, 7, kPortrait, true);
     struct Case {
         int size, width, height, bin, orientation;
         bool same;
@@ -116,12 +116,12 @@ TEST_F(VirtualPrinter, SamePaper) {
         {1, 0, 0, 7, kPortrait, false, "another code"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(printer.SamePaper(c.size, c.width, c.height, c.bin, c.orientation), c.same)
+        EXPECT_EQ(printer.samePaper(c.size, c.width, c.height, c.bin, c.orientation), c.same)
             << c.why;
 }
 
 TEST_F(VirtualPrinter, SamePaperForCustomSizesAllowsOneTenthOfAMillimetre) {
-    printer.SetPaper(kCustomPaper, 2000, 1000, 3, kPortrait, true);
+    printer.setPaper(kCustomPaper, 2000, 1000, 3, kPortrait, true);
     struct Case {
         int width, height, bin, orientation;
         bool same;
@@ -129,40 +129,40 @@ TEST_F(VirtualPrinter, SamePaperForCustomSizesAllowsOneTenthOfAMillimetre) {
                  {1999, 1001, 99, kPortrait, true}, {2002, 1000, 3, kPortrait, false},
                  {2000, 998, 3, kPortrait, false},  {2000, 1000, 3, kLandscape, false}};
     for (const Case& c : cases)
-        EXPECT_EQ(printer.SamePaper(kCustomPaper, c.width, c.height, c.bin, c.orientation), c.same)
+        EXPECT_EQ(printer.samePaper(kCustomPaper, c.width, c.height, c.bin, c.orientation), c.same)
             << c.width << "x" << c.height << " bin " << c.bin;
-    EXPECT_FALSE(printer.SamePaper(9, 2000, 1000, 3, kPortrait));
+    EXPECT_FALSE(printer.samePaper(9, 2000, 1000, 3, kPortrait));
 }
 
 TEST_F(VirtualPrinter, JobsCannotStartOnTheVirtualPrinter) {
-    EXPECT_FALSE(printer.Printing());
-    EXPECT_THROW(printer.BeginDoc("Senza titolo", 1), PrinterError);
-    EXPECT_EQ(printer.Canvas(), nullptr);
-    EXPECT_FALSE(printer.PrinterSetupDialog());
+    EXPECT_FALSE(printer.printing());
+    EXPECT_THROW(printer.beginDoc("Senza titolo", 1), PrinterError);
+    EXPECT_EQ(printer.canvas(), nullptr);
+    EXPECT_FALSE(printer.printerSetupDialog());
 }
 
 TEST_F(VirtualPrinter, StoredVirtualPrinterNameSelectsIt) {
-    EXPECT_TRUE(printer.SelectPrinterByName("\x01"));
-    EXPECT_TRUE(printer.SelectPrinterByName("Stampante virtuale"));
-    EXPECT_FALSE(printer.SelectPrinterByName("PCL6 V4 Driver for Universal Print"));
-    EXPECT_EQ(printer.PrinterIndex(), 0);
+    EXPECT_TRUE(printer.selectPrinterByName("\x01"));
+    EXPECT_TRUE(printer.selectPrinterByName("Stampante virtuale"));
+    EXPECT_FALSE(printer.selectPrinterByName("PCL6 V4 Driver for Universal Print"));
+    EXPECT_EQ(printer.printerIndex(), 0);
 }
 
 // Before any backend is attached the printer still has a usable A4 paper.
 TEST(UnattachedPrinter, BehavesAsTheVirtualPrinterWithoutAName) {
-    TfrPrinter printer;
-    EXPECT_TRUE(printer.PrinterNames().empty());
-    EXPECT_EQ(printer.CurrentPrinterName(), "");
-    EXPECT_EQ(printer.PaperSize(), 9);
+    Printer printer;
+    EXPECT_TRUE(printer.printerNames().empty());
+    EXPECT_EQ(printer.currentPrinterName(), "");
+    EXPECT_EQ(printer.paperSize(), 9);
     EXPECT_EQ(printer.geometry().paperWidthPx, 758);
-    printer.SelectPrinter(0);
-    EXPECT_FALSE(printer.SelectPrinterByName("\x01"));
+    printer.selectPrinter(0);
+    EXPECT_FALSE(printer.selectPrinterByName("\x01"));
 }
 
 TEST(ProgramPrinter, StartsWithTheVirtualPrinterAndA4) {
-    TfrPrinter& printer = programPrinter();
+    Printer& printer = programPrinter();
     EXPECT_EQ(&printer, &programPrinter());
-    EXPECT_EQ(printer.PrinterNames().back(), "Stampante virtuale");
+    EXPECT_EQ(printer.printerNames().back(), "Stampante virtuale");
     EXPECT_EQ(defaultPaperCode(), 9);
 }
 

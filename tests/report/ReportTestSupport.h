@@ -15,7 +15,7 @@ namespace report_test {
 
 // An add-in with the barcode object's stream tail, so templates can be built and read
 // without the barcode layer.
-class FakeBarcodeView : public report::TfrView {
+class FakeBarcodeView : public report::View {
 public:
     static constexpr const char* kClassName = "TfrBarCodeView";
     FakeBarcodeView() { memo = {"12345678"}; }
@@ -30,7 +30,7 @@ public:
 
     void setIntOption(int v) override { optionSetTo = v; }
     void loadFromStream(report::ByteReader& in, int version) override {
-        TfrView::loadFromStream(in, version);
+        View::loadFromStream(in, version);
         withCheckSum = in.u8() != 0;
         showText = in.u8() != 0;
         reserved = in.u8();
@@ -40,7 +40,7 @@ public:
         angle = in.f64();
     }
     void saveToStream(report::ByteWriter& out) const override {
-        TfrView::saveToStream(out);
+        View::saveToStream(out);
         out.u8(withCheckSum);
         out.u8(showText);
         out.u8(reserved);
@@ -59,9 +59,9 @@ struct FakeBarcodeRegistration {
     ~FakeBarcodeRegistration() { report::unregisterAddIn(FakeBarcodeView::kClassName); }
 };
 
-inline report::TfrBandView& addBand(report::TfrPage& page, const std::string& name, int type, int top, int height,
+inline report::BandView& addBand(report::Page& page, const std::string& name, int type, int top, int height,
                                     const std::string& source) {
-    auto band = std::make_unique<report::TfrBandView>();
+    auto band = std::make_unique<report::BandView>();
     band->setName(name);
     band->setBandType(type);
     band->left = 0;
@@ -70,16 +70,16 @@ inline report::TfrBandView& addBand(report::TfrPage& page, const std::string& na
     band->height = height;
     band->formatText = source;
     band->formatCode = 556;
-    return static_cast<report::TfrBandView&>(*page.addObject(std::move(band)));
+    return static_cast<report::BandView&>(*page.addObject(std::move(band)));
 }
 
 struct Box {
     int left, top, width, height;
 };
 
-inline report::TfrMemoView& addMemo(report::TfrPage& page, const std::string& name, Box r,
+inline report::MemoView& addMemo(report::Page& page, const std::string& name, Box r,
                                     const std::string& text, int size, int style) {
-    auto memo = std::make_unique<report::TfrMemoView>();
+    auto memo = std::make_unique<report::MemoView>();
     memo->setName(name);
     memo->left = r.left;
     memo->top = r.top;
@@ -90,10 +90,10 @@ inline report::TfrMemoView& addMemo(report::TfrPage& page, const std::string& na
     memo->alignment = report::kAlignCenter;
     memo->font.size = size;
     memo->font.style = style;
-    return static_cast<report::TfrMemoView&>(*page.addObject(std::move(memo)));
+    return static_cast<report::MemoView&>(*page.addObject(std::move(memo)));
 }
 
-inline FakeBarcodeView& addBar(report::TfrPage& page, int left, int top, int height) {
+inline FakeBarcodeView& addBar(report::Page& page, int left, int top, int height) {
     auto bar = std::make_unique<FakeBarcodeView>();
     bar->setName("Bar1");
     bar->left = left;
@@ -106,8 +106,8 @@ inline FakeBarcodeView& addBar(report::TfrPage& page, int left, int top, int hei
     return static_cast<FakeBarcodeView&>(*page.addObject(std::move(bar)));
 }
 
-inline report::TfrLineView& addLine(report::TfrPage& page, const std::string& name, int left, int top, int width) {
-    auto line = std::make_unique<report::TfrLineView>();
+inline report::LineView& addLine(report::Page& page, const std::string& name, int left, int top, int width) {
+    auto line = std::make_unique<report::LineView>();
     line->setName(name);
     line->left = left;
     line->top = top;
@@ -115,13 +115,13 @@ inline report::TfrLineView& addLine(report::TfrPage& page, const std::string& na
     line->height = 0;
     line->frameTyp = report::kFrameTop;
     line->formatCode = 556;
-    return static_cast<report::TfrLineView&>(*page.addObject(std::move(line)));
+    return static_cast<report::LineView&>(*page.addObject(std::move(line)));
 }
 
 // The page and header every label template shares.
-inline report::TfrPage& labelPage(report::TfrReport& r, int columns) {
+inline report::Page& labelPage(report::Report& r, int columns) {
     r.printerName = "PCL6 V4 Driver for Universal Print";
-    report::TfrPage& page = r.addPage();
+    report::Page& page = r.addPage();
     page.paperSize = 9;
     page.paperWidth = 2970;
     page.paperHeight = 2100;
@@ -132,15 +132,15 @@ inline report::TfrPage& labelPage(report::TfrReport& r, int columns) {
 }
 
 // The series template: one data band and one barcode.
-inline void buildSeriesTemplate(report::TfrReport& r) {
-    report::TfrPage& page = labelPage(r, 6);
+inline void buildSeriesTemplate(report::Report& r) {
+    report::Page& page = labelPage(r, 6);
     addBand(page, "DatiMaster1", report::kBandMasterData, 28, 78, "frDBDataSet1");
     addBar(page, 28, 36, 54);
 }
 
 // The oxygen template: page header, data band, barcode, tick line and four outside texts.
-inline void buildOxygenTemplate(report::TfrReport& r) {
-    report::TfrPage& page = labelPage(r, 2);
+inline void buildOxygenTemplate(report::Report& r) {
+    report::Page& page = labelPage(r, 2);
     addBand(page, "DatiMaster1", report::kBandMasterData, 168, 90, "frDBDataSet1");
     addBand(page, "Intestaz.Pagina1", report::kBandPageHeader, 32, 80, "");
     addBar(page, 76, 180, 62);

@@ -16,23 +16,23 @@ using report::testing::FakeDataSource;
 
 namespace {
 
-// The engine's loop for one data band: Init, First, then print and Next until Eof, Exit.
+// The engine's loop for one data band: init, first, then print and next until eof, exit.
 template <typename OnRecord>
-int walk(TfrDataset& dataset, OnRecord onRecord, int limit = 1000)
+int walk(Dataset& dataset, OnRecord onRecord, int limit = 1000)
 {
     int printed = 0;
-    dataset.Init();
-    dataset.First();
-    while (!dataset.Eof() && printed < limit) {
+    dataset.init();
+    dataset.first();
+    while (!dataset.eof() && printed < limit) {
         onRecord();
         ++printed;
-        dataset.Next();
+        dataset.next();
     }
-    dataset.Exit();
+    dataset.exit();
     return printed;
 }
 
-int walk(TfrDataset& dataset) { return walk(dataset, [] {}); }
+int walk(Dataset& dataset) { return walk(dataset, [] {}); }
 
 void fillPrintList(memtable::MemTable& kb1, std::initializer_list<const char*> labels)
 {
@@ -59,8 +59,8 @@ TEST(Dataset, CountedDatasetFromBandSourceText)
             continue;
         }
         ASSERT_NE(dataset, nullptr) << c.text;
-        EXPECT_EQ(dataset->RangeEnd, TfrRangeEnd::reCount);
-        EXPECT_EQ(dataset->RangeEndCount, c.records) << c.text;
+        EXPECT_EQ(dataset->rangeEnd, RangeEnd::reCount);
+        EXPECT_EQ(dataset->rangeEndCount, c.records) << c.text;
         if (c.records < 100) {
             EXPECT_EQ(walk(*dataset), c.records) << c.text;
         }
@@ -69,22 +69,22 @@ TEST(Dataset, CountedDatasetFromBandSourceText)
 
 TEST(Dataset, EventsAndRecordNumbers)
 {
-    TfrUserDataset dataset;
-    dataset.RangeEnd = TfrRangeEnd::reCount;
-    dataset.RangeEndCount = 2;
+    UserDataset dataset;
+    dataset.rangeEnd = RangeEnd::reCount;
+    dataset.rangeEndCount = 2;
     std::vector<std::string> events;
-    dataset.OnFirst = [&](TfrDataset& d) { events.push_back("first" + std::to_string(d.recordNo())); };
-    dataset.OnNext = [&](TfrDataset& d) { events.push_back("next" + std::to_string(d.recordNo())); };
-    dataset.OnPrior = [&](TfrDataset& d) { events.push_back("prior" + std::to_string(d.recordNo())); };
+    dataset.onFirst = [&](Dataset& d) { events.push_back("first" + std::to_string(d.recordNo())); };
+    dataset.onNext = [&](Dataset& d) { events.push_back("next" + std::to_string(d.recordNo())); };
+    dataset.onPrior = [&](Dataset& d) { events.push_back("prior" + std::to_string(d.recordNo())); };
     EXPECT_EQ(walk(dataset), 2);
-    dataset.Prior();
+    dataset.prior();
     // No OnNext once the count is reached.
     EXPECT_EQ(events, (std::vector<std::string>{"first0", "next1", "prior1"}));
 
-    dataset.OnCheckEOF = [](TfrDataset& d, bool& eof) { eof = eof || d.recordNo() >= 1; };
+    dataset.onCheckEof = [](Dataset& d, bool& eof) { eof = eof || d.recordNo() >= 1; };
     EXPECT_EQ(walk(dataset), 1);
-    TfrUserDataset endless; // reLast without a table never ends by itself
-    EXPECT_FALSE(endless.Eof());
+    UserDataset endless; // reLast without a table never ends by itself
+    EXPECT_FALSE(endless.eof());
 }
 
 TEST(Dataset, PrintListOfThreeRecordsIsWalkedAndLeftOpenAtItsEnd)
@@ -92,7 +92,7 @@ TEST(Dataset, PrintListOfThreeRecordsIsWalkedAndLeftOpenAtItsEnd)
     auto kb1 = memtable::makePrintListTable();
     fillPrintList(*kb1, {"A1", "B2", "C3"});
     MemTableDataSet table(*kb1);
-    TfrDBDataSet adaptor("frDBDataSet1");
+    DBDataset adaptor("frDBDataSet1");
     adaptor.setDataSet(&table);
     std::vector<std::string> seen;
     EXPECT_EQ(walk(adaptor, [&] { seen.push_back(kb1->fieldText("giorno")); }), 3);
@@ -106,10 +106,10 @@ TEST(Dataset, ClosedOrEmptyPrintList)
 {
     auto kb1 = memtable::makePrintListTable();
     MemTableDataSet table(*kb1);
-    TfrDBDataSet adaptor("frDBDataSet1");
+    DBDataset adaptor("frDBDataSet1");
     adaptor.setDataSet(&table);
     EXPECT_FALSE(kb1->isActive());
-    EXPECT_EQ(walk(adaptor), 0); // Init opens it; empty: Eof at once
+    EXPECT_EQ(walk(adaptor), 0); // init opens it; empty: eof at once
     EXPECT_TRUE(kb1->isActive());
 
     adaptor.CloseDataSource = true;
@@ -122,21 +122,21 @@ TEST(Dataset, ClosedOrEmptyPrintList)
 
 TEST(Dataset, NeitherDataSetNorDataSourceFails)
 {
-    TfrDBDataSet adaptor("frDBDataSet1");
+    DBDataset adaptor("frDBDataSet1");
     try {
-        adaptor.Init();
+        adaptor.init();
         FAIL() << "Init did not fail";
     } catch (const DatasetError& e) {
         EXPECT_STREQ(e.what(), "Unable to open dataset frDBDataSet1");
     }
-    EXPECT_THROW(adaptor.First(), DatasetError);
-    EXPECT_THROW(adaptor.Next(), DatasetError);
-    EXPECT_THROW(adaptor.Eof(), DatasetError);
-    EXPECT_THROW(adaptor.Exit(), DatasetError);
+    EXPECT_THROW(adaptor.first(), DatasetError);
+    EXPECT_THROW(adaptor.next(), DatasetError);
+    EXPECT_THROW(adaptor.eof(), DatasetError);
+    EXPECT_THROW(adaptor.exit(), DatasetError);
 
     FakeDataSource empty; // a data source without a data set is no better
     adaptor.setDataSource(&empty);
-    EXPECT_THROW(adaptor.Init(), DatasetError);
+    EXPECT_THROW(adaptor.init(), DatasetError);
 }
 
 TEST(Dataset, DataSetAndDataSourceByName)
@@ -151,18 +151,18 @@ TEST(Dataset, DataSetAndDataSourceByName)
     components.dataSets["kb1"] = &kb1;
     components.dataSources["DataSource2"] = &source;
 
-    TfrDBDataSet adaptor("frDBDataSet1");
+    DBDataset adaptor("frDBDataSet1");
     adaptor.setDataSetName("kb1", components);
     EXPECT_EQ(&adaptor.dataSetInUse(), &kb1);
     adaptor.setDataSourceName("DataSource2", components);
-    EXPECT_EQ(adaptor.DataSet(), nullptr); // a data source replaces the data set
+    EXPECT_EQ(adaptor.dataSet(), nullptr); // a data source replaces the data set
     EXPECT_EQ(walk(adaptor), 2);
     adaptor.setDataSet(&kb1);
-    EXPECT_EQ(adaptor.DataSource(), nullptr);
+    EXPECT_EQ(adaptor.dataSource(), nullptr);
     adaptor.componentFreed(&kb1);
-    EXPECT_THROW(adaptor.Init(), DatasetError);
+    EXPECT_THROW(adaptor.init(), DatasetError);
     adaptor.setDataSetName("nothing", components);
-    EXPECT_EQ(adaptor.DataSet(), nullptr);
+    EXPECT_EQ(adaptor.dataSet(), nullptr);
 }
 
 TEST(Dataset, Ranges)
@@ -170,31 +170,31 @@ TEST(Dataset, Ranges)
     FakeDataSet table("t", {"f"});
     for (const char* v : {"a", "b", "c", "d", "e"}) table.addRow({v});
     table.open();
-    TfrDBDataSet adaptor("frDBDataSet1");
+    DBDataset adaptor("frDBDataSet1");
     adaptor.setDataSet(&table);
     std::string seen;
     auto record = [&] { seen += *table.rows[static_cast<std::size_t>(table.cursor())][0]; };
 
     struct Case {
-        TfrRangeBegin begin;
-        TfrRangeEnd end;
+        RangeBegin begin;
+        RangeEnd end;
         int count;
         int startRow;
         const char* expected;
-        int rowAfter; // where Exit leaves the table
+        int rowAfter; // where exit leaves the table
     };
     const Case cases[] = {
-        {TfrRangeBegin::rbFirst, TfrRangeEnd::reLast, 0, 2, "abcde", 4},
-        {TfrRangeBegin::rbCurrent, TfrRangeEnd::reLast, 0, 2, "cde", 2},   // back to the bookmark
-        {TfrRangeBegin::rbFirst, TfrRangeEnd::reCurrent, 0, 2, "abc", 2},  // up to the current record
-        {TfrRangeBegin::rbCurrent, TfrRangeEnd::reCurrent, 0, 2, "c", 2},
-        {TfrRangeBegin::rbFirst, TfrRangeEnd::reCount, 2, 2, "ab", 2},
-        {TfrRangeBegin::rbCurrent, TfrRangeEnd::reCount, 9, 3, "de", 3},  // the table ends first
+        {RangeBegin::rbFirst, RangeEnd::reLast, 0, 2, "abcde", 4},
+        {RangeBegin::rbCurrent, RangeEnd::reLast, 0, 2, "cde", 2},   // back to the bookmark
+        {RangeBegin::rbFirst, RangeEnd::reCurrent, 0, 2, "abc", 2},  // up to the current record
+        {RangeBegin::rbCurrent, RangeEnd::reCurrent, 0, 2, "c", 2},
+        {RangeBegin::rbFirst, RangeEnd::reCount, 2, 2, "ab", 2},
+        {RangeBegin::rbCurrent, RangeEnd::reCount, 9, 3, "de", 3},  // the table ends first
     };
     for (const Case& c : cases) {
-        adaptor.RangeBegin = c.begin;
-        adaptor.RangeEnd = c.end;
-        adaptor.RangeEndCount = c.count;
+        adaptor.rangeBegin = c.begin;
+        adaptor.rangeEnd = c.end;
+        adaptor.rangeEndCount = c.count;
         table.moveTo(c.startRow);
         seen.clear();
         walk(adaptor, record);
@@ -206,11 +206,11 @@ TEST(Dataset, Ranges)
 TEST(Dataset, OpenAndCloseEvents)
 {
     FakeDataSet table("t", {"f"});
-    TfrDBDataSet adaptor("frDBDataSet1");
+    DBDataset adaptor("frDBDataSet1");
     adaptor.setDataSet(&table);
     std::string events;
-    adaptor.OnOpen = [&](TfrDataset&) { events += "open "; };
-    adaptor.OnClose = [&](TfrDataset&) { events += "close"; };
+    adaptor.OnOpen = [&](Dataset&) { events += "open "; };
+    adaptor.OnClose = [&](Dataset&) { events += "close"; };
     walk(adaptor);
     EXPECT_EQ(events, "open close");
     EXPECT_EQ(table.opens, 1);
@@ -229,7 +229,7 @@ TEST(Dataset, AdaptorFindsThePrintListInTheOwnersRegistry)
     ComponentRegistry registry;
     registry.add("kb1", kb1.get());
     RegistryDatasetComponents components(&registry);
-    TfrDBDataSet adaptor("frDBDataSet1");
+    DBDataset adaptor("frDBDataSet1");
     adaptor.setDataSetName("kb1", components);
     EXPECT_EQ(walk(adaptor), 2);
     EXPECT_EQ(components.findDataSet("kb1"), components.findDataSet("kb1")); // one adapter per table

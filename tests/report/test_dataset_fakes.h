@@ -113,7 +113,7 @@ public:
     std::map<BuiltinVariable, Value> builtins;
     std::map<std::string, Value> properties; // "Memo1.Left"
     std::map<std::string, Value> eventValues;
-    TfrVariables globals;
+    Variables globals;
     bool lookupFails = false;
     int componentLookups = 0;
 
@@ -151,7 +151,7 @@ public:
         auto it = properties.find(object + "." + property);
         return it == properties.end() ? std::nullopt : std::optional(it->second);
     }
-    const TfrVariables& globalVariables() const override { return globals; }
+    const Variables& globalVariables() const override { return globals; }
 };
 
 } // namespace report::testing

@@ -26,10 +26,10 @@ protected:
         components.add("kb1", kb1.get());
         report.components = &components;
         report.name = "frReport1";
-        auto view = std::make_unique<TfrMemoView>();
+        auto view = std::make_unique<MemoView>();
         view->setName("Memo1");
         view->left = 37;
-        memo = static_cast<TfrMemoView*>(report.addPage().addObject(std::move(view)));
+        memo = static_cast<MemoView*>(report.addPage().addObject(std::move(view)));
     }
 
     std::vector<std::string> expand(std::vector<std::string> lines)
@@ -40,8 +40,8 @@ protected:
 
     std::unique_ptr<memtable::MemTable> kb1 = memtable::makePrintListTable();
     ComponentRegistry components;
-    TfrReport report;
-    TfrMemoView* memo = nullptr;
+    Report report;
+    MemoView* memo = nullptr;
     ReportExpressions expressions{report};
 };
 

@@ -48,9 +48,9 @@ TEST(PictureView, DamagedJpegIsNotDecodedAndDoesNotStopTheProgram) {
 }
 
 TEST(PictureView, JpegPictureIsPaintedIntoItsRectangleAndSavedByteForByte) {
-    setDocumentMode(DocumentMode::Printing);
-    TfrReport r;
-    auto view = std::make_unique<TfrPictureView>();
+    setDocumentMode(DocumentMode::printing);
+    Report r;
+    auto view = std::make_unique<PictureView>();
     view->setName("Picture1");
     view->left = 10;
     view->top = 10;
@@ -70,9 +70,9 @@ TEST(PictureView, JpegPictureIsPaintedIntoItsRectangleAndSavedByteForByte) {
     }
     r.addPage().addObject(std::move(view));
     const auto bytes = r.saveToStream();
-    TfrReport loaded;
+    Report loaded;
     ASSERT_TRUE(loaded.loadFromStream(bytes));
-    EXPECT_EQ(static_cast<TfrPictureView&>(*loaded.page(0).objects()[0]).picture.bytes, stored);
+    EXPECT_EQ(static_cast<PictureView&>(*loaded.page(0).objects()[0]).picture.bytes, stored);
     EXPECT_EQ(loaded.saveToStream(), bytes);
     setDocumentMode(DocumentMode::Designing);
 }
@@ -83,7 +83,7 @@ TEST(PictureView, RecordedPictureIsDrawnStretchedKeepingItsAspect) {
     rec.kind = platform::PictureRecordKind::FillRect;
     rec.rect = {0, 0, 100, 50};
     picture.append(rec);
-    TfrPictureView view;
+    PictureView view;
     view.width = 60;
     view.height = 60;
     view.picture = Graphic::fromPicture(picture);
@@ -97,14 +97,14 @@ TEST(PictureView, RecordedPictureIsDrawnStretchedKeepingItsAspect) {
 }
 
 TEST(PictureView, DataEndOutsideTheStreamIsAnError) {
-    TfrPictureView view;
+    PictureView view;
     ByteWriter out;
     view.saveToStream(out);
     auto bytes = out.take();
     // The data end is the last int32; point it past the end.
     bytes[bytes.size() - 4] = 0xFF;
     bytes[bytes.size() - 3] = 0x7F;
-    TfrPictureView back;
+    PictureView back;
     ByteReader in(bytes);
     EXPECT_THROW(back.loadFromStream(in, 24), StreamError);
 }

@@ -16,14 +16,14 @@ using report_test::FakeBarcodeView;
 
 namespace {
 
-std::vector<std::uint8_t> saved(const TfrReport& r) { return r.saveToStream(); }
+std::vector<std::uint8_t> saved(const Report& r) { return r.saveToStream(); }
 
 // A report with every kind of object on two pages, and a dictionary.
-void buildMixedReport(TfrReport& r) {
+void buildMixedReport(Report& r) {
     report_test::buildOxygenTemplate(r);
-    TfrPage& page = r.page(0);
+    Page& page = r.page(0);
     page.script = {"begin", "end"};
-    auto& memo = static_cast<TfrMemoView&>(*page.findObject("Memo1"));
+    auto& memo = static_cast<MemoView&>(*page.findObject("Memo1"));
     memo.highlight.condition = "[kb1.\"giorno\"] = ''";
     memo.lineSpacing = 5;
     memo.charSpacing = 1;
@@ -33,7 +33,7 @@ void buildMixedReport(TfrReport& r) {
     memo.frameWidth = 0.5;
     memo.frameStyle = kFrameDouble;
     memo.memo = {"Perché", "città"};
-    auto picture = std::make_unique<TfrPictureView>();
+    auto picture = std::make_unique<PictureView>();
     picture->setName("Picture1");
     picture->left = 10;
     picture->top = 300;
@@ -42,9 +42,9 @@ void buildMixedReport(TfrReport& r) {
     picture->picture = {GraphicKind::Bitmap, {'B', 'M', 1, 2, 3, 4, 5}};
     picture->blobType = BlobType::Jpg;
     page.addObject(std::move(picture));
-    TfrPage& second = r.addPage();
+    Page& second = r.addPage();
     second.setName("Page2");
-    auto sub = std::make_unique<TfrSubReportView>();
+    auto sub = std::make_unique<SubReportView>();
     sub->setName("SubReport1");
     sub->subPage = 0;
     second.addObject(std::move(sub));
@@ -52,7 +52,7 @@ void buildMixedReport(TfrReport& r) {
     r.dictionary.fieldAliases = {{"Codici", "kb1"}};
 }
 
-void expectSameView(const TfrView& a, const TfrView& b) {
+void expectSameView(const View& a, const View& b) {
     EXPECT_EQ(a.name(), b.name());
     EXPECT_EQ(a.objectType(), b.objectType());
     EXPECT_EQ(a.className(), b.className());
@@ -65,7 +65,7 @@ void expectSameView(const TfrView& a, const TfrView& b) {
 
 struct Loaded {
     CollectingErrorReporter errors;
-    TfrReport report;
+    Report report;
     bool ok = false;
     explicit Loaded(const std::vector<std::uint8_t>& bytes) {
         report.errors = &errors;
@@ -77,7 +77,7 @@ struct Loaded {
 
 TEST(TemplateStream, LabelTemplatesHaveTheirStoredLengths) {
     FakeBarcodeRegistration reg;
-    TfrReport series, oxygen;
+    Report series, oxygen;
     report_test::buildSeriesTemplate(series);
     report_test::buildOxygenTemplate(oxygen);
     EXPECT_EQ(saved(series).size(), 397u);
@@ -86,7 +86,7 @@ TEST(TemplateStream, LabelTemplatesHaveTheirStoredLengths) {
 
 TEST(TemplateStream, EachObjectRecordEndsAtItsEndPositionAndTheStreamEndsWithAnEmptyDictionary) {
     FakeBarcodeRegistration reg;
-    TfrReport r;
+    Report r;
     report_test::buildSeriesTemplate(r);
     const auto bytes = saved(r);
     // The barcode is the last object: its 24-byte tail ends at its EndPosition, right before
@@ -103,7 +103,7 @@ TEST(TemplateStream, EachObjectRecordEndsAtItsEndPositionAndTheStreamEndsWithAnE
 
 TEST(TemplateStream, MixedReportLoadsBackToTheSameObjectsAndResavesByteIdentically) {
     FakeBarcodeRegistration reg;
-    TfrReport original;
+    Report original;
     buildMixedReport(original);
     const auto bytes = saved(original);
     Loaded loaded(bytes);
@@ -120,29 +120,29 @@ TEST(TemplateStream, MixedReportLoadsBackToTheSameObjectsAndResavesByteIdentical
         ASSERT_EQ(got.size(), want.size());
         for (std::size_t i = 0; i < want.size(); ++i) expectSameView(*want[i], *got[i]);
     }
-    auto& memo = static_cast<TfrMemoView&>(*loaded.report.findObject("Memo1"));
-    EXPECT_EQ(memo.font, static_cast<TfrMemoView&>(*original.findObject("Memo1")).font);
+    auto& memo = static_cast<MemoView&>(*loaded.report.findObject("Memo1"));
+    EXPECT_EQ(memo.font, static_cast<MemoView&>(*original.findObject("Memo1")).font);
     EXPECT_EQ(memo.highlight.condition, "[kb1.\"giorno\"] = ''");
     EXPECT_EQ(memo.memo, (std::vector<std::string>{"Perché", "città"}));
     auto& bar = dynamic_cast<FakeBarcodeView&>(*loaded.report.findObject("Bar1"));
     EXPECT_FALSE(bar.withCheckSum);
     EXPECT_EQ(bar.optionSetTo, -1);
-    auto& picture = dynamic_cast<TfrPictureView&>(*loaded.report.findObject("Picture1"));
+    auto& picture = dynamic_cast<PictureView&>(*loaded.report.findObject("Picture1"));
     EXPECT_EQ(picture.picture.kind, GraphicKind::Bitmap);
     EXPECT_EQ(picture.blobType, BlobType::Jpg);
-    EXPECT_EQ(dynamic_cast<TfrSubReportView&>(*loaded.report.findObject("SubReport1")).subPage, 0);
+    EXPECT_EQ(dynamic_cast<SubReportView&>(*loaded.report.findObject("SubReport1")).subPage, 0);
 
     EXPECT_EQ(loaded.report.saveToStream(), bytes);
 }
 
 TEST(TemplateStream, VersionAboveTwentyFourIsRefusedAndThePagesStay) {
     FakeBarcodeRegistration reg;
-    TfrReport source;
+    Report source;
     report_test::buildSeriesTemplate(source);
     auto bytes = saved(source);
     bytes[0] = 25;
     CollectingErrorReporter errors;
-    TfrReport r;
+    Report r;
     r.errors = &errors;
     r.addPage().setName("Kept");
     r.dictionary.variables = {{"A", "1"}};
@@ -182,7 +182,7 @@ std::vector<std::uint8_t> withFillerRecord(std::vector<std::uint8_t> bytes, std:
 
 TEST(TemplateStream, RecordOfTypeSevenIsSkippedByItsEndPosition) {
     FakeBarcodeRegistration reg;
-    TfrReport source;
+    Report source;
     report_test::buildSeriesTemplate(source);
     Loaded loaded(withFillerRecord(saved(source), 7));
     ASSERT_TRUE(loaded.ok);
@@ -192,7 +192,7 @@ TEST(TemplateStream, RecordOfTypeSevenIsSkippedByItsEndPosition) {
 
 TEST(TemplateStream, UnknownRecordTagFailsTheLoadAndLeavesOneEmptyPage) {
     FakeBarcodeRegistration reg;
-    TfrReport source;
+    Report source;
     report_test::buildSeriesTemplate(source);
     Loaded loaded(withFillerRecord(saved(source), 11));
     EXPECT_FALSE(loaded.ok);
@@ -202,7 +202,7 @@ TEST(TemplateStream, UnknownRecordTagFailsTheLoadAndLeavesOneEmptyPage) {
 }
 
 TEST(TemplateStream, UnknownAddInsAreReportedOnceByNameAndSkipped) {
-    TfrReport source;
+    Report source;
     {
         FakeBarcodeRegistration reg;
         report_test::buildOxygenTemplate(source);
@@ -221,9 +221,9 @@ TEST(TemplateStream, UnknownAddInsAreReportedOnceByNameAndSkipped) {
 }
 
 TEST(TemplateStream, FramedMemoClassIsReadAsAPlainMemoDroppingItsEightBytes) {
-    TfrReport source;
+    Report source;
     source.addPage();
-    TfrMemoView memo;
+    MemoView memo;
     memo.setName("Framed");
     memo.memo = {"x"};
     auto bytes = insertBeforeDictionary(saved(source), [&memo](ByteWriter& w, std::size_t) {
@@ -258,7 +258,7 @@ TEST(TemplateStream, OldStreamWithoutVersionByteIsReadAsVersion21) {
     out.u16(0);
     out.u8(0);  // empty printer name
     out.u8(kPageTag);
-    out.i32(9);  // PaperSize itself: older layout
+    out.i32(9);  // paperSize itself: older layout
     out.i32(2100);
     out.i32(2970);
     for (int i = 0; i < 4; ++i) out.i32(0);
@@ -298,7 +298,7 @@ TEST(TemplateStream, OldStreamWithoutVersionByteIsReadAsVersion21) {
     EXPECT_EQ(loaded.report.page(0).name(), "Page1");
     EXPECT_EQ(loaded.report.page(0).bin, 0xFFFF);
     ASSERT_EQ(loaded.report.page(0).objects().size(), 1u);
-    auto& memo = static_cast<TfrMemoView&>(*loaded.report.page(0).objects()[0]);
+    auto& memo = static_cast<MemoView&>(*loaded.report.page(0).objects()[0]);
     EXPECT_EQ(memo.name(), "Memo1");
     EXPECT_EQ(memo.memo, (std::vector<std::string>{"Ciao", "mondo"}));
     EXPECT_EQ(memo.font.style, platform::kBold);
@@ -307,8 +307,8 @@ TEST(TemplateStream, OldStreamWithoutVersionByteIsReadAsVersion21) {
 }
 
 TEST(TemplateStream, PageNormalisesBorderStyleAndPosition) {
-    TfrReport source;
-    TfrPage& page = source.addPage();
+    Report source;
+    Page& page = source.addPage();
     page.borderStyle = 0;
     page.position = 7;
     Loaded loaded(saved(source));
@@ -319,12 +319,12 @@ TEST(TemplateStream, PageNormalisesBorderStyleAndPosition) {
 
 TEST(TemplateStream, FormWrapperCarriesTheStreamOnlyWhenStoredInTheForm) {
     FakeBarcodeRegistration reg;
-    TfrReport source;
+    Report source;
     report_test::buildSeriesTemplate(source);
     ByteWriter form;
     source.writeFormProperty(form);
     ASSERT_EQ(form.bytes().size(), 8u + 397u);
-    TfrReport target;
+    Report target;
     ByteReader in(form.bytes());
     target.readFormProperty(in);
     EXPECT_TRUE(target.hasFormBuffer());
@@ -339,7 +339,7 @@ TEST(TemplateStream, FormWrapperCarriesTheStreamOnlyWhenStoredInTheForm) {
 }
 
 TEST(TemplateStream, EmptyStreamLeavesTheReportAlone) {
-    TfrReport r;
+    Report r;
     r.addPage().setName("Kept");
     EXPECT_TRUE(r.loadFromStream({}));
     EXPECT_EQ(r.page(0).name(), "Kept");
@@ -349,7 +349,7 @@ TEST(TemplateStream, EmptyStreamLeavesTheReportAlone) {
 // with a crash, hang or runaway allocation (the sanitizer build checks the memory side).
 TEST(TemplateStream, TruncationAtEveryOffsetFailsCleanly) {
     FakeBarcodeRegistration reg;
-    TfrReport source;
+    Report source;
     buildMixedReport(source);
     const auto bytes = saved(source);
     for (std::size_t n = 1; n < bytes.size(); ++n) {
@@ -360,7 +360,7 @@ TEST(TemplateStream, TruncationAtEveryOffsetFailsCleanly) {
 
 TEST(TemplateStream, RandomByteFlipsFailCleanly) {
     FakeBarcodeRegistration reg;
-    TfrReport source;
+    Report source;
     buildMixedReport(source);
     const auto bytes = saved(source);
     for (unsigned seed = 1; seed <= 300; ++seed) {
@@ -379,7 +379,7 @@ TEST(TemplateStream, RandomByteFlipsFailCleanly) {
 
 TEST(TemplateStream, EndPositionPointingBackwardsIsRefusedInsteadOfLooping) {
     FakeBarcodeRegistration reg;
-    TfrReport source;
+    Report source;
     report_test::buildSeriesTemplate(source);
     auto bytes = saved(source);
     // The band record's EndPosition field follows its tag and page index.

@@ -17,12 +17,12 @@ namespace {
 // Every test draws in printing mode unless it says otherwise.
 class ViewDrawing : public ::testing::Test {
 protected:
-    void SetUp() override { setDocumentMode(DocumentMode::Printing); }
+    void SetUp() override { setDocumentMode(DocumentMode::printing); }
     void TearDown() override { setDocumentMode(DocumentMode::Designing); }
 
     // A 10-point memo: characters are 8 pixels wide, lines 13 + LineSpacing 2 apart.
-    static std::unique_ptr<TfrMemoView> memoAt(int left, int top, int width, int height, std::vector<std::string> lines) {
-        auto m = std::make_unique<TfrMemoView>();
+    static std::unique_ptr<MemoView> memoAt(int left, int top, int width, int height, std::vector<std::string> lines) {
+        auto m = std::make_unique<MemoView>();
         m->left = left;
         m->top = top;
         m->width = width;
@@ -38,7 +38,7 @@ std::vector<platform::PictureRecord> linesOf(const FixedMetricsCanvas& c) { retu
 
 TEST_F(ViewDrawing, CentredLineUsesTheGapAndTheRectangleOnePixelWiderThanTheObject) {
     auto memo = memoAt(10, 20, 100, 30, {"ABC"});
-        TfrMemoView& m = *memo;
+        MemoView& m = *memo;
     m.alignment = kAlignCenter;
     FixedMetricsCanvas canvas;
     m.draw(canvas);
@@ -57,7 +57,7 @@ TEST_F(ViewDrawing, HorizontalAlignments) {
     };
     for (const auto& c : cases) {
         auto memo = memoAt(10, 20, 100, 30, {"ABC"});
-        TfrMemoView& m = *memo;
+        MemoView& m = *memo;
         m.alignment = c.alignment;
         FixedMetricsCanvas canvas;
         m.draw(canvas);
@@ -73,7 +73,7 @@ TEST_F(ViewDrawing, VerticalAlignmentMovesTheBlockByTheFreeHeight) {
     } cases[] = {{0, 21}, {kAlignMiddle, 21 + 22}, {kAlignBottom, 21 + 44}};
     for (const auto& c : cases) {
         auto memo = memoAt(10, 20, 100, 60, {"ABC"});
-        TfrMemoView& m = *memo;
+        MemoView& m = *memo;
         m.alignment = c.alignment;
         FixedMetricsCanvas canvas;
         m.draw(canvas);
@@ -95,7 +95,7 @@ TEST_F(ViewDrawing, WrapsAtTheLastBlankThatFitsAndCutsOrHyphenatesLongWords) {
     };
     for (const auto& c : cases) {
         auto memo = memoAt(10, 20, 100, 60, {c.text});
-        TfrMemoView& m = *memo;
+        MemoView& m = *memo;
         m.flags |= c.extraFlags;
         FixedMetricsCanvas canvas;
         m.draw(canvas);
@@ -110,7 +110,7 @@ TEST_F(ViewDrawing, WrapsAtTheLastBlankThatFitsAndCutsOrHyphenatesLongWords) {
 
 TEST_F(ViewDrawing, WithoutWordWrapLongLinesStayWhole) {
     auto memo = memoAt(10, 20, 100, 60, {"uno due tre quattro"});
-        TfrMemoView& m = *memo;
+        MemoView& m = *memo;
     m.flags &= static_cast<std::uint16_t>(~kMemoWordWrap);
     FixedMetricsCanvas canvas;
     m.draw(canvas);
@@ -119,7 +119,7 @@ TEST_F(ViewDrawing, WithoutWordWrapLongLinesStayWhole) {
 
 TEST_F(ViewDrawing, JustifiedSpreadsTheFreeSpaceOverTheBlanksExceptOnTheLastLine) {
     auto memo = memoAt(10, 20, 100, 60, {"aaa bbb ccc ddd"});
-        TfrMemoView& m = *memo;
+        MemoView& m = *memo;
     m.alignment = kAlignJustify;
     FixedMetricsCanvas canvas;
     m.draw(canvas);
@@ -132,7 +132,7 @@ TEST_F(ViewDrawing, JustifiedSpreadsTheFreeSpaceOverTheBlanksExceptOnTheLastLine
 
 TEST_F(ViewDrawing, LineAndCharacterSpacing) {
     auto memo = memoAt(10, 20, 200, 60, {"ab", "cd"});
-        TfrMemoView& m = *memo;
+        MemoView& m = *memo;
     m.lineSpacing = 6;
     m.charSpacing = 3;
     m.alignment = kAlignRight;
@@ -146,7 +146,7 @@ TEST_F(ViewDrawing, LineAndCharacterSpacing) {
 
 TEST_F(ViewDrawing, RotatedTextRunsBottomToTop) {
     auto memo = memoAt(10, 20, 40, 100, {"AB"});
-        TfrMemoView& m = *memo;
+        MemoView& m = *memo;
     m.alignment = kAlignRotated;
     FixedMetricsCanvas canvas;
     m.draw(canvas);
@@ -159,7 +159,7 @@ TEST_F(ViewDrawing, RotatedTextRunsBottomToTop) {
 
 TEST_F(ViewDrawing, UnderlinesRuleEveryLineHeight) {
     auto memo = memoAt(0, 0, 100, 45, {"x"});
-        TfrMemoView& m = *memo;
+        MemoView& m = *memo;
     m.flags |= kMemoUnderlines;
     FixedMetricsCanvas canvas;
     m.draw(canvas);
@@ -177,15 +177,15 @@ TEST_F(ViewDrawing, BackgroundFollowsFillColourAndDocumentMode) {
         bool filled;
         platform::Color drawn;
     } cases[] = {
-        {platform::kNoColor, DocumentMode::Printing, false, 0},
+        {platform::kNoColor, DocumentMode::printing, false, 0},
         {platform::kNoColor, DocumentMode::Designing, true, platform::kWhite},
-        {platform::kWhite, DocumentMode::Printing, true, platform::kWhite},
-        {0x0000FF, DocumentMode::Printing, true, 0x0000FF},
+        {platform::kWhite, DocumentMode::printing, true, platform::kWhite},
+        {0x0000FF, DocumentMode::printing, true, 0x0000FF},
     };
     for (const auto& c : cases) {
         setDocumentMode(c.mode);
         auto memo = memoAt(10, 20, 100, 30, {});
-        TfrMemoView& m = *memo;
+        MemoView& m = *memo;
         m.fillColor = c.fill;
         FixedMetricsCanvas canvas;
         m.draw(canvas);
@@ -200,7 +200,7 @@ TEST_F(ViewDrawing, BackgroundFollowsFillColourAndDocumentMode) {
 
 TEST_F(ViewDrawing, TwoPassFirstPassDrawsNeitherBackgroundNorFrame) {
     auto memo = memoAt(10, 20, 100, 30, {"x"});
-        TfrMemoView& m = *memo;
+        MemoView& m = *memo;
     m.fillColor = platform::kWhite;
     m.frameTyp = kFrameAll;
     FixedMetricsCanvas canvas;
@@ -212,7 +212,7 @@ TEST_F(ViewDrawing, TwoPassFirstPassDrawsNeitherBackgroundNorFrame) {
 
 TEST_F(ViewDrawing, FrameEdgesPenAndDoubleStyle) {
     auto memo = memoAt(10, 20, 100, 30, {});
-        TfrMemoView& m = *memo;
+        MemoView& m = *memo;
     m.frameTyp = kFrameRight | kFrameBottom;
     m.frameWidth = 2;
     m.frameColor = 0x00FF00;
@@ -237,7 +237,7 @@ TEST_F(ViewDrawing, FrameEdgesPenAndDoubleStyle) {
 TEST_F(ViewDrawing, DesignModeMarksTheCornersOfUnframedObjects) {
     setDocumentMode(DocumentMode::Designing);
     auto memo = memoAt(10, 20, 100, 30, {});
-        TfrMemoView& m = *memo;
+        MemoView& m = *memo;
     FixedMetricsCanvas canvas;
     m.draw(canvas);
     EXPECT_EQ(linesOf(canvas).size(), 8u);
@@ -250,7 +250,7 @@ TEST_F(ViewDrawing, LinesBecomeHorizontalOrVertical) {
         bool horizontal;
     } cases[] = {{132, 0, {16, 184}, true}, {0, 40, {16, 184}, false}, {4, 0, {16, 184}, true}, {3, 10, {16, 184}, false}};
     for (const auto& c : cases) {
-        TfrLineView line;
+        LineView line;
         line.left = 16;
         line.top = 184;
         line.width = c.width;
@@ -272,7 +272,7 @@ TEST_F(ViewDrawing, LinesBecomeHorizontalOrVertical) {
 
 TEST_F(ViewDrawing, DrawPreparationAtScaleAndOffset) {
     auto memo = memoAt(10, 20, 100, 30, {});
-        TfrMemoView& m = *memo;
+        MemoView& m = *memo;
     m.frameTyp = kFrameAll;
     m.frameWidth = 3;
     m.scaleX = m.scaleY = 2.0;
@@ -296,7 +296,7 @@ TEST_F(ViewDrawing, BandAlignWithinThePageArea) {
         {BandAlign::Left, 18, 100},
         {BandAlign::Right, 1053 - 100, 100},
         {BandAlign::Center, 18 + (1035 - 100) / 2, 100},
-        {BandAlign::Width, 18, 1034},
+        {BandAlign::width, 18, 1034},
         {BandAlign::Rest, 18, 1035},
     };
     DrawEnvironment env;
@@ -304,7 +304,7 @@ TEST_F(ViewDrawing, BandAlignWithinThePageArea) {
     env.areaRight = 1053;
     for (const auto& c : cases) {
         auto memo = memoAt(300, 20, 100, 30, {});
-        TfrMemoView& m = *memo;
+        MemoView& m = *memo;
         m.bandAlign = c.align;
         m.beginDraw();
         m.applyBandAlign(env);
@@ -318,7 +318,7 @@ TEST_F(ViewDrawing, BandAlignWithinThePageArea) {
 
 TEST_F(ViewDrawing, AutoWidthWhilePreparingFitsTheWidestLineAndKeepsTheRightEdgeOfRightAlignedText) {
     auto memo = memoAt(100, 20, 300, 30, {"ABCDE"});
-        TfrMemoView& m = *memo;
+        MemoView& m = *memo;
     m.flags |= kMemoAutoWidth;
     m.alignment = kAlignRight;
     m.preparing = true;
@@ -327,6 +327,6 @@ TEST_F(ViewDrawing, AutoWidthWhilePreparingFitsTheWidestLineAndKeepsTheRightEdge
     m.setProperty("AutoWidth", true);
     m.endDraw();
     m.draw(canvas);
-    // Width 40 + 2 gaps + 1 = 45 ending at 400: the text's right end stays at the old place.
+    // width 40 + 2 gaps + 1 = 45 ending at 400: the text's right end stays at the old place.
     EXPECT_TRUE(canvas.hasText("ABCDE", {355 + 46 - 2 - 40 - 1, 21})) << canvas.describe();
 }

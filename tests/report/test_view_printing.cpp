@@ -29,17 +29,17 @@ public:
         }
         return out;
     }
-    void expandLines(std::vector<std::string>& lines, TfrView&) override {
+    void expandLines(std::vector<std::string>& lines, View&) override {
         for (auto& l : lines) l = expand(l);
     }
-    std::string expandText(const std::string& text, TfrView&) override { return expand(text); }
-    bool isTrue(const std::string&, TfrView&) override { return condition; }
-    std::optional<std::string> evaluateToText(const std::string& e, TfrView&) override { return expand(e); }
-    void runScript(const std::vector<std::string>&, TfrView&) override {}
+    std::string expandText(const std::string& text, View&) override { return expand(text); }
+    bool isTrue(const std::string&, View&) override { return condition; }
+    std::optional<std::string> evaluateToText(const std::string& e, View&) override { return expand(e); }
+    void runScript(const std::vector<std::string>&, View&) override {}
 };
 
-std::vector<std::unique_ptr<TfrView>> readBack(const std::vector<std::uint8_t>& bytes) {
-    std::vector<std::unique_ptr<TfrView>> views;
+std::vector<std::unique_ptr<View>> readBack(const std::vector<std::uint8_t>& bytes) {
+    std::vector<std::unique_ptr<View>> views;
     ByteReader in(bytes);
     while (!in.atEnd()) views.push_back(readPrintedObject(in, 24));
     return views;
@@ -50,7 +50,7 @@ std::vector<std::unique_ptr<TfrView>> readBack(const std::vector<std::uint8_t>& 
 TEST(ViewPrinting, MemoWritesItsEvaluatedLinesInThePrintingVariant) {
     TableExpressions expressions;
     expressions.values = {{"kb1.\"giorno\"", "01/05/2019"}, {"PAGE#", "3"}};
-    TfrMemoView memo;
+    MemoView memo;
     memo.setName("Memo1");
     memo.memo = {"Giorno [kb1.\"giorno\"]"};
     memo.tag = "p[PAGE#]";
@@ -64,7 +64,7 @@ TEST(ViewPrinting, MemoWritesItsEvaluatedLinesInThePrintingVariant) {
 
     auto views = readBack(out.bytes());
     ASSERT_EQ(views.size(), 1u);
-    auto& printed = static_cast<TfrMemoView&>(*views[0]);
+    auto& printed = static_cast<MemoView&>(*views[0]);
     EXPECT_EQ(printed.memo, std::vector<std::string>{"Giorno 01/05/2019"});
     EXPECT_EQ(printed.tag, "p3");
     EXPECT_EQ(printed.name(), "Memo1");
@@ -77,7 +77,7 @@ TEST(ViewPrinting, HighlightAppliesOnlyWhenItsConditionHolds) {
     TableExpressions expressions;
     for (bool holds : {false, true}) {
         expressions.condition = holds;
-        TfrMemoView memo;
+        MemoView memo;
         memo.memo = {"x"};
         memo.highlight.condition = "[v] > 0";
         memo.highlight.fontColor = 0x0000FF;
@@ -86,7 +86,7 @@ TEST(ViewPrinting, HighlightAppliesOnlyWhenItsConditionHolds) {
         PrintContext context{out, &expressions, nullptr, {}};
         memo.print(context);
         auto views = readBack(out.bytes());
-        auto& printed = static_cast<TfrMemoView&>(*views.at(0));
+        auto& printed = static_cast<MemoView&>(*views.at(0));
         EXPECT_EQ(printed.font.color, holds ? 0x0000FFu : 0u);
         EXPECT_EQ(printed.fillColor, holds ? 0x00FFFFu : platform::kNoColor);
         EXPECT_EQ(printed.font.style, holds ? platform::kBold : 0);
@@ -97,7 +97,7 @@ TEST(ViewPrinting, HighlightAppliesOnlyWhenItsConditionHolds) {
 }
 
 TEST(ViewPrinting, InvisibleObjectsWriteNothing) {
-    TfrMemoView memo;
+    MemoView memo;
     memo.visible = false;
     ByteWriter out;
     PrintContext context{out, nullptr, nullptr, {}};
@@ -107,7 +107,7 @@ TEST(ViewPrinting, InvisibleObjectsWriteNothing) {
 
 TEST(ViewPrinting, SuppressPrintsARepeatedValueOnce) {
     TableExpressions expressions;
-    TfrMemoView memo;
+    MemoView memo;
     memo.memo = {"[v]"};
     memo.flags |= kMemoSuppress;
     ByteWriter out;
@@ -122,7 +122,7 @@ TEST(ViewPrinting, SuppressPrintsARepeatedValueOnce) {
 }
 
 TEST(ViewPrinting, StretchedMemoGrowsToItsText) {
-    TfrMemoView memo;
+    MemoView memo;
     memo.width = 100;
     memo.height = 10;
     memo.memo = {"uno due tre quattro cinque sei"};

@@ -12,7 +12,7 @@
 using namespace report;
 
 TEST(ViewProperties, DefaultsOfNewObjects) {
-    TfrMemoView memo;
+    MemoView memo;
     EXPECT_EQ(memo.flags, 3);
     EXPECT_EQ(memo.fillColor, platform::kNoColor);
     EXPECT_DOUBLE_EQ(memo.frameWidth, 1.0);
@@ -21,22 +21,22 @@ TEST(ViewProperties, DefaultsOfNewObjects) {
     EXPECT_EQ(memo.font.name, "Arial");
     EXPECT_EQ(memo.font.size, 10);
     EXPECT_EQ(memo.highlight.fillColor, platform::kWhite);
-    TfrBandView band;
+    BandView band;
     EXPECT_EQ(band.flags, 0x30);
     EXPECT_EQ(band.formatCode, 0);
     EXPECT_EQ(std::tie(band.columns, band.columnWidth, band.columnGap, band.newColumnAfter), std::make_tuple(1, 200, 20, 1));
-    TfrLineView line;
+    LineView line;
     EXPECT_EQ(line.frameTyp, kFrameLeft);
     EXPECT_EQ(line.fillColor, platform::kWhite);
-    TfrPictureView picture;
+    PictureView picture;
     EXPECT_EQ(picture.flags, 5);
-    TfrView view;
+    View view;
     EXPECT_EQ(view.objectType(), kAddInObject);
     EXPECT_LT(memo.serial(), band.serial());
 }
 
 TEST(ViewProperties, ReadAndWrittenByNameWithoutRegardToCase) {
-    TfrMemoView memo;
+    MemoView memo;
     struct Case {
         const char* name;
         PropertyValue value;
@@ -57,7 +57,7 @@ TEST(ViewProperties, ReadAndWrittenByNameWithoutRegardToCase) {
 }
 
 TEST(ViewProperties, MemoTextDataFieldAndMethods) {
-    TfrMemoView memo;
+    MemoView memo;
     memo.setProperty("Memo", std::string("a\r\nb"));
     EXPECT_EQ(memo.memo, (std::vector<std::string>{"a", "b"}));
     EXPECT_EQ(memo.property("Memo.Count"), PropertyValue(2LL));
@@ -87,7 +87,7 @@ public:
 }  // namespace
 
 TEST(ViewProperties, BandFlagsDataSourceAndRunTimeGeometry) {
-    TfrBandView band;
+    BandView band;
     band.top = 28;
     EXPECT_TRUE(band.setProperty("RepeatHeader", true));
     EXPECT_EQ(band.flags, 0x30 | kBandRepeatHeader);
@@ -107,11 +107,11 @@ TEST(ViewProperties, BandFlagsDataSourceAndRunTimeGeometry) {
 }
 
 TEST(ViewProperties, GeneratedNamesTakeTheLowestFreeNumber) {
-    TfrReport r;
-    TfrPage& page = r.addPage();
+    Report r;
+    Page& page = r.addPage();
     page.setName("Page1");
     for (const char* name : {"Memo1", "Memo3"}) {
-        auto m = std::make_unique<TfrMemoView>();
+        auto m = std::make_unique<MemoView>();
         m->setName(name);
         page.addObject(std::move(m));
     }
@@ -123,7 +123,7 @@ TEST(ViewProperties, GeneratedNamesTakeTheLowestFreeNumber) {
 
 TEST(ViewProperties, AddInRegistryAndComponents) {
     EXPECT_FALSE(isAddInRegistered("TfrSomething"));
-    registerAddIn("TfrSomething", [] { return std::make_unique<TfrView>(); });
+    registerAddIn("TfrSomething", [] { return std::make_unique<View>(); });
     EXPECT_TRUE(isAddInRegistered("TfrSomething"));
     EXPECT_NE(createAddIn("TfrSomething"), nullptr);
     EXPECT_EQ(createAddIn("tfrsomething"), nullptr);  // exact names only

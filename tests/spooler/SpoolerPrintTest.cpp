@@ -1,4 +1,4 @@
-// Printing through the Qt backend into a real (private) CUPS spooler: the queue is listed, and
+// printing through the Qt backend into a real (private) CUPS spooler: the queue is listed, and
 // the pages arrive with the job's page count, paper size and orientation.
 #include <gtest/gtest.h>
 
@@ -33,25 +33,25 @@ protected:
     void SetUp() override {
         if (!spooler) GTEST_SKIP() << whyNot;
         backend = std::make_unique<platform::qt::QtPrinterBackend>();
-        printer.AttachPrinter(backend.get());
-        ASSERT_TRUE(printer.SelectPrinterByName(spooler->queue()));
-        ASSERT_EQ(printer.CurrentPrinterName(), spooler->queue());
+        printer.attachPrinter(backend.get());
+        ASSERT_TRUE(printer.selectPrinterByName(spooler->queue()));
+        ASSERT_EQ(printer.currentPrinterName(), spooler->queue());
     }
 
     // Prints `pages` pages of rectangles and texts as one job and returns its PDF, or "".
     std::string printJob(const std::string& stem, int pages, int copies) {
         const std::string title = spooler->uniqueTitle(stem);
-        printer.BeginDoc(title, copies);
+        printer.beginDoc(title, copies);
         for (int i = 0; i < pages; ++i) {
-            if (i > 0) printer.NewPage();
-            platform::Canvas& canvas = *printer.Canvas();
+            if (i > 0) printer.newPage();
+            platform::Canvas& canvas = *printer.canvas();
             canvas.setBrush({platform::kBlack, false});
             for (int bar = 0; bar < 5; ++bar)
                 canvas.fillRect({100 + 40 * bar, 100, 120 + 40 * bar, 400});
             canvas.setFont({"Arial", 60});
             canvas.textOut(100, 450, "Pagina " + std::to_string(i + 1));
         }
-        printer.EndDoc();
+        printer.endDoc();
         const std::string pdf = spooler->waitForPdf(title);
         if (pdf.empty()) ADD_FAILURE() << "no PDF for job " << title << " in " << spooler->outputDir();
         return pdf;
@@ -60,24 +60,24 @@ protected:
     static PrivateSpooler* spooler;
     static std::string whyNot;
     std::unique_ptr<platform::qt::QtPrinterBackend> backend;
-    preview::TfrPrinter printer;
+    preview::Printer printer;
 };
 
 PrivateSpooler* Spooler::spooler = nullptr;
 std::string Spooler::whyNot;
 
 TEST_F(Spooler, ListsTheQueueBeforeTheFileAndVirtualPrinters) {
-    const std::vector<std::string>& names = printer.PrinterNames();
+    const std::vector<std::string>& names = printer.printerNames();
     ASSERT_EQ(names.size(), 3u);
     EXPECT_EQ(names[0], spooler->queue());
     EXPECT_EQ(names[1], platform::qt::kPdfFilePrinterName);
-    EXPECT_EQ(printer.PaperSize(), 9);  // the queue's default, A4
+    EXPECT_EQ(printer.paperSize(), 9);  // the queue's default, A4
 }
 
 // Every paper of the queue gets its own code: the printer object finds papers by code.
 TEST_F(Spooler, QueuePapersHaveDistinctCodesWithTheStandardOnesKept) {
-    std::vector<int> codes = printer.PaperCodes();
-    ASSERT_EQ(codes.size(), printer.PaperNames().size());
+    std::vector<int> codes = printer.paperCodes();
+    ASSERT_EQ(codes.size(), printer.paperNames().size());
     for (int standard : {9, 11, preview::kCustomPaper})
         EXPECT_NE(std::find(codes.begin(), codes.end(), standard), codes.end()) << standard;
     std::sort(codes.begin(), codes.end());
@@ -85,9 +85,9 @@ TEST_F(Spooler, QueuePapersHaveDistinctCodesWithTheStandardOnesKept) {
 }
 
 TEST_F(Spooler, LandscapeA4JobArrivesAsTurnedA4Pages) {
-    printer.SetPaper(9, 2970, 2100, -1, kLandscape, true);
-    EXPECT_NEAR(printer.PaperWidth(), 2970, 1);
-    EXPECT_NEAR(printer.PaperHeight(), 2100, 1);
+    printer.setPaper(9, 2970, 2100, -1, kLandscape, true);
+    EXPECT_NEAR(printer.paperWidth(), 2970, 1);
+    EXPECT_NEAR(printer.paperHeight(), 2100, 1);
     const std::string pdf = printJob("landscape", 2, 1);
     const std::optional<PdfInfo> info = readPdfInfo(pdf);
     ASSERT_TRUE(info);
@@ -98,7 +98,7 @@ TEST_F(Spooler, LandscapeA4JobArrivesAsTurnedA4Pages) {
 
 // The spooler gets one copy; the backend repeats the pages itself.
 TEST_F(Spooler, CopiesArePrintedByTheBackendNotMultipliedByTheSpooler) {
-    printer.SetPaper(11, 1480, 2100, -1, kPortrait, true);
+    printer.setPaper(11, 1480, 2100, -1, kPortrait, true);
     const std::string pdf = printJob("copies", 2, 2);
     const std::optional<PdfInfo> info = readPdfInfo(pdf);
     ASSERT_TRUE(info);

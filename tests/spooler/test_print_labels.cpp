@@ -97,8 +97,8 @@ PrivateSpooler* PrintLabels::spooler = nullptr;
 std::string PrintLabels::whyNot;
 
 TEST_F(PrintLabels, SeriesOf161CodesComesOutAsThreeSheetsOf162ReadableLabels) {
-    preview::TfrPrinter& printer = preview::programPrinter();
-    ASSERT_TRUE(printer.SelectPrinterByName(spooler->queue()));
+    preview::Printer& printer = preview::programPrinter();
+    ASSERT_TRUE(printer.selectPrinterByName(spooler->queue()));
 
     barcode::registerBarCodeObject();
     app::LabelApp app(folder);
@@ -111,13 +111,13 @@ TEST_F(PrintLabels, SeriesOf161CodesComesOutAsThreeSheetsOf162ReadableLabels) {
     report::PrepareOptions prepare;
     prepare.progressDisplay = nullptr;
     ASSERT_TRUE(reports.prepare(kSeriesReport, prepare)) << ::testing::PrintToString(errors.messages);
-    preview::TfrEMFPages& pages = reports.pages(kSeriesReport);
-    ASSERT_EQ(pages.Count(), 3);
+    preview::PreparedPages& pages = reports.pages(kSeriesReport);
+    ASSERT_EQ(pages.count(), 3);
 
     preview::PrintReportSettings report;
     report.title = spooler->uniqueTitle("series");
-    preview::RunPrint(pages, {}, report, nullptr);
-    EXPECT_FALSE(printer.Printing());
+    preview::runPrint(pages, {}, report, nullptr);
+    EXPECT_FALSE(printer.printing());
 
     const std::string pdf = spooler->waitForPdf(report.title);
     ASSERT_FALSE(pdf.empty()) << "no PDF for " << report.title << " in " << spooler->outputDir();

@@ -144,7 +144,7 @@ void FakePrinterBackend::beginJob(const std::string& title, int copies) {
 
 void FakePrinterBackend::newPage() {
     if (!printing_) throw PrinterError("Printer is not currently printing");
-    jobCalls.push_back({FakeJobCall::NewPage, {}, 0});
+    jobCalls.push_back({FakeJobCall::newPage, {}, 0});
     startPage();
 }
 
@@ -156,7 +156,7 @@ void FakePrinterBackend::endJob() {
 }
 
 void FakePrinterBackend::abortJob() {
-    jobCalls.push_back({FakeJobCall::Abort, {}, 0});
+    jobCalls.push_back({FakeJobCall::abort, {}, 0});
     printing_ = false;
     canvas_.reset();
 }

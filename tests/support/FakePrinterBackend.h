@@ -35,7 +35,7 @@ struct FakePrinter {
 
 // One call into the job interface, in the order it was made.
 struct FakeJobCall {
-    enum Kind { Begin, NewPage, End, Abort } kind;
+    enum Kind { Begin, newPage, End, abort } kind;
     std::string title;  // Begin only
     int copies = 0;     // Begin only
     friend bool operator==(const FakeJobCall&, const FakeJobCall&) = default;

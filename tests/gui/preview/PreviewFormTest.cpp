@@ -22,13 +22,13 @@
 namespace {
 
 using preview::PreviewAction;
-using preview::TfrPreviewForm;
+using preview::PreviewWindow;
 using preview::ZoomMode;
 
 struct PreviewForm : ::testing::Test {
     preview_test::PrivateSettings settings;
     preview_test::TestPages t{5};
-    std::unique_ptr<TfrPreviewForm> form;
+    std::unique_ptr<PreviewWindow> form;
     std::vector<std::string> errors;
 
     void SetUp() override {
@@ -45,13 +45,13 @@ struct PreviewForm : ::testing::Test {
         platform::qt::setMessageHandler({});
         preview::setLastZoomChoice({});
     }
-    std::unique_ptr<TfrPreviewForm> open() {
+    std::unique_ptr<PreviewWindow> open() {
         preview::PreviewOptions options;
         options.modal = false;
-        auto f = std::make_unique<TfrPreviewForm>(options);
+        auto f = std::make_unique<PreviewWindow>(options);
         f->showPreview(t.pages);
         EXPECT_TRUE(QTest::qWaitForWindowExposed(f.get()));
-        f->Relayout();
+        f->relayout();
         return f;
     }
     void key(int k, Qt::KeyboardModifiers m = Qt::NoModifier) {
@@ -72,7 +72,7 @@ TEST_F(PreviewForm, OpensOnPageOneWithThePageText) {
 
 TEST_F(PreviewForm, LayoutFollowsEveryZoomChoice) {
     const platform::Size box = form->boxSize();
-    const int pageWidth = t.pages.Page(0).geometry.paperWidthPx;
+    const int pageWidth = t.pages.page(0).geometry.paperWidthPx;
     struct Case { int tag; ZoomMode mode; int perRow; } cases[] = {
         {100, ZoomMode::Fixed, box.width >= 2 * pageWidth + 30 ? 2 : 1},
         {200, ZoomMode::Fixed, 1},
@@ -87,9 +87,9 @@ TEST_F(PreviewForm, LayoutFollowsEveryZoomChoice) {
         EXPECT_EQ(form->layout().perRow, c.perRow) << c.tag;
         EXPECT_EQ(form->checkedZoomTag(), c.tag);
         EXPECT_EQ(form->zoomCaption(), QString::number(std::lround(form->zoom() * 100)) + "%");
-        EXPECT_EQ(form->layout().bounds, preview::layoutDesk(std::vector<platform::Size>(5, {pageWidth, t.pages.Page(0).geometry.paperHeightPx}),
+        EXPECT_EQ(form->layout().bounds, preview::layoutDesk(std::vector<platform::Size>(5, {pageWidth, t.pages.page(0).geometry.paperHeightPx}),
                                                              form->zoom(), c.mode, box).bounds);
-        EXPECT_EQ(t.pages.Page(2).bounds, form->layout().bounds[2]);
+        EXPECT_EQ(t.pages.page(2).bounds, form->layout().bounds[2]);
     }
     form->chooseZoom(1);
     EXPECT_EQ(form->layout().bounds[0].left, 10);
@@ -166,10 +166,10 @@ TEST_F(PreviewForm, ClicksOnAPageOrTheDeskAndDragging) {
 
 TEST_F(PreviewForm, AClickOnAnObjectGoesToItsHandlerNotToDragging) {
     std::vector<std::string> clicked;
-    t.pages.onObjectClick = [&](report::TfrView& object) { clicked.push_back(object.memo.at(0)); };
+    t.pages.onObjectClick = [&](report::View& object) { clicked.push_back(object.memo.at(0)); };
     form->chooseZoom(50);
     const int pageIndex = 1;
-    const preview::PreparedPage& page = t.pages.Page(pageIndex);
+    const preview::PreparedPage& page = t.pages.page(pageIndex);
     const platform::Rect frame = form->layout().bounds[pageIndex];
     const platform::Rect content = preview::pageContentRect(page, frame, form->zoom());
     const double sx = double(content.width()) / page.geometry.paperWidthPx;
@@ -193,18 +193,18 @@ TEST_F(PreviewForm, TheZoomMenuAndTheProcessWideZoom) {
     form->chooseZoom(75);
     EXPECT_EQ(preview::lastZoomChoice().zoom, 0.75);
     form.reset();
-    EXPECT_EQ(t.pages.Count(), 0);  // the window released the pages it held
+    EXPECT_EQ(t.pages.count(), 0);  // the window released the pages it held
 
     preview_test::TestPages again(3);
     preview::PreviewOptions options;
     options.modal = false;
-    TfrPreviewForm second(options);
+    PreviewWindow second(options);
     second.showPreview(again.pages);
     EXPECT_EQ(second.zoomCaption(), QStringLiteral("75%"));
     EXPECT_EQ(second.checkedZoomTag(), 75);
     second.chooseZoom(2);
     preview_test::TestPages third(2);
-    TfrPreviewForm third_form(options);
+    PreviewWindow third_form(options);
     third_form.showPreview(third.pages);
     EXPECT_EQ(third_form.zoomMode(), ZoomMode::WholePage);
     EXPECT_EQ(third_form.checkedZoomTag(), 2);
@@ -254,7 +254,7 @@ TEST_F(PreviewForm, SaveAndOpenPreparedReportsAndPdf) {
     EXPECT_TRUE(pdf.read(4) == "%PDF");
 
     preview_test::TestPages other(2);
-    preview::SavePrepared(other.pages, dir.filePath("due.frp").toStdString());
+    preview::savePrepared(other.pages, dir.filePath("due.frp").toStdString());
     key(Qt::Key_End, Qt::ControlModifier);
     dialogs.name = dir.filePath("due.frp");
     key(Qt::Key_O, Qt::ControlModifier);
@@ -268,7 +268,7 @@ TEST_F(PreviewForm, ADamagedFileLeavesTheShownReport) {
     QTemporaryDir dir;
     QFile bad(dir.filePath("rotto.frp"));
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-    const std::vector<std::uint8_t> good = t.pages.SaveToBytes();
+    const std::vector<std::uint8_t> good = t.pages.saveToBytes();
     bad.write(reinterpret_cast<const char*>(good.data()), qint64(good.size() / 2));
     bad.close();
     form->openFile(bad.fileName());
@@ -322,7 +322,7 @@ TEST_F(PreviewForm, FindAndSearchAgainHighlightTheTextInView) {
 TEST(PreviewViewer, ShowsThePagesModallyAndReleasesThemOnClose) {
     preview_test::PrivateSettings settings;
     preview_test::TestPages t{2, false};
-    report::TfrReport report;
+    report::Report report;
     preview::PreviewOptions options;
     options.title = "Ricette";
     preview::PreviewViewer viewer(options);
@@ -338,13 +338,13 @@ TEST(PreviewViewer, ShowsThePagesModallyAndReleasesThemOnClose) {
     viewer.showPreparedPages(report, t.pages);
     EXPECT_EQ(caption, QStringLiteral("Anteprima - Ricette"));
     EXPECT_TRUE(modal);
-    EXPECT_EQ(t.pages.Count(), 0);
+    EXPECT_EQ(t.pages.count(), 0);
 }
 
 TEST(PreviewViewer, AReportWithoutPagesOpensNoWindow) {
-    preview::TfrPrinter printer;
-    preview::TfrEMFPages empty(nullptr, &printer);
-    report::TfrReport report;
+    preview::Printer printer;
+    preview::PreparedPages empty(nullptr, &printer);
+    report::Report report;
     preview::PreviewViewer viewer;
     viewer.showPreparedPages(report, empty);  // would block in a modal window otherwise
     EXPECT_EQ(preview::previewCaption(""), QStringLiteral("Anteprima"));

@@ -14,9 +14,9 @@
 namespace preview_test {
 
 struct TestPages {
-    preview::TfrPrinter printer;
-    std::unique_ptr<report::TfrPage> tpl = pages_test::templatePage(printer);
-    preview::TfrEMFPages pages{nullptr, &printer};
+    preview::Printer printer;
+    std::unique_ptr<report::Page> tpl = pages_test::templatePage(printer);
+    preview::PreparedPages pages{nullptr, &printer};
 
     explicit TestPages(int count, bool labels = true) {
         barcode::registerBarCodeObject();
@@ -24,7 +24,7 @@ struct TestPages {
             if (labels) {
                 pages_test::addLabelSheet(pages, *tpl, i, true);
             } else {
-                pages.Add(*tpl);
+                pages.add(*tpl);
                 pages_test::print(pages, i, *pages_test::memo("Foglio " + std::to_string(i + 1), 20, 10, 300));
             }
         }

@@ -11,7 +11,7 @@
 namespace {
 
 struct ProgressForm : ::testing::Test {
-    preview::TfrProgressForm form;
+    preview::ProgressWindow form;
     report::ReportProgress progress;
     void SetUp() override {
         progress.display = &form;
@@ -26,7 +26,7 @@ TEST_F(ProgressForm, RunsTheJobModallyAndShowsEachPage) {
         modal = form.isVisible() && form.isModal();
         for (int page = 1; page <= 3; ++page) {
             progress.reportPage(page);
-            seen.push_back(form.Label1->text());
+            seen.push_back(form.captionLabel->text());
         }
     });
     EXPECT_TRUE(modal);
@@ -34,7 +34,7 @@ TEST_F(ProgressForm, RunsTheJobModallyAndShowsEachPage) {
     EXPECT_EQ(form.result(), QDialog::Accepted);
     EXPECT_EQ(seen.back(), QStringLiteral("Stampa pagina:  3"));
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Preparazione report"));
-    EXPECT_EQ(form.Button1->text(), QStringLiteral("Annulla"));
+    EXPECT_EQ(form.cancelButton->text(), QStringLiteral("Annulla"));
     EXPECT_EQ(form.size(), QSize(278, 106));
 }
 
@@ -42,7 +42,7 @@ TEST_F(ProgressForm, CancelDuringPageThreeStopsAfterIt) {
     std::vector<int> drawn;
     progress.runJob("Preparazione report", "Stampa pagina:", [&] {
         for (int page = 1; page <= 10 && !progress.terminated(); ++page) {
-            if (page == 3) form.Button1->click();   // the operator, while page 3 prints
+            if (page == 3) form.cancelButton->click();   // the operator, while page 3 prints
             drawn.push_back(page);
             progress.reportPage(page);
         }

@@ -12,7 +12,7 @@
 
 namespace {
 
-QImage shoot(preview::TfrPreviewForm& form, int zoomTag, const char* name) {
+QImage shoot(preview::PreviewWindow& form, int zoomTag, const char* name) {
     form.chooseZoom(zoomTag);
     QTest::qWait(20);
     const QImage image = form.grab().toImage();
@@ -27,7 +27,7 @@ TEST(PreviewScreenshot, LabelSheetsAt100PercentAndPageWidth) {
     preview_test::TestPages t{4};
     preview::PreviewOptions options;
     options.modal = false;
-    preview::TfrPreviewForm form(options);
+    preview::PreviewWindow form(options);
     form.setWindowTitle(QStringLiteral("Anteprima"));
     form.showPreview(t.pages);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));

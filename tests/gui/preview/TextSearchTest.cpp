@@ -34,7 +34,7 @@ TEST_F(Search, TwoMatchesOnAPageComeInDrawingOrderThenTheNextPage) {
     ASSERT_TRUE(preview::findNext(t.pages, state));
     EXPECT_EQ(state.foundPage, 4);
     EXPECT_FALSE(preview::findNext(t.pages, state));
-    EXPECT_EQ(state.startPage, t.pages.Count());
+    EXPECT_EQ(state.startPage, t.pages.count());
     EXPECT_FALSE(state.found);
 }
 
@@ -78,15 +78,15 @@ TEST_F(Search, OriginFirstPageOrCurrentPage) {
 
 TEST_F(Search, OnlyTheMatchedPageKeepsItsObjects) {
     ASSERT_TRUE(find("RICETTA", true));
-    for (int i = 0; i < t.pages.Count(); ++i)
-        EXPECT_EQ(t.pages.Page(i).loadedPage != nullptr, i == 4) << i;
+    for (int i = 0; i < t.pages.count(); ++i)
+        EXPECT_EQ(t.pages.page(i).loadedPage != nullptr, i == 4) << i;
 }
 
 TEST_F(Search, TheFoundRectangleIsWhereThePageShowsTheText) {
     // Pages drawn without their margins sit in the printable area less the margins.
-    ASSERT_FALSE(t.pages.Page(4).useMargins);
+    ASSERT_FALSE(t.pages.page(4).useMargins);
     ASSERT_TRUE(find("RICETTA", true));
-    const auto& page = t.pages.Page(4);
+    const auto& page = t.pages.page(4);
     const platform::Rect content = preview::pageContentRect(page, {0, 0, 1000, 1000}, 1.0);
     EXPECT_EQ(content.left, page.geometry.offsetXPx + page.margins.left);
     // Objects are scaled from the paper into the content rectangle.

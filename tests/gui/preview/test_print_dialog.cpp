@@ -36,7 +36,7 @@ class PrintForm : public ::testing::Test {
 protected:
     PrintForm() : backend({fakePrinter("Ufficio"), fakePrinter("Magazzino")}, 1), pages(nullptr, &printer) {}
     void SetUp() override {
-        printer.AttachPrinter(&backend);
+        printer.attachPrinter(&backend);
         platform::qt::setMessageHandler([this](const platform::qt::MessageRequest& r) {
             messages.push_back(r.text);
             return platform::qt::MessageResult::Ok;
@@ -47,8 +47,8 @@ protected:
     void addPages(int count) {
         const auto tpl = pages_test::templatePage(printer);
         for (int i = 0; i < count; ++i) {
-            pages.Add(*tpl);
-            pages_test::print(pages, pages.Count() - 1, *pages_test::memo("P" + std::to_string(pages.Count()), 0, 0));
+            pages.add(*tpl);
+            pages_test::print(pages, pages.count() - 1, *pages_test::memo("P" + std::to_string(pages.count()), 0, 0));
         }
     }
 
@@ -63,10 +63,10 @@ protected:
     }
 
     // Print button settings that answer the dialog with `answer` and print without a window.
-    PrintDialogSettings answering(std::function<bool(TfrPrintForm&)> answer) {
+    PrintDialogSettings answering(std::function<bool(PrintDialog&)> answer) {
         PrintDialogSettings s;
         s.report.showProgress = false;
-        s.showDialog = [this, answer](TfrPrintForm& form) {
+        s.showDialog = [this, answer](PrintDialog& form) {
             ++dialogsShown;
             return answer(form);
         };
@@ -74,71 +74,71 @@ protected:
     }
 
     FakePrinterBackend backend;
-    TfrPrinter printer;
-    TfrEMFPages pages;
+    Printer printer;
+    PreparedPages pages;
     std::vector<std::string> messages;
     int dialogsShown = 0;
 };
 
 TEST_F(PrintForm, TextsAndDefaults) {
-    TfrPrintForm form(printer);
+    PrintDialog form(printer);
     const std::pair<QString, std::string> texts[] = {
         {form.windowTitle(), "Stampa"},
-        {form.GroupBox1->title(), "Stampante"},
-        {form.Label4->text(), "&Nome:"},
-        {form.PropButton->text(), "Proprietà"},
-        {form.GroupBox2->title(), "Pagine da stampare"},
-        {form.RB1->text(), "&Tutte"},
-        {form.RB2->text(), "Pa&gina corrente"},
-        {form.RB3->text(), "&Pagine:"},
-        {form.Label2->text(),
+        {form.printerGroup->title(), "Stampante"},
+        {form.printerLabel->text(), "&Nome:"},
+        {form.propertiesButton->text(), "Proprietà"},
+        {form.pagesGroup->title(), "Pagine da stampare"},
+        {form.allPagesButton->text(), "&Tutte"},
+        {form.currentPageButton->text(), "Pa&gina corrente"},
+        {form.pageListButton->text(), "&Pagine:"},
+        {form.pageListHint->text(),
          "Immettere i numeri di pagina e/o gli intervalli di pagina separati da virgole. Es.:1,3,5-12"},
-        {form.GroupBox3->title(), "Copie"},
-        {form.Label1->text(), "Numero di &copie:"},
-        {form.Label3->text(), "Fascico&la"},
-        {form.Label5->text(), "&Stampa"},
-        {form.CB2->itemText(0), "Tutte le pagine"},
-        {form.CB2->itemText(1), "Pagine dispari"},
-        {form.CB2->itemText(2), "Pafine pari"},
-        {form.Button1->text(), "OK"},
-        {form.Button2->text(), "Annulla"},
+        {form.copiesGroup->title(), "Copie"},
+        {form.copiesLabel->text(), "Numero di &copie:"},
+        {form.collateLabel->text(), "Fascico&la"},
+        {form.printChoiceLabel->text(), "&Stampa"},
+        {form.printChoiceBox->itemText(0), "Tutte le pagine"},
+        {form.printChoiceBox->itemText(1), "Pagine dispari"},
+        {form.printChoiceBox->itemText(2), "Pafine pari"},
+        {form.okButton->text(), "OK"},
+        {form.cancelButton->text(), "Annulla"},
     };
     for (const auto& [shown, expected] : texts) EXPECT_EQ(fromQString(shown), expected);
 
-    EXPECT_TRUE(form.RB1->isChecked());
-    EXPECT_TRUE(form.E2->text().isEmpty());
-    EXPECT_TRUE(form.Label2->wordWrap());
-    EXPECT_EQ(form.CB2->count(), 3);
-    EXPECT_EQ(form.CB2->currentIndex(), 0);
-    EXPECT_EQ(form.E1->text(), "1");
-    EXPECT_TRUE(form.CollateCB->isChecked());
-    EXPECT_TRUE(form.PB1->collated());
-    EXPECT_TRUE(form.Button1->isDefault());
+    EXPECT_TRUE(form.allPagesButton->isChecked());
+    EXPECT_TRUE(form.pageListEdit->text().isEmpty());
+    EXPECT_TRUE(form.pageListHint->wordWrap());
+    EXPECT_EQ(form.printChoiceBox->count(), 3);
+    EXPECT_EQ(form.printChoiceBox->currentIndex(), 0);
+    EXPECT_EQ(form.copiesEdit->text(), "1");
+    EXPECT_TRUE(form.collateBox->isChecked());
+    EXPECT_TRUE(form.collatePicture->collated());
+    EXPECT_TRUE(form.okButton->isDefault());
     // The platform's printers, without the virtual one; the current one chosen.
-    ASSERT_EQ(form.CB1->count(), 2);
-    EXPECT_EQ(form.CB1->itemText(1), "Magazzino");
-    EXPECT_EQ(form.CB1->currentIndex(), 1);
-    EXPECT_EQ(form.OldIndex, 1);
+    ASSERT_EQ(form.printerBox->count(), 2);
+    EXPECT_EQ(form.printerBox->itemText(1), "Magazzino");
+    EXPECT_EQ(form.printerBox->currentIndex(), 1);
+    EXPECT_EQ(form.oldPrinterIndex, 1);
     EXPECT_EQ(form.pageList(4), "");
     EXPECT_EQ(form.filter(), PageFilter::All);
 
     form.setDefaults(3, false);
     EXPECT_EQ(form.copiesText(), "3");
     EXPECT_FALSE(form.collate());
-    EXPECT_FALSE(form.PB1->collated());
+    EXPECT_FALSE(form.collatePicture->collated());
 }
 
 TEST_F(PrintForm, OpensCentredWithTheCopiesFocused) {
-    TfrPrintForm form(printer);
+    PrintDialog form(printer);
     form.show();
     QApplication::setActiveWindow(&form);
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
-    EXPECT_EQ(form.focusWidget(), form.E1);
+    EXPECT_EQ(form.focusWidget(), form.copiesEdit);
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     EXPECT_NEAR(form.geometry().center().x(), screen.center().x(), 2);
     EXPECT_NEAR(form.geometry().center().y(), screen.center().y(), 2);
     // The filter list sits 11 pixels right of its label.
-    EXPECT_EQ(form.CB2->geometry().left() - form.Label5->geometry().right() - 1, 11);
+    EXPECT_EQ(form.printChoiceBox->geometry().left() - form.printChoiceLabel->geometry().right() - 1, 11);
     form.reject();
 }
 
@@ -151,70 +151,70 @@ TEST_F(PrintForm, CopiesButtonsStepAndNeverGoBelowOne) {
         {"1", true, "2"}, {"9", true, "10"}, {"5", false, "4"}, {"2", false, "1"},
         {"1", false, "1"}, {"0", false, "1"}, {"-3", false, "1"}, {"-3", true, "-2"},
     };
-    TfrPrintForm form(printer);
+    PrintDialog form(printer);
     for (const Case& c : cases) {
-        form.E1->setText(c.text);
-        (c.up ? form.UpButton : form.DownButton)->click();
-        EXPECT_EQ(fromQString(form.E1->text()), c.expected) << c.text << (c.up ? " up" : " down");
+        form.copiesEdit->setText(c.text);
+        (c.up ? form.copiesUpButton : form.copiesDownButton)->click();
+        EXPECT_EQ(fromQString(form.copiesEdit->text()), c.expected) << c.text << (c.up ? " up" : " down");
     }
     EXPECT_TRUE(messages.empty());
-    form.E1->setText("due");
-    form.UpButton->click();
-    EXPECT_EQ(form.E1->text(), "due");
+    form.copiesEdit->setText("due");
+    form.copiesUpButton->click();
+    EXPECT_EQ(form.copiesEdit->text(), "due");
     EXPECT_EQ(messages, (std::vector<std::string>{"'due' is not a valid integer value"}));
 }
 
 TEST_F(PrintForm, CollateCaptionTogglesTheBoxAndThePicture) {
-    TfrPrintForm form(printer);
-    QTest::mouseClick(form.Label3, Qt::LeftButton);
-    EXPECT_FALSE(form.CollateCB->isChecked());
-    EXPECT_FALSE(form.PB1->collated());
-    QTest::mouseDClick(form.Label3, Qt::LeftButton);  // press, release, double-click press
-    EXPECT_EQ(form.CollateCB->isChecked(), form.PB1->collated());
-    form.CollateCB->setChecked(true);
-    EXPECT_TRUE(form.PB1->collated());
+    PrintDialog form(printer);
+    QTest::mouseClick(form.collateLabel, Qt::LeftButton);
+    EXPECT_FALSE(form.collateBox->isChecked());
+    EXPECT_FALSE(form.collatePicture->collated());
+    QTest::mouseDClick(form.collateLabel, Qt::LeftButton);  // press, release, double-click press
+    EXPECT_EQ(form.collateBox->isChecked(), form.collatePicture->collated());
+    form.collateBox->setChecked(true);
+    EXPECT_TRUE(form.collatePicture->collated());
 }
 
 TEST_F(PrintForm, PageChoiceGivesThePageList) {
-    TfrPrintForm form(printer);
-    form.RB2->setChecked(true);
+    PrintDialog form(printer);
+    form.currentPageButton->setChecked(true);
     EXPECT_EQ(form.pageList(4), "4");
-    form.E2->setText("1,3,5-12");
+    form.pageListEdit->setText("1,3,5-12");
     QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
-    QApplication::sendEvent(form.E2, &focusIn);
-    EXPECT_TRUE(form.RB3->isChecked());
+    QApplication::sendEvent(form.pageListEdit, &focusIn);
+    EXPECT_TRUE(form.pageListButton->isChecked());
     EXPECT_EQ(form.pageList(4), "1,3,5-12");
-    form.CB2->setCurrentIndex(2);
+    form.printChoiceBox->setCurrentIndex(2);
     EXPECT_EQ(form.filter(), PageFilter::Even);
 }
 
 TEST_F(PrintForm, ChosenPrinterPrintsAndCancelPutsTheOldOneBack) {
     {
-        TfrPrintForm form(printer);
-        form.CB1->setCurrentIndex(0);
-        emit form.CB1->activated(0);
-        EXPECT_EQ(printer.CurrentPrinterName(), "Ufficio");
+        PrintDialog form(printer);
+        form.printerBox->setCurrentIndex(0);
+        emit form.printerBox->activated(0);
+        EXPECT_EQ(printer.currentPrinterName(), "Ufficio");
         EXPECT_EQ(backend.currentPrinter(), 0);
         form.reject();
-        EXPECT_EQ(printer.CurrentPrinterName(), "Magazzino");
+        EXPECT_EQ(printer.currentPrinterName(), "Magazzino");
         EXPECT_EQ(backend.currentPrinter(), 1);
     }
-    TfrPrintForm form(printer);
-    emit form.CB1->activated(0);
+    PrintDialog form(printer);
+    emit form.printerBox->activated(0);
     form.accept();
-    EXPECT_EQ(printer.CurrentPrinterName(), "Ufficio");
+    EXPECT_EQ(printer.currentPrinterName(), "Ufficio");
 }
 
 // --- the print button
 
 TEST_F(PrintForm, ButtonPrintsTheChosenPagesOnTheChosenPrinter) {
     addPages(4);
-    const PrintDialogSettings settings = answering([](TfrPrintForm& form) {
-        emit form.CB1->activated(0);
-        form.E1->setText("2");
-        form.CollateCB->setChecked(false);
-        form.RB3->setChecked(true);
-        form.E2->setText("2-3");
+    const PrintDialogSettings settings = answering([](PrintDialog& form) {
+        emit form.printerBox->activated(0);
+        form.copiesEdit->setText("2");
+        form.collateBox->setChecked(false);
+        form.pageListButton->setChecked(true);
+        form.pageListEdit->setText("2-3");
         return true;
     });
     EXPECT_TRUE(runPrintDialog(pages, 1, nullptr, settings));
@@ -234,27 +234,27 @@ TEST_F(PrintForm, ConversionErrorsAreShownAndThePagesStay) {
     };
     for (const auto& [copies, message] : cases) {
         messages.clear();
-        const PrintDialogSettings settings = answering([copies = copies](TfrPrintForm& form) {
-            form.E1->setText(copies);
+        const PrintDialogSettings settings = answering([copies = copies](PrintDialog& form) {
+            form.copiesEdit->setText(copies);
             return true;
         });
         EXPECT_FALSE(runPrintDialog(pages, 1, nullptr, settings));
         EXPECT_EQ(messages, (std::vector<std::string>{message})) << copies;
     }
     messages.clear();
-    const PrintDialogSettings badList = answering([](TfrPrintForm& form) {
-        form.RB3->setChecked(true);
-        form.E2->setText("1,,2");
+    const PrintDialogSettings badList = answering([](PrintDialog& form) {
+        form.pageListButton->setChecked(true);
+        form.pageListEdit->setText("1,,2");
         return true;
     });
     EXPECT_FALSE(runPrintDialog(pages, 1, nullptr, badList));
     EXPECT_EQ(messages, (std::vector<std::string>{"'' is not a valid integer value"}));
     EXPECT_TRUE(backend.jobCalls.empty());
-    EXPECT_EQ(pages.Count(), 3);
+    EXPECT_EQ(pages.count(), 3);
 }
 
 TEST_F(PrintForm, NoPagesOrCancelSendNothingAndNoDialogPrintsTheDefaults) {
-    PrintDialogSettings settings = answering([](TfrPrintForm&) { return false; });
+    PrintDialogSettings settings = answering([](PrintDialog&) { return false; });
     EXPECT_FALSE(runPrintDialog(pages, 1, nullptr, settings));
     EXPECT_EQ(dialogsShown, 0);
     addPages(2);
@@ -271,8 +271,8 @@ TEST_F(PrintForm, NoPagesOrCancelSendNothingAndNoDialogPrintsTheDefaults) {
 
 TEST_F(PrintForm, ButtonPrintsUnderTheProgressWindow) {
     addPages(3);
-    PrintDialogSettings settings = answering([](TfrPrintForm& form) {
-        form.RB2->setChecked(true);
+    PrintDialogSettings settings = answering([](PrintDialog& form) {
+        form.currentPageButton->setChecked(true);
         return true;
     });
     settings.report.showProgress = true;

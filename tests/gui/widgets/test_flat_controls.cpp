@@ -47,7 +47,7 @@ protected:
 };
 
 TEST_F(FlatControls, MovingFromButtonToButtonLeavesOnlyTheLastHot) {
-    TFlatButton a(&window), b(&window), c(&window);
+    FlatButton a(&window), b(&window), c(&window);
     b.move(30, 0);
     c.move(60, 0);
     for (auto* w : {&a, &b, &c}) w->show();
@@ -66,8 +66,8 @@ TEST_F(FlatControls, MovingFromButtonToButtonLeavesOnlyTheLastHot) {
 }
 
 TEST_F(FlatControls, SpeedButtonsHaveTheirOwnHoverWatch) {
-    TFlatButton push(&window);
-    TFlatSpeedButton speed(&window);
+    FlatButton push(&window);
+    FlatSpeedButton speed(&window);
     speed.move(40, 0);
     push.show();
     speed.show();
@@ -79,7 +79,7 @@ TEST_F(FlatControls, SpeedButtonsHaveTheirOwnHoverWatch) {
 }
 
 TEST_F(FlatControls, DraggingOutAndReleasingDoesNotClickButDraggingBackInDoes) {
-    TFlatButton b(&window);
+    FlatButton b(&window);
     b.resize(100, 40);
     b.show();
     QSignalSpy clicks(&b, &FlatButtonBase::clicked);
@@ -103,8 +103,8 @@ TEST_F(FlatControls, DraggingOutAndReleasingDoesNotClickButDraggingBackInDoes) {
 }
 
 TEST_F(FlatControls, PushButtonTakesFocusOnPressSpeedButtonDoesNot) {
-    TFlatButton push(&window);
-    TFlatSpeedButton speed(&window);
+    FlatButton push(&window);
+    FlatSpeedButton speed(&window);
     speed.move(40, 0);
     push.show();
     speed.show();
@@ -116,7 +116,7 @@ TEST_F(FlatControls, PushButtonTakesFocusOnPressSpeedButtonDoesNot) {
 }
 
 TEST_F(FlatControls, DisabledButtonLooksFlatAndIgnoresTheMouse) {
-    TFlatButton b(&window);
+    FlatButton b(&window);
     b.resize(121, 41);
     b.setCaption("Salva");
     b.setColor(QColor(240, 251, 255));
@@ -145,7 +145,7 @@ TEST_F(FlatControls, DisabledButtonLooksFlatAndIgnoresTheMouse) {
 }
 
 TEST_F(FlatControls, HotButtonIsRaisedAndPressedButtonSunken) {
-    TFlatButton b(&window);
+    FlatButton b(&window);
     b.resize(50, 30);
     b.show();
     hover(&b);
@@ -160,7 +160,7 @@ TEST_F(FlatControls, HotButtonIsRaisedAndPressedButtonSunken) {
 }
 
 TEST_F(FlatControls, GroupsKeepOneButtonDown) {
-    TFlatSpeedButton a(&window), b(&window), loose(&window);
+    FlatSpeedButton a(&window), b(&window), loose(&window);
     a.setGroupIndex(1);
     b.setGroupIndex(1);
     loose.setDown(true);
@@ -180,7 +180,7 @@ TEST_F(FlatControls, GroupsKeepOneButtonDown) {
 }
 
 TEST_F(FlatControls, ReleasingInsideAGroupButtonTogglesDown) {
-    TFlatSpeedButton a(&window);
+    FlatSpeedButton a(&window);
     a.resize(40, 40);
     a.setGroupIndex(2);
     a.setAllowAllUp(true);
@@ -197,7 +197,7 @@ TEST_F(FlatControls, ReleasingInsideAGroupButtonTogglesDown) {
 }
 
 TEST_F(FlatControls, AcceleratorClicksAnEnabledButton) {
-    TFlatButton b(&window);
+    FlatButton b(&window);
     b.setCaption("&Reset");
     b.show();
     QSignalSpy clicks(&b, &FlatButtonBase::clicked);
@@ -213,7 +213,7 @@ TEST_F(FlatControls, EditWithParentColorTakesItsGroupColour) {
     QPalette pal = group.palette();
     pal.setColor(QPalette::Window, QColor(236, 233, 216));
     group.setPalette(pal);
-    TFlatEdit edit(&group);
+    FlatEdit edit(&group);
     EXPECT_EQ(edit.colorFlat(), QColor(236, 233, 216));
 
     pal.setColor(QPalette::Window, QColor(0, 128, 0));
@@ -228,7 +228,7 @@ TEST_F(FlatControls, EditWithParentColorTakesItsGroupColour) {
 }
 
 TEST_F(FlatControls, HoveringASecondEditWhileAnotherHasFocusDoesNotActivateIt) {
-    TFlatEdit first(&window), second(&window);
+    FlatEdit first(&window), second(&window);
     QPushButton other(&window);
     second.move(0, 40);
     other.move(0, 80);
@@ -249,7 +249,7 @@ TEST_F(FlatControls, HoveringASecondEditWhileAnotherHasFocusDoesNotActivateIt) {
 }
 
 TEST_F(FlatControls, EditFrameAndHeightFollowTheFont) {
-    TFlatEdit edit(&window);
+    FlatEdit edit(&window);
     edit.setColorFlat(QColor(255, 255, 225));
     edit.setColorBorder(Qt::red);
     QFont f("Liberation Sans");
@@ -273,7 +273,7 @@ TEST_F(FlatControls, EditFrameAndHeightFollowTheFont) {
 }
 
 TEST_F(FlatControls, UpperCaseEditTurnsTypingToCapitals) {
-    TFlatEdit edit(&window);
+    FlatEdit edit(&window);
     edit.setCharCase(CharCase::Upper);
     edit.setMaxLength(16);
     edit.show();

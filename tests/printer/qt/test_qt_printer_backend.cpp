@@ -64,43 +64,43 @@ class FilePrinter : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        printer.AttachPrinter(&backend);
-        printer.SelectPrinter(backend.pdfFilePrinterIndex());
-        ASSERT_EQ(printer.CurrentPrinterName(), kPdfFilePrinterName);
+        printer.attachPrinter(&backend);
+        printer.selectPrinter(backend.pdfFilePrinterIndex());
+        ASSERT_EQ(printer.currentPrinterName(), kPdfFilePrinterName);
     }
     QString path(const char* name) const { return dir.filePath(name); }
     void printPages(int pages, int copies) {
-        printer.BeginDoc("Etichette", copies);
+        printer.beginDoc("Etichette", copies);
         for (int i = 0; i < pages; ++i) {
-            if (i > 0) printer.NewPage();
-            printer.Canvas()->setBrush({kBlack, false});
-            printer.Canvas()->fillRect({100, 100, 400 + 100 * i, 300});
-            printer.Canvas()->textOut(100, 400, "Pagina " + std::to_string(i + 1));
+            if (i > 0) printer.newPage();
+            printer.canvas()->setBrush({kBlack, false});
+            printer.canvas()->fillRect({100, 100, 400 + 100 * i, 300});
+            printer.canvas()->textOut(100, 400, "Pagina " + std::to_string(i + 1));
         }
-        printer.EndDoc();
+        printer.endDoc();
     }
 
     QTemporaryDir dir;
     QtPrinterBackend backend;
-    preview::TfrPrinter printer;
+    preview::Printer printer;
 };
 
 TEST_F(FilePrinter, ComesAfterTheSpoolersPrintersAndBeforeTheVirtualOne) {
-    const std::vector<std::string> names = printer.PrinterNames();
+    const std::vector<std::string> names = printer.printerNames();
     ASSERT_GE(names.size(), 2u);
     EXPECT_EQ(names[names.size() - 2], kPdfFilePrinterName);
     EXPECT_EQ(backend.pdfFilePrinterIndex(), static_cast<int>(names.size()) - 2);
-    EXPECT_FALSE(printer.IsVirtual());
+    EXPECT_FALSE(printer.isVirtual());
 }
 
 TEST_F(FilePrinter, OffersTheStandardPapersWithTheirCodesAndNames) {
-    const std::vector<int>& codes = printer.PaperCodes();
+    const std::vector<int>& codes = printer.paperCodes();
     EXPECT_EQ(codes.size(), preview::kPaperRowCount);
     EXPECT_EQ(codes.back(), preview::kCustomPaper);
     const auto a4 = std::find(codes.begin(), codes.end(), preview::kDefaultPaper);
     ASSERT_NE(a4, codes.end());
-    EXPECT_EQ(printer.PaperNames()[static_cast<std::size_t>(a4 - codes.begin())], "A4");
-    EXPECT_EQ(printer.PaperSize(), preview::kDefaultPaper);
+    EXPECT_EQ(printer.paperNames()[static_cast<std::size_t>(a4 - codes.begin())], "A4");
+    EXPECT_EQ(printer.paperSize(), preview::kDefaultPaper);
 }
 
 // The file printer's page pixels agree with the virtual printer's (5 mm edges) to within the
@@ -114,18 +114,18 @@ TEST_F(FilePrinter, GeometryMatchesTheVirtualPrinter) {
                           {256, 1000, 1500, kPortrait}, {256, 1500, 1000, kLandscape}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "paper " << c.code << " " << c.width << "x" << c.height);
-        preview::TfrPrinter virtualPrinter;
-        virtualPrinter.SetPaper(c.code, c.width, c.height, -1, c.orientation, true);
+        preview::Printer virtualPrinter;
+        virtualPrinter.setPaper(c.code, c.width, c.height, -1, c.orientation, true);
         // Custom sizes are stored portrait; the orientation turns them.
         const int w = c.code == 256 && c.orientation == kLandscape ? c.height : c.width;
         const int h = c.code == 256 && c.orientation == kLandscape ? c.width : c.height;
-        printer.SetPaper(c.code, w, h, -1, c.orientation, true);
-        EXPECT_EQ(printer.PaperSize(), c.code);
-        EXPECT_NEAR(printer.PaperWidth(), c.width, 1);
-        EXPECT_NEAR(printer.PaperHeight(), c.height, 1);
+        printer.setPaper(c.code, w, h, -1, c.orientation, true);
+        EXPECT_EQ(printer.paperSize(), c.code);
+        EXPECT_NEAR(printer.paperWidth(), c.width, 1);
+        EXPECT_NEAR(printer.paperHeight(), c.height, 1);
         // A page laid out on this paper keeps matching it; otherwise every page of a run would
         // start a job of its own.
-        EXPECT_TRUE(printer.SamePaper(c.code, c.width, c.height, -1, c.orientation));
+        EXPECT_TRUE(printer.samePaper(c.code, c.width, c.height, -1, c.orientation));
         const preview::PrinterGeometry g = printer.geometry();
         EXPECT_EQ(g.paperWidthDots, std::lround(c.width * 600 / 254.0));
         EXPECT_NEAR(g.offsetXDots, 118, 1);  // 5 mm at 600 dpi
@@ -141,14 +141,14 @@ TEST_F(FilePrinter, GeometryMatchesTheVirtualPrinter) {
 }
 
 TEST_F(FilePrinter, UnknownPaperCodeKeepsThePaperItHad) {
-    printer.SetPaper(11, 1480, 2100, -1, kPortrait, true);
-    printer.SetPaper(49, 0, 0, -1, kPortrait, true);  // no paper has code 49
-    EXPECT_EQ(printer.PaperSize(), 11);
-    EXPECT_NEAR(printer.PaperWidth(), 1480, 1);
+    printer.setPaper(11, 1480, 2100, -1, kPortrait, true);
+    printer.setPaper(49, 0, 0, -1, kPortrait, true);  // no paper has code 49
+    EXPECT_EQ(printer.paperSize(), 11);
+    EXPECT_NEAR(printer.paperWidth(), 1480, 1);
 }
 
 TEST_F(FilePrinter, CopiesRepeatEachPageInTurnInOnePdf) {
-    printer.SetPaper(9, 2970, 2100, -1, kLandscape, true);
+    printer.setPaper(9, 2970, 2100, -1, kLandscape, true);
     backend.pdfFilePrinter().setFixedPath(path("copie.pdf").toStdString());
     printPages(2, 3);
     const std::vector<PdfPageSize> pages = pdfPages(path("copie.pdf"));
@@ -156,13 +156,13 @@ TEST_F(FilePrinter, CopiesRepeatEachPageInTurnInOnePdf) {
     if (const std::optional<QString> text = pdfText(path("copie.pdf"))) {
         EXPECT_EQ(*text, "Pagina 1 Pagina 1 Pagina 1 Pagina 2 Pagina 2 Pagina 2");
     }
-    EXPECT_FALSE(printer.Printing());
+    EXPECT_FALSE(printer.printing());
 }
 
 TEST_F(FilePrinter, LaterJobsOfARunGoBesideTheFirstFile) {
     backend.pdfFilePrinter().setFixedPath(path("serie.pdf").toStdString());
     printPages(1, 1);
-    printer.SetPaper(11, 1480, 2100, -1, kPortrait, true);
+    printer.setPaper(11, 1480, 2100, -1, kPortrait, true);
     printPages(2, 1);
     EXPECT_EQ(pdfPages(path("serie.pdf")), std::vector<PdfPageSize>(1, PdfPageSize{595, 842}));
     EXPECT_EQ(pdfPages(path("serie-2.pdf")), std::vector<PdfPageSize>(2, PdfPageSize{420, 595}));
@@ -170,11 +170,11 @@ TEST_F(FilePrinter, LaterJobsOfARunGoBesideTheFirstFile) {
 
 TEST_F(FilePrinter, AbortLeavesNoFile) {
     backend.pdfFilePrinter().setFixedPath(path("annullata.pdf").toStdString());
-    printer.BeginDoc("Etichette", 2);
-    printer.Canvas()->textOut(10, 10, "x");
-    printer.NewPage();
-    printer.Abort();
-    EXPECT_FALSE(printer.Printing());
+    printer.beginDoc("Etichette", 2);
+    printer.canvas()->textOut(10, 10, "x");
+    printer.newPage();
+    printer.abort();
+    EXPECT_FALSE(printer.printing());
     EXPECT_FALSE(QFile::exists(path("annullata.pdf")));
 }
 
@@ -186,26 +186,26 @@ TEST_F(FilePrinter, DeclinedFileDropsThePagesQuietly) {
     });
     printPages(2, 1);
     EXPECT_EQ(askedTitle, "Etichette");
-    EXPECT_FALSE(printer.Printing());
+    EXPECT_FALSE(printer.printing());
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
 
 TEST_F(FilePrinter, UnwritableFileFailsToBeginAndLeavesNoJobOpen) {
     backend.pdfFilePrinter().setFixedPath(path("manca/etichette.pdf").toStdString());
-    EXPECT_THROW(printer.BeginDoc("Etichette", 1), preview::PrinterError);
-    EXPECT_FALSE(printer.Printing());
+    EXPECT_THROW(printer.beginDoc("Etichette", 1), preview::PrinterError);
+    EXPECT_FALSE(printer.printing());
 }
 
 TEST_F(FilePrinter, SecondJobCannotBeginWhileOneIsOpen) {
     backend.pdfFilePrinter().setFixedPath(path("uno.pdf").toStdString());
-    printer.BeginDoc("Etichette", 1);
-    EXPECT_THROW(printer.BeginDoc("Etichette", 1), preview::PrinterError);
-    printer.EndDoc();
+    printer.beginDoc("Etichette", 1);
+    EXPECT_THROW(printer.beginDoc("Etichette", 1), preview::PrinterError);
+    printer.endDoc();
     EXPECT_EQ(pdfPages(path("uno.pdf")).size(), 1u);
 }
 
 TEST_F(FilePrinter, PropertiesDialogEditsACopyOfTheSettings) {
-    printer.SetPaper(11, 2100, 1480, -1, kLandscape, true);
+    printer.setPaper(11, 2100, 1480, -1, kLandscape, true);
     preview::PrinterSettings edited = *backend.settings();
     edited.paperSize = 9;
     edited.orientation = preview::kModePortrait;

@@ -38,7 +38,7 @@ int blackDots(const QImage& image) {
 // Bars 1 to 4 dots wide, a space of the same width after each, as a barcode lays them out.
 void drawBars(Canvas& canvas, int height, bool outlined) {
     canvas.setBrush({kBlack, false});
-    canvas.setPen({kBlack, 1, outlined ? PenStyle::Solid : PenStyle::Clear});
+    canvas.setPen({kBlack, 1, outlined ? PenStyle::Solid : PenStyle::clear});
     int x = 2;
     for (int w = 1; w <= 4; ++w) {
         // With a same-colour outline the corner cells are included, so the polygon is one
