@@ -12,8 +12,8 @@
 #include <optional>
 #include <string>
 
-#include "app/Options.h"
 #include "app/HeadlessGui.h"
+#include "app/Options.h"
 #include "app/Subcommands.h"
 #include "barcode/BarcodeError.h"
 #include "barcode/BarcodeGenerator.h"
@@ -107,8 +107,7 @@ int runBarcode(const Args& args) {
     const auto output = options.value("-o");
     if (output.has_value() == options.has("--pattern"))
         throw UsageError("serve esattamente uno tra -o FILE e --pattern");
-    const std::optional<OutputKind> kind =
-        output ? std::optional(outputKindOf(*output)) : std::nullopt;
+    const std::optional<OutputKind> kind = output ? std::optional(outputKindOf(*output)) : std::nullopt;
 
     barcode::BarcodeGenerator generator;
     generator.setType(parseType(*type));
@@ -124,8 +123,7 @@ int runBarcode(const Args& args) {
         if (!kind) {
             const std::string pattern = generator.encode();
             const std::int32_t width = generator.width();
-            std::printf("%s\n%d\n%s\n", pattern.c_str(), static_cast<int>(width),
-                        generator.text().c_str());
+            std::printf("%s\n%d\n%s\n", pattern.c_str(), static_cast<int>(width), generator.text().c_str());
             return 0;
         }
         const auto app = ensureGuiApplication();

@@ -15,9 +15,8 @@ using Handler = int (*)(const Args&);
 
 const std::map<std::string, Handler>& subcommands() {
     static const std::map<std::string, Handler> table = {
-        {"labels", runLabels},   {"print", runPrint},       {"convert", runConvert},
-        {"show", runShow},       {"check-cf", runCheckCf},  {"barcode", runBarcode},
-        {"template", runTemplate},
+        {"labels", runLabels},    {"print", runPrint},     {"convert", runConvert},   {"show", runShow},
+        {"check-cf", runCheckCf}, {"barcode", runBarcode}, {"template", runTemplate},
     };
     return table;
 }

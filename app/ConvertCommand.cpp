@@ -7,15 +7,15 @@
 #include <memory>
 #include <string>
 
+#include "app/HeadlessGui.h"
 #include "app/Options.h"
 #include "app/ProgramStart.h"
-#include "app/HeadlessGui.h"
 #include "app/Subcommands.h"
 #include "barcode_object/BarcodeRegistration.h"
-#include "platform/qt/FontSubstitutions.h"
-#include "prepared/PreparedReportIo.h"
-#include "prepared/PreparedPages.h"
 #include "export/PreparedPageOutput.h"
+#include "platform/qt/FontSubstitutions.h"
+#include "prepared/PreparedPages.h"
+#include "prepared/PreparedReportIo.h"
 
 namespace app {
 
@@ -47,7 +47,8 @@ int runConvert(const Args& args) {
     const auto output = options.value("-o");
     if (!output) throw UsageError("serve -o FILE.pdf o -o FILE.png");
     const ConvertTarget target = targetOf(*output);
-    const int dpi = options.intValue("--dpi", preview::kMinImageDpi, preview::kMaxImageDpi).value_or(kDefaultDpi);
+    const int dpi =
+        options.intValue("--dpi", preview::kMinImageDpi, preview::kMaxImageDpi).value_or(kDefaultDpi);
 
     const auto app = ensureGuiApplication();
     startProgram(PrinterSource::VirtualOnly);

@@ -50,7 +50,7 @@ ClosingKind closingKind(const Options& options) {
 }  // namespace
 
 const std::set<std::string>& labelJobValueOptions() {
-    static const std::set<std::string> names = {"--year", "--month", "--count", "--closing",
+    static const std::set<std::string> names = {"--year", "--month", "--count",   "--closing",
                                                 "--file", "--dir",   "--template"};
     return names;
 }
@@ -72,8 +72,10 @@ LabelJob parseLabelJob(const Options& options) {
     job.length = seriesLength(options);
     job.closing = closingKind(options);
     if (const auto file = options.value("--file")) job.file = std::filesystem::path(*file);
-    if (const auto kindNumber = options.intValue("--template", 1, 4)) job.templateOverride = static_cast<ReportKind>(*kindNumber);
-    if (*kind == LabelKind::Free) job.freeCodes.assign(options.positional().begin() + 1, options.positional().end());
+    if (const auto kindNumber = options.intValue("--template", 1, 4))
+        job.templateOverride = static_cast<ReportKind>(*kindNumber);
+    if (*kind == LabelKind::Free)
+        job.freeCodes.assign(options.positional().begin() + 1, options.positional().end());
     return job;
 }
 

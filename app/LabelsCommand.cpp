@@ -13,14 +13,14 @@
 
 namespace app {
 
-
 int runLabels(const Args& args) {
     const Options options(args, labelJobValueOptions(), {});
     const LabelJob job = parseLabelJob(options);
     try {
         LabelApp labelApp(options.value("--dir").value_or("."));
         runLabelJob(labelApp, job);
-        for (const std::string& text : printListTexts(labelApp.printList())) std::printf("%s\n", text.c_str());
+        for (const std::string& text : printListTexts(labelApp.printList()))
+            std::printf("%s\n", text.c_str());
         return 0;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "quirelle labels: %s\n", e.what());

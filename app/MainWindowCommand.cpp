@@ -7,16 +7,16 @@
 
 #include "app/ProgramStart.h"
 #include "app/Subcommands.h"
-#include "labels/LabelApp.h"
 #include "gui/main_window/Dialogs.h"
 #include "gui/main_window/MainWindow.h"
-#include "platform/qt/FontSubstitutions.h"
-#include "platform/qt/MessageBox.h"
 #include "gui/preview/PreviewViewer.h"
 #include "gui/preview/PrintDialogFlow.h"
 #include "gui/preview/PrintService.h"
-#include "report/ErrorReporter.h"
+#include "labels/LabelApp.h"
 #include "labels/LabelReports.h"
+#include "platform/qt/FontSubstitutions.h"
+#include "platform/qt/MessageBox.h"
+#include "report/ErrorReporter.h"
 
 namespace app {
 

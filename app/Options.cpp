@@ -23,7 +23,9 @@ Options::Options(const std::vector<std::string>& args, const std::set<std::strin
     }
 }
 
-bool Options::has(const std::string& name) const { return flags_.count(name) || values_.count(name); }
+bool Options::has(const std::string& name) const {
+    return flags_.count(name) || values_.count(name);
+}
 
 std::optional<std::string> Options::value(const std::string& name) const {
     auto it = values_.find(name);
@@ -37,8 +39,8 @@ std::optional<int> Options::intValue(const std::string& name, int min, int max) 
     int n = 0;
     auto [end, ec] = std::from_chars(v->data(), v->data() + v->size(), n);
     if (ec != std::errc() || end != v->data() + v->size() || n < min || n > max)
-        throw UsageError("valore non valido per " + name + ": " + *v + " (ammesso " +
-                         std::to_string(min) + "-" + std::to_string(max) + ")");
+        throw UsageError("valore non valido per " + name + ": " + *v + " (ammesso " + std::to_string(min) +
+                         "-" + std::to_string(max) + ")");
     return n;
 }
 

@@ -12,5 +12,4 @@ namespace {
 }
 }  // namespace
 
-
 }  // namespace app

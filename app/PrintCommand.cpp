@@ -8,17 +8,17 @@
 #include <memory>
 #include <string>
 
+#include "app/HeadlessGui.h"
 #include "app/LabelJobOptions.h"
 #include "app/ProgramStart.h"
 #include "app/ProgressOnTerminal.h"
-#include "app/HeadlessGui.h"
 #include "app/Subcommands.h"
+#include "export/PreparedPageOutput.h"
 #include "labels/AppError.h"
 #include "labels/LabelApp.h"
+#include "labels/LabelReports.h"
 #include "platform/qt/FontSubstitutions.h"
 #include "prepared/PreparedReportIo.h"
-#include "export/PreparedPageOutput.h"
-#include "labels/LabelReports.h"
 
 namespace app {
 
@@ -56,18 +56,21 @@ int fault(const std::string& message) {
     return 1;
 }
 
-bool writeOutput(preview::PreparedPages& pages, PrintTarget target, const std::string& path, int dpi, std::string& error) {
+bool writeOutput(preview::PreparedPages& pages, PrintTarget target, const std::string& path, int dpi,
+                 std::string& error) {
     switch (target) {
-    case PrintTarget::Frp:
-        try {
-            preview::savePrepared(pages, path);
-            return true;
-        } catch (const std::exception& e) {
-            error = e.what();
-            return false;
-        }
-    case PrintTarget::Pdf: return preview::writePagesPdf(pages, path, error);
-    case PrintTarget::Png: return preview::writePagesPng(pages, path, dpi, error);
+        case PrintTarget::Frp:
+            try {
+                preview::savePrepared(pages, path);
+                return true;
+            } catch (const std::exception& e) {
+                error = e.what();
+                return false;
+            }
+        case PrintTarget::Pdf:
+            return preview::writePagesPdf(pages, path, error);
+        case PrintTarget::Png:
+            return preview::writePagesPng(pages, path, dpi, error);
     }
     return false;
 }
@@ -82,8 +85,10 @@ int runPrint(const Args& args) {
     const auto output = options.value("-o");
     if (!output) throw UsageError("serve -o FILE.pdf, -o FILE.frp o -o FILE.png");
     const PrintTarget target = targetOf(*output);
-    const int dpi = options.intValue("--dpi", preview::kMinImageDpi, preview::kMaxImageDpi).value_or(kDefaultDpi);
-    if (options.has("--dpi") && target != PrintTarget::Png) throw UsageError("--dpi vale solo per le immagini PNG");
+    const int dpi =
+        options.intValue("--dpi", preview::kMinImageDpi, preview::kMaxImageDpi).value_or(kDefaultDpi);
+    if (options.has("--dpi") && target != PrintTarget::Png)
+        throw UsageError("--dpi vale solo per le immagini PNG");
 
     const auto guiApp = target == PrintTarget::Frp ? nullptr : ensureGuiApplication();
     startProgram(PrinterSource::VirtualOnly);
@@ -99,7 +104,8 @@ int runPrint(const Args& args) {
         ProgressOnTerminal progress;
         report::PrepareOptions prepareOptions;
         prepareOptions.progressDisplay = &progress;
-        if (!reports.prepare(kind, prepareOptions)) return errors.count > 0 ? 1 : fault("preparazione annullata");
+        if (!reports.prepare(kind, prepareOptions))
+            return errors.count > 0 ? 1 : fault("preparazione annullata");
 
         std::string error;
         if (!writeOutput(reports.pages(kind), target, *output, dpi, error)) return fault(error);

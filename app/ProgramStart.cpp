@@ -4,10 +4,10 @@
 
 #include "app/QtImageCodec.h"
 #include "barcode_object/BarcodeRegistration.h"
-#include "printer/qt/QtPrinterBackend.h"
-#include "printer/ProgramPrinter.h"
-#include "report/PrinterLink.h"
 #include "preparation/ReportPrinterLink.h"
+#include "printer/ProgramPrinter.h"
+#include "printer/qt/QtPrinterBackend.h"
+#include "report/PrinterLink.h"
 
 namespace app {
 

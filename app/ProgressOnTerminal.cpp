@@ -8,7 +8,9 @@ namespace app {
 
 ProgressOnTerminal::ProgressOnTerminal(bool enabled) : enabled_(enabled) {}
 
-bool ProgressOnTerminal::stderrIsTerminal() { return isatty(STDERR_FILENO) == 1; }
+bool ProgressOnTerminal::stderrIsTerminal() {
+    return isatty(STDERR_FILENO) == 1;
+}
 
 void ProgressOnTerminal::run(report::ReportProgress&, const std::string& caption, const std::string& status,
                              const std::function<void()>& work) {

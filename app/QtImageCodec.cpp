@@ -9,9 +9,12 @@ namespace {
 
 const char* formatOf(report::GraphicKind kind) {
     switch (kind) {
-    case report::GraphicKind::Bitmap: return "BMP";
-    case report::GraphicKind::Icon: return "ICO";
-    default: return nullptr;
+        case report::GraphicKind::Bitmap:
+            return "BMP";
+        case report::GraphicKind::Icon:
+            return "ICO";
+        default:
+            return nullptr;
     }
 }
 
@@ -39,7 +42,8 @@ std::optional<report::RasterImage> QtImageCodec::decode(report::GraphicKind kind
 std::optional<std::vector<std::uint8_t>> QtImageCodec::encode(report::GraphicKind kind,
                                                               const report::RasterImage& image) {
     const char* format = formatOf(kind);
-    const auto expected = static_cast<std::size_t>(image.width) * static_cast<std::size_t>(std::max(0, image.height));
+    const auto expected =
+        static_cast<std::size_t>(image.width) * static_cast<std::size_t>(std::max(0, image.height));
     if (!format || image.isEmpty() || image.pixels.size() != expected) return std::nullopt;
     QImage qimage(image.width, image.height, QImage::Format_RGB32);
     for (int y = 0; y < image.height; ++y) {

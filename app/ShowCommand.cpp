@@ -7,13 +7,13 @@
 #include "app/Options.h"
 #include "app/ProgramStart.h"
 #include "app/Subcommands.h"
-#include "platform/qt/FontSubstitutions.h"
-#include "prepared/PreparedReportIo.h"
-#include "prepared/PreparedPages.h"
 #include "gui/preview/PreviewViewer.h"
+#include "gui/preview/PreviewWindow.h"
 #include "gui/preview/PrintDialogFlow.h"
 #include "gui/preview/PrintService.h"
-#include "gui/preview/PreviewWindow.h"
+#include "platform/qt/FontSubstitutions.h"
+#include "prepared/PreparedPages.h"
+#include "prepared/PreparedReportIo.h"
 
 namespace app {
 

@@ -16,7 +16,8 @@ constexpr const char* kUsage = "uso: quirelle template N -o FILE (N da 1 a 4)";
 int templateNumber(const Options& options) {
     if (options.positional().size() != 1) throw UsageError(kUsage);
     const std::string& text = options.positional().front();
-    if (text.size() != 1 || text[0] < '1' || text[0] > '0' + report::kLabelTemplateCount) throw UsageError(kUsage);
+    if (text.size() != 1 || text[0] < '1' || text[0] > '0' + report::kLabelTemplateCount)
+        throw UsageError(kUsage);
     return text[0] - '0';
 }
 

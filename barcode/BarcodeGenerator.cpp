@@ -16,10 +16,16 @@ constexpr std::int32_t kMinModul = 1;
 constexpr std::int32_t kMaxModul = 49;
 constexpr double kUpperRatio = 3.0;
 
-std::string classMessage(const char* text) { return std::string(kGeneratorClassName) + text; }
+std::string classMessage(const char* text) {
+    return std::string(kGeneratorClassName) + text;
+}
 
-bool isBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlankOrControl(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 bool isEan128(BarcodeType t) {
     return t == bcCodeEAN128A || t == bcCodeEAN128B || t == bcCodeEAN128C;
@@ -130,8 +136,7 @@ void BarcodeGenerator::trimDigitsOnlyText() {
     const auto first = std::find_if_not(text_.begin(), text_.end(), isBlankOrControl);
     const auto last = std::find_if_not(text_.rbegin(), text_.rend(), isBlankOrControl).base();
     text_ = first < last ? std::string(first, last) : std::string();
-    if (!std::all_of(text_.begin(), text_.end(), isDigit))
-        throw BarcodeError("Barcode must be numeric");
+    if (!std::all_of(text_.begin(), text_.end(), isDigit)) throw BarcodeError("Barcode must be numeric");
 }
 
 ModuleElement BarcodeGenerator::moduleWidth(char code) const {
@@ -144,12 +149,13 @@ ModuleElement BarcodeGenerator::moduleWidth(char code) const {
 std::int32_t BarcodeGenerator::patternWidth(const std::string& pattern) const {
     std::int64_t sum = 0;
     for (char code : pattern) sum += moduleWidth(code).width;
-    return static_cast<std::int32_t>(
-        std::clamp<std::int64_t>(sum, std::numeric_limits<std::int32_t>::min(),
-                                 std::numeric_limits<std::int32_t>::max()));
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(sum, std::numeric_limits<std::int32_t>::min(),
+                                                              std::numeric_limits<std::int32_t>::max()));
 }
 
-std::int32_t BarcodeGenerator::width() { return patternWidth(encode()); }
+std::int32_t BarcodeGenerator::width() {
+    return patternWidth(encode());
+}
 
 void BarcodeGenerator::setWidth(std::int32_t v) {
     const std::int32_t w = width();
@@ -173,8 +179,7 @@ std::string BarcodeGenerator::applyCheckSum(const std::string& s) const {
 char BarcodeGenerator::modulo10CheckDigit(const std::string& s) {
     // Converted first to last, so the first non-digit is the one reported.
     for (std::size_t i = 0; i < s.size(); ++i) {
-        if (!isDigit(s[i]))
-            throw BarcodeError("'" + characterAt(s, i) + "' is not a valid integer value");
+        if (!isDigit(s[i])) throw BarcodeError("'" + characterAt(s, i) + "' is not a valid integer value");
     }
     int sum = 0;
     int weight = 3;

@@ -6,8 +6,8 @@
 #include <numbers>
 #include <vector>
 
-#include "barcode/Rounding.h"
 #include "barcode/BarcodeGenerator.h"
+#include "barcode/Rounding.h"
 
 namespace barcode {
 

@@ -56,8 +56,7 @@ namespace {
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
             return false;
     }
     return true;
@@ -66,8 +65,7 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
 
 std::optional<BarcodeType> barcodeTypeByName(std::string_view name) {
     for (int code = 0; code < kBarcodeTypeCount; ++code) {
-        if (equalsIgnoringCase(SymbologyTable[code].Name, name))
-            return static_cast<BarcodeType>(code);
+        if (equalsIgnoringCase(SymbologyTable[code].Name, name)) return static_cast<BarcodeType>(code);
     }
     return std::nullopt;
 }

@@ -54,7 +54,9 @@ struct RatioLimit {
 };
 std::optional<RatioLimit> ratioLimitOf(BarcodeType type);
 
-inline bool isKnownBarcodeType(int code) { return code >= 0 && code < kBarcodeTypeCount; }
+inline bool isKnownBarcodeType(int code) {
+    return code >= 0 && code < kBarcodeTypeCount;
+}
 
 // The type whose display name matches (ASCII case-insensitively), if any.
 std::optional<BarcodeType> barcodeTypeByName(std::string_view name);

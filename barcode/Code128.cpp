@@ -6,15 +6,14 @@
 #include <vector>
 
 #include "barcode/BarcodeError.h"
+#include "barcode/BarcodeGenerator.h"
 #include "barcode/Code128Family.h"
 #include "barcode/Code128Table.h"
 #include "barcode/CountsToModules.h"
-#include "barcode/BarcodeGenerator.h"
 
 namespace barcode {
 
 namespace {
-
 
 constexpr int kModulus = 103;
 
@@ -28,13 +27,20 @@ struct Code128Kind {
 
 Code128Kind kindOf(BarcodeType type) {
     switch (type) {
-        case bcCode128A: return {CodeSet::A, 103, false};
-        case bcCode128B: return {CodeSet::B, 104, false};
-        case bcCode128C: return {CodeSet::C, 105, false};
-        case bcCodeEAN128A: return {CodeSet::A, 103, true};
-        case bcCodeEAN128B: return {CodeSet::B, 104, true};
-        case bcCodeEAN128C: return {CodeSet::C, 105, true};
-        default: throw BarcodeError(std::string(kGeneratorClassName) + ": wrong BarcodeType");
+        case bcCode128A:
+            return {CodeSet::A, 103, false};
+        case bcCode128B:
+            return {CodeSet::B, 104, false};
+        case bcCode128C:
+            return {CodeSet::C, 105, false};
+        case bcCodeEAN128A:
+            return {CodeSet::A, 103, true};
+        case bcCodeEAN128B:
+            return {CodeSet::B, 104, true};
+        case bcCodeEAN128C:
+            return {CodeSet::C, 105, true};
+        default:
+            throw BarcodeError(std::string(kGeneratorClassName) + ": wrong BarcodeType");
     }
 }
 
@@ -46,15 +52,17 @@ std::vector<int> characterValues(const std::string& text, CodeSet set) {
     values.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         const int code = static_cast<unsigned char>(text[i]);
-        const bool continuation = (code & 0xC0) == 0x80 && i > 0 &&
-                                  static_cast<unsigned char>(text[i - 1]) >= 0x80;
+        const bool continuation =
+            (code & 0xC0) == 0x80 && i > 0 && static_cast<unsigned char>(text[i - 1]) >= 0x80;
         if (continuation) continue;
         values.push_back(code >= ' ' && code <= last ? code - ' ' : 0);
     }
     return values;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::vector<int> digitPairValues(const std::string& text) {
     std::vector<int> values;
@@ -83,9 +91,8 @@ std::string encodeCode128(BarcodeGenerator& generator) {
     if (kind.set == CodeSet::C && generator.text().size() % 2 != 0)
         generator.storeText('0' + generator.text());
 
-    const std::vector<int> values = kind.set == CodeSet::C
-                                        ? digitPairValues(generator.text())
-                                        : characterValues(generator.text(), kind.set);
+    const std::vector<int> values = kind.set == CodeSet::C ? digitPairValues(generator.text())
+                                                           : characterValues(generator.text(), kind.set);
     widths.reserve(widths.size() + (values.size() + 2) * 6);
     for (int v : values) {
         widths += kCode128Widths[v];

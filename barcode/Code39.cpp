@@ -4,16 +4,15 @@
 #include <optional>
 #include <string_view>
 
+#include "barcode/BarcodeGenerator.h"
 #include "barcode/Code39Family.h"
 #include "barcode/Code39Table.h"
 #include "barcode/FullAsciiTable.h"
 #include "barcode/KeptText.h"
-#include "barcode/BarcodeGenerator.h"
 
 namespace barcode {
 
 namespace {
-
 
 constexpr int kCheckModulus = 43;
 constexpr char kGap = '0';
@@ -53,7 +52,9 @@ const Code39Lookup& lookup() {
     return table;
 }
 
-void append(std::string& pattern, const Code39Modules& m) { pattern.append(m.codes.data(), m.codes.size()); }
+void append(std::string& pattern, const Code39Modules& m) {
+    pattern.append(m.codes.data(), m.codes.size());
+}
 
 }  // namespace
 

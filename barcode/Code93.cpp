@@ -5,17 +5,16 @@
 #include <vector>
 
 #include "barcode/BarcodeError.h"
+#include "barcode/BarcodeGenerator.h"
 #include "barcode/Code93Family.h"
 #include "barcode/Code93Table.h"
 #include "barcode/CountsToModules.h"
 #include "barcode/FullAsciiTable.h"
 #include "barcode/KeptText.h"
-#include "barcode/BarcodeGenerator.h"
 
 namespace barcode {
 
 namespace {
-
 
 constexpr std::string_view kCode93Shifts = "[]{}";  // for $, %, /, + of the full-ASCII table
 constexpr int kModulus = 47;
@@ -36,8 +35,7 @@ std::string encodeCode93(BarcodeGenerator& generator) {
     values.reserve(text.size());
     for (char c : text) {
         const int v = valueOf(c);
-        if (v < 0)
-            throw BarcodeError(std::string(kGeneratorClassName) + ":Code93 bad Data <" + text + ">");
+        if (v < 0) throw BarcodeError(std::string(kGeneratorClassName) + ":Code93 bad Data <" + text + ">");
         values.push_back(v);
     }
 

@@ -34,9 +34,13 @@ std::string_view leftCode(char digit, char parity) {
     return parity == 'L' || parity == 'O' ? kEanLCodes[d] : kEanGCodes[d];
 }
 
-std::string_view rightCode(char digit) { return kEanRCodes[digitValue(digit)]; }
+std::string_view rightCode(char digit) {
+    return kEanRCodes[digitValue(digit)];
+}
 
-char oppositeParity(char parity) { return parity == 'E' ? 'O' : 'E'; }
+char oppositeParity(char parity) {
+    return parity == 'E' ? 'O' : 'E';
+}
 
 // Guard, left half in L code, centre guard, right half in R code, guard: EAN-8 and UPC-A.
 std::string evenSplitPattern(std::string_view data) {
@@ -48,7 +52,9 @@ std::string evenSplitPattern(std::string_view data) {
     return pattern += kNormalGuard;
 }
 
-[[noreturn]] void failUpcLength() { throw BarcodeError("Invalid Text len (UPC)"); }
+[[noreturn]] void failUpcLength() {
+    throw BarcodeError("Invalid Text len (UPC)");
+}
 
 }  // namespace
 
@@ -57,27 +63,28 @@ std::string ExpandUpcE(char numberSystem, std::string_view sixDigits) {
     const std::string_view layout = kUpcEExpansion[digitValue(sixDigits[5])];
     std::string expanded;
     for (char slot : layout) {
-        if (slot == 'N') expanded += numberSystem;
-        else if (slot == '0') expanded += '0';
-        else expanded += sixDigits[slot - '1'];
+        if (slot == 'N')
+            expanded += numberSystem;
+        else if (slot == '0')
+            expanded += '0';
+        else
+            expanded += sixDigits[slot - '1'];
     }
     return expanded;
 }
 
 // The eighth digit is taken as given unless checksum asks for it; Text is left as set.
 std::string encodeEAN8(BarcodeGenerator& generator) {
-    const std::string data = generator.checksum()
-                                 ? generator.applyCheckSum(generator.fixedLengthText(7))
-                                 : generator.fixedLengthText(8);
+    const std::string data = generator.checksum() ? generator.applyCheckSum(generator.fixedLengthText(7))
+                                                  : generator.fixedLengthText(8);
     if (data.size() != 8) throw BarcodeError("Invalid Text len (EAN8)");
     return evenSplitPattern(data);
 }
 
 // The leading digit is not drawn: it chooses the L/G parity of the next six.
 std::string EncodeEAN13(BarcodeGenerator& generator) {
-    const std::string data = generator.checksum()
-                                 ? generator.applyCheckSum(generator.fixedLengthText(12))
-                                 : generator.fixedLengthText(13);
+    const std::string data = generator.checksum() ? generator.applyCheckSum(generator.fixedLengthText(12))
+                                                  : generator.fixedLengthText(13);
     if (data.size() != 13) throw BarcodeError("Invalid Text len (EAN13)");
     generator.storeText(data);
 
@@ -107,8 +114,8 @@ std::string EncodeUPCA(BarcodeGenerator& generator) {
 // with it Text is the six digits (leading zeros filled in) and the computed check digit.
 std::string EncodeUPCE(BarcodeGenerator& generator) {
     if (generator.checksum() && generator.checkSumMethod() == csmNone) failUpcLength();
-    const std::string six = generator.checksum() ? generator.fixedLengthText(6)
-                                                 : generator.fixedLengthText(7).substr(0, 6);
+    const std::string six =
+        generator.checksum() ? generator.fixedLengthText(6) : generator.fixedLengthText(7).substr(0, 6);
     const char numberSystem = generator.type() == bcCodeUPC_E1 ? '1' : '0';
     const char check = BarcodeGenerator::modulo10CheckDigit(ExpandUpcE(numberSystem, six));
     generator.storeText(generator.checksum() ? six + check : generator.fixedLengthText(7));

@@ -16,18 +16,15 @@ const std::array<std::string_view, 10> kEanRCodes = {
 };
 
 const std::array<std::string_view, 10> kEan13FirstDigitParity = {
-    "LLLLLL", "LLGLGG", "LLGGLG", "LLGGGL", "LGLLGG",
-    "LGGLLG", "LGGGLL", "LGLGLG", "LGLGGL", "LGGLGL",
+    "LLLLLL", "LLGLGG", "LLGGLG", "LLGGGL", "LGLLGG", "LGGLLG", "LGGGLL", "LGLGLG", "LGLGGL", "LGGLGL",
 };
 
 const std::array<std::string_view, 10> kUpcEParity = {
-    "EEEOOO", "EEOEOO", "EEOOEO", "EEOOOE", "EOEEOO",
-    "EOOEEO", "EOOOEE", "EOEOEO", "EOEOOE", "EOOEOE",
+    "EEEOOO", "EEOEOO", "EEOOEO", "EEOOOE", "EOEEOO", "EOOEEO", "EOOOEE", "EOEOEO", "EOEOOE", "EOOEOE",
 };
 
 const std::array<std::string_view, 10> kAddOn5Parity = {
-    "GGLLL", "GLGLL", "GLLGL", "GLLLG", "LGGLL",
-    "LLGGL", "LLLGG", "LGLGL", "LGLLG", "LLGLG",
+    "GGLLL", "GLGLL", "GLLGL", "GLLLG", "LGGLL", "LLGGL", "LLLGG", "LGLGL", "LGLLG", "LLGLG",
 };
 
 const std::array<std::string_view, 10> kUpcEExpansion = {

@@ -22,7 +22,9 @@ int digitValue(char c) {
     return c - '0';
 }
 
-const TwoOfFiveFlags& flagsOf(char digit) { return kTwoOfFiveDigits[digitValue(digit)]; }
+const TwoOfFiveFlags& flagsOf(char digit) {
+    return kTwoOfFiveDigits[digitValue(digit)];
+}
 
 // Interleaved 2 of 5 needs an even number of digits; an odd text gets a leading zero so that
 // its last digit is encoded rather than dropped (the value read is the same number).

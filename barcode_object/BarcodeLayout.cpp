@@ -15,7 +15,9 @@ int saturate(std::int64_t v) {
 
 }  // namespace
 
-bool runsAlongHeight(double angle) { return angle == 90.0 || angle == 270.0; }
+bool runsAlongHeight(double angle) {
+    return angle == 90.0 || angle == 270.0;
+}
 
 SymbolPlacement placeSymbol(double angle, bool postNet, platform::Size box, int barHeight) {
     SymbolPlacement p{0, 0, barHeight};

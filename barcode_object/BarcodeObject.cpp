@@ -6,7 +6,9 @@
 
 namespace barcode {
 
-BarcodeObject::BarcodeObject() { memo = {kPlaceholderText}; }
+BarcodeObject::BarcodeObject() {
+    memo = {kPlaceholderText};
+}
 
 std::vector<std::string> BarcodeObject::propertyNames() const {
     std::vector<std::string> names = View::propertyNames();

@@ -5,8 +5,8 @@
 #include <cstdint>
 
 #include "barcode_object/BarcodeLayout.h"
-#include "barcode_object/DecimalText.h"
 #include "barcode_object/BarcodeObject.h"
+#include "barcode_object/DecimalText.h"
 #include "platform/PictureCanvas.h"
 #include "report/Rounding.h"
 
@@ -25,10 +25,13 @@ std::string withoutBlanksAndControls(const std::string& s) {
 }
 
 int addSaturated(int a, int b) {
-    return static_cast<int>(std::clamp<std::int64_t>(static_cast<std::int64_t>(a) + b, INT32_MIN + 1, INT32_MAX));
+    return static_cast<int>(
+        std::clamp<std::int64_t>(static_cast<std::int64_t>(a) + b, INT32_MIN + 1, INT32_MAX));
 }
 
-bool isRightAngle(double angle) { return angle == 0.0 || angle == 90.0 || angle == 180.0 || angle == 270.0; }
+bool isRightAngle(double angle) {
+    return angle == 0.0 || angle == 90.0 || angle == 180.0 || angle == 270.0;
+}
 
 // Gives the generator its design module back after it drew at the device's.
 class ModulRestorer {
@@ -73,13 +76,16 @@ void writeText(platform::Canvas& canvas, const BarcodeGenerator& generator, doub
 
 }  // namespace
 
-bool BarcodeObject::isUpright() const { return runsAlongHeight(settings.angle); }
+bool BarcodeObject::isUpright() const {
+    return runsAlongHeight(settings.angle);
+}
 
 std::string BarcodeObject::textToEncode() const {
     std::string text = kPlaceholderText;
     if (!memo.empty() && !memo[0].starts_with('[')) text = memo[0];
     // An unknown type is left for the generator to refuse; the table is not read for it.
-    if (isKnownBarcodeType(settings.barType) && SymbologyTable[settings.barType].Num && !readsAsDecimalNumber(text))
+    if (isKnownBarcodeType(settings.barType) && SymbologyTable[settings.barType].Num &&
+        !readsAsDecimalNumber(text))
         return kPlaceholderText;
     return text;
 }
@@ -126,12 +132,15 @@ void BarcodeObject::drawThroughPicture(platform::Canvas& canvas) {
     platform::PictureCanvas recording(box, &canvas);
     generator_.draw(recording);
     if (settings.showText) writeText(recording, generator_, settings.angle, box, kTextHeight, {0, 0});
-    canvas.drawPicture(recording.picture(), {drawX, drawY, addSaturated(drawX, drawWidth), addSaturated(drawY, drawHeight)});
+    canvas.drawPicture(recording.picture(),
+                       {drawX, drawY, addSaturated(drawX, drawWidth), addSaturated(drawY, drawHeight)});
 }
 
 namespace {
 
-int deviceModul(std::int32_t modul, double scale) { return std::max(1, report::roundHalfEven(scale * modul)); }
+int deviceModul(std::int32_t modul, double scale) {
+    return std::max(1, report::roundHalfEven(scale * modul));
+}
 
 }  // namespace
 
@@ -151,7 +160,8 @@ void BarcodeObject::drawOnDevice(platform::Canvas& canvas) {
     const int symbolDots = generator_.width();
     // The box keeps the object's scaled breadth; its length is the snapped symbol's, from the
     // object's left (or top) edge.
-    const platform::Size box = isUpright() ? platform::Size{drawWidth, symbolDots} : platform::Size{symbolDots, drawHeight};
+    const platform::Size box =
+        isUpright() ? platform::Size{drawWidth, symbolDots} : platform::Size{symbolDots, drawHeight};
     const int designBars = (isUpright() ? width : height) - (settings.showText ? kTextRoom : 0);
     const int barHeight = report::roundHalfEven(designBars * across);
     const SymbolPlacement at = placeSymbol(settings.angle, settings.barType == bcCodePostNet, box, barHeight);

@@ -10,8 +10,7 @@ namespace {
 class PrintListContext : public report::ExpressionContext {
 public:
     explicit PrintListContext(report::DataSetAccess& kb1) : kb1_(kb1) {}
-    report::DataSetAccess* findDataSetComponent(const std::string& path) const override
-    {
+    report::DataSetAccess* findDataSetComponent(const std::string& path) const override {
         return path == "kb1" ? &kb1_ : nullptr;
     }
 
@@ -19,8 +18,7 @@ private:
     report::DataSetAccess& kb1_;
 };
 
-void BM_ExpandPrintListField(benchmark::State& state)
-{
+void BM_ExpandPrintListField(benchmark::State& state) {
     auto kb1 = memtable::makePrintListTable();
     kb1->open();
     kb1->append();
@@ -35,4 +33,4 @@ void BM_ExpandPrintListField(benchmark::State& state)
 }
 BENCHMARK(BM_ExpandPrintListField);
 
-} // namespace
+}  // namespace

@@ -11,8 +11,7 @@
 namespace {
 
 // Random 16-character codes shaped like fiscal codes (letters and digits).
-std::vector<std::string> randomCodes(std::size_t count)
-{
+std::vector<std::string> randomCodes(std::size_t count) {
     static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
     static const char digits[] = "0123456789";
     std::mt19937 random(2019);
@@ -29,8 +28,7 @@ std::vector<std::string> randomCodes(std::size_t count)
     return codes;
 }
 
-void fill(memtable::MemTable& table, const std::vector<std::string>& codes)
-{
+void fill(memtable::MemTable& table, const std::vector<std::string>& codes) {
     for (const auto& code : codes) {
         table.append();
         table.setFieldText("codice", code);
@@ -38,8 +36,7 @@ void fill(memtable::MemTable& table, const std::vector<std::string>& codes)
     }
 }
 
-void BM_OrderedAppend(benchmark::State& state)
-{
+void BM_OrderedAppend(benchmark::State& state) {
     const auto codes = randomCodes(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) {
         auto table = memtable::makeFiscalCodeTable();
@@ -47,15 +44,14 @@ void BM_OrderedAppend(benchmark::State& state)
         fill(*table, codes);
         benchmark::DoNotOptimize(table->recordCount());
         state.PauseTiming();
-        table.reset(); // freeing is not part of the measured inserts
+        table.reset();  // freeing is not part of the measured inserts
         state.ResumeTiming();
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_OrderedAppend)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-void BM_SeekNearest(benchmark::State& state)
-{
+void BM_SeekNearest(benchmark::State& state) {
     const auto codes = randomCodes(100000);
     auto table = memtable::makeFiscalCodeTable();
     table->open();
@@ -69,4 +65,4 @@ void BM_SeekNearest(benchmark::State& state)
 }
 BENCHMARK(BM_SeekNearest)->Unit(benchmark::kMicrosecond);
 
-} // namespace
+}  // namespace

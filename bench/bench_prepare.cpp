@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "memtable/MemTable.h"
 #include "labels/LabelReports.h"
+#include "memtable/MemTable.h"
 
 namespace {
 

@@ -2,19 +2,19 @@
 // at 100 %, its objects rebuilt from the page stream each time; and scrolling page by page
 // through a 186-page report, with the resident memory the scroll adds (counter extra_MB).
 // Targets: a page under 15 ms; scrolling under 64 MB of extra memory.
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
-#include <benchmark/benchmark.h>
 #include <fstream>
 #include <string>
 
 #include "barcode_object/BarcodeRegistration.h"
-#include "platform/qt/FontSubstitutions.h"
-#include "gui/preview/PreviewWindowBounds.h"
-#include "gui/preview/PreviewZoom.h"
 #include "gui/preview/PageBox.h"
 #include "gui/preview/PreviewWindow.h"
+#include "gui/preview/PreviewWindowBounds.h"
+#include "gui/preview/PreviewZoom.h"
+#include "platform/qt/FontSubstitutions.h"
 #include "tests/prepared/PagesTestSupport.h"
 
 namespace {
@@ -99,8 +99,9 @@ void BM_ScrollThrough186Pages(benchmark::State& state) {
     int loaded = 0;
     for (int i = 0; i < r.pages.count(); ++i) loaded += r.pages.page(i).loadedPage != nullptr;
     state.counters["pages_loaded"] = loaded;
-    state.counters["s_per_page"] = benchmark::Counter(static_cast<double>(state.iterations() * 185),
-                                                       benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["s_per_page"] =
+        benchmark::Counter(static_cast<double>(state.iterations() * 185),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_ScrollThrough186Pages)->Unit(benchmark::kMillisecond)->Iterations(2);
 

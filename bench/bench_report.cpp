@@ -21,7 +21,8 @@ void BM_LoadOxygenTemplate(benchmark::State& state) {
         bool ok = r.loadFromStream(bytes);
         benchmark::DoNotOptimize(ok);
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(bytes.size()));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(bytes.size()));
 }
 BENCHMARK(BM_LoadOxygenTemplate);
 

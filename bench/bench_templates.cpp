@@ -2,11 +2,11 @@
 // template, 1265 bytes: under 50 µs), and drawing its barcode as a shown page does.
 #include <benchmark/benchmark.h>
 
-#include "barcode_object/BarcodeRegistration.h"
 #include "barcode_object/BarcodeObject.h"
+#include "barcode_object/BarcodeRegistration.h"
+#include "labels/LabelTemplate.h"
 #include "platform/FixedMetricsCanvas.h"
 #include "report/Report.h"
-#include "labels/LabelTemplate.h"
 
 namespace {
 
@@ -18,7 +18,8 @@ void BM_LoadLabelTemplate(benchmark::State& state) {
         bool ok = r.loadFromStream(bytes);
         benchmark::DoNotOptimize(ok);
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(bytes.size()));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(bytes.size()));
 }
 BENCHMARK(BM_LoadLabelTemplate)->DenseRange(1, 4);
 

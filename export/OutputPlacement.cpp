@@ -12,9 +12,13 @@ constexpr double kMmPerInch = 25.4;
 constexpr double kSmallestPaperMm = 10;
 constexpr double kLargestPaperMm = 5000;
 
-bool usable(double mm) { return mm >= kSmallestPaperMm && mm <= kLargestPaperMm; }
+bool usable(double mm) {
+    return mm >= kSmallestPaperMm && mm <= kLargestPaperMm;
+}
 
-int scaled(int pagePixels, double dotsPerPixel) { return roundToInt(pagePixels * dotsPerPixel); }
+int scaled(int pagePixels, double dotsPerPixel) {
+    return roundToInt(pagePixels * dotsPerPixel);
+}
 
 }  // namespace
 

@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <exception>
 
+#include "export/OutputPlacement.h"
 #include "platform/qt/PdfOutput.h"
 #include "platform/qt/QPainterCanvas.h"
 #include "printer/PageUnits.h"
 #include "printer/Printer.h"
-#include "export/OutputPlacement.h"
 
 namespace preview {
 
@@ -36,7 +36,8 @@ QImage whiteImage(platform::Size size, int dpi) {
 
 }  // namespace
 
-void drawPageOnSheet(PreparedPages& pages, int index, platform::Canvas& canvas, platform::Size sheetDots, int dpi) {
+void drawPageOnSheet(PreparedPages& pages, int index, platform::Canvas& canvas, platform::Size sheetDots,
+                     int dpi) {
     PreparedPage& page = pages.page(index);
     page.inView = true;
     try {
@@ -58,7 +59,8 @@ platform::Size sheetPixels(const PreparedPage& page, int dpi) {
 QImage renderPageImage(PreparedPages& pages, int index, int dpi) {
     if (dpi < kMinImageDpi || dpi > kMaxImageDpi) return {};
     const platform::Size size = sheetPixels(pages.page(index), dpi);
-    if (size.width <= 0 || size.height <= 0 || size.width > kMaxImageSide || size.height > kMaxImageSide) return {};
+    if (size.width <= 0 || size.height <= 0 || size.width > kMaxImageSide || size.height > kMaxImageSide)
+        return {};
     QImage image = whiteImage(size, dpi);
     if (image.isNull()) return image;
     QPainter painter(&image);
@@ -118,7 +120,8 @@ bool writePagesPng(PreparedPages& pages, const std::string& path, int dpi, std::
             return false;
         }
         if (image.isNull()) {
-            error = "Pagina " + std::to_string(index + 1) + ": immagine troppo grande a " + std::to_string(dpi) + " dpi";
+            error = "Pagina " + std::to_string(index + 1) + ": immagine troppo grande a " +
+                    std::to_string(dpi) + " dpi";
             return false;
         }
         const std::string file = numberedImagePath(path, index + 1);

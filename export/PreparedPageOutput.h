@@ -20,7 +20,8 @@ inline constexpr int kMaxImageSide = 30000;
 
 // Draws page `index` onto a sheet of `sheetDots` at `dpi`, then releases its objects.
 // Stream errors of the page propagate.
-void drawPageOnSheet(PreparedPages& pages, int index, platform::Canvas& canvas, platform::Size sheetDots, int dpi);
+void drawPageOnSheet(PreparedPages& pages, int index, platform::Canvas& canvas, platform::Size sheetDots,
+                     int dpi);
 
 // Size in pixels of page `index`'s sheet at `dpi`.
 platform::Size sheetPixels(const PreparedPage& page, int dpi);

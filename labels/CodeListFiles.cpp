@@ -7,7 +7,9 @@ namespace app {
 
 namespace {
 
-bool isEndMarker(std::string_view label) { return label == "x" || label == "X"; }
+bool isEndMarker(std::string_view label) {
+    return label == "x" || label == "X";
+}
 
 }  // namespace
 

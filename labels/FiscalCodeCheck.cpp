@@ -34,8 +34,8 @@ constexpr std::string_view kMonthLetters = "ABCDEHLMPRST";
 constexpr std::string_view kDigitSubstitutes = "LMNPQRSTUV";
 
 // Value of A..Z (and of the digits 0..9 read as A..J) at an odd position.
-constexpr std::array<int, 26> kOddValues = {1,  0,  5,  7,  9,  13, 15, 17, 19, 21, 2,  4,  18,
-                                            20, 11, 3,  6,  8,  12, 14, 16, 10, 22, 25, 24, 23};
+constexpr std::array<int, 26> kOddValues = {1,  0,  5, 7, 9, 13, 15, 17, 19, 21, 2,  4,  18,
+                                            20, 11, 3, 6, 8, 12, 14, 16, 10, 22, 25, 24, 23};
 
 // One character of the text: its code point when it is ASCII, otherwise none.
 using Char = std::optional<char>;
@@ -50,16 +50,24 @@ std::vector<Char> characters(std::string_view text) {
     return chars;
 }
 
-bool isDigit(Char c) { return c && *c >= '0' && *c <= '9'; }
-bool isUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }
-char toUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+bool isDigit(Char c) {
+    return c && *c >= '0' && *c <= '9';
+}
+bool isUpperLetter(char c) {
+    return c >= 'A' && c <= 'Z';
+}
+char toUpper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 bool isDigitOrSubstitute(Char c) {
     return isDigit(c) || (c && kDigitSubstitutes.find(toUpper(*c)) != std::string_view::npos);
 }
 
 // chars[position - 1], positions counted from 1.
-Char at(const std::vector<Char>& chars, int position) { return chars[static_cast<std::size_t>(position - 1)]; }
+Char at(const std::vector<Char>& chars, int position) {
+    return chars[static_cast<std::size_t>(position - 1)];
+}
 
 bool anyDigitIn(const std::vector<Char>& chars, int from, int to) {
     for (int p = from; p <= to; ++p)
@@ -99,7 +107,9 @@ std::optional<std::string> upperAlphanumeric(const std::vector<Char>& chars) {
 }
 
 // Place in the alphabet of a letter, or of a digit read as A..J.
-int alphabetIndex(char c) { return isDigit(c) ? c - '0' : c - 'A'; }
+int alphabetIndex(char c) {
+    return isDigit(c) ? c - '0' : c - 'A';
+}
 
 }  // namespace
 

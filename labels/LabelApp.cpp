@@ -5,8 +5,8 @@
 #include "labels/CodeListFiles.h"
 #include "labels/TextFile.h"
 #include "labels/Utf8Text.h"
-#include "platform/Utf8.h"
 #include "memtable/StandardTables.h"
+#include "platform/Utf8.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -22,7 +22,9 @@ constexpr const char* kFiscalFileUnread =
     "cf0.txt non \xC3\xA8 stato letto per intero all'avvio: la lista dei codici fiscali non viene "
     "salvata, per non perdere i codici del file.";
 
-int clampYear(int year) { return std::clamp(year, kFirstYear, kLastYear); }
+int clampYear(int year) {
+    return std::clamp(year, kFirstYear, kLastYear);
+}
 
 }  // namespace
 
@@ -33,7 +35,9 @@ LabelApp::LabelApp(std::filesystem::path workDir)
     fiscalCodes_->addObserver(this);
 }
 
-LabelApp::~LabelApp() { fiscalCodes_->removeObserver(this); }
+LabelApp::~LabelApp() {
+    fiscalCodes_->removeObserver(this);
+}
 
 std::string LabelApp::start() {
     codesDirty_ = false;
@@ -81,7 +85,8 @@ void LabelApp::fillCalendar(int year, MonthIndex month) {
 }
 
 void LabelApp::fillExemptions(const std::optional<std::filesystem::path>& file) {
-    fillFromCodeFile(ReportKind::Exemptions, file.value_or(inWorkDir(kExemptionFileName)), kExemptionMaxLines);
+    fillFromCodeFile(ReportKind::Exemptions, file.value_or(inWorkDir(kExemptionFileName)),
+                     kExemptionMaxLines);
 }
 
 void LabelApp::fillOxygen(const std::optional<std::filesystem::path>& file) {
@@ -118,7 +123,9 @@ void LabelApp::insertLabel(std::string_view text) {
     }
 }
 
-void LabelApp::reset() { printList_->close(); }
+void LabelApp::reset() {
+    printList_->close();
+}
 
 void LabelApp::refillPrintList(const std::vector<std::string>& labels) {
     printList_->close();
@@ -160,7 +167,9 @@ SaveOutcome LabelApp::saveFiscalCode(std::string_view text) {
     return SaveOutcome::Appended;
 }
 
-void LabelApp::seekFiscalCode(std::string_view text) { fiscalCodes_->seekNearest({std::string(text)}); }
+void LabelApp::seekFiscalCode(std::string_view text) {
+    fiscalCodes_->seekNearest({std::string(text)});
+}
 
 std::string LabelApp::currentFiscalCode() const {
     if (!fiscalCodes_->isActive() || fiscalCodes_->isEmpty()) return {};

@@ -8,8 +8,9 @@ namespace app {
 
 std::optional<LabelKind> labelKindFromName(const std::string& name) {
     static const std::map<std::string, LabelKind> kinds = {
-        {"series", LabelKind::Series},   {"calendar", LabelKind::Calendar}, {"exemptions", LabelKind::Exemptions},
-        {"oxygen", LabelKind::Oxygen},   {"fiscal", LabelKind::Fiscal},     {"free", LabelKind::Free},
+        {"series", LabelKind::Series},         {"calendar", LabelKind::Calendar},
+        {"exemptions", LabelKind::Exemptions}, {"oxygen", LabelKind::Oxygen},
+        {"fiscal", LabelKind::Fiscal},         {"free", LabelKind::Free},
     };
     auto it = kinds.find(name);
     if (it == kinds.end()) return std::nullopt;
@@ -18,16 +19,26 @@ std::optional<LabelKind> labelKindFromName(const std::string& name) {
 
 void fillPrintList(LabelApp& labelApp, const LabelJob& job) {
     switch (job.kind) {
-    case LabelKind::Series: labelApp.fillSeries(job.year, job.month, job.length, job.closing); break;
-    case LabelKind::Calendar: labelApp.fillCalendar(job.year, job.month); break;
-    case LabelKind::Exemptions: labelApp.fillExemptions(job.file); break;
-    case LabelKind::Oxygen: labelApp.fillOxygen(job.file); break;
-    case LabelKind::Fiscal: labelApp.fillFiscalCodes(); break;
-    case LabelKind::Free:
-        // Like "Reset" followed by one "Inserisci" per code.
-        labelApp.reset();
-        for (const std::string& code : job.freeCodes) labelApp.insertLabel(code);
-        break;
+        case LabelKind::Series:
+            labelApp.fillSeries(job.year, job.month, job.length, job.closing);
+            break;
+        case LabelKind::Calendar:
+            labelApp.fillCalendar(job.year, job.month);
+            break;
+        case LabelKind::Exemptions:
+            labelApp.fillExemptions(job.file);
+            break;
+        case LabelKind::Oxygen:
+            labelApp.fillOxygen(job.file);
+            break;
+        case LabelKind::Fiscal:
+            labelApp.fillFiscalCodes();
+            break;
+        case LabelKind::Free:
+            // Like "Reset" followed by one "Inserisci" per code.
+            labelApp.reset();
+            for (const std::string& code : job.freeCodes) labelApp.insertLabel(code);
+            break;
     }
 }
 
@@ -42,7 +53,8 @@ void runLabelJob(LabelApp& labelApp, const LabelJob& job) {
 std::vector<std::string> printListTexts(memtable::MemTable& printList) {
     std::vector<std::string> texts;
     if (!printList.isActive()) return texts;
-    for (printList.first(); !printList.eof(); printList.next()) texts.push_back(printList.fieldText("giorno"));
+    for (printList.first(); !printList.eof(); printList.next())
+        texts.push_back(printList.fieldText("giorno"));
     return texts;
 }
 

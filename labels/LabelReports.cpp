@@ -7,7 +7,8 @@
 
 namespace report {
 
-LabelReports::LabelReports(memtable::MemTable& printList, memtable::MemTable* fiscalCodes, ErrorReporter& errors)
+LabelReports::LabelReports(memtable::MemTable& printList, memtable::MemTable* fiscalCodes,
+                           ErrorReporter& errors)
     : printListAccess_(printList), dataset_(kLabelDatasetName) {
     dataset_.setDataSet(&printListAccess_);
     components_.add<memtable::MemTable>(kPrintListName, &printList);
@@ -33,8 +34,12 @@ LabelReports::Slot& LabelReports::slot(int kind) {
     return slots_[static_cast<std::size_t>(kind - 1)];
 }
 
-Report& LabelReports::report(int kind) { return *slot(kind).report; }
-preview::PreparedPages& LabelReports::pages(int kind) { return *slot(kind).pages; }
+Report& LabelReports::report(int kind) {
+    return *slot(kind).report;
+}
+preview::PreparedPages& LabelReports::pages(int kind) {
+    return *slot(kind).pages;
+}
 
 bool LabelReports::prepare(int kind, const PrepareOptions& options) {
     Slot& s = slot(kind);

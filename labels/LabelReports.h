@@ -8,13 +8,13 @@
 #include <memory>
 
 #include "memtable/MemTable.h"
+#include "preparation/Prepare.h"
 #include "prepared/PreparedPages.h"
 #include "report/ComponentRegistry.h"
 #include "report/DatasetDB.h"
 #include "report/DatasetMemTable.h"
 #include "report/ErrorReporter.h"
 #include "report/Report.h"
-#include "preparation/Prepare.h"
 
 namespace report {
 

@@ -4,8 +4,8 @@
 #include <stdexcept>
 
 #include "barcode_object/BarcodeRegistration.h"
-#include "report/Report.h"
 #include "labels/LabelTemplateBuilder.h"
+#include "report/Report.h"
 
 namespace report {
 

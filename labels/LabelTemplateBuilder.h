@@ -1,8 +1,8 @@
 // Builds a label template from its table into a report, as the stored stream holds it.
 #pragma once
 
-#include "report/Report.h"
 #include "labels/LabelTemplateLayout.h"
+#include "report/Report.h"
 
 namespace report {
 

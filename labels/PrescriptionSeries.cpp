@@ -7,7 +7,9 @@ namespace app {
 namespace {
 
 // Last two digits of the year: 2019 -> "19", 2100 -> "00".
-std::string yearDigits(int year) { return twoDigits(year % 100); }
+std::string yearDigits(int year) {
+    return twoDigits(year % 100);
+}
 
 std::string fiveDigitSerial(int n) {
     std::string text = std::to_string(n);

@@ -34,7 +34,9 @@ private:
     int fd_;
 };
 
-[[noreturn]] void throwErrno() { throw fileErrorFromErrno(errno); }
+[[noreturn]] void throwErrno() {
+    throw fileErrorFromErrno(errno);
+}
 
 void writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -86,7 +88,8 @@ std::string readFileBytes(const std::filesystem::path& path) {
             throwErrno();
         }
         if (n == 0) break;
-        if (bytes.size() + static_cast<std::size_t>(n) > kMaxTextFileBytes) throw FileError("File too large", EFBIG);
+        if (bytes.size() + static_cast<std::size_t>(n) > kMaxTextFileBytes)
+            throw FileError("File too large", EFBIG);
         bytes.append(buffer, static_cast<std::size_t>(n));
     }
     return bytes;

@@ -14,6 +14,8 @@ std::string utf8Prefix(std::string_view text, std::size_t maxChars) {
     return std::string(text);
 }
 
-std::string decodeCodeFileText(std::string_view bytes) { return platform::decodeUtf8OrCp1252(bytes); }
+std::string decodeCodeFileText(std::string_view bytes) {
+    return platform::decodeUtf8OrCp1252(bytes);
+}
 
 }  // namespace app

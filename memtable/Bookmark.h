@@ -6,9 +6,9 @@
 namespace memtable {
 
 struct Bookmark {
-    std::int64_t uniqueId = -1; // -1: marks no record
+    std::int64_t uniqueId = -1;  // -1: marks no record
     bool isValid() const { return uniqueId >= 0; }
     friend bool operator==(const Bookmark&, const Bookmark&) = default;
 };
 
-} // namespace memtable
+}  // namespace memtable

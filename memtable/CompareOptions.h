@@ -29,8 +29,7 @@ enum IndexOption : std::uint32_t {
 using IndexOptions = std::uint32_t;
 
 // ixPrimary and ixExpression carry no ordering meaning and map to nothing.
-constexpr MemTableCompareOptions compareOptionsFor(IndexOptions options)
-{
+constexpr MemTableCompareOptions compareOptionsFor(IndexOptions options) {
     MemTableCompareOptions result = 0;
     if (options & ixUnique) result |= mtcoUnique;
     if (options & ixDescending) result |= mtcoDescending;
@@ -39,4 +38,4 @@ constexpr MemTableCompareOptions compareOptionsFor(IndexOptions options)
     return result;
 }
 
-} // namespace memtable
+}  // namespace memtable

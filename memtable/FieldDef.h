@@ -27,4 +27,4 @@ struct IndexDef {
     MemTableCompareOptions compareOptions = 0;
 };
 
-} // namespace memtable
+}  // namespace memtable

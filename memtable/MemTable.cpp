@@ -10,15 +10,13 @@ namespace memtable {
 
 namespace {
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
         return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
     });
 }
 
-std::vector<std::string> splitFieldNames(const std::string& names)
-{
+std::vector<std::string> splitFieldNames(const std::string& names) {
     std::vector<std::string> result;
     std::size_t start = 0;
     while (start <= names.size()) {
@@ -32,10 +30,9 @@ std::vector<std::string> splitFieldNames(const std::string& names)
     return result;
 }
 
-} // namespace
+}  // namespace
 
-int findField(const std::vector<FieldDef>& fields, std::string_view name)
-{
+int findField(const std::vector<FieldDef>& fields, std::string_view name) {
     for (std::size_t i = 0; i < fields.size(); ++i)
         if (equalsIgnoringCase(fields[i].name, name)) return static_cast<int>(i);
     return -1;
@@ -43,33 +40,28 @@ int findField(const std::vector<FieldDef>& fields, std::string_view name)
 
 // --- Data helpers ---
 
-void MemTable::Data::checkActive() const
-{
+void MemTable::Data::checkActive() const {
     if (state == TableState::Inactive) throw DataSetError(messages::closedDataset);
 }
 
-int MemTable::Data::requireField(std::string_view fieldName) const
-{
+int MemTable::Data::requireField(std::string_view fieldName) const {
     const int field = table.fieldIndex(fieldName);
     if (field < 0) throw DataSetError(messages::fieldNotFound(std::string(fieldName)));
     return field;
 }
 
-void MemTable::Data::checkFieldNumber(int field) const
-{
+void MemTable::Data::checkFieldNumber(int field) const {
     if (field < 0 || static_cast<std::size_t>(field) >= fields.size())
         throw DataSetError("Field index out of range");
 }
 
-const FieldValues* MemTable::Data::visibleValues() const
-{
+const FieldValues* MemTable::Data::visibleValues() const {
     if (isEditing()) return &editValues;
     const Record* record = currentRecord();
     return record ? &record->values : nullptr;
 }
 
-void MemTable::Data::notify(DataEvent event, int row)
-{
+void MemTable::Data::notify(DataEvent event, int row) {
     // Observers may detach themselves or others while being told; call only those still attached.
     const std::vector<MemTableObserver*> snapshot = observers;
     for (MemTableObserver* observer : snapshot)
@@ -77,28 +69,25 @@ void MemTable::Data::notify(DataEvent event, int row)
             observer->memTableEvent(table, event, row);
 }
 
-void MemTable::Data::moveTo(int position)
-{
+void MemTable::Data::moveTo(int position) {
     cursor = current->count() == 0 ? -1 : std::clamp(position, 0, current->count() - 1);
     notify(DataEvent::Scrolled, cursor);
 }
 
-Record* MemTable::Data::findByUniqueId(std::int64_t uniqueId) const
-{
-    const auto it = std::lower_bound(store.begin(), store.end(), uniqueId,
-                                     [](const auto& record, std::int64_t id) { return record->uniqueId < id; });
+Record* MemTable::Data::findByUniqueId(std::int64_t uniqueId) const {
+    const auto it =
+        std::lower_bound(store.begin(), store.end(), uniqueId,
+                         [](const auto& record, std::int64_t id) { return record->uniqueId < id; });
     return it != store.end() && (*it)->uniqueId == uniqueId ? it->get() : nullptr;
 }
 
-void MemTable::Data::clearRecords()
-{
+void MemTable::Data::clearRecords() {
     for (auto& index : indexes) index->clear();
     store.clear();
     nextId = 0;
 }
 
-void MemTable::Data::buildIndexes()
-{
+void MemTable::Data::buildIndexes() {
     // Build everything first so that a bad definition leaves the table untouched.
     std::vector<std::unique_ptr<MemTableIndex>> built;
     built.push_back(std::make_unique<MemTableIndex>());
@@ -113,7 +102,8 @@ void MemTable::Data::buildIndexes()
             numbers.push_back(field);
         }
         built.push_back(std::make_unique<MemTableIndex>(def.name, def.fields, std::move(numbers),
-                                                        compareOptionsFor(def.options) | def.compareOptions, slot++, &collator));
+                                                        compareOptionsFor(def.options) | def.compareOptions,
+                                                        slot++, &collator));
     }
     indexes = std::move(built);
 
@@ -124,7 +114,8 @@ void MemTable::Data::buildIndexes()
     };
     MemTableIndex* chosen = nullptr;
     if (!indexFieldNames.empty())
-        chosen = match([&](const auto& index) { return equalsIgnoringCase(index->fieldNames(), indexFieldNames); });
+        chosen = match(
+            [&](const auto& index) { return equalsIgnoringCase(index->fieldNames(), indexFieldNames); });
     else if (!indexName.empty())
         chosen = match([&](const auto& index) { return equalsIgnoringCase(index->name(), indexName); });
     if (chosen) current = chosen;
@@ -134,31 +125,46 @@ void MemTable::Data::buildIndexes()
 
 MemTable::MemTable(std::string name) : d(std::make_unique<Data>(*this, std::move(name))) {}
 
-MemTable::~MemTable()
-{
+MemTable::~MemTable() {
     // Observers are not told: the owner is tearing the table down.
     d->observers.clear();
 }
 
-const std::string& MemTable::name() const { return d->name; }
+const std::string& MemTable::name() const {
+    return d->name;
+}
 
-void MemTable::addFieldDef(const FieldDef& def) { Lock lock(d->lock); d->fieldDefs.push_back(def); }
-void MemTable::addField(const FieldDef& field) { Lock lock(d->lock); d->persistentFields.push_back(field); }
-void MemTable::addIndexDef(const IndexDef& def) { Lock lock(d->lock); d->indexDefs.push_back(def); }
-void MemTable::setIndexFieldNames(std::string fieldNames) { Lock lock(d->lock); d->indexFieldNames = std::move(fieldNames); }
-void MemTable::setIndexName(std::string indexName) { Lock lock(d->lock); d->indexName = std::move(indexName); }
-
-void MemTable::setCollationLocale(const std::locale& locale)
-{
+void MemTable::addFieldDef(const FieldDef& def) {
     Lock lock(d->lock);
-    if (d->state != TableState::Inactive) throw DataSetError("Cannot perform this operation on an open dataset");
+    d->fieldDefs.push_back(def);
+}
+void MemTable::addField(const FieldDef& field) {
+    Lock lock(d->lock);
+    d->persistentFields.push_back(field);
+}
+void MemTable::addIndexDef(const IndexDef& def) {
+    Lock lock(d->lock);
+    d->indexDefs.push_back(def);
+}
+void MemTable::setIndexFieldNames(std::string fieldNames) {
+    Lock lock(d->lock);
+    d->indexFieldNames = std::move(fieldNames);
+}
+void MemTable::setIndexName(std::string indexName) {
+    Lock lock(d->lock);
+    d->indexName = std::move(indexName);
+}
+
+void MemTable::setCollationLocale(const std::locale& locale) {
+    Lock lock(d->lock);
+    if (d->state != TableState::Inactive)
+        throw DataSetError("Cannot perform this operation on an open dataset");
     d->collator = StringCollator(locale);
 }
 
 // --- Lifecycle ---
 
-void MemTable::open()
-{
+void MemTable::open() {
     Lock lock(d->lock);
     if (d->state != TableState::Inactive) return;
     if (d->fieldDefs.empty() && d->persistentFields.empty()) throw EMemTableError(messages::noFields);
@@ -183,8 +189,7 @@ void MemTable::open()
     d->notify(DataEvent::Opened, -1);
 }
 
-void MemTable::close()
-{
+void MemTable::close() {
     Lock lock(d->lock);
     if (d->state == TableState::Inactive) return;
     d->editValues.clear();
@@ -201,27 +206,37 @@ void MemTable::close()
     d->notify(DataEvent::Closed, -1);
 }
 
-bool MemTable::isActive() const { Lock lock(d->lock); return d->state != TableState::Inactive; }
-TableState MemTable::state() const { Lock lock(d->lock); return d->state; }
+bool MemTable::isActive() const {
+    Lock lock(d->lock);
+    return d->state != TableState::Inactive;
+}
+TableState MemTable::state() const {
+    Lock lock(d->lock);
+    return d->state;
+}
 
 // --- Indexes ---
 
-std::string MemTable::currentIndexName() const { Lock lock(d->lock); return d->current ? d->current->name() : std::string(); }
-std::string MemTable::currentIndexFields() const { Lock lock(d->lock); return d->current ? d->current->fieldNames() : std::string(); }
+std::string MemTable::currentIndexName() const {
+    Lock lock(d->lock);
+    return d->current ? d->current->name() : std::string();
+}
+std::string MemTable::currentIndexFields() const {
+    Lock lock(d->lock);
+    return d->current ? d->current->fieldNames() : std::string();
+}
 
 // --- Observers ---
 
-void MemTable::addObserver(MemTableObserver* observer)
-{
+void MemTable::addObserver(MemTableObserver* observer) {
     Lock lock(d->lock);
     if (observer && std::find(d->observers.begin(), d->observers.end(), observer) == d->observers.end())
         d->observers.push_back(observer);
 }
 
-void MemTable::removeObserver(MemTableObserver* observer)
-{
+void MemTable::removeObserver(MemTableObserver* observer) {
     Lock lock(d->lock);
     std::erase(d->observers, observer);
 }
 
-} // namespace memtable
+}  // namespace memtable

@@ -71,13 +71,13 @@ public:
 
     // --- Fields of the current record (or of the record being edited) ---
     int fieldCount() const;
-    int fieldIndex(std::string_view fieldName) const; // -1 when absent
-    const FieldDef& fieldDef(int field) const;        // the bound field (valid while open)
-    std::string fieldText(std::string_view fieldName) const;         // "" for null
-    std::optional<std::string> fieldValue(std::string_view fieldName) const; // nullopt for null
+    int fieldIndex(std::string_view fieldName) const;         // -1 when absent
+    const FieldDef& fieldDef(int field) const;                // the bound field (valid while open)
+    std::string fieldText(std::string_view fieldName) const;  // "" for null
+    std::optional<std::string> fieldValue(std::string_view fieldName) const;  // nullopt for null
     bool fieldIsNull(std::string_view fieldName) const;
     void setFieldText(std::string_view fieldName, std::string_view text);
-    void clearField(std::string_view fieldName); // sets the field to null
+    void clearField(std::string_view fieldName);  // sets the field to null
     std::string fieldText(int field) const;
     std::optional<std::string> fieldValue(int field) const;
     void setFieldText(int field, std::string_view text);
@@ -115,4 +115,4 @@ private:
     std::unique_ptr<Data> d;
 };
 
-} // namespace memtable
+}  // namespace memtable

@@ -8,8 +8,7 @@ namespace memtable {
 
 // --- Cursor ---
 
-void MemTable::first()
-{
+void MemTable::first() {
     Lock lock(d->lock);
     d->checkActive();
     d->endPendingEdit();
@@ -18,8 +17,7 @@ void MemTable::first()
     d->moveTo(0);
 }
 
-void MemTable::last()
-{
+void MemTable::last() {
     Lock lock(d->lock);
     d->checkActive();
     d->endPendingEdit();
@@ -29,8 +27,7 @@ void MemTable::last()
 }
 
 // next on the last record keeps it current and sets the end flag, as prior does at the start.
-void MemTable::next()
-{
+void MemTable::next() {
     Lock lock(d->lock);
     d->checkActive();
     d->endPendingEdit();
@@ -42,8 +39,7 @@ void MemTable::next()
     }
 }
 
-void MemTable::prior()
-{
+void MemTable::prior() {
     Lock lock(d->lock);
     d->checkActive();
     d->endPendingEdit();
@@ -55,23 +51,26 @@ void MemTable::prior()
     }
 }
 
-bool MemTable::eof() const { Lock lock(d->lock); return d->state == TableState::Inactive || d->atEof; }
-bool MemTable::bof() const { Lock lock(d->lock); return d->state == TableState::Inactive || d->atBof; }
+bool MemTable::eof() const {
+    Lock lock(d->lock);
+    return d->state == TableState::Inactive || d->atEof;
+}
+bool MemTable::bof() const {
+    Lock lock(d->lock);
+    return d->state == TableState::Inactive || d->atBof;
+}
 
-int MemTable::recordCount() const
-{
+int MemTable::recordCount() const {
     Lock lock(d->lock);
     return d->current ? d->current->count() : 0;
 }
 
-int MemTable::recordNumber() const
-{
+int MemTable::recordNumber() const {
     Lock lock(d->lock);
     return d->state == TableState::insert || !d->hasRecord() ? -1 : d->cursor + 1;
 }
 
-void MemTable::setRecordNumber(int n)
-{
+void MemTable::setRecordNumber(int n) {
     Lock lock(d->lock);
     d->checkActive();
     d->endPendingEdit();
@@ -80,26 +79,25 @@ void MemTable::setRecordNumber(int n)
     d->moveTo(n - 1);
 }
 
-bool MemTable::isEmpty() const { return recordCount() == 0; }
+bool MemTable::isEmpty() const {
+    return recordCount() == 0;
+}
 
 // --- Bookmarks ---
 
-Bookmark MemTable::getBookmark() const
-{
+Bookmark MemTable::getBookmark() const {
     Lock lock(d->lock);
     if (d->state == TableState::insert) return {};
     const Record* record = d->currentRecord();
     return record ? Bookmark{record->uniqueId} : Bookmark{};
 }
 
-bool MemTable::bookmarkValid(const Bookmark& bookmark) const
-{
+bool MemTable::bookmarkValid(const Bookmark& bookmark) const {
     Lock lock(d->lock);
     return bookmark.isValid() && d->state != TableState::Inactive && d->findByUniqueId(bookmark.uniqueId);
 }
 
-bool MemTable::gotoBookmark(const Bookmark& bookmark)
-{
+bool MemTable::gotoBookmark(const Bookmark& bookmark) {
     Lock lock(d->lock);
     d->checkActive();
     if (!bookmark.isValid()) return false;
@@ -113,12 +111,13 @@ bool MemTable::gotoBookmark(const Bookmark& bookmark)
     return true;
 }
 
-void MemTable::freeBookmark(Bookmark& bookmark) { bookmark = Bookmark{}; }
+void MemTable::freeBookmark(Bookmark& bookmark) {
+    bookmark = Bookmark{};
+}
 
-int MemTable::compareBookmarks(const Bookmark& a, const Bookmark& b) const
-{
+int MemTable::compareBookmarks(const Bookmark& a, const Bookmark& b) const {
     if (!a.isValid() || !b.isValid()) return int(a.isValid()) - int(b.isValid());
     return (a.uniqueId > b.uniqueId) - (a.uniqueId < b.uniqueId);
 }
 
-} // namespace memtable
+}  // namespace memtable

@@ -31,19 +31,19 @@ struct MemTable::Data {
 
     // Open state.
     TableState state = TableState::Inactive;
-    std::vector<FieldDef> fields;                  // bound fields, the record layout
-    std::vector<std::unique_ptr<Record>> store;    // ascending by unique ID (insertion order)
-    std::vector<std::unique_ptr<MemTableIndex>> indexes; // [0] is the row-order index
+    std::vector<FieldDef> fields;                         // bound fields, the record layout
+    std::vector<std::unique_ptr<Record>> store;           // ascending by unique ID (insertion order)
+    std::vector<std::unique_ptr<MemTableIndex>> indexes;  // [0] is the row-order index
     MemTableIndex* current = nullptr;
     std::int64_t nextId = 0;
-    std::int64_t nextUniqueId = 0; // never reset while the table lives: bookmarks stay unambiguous
+    std::int64_t nextUniqueId = 0;  // never reset while the table lives: bookmarks stay unambiguous
     int cursor = -1;
     bool atBof = true;
     bool atEof = true;
 
     // Edit buffer (insert/Edit states).
     FieldValues editValues;
-    Record* editTarget = nullptr; // the record being changed in Edit state
+    Record* editTarget = nullptr;  // the record being changed in Edit state
     bool editModified = false;
     int cursorBeforeInsert = -1;
 
@@ -60,11 +60,11 @@ struct MemTable::Data {
     const FieldValues* visibleValues() const;
 
     void notify(DataEvent event, int row);
-    void endPendingEdit(); // posts a modified edit, drops an unmodified one
+    void endPendingEdit();  // posts a modified edit, drops an unmodified one
     void moveTo(int position);
     void clearRecords();
     void buildIndexes();
     Record* findByUniqueId(std::int64_t uniqueId) const;
 };
 
-} // namespace memtable
+}  // namespace memtable

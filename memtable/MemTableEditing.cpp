@@ -10,8 +10,7 @@ namespace {
 constexpr const char* emptyDataset = "Cannot perform this operation on an empty dataset";
 }
 
-void MemTable::Data::endPendingEdit()
-{
+void MemTable::Data::endPendingEdit() {
     if (!isEditing()) return;
     if (editModified)
         table.post();
@@ -19,8 +18,7 @@ void MemTable::Data::endPendingEdit()
         table.cancel();
 }
 
-void MemTable::append()
-{
+void MemTable::append() {
     Lock lock(d->lock);
     d->checkActive();
     d->endPendingEdit();
@@ -33,13 +31,12 @@ void MemTable::append()
     d->notify(DataEvent::Inserting, d->cursor);
 }
 
-void MemTable::edit()
-{
+void MemTable::edit() {
     Lock lock(d->lock);
     d->checkActive();
     if (d->isEditing()) return;
     if (!d->hasRecord()) {
-        append(); // editing an empty table starts a new record
+        append();  // editing an empty table starts a new record
         return;
     }
     d->editTarget = d->currentRecord();
@@ -49,15 +46,15 @@ void MemTable::edit()
     d->notify(DataEvent::Editing, d->cursor);
 }
 
-void MemTable::post()
-{
+void MemTable::post() {
     Lock lock(d->lock);
     if (!d->isEditing()) throw DataSetError(messages::notInEditMode);
     for (std::size_t i = 0; i < d->fields.size(); ++i)
         if (d->fields[i].required && !d->editValues[i])
             throw DataSetError(messages::fieldRequired(d->fields[i].name));
     for (const auto& index : d->indexes)
-        if (index->isOrdered() && (index->options() & mtcoUnique) && index->holdsEqualKey(d->editValues, d->editTarget))
+        if (index->isOrdered() && (index->options() & mtcoUnique) &&
+            index->holdsEqualKey(d->editValues, d->editTarget))
             throw EMemTableError(messages::duplicateIndexValue);
 
     Record* record = d->editTarget;
@@ -88,8 +85,7 @@ void MemTable::post()
     d->notify(DataEvent::Posted, d->cursor);
 }
 
-void MemTable::cancel()
-{
+void MemTable::cancel() {
     Lock lock(d->lock);
     if (!d->isEditing()) return;
     if (d->state == TableState::insert) d->cursor = d->cursorBeforeInsert;
@@ -101,8 +97,7 @@ void MemTable::cancel()
 
 // The cursor keeps its position, so it shows the record that followed the deleted one, or the
 // new last record.
-void MemTable::deleteRecord()
-{
+void MemTable::deleteRecord() {
     Lock lock(d->lock);
     d->checkActive();
     if (d->state == TableState::insert) {
@@ -126,8 +121,7 @@ void MemTable::deleteRecord()
     d->notify(DataEvent::Deleted, position);
 }
 
-void MemTable::refresh()
-{
+void MemTable::refresh() {
     Lock lock(d->lock);
     d->checkActive();
     d->endPendingEdit();
@@ -137,8 +131,7 @@ void MemTable::refresh()
 // Lands on the first record, in index order, whose key is >= keyValues. An ordered index of
 // more than 20 records is halved, and a key above every value ends on the last record; smaller
 // or non-ordered indexes are scanned, and a key above every value leaves the cursor alone.
-bool MemTable::seekNearest(const std::vector<std::string>& keyValues)
-{
+bool MemTable::seekNearest(const std::vector<std::string>& keyValues) {
     Lock lock(d->lock);
     d->checkActive();
     d->endPendingEdit();
@@ -151,4 +144,4 @@ bool MemTable::seekNearest(const std::vector<std::string>& keyValues)
     return true;
 }
 
-} // namespace memtable
+}  // namespace memtable

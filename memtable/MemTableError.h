@@ -25,9 +25,15 @@ inline constexpr const char* missingIndexFields = "Missing Name or FieldNames in
 inline constexpr const char* closedDataset = "Cannot perform this operation on a closed dataset";
 inline constexpr const char* notInEditMode = "Dataset is not in edit mode.";
 
-inline std::string fieldReadOnly(const std::string& field) { return "Field " + field + " is read only"; }
-inline std::string fieldRequired(const std::string& field) { return "Field '" + field + "' must have a value"; }
-inline std::string fieldNotFound(const std::string& field) { return "Field '" + field + "' not found"; }
-} // namespace messages
+inline std::string fieldReadOnly(const std::string& field) {
+    return "Field " + field + " is read only";
+}
+inline std::string fieldRequired(const std::string& field) {
+    return "Field '" + field + "' must have a value";
+}
+inline std::string fieldNotFound(const std::string& field) {
+    return "Field '" + field + "' not found";
+}
+}  // namespace messages
 
-} // namespace memtable
+}  // namespace memtable

@@ -8,32 +8,29 @@ namespace memtable {
 
 // --- Fields ---
 
-int MemTable::fieldCount() const
-{
+int MemTable::fieldCount() const {
     Lock lock(d->lock);
     if (d->state != TableState::Inactive) return static_cast<int>(d->fields.size());
     return static_cast<int>((d->persistentFields.empty() ? d->fieldDefs : d->persistentFields).size());
 }
 
-int MemTable::fieldIndex(std::string_view fieldName) const
-{
+int MemTable::fieldIndex(std::string_view fieldName) const {
     Lock lock(d->lock);
     if (d->state != TableState::Inactive) return findField(d->fields, fieldName);
     return findField(d->persistentFields.empty() ? d->fieldDefs : d->persistentFields, fieldName);
 }
 
-const FieldDef& MemTable::fieldDef(int field) const
-{
+const FieldDef& MemTable::fieldDef(int field) const {
     Lock lock(d->lock);
     const auto& list = d->state != TableState::Inactive ? d->fields
                        : d->persistentFields.empty()    ? d->fieldDefs
                                                         : d->persistentFields;
-    if (field < 0 || static_cast<std::size_t>(field) >= list.size()) throw DataSetError("Field index out of range");
+    if (field < 0 || static_cast<std::size_t>(field) >= list.size())
+        throw DataSetError("Field index out of range");
     return list[static_cast<std::size_t>(field)];
 }
 
-std::optional<std::string> MemTable::fieldValue(std::string_view fieldName) const
-{
+std::optional<std::string> MemTable::fieldValue(std::string_view fieldName) const {
     Lock lock(d->lock);
     d->checkActive();
     const int field = d->requireField(fieldName);
@@ -41,11 +38,14 @@ std::optional<std::string> MemTable::fieldValue(std::string_view fieldName) cons
     return values ? (*values)[static_cast<std::size_t>(field)] : std::nullopt;
 }
 
-std::string MemTable::fieldText(std::string_view fieldName) const { return fieldValue(fieldName).value_or(std::string()); }
-bool MemTable::fieldIsNull(std::string_view fieldName) const { return !fieldValue(fieldName).has_value(); }
+std::string MemTable::fieldText(std::string_view fieldName) const {
+    return fieldValue(fieldName).value_or(std::string());
+}
+bool MemTable::fieldIsNull(std::string_view fieldName) const {
+    return !fieldValue(fieldName).has_value();
+}
 
-std::optional<std::string> MemTable::fieldValue(int field) const
-{
+std::optional<std::string> MemTable::fieldValue(int field) const {
     Lock lock(d->lock);
     d->checkActive();
     d->checkFieldNumber(field);
@@ -53,17 +53,17 @@ std::optional<std::string> MemTable::fieldValue(int field) const
     return values ? (*values)[static_cast<std::size_t>(field)] : std::nullopt;
 }
 
-std::string MemTable::fieldText(int field) const { return fieldValue(field).value_or(std::string()); }
+std::string MemTable::fieldText(int field) const {
+    return fieldValue(field).value_or(std::string());
+}
 
-void MemTable::setFieldText(std::string_view fieldName, std::string_view text)
-{
+void MemTable::setFieldText(std::string_view fieldName, std::string_view text) {
     Lock lock(d->lock);
     if (!d->isEditing()) throw DataSetError(messages::notInEditMode);
     setFieldText(d->requireField(fieldName), text);
 }
 
-void MemTable::clearField(std::string_view fieldName)
-{
+void MemTable::clearField(std::string_view fieldName) {
     Lock lock(d->lock);
     if (!d->isEditing()) throw DataSetError(messages::notInEditMode);
     const int field = d->requireField(fieldName);
@@ -76,20 +76,19 @@ void MemTable::clearField(std::string_view fieldName)
 
 // A text longer than the field is cut to the field's size in characters, never inside a
 // character; an empty text is a set value, not null.
-void MemTable::setFieldText(int field, std::string_view text)
-{
+void MemTable::setFieldText(int field, std::string_view text) {
     Lock lock(d->lock);
     if (!d->isEditing()) throw DataSetError(messages::notInEditMode);
     d->checkFieldNumber(field);
     const FieldDef& def = d->fields[static_cast<std::size_t>(field)];
     if (def.readOnly) throw DataSetError(messages::fieldReadOnly(def.name));
-    d->editValues[static_cast<std::size_t>(field)] = truncateToCharacters(text, static_cast<std::size_t>(def.size));
+    d->editValues[static_cast<std::size_t>(field)] =
+        truncateToCharacters(text, static_cast<std::size_t>(def.size));
     d->editModified = true;
     d->notify(DataEvent::DataChanged, d->cursor);
 }
 
-std::optional<std::string> MemTable::fieldValueAt(int row, int field) const
-{
+std::optional<std::string> MemTable::fieldValueAt(int row, int field) const {
     Lock lock(d->lock);
     d->checkActive();
     d->checkFieldNumber(field);
@@ -97,6 +96,8 @@ std::optional<std::string> MemTable::fieldValueAt(int row, int field) const
     return d->current->at(row)->values[static_cast<std::size_t>(field)];
 }
 
-std::string MemTable::fieldTextAt(int row, int field) const { return fieldValueAt(row, field).value_or(std::string()); }
+std::string MemTable::fieldTextAt(int row, int field) const {
+    return fieldValueAt(row, field).value_or(std::string());
+}
 
-} // namespace memtable
+}  // namespace memtable

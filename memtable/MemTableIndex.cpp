@@ -11,25 +11,24 @@ MemTableIndex::MemTableIndex() = default;
 
 MemTableIndex::MemTableIndex(std::string name, std::string fieldNames, std::vector<int> fields,
                              MemTableCompareOptions options, int slot, const StringCollator* collator)
-    : m_name(std::move(name)), m_fieldNames(std::move(fieldNames)), m_fields(std::move(fields)),
-      m_options(options), m_slot(slot), m_collator(collator)
-{
-}
+    : m_name(std::move(name)),
+      m_fieldNames(std::move(fieldNames)),
+      m_fields(std::move(fields)),
+      m_options(options),
+      m_slot(slot),
+      m_collator(collator) {}
 
-FieldValues MemTableIndex::keyOf(const FieldValues& values) const
-{
+FieldValues MemTableIndex::keyOf(const FieldValues& values) const {
     FieldValues key;
     key.reserve(m_fields.size());
-    for (int field : m_fields)
-        key.push_back(values[static_cast<std::size_t>(field)]);
+    for (int field : m_fields) key.push_back(values[static_cast<std::size_t>(field)]);
     return key;
 }
 
 namespace {
 
 void appendFieldKey(SortKey& key, const std::optional<std::string>& value, const StringCollator& collator,
-                    MemTableCompareOptions options)
-{
+                    MemTableCompareOptions options) {
     if (!value) {
         key.push_back(L'\1');
         return;
@@ -40,38 +39,33 @@ void appendFieldKey(SortKey& key, const std::optional<std::string>& value, const
     key.push_back(L'\0');
 }
 
-} // namespace
+}  // namespace
 
-SortKey MemTableIndex::sortKeyOf(const FieldValues& key) const
-{
+SortKey MemTableIndex::sortKeyOf(const FieldValues& key) const {
     SortKey result;
     for (std::size_t i = 0; i < m_fields.size(); ++i)
         appendFieldKey(result, i < key.size() ? key[i] : std::nullopt, *m_collator, m_options);
     return result;
 }
 
-SortKey MemTableIndex::sortKeyOfRecord(const Record& record) const
-{
+SortKey MemTableIndex::sortKeyOfRecord(const Record& record) const {
     SortKey result;
     for (int field : m_fields)
         appendFieldKey(result, record.values[static_cast<std::size_t>(field)], *m_collator, m_options);
     return result;
 }
 
-const SortKey& MemTableIndex::cachedKey(const Record* record) const
-{
+const SortKey& MemTableIndex::cachedKey(const Record* record) const {
     return record->sortKey(m_slot);
 }
 
-int MemTableIndex::compareSortKeys(const SortKey& key, const SortKey& entry) const
-{
+int MemTableIndex::compareSortKeys(const SortKey& key, const SortKey& entry) const {
     const int c = key.compare(entry);
     const int result = (c > 0) - (c < 0);
     return (m_options & mtcoDescending) ? -result : result;
 }
 
-int MemTableIndex::compareRaw(const FieldValues& key, const Record* entry, bool partial) const
-{
+int MemTableIndex::compareRaw(const FieldValues& key, const Record* entry, bool partial) const {
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
         const auto& keyValue = i < key.size() ? key[i] : std::optional<std::string>{};
         const auto& entryValue = entry->values[static_cast<std::size_t>(m_fields[i])];
@@ -88,8 +82,7 @@ int MemTableIndex::compareRaw(const FieldValues& key, const Record* entry, bool 
     return 0;
 }
 
-int MemTableIndex::linearSearch(const FieldValues& key, bool nearest) const
-{
+int MemTableIndex::linearSearch(const FieldValues& key, bool nearest) const {
     for (int position = 0; position < count(); ++position) {
         const int result = compareRaw(key, at(position), nearest);
         if (result == 0 || (nearest && result < 0)) return position;
@@ -97,24 +90,22 @@ int MemTableIndex::linearSearch(const FieldValues& key, bool nearest) const
     return -1;
 }
 
-int MemTableIndex::lowerBound(const SortKey& key) const
-{
-    return m_list.partitionPoint([&](const Record* entry) { return compareSortKeys(key, cachedKey(entry)) > 0; });
+int MemTableIndex::lowerBound(const SortKey& key) const {
+    return m_list.partitionPoint(
+        [&](const Record* entry) { return compareSortKeys(key, cachedKey(entry)) > 0; });
 }
 
-int MemTableIndex::search(const FieldValues& key, bool nearest) const
-{
+int MemTableIndex::search(const FieldValues& key, bool nearest) const {
     // A null key field under mtcoIgnoreNullKey matches anything, which the joined keys
     // cannot express: scan instead.
-    const bool ignoredNull = (m_options & mtcoIgnoreNullKey) &&
-                             (key.size() < m_fields.size() || std::find(key.begin(), key.end(), std::nullopt) != key.end());
-    if (!isOrdered() || count() <= linearSearchLimit || ignoredNull)
-        return linearSearch(key, nearest);
+    const bool ignoredNull =
+        (m_options & mtcoIgnoreNullKey) &&
+        (key.size() < m_fields.size() || std::find(key.begin(), key.end(), std::nullopt) != key.end());
+    if (!isOrdered() || count() <= linearSearchLimit || ignoredNull) return linearSearch(key, nearest);
     return lowerBound(sortKeyOf(key));
 }
 
-int MemTableIndex::insert(Record* record)
-{
+int MemTableIndex::insert(Record* record) {
     if (!isOrdered()) {
         m_list.pushBack(record);
         return count() - 1;
@@ -137,15 +128,17 @@ int MemTableIndex::insert(Record* record)
     return at;
 }
 
-int MemTableIndex::positionOf(const Record* record) const
-{
+int MemTableIndex::positionOf(const Record* record) const {
     int start = 0;
     if (isRowOrder()) {
         // Row order is ascending by unique ID.
         int low = 0, high = count();
         while (low < high) {
             const int middle = low + (high - low) / 2;
-            if (at(middle)->uniqueId < record->uniqueId) low = middle + 1; else high = middle;
+            if (at(middle)->uniqueId < record->uniqueId)
+                low = middle + 1;
+            else
+                high = middle;
         }
         return low < count() && at(low) == record ? low : -1;
     }
@@ -155,14 +148,12 @@ int MemTableIndex::positionOf(const Record* record) const
     return -1;
 }
 
-void MemTableIndex::remove(const Record* record)
-{
+void MemTableIndex::remove(const Record* record) {
     const int position = positionOf(record);
     if (position >= 0) m_list.erase(position);
 }
 
-bool MemTableIndex::holdsEqualKey(const FieldValues& values, const Record* self) const
-{
+bool MemTableIndex::holdsEqualKey(const FieldValues& values, const Record* self) const {
     const SortKey key = sortKeyOf(keyOf(values));
     if (isOrdered()) {
         for (int position = lowerBound(key); position < count(); ++position) {
@@ -178,4 +169,4 @@ bool MemTableIndex::holdsEqualKey(const FieldValues& values, const Record* self)
     return false;
 }
 
-} // namespace memtable
+}  // namespace memtable

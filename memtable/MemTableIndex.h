@@ -70,4 +70,4 @@ private:
     RecordList m_list;
 };
 
-} // namespace memtable
+}  // namespace memtable

@@ -8,7 +8,7 @@
 
 namespace memtable {
 
-using FieldValues = std::vector<std::optional<std::string>>; // nullopt: null field
+using FieldValues = std::vector<std::optional<std::string>>;  // nullopt: null field
 // Collation keys of an index's fields run together, so that plain comparison orders records:
 // per field L'\1' for null, or L'\2', the field's key and L'\0'.
 using SortKey = std::wstring;
@@ -23,17 +23,15 @@ struct Record {
     SortKey firstSortKey;
     std::vector<SortKey> otherSortKeys;
 
-    SortKey& sortKey(int slot)
-    {
+    SortKey& sortKey(int slot) {
         if (slot == 0) return firstSortKey;
         const auto index = static_cast<std::size_t>(slot - 1);
         if (otherSortKeys.size() <= index) otherSortKeys.resize(index + 1);
         return otherSortKeys[index];
     }
-    const SortKey& sortKey(int slot) const
-    {
+    const SortKey& sortKey(int slot) const {
         return slot == 0 ? firstSortKey : otherSortKeys[static_cast<std::size_t>(slot - 1)];
     }
 };
 
-} // namespace memtable
+}  // namespace memtable

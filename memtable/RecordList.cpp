@@ -5,28 +5,23 @@
 
 namespace memtable {
 
-std::size_t RecordList::blockOf(int position) const
-{
+std::size_t RecordList::blockOf(int position) const {
     // Last block whose start is <= position.
     const auto it = std::upper_bound(m_starts.begin(), m_starts.end(), position);
     return static_cast<std::size_t>(it - m_starts.begin()) - 1;
 }
 
-void RecordList::shiftStarts(std::size_t fromBlock, int delta)
-{
-    for (std::size_t i = fromBlock; i < m_starts.size(); ++i)
-        m_starts[i] += delta;
+void RecordList::shiftStarts(std::size_t fromBlock, int delta) {
+    for (std::size_t i = fromBlock; i < m_starts.size(); ++i) m_starts[i] += delta;
 }
 
-Record* RecordList::at(int position) const
-{
+Record* RecordList::at(int position) const {
     assert(position >= 0 && position < m_size);
     const std::size_t block = blockOf(position);
     return m_blocks[block][static_cast<std::size_t>(position - m_starts[block])];
 }
 
-void RecordList::insert(int position, Record* record)
-{
+void RecordList::insert(int position, Record* record) {
     assert(position >= 0 && position <= m_size);
     if (m_blocks.empty()) {
         m_blocks.emplace_back();
@@ -47,8 +42,7 @@ void RecordList::insert(int position, Record* record)
     }
 }
 
-void RecordList::erase(int position)
-{
+void RecordList::erase(int position) {
     assert(position >= 0 && position < m_size);
     const std::size_t block = blockOf(position);
     auto& entries = m_blocks[block];
@@ -61,11 +55,10 @@ void RecordList::erase(int position)
     }
 }
 
-void RecordList::clear()
-{
+void RecordList::clear() {
     m_blocks.clear();
     m_starts.clear();
     m_size = 0;
 }
 
-} // namespace memtable
+}  // namespace memtable

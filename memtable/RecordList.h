@@ -23,19 +23,24 @@ public:
     // first position whose record is not before the sought one (isBefore(record) false), for a
     // list partitioned by isBefore. Searches the blocks by their last entry, then one block.
     template <typename IsBefore>
-    int partitionPoint(IsBefore isBefore) const
-    {
+    int partitionPoint(IsBefore isBefore) const {
         std::size_t low = 0, high = m_blocks.size();
         while (low < high) {
             const std::size_t middle = low + (high - low) / 2;
-            if (isBefore(m_blocks[middle].back())) low = middle + 1; else high = middle;
+            if (isBefore(m_blocks[middle].back()))
+                low = middle + 1;
+            else
+                high = middle;
         }
         if (low == m_blocks.size()) return m_size;
         const auto& entries = m_blocks[low];
         std::size_t first = 0, last = entries.size();
         while (first < last) {
             const std::size_t middle = first + (last - first) / 2;
-            if (isBefore(entries[middle])) first = middle + 1; else last = middle;
+            if (isBefore(entries[middle]))
+                first = middle + 1;
+            else
+                last = middle;
         }
         return m_starts[low] + static_cast<int>(first);
     }
@@ -48,8 +53,8 @@ private:
     void shiftStarts(std::size_t fromBlock, int delta);
 
     std::vector<std::vector<Record*>> m_blocks;
-    std::vector<int> m_starts; // position of each block's first entry
+    std::vector<int> m_starts;  // position of each block's first entry
     int m_size = 0;
 };
 
-} // namespace memtable
+}  // namespace memtable

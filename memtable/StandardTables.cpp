@@ -2,8 +2,7 @@
 
 namespace memtable {
 
-std::unique_ptr<MemTable> makePrintListTable()
-{
+std::unique_ptr<MemTable> makePrintListTable() {
     auto table = std::make_unique<MemTable>("kb1");
     // The definition says 11 characters but the field object's 16 applies.
     table->addFieldDef({.name = "giorno", .size = 11});
@@ -11,8 +10,7 @@ std::unique_ptr<MemTable> makePrintListTable()
     return table;
 }
 
-std::unique_ptr<MemTable> makeFiscalCodeTable()
-{
+std::unique_ptr<MemTable> makeFiscalCodeTable() {
     auto table = std::make_unique<MemTable>("kb2");
     table->addFieldDef({.name = "codice", .size = 16, .required = true});
     table->addField({.name = "codice", .size = 16, .required = true});
@@ -23,4 +21,4 @@ std::unique_ptr<MemTable> makeFiscalCodeTable()
     return table;
 }
 
-} // namespace memtable
+}  // namespace memtable

@@ -12,4 +12,4 @@ std::unique_ptr<MemTable> makePrintListTable();
 // kb2: required string field "codice" of 16 characters, ordered ascending by index "kb2Index1".
 std::unique_ptr<MemTable> makeFiscalCodeTable();
 
-} // namespace memtable
+}  // namespace memtable

@@ -34,4 +34,4 @@ private:
     const std::ctype<wchar_t>* m_ctype;
 };
 
-} // namespace memtable
+}  // namespace memtable

@@ -11,8 +11,7 @@ namespace {
 constexpr char32_t replacementCharacter = 0xFFFD;
 
 // Length in bytes of the well-formed character starting at text[pos], or 0 when malformed.
-std::size_t sequenceLength(std::string_view text, std::size_t pos, char32_t& codePoint)
-{
+std::size_t sequenceLength(std::string_view text, std::size_t pos, char32_t& codePoint) {
     const auto lead = static_cast<std::uint8_t>(text[pos]);
     std::size_t length = 0;
     char32_t minimum = 0;
@@ -20,11 +19,17 @@ std::size_t sequenceLength(std::string_view text, std::size_t pos, char32_t& cod
         codePoint = lead;
         return 1;
     } else if ((lead & 0xE0) == 0xC0) {
-        length = 2; codePoint = lead & 0x1F; minimum = 0x80;
+        length = 2;
+        codePoint = lead & 0x1F;
+        minimum = 0x80;
     } else if ((lead & 0xF0) == 0xE0) {
-        length = 3; codePoint = lead & 0x0F; minimum = 0x800;
+        length = 3;
+        codePoint = lead & 0x0F;
+        minimum = 0x800;
     } else if ((lead & 0xF8) == 0xF0) {
-        length = 4; codePoint = lead & 0x07; minimum = 0x10000;
+        length = 4;
+        codePoint = lead & 0x07;
+        minimum = 0x10000;
     } else {
         return 0;
     }
@@ -41,8 +46,7 @@ std::size_t sequenceLength(std::string_view text, std::size_t pos, char32_t& cod
 
 // Calls visit(codePoint, byteLength) for each character; malformed bytes count one each.
 template <typename Visit>
-void forEachCharacter(std::string_view text, Visit visit)
-{
+void forEachCharacter(std::string_view text, Visit visit) {
     std::size_t pos = 0;
     while (pos < text.size()) {
         char32_t codePoint = 0;
@@ -56,10 +60,9 @@ void forEachCharacter(std::string_view text, Visit visit)
     }
 }
 
-} // namespace
+}  // namespace
 
-std::wstring decodeUtf8(std::string_view text)
-{
+std::wstring decodeUtf8(std::string_view text) {
     std::wstring result;
     result.reserve(text.size());
     forEachCharacter(text, [&](char32_t c, std::size_t, std::size_t) {
@@ -69,8 +72,7 @@ std::wstring decodeUtf8(std::string_view text)
     return result;
 }
 
-std::string truncateToCharacters(std::string_view text, std::size_t maxCharacters)
-{
+std::string truncateToCharacters(std::string_view text, std::size_t maxCharacters) {
     std::size_t count = 0;
     std::size_t end = 0;
     forEachCharacter(text, [&](char32_t, std::size_t pos, std::size_t length) {
@@ -82,8 +84,7 @@ std::string truncateToCharacters(std::string_view text, std::size_t maxCharacter
     return std::string(text.substr(0, end));
 }
 
-std::size_t countCharacters(std::string_view text)
-{
+std::size_t countCharacters(std::string_view text) {
     std::size_t count = 0;
     forEachCharacter(text, [&](char32_t, std::size_t, std::size_t) {
         ++count;
@@ -92,4 +93,4 @@ std::size_t countCharacters(std::string_view text)
     return count;
 }
 
-} // namespace memtable
+}  // namespace memtable

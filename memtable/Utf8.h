@@ -15,4 +15,4 @@ std::string truncateToCharacters(std::string_view text, std::size_t maxCharacter
 
 std::size_t countCharacters(std::string_view text);
 
-} // namespace memtable
+}  // namespace memtable

@@ -4,6 +4,8 @@
 
 namespace platform {
 
-void Canvas::drawPicture(const Picture& picture, const Rect& target) { picture.play(*this, target); }
+void Canvas::drawPicture(const Picture& picture, const Rect& target) {
+    picture.play(*this, target);
+}
 
 }  // namespace platform

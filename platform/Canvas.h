@@ -35,10 +35,10 @@ enum FontStyle : int { kBold = 1, kItalic = 2, kUnderline = 4, kStrikeOut = 8 };
 
 struct Font {
     std::string name = "Arial";
-    int height = 12;      // character height in surface pixels
-    int style = 0;        // FontStyle bits
+    int height = 12;  // character height in surface pixels
+    int style = 0;    // FontStyle bits
     Color color = kBlack;
-    int escapement = 0;   // tenths of a degree, counter-clockwise
+    int escapement = 0;  // tenths of a degree, counter-clockwise
     int charset = 1;
     friend bool operator==(const Font&, const Font&) = default;
 };

@@ -12,7 +12,9 @@ namespace platform {
 constexpr int kCoordinateLimit = 1 << 28;
 
 constexpr int clampedInt(std::int64_t v) {
-    return v < -kCoordinateLimit ? -kCoordinateLimit : v > kCoordinateLimit ? kCoordinateLimit : static_cast<int>(v);
+    return v < -kCoordinateLimit  ? -kCoordinateLimit
+           : v > kCoordinateLimit ? kCoordinateLimit
+                                  : static_cast<int>(v);
 }
 
 inline int clampedInt(double v) {
@@ -22,7 +24,11 @@ inline int clampedInt(double v) {
     return static_cast<int>(v);
 }
 
-inline int floorToInt(double v) { return clampedInt(std::floor(v)); }
-inline int roundToInt(double v) { return clampedInt(std::floor(v + 0.5)); }
+inline int floorToInt(double v) {
+    return clampedInt(std::floor(v));
+}
+inline int roundToInt(double v) {
+    return clampedInt(std::floor(v + 0.5));
+}
 
 }  // namespace platform

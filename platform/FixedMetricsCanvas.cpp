@@ -10,14 +10,22 @@ namespace {
 
 const char* kindName(PictureRecordKind k) {
     switch (k) {
-        case PictureRecordKind::Polygon: return "polygon";
-        case PictureRecordKind::Line: return "line";
-        case PictureRecordKind::FillRect: return "fillRect";
-        case PictureRecordKind::InvertRect: return "invertRect";
-        case PictureRecordKind::Text: return "text";
-        case PictureRecordKind::Picture: return "picture";
-        case PictureRecordKind::SetClip: return "setClip";
-        case PictureRecordKind::ClearClip: return "clearClip";
+        case PictureRecordKind::Polygon:
+            return "polygon";
+        case PictureRecordKind::Line:
+            return "line";
+        case PictureRecordKind::FillRect:
+            return "fillRect";
+        case PictureRecordKind::InvertRect:
+            return "invertRect";
+        case PictureRecordKind::Text:
+            return "text";
+        case PictureRecordKind::Picture:
+            return "picture";
+        case PictureRecordKind::SetClip:
+            return "setClip";
+        case PictureRecordKind::ClearClip:
+            return "clearClip";
     }
     return "?";
 }

@@ -18,18 +18,18 @@ enum class PictureRecordKind : std::uint8_t {
     FillRect = 3,
     InvertRect = 4,
     Text = 5,
-    Picture = 6,   // a nested picture drawn stretched into `rect`
+    Picture = 6,  // a nested picture drawn stretched into `rect`
     SetClip = 7,
     ClearClip = 8,
 };
 
 struct PictureRecord {
     PictureRecordKind kind = PictureRecordKind::Polygon;
-    CanvasState state;                 // pen, brush and font in force when recorded
-    std::vector<Point> points;         // Polygon: corners; Line: two ends; Text: reference point
-    Rect rect;                         // FillRect/InvertRect/SetClip/Picture target; Text: bounds
-    std::string text;                  // Text: UTF-8
-    int extraSpacing = 0;              // Text: pixels after every character
+    CanvasState state;                            // pen, brush and font in force when recorded
+    std::vector<Point> points;                    // Polygon: corners; Line: two ends; Text: reference point
+    Rect rect;                                    // FillRect/InvertRect/SetClip/Picture target; Text: bounds
+    std::string text;                             // Text: UTF-8
+    int extraSpacing = 0;                         // Text: pixels after every character
     std::shared_ptr<const class Picture> nested;  // Picture
 };
 
@@ -50,8 +50,7 @@ public:
     // Own binary layout, used wherever a picture is stored in a stream.
     std::vector<std::uint8_t> serialize() const;
     // Reads a serialized picture; on malformed bytes returns false and sets error.
-    static bool deserialize(const std::uint8_t* data, std::size_t size, Picture& out,
-                            std::string& error);
+    static bool deserialize(const std::uint8_t* data, std::size_t size, Picture& out, std::string& error);
 
 private:
     Size size_;

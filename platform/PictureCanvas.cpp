@@ -53,7 +53,8 @@ void PictureCanvas::textOut(int x, int y, const std::string& utf8, int extraSpac
     r.text = utf8;
     r.extraSpacing = extraSpacing;
     Size extent = textExtent(utf8);
-    extent.width = clampedInt(std::int64_t{extent.width} + std::int64_t{extraSpacing} * std::int64_t(utf8Length(utf8)));
+    extent.width =
+        clampedInt(std::int64_t{extent.width} + std::int64_t{extraSpacing} * std::int64_t(utf8Length(utf8)));
     r.rect = turnedTextBounds({x, y}, extent, font().escapement);
     picture_.append(std::move(r));
 }
@@ -88,11 +89,16 @@ void PictureCanvas::clearClip() {
     picture_.append(recordOf(PictureRecordKind::ClearClip));
 }
 
-bool PictureCanvas::rectVisible(const Rect&) const { return true; }
+bool PictureCanvas::rectVisible(const Rect&) const {
+    return true;
+}
 
-int PictureCanvas::dpiX() const { return reference_ ? reference_->dpiX() : Canvas::dpiX(); }
-int PictureCanvas::dpiY() const { return reference_ ? reference_->dpiY() : Canvas::dpiY(); }
-
+int PictureCanvas::dpiX() const {
+    return reference_ ? reference_->dpiX() : Canvas::dpiX();
+}
+int PictureCanvas::dpiY() const {
+    return reference_ ? reference_->dpiY() : Canvas::dpiY();
+}
 
 Picture flattenedPicture(const Picture& picture, Canvas* reference) {
     PictureCanvas canvas(picture.size(), reference);

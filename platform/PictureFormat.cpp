@@ -25,7 +25,9 @@ constexpr std::uint16_t kVersion = 1;
 constexpr int kMaxNesting = 32;
 constexpr std::size_t kMinRecordBytes = 5;
 
-bool inRange(std::int32_t v) { return v >= -kCoordinateLimit && v <= kCoordinateLimit; }
+bool inRange(std::int32_t v) {
+    return v >= -kCoordinateLimit && v <= kCoordinateLimit;
+}
 
 // Coordinates and sizes beyond any real surface are refused, so that arithmetic on them
 // (widths, sums, scaling) can never overflow.
@@ -188,8 +190,7 @@ std::vector<std::uint8_t> Picture::serialize() const {
     return out;
 }
 
-bool Picture::deserialize(const std::uint8_t* data, std::size_t size, Picture& out,
-                          std::string& error) {
+bool Picture::deserialize(const std::uint8_t* data, std::size_t size, Picture& out, std::string& error) {
     if (data == nullptr && size > 0) {
         error = "Not a picture";
         return false;

@@ -12,8 +12,12 @@ constexpr int kLastBandObjectType = kBandChild;
 constexpr int kLevels = 3;
 constexpr int kFirstHeaderOfLevel[kLevels] = {kBandMasterHeader, kBandDetailHeader, kBandSubDetailHeader};
 
-bool isBand(const View& view) { return view.objectType() == kBandObject; }
-bool isSubReport(const View& view) { return view.objectType() == kSubReportObject; }
+bool isBand(const View& view) {
+    return view.objectType() == kBandObject;
+}
+bool isSubReport(const View& view) {
+    return view.objectType() == kSubReportObject;
+}
 
 // Every object that is not a band, not yet placed and whose top lies within the band's span
 // (both ends included) moves into the band with a band-relative top; sub-reports come last.
@@ -56,7 +60,8 @@ void createBands(Page& page, PageBands& bands) {
             takeBandObject(band, static_cast<BandView&>(object));
             collectObjects(page, band, placed);
         }
-        std::stable_sort(chain.begin(), chain.end(), [](const auto& a, const auto& b) { return a->y < b->y; });
+        std::stable_sort(chain.begin(), chain.end(),
+                         [](const auto& a, const auto& b) { return a->y < b->y; });
     }
     // What no band holds prints once, at its stored place.
     RunBand& none = bands.first(kBandNone);
@@ -67,7 +72,9 @@ void createBands(Page& page, PageBands& bands) {
     }
 }
 
-long long bottomOf(const RunBand& band) { return static_cast<long long>(band.y) + band.height; }
+long long bottomOf(const RunBand& band) {
+    return static_cast<long long>(band.y) + band.height;
+}
 
 void linkLevel(PageBands& bands, int headerType) {
     const int dataType = headerType + 1, footerType = headerType + 2;
@@ -137,7 +144,8 @@ void findDataSource(Report& report, RunBand& band) {
         band.dataSource = band.ownedSource.get();
     } else if (!text.empty() && report.components) {
         band.dataSource = report.components->find<Dataset>(text);
-        if (!band.dataSource && report.components->contains(text)) throw std::runtime_error(kNotADatasetMessage);
+        if (!band.dataSource && report.components->contains(text))
+            throw std::runtime_error(kNotADatasetMessage);
     }
     if (!band.dataSource && band.type == kBandMasterData && !report.datasetName.empty() && report.components)
         band.dataSource = report.components->find<Dataset>(report.datasetName);

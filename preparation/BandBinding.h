@@ -7,9 +7,9 @@
 #include <memory>
 #include <vector>
 
+#include "preparation/RunBand.h"
 #include "report/Page.h"
 #include "report/Report.h"
-#include "preparation/RunBand.h"
 
 namespace report {
 
@@ -19,7 +19,9 @@ public:
     std::array<std::vector<std::unique_ptr<RunBand>>, kBandTypeCount> chains;
 
     RunBand& first(int type) { return *chains[static_cast<std::size_t>(type)].front(); }
-    const std::vector<std::unique_ptr<RunBand>>& chain(int type) const { return chains[static_cast<std::size_t>(type)]; }
+    const std::vector<std::unique_ptr<RunBand>>& chain(int type) const {
+        return chains[static_cast<std::size_t>(type)];
+    }
     // Height of the first band of `type` when it has a band object, else 0.
     int heightOf(int type) const;
 };

@@ -2,9 +2,9 @@
 // page shifted to the current page column; moves to the next column when the band does not fit.
 #include <algorithm>
 
+#include "preparation/PageBuilder.h"
 #include "report/MemoView.h"
 #include "report/Stretcheable.h"
-#include "preparation/PageBuilder.h"
 
 namespace report {
 namespace {
@@ -12,8 +12,12 @@ namespace {
 // Child chains are followed this deep at most, so a chain that loops back ends.
 constexpr int kMaxPlaceDepth = 32;
 
-bool keepsStoredY(int type) { return type == kBandPageFooter || type == kBandOverlay || type == kBandNone; }
-bool skipsFitTest(int type) { return keepsStoredY(type) || type == kBandColumnFooter; }
+bool keepsStoredY(int type) {
+    return type == kBandPageFooter || type == kBandOverlay || type == kBandNone;
+}
+bool skipsFitTest(int type) {
+    return keepsStoredY(type) || type == kBandColumnFooter;
+}
 
 bool hasSomethingToPrint(const RunBand& band) {
     if (band.type == kBandNone) return !band.objects.empty();
@@ -72,7 +76,8 @@ void PageBuilder::placeBand(RunBand& band) {
     }
 
     if (band.child && band.child != &band) placeBand(*band.child);
-    const bool dataOrGroup = band.isDataBand() || band.type == kBandGroupHeader || band.type == kBandGroupFooter;
+    const bool dataOrGroup =
+        band.isDataBand() || band.type == kBandGroupHeader || band.type == kBandGroupFooter;
     if (!dataOrGroup && band.formNewPage && !keepsStoredY(band.type)) nextPage();
     if (!keepsStoredY(band.type)) advanceBandColumn(band, height);
 }
@@ -81,7 +86,8 @@ void PageBuilder::placeFlowingBand(RunBand& band, int height) {
     // A band never leaves a column that is still empty: one taller than the column would
     // otherwise push out blank columns and pages.
     const bool mayMove = !band.breaked && !repeatingHeaders_ && !skipsFitTest(band.type);
-    if (mayMove && columnHasContent() && static_cast<long long>(nextY_) + height > bottomLimit_) nextColumn(&band);
+    if (mayMove && columnHasContent() && static_cast<long long>(nextY_) + height > bottomLimit_)
+        nextColumn(&band);
     if (mayMove && columnHasContent() && !fitsInColumn(height)) nextColumn(&band);
     band.y = nextY_;
     if (band.breaked && !fitsInColumn(height) && columnHasContent()) {
@@ -153,7 +159,8 @@ int PageBuilder::bandHeight(RunBand& band) {
         object->prepared = true;
         const int needed = stretchable->calcHeight(run_.measure);
         object->prepared = false;
-        height = std::max<long long>(height, std::min<long long>(static_cast<long long>(object->top) + needed, 1 << 30));
+        height = std::max<long long>(
+            height, std::min<long long>(static_cast<long long>(object->top) + needed, 1 << 30));
     }
     return height;
 }
@@ -162,8 +169,8 @@ void PageBuilder::drawBand(RunBand& band, int bandHeight) {
     updateVariables(band);
     const bool stretch = band.stretched();
     for (View* object : band.objects) {
-        const bool grows = stretch && dynamic_cast<Stretcheable*>(object) && (object->flags & kFlagStretched) &&
-                           object->height > 0;
+        const bool grows = stretch && dynamic_cast<Stretcheable*>(object) &&
+                           (object->flags & kFlagStretched) && object->height > 0;
         drawObject(*object, band, grows ? bandHeight - object->top : 0);
     }
 }
@@ -178,7 +185,8 @@ void PageBuilder::drawObject(View& object, RunBand& band, int stretchTo) {
     const int keptLeft = object.left, keptTop = object.top, keptHeight = object.height;
     const long long shift = static_cast<long long>(columnX_) - area_.left + band.x;
     object.left = static_cast<int>(std::clamp<long long>(keptLeft + shift, -(1LL << 30), 1LL << 30));
-    object.top = static_cast<int>(std::clamp<long long>(static_cast<long long>(band.y) + keptTop, -(1LL << 30), 1LL << 30));
+    object.top = static_cast<int>(
+        std::clamp<long long>(static_cast<long long>(band.y) + keptTop, -(1LL << 30), 1LL << 30));
     if (stretchTo > 0) object.height = stretchTo;
     object.page = &page_;
     PrintContext context{run_.pages.pageStream(run_.currentPage), &run_.expressions, &run_.measure,

@@ -62,7 +62,8 @@ void PageBuilder::showQueued(std::vector<RunBand*>& queue) {
         long long total = 0;
         for (RunBand* band : queue)
             if (band->view) total += bandHeight(*band);
-        if (columnHasContent() && !fitsInColumn(static_cast<int>(std::min<long long>(total, 1 << 30)))) nextColumn(nullptr);
+        if (columnHasContent() && !fitsInColumn(static_cast<int>(std::min<long long>(total, 1 << 30))))
+            nextColumn(nullptr);
     }
     for (RunBand* band : queue) placeBand(*band);
     queue.clear();
@@ -92,7 +93,8 @@ std::size_t PageBuilder::firstChangedGroup(RunBand& data) {
 void PageBuilder::showGroupFooters(RunBand& data, std::size_t from) {
     const std::size_t groups = data.groupHeaders.size();
     const std::size_t closing = groups > from ? groups - from : 0;
-    for (std::size_t j = 0; j < closing && j < data.groupFooters.size(); ++j) placeBand(*data.groupFooters[j]);
+    for (std::size_t j = 0; j < closing && j < data.groupFooters.size(); ++j)
+        placeBand(*data.groupFooters[j]);
 }
 
 }  // namespace report

@@ -21,7 +21,9 @@ PageArea pageAreaOf(const Page& page) {
 int pageColumnWidth(const PageArea& area, int columns, int gap) {
     columns = std::max(columns, 1);
     // In 64 bits: hostile column counts and gaps must not overflow.
-    const long long width = (static_cast<long long>(area.right) - area.left - static_cast<long long>(columns - 1) * gap) / columns;
+    const long long width =
+        (static_cast<long long>(area.right) - area.left - static_cast<long long>(columns - 1) * gap) /
+        columns;
     return static_cast<int>(std::clamp<long long>(width, -(1LL << 30), 1LL << 30));
 }
 

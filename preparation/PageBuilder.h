@@ -5,10 +5,10 @@
 
 #include <vector>
 
-#include "report/Page.h"
 #include "preparation/BandBinding.h"
 #include "preparation/PageArea.h"
 #include "preparation/PreparationState.h"
+#include "report/Page.h"
 
 namespace report {
 
@@ -66,8 +66,8 @@ private:
     RunBand* lastBand_ = nullptr;
     bool noRepeatHeaders_ = false;
     bool repeatingHeaders_ = false;
-    bool columnFooterCounts_ = true;  // off while the report summary shows
-    int placeDepth_ = 0;              // child chains and nested moves
+    bool columnFooterCounts_ = true;    // off while the report summary shows
+    int placeDepth_ = 0;                // child chains and nested moves
     std::vector<RunBand*> activeData_;  // data bands whose records are being walked
 };
 

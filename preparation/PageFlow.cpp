@@ -60,7 +60,8 @@ void PageBuilder::build() {
     columnIndex_ = 0;
     columnX_ = area_.left;
     RunBand& pageFooter = bands_.first(kBandPageFooter);
-    if ((run_.currentPage == 0 && pageFooter.hasFlag(kBandOnFirstPage)) || pageFooter.hasFlag(kBandOnLastPage))
+    if ((run_.currentPage == 0 && pageFooter.hasFlag(kBandOnFirstPage)) ||
+        pageFooter.hasFlag(kBandOnLastPage))
         placeBand(pageFooter);
 }
 
@@ -96,7 +97,8 @@ void PageBuilder::repeatHeaders(RunBand& placing) {
     repeatingHeaders_ = true;
     for (RunBand* group : data->groupHeaders)
         if (group->hasFlag(kBandRepeatHeader)) placeBand(*group);
-    if (placing.isDataBand() && data->header && data->header->hasFlag(kBandRepeatHeader)) placeBand(*data->header);
+    if (placing.isDataBand() && data->header && data->header->hasFlag(kBandRepeatHeader))
+        placeBand(*data->header);
     repeatingHeaders_ = false;
 }
 

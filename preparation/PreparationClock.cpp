@@ -12,7 +12,8 @@ DateAndTime localDateAndTimeNow() {
     const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
     std::tm local{};
     localtime_r(&seconds, &local);
-    const auto millis = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
+    const auto millis =
+        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
     DateAndTime result;
     result.date = encodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday).value_or(DateTime{});
     result.time = encodeTime(local.tm_hour, local.tm_min, local.tm_sec, static_cast<int>(millis));

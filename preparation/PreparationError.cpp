@@ -9,7 +9,8 @@ constexpr int kReportText = 55201;
 constexpr int kObjectText = 55202;
 }  // namespace
 
-std::string preparationErrorMessage(const std::string& reportName, const View* object, const std::string& errorText) {
+std::string preparationErrorMessage(const std::string& reportName, const View* object,
+                                    const std::string& errorText) {
     std::string message = platform::uiText(kCalculationErrorText);
     if (object)
         for (const std::string& line : object->memo) message += "\r" + line;

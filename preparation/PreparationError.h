@@ -11,6 +11,7 @@ namespace report {
 // "Si è verificato un errore durante i calcoli", the object's memo lines, then "Report:" with
 // the report name, "Oggetto:" with the object name (when there is one) and the error text;
 // lines are separated by "\r".
-std::string preparationErrorMessage(const std::string& reportName, const View* object, const std::string& errorText);
+std::string preparationErrorMessage(const std::string& reportName, const View* object,
+                                    const std::string& errorText);
 
 }  // namespace report

@@ -4,10 +4,10 @@
 #pragma once
 
 #include "platform/Canvas.h"
+#include "preparation/ReportProgress.h"
 #include "prepared/PreparedPages.h"
 #include "report/ExpressionReportHost.h"
 #include "report/Report.h"
-#include "preparation/ReportProgress.h"
 
 namespace report {
 
@@ -23,7 +23,7 @@ struct PreparationState {
 
     bool firstPassOfTwo = false;
     bool printIfEmpty = true;
-    int currentPage = -1;      // index of the prepared page objects are written to
+    int currentPage = -1;  // index of the prepared page objects are written to
     View* currentObject = nullptr;
     // Where a following PrintToPrevPage page continues.
     int prevPageNextY = 0;

@@ -5,15 +5,15 @@
 #include <optional>
 
 #include "platform/FixedMetricsCanvas.h"
-#include "printer/ProgramPrinter.h"
-#include "report/DocumentMode.h"
-#include "report/ExpressionReportHost.h"
-#include "preparation/ReportPrinterLink.h"
 #include "preparation/BandBinding.h"
 #include "preparation/PageBuilder.h"
 #include "preparation/PreparationClock.h"
 #include "preparation/PreparationError.h"
 #include "preparation/ProgressTexts.h"
+#include "preparation/ReportPrinterLink.h"
+#include "printer/ProgramPrinter.h"
+#include "report/DocumentMode.h"
+#include "report/ExpressionReportHost.h"
 
 namespace report {
 namespace {
@@ -27,11 +27,14 @@ void fitPagesToPrinter(Report& report) {
         programLink = std::make_unique<ReportPrinterLink>(preview::programPrinter());
         link = programLink.get();
     }
-    if (!report.useDefaultPrinter && link->hasPrinter(report.printerName)) link->selectPrinter(report.printerName);
+    if (!report.useDefaultPrinter && link->hasPrinter(report.printerName))
+        link->selectPrinter(report.printerName);
     for (const auto& page : report.pages()) page->fitPaper(link);
 }
 
-bool isPrintedPage(const Page& page) { return page.pageKind == 0; }
+bool isPrintedPage(const Page& page) {
+    return page.pageKind == 0;
+}
 
 // One pass over every printed page: bind, build, release.
 void runPass(PreparationState& state) {

@@ -6,10 +6,10 @@
 #include <string>
 
 #include "platform/Canvas.h"
-#include "prepared/PreparedPages.h"
-#include "report/Report.h"
 #include "preparation/PreparedPagesViewer.h"
 #include "preparation/ProgressDisplay.h"
+#include "prepared/PreparedPages.h"
+#include "report/Report.h"
 
 namespace report {
 

@@ -5,7 +5,11 @@ namespace {
 ProgressDisplay* g_display = nullptr;
 }
 
-ProgressDisplay* programProgressDisplay() { return g_display; }
-void setProgramProgressDisplay(ProgressDisplay* display) { g_display = display; }
+ProgressDisplay* programProgressDisplay() {
+    return g_display;
+}
+void setProgramProgressDisplay(ProgressDisplay* display) {
+    g_display = display;
+}
 
 }  // namespace report

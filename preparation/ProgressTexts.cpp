@@ -21,7 +21,9 @@ std::string preparationBaseText(bool firstOfTwoPasses) {
     return platform::uiText(firstOfTwoPasses ? kFirstPassText : kPreparingText);
 }
 
-std::string printingBaseText() { return platform::uiText(kPrintingText); }
+std::string printingBaseText() {
+    return platform::uiText(kPrintingText);
+}
 
 std::string progressStatus(const std::string& baseText, int page, std::optional<int> total) {
     std::string status = baseText + "  " + std::to_string(page);

@@ -25,8 +25,8 @@ PaperSettings ReportPrinterLink::currentPaper() const {
 
 std::optional<PaperSettings> ReportPrinterLink::applyPaper(const PaperSettings& wanted) {
     try {
-        printer_.setPaper(wanted.paperSize, wanted.paperWidth, wanted.paperHeight, wanted.bin, wanted.orientation,
-                          false);
+        printer_.setPaper(wanted.paperSize, wanted.paperWidth, wanted.paperHeight, wanted.bin,
+                          wanted.orientation, false);
     } catch (const preview::PrinterError&) {
         return std::nullopt;
     }

@@ -28,7 +28,8 @@ public:
 
     // Runs `work` inside the progress window when one shows, else directly. The flag is
     // cleared first; the status line starts as `firstStatus`.
-    void runJob(const std::string& caption, const std::string& firstStatus, const std::function<void()>& work);
+    void runJob(const std::string& caption, const std::string& firstStatus,
+                const std::function<void()>& work);
 
     // Called once per page by the job: the handler, or the status line; then pending messages.
     void reportPage(int page);

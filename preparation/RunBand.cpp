@@ -10,10 +10,14 @@ platform::Rect RunBand::bounds() const {
 
 bool RunBand::callMethod(const std::string& method) {
     if (!dataSource) return false;
-    if (method == "FIRST") dataSource->first();
-    else if (method == "NEXT") dataSource->next();
-    else if (method == "PRIOR") dataSource->prior();
-    else return false;
+    if (method == "FIRST")
+        dataSource->first();
+    else if (method == "NEXT")
+        dataSource->next();
+    else if (method == "PRIOR")
+        dataSource->prior();
+    else
+        return false;
     return true;
 }
 

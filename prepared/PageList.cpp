@@ -35,9 +35,8 @@ int integerFromText(std::string_view text) {
     while (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
     const bool negative = !rest.empty() && rest.front() == '-';
     if (!rest.empty() && (rest.front() == '+' || rest.front() == '-')) rest.remove_prefix(1);
-    const bool digitsOnly = !rest.empty() && std::all_of(rest.begin(), rest.end(), [](char c) {
-        return c >= '0' && c <= '9';
-    });
+    const bool digitsOnly =
+        !rest.empty() && std::all_of(rest.begin(), rest.end(), [](char c) { return c >= '0' && c <= '9'; });
     long long magnitude = 0;
     const std::errc error = std::from_chars(rest.data(), rest.data() + rest.size(), magnitude).ec;
     const long long value = negative ? -magnitude : magnitude;

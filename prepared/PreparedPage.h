@@ -21,8 +21,8 @@ inline constexpr std::uint8_t kPageStreamVersion = 24;
 struct PreparedPage {
     // Where the page lies in the preview's layout, screen pixels at the current zoom.
     platform::Rect bounds;
-    int paperSize = 0;    // paper-size code, 256 = custom size
-    int paperWidth = 0;   // tenths of a millimetre
+    int paperSize = 0;   // paper-size code, 256 = custom size
+    int paperWidth = 0;  // tenths of a millimetre
     int paperHeight = 0;
     int orientation = 0;  // 0 portrait, 1 landscape
     int bin = 0;          // -1 or 65535: the printer's default source

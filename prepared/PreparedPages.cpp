@@ -3,8 +3,8 @@
 #include <stdexcept>
 
 #include "prepared/PageStreamEntry.h"
-#include "printer/ProgramPrinter.h"
 #include "printer/Printer.h"
+#include "printer/ProgramPrinter.h"
 #include "report/DocumentMode.h"
 #include "report/MemoView.h"
 #include "report/Rounding.h"
@@ -44,16 +44,19 @@ double ratio(double numerator, int denominator) {
     return denominator > 0 ? numerator / denominator : 0.0;
 }
 
-int roundEven(double v) { return report::roundHalfEven(v); }
+int roundEven(double v) {
+    return report::roundHalfEven(v);
+}
 
 }  // namespace
 
-PreparedPages::PreparedPages(report::Report* report, Printer* printer)
-    : report_(report), printer_(printer) {}
+PreparedPages::PreparedPages(report::Report* report, Printer* printer) : report_(report), printer_(printer) {}
 
 PreparedPages::~PreparedPages() = default;
 
-Printer& PreparedPages::printer() const { return printer_ ? *printer_ : programPrinter(); }
+Printer& PreparedPages::printer() const {
+    return printer_ ? *printer_ : programPrinter();
+}
 
 PreparedPage& PreparedPages::page(int index) {
     if (index < 0 || index >= count()) throw std::out_of_range("page index out of range");

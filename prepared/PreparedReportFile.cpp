@@ -29,9 +29,13 @@ constexpr std::uint8_t kOlderLayoutLine = 13;
 inline constexpr const char* kUnreadablePictureMessage =
     "File di report in un formato non supportato: pagina non leggibile";
 
-bool isCurrentLayout(std::uint8_t compression) { return compression == 0 || compression == 1 || compression == 255; }
+bool isCurrentLayout(std::uint8_t compression) {
+    return compression == 0 || compression == 1 || compression == 255;
+}
 
-[[noreturn]] void damaged() { throw report::StreamError("Stream read error"); }
+[[noreturn]] void damaged() {
+    throw report::StreamError("Stream read error");
+}
 
 // The absolute end of a page record; it must lie inside the file and not before `from`.
 std::size_t readEndOffset(report::ByteReader& in) {
@@ -108,7 +112,8 @@ struct FileReader {
     // Puts the page's paper on the printer and keeps the geometry it gives.
     void applyPaper(PreparedPage& page) {
         Printer& printer = store.printer();
-        printer.setPaper(page.paperSize, page.paperWidth, page.paperHeight, page.bin, page.orientation, false);
+        printer.setPaper(page.paperSize, page.paperWidth, page.paperHeight, page.bin, page.orientation,
+                         false);
         printer.fillGeometry(page.geometry);
     }
 
@@ -153,7 +158,8 @@ struct FileReader {
         view.top = 0;
         view.width = page->geometry.paperWidthPx;
         view.height = page->geometry.paperHeightPx;
-        view.picture = {report::GraphicKind::Metafile, std::vector<std::uint8_t>(stored.begin(), stored.end())};
+        view.picture = {report::GraphicKind::Metafile,
+                        std::vector<std::uint8_t>(stored.begin(), stored.end())};
         page->objectStream.u8(kPageStreamVersion);
         writePageStreamEntry(page->objectStream, view);
         return page;

@@ -3,8 +3,8 @@
 #include "platform/UiText.h"
 #include "prepared/PageList.h"
 #include "printer/PrintTarget.h"
-#include "printer/PrinterError.h"
 #include "printer/Printer.h"
+#include "printer/PrinterError.h"
 
 namespace preview {
 

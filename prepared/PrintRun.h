@@ -3,9 +3,9 @@
 // its printer geometry.
 #pragma once
 
+#include "prepared/PreparedPages.h"
 #include "prepared/PrintProgress.h"
 #include "prepared/PrintRunOptions.h"
-#include "prepared/PreparedPages.h"
 
 namespace preview {
 

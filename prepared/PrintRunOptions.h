@@ -19,9 +19,9 @@ struct PrintOptions {
 
 // The report's side of printing.
 struct PrintReportSettings {
-    std::string title;          // job title; "" gives "Senza titolo"
-    bool jobPerSheet = false;   // the report's mpage flag: every sheet is its own print job
-    bool showProgress = true;   // print under the progress window
+    std::string title;         // job title; "" gives "Senza titolo"
+    bool jobPerSheet = false;  // the report's mpage flag: every sheet is its own print job
+    bool showProgress = true;  // print under the progress window
     // The report's OnProgress event: when set it gets every printed page number and no
     // progress window shows.
     std::function<void(int page)> onProgress = {};

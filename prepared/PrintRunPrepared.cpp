@@ -28,7 +28,8 @@ private:
 // Holds back the pages' mouse-over handler for as long as it lives.
 class MouseOverPause {
 public:
-    explicit MouseOverPause(PreparedPages& pages) : pages_(pages), saved_(std::move(pages.onMouseOverObject)) {
+    explicit MouseOverPause(PreparedPages& pages)
+        : pages_(pages), saved_(std::move(pages.onMouseOverObject)) {
         pages_.onMouseOverObject = nullptr;
     }
     ~MouseOverPause() { pages_.onMouseOverObject = std::move(saved_); }

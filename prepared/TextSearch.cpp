@@ -9,7 +9,9 @@ namespace preview {
 
 namespace {
 
-int scaled(double length, double zoom) { return static_cast<int>(std::lround(length * zoom)); }
+int scaled(double length, double zoom) {
+    return static_cast<int>(std::lround(length * zoom));
+}
 
 char32_t upperOf(char32_t c) {
     if (c >= U'a' && c <= U'z') return c - 0x20;

@@ -12,13 +12,13 @@
 namespace preview {
 
 struct TextSearchState {
-    std::string text;            // upper-cased when the search ignores case
+    std::string text;  // upper-cased when the search ignores case
     bool caseSensitive = false;
     bool found = false;
-    int foundPage = -1;          // 0-based page of the last match
-    platform::Rect foundRect;    // the matching text's bounds, page pixels
-    int startPage = 0;           // 0-based page where the next search begins
-    int resumeIndex = 0;         // first record index on startPage that may match
+    int foundPage = -1;        // 0-based page of the last match
+    platform::Rect foundRect;  // the matching text's bounds, page pixels
+    int startPage = 0;         // 0-based page where the next search begins
+    int resumeIndex = 0;       // first record index on startPage that may match
 };
 
 // Where a page's objects are drawn inside its frame `frame` at `zoom`: the whole frame when the

@@ -5,11 +5,19 @@
 namespace preview {
 
 namespace {
-[[noreturn]] void noPrinter() { throw PrinterError("No printers are installed"); }
+[[noreturn]] void noPrinter() {
+    throw PrinterError("No printers are installed");
+}
 }  // namespace
 
-void NoPlatformPrinters::beginJob(const std::string&, int) { noPrinter(); }
-void NoPlatformPrinters::newPage() { noPrinter(); }
-void NoPlatformPrinters::endJob() { noPrinter(); }
+void NoPlatformPrinters::beginJob(const std::string&, int) {
+    noPrinter();
+}
+void NoPlatformPrinters::newPage() {
+    noPrinter();
+}
+void NoPlatformPrinters::endJob() {
+    noPrinter();
+}
 
 }  // namespace preview

@@ -14,7 +14,7 @@ inline constexpr int kDefaultPaper = 9;
 
 struct PaperRow {
     int code;
-    int width;   // tenths of a millimetre, portrait
+    int width;  // tenths of a millimetre, portrait
     int height;
 };
 

@@ -7,15 +7,17 @@ namespace preview {
 bool pageFilterSkips(PageFilter filter, int index) {
     const bool odd = index % 2 == 0;  // page number index + 1
     switch (filter) {
-        case PageFilter::Odd: return !odd;
-        case PageFilter::Even: return odd;
-        case PageFilter::All: break;
+        case PageFilter::Odd:
+            return !odd;
+        case PageFilter::Even:
+            return odd;
+        case PageFilter::All:
+            break;
     }
     return false;
 }
 
-void startSheet(Printer& printer, const PagePaper& paper, const PrintJobSettings& job,
-                bool firstPage) {
+void startSheet(Printer& printer, const PagePaper& paper, const PrintJobSettings& job, bool firstPage) {
     if (printer.samePaper(paper.size, paper.width, paper.height, paper.bin, paper.orientation)) {
         if (firstPage) return;
         if (job.jobPerSheet) {

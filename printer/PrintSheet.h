@@ -27,14 +27,13 @@ struct PagePaper {
 // What a job begun part-way through a run needs to look like the first one.
 struct PrintJobSettings {
     std::string title;
-    int copies = 1;          // the spooler's copy count
+    int copies = 1;            // the spooler's copy count
     bool jobPerSheet = false;  // each sheet is its own print job
 };
 
 // Makes the printer ready to draw a page of `paper` while a job is open. On the same paper
 // a new sheet starts, unless this is the run's first page (the job has just begun with it);
 // on another paper the job ends, the paper changes and a new job begins.
-void startSheet(Printer& printer, const PagePaper& paper, const PrintJobSettings& job,
-                bool firstPage);
+void startSheet(Printer& printer, const PagePaper& paper, const PrintJobSettings& job, bool firstPage);
 
 }  // namespace preview

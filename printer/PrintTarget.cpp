@@ -23,14 +23,12 @@ int difference(int a, int b) {
 platform::Rect printTargetRect(const PrinterGeometry& g, bool useMargins, const PageMargins& m) {
     if (useMargins)
         return {difference(0, g.offsetXDots), difference(0, g.offsetYDots),
-                difference(g.paperWidthDots, g.offsetXDots),
-                difference(g.paperHeightDots, g.offsetYDots)};
-    return {marginDots(m.left, g.printableWidthDots, g.printableWidthPx),
-            marginDots(m.top, g.printableHeightDots, g.printableHeightPx),
-            difference(g.printableWidthDots,
-                       marginDots(m.right, g.printableWidthDots, g.printableWidthPx)),
-            difference(g.printableHeightDots,
-                       marginDots(m.bottom, g.printableHeightDots, g.printableHeightPx))};
+                difference(g.paperWidthDots, g.offsetXDots), difference(g.paperHeightDots, g.offsetYDots)};
+    return {
+        marginDots(m.left, g.printableWidthDots, g.printableWidthPx),
+        marginDots(m.top, g.printableHeightDots, g.printableHeightPx),
+        difference(g.printableWidthDots, marginDots(m.right, g.printableWidthDots, g.printableWidthPx)),
+        difference(g.printableHeightDots, marginDots(m.bottom, g.printableHeightDots, g.printableHeightPx))};
 }
 
 }  // namespace preview

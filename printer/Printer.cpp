@@ -41,7 +41,9 @@ std::vector<std::string> alignedNames(std::vector<std::string> names, std::size_
 
 }  // namespace
 
-bool isDefaultBin(int bin) { return (bin & 0xFFFF) == 0xFFFF; }
+bool isDefaultBin(int bin) {
+    return (bin & 0xFFFF) == 0xFFFF;
+}
 
 Printer::Printer() : paperSize_(kDefaultPaper) {
     resetBinsToDefault();
@@ -81,7 +83,9 @@ bool Printer::isVirtual() const {
     return backend_ == nullptr || printerIndex_ == defaultPrinterIndex_;
 }
 
-bool Printer::hasPlatformPrinters() const { return backend_ && defaultPrinterIndex_ > 0; }
+bool Printer::hasPlatformPrinters() const {
+    return backend_ && defaultPrinterIndex_ > 0;
+}
 
 std::string Printer::currentPrinterName() const {
     if (printerIndex_ < 0 || printerIndex_ >= static_cast<int>(printers_.size())) return {};
@@ -278,7 +282,9 @@ bool Printer::printerSetupDialog() {
     return true;
 }
 
-bool Printer::printing() const { return backend_ && backend_->printing(); }
+bool Printer::printing() const {
+    return backend_ && backend_->printing();
+}
 
 PrinterBackend& Printer::jobBackend() const {
     if (isVirtual()) throw PrinterError("The virtual printer cannot print");
@@ -289,13 +295,19 @@ void Printer::beginDoc(const std::string& title, int copies) {
     jobBackend().beginJob(title, copies < 1 ? 1 : copies);
 }
 
-void Printer::newPage() { jobBackend().newPage(); }
-void Printer::endDoc() { jobBackend().endJob(); }
+void Printer::newPage() {
+    jobBackend().newPage();
+}
+void Printer::endDoc() {
+    jobBackend().endJob();
+}
 
 void Printer::abort() {
     if (backend_ && backend_->printing()) backend_->abortJob();
 }
 
-platform::Canvas* Printer::canvas() const { return backend_ ? backend_->pageCanvas() : nullptr; }
+platform::Canvas* Printer::canvas() const {
+    return backend_ ? backend_->pageCanvas() : nullptr;
+}
 
 }  // namespace preview

@@ -21,8 +21,8 @@ inline constexpr int kModeLandscape = 2;
 struct PrinterSettings {
     unsigned fields = 0;
     int orientation = kModePortrait;
-    int paperSize = 0;      // paper code; 256 = paperWidth x paperLength
-    int paperLength = 0;    // tenths of a millimetre, custom paper only
+    int paperSize = 0;    // paper code; 256 = paperWidth x paperLength
+    int paperLength = 0;  // tenths of a millimetre, custom paper only
     int paperWidth = 0;
     int copies = 1;
     int defaultSource = 0;  // bin code
@@ -36,11 +36,11 @@ struct PrinterSettings {
 struct DeviceMetrics {
     int dpiX = 0;
     int dpiY = 0;
-    int physicalWidth = 0;   // whole sheet
+    int physicalWidth = 0;  // whole sheet
     int physicalHeight = 0;
-    int offsetX = 0;         // printable area's top-left corner on the sheet
+    int offsetX = 0;  // printable area's top-left corner on the sheet
     int offsetY = 0;
-    int pageWidth = 0;       // printable area
+    int pageWidth = 0;  // printable area
     int pageHeight = 0;
 
     // A device that gives no resolution or no sheet cannot be measured against.

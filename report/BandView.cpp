@@ -8,12 +8,29 @@
 namespace report {
 namespace {
 
-constexpr std::array<const char*, 23> kBandTypeNames = {
-    "Titolo report", "Sommario report", "Intestaz. pagina", "Piede pagina", "Intestaz. master",
-    "Dati master", "Piede master", "Intestaz. dettaglio", "Dati dettaglio", "Piede dettaglio",
-    "Intestaz. sotto-dettaglio", "Dati sotto-dettaglio", "Piede sotto-dettaglio", "Pagina",
-    "Intestaz. colonna", "Piede colonna", "Intestaz. gruppo", "Piede gruppo", "Intestaz. crosstab",
-    "Dati crosstab", "Piede crosstab", "Figlio", "Nessuno"};
+constexpr std::array<const char*, 23> kBandTypeNames = {"Titolo report",
+                                                        "Sommario report",
+                                                        "Intestaz. pagina",
+                                                        "Piede pagina",
+                                                        "Intestaz. master",
+                                                        "Dati master",
+                                                        "Piede master",
+                                                        "Intestaz. dettaglio",
+                                                        "Dati dettaglio",
+                                                        "Piede dettaglio",
+                                                        "Intestaz. sotto-dettaglio",
+                                                        "Dati sotto-dettaglio",
+                                                        "Piede sotto-dettaglio",
+                                                        "Pagina",
+                                                        "Intestaz. colonna",
+                                                        "Piede colonna",
+                                                        "Intestaz. gruppo",
+                                                        "Piede gruppo",
+                                                        "Intestaz. crosstab",
+                                                        "Dati crosstab",
+                                                        "Piede crosstab",
+                                                        "Figlio",
+                                                        "Nessuno"};
 
 struct BandFlagProperty {
     const char* upperName;
@@ -75,14 +92,22 @@ bool BandView::setProperty(const std::string& propertyName, const PropertyValue&
         }
     }
     if (band && (n == "LEFT" || n == "TOP" || n == "WIDTH" || n == "HEIGHT" || n == "EOF")) return false;
-    if (n == "CHILDBAND") childBand = propertyAsText(value);
-    else if (n == "MASTER") master = propertyAsText(value);
-    else if (n == "CONDITION" || n == "DATASOURCE") formatText = propertyAsText(value);
-    else if (n == "COLUMNS") columns = static_cast<int>(propertyAsInt(value));
-    else if (n == "COLUMNGAP") columnGap = static_cast<int>(propertyAsInt(value));
-    else if (n == "NEWCOLUMNAFTER") newColumnAfter = static_cast<int>(propertyAsInt(value));
-    else if (n == "COLUMNWIDTH") columnWidth = static_cast<int>(propertyAsInt(value));
-    else return View::setProperty(propertyName, value);
+    if (n == "CHILDBAND")
+        childBand = propertyAsText(value);
+    else if (n == "MASTER")
+        master = propertyAsText(value);
+    else if (n == "CONDITION" || n == "DATASOURCE")
+        formatText = propertyAsText(value);
+    else if (n == "COLUMNS")
+        columns = static_cast<int>(propertyAsInt(value));
+    else if (n == "COLUMNGAP")
+        columnGap = static_cast<int>(propertyAsInt(value));
+    else if (n == "NEWCOLUMNAFTER")
+        newColumnAfter = static_cast<int>(propertyAsInt(value));
+    else if (n == "COLUMNWIDTH")
+        columnWidth = static_cast<int>(propertyAsInt(value));
+    else
+        return View::setProperty(propertyName, value);
     return true;
 }
 

@@ -18,12 +18,29 @@ enum BandFlag : std::uint16_t {
 };
 
 enum BandTypeCode : int {
-    kBandReportTitle = 0, kBandReportSummary, kBandPageHeader, kBandPageFooter,
-    kBandMasterHeader, kBandMasterData, kBandMasterFooter,
-    kBandDetailHeader, kBandDetailData, kBandDetailFooter,
-    kBandSubDetailHeader, kBandSubDetailData, kBandSubDetailFooter,
-    kBandOverlay, kBandColumnHeader, kBandColumnFooter, kBandGroupHeader, kBandGroupFooter,
-    kBandCrossHeader, kBandCrossData, kBandCrossFooter, kBandChild, kBandNone,
+    kBandReportTitle = 0,
+    kBandReportSummary,
+    kBandPageHeader,
+    kBandPageFooter,
+    kBandMasterHeader,
+    kBandMasterData,
+    kBandMasterFooter,
+    kBandDetailHeader,
+    kBandDetailData,
+    kBandDetailFooter,
+    kBandSubDetailHeader,
+    kBandSubDetailData,
+    kBandSubDetailFooter,
+    kBandOverlay,
+    kBandColumnHeader,
+    kBandColumnFooter,
+    kBandGroupHeader,
+    kBandGroupFooter,
+    kBandCrossHeader,
+    kBandCrossData,
+    kBandCrossFooter,
+    kBandChild,
+    kBandNone,
 };
 
 // Class name stored in template and prepared-report streams; never changes.

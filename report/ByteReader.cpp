@@ -30,7 +30,9 @@ std::uint16_t ByteReader::u16() {
     return v;
 }
 
-std::int16_t ByteReader::i16() { return static_cast<std::int16_t>(u16()); }
+std::int16_t ByteReader::i16() {
+    return static_cast<std::int16_t>(u16());
+}
 
 std::int32_t ByteReader::i32() {
     require(4);

@@ -13,8 +13,8 @@ constexpr std::int16_t kOlderDictionaryMarker = -1;
 
 // Built-in variables by the sub-kind of the oldest dictionary layout.
 constexpr std::array<const char*, 12> kBuiltInVariables = {
-    "", "DATE", "TIME", "PAGE#", "TOTALPAGES", "LINE#", "LINETHROUGH#", "COLUMN#",
-    "CURRENT#", "REPORTTITLE", "", ""};
+    "",         "DATE",        "TIME", "PAGE#", "TOTALPAGES", "LINE#", "LINETHROUGH#", "COLUMN#",
+    "CURRENT#", "REPORTTITLE", "",     ""};
 
 NamedValues readNamedValues(ByteReader& in, int version) {
     NamedValues list;
@@ -40,8 +40,10 @@ void writeNamedValues(ByteWriter& out, const NamedValues& list) {
 void flipHeadingMarks(NamedValues& variables) {
     for (auto& entry : variables) {
         std::string& name = entry.first;
-        if (!name.empty() && name.front() == ' ') name.erase(0, 1);
-        else name.insert(0, " ");
+        if (!name.empty() && name.front() == ' ')
+            name.erase(0, 1);
+        else
+            name.insert(0, " ");
     }
 }
 
@@ -58,7 +60,8 @@ void readOldestLayout(DataDictionary& d, ByteReader& in, int version) {
         if (kind == 1) {
             value = first + ".\"" + second + "\"";
         } else if (kind == 2) {
-            if (subKind == 1) value = second;
+            if (subKind == 1)
+                value = second;
             else if (subKind >= 0 && subKind < static_cast<std::int32_t>(kBuiltInVariables.size()))
                 value = kBuiltInVariables[static_cast<std::size_t>(subKind)];
         }
@@ -69,7 +72,8 @@ void readOldestLayout(DataDictionary& d, ByteReader& in, int version) {
             d.variables.emplace_back(name, "");
             continue;
         }
-        auto alias = std::find_if(aliases.begin(), aliases.end(), [&](const auto& a) { return a.first == name; });
+        auto alias =
+            std::find_if(aliases.begin(), aliases.end(), [&](const auto& a) { return a.first == name; });
         d.variables.emplace_back(name, alias != aliases.end() ? alias->second : "");
     }
 }

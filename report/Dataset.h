@@ -60,4 +60,4 @@ public:
 // the band. nullptr when the text does not begin with a digit 1..9.
 std::unique_ptr<UserDataset> makeCountedDataset(std::string_view dataSourceText);
 
-} // namespace report
+}  // namespace report

@@ -12,7 +12,7 @@
 namespace report {
 
 struct DataSetBookmark {
-    std::int64_t id = -1; // -1: no record
+    std::int64_t id = -1;  // -1: no record
     bool isValid() const { return id >= 0; }
 };
 
@@ -42,7 +42,7 @@ public:
     // Fields are addressed by name (case-insensitive) or by the index found for a name,
     // which stays valid while the data set is not closed and reopened with other fields.
     // A closed data set still knows its fields' names; values need it open.
-    virtual int fieldIndex(std::string_view fieldName) const = 0; // -1 when absent
+    virtual int fieldIndex(std::string_view fieldName) const = 0;  // -1 when absent
     virtual DataFieldType fieldType(int field) const = 0;
     virtual bool fieldHasGetTextHandler(int field) const = 0;
     // The field's value in the current record; an empty Value for null.
@@ -66,4 +66,4 @@ public:
     virtual DataSourceAccess* findDataSource(std::string_view componentName) const = 0;
 };
 
-} // namespace report
+}  // namespace report

@@ -4,37 +4,31 @@
 
 namespace report {
 
-DataSetAccess& DBDataset::dataSetInUse() const
-{
+DataSetAccess& DBDataset::dataSetInUse() const {
     if (dataSource_ && dataSource_->dataSet()) return *dataSource_->dataSet();
     if (dataSet_) return *dataSet_;
     throw DatasetError(unableToOpenDataset(name()));
 }
 
-void DBDataset::setDataSet(DataSetAccess* dataSet)
-{
+void DBDataset::setDataSet(DataSetAccess* dataSet) {
     dataSet_ = dataSet;
     dataSource_ = nullptr;
 }
 
-void DBDataset::setDataSource(DataSourceAccess* dataSource)
-{
+void DBDataset::setDataSource(DataSourceAccess* dataSource) {
     dataSource_ = dataSource;
     if (dataSource) dataSet_ = nullptr;
 }
 
-void DBDataset::setDataSetName(std::string_view name, const DatasetComponents& components)
-{
+void DBDataset::setDataSetName(std::string_view name, const DatasetComponents& components) {
     setDataSet(components.findDataSet(name));
 }
 
-void DBDataset::setDataSourceName(std::string_view name, const DatasetComponents& components)
-{
+void DBDataset::setDataSourceName(std::string_view name, const DatasetComponents& components) {
     setDataSource(components.findDataSource(name));
 }
 
-void DBDataset::componentFreed(const void* component)
-{
+void DBDataset::componentFreed(const void* component) {
     if (component == dataSet_) dataSet_ = nullptr;
     if (component == dataSource_) dataSource_ = nullptr;
     if (component == bookmarkOwner_) {
@@ -43,8 +37,7 @@ void DBDataset::componentFreed(const void* component)
     }
 }
 
-void DBDataset::init()
-{
+void DBDataset::init() {
     DataSetAccess& ds = dataSetInUse();
     if (OpenDataSource && !ds.isOpen()) ds.open();
     if (OnOpen) OnOpen(*this);
@@ -58,8 +51,7 @@ void DBDataset::init()
 
 // exit goes back to the record current at init only when a bookmark was taken; otherwise
 // the data set stays where the walk left it.
-void DBDataset::exit()
-{
+void DBDataset::exit() {
     DataSetAccess& ds = dataSetInUse();
     if (bookmark_.isValid() && bookmarkOwner_ == &ds) {
         ds.gotoBookmark(bookmark_);
@@ -71,19 +63,19 @@ void DBDataset::exit()
     if (CloseDataSource) ds.close();
 }
 
-void DBDataset::first()
-{
+void DBDataset::first() {
     DataSetAccess& ds = dataSetInUse();
-    if (rangeBegin == RangeBegin::rbCurrent && bookmark_.isValid() && bookmarkOwner_ == &ds) ds.gotoBookmark(bookmark_);
-    else ds.first();
+    if (rangeBegin == RangeBegin::rbCurrent && bookmark_.isValid() && bookmarkOwner_ == &ds)
+        ds.gotoBookmark(bookmark_);
+    else
+        ds.first();
     ownEof_ = false;
     Dataset::first();
 }
 
 // With reCurrent the range ends with the record that was current at init: reaching it sets
 // the end flag; before it the data set moves on as usual.
-void DBDataset::next()
-{
+void DBDataset::next() {
     DataSetAccess& ds = dataSetInUse();
     ownEof_ = false;
     if (rangeEnd == RangeEnd::reCurrent && bookmark_.isValid() && bookmarkOwner_ == &ds) {
@@ -95,23 +87,20 @@ void DBDataset::next()
     Dataset::next();
 }
 
-void DBDataset::prior()
-{
+void DBDataset::prior() {
     dataSetInUse().prior();
     Dataset::prior();
 }
 
-bool DBDataset::eof()
-{
+bool DBDataset::eof() {
     DataSetAccess& ds = dataSetInUse();
     return Dataset::eof() || ds.eof() || ownEof_;
 }
 
-void DBDataset::releaseBookmark(DataSetAccess& ds)
-{
+void DBDataset::releaseBookmark(DataSetAccess& ds) {
     if (bookmark_.isValid() && bookmarkOwner_ == &ds) ds.freeBookmark(bookmark_);
     bookmark_ = {};
     bookmarkOwner_ = nullptr;
 }
 
-} // namespace report
+}  // namespace report

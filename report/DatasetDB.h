@@ -47,4 +47,4 @@ private:
     bool ownEof_ = false;
 };
 
-} // namespace report
+}  // namespace report

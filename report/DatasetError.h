@@ -11,9 +11,8 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-inline std::string unableToOpenDataset(const std::string& componentName)
-{
+inline std::string unableToOpenDataset(const std::string& componentName) {
     return "Unable to open dataset " + componentName;
 }
 
-} // namespace report
+}  // namespace report

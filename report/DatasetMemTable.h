@@ -38,4 +38,4 @@ private:
     memtable::MemTable& table_;
 };
 
-} // namespace report
+}  // namespace report

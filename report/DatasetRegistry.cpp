@@ -4,8 +4,7 @@
 
 namespace report {
 
-DataSetAccess* RegistryDatasetComponents::findDataSet(std::string_view componentName) const
-{
+DataSetAccess* RegistryDatasetComponents::findDataSet(std::string_view componentName) const {
     if (!registry_) return nullptr;
     const std::string name(componentName);
     if (auto* dataSet = registry_->find<DataSetAccess>(name)) return dataSet;
@@ -16,9 +15,8 @@ DataSetAccess* RegistryDatasetComponents::findDataSet(std::string_view component
     return adapted.get();
 }
 
-DataSourceAccess* RegistryDatasetComponents::findDataSource(std::string_view componentName) const
-{
+DataSourceAccess* RegistryDatasetComponents::findDataSource(std::string_view componentName) const {
     return registry_ ? registry_->find<DataSourceAccess>(std::string(componentName)) : nullptr;
 }
 
-} // namespace report
+}  // namespace report

@@ -25,4 +25,4 @@ private:
     mutable std::map<const memtable::MemTable*, std::unique_ptr<MemTableDataSet>> tables_;
 };
 
-} // namespace report
+}  // namespace report

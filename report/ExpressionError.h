@@ -15,12 +15,13 @@ public:
 namespace expression_messages {
 // UI text 55439.
 inline constexpr const char* kUndefinedSymbol = "Simbolo non definito";
-inline std::string undefinedSymbol(const std::string& name)
-{
+inline std::string undefinedSymbol(const std::string& name) {
     return std::string(kUndefinedSymbol) + " \"" + name + "\"";
 }
 // A component lookup that itself failed.
-inline std::string missingComponent(const std::string& name) { return "Missing " + name; }
-} // namespace expression_messages
+inline std::string missingComponent(const std::string& name) {
+    return "Missing " + name;
+}
+}  // namespace expression_messages
 
-} // namespace report
+}  // namespace report

@@ -7,17 +7,13 @@
 namespace report {
 
 ExpressionEvaluator::ExpressionEvaluator(ExpressionContext& context, char decimalSeparator)
-    : context_(context), parser_(decimalSeparator), variables_(context)
-{
-}
+    : context_(context), parser_(decimalSeparator), variables_(context) {}
 
-Value ExpressionEvaluator::calculate(std::string_view expression)
-{
+Value ExpressionEvaluator::calculate(std::string_view expression) {
     return parser_.evaluate(expression, *this);
 }
 
-std::string ExpressionEvaluator::displayText(std::string_view expression, const ObjectDisplay& display)
-{
+std::string ExpressionEvaluator::displayText(std::string_view expression, const ObjectDisplay& display) {
     const ExpressionWithFormat split = splitInlineFormat(expression);
     std::optional<DisplayFormat> inlineFormat;
     if (split.format) inlineFormat = parseInlineFormat(*split.format);
@@ -28,25 +24,22 @@ std::string ExpressionEvaluator::displayText(std::string_view expression, const 
     return formatValue(value, inlineFormat ? *inlineFormat : display.format);
 }
 
-std::string ExpressionEvaluator::expandLine(std::string_view line, const ObjectDisplay& display)
-{
+std::string ExpressionEvaluator::expandLine(std::string_view line, const ObjectDisplay& display) {
     return report::expandLine(line, [&](std::string_view e) { return displayText(e, display); });
 }
 
 std::vector<std::string> ExpressionEvaluator::expandMemo(const std::vector<std::string>& memo, bool textOnly,
-                                                         const ObjectDisplay& display)
-{
+                                                         const ObjectDisplay& display) {
     return report::expandMemo(memo, textOnly, [&](std::string_view e) { return displayText(e, display); });
 }
 
-Value ExpressionEvaluator::valueOf(const std::string& name)
-{
+Value ExpressionEvaluator::valueOf(const std::string& name) {
     return variables_.valueOf(name, parser_, *this);
 }
 
 // Library functions first, then aggregates from the context, then the user-function event.
-Value ExpressionEvaluator::callFunction(const std::string& upperName, std::span<const std::string> arguments)
-{
+Value ExpressionEvaluator::callFunction(const std::string& upperName,
+                                        std::span<const std::string> arguments) {
     const FunctionInfo* function = findLibraryFunction(upperName);
     if (function && function->kind == FunctionKind::Aggregate) {
         if (auto v = context_.aggregate(upperName, arguments)) return std::move(*v);
@@ -61,4 +54,4 @@ Value ExpressionEvaluator::callFunction(const std::string& upperName, std::span<
     throw ExpressionError(expression_messages::undefinedSymbol(upperName));
 }
 
-} // namespace report
+}  // namespace report

@@ -22,7 +22,8 @@ struct ObjectDisplay {
 
 class ExpressionEvaluator : public ParserHost {
 public:
-    explicit ExpressionEvaluator(ExpressionContext& context, char decimalSeparator = kDefaultDecimalSeparator);
+    explicit ExpressionEvaluator(ExpressionContext& context,
+                                 char decimalSeparator = kDefaultDecimalSeparator);
 
     // The value of an expression (no brackets around it).
     Value calculate(std::string_view expression);
@@ -34,7 +35,8 @@ public:
     // A memo line or tag with each [..] replaced by its display text.
     std::string expandLine(std::string_view line, const ObjectDisplay& display = {});
     // The working lines of a memo.
-    std::vector<std::string> expandMemo(const std::vector<std::string>& memo, bool textOnly, const ObjectDisplay& display = {});
+    std::vector<std::string> expandMemo(const std::vector<std::string>& memo, bool textOnly,
+                                        const ObjectDisplay& display = {});
 
     // Called at the start of every preparation.
     void clearCache() { variables_.clearCache(); }
@@ -50,4 +52,4 @@ private:
     VariableLookup variables_;
 };
 
-} // namespace report
+}  // namespace report

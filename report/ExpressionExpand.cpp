@@ -4,8 +4,7 @@
 
 namespace report {
 
-std::string expandLine(std::string_view line, const ExpressionToText& evaluate)
-{
+std::string expandLine(std::string_view line, const ExpressionToText& evaluate) {
     std::string s(line);
     std::size_t i = 0;
     while (auto span = findBracketedExpression(s, i)) {
@@ -17,8 +16,7 @@ std::string expandLine(std::string_view line, const ExpressionToText& evaluate)
     return s;
 }
 
-std::vector<std::string> splitLines(std::string_view text)
-{
+std::vector<std::string> splitLines(std::string_view text) {
     std::vector<std::string> lines;
     std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -31,8 +29,8 @@ std::vector<std::string> splitLines(std::string_view text)
     return lines;
 }
 
-std::vector<std::string> expandMemo(const std::vector<std::string>& memo, bool textOnly, const ExpressionToText& evaluate)
-{
+std::vector<std::string> expandMemo(const std::vector<std::string>& memo, bool textOnly,
+                                    const ExpressionToText& evaluate) {
     if (textOnly) return memo;
     std::vector<std::string> lines;
     lines.reserve(memo.size());
@@ -47,4 +45,4 @@ std::vector<std::string> expandMemo(const std::vector<std::string>& memo, bool t
     return lines;
 }
 
-} // namespace report
+}  // namespace report

@@ -17,9 +17,10 @@ std::string expandLine(std::string_view line, const ExpressionToText& evaluate);
 
 // Expands memo lines one by one; a value with line breaks becomes several lines. With
 // `textOnly` the lines are copied unchanged.
-std::vector<std::string> expandMemo(const std::vector<std::string>& memo, bool textOnly, const ExpressionToText& evaluate);
+std::vector<std::string> expandMemo(const std::vector<std::string>& memo, bool textOnly,
+                                    const ExpressionToText& evaluate);
 
 // Splits a text at "\r\n", "\n" or "\r".
 std::vector<std::string> splitLines(std::string_view text);
 
-} // namespace report
+}  // namespace report

@@ -16,10 +16,11 @@ namespace {
 using Args = std::span<const Value>;
 using Body = Value (*)(Args, char);
 
-std::string text(const Value& v, char sep) { return v.toText(sep); }
+std::string text(const Value& v, char sep) {
+    return v.toText(sep);
+}
 
-DateTime dateOf(const Value& v)
-{
+DateTime dateOf(const Value& v) {
     if (v.isString()) {
         if (auto d = parseDate(v.asString())) return *d;
         if (auto t = parseTime(v.asString())) return *t;
@@ -29,16 +30,14 @@ DateTime dateOf(const Value& v)
 }
 
 // ASCII case mapping; other bytes (UTF-8 sequences) pass through unchanged.
-std::string mapCase(std::string s, int (*map)(int))
-{
+std::string mapCase(std::string s, int (*map)(int)) {
     for (char& c : s)
         if (static_cast<unsigned char>(c) < 0x80) c = static_cast<char>(map(static_cast<unsigned char>(c)));
     return s;
 }
 
 // Each word starts with a capital, the rest in small letters.
-std::string nameCase(std::string s)
-{
+std::string nameCase(std::string s) {
     bool wordStart = true;
     for (char& c : s) {
         const auto u = static_cast<unsigned char>(c);
@@ -52,8 +51,7 @@ std::string nameCase(std::string s)
     return s;
 }
 
-std::string trim(const std::string& s)
-{
+std::string trim(const std::string& s) {
     const std::size_t first = s.find_first_not_of(" \t\r\n");
     if (first == std::string::npos) return {};
     return s.substr(first, s.find_last_not_of(" \t\r\n") - first + 1);
@@ -62,8 +60,7 @@ std::string trim(const std::string& s)
 // Mask characters that take one character of the text: 0 9 # (digits or blanks), L l (letters),
 // A a (letters or digits), C c (any). Everything else is copied; a mask section after ";" is
 // ignored.
-std::string applyMask(std::string_view mask, std::string_view value)
-{
+std::string applyMask(std::string_view mask, std::string_view value) {
     mask = mask.substr(0, mask.find(';'));
     std::string out;
     std::size_t v = 0;
@@ -78,11 +75,11 @@ std::string applyMask(std::string_view mask, std::string_view value)
 }
 
 // POS(sub, text): 1-based character position of the first occurrence, 0 when absent.
-Value position(Args a, char sep)
-{
+Value position(Args a, char sep) {
     const std::string needle = text(a[0], sep), hay = text(a[1], sep);
     const std::size_t at = needle.empty() ? std::string::npos : hay.find(needle);
-    return Value(static_cast<std::int64_t>(at == std::string::npos ? 0 : characterCount(hay.substr(0, at)) + 1));
+    return Value(
+        static_cast<std::int64_t>(at == std::string::npos ? 0 : characterCount(hay.substr(0, at)) + 1));
 }
 
 struct Entry {
@@ -98,29 +95,41 @@ const std::array<Entry, 23> kLibrary = {{
     {{"MAX", 1, 3, FunctionKind::Aggregate}, nullptr},
     {{"MIN", 1, 3, FunctionKind::Aggregate}, nullptr},
     // DAYOF(date), MONTHOF(date), YEAROF(date): parts of a date
-    {{"DAYOF", 1, 1, FunctionKind::Plain}, [](Args a, char) { return Value(decodeDateTime(dateOf(a[0])).day); }},
-    {{"MONTHOF", 1, 1, FunctionKind::Plain}, [](Args a, char) { return Value(decodeDateTime(dateOf(a[0])).month); }},
-    {{"YEAROF", 1, 1, FunctionKind::Plain}, [](Args a, char) { return Value(decodeDateTime(dateOf(a[0])).year); }},
+    {{"DAYOF", 1, 1, FunctionKind::Plain},
+     [](Args a, char) { return Value(decodeDateTime(dateOf(a[0])).day); }},
+    {{"MONTHOF", 1, 1, FunctionKind::Plain},
+     [](Args a, char) { return Value(decodeDateTime(dateOf(a[0])).month); }},
+    {{"YEAROF", 1, 1, FunctionKind::Plain},
+     [](Args a, char) { return Value(decodeDateTime(dateOf(a[0])).year); }},
     // FORMATDATETIME(format, date), FORMATFLOAT(format, number), FORMATTEXT(mask, text)
     {{"FORMATDATETIME", 2, 2, FunctionKind::Plain},
      [](Args a, char sep) { return Value(formatDateTime(text(a[0], sep), dateOf(a[1]))); }},
     {{"FORMATFLOAT", 2, 2, FunctionKind::Plain},
-     [](Args a, char sep) { return Value(formatFloat(text(a[0], sep), a[1].toDouble(), sep, thousandSeparatorFor(sep))); }},
+     [](Args a, char sep) {
+         return Value(formatFloat(text(a[0], sep), a[1].toDouble(), sep, thousandSeparatorFor(sep)));
+     }},
     {{"FORMATTEXT", 2, 2, FunctionKind::Plain},
      [](Args a, char sep) { return Value(applyMask(text(a[0], sep), text(a[1], sep))); }},
     // INPUT(caption [, default]): the report core asks nobody, so the default is the answer.
-    {{"INPUT", 1, 2, FunctionKind::Plain}, [](Args a, char sep) { return Value(a.size() > 1 ? text(a[1], sep) : std::string()); }},
+    {{"INPUT", 1, 2, FunctionKind::Plain},
+     [](Args a, char sep) { return Value(a.size() > 1 ? text(a[1], sep) : std::string()); }},
     // MESSAGEBOX(text, caption, buttons): without a window the answer is OK (1).
     {{"MESSAGEBOX", 1, 3, FunctionKind::Plain}, [](Args, char) { return Value(1); }},
     // LENGTH(text) in characters; LOWERCASE, UPPERCASE, NAMECASE, TRIM of a text
-    {{"LENGTH", 1, 1, FunctionKind::Plain}, [](Args a, char sep) { return Value(static_cast<std::int64_t>(characterCount(text(a[0], sep)))); }},
-    {{"LOWERCASE", 1, 1, FunctionKind::Plain}, [](Args a, char sep) { return Value(mapCase(text(a[0], sep), std::tolower)); }},
-    {{"UPPERCASE", 1, 1, FunctionKind::Plain}, [](Args a, char sep) { return Value(mapCase(text(a[0], sep), std::toupper)); }},
-    {{"NAMECASE", 1, 1, FunctionKind::Plain}, [](Args a, char sep) { return Value(nameCase(text(a[0], sep))); }},
+    {{"LENGTH", 1, 1, FunctionKind::Plain},
+     [](Args a, char sep) { return Value(static_cast<std::int64_t>(characterCount(text(a[0], sep)))); }},
+    {{"LOWERCASE", 1, 1, FunctionKind::Plain},
+     [](Args a, char sep) { return Value(mapCase(text(a[0], sep), std::tolower)); }},
+    {{"UPPERCASE", 1, 1, FunctionKind::Plain},
+     [](Args a, char sep) { return Value(mapCase(text(a[0], sep), std::toupper)); }},
+    {{"NAMECASE", 1, 1, FunctionKind::Plain},
+     [](Args a, char sep) { return Value(nameCase(text(a[0], sep))); }},
     {{"TRIM", 1, 1, FunctionKind::Plain}, [](Args a, char sep) { return Value(trim(text(a[0], sep))); }},
     // MAXNUM(a, b), MINNUM(a, b): the larger / smaller of two numbers
-    {{"MAXNUM", 2, 2, FunctionKind::Plain}, [](Args a, char) { return a[0].toDouble() >= a[1].toDouble() ? a[0] : a[1]; }},
-    {{"MINNUM", 2, 2, FunctionKind::Plain}, [](Args a, char) { return a[0].toDouble() <= a[1].toDouble() ? a[0] : a[1]; }},
+    {{"MAXNUM", 2, 2, FunctionKind::Plain},
+     [](Args a, char) { return a[0].toDouble() >= a[1].toDouble() ? a[0] : a[1]; }},
+    {{"MINNUM", 2, 2, FunctionKind::Plain},
+     [](Args a, char) { return a[0].toDouble() <= a[1].toDouble() ? a[0] : a[1]; }},
     {{"POS", 2, 2, FunctionKind::Plain}, position},
     // STRTODATE("dd/mm/yyyy"), STRTOTIME("hh:nn[:ss]")
     {{"STRTODATE", 1, 1, FunctionKind::Plain},
@@ -135,22 +144,24 @@ const std::array<Entry, 23> kLibrary = {{
      }},
 }};
 
-} // namespace
+}  // namespace
 
-const FunctionInfo* findLibraryFunction(std::string_view upperName)
-{
-    const auto it = std::find_if(kLibrary.begin(), kLibrary.end(), [&](const Entry& e) { return e.info.name == upperName; });
+const FunctionInfo* findLibraryFunction(std::string_view upperName) {
+    const auto it = std::find_if(kLibrary.begin(), kLibrary.end(),
+                                 [&](const Entry& e) { return e.info.name == upperName; });
     return it == kLibrary.end() ? nullptr : &it->info;
 }
 
-Value callLibraryFunction(const FunctionInfo& function, std::span<const Value> arguments, char decimalSeparator)
-{
+Value callLibraryFunction(const FunctionInfo& function, std::span<const Value> arguments,
+                          char decimalSeparator) {
     const auto count = static_cast<int>(arguments.size());
     if (count < function.minArguments || count > function.maxArguments)
         throw ExpressionError("Numero di argomenti errato per " + std::string(function.name));
-    const auto it = std::find_if(kLibrary.begin(), kLibrary.end(), [&](const Entry& e) { return &e.info == &function; });
-    if (it == kLibrary.end() || !it->body) throw ExpressionError("Funzione non disponibile: " + std::string(function.name));
+    const auto it =
+        std::find_if(kLibrary.begin(), kLibrary.end(), [&](const Entry& e) { return &e.info == &function; });
+    if (it == kLibrary.end() || !it->body)
+        throw ExpressionError("Funzione non disponibile: " + std::string(function.name));
     return it->body(arguments, decimalSeparator);
 }
 
-} // namespace report
+}  // namespace report

@@ -11,8 +11,8 @@
 namespace report {
 
 enum class FunctionKind {
-    Plain,     // computed here from the argument values
-    Aggregate, // AVG COUNT SUM MAX MIN: need the band being printed; served by the context
+    Plain,      // computed here from the argument values
+    Aggregate,  // AVG COUNT SUM MAX MIN: need the band being printed; served by the context
 };
 
 struct FunctionInfo {
@@ -26,6 +26,7 @@ struct FunctionInfo {
 const FunctionInfo* findLibraryFunction(std::string_view upperName);
 
 // Computes a Plain library function; throws ExpressionError on a wrong argument count.
-Value callLibraryFunction(const FunctionInfo& function, std::span<const Value> arguments, char decimalSeparator);
+Value callLibraryFunction(const FunctionInfo& function, std::span<const Value> arguments,
+                          char decimalSeparator);
 
-} // namespace report
+}  // namespace report

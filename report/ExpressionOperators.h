@@ -9,14 +9,31 @@
 namespace report {
 
 enum class Operator {
-    add, Subtract, Multiply, Divide, Mod, And, Or,      // binary
-    Equal, NotEqual, Less, Greater, LessEqual, GreaterEqual,
-    Not, Negate, Identity, Int, Frac, Round, Str,       // prefix
+    add,
+    Subtract,
+    Multiply,
+    Divide,
+    Mod,
+    And,
+    Or,  // binary
+    Equal,
+    NotEqual,
+    Less,
+    Greater,
+    LessEqual,
+    GreaterEqual,
+    Not,
+    Negate,
+    Identity,
+    Int,
+    Frac,
+    Round,
+    Str,  // prefix
 };
 
 struct OperatorInfo {
-    int priority; // 0 binds tightest
-    bool prefix;  // takes one operand, written before it
+    int priority;  // 0 binds tightest
+    bool prefix;   // takes one operand, written before it
 };
 
 OperatorInfo operatorInfo(Operator op);
@@ -30,4 +47,4 @@ std::optional<Operator> keywordOperator(std::string_view word);
 Value applyBinary(Operator op, const Value& left, const Value& right, char decimalSeparator);
 Value applyPrefix(Operator op, const Value& operand, char decimalSeparator);
 
-} // namespace report
+}  // namespace report

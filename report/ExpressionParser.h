@@ -26,7 +26,7 @@ public:
     virtual Value callFunction(const std::string& upperName, std::span<const std::string> arguments) = 0;
 };
 
-struct CompiledExpression; // postfix form
+struct CompiledExpression;  // postfix form
 
 class ExpressionParser {
 public:
@@ -57,4 +57,4 @@ private:
 std::string copyCharacters(std::string_view text, std::int64_t from, std::int64_t count);
 std::size_t characterCount(std::string_view text);
 
-} // namespace report
+}  // namespace report

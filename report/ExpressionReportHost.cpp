@@ -7,21 +7,22 @@ namespace report {
 
 namespace {
 
-const std::string* findNamed(const NamedValues& list, const std::string& name)
-{
+const std::string* findNamed(const NamedValues& list, const std::string& name) {
     for (const auto& [key, value] : list)
         if (equalsIgnoringCase(key, name)) return &value;
     return nullptr;
 }
 
-Value fromProperty(const PropertyValue& p)
-{
+Value fromProperty(const PropertyValue& p) {
     return std::visit(
         [](const auto& v) -> Value {
             using T = std::decay_t<decltype(v)>;
-            if constexpr (std::is_same_v<T, std::monostate>) return Value();
-            else if constexpr (std::is_same_v<T, long long>) return Value(static_cast<std::int64_t>(v));
-            else return Value(v);
+            if constexpr (std::is_same_v<T, std::monostate>)
+                return Value();
+            else if constexpr (std::is_same_v<T, long long>)
+                return Value(static_cast<std::int64_t>(v));
+            else
+                return Value(v);
         },
         p);
 }
@@ -39,39 +40,34 @@ private:
     View* previous_;
 };
 
-} // namespace
+}  // namespace
 
 ReportExpressions::ReportExpressions(Report& report) : report_(report), evaluator_(*this) {}
 
-ObjectDisplay ReportExpressions::displayOf(const View& view) const
-{
+ObjectDisplay ReportExpressions::displayOf(const View& view) const {
     ObjectDisplay display;
     display.format = DisplayFormat{FormatCode{view.formatCode}, view.formatText};
     display.hideZeros = view.objectType() == kMemoObject && (view.flags & kMemoHideZeros) != 0;
     return display;
 }
 
-void ReportExpressions::expandLines(std::vector<std::string>& lines, View& view)
-{
+void ReportExpressions::expandLines(std::vector<std::string>& lines, View& view) {
     CurrentObject current(current_, view);
     const bool textOnly = view.objectType() == kMemoObject && (view.flags & kMemoTextOnly) != 0;
     lines = evaluator_.expandMemo(lines, textOnly, displayOf(view));
 }
 
-std::string ReportExpressions::expandText(const std::string& text, View& view)
-{
+std::string ReportExpressions::expandText(const std::string& text, View& view) {
     CurrentObject current(current_, view);
     return evaluator_.expandLine(text, displayOf(view));
 }
 
-bool ReportExpressions::isTrue(const std::string& condition, View& view)
-{
+bool ReportExpressions::isTrue(const std::string& condition, View& view) {
     CurrentObject current(current_, view);
     return evaluator_.calculate(condition).toDouble() != 0.0;
 }
 
-std::optional<std::string> ReportExpressions::evaluateToText(const std::string& expression, View& view)
-{
+std::optional<std::string> ReportExpressions::evaluateToText(const std::string& expression, View& view) {
     CurrentObject current(current_, view);
     try {
         return evaluator_.displayText(expression, displayOf(view));
@@ -82,50 +78,60 @@ std::optional<std::string> ReportExpressions::evaluateToText(const std::string& 
 
 void ReportExpressions::runScript(const std::vector<std::string>&, View&) {}
 
-std::optional<std::string> ReportExpressions::dictionaryVariable(const std::string& name) const
-{
+std::optional<std::string> ReportExpressions::dictionaryVariable(const std::string& name) const {
     if (const std::string* text = findNamed(report_.dictionary.variables, name)) return *text;
     return std::nullopt;
 }
 
-std::string ReportExpressions::fieldAlias(const std::string& name) const
-{
+std::string ReportExpressions::fieldAlias(const std::string& name) const {
     const std::string* real = findNamed(report_.dictionary.fieldAliases, name);
     return real && !real->empty() ? *real : name;
 }
 
 // Components are registered by name, either as data sets or as memory tables.
-DataSetAccess* ReportExpressions::findDataSetComponent(const std::string& path) const
-{
+DataSetAccess* ReportExpressions::findDataSetComponent(const std::string& path) const {
     components_.setRegistry(report_.components);
     return components_.findDataSet(path);
 }
 
-std::optional<Value> ReportExpressions::builtinVariable(BuiltinVariable which) const
-{
+std::optional<Value> ReportExpressions::builtinVariable(BuiltinVariable which) const {
     const PreparationVariables& v = variables_;
     switch (which) {
-    case BuiltinVariable::PageNumber: return Value(v.pageNumber);
-    case BuiltinVariable::Date: return Value(v.date);
-    case BuiltinVariable::Time: return Value(v.time);
-    case BuiltinVariable::LineNumber: return Value(v.lineNumber);
-    case BuiltinVariable::LineThrough: return Value(v.lineThrough);
-    case BuiltinVariable::ColumnNumber: return Value(v.columnNumber);
-    case BuiltinVariable::CurrentRecord: return Value(v.recordNumber);
-    case BuiltinVariable::TotalPages: return Value(v.totalPages);
-    // The width the text needs is known only to the memo's layout; the object's width stands in.
-    case BuiltinVariable::CalcWidth: return current_ ? std::optional(Value(current_->width)) : std::nullopt;
-    case BuiltinVariable::CurY: return Value(v.curY);
-    case BuiltinVariable::FreeSpace: return Value(v.bottomLimit - v.curY);
-    case BuiltinVariable::FinalPass: return Value(v.finalPass);
-    case BuiltinVariable::PageHeight: return Value(v.bottomLimit);
-    case BuiltinVariable::PageWidth: return Value(v.pageRight);
+        case BuiltinVariable::PageNumber:
+            return Value(v.pageNumber);
+        case BuiltinVariable::Date:
+            return Value(v.date);
+        case BuiltinVariable::Time:
+            return Value(v.time);
+        case BuiltinVariable::LineNumber:
+            return Value(v.lineNumber);
+        case BuiltinVariable::LineThrough:
+            return Value(v.lineThrough);
+        case BuiltinVariable::ColumnNumber:
+            return Value(v.columnNumber);
+        case BuiltinVariable::CurrentRecord:
+            return Value(v.recordNumber);
+        case BuiltinVariable::TotalPages:
+            return Value(v.totalPages);
+        // The width the text needs is known only to the memo's layout; the object's width stands in.
+        case BuiltinVariable::CalcWidth:
+            return current_ ? std::optional(Value(current_->width)) : std::nullopt;
+        case BuiltinVariable::CurY:
+            return Value(v.curY);
+        case BuiltinVariable::FreeSpace:
+            return Value(v.bottomLimit - v.curY);
+        case BuiltinVariable::FinalPass:
+            return Value(v.finalPass);
+        case BuiltinVariable::PageHeight:
+            return Value(v.bottomLimit);
+        case BuiltinVariable::PageWidth:
+            return Value(v.pageRight);
     }
     return std::nullopt;
 }
 
-std::optional<Value> ReportExpressions::objectProperty(const std::string& objectName, const std::string& propertyName) const
-{
+std::optional<Value> ReportExpressions::objectProperty(const std::string& objectName,
+                                                       const std::string& propertyName) const {
     const View* view = report_.findObject(objectName);
     if (!view) return std::nullopt;
     const PropertyValue p = view->property(propertyName);
@@ -133,4 +139,4 @@ std::optional<Value> ReportExpressions::objectProperty(const std::string& object
     return fromProperty(p);
 }
 
-} // namespace report
+}  // namespace report

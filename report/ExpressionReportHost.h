@@ -20,16 +20,16 @@ class Report;
 // Values of the built-in variables; the preparation engine updates them as it goes.
 struct PreparationVariables {
     int pageNumber = 1;
-    DateTime date;        // taken once at the start of preparation
+    DateTime date;  // taken once at the start of preparation
     DateTime time;
-    int lineNumber = 0;   // record number of the current band
+    int lineNumber = 0;  // record number of the current band
     int lineThrough = 0;
-    int columnNumber = 1; // ColumnNo
-    int recordNumber = 1; // RecordNo
-    int totalPages = 0;   // pages of the first pass
-    int curY = 0;         // NextY
+    int columnNumber = 1;  // ColumnNo
+    int recordNumber = 1;  // RecordNo
+    int totalPages = 0;    // pages of the first pass
+    int curY = 0;          // NextY
     int bottomLimit = 0;
-    int pageRight = 0;    // page area Right
+    int pageRight = 0;  // page area Right
     bool finalPass = true;
 };
 
@@ -55,7 +55,8 @@ public:
     std::string fieldAlias(const std::string& name) const override;
     DataSetAccess* findDataSetComponent(const std::string& path) const override;
     std::optional<Value> builtinVariable(BuiltinVariable which) const override;
-    std::optional<Value> objectProperty(const std::string& objectName, const std::string& propertyName) const override;
+    std::optional<Value> objectProperty(const std::string& objectName,
+                                        const std::string& propertyName) const override;
 
 private:
     ObjectDisplay displayOf(const View& view) const;
@@ -67,4 +68,4 @@ private:
     mutable RegistryDatasetComponents components_;
 };
 
-} // namespace report
+}  // namespace report

@@ -22,4 +22,4 @@ struct BracketSpan {
 // quote the single-quoted state unless inside double quotes; brackets count only outside both.
 std::optional<BracketSpan> findBracketedExpression(std::string_view text, std::size_t from = 0);
 
-} // namespace report
+}  // namespace report

@@ -59,4 +59,4 @@ bool parseNumber(std::string_view text, double& out);
 // Shortest round-trip text of a float with at most 15 significant digits.
 std::string formatGeneralFloat(double v, char decimalSeparator);
 
-} // namespace report
+}  // namespace report

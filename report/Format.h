@@ -37,13 +37,14 @@ struct FormatCode {
 
 struct DisplayFormat {
     FormatCode code;
-    std::string text; // FormatText, used by sub-format 4
+    std::string text;  // FormatText, used by sub-format 4
 };
 
 // The fixed texts of the predefined sub-formats (UI texts 55170-55173, 55175-55178,
 // 55179-55182), indexed by sub-format.
 inline constexpr std::array<const char*, 4> kLogicalFormats = {"0;1", "No;Si", "_;x", "Falso;Vero"};
-inline constexpr std::array<const char*, 4> kDateFormats = {"dd/mm/yy", "dd/mm/yyyy", "d mmm yyyy", "d mmmm yyyy"};
+inline constexpr std::array<const char*, 4> kDateFormats = {"dd/mm/yy", "dd/mm/yyyy", "d mmm yyyy",
+                                                            "d mmmm yyyy"};
 inline constexpr std::array<const char*, 4> kTimeFormats = {"hh:nn:ss", "h:nn:ss", "hh:nn", "h:nn"};
 
 // The format written after " #" in an expression ("N0,00", "Ddd/mm", "BNo;Si", "0.00"), or
@@ -62,4 +63,4 @@ ExpressionWithFormat splitInlineFormat(std::string_view text);
 // number format) is shown in plain conversion rather than failing the report.
 std::string formatValue(const Value& value, const DisplayFormat& format);
 
-} // namespace report
+}  // namespace report

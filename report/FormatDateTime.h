@@ -13,7 +13,7 @@ namespace report {
 struct CivilDateTime {
     int year = 1899, month = 12, day = 30;
     int hour = 0, minute = 0, second = 0, millisecond = 0;
-    int dayOfWeek = 0; // 0 Sunday .. 6 Saturday
+    int dayOfWeek = 0;  // 0 Sunday .. 6 Saturday
 };
 
 CivilDateTime decodeDateTime(DateTime value);
@@ -32,4 +32,4 @@ std::string defaultDateTimeText(DateTime value);
 std::optional<DateTime> parseDate(std::string_view text);
 std::optional<DateTime> parseTime(std::string_view text);
 
-} // namespace report
+}  // namespace report

@@ -15,18 +15,17 @@ namespace {
 constexpr int kMaxDecimals = 18;
 
 struct NumberPicture {
-    std::string prefix, suffix;   // literal text around the digits
-    int minIntegerDigits = 0;     // "0"s before the point
-    int minDecimals = 0;          // up to the last "0" after the point
-    int maxDecimals = 0;          // "0"s and "#"s after the point
+    std::string prefix, suffix;  // literal text around the digits
+    int minIntegerDigits = 0;    // "0"s before the point
+    int minDecimals = 0;         // up to the last "0" after the point
+    int maxDecimals = 0;         // "0"s and "#"s after the point
     bool thousands = false;
     bool hasDigits = false;
-    int exponentDigits = -1;      // -1: no exponent
-    bool exponentSign = false;    // "E+" always shows the sign
+    int exponentDigits = -1;    // -1: no exponent
+    bool exponentSign = false;  // "E+" always shows the sign
 };
 
-std::vector<std::string_view> splitSections(std::string_view format)
-{
+std::vector<std::string_view> splitSections(std::string_view format) {
     std::vector<std::string_view> sections;
     std::size_t start = 0;
     char quote = 0;
@@ -45,8 +44,7 @@ std::vector<std::string_view> splitSections(std::string_view format)
     return sections;
 }
 
-NumberPicture parsePicture(std::string_view f)
-{
+NumberPicture parsePicture(std::string_view f) {
     NumberPicture p;
     bool afterPoint = false;
     for (std::size_t i = 0; i < f.size(); ++i) {
@@ -57,14 +55,18 @@ NumberPicture parsePicture(std::string_view f)
             const std::size_t end = close == std::string_view::npos ? f.size() : close;
             literal.append(f.substr(i + 1, end - i - 1));
             i = end;
-        } else if ((c == 'E' || c == 'e') && p.hasDigits && i + 1 < f.size() && (f[i + 1] == '+' || f[i + 1] == '-')) {
+        } else if ((c == 'E' || c == 'e') && p.hasDigits && i + 1 < f.size() &&
+                   (f[i + 1] == '+' || f[i + 1] == '-')) {
             p.exponentSign = f[i + 1] == '+';
             i += 2;
             p.exponentDigits = 0;
-            while (i < f.size() && f[i] == '0') { ++p.exponentDigits; ++i; }
+            while (i < f.size() && f[i] == '0') {
+                ++p.exponentDigits;
+                ++i;
+            }
             --i;
         } else if (c == '0' || c == '#') {
-            if (!p.suffix.empty()) continue; // digits after a literal: keep the first run only
+            if (!p.suffix.empty()) continue;  // digits after a literal: keep the first run only
             p.hasDigits = true;
             if (afterPoint) {
                 ++p.maxDecimals;
@@ -86,8 +88,7 @@ NumberPicture parsePicture(std::string_view f)
     return p;
 }
 
-std::string groupThousands(const std::string& digits, char separator)
-{
+std::string groupThousands(const std::string& digits, char separator) {
     std::string out;
     const std::size_t n = digits.size();
     for (std::size_t i = 0; i < n; ++i) {
@@ -98,8 +99,7 @@ std::string groupThousands(const std::string& digits, char separator)
 }
 
 // The digits of |value| rounded to `decimals`, as integer part and decimal part.
-void splitDigits(double value, int decimals, std::string& integerPart, std::string& decimalPart)
-{
+void splitDigits(double value, int decimals, std::string& integerPart, std::string& decimalPart) {
     char buffer[400];
     std::snprintf(buffer, sizeof buffer, "%.*f", decimals, std::fabs(value));
     std::string s = buffer;
@@ -108,8 +108,8 @@ void splitDigits(double value, int decimals, std::string& integerPart, std::stri
     decimalPart = point == std::string::npos ? std::string() : s.substr(point + 1);
 }
 
-std::string applyPicture(const NumberPicture& p, double value, char decimalSeparator, char thousandSeparator)
-{
+std::string applyPicture(const NumberPicture& p, double value, char decimalSeparator,
+                         char thousandSeparator) {
     int exponent = 0;
     if (p.exponentDigits >= 0 && value != 0.0) {
         const int integerDigits = std::max(1, p.minIntegerDigits);
@@ -118,7 +118,8 @@ std::string applyPicture(const NumberPicture& p, double value, char decimalSepar
     }
     std::string integerPart, decimalPart;
     splitDigits(value, p.maxDecimals, integerPart, decimalPart);
-    while (static_cast<int>(decimalPart.size()) > p.minDecimals && decimalPart.back() == '0') decimalPart.pop_back();
+    while (static_cast<int>(decimalPart.size()) > p.minDecimals && decimalPart.back() == '0')
+        decimalPart.pop_back();
     if (integerPart == "0" && p.minIntegerDigits == 0) integerPart.clear();
     while (static_cast<int>(integerPart.size()) < p.minIntegerDigits) integerPart.insert(0, "0");
     if (p.thousands) integerPart = groupThousands(integerPart, thousandSeparator);
@@ -129,31 +130,33 @@ std::string applyPicture(const NumberPicture& p, double value, char decimalSepar
         // A double's exponent has at most three digits; more zeros in the picture only pad.
         std::snprintf(b, sizeof b, "%0*d", std::clamp(p.exponentDigits, 1, 4), std::abs(exponent));
         out += 'E';
-        if (exponent < 0) out += '-';
-        else if (p.exponentSign) out += '+';
+        if (exponent < 0)
+            out += '-';
+        else if (p.exponentSign)
+            out += '+';
         out += b;
     }
     return out + p.suffix;
 }
 
-} // namespace
+}  // namespace
 
-std::string formatFixed(double value, int decimals, char decimalSeparator, char thousandSeparator, bool thousands)
-{
+std::string formatFixed(double value, int decimals, char decimalSeparator, char thousandSeparator,
+                        bool thousands) {
     if (!std::isfinite(value)) return formatGeneralFloat(value, decimalSeparator);
     decimals = std::clamp(decimals, 0, kMaxDecimals);
     std::string integerPart, decimalPart;
     splitDigits(value, decimals, integerPart, decimalPart);
     if (thousands) integerPart = groupThousands(integerPart, thousandSeparator);
     const bool negative = value < 0 && (integerPart.find_first_not_of("0.,") != std::string::npos ||
-                                         decimalPart.find_first_not_of('0') != std::string::npos);
+                                        decimalPart.find_first_not_of('0') != std::string::npos);
     std::string out = (negative ? "-" : "") + integerPart;
     if (decimals > 0) out += decimalSeparator + decimalPart;
     return out;
 }
 
-std::string formatFloat(std::string_view format, double value, char decimalSeparator, char thousandSeparator)
-{
+std::string formatFloat(std::string_view format, double value, char decimalSeparator,
+                        char thousandSeparator) {
     if (format.empty() || !std::isfinite(value)) return formatGeneralFloat(value, decimalSeparator);
     const std::vector<std::string_view> sections = splitSections(format);
     std::string_view section = sections[0];
@@ -173,11 +176,12 @@ std::string formatFloat(std::string_view format, double value, char decimalSepar
     if (roundsToZero) {
         if (sections.size() >= 3 && !sections[2].empty()) {
             NumberPicture zero = parsePicture(sections[2]);
-            return zero.hasDigits ? applyPicture(zero, 0.0, decimalSeparator, thousandSeparator) : zero.prefix + zero.suffix;
+            return zero.hasDigits ? applyPicture(zero, 0.0, decimalSeparator, thousandSeparator)
+                                  : zero.prefix + zero.suffix;
         }
         addMinus = false;
     }
     return addMinus ? "-" + text : text;
 }
 
-} // namespace report
+}  // namespace report

@@ -8,15 +8,22 @@ namespace {
 ImageCodec* g_codec = nullptr;
 }
 
-ImageCodec* imageCodec() { return g_codec; }
-void setImageCodec(ImageCodec* codec) { g_codec = codec; }
+ImageCodec* imageCodec() {
+    return g_codec;
+}
+void setImageCodec(ImageCodec* codec) {
+    g_codec = codec;
+}
 
 std::optional<RasterImage> Graphic::raster() const {
     switch (kind) {
-    case GraphicKind::Jpeg: return decodeJpeg(bytes);
-    case GraphicKind::Bitmap:
-    case GraphicKind::Icon: return g_codec ? g_codec->decode(kind, bytes) : std::nullopt;
-    default: return std::nullopt;
+        case GraphicKind::Jpeg:
+            return decodeJpeg(bytes);
+        case GraphicKind::Bitmap:
+        case GraphicKind::Icon:
+            return g_codec ? g_codec->decode(kind, bytes) : std::nullopt;
+        default:
+            return std::nullopt;
     }
 }
 

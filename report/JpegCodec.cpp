@@ -25,8 +25,8 @@ void jumpOnError(j_common_ptr info) {
 void silentMessage(j_common_ptr) {}
 
 // Decompresses into `pixels`; all state that must survive a longjmp lives in the caller.
-bool decompress(const std::vector<std::uint8_t>& bytes, jpeg_decompress_struct& info, JumpingErrorManager& errors,
-                RasterImage& image, std::vector<JSAMPLE>& row) {
+bool decompress(const std::vector<std::uint8_t>& bytes, jpeg_decompress_struct& info,
+                JumpingErrorManager& errors, RasterImage& image, std::vector<JSAMPLE>& row) {
     if (setjmp(errors.jump)) return false;
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
@@ -44,7 +44,8 @@ bool decompress(const std::vector<std::uint8_t>& bytes, jpeg_decompress_struct& 
         const std::size_t y = info.output_scanline;
         jpeg_read_scanlines(&info, rows, 1);
         for (std::size_t x = 0; x < info.output_width; ++x)
-            image.pixels[y * info.output_width + x] = platform::rgb(row[3 * x], row[3 * x + 1], row[3 * x + 2]);
+            image.pixels[y * info.output_width + x] =
+                platform::rgb(row[3 * x], row[3 * x + 1], row[3 * x + 2]);
     }
     jpeg_finish_decompress(&info);
     return true;

@@ -33,7 +33,8 @@ void MemoView::adjustAutoWidth(platform::Canvas& canvas) {
     MemoLayoutOptions o = layoutOptions(0, 1.0, 1.0);
     o.measure = [&canvas](const std::string& s) { return canvas.textExtent(s).width; };
     int widest = 0;
-    for (const auto& line : layoutMemoLines(sourceLines(), o)) widest = std::max(widest, lineWidth(line.text, o));
+    for (const auto& line : layoutMemoLines(sourceLines(), o))
+        widest = std::max(widest, lineWidth(line.text, o));
     const int newWidth = widest + 2 * gapX + 1;
     if ((alignment & kAlignHorizontalMask) == kAlignRight) left += width - newWidth;
     width = newWidth;
@@ -64,16 +65,20 @@ void MemoView::drawText(platform::Canvas& canvas, const std::vector<LaidOutLine>
 
     const int freeAcross = across - 2 * acrossGap - static_cast<int>(lines.size()) * lineHeight;
     int shift = 0;
-    if ((alignment & kAlignVerticalMask) == kAlignMiddle) shift = divTrunc(freeAcross, 2);
-    else if ((alignment & kAlignVerticalMask) == kAlignBottom) shift = freeAcross;
+    if ((alignment & kAlignVerticalMask) == kAlignMiddle)
+        shift = divTrunc(freeAcross, 2);
+    else if ((alignment & kAlignVerticalMask) == kAlignBottom)
+        shift = freeAcross;
 
     const int horizontal = alignment & kAlignHorizontalMask;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string& text = lines[i].text;
         const int textWidth = lineWidth(text, o);
         int pos = alongGap;  // distance from the start of the rectangle along the text
-        if (horizontal == kAlignRight) pos = along - alongGap - textWidth - 1;
-        else if (horizontal == kAlignCenter) pos = alongGap + divTrunc(inner - textWidth, 2);
+        if (horizontal == kAlignRight)
+            pos = along - alongGap - textWidth - 1;
+        else if (horizontal == kAlignCenter)
+            pos = alongGap + divTrunc(inner - textWidth, 2);
         const int line = acrossGap + shift + static_cast<int>(i) * lineHeight;
         auto place = [&](int alongPos) {
             return rotated ? platform::Point{drawRect.left + line, drawRect.bottom - 1 - alongPos}
@@ -87,7 +92,8 @@ void MemoView::drawText(platform::Canvas& canvas, const std::vector<LaidOutLine>
                 std::size_t start = 0;
                 while (start <= text.size()) {
                     std::size_t end = text.find(' ', start);
-                    std::string piece = text.substr(start, end == std::string::npos ? std::string::npos : end - start + 1);
+                    std::string piece =
+                        text.substr(start, end == std::string::npos ? std::string::npos : end - start + 1);
                     platform::Point p = place(at);
                     canvas.textOut(p.x, p.y, piece, o.charSpacing);
                     at += lineWidth(piece, o);

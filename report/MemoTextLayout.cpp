@@ -7,7 +7,9 @@
 namespace report {
 namespace {
 
-bool isContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+bool isContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 
 // Byte offset of the character boundary after `from` (multi-byte characters stay whole).
 std::size_t nextBoundary(const std::string& s, std::size_t from) {
@@ -51,7 +53,8 @@ std::size_t lastFittingBlank(const std::string& text, const MemoLayoutOptions& o
 }
 
 // The longest run of whole characters (at least one) whose width with `suffix` fits.
-std::size_t fittingCharacters(const std::string& word, const std::string& suffix, const MemoLayoutOptions& o) {
+std::size_t fittingCharacters(const std::string& word, const std::string& suffix,
+                              const MemoLayoutOptions& o) {
     std::size_t end = nextBoundary(word, 0);
     for (std::size_t next = end; next < word.size();) {
         next = nextBoundary(word, next);
@@ -92,7 +95,8 @@ void wrapParagraph(std::string text, const MemoLayoutOptions& o, std::vector<Lai
 }  // namespace
 
 int characterCount(const std::string& utf8) {
-    return static_cast<int>(std::count_if(utf8.begin(), utf8.end(), [](char c) { return !isContinuationByte(c); }));
+    return static_cast<int>(
+        std::count_if(utf8.begin(), utf8.end(), [](char c) { return !isContinuationByte(c); }));
 }
 
 int lineWidth(const std::string& text, const MemoLayoutOptions& options) {
@@ -102,12 +106,15 @@ int lineWidth(const std::string& text, const MemoLayoutOptions& options) {
                                 static_cast<std::int64_t>(options.charSpacing) * characterCount(text));
 }
 
-std::vector<LaidOutLine> layoutMemoLines(const std::vector<std::string>& source, const MemoLayoutOptions& options) {
+std::vector<LaidOutLine> layoutMemoLines(const std::vector<std::string>& source,
+                                         const MemoLayoutOptions& options) {
     std::vector<LaidOutLine> out;
     for (const std::string& line : source) {
         for (const std::string& paragraph : splitParagraphs(line)) {
-            if (options.wordWrap) wrapParagraph(paragraph, options, out);
-            else out.push_back({paragraph, true});
+            if (options.wordWrap)
+                wrapParagraph(paragraph, options, out);
+            else
+                out.push_back({paragraph, true});
         }
     }
     return out;
@@ -116,7 +123,8 @@ std::vector<LaidOutLine> layoutMemoLines(const std::vector<std::string>& source,
 JustifySpacing justifySpacing(const std::string& text, int textWidth, int width) {
     JustifySpacing s;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == ' ') ++s.blanks;
+        if (text[i] == ' ')
+            ++s.blanks;
         else if (static_cast<unsigned char>(text[i]) == 0xC2 && i + 1 < text.size() &&
                  static_cast<unsigned char>(text[i + 1]) == 0xA0)
             ++s.blanks;

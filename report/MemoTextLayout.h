@@ -9,21 +9,22 @@
 namespace report {
 
 struct MemoLayoutOptions {
-    int width = 0;               // inner width available to a line
+    int width = 0;  // inner width available to a line
     bool wordWrap = false;
     bool wordBreak = false;
-    int charSpacing = 0;         // pixels added after each character
+    int charSpacing = 0;  // pixels added after each character
     // width of a text in the current font, without extra spacing.
     std::function<int(const std::string&)> measure;
 };
 
 struct LaidOutLine {
     std::string text;
-    bool paragraphEnd = false;   // the last line of a paragraph (never justified)
+    bool paragraphEnd = false;  // the last line of a paragraph (never justified)
 };
 
 // Splits every source line at its line breaks and wraps the paragraphs to the width.
-std::vector<LaidOutLine> layoutMemoLines(const std::vector<std::string>& source, const MemoLayoutOptions& options);
+std::vector<LaidOutLine> layoutMemoLines(const std::vector<std::string>& source,
+                                         const MemoLayoutOptions& options);
 
 // width of a line including character spacing.
 int lineWidth(const std::string& text, const MemoLayoutOptions& options);

@@ -44,11 +44,17 @@ int fontStyleToStream(int style) {
     return stored;
 }
 
-MemoView::MemoView() : Stretcheable(kMemoObject) { flags = kFlagStretched | kMemoWordWrap; }
+MemoView::MemoView() : Stretcheable(kMemoObject) {
+    flags = kFlagStretched | kMemoWordWrap;
+}
 
-const std::vector<std::string>& MemoView::sourceLines() const { return prepared ? workingLines : memo; }
+const std::vector<std::string>& MemoView::sourceLines() const {
+    return prepared ? workingLines : memo;
+}
 
-int MemoView::fontPixelHeight(double scale) const { return roundHalfEven(font.size * 96.0 / 72.0 * scale); }
+int MemoView::fontPixelHeight(double scale) const {
+    return roundHalfEven(font.size * 96.0 / 72.0 * scale);
+}
 
 platform::Font MemoView::canvasFont(double scale) const {
     platform::Font f;
@@ -129,16 +135,26 @@ bool MemoView::setProperty(const std::string& propertyName, const PropertyValue&
             return true;
         }
     }
-    if (n == "FONT.NAME") font.name = propertyAsText(value);
-    else if (n == "FONT.SIZE") font.size = static_cast<int>(propertyAsInt(value));
-    else if (n == "FONT.STYLE") font.style = fontStyleFromStream(static_cast<int>(propertyAsInt(value)));
-    else if (n == "FONT.COLOR") font.color = static_cast<platform::Color>(propertyAsInt(value));
-    else if (n == "ALIGNMENT") alignment = static_cast<std::int32_t>(propertyAsInt(value));
-    else if (n == "DISPLAYFORMAT") formatCode = static_cast<std::int32_t>(propertyAsInt(value));
-    else if (n == "HIGHLIGHT") highlight.condition = propertyAsText(value);
-    else if (n == "LINESPACING") lineSpacing = static_cast<int>(propertyAsInt(value));
-    else if (n == "CHARSPACING") charSpacing = static_cast<int>(propertyAsInt(value));
-    else return Stretcheable::setProperty(propertyName, value);
+    if (n == "FONT.NAME")
+        font.name = propertyAsText(value);
+    else if (n == "FONT.SIZE")
+        font.size = static_cast<int>(propertyAsInt(value));
+    else if (n == "FONT.STYLE")
+        font.style = fontStyleFromStream(static_cast<int>(propertyAsInt(value)));
+    else if (n == "FONT.COLOR")
+        font.color = static_cast<platform::Color>(propertyAsInt(value));
+    else if (n == "ALIGNMENT")
+        alignment = static_cast<std::int32_t>(propertyAsInt(value));
+    else if (n == "DISPLAYFORMAT")
+        formatCode = static_cast<std::int32_t>(propertyAsInt(value));
+    else if (n == "HIGHLIGHT")
+        highlight.condition = propertyAsText(value);
+    else if (n == "LINESPACING")
+        lineSpacing = static_cast<int>(propertyAsInt(value));
+    else if (n == "CHARSPACING")
+        charSpacing = static_cast<int>(propertyAsInt(value));
+    else
+        return Stretcheable::setProperty(propertyName, value);
     return true;
 }
 
@@ -161,8 +177,8 @@ PropertyValue MemoView::property(const std::string& propertyName) const {
 
 std::vector<std::string> MemoView::propertyNames() const {
     auto names = Stretcheable::propertyNames();
-    names.insert(names.end(), {"Font.Name", "Font.Size", "Font.Style", "Font.Color", "Alignment", "DisplayFormat",
-                               "Highlight", "LineSpacing", "CharSpacing"});
+    names.insert(names.end(), {"Font.Name", "Font.Size", "Font.Style", "Font.Color", "Alignment",
+                               "DisplayFormat", "Highlight", "LineSpacing", "CharSpacing"});
     for (const auto& f : kMemoFlagProperties) names.emplace_back(f.name);
     names.emplace_back("Lines.Count");
     return names;
@@ -203,7 +219,8 @@ bool MemoView::print(PrintContext& context) {
     const platform::Color keptFill = fillColor;
     const std::string keptTag = tag;
     beginDraw();
-    if (!highlight.condition.empty() && context.expressions && context.expressions->isTrue(highlight.condition, *this)) {
+    if (!highlight.condition.empty() && context.expressions &&
+        context.expressions->isTrue(highlight.condition, *this)) {
         font.style = highlight.fontStyle;
         font.color = highlight.fontColor;
         fillColor = highlight.fillColor;
@@ -214,7 +231,8 @@ bool MemoView::print(PrintContext& context) {
         if (flags & kFlagStretched) height = std::max(height, calcHeight(*context.measureCanvas));
         prepared = false;
     }
-    if (context.expressions && tag.find('[') != std::string::npos) tag = context.expressions->expandText(tag, *this);
+    if (context.expressions && tag.find('[') != std::string::npos)
+        tag = context.expressions->expandText(tag, *this);
     if (bandAlign == BandAlign::Bottom || bandAlign == BandAlign::Top ||
         (bandAlign == BandAlign::width && band && band->isCrossTab()))
         applyBandAlign(context.environment);

@@ -36,8 +36,8 @@ enum MemoAlignment : std::int32_t {
 
 struct MemoFont {
     std::string name = "Arial";
-    int size = 10;                  // points
-    int style = 0;                  // platform::FontStyle bits
+    int size = 10;  // points
+    int style = 0;  // platform::FontStyle bits
     platform::Color color = platform::kBlack;
     int charset = 1;
     friend bool operator==(const MemoFont&, const MemoFont&) = default;

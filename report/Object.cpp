@@ -21,8 +21,12 @@ PropertyValue Object::property(const std::string& propertyName) const {
     return {};
 }
 
-bool Object::callMethod(const std::string&) { return false; }
+bool Object::callMethod(const std::string&) {
+    return false;
+}
 
-std::vector<std::string> Object::propertyNames() const { return {"Name"}; }
+std::vector<std::string> Object::propertyNames() const {
+    return {"Name"};
+}
 
 }  // namespace report

@@ -20,7 +20,8 @@ std::map<std::string, ViewFactory>& addIns() {
 
 bool sameIgnoringCase(const std::string& a, const std::string& b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
+               return std::toupper(static_cast<unsigned char>(x)) ==
+                      std::toupper(static_cast<unsigned char>(y));
            });
 }
 
@@ -38,11 +39,17 @@ const ClassTranslation kTranslations[] = {
 
 }  // namespace
 
-void registerAddIn(const std::string& className, ViewFactory factory) { addIns()[className] = std::move(factory); }
+void registerAddIn(const std::string& className, ViewFactory factory) {
+    addIns()[className] = std::move(factory);
+}
 
-void unregisterAddIn(const std::string& className) { addIns().erase(className); }
+void unregisterAddIn(const std::string& className) {
+    addIns().erase(className);
+}
 
-bool isAddInRegistered(const std::string& className) { return addIns().count(className) != 0; }
+bool isAddInRegistered(const std::string& className) {
+    return addIns().count(className) != 0;
+}
 
 std::vector<std::string> registeredAddIns() {
     std::vector<std::string> names;
@@ -52,12 +59,18 @@ std::vector<std::string> registeredAddIns() {
 
 std::unique_ptr<View> createBuiltInObject(int objectType) {
     switch (objectType) {
-    case kMemoObject: return std::make_unique<MemoView>();
-    case kPictureObject: return std::make_unique<PictureView>();
-    case kBandObject: return std::make_unique<BandView>();
-    case kSubReportObject: return std::make_unique<SubReportView>();
-    case kLineObject: return std::make_unique<LineView>();
-    default: return nullptr;
+        case kMemoObject:
+            return std::make_unique<MemoView>();
+        case kPictureObject:
+            return std::make_unique<PictureView>();
+        case kBandObject:
+            return std::make_unique<BandView>();
+        case kSubReportObject:
+            return std::make_unique<SubReportView>();
+        case kLineObject:
+            return std::make_unique<LineView>();
+        default:
+            return nullptr;
     }
 }
 

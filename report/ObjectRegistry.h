@@ -26,9 +26,9 @@ std::unique_ptr<View> createAddIn(const std::string& className);
 
 // How a stored add-in class name is understood before the lookup.
 struct AddInClass {
-    std::string name;          // the class to look up
-    bool plainMemo = false;    // create a memo (type 0) instead
-    int trailingBytes = 0;     // bytes to drop after the body
+    std::string name;        // the class to look up
+    bool plainMemo = false;  // create a memo (type 0) instead
+    int trailingBytes = 0;   // bytes to drop after the body
 };
 AddInClass translateAddInClass(const std::string& storedName);
 

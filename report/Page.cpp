@@ -125,10 +125,14 @@ void Page::saveToStream(ByteWriter& out) const {
 
 bool Page::setProperty(const std::string& propertyName, const PropertyValue& value) {
     const std::string n = upper(propertyName);
-    if (n == "VISIBLE") visible = propertyAsBool(value);
-    else if (n == "COLUMNS") pageColumns = static_cast<int>(propertyAsInt(value));
-    else if (n == "CAPTION") caption = propertyAsText(value);
-    else return Object::setProperty(propertyName, value);
+    if (n == "VISIBLE")
+        visible = propertyAsBool(value);
+    else if (n == "COLUMNS")
+        pageColumns = static_cast<int>(propertyAsInt(value));
+    else if (n == "CAPTION")
+        caption = propertyAsText(value);
+    else
+        return Object::setProperty(propertyName, value);
     return true;
 }
 

@@ -14,7 +14,9 @@ constexpr int kBlobTypeLayout = 10;
 
 }  // namespace
 
-PictureView::PictureView() : View(kPictureObject) { flags = kFlagStretched | kPictureKeepAspect; }
+PictureView::PictureView() : View(kPictureObject) {
+    flags = kFlagStretched | kPictureKeepAspect;
+}
 
 void PictureView::loadFromStream(ByteReader& in, int version) {
     View::loadFromStream(in, version);
@@ -23,11 +25,13 @@ void PictureView::loadFromStream(ByteReader& in, int version) {
     if (layoutMajor * 10 + layoutMinor > kBlobTypeLayout) blobType = static_cast<BlobType>(blob);
     const std::int32_t dataEnd = in.i32();
     const std::size_t start = in.position();
-    if (dataEnd < 0 || static_cast<std::size_t>(dataEnd) < start || static_cast<std::size_t>(dataEnd) > in.size())
+    if (dataEnd < 0 || static_cast<std::size_t>(dataEnd) < start ||
+        static_cast<std::size_t>(dataEnd) > in.size())
         throw StreamError("Invalid picture data");
     auto data = in.bytes(static_cast<std::size_t>(dataEnd) - start);
     picture = {};
-    if (kind >= static_cast<std::uint8_t>(GraphicKind::Bitmap) && kind <= static_cast<std::uint8_t>(GraphicKind::Jpeg)) {
+    if (kind >= static_cast<std::uint8_t>(GraphicKind::Bitmap) &&
+        kind <= static_cast<std::uint8_t>(GraphicKind::Jpeg)) {
         picture.kind = static_cast<GraphicKind>(kind);
         picture.bytes.assign(data.begin(), data.end());
     }
@@ -49,11 +53,16 @@ bool PictureView::setProperty(const std::string& propertyName, const PropertyVal
     auto setFlag = [&](std::uint16_t bit) {
         flags = static_cast<std::uint16_t>(propertyAsBool(value) ? (flags | bit) : (flags & ~bit));
     };
-    if (n == "CENTER") setFlag(kPictureCenter);
-    else if (n == "KEEPASPECT") setFlag(kPictureKeepAspect);
-    else if (n == "BLOBTYPE") blobType = static_cast<BlobType>(propertyAsInt(value) & 0xFF);
-    else if (n == "PICTURE") return false;  // pictures are set through `picture`, not as text
-    else return View::setProperty(propertyName, value);
+    if (n == "CENTER")
+        setFlag(kPictureCenter);
+    else if (n == "KEEPASPECT")
+        setFlag(kPictureKeepAspect);
+    else if (n == "BLOBTYPE")
+        blobType = static_cast<BlobType>(propertyAsInt(value) & 0xFF);
+    else if (n == "PICTURE")
+        return false;  // pictures are set through `picture`, not as text
+    else
+        return View::setProperty(propertyName, value);
     return true;
 }
 
@@ -108,7 +117,9 @@ void paintRaster(platform::Canvas& canvas, const RasterImage& image, const platf
         int runStart = 0;
         platform::Color runColor = row[0];
         for (int tx = 1; tx <= tw; ++tx) {
-            platform::Color c = tx < tw ? row[static_cast<std::size_t>(static_cast<long long>(tx) * image.width / tw)] : ~runColor;
+            platform::Color c =
+                tx < tw ? row[static_cast<std::size_t>(static_cast<long long>(tx) * image.width / tw)]
+                        : ~runColor;
             if (c == runColor) continue;
             canvas.setBrush({runColor, false});
             canvas.fillRect({target.left + runStart, target.top + ty, target.left + tx, target.top + ty + 1});

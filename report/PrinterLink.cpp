@@ -5,7 +5,11 @@ namespace {
 PrinterLink* g_link = nullptr;
 }
 
-PrinterLink* defaultPrinterLink() { return g_link; }
-void setDefaultPrinterLink(PrinterLink* link) { g_link = link; }
+PrinterLink* defaultPrinterLink() {
+    return g_link;
+}
+void setDefaultPrinterLink(PrinterLink* link) {
+    g_link = link;
+}
 
 }  // namespace report

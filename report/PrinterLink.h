@@ -17,8 +17,8 @@ struct PaperSettings {
     int paperSize = 9;      // 9 = A4, 256 = custom size
     int paperWidth = 2100;  // 0.1 mm
     int paperHeight = 2970;
-    int orientation = 0;    // 0 portrait, 1 landscape
-    int bin = 0xFFFF;       // default bin
+    int orientation = 0;                      // 0 portrait, 1 landscape
+    int bin = 0xFFFF;                         // default bin
     std::array<std::int32_t, 12> geometry{};  // printer geometry of this paper
 };
 

@@ -9,7 +9,8 @@ namespace report {
 long long propertyAsInt(const PropertyValue& v) {
     if (auto b = std::get_if<bool>(&v)) return *b ? 1 : 0;
     if (auto i = std::get_if<long long>(&v)) return *i;
-    if (auto d = std::get_if<double>(&v)) return std::isfinite(*d) ? static_cast<long long>(std::llround(*d)) : 0;
+    if (auto d = std::get_if<double>(&v))
+        return std::isfinite(*d) ? static_cast<long long>(std::llround(*d)) : 0;
     if (auto s = std::get_if<std::string>(&v)) {
         long long out = 0;
         std::from_chars(s->data(), s->data() + s->size(), out);

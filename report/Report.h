@@ -36,12 +36,12 @@ public:
     std::string name;
     bool useDefaultPrinter = false;
     bool twoPass = false;
-    std::string printerName;   // as stored; the virtual printer is kVirtualPrinterStreamName
-    std::string datasetName;   // component name of the report's dataset
+    std::string printerName;  // as stored; the virtual printer is kVirtualPrinterStreamName
+    std::string datasetName;  // component name of the report's dataset
     bool storeInDFM = true;
-    ComponentRegistry* components = nullptr;   // the owner's components
-    ErrorReporter* errors = nullptr;           // where load errors go
-    PrinterLink* printer = nullptr;            // nullptr: defaultPrinterLink()
+    ComponentRegistry* components = nullptr;  // the owner's components
+    ErrorReporter* errors = nullptr;          // where load errors go
+    PrinterLink* printer = nullptr;           // nullptr: defaultPrinterLink()
     DataDictionary dictionary;
 
     // --- pages

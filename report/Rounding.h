@@ -13,6 +13,8 @@ inline int roundHalfEven(double v) {
 }
 
 // Integer division rounding toward zero, as the layout formulas' "div".
-inline int divTrunc(int a, int b) { return b == 0 ? 0 : a / b; }
+inline int divTrunc(int a, int b) {
+    return b == 0 ? 0 : a / b;
+}
 
 }  // namespace report

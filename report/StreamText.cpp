@@ -92,6 +92,8 @@ void writeStringList(ByteWriter& out, const std::vector<std::string>& lines) {
     }
 }
 
-std::string readShortString(ByteReader& in) { return bytesToText(in.bytes(in.u8())); }
+std::string readShortString(ByteReader& in) {
+    return bytesToText(in.bytes(in.u8()));
+}
 
 }  // namespace report

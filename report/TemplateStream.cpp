@@ -12,7 +12,9 @@ namespace {
 constexpr int kEndPositionVersion = 24;
 constexpr std::uint16_t kStoredTrue = 1;
 
-bool isObjectTag(std::uint8_t tag) { return tag <= 10; }
+bool isObjectTag(std::uint8_t tag) {
+    return tag <= 10;
+}
 
 void selectStoredPrinter(const Report& report, PrinterLink* link) {
     if (!link || report.useDefaultPrinter) return;
@@ -20,7 +22,8 @@ void selectStoredPrinter(const Report& report, PrinterLink* link) {
 }
 
 void addMissing(TemplateReadResult& result, const std::string& className) {
-    if (std::find(result.missingClasses.begin(), result.missingClasses.end(), className) == result.missingClasses.end())
+    if (std::find(result.missingClasses.begin(), result.missingClasses.end(), className) ==
+        result.missingClasses.end())
         result.missingClasses.push_back(className);
 }
 
@@ -49,7 +52,8 @@ ObjectRecordHeader readRecordHeader(ByteReader& in, int version, std::uint8_t ty
 
 // Reads one ObjectRecord after its tag. Returns false when reading cannot go on (an unknown
 // add-in in a stream without end positions).
-bool readObjectRecord(Report& report, ByteReader& in, int version, std::uint8_t type, TemplateReadResult& result) {
+bool readObjectRecord(Report& report, ByteReader& in, int version, std::uint8_t type,
+                      TemplateReadResult& result) {
     const ObjectRecordHeader h = readRecordHeader(in, version, type);
     auto skipRecord = [&] {
         if (h.endPosition) in.seek(h.endPosition);

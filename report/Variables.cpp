@@ -13,7 +13,7 @@ namespace {
 struct BuiltinEntry {
     std::string_view name;
     BuiltinVariable variable;
-    bool pageState; // answered after the global list (CURY .. PAGEWIDTH)
+    bool pageState;  // answered after the global list (CURY .. PAGEWIDTH)
 };
 
 constexpr std::array<BuiltinEntry, 14> kBuiltins = {{
@@ -33,44 +33,46 @@ constexpr std::array<BuiltinEntry, 14> kBuiltins = {{
     {"PAGEWIDTH", BuiltinVariable::PageWidth, true},
 }};
 
-const BuiltinEntry* findBuiltin(std::string_view name)
-{
+const BuiltinEntry* findBuiltin(std::string_view name) {
     for (const BuiltinEntry& e : kBuiltins)
         if (equalsIgnoringCase(e.name, name)) return &e;
     return nullptr;
 }
 
 // Position of the last "." that is not inside double quotes, or npos.
-std::size_t lastUnquotedDot(std::string_view name)
-{
+std::size_t lastUnquotedDot(std::string_view name) {
     std::size_t dot = std::string_view::npos;
     bool quoted = false;
     for (std::size_t i = 0; i < name.size(); ++i) {
-        if (name[i] == '"') quoted = !quoted;
-        else if (name[i] == '.' && !quoted) dot = i;
+        if (name[i] == '"')
+            quoted = !quoted;
+        else if (name[i] == '.' && !quoted)
+            dot = i;
     }
     return dot;
 }
 
-std::string unquoted(std::string_view s)
-{
+std::string unquoted(std::string_view s) {
     if (s.size() >= 2 && s.front() == '"' && s.back() == '"') s = s.substr(1, s.size() - 2);
     return std::string(s);
 }
 
-Value nullFieldValue(DataFieldType type)
-{
+Value nullFieldValue(DataFieldType type) {
     switch (type) {
-    case DataFieldType::String: return Value(std::string());
-    case DataFieldType::Boolean: return Value(false);
-    default: return Value(std::int64_t{0});
+        case DataFieldType::String:
+            return Value(std::string());
+        case DataFieldType::Boolean:
+            return Value(false);
+        default:
+            return Value(std::int64_t{0});
     }
 }
 
 // Removes `name` from the in-progress set when the evaluation of it ends, however it ends.
 class InProgress {
 public:
-    InProgress(std::unordered_set<std::string>& set, const std::string& name) : set_(set), it_(set.insert(name).first) {}
+    InProgress(std::unordered_set<std::string>& set, const std::string& name)
+        : set_(set), it_(set.insert(name).first) {}
     ~InProgress() { set_.erase(it_); }
     InProgress(const InProgress&) = delete;
     InProgress& operator=(const InProgress&) = delete;
@@ -80,27 +82,25 @@ private:
     std::unordered_set<std::string>::iterator it_;
 };
 
-} // namespace
+}  // namespace
 
-std::optional<BuiltinVariable> builtinVariableNamed(std::string_view name)
-{
+std::optional<BuiltinVariable> builtinVariableNamed(std::string_view name) {
     const BuiltinEntry* e = findBuiltin(name);
     return e ? std::optional(e->variable) : std::nullopt;
 }
 
-Value dataFieldValue(DataSetAccess& dataSet, const std::string& fieldName)
-{
+Value dataFieldValue(DataSetAccess& dataSet, const std::string& fieldName) {
     if (!dataSet.isOpen()) dataSet.open();
     const int field = dataSet.fieldIndex(fieldName);
     if (field < 0) throw ExpressionError("Field '" + fieldName + "' not found");
     const DataFieldType type = dataSet.fieldType(field);
-    if (dataSet.fieldHasGetTextHandler(field) || type == DataFieldType::LargeInt) return Value(dataSet.fieldDisplayText(field));
+    if (dataSet.fieldHasGetTextHandler(field) || type == DataFieldType::LargeInt)
+        return Value(dataSet.fieldDisplayText(field));
     Value value = dataSet.fieldValue(field);
     return value.isEmpty() ? nullFieldValue(type) : value;
 }
 
-Value VariableLookup::valueOf(const std::string& name, ExpressionParser& parser, ParserHost& host)
-{
+Value VariableLookup::valueOf(const std::string& name, ExpressionParser& parser, ParserHost& host) {
     Value value;
     if (context_.getValueEvent(name, value)) return value;
     if (auto v = fromDictionary(name, parser, host)) return std::move(*v);
@@ -115,8 +115,8 @@ Value VariableLookup::valueOf(const std::string& name, ExpressionParser& parser,
     return asExpression(name, parser, host);
 }
 
-std::optional<Value> VariableLookup::fromDictionary(const std::string& name, ExpressionParser& parser, ParserHost& host)
-{
+std::optional<Value> VariableLookup::fromDictionary(const std::string& name, ExpressionParser& parser,
+                                                    ParserHost& host) {
     if (const auto cached = cache_.find(name); cached != cache_.end())
         return dataFieldValue(*cached->second.dataSet, cached->second.field);
     if (auto text = context_.dictionaryVariable(name)) {
@@ -135,8 +135,7 @@ std::optional<Value> VariableLookup::fromDictionary(const std::string& name, Exp
 
 // "dataset.field" or "dataset."field"" with the data set naming a component that has the
 // field; nullopt when the name is not such a reference.
-std::optional<VariableLookup::FieldReference> VariableLookup::resolveField(const std::string& name) const
-{
+std::optional<VariableLookup::FieldReference> VariableLookup::resolveField(const std::string& name) const {
     const std::size_t dot = lastUnquotedDot(name);
     if (dot == std::string_view::npos || dot == 0) return std::nullopt;
     const std::string component = context_.fieldAlias(name.substr(0, dot));
@@ -153,8 +152,7 @@ std::optional<VariableLookup::FieldReference> VariableLookup::resolveField(const
 }
 
 // An object's property ("Memo1.Left") or a blob-type name.
-std::optional<Value> VariableLookup::fromPageState(const std::string& name) const
-{
+std::optional<Value> VariableLookup::fromPageState(const std::string& name) const {
     const std::size_t dot = name.find('.');
     if (dot != std::string::npos && dot > 0 && dot + 1 < name.size())
         if (auto v = context_.objectProperty(name.substr(0, dot), name.substr(dot + 1))) return v;
@@ -165,11 +163,10 @@ std::optional<Value> VariableLookup::fromPageState(const std::string& name) cons
 
 // The name is computed as an expression, once: meeting it again while it is being computed
 // means it stands for nothing.
-Value VariableLookup::asExpression(const std::string& name, ExpressionParser& parser, ParserHost& host)
-{
+Value VariableLookup::asExpression(const std::string& name, ExpressionParser& parser, ParserHost& host) {
     if (inProgress_.contains(name)) throw ExpressionError(expression_messages::undefinedSymbol(name));
     InProgress guard(inProgress_, name);
     return parser.evaluate(name, host);
 }
 
-} // namespace report
+}  // namespace report

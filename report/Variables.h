@@ -53,4 +53,4 @@ Value dataFieldValue(DataSetAccess& dataSet, const std::string& fieldName);
 // The built-in variable a name means (any case): PAGE#, DATE, ... , PAGEWIDTH.
 std::optional<BuiltinVariable> builtinVariableNamed(std::string_view name);
 
-} // namespace report
+}  // namespace report

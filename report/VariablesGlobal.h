@@ -31,9 +31,12 @@ private:
 
 // Blob types of pictures read from data fields, by their names as expressions see them.
 inline constexpr std::array<std::pair<std::string_view, int>, 4> kBlobTypeNames = {{
-    {"btBMP", 0}, {"btJPG", 1}, {"btICO", 2}, {"btWMF", 3},
+    {"btBMP", 0},
+    {"btJPG", 1},
+    {"btICO", 2},
+    {"btWMF", 3},
 }};
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
 
-} // namespace report
+}  // namespace report

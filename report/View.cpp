@@ -21,11 +21,14 @@ constexpr char kDecimalSeparator = ',';
 constexpr std::uint16_t kStoredTrue = 0xFFFF;
 
 bool overlapsVertically(const View& a, const View& b) {
-    return a.top < static_cast<long long>(b.top) + b.height && b.top < static_cast<long long>(a.top) + a.height;
+    return a.top < static_cast<long long>(b.top) + b.height &&
+           b.top < static_cast<long long>(a.top) + a.height;
 }
 }  // namespace
 
-std::int32_t defaultFormatCode() { return static_cast<std::int32_t>(kDecimalSeparator) + 512; }
+std::int32_t defaultFormatCode() {
+    return static_cast<std::int32_t>(kDecimalSeparator) + 512;
+}
 
 std::int32_t encodeFrameWidth(double width) {
     // Whole widths up to 10 are stored as the number; everything else in thousandths, because
@@ -36,17 +39,24 @@ std::int32_t encodeFrameWidth(double width) {
     return roundHalfEven(scaled);
 }
 
-double decodeFrameWidth(std::int32_t stored) { return stored <= 10 ? stored : stored / 1000.0; }
+double decodeFrameWidth(std::int32_t stored) {
+    return stored <= 10 ? stored : stored / 1000.0;
+}
 
 View::View() : View(kAddInObject) {}
 
-View::View(std::uint8_t type) : formatCode(defaultFormatCode()), objectType_(type), serial_(nextCreationSerial()) {}
+View::View(std::uint8_t type)
+    : formatCode(defaultFormatCode()), objectType_(type), serial_(nextCreationSerial()) {}
 
 // ---------------------------------------------------------------- stream
 
-void View::loadFromStream(ByteReader& in, int version) { readBody(in, version); }
+void View::loadFromStream(ByteReader& in, int version) {
+    readBody(in, version);
+}
 
-void View::saveToStream(ByteWriter& out) const { writeBody(out); }
+void View::saveToStream(ByteWriter& out) const {
+    writeBody(out);
+}
 
 void View::readBody(ByteReader& in, int version) {
     if (version >= 24 || (version == 23 && !prepared)) setName(readString(in, version));
@@ -115,8 +125,12 @@ void View::writeBody(ByteWriter& out) const {
 // ---------------------------------------------------------------- drawing
 
 // Sums in double: stored geometry comes from files and may be anything.
-int View::scaledRight() const { return roundHalfEven((static_cast<double>(left) + width) * scaleX + offsetX); }
-int View::scaledBottom() const { return roundHalfEven((static_cast<double>(top) + height) * scaleY + offsetY); }
+int View::scaledRight() const {
+    return roundHalfEven((static_cast<double>(left) + width) * scaleX + offsetX);
+}
+int View::scaledBottom() const {
+    return roundHalfEven((static_cast<double>(top) + height) * scaleY + offsetY);
+}
 
 void View::beginDraw() {
     savedLeft_ = left;
@@ -148,10 +162,12 @@ void View::prepareDraw() {
     drawRect.left = drawX + ((frameTyp & kFrameLeft) ? roundHalfEven((scaleX * frameWidth - 1) / 2) : 0);
     drawRect.top = drawY + ((frameTyp & kFrameTop) ? roundHalfEven((scaleY * frameWidth - 1) / 2) : 0);
     // Edges of hostile stored sizes saturate; the sums must not overflow either.
-    drawRect.right = platform::clampedInt(static_cast<std::int64_t>(rightEdge) -
-                                          ((frameTyp & kFrameRight) ? roundHalfEven(scaleX * frameWidth / 2) : 0) + 1);
-    drawRect.bottom = platform::clampedInt(static_cast<std::int64_t>(bottomEdge) -
-                                           ((frameTyp & kFrameBottom) ? roundHalfEven(scaleY * frameWidth / 2) : 0) + 1);
+    drawRect.right =
+        platform::clampedInt(static_cast<std::int64_t>(rightEdge) -
+                             ((frameTyp & kFrameRight) ? roundHalfEven(scaleX * frameWidth / 2) : 0) + 1);
+    drawRect.bottom =
+        platform::clampedInt(static_cast<std::int64_t>(bottomEdge) -
+                             ((frameTyp & kFrameBottom) ? roundHalfEven(scaleY * frameWidth / 2) : 0) + 1);
 }
 
 int View::nearestLeftEdge(int areaLeft) const {
@@ -180,43 +196,43 @@ int View::nearestRightEdge(int areaRight) const {
 void View::applyBandAlign(const DrawEnvironment& env) {
     const int areaWidth = env.areaRight - env.areaLeft;
     switch (bandAlign) {
-    case BandAlign::Left:
-        left = nearestLeftEdge(env.areaLeft);
-        if (static_cast<long long>(left) + width > env.areaRight) width = env.areaRight - left;
-        break;
-    case BandAlign::Right: {
-        int edge = nearestRightEdge(env.areaRight);
-        left = edge == env.areaRight ? env.areaRight - width : edge - width - 1;
-        break;
-    }
-    case BandAlign::Center:
-        left = env.areaLeft + divTrunc(areaWidth - width, 2);
-        break;
-    case BandAlign::width:
-        if (band && band->isCrossTab()) {
-            left = band->bounds().left;
-            width = band->bounds().width();
-        } else {
-            left = env.areaLeft;
-            width = areaWidth - 1;
+        case BandAlign::Left:
+            left = nearestLeftEdge(env.areaLeft);
+            if (static_cast<long long>(left) + width > env.areaRight) width = env.areaRight - left;
+            break;
+        case BandAlign::Right: {
+            int edge = nearestRightEdge(env.areaRight);
+            left = edge == env.areaRight ? env.areaRight - width : edge - width - 1;
+            break;
         }
-        break;
-    case BandAlign::Bottom:
-        if (band) top = band->bounds().bottom - height;
-        break;
-    case BandAlign::Top:
-        if (band) top = band->bounds().top;
-        break;
-    case BandAlign::Rest: {
-        int from = nearestLeftEdge(env.areaLeft);
-        int to = nearestRightEdge(env.areaRight);
-        left = from;
-        width = to - from;
-        break;
-    }
-    case BandAlign::None:
-    default:
-        break;
+        case BandAlign::Center:
+            left = env.areaLeft + divTrunc(areaWidth - width, 2);
+            break;
+        case BandAlign::width:
+            if (band && band->isCrossTab()) {
+                left = band->bounds().left;
+                width = band->bounds().width();
+            } else {
+                left = env.areaLeft;
+                width = areaWidth - 1;
+            }
+            break;
+        case BandAlign::Bottom:
+            if (band) top = band->bounds().bottom - height;
+            break;
+        case BandAlign::Top:
+            if (band) top = band->bounds().top;
+            break;
+        case BandAlign::Rest: {
+            int from = nearestLeftEdge(env.areaLeft);
+            int to = nearestRightEdge(env.areaRight);
+            left = from;
+            width = to - from;
+            break;
+        }
+        case BandAlign::None:
+        default:
+            break;
     }
 }
 
@@ -228,19 +244,23 @@ void View::drawBackground(platform::Canvas& canvas, const DrawEnvironment& env) 
         color = platform::kWhite;
     }
     canvas.setBrush({color, false});
-    canvas.fillRect({drawX, drawY, scaledRight(),
-                     scaledBottom()});
+    canvas.fillRect({drawX, drawY, scaledRight(), scaledBottom()});
 }
 
 namespace {
 
 platform::PenStyle penStyleOf(std::uint16_t frameStyle) {
     switch (frameStyle) {
-    case kFrameDash: return platform::PenStyle::Dash;
-    case kFrameDot: return platform::PenStyle::Dot;
-    case kFrameDashDot: return platform::PenStyle::DashDot;
-    case kFrameDashDotDot: return platform::PenStyle::DashDotDot;
-    default: return platform::PenStyle::Solid;
+        case kFrameDash:
+            return platform::PenStyle::Dash;
+        case kFrameDot:
+            return platform::PenStyle::Dot;
+        case kFrameDashDot:
+            return platform::PenStyle::DashDot;
+        case kFrameDashDotDot:
+            return platform::PenStyle::DashDotDot;
+        default:
+            return platform::PenStyle::Solid;
     }
 }
 

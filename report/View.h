@@ -33,7 +33,14 @@ enum ObjectTypeCode : std::uint8_t {
 enum FrameEdge : std::uint16_t { kFrameRight = 1, kFrameBottom = 2, kFrameLeft = 4, kFrameTop = 8 };
 constexpr std::uint16_t kFrameAll = 15;
 
-enum FrameStyleCode : std::uint16_t { kFrameSolid = 0, kFrameDash, kFrameDot, kFrameDashDot, kFrameDashDotDot, kFrameDouble };
+enum FrameStyleCode : std::uint16_t {
+    kFrameSolid = 0,
+    kFrameDash,
+    kFrameDot,
+    kFrameDashDot,
+    kFrameDashDotDot,
+    kFrameDouble
+};
 
 // Flags bit shared by every class.
 constexpr std::uint16_t kFlagStretched = 0x001;
@@ -64,7 +71,7 @@ struct DrawEnvironment {
 // Where an object prints itself into a prepared page.
 struct PrintContext {
     ByteWriter& out;
-    ExpressionHost* expressions = nullptr;  // none: lines are written as they stand
+    ExpressionHost* expressions = nullptr;      // none: lines are written as they stand
     platform::Canvas* measureCanvas = nullptr;  // off-screen canvas for measuring text
     DrawEnvironment environment;
 };

@@ -49,7 +49,8 @@ std::vector<std::string> splitLines(const std::string& text) {
 std::string dataFieldOf(const View& v) {
     if (v.memo.empty()) return {};
     const std::string& first = v.memo.front();
-    if (first.size() >= 2 && first.front() == '[' && first.back() == ']') return first.substr(1, first.size() - 2);
+    if (first.size() >= 2 && first.front() == '[' && first.back() == ']')
+        return first.substr(1, first.size() - 2);
     return {};
 }
 
@@ -87,14 +88,17 @@ const std::vector<ViewProperty>& viewProperties() {
          [](View& v, const PropertyValue& x) { setInt(v.gapY, x); }},
         {"Stretched", [](const View& v) { return PropertyValue((v.flags & kFlagStretched) != 0); },
          [](View& v, const PropertyValue& x) {
-             v.flags = static_cast<std::uint16_t>(propertyAsBool(x) ? (v.flags | kFlagStretched) : (v.flags & ~kFlagStretched));
+             v.flags = static_cast<std::uint16_t>(propertyAsBool(x) ? (v.flags | kFlagStretched)
+                                                                    : (v.flags & ~kFlagStretched));
          }},
         {"DataField", [](const View& v) { return PropertyValue(dataFieldOf(v)); },
          [](View& v, const PropertyValue& x) { v.memo = {"[" + propertyAsText(x) + "]"}; }},
         {"Tag", [](const View& v) { return PropertyValue(v.tag); },
          [](View& v, const PropertyValue& x) { v.tag = propertyAsText(x); }},
         {"BandAlign", [](const View& v) { return PropertyValue(static_cast<long long>(v.bandAlign)); },
-         [](View& v, const PropertyValue& x) { v.bandAlign = static_cast<BandAlign>(propertyAsInt(x) & 0xFF); }},
+         [](View& v, const PropertyValue& x) {
+             v.bandAlign = static_cast<BandAlign>(propertyAsInt(x) & 0xFF);
+         }},
         {"Restrictions", [](const View& v) { return PropertyValue(static_cast<long long>(v.restrictions)); },
          [](View& v, const PropertyValue& x) { setInt(v.restrictions, x); }},
     };

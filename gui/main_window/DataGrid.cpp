@@ -20,7 +20,8 @@ DataGrid::DataGrid(MemTableModel* model, Dialogs& dialogs, bool editable, QWidge
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     connect(model, &MemTableModel::cursorMoved, this, &DataGrid::followCursor);
     connect(model, &QAbstractItemModel::modelReset, this, [this] { followCursor(model_->currentRow()); });
-    connect(this, &QTableView::clicked, this, [this](const QModelIndex& i) { model_->moveCursorTo(i.row()); });
+    connect(this, &QTableView::clicked, this,
+            [this](const QModelIndex& i) { model_->moveCursorTo(i.row()); });
     followCursor(model_->currentRow());
 }
 
@@ -58,7 +59,8 @@ void DataGrid::keyPressEvent(QKeyEvent* e) {
         return;
     }
     QTableView::keyPressEvent(e);
-    if (currentIndex().isValid() && currentIndex().row() != before) model_->moveCursorTo(currentIndex().row());
+    if (currentIndex().isValid() && currentIndex().row() != before)
+        model_->moveCursorTo(currentIndex().row());
 }
 
 void DataGrid::mouseDoubleClickEvent(QMouseEvent* e) {

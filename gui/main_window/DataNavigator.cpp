@@ -17,7 +17,7 @@ struct ButtonLook {
 };
 
 constexpr ButtonLook kLooks[DataNavigator::ButtonCount] = {
-    {"|◀", "Primo record"},   {"◀", "Record precedente"}, {"▶", "Record successivo"},
+    {"|◀", "Primo record"},  {"◀", "Record precedente"}, {"▶", "Record successivo"},
     {"▶|", "Ultimo record"}, {"−", "Elimina record"},    {"↻", "Aggiorna"},
 };
 
@@ -44,17 +44,28 @@ void DataNavigator::resizeEvent(QResizeEvent*) {
 void DataNavigator::press(Button b) {
     if (!table_.isActive()) return;
     switch (b) {
-    case first: table_.first(); break;
-    case prior: table_.prior(); break;
-    case next: table_.next(); break;
-    case Last: table_.last(); break;
-    case refresh: table_.refresh(); break;
-    case remove:
-        if (table_.recordNumber() > 0 && dialogs_.confirm(window(), kDeleteQuestion)) {
-            table_.deleteRecord();
-                }
-        break;
-    case ButtonCount: break;
+        case first:
+            table_.first();
+            break;
+        case prior:
+            table_.prior();
+            break;
+        case next:
+            table_.next();
+            break;
+        case Last:
+            table_.last();
+            break;
+        case refresh:
+            table_.refresh();
+            break;
+        case remove:
+            if (table_.recordNumber() > 0 && dialogs_.confirm(window(), kDeleteQuestion)) {
+                table_.deleteRecord();
+            }
+            break;
+        case ButtonCount:
+            break;
     }
 }
 

@@ -9,10 +9,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QToolButton>
 #include <QSpinBox>
+#include <QToolButton>
 
-#include "labels/TodaySelection.h"
 #include "gui/main_window/DataGrid.h"
 #include "gui/main_window/DataNavigator.h"
 #include "gui/main_window/Dialogs.h"
@@ -21,6 +20,7 @@
 #include "gui/main_window/RadioGroup.h"
 #include "gui/widgets/FlatButtons.h"
 #include "gui/widgets/FlatEdit.h"
+#include "labels/TodaySelection.h"
 
 namespace app {
 
@@ -155,12 +155,14 @@ void MainWindow::buildFreeCodesGroup() {
     freeCodesGroup = makeGroup(this, {16, 256, 953, 69}, "Barcode Liberi", kBeige);
     resetButton = makeButton<FlatButton>(freeCodesGroup, {176, 24, 121, 35}, "&Reset", kPaleBlue);
     freeCodeEdit = makeEdit(freeCodesGroup, {304, 24, 289, 35}, kPaleYellow, makeFont("Halvett", 24, Bold));
-    insertFreeCodeButton = makeButton<FlatButton>(freeCodesGroup, {608, 24, 121, 35}, "I&nserisci", kPaleBlue);
+    insertFreeCodeButton =
+        makeButton<FlatButton>(freeCodesGroup, {608, 24, 121, 35}, "I&nserisci", kPaleBlue);
 }
 
 void MainWindow::buildFileGroups() {
     exemptionsGroup = makeGroup(this, {16, 334, 257, 193}, "Stampa Esenzioni", kBeige);
-    exemptionsButton = makeButton<FlatButton>(exemptionsGroup, {64, 64, 121, 41}, "Codici Esen&zioni", kPaleBlue);
+    exemptionsButton =
+        makeButton<FlatButton>(exemptionsGroup, {64, 64, 121, 41}, "Codici Esen&zioni", kPaleBlue);
     oxygenGroup = makeGroup(this, {712, 334, 257, 193}, "Ossigeno", kBeige);
     setTextColour(oxygenGroup, kBlue);
     oxygenButton = makeButton<FlatButton>(oxygenGroup, {72, 64, 121, 41}, "Codici &Ossigeno", kPaleBlue);
@@ -179,7 +181,7 @@ void MainWindow::buildPrintListGroup() {
     printListGrid->setColumnWidth(0, 173);
     const QFont printFont = makeFont("Arial", 15, Bold);
     printButton = makeButton<FlatButton>(printListGroup, {152, 144, 137, 33}, "Stam&pa Su Carta ", kYellow,
-                                          &printFont, kRed);
+                                         &printFont, kRed);
 }
 
 void MainWindow::buildSeriesGroup() {
@@ -226,8 +228,8 @@ void MainWindow::setTabOrder() {
           << fiscalEdit << fiscalGrid;
     for (int b = 0; b < DataNavigator::ButtonCount; ++b)
         order << fiscalNavigator->button(static_cast<DataNavigator::Button>(b));
-    order << inMemoryEdit << searchEdit << saveButton << printFiscalButton << insertInMemoryButton << freeCodeEdit
-          << insertFreeCodeButton << resetButton << exitButton;
+    order << inMemoryEdit << searchEdit << saveButton << printFiscalButton << insertInMemoryButton
+          << freeCodeEdit << insertFreeCodeButton << resetButton << exitButton;
     for (int i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
@@ -302,9 +304,11 @@ void MainWindow::onPrintClicked() {
 }
 
 void MainWindow::onSeriesClicked() {
-    static constexpr SeriesLength kLengths[] = {SeriesLength::Short, SeriesLength::Medium, SeriesLength::Long};
+    static constexpr SeriesLength kLengths[] = {SeriesLength::Short, SeriesLength::Medium,
+                                                SeriesLength::Long};
     const SeriesLength length = kLengths[std::clamp(seriesLengthGroup->itemIndex(), 0, 2)];
-    const ClosingKind closing = closingGroup->itemIndex() == 1 ? ClosingKind::AllNines : ClosingKind::YearBased;
+    const ClosingKind closing =
+        closingGroup->itemIndex() == 1 ? ClosingKind::AllNines : ClosingKind::YearBased;
     run([&] { app_.fillSeries(yearBox->value(), selectedMonth(), length, closing); });
 }
 
@@ -337,7 +341,8 @@ void MainWindow::onResetClicked() {
 
 void MainWindow::onSaveClicked() {
     run([&] {
-        if (app_.saveFiscalCode(fiscalEdit->text().toStdString()) == SaveOutcome::Appended) fiscalEdit->clear();
+        if (app_.saveFiscalCode(fiscalEdit->text().toStdString()) == SaveOutcome::Appended)
+            fiscalEdit->clear();
         saveButton->setEnabled(false);
     });
 }
@@ -367,8 +372,8 @@ void MainWindow::copyToClipboardAndShow(const QString& text) {
 void MainWindow::onFiscalEditFocusLost() {
     const FiscalEditOutcome outcome = app_.fiscalEditFocusChanged(fiscalEdit->text().toStdString());
     if (outcome.message) {
-        const QString text = outcome.message->empty() ? QString(kSoundCode)
-                                                      : QString::fromStdString(*outcome.message);
+        const QString text =
+            outcome.message->empty() ? QString(kSoundCode) : QString::fromStdString(*outcome.message);
         dialogs_.message(this, text);
     }
     fiscalEdit->setText(QString::fromStdString(outcome.editText));
@@ -396,7 +401,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
         const auto reason = static_cast<QFocusEvent*>(e)->reason();
         // A message box or another window taking the focus is not the operator leaving the edit.
         const bool windowSwitch = reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
-        if (!windowSwitch) QMetaObject::invokeMethod(this, &MainWindow::onFiscalEditFocusLost, Qt::QueuedConnection);
+        if (!windowSwitch)
+            QMetaObject::invokeMethod(this, &MainWindow::onFiscalEditFocusLost, Qt::QueuedConnection);
     }
     if (watched == oxygenGroup && e->type() == QEvent::MouseButtonPress) onBackgroundClicked();
     return QWidget::eventFilter(watched, e);

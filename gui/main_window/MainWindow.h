@@ -56,7 +56,8 @@ public:
     QLabel *inMemoryLabel, *fiscalEditLabel, *searchLabel;
     widgets::FlatEdit *fiscalEdit, *inMemoryEdit, *searchEdit, *freeCodeEdit;
     widgets::FlatButton *printButton, *exitButton, *seriesButton, *insertFreeCodeButton, *resetButton,
-        *exemptionsButton, *oxygenButton, *saveButton, *printFiscalButton, *calendarButton, *insertInMemoryButton;
+        *exemptionsButton, *oxygenButton, *saveButton, *printFiscalButton, *calendarButton,
+        *insertInMemoryButton;
     widgets::FlatSpeedButton *fullHeightButton, *compactButton;
     DataGrid *fiscalGrid, *printListGrid;
     DataNavigator* fiscalNavigator;

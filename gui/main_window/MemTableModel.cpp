@@ -6,20 +6,23 @@ namespace app {
 
 using memtable::DataEvent;
 
-MemTableModel::MemTableModel(memtable::MemTable& table, std::string fieldName, bool editable,
-                             QObject* parent)
+MemTableModel::MemTableModel(memtable::MemTable& table, std::string fieldName, bool editable, QObject* parent)
     : QAbstractTableModel(parent), table_(table), fieldName_(std::move(fieldName)), editable_(editable) {
     table_.addObserver(this);
 }
 
-MemTableModel::~MemTableModel() { table_.removeObserver(this); }
+MemTableModel::~MemTableModel() {
+    table_.removeObserver(this);
+}
 
 int MemTableModel::rowCount(const QModelIndex& parent) const {
     if (parent.isValid() || !table_.isActive()) return 0;
     return table_.recordCount();
 }
 
-int MemTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 1; }
+int MemTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : 1;
+}
 
 QVariant MemTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
@@ -74,19 +77,19 @@ void MemTableModel::appendRow() {
 
 void MemTableModel::memTableEvent(memtable::MemTable&, DataEvent event, int row) {
     switch (event) {
-    case DataEvent::Scrolled:
-        emit cursorMoved(row);
-        break;
-    case DataEvent::Editing:
-    case DataEvent::Inserting:
-    case DataEvent::Closing:
-        break;
-    default:
-        // Row counts and order may change with any other event: redisplay everything.
-        beginResetModel();
-        endResetModel();
-        emit cursorMoved(currentRow());
-        break;
+        case DataEvent::Scrolled:
+            emit cursorMoved(row);
+            break;
+        case DataEvent::Editing:
+        case DataEvent::Inserting:
+        case DataEvent::Closing:
+            break;
+        default:
+            // Row counts and order may change with any other event: redisplay everything.
+            beginResetModel();
+            endResetModel();
+            emit cursorMoved(currentRow());
+            break;
     }
 }
 

@@ -14,8 +14,7 @@ namespace app {
 class MemTableModel : public QAbstractTableModel, private memtable::MemTableObserver {
     Q_OBJECT
 public:
-    MemTableModel(memtable::MemTable& table, std::string fieldName, bool editable,
-                  QObject* parent = nullptr);
+    MemTableModel(memtable::MemTable& table, std::string fieldName, bool editable, QObject* parent = nullptr);
     ~MemTableModel() override;
 
     int rowCount(const QModelIndex& parent = {}) const override;

@@ -28,11 +28,17 @@ void PageBox::mousePressEvent(QMouseEvent* event) {
     form_.deskMousePress(event->position().toPoint(), event->button(), event->globalPosition().toPoint());
 }
 
-void PageBox::mouseMoveEvent(QMouseEvent* event) { form_.deskMouseMove(event->position().toPoint()); }
+void PageBox::mouseMoveEvent(QMouseEvent* event) {
+    form_.deskMouseMove(event->position().toPoint());
+}
 
-void PageBox::mouseReleaseEvent(QMouseEvent*) { form_.deskMouseRelease(); }
+void PageBox::mouseReleaseEvent(QMouseEvent*) {
+    form_.deskMouseRelease();
+}
 
-void PageBox::mouseDoubleClickEvent(QMouseEvent* event) { form_.deskDoubleClick(event->position().toPoint()); }
+void PageBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    form_.deskDoubleClick(event->position().toPoint());
+}
 
 void PageBox::wheelEvent(QWheelEvent* event) {
     // One notch is 120 units; touch pads send smaller pieces that add up.

@@ -7,8 +7,14 @@ namespace preview {
 
 // Context tags of the preview's controls.
 enum PreviewHelpTag {
-    kTagZoom = 200, kTagOpen = 201, kTagSave = 202, kTagPrint = 203, kTagFind = 204,
-    kTagExit = 205, kTagPageText = 206, kTagPageBox = 207,
+    kTagZoom = 200,
+    kTagOpen = 201,
+    kTagSave = 202,
+    kTagPrint = 203,
+    kTagFind = 204,
+    kTagExit = 205,
+    kTagPageText = 206,
+    kTagPageBox = 207,
 };
 
 // "" for a tag without help.

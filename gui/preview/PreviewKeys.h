@@ -7,10 +7,24 @@ namespace preview {
 
 enum class PreviewAction {
     None,
-    LineUp, LineDown, LineLeft, LineRight,    // small scroll steps
-    ScreenUp, ScreenDown,                     // large vertical steps
-    PreviousPage, NextPage, FirstLine, LastPage,
-    ZoomMenu, exit, SearchAgain, Open, Save, Print, Find, EditPage,
+    LineUp,
+    LineDown,
+    LineLeft,
+    LineRight,  // small scroll steps
+    ScreenUp,
+    ScreenDown,  // large vertical steps
+    PreviousPage,
+    NextPage,
+    FirstLine,
+    LastPage,
+    ZoomMenu,
+    exit,
+    SearchAgain,
+    Open,
+    Save,
+    Print,
+    Find,
+    EditPage,
 };
 
 // The action for a key with or without Ctrl held; None for keys the window leaves alone

@@ -7,7 +7,9 @@ namespace preview {
 
 namespace {
 
-int scaled(int length, double zoom) { return static_cast<int>(std::lround(length * zoom)); }
+int scaled(int length, double zoom) {
+    return static_cast<int>(std::lround(length * zoom));
+}
 
 double fitted(int room, int length, double fallback) {
     if (length <= 0) return fallback;
@@ -18,15 +20,21 @@ double fitted(int room, int length, double fallback) {
 
 double zoomForMode(ZoomMode mode, double zoom, platform::Size page, platform::Size box) {
     switch (mode) {
-    case ZoomMode::PageWidth: return fitted(box.width - 20, page.width, zoom);
-    case ZoomMode::WholePage: return fitted(box.height - 20, page.height, zoom);
-    case ZoomMode::TwoPages: return fitted(box.width - 30, 2 * page.width, zoom);
-    case ZoomMode::Fixed: break;
+        case ZoomMode::PageWidth:
+            return fitted(box.width - 20, page.width, zoom);
+        case ZoomMode::WholePage:
+            return fitted(box.height - 20, page.height, zoom);
+        case ZoomMode::TwoPages:
+            return fitted(box.width - 30, 2 * page.width, zoom);
+        case ZoomMode::Fixed:
+            break;
     }
     return zoom;
 }
 
-int zoomPercent(double zoom) { return static_cast<int>(std::lround(zoom * 100)); }
+int zoomPercent(double zoom) {
+    return static_cast<int>(std::lround(zoom * 100));
+}
 
 int pagesPerRow(const std::vector<platform::Size>& pages, double zoom, int boxWidth, ZoomMode mode) {
     if (mode == ZoomMode::WholePage) return 1;
@@ -47,7 +55,8 @@ int pagesPerRow(const std::vector<platform::Size>& pages, double zoom, int boxWi
     return best;
 }
 
-DeskLayout layoutDesk(const std::vector<platform::Size>& pages, double zoom, ZoomMode mode, platform::Size box) {
+DeskLayout layoutDesk(const std::vector<platform::Size>& pages, double zoom, ZoomMode mode,
+                      platform::Size box) {
     DeskLayout layout;
     layout.perRow = pagesPerRow(pages, zoom, box.width, mode);
     layout.bounds.reserve(pages.size());
@@ -90,7 +99,8 @@ platform::Point toPagePixels(platform::Point desk, const platform::Rect& page, d
             static_cast<int>(std::lround((desk.y - page.top) / zoom))};
 }
 
-MatchScroll scrollToMatch(const platform::Rect& page, const platform::Rect& found, double zoom, platform::Size box) {
+MatchScroll scrollToMatch(const platform::Rect& page, const platform::Rect& found, double zoom,
+                          platform::Size box) {
     const int h = scaled(found.bottom - found.top, zoom);
     const int w = scaled(found.right - found.left, zoom);
     const int top = page.top + scaled(found.top, zoom);
@@ -100,7 +110,7 @@ MatchScroll scrollToMatch(const platform::Rect& page, const platform::Rect& foun
     s.vertical = (top - page.top + kPageGap > box.height - h) ? top + h - box.height : page.top - kPageGap;
     // Past the right edge: the text's right end goes 10 pixels inside the view.
     s.horizontal = (left - page.left + kPageGap > box.width - w) ? left + w + kPageGap - box.width
-                                                                  : page.left - kPageGap;
+                                                                 : page.left - kPageGap;
     s.highlight = {left, top, left + w, top + h};
     return s;
 }

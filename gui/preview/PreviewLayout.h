@@ -27,12 +27,13 @@ int pagesPerRow(const std::vector<platform::Size>& pages, double zoom, int boxWi
 struct DeskLayout {
     std::vector<platform::Rect> bounds;  // one per page, desk pixels
     int perRow = 1;
-    int horizontalMax = 0;               // scroll bar ranges; 0 disables the bar
+    int horizontalMax = 0;  // scroll bar ranges; 0 disables the bar
     int verticalMax = 0;
 };
 
 // Rows of `perRow` pages from (10, 10); a lone page narrower than the box is centred.
-DeskLayout layoutDesk(const std::vector<platform::Size>& pages, double zoom, ZoomMode mode, platform::Size box);
+DeskLayout layoutDesk(const std::vector<platform::Size>& pages, double zoom, ZoomMode mode,
+                      platform::Size box);
 
 // The first page whose top < y < bottom, or -1.
 int pageAtLine(const std::vector<platform::Rect>& bounds, int y);
@@ -54,6 +55,7 @@ struct MatchScroll {
 // Scroll positions that bring `found` (page pixels on the page at `page`) into a view of `box`:
 // the page's top 10 pixels below the view's top unless the text would fall below the view,
 // the page's left edge likewise unless the text would lie past the right edge.
-MatchScroll scrollToMatch(const platform::Rect& page, const platform::Rect& found, double zoom, platform::Size box);
+MatchScroll scrollToMatch(const platform::Rect& page, const platform::Rect& found, double zoom,
+                          platform::Size box);
 
 }  // namespace preview

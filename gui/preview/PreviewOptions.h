@@ -17,7 +17,8 @@ enum PreviewButton : unsigned {
     pbPageSetup = 1u << 7,
 };
 // Every button but page setup: what all label templates use.
-inline constexpr unsigned kDefaultPreviewButtons = pbZoom | pbLoad | pbSave | pbPrint | pbFind | pbHelp | pbExit;
+inline constexpr unsigned kDefaultPreviewButtons =
+    pbZoom | pbLoad | pbSave | pbPrint | pbFind | pbHelp | pbExit;
 
 enum class PreviewZoom { pzDefault, pzPageWidth, pzOnePage, pzTwoPages };
 

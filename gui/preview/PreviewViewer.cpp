@@ -2,10 +2,10 @@
 
 #include <QApplication>
 
-#include "platform/UiText.h"
-#include "platform/qt/QtConvert.h"
 #include "gui/preview/PreviewWindow.h"
 #include "gui/preview/ProgressWindow.h"
+#include "platform/UiText.h"
+#include "platform/qt/QtConvert.h"
 
 namespace preview {
 

@@ -14,14 +14,14 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "gui/preview/PageBox.h"
+#include "gui/preview/PreviewFileDialogs.h"
+#include "gui/preview/PreviewHelpTexts.h"
+#include "gui/preview/PreviewWindowBounds.h"
+#include "gui/preview/PreviewZoom.h"
 #include "platform/UiText.h"
 #include "platform/qt/QtConvert.h"
 #include "printer/Printer.h"
-#include "gui/preview/PreviewFileDialogs.h"
-#include "gui/preview/PreviewWindowBounds.h"
-#include "gui/preview/PreviewHelpTexts.h"
-#include "gui/preview/PreviewZoom.h"
-#include "gui/preview/PageBox.h"
 
 namespace preview {
 
@@ -29,7 +29,9 @@ namespace {
 
 using platform::qt::toQString;
 
-QString ui(int number) { return toQString(platform::uiText(number)); }
+QString ui(int number) {
+    return toQString(platform::uiText(number));
+}
 
 constexpr int kToolbarHeight = 33;
 constexpr int kStripWidth = 16;
@@ -40,12 +42,11 @@ constexpr int kInitialScrollMax = 32000;
 
 struct ZoomItem {
     int tag;
-    int textNumber;       // UI text, or 0 for the percentage itself
+    int textNumber;  // UI text, or 0 for the percentage itself
 };
 
 constexpr ZoomItem kZoomItems[] = {
-    {200, 0}, {150, 0}, {100, 0}, {75, 0}, {50, 0}, {25, 0}, {10, 0},
-    {1, 53020}, {2, 53021}, {3, 53022},
+    {200, 0}, {150, 0}, {100, 0}, {75, 0}, {50, 0}, {25, 0}, {10, 0}, {1, 53020}, {2, 53021}, {3, 53022},
 };
 
 QWidget* separator(QWidget* strip) {
@@ -205,7 +206,8 @@ void PreviewWindow::buildMenu() {
     zoomGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (const ZoomItem& item : kZoomItems) {
         if (item.tag == 1) menu_->addSeparator();
-        const QString text = item.textNumber ? ui(item.textNumber) : QString::number(item.tag) + QLatin1Char('%');
+        const QString text =
+            item.textNumber ? ui(item.textNumber) : QString::number(item.tag) + QLatin1Char('%');
         QAction* a = menu_->addAction(text);
         a->setCheckable(true);
         a->setData(item.tag);
@@ -218,7 +220,9 @@ void PreviewWindow::buildMenu() {
     for (int number : {53029, 53030, 53031}) menu_->addAction(ui(number))->setVisible(false);
 }
 
-void PreviewWindow::attachPages(PreparedPages* pages) { pages_ = pages; }
+void PreviewWindow::attachPages(PreparedPages* pages) {
+    pages_ = pages;
+}
 
 PreparedPages* PreviewWindow::handBack() {
     PreparedPages* held = pages_;
@@ -242,10 +246,17 @@ void PreviewWindow::initButtons() {
     printBtn_->setEnabled(printers);
     pageSetupBtn_->setEnabled(printers);
     switch (options_.initialZoom) {
-    case PreviewZoom::pzPageWidth: setLastZoomChoice({lastZoomChoice().zoom, ZoomMode::PageWidth}); break;
-    case PreviewZoom::pzOnePage: setLastZoomChoice({lastZoomChoice().zoom, ZoomMode::WholePage}); break;
-    case PreviewZoom::pzTwoPages: setLastZoomChoice({lastZoomChoice().zoom, ZoomMode::TwoPages}); break;
-    case PreviewZoom::pzDefault: break;
+        case PreviewZoom::pzPageWidth:
+            setLastZoomChoice({lastZoomChoice().zoom, ZoomMode::PageWidth});
+            break;
+        case PreviewZoom::pzOnePage:
+            setLastZoomChoice({lastZoomChoice().zoom, ZoomMode::WholePage});
+            break;
+        case PreviewZoom::pzTwoPages:
+            setLastZoomChoice({lastZoomChoice().zoom, ZoomMode::TwoPages});
+            break;
+        case PreviewZoom::pzDefault:
+            break;
     }
 }
 

@@ -10,11 +10,11 @@
 #include <QString>
 #include <optional>
 
-#include "prepared/TextSearch.h"
-#include "prepared/PreparedPages.h"
 #include "gui/preview/PreviewKeys.h"
 #include "gui/preview/PreviewLayout.h"
 #include "gui/preview/PreviewOptions.h"
+#include "prepared/PreparedPages.h"
+#include "prepared/TextSearch.h"
 
 class QActionGroup;
 class QLabel;

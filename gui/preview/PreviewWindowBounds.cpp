@@ -18,7 +18,9 @@ std::unique_ptr<platform::qt::UserSettings> openSettings() {
 
 }  // namespace
 
-void setPreviewSettingsFile(const std::string& iniPath) { g_iniPath = iniPath; }
+void setPreviewSettingsFile(const std::string& iniPath) {
+    g_iniPath = iniPath;
+}
 
 FormBounds readFormBounds(const FormBounds& defaults) {
     const auto settings = openSettings();
@@ -48,7 +50,8 @@ FormBounds boundsOf(const QWidget& window) {
 
 void showWithBounds(QWidget& window, const FormBounds& bounds) {
     // A damaged or hostile value must not give a window too small to use or to see.
-    if (bounds.width >= 100 && bounds.height >= 100) window.setGeometry(bounds.left, bounds.top, bounds.width, bounds.height);
+    if (bounds.width >= 100 && bounds.height >= 100)
+        window.setGeometry(bounds.left, bounds.top, bounds.width, bounds.height);
     if (bounds.maximized)
         window.setWindowState(window.windowState() | Qt::WindowMaximized);
     else

@@ -7,17 +7,17 @@
 #include <QWhatsThis>
 #include <exception>
 
+#include "export/PreparedPageOutput.h"
+#include "gui/preview/PageBox.h"
+#include "gui/preview/PreviewFileDialogs.h"
+#include "gui/preview/PreviewHelpTexts.h"
+#include "gui/preview/PreviewWindow.h"
+#include "gui/preview/PrintService.h"
+#include "gui/preview/SearchDialog.h"
 #include "platform/UiText.h"
 #include "platform/qt/MessageBox.h"
 #include "platform/qt/QtConvert.h"
 #include "prepared/PreparedReportIo.h"
-#include "export/PreparedPageOutput.h"
-#include "gui/preview/PreviewFileDialogs.h"
-#include "gui/preview/PreviewHelpTexts.h"
-#include "gui/preview/PrintService.h"
-#include "gui/preview/PageBox.h"
-#include "gui/preview/PreviewWindow.h"
-#include "gui/preview/SearchDialog.h"
 
 namespace preview {
 

@@ -8,12 +8,12 @@
 #include <QToolButton>
 #include <exception>
 
+#include "gui/preview/PageBox.h"
+#include "gui/preview/PreviewWindow.h"
+#include "gui/preview/PreviewZoom.h"
 #include "platform/UiText.h"
 #include "platform/qt/QPainterCanvas.h"
 #include "platform/qt/QtConvert.h"
-#include "gui/preview/PreviewZoom.h"
-#include "gui/preview/PageBox.h"
-#include "gui/preview/PreviewWindow.h"
 
 namespace preview {
 
@@ -23,7 +23,9 @@ const QColor kDeskGrey(128, 128, 128);
 // Pages starting further below the view's top than this never count as in view.
 constexpr int kInViewReach = 2000;
 
-QRect toQRect(const platform::Rect& r) { return {r.left, r.top, r.width(), r.height()}; }
+QRect toQRect(const platform::Rect& r) {
+    return {r.left, r.top, r.width(), r.height()};
+}
 
 platform::Size paperPixels(const PreparedPage& page) {
     return {page.geometry.paperWidthPx, page.geometry.paperHeightPx};
@@ -31,12 +33,22 @@ platform::Size paperPixels(const PreparedPage& page) {
 
 }  // namespace
 
-platform::Size PreviewWindow::boxSize() const { return {box_->width(), box_->height()}; }
-int PreviewWindow::horizontalPosition() const { return hbar_->value(); }
-int PreviewWindow::verticalPosition() const { return vbar_->value(); }
+platform::Size PreviewWindow::boxSize() const {
+    return {box_->width(), box_->height()};
+}
+int PreviewWindow::horizontalPosition() const {
+    return hbar_->value();
+}
+int PreviewWindow::verticalPosition() const {
+    return vbar_->value();
+}
 
-QString PreviewWindow::pageText() const { return pageLabel_->text(); }
-QString PreviewWindow::zoomCaption() const { return zoomBtn_->text(); }
+QString PreviewWindow::pageText() const {
+    return pageLabel_->text();
+}
+QString PreviewWindow::zoomCaption() const {
+    return zoomBtn_->text();
+}
 
 int PreviewWindow::checkedZoomTag() const {
     const QAction* a = zoomGroup_->checkedAction();
@@ -96,7 +108,8 @@ void PreviewWindow::relayout() {
     }
     const platform::Size box = boxSize();
     if (!sizes.empty()) {
-        const platform::Size current = sizes[static_cast<std::size_t>(std::clamp(currentPage_ - 1, 0, int(sizes.size()) - 1))];
+        const platform::Size current =
+            sizes[static_cast<std::size_t>(std::clamp(currentPage_ - 1, 0, int(sizes.size()) - 1))];
         zoom_ = zoomForMode(mode_, zoom_, current, box);
     }
     checkZoomItem();
@@ -245,7 +258,8 @@ void PreviewWindow::deskMousePress(QPoint at, Qt::MouseButton button, QPoint glo
     if (page >= 0) {
         int cursor = 0;
         try {
-            if (pages_->hitTest(page, toPagePixels(desk, layout_.bounds[std::size_t(page)], zoom_), cursor, true))
+            if (pages_->hitTest(page, toPagePixels(desk, layout_.bounds[std::size_t(page)], zoom_), cursor,
+                                true))
                 return;
         } catch (const std::exception&) {
             // A page that cannot be rebuilt has no objects to click.
@@ -271,15 +285,17 @@ void PreviewWindow::deskMouseMove(QPoint at) {
     int cursor = 0;
     bool taken = false;
     try {
-        taken = page >= 0 &&
-                pages_->hitTest(page, toPagePixels(desk, layout_.bounds[std::size_t(page)], zoom_), cursor, false);
-    } catch (const std::exception&) {
-    }
+        taken =
+            page >= 0 && pages_->hitTest(page, toPagePixels(desk, layout_.bounds[std::size_t(page)], zoom_),
+                                         cursor, false);
+    } catch (const std::exception&) {}
     // The handler names a cursor shape by number; any shape it picks shows as the pointing hand.
     box_->setCursor(taken && cursor != 0 ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
-void PreviewWindow::deskMouseRelease() { dragging_ = false; }
+void PreviewWindow::deskMouseRelease() {
+    dragging_ = false;
+}
 
 void PreviewWindow::deskDoubleClick(QPoint at) {
     ignoreNextPress_ = true;
@@ -302,36 +318,68 @@ bool PreviewWindow::deskKey(int key, Qt::KeyboardModifiers modifiers) {
 
 void PreviewWindow::runAction(PreviewAction action) {
     switch (action) {
-    case PreviewAction::None: break;
-    case PreviewAction::LineUp: vbar_->setValue(vbar_->value() - vbar_->singleStep()); break;
-    case PreviewAction::LineDown: vbar_->setValue(vbar_->value() + vbar_->singleStep()); break;
-    case PreviewAction::LineLeft: hbar_->setValue(hbar_->value() - hbar_->singleStep()); break;
-    case PreviewAction::LineRight: hbar_->setValue(hbar_->value() + hbar_->singleStep()); break;
-    case PreviewAction::ScreenUp: vbar_->setValue(vbar_->value() - vbar_->pageStep()); break;
-    case PreviewAction::ScreenDown: vbar_->setValue(vbar_->value() + vbar_->pageStep()); break;
-    case PreviewAction::PreviousPage: previousPage(); break;
-    case PreviewAction::NextPage: nextPage(); break;
-    case PreviewAction::FirstLine: vbar_->setValue(0); break;
-    case PreviewAction::LastPage:
-        if (pages_) {
-            setCurrentPage(pages_->count());
-            showCurrentPage();
-        }
-        break;
-    case PreviewAction::ZoomMenu:
-        if (zoomBtn_->isVisible() || !isVisible()) menu_->popup(zoomBtn_->mapToGlobal(QPoint(0, zoomBtn_->height())));
-        break;
-    case PreviewAction::exit:
-        if (options_.modal) accept(); else close();
-        break;
-    case PreviewAction::SearchAgain: searchAgain(); break;
-    case PreviewAction::Open: openPrepared(); break;
-    case PreviewAction::Save: savePrepared(); break;
-    case PreviewAction::Print:
-        if (printBtn_->isEnabled()) printPages();
-        break;
-    case PreviewAction::Find: find(); break;
-    case PreviewAction::EditPage: break;  // no page editor in this program
+        case PreviewAction::None:
+            break;
+        case PreviewAction::LineUp:
+            vbar_->setValue(vbar_->value() - vbar_->singleStep());
+            break;
+        case PreviewAction::LineDown:
+            vbar_->setValue(vbar_->value() + vbar_->singleStep());
+            break;
+        case PreviewAction::LineLeft:
+            hbar_->setValue(hbar_->value() - hbar_->singleStep());
+            break;
+        case PreviewAction::LineRight:
+            hbar_->setValue(hbar_->value() + hbar_->singleStep());
+            break;
+        case PreviewAction::ScreenUp:
+            vbar_->setValue(vbar_->value() - vbar_->pageStep());
+            break;
+        case PreviewAction::ScreenDown:
+            vbar_->setValue(vbar_->value() + vbar_->pageStep());
+            break;
+        case PreviewAction::PreviousPage:
+            previousPage();
+            break;
+        case PreviewAction::NextPage:
+            nextPage();
+            break;
+        case PreviewAction::FirstLine:
+            vbar_->setValue(0);
+            break;
+        case PreviewAction::LastPage:
+            if (pages_) {
+                setCurrentPage(pages_->count());
+                showCurrentPage();
+            }
+            break;
+        case PreviewAction::ZoomMenu:
+            if (zoomBtn_->isVisible() || !isVisible())
+                menu_->popup(zoomBtn_->mapToGlobal(QPoint(0, zoomBtn_->height())));
+            break;
+        case PreviewAction::exit:
+            if (options_.modal)
+                accept();
+            else
+                close();
+            break;
+        case PreviewAction::SearchAgain:
+            searchAgain();
+            break;
+        case PreviewAction::Open:
+            openPrepared();
+            break;
+        case PreviewAction::Save:
+            savePrepared();
+            break;
+        case PreviewAction::Print:
+            if (printBtn_->isEnabled()) printPages();
+            break;
+        case PreviewAction::Find:
+            find();
+            break;
+        case PreviewAction::EditPage:
+            break;  // no page editor in this program
     }
 }
 

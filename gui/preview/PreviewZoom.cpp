@@ -6,7 +6,11 @@ namespace {
 ZoomChoice g_last;
 }
 
-ZoomChoice lastZoomChoice() { return g_last; }
-void setLastZoomChoice(ZoomChoice choice) { g_last = choice; }
+ZoomChoice lastZoomChoice() {
+    return g_last;
+}
+void setLastZoomChoice(ZoomChoice choice) {
+    g_last = choice;
+}
 
 }  // namespace preview

@@ -16,12 +16,12 @@
 #include <QVBoxLayout>
 #include <exception>
 
+#include "gui/preview/PrintDialogPictures.h"
 #include "platform/UiText.h"
 #include "platform/qt/MessageBox.h"
 #include "platform/qt/QtConvert.h"
 #include "prepared/PageList.h"
 #include "printer/Printer.h"
-#include "gui/preview/PrintDialogPictures.h"
 
 namespace preview {
 
@@ -54,7 +54,9 @@ enum PrintFormText {
 // The page-filter list sits this far right of its label.
 constexpr int kChoiceGap = 11;
 
-QString text(int number) { return toQString(platform::uiText(number)); }
+QString text(int number) {
+    return toQString(platform::uiText(number));
+}
 
 QToolButton* arrowButton(QWidget* parent, Qt::ArrowType arrow) {
     auto* button = new QToolButton(parent);
@@ -193,7 +195,8 @@ void PrintDialog::fillPrinters() {
     // The closed box shows the glyph as the item's icon; the open list draws it itself.
     const QIcon glyph(printerGlyph());
     printerBox->setIconSize(QSize(kPrinterGlyphWidth, kPrinterGlyphHeight));
-    for (int i = 0; i < platformCount; ++i) printerBox->addItem(glyph, toQString(names[static_cast<std::size_t>(i)]));
+    for (int i = 0; i < platformCount; ++i)
+        printerBox->addItem(glyph, toQString(names[static_cast<std::size_t>(i)]));
     printerBox->setCurrentIndex(oldPrinterIndex < platformCount ? oldPrinterIndex : -1);
 }
 
@@ -208,11 +211,19 @@ std::string PrintDialog::pageList(int currentPage) const {
     return platform::qt::fromQString(pageListEdit->text());
 }
 
-std::string PrintDialog::copiesText() const { return platform::qt::fromQString(copiesEdit->text()); }
-bool PrintDialog::collate() const { return collateBox->isChecked(); }
-PageFilter PrintDialog::filter() const { return static_cast<PageFilter>(printChoiceBox->currentIndex()); }
+std::string PrintDialog::copiesText() const {
+    return platform::qt::fromQString(copiesEdit->text());
+}
+bool PrintDialog::collate() const {
+    return collateBox->isChecked();
+}
+PageFilter PrintDialog::filter() const {
+    return static_cast<PageFilter>(printChoiceBox->currentIndex());
+}
 
-void PrintDialog::setCopies(int copies) { copiesEdit->setText(QString::number(copies)); }
+void PrintDialog::setCopies(int copies) {
+    copiesEdit->setText(QString::number(copies));
+}
 
 void PrintDialog::copiesUp() {
     guarded([this] { setCopies(integerFromText(copiesText()) + 1); });
@@ -250,7 +261,8 @@ void PrintDialog::done(int result) {
 // Clicking the collate caption toggles the box; typing into the page list chooses it.
 bool PrintDialog::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    if (watched == collateLabel && (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)) {
+    if (watched == collateLabel &&
+        (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)) {
         collateBox->toggle();
         return true;
     }

@@ -2,21 +2,23 @@
 
 #include <exception>
 
+#include "gui/preview/PreviewWindow.h"
+#include "gui/preview/PrintDialog.h"
+#include "gui/preview/PrintDialogFlowProgress.h"
+#include "gui/preview/ProgressWindow.h"
 #include "platform/qt/MessageBox.h"
 #include "prepared/PageList.h"
-#include "prepared/PrintRun.h"
 #include "prepared/PreparedPages.h"
+#include "prepared/PrintRun.h"
 #include "printer/Printer.h"
-#include "gui/preview/PrintDialogFlowProgress.h"
-#include "gui/preview/PrintDialog.h"
-#include "gui/preview/PreviewWindow.h"
-#include "gui/preview/ProgressWindow.h"
 
 namespace preview {
 
 namespace {
 
-bool execDialog(PrintDialog& form) { return form.exec() == QDialog::Accepted; }
+bool execDialog(PrintDialog& form) {
+    return form.exec() == QDialog::Accepted;
+}
 
 PrintOptions chosenOptions(const PrintDialog& form, int currentPage) {
     PrintOptions options;
@@ -38,7 +40,8 @@ void print(PreparedPages& pages, const PrintOptions& options, const PrintDialogS
 
 }  // namespace
 
-bool runPrintDialog(PreparedPages& pages, int currentPage, QWidget* parent, const PrintDialogSettings& settings) {
+bool runPrintDialog(PreparedPages& pages, int currentPage, QWidget* parent,
+                    const PrintDialogSettings& settings) {
     if (pages.count() == 0 || !pages.printer().hasPlatformPrinters()) return false;
     PrintDialog form(pages.printer(), parent);
     form.setDefaults(settings.defaultCopies, settings.defaultCollate);

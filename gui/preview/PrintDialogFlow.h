@@ -3,9 +3,9 @@
 
 #include <functional>
 
+#include "gui/preview/PrintService.h"
 #include "prepared/PrintProgress.h"
 #include "prepared/PrintRunOptions.h"
-#include "gui/preview/PrintService.h"
 
 class QWidget;
 

@@ -1,8 +1,8 @@
 // The engine's progress window as the print run's progress window.
 #pragma once
 
-#include "prepared/PrintProgress.h"
 #include "preparation/ProgressDisplay.h"
+#include "prepared/PrintProgress.h"
 
 namespace preview {
 

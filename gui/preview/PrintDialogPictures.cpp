@@ -11,30 +11,22 @@ namespace {
 
 // The printer glyph, one character a pixel: k black, w white, g grey, '.' transparent.
 constexpr std::array<const char*, kPrinterGlyphHeight> kPrinterGlyphRows = {
-    "......kkkkkkkk....",
-    "......kwwwwwwk....",
-    "......kwkkkkwk....",
-    "......kwwwwwwk....",
-    "......kwkkkkwk....",
-    "..kkkkkkkkkkkkkk..",
-    ".kggggggggggggggk.",
-    ".kwwwwwwwwwwwwwwk.",
-    ".kwwwwwwwwwwwkwwk.",
-    ".kggggggggggggggk.",
-    ".kggggggggggggggk.",
-    ".kkkkkkkkkkkkkkkk.",
-    "..kkwwwwwwwwwwkk..",
-    "....kwwwwwwwwk....",
-    "....kkkkkkkkkk....",
-    "..................",
+    "......kkkkkkkk....", "......kwwwwwwk....", "......kwkkkkwk....", "......kwwwwwwk....",
+    "......kwkkkkwk....", "..kkkkkkkkkkkkkk..", ".kggggggggggggggk.", ".kwwwwwwwwwwwwwwk.",
+    ".kwwwwwwwwwwwkwwk.", ".kggggggggggggggk.", ".kggggggggggggggk.", ".kkkkkkkkkkkkkkkk.",
+    "..kkwwwwwwwwwwkk..", "....kwwwwwwwwk....", "....kkkkkkkkkk....", "..................",
 };
 
 QColor glyphColor(char c) {
     switch (c) {
-        case 'k': return Qt::black;
-        case 'w': return Qt::white;
-        case 'g': return QColor(128, 128, 128);
-        default: return Qt::transparent;
+        case 'k':
+            return Qt::black;
+        case 'w':
+            return Qt::white;
+        case 'g':
+            return QColor(128, 128, 128);
+        default:
+            return Qt::transparent;
     }
 }
 

@@ -6,7 +6,11 @@ namespace {
 PrintService* g_service = nullptr;
 }
 
-PrintService* programPrintService() { return g_service; }
-void setProgramPrintService(PrintService* service) { g_service = service; }
+PrintService* programPrintService() {
+    return g_service;
+}
+void setProgramPrintService(PrintService* service) {
+    g_service = service;
+}
 
 }  // namespace preview

@@ -43,8 +43,8 @@ ProgressWindow::ProgressWindow(QWidget* parent) : QDialog(parent) {
     connect(cancelButton, &QPushButton::clicked, this, &ProgressWindow::reject);
 }
 
-void ProgressWindow::run(report::ReportProgress& progress, const std::string& caption, const std::string& status,
-                          const std::function<void()>& work) {
+void ProgressWindow::run(report::ReportProgress& progress, const std::string& caption,
+                         const std::string& status, const std::function<void()>& work) {
     setWindowTitle(toQString(caption));
     captionLabel->setText(toQString(status));
     pageLabel->clear();
@@ -78,9 +78,13 @@ void ProgressWindow::runWork() {
     done(cancelled || error_ ? Rejected : Accepted);
 }
 
-void ProgressWindow::setStatus(const std::string& status) { captionLabel->setText(toQString(status)); }
+void ProgressWindow::setStatus(const std::string& status) {
+    captionLabel->setText(toQString(status));
+}
 
-void ProgressWindow::processPendingMessages() { QCoreApplication::processEvents(); }
+void ProgressWindow::processPendingMessages() {
+    QCoreApplication::processEvents();
+}
 
 void ProgressWindow::reject() {
     if (progress_) progress_->terminate();

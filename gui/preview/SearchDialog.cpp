@@ -15,12 +15,15 @@
 namespace preview {
 
 namespace {
-QString ui(int number) { return platform::qt::toQString(platform::uiText(number)); }
+QString ui(int number) {
+    return platform::qt::toQString(platform::uiText(number));
+}
 }  // namespace
 
 SearchDialog::SearchDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(ui(53000));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     auto* column = new QVBoxLayout(this);
 
     auto* label = new QLabel(ui(53001), this);
@@ -57,9 +60,15 @@ SearchDialog::SearchDialog(QWidget* parent) : QDialog(parent) {
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-QString SearchDialog::text() const { return searchTextEdit->text(); }
-bool SearchDialog::caseSensitive() const { return caseSensitiveBox->isChecked(); }
-bool SearchDialog::fromFirstPage() const { return fromFirstPageButton->isChecked(); }
+QString SearchDialog::text() const {
+    return searchTextEdit->text();
+}
+bool SearchDialog::caseSensitive() const {
+    return caseSensitiveBox->isChecked();
+}
+bool SearchDialog::fromFirstPage() const {
+    return fromFirstPageButton->isChecked();
+}
 
 void SearchDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

@@ -172,10 +172,14 @@ void FlatButtonBase::refreshHotFromPointer() {
 
 QColor FlatButtonBase::faceColor() const {
     switch (state_) {
-    case ButtonState::Up: return hot_ ? colorFocused() : color();
-    case ButtonState::Disabled: return color();
-    case ButtonState::Down: return colorDown();
-    case ButtonState::Exclusive: return hot_ ? colorFocused() : colorDown();
+        case ButtonState::Up:
+            return hot_ ? colorFocused() : color();
+        case ButtonState::Disabled:
+            return color();
+        case ButtonState::Down:
+            return colorDown();
+        case ButtonState::Exclusive:
+            return hot_ ? colorFocused() : colorDown();
     }
     return color();
 }
@@ -229,14 +233,17 @@ QPixmap FlatButtonBase::glyphForState() const {
     int index = 0;
     const bool disabled = state_ == ButtonState::Disabled;
     switch (numGlyphs_) {
-    case 2: index = disabled ? 1 : 0; break;
-    case 3: index = disabled ? 1 : (state_ == ButtonState::Up ? 0 : 2); break;
-    case 4:
-        index = disabled ? 1
-              : state_ == ButtonState::Down ? 2
-              : state_ == ButtonState::Exclusive ? 3 : 0;
-        break;
-    default: break;
+        case 2:
+            index = disabled ? 1 : 0;
+            break;
+        case 3:
+            index = disabled ? 1 : (state_ == ButtonState::Up ? 0 : 2);
+            break;
+        case 4:
+            index = disabled ? 1 : state_ == ButtonState::Down ? 2 : state_ == ButtonState::Exclusive ? 3 : 0;
+            break;
+        default:
+            break;
     }
     QPixmap image = withTransparentKey(glyph_.copy(index * w, 0, w, glyph_.height()));
     if (numGlyphs_ == 1 && disabled) image = greyed(image);
@@ -246,11 +253,10 @@ QPixmap FlatButtonBase::glyphForState() const {
 void FlatButtonBase::paintGlyphAndCaption(QPainter& p, const QRect& r) const {
     const QPixmap glyph = glyphForState();
     p.setFont(font());
-    const QSize text = caption_.isEmpty() ? QSize()
-                                          : p.fontMetrics().size(kTextFlags, caption_);
+    const QSize text = caption_.isEmpty() ? QSize() : p.fontMetrics().size(kTextFlags, caption_);
     const GlyphPlacement place =
-        placeGlyphAndCaption(r, glyph.isNull() ? QSize() : glyph.deviceIndependentSize().toSize(),
-                             text, layout_, margin_, spacing_);
+        placeGlyphAndCaption(r, glyph.isNull() ? QSize() : glyph.deviceIndependentSize().toSize(), text,
+                             layout_, margin_, spacing_);
     if (!glyph.isNull()) p.drawPixmap(place.glyph.topLeft(), glyph);
     if (caption_.isEmpty()) return;
     if (state_ == ButtonState::Disabled) {

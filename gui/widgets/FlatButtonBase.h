@@ -27,26 +27,50 @@ public:
     bool parentColor() const { return parentColor_; }
     void setParentColor(bool on);
     QColor colorFocused() const;
-    void setColorFocused(const QColor& c) { colorFocused_ = c; update(); }
+    void setColorFocused(const QColor& c) {
+        colorFocused_ = c;
+        update();
+    }
     QColor colorDown() const;
-    void setColorDown(const QColor& c) { colorDown_ = c; update(); }
+    void setColorDown(const QColor& c) {
+        colorDown_ = c;
+        update();
+    }
     QColor colorBorder() const;
-    void setColorBorder(const QColor& c) { colorBorder_ = c; update(); }
+    void setColorBorder(const QColor& c) {
+        colorBorder_ = c;
+        update();
+    }
     QColor colorHighLight() const { return colorHighLight_; }
-    void setColorHighLight(const QColor& c) { colorHighLight_ = c; update(); }
+    void setColorHighLight(const QColor& c) {
+        colorHighLight_ = c;
+        update();
+    }
     QColor colorShadow() const { return colorShadow_; }
-    void setColorShadow(const QColor& c) { colorShadow_ = c; update(); }
+    void setColorShadow(const QColor& c) {
+        colorShadow_ = c;
+        update();
+    }
 
-    void setUseAdvColors(bool on) { useAdvColors_ = on; update(); }
+    void setUseAdvColors(bool on) {
+        useAdvColors_ = on;
+        update();
+    }
     bool useAdvColors() const { return useAdvColors_; }
     void setAdvColors(int focused, int down, int border);
 
     void setGlyph(const QPixmap& strip, int numGlyphs = 1);
     int numGlyphs() const { return numGlyphs_; }
-    void setLayout(GlyphPosition p) { layout_ = p; update(); }
+    void setLayout(GlyphPosition p) {
+        layout_ = p;
+        update();
+    }
     void setMargin(int m);
     int margin() const { return margin_; }
-    void setSpacing(int s) { spacing_ = s; update(); }
+    void setSpacing(int s) {
+        spacing_ = s;
+        update();
+    }
 
     int groupIndex() const { return groupIndex_; }
     void setGroupIndex(int g);

@@ -37,7 +37,9 @@ FlatEdit::FlatEdit(QWidget* parent) : QLineEdit(parent) {
     applyColors();
 }
 
-QColor FlatEdit::colorFlat() const { return colorFlat_; }
+QColor FlatEdit::colorFlat() const {
+    return colorFlat_;
+}
 
 void FlatEdit::setColorFlat(const QColor& c) {
     colorFlat_ = c;
@@ -109,7 +111,9 @@ void FlatEdit::applyColors() {
     update();
 }
 
-void FlatEdit::fitHeightToFont() { setFixedHeight(fontMetrics().height() + 2 * kFrame); }
+void FlatEdit::fitHeightToFont() {
+    setFixedHeight(fontMetrics().height() + 2 * kFrame);
+}
 
 void FlatEdit::paintEvent(QPaintEvent* e) {
     QLineEdit::paintEvent(e);

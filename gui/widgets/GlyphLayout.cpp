@@ -4,12 +4,14 @@ namespace widgets {
 
 namespace {
 
-bool isHorizontal(GlyphPosition p) { return p == GlyphPosition::Left || p == GlyphPosition::Right; }
+bool isHorizontal(GlyphPosition p) {
+    return p == GlyphPosition::Left || p == GlyphPosition::Right;
+}
 
 }  // namespace
 
-GlyphPlacement placeGlyphAndCaption(const QRect& client, QSize glyph, QSize caption,
-                                    GlyphPosition layout, int margin, int spacing) {
+GlyphPlacement placeGlyphAndCaption(const QRect& client, QSize glyph, QSize caption, GlyphPosition layout,
+                                    int margin, int spacing) {
     const bool horizontal = isHorizontal(layout);
     // Without a glyph or a caption there is nothing to keep apart.
     if (glyph.isEmpty() || caption.isEmpty()) spacing = 0;

@@ -15,7 +15,7 @@ struct GlyphPlacement {
     QRect caption;
 };
 
-GlyphPlacement placeGlyphAndCaption(const QRect& client, QSize glyph, QSize caption,
-                                    GlyphPosition layout, int margin, int spacing);
+GlyphPlacement placeGlyphAndCaption(const QRect& client, QSize glyph, QSize caption, GlyphPosition layout,
+                                    int margin, int spacing);
 
 }  // namespace widgets

@@ -14,7 +14,9 @@ HoverTracker::PointerLocator& locator() {
 }
 }  // namespace
 
-void HoverTracker::setPointerLocator(PointerLocator l) { locator() = std::move(l); }
+void HoverTracker::setPointerLocator(PointerLocator l) {
+    locator() = std::move(l);
+}
 
 QWidget* HoverTracker::widgetUnderPointer() {
     if (locator()) return locator()();

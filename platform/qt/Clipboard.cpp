@@ -7,8 +7,12 @@
 
 namespace platform::qt {
 
-void Clipboard::setText(const std::string& utf8) { QGuiApplication::clipboard()->setText(toQString(utf8)); }
+void Clipboard::setText(const std::string& utf8) {
+    QGuiApplication::clipboard()->setText(toQString(utf8));
+}
 
-std::string Clipboard::text() { return fromQString(QGuiApplication::clipboard()->text()); }
+std::string Clipboard::text() {
+    return fromQString(QGuiApplication::clipboard()->text());
+}
 
 }  // namespace platform::qt

@@ -18,11 +18,16 @@ MessageHandler& handler() {
 
 QMessageBox::Icon iconOf(MessageIcon icon) {
     switch (icon) {
-        case MessageIcon::Information: return QMessageBox::Information;
-        case MessageIcon::Warning: return QMessageBox::Warning;
-        case MessageIcon::Error: return QMessageBox::Critical;
-        case MessageIcon::Question: return QMessageBox::Question;
-        case MessageIcon::None: break;
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::Warning:
+            return QMessageBox::Warning;
+        case MessageIcon::Error:
+            return QMessageBox::Critical;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+        case MessageIcon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }
@@ -39,10 +44,14 @@ std::vector<ButtonSpec> buttonsOf(MessageButtons buttons) {
     const ButtonSpec yes{"Sì", QMessageBox::YesRole, MessageResult::Yes};
     const ButtonSpec no{"No", QMessageBox::NoRole, MessageResult::No};
     switch (buttons) {
-        case MessageButtons::Ok: return {ok};
-        case MessageButtons::OkCancel: return {ok, cancel};
-        case MessageButtons::YesNo: return {yes, no};
-        case MessageButtons::YesNoCancel: return {yes, no, cancel};
+        case MessageButtons::Ok:
+            return {ok};
+        case MessageButtons::OkCancel:
+            return {ok, cancel};
+        case MessageButtons::YesNo:
+            return {yes, no};
+        case MessageButtons::YesNoCancel:
+            return {yes, no, cancel};
     }
     return {ok};
 }
@@ -53,12 +62,14 @@ MessageResult showMessage(const MessageRequest& request, QWidget* parent) {
     if (handler()) return handler()(request);
     QMessageBox box(parent);
     box.setIcon(iconOf(request.icon));
-    box.setWindowTitle(request.caption.empty() ? QApplication::applicationDisplayName() : toQString(request.caption));
+    box.setWindowTitle(request.caption.empty() ? QApplication::applicationDisplayName()
+                                               : toQString(request.caption));
     box.setText(toQString(request.text));
     box.setWindowModality(Qt::ApplicationModal);
     const auto specs = buttonsOf(request.buttons);
     std::vector<std::pair<QAbstractButton*, MessageResult>> made;
-    for (const ButtonSpec& s : specs) made.emplace_back(box.addButton(QString::fromUtf8(s.text), s.role), s.result);
+    for (const ButtonSpec& s : specs)
+        made.emplace_back(box.addButton(QString::fromUtf8(s.text), s.role), s.result);
     box.setDefaultButton(static_cast<QPushButton*>(made.front().first));
     if (request.buttons != MessageButtons::YesNo) box.setEscapeButton(made.back().first);
     box.exec();
@@ -78,6 +89,8 @@ void showError(const std::string& text, QWidget* parent) {
     showMessage(MessageRequest{text, uiText(55206), MessageIcon::Error, MessageButtons::Ok}, parent);
 }
 
-void setMessageHandler(MessageHandler h) { handler() = std::move(h); }
+void setMessageHandler(MessageHandler h) {
+    handler() = std::move(h);
+}
 
 }  // namespace platform::qt

@@ -28,7 +28,9 @@ bool writePdf(const PdfDocument& document, std::string& error) {
     writer.setResolution(document.dpi);
     writer.setTitle(toQString(document.title));
     writer.setCreator(QStringLiteral("Quirelle"));
-    const auto formatOf = [&](int page) { return document.formatOf ? document.formatOf(page) : PdfPageFormat{}; };
+    const auto formatOf = [&](int page) {
+        return document.formatOf ? document.formatOf(page) : PdfPageFormat{};
+    };
     writer.setPageLayout(layoutOf(formatOf(0)));
 
     QPainter painter;

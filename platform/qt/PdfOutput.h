@@ -9,7 +9,7 @@
 namespace platform::qt {
 
 struct PdfPageFormat {
-    double widthMm = 210;   // paper as it is named (A4: 210 × 297), before turning
+    double widthMm = 210;  // paper as it is named (A4: 210 × 297), before turning
     double heightMm = 297;
     bool landscape = false;
 };
@@ -17,7 +17,7 @@ struct PdfPageFormat {
 struct PdfDocument {
     std::string path;
     std::string title;
-    int dpi = 600;          // device pixels per inch of the canvas handed to drawPage
+    int dpi = 600;  // device pixels per inch of the canvas handed to drawPage
     int pageCount = 0;
     std::function<PdfPageFormat(int page)> formatOf;
     // Draws page `page` (0-based); `area` is the whole page in device pixels.

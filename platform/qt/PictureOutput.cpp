@@ -32,8 +32,7 @@ QImage renderPicture(const Picture& picture, Size size, int dpi) {
     return image;
 }
 
-bool savePicturePng(const Picture& picture, Size size, const std::string& path, std::string& error,
-                    int dpi) {
+bool savePicturePng(const Picture& picture, Size size, const std::string& path, std::string& error, int dpi) {
     if (size.width <= 0 || size.height <= 0) {
         error = "Empty image size for " + path;
         return false;

@@ -18,18 +18,27 @@ namespace {
 // Dash patterns of the device-context pen styles, in pen widths.
 QList<qreal> dashPattern(PenStyle style) {
     switch (style) {
-        case PenStyle::Dash: return {18, 6};
-        case PenStyle::Dot: return {3, 3};
-        case PenStyle::DashDot: return {9, 6, 3, 6};
-        case PenStyle::DashDotDot: return {9, 3, 3, 3, 3, 3};
-        default: return {};
+        case PenStyle::Dash:
+            return {18, 6};
+        case PenStyle::Dot:
+            return {3, 3};
+        case PenStyle::DashDot:
+            return {9, 6, 3, 6};
+        case PenStyle::DashDotDot:
+            return {9, 3, 3, 3, 3, 3};
+        default:
+            return {};
     }
 }
 
 // A zero-width pen draws one device pixel, like a one-pixel pen.
-int penWidthOf(const Pen& p) { return std::max(1, p.width); }
+int penWidthOf(const Pen& p) {
+    return std::max(1, p.width);
+}
 // Cells a pen covers before (left of or above) the cell it is centred on.
-int cellsBefore(int penWidth) { return (penWidth - 1) / 2; }
+int cellsBefore(int penWidth) {
+    return (penWidth - 1) / 2;
+}
 
 bool supportsRasterOps(QPainter& painter) {
     return painter.paintEngine() && painter.paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
@@ -49,8 +58,10 @@ QPolygonF cellPolygon(const std::vector<Point>& points) {
 // possibly one pixel thin (the usual bar of a barcode).
 bool isUprightRectangle(const std::vector<Point>& pts, QRect& box) {
     if (pts.size() < 2 || pts.size() > 5) return false;
-    auto [minX, maxX] = std::minmax_element(pts.begin(), pts.end(), [](Point a, Point b) { return a.x < b.x; });
-    auto [minY, maxY] = std::minmax_element(pts.begin(), pts.end(), [](Point a, Point b) { return a.y < b.y; });
+    auto [minX, maxX] =
+        std::minmax_element(pts.begin(), pts.end(), [](Point a, Point b) { return a.x < b.x; });
+    auto [minY, maxY] =
+        std::minmax_element(pts.begin(), pts.end(), [](Point a, Point b) { return a.y < b.y; });
     for (std::size_t i = 0; i < pts.size(); ++i) {
         const Point p = pts[i], q = pts[(i + 1) % pts.size()];
         if ((p.x != minX->x && p.x != maxX->x) || (p.y != minY->y && p.y != maxY->y)) return false;
@@ -259,7 +270,8 @@ void QPainterCanvas::applyDeviceClip() {
 
 void QPainterCanvas::setClipRect(const Rect& r) {
     clipLogical_ = r;
-    clipDevice_ = painter_.worldTransform().mapRect(QRectF(r.left, r.top, r.width(), r.height())).toAlignedRect();
+    clipDevice_ =
+        painter_.worldTransform().mapRect(QRectF(r.left, r.top, r.width(), r.height())).toAlignedRect();
     applyDeviceClip();
 }
 
@@ -271,12 +283,17 @@ void QPainterCanvas::clearClip() {
 
 bool QPainterCanvas::rectVisible(const Rect& r) const {
     if (r.isEmpty()) return false;
-    const QRect device = painter_.worldTransform().mapRect(QRectF(r.left, r.top, r.width(), r.height())).toAlignedRect();
+    const QRect device =
+        painter_.worldTransform().mapRect(QRectF(r.left, r.top, r.width(), r.height())).toAlignedRect();
     const auto clip = effectiveDeviceClip();
     return !clip || clip->intersects(device);
 }
 
-int QPainterCanvas::dpiX() const { return painter_.device() ? painter_.device()->logicalDpiX() : Canvas::dpiX(); }
-int QPainterCanvas::dpiY() const { return painter_.device() ? painter_.device()->logicalDpiY() : Canvas::dpiY(); }
+int QPainterCanvas::dpiX() const {
+    return painter_.device() ? painter_.device()->logicalDpiX() : Canvas::dpiX();
+}
+int QPainterCanvas::dpiY() const {
+    return painter_.device() ? painter_.device()->logicalDpiY() : Canvas::dpiY();
+}
 
 }  // namespace platform::qt

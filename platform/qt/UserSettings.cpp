@@ -54,8 +54,12 @@ void UserSettings::writeInteger(const std::string& name, int value) {
     settings_->setValue(toQString(name), QString::number(value));
 }
 
-void UserSettings::writeBool(const std::string& name, bool value) { writeInteger(name, value ? 1 : 0); }
+void UserSettings::writeBool(const std::string& name, bool value) {
+    writeInteger(name, value ? 1 : 0);
+}
 
-void UserSettings::flush() { settings_->sync(); }
+void UserSettings::flush() {
+    settings_->sync();
+}
 
 }  // namespace platform::qt

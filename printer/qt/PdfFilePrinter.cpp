@@ -4,7 +4,9 @@
 
 namespace platform::qt {
 
-void PdfFilePrinter::setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
+void PdfFilePrinter::setFileChooser(FileChooser chooser) {
+    chooser_ = std::move(chooser);
+}
 
 void PdfFilePrinter::setFixedPath(std::string path) {
     fixedPath_ = std::move(path);

@@ -6,9 +6,9 @@
 #include <QPrinterInfo>
 
 #include "platform/qt/QtConvert.h"
+#include "printer/PrinterError.h"
 #include "printer/qt/QtPrinterJob.h"
 #include "printer/qt/QtPrinterQueue.h"
-#include "printer/PrinterError.h"
 
 namespace platform::qt {
 
@@ -47,9 +47,13 @@ void QtPrinterBackend::setCurrentPrinter(int index) {
     current_ = index;
 }
 
-QtPrinterQueue& QtPrinterBackend::queue() { return *queues_[static_cast<std::size_t>(current_)]; }
+QtPrinterQueue& QtPrinterBackend::queue() {
+    return *queues_[static_cast<std::size_t>(current_)];
+}
 
-std::optional<preview::PrinterSettings> QtPrinterBackend::settings() { return queue().settings(); }
+std::optional<preview::PrinterSettings> QtPrinterBackend::settings() {
+    return queue().settings();
+}
 
 void QtPrinterBackend::setSettings(const preview::PrinterSettings& settings) {
     throwWhilePrinting();
@@ -68,7 +72,9 @@ std::vector<std::string> QtPrinterBackend::paperNames() {
     return names;
 }
 
-preview::DeviceMetrics QtPrinterBackend::metrics() { return queue().metrics(); }
+preview::DeviceMetrics QtPrinterBackend::metrics() {
+    return queue().metrics();
+}
 
 void QtPrinterBackend::beginJob(const std::string& title, int copies) {
     throwWhilePrinting();

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "platform/PictureCanvas.h"
-#include "printer/qt/PdfFilePrinter.h"
 #include "printer/PrinterBackend.h"
+#include "printer/qt/PdfFilePrinter.h"
 
 class QWidget;
 

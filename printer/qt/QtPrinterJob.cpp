@@ -23,7 +23,8 @@ Rect pageArea(QPrinter& printer) {
 
 QtPrinterJob::QtPrinterJob(QPrinter& printer, int copies)
     : printer_(printer), copies_(copies < 1 ? 1 : copies) {
-    if (!painter_.begin(&printer_)) throw preview::PrinterError("Impossibile avviare la stampa su " + destinationOf(printer_));
+    if (!painter_.begin(&printer_))
+        throw preview::PrinterError("Impossibile avviare la stampa su " + destinationOf(printer_));
     device_ = std::make_unique<QPainterCanvas>(painter_);
     if (copies_ > 1) {
         const Rect area = pageArea(printer_);

@@ -10,18 +10,22 @@ namespace platform::qt {
 namespace {
 
 // Settings-block paper codes are 1..255; Qt answers 0 (none) or 256 (custom) otherwise.
-bool isStandardCode(int code) { return code > 0 && code < preview::kCustomPaper; }
+bool isStandardCode(int code) {
+    return code > 0 && code < preview::kCustomPaper;
+}
 
 constexpr const char* kCustomPaperName = "Personalizzato";
 
-QtPaper customPaper() { return {preview::kCustomPaper, kCustomPaperName, QPageSize()}; }
+QtPaper customPaper() {
+    return {preview::kCustomPaper, kCustomPaperName, QPageSize()};
+}
 
 }  // namespace
 
 QPageSize customPageSize(int widthTenthsMm, int heightTenthsMm) {
     // Exact: a custom size must keep its tenths of a millimetre, not snap to a nearby standard.
-    return QPageSize(QSizeF(widthTenthsMm / 10.0, heightTenthsMm / 10.0), QPageSize::Millimeter,
-                     QString(), QPageSize::ExactMatch);
+    return QPageSize(QSizeF(widthTenthsMm / 10.0, heightTenthsMm / 10.0), QPageSize::Millimeter, QString(),
+                     QPageSize::ExactMatch);
 }
 
 std::vector<QtPaper> spoolerPapers(const QPrinterInfo& printer) {
@@ -44,7 +48,8 @@ std::vector<QtPaper> filePrinterPapers() {
     for (const preview::PaperRow& row : preview::kPaperTable) {
         if (row.code == preview::kCustomPaper) continue;
         const QPageSize::PageSizeId id = QPageSize::id(row.code);
-        const QPageSize size = id != QPageSize::Custom ? QPageSize(id) : customPageSize(row.width, row.height);
+        const QPageSize size =
+            id != QPageSize::Custom ? QPageSize(id) : customPageSize(row.width, row.height);
         papers.push_back({row.code, fromQString(size.name()), size});
     }
     papers.push_back(customPaper());

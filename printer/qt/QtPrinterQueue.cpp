@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "printer/qt/PdfFilePrinter.h"
 #include "platform/qt/QtConvert.h"
-#include "printer/qt/QtPrinterBins.h"
 #include "printer/PaperTable.h"
+#include "printer/qt/PdfFilePrinter.h"
+#include "printer/qt/QtPrinterBins.h"
 
 namespace platform::qt {
 
@@ -19,14 +19,17 @@ constexpr int kFilePrinterDpi = 600;
 constexpr qreal kFilePrinterEdgeMm = 5.0;
 constexpr int kFinestSpoolerDpi = 600;
 
-constexpr unsigned kHonouredFields = preview::kFieldOrientation | preview::kFieldPaperSize |
-                                     preview::kFieldPaperLength | preview::kFieldPaperWidth |
-                                     preview::kFieldCopies | preview::kFieldDefaultSource |
-                                     preview::kFieldCollate;
+constexpr unsigned kHonouredFields =
+    preview::kFieldOrientation | preview::kFieldPaperSize | preview::kFieldPaperLength |
+    preview::kFieldPaperWidth | preview::kFieldCopies | preview::kFieldDefaultSource | preview::kFieldCollate;
 
-int rounded(qreal v) { return static_cast<int>(std::lround(v)); }
+int rounded(qreal v) {
+    return static_cast<int>(std::lround(v));
+}
 
-bool isCustom(const PrinterSettings& s) { return s.paperSize == preview::kCustomPaper; }
+bool isCustom(const PrinterSettings& s) {
+    return s.paperSize == preview::kCustomPaper;
+}
 
 int spoolerDpi(const QPrinterInfo& info) {
     int best = 0;
@@ -40,8 +43,7 @@ QPageLayout::Orientation layoutOrientation(const PrinterSettings& s) {
 }
 
 int modeOrientation(const QPageLayout& layout) {
-    return layout.orientation() == QPageLayout::Landscape ? preview::kModeLandscape
-                                                          : preview::kModePortrait;
+    return layout.orientation() == QPageLayout::Landscape ? preview::kModeLandscape : preview::kModePortrait;
 }
 
 }  // namespace
@@ -97,7 +99,9 @@ const PrinterSettings& QtPrinterQueue::settings() {
     return settings_;
 }
 
-bool QtPrinterQueue::takesCustomSizes() { return findPaper(papers(), preview::kCustomPaper) != nullptr; }
+bool QtPrinterQueue::takesCustomSizes() {
+    return findPaper(papers(), preview::kCustomPaper) != nullptr;
+}
 
 bool QtPrinterQueue::accepts(const PrinterSettings& s) const {
     if (isCustom(s))
@@ -122,7 +126,8 @@ void QtPrinterQueue::configure(QPrinter& p, const PrinterSettings& s) const {
     }
     p.setCopyCount(1);
     p.setCollateCopies(false);
-    if (std::optional<QPrinter::PaperSource> source = paperSourceOf(s.defaultSource)) p.setPaperSource(*source);
+    if (std::optional<QPrinter::PaperSource> source = paperSourceOf(s.defaultSource))
+        p.setPaperSource(*source);
 }
 
 PrinterSettings QtPrinterQueue::settingsOf(QPrinter& p) const {

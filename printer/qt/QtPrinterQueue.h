@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "printer/qt/QtPrinterPapers.h"
 #include "printer/PrinterSettings.h"
+#include "printer/qt/QtPrinterPapers.h"
 
 namespace platform::qt {
 

@@ -20,20 +20,30 @@ TEST(Code39Table, EveryCharacterHasNineElementsThreeWide) {
     }
     // Check values 0..42 each appear, '*' sharing 0 with '0' after it.
     for (int v = 0; v < 43; ++v)
-        EXPECT_TRUE(std::any_of(kCode39Table.begin(), kCode39Table.end(),
-                                [v](const Code39Entry& e) { return e.checkValue == v; }))
-            << v;
+        EXPECT_TRUE(std::any_of(kCode39Table.begin(), kCode39Table.end(), [v](const Code39Entry& e) {
+            return e.checkValue == v;
+        })) << v;
 }
 
 TEST(Code39, KnownPatternsAndWidths) {
     const auto twelve = encode(bcCode39, "12");
-    EXPECT_EQ(twelve.pattern, "515060605" "0" "605150506" "0" "506150506" "0" "515060605");
+    EXPECT_EQ(twelve.pattern,
+              "515060605"
+              "0"
+              "605150506"
+              "0"
+              "506150506"
+              "0"
+              "515060605");
     EXPECT_EQ(twelve.pattern.size(), 39u);
     EXPECT_EQ(twelve.width, 51);
     EXPECT_EQ(encode(bcCode39, "12", true).width, 64);
     EXPECT_EQ(encode(bcCode39, "12345678").width, 129);
     EXPECT_EQ(encode(bcCode39, "1903000015").width, 155);
-    EXPECT_EQ(encode(bcCode39, "").pattern, "515060605" "0" "515060605");
+    EXPECT_EQ(encode(bcCode39, "").pattern,
+              "515060605"
+              "0"
+              "515060605");
 }
 
 TEST(Code39, CheckCharacterIsTheModulo43Entry) {
@@ -50,7 +60,11 @@ TEST(Code39, CharactersOutsideTheTableAreLeftOutButKeptInText) {
     const auto withLetters = encode(bcCode39, "ab12");
     EXPECT_EQ(withLetters.pattern, encode(bcCode39, "12").pattern);
     EXPECT_EQ(withLetters.text, "ab12");
-    EXPECT_EQ(encode(bcCode39, "1\xC3\xA8" "2\n").pattern, encode(bcCode39, "12").pattern);
+    EXPECT_EQ(encode(bcCode39,
+                     "1\xC3\xA8"
+                     "2\n")
+                  .pattern,
+              encode(bcCode39, "12").pattern);
     EXPECT_EQ(encode(bcCode39, "ab12", true).pattern, encode(bcCode39, "123").pattern);
 }
 
@@ -70,12 +84,31 @@ TEST(Code39Extended, ExpandsThroughTheFullAsciiTable) {
         std::string expanded;
     };
     const Case cases[] = {
-        {"a", "+A"},       {"Az", "A+Z"},    {std::string(1, '\0'), "%U"},
-        {"\x01", "$A"},    {"\x1A", "$Z"},   {"\x1B", "%A"},  {"\x1F", "%E"},
-        {" ", " "},        {"!", "/A"},      {"-", "/M"},     {".", "/N"},
-        {"/", "/O"},       {"09", "09"},     {":", "/Z"},     {";", "%F"},
-        {"?", "%J"},       {"@", "%V"},      {"[", "%K"},     {"_", "%O"},
-        {"`", "%W"},       {"{", "%P"},      {"\x7F", "%T"},  {"1\xC3\xA8" "2", "12"},
+        {"a", "+A"},
+        {"Az", "A+Z"},
+        {std::string(1, '\0'), "%U"},
+        {"\x01", "$A"},
+        {"\x1A", "$Z"},
+        {"\x1B", "%A"},
+        {"\x1F", "%E"},
+        {" ", " "},
+        {"!", "/A"},
+        {"-", "/M"},
+        {".", "/N"},
+        {"/", "/O"},
+        {"09", "09"},
+        {":", "/Z"},
+        {";", "%F"},
+        {"?", "%J"},
+        {"@", "%V"},
+        {"[", "%K"},
+        {"_", "%O"},
+        {"`", "%W"},
+        {"{", "%P"},
+        {"\x7F", "%T"},
+        {"1\xC3\xA8"
+         "2",
+         "12"},
     };
     for (const Case& c : cases) {
         const auto extended = encode(bcCode39Extended, c.text);

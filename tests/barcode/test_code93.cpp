@@ -50,7 +50,12 @@ TEST(Code93Table, EveryCharacterIsNineModulesOfThreeBarsAndSpaces) {
 TEST(Code93, StartDataChecksStop) {
     const auto e = encode(bcCode93, "A");
     // 'A' = 10: C = 10 ('A'), K = 10*2 + 10 = 30 ('U').
-    EXPECT_EQ(widthsOf(e.pattern), "111141" "211113" "211113" "221121" "1111411");
+    EXPECT_EQ(widthsOf(e.pattern),
+              "111141"
+              "211113"
+              "211113"
+              "221121"
+              "1111411");
     EXPECT_EQ(e.width, 9 * 4 + 10);
     EXPECT_EQ(e.pattern.front(), '5') << "starts with a bar";
 }
@@ -93,9 +98,8 @@ TEST(Code93Extended, ExpandsWithTheFourShiftCharacters) {
         std::string expanded;
     };
     const Case cases[] = {
-        {"abc", "}A}B}C"}, {"A-b", "A{M}B"},  {std::string(1, '\0'), "]U"},
-        {"\x01", "[A"},    {"$%+", "{D{E{K"}, {"@`\x7F", "]V]W]T"},
-        {"12\xC3\xA8", "12"},
+        {"abc", "}A}B}C"}, {"A-b", "A{M}B"},     {std::string(1, '\0'), "]U"}, {"\x01", "[A"},
+        {"$%+", "{D{E{K"}, {"@`\x7F", "]V]W]T"}, {"12\xC3\xA8", "12"},
     };
     for (const Case& c : cases) {
         const auto extended = encode(bcCode93Extended, c.text);

@@ -118,9 +118,9 @@ TEST(Drawing, TurnedSymbolsKeepTheirBoundingBoxAtLeftTop) {
     };
     const Case cases[] = {
         {0, {0, 0}, {0, 0, 34, 40}},
-        {90, {0, 35}, {0, 1, 40, 35}},     // (py, w - px): first element at the bottom
-        {180, {35, 40}, {1, 0, 35, 40}},   // (w - px, h - py)
-        {270, {40, 0}, {0, 0, 40, 34}},    // (h - py, px): runs top to bottom
+        {90, {0, 35}, {0, 1, 40, 35}},    // (py, w - px): first element at the bottom
+        {180, {35, 40}, {1, 0, 35, 40}},  // (w - px, h - py)
+        {270, {40, 0}, {0, 0, 40, 34}},   // (h - py, px): runs top to bottom
         {-90, {40, 0}, {0, 0, 40, 34}},
         {360, {0, 0}, {0, 0, 34, 40}},
     };

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "barcode/BarcodeError.h"
-#include "barcode/EanUpcFamily.h"
 #include "barcode/BarcodeGenerator.h"
+#include "barcode/EanUpcFamily.h"
 
 using namespace barcode;
 
@@ -119,7 +119,11 @@ TEST(EanUpc, ChecksumWithoutMethodFailsWithALengthError) {
 // checksum the seventh character is shown only; with it the six digits get their check digit.
 TEST(UPCE, ParityFromTheExpandedCheckDigit) {
     const struct {
-        BarcodeType type; const char* text; bool checksum; const char* shown; const char* parity;
+        BarcodeType type;
+        const char* text;
+        bool checksum;
+        const char* shown;
+        const char* parity;
     } cases[] = {
         {bcCodeUPC_E0, "1234560", false, "1234560", "GLLGGL"},  // c = 5
         {bcCodeUPC_E0, "1234560", true, "1234565", "GLLGGL"},
@@ -138,9 +142,15 @@ TEST(UPCE, ParityFromTheExpandedCheckDigit) {
 }
 
 TEST(AddOn5, CheckDigitChoosesParitiesAndIsShownWithChecksum) {
-    const struct { const char* text; const char* shown; const char* parity; } cases[] = {
-        {"12345", "123451", "GLGLL"}, {"54321", "543211", "GLGLL"},
-        {"7", "000071", "GLGLL"}, {"90000", "900007", "LGLGL"},
+    const struct {
+        const char* text;
+        const char* shown;
+        const char* parity;
+    } cases[] = {
+        {"12345", "123451", "GLGLL"},
+        {"54321", "543211", "GLGLL"},
+        {"7", "000071", "GLGLL"},
+        {"90000", "900007", "LGLGL"},
     };
     for (const auto& c : cases) {
         const Encoded e = encode(EncodeAddOn5, c.text, true, bcCodeUPC_Supp5);
@@ -152,8 +162,15 @@ TEST(AddOn5, CheckDigitChoosesParitiesAndIsShownWithChecksum) {
 }
 
 TEST(AddOn2, ValueModFourChoosesParities) {
-    const struct { const char* text; const char* shown; const char* parity; } cases[] = {
-        {"34", "349", "GL"}, {"00", "000", "LL"}, {"1", "013", "LG"}, {"99", "998", "GG"},
+    const struct {
+        const char* text;
+        const char* shown;
+        const char* parity;
+    } cases[] = {
+        {"34", "349", "GL"},
+        {"00", "000", "LL"},
+        {"1", "013", "LG"},
+        {"99", "998", "GG"},
     };
     for (const auto& c : cases) {
         const Encoded e = encode(EncodeAddOn2, c.text, true, bcCodeUPC_Supp2);
@@ -165,8 +182,7 @@ TEST(AddOn2, ValueModFourChoosesParities) {
 }
 
 TEST(EanUpc, NonDigitReachingTheEncoderFailsInsteadOfReadingOutsideTheTables) {
-    for (EncoderFn encoder : {encodeEAN8, EncodeEAN13, EncodeUPCA, EncodeUPCE, EncodeAddOn2,
-                              EncodeAddOn5}) {
+    for (EncoderFn encoder : {encodeEAN8, EncodeEAN13, EncodeUPCA, EncodeUPCE, EncodeAddOn2, EncodeAddOn5}) {
         EXPECT_THROW(encode(encoder, "1:34567890123"), BarcodeError);
     }
 }

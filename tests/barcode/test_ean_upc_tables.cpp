@@ -9,8 +9,12 @@ using namespace barcode;
 
 namespace {
 
-bool isBar(char c) { return c >= '5' && c <= '8'; }
-int modulesOf(char c) { return (c - '0') % 5 + 1; }
+bool isBar(char c) {
+    return c >= '5' && c <= '8';
+}
+int modulesOf(char c) {
+    return (c - '0') % 5 + 1;
+}
 
 int barModules(std::string_view code) {
     int n = 0;
@@ -29,7 +33,9 @@ void expectDigitShape(std::string_view code, bool startsWithBar) {
     EXPECT_EQ(modules, 7) << code;
 }
 
-char swapBarAndSpace(char c) { return static_cast<char>(isBar(c) ? c - 5 : c + 5); }
+char swapBarAndSpace(char c) {
+    return static_cast<char>(isBar(c) ? c - 5 : c + 5);
+}
 
 }  // namespace
 
@@ -75,7 +81,11 @@ TEST(EanUpcTables, ParityRowsAreDistinctWithThePublishedCounts) {
 
 // Published UPC-E / UPC-A pairs, one per expansion rule.
 TEST(EanUpcTables, UpcEExpandsToItsUpcANumber) {
-    const struct { char ns; const char* six; const char* upcA; } cases[] = {
+    const struct {
+        char ns;
+        const char* six;
+        const char* upcA;
+    } cases[] = {
         {'0', "425261", "04210000526"},  // last digit 0..2: manufacturer d1 d2 d6
         {'0', "123453", "01230000045"},  // 3
         {'0', "123454", "01234000005"},  // 4

@@ -96,10 +96,10 @@ TEST(Generator, RatioLimitsPerSymbology) {
         int notifications;
     };
     const Case cases[] = {
-        {bcCode39, "1", 1.5, 2.0, 1},      {bcCode39, "1", 3.5, 3.0, 1},
-        {bcCode39, "1", 2.5, 2.5, 0},      {bcCode_2_5_matrix, "12", 2.0, 2.25, 1},
-        {bcCode128B, "1", 1.5, 1.5, 0},    {bcCode128B, "1", 5.0, 5.0, 0},
-        {bcCode93, "1", 0.5, 0.5, 0},      {bcCodeEAN13, "1", 1.0, 2.0, 1},
+        {bcCode39, "1", 1.5, 2.0, 1},   {bcCode39, "1", 3.5, 3.0, 1},
+        {bcCode39, "1", 2.5, 2.5, 0},   {bcCode_2_5_matrix, "12", 2.0, 2.25, 1},
+        {bcCode128B, "1", 1.5, 1.5, 0}, {bcCode128B, "1", 5.0, 5.0, 0},
+        {bcCode93, "1", 0.5, 0.5, 0},   {bcCodeEAN13, "1", 1.0, 2.0, 1},
     };
     for (const Case& c : cases) {
         BarcodeGenerator g;
@@ -121,10 +121,8 @@ TEST(Generator, ModuleWidthsRoundHalfToEven) {
         std::array<std::int32_t, 4> widths;
     };
     const Case cases[] = {
-        {1, 2.0, {1, 2, 3, 4}},
-        {2, 2.5, {2, 5, 7, 10}},
-        {1, 2.5, {1, 2, 3, 4}},   // 2.5 ties to 2
-        {3, 2.5, {3, 8, 12, 16}}, // 7.5 ties to 8
+        {1, 2.0, {1, 2, 3, 4}},         {2, 2.5, {2, 5, 7, 10}}, {1, 2.5, {1, 2, 3, 4}},  // 2.5 ties to 2
+        {3, 2.5, {3, 8, 12, 16}},                                                         // 7.5 ties to 8
         {49, 3.0, {49, 147, 220, 294}},  // beyond 8 bits: kept whole
     };
     for (const Case& c : cases) {
@@ -159,8 +157,8 @@ TEST(Generator, ModuleWidthCodes) {
         ElementKind kind;
     };
     const Case cases[] = {
-        {'0', 2, ElementKind::Space},  {'3', 10, ElementKind::Space}, {'5', 2, ElementKind::Bar},
-        {'6', 5, ElementKind::Bar},    {'8', 10, ElementKind::Bar},   {'A', 2, ElementKind::ShortBar},
+        {'0', 2, ElementKind::Space},     {'3', 10, ElementKind::Space}, {'5', 2, ElementKind::Bar},
+        {'6', 5, ElementKind::Bar},       {'8', 10, ElementKind::Bar},   {'A', 2, ElementKind::ShortBar},
         {'D', 10, ElementKind::ShortBar},
     };
     for (const Case& c : cases) {
@@ -270,8 +268,8 @@ TEST(SharedRoutines, modulo10CheckDigit) {
         const char* text;
         char digit;
     };
-    const Case cases[] = {{"12", '3'}, {"", '0'}, {"0", '0'}, {"400638133393", '1'},
-                          {"9638507", '4'}, {"1", '7'}};
+    const Case cases[] = {{"12", '3'},           {"", '0'},        {"0", '0'},
+                          {"400638133393", '1'}, {"9638507", '4'}, {"1", '7'}};
     for (const Case& c : cases) EXPECT_EQ(BarcodeGenerator::modulo10CheckDigit(c.text), c.digit) << c.text;
 }
 

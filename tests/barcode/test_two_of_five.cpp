@@ -64,7 +64,10 @@ TEST(TwoOfFiveTables, PostNetDigitsAreTwoFullAndThreeShortBarsEachWithAWideSpace
 
 TEST(Interleaved2of5, PairsGoToBarsThenSpaces) {
     // Pair 12: bars of 1 (W N N N W), spaces of 2 (N W N N W).
-    EXPECT_EQ(encodeWith(encodeInterleaved2of5, "12"), "5050" "6051505061" "605");
+    EXPECT_EQ(encodeWith(encodeInterleaved2of5, "12"),
+              "5050"
+              "6051505061"
+              "605");
     EXPECT_EQ(encodeWith(encodeInterleaved2of5, ""), "5050605");
     EXPECT_EQ(unitsAtRatio2(encodeWith(encodeInterleaved2of5, "1234")), 4 + 2 * 14 + 4);
 }
@@ -80,13 +83,25 @@ TEST(Interleaved2of5, OddLengthGetsALeadingZeroInsteadOfLosingTheLastDigit) {
 }
 
 TEST(IndustrialAndMatrix2of5, DigitsBetweenStartAndStop) {
-    EXPECT_EQ(encodeWith(EncodeIndustrial2of5, "0"), "606050" "5050606050" "605060");
-    EXPECT_EQ(encodeWith(EncodeMatrix2of5, "1"), "705050" "605060" "70505");
-    EXPECT_EQ(encodeWith(EncodeMatrix2of5, "0"), "705050" "506150" "70505");
+    EXPECT_EQ(encodeWith(EncodeIndustrial2of5, "0"),
+              "606050"
+              "5050606050"
+              "605060");
+    EXPECT_EQ(encodeWith(EncodeMatrix2of5, "1"),
+              "705050"
+              "605060"
+              "70505");
+    EXPECT_EQ(encodeWith(EncodeMatrix2of5, "0"),
+              "705050"
+              "506150"
+              "70505");
 }
 
 TEST(MSI, AppendsItsCheckDigitButNotToText) {
-    const struct { const char* text; int check; } cases[] = {
+    const struct {
+        const char* text;
+        int check;
+    } cases[] = {
         {"1234", 4}, {"12345", 5}, {"19", 0}, {"0", 0}, {"", 0}, {"7992739871", 3},
     };
     for (const auto& c : cases) {
@@ -100,13 +115,26 @@ TEST(MSI, AppendsItsCheckDigitButNotToText) {
 }
 
 TEST(PostNet, FrameBarsAroundTheDigits) {
-    EXPECT_EQ(encodeWith(EncodePostNet, "0"), "51" "5151A1A1A1" "5");
+    EXPECT_EQ(encodeWith(EncodePostNet, "0"),
+              "51"
+              "5151A1A1A1"
+              "5");
     EXPECT_EQ(encodeWith(EncodePostNet, ""), "515");
 }
 
 TEST(Codabar, StartAStopBAndLettersInsideAreData) {
-    EXPECT_EQ(encodeWith(EncodeCodabar, ""), "5061515" "0" "5151506");
-    EXPECT_EQ(encodeWith(EncodeCodabar, "1A"), "5061515" "0" "5050615" "0" "5061515" "0" "5151506");
+    EXPECT_EQ(encodeWith(EncodeCodabar, ""),
+              "5061515"
+              "0"
+              "5151506");
+    EXPECT_EQ(encodeWith(EncodeCodabar, "1A"),
+              "5061515"
+              "0"
+              "5050615"
+              "0"
+              "5061515"
+              "0"
+              "5151506");
 }
 
 TEST(Codabar, CharacterOutsideTheTableFails) {
@@ -121,8 +149,8 @@ TEST(Codabar, CharacterOutsideTheTableFails) {
 }
 
 TEST(NumericKinds, NonDigitReachingTheEncoderFailsInsteadOfReadingOutsideTheTables) {
-    for (EncoderFn encoder : {encodeInterleaved2of5, EncodeIndustrial2of5, EncodeMatrix2of5,
-                              EncodeMSI, EncodePostNet}) {
+    for (EncoderFn encoder :
+         {encodeInterleaved2of5, EncodeIndustrial2of5, EncodeMatrix2of5, EncodeMSI, EncodePostNet}) {
         EXPECT_THROW(encodeWith(encoder, "1:"), BarcodeError);
     }
 }

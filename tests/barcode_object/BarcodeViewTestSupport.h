@@ -32,7 +32,8 @@ struct Box {
 inline std::vector<Box> barsOf(const std::vector<platform::PictureRecord>& records) {
     std::vector<Box> bars;
     for (const auto& r : records) {
-        if (r.kind != platform::PictureRecordKind::Polygon || r.state.brush.clear || r.state.brush.color != platform::kBlack)
+        if (r.kind != platform::PictureRecordKind::Polygon || r.state.brush.clear ||
+            r.state.brush.color != platform::kBlack)
             continue;
         Box b{r.points[0].x, r.points[0].y, r.points[0].x, r.points[0].y};
         for (const auto& p : r.points) {

@@ -13,9 +13,13 @@ namespace {
 
 constexpr double kPagePixelsPerInch = 93 / 1.015;
 
-double scaleAt(int dpi) { return dpi / kPagePixelsPerInch; }
+double scaleAt(int dpi) {
+    return dpi / kPagePixelsPerInch;
+}
 
-int expectedModule(double scale) { return std::max(1, static_cast<int>(std::nearbyint(scale))); }
+int expectedModule(double scale) {
+    return std::max(1, static_cast<int>(std::nearbyint(scale)));
+}
 
 // Every bar's extent along the symbol, in dots.
 std::vector<int> barLengths(const std::vector<Box>& bars, bool alongHeight) {

@@ -32,7 +32,8 @@ TEST(BarcodeViewDrawing, Code39OfTheRecordValueIsCentredOverItsTextAndSetsTheWid
     platform::Font font;
     font.name = "Courier New";
     font.height = 12;
-    EXPECT_TRUE(canvas.hasText("ABC123", {28 + (103 - 6 * kCharWidth) / 2, 36 + 54 - 12}, font)) << canvas.describe();
+    EXPECT_TRUE(canvas.hasText("ABC123", {28 + (103 - 6 * kCharWidth) / 2, 36 + 54 - 12}, font))
+        << canvas.describe();
 }
 
 TEST(BarcodeViewDrawing, ExpressionOrNoLinesShowThePlaceholder) {
@@ -174,9 +175,12 @@ TEST(BarcodeViewDrawing, PostNetBarsStandOnOneBaseline) {
     int full = 0, shortBars = 0;
     for (const Box& b : bars) {
         EXPECT_EQ(b.bottom, 36 + h);
-        if (b.top == 36) ++full;
-        else if (b.top == 36 + h - h * 2 / 5) ++shortBars;
-        else ADD_FAILURE() << "bar from " << b.top;
+        if (b.top == 36)
+            ++full;
+        else if (b.top == 36 + h - h * 2 / 5)
+            ++shortBars;
+        else
+            ADD_FAILURE() << "bar from " << b.top;
     }
     EXPECT_GT(full, 0);
     EXPECT_GT(shortBars, 0);
@@ -217,8 +221,8 @@ TEST(BarcodeViewDrawing, HostileSettingsNeitherCrashNorOverflow) {
         std::uint8_t type;
     };
     const Case cases[] = {
-        {1e300, 0, 129, 54, bcCode39},     {nan, 0, 129, 54, bcCode39},          {2, nan, 129, 54, bcCode39},
-        {2, inf, 129, 54, bcCode39},       {2, 1e300, 129, 54, bcCode39},        {2, 0, 129, kHuge, bcCode39},
+        {1e300, 0, 129, 54, bcCode39}, {nan, 0, 129, 54, bcCode39},      {2, nan, 129, 54, bcCode39},
+        {2, inf, 129, 54, bcCode39},   {2, 1e300, 129, 54, bcCode39},    {2, 0, 129, kHuge, bcCode39},
         {2, 90, kHuge, 54, bcCode39},  {2, 180, 129, kHuge, bcCode128B}, {2, 270, kHuge, 0, bcCodePostNet},
         {-5, 45, 129, 3, bcCodeEAN13},
     };
@@ -237,8 +241,7 @@ TEST(BarcodeViewDrawing, HostileSettingsNeitherCrashNorOverflow) {
             try {
                 bar.draw(recording);
                 bar.draw(device);
-            } catch (const BarcodeError&) {
-            }
+            } catch (const BarcodeError&) {}
         }
     }
 }

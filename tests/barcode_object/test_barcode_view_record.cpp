@@ -19,7 +19,9 @@ class FieldValues : public report::ExpressionHost {
 public:
     std::map<std::string, std::string> values;
     void expandLines(std::vector<std::string>&, report::View&) override {}
-    std::string expandText(const std::string& text, report::View&) override { return text == "[PAGE#]" ? "2" : text; }
+    std::string expandText(const std::string& text, report::View&) override {
+        return text == "[PAGE#]" ? "2" : text;
+    }
     bool isTrue(const std::string&, report::View&) override { return false; }
     std::optional<std::string> evaluateToText(const std::string& e, report::View&) override {
         auto it = values.find(e);
@@ -50,7 +52,8 @@ TEST(BarcodeViewRecord, NewObjectHasTheDocumentedSettings) {
     EXPECT_EQ(bar.settings.ratio, 2.0);
     EXPECT_EQ(bar.generator().modul(), 1);
     const auto names = bar.propertyNames();
-    EXPECT_EQ(std::vector<std::string>(names.end() - 2, names.end()), (std::vector<std::string>{"Barcode", "DataField"}));
+    EXPECT_EQ(std::vector<std::string>(names.end() - 2, names.end()),
+              (std::vector<std::string>{"Barcode", "DataField"}));
 }
 
 TEST(BarcodeViewRecord, TailIsTwentyFourPackedBytesAfterTheBodyAndReadsBackUnchanged) {
@@ -63,8 +66,8 @@ TEST(BarcodeViewRecord, TailIsTwentyFourPackedBytesAfterTheBodyAndReadsBackUncha
     bar.saveToStream(out);
     ASSERT_EQ(out.bytes().size(), body.bytes().size() + kBarcodeTailSize);
     const std::vector<std::uint8_t> tail(out.bytes().end() - kBarcodeTailSize, out.bytes().end());
-    EXPECT_EQ(tail, (std::vector<std::uint8_t>{0, 1, 0x5A, 3, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x40,
-                                               0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(tail, (std::vector<std::uint8_t>{0, 1, 0x5A, 3,    1, 0, 0, 0, 0, 0, 0, 0,
+                                               0, 0, 0,    0x40, 0, 0, 0, 0, 0, 0, 0, 0}));
     BarcodeObject back;
     report::ByteReader in(out.bytes());
     back.loadFromStream(in, 24);

@@ -10,11 +10,11 @@
 #include <regex>
 #include <string>
 
+#include "export/OutputPlacement.h"
+#include "export/PreparedPageOutput.h"
 #include "prepared/PageStreamEntry.h"
 #include "printer/PageUnits.h"
 #include "printer/Printer.h"
-#include "export/OutputPlacement.h"
-#include "export/PreparedPageOutput.h"
 #include "report/MemoView.h"
 
 namespace {
@@ -94,7 +94,8 @@ TEST_F(PageOutput, PngPerPageAtTheChosenResolutionWithCrispBoxesInPlace) {
     std::string error;
     std::vector<std::string> written;
     ASSERT_TRUE(preview::writePagesPng(pages, path, 300, error, &written)) << error;
-    ASSERT_EQ(written, (std::vector<std::string>{(dir / "fogli-1.png").string(), (dir / "fogli-2.png").string()}));
+    ASSERT_EQ(written,
+              (std::vector<std::string>{(dir / "fogli-1.png").string(), (dir / "fogli-2.png").string()}));
 
     QImage first(QString::fromStdString(written[0]));
     ASSERT_FALSE(first.isNull());
@@ -135,9 +136,10 @@ TEST_F(PageOutput, ImpossibleOutputIsReportedNotWritten) {
 }
 
 TEST(OutputNames, NumberedImagePaths) {
-    const std::pair<std::string, std::string> cases[] = {
-        {"out.png", "out-3.png"}, {"a/b.c/out.png", "a/b.c/out-3.png"}, {"a.b/out", "a.b/out-3.png"},
-        {"OUT.PNG", "OUT-3.PNG"}};
+    const std::pair<std::string, std::string> cases[] = {{"out.png", "out-3.png"},
+                                                         {"a/b.c/out.png", "a/b.c/out-3.png"},
+                                                         {"a.b/out", "a.b/out-3.png"},
+                                                         {"OUT.PNG", "OUT-3.PNG"}};
     for (const auto& [in, want] : cases) EXPECT_EQ(preview::numberedImagePath(in, 3), want);
 }
 

@@ -22,7 +22,10 @@ TEST(FiscalCodeList, StopsAtTheFirstEmptyLineAndCutsTo16Characters) {
     EXPECT_EQ(parseFiscalCodeList("AAA\r\nBBB\r\nCCC\r\n\r\nDDD\r\n"), (Lines{"AAA", "BBB", "CCC"}));
     EXPECT_EQ(parseFiscalCodeList("\r\nAAA\r\n"), Lines{});
     EXPECT_EQ(parseFiscalCodeList("RSSMRA85T10A562SXYZ\nB"), (Lines{"RSSMRA85T10A562S", "B"}));
-    EXPECT_EQ(parseFiscalCodeList("\xC3\x80" "BCDEFGHIJKLMNOPQR"), Lines{"\xC3\x80" "BCDEFGHIJKLMNOP"});
+    EXPECT_EQ(parseFiscalCodeList("\xC3\x80"
+                                  "BCDEFGHIJKLMNOPQR"),
+              Lines{"\xC3\x80"
+                    "BCDEFGHIJKLMNOP"});
 }
 
 TEST(FiscalCodeList, WritesNonEmptyCodesOnCrLfLines) {
@@ -53,15 +56,23 @@ TEST(CodeFile, EndMarkerAndPaddingWithEmptyLabels) {
 }
 
 TEST(Utf8Text, DecodesWindows1252WhenNotUtf8) {
-    EXPECT_EQ(decodeCodeFileText("PERCHE\xC8"), "PERCHE\xC3\x88");  // È in Windows-1252
+    EXPECT_EQ(decodeCodeFileText("PERCHE\xC8"), "PERCHE\xC3\x88");    // È in Windows-1252
     EXPECT_EQ(decodeCodeFileText("\x80"), "\xE2\x82\xAC");            // euro sign
-    EXPECT_EQ(decodeCodeFileText("PERCH\xC3\x88"), "PERCH\xC3\x88");   // valid UTF-8 kept
-    EXPECT_EQ(decodeCodeFileText("\xEF\xBB\xBF" "ABC"), "ABC");        // byte order mark dropped
-    EXPECT_FALSE(platform::isValidUtf8("\xC0\x80"));                              // overlong
-    EXPECT_FALSE(platform::isValidUtf8("\xED\xA0\x80"));                          // surrogate
-    EXPECT_FALSE(platform::isValidUtf8("\xE2\x82"));                              // cut short
-    EXPECT_EQ(platform::utf8Length("\xC3\x80" "B"), 2u);
-    EXPECT_EQ(utf8Prefix("\xC3\x80" "BC", 2), "\xC3\x80" "B");
+    EXPECT_EQ(decodeCodeFileText("PERCH\xC3\x88"), "PERCH\xC3\x88");  // valid UTF-8 kept
+    EXPECT_EQ(decodeCodeFileText("\xEF\xBB\xBF"
+                                 "ABC"),
+              "ABC");                                     // byte order mark dropped
+    EXPECT_FALSE(platform::isValidUtf8("\xC0\x80"));      // overlong
+    EXPECT_FALSE(platform::isValidUtf8("\xED\xA0\x80"));  // surrogate
+    EXPECT_FALSE(platform::isValidUtf8("\xE2\x82"));      // cut short
+    EXPECT_EQ(platform::utf8Length("\xC3\x80"
+                                   "B"),
+              2u);
+    EXPECT_EQ(utf8Prefix("\xC3\x80"
+                         "BC",
+                         2),
+              "\xC3\x80"
+              "B");
 }
 
 }  // namespace

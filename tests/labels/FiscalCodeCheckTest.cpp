@@ -16,7 +16,10 @@ const std::string kWrongCheck =
     "Il codice fiscale non \xC3\xA8 correttoil codice di controllo non corrisponde dovrebbe essere:  ";
 
 TEST(FiscalCodeCheck, MessagesInStepOrder) {
-    struct Case { const char* text; std::string message; };
+    struct Case {
+        const char* text;
+        std::string message;
+    };
     const Case cases[] = {
         {"", ""},
         {"RSSMRA85T10A562S", ""},
@@ -35,7 +38,9 @@ TEST(FiscalCodeCheck, MessagesInStepOrder) {
         {"RSSMRA85T10A56XS", "ERRORE CITTA"},
         {"RSSMRA85T10A562 ", kBadCharacters},
         {"RSSMR-85T10A562S", kBadCharacters},
-        {"RSSMR\xC3\x80" "85T10A562S", kBadCharacters},  // 16 characters, one of them non-ASCII
+        {"RSSMR\xC3\x80"
+         "85T10A562S",
+         kBadCharacters},  // 16 characters, one of them non-ASCII
         {"RSSMRA85T10A562A", kWrongCheck + "S"},
     };
     for (const Case& c : cases) EXPECT_EQ(checkFiscalCode(c.text).message, c.message) << c.text;

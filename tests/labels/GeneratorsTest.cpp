@@ -10,17 +10,17 @@ namespace app {
 namespace {
 
 TEST(SeriesCheckDigit, IsTheDigitSumModuloNineWithNineAsZero) {
-    struct Case { const char* digits; char expected; };
+    struct Case {
+        const char* digits;
+        char expected;
+    };
     const Case cases[] = {
-        {"190300001", '5'},  // sum 14 -> 5
-        {"000000000", '0'},
-        {"900000000", '0'},  // sum 9 -> 0
-        {"990000000", '0'},  // sum 18 -> 9 -> 0
-        {"999000000", '0'},  // sum 27
-        {"999999999", '0'},  // sum 81
-        {"100000000", '1'},
-        {"800000000", '8'},
-        {"880000000", '7'},  // 16 -> 7
+        {"190300001", '5'},                                          // sum 14 -> 5
+        {"000000000", '0'}, {"900000000", '0'},                      // sum 9 -> 0
+        {"990000000", '0'},                                          // sum 18 -> 9 -> 0
+        {"999000000", '0'},                                          // sum 27
+        {"999999999", '0'},                                          // sum 81
+        {"100000000", '1'}, {"800000000", '8'}, {"880000000", '7'},  // 16 -> 7
     };
     for (const Case& c : cases) EXPECT_EQ(seriesCheckDigit(c.digits), c.expected) << c.digits;
 }
@@ -44,7 +44,12 @@ TEST(PrescriptionSeries, SerialNumbersAlwaysTakeFiveDigits) {
 }
 
 TEST(PrescriptionSeries, LengthsAndClosingKinds) {
-    struct Case { SeriesLength length; ClosingKind closing; std::size_t size; const char* last; };
+    struct Case {
+        SeriesLength length;
+        ClosingKind closing;
+        std::size_t size;
+        const char* last;
+    };
     const Case cases[] = {
         {SeriesLength::Short, ClosingKind::AllNines, 54, "99999"},
         {SeriesLength::Medium, ClosingKind::YearBased, 108, "99924"},
@@ -64,7 +69,11 @@ TEST(PrescriptionSeries, Year2100GivesZeroYearDigits) {
 }
 
 TEST(CalendarLabels, DaysOfEachMonthWithLeapYears) {
-    struct Case { int year; int month; int days; };
+    struct Case {
+        int year;
+        int month;
+        int days;
+    };
     const Case cases[] = {
         {2024, 2, 29}, {2023, 2, 28}, {2100, 2, 28}, {2000, 2, 29}, {2023, 4, 30}, {2023, 12, 31},
     };

@@ -10,7 +10,8 @@
 namespace {
 
 struct Reports {
-    Reports() : app(std::filesystem::temp_directory_path()), reports(app.printList(), &app.fiscalCodes(), errors) {}
+    Reports()
+        : app(std::filesystem::temp_directory_path()), reports(app.printList(), &app.fiscalCodes(), errors) {}
     void labels(int n) {
         app.reset();
         for (int i = 0; i < n; ++i) app.insertLabel("C" + std::to_string(100000 + i));
@@ -81,7 +82,8 @@ TEST(LabelReports, TemplateOneBarcodesSitAt28Plus173kAnd26Plus78r) {
     ASSERT_EQ(bars.size(), 54u);
     for (int k = 0; k < 6; ++k)
         for (int row = 0; row < 9; ++row)
-            EXPECT_EQ(bars[static_cast<std::size_t>(k * 9 + row)], std::make_pair(28 + k * 173, 26 + row * 78));
+            EXPECT_EQ(bars[static_cast<std::size_t>(k * 9 + row)],
+                      std::make_pair(28 + k * 173, 26 + row * 78));
 }
 
 TEST(LabelReports, EmptyPrintListGivesOneSheetPerReport) {

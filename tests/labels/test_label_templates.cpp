@@ -5,8 +5,9 @@
 #include <random>
 #include <stdexcept>
 
-#include "barcode_object/BarcodeRegistration.h"
 #include "barcode_object/BarcodeObject.h"
+#include "barcode_object/BarcodeRegistration.h"
+#include "labels/LabelTemplate.h"
 #include "report/BandView.h"
 #include "report/ErrorReporter.h"
 #include "report/LineView.h"
@@ -15,7 +16,6 @@
 #include "report/Report.h"
 #include "report/StreamText.h"
 #include "report/TemplateStream.h"
-#include "labels/LabelTemplate.h"
 
 using namespace report;
 
@@ -156,7 +156,8 @@ TEST(LabelTemplates, BandsBarcodeTextsAndRulesCarryTheirSettings) {
     EXPECT_EQ(data.bandType(), kBandMasterData);
     EXPECT_EQ(data.flags, 0x30);
     EXPECT_EQ(data.dataSource(), "frDBDataSet1");
-    EXPECT_EQ(std::tie(data.columns, data.columnWidth, data.columnGap, data.newColumnAfter), std::make_tuple(1, 200, 20, 1));
+    EXPECT_EQ(std::tie(data.columns, data.columnWidth, data.columnGap, data.newColumnAfter),
+              std::make_tuple(1, 200, 20, 1));
     EXPECT_EQ(data.fillColor, platform::kNoColor);
     auto& header = dynamic_cast<BandView&>(*oxygen.report.findObject("Intestaz.Pagina1"));
     EXPECT_EQ(header.bandType(), kBandPageHeader);
@@ -164,7 +165,8 @@ TEST(LabelTemplates, BandsBarcodeTextsAndRulesCarryTheirSettings) {
 
     auto& bar = dynamic_cast<barcode::BarcodeObject&>(*oxygen.report.findObject("Bar1"));
     EXPECT_EQ(bar.memo, std::vector<std::string>{"[kb1.\"giorno\"]"});
-    EXPECT_EQ(std::tie(bar.flags, bar.frameTyp, bar.fillColor), std::make_tuple(std::uint16_t{1}, std::uint16_t{0}, platform::kNoColor));
+    EXPECT_EQ(std::tie(bar.flags, bar.frameTyp, bar.fillColor),
+              std::make_tuple(std::uint16_t{1}, std::uint16_t{0}, platform::kNoColor));
     EXPECT_FALSE(bar.settings.withCheckSum);
     EXPECT_TRUE(bar.settings.showText);
     EXPECT_EQ(bar.settings.barType, barcode::bcCode39);
@@ -178,9 +180,10 @@ TEST(LabelTemplates, BandsBarcodeTextsAndRulesCarryTheirSettings) {
         int points, style, frameTyp;
         double frameWidth;
     };
-    for (const Text& t : {Text{"Memo1", "STAMPA CODICI OSSIGENO", 14, platform::kBold, 0, 1},
-                          Text{"Memo2", " 200bar lt", 14, 0, kFrameRight, 3}, Text{"Memo6", "7 ", 72, 0, kFrameRight, 3},
-                          Text{"Memo3", " 200bar  lt", 14, 0, 0, 1}, Text{"Memo4", "14", 72, 0, 0, 1}}) {
+    for (const Text& t :
+         {Text{"Memo1", "STAMPA CODICI OSSIGENO", 14, platform::kBold, 0, 1},
+          Text{"Memo2", " 200bar lt", 14, 0, kFrameRight, 3}, Text{"Memo6", "7 ", 72, 0, kFrameRight, 3},
+          Text{"Memo3", " 200bar  lt", 14, 0, 0, 1}, Text{"Memo4", "14", 72, 0, 0, 1}}) {
         auto& memo = dynamic_cast<MemoView&>(*oxygen.report.findObject(t.name));
         SCOPED_TRACE(t.name);
         EXPECT_EQ(memo.memo, std::vector<std::string>{t.text});
@@ -199,8 +202,10 @@ TEST(LabelTemplates, BandsBarcodeTextsAndRulesCarryTheirSettings) {
     Loaded exemptions(labelTemplateStream(2));
     ASSERT_TRUE(exemptions.ok);
     auto& rule = dynamic_cast<LineView&>(*exemptions.report.findObject("Line1"));
-    EXPECT_EQ(std::tie(rule.frameTyp, rule.flags, rule.fillColor), std::make_tuple(std::uint16_t{kFrameTop}, std::uint16_t{1}, platform::kWhite));
-    EXPECT_EQ(exemptions.report.findObject("Memo1")->memo, std::vector<std::string>{"STAMPA CODICI ESENZIONI"});
+    EXPECT_EQ(std::tie(rule.frameTyp, rule.flags, rule.fillColor),
+              std::make_tuple(std::uint16_t{kFrameTop}, std::uint16_t{1}, platform::kWhite));
+    EXPECT_EQ(exemptions.report.findObject("Memo1")->memo,
+              std::vector<std::string>{"STAMPA CODICI ESENZIONI"});
 }
 
 TEST(LabelTemplates, SaveLoadSaveIsByteIdentical) {
@@ -218,7 +223,8 @@ TEST(LabelTemplates, EveryTruncationFailsCleanly) {
         const auto& bytes = labelTemplateStream(n);
         for (std::size_t cut = 1; cut < bytes.size(); ++cut) {
             Loaded loaded(std::span(bytes.data(), cut));
-            for (const auto& m : loaded.errors.messages) EXPECT_EQ(m, kUnsupportedFormatMessage) << n << " cut at " << cut;
+            for (const auto& m : loaded.errors.messages)
+                EXPECT_EQ(m, kUnsupportedFormatMessage) << n << " cut at " << cut;
         }
     }
 }
@@ -229,7 +235,8 @@ TEST(LabelTemplates, RandomByteFlipsFailCleanly) {
             std::mt19937 rng(seed * 7 + static_cast<unsigned>(n));
             auto damaged = labelTemplateStream(n);
             const int flips = 1 + static_cast<int>(rng() % 8);
-            for (int i = 0; i < flips; ++i) damaged[rng() % damaged.size()] = static_cast<std::uint8_t>(rng());
+            for (int i = 0; i < flips; ++i)
+                damaged[rng() % damaged.size()] = static_cast<std::uint8_t>(rng());
             Loaded loaded(damaged);
             for (const auto& m : loaded.errors.messages) {
                 const bool expected = m == kUnsupportedFormatMessage ||

@@ -10,8 +10,7 @@ using namespace memtable::testing;
 
 namespace {
 
-TEST(MemTableBookmarks, GoToCompareAndFree)
-{
+TEST(MemTableBookmarks, GoToCompareAndFree) {
     auto table = makeIndexedTable();
     appendValues(*table, {"B", "A", "C"});
     table->seekNearest({"B"});
@@ -20,7 +19,7 @@ TEST(MemTableBookmarks, GoToCompareAndFree)
     const Bookmark a = table->getBookmark();
     EXPECT_TRUE(table->gotoBookmark(b));
     EXPECT_EQ(table->fieldText("k"), "B");
-    EXPECT_LT(table->compareBookmarks(b, a), 0); // "B" was added before "A"
+    EXPECT_LT(table->compareBookmarks(b, a), 0);  // "B" was added before "A"
     EXPECT_GT(table->compareBookmarks(a, b), 0);
     EXPECT_EQ(table->compareBookmarks(b, b), 0);
     EXPECT_LT(table->compareBookmarks(Bookmark{}, a), 0);
@@ -29,8 +28,7 @@ TEST(MemTableBookmarks, GoToCompareAndFree)
     EXPECT_FALSE(table->gotoBookmark(b));
 }
 
-TEST(MemTableBookmarks, DeletedOrDiscardedRecordsAreNotFound)
-{
+TEST(MemTableBookmarks, DeletedOrDiscardedRecordsAreNotFound) {
     auto table = makeIndexedTable();
     appendValues(*table, {"A", "B"});
     table->first();
@@ -49,8 +47,7 @@ TEST(MemTableBookmarks, DeletedOrDiscardedRecordsAreNotFound)
     EXPECT_EQ(table->fieldText("k"), "Y");
 }
 
-TEST(MemTableBookmarks, NoBookmarkWhileInserting)
-{
+TEST(MemTableBookmarks, NoBookmarkWhileInserting) {
     auto table = makeIndexedTable();
     appendValue(*table, "A");
     table->append();
@@ -60,15 +57,13 @@ TEST(MemTableBookmarks, NoBookmarkWhileInserting)
 struct Recorder : MemTableObserver {
     std::vector<std::pair<DataEvent, int>> events;
     std::function<void(MemTable&)> onEvent;
-    void memTableEvent(MemTable& table, DataEvent event, int row) override
-    {
+    void memTableEvent(MemTable& table, DataEvent event, int row) override {
         events.emplace_back(event, row);
         if (onEvent) onEvent(table);
     }
 };
 
-TEST(MemTableNotifications, EachOperationIsReported)
-{
+TEST(MemTableNotifications, EachOperationIsReported) {
     auto table = makeFiscalCodeTable();
     Recorder recorder;
     table->addObserver(&recorder);
@@ -85,28 +80,26 @@ TEST(MemTableNotifications, EachOperationIsReported)
     table->close();
     using E = DataEvent;
     const std::vector<std::pair<DataEvent, int>> expected = {
-        {E::Opened, -1},
-        {E::Inserting, 0}, {E::DataChanged, 0}, {E::Posted, 0},
-        {E::Inserting, 1}, {E::DataChanged, 1}, {E::Posted, 0}, // "A" sorts first
-        {E::Scrolled, 1},
-        {E::Inserting, 2}, {E::Cancelled, 1},
-        {E::Deleted, 1},
-        {E::DataChanged, 0},
-        {E::Closing, -1}, {E::Closed, -1},
+        {E::Opened, -1},     {E::Inserting, 0},   {E::DataChanged, 0}, {E::Posted, 0},
+        {E::Inserting, 1},   {E::DataChanged, 1}, {E::Posted, 0},  // "A" sorts first
+        {E::Scrolled, 1},    {E::Inserting, 2},   {E::Cancelled, 1},   {E::Deleted, 1},
+        {E::DataChanged, 0}, {E::Closing, -1},    {E::Closed, -1},
     };
     EXPECT_EQ(recorder.events, expected);
 }
 
-TEST(MemTableNotifications, ObserversMayDetachDuringNotification)
-{
+TEST(MemTableNotifications, ObserversMayDetachDuringNotification) {
     auto table = makePrintListTable();
     Recorder first, second, third;
-    first.onEvent = [&](MemTable& t) { t.removeObserver(&first); t.removeObserver(&second); };
-    third.onEvent = [&](MemTable& t) { (void)t.recordCount(); }; // reading back under the lock is fine
+    first.onEvent = [&](MemTable& t) {
+        t.removeObserver(&first);
+        t.removeObserver(&second);
+    };
+    third.onEvent = [&](MemTable& t) { (void)t.recordCount(); };  // reading back under the lock is fine
     table->addObserver(&first);
     table->addObserver(&second);
     table->addObserver(&third);
-    table->addObserver(&third); // added once only
+    table->addObserver(&third);  // added once only
     table->open();
     table->close();
     EXPECT_EQ(first.events.size(), 1u);
@@ -114,8 +107,7 @@ TEST(MemTableNotifications, ObserversMayDetachDuringNotification)
     EXPECT_EQ(third.events.size(), 3u);
 }
 
-TEST(MemTableNotifications, GridStyleRandomAccess)
-{
+TEST(MemTableNotifications, GridStyleRandomAccess) {
     auto table = makeFiscalCodeTable();
     table->open();
     appendValues(*table, {"C", "A", "B"}, "codice");
@@ -130,8 +122,8 @@ TEST(MemTableNotifications, GridStyleRandomAccess)
     table->setRecordNumber(3);
     EXPECT_EQ(table->fieldText("codice"), "C");
     EXPECT_EQ(table->fieldTextAt(0, 0), "A");
-    EXPECT_EQ(table->fieldTextAt(5, 0), ""); // outside the table
+    EXPECT_EQ(table->fieldTextAt(5, 0), "");  // outside the table
     EXPECT_EQ(grid.events.size(), 1u);
 }
 
-} // namespace
+}  // namespace

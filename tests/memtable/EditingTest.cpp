@@ -13,8 +13,7 @@ using Strings = std::vector<std::string>;
 
 namespace {
 
-void expectError(const std::function<void()>& action, const std::string& message)
-{
+void expectError(const std::function<void()>& action, const std::string& message) {
     try {
         action();
         ADD_FAILURE() << "no error, expected: " << message;
@@ -23,8 +22,7 @@ void expectError(const std::function<void()>& action, const std::string& message
     }
 }
 
-TEST(MemTableEditing, ClosedTableOperationsFail)
-{
+TEST(MemTableEditing, ClosedTableOperationsFail) {
     auto table = makePrintListTable();
     const std::string closed = "Cannot perform this operation on a closed dataset";
     const std::string notEditing = "Dataset is not in edit mode.";
@@ -46,8 +44,7 @@ TEST(MemTableEditing, ClosedTableOperationsFail)
     EXPECT_TRUE(table->eof());
 }
 
-TEST(MemTableEditing, FailedAppendOnClosedTableThenOpenAndRetry)
-{
+TEST(MemTableEditing, FailedAppendOnClosedTableThenOpenAndRetry) {
     auto table = makePrintListTable();
     EXPECT_THROW(table->append(), DataSetError);
     EXPECT_EQ(table->state(), TableState::Inactive);
@@ -58,16 +55,14 @@ TEST(MemTableEditing, FailedAppendOnClosedTableThenOpenAndRetry)
     EXPECT_EQ(contents(*table), (Strings{"01/05/2019"}));
 }
 
-TEST(MemTableEditing, PostOutsideEditModeFails)
-{
+TEST(MemTableEditing, PostOutsideEditModeFails) {
     auto table = makePrintListTable();
     table->open();
     expectError([&] { table->post(); }, "Dataset is not in edit mode.");
     expectError([&] { table->setFieldText("giorno", "x"); }, "Dataset is not in edit mode.");
 }
 
-TEST(MemTableEditing, CloseThenOpenEmptiesTheTable)
-{
+TEST(MemTableEditing, CloseThenOpenEmptiesTheTable) {
     auto table = makeFiscalCodeTable();
     table->open();
     appendValues(*table, {"B", "A"}, "codice");
@@ -77,30 +72,30 @@ TEST(MemTableEditing, CloseThenOpenEmptiesTheTable)
     EXPECT_TRUE(table->eof());
     EXPECT_TRUE(table->bof());
     EXPECT_EQ(table->recordNumber(), -1);
-    EXPECT_EQ(table->currentIndexName(), "kb2Index1"); // indexes are rebuilt
+    EXPECT_EQ(table->currentIndexName(), "kb2Index1");  // indexes are rebuilt
 }
 
-TEST(MemTableEditing, RequiredFieldMustHaveAValue)
-{
+TEST(MemTableEditing, RequiredFieldMustHaveAValue) {
     auto table = makeFiscalCodeTable();
     table->open();
     table->append();
     expectError([&] { table->post(); }, "Field 'codice' must have a value");
     EXPECT_EQ(table->state(), TableState::insert);
     EXPECT_EQ(table->recordCount(), 0);
-    table->setFieldText("codice", ""); // empty is a value, not null
+    table->setFieldText("codice", "");  // empty is a value, not null
     table->post();
     EXPECT_EQ(table->recordCount(), 1);
     EXPECT_FALSE(table->fieldIsNull("codice"));
 }
 
-TEST(MemTableEditing, TextIsCutToTheFieldSizeInCharacters)
-{
-    struct Case { std::string input, stored; };
+TEST(MemTableEditing, TextIsCutToTheFieldSizeInCharacters) {
+    struct Case {
+        std::string input, stored;
+    };
     const Case cases[] = {
-        {"12345678901234567890", "1234567890123456"}, // the field object's 16 wins over the definition's 11
+        {"12345678901234567890", "1234567890123456"},  // the field object's 16 wins over the definition's 11
         {"1234567890123456", "1234567890123456"},
-        {"èèèèèèèèèèèèèèèèèèèè", "èèèèèèèèèèèèèèèè"}, // characters, not bytes
+        {"èèèèèèèèèèèèèèèèèèèè", "èèèèèèèèèèèèèèèè"},  // characters, not bytes
         {"", ""},
     };
     auto table = makePrintListTable();
@@ -114,8 +109,7 @@ TEST(MemTableEditing, TextIsCutToTheFieldSizeInCharacters)
     }
 }
 
-TEST(MemTableEditing, DefinitionErrors)
-{
+TEST(MemTableEditing, DefinitionErrors) {
     MemTable noFields;
     expectError([&] { noFields.open(); }, "There must be at least one field");
     EXPECT_FALSE(noFields.isActive());
@@ -136,8 +130,7 @@ TEST(MemTableEditing, DefinitionErrors)
     expectError([&] { readOnly.setFieldText("nope", "x"); }, "Field 'nope' not found");
 }
 
-TEST(MemTableEditing, CancelDropsTheNewRecordAndRestoresTheCursor)
-{
+TEST(MemTableEditing, CancelDropsTheNewRecordAndRestoresTheCursor) {
     auto table = makePrintListTable();
     table->open();
     appendValues(*table, {"a", "b", "c"}, "giorno");
@@ -151,21 +144,19 @@ TEST(MemTableEditing, CancelDropsTheNewRecordAndRestoresTheCursor)
     EXPECT_EQ(table->fieldText("giorno"), "b");
 }
 
-TEST(MemTableEditing, AppendPostsAModifiedPendingRecord)
-{
+TEST(MemTableEditing, AppendPostsAModifiedPendingRecord) {
     auto table = makePrintListTable();
     table->open();
     table->append();
     table->setFieldText("giorno", "a");
-    table->append(); // posts "a"
-    table->append(); // the untouched record is dropped, not stored
+    table->append();  // posts "a"
+    table->append();  // the untouched record is dropped, not stored
     table->setFieldText("giorno", "b");
     table->post();
     EXPECT_EQ(contents(*table), (Strings{"a", "b"}));
 }
 
-TEST(MemTableEditing, DeleteKeepsTheCursorPosition)
-{
+TEST(MemTableEditing, DeleteKeepsTheCursorPosition) {
     auto table = makePrintListTable();
     table->open();
     appendValues(*table, {"a", "b", "c"}, "giorno");
@@ -173,7 +164,7 @@ TEST(MemTableEditing, DeleteKeepsTheCursorPosition)
     table->deleteRecord();
     EXPECT_EQ(table->fieldText("giorno"), "c");
     table->deleteRecord();
-    EXPECT_EQ(table->fieldText("giorno"), "a"); // the last one went: the new last shows
+    EXPECT_EQ(table->fieldText("giorno"), "a");  // the last one went: the new last shows
     table->deleteRecord();
     EXPECT_EQ(table->recordCount(), 0);
     EXPECT_TRUE(table->eof());
@@ -182,30 +173,28 @@ TEST(MemTableEditing, DeleteKeepsTheCursorPosition)
     EXPECT_EQ(contents(*table), (Strings{"d"}));
 }
 
-TEST(MemTableEditing, DeleteRemovesFromEveryIndex)
-{
+TEST(MemTableEditing, DeleteRemovesFromEveryIndex) {
     MemTable table;
     table.addFieldDef({.name = "k", .size = 8});
     table.addIndexDef({.name = "byK", .fields = "k"});
-    table.open(); // current index: row order
+    table.open();  // current index: row order
     appendValues(table, {"c", "a", "b"});
     table.first();
-    table.deleteRecord(); // "c"
+    table.deleteRecord();  // "c"
     table.close();
     table.setIndexName("byK");
     table.open();
     EXPECT_EQ(table.recordCount(), 0);
 }
 
-TEST(MemTableEditing, CursorWalkSetsTheEndFlags)
-{
+TEST(MemTableEditing, CursorWalkSetsTheEndFlags) {
     auto table = makePrintListTable();
     table->open();
     appendValues(*table, {"a", "b", "c"}, "giorno");
     Strings seen;
     for (table->first(); !table->eof(); table->next()) seen.push_back(table->fieldText("giorno"));
     EXPECT_EQ(seen, (Strings{"a", "b", "c"}));
-    EXPECT_EQ(table->fieldText("giorno"), "c"); // next past the end stays on the last record
+    EXPECT_EQ(table->fieldText("giorno"), "c");  // next past the end stays on the last record
     seen.clear();
     for (table->last(); !table->bof(); table->prior()) seen.push_back(table->fieldText("giorno"));
     EXPECT_EQ(seen, (Strings{"c", "b", "a"}));
@@ -215,8 +204,7 @@ TEST(MemTableEditing, CursorWalkSetsTheEndFlags)
     EXPECT_EQ(table->recordNumber(), 2);
 }
 
-TEST(MemTableEditing, EmptyTableWalk)
-{
+TEST(MemTableEditing, EmptyTableWalk) {
     auto table = makePrintListTable();
     table->open();
     table->first();
@@ -228,4 +216,4 @@ TEST(MemTableEditing, EmptyTableWalk)
     EXPECT_EQ(table->recordNumber(), -1);
 }
 
-} // namespace
+}  // namespace

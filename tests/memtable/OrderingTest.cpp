@@ -22,8 +22,7 @@ struct OrderCase {
     Strings expected;
 };
 
-TEST(MemTableOrdering, OptionsDecideTheOrder)
-{
+TEST(MemTableOrdering, OptionsDecideTheOrder) {
     const Strings input = {"b", "B", "a", "A", "ab"};
     const OrderCase cases[] = {
         {"locale", ixPrimary, 0, {"a", "A", "ab", "b", "B"}},
@@ -31,7 +30,10 @@ TEST(MemTableOrdering, OptionsDecideTheOrder)
         {"descending", ixDescending, 0, {"B", "b", "ab", "A", "a"}},
         // Equal keys go before those already there, so the later of "a"/"A" comes first.
         {"case-insensitive", ixCaseInsensitive, mtcoIgnoreLocale, {"A", "a", "ab", "B", "b"}},
-        {"case-insensitive descending", ixCaseInsensitive | ixDescending, mtcoIgnoreLocale, {"B", "b", "ab", "A", "a"}},
+        {"case-insensitive descending",
+         ixCaseInsensitive | ixDescending,
+         mtcoIgnoreLocale,
+         {"B", "b", "ab", "A", "a"}},
     };
     for (const auto& c : cases) {
         auto table = makeIndexedTable(c.options, c.extra, &dictionaryLocale());
@@ -40,8 +42,7 @@ TEST(MemTableOrdering, OptionsDecideTheOrder)
     }
 }
 
-TEST(MemTableOrdering, OrderHoldsAboveTheLinearLimit)
-{
+TEST(MemTableOrdering, OrderHoldsAboveTheLinearLimit) {
     for (bool descending : {false, true}) {
         auto table = makeIndexedTable(descending ? ixDescending : ixPrimary, mtcoIgnoreLocale);
         Strings values;
@@ -54,22 +55,21 @@ TEST(MemTableOrdering, OrderHoldsAboveTheLinearLimit)
     }
 }
 
-TEST(MemTableOrdering, PrefixKeysKeepTheirOrderInBothDirections)
-{
-    for (int extra : {0, 30}) { // below and above the linear limit
+TEST(MemTableOrdering, PrefixKeysKeepTheirOrderInBothDirections) {
+    for (int extra : {0, 30}) {  // below and above the linear limit
         for (bool descending : {false, true}) {
             auto table = makeIndexedTable(descending ? ixDescending : ixPrimary, mtcoIgnoreLocale);
             for (int i = 0; i < extra; ++i) appendValue(*table, "M" + std::to_string(100 + i));
             appendValues(*table, {"AB", "A", "ABC", "AB"});
             Strings values = contents(*table);
-            EXPECT_TRUE(descending ? std::is_sorted(values.rbegin(), values.rend()) : std::is_sorted(values.begin(), values.end()))
+            EXPECT_TRUE(descending ? std::is_sorted(values.rbegin(), values.rend())
+                                   : std::is_sorted(values.begin(), values.end()))
                 << extra << (descending ? " descending" : " ascending");
         }
     }
 }
 
-TEST(MemTableOrdering, NullSortsBeforeEmptyAndSetValues)
-{
+TEST(MemTableOrdering, NullSortsBeforeEmptyAndSetValues) {
     auto table = makeIndexedTable(ixPrimary, mtcoIgnoreLocale);
     appendValue(*table, "x");
     appendValue(*table, "");
@@ -83,8 +83,7 @@ TEST(MemTableOrdering, NullSortsBeforeEmptyAndSetValues)
     EXPECT_EQ(table->fieldTextAt(2, 0), "x");
 }
 
-TEST(MemTableOrdering, UniqueIndexRejectsDuplicateAndStaysInInsert)
-{
+TEST(MemTableOrdering, UniqueIndexRejectsDuplicateAndStaysInInsert) {
     auto table = makeIndexedTable(ixUnique);
     appendValues(*table, {"A1", "B2"});
     table->append();
@@ -102,8 +101,7 @@ TEST(MemTableOrdering, UniqueIndexRejectsDuplicateAndStaysInInsert)
     EXPECT_EQ(contents(*table), (Strings{"A1", "B2", "C3"}));
 }
 
-TEST(MemTableOrdering, UniqueCaseInsensitiveTreatsCaseVariantsAsDuplicates)
-{
+TEST(MemTableOrdering, UniqueCaseInsensitiveTreatsCaseVariantsAsDuplicates) {
     auto table = makeIndexedTable(ixUnique | ixCaseInsensitive);
     appendValue(*table, "abc");
     table->append();
@@ -111,8 +109,7 @@ TEST(MemTableOrdering, UniqueCaseInsensitiveTreatsCaseVariantsAsDuplicates)
     EXPECT_THROW(table->post(), EMemTableError);
 }
 
-TEST(MemTableOrdering, UniqueIndexAllowsEditingARecordWithoutChangingItsKey)
-{
+TEST(MemTableOrdering, UniqueIndexAllowsEditingARecordWithoutChangingItsKey) {
     auto table = makeIndexedTable(ixUnique);
     appendValues(*table, {"A", "B"});
     table->first();
@@ -125,8 +122,7 @@ TEST(MemTableOrdering, UniqueIndexAllowsEditingARecordWithoutChangingItsKey)
     table->cancel();
 }
 
-TEST(MemTableOrdering, EditMovesTheRecordToItsNewPlace)
-{
+TEST(MemTableOrdering, EditMovesTheRecordToItsNewPlace) {
     auto table = makeIndexedTable();
     appendValues(*table, {"A", "C", "E"});
     table->first();
@@ -138,11 +134,13 @@ TEST(MemTableOrdering, EditMovesTheRecordToItsNewPlace)
     EXPECT_EQ(table->fieldText("k"), "D");
 }
 
-TEST(MemTableOrdering, DuplicateCodeGoesBeforeTheExistingOne)
-{
+TEST(MemTableOrdering, DuplicateCodeGoesBeforeTheExistingOne) {
     auto table = makeIndexedTable();
     appendValues(*table, {"RSSMRA80A01H501U", "ZZZ"});
-    const Bookmark older = [&] { table->first(); return table->getBookmark(); }();
+    const Bookmark older = [&] {
+        table->first();
+        return table->getBookmark();
+    }();
     appendValue(*table, "RSSMRA80A01H501U");
     EXPECT_EQ(table->recordNumber(), 1);
     EXPECT_EQ(table->recordCount(), 3);
@@ -150,8 +148,7 @@ TEST(MemTableOrdering, DuplicateCodeGoesBeforeTheExistingOne)
     EXPECT_EQ(table->getBookmark(), older);
 }
 
-TEST(MemTableOrdering, NonMaintainedIndexKeepsArrivalOrder)
-{
+TEST(MemTableOrdering, NonMaintainedIndexKeepsArrivalOrder) {
     auto table = makeIndexedTable(ixNonMaintained);
     appendValues(*table, {"C", "A", "B"});
     EXPECT_EQ(contents(*table), (Strings{"C", "A", "B"}));
@@ -162,15 +159,18 @@ TEST(MemTableOrdering, NonMaintainedIndexKeepsArrivalOrder)
     EXPECT_EQ(table->fieldText("k"), "C");
 }
 
-TEST(MemTableOrdering, CurrentIndexChoice)
-{
-    struct Case { const char* fieldNames; const char* indexName; const char* expected; };
+TEST(MemTableOrdering, CurrentIndexChoice) {
+    struct Case {
+        const char* fieldNames;
+        const char* indexName;
+        const char* expected;
+    };
     const Case cases[] = {
-        {"B", "", "byB"},        // IndexFieldNames first
-        {"b", "", "byB"},        // compared without regard to case
-        {"", "BYA", "byA"},      // else IndexName
-        {"zz", "byA", ""},       // no match by field names: row order
-        {"", "", ""},            // nothing set: row order
+        {"B", "", "byB"},    // IndexFieldNames first
+        {"b", "", "byB"},    // compared without regard to case
+        {"", "BYA", "byA"},  // else IndexName
+        {"zz", "byA", ""},   // no match by field names: row order
+        {"", "", ""},        // nothing set: row order
     };
     for (const auto& c : cases) {
         MemTable table;
@@ -185,8 +185,7 @@ TEST(MemTableOrdering, CurrentIndexChoice)
     }
 }
 
-TEST(MemTableOrdering, MultiFieldIndexComparesFieldByField)
-{
+TEST(MemTableOrdering, MultiFieldIndexComparesFieldByField) {
     MemTable table;
     table.addFieldDef({.name = "a", .size = 4});
     table.addFieldDef({.name = "b", .size = 4});
@@ -200,16 +199,16 @@ TEST(MemTableOrdering, MultiFieldIndexComparesFieldByField)
         table.post();
     }
     Strings rows;
-    for (int row = 0; row < table.recordCount(); ++row) rows.push_back(table.fieldTextAt(row, 0) + table.fieldTextAt(row, 1));
+    for (int row = 0; row < table.recordCount(); ++row)
+        rows.push_back(table.fieldTextAt(row, 0) + table.fieldTextAt(row, 1));
     EXPECT_EQ(rows, (Strings{"1b", "1z", "2a", "2x"}));
-    EXPECT_TRUE(table.seekNearest({"2"})); // a missing second value counts as null
+    EXPECT_TRUE(table.seekNearest({"2"}));  // a missing second value counts as null
     EXPECT_EQ(table.fieldText("b"), "a");
 }
 
 // --- SeekNearest ---
 
-std::unique_ptr<MemTable> tableOfEvenKeys(int count)
-{
+std::unique_ptr<MemTable> tableOfEvenKeys(int count) {
     auto table = makeIndexedTable();
     for (int i = 0; i < count; ++i) {
         char key[16];
@@ -219,8 +218,7 @@ std::unique_ptr<MemTable> tableOfEvenKeys(int count)
     return table;
 }
 
-TEST(MemTableSeekNearest, BothSidesOfTheLinearLimit)
-{
+TEST(MemTableSeekNearest, BothSidesOfTheLinearLimit) {
     for (int count : {19, 20, 21, 500}) {
         SCOPED_TRACE(count);
         auto table = tableOfEvenKeys(count);
@@ -241,8 +239,7 @@ TEST(MemTableSeekNearest, BothSidesOfTheLinearLimit)
     }
 }
 
-TEST(MemTableSeekNearest, LandsOnTheFirstOfEqualKeys)
-{
+TEST(MemTableSeekNearest, LandsOnTheFirstOfEqualKeys) {
     for (int count : {19, 20, 21}) {
         SCOPED_TRACE(count);
         auto table = tableOfEvenKeys(count - 3);
@@ -255,8 +252,7 @@ TEST(MemTableSeekNearest, LandsOnTheFirstOfEqualKeys)
     }
 }
 
-TEST(MemTableSeekNearest, ThreeValueExample)
-{
+TEST(MemTableSeekNearest, ThreeValueExample) {
     auto table = makeIndexedTable();
     appendValues(*table, {"C3", "A1", "B2"});
     EXPECT_TRUE(table->seekNearest({"B"}));
@@ -268,8 +264,7 @@ TEST(MemTableSeekNearest, ThreeValueExample)
     EXPECT_EQ(table->fieldText("k"), "A1");
 }
 
-TEST(MemTableSeekNearest, PostsAPendingEditFirst)
-{
+TEST(MemTableSeekNearest, PostsAPendingEditFirst) {
     auto table = makeIndexedTable();
     appendValues(*table, {"A", "C"});
     table->append();
@@ -280,11 +275,10 @@ TEST(MemTableSeekNearest, PostsAPendingEditFirst)
     EXPECT_EQ(table->recordNumber(), 2);
 }
 
-TEST(MemTableSeekNearest, EmptyTableDoesNotMove)
-{
+TEST(MemTableSeekNearest, EmptyTableDoesNotMove) {
     auto table = makeIndexedTable();
     EXPECT_FALSE(table->seekNearest({"A"}));
     EXPECT_FALSE(table->seekNearest({}));
 }
 
-} // namespace
+}  // namespace

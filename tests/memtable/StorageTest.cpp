@@ -12,8 +12,7 @@ using namespace memtable;
 
 namespace {
 
-TEST(RecordList, MatchesAPlainVectorThroughSplitsAndErases)
-{
+TEST(RecordList, MatchesAPlainVectorThroughSplitsAndErases) {
     std::vector<Record> records(4000);
     std::vector<Record*> reference;
     RecordList list;
@@ -38,16 +37,22 @@ TEST(RecordList, MatchesAPlainVectorThroughSplitsAndErases)
     EXPECT_EQ(list.at(0), &records[0]);
 }
 
-TEST(Utf8, TruncationCountsCharacters)
-{
-    struct Case { std::string text; std::size_t max; std::string expected; std::size_t characters; };
+TEST(Utf8, TruncationCountsCharacters) {
+    struct Case {
+        std::string text;
+        std::size_t max;
+        std::string expected;
+        std::size_t characters;
+    };
     const Case cases[] = {
         {"abc", 2, "ab", 3},
         {"àèì", 2, "àè", 3},
         {"a€b", 2, "a€", 3},
         {"😀x", 1, "😀", 2},
-        {"\xff\xfe" "a", 2, "\xff\xfe", 3},  // malformed bytes count one each
-        {"\xe2\x82", 5, "\xe2\x82", 2},      // cut-off sequence at the end
+        {"\xff\xfe"
+         "a",
+         2, "\xff\xfe", 3},              // malformed bytes count one each
+        {"\xe2\x82", 5, "\xe2\x82", 2},  // cut-off sequence at the end
         {"", 3, "", 0},
     };
     for (const auto& c : cases) {
@@ -55,7 +60,7 @@ TEST(Utf8, TruncationCountsCharacters)
         EXPECT_EQ(countCharacters(c.text), c.characters) << c.text;
     }
     EXPECT_EQ(decodeUtf8("a\xc3\xa8\xff"), (std::wstring{L'a', L'\u00e8', L'\ufffd'}));
-    EXPECT_EQ(decodeUtf8("\xc0\x80"), (std::wstring{L'\ufffd', L'\ufffd'})); // overlong form
+    EXPECT_EQ(decodeUtf8("\xc0\x80"), (std::wstring{L'\ufffd', L'\ufffd'}));  // overlong form
 }
 
-} // namespace
+}  // namespace

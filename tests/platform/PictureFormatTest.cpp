@@ -3,10 +3,10 @@
 
 #include <random>
 
-#include "platform/GeometryOutput.h"
 #include "platform/ByteWriter.h"
 #include "platform/ClampedInt.h"
 #include "platform/FixedMetricsCanvas.h"
+#include "platform/GeometryOutput.h"
 #include "platform/Picture.h"
 
 namespace platform {
@@ -97,11 +97,36 @@ TEST(PictureFormat, MalformedHeadersGiveAnError) {
         std::vector<std::uint8_t> bytes;
     } cases[] = {
         {"empty", {}},
-        {"wrong magic", [&] { auto b = good; b[0] = 'X'; return b; }()},
-        {"version 0", [&] { auto b = good; b[4] = 0; return b; }()},
-        {"future version", [&] { auto b = good; b[4] = 2; return b; }()},
-        {"huge record count", [&] { auto b = good; b[17] = 0xFF; return b; }()},
-        {"record longer than file", [&] { auto b = good; b[22] = 0x7F; return b; }()},
+        {"wrong magic",
+         [&] {
+             auto b = good;
+             b[0] = 'X';
+             return b;
+         }()},
+        {"version 0",
+         [&] {
+             auto b = good;
+             b[4] = 0;
+             return b;
+         }()},
+        {"future version",
+         [&] {
+             auto b = good;
+             b[4] = 2;
+             return b;
+         }()},
+        {"huge record count",
+         [&] {
+             auto b = good;
+             b[17] = 0xFF;
+             return b;
+         }()},
+        {"record longer than file",
+         [&] {
+             auto b = good;
+             b[22] = 0x7F;
+             return b;
+         }()},
     };
     for (const Case& k : cases) {
         Picture out;
@@ -127,7 +152,8 @@ TEST(PictureFormat, RandomCorruptionNeverCrashes) {
         std::mt19937 random(seed);
         auto damaged = bytes;
         const int flips = 1 + int(random() % 8);
-        for (int i = 0; i < flips; ++i) damaged[random() % damaged.size()] ^= std::uint8_t(1u << (random() % 8));
+        for (int i = 0; i < flips; ++i)
+            damaged[random() % damaged.size()] ^= std::uint8_t(1u << (random() % 8));
         Picture out;
         std::string error;
         if (!load(damaged, out, error)) {

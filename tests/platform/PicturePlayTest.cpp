@@ -1,8 +1,8 @@
 // Playing a picture stretched into a rectangle: what reaches the target canvas.
 #include <gtest/gtest.h>
 
-#include "platform/GeometryOutput.h"
 #include "platform/FixedMetricsCanvas.h"
+#include "platform/GeometryOutput.h"
 
 namespace platform {
 namespace {

@@ -1,8 +1,8 @@
 // Recording canvases: text measuring and bounds, and the queries tests of other parts use.
 #include <gtest/gtest.h>
 
-#include "platform/GeometryOutput.h"
 #include "platform/FixedMetricsCanvas.h"
+#include "platform/GeometryOutput.h"
 #include "platform/TextBounds.h"
 
 namespace platform {
@@ -27,8 +27,7 @@ TEST(FixedMetricsCanvas, TextRecordsKeepTheirBounds) {
         {0, 0, {10, 20, 34, 30}},    // 4 characters of 6 × 10
         {0, 2, {10, 20, 42, 30}},    // plus 2 after each
         {900, 0, {10, -4, 20, 20}},  // turned up around the reference point
-        {1800, 0, {-14, 10, 10, 20}},
-        {2700, 0, {0, 20, 10, 44}},
+        {1800, 0, {-14, 10, 10, 20}}, {2700, 0, {0, 20, 10, 44}},
     };
     for (const Case& k : cases) {
         FixedMetricsCanvas c;

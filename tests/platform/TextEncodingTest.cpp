@@ -39,16 +39,20 @@ TEST(Cp1252, KnownCharacters) {
 TEST(Cp1252, CharactersItCannotHoldBecomeQuestionMarks) {
     EXPECT_EQ(utf8ToCp1252("Si и"), "Si ?");
     EXPECT_EQ(utf8ToCp1252("a😀b"), "a?b");
-    EXPECT_EQ(utf8ToCp1252("a\xFF" "b"), "a?b");       // invalid UTF-8 byte
-    EXPECT_EQ(utf8ToCp1252("\xE2\x82"), "??");        // cut multi-byte character
+    EXPECT_EQ(utf8ToCp1252("a\xFF"
+                           "b"),
+              "a?b");                           // invalid UTF-8 byte
+    EXPECT_EQ(utf8ToCp1252("\xE2\x82"), "??");  // cut multi-byte character
 }
 
 TEST(Cp1252, DecodesUtf8WhenValidElseWindows1252) {
     EXPECT_EQ(decodeUtf8OrCp1252("RSSMRA80A01H501U"), "RSSMRA80A01H501U");
     EXPECT_EQ(decodeUtf8OrCp1252("Perchè"), "Perchè");
     EXPECT_EQ(decodeUtf8OrCp1252("Perch\xE8"), "Perchè");
-    EXPECT_EQ(decodeUtf8OrCp1252("\xEF\xBB\xBF" "ABC"), "ABC");
-    EXPECT_EQ(decodeUtf8OrCp1252("\xC0\x80"), "À€");  // overlong form is not UTF-8
+    EXPECT_EQ(decodeUtf8OrCp1252("\xEF\xBB\xBF"
+                                 "ABC"),
+              "ABC");
+    EXPECT_EQ(decodeUtf8OrCp1252("\xC0\x80"), "À€");              // overlong form is not UTF-8
     EXPECT_EQ(decodeUtf8OrCp1252("\xED\xA0\x80"), "í\xC2\xA0€");  // surrogate is not UTF-8
 }
 

@@ -26,7 +26,8 @@ TEST(UiText, LooksUpNumberedTexts) {
 }
 
 TEST(UiText, AbsentNumbersGiveEmptyText) {
-    for (int n : {0, -1, 52999, 53007, 55008, 55074, 55174, 55435, 55999, 56000}) EXPECT_EQ(uiText(n), "") << n;
+    for (int n : {0, -1, 52999, 53007, 55008, 55074, 55174, 55435, 55999, 56000})
+        EXPECT_EQ(uiText(n), "") << n;
 }
 
 TEST(UiText, NoTextKeepsACyrillicStandIn) {

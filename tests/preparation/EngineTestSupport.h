@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "barcode_object/BarcodeRegistration.h"
 #include "barcode_object/BarcodeObject.h"
+#include "barcode_object/BarcodeRegistration.h"
 #include "memtable/MemTable.h"
+#include "preparation/Prepare.h"
 #include "prepared/PreparedPages.h"
 #include "report/BandView.h"
 #include "report/DatasetDB.h"
@@ -17,7 +18,6 @@
 #include "report/LineView.h"
 #include "report/MemoView.h"
 #include "report/Report.h"
-#include "preparation/Prepare.h"
 
 namespace engine_test {
 
@@ -61,8 +61,9 @@ public:
         kb1.post();
     }
 
-    report::BandView& band(const std::string& name, int type, int top, int height, const std::string& source = "",
-                              std::uint16_t flags = report::kBandOnFirstPage | report::kBandOnLastPage) {
+    report::BandView& band(const std::string& name, int type, int top, int height,
+                           const std::string& source = "",
+                           std::uint16_t flags = report::kBandOnFirstPage | report::kBandOnLastPage) {
         auto b = std::make_unique<report::BandView>();
         b->setName(name);
         b->setBandType(type);
@@ -85,7 +86,8 @@ public:
         b->settings.withCheckSum = false;
         return static_cast<barcode::BarcodeObject&>(*page->addObject(std::move(b)));
     }
-    report::MemoView& memo(const std::string& name, int left, int top, int width, int height, const std::string& text) {
+    report::MemoView& memo(const std::string& name, int left, int top, int width, int height,
+                           const std::string& text) {
         auto m = std::make_unique<report::MemoView>();
         m->setName(name);
         m->left = left;

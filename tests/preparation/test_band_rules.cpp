@@ -153,15 +153,15 @@ TEST(BandRules, GroupsShowHeaderAndFooterAroundEachRunOfEqualValues) {
     for (const char* t : {"A1", "A2", "B1", "C1", "C2"}) sheet.add(t);
     ASSERT_TRUE(sheet.prepare());
     ASSERT_TRUE(sheet.errors.messages.empty()) << sheet.errors.messages.front();
-    EXPECT_EQ(names(sheet.placed(0)), (std::vector<std::string>{"Head", "Row", "Row", "Foot", "Head", "Row", "Foot",
-                                                                "Head", "Row", "Row", "Foot"}));
+    EXPECT_EQ(names(sheet.placed(0)), (std::vector<std::string>{"Head", "Row", "Row", "Foot", "Head", "Row",
+                                                                "Foot", "Head", "Row", "Row", "Foot"}));
     EXPECT_EQ(texts(sheet, 0, "Head"), (std::vector<std::string>{"A1", "B1", "C1"}));
 }
 
 TEST(BandRules, RepeatHeaderShowsTheLevelHeaderInEveryNewColumn) {
     for (bool repeat : {false, true}) {
         LabelSheet sheet(2);
-        sheet.band("H", kBandMasterHeader, 0, 40,  "",
+        sheet.band("H", kBandMasterHeader, 0, 40, "",
                    static_cast<std::uint16_t>(repeat ? kBandRepeatHeader : 0));
         sheet.band("D", kBandMasterData, 50, 100, "frDBDataSet1");
         sheet.memo("Head", 10, 0, 50, 10, "head");

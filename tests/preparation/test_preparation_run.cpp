@@ -4,9 +4,9 @@
 
 #include <stdexcept>
 
-#include "report/ObjectRegistry.h"
 #include "preparation/ProgressTexts.h"
 #include "preparation/ReportProgress.h"
+#include "report/ObjectRegistry.h"
 #include "tests/preparation/EngineTestSupport.h"
 
 using engine_test::LabelSheet;
@@ -22,7 +22,8 @@ public:
     std::string caption;
     ReportProgress* progress = nullptr;
 
-    void run(ReportProgress& p, const std::string& c, const std::string& status, const std::function<void()>& work) override {
+    void run(ReportProgress& p, const std::string& c, const std::string& status,
+             const std::function<void()>& work) override {
         progress = &p;
         caption = c;
         shown.push_back(status);
@@ -43,7 +44,9 @@ public:
 };
 
 struct FailingRegistration {
-    FailingRegistration() { registerAddIn(FailingView::kClassName, [] { return std::make_unique<FailingView>(); }); }
+    FailingRegistration() {
+        registerAddIn(FailingView::kClassName, [] { return std::make_unique<FailingView>(); });
+    }
     ~FailingRegistration() { unregisterAddIn(FailingView::kClassName); }
 };
 

@@ -2,8 +2,8 @@
 // printer's stored name, the dictionary layouts read with it.
 #include <gtest/gtest.h>
 
-#include "report/StreamText.h"
 #include "preparation/ReportPrinterLink.h"
+#include "report/StreamText.h"
 #include "tests/report/ReportTestSupport.h"
 
 using namespace report;
@@ -94,7 +94,8 @@ TEST(PrinterLink, VirtualPrinterOfTheProgramKeepsA4LandscapeAndIsSavedAsItsMark)
     EXPECT_NE(page.printerGeometry, (std::array<std::int32_t, 12>{}));
     const auto resaved = r.saveToStream();
     // Header: version, two flags, then the one-character name of the virtual printer.
-    EXPECT_EQ(std::vector<std::uint8_t>(resaved.begin() + 5, resaved.begin() + 9), (std::vector<std::uint8_t>{1, 0, 1, 0}));
+    EXPECT_EQ(std::vector<std::uint8_t>(resaved.begin() + 5, resaved.begin() + 9),
+              (std::vector<std::uint8_t>{1, 0, 1, 0}));
 }
 
 TEST(PrinterLink, FailedLoadLeavesOnePageWithThePrintersDefaultPaper) {
@@ -153,7 +154,8 @@ TEST(DataDictionary, OldestLayoutMakesVariablesFromAliases) {
     ByteReader in(out.bytes());
     d.loadFromStream(in, 24);
     EXPECT_TRUE(in.atEnd());
-    EXPECT_EQ(d.variables, (NamedValues{{" Giorno", "kb1.\"giorno\""}, {" Pagina", "PAGE#"}, {"Sezione", ""}}));
+    EXPECT_EQ(d.variables,
+              (NamedValues{{" Giorno", "kb1.\"giorno\""}, {" Pagina", "PAGE#"}, {"Sezione", ""}}));
     EXPECT_TRUE(d.fieldAliases.empty());
 }
 

@@ -45,7 +45,7 @@ TEST_F(PagesStore, InsertPlacesPagesAndCopiesTheTemplatePage) {
 
     pages.clear();
     addWithWidth(0, 1);
-    addWithWidth(5, 3);    // past the end: appended
+    addWithWidth(5, 3);  // past the end: appended
     addWithWidth(1, 2);
     addWithWidth(0, 0);
     addWithWidth(-4, -1);  // before the start: first

@@ -30,7 +30,7 @@ inline std::unique_ptr<report::Page> templatePage(preview::Printer& printer, int
 }
 
 inline std::unique_ptr<report::MemoView> memo(const std::string& text, int left, int top, int width = 120,
-                                                 int height = 20) {
+                                              int height = 20) {
     auto m = std::make_unique<report::MemoView>();
     m->memo = {text};
     m->left = left;

@@ -38,7 +38,9 @@ std::int32_t i32At(const std::vector<std::uint8_t>& b, std::size_t at) {
 }
 
 void setI32At(std::vector<std::uint8_t>& b, std::size_t at, std::int32_t v) {
-    for (int i = 0; i < 4; ++i) b[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(v) >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        b[at + static_cast<std::size_t>(i)] =
+            static_cast<std::uint8_t>(static_cast<std::uint32_t>(v) >> (8 * i));
 }
 
 TEST_F(PreparedFile, LayoutOfTheHeaderAndPageRecords) {
@@ -63,7 +65,8 @@ TEST_F(PreparedFile, LayoutOfTheHeaderAndPageRecords) {
         EXPECT_EQ(in.i32(), p.bin);
         EXPECT_EQ(in.u8(), 0);
         for (int m : {18, 19, 20, 21}) EXPECT_EQ(in.i32(), m);
-        EXPECT_EQ(static_cast<std::size_t>(end), start + 4 + 2 + 4 + 4 + 1 + 4 + 1 + 16 + p.objectStream.bytes().size());
+        EXPECT_EQ(static_cast<std::size_t>(end),
+                  start + 4 + 2 + 4 + 4 + 1 + 4 + 1 + 16 + p.objectStream.bytes().size());
         const auto stream = in.bytes(static_cast<std::size_t>(end) - in.position());
         EXPECT_EQ(std::vector<std::uint8_t>(stream.begin(), stream.end()), p.objectStream.bytes());
     }
@@ -234,8 +237,7 @@ TEST_F(PreparedFile, HostilePageCountsReadNothingPastTheEnd) {
 void loadAndShowAll(PreparedPages& pages, const std::vector<std::uint8_t>& bytes, bool draw) {
     try {
         pages.loadFromStream(bytes);
-    } catch (const report::StreamError&) {
-    }
+    } catch (const report::StreamError&) {}
     for (int i = 0; i < pages.count(); ++i) {
         try {
             pages.loadObjects(i);
@@ -245,8 +247,7 @@ void loadAndShowAll(PreparedPages& pages, const std::vector<std::uint8_t>& bytes
             pages.page(i).inView = true;
             platform::PictureCanvas canvas({200, 200});
             pages.draw(i, canvas, {0, 0, 200, 140});
-        } catch (const report::StreamError&) {
-        }
+        } catch (const report::StreamError&) {}
     }
 }
 

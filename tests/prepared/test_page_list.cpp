@@ -93,8 +93,13 @@ TEST(ParsePageList, EmptyOrForeignPiecesGiveTheConversionError) {
 
 TEST(IntegerFromText, SignsBlanksAndLimits) {
     const std::pair<const char*, int> good[] = {
-        {"1", 1}, {" 3", 3}, {"+4", 4}, {"-2", -2}, {"0", 0},
-        {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1},
+        {"1", 1},
+        {" 3", 3},
+        {"+4", 4},
+        {"-2", -2},
+        {"0", 0},
+        {"2147483647", 2147483647},
+        {"-2147483648", -2147483647 - 1},
     };
     for (const auto& [text, value] : good) EXPECT_EQ(integerFromText(text), value) << text;
     for (const char* text : {"", " ", "3 ", "+-2", "--2", "1.5", "2147483648", "x", "0x10"})

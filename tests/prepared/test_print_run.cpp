@@ -7,10 +7,10 @@
 #include <algorithm>
 
 #include "platform/Error.h"
-#include "tests/support/FakePrinterBackend.h"
 #include "printer/PrintTarget.h"
 #include "printer/PrinterError.h"
 #include "tests/prepared/PagesTestSupport.h"
+#include "tests/support/FakePrinterBackend.h"
 
 namespace preview {
 namespace {
@@ -93,7 +93,8 @@ TEST_F(PrintRun, CollatedCopiesRepeatWholePassesWithOneSpoolerCopy) {
     EXPECT_EQ(backend.jobCalls.front(), (K{K::Begin, "Etichette", 1}));
     EXPECT_EQ(backend.jobCalls.back().kind, K::End);
     EXPECT_EQ(std::count_if(backend.jobCalls.begin(), backend.jobCalls.end(),
-                            [](const K& c) { return c.kind == K::Begin; }), 1);
+                            [](const K& c) { return c.kind == K::Begin; }),
+              1);
 }
 
 TEST_F(PrintRun, UncollatedCopiesAreTheSpoolersCopyCount) {
@@ -132,8 +133,8 @@ TEST_F(PrintRun, PageListsFiltersAndCopyCountsChooseTheSheets) {
 // Nothing is sent, not even an empty job that would come out as a blank sheet.
 TEST_F(PrintRun, SelectionWithoutPagesSendsNoJob) {
     addPages(3);
-    for (const PrintOptions& options : {PrintOptions{"4-2"}, PrintOptions{"20"},
-                                        PrintOptions{"2", 1, true, PageFilter::Odd}}) {
+    for (const PrintOptions& options :
+         {PrintOptions{"4-2"}, PrintOptions{"20"}, PrintOptions{"2", 1, true, PageFilter::Odd}}) {
         run(options);
         EXPECT_TRUE(backend.jobCalls.empty()) << options.pageList;
     }
@@ -162,7 +163,8 @@ TEST_F(PrintRun, CancelAfterPageThreeOfTenAbortsTheJob) {
     ASSERT_FALSE(backend.jobCalls.empty());
     EXPECT_EQ(backend.jobCalls.back().kind, K::abort);
     EXPECT_EQ(std::count_if(backend.jobCalls.begin(), backend.jobCalls.end(),
-                            [](const K& c) { return c.kind == K::End; }), 0);
+                            [](const K& c) { return c.kind == K::End; }),
+              0);
     EXPECT_FALSE(printer.printing());
 }
 

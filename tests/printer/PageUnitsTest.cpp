@@ -11,8 +11,8 @@ TEST(PageUnits, TenthsOfMillimetreToPagePixels) {
     struct Case {
         int tenths;
         int px;
-    } cases[] = {{0, 0},       {1, 0},       {2, 1},       {50, 18},      {254, 92},
-                 {2100, 758},  {2970, 1071}, {2159, 779},  {2794, 1008},  {-50, -18}};
+    } cases[] = {{0, 0},      {1, 0},       {2, 1},      {50, 18},     {254, 92},
+                 {2100, 758}, {2970, 1071}, {2159, 779}, {2794, 1008}, {-50, -18}};
     for (const Case& c : cases) EXPECT_EQ(tenthsMmToPagePixels(c.tenths), c.px) << c.tenths;
 }
 
@@ -27,8 +27,7 @@ TEST(PageUnits, PagePixelsBackToTenthsOfMillimetre) {
 TEST(PageUnits, A4AtSeveralResolutions) {
     struct Case {
         int dpi, widthDots, heightDots, widthPx, heightPx;
-    } cases[] = {{203, 1678, 2374, 757, 1072}, {300, 2480, 3508, 757, 1071},
-                 {600, 4961, 7016, 758, 1071}};
+    } cases[] = {{203, 1678, 2374, 757, 1072}, {300, 2480, 3508, 757, 1071}, {600, 4961, 7016, 758, 1071}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.dpi);
         EXPECT_EQ(tenthsMmToDots(2100, c.dpi), c.widthDots);

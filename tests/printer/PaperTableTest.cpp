@@ -30,9 +30,8 @@ TEST(PaperTable, SixtySixFixedSizesThenTheCustomRow) {
 TEST(PaperTable, LookupByCode) {
     struct Case {
         int code, width, height;
-    } cases[] = {{1, 2159, 2794},  {4, 4318, 2794},  {9, 2100, 2970},  {26, 8636, 11176},
-                 {35, 1760, 1250}, {47, 2200, 2200}, {50, 2355, 3048}, {68, 3220, 4450},
-                 {kCustomPaper, 0, 0}};
+    } cases[] = {{1, 2159, 2794},  {4, 4318, 2794},  {9, 2100, 2970},  {26, 8636, 11176},   {35, 1760, 1250},
+                 {47, 2200, 2200}, {50, 2355, 3048}, {68, 3220, 4450}, {kCustomPaper, 0, 0}};
     for (const Case& c : cases) {
         const PaperRow* row = findPaperByCode(c.code);
         ASSERT_NE(row, nullptr) << c.code;

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/FakePrinterBackend.h"
 #include "printer/Printer.h"
+#include "tests/support/FakePrinterBackend.h"
 
 namespace preview {
 namespace {
@@ -53,8 +53,8 @@ TEST_F(PrintSheet, SamePaperPagesShareOneJob) {
     printPages({kA4Landscape, kA4Landscape, kA4Landscape}, {"Etichette", 2, false});
     using K = FakeJobCall;
     EXPECT_EQ(backend.jobCalls,
-              (std::vector<FakeJobCall>{{K::Begin, "Etichette", 2}, {K::newPage, "", 0},
-                                        {K::newPage, "", 0}, {K::End, "", 0}}));
+              (std::vector<FakeJobCall>{
+                  {K::Begin, "Etichette", 2}, {K::newPage, "", 0}, {K::newPage, "", 0}, {K::End, "", 0}}));
     ASSERT_EQ(backend.pages.size(), 3u);
     for (const FakePage& page : backend.pages) {
         EXPECT_EQ(page.settings.orientation, kModeLandscape);
@@ -66,8 +66,8 @@ TEST_F(PrintSheet, JobPerSheetEndsAndBeginsAJobForEverySheet) {
     printPages({kA4Landscape, kA4Landscape}, {"Etichette", 1, true});
     using K = FakeJobCall;
     EXPECT_EQ(backend.jobCalls,
-              (std::vector<FakeJobCall>{{K::Begin, "Etichette", 1}, {K::End, "", 0},
-                                        {K::Begin, "Etichette", 1}, {K::End, "", 0}}));
+              (std::vector<FakeJobCall>{
+                  {K::Begin, "Etichette", 1}, {K::End, "", 0}, {K::Begin, "Etichette", 1}, {K::End, "", 0}}));
     EXPECT_EQ(backend.pages.back().job, 1);
 }
 
@@ -75,10 +75,11 @@ TEST_F(PrintSheet, JobPerSheetEndsAndBeginsAJobForEverySheet) {
 TEST_F(PrintSheet, AnotherPaperStartsANewJobOnThatPaper) {
     printPages({kA4Landscape, kA3Portrait, kA3Portrait}, {"Misto", 1, false});
     using K = FakeJobCall;
-    EXPECT_EQ(backend.jobCalls,
-              (std::vector<FakeJobCall>{{K::Begin, "Misto", 1}, {K::End, "", 0},
-                                        {K::Begin, "Misto", 1}, {K::newPage, "", 0},
-                                        {K::End, "", 0}}));
+    EXPECT_EQ(backend.jobCalls, (std::vector<FakeJobCall>{{K::Begin, "Misto", 1},
+                                                          {K::End, "", 0},
+                                                          {K::Begin, "Misto", 1},
+                                                          {K::newPage, "", 0},
+                                                          {K::End, "", 0}}));
     ASSERT_EQ(backend.pages.size(), 3u);
     EXPECT_EQ(backend.pages[1].texts, std::vector<std::string>{"8"});
     EXPECT_EQ(backend.pages[1].settings.paperSize, 8);

@@ -12,15 +12,13 @@ const PrinterGeometry kA4At300 =
     PrinterGeometry::fromValues({2480, 3508, 757, 1071, 59, 59, 18, 18, 2362, 3390, 721, 1035});
 
 TEST(PrintTarget, WithUseMarginsThePageCoversTheWholeSheet) {
-    EXPECT_EQ(printTargetRect(kA4At300, true, {10, 10, 10, 10}),
-              (platform::Rect{-59, -59, 2421, 3449}));
+    EXPECT_EQ(printTargetRect(kA4At300, true, {10, 10, 10, 10}), (platform::Rect{-59, -59, 2421, 3449}));
 }
 
 TEST(PrintTarget, WithoutUseMarginsThePageFitsThePrintableAreaLessMargins) {
     EXPECT_EQ(printTargetRect(kA4At300, false, {}), (platform::Rect{0, 0, 2362, 3390}));
     // 18 px of 721 printable px over 2362 dots = 58.97 dots.
-    EXPECT_EQ(printTargetRect(kA4At300, false, {18, 18, 36, 0}),
-              (platform::Rect{59, 59, 2362 - 118, 3390}));
+    EXPECT_EQ(printTargetRect(kA4At300, false, {18, 18, 36, 0}), (platform::Rect{59, 59, 2362 - 118, 3390}));
 }
 
 TEST(PrintTarget, GeometryWithoutPrintablePixelsDoesNotDivideByZero) {

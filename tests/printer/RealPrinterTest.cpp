@@ -1,10 +1,10 @@
 // The printer object over installed printers, through the scripted backend.
 #include <gtest/gtest.h>
 
-#include "tests/support/FakePrinterBackend.h"
 #include "printer/PaperTable.h"
-#include "printer/PrinterError.h"
 #include "printer/Printer.h"
+#include "printer/PrinterError.h"
+#include "tests/support/FakePrinterBackend.h"
 
 namespace preview {
 namespace {

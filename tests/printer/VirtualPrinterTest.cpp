@@ -3,9 +3,9 @@
 
 #include "printer/NoPlatformPrinters.h"
 #include "printer/PaperTable.h"
+#include "printer/Printer.h"
 #include "printer/PrinterError.h"
 #include "printer/ProgramPrinter.h"
-#include "printer/Printer.h"
 
 namespace preview {
 namespace {
@@ -61,9 +61,8 @@ TEST_F(VirtualPrinter, A4LandscapeGeometryOfTheLabelSheets) {
 TEST_F(VirtualPrinter, SetPaperTakesTableSizesAndSwapsForLandscape) {
     struct Case {
         int code, orientation, width, height;
-    } cases[] = {{1, kPortrait, 2159, 2794},  {1, kLandscape, 2794, 2159},
-                 {4, kPortrait, 4318, 2794},  {4, kLandscape, 2794, 4318},
-                 {68, kLandscape, 4450, 3220}, {9, kPortrait, 2100, 2970}};
+    } cases[] = {{1, kPortrait, 2159, 2794},  {1, kLandscape, 2794, 2159},  {4, kPortrait, 4318, 2794},
+                 {4, kLandscape, 2794, 4318}, {68, kLandscape, 4450, 3220}, {9, kPortrait, 2100, 2970}};
     for (const Case& c : cases) {
         printer.setPaper(c.code, 1, 1, -1, c.orientation, false);
         EXPECT_EQ(printer.paperSize(), c.code);
@@ -116,8 +115,7 @@ TEST_F(VirtualPrinter, samePaper) {
         {1, 0, 0, 7, kPortrait, false, "another code"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(printer.samePaper(c.size, c.width, c.height, c.bin, c.orientation), c.same)
-            << c.why;
+        EXPECT_EQ(printer.samePaper(c.size, c.width, c.height, c.bin, c.orientation), c.same) << c.why;
 }
 
 TEST_F(VirtualPrinter, SamePaperForCustomSizesAllowsOneTenthOfAMillimetre) {

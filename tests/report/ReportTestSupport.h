@@ -54,13 +54,14 @@ public:
 // Registers the fake add-in for the lifetime of the object.
 struct FakeBarcodeRegistration {
     FakeBarcodeRegistration() {
-        report::registerAddIn(FakeBarcodeView::kClassName, [] { return std::make_unique<FakeBarcodeView>(); });
+        report::registerAddIn(FakeBarcodeView::kClassName,
+                              [] { return std::make_unique<FakeBarcodeView>(); });
     }
     ~FakeBarcodeRegistration() { report::unregisterAddIn(FakeBarcodeView::kClassName); }
 };
 
 inline report::BandView& addBand(report::Page& page, const std::string& name, int type, int top, int height,
-                                    const std::string& source) {
+                                 const std::string& source) {
     auto band = std::make_unique<report::BandView>();
     band->setName(name);
     band->setBandType(type);
@@ -77,8 +78,8 @@ struct Box {
     int left, top, width, height;
 };
 
-inline report::MemoView& addMemo(report::Page& page, const std::string& name, Box r,
-                                    const std::string& text, int size, int style) {
+inline report::MemoView& addMemo(report::Page& page, const std::string& name, Box r, const std::string& text,
+                                 int size, int style) {
     auto memo = std::make_unique<report::MemoView>();
     memo->setName(name);
     memo->left = r.left;

@@ -18,8 +18,7 @@ namespace {
 
 // The engine's loop for one data band: init, first, then print and next until eof, exit.
 template <typename OnRecord>
-int walk(Dataset& dataset, OnRecord onRecord, int limit = 1000)
-{
+int walk(Dataset& dataset, OnRecord onRecord, int limit = 1000) {
     int printed = 0;
     dataset.init();
     dataset.first();
@@ -32,10 +31,11 @@ int walk(Dataset& dataset, OnRecord onRecord, int limit = 1000)
     return printed;
 }
 
-int walk(Dataset& dataset) { return walk(dataset, [] {}); }
+int walk(Dataset& dataset) {
+    return walk(dataset, [] {});
+}
 
-void fillPrintList(memtable::MemTable& kb1, std::initializer_list<const char*> labels)
-{
+void fillPrintList(memtable::MemTable& kb1, std::initializer_list<const char*> labels) {
     kb1.open();
     for (const char* label : labels) {
         kb1.append();
@@ -44,13 +44,17 @@ void fillPrintList(memtable::MemTable& kb1, std::initializer_list<const char*> l
     }
 }
 
-TEST(Dataset, CountedDatasetFromBandSourceText)
-{
+TEST(Dataset, CountedDatasetFromBandSourceText) {
     struct Case {
         const char* text;
-        int records; // -1: not a counted source
+        int records;  // -1: not a counted source
     };
-    const Case cases[] = {{"3", 3}, {"1", 1}, {"12", 12}, {"0", -1}, {"frDBDataSet1", -1}, {"", -1},
+    const Case cases[] = {{"3", 3},
+                          {"1", 1},
+                          {"12", 12},
+                          {"0", -1},
+                          {"frDBDataSet1", -1},
+                          {"", -1},
                           {"99999999999999", 2147483647}};
     for (const Case& c : cases) {
         auto dataset = makeCountedDataset(c.text);
@@ -67,8 +71,7 @@ TEST(Dataset, CountedDatasetFromBandSourceText)
     }
 }
 
-TEST(Dataset, EventsAndRecordNumbers)
-{
+TEST(Dataset, EventsAndRecordNumbers) {
     UserDataset dataset;
     dataset.rangeEnd = RangeEnd::reCount;
     dataset.rangeEndCount = 2;
@@ -83,12 +86,11 @@ TEST(Dataset, EventsAndRecordNumbers)
 
     dataset.onCheckEof = [](Dataset& d, bool& eof) { eof = eof || d.recordNo() >= 1; };
     EXPECT_EQ(walk(dataset), 1);
-    UserDataset endless; // reLast without a table never ends by itself
+    UserDataset endless;  // reLast without a table never ends by itself
     EXPECT_FALSE(endless.eof());
 }
 
-TEST(Dataset, PrintListOfThreeRecordsIsWalkedAndLeftOpenAtItsEnd)
-{
+TEST(Dataset, PrintListOfThreeRecordsIsWalkedAndLeftOpenAtItsEnd) {
     auto kb1 = memtable::makePrintListTable();
     fillPrintList(*kb1, {"A1", "B2", "C3"});
     MemTableDataSet table(*kb1);
@@ -102,26 +104,24 @@ TEST(Dataset, PrintListOfThreeRecordsIsWalkedAndLeftOpenAtItsEnd)
     EXPECT_EQ(kb1->recordCount(), 3);
 }
 
-TEST(Dataset, ClosedOrEmptyPrintList)
-{
+TEST(Dataset, ClosedOrEmptyPrintList) {
     auto kb1 = memtable::makePrintListTable();
     MemTableDataSet table(*kb1);
     DBDataset adaptor("frDBDataSet1");
     adaptor.setDataSet(&table);
     EXPECT_FALSE(kb1->isActive());
-    EXPECT_EQ(walk(adaptor), 0); // init opens it; empty: eof at once
+    EXPECT_EQ(walk(adaptor), 0);  // init opens it; empty: eof at once
     EXPECT_TRUE(kb1->isActive());
 
     adaptor.CloseDataSource = true;
     walk(adaptor);
     EXPECT_FALSE(kb1->isActive());
 
-    adaptor.OpenDataSource = false; // then nobody opens it and the cursor moves fail
+    adaptor.OpenDataSource = false;  // then nobody opens it and the cursor moves fail
     EXPECT_THROW(walk(adaptor), std::exception);
 }
 
-TEST(Dataset, NeitherDataSetNorDataSourceFails)
-{
+TEST(Dataset, NeitherDataSetNorDataSourceFails) {
     DBDataset adaptor("frDBDataSet1");
     try {
         adaptor.init();
@@ -134,13 +134,12 @@ TEST(Dataset, NeitherDataSetNorDataSourceFails)
     EXPECT_THROW(adaptor.eof(), DatasetError);
     EXPECT_THROW(adaptor.exit(), DatasetError);
 
-    FakeDataSource empty; // a data source without a data set is no better
+    FakeDataSource empty;  // a data source without a data set is no better
     adaptor.setDataSource(&empty);
     EXPECT_THROW(adaptor.init(), DatasetError);
 }
 
-TEST(Dataset, DataSetAndDataSourceByName)
-{
+TEST(Dataset, DataSetAndDataSourceByName) {
     FakeDataSet kb1("kb1", {"giorno"}), other("kb2", {"codice"});
     kb1.addRow({"x"});
     other.addRow({"y"});
@@ -155,7 +154,7 @@ TEST(Dataset, DataSetAndDataSourceByName)
     adaptor.setDataSetName("kb1", components);
     EXPECT_EQ(&adaptor.dataSetInUse(), &kb1);
     adaptor.setDataSourceName("DataSource2", components);
-    EXPECT_EQ(adaptor.dataSet(), nullptr); // a data source replaces the data set
+    EXPECT_EQ(adaptor.dataSet(), nullptr);  // a data source replaces the data set
     EXPECT_EQ(walk(adaptor), 2);
     adaptor.setDataSet(&kb1);
     EXPECT_EQ(adaptor.dataSource(), nullptr);
@@ -165,8 +164,7 @@ TEST(Dataset, DataSetAndDataSourceByName)
     EXPECT_EQ(adaptor.dataSet(), nullptr);
 }
 
-TEST(Dataset, Ranges)
-{
+TEST(Dataset, Ranges) {
     FakeDataSet table("t", {"f"});
     for (const char* v : {"a", "b", "c", "d", "e"}) table.addRow({v});
     table.open();
@@ -181,7 +179,7 @@ TEST(Dataset, Ranges)
         int count;
         int startRow;
         const char* expected;
-        int rowAfter; // where exit leaves the table
+        int rowAfter;  // where exit leaves the table
     };
     const Case cases[] = {
         {RangeBegin::rbFirst, RangeEnd::reLast, 0, 2, "abcde", 4},
@@ -203,8 +201,7 @@ TEST(Dataset, Ranges)
     }
 }
 
-TEST(Dataset, OpenAndCloseEvents)
-{
+TEST(Dataset, OpenAndCloseEvents) {
     FakeDataSet table("t", {"f"});
     DBDataset adaptor("frDBDataSet1");
     adaptor.setDataSet(&table);
@@ -214,16 +211,15 @@ TEST(Dataset, OpenAndCloseEvents)
     walk(adaptor);
     EXPECT_EQ(events, "open close");
     EXPECT_EQ(table.opens, 1);
-    walk(adaptor); // already open: not opened again
+    walk(adaptor);  // already open: not opened again
     EXPECT_EQ(table.opens, 1);
 }
 
-} // namespace
+}  // namespace
 
 namespace {
 
-TEST(Dataset, AdaptorFindsThePrintListInTheOwnersRegistry)
-{
+TEST(Dataset, AdaptorFindsThePrintListInTheOwnersRegistry) {
     auto kb1 = memtable::makePrintListTable();
     fillPrintList(*kb1, {"A1", "B2"});
     ComponentRegistry registry;
@@ -232,9 +228,9 @@ TEST(Dataset, AdaptorFindsThePrintListInTheOwnersRegistry)
     DBDataset adaptor("frDBDataSet1");
     adaptor.setDataSetName("kb1", components);
     EXPECT_EQ(walk(adaptor), 2);
-    EXPECT_EQ(components.findDataSet("kb1"), components.findDataSet("kb1")); // one adapter per table
+    EXPECT_EQ(components.findDataSet("kb1"), components.findDataSet("kb1"));  // one adapter per table
     EXPECT_EQ(components.findDataSet("kb2"), nullptr);
     EXPECT_EQ(components.findDataSource("kb1"), nullptr);
 }
 
-} // namespace
+}  // namespace

@@ -13,55 +13,75 @@ namespace report::testing {
 
 class FakeDataSet : public DataSetAccess {
 public:
-    FakeDataSet(std::string name, std::vector<std::string> fields) : name_(std::move(name)), fields_(std::move(fields)) {}
+    FakeDataSet(std::string name, std::vector<std::string> fields)
+        : name_(std::move(name)), fields_(std::move(fields)) {}
 
     std::vector<std::vector<std::optional<std::string>>> rows;
-    std::vector<DataFieldType> types; // per field; String when missing
+    std::vector<DataFieldType> types;  // per field; String when missing
     std::vector<bool> getTextHandlers;
     int opens = 0, closes = 0;
 
     void addRow(std::vector<std::optional<std::string>> row) { rows.push_back(std::move(row)); }
     int cursor() const { return cursor_; }
-    void moveTo(int row) { cursor_ = row; eof_ = false; }
+    void moveTo(int row) {
+        cursor_ = row;
+        eof_ = false;
+    }
 
     const std::string& name() const override { return name_; }
     bool isOpen() const override { return open_; }
-    void open() override { open_ = true; ++opens; cursor_ = 0; eof_ = rows.empty(); }
-    void close() override { open_ = false; ++closes; }
-    void first() override { need(); cursor_ = 0; eof_ = rows.empty(); }
-    void next() override
-    {
-        need();
-        if (cursor_ + 1 < static_cast<int>(rows.size())) ++cursor_;
-        else eof_ = true;
+    void open() override {
+        open_ = true;
+        ++opens;
+        cursor_ = 0;
+        eof_ = rows.empty();
     }
-    void prior() override { need(); if (cursor_ > 0) --cursor_; eof_ = false; }
+    void close() override {
+        open_ = false;
+        ++closes;
+    }
+    void first() override {
+        need();
+        cursor_ = 0;
+        eof_ = rows.empty();
+    }
+    void next() override {
+        need();
+        if (cursor_ + 1 < static_cast<int>(rows.size()))
+            ++cursor_;
+        else
+            eof_ = true;
+    }
+    void prior() override {
+        need();
+        if (cursor_ > 0) --cursor_;
+        eof_ = false;
+    }
     bool eof() const override { return eof_; }
 
     DataSetBookmark getBookmark() override { return {rows.empty() ? -1 : cursor_}; }
-    void gotoBookmark(const DataSetBookmark& b) override { if (b.isValid()) moveTo(static_cast<int>(b.id)); }
+    void gotoBookmark(const DataSetBookmark& b) override {
+        if (b.isValid()) moveTo(static_cast<int>(b.id));
+    }
     void freeBookmark(DataSetBookmark& b) override { b = {}; }
-    int compareBookmarks(const DataSetBookmark& a, const DataSetBookmark& b) const override
-    {
+    int compareBookmarks(const DataSetBookmark& a, const DataSetBookmark& b) const override {
         return a.id < b.id ? -1 : (a.id > b.id ? 1 : 0);
     }
 
-    int fieldIndex(std::string_view name) const override
-    {
+    int fieldIndex(std::string_view name) const override {
         for (std::size_t i = 0; i < fields_.size(); ++i)
             if (fields_[i] == name) return static_cast<int>(i);
         return -1;
     }
-    DataFieldType fieldType(int f) const override
-    {
-        return static_cast<std::size_t>(f) < types.size() ? types[static_cast<std::size_t>(f)] : DataFieldType::String;
+    DataFieldType fieldType(int f) const override {
+        return static_cast<std::size_t>(f) < types.size() ? types[static_cast<std::size_t>(f)]
+                                                          : DataFieldType::String;
     }
-    bool fieldHasGetTextHandler(int f) const override
-    {
-        return static_cast<std::size_t>(f) < getTextHandlers.size() && getTextHandlers[static_cast<std::size_t>(f)];
+    bool fieldHasGetTextHandler(int f) const override {
+        return static_cast<std::size_t>(f) < getTextHandlers.size() &&
+               getTextHandlers[static_cast<std::size_t>(f)];
     }
-    Value fieldValue(int f) const override
-    {
+    Value fieldValue(int f) const override {
         need();
         const auto& v = rows.at(static_cast<std::size_t>(cursor_)).at(static_cast<std::size_t>(f));
         if (!v) return Value();
@@ -71,8 +91,7 @@ public:
     std::string fieldDisplayText(int f) const override { return "<" + fieldValue(f).toText() + ">"; }
 
 private:
-    void need() const
-    {
+    void need() const {
         if (!open_) throw std::runtime_error("Cannot perform this operation on a closed dataset");
     }
 
@@ -92,13 +111,11 @@ class FakeComponents : public DatasetComponents {
 public:
     std::map<std::string, DataSetAccess*, std::less<>> dataSets;
     std::map<std::string, DataSourceAccess*, std::less<>> dataSources;
-    DataSetAccess* findDataSet(std::string_view n) const override
-    {
+    DataSetAccess* findDataSet(std::string_view n) const override {
         auto it = dataSets.find(n);
         return it == dataSets.end() ? nullptr : it->second;
     }
-    DataSourceAccess* findDataSource(std::string_view n) const override
-    {
+    DataSourceAccess* findDataSource(std::string_view n) const override {
         auto it = dataSources.find(n);
         return it == dataSources.end() ? nullptr : it->second;
     }
@@ -111,47 +128,42 @@ public:
     std::map<std::string, std::string> dictionary;
     std::map<std::string, std::string> aliases;
     std::map<BuiltinVariable, Value> builtins;
-    std::map<std::string, Value> properties; // "Memo1.Left"
+    std::map<std::string, Value> properties;  // "Memo1.Left"
     std::map<std::string, Value> eventValues;
     Variables globals;
     bool lookupFails = false;
     int componentLookups = 0;
 
-    bool getValueEvent(const std::string& name, Value& value) override
-    {
+    bool getValueEvent(const std::string& name, Value& value) override {
         auto it = eventValues.find(name);
         if (it == eventValues.end()) return false;
         value = it->second;
         return true;
     }
-    std::optional<std::string> dictionaryVariable(const std::string& name) const override
-    {
+    std::optional<std::string> dictionaryVariable(const std::string& name) const override {
         auto it = dictionary.find(name);
         return it == dictionary.end() ? std::nullopt : std::optional(it->second);
     }
-    std::string fieldAlias(const std::string& name) const override
-    {
+    std::string fieldAlias(const std::string& name) const override {
         auto it = aliases.find(name);
         return it == aliases.end() ? name : it->second;
     }
-    DataSetAccess* findDataSetComponent(const std::string& path) const override
-    {
+    DataSetAccess* findDataSetComponent(const std::string& path) const override {
         ++const_cast<FakeContext*>(this)->componentLookups;
         if (lookupFails) throw std::runtime_error("form not found");
         auto it = components.find(path);
         return it == components.end() ? nullptr : it->second;
     }
-    std::optional<Value> builtinVariable(BuiltinVariable which) const override
-    {
+    std::optional<Value> builtinVariable(BuiltinVariable which) const override {
         auto it = builtins.find(which);
         return it == builtins.end() ? std::nullopt : std::optional(it->second);
     }
-    std::optional<Value> objectProperty(const std::string& object, const std::string& property) const override
-    {
+    std::optional<Value> objectProperty(const std::string& object,
+                                        const std::string& property) const override {
         auto it = properties.find(object + "." + property);
         return it == properties.end() ? std::nullopt : std::optional(it->second);
     }
     const Variables& globalVariables() const override { return globals; }
 };
 
-} // namespace report::testing
+}  // namespace report::testing

@@ -15,15 +15,13 @@ using report::testing::FakeDataSet;
 
 namespace {
 
-void appendLabel(memtable::MemTable& table, const std::string& text)
-{
+void appendLabel(memtable::MemTable& table, const std::string& text) {
     table.append();
     table.setFieldText("giorno", text);
     table.post();
 }
 
-std::string errorOf(ExpressionEvaluator& evaluator, std::string_view expression)
-{
+std::string errorOf(ExpressionEvaluator& evaluator, std::string_view expression) {
     try {
         evaluator.calculate(expression);
     } catch (const ExpressionError& e) {
@@ -32,8 +30,7 @@ std::string errorOf(ExpressionEvaluator& evaluator, std::string_view expression)
     return "<no error>";
 }
 
-TEST(ExpressionVariables, PrintListFieldOfTheCurrentRecord)
-{
+TEST(ExpressionVariables, PrintListFieldOfTheCurrentRecord) {
     auto kb1 = memtable::makePrintListTable();
     MemTableDataSet dataSet(*kb1);
     FakeContext context;
@@ -50,13 +47,12 @@ TEST(ExpressionVariables, PrintListFieldOfTheCurrentRecord)
     EXPECT_EQ(evaluator.expandLine("[kb1.\"giorno\"]"), "0123456789");
     kb1->next();
     EXPECT_EQ(evaluator.expandLine("[kb1.\"giorno\"]"), "MAR2019");
-    EXPECT_EQ(evaluator.expandLine("[kb1.GIORNO]"), "MAR2019"); // field names ignore case
-    kb1->append();                                                // a null field in the record being edited
+    EXPECT_EQ(evaluator.expandLine("[kb1.GIORNO]"), "MAR2019");  // field names ignore case
+    kb1->append();                                               // a null field in the record being edited
     EXPECT_EQ(evaluator.calculate("kb1.\"giorno\""), Value(std::string()));
 }
 
-TEST(ExpressionVariables, LineExpansion)
-{
+TEST(ExpressionVariables, LineExpansion) {
     FakeContext context;
     context.globals.set("A", Value("x[y]"));
     context.globals.set("N", Value(7));
@@ -67,9 +63,9 @@ TEST(ExpressionVariables, LineExpansion)
     };
     const Case cases[] = {
         {"no expressions", "no expressions"},
-        {"[N] and [N * 2]!", "7 and 14!"},                 // two on one line
-        {"<[COPY('a]b', 1, 3)]>", "<a]b>"},                 // "]" inside single quotes
-        {"[A] [N]", "x[y] 7"},                              // values are not expanded again
+        {"[N] and [N * 2]!", "7 and 14!"},   // two on one line
+        {"<[COPY('a]b', 1, 3)]>", "<a]b>"},  // "]" inside single quotes
+        {"[A] [N]", "x[y] 7"},               // values are not expanded again
         {"[N #N0,00] [N / 2 #N0.0]", "7,00 3.5"},
         {"[IF(N > 5, 'si', 'no')]", "si"},
         {"[]", ""},
@@ -78,19 +74,17 @@ TEST(ExpressionVariables, LineExpansion)
 
     const auto lines = evaluator.expandMemo({"a [A]", "[ 'one' + COPY(' ', 1, 1) ]"}, false);
     EXPECT_EQ(lines, (std::vector<std::string>{"a x[y]", "one "}));
-    EXPECT_EQ(evaluator.expandMemo({"[N]"}, true), std::vector<std::string>{"[N]"}); // TextOnly
+    EXPECT_EQ(evaluator.expandMemo({"[N]"}, true), std::vector<std::string>{"[N]"});  // TextOnly
 }
 
-TEST(ExpressionVariables, ValueWithLineBreaksBecomesSeveralLines)
-{
+TEST(ExpressionVariables, ValueWithLineBreaksBecomesSeveralLines) {
     FakeContext context;
     context.globals.set("T", Value("uno\r\ndue\ntre"));
     ExpressionEvaluator evaluator(context);
     EXPECT_EQ(evaluator.expandMemo({"[T]!"}, false), (std::vector<std::string>{"uno", "due", "tre!"}));
 }
 
-TEST(ExpressionVariables, UndefinedSymbolAndMissingComponent)
-{
+TEST(ExpressionVariables, UndefinedSymbolAndMissingComponent) {
     FakeContext context;
     ExpressionEvaluator evaluator(context);
     EXPECT_EQ(errorOf(evaluator, "pippo"), "Simbolo non definito \"pippo\"");
@@ -105,8 +99,7 @@ TEST(ExpressionVariables, UndefinedSymbolAndMissingComponent)
     EXPECT_EQ(errorOf(evaluator, "Form9.kb1.giorno"), "Missing Form9.kb1");
 }
 
-TEST(ExpressionVariables, LookupOrder)
-{
+TEST(ExpressionVariables, LookupOrder) {
     FakeDataSet table("kb1", {"giorno"});
     table.addRow({"FIELD"});
     FakeContext context;
@@ -136,8 +129,7 @@ TEST(ExpressionVariables, LookupOrder)
     EXPECT_EQ(evaluator.calculate("kb1.giorno"), Value("EVENT"));
 }
 
-TEST(ExpressionVariables, DictionaryVariablesAndFieldCache)
-{
+TEST(ExpressionVariables, DictionaryVariablesAndFieldCache) {
     FakeDataSet table("kb1", {"giorno", "n"});
     table.types = {DataFieldType::String, DataFieldType::Integer};
     table.addRow({"A", "5"});
@@ -158,7 +150,7 @@ TEST(ExpressionVariables, DictionaryVariablesAndFieldCache)
     const int lookups = context.componentLookups;
     table.next();
     EXPECT_EQ(evaluator.calculate("[Giorno]"), Value(""));
-    EXPECT_EQ(evaluator.calculate("kb1.n"), Value(0)); // null number is 0
+    EXPECT_EQ(evaluator.calculate("kb1.n"), Value(0));  // null number is 0
     EXPECT_EQ(context.componentLookups, lookups);
     evaluator.clearCache();
     evaluator.calculate("kb1.n");
@@ -170,30 +162,27 @@ TEST(ExpressionVariables, DictionaryVariablesAndFieldCache)
     EXPECT_EQ(evaluator.calculate("kb1.n"), Value("<5>"));
 }
 
-TEST(ExpressionVariables, ValueAndHideZeros)
-{
+TEST(ExpressionVariables, ValueAndHideZeros) {
     FakeContext context;
     context.globals.set("Z", Value(0));
     ExpressionEvaluator evaluator(context);
     ObjectDisplay hide;
     hide.hideZeros = true;
     EXPECT_EQ(evaluator.displayText("Z", hide), "");
-    EXPECT_EQ(evaluator.displayText("'0'", hide), "0"); // a string is not a number
+    EXPECT_EQ(evaluator.displayText("'0'", hide), "0");  // a string is not a number
     EXPECT_EQ(evaluator.displayText("2 + 3"), "5");
     EXPECT_EQ(evaluator.lastValue(), Value(5));
     EXPECT_EQ(evaluator.calculate("VALUE * 2"), Value(10));
 }
 
-TEST(ExpressionVariables, SelfReferencingVariableFailsCleanly)
-{
+TEST(ExpressionVariables, SelfReferencingVariableFailsCleanly) {
     FakeContext context;
     context.dictionary["Loop"] = "[Loop] + 1";
     ExpressionEvaluator evaluator(context);
     EXPECT_THROW(evaluator.calculate("Loop"), ExpressionError);
 }
 
-TEST(ExpressionFunctions, Library)
-{
+TEST(ExpressionFunctions, Library) {
     FakeContext context;
     context.builtins[BuiltinVariable::Date] = Value(*encodeDate(2019, 5, 21));
     ExpressionEvaluator evaluator(context);
@@ -219,8 +208,8 @@ TEST(ExpressionFunctions, Library)
     };
     for (const Case& c : cases) EXPECT_EQ(evaluator.calculate(c.expression), c.expected) << c.expression;
     EXPECT_THROW(evaluator.calculate("LENGTH()"), ExpressionError);
-    EXPECT_THROW(evaluator.calculate("SUM(1)"), ExpressionError); // no band to add up
+    EXPECT_THROW(evaluator.calculate("SUM(1)"), ExpressionError);  // no band to add up
     EXPECT_THROW(evaluator.calculate("STRTODATE('31/02/2019')"), ExpressionError);
 }
 
-} // namespace
+}  // namespace

@@ -9,10 +9,11 @@ using namespace report;
 
 namespace {
 
-DateTime day(int y, int m, int d) { return *encodeDate(y, m, d); }
+DateTime day(int y, int m, int d) {
+    return *encodeDate(y, m, d);
+}
 
-TEST(Format, InlineFormatParsing)
-{
+TEST(Format, InlineFormatParsing) {
     struct Case {
         const char* text;
         FormatCategory category;
@@ -23,9 +24,9 @@ TEST(Format, InlineFormatParsing)
     const Case cases[] = {
         {"N0,00", FormatCategory::Number, 1, 2, ',', "0.00"},
         {"n0.000", FormatCategory::Number, 1, 3, '.', "0.000"},
-        {"0-0", FormatCategory::Number, 1, 1, '-', "0.0"},     // a digit first gets "N"
+        {"0-0", FormatCategory::Number, 1, 1, '-', "0.0"},  // a digit first gets "N"
         {"N0", FormatCategory::Number, 1, 0, ',', "0"},
-        {"N#,##0.00", FormatCategory::Number, 4, 0, ',', "#,##0.00"}, // custom
+        {"N#,##0.00", FormatCategory::Number, 4, 0, ',', "#,##0.00"},  // custom
         {"Ddd/mm/yyyy", FormatCategory::Date, 4, 0, ',', "dd/mm/yyyy"},
         {"thh:nn", FormatCategory::Date, 4, 0, ',', "hh:nn"},
         {"BNo;Si", FormatCategory::Logical, 4, 0, ',', "No;Si"},
@@ -43,8 +44,7 @@ TEST(Format, InlineFormatParsing)
     EXPECT_FALSE(parseInlineFormat(""));
 }
 
-TEST(Format, SplitAtBlankHashOutsideQuotes)
-{
+TEST(Format, SplitAtBlankHashOutsideQuotes) {
     auto s = splitInlineFormat("[x] * 2 #N0,00");
     EXPECT_EQ(s.expression, "[x] * 2");
     EXPECT_EQ(s.format, "N0,00");
@@ -53,8 +53,7 @@ TEST(Format, SplitAtBlankHashOutsideQuotes)
     EXPECT_FALSE(s.format);
 }
 
-TEST(Format, InlineFormatsApplied)
-{
+TEST(Format, InlineFormatsApplied) {
     struct Case {
         Value value;
         const char* format;
@@ -75,7 +74,7 @@ TEST(Format, InlineFormatsApplied)
         {Value("21/05/2019"), "Dyyyy", "2019"},
         {Value(true), "BNo;Si", "Si"},
         {Value(0), "BNo;Si", "No"},
-        {Value("abc"), "N0,00", "abc"},   // not a number: shown as it is
+        {Value("abc"), "N0,00", "abc"},  // not a number: shown as it is
     };
     for (const Case& c : cases) {
         const auto f = parseInlineFormat(c.format);
@@ -84,8 +83,7 @@ TEST(Format, InlineFormatsApplied)
     }
 }
 
-TEST(Format, PredefinedCategories)
-{
+TEST(Format, PredefinedCategories) {
     const DateTime when{day(2019, 5, 1).days + encodeTime(7, 5, 9).days};
     struct Case {
         FormatCategory category;
@@ -121,22 +119,20 @@ TEST(Format, PredefinedCategories)
     }
 }
 
-TEST(Format, FormatCodeLayout)
-{
+TEST(Format, FormatCodeLayout) {
     const FormatCode code = FormatCode::objectDefault();
     EXPECT_EQ(code.code, ',' + 512);
     EXPECT_EQ(FormatCode::make(FormatCategory::Logical, 4, 0, '.').code, (4 << 24) | (4 << 16) | '.');
     EXPECT_EQ(FormatCode{0}.separator(), kDefaultDecimalSeparator);
 }
 
-TEST(FormatDateTime, CalendarRoundTripAndLimits)
-{
+TEST(FormatDateTime, CalendarRoundTripAndLimits) {
     EXPECT_EQ(day(1899, 12, 30).days, 0.0);
     EXPECT_EQ(day(2000, 1, 1).days, 36526.0);
     EXPECT_FALSE(encodeDate(2019, 2, 29));
     EXPECT_TRUE(encodeDate(2020, 2, 29));
     EXPECT_EQ(formatDateTime("dd/mm/yyyy", day(2020, 2, 29)), "29/02/2020");
-    EXPECT_EQ(formatDateTime("hh:mm", DateTime{encodeTime(9, 41, 0).days}), "09:41"); // m after h: minutes
+    EXPECT_EQ(formatDateTime("hh:mm", DateTime{encodeTime(9, 41, 0).days}), "09:41");  // m after h: minutes
     EXPECT_EQ(formatDateTime("h:nn am/pm", DateTime{encodeTime(15, 3, 0).days}), "3:03 pm");
     EXPECT_EQ(formatDateTime("'d' d", day(2019, 1, 7)), "d 7");
     // Absurd day counts are held to the calendar's range instead of overflowing.
@@ -147,14 +143,13 @@ TEST(FormatDateTime, CalendarRoundTripAndLimits)
     EXPECT_FALSE(parseTime("24:00"));
 }
 
-TEST(FormatNumber, Pictures)
-{
+TEST(FormatNumber, Pictures) {
     EXPECT_EQ(formatFloat("000", 7, ',', '.'), "007");
     EXPECT_EQ(formatFloat("#", 0, ',', '.'), "");
     EXPECT_EQ(formatFloat("0.00E+00", 12345, ',', '.'), "1,23E+04");
     EXPECT_EQ(formatFloat("", 0.1, ',', '.'), "0,1");
-    EXPECT_EQ(formatFloat("0." + std::string(500, '0'), 1, ',', '.').size(), 20u); // decimals capped
+    EXPECT_EQ(formatFloat("0." + std::string(500, '0'), 1, ',', '.').size(), 20u);  // decimals capped
     EXPECT_EQ(formatFixed(-0.001, 2, ',', '.', false), "0,00");
 }
 
-} // namespace
+}  // namespace

@@ -15,12 +15,14 @@ namespace {
 RasterImage halves(int w, int h) {
     RasterImage img{w, h, {}};
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) img.pixels.push_back(x < w / 2 ? platform::rgb(255, 0, 0) : platform::rgb(0, 0, 255));
+        for (int x = 0; x < w; ++x)
+            img.pixels.push_back(x < w / 2 ? platform::rgb(255, 0, 0) : platform::rgb(0, 0, 255));
     return img;
 }
 
 bool near(platform::Color a, platform::Color b) {
-    return std::abs(platform::redOf(a) - platform::redOf(b)) < 40 && std::abs(platform::greenOf(a) - platform::greenOf(b)) < 40 &&
+    return std::abs(platform::redOf(a) - platform::redOf(b)) < 40 &&
+           std::abs(platform::greenOf(a) - platform::greenOf(b)) < 40 &&
            std::abs(platform::blueOf(a) - platform::blueOf(b)) < 40;
 }
 

@@ -46,7 +46,8 @@ TEST(StreamText, StringListsReadBackInBothLayouts) {
 TEST(StreamText, StringsAreWindows1252InTheStream) {
     ByteWriter out;
     writeString(out, "Proprietà €");
-    const std::vector<std::uint8_t> want = {11, 0, 'P', 'r', 'o', 'p', 'r', 'i', 'e', 't', 0xE0, ' ', 0x80, 0};
+    const std::vector<std::uint8_t> want = {11,  0,   'P', 'r',  'o', 'p',  'r',
+                                            'i', 'e', 't', 0xE0, ' ', 0x80, 0};
     EXPECT_EQ(out.bytes(), want);
     ByteReader in(out.bytes());
     EXPECT_EQ(readString(in, 24), "Proprietà €");

@@ -16,7 +16,9 @@ using report_test::FakeBarcodeView;
 
 namespace {
 
-std::vector<std::uint8_t> saved(const Report& r) { return r.saveToStream(); }
+std::vector<std::uint8_t> saved(const Report& r) {
+    return r.saveToStream();
+}
 
 // A report with every kind of object on two pages, and a dictionary.
 void buildMixedReport(Report& r) {
@@ -56,11 +58,15 @@ void expectSameView(const View& a, const View& b) {
     EXPECT_EQ(a.name(), b.name());
     EXPECT_EQ(a.objectType(), b.objectType());
     EXPECT_EQ(a.className(), b.className());
-    EXPECT_EQ(std::tie(a.left, a.top, a.width, a.height, a.flags, a.frameTyp, a.frameColor, a.frameStyle, a.fillColor),
-              std::tie(b.left, b.top, b.width, b.height, b.flags, b.frameTyp, b.frameColor, b.frameStyle, b.fillColor));
+    EXPECT_EQ(std::tie(a.left, a.top, a.width, a.height, a.flags, a.frameTyp, a.frameColor, a.frameStyle,
+                       a.fillColor),
+              std::tie(b.left, b.top, b.width, b.height, b.flags, b.frameTyp, b.frameColor, b.frameStyle,
+                       b.fillColor));
     EXPECT_DOUBLE_EQ(a.frameWidth, b.frameWidth);
-    EXPECT_EQ(std::tie(a.formatCode, a.formatText, a.memo, a.script, a.visible, a.tag, a.gapX, a.gapY, a.bandAlign),
-              std::tie(b.formatCode, b.formatText, b.memo, b.script, b.visible, b.tag, b.gapX, b.gapY, b.bandAlign));
+    EXPECT_EQ(
+        std::tie(a.formatCode, a.formatText, a.memo, a.script, a.visible, a.tag, a.gapX, a.gapY, a.bandAlign),
+        std::tie(b.formatCode, b.formatText, b.memo, b.script, b.visible, b.tag, b.gapX, b.gapY,
+                 b.bandAlign));
 }
 
 struct Loaded {
@@ -91,9 +97,9 @@ TEST(TemplateStream, EachObjectRecordEndsAtItsEndPositionAndTheStreamEndsWithAnE
     const auto bytes = saved(r);
     // The barcode is the last object: its 24-byte tail ends at its EndPosition, right before
     // the dictionary tag, -2 and three zero counts.
-    const std::vector<std::uint8_t> tail = {0, 1, 0, 3, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x40,
-                                            0, 0, 0, 0, 0, 0, 0, 0, 254, 0xFE, 0xFF, 0, 0, 0, 0,
-                                            0, 0, 0, 0, 0, 0, 0, 0};
+    const std::vector<std::uint8_t> tail = {0,    1, 0,    3, 1, 0, 0, 0, 0, 0, 0, 0,   0,
+                                            0,    0, 0x40, 0, 0, 0, 0, 0, 0, 0, 0, 254, 0xFE,
+                                            0xFF, 0, 0,    0, 0, 0, 0, 0, 0, 0, 0, 0,   0};
     ASSERT_GE(bytes.size(), tail.size());
     EXPECT_TRUE(std::equal(tail.begin(), tail.end(), bytes.end() - static_cast<long>(tail.size())));
     Loaded loaded(bytes);
@@ -213,9 +219,10 @@ TEST(TemplateStream, UnknownAddInsAreReportedOnceByNameAndSkipped) {
     const auto bytes = saved(source);
     Loaded loaded(bytes);  // the add-in is not registered now
     ASSERT_TRUE(loaded.ok);
-    EXPECT_EQ(loaded.errors.messages,
-              std::vector<std::string>{"Report contains the following non-plugged components:\rTfrBarCodeView\r"
-                                       "You must include these components into your project."});
+    EXPECT_EQ(
+        loaded.errors.messages,
+        std::vector<std::string>{"Report contains the following non-plugged components:\rTfrBarCodeView\r"
+                                 "You must include these components into your project."});
     EXPECT_EQ(loaded.report.page(0).objects().size(), source.page(0).objects().size() - 2);
     EXPECT_NE(loaded.report.findObject("Memo4"), nullptr);
 }
@@ -354,7 +361,8 @@ TEST(TemplateStream, TruncationAtEveryOffsetFailsCleanly) {
     const auto bytes = saved(source);
     for (std::size_t n = 1; n < bytes.size(); ++n) {
         Loaded loaded(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + static_cast<long>(n)));
-        for (const auto& m : loaded.errors.messages) EXPECT_EQ(m, kUnsupportedFormatMessage) << "cut at " << n;
+        for (const auto& m : loaded.errors.messages)
+            EXPECT_EQ(m, kUnsupportedFormatMessage) << "cut at " << n;
     }
 }
 
@@ -387,7 +395,8 @@ TEST(TemplateStream, EndPositionPointingBackwardsIsRefusedInsteadOfLooping) {
     ASSERT_TRUE(probe.ok);
     const std::size_t bandRecord = [&] {
         for (std::size_t i = 0; i + 6 < bytes.size(); ++i)
-            if (bytes[i] == kBandObject && bytes[i + 1] == 0 && bytes[i + 6] == 11) return i;  // "DatiMaster1"
+            if (bytes[i] == kBandObject && bytes[i + 1] == 0 && bytes[i + 6] == 11)
+                return i;  // "DatiMaster1"
         return std::size_t{0};
     }();
     ASSERT_GT(bandRecord, 0u);

@@ -21,7 +21,8 @@ protected:
     void TearDown() override { setDocumentMode(DocumentMode::Designing); }
 
     // A 10-point memo: characters are 8 pixels wide, lines 13 + LineSpacing 2 apart.
-    static std::unique_ptr<MemoView> memoAt(int left, int top, int width, int height, std::vector<std::string> lines) {
+    static std::unique_ptr<MemoView> memoAt(int left, int top, int width, int height,
+                                            std::vector<std::string> lines) {
         auto m = std::make_unique<MemoView>();
         m->left = left;
         m->top = top;
@@ -32,13 +33,15 @@ protected:
     }
 };
 
-std::vector<platform::PictureRecord> linesOf(const FixedMetricsCanvas& c) { return c.recordsOf(PictureRecordKind::Line); }
+std::vector<platform::PictureRecord> linesOf(const FixedMetricsCanvas& c) {
+    return c.recordsOf(PictureRecordKind::Line);
+}
 
 }  // namespace
 
 TEST_F(ViewDrawing, CentredLineUsesTheGapAndTheRectangleOnePixelWiderThanTheObject) {
     auto memo = memoAt(10, 20, 100, 30, {"ABC"});
-        MemoView& m = *memo;
+    MemoView& m = *memo;
     m.alignment = kAlignCenter;
     FixedMetricsCanvas canvas;
     m.draw(canvas);
@@ -61,7 +64,8 @@ TEST_F(ViewDrawing, HorizontalAlignments) {
         m.alignment = c.alignment;
         FixedMetricsCanvas canvas;
         m.draw(canvas);
-        EXPECT_TRUE(canvas.hasText("ABC", {c.x, 21})) << "alignment " << c.alignment << "\n" << canvas.describe();
+        EXPECT_TRUE(canvas.hasText("ABC", {c.x, 21})) << "alignment " << c.alignment << "\n"
+                                                      << canvas.describe();
     }
 }
 
@@ -77,7 +81,8 @@ TEST_F(ViewDrawing, VerticalAlignmentMovesTheBlockByTheFreeHeight) {
         m.alignment = c.alignment;
         FixedMetricsCanvas canvas;
         m.draw(canvas);
-        EXPECT_TRUE(canvas.hasText("ABC", {12, c.y})) << "alignment " << c.alignment << "\n" << canvas.describe();
+        EXPECT_TRUE(canvas.hasText("ABC", {12, c.y})) << "alignment " << c.alignment << "\n"
+                                                      << canvas.describe();
     }
 }
 
@@ -110,7 +115,7 @@ TEST_F(ViewDrawing, WrapsAtTheLastBlankThatFitsAndCutsOrHyphenatesLongWords) {
 
 TEST_F(ViewDrawing, WithoutWordWrapLongLinesStayWhole) {
     auto memo = memoAt(10, 20, 100, 60, {"uno due tre quattro"});
-        MemoView& m = *memo;
+    MemoView& m = *memo;
     m.flags &= static_cast<std::uint16_t>(~kMemoWordWrap);
     FixedMetricsCanvas canvas;
     m.draw(canvas);
@@ -119,7 +124,7 @@ TEST_F(ViewDrawing, WithoutWordWrapLongLinesStayWhole) {
 
 TEST_F(ViewDrawing, JustifiedSpreadsTheFreeSpaceOverTheBlanksExceptOnTheLastLine) {
     auto memo = memoAt(10, 20, 100, 60, {"aaa bbb ccc ddd"});
-        MemoView& m = *memo;
+    MemoView& m = *memo;
     m.alignment = kAlignJustify;
     FixedMetricsCanvas canvas;
     m.draw(canvas);
@@ -132,7 +137,7 @@ TEST_F(ViewDrawing, JustifiedSpreadsTheFreeSpaceOverTheBlanksExceptOnTheLastLine
 
 TEST_F(ViewDrawing, LineAndCharacterSpacing) {
     auto memo = memoAt(10, 20, 200, 60, {"ab", "cd"});
-        MemoView& m = *memo;
+    MemoView& m = *memo;
     m.lineSpacing = 6;
     m.charSpacing = 3;
     m.alignment = kAlignRight;
@@ -146,7 +151,7 @@ TEST_F(ViewDrawing, LineAndCharacterSpacing) {
 
 TEST_F(ViewDrawing, RotatedTextRunsBottomToTop) {
     auto memo = memoAt(10, 20, 40, 100, {"AB"});
-        MemoView& m = *memo;
+    MemoView& m = *memo;
     m.alignment = kAlignRotated;
     FixedMetricsCanvas canvas;
     m.draw(canvas);
@@ -159,7 +164,7 @@ TEST_F(ViewDrawing, RotatedTextRunsBottomToTop) {
 
 TEST_F(ViewDrawing, UnderlinesRuleEveryLineHeight) {
     auto memo = memoAt(0, 0, 100, 45, {"x"});
-        MemoView& m = *memo;
+    MemoView& m = *memo;
     m.flags |= kMemoUnderlines;
     FixedMetricsCanvas canvas;
     m.draw(canvas);
@@ -200,7 +205,7 @@ TEST_F(ViewDrawing, BackgroundFollowsFillColourAndDocumentMode) {
 
 TEST_F(ViewDrawing, TwoPassFirstPassDrawsNeitherBackgroundNorFrame) {
     auto memo = memoAt(10, 20, 100, 30, {"x"});
-        MemoView& m = *memo;
+    MemoView& m = *memo;
     m.fillColor = platform::kWhite;
     m.frameTyp = kFrameAll;
     FixedMetricsCanvas canvas;
@@ -212,7 +217,7 @@ TEST_F(ViewDrawing, TwoPassFirstPassDrawsNeitherBackgroundNorFrame) {
 
 TEST_F(ViewDrawing, FrameEdgesPenAndDoubleStyle) {
     auto memo = memoAt(10, 20, 100, 30, {});
-        MemoView& m = *memo;
+    MemoView& m = *memo;
     m.frameTyp = kFrameRight | kFrameBottom;
     m.frameWidth = 2;
     m.frameColor = 0x00FF00;
@@ -237,7 +242,7 @@ TEST_F(ViewDrawing, FrameEdgesPenAndDoubleStyle) {
 TEST_F(ViewDrawing, DesignModeMarksTheCornersOfUnframedObjects) {
     setDocumentMode(DocumentMode::Designing);
     auto memo = memoAt(10, 20, 100, 30, {});
-        MemoView& m = *memo;
+    MemoView& m = *memo;
     FixedMetricsCanvas canvas;
     m.draw(canvas);
     EXPECT_EQ(linesOf(canvas).size(), 8u);
@@ -248,7 +253,10 @@ TEST_F(ViewDrawing, LinesBecomeHorizontalOrVertical) {
         int width, height;
         platform::Point from;
         bool horizontal;
-    } cases[] = {{132, 0, {16, 184}, true}, {0, 40, {16, 184}, false}, {4, 0, {16, 184}, true}, {3, 10, {16, 184}, false}};
+    } cases[] = {{132, 0, {16, 184}, true},
+                 {0, 40, {16, 184}, false},
+                 {4, 0, {16, 184}, true},
+                 {3, 10, {16, 184}, false}};
     for (const auto& c : cases) {
         LineView line;
         line.left = 16;
@@ -261,8 +269,10 @@ TEST_F(ViewDrawing, LinesBecomeHorizontalOrVertical) {
         auto lines = linesOf(canvas);
         ASSERT_EQ(lines.size(), 1u) << canvas.describe();
         EXPECT_EQ(lines[0].points[0], c.from);
-        if (c.horizontal) EXPECT_EQ(lines[0].points[1].y, 184);
-        else EXPECT_EQ(lines[0].points[1].x, 16);
+        if (c.horizontal)
+            EXPECT_EQ(lines[0].points[1].y, 184);
+        else
+            EXPECT_EQ(lines[0].points[1].x, 16);
         EXPECT_TRUE(canvas.recordsOf(PictureRecordKind::FillRect).empty());
         // Drawing leaves the stored geometry alone.
         EXPECT_EQ(line.width, c.width);
@@ -272,7 +282,7 @@ TEST_F(ViewDrawing, LinesBecomeHorizontalOrVertical) {
 
 TEST_F(ViewDrawing, DrawPreparationAtScaleAndOffset) {
     auto memo = memoAt(10, 20, 100, 30, {});
-        MemoView& m = *memo;
+    MemoView& m = *memo;
     m.frameTyp = kFrameAll;
     m.frameWidth = 3;
     m.scaleX = m.scaleY = 2.0;
@@ -318,7 +328,7 @@ TEST_F(ViewDrawing, BandAlignWithinThePageArea) {
 
 TEST_F(ViewDrawing, AutoWidthWhilePreparingFitsTheWidestLineAndKeepsTheRightEdgeOfRightAlignedText) {
     auto memo = memoAt(100, 20, 300, 30, {"ABCDE"});
-        MemoView& m = *memo;
+    MemoView& m = *memo;
     m.flags |= kMemoAutoWidth;
     m.alignment = kAlignRight;
     m.preparing = true;

@@ -17,14 +17,16 @@ TEST(ViewProperties, DefaultsOfNewObjects) {
     EXPECT_EQ(memo.fillColor, platform::kNoColor);
     EXPECT_DOUBLE_EQ(memo.frameWidth, 1.0);
     EXPECT_EQ(memo.formatCode, 556);
-    EXPECT_EQ(std::tie(memo.gapX, memo.gapY, memo.lineSpacing, memo.charSpacing), std::make_tuple(2, 1, 2, 0));
+    EXPECT_EQ(std::tie(memo.gapX, memo.gapY, memo.lineSpacing, memo.charSpacing),
+              std::make_tuple(2, 1, 2, 0));
     EXPECT_EQ(memo.font.name, "Arial");
     EXPECT_EQ(memo.font.size, 10);
     EXPECT_EQ(memo.highlight.fillColor, platform::kWhite);
     BandView band;
     EXPECT_EQ(band.flags, 0x30);
     EXPECT_EQ(band.formatCode, 0);
-    EXPECT_EQ(std::tie(band.columns, band.columnWidth, band.columnGap, band.newColumnAfter), std::make_tuple(1, 200, 20, 1));
+    EXPECT_EQ(std::tie(band.columns, band.columnWidth, band.columnGap, band.newColumnAfter),
+              std::make_tuple(1, 200, 20, 1));
     LineView line;
     EXPECT_EQ(line.frameTyp, kFrameLeft);
     EXPECT_EQ(line.fillColor, platform::kWhite);
@@ -41,11 +43,25 @@ TEST(ViewProperties, ReadAndWrittenByNameWithoutRegardToCase) {
         const char* name;
         PropertyValue value;
     } cases[] = {
-        {"left", 12LL},          {"TOP", 7LL},           {"Width", 50LL},          {"Height", 20LL},
-        {"FrameTyp", 15LL},      {"FrameWidth", 2.5},    {"FillColor", 255LL},     {"Visible", false},
-        {"GapX", 4LL},           {"Tag", std::string("t")}, {"Font.Name", std::string("Courier New")},
-        {"Font.Size", 14LL},     {"Alignment", 2LL},     {"LineSpacing", 4LL},     {"WordBreak", true},
-        {"Suppress", true},      {"HideZeros", true},    {"Underlines", true},     {"Name", std::string("M9")},
+        {"left", 12LL},
+        {"TOP", 7LL},
+        {"Width", 50LL},
+        {"Height", 20LL},
+        {"FrameTyp", 15LL},
+        {"FrameWidth", 2.5},
+        {"FillColor", 255LL},
+        {"Visible", false},
+        {"GapX", 4LL},
+        {"Tag", std::string("t")},
+        {"Font.Name", std::string("Courier New")},
+        {"Font.Size", 14LL},
+        {"Alignment", 2LL},
+        {"LineSpacing", 4LL},
+        {"WordBreak", true},
+        {"Suppress", true},
+        {"HideZeros", true},
+        {"Underlines", true},
+        {"Name", std::string("M9")},
     };
     for (const auto& c : cases) {
         EXPECT_TRUE(memo.setProperty(c.name, c.value)) << c.name;

@@ -1,9 +1,9 @@
 #include "tests/spooler/PdfInfo.h"
 
+#include <sys/wait.h>
 #include <cmath>
 #include <cstdio>
 #include <regex>
-#include <sys/wait.h>
 
 namespace spooler_test {
 

@@ -1,11 +1,11 @@
 #include "tests/spooler/PrivateSpooler.h"
 
+#include <unistd.h>
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
 #include <thread>
-#include <unistd.h>
 
 #include "tests/spooler/PdfInfo.h"
 
@@ -34,7 +34,9 @@ bool isPdfOf(const fs::path& file, const std::string& title) {
 
 }  // namespace
 
-PrivateSpooler::~PrivateSpooler() { stop(); }
+PrivateSpooler::~PrivateSpooler() {
+    stop();
+}
 
 bool PrivateSpooler::start(std::string& whyNot) {
     if (geteuid() != 0) {

@@ -30,8 +30,7 @@ public:
     // A job title no other job of this machine uses; its PDF is found by it.
     std::string uniqueTitle(const std::string& stem);
     // The complete PDF of the job titled `title`, or "" when none appeared in time.
-    std::string waitForPdf(const std::string& title,
-                           std::chrono::seconds timeout = std::chrono::seconds(60));
+    std::string waitForPdf(const std::string& title, std::chrono::seconds timeout = std::chrono::seconds(60));
 
 private:
     std::string folder_;

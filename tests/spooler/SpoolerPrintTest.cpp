@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <memory>
 
-#include "printer/qt/QtPrinterBackend.h"
 #include "printer/PaperTable.h"
 #include "printer/Printer.h"
+#include "printer/qt/QtPrinterBackend.h"
 #include "tests/spooler/PdfInfo.h"
 #include "tests/spooler/PrivateSpooler.h"
 
@@ -46,8 +46,7 @@ protected:
             if (i > 0) printer.newPage();
             platform::Canvas& canvas = *printer.canvas();
             canvas.setBrush({platform::kBlack, false});
-            for (int bar = 0; bar < 5; ++bar)
-                canvas.fillRect({100 + 40 * bar, 100, 120 + 40 * bar, 400});
+            for (int bar = 0; bar < 5; ++bar) canvas.fillRect({100 + 40 * bar, 100, 120 + 40 * bar, 400});
             canvas.setFont({"Arial", 60});
             canvas.textOut(100, 450, "Pagina " + std::to_string(i + 1));
         }

@@ -9,12 +9,12 @@
 #include <memory>
 #include <sstream>
 
-#include "labels/LabelApp.h"
 #include "barcode_object/BarcodeRegistration.h"
-#include "printer/qt/QtPrinterBackend.h"
+#include "labels/LabelApp.h"
+#include "labels/LabelReports.h"
 #include "prepared/PrintRun.h"
 #include "printer/ProgramPrinter.h"
-#include "labels/LabelReports.h"
+#include "printer/qt/QtPrinterBackend.h"
 #include "tests/spooler/PdfInfo.h"
 #include "tests/spooler/PrivateSpooler.h"
 

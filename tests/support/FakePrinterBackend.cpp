@@ -45,8 +45,7 @@ private:
 
 PrinterSettings FakePrinter::defaultSettings() {
     PrinterSettings s;
-    s.fields = kFieldOrientation | kFieldPaperSize | kFieldCopies | kFieldDefaultSource |
-               kFieldCollate;
+    s.fields = kFieldOrientation | kFieldPaperSize | kFieldCopies | kFieldDefaultSource | kFieldCollate;
     s.orientation = kModePortrait;
     s.paperSize = kDefaultPaper;
     s.defaultSource = 7;  // automatic selection
@@ -73,8 +72,7 @@ std::vector<std::string> FakePrinterBackend::printerNames() {
 
 void FakePrinterBackend::setCurrentPrinter(int index) {
     selectedPrinters.push_back(index);
-    if (index < 0 || index >= static_cast<int>(printers.size()))
-        throw PrinterError("No such printer");
+    if (index < 0 || index >= static_cast<int>(printers.size())) throw PrinterError("No such printer");
     current_ = index;
 }
 
@@ -90,8 +88,7 @@ void FakePrinterBackend::setSettings(const PrinterSettings& s) {
     FakePrinter& p = printer();
     const int oldPaper = p.settings ? p.settings->paperSize : kDefaultPaper;
     p.settings = s;
-    const bool known = std::find(p.paperCodes.begin(), p.paperCodes.end(), s.paperSize) !=
-                       p.paperCodes.end();
+    const bool known = std::find(p.paperCodes.begin(), p.paperCodes.end(), s.paperSize) != p.paperCodes.end();
     if (!known) p.settings->paperSize = oldPaper;
 }
 
@@ -161,7 +158,9 @@ void FakePrinterBackend::abortJob() {
     canvas_.reset();
 }
 
-platform::Canvas* FakePrinterBackend::pageCanvas() { return printing_ ? canvas_.get() : nullptr; }
+platform::Canvas* FakePrinterBackend::pageCanvas() {
+    return printing_ ? canvas_.get() : nullptr;
+}
 
 bool FakePrinterBackend::documentProperties(PrinterSettings& s) {
     return propertiesDialog ? propertiesDialog(s) : false;

@@ -46,7 +46,7 @@ struct FakePage {
     std::string printer;
     int job = 0;  // 0-based count of begun jobs
     int copies = 1;
-    PrinterSettings settings;   // the settings block the page printed with
+    PrinterSettings settings;  // the settings block the page printed with
     std::vector<std::string> texts;
     std::vector<platform::Rect> pictureTargets;
     std::vector<platform::Rect> fills;
@@ -89,7 +89,7 @@ public:
     // Record.
     std::vector<FakeJobCall> jobCalls;
     std::vector<FakePage> pages;
-    std::vector<int> selectedPrinters;      // every setCurrentPrinter index
+    std::vector<int> selectedPrinters;             // every setCurrentPrinter index
     std::vector<PrinterSettings> settingsWritten;  // every setSettings block
     int settingsQueries = 0;
 

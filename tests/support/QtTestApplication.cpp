@@ -1,7 +1,7 @@
 // Gives every Qt test program one QApplication (offscreen platform) with the program's font
 // substitutions, created before the first test.
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 #include "platform/qt/FontSubstitutions.h"
 

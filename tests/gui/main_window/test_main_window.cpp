@@ -1,4 +1,5 @@
 // The main window driven as an operator would: buttons, edits, grids, closing.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -8,10 +9,7 @@
 #include <QToolButton>
 #include <filesystem>
 #include <fstream>
-#include <gtest/gtest.h>
 
-#include "labels/FiscalCodeCheck.h"
-#include "labels/LabelApp.h"
 #include "gui/main_window/DataGrid.h"
 #include "gui/main_window/DataNavigator.h"
 #include "gui/main_window/Dialogs.h"
@@ -19,6 +17,8 @@
 #include "gui/main_window/RadioGroup.h"
 #include "gui/widgets/FlatButtons.h"
 #include "gui/widgets/FlatEdit.h"
+#include "labels/FiscalCodeCheck.h"
+#include "labels/LabelApp.h"
 
 namespace fs = std::filesystem;
 using namespace app;

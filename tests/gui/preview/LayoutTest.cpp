@@ -13,11 +13,16 @@ using preview::ZoomMode;
 // A4 landscape in page pixels, as the virtual printer gives it.
 constexpr Size kA4Land{1071, 757};
 
-std::vector<Size> pages(int n, Size s = kA4Land) { return std::vector<Size>(std::size_t(n), s); }
+std::vector<Size> pages(int n, Size s = kA4Land) {
+    return std::vector<Size>(std::size_t(n), s);
+}
 
 TEST(ZoomByMode, FitsThePageIntoTheBoxLessItsGaps) {
     const Size box{1200, 800};
-    struct Case { ZoomMode mode; double expected; } cases[] = {
+    struct Case {
+        ZoomMode mode;
+        double expected;
+    } cases[] = {
         {ZoomMode::Fixed, 1.5},
         {ZoomMode::PageWidth, (1200 - 20) / 1071.0},
         {ZoomMode::WholePage, (800 - 20) / 757.0},
@@ -33,13 +38,19 @@ TEST(ZoomByMode, ATinyBoxOrAPageWithoutSizeGivesAUsableZoom) {
 }
 
 TEST(PagesPerRow, CountsPagesThatFitSideBySide) {
-    struct Case { double zoom; int boxWidth; ZoomMode mode; int pageCount; int expected; } cases[] = {
-        {1.0, 2300, ZoomMode::Fixed, 5, 2},     // 10 + 1071 + 10 + 1071 + 10 = 2172
+    struct Case {
+        double zoom;
+        int boxWidth;
+        ZoomMode mode;
+        int pageCount;
+        int expected;
+    } cases[] = {
+        {1.0, 2300, ZoomMode::Fixed, 5, 2},  // 10 + 1071 + 10 + 1071 + 10 = 2172
         {1.0, 2171, ZoomMode::Fixed, 5, 1},
         {1.0, 2300, ZoomMode::Fixed, 1, 1},
-        {0.5, 2300, ZoomMode::Fixed, 7, 4},     // 536 + 10 each
+        {0.5, 2300, ZoomMode::Fixed, 7, 4},  // 536 + 10 each
         {2.0, 2300, ZoomMode::Fixed, 3, 1},
-        {2.0, 1000, ZoomMode::Fixed, 3, 1},     // wider than the box: still one
+        {2.0, 1000, ZoomMode::Fixed, 3, 1},  // wider than the box: still one
         {0.1, 2300, ZoomMode::WholePage, 9, 1},
         {2.0, 500, ZoomMode::TwoPages, 9, 2},
     };
@@ -56,13 +67,13 @@ TEST(DeskLayout, TwoPagesSideBySideAt100Percent) {
     EXPECT_EQ(l.bounds[1], (Rect{1091, 10, 2162, 767}));
     EXPECT_EQ(l.bounds[2], (Rect{10, 777, 1081, 1534}));
     EXPECT_EQ(l.bounds[4], (Rect{10, 1544, 1081, 2301}));
-    EXPECT_EQ(l.horizontalMax, 0);                    // 2162 − 2300 + 10 < 0
+    EXPECT_EQ(l.horizontalMax, 0);  // 2162 − 2300 + 10 < 0
     EXPECT_EQ(l.verticalMax, 2301 - 900 + 10);
 }
 
 TEST(DeskLayout, OnePagePerRowIsCentredWhenNarrowerThanTheBox) {
     const auto l = preview::layoutDesk(pages(2), 1.0, ZoomMode::Fixed, {1500, 700});
-    EXPECT_EQ(l.bounds[0], (Rect{214, 10, 1285, 767}));   // (1500 − 1071) div 2
+    EXPECT_EQ(l.bounds[0], (Rect{214, 10, 1285, 767}));  // (1500 − 1071) div 2
     EXPECT_EQ(l.bounds[1], (Rect{214, 777, 1285, 1534}));
     EXPECT_EQ(l.horizontalMax, 0);
     EXPECT_EQ(l.verticalMax, 1534 - 700 + 10);
@@ -114,8 +125,8 @@ TEST(DeskLayout, NoPagesGiveNoRanges) {
 TEST(PageLookup, LinesPointsAndPagePixels) {
     const std::vector<Rect> b{{10, 10, 110, 210}, {10, 220, 110, 420}};
     EXPECT_EQ(preview::pageAtLine(b, 100), 0);
-    EXPECT_EQ(preview::pageAtLine(b, 215), -1);          // in the gap
-    EXPECT_EQ(preview::pageUnderViewTop(b, 209), -1);   // line 220 is a top edge: not inside
+    EXPECT_EQ(preview::pageAtLine(b, 215), -1);        // in the gap
+    EXPECT_EQ(preview::pageUnderViewTop(b, 209), -1);  // line 220 is a top edge: not inside
     EXPECT_EQ(preview::pageUnderViewTop(b, 210), 1);
     EXPECT_EQ(preview::pageAtPoint(b, {50, 300}), 1);
     EXPECT_EQ(preview::pageAtPoint(b, {5, 300}), -1);

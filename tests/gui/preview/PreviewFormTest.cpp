@@ -1,5 +1,6 @@
 // The preview window on the offscreen platform: layout at each zoom, keys, mouse, the zoom
 // menu, the process-wide zoom, open and save, help, the stored bounds and the store exchange.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QFile>
 #include <QMenu>
@@ -7,16 +8,15 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
-#include "platform/qt/MessageBox.h"
-#include "prepared/PreparedReportIo.h"
+#include "gui/preview/PageBox.h"
 #include "gui/preview/PreviewFileDialogs.h"
 #include "gui/preview/PreviewHelpTexts.h"
 #include "gui/preview/PreviewViewer.h"
-#include "gui/preview/PreviewZoom.h"
-#include "gui/preview/PageBox.h"
 #include "gui/preview/PreviewWindow.h"
+#include "gui/preview/PreviewZoom.h"
+#include "platform/qt/MessageBox.h"
+#include "prepared/PreparedReportIo.h"
 #include "tests/gui/preview/PreviewTestPages.h"
 
 namespace {
@@ -73,7 +73,11 @@ TEST_F(PreviewForm, OpensOnPageOneWithThePageText) {
 TEST_F(PreviewForm, LayoutFollowsEveryZoomChoice) {
     const platform::Size box = form->boxSize();
     const int pageWidth = t.pages.page(0).geometry.paperWidthPx;
-    struct Case { int tag; ZoomMode mode; int perRow; } cases[] = {
+    struct Case {
+        int tag;
+        ZoomMode mode;
+        int perRow;
+    } cases[] = {
         {100, ZoomMode::Fixed, box.width >= 2 * pageWidth + 30 ? 2 : 1},
         {200, ZoomMode::Fixed, 1},
         {25, ZoomMode::Fixed, int((box.width - 10) / (std::lround(pageWidth * 0.25) + 10))},
@@ -87,8 +91,11 @@ TEST_F(PreviewForm, LayoutFollowsEveryZoomChoice) {
         EXPECT_EQ(form->layout().perRow, c.perRow) << c.tag;
         EXPECT_EQ(form->checkedZoomTag(), c.tag);
         EXPECT_EQ(form->zoomCaption(), QString::number(std::lround(form->zoom() * 100)) + "%");
-        EXPECT_EQ(form->layout().bounds, preview::layoutDesk(std::vector<platform::Size>(5, {pageWidth, t.pages.page(0).geometry.paperHeightPx}),
-                                                             form->zoom(), c.mode, box).bounds);
+        EXPECT_EQ(form->layout().bounds,
+                  preview::layoutDesk(
+                      std::vector<platform::Size>(5, {pageWidth, t.pages.page(0).geometry.paperHeightPx}),
+                      form->zoom(), c.mode, box)
+                      .bounds);
         EXPECT_EQ(t.pages.page(2).bounds, form->layout().bounds[2]);
     }
     form->chooseZoom(1);
@@ -114,7 +121,8 @@ TEST_F(PreviewForm, ScrollingAndPageKeys) {
     key(Qt::Key_PageUp, Qt::ControlModifier);
     EXPECT_EQ(form->currentPage(), 4);
     EXPECT_EQ(form->pageText(), QStringLiteral("Pagina 4/5"));
-    EXPECT_EQ(form->verticalPosition(), std::min(form->layout().verticalMax, form->layout().bounds[3].top - 10));
+    EXPECT_EQ(form->verticalPosition(),
+              std::min(form->layout().verticalMax, form->layout().bounds[3].top - 10));
     key(Qt::Key_PageDown, Qt::ControlModifier);
     key(Qt::Key_PageDown, Qt::ControlModifier);
     EXPECT_EQ(form->currentPage(), 5);  // stays on the last page
@@ -151,7 +159,8 @@ TEST_F(PreviewForm, ClicksOnAPageOrTheDeskAndDragging) {
     EXPECT_EQ(form->currentPage(), 2);
     EXPECT_EQ(form->pageText(), QStringLiteral("Pagina 2/5"));
     // The grey desk between pages: dragging starts, the current page stays.
-    QTest::mouseClick(form->pageBox(), Qt::LeftButton, {}, QPoint(b[0].right + 5 - form->horizontalPosition(), 5));
+    QTest::mouseClick(form->pageBox(), Qt::LeftButton, {},
+                      QPoint(b[0].right + 5 - form->horizontalPosition(), 5));
     EXPECT_EQ(form->currentPage(), 2);
 
     form->chooseZoom(200);
@@ -179,7 +188,7 @@ TEST_F(PreviewForm, AClickOnAnObjectGoesToItsHandlerNotToDragging) {
                          int(content.top + 20 * sy) - form->verticalPosition());
     QTest::mouseClick(form->pageBox(), Qt::LeftButton, {}, heading);
     ASSERT_EQ(clicked, (std::vector<std::string>{"Foglio 2"}));
-    EXPECT_EQ(form->currentPage(), 1);  // the handler took the click
+    EXPECT_EQ(form->currentPage(), 1);                       // the handler took the click
     QTest::qWait(QApplication::doubleClickInterval() + 50);  // not a double click
     QTest::mouseClick(form->pageBox(), Qt::LeftButton, {}, heading + QPoint(0, -int(15 * sy)));  // above it
     EXPECT_EQ(clicked.size(), 1u);
@@ -244,7 +253,7 @@ TEST_F(PreviewForm, SaveAndOpenPreparedReportsAndPdf) {
     dialogs.filter = QStringLiteral("File di report (*.frp)");
     key(Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(QFile::exists(dir.filePath("copia.frp")));
-    EXPECT_EQ(form->pages(), &t.pages);   // given back after saving
+    EXPECT_EQ(form->pages(), &t.pages);  // given back after saving
 
     dialogs.name = dir.filePath("copia");
     dialogs.filter = QStringLiteral("PDF (*.pdf)");
@@ -296,7 +305,7 @@ TEST_F(PreviewForm, FindAndSearchAgainHighlightTheTextInView) {
     t.print(3, "Trovami", 700, 600);
     t.print(3, "trovami ancora", 50, 100);
     form->chooseZoom(200);
-    key(Qt::Key_F3);                       // nothing searched yet: nothing happens
+    key(Qt::Key_F3);  // nothing searched yet: nothing happens
     EXPECT_EQ(form->currentPage(), 1);
     form->find(QStringLiteral("TROVAMI"), false, true);
     ASSERT_TRUE(form->searchState().found);
@@ -313,7 +322,7 @@ TEST_F(PreviewForm, FindAndSearchAgainHighlightTheTextInView) {
     ASSERT_TRUE(form->searchState().found);
     EXPECT_LT(form->highlight()->top, h.top);
     const int v = form->verticalPosition();
-    key(Qt::Key_F3);                       // past the last match: nothing, the view stays
+    key(Qt::Key_F3);  // past the last match: nothing, the view stays
     EXPECT_FALSE(form->searchState().found);
     EXPECT_EQ(form->verticalPosition(), v);
     EXPECT_EQ(form->currentPage(), 4);

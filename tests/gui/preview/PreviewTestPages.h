@@ -25,7 +25,8 @@ struct TestPages {
                 pages_test::addLabelSheet(pages, *tpl, i, true);
             } else {
                 pages.add(*tpl);
-                pages_test::print(pages, i, *pages_test::memo("Foglio " + std::to_string(i + 1), 20, 10, 300));
+                pages_test::print(pages, i,
+                                  *pages_test::memo("Foglio " + std::to_string(i + 1), 20, 10, 300));
             }
         }
     }

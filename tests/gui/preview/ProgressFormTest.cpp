@@ -1,8 +1,8 @@
 // The progress window: the job runs inside its modal loop, the status line follows the pages,
 // cancel takes effect between pages, and an error of the job comes out of run().
-#include <QPushButton>
-#include <QLabel>
 #include <gtest/gtest.h>
+#include <QLabel>
+#include <QPushButton>
 #include <stdexcept>
 
 #include "gui/preview/ProgressWindow.h"
@@ -42,7 +42,7 @@ TEST_F(ProgressForm, CancelDuringPageThreeStopsAfterIt) {
     std::vector<int> drawn;
     progress.runJob("Preparazione report", "Stampa pagina:", [&] {
         for (int page = 1; page <= 10 && !progress.terminated(); ++page) {
-            if (page == 3) form.cancelButton->click();   // the operator, while page 3 prints
+            if (page == 3) form.cancelButton->click();  // the operator, while page 3 prints
             drawn.push_back(page);
             progress.reportPage(page);
         }

@@ -1,13 +1,13 @@
 // Pictures of the preview window on a multi-page label report at 100 % and at page width,
 // written to the build folder for a person to look at; the test checks what a picture can:
 // grey desk, white pages, the page text.
+#include <gtest/gtest.h>
 #include <QImage>
 #include <QTest>
-#include <gtest/gtest.h>
 
-#include "gui/preview/PreviewZoom.h"
 #include "gui/preview/PageBox.h"
 #include "gui/preview/PreviewWindow.h"
+#include "gui/preview/PreviewZoom.h"
 #include "tests/gui/preview/PreviewTestPages.h"
 
 namespace {

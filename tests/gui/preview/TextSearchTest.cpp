@@ -15,7 +15,7 @@ struct Search : ::testing::Test {
 
     void SetUp() override {
         t.print(1, "Ricetta rossa", 100, 300);
-        t.print(1, "ricetta bianca", 100, 100);   // drawn after, though higher on the page
+        t.print(1, "ricetta bianca", 100, 100);  // drawn after, though higher on the page
         t.print(4, "RICETTA", 400, 200);
     }
     bool find(const std::string& text, bool caseSensitive = false, bool fromFirst = true, int current = 0) {
@@ -30,7 +30,7 @@ TEST_F(Search, TwoMatchesOnAPageComeInDrawingOrderThenTheNextPage) {
     const platform::Rect first = state.foundRect;
     ASSERT_TRUE(preview::findNext(t.pages, state));
     EXPECT_EQ(state.foundPage, 1);
-    EXPECT_LT(state.foundRect.top, first.top);   // the second drawn lies higher
+    EXPECT_LT(state.foundRect.top, first.top);  // the second drawn lies higher
     ASSERT_TRUE(preview::findNext(t.pages, state));
     EXPECT_EQ(state.foundPage, 4);
     EXPECT_FALSE(preview::findNext(t.pages, state));
@@ -39,15 +39,15 @@ TEST_F(Search, TwoMatchesOnAPageComeInDrawingOrderThenTheNextPage) {
 }
 
 TEST_F(Search, CaseRules) {
-    struct Case { const char* text; bool caseSensitive; int page; } cases[] = {
-        {"RICETTA ROSSA", false, 1},
-        {"ricetta ROSSA", false, 1},
-        {"Ricetta rossa", true, 1},
-        {"ricetta rossa", true, -1},
-        {"RICETTA", true, 4},
-        {"ricetta", true, 1},       // "ricetta bianca"
-        {"foglio 5", false, 4},
-        {"", false, -1},
+    struct Case {
+        const char* text;
+        bool caseSensitive;
+        int page;
+    } cases[] = {
+        {"RICETTA ROSSA", false, 1}, {"ricetta ROSSA", false, 1},
+        {"Ricetta rossa", true, 1},  {"ricetta rossa", true, -1},
+        {"RICETTA", true, 4},        {"ricetta", true, 1},  // "ricetta bianca"
+        {"foglio 5", false, 4},      {"", false, -1},
     };
     for (const Case& c : cases) {
         state = {};
@@ -78,8 +78,7 @@ TEST_F(Search, OriginFirstPageOrCurrentPage) {
 
 TEST_F(Search, OnlyTheMatchedPageKeepsItsObjects) {
     ASSERT_TRUE(find("RICETTA", true));
-    for (int i = 0; i < t.pages.count(); ++i)
-        EXPECT_EQ(t.pages.page(i).loadedPage != nullptr, i == 4) << i;
+    for (int i = 0; i < t.pages.count(); ++i) EXPECT_EQ(t.pages.page(i).loadedPage != nullptr, i == 4) << i;
 }
 
 TEST_F(Search, TheFoundRectangleIsWhereThePageShowsTheText) {

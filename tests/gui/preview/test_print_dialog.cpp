@@ -1,5 +1,6 @@
 // The print dialog on the offscreen platform: its texts and defaults, its small behaviours,
 // the printer it switches, and the print button's flow up to the pages on the spooler.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,15 +12,14 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
+#include "gui/preview/PrintDialog.h"
+#include "gui/preview/PrintDialogFlow.h"
+#include "gui/preview/PrintDialogPictures.h"
 #include "platform/qt/MessageBox.h"
 #include "platform/qt/QtConvert.h"
-#include "tests/support/FakePrinterBackend.h"
-#include "gui/preview/PrintDialogFlow.h"
-#include "gui/preview/PrintDialog.h"
-#include "gui/preview/PrintDialogPictures.h"
 #include "tests/prepared/PagesTestSupport.h"
+#include "tests/support/FakePrinterBackend.h"
 
 namespace preview {
 namespace {
@@ -48,7 +48,8 @@ protected:
         const auto tpl = pages_test::templatePage(printer);
         for (int i = 0; i < count; ++i) {
             pages.add(*tpl);
-            pages_test::print(pages, pages.count() - 1, *pages_test::memo("P" + std::to_string(pages.count()), 0, 0));
+            pages_test::print(pages, pages.count() - 1,
+                              *pages_test::memo("P" + std::to_string(pages.count()), 0, 0));
         }
     }
 
@@ -148,7 +149,7 @@ TEST_F(PrintForm, CopiesButtonsStepAndNeverGoBelowOne) {
         bool up;
         const char* expected;
     } const cases[] = {
-        {"1", true, "2"}, {"9", true, "10"}, {"5", false, "4"}, {"2", false, "1"},
+        {"1", true, "2"},  {"9", true, "10"}, {"5", false, "4"},  {"2", false, "1"},
         {"1", false, "1"}, {"0", false, "1"}, {"-3", false, "1"}, {"-3", true, "-2"},
     };
     PrintDialog form(printer);

@@ -1,11 +1,11 @@
 // Flat buttons and edits driven as an operator would: hover, press, drag, release, focus.
+#include <gtest/gtest.h>
 #include <QGroupBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 #include "gui/widgets/AdvColors.h"
 #include "gui/widgets/FlatButtons.h"
@@ -19,7 +19,8 @@ namespace {
 QWidget* g_underPointer = nullptr;
 
 void sendMouse(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton button = Qt::LeftButton) {
-    const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+    const Qt::MouseButtons buttons =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
     QMouseEvent e(type, QPointF(pos), w->mapToGlobal(QPointF(pos)),
                   type == QEvent::MouseMove ? Qt::NoButton : button, buttons, Qt::NoModifier);
     QCoreApplication::sendEvent(w, &e);

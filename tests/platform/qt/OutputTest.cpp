@@ -27,7 +27,7 @@ TEST(PictureOutput, RenderStretchesOverAWhiteImage) {
     EXPECT_EQ(image.size(), QSize(40, 20));
     EXPECT_EQ(image.dotsPerMeterX(), 11811);
     EXPECT_EQ(qGray(image.pixel(0, 0)), 255);
-    EXPECT_EQ(qGray(image.pixel(8, 5)), 0);    // columns 8..15: cells 2 and 3 stretched 4×
+    EXPECT_EQ(qGray(image.pixel(8, 5)), 0);  // columns 8..15: cells 2 and 3 stretched 4×
     EXPECT_EQ(qGray(image.pixel(15, 19)), 0);
     EXPECT_EQ(qGray(image.pixel(16, 5)), 255);
     EXPECT_EQ(qGray(image.pixel(7, 5)), 255);
@@ -90,8 +90,10 @@ TEST(PdfOutput, WritesEveryPageInItsOwnSizeAndOrientation) {
     if (!info.waitForFinished(10000) || info.exitCode() != 0) GTEST_SKIP() << "pdfinfo not available";
     const QString out = QString::fromUtf8(info.readAllStandardOutput());
     EXPECT_TRUE(out.contains(QRegularExpression("Pages:\\s+2"))) << out.toStdString();
-    EXPECT_TRUE(out.contains(QRegularExpression("Page\\s+1 size:\\s+84[12][.0-9]* x 595"))) << out.toStdString();
-    EXPECT_TRUE(out.contains(QRegularExpression("Page\\s+2 size:\\s+595[.0-9]* x 84[12]"))) << out.toStdString();
+    EXPECT_TRUE(out.contains(QRegularExpression("Page\\s+1 size:\\s+84[12][.0-9]* x 595")))
+        << out.toStdString();
+    EXPECT_TRUE(out.contains(QRegularExpression("Page\\s+2 size:\\s+595[.0-9]* x 84[12]")))
+        << out.toStdString();
 }
 
 }  // namespace

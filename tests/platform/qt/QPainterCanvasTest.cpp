@@ -20,7 +20,9 @@ QImage paint(int w, int h, const std::function<void(QPainterCanvas&)>& draw) {
     return image;
 }
 
-bool isBlack(const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) < 128; }
+bool isBlack(const QImage& image, int x, int y) {
+    return qGray(image.pixel(x, y)) < 128;
+}
 
 // Columns and rows that hold at least one dark pixel.
 QRect darkBounds(const QImage& image) {
@@ -133,9 +135,7 @@ TEST(QPainterCanvas, ClearBrushDrawsOnlyTheOutline) {
 }
 
 TEST(QPainterCanvas, InvertRectAndXorLinesInvertTwiceToNothing) {
-    QImage image = paint(20, 20, [](QPainterCanvas& c) {
-        c.invertRect({2, 2, 8, 8});
-    });
+    QImage image = paint(20, 20, [](QPainterCanvas& c) { c.invertRect({2, 2, 8, 8}); });
     EXPECT_EQ(darkBounds(image), QRect(2, 2, 6, 6));
     image = paint(20, 20, [](QPainterCanvas& c) {
         c.setPen(Pen{kWhite, 1, PenStyle::Solid, PenMode::Xor});

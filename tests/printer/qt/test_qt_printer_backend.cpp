@@ -6,16 +6,16 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cmath>
 
-#include "printer/qt/QtPrinterBackend.h"
 #include "printer/PaperTable.h"
-#include "printer/PrinterError.h"
 #include "printer/Printer.h"
+#include "printer/PrinterError.h"
+#include "printer/qt/QtPrinterBackend.h"
 
 namespace platform::qt {
 namespace {
@@ -227,9 +227,9 @@ TEST(PdfFilePrinterPaths, NumberedPathsKeepTheExtension) {
         const char* path;
         int n;
         const char* expected;
-    } cases[] = {{"/tmp/a.pdf", 1, "/tmp/a.pdf"},     {"/tmp/a.pdf", 2, "/tmp/a-2.pdf"},
-                 {"/tmp/a", 3, "/tmp/a-3"},           {"/tmp/x.y/a", 2, "/tmp/x.y/a-2"},
-                 {"/tmp/.pdf", 2, "/tmp/.pdf-2"},     {"a.b.pdf", 10, "a.b-10.pdf"}};
+    } cases[] = {{"/tmp/a.pdf", 1, "/tmp/a.pdf"}, {"/tmp/a.pdf", 2, "/tmp/a-2.pdf"},
+                 {"/tmp/a", 3, "/tmp/a-3"},       {"/tmp/x.y/a", 2, "/tmp/x.y/a-2"},
+                 {"/tmp/.pdf", 2, "/tmp/.pdf-2"}, {"a.b.pdf", 10, "a.b-10.pdf"}};
     for (const auto& c : cases) EXPECT_EQ(numberedPath(c.path, c.n), c.expected) << c.path;
 }
 

@@ -27,8 +27,7 @@ int blackDots(const QImage& image) {
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             const QRgb p = image.pixel(x, y);
-            EXPECT_TRUE(p == qRgb(0, 0, 0) || p == qRgb(255, 255, 255))
-                << "grey dot at " << x << "," << y;
+            EXPECT_TRUE(p == qRgb(0, 0, 0) || p == qRgb(255, 255, 255)) << "grey dot at " << x << "," << y;
             black += p == qRgb(0, 0, 0);
         }
     }
