@@ -94,11 +94,25 @@ bool render(barcode::BarcodeGenerator& generator, const std::string& path, Outpu
     return true;
 }
 
+CommandSpec barcodeCommand() {
+    return {"barcode",
+            "--type T --text X [OPZIONI] (-o FILE | --pattern)",
+            "Un simbolo, come immagine PNG o SVG o come sequenza di moduli.",
+            {{"type", "T", "la simbologia: nome (Code39, EAN13, ...) o numero 0-22"},
+             {"text", "X", "il testo da codificare"},
+             {"checksum", "", "aggiunge la cifra di controllo"},
+             {"modul", "N", "larghezza del modulo in pixel, 1-49 (predefinita 2)"},
+             {"ratio", "R", "rapporto tra barre larghe e strette (predefinito 2.0)"},
+             {"angle", "A", "rotazione in gradi (predefinita 0)"},
+             {"height", "H", "altezza in moduli, 1-10000 (predefinita 50)"},
+             {"o", "FILE", "il file da scrivere: .png o .svg"},
+             {"pattern", "", "scrive moduli, larghezza e testo codificato invece di un'immagine"}}};
+}
+
 }  // namespace
 
 int runBarcode(const Args& args) {
-    const Options options(args, {"--type", "--text", "--modul", "--ratio", "--angle", "--height", "-o"},
-                          {"--checksum", "--pattern"});
+    const Options options(args, barcodeCommand());
     if (!options.positional().empty())
         throw UsageError("argomento inatteso: " + options.positional().front());
     const auto type = options.value("--type");

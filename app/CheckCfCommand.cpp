@@ -21,7 +21,10 @@ std::string asTyped(std::string code) {
 }  // namespace
 
 int runCheckCf(const Args& args) {
-    const Options options(args, {}, {});
+    const Options options(args, {"check-cf", "CODICE",
+                                 "Controlla un codice fiscale: riga 1 l'esito, riga 2 il codice dopo "
+                                 "l'eventuale correzione.",
+                                 {}});
     if (options.positional().size() != 1 || options.positional().front().empty())
         throw UsageError("uso: quirelle check-cf CODICE");
     const FiscalCodeCheck check = checkFiscalCode(asTyped(options.positional().front()));

@@ -39,10 +39,18 @@ int fault(const std::string& message) {
     return 1;
 }
 
+CommandSpec convertCommand() {
+    return {"convert",
+            "FILE.frp -o FILE",
+            "Scrive un report preparato come PDF vettoriale o come un'immagine PNG per pagina.",
+            {{"o", "FILE", "il file da scrivere: .pdf o .png"},
+             {"dpi", "N", "risoluzione delle immagini PNG (predefinita 300)"}}};
+}
+
 }  // namespace
 
 int runConvert(const Args& args) {
-    const Options options(args, {"-o", "--dpi"}, {});
+    const Options options(args, convertCommand());
     if (options.positional().size() != 1) throw UsageError("serve un solo file .frp da convertire");
     const auto output = options.value("-o");
     if (!output) throw UsageError("serve -o FILE.pdf o -o FILE.png");

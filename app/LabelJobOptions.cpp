@@ -1,6 +1,7 @@
 #include "app/LabelJobOptions.h"
 
 #include <map>
+#include <set>
 
 #include "labels/TodaySelection.h"
 
@@ -23,7 +24,8 @@ const std::map<LabelKind, std::set<std::string>>& kindOptions() {
 
 void checkOptionsFitKind(const Options& options, LabelKind kind, const std::string& kindName) {
     const std::set<std::string>& allowed = kindOptions().at(kind);
-    for (const std::string& name : labelJobValueOptions()) {
+    for (const OptionSpec& option : labelJobOptions()) {
+        const std::string name = dashed(option.name);
         if (name == "--dir" || name == "--template") continue;
         if (options.has(name) && !allowed.count(name))
             throw UsageError("l'opzione " + name + " non vale per " + kindName);
@@ -49,10 +51,17 @@ ClosingKind closingKind(const Options& options) {
 
 }  // namespace
 
-const std::set<std::string>& labelJobValueOptions() {
-    static const std::set<std::string> names = {"--year", "--month", "--count",   "--closing",
-                                                "--file", "--dir",   "--template"};
-    return names;
+const std::vector<OptionSpec>& labelJobOptions() {
+    static const std::vector<OptionSpec> options = {
+        {"year", "Y", "anno, 2001-2100 (series, calendar; predefinito quello di oggi)"},
+        {"month", "M", "mese, 1-12 (series, calendar; predefinito quello di oggi)"},
+        {"count", "N", "codici della serie: 53, 107 o 161 (series; predefinito 53)"},
+        {"closing", "C", "codice di chiusura: year (999mm) o 99999 (series)"},
+        {"file", "PATH", "il file dei codici (exemptions: ESENZIONI.txt, oxygen: OXY.txt)"},
+        {"dir", "DIR", "la cartella dei file dei codici (predefinita quella corrente)"},
+        {"template", "N", "un altro modello di etichette, 1-4"},
+    };
+    return options;
 }
 
 LabelJob parseLabelJob(const Options& options) {

@@ -2,16 +2,16 @@
 // shared by the subcommands that build one.
 #pragma once
 
-#include <set>
 #include <string>
+#include <vector>
 
 #include "app/Options.h"
 #include "labels/LabelJob.h"
 
 namespace app {
 
-// Options that take a value: --year --month --count --closing --file --dir --template.
-const std::set<std::string>& labelJobValueOptions();
+// The options that name a print list: --year --month --count --closing --file --dir --template.
+const std::vector<OptionSpec>& labelJobOptions();
 
 // The job the options describe; year and month default to today. Throws UsageError.
 LabelJob parseLabelJob(const Options& options);

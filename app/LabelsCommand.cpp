@@ -13,8 +13,19 @@
 
 namespace app {
 
+namespace {
+
+CommandSpec labelsCommand() {
+    return {"labels", "KIND [OPZIONI]",
+            "Scrive la lista di stampa, un'etichetta per riga.\n"
+            "KIND: series, calendar, exemptions, oxygen, fiscal, free CODICE...",
+            labelJobOptions()};
+}
+
+}  // namespace
+
 int runLabels(const Args& args) {
-    const Options options(args, labelJobValueOptions(), {});
+    const Options options(args, labelsCommand());
     const LabelJob job = parseLabelJob(options);
     try {
         LabelApp labelApp(options.value("--dir").value_or("."));

@@ -1,9 +1,9 @@
-// A small parser for "--name value", "--flag" and positional arguments of a subcommand.
+// The options of one subcommand, read with Qt's command-line parser: "--name value",
+// "--name=value", "--flag", "-o FILE" and positional arguments, plus "-h"/"--help".
 #pragma once
 
-#include <map>
+#include <QCommandLineParser>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -15,12 +15,34 @@ public:
     std::string message;
 };
 
+// Thrown when the arguments ask for the subcommand's help; carries the text to show.
+class HelpRequested {
+public:
+    explicit HelpRequested(std::string t) : text(std::move(t)) {}
+    std::string text;
+};
+
+// One option: its name without dashes ("year", "o"), the name of its value (empty for a
+// flag) and one line of description for --help.
+struct OptionSpec {
+    std::string name;
+    std::string valueName;
+    std::string description;
+};
+
+// What a subcommand accepts and how its --help describes it.
+struct CommandSpec {
+    std::string name;       // "labels"
+    std::string arguments;  // "KIND [OPZIONI]", after "uso: quirelle labels"
+    std::string summary;    // one sentence
+    std::vector<OptionSpec> options;
+};
+
 class Options {
 public:
-    // valueOptions take one value ("--year 2019"); flagOptions take none ("--checksum").
-    // Throws UsageError on an unknown option or a missing value.
-    Options(const std::vector<std::string>& args, const std::set<std::string>& valueOptions,
-            const std::set<std::string>& flagOptions);
+    // Throws UsageError on an unknown option, a missing or unexpected value, and
+    // HelpRequested when -h or --help is among the arguments.
+    Options(const std::vector<std::string>& args, const CommandSpec& spec);
 
     bool has(const std::string& name) const;
     std::optional<std::string> value(const std::string& name) const;
@@ -29,9 +51,14 @@ public:
     const std::vector<std::string>& positional() const { return positional_; }
 
 private:
-    std::map<std::string, std::string> values_;
-    std::set<std::string> flags_;
+    QCommandLineParser parser_;
     std::vector<std::string> positional_;
 };
+
+// "--year" or "-o": an option name as the operator types it.
+std::string dashed(const std::string& name);
+
+// The Italian help of a subcommand: usage line, summary, one line per option.
+std::string helpText(const CommandSpec& spec);
 
 }  // namespace app

@@ -75,12 +75,21 @@ bool writeOutput(preview::PreparedPages& pages, PrintTarget target, const std::s
     return false;
 }
 
+CommandSpec printCommand() {
+    CommandSpec spec{"print", "KIND [OPZIONI] -o FILE",
+                     "Prepara i fogli di etichette e li scrive in FILE.pdf, FILE.frp (report preparato)\n"
+                     "o FILE.png (un'immagine per pagina: FILE-1.png, FILE-2.png, ...).\n"
+                     "KIND: series, calendar, exemptions, oxygen, fiscal, free CODICE...",
+                     labelJobOptions()};
+    spec.options.push_back({"o", "FILE", "il file da scrivere: .pdf, .frp o .png"});
+    spec.options.push_back({"dpi", "N", "risoluzione delle immagini PNG (predefinita 300)"});
+    return spec;
+}
+
 }  // namespace
 
 int runPrint(const Args& args) {
-    std::set<std::string> valueOptions = labelJobValueOptions();
-    valueOptions.insert({"-o", "--dpi"});
-    const Options options(args, valueOptions, {});
+    const Options options(args, printCommand());
     const LabelJob job = parseLabelJob(options);
     const auto output = options.value("-o");
     if (!output) throw UsageError("serve -o FILE.pdf, -o FILE.frp o -o FILE.png");

@@ -32,7 +32,7 @@ std::string fileNameOf(const std::string& path) {
 }  // namespace
 
 int runShow(const Args& args) {
-    const Options options(args, {}, {});
+    const Options options(args, {"show", "FILE.frp", "Mostra un report preparato nella finestra di anteprima.", {}});
     if (options.positional().size() != 1) throw UsageError("serve un solo file .frp da mostrare");
     const std::string path = options.positional().front();
     // Without a display Qt would abort; say so instead.

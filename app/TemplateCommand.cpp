@@ -31,7 +31,8 @@ bool writeBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
 }  // namespace
 
 int runTemplate(const Args& args) {
-    const Options options(args, {"-o"}, {});
+    const Options options(args, {"template", "N -o FILE", "Scrive il modello di etichette incorporato N (1-4).",
+                                 {{"o", "FILE", "il file da scrivere"}}});
     const int n = templateNumber(options);
     const auto path = options.value("-o");
     if (!path || path->empty()) throw UsageError(kUsage);

@@ -1,7 +1,9 @@
 #!/bin/sh
 # Runs one quirelle command line and compares its exit code, standard output and standard error.
-# usage: run-cli-case.sh QUIRELLE EXPECTED_EXIT EXPECTED_STDOUT_FILE|- STDERR_PATTERN|- [--setup SCRIPT] -- ARGS...
-# EXPECTED_STDOUT_FILE "-" skips the output comparison; STDERR_PATTERN is a grep -E pattern.
+# usage: run-cli-case.sh QUIRELLE EXPECTED_EXIT EXPECTED_STDOUT_FILE|- STDERR_PATTERN|- [--setup SCRIPT]
+#                        [--stdout-pattern PATTERN] -- ARGS...
+# EXPECTED_STDOUT_FILE "-" skips the output comparison; STDERR_PATTERN and PATTERN are grep -E
+# patterns (PATTERN must match some line of standard output).
 # An argument @EMPTY@ is passed as an empty argument.
 # The command runs in a fresh directory; SCRIPT (sh code) runs there first to create files.
 set -u
@@ -9,6 +11,8 @@ quirelle=$1 expected_exit=$2 expected_out=$3 stderr_pattern=$4
 shift 4
 setup=
 if [ "$1" = "--setup" ]; then setup=$2; shift 2; fi
+stdout_pattern=
+if [ "$1" = "--stdout-pattern" ]; then stdout_pattern=$2; shift 2; fi
 [ "$1" = "--" ] && shift
 # CMake drops empty list elements, so an empty argument travels as @EMPTY@.
 for arg do
@@ -29,6 +33,9 @@ if [ "$status" -ne "$expected_exit" ]; then
 fi
 if [ "$expected_out" != "-" ] && ! diff -u "$expected_out" "$work/.out"; then
     echo "standard output differs"; failed=1
+fi
+if [ -n "$stdout_pattern" ] && ! grep -Eq -e "$stdout_pattern" "$work/.out"; then
+    echo "standard output lacks /$stdout_pattern/"; failed=1
 fi
 if [ "$stderr_pattern" != "-" ] && ! grep -Eq -e "$stderr_pattern" "$work/.err"; then
     echo "standard error lacks /$stderr_pattern/:"; cat "$work/.err"; failed=1
