@@ -2,14 +2,17 @@
 // to encode (normally an expression such as [kb1."giorno"]); its own settings pick the
 // symbology, check character, human-readable text, module, ratio and angle. It draws through
 // its own generator, either into a picture stretched into its rectangle or, on a real device,
-// directly at the device's resolution so that the bars land on whole dots.
+// directly at the device's resolution so that the bars land on whole dots; never outside its
+// rectangle.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "barcode/BarcodeGenerator.h"
+#include "barcode/DotSnapping.h"
 #include "report/View.h"
 
 namespace barcode {
@@ -61,9 +64,9 @@ private:
     bool isUpright() const;  // angle 90 or 270: the symbol runs along the height
     void configureGenerator();
     std::string textToEncode() const;
-    bool canDrawOnDevice(const platform::Canvas& canvas) const;
+    std::optional<DotWidths> deviceWidths(const platform::Canvas& canvas);
     void drawThroughPicture(platform::Canvas& canvas);
-    void drawOnDevice(platform::Canvas& canvas);
+    void drawOnDevice(platform::Canvas& canvas, DotWidths dots);
 
     BarcodeGenerator generator_;
 };

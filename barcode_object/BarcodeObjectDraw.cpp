@@ -1,9 +1,13 @@
 // Drawing the barcode object: the symbol and its text laid out in page pixels, either recorded
 // into a picture that is stretched into the object's scaled rectangle, or drawn straight onto a
-// device with the narrow module snapped to whole device dots.
+// device with the narrow and wide elements snapped to whole device dots. Either way the symbol
+// stays inside the object's scaled rectangle, so its neighbours keep their quiet zones.
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <optional>
 
+#include "barcode/DotSnapping.h"
 #include "barcode_object/BarcodeLayout.h"
 #include "barcode_object/BarcodeObject.h"
 #include "barcode_object/DecimalText.h"
@@ -33,17 +37,48 @@ bool isRightAngle(double angle) {
     return angle == 0.0 || angle == 90.0 || angle == 180.0 || angle == 270.0;
 }
 
-// Gives the generator its design module back after it drew at the device's.
+// Gives the generator its design module and ratio back after it drew at the device's.
 class ModulRestorer {
 public:
-    explicit ModulRestorer(BarcodeGenerator& g) : generator_(g), modul_(g.modul()) {}
-    ~ModulRestorer() { generator_.setModul(modul_); }
+    explicit ModulRestorer(BarcodeGenerator& g) : generator_(g), modul_(g.modul()), ratio_(g.ratio()) {}
+    ~ModulRestorer() {
+        generator_.setModul(modul_);
+        generator_.setRatio(ratio_);
+    }
     ModulRestorer(const ModulRestorer&) = delete;
     ModulRestorer& operator=(const ModulRestorer&) = delete;
 
 private:
     BarcodeGenerator& generator_;
     std::int32_t modul_;
+    double ratio_;
+};
+
+// Narrows the canvas's clip to a rectangle and gives the previous clip back, also through an
+// error.
+class ClipNarrower {
+public:
+    ClipNarrower(platform::Canvas& c, const platform::Rect& r) : canvas_(c), outer_(c.currentClip()) {
+        platform::Rect clip = r;
+        if (outer_) {
+            clip = {std::max(r.left, outer_->left), std::max(r.top, outer_->top), std::min(r.right, outer_->right),
+                    std::min(r.bottom, outer_->bottom)};
+            if (clip.isEmpty()) clip = {clip.left, clip.top, clip.left, clip.top};
+        }
+        canvas_.setClipRect(clip);
+    }
+    ~ClipNarrower() {
+        if (outer_)
+            canvas_.setClipRect(*outer_);
+        else
+            canvas_.clearClip();
+    }
+    ClipNarrower(const ClipNarrower&) = delete;
+    ClipNarrower& operator=(const ClipNarrower&) = delete;
+
+private:
+    platform::Canvas& canvas_;
+    std::optional<platform::Rect> outer_;
 };
 
 // Gives the view its stored geometry back when drawing ends, also through an error.
@@ -114,8 +149,8 @@ void BarcodeObject::draw(platform::Canvas& canvas, const report::DrawEnvironment
     prepareDraw();
     drawBackground(canvas, env);
     if (!env.firstPassOfTwo) {
-        if (canDrawOnDevice(canvas))
-            drawOnDevice(canvas);
+        if (const std::optional<DotWidths> dots = deviceWidths(canvas))
+            drawOnDevice(canvas, *dots);
         else
             drawThroughPicture(canvas);
     }
@@ -132,31 +167,47 @@ void BarcodeObject::drawThroughPicture(platform::Canvas& canvas) {
     platform::PictureCanvas recording(box, &canvas);
     generator_.draw(recording);
     if (settings.showText) writeText(recording, generator_, settings.angle, box, kTextHeight, {0, 0});
-    canvas.drawPicture(recording.picture(),
-                       {drawX, drawY, addSaturated(drawX, drawWidth), addSaturated(drawY, drawHeight)});
+    const platform::Rect target{drawX, drawY, addSaturated(drawX, drawWidth), addSaturated(drawY, drawHeight)};
+    // A recording keeps the whole picture (it is clipped when played); on a device, bars that a
+    // small scale widens to a whole pixel must not spill out of the box.
+    if (canvas.isRecording()) {
+        canvas.drawPicture(recording.picture(), target);
+        return;
+    }
+    ClipNarrower clip(canvas, target);
+    canvas.drawPicture(recording.picture(), target);
 }
 
 namespace {
 
-int deviceModul(std::int32_t modul, double scale) {
-    return std::max(1, report::roundHalfEven(scale * modul));
+// Whole device dots for one design module; the generator refuses wider modules.
+bool modulFitsTheGenerator(std::int32_t modul, double scale) {
+    return std::isfinite(scale) && scale * modul < kLargestModul + 0.5;
 }
 
 }  // namespace
 
 // A stretched picture would give every module a fractional number of dots, and bars of equal
 // modules would differ by a dot. On a device the generator draws at the device's resolution
-// instead, with whole-dot modules; recordings keep the picture, which any device can replay.
-bool BarcodeObject::canDrawOnDevice(const platform::Canvas& canvas) const {
-    if (canvas.isRecording() || !isRightAngle(settings.angle)) return false;
-    return deviceModul(generator_.modul(), isUpright() ? scaleY : scaleX) <= kLargestModul;
+// instead, with whole-dot elements chosen so that the symbol fits the object's scaled length;
+// recordings keep the picture, which any device can replay. None when no whole-dot widths fit
+// (a small zoom or a coarse device): the picture is drawn then, clipped to the box.
+std::optional<DotWidths> BarcodeObject::deviceWidths(const platform::Canvas& canvas) {
+    if (canvas.isRecording() || !isRightAngle(settings.angle)) return std::nullopt;
+    if (!modulFitsTheGenerator(generator_.modul(), isUpright() ? scaleY : scaleX)) return std::nullopt;
+    // Turned by 90 or 180 degrees the generator starts the symbol one dot on.
+    const int shift = settings.angle == 90.0 || settings.angle == 180.0 ? 1 : 0;
+    const std::int64_t room = static_cast<std::int64_t>(isUpright() ? drawHeight : drawWidth) - shift;
+    const WidthCounts counts = widthCountsOf(generator_.encode());
+    return snapToDots(counts, room, generator_.ratio(), ratioLimitOf(generator_.type()), kLargestModul);
 }
 
-void BarcodeObject::drawOnDevice(platform::Canvas& canvas) {
-    const double along = isUpright() ? scaleY : scaleX;
+void BarcodeObject::drawOnDevice(platform::Canvas& canvas, DotWidths dots) {
     const double across = isUpright() ? scaleX : scaleY;
     ModulRestorer restorer(generator_);
-    generator_.setModul(deviceModul(generator_.modul(), along));
+    generator_.setModul(dots.narrow);
+    // The wide element follows the ratio; an exact quotient rounds back to the chosen dots.
+    generator_.setRatio(static_cast<double>(dots.wide) / dots.narrow);
     const int symbolDots = generator_.width();
     // The box keeps the object's scaled breadth; its length is the snapped symbol's, from the
     // object's left (or top) edge.

@@ -225,11 +225,14 @@ void PreviewWindow::paintDesk(QPainter& painter, const QRegion& region) {
         painter.drawLine(r.right, r.bottom, r.right, r.top + 1);
         try {
             painter.save();
-            painter.setClipRect(r.left + 1, r.top + 1, r.width() - 2, r.height() - 2);
+            // Set through the canvas, so that objects which narrow the clip give this one back.
+            canvas.setClipRect({r.left + 1, r.top + 1, r.right - 1, r.bottom - 1});
             pages_->draw(i, canvas, pageContentRect(page, r, zoom_));
+            canvas.clearClip();
             painter.restore();
         } catch (const std::exception&) {
             // A damaged page stream shows an empty page rather than ending the program.
+            canvas.clearClip();
             painter.restore();
             page.inView = false;
             page.loadedPage.reset();

@@ -17,10 +17,6 @@ double scaleAt(int dpi) {
     return dpi / kPagePixelsPerInch;
 }
 
-int expectedModule(double scale) {
-    return std::max(1, static_cast<int>(std::nearbyint(scale)));
-}
-
 // Every bar's extent along the symbol, in dots.
 std::vector<int> barLengths(const std::vector<Box>& bars, bool alongHeight) {
     std::vector<int> lengths;
@@ -32,9 +28,11 @@ std::vector<int> barLengths(const std::vector<Box>& bars, bool alongHeight) {
 
 class DeviceDots : public ::testing::TestWithParam<int> {};
 
-TEST_P(DeviceDots, EveryBarIsAWholeMultipleOfTheSnappedModule) {
+// Every bar is the narrow or the wide element, each a whole number of dots in the Code 39
+// ratio range, and the symbol stays inside the object's scaled box: a symbol that grew past it
+// would eat the next label's quiet zone.
+TEST_P(DeviceDots, BarsTakeTwoWholeDotWidthsAndStayInsideTheBox) {
     const double scale = scaleAt(GetParam());
-    const int module = expectedModule(scale);
     for (double angle : {0.0, 90.0, 180.0, 270.0}) {
         for (const char* code : {"ABC123", "[kb1.\"giorno\"]", "0501190001"}) {
             BarcodeObject bar;
@@ -50,19 +48,26 @@ TEST_P(DeviceDots, EveryBarIsAWholeMultipleOfTheSnappedModule) {
             const auto bars = barsOf(canvas.records());
             ASSERT_FALSE(bars.empty());
             const bool alongHeight = angle == 90.0 || angle == 270.0;
-            int narrowest = INT32_MAX;
-            for (int length : barLengths(bars, alongHeight)) narrowest = std::min(narrowest, length);
-            EXPECT_EQ(narrowest, module);
-            for (int length : barLengths(bars, alongHeight)) EXPECT_EQ(length % module, 0) << length;
+            const std::vector<int> lengths = barLengths(bars, alongHeight);
+            const int narrow = *std::min_element(lengths.begin(), lengths.end());
+            const int wide = *std::max_element(lengths.begin(), lengths.end());
+            EXPECT_GE(narrow, 1);
+            EXPECT_GE(wide, 2 * narrow);
+            EXPECT_LE(wide, 3 * narrow);
+            for (int length : lengths) EXPECT_TRUE(length == narrow || length == wide) << length;
             // The symbol starts at the object's scaled corner (one dot on when turned by 90 or
-            // 180 degrees, as the generator places turned polygons).
+            // 180 degrees, as the generator places turned polygons) and ends inside the box.
             const Box all = extentOf(bars);
             const int turnedShift = angle == 90.0 || angle == 180.0 ? 1 : 0;
+            const int design = alongHeight ? bar.height : bar.width;
             const int corner = alongHeight ? bar.offsetY + static_cast<int>(std::nearbyint(36 * scale))
                                            : bar.offsetX + static_cast<int>(std::nearbyint(28 * scale));
+            const int boxEnd = corner + static_cast<int>(std::nearbyint(design * scale));
             EXPECT_EQ(alongHeight ? all.top : all.left, corner + turnedShift);
-            // The generator goes back to the design module for the next drawing.
+            EXPECT_LT(alongHeight ? all.bottom : all.right, boxEnd);
+            // The generator goes back to the design module and ratio for the next drawing.
             EXPECT_EQ(bar.generator().modul(), 1);
+            EXPECT_EQ(bar.generator().ratio(), 2.0);
         }
     }
 }
@@ -86,7 +91,35 @@ TEST_P(DeviceDots, TextIsScaledAndCentredUnderTheSnappedBars) {
                                         static_cast<int>(std::nearbyint(54 * scale)) - textHeight);
 }
 
-INSTANTIATE_TEST_SUITE_P(LabelPrinterResolutions, DeviceDots, ::testing::Values(203, 300, 600));
+// Every resolution from 100 to 600 dpi in steps of 10, and the label printers' 203.
+std::vector<int> resolutions() {
+    std::vector<int> dpis{203};
+    for (int dpi = 100; dpi <= 600; dpi += 10) dpis.push_back(dpi);
+    return dpis;
+}
+INSTANTIATE_TEST_SUITE_P(LabelPrinterResolutions, DeviceDots, ::testing::ValuesIn(resolutions()));
+
+TEST(DeviceDrawing, BelowOneDotAModuleThePictureIsDrawnClippedToTheBox) {
+    BarcodeObject bar;
+    setUpLabel(bar, "ABC123");
+    bar.scaleX = bar.scaleY = 0.5;  // a small preview zoom
+    DeviceCanvas canvas;
+    bar.draw(canvas);
+    const auto pictures = canvas.recordsOf(platform::PictureRecordKind::Picture);
+    ASSERT_EQ(pictures.size(), 1u);
+    const auto clips = canvas.recordsOf(platform::PictureRecordKind::SetClip);
+    ASSERT_FALSE(clips.empty());
+    const platform::Rect box{14, 18, 14 + 52, 18 + 27};  // (28, 36) 103 x 54 at half scale
+    EXPECT_EQ(clips.front().rect, box);
+    EXPECT_EQ(pictures.front().rect, box);
+    // The whole surface is given back right after the picture.
+    const auto& records = canvas.records();
+    const auto picture = std::find_if(records.begin(), records.end(), [](const platform::PictureRecord& r) {
+        return r.kind == platform::PictureRecordKind::Picture;
+    });
+    ASSERT_NE(picture + 1, records.end());
+    EXPECT_EQ((picture + 1)->kind, platform::PictureRecordKind::ClearClip);
+}
 
 TEST(DeviceDrawing, ModulesTooWideForTheGeneratorFallBackToThePicture) {
     BarcodeObject bar;

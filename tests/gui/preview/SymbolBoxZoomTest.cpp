@@ -1,0 +1,107 @@
+// A sheet of prescription labels painted by the preview at zooms from 10 % to 400 %: no
+// symbol's dark pixels fall outside the object's box on the page, so neighbouring labels keep
+// their quiet zones and nothing runs past the page edge.
+#include <gtest/gtest.h>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
+
+#include "barcode_object/BarcodeObject.h"
+#include "gui/preview/PageBox.h"
+#include "gui/preview/PreviewWindow.h"
+#include "gui/preview/PreviewZoom.h"
+#include "labels/LabelApp.h"
+#include "labels/LabelReports.h"
+#include "tests/gui/preview/PreviewTestPages.h"
+
+namespace {
+
+// The series template prepared for March 2019: 53 codes and the closing one on one sheet.
+struct SeriesSheet {
+    QTemporaryDir dir;
+    app::LabelApp labelApp{dir.path().toStdString()};
+    report::CollectingErrorReporter errors;
+    std::unique_ptr<report::LabelReports> reports;
+
+    SeriesSheet() {
+        labelApp.fillSeries(2019, 2, app::SeriesLength::Short, app::ClosingKind::YearBased);
+        reports = std::make_unique<report::LabelReports>(labelApp.printList(), &labelApp.fiscalCodes(), errors);
+        reports->prepare(1);
+    }
+    preview::PreparedPages& pages() { return reports->pages(1); }
+};
+
+int roundHalfEven(double v) {
+    return static_cast<int>(std::nearbyint(v));
+}
+
+// The boxes of the barcode objects as the page painting placed them: each object's page
+// position and size scaled by the scale the page gave it, from the page's offset, rounded as
+// every report object rounds its rectangle.
+std::vector<QRect> symbolBoxes(preview::PreparedPages& pages) {
+    std::vector<QRect> boxes;
+    const auto& loaded = pages.page(0).loadedPage;
+    if (!loaded) return boxes;
+    for (const auto& object : loaded->objects()) {
+        if (!dynamic_cast<const barcode::BarcodeObject*>(object.get())) continue;
+        const int left = object->offsetX + roundHalfEven(object->left * object->scaleX);
+        const int top = object->offsetY + roundHalfEven(object->top * object->scaleY);
+        const int right = left + roundHalfEven(object->width * object->scaleX);
+        const int bottom = top + roundHalfEven(object->height * object->scaleY);
+        boxes.emplace_back(QPoint(left, top), QPoint(right - 1, bottom - 1));
+    }
+    return boxes;
+}
+
+bool isDark(QRgb pixel) {
+    return qGray(pixel) < 128;
+}
+
+}  // namespace
+
+TEST(PreviewSymbolBoxes, NoDarkPixelOfASymbolOutsideItsBoxAtAnyZoom) {
+    preview_test::PrivateSettings settings;
+    preview::writeFormBounds({0, 0, 1280, 800, false});
+    preview::setLastZoomChoice({});
+    SeriesSheet sheet;
+    ASSERT_EQ(sheet.pages().count(), 1);
+    preview::PreviewOptions options;
+    options.modal = false;
+    preview::PreviewWindow form(options);
+    form.showPreview(sheet.pages());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+
+    for (int percent : {10, 25, 50, 75, 100, 200, 400}) {
+        SCOPED_TRACE(std::to_string(percent) + " %");
+        form.chooseZoom(percent);
+        QTest::qWait(20);
+        const QImage image = form.pageBox()->grab().toImage();
+        const std::vector<QRect> boxes = symbolBoxes(sheet.pages());
+        ASSERT_EQ(boxes.size(), 54u);
+        // The page's inside, without its frame and shadow, as far as the view shows it.
+        const platform::Rect page = form.layout().bounds.at(0);
+        const int scrolledX = form.horizontalPosition(), scrolledY = form.verticalPosition();
+        const QRect inside =
+            QRect(QPoint(page.left + 2 - scrolledX, page.top + 2 - scrolledY),
+                  QPoint(page.right - 3 - scrolledX, page.bottom - 3 - scrolledY))
+                .intersected(image.rect());
+        int outside = 0, within = 0;
+        QPoint firstOutside;
+        for (int y = inside.top(); y <= inside.bottom(); ++y)
+            for (int x = inside.left(); x <= inside.right(); ++x) {
+                if (!isDark(image.pixel(x, y))) continue;
+                bool inABox = false;
+                for (const QRect& box : boxes) inABox = inABox || box.contains(x, y);
+                if (inABox) {
+                    ++within;
+                } else if (outside++ == 0) {
+                    firstOutside = QPoint(x, y);
+                }
+            }
+        EXPECT_EQ(outside, 0) << "first at " << firstOutside.x() << "," << firstOutside.y();
+        EXPECT_GT(within, 0);
+        image.save(QStringLiteral(QUIRELLE_BINARY_DIR "/preview-symbols-%1.png").arg(percent));
+    }
+    preview::setLastZoomChoice({});
+}
