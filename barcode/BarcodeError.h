@@ -2,14 +2,15 @@
 // that is shown to the user as it stands.
 #pragma once
 
-#include <stdexcept>
 #include <string>
+
+#include "platform/Error.h"
 
 namespace barcode {
 
-class BarcodeError : public std::runtime_error {
+class BarcodeError : public platform::Error {
 public:
-    explicit BarcodeError(const std::string& message) : std::runtime_error(message) {}
+    explicit BarcodeError(const std::string& message) : platform::Error(message) {}
 };
 
 // The class name that generator messages carry in place of their "%s".

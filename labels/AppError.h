@@ -1,14 +1,15 @@
 // The failure of a command of the label application: it carries the text shown to the operator.
 #pragma once
 
-#include <stdexcept>
 #include <string>
+
+#include "platform/Error.h"
 
 namespace app {
 
-class AppError : public std::runtime_error {
+class AppError : public platform::Error {
 public:
-    using std::runtime_error::runtime_error;
+    using platform::Error::Error;
 };
 
 // A code list file could not be opened, read or written. The message is the platform's

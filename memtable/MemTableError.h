@@ -1,15 +1,16 @@
 #pragma once
 // Errors raised by memory tables. Texts are the data-set layer's English messages.
 
-#include <stdexcept>
 #include <string>
+
+#include "platform/Error.h"
 
 namespace memtable {
 
 // An error of the data-set framework (closed dataset, edit mode, required field, ...).
-class DataSetError : public std::runtime_error {
+class DataSetError : public platform::Error {
 public:
-    using std::runtime_error::runtime_error;
+    using platform::Error::Error;
 };
 
 // An error raised by the memory table itself (duplicate key, bad definitions).

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "platform/Error.h"
 #include "report/SubReportView.h"
 
 namespace report {
@@ -144,8 +145,7 @@ void findDataSource(Report& report, RunBand& band) {
         band.dataSource = band.ownedSource.get();
     } else if (!text.empty() && report.components) {
         band.dataSource = report.components->find<Dataset>(text);
-        if (!band.dataSource && report.components->contains(text))
-            throw std::runtime_error(kNotADatasetMessage);
+        if (!band.dataSource && report.components->contains(text)) throw platform::Error(kNotADatasetMessage);
     }
     if (!band.dataSource && band.type == kBandMasterData && !report.datasetName.empty() && report.components)
         band.dataSource = report.components->find<Dataset>(report.datasetName);

@@ -1,14 +1,15 @@
 // The failure of a printer or spooler operation.
 #pragma once
 
-#include <stdexcept>
 #include <string>
+
+#include "platform/Error.h"
 
 namespace preview {
 
-class PrinterError : public std::runtime_error {
+class PrinterError : public platform::Error {
 public:
-    explicit PrinterError(const std::string& message) : std::runtime_error(message) {}
+    explicit PrinterError(const std::string& message) : platform::Error(message) {}
 };
 
 }  // namespace preview

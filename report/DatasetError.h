@@ -1,14 +1,15 @@
 // Errors of the report dataset adaptor; texts are the data-set layer's English messages.
 #pragma once
 
-#include <stdexcept>
 #include <string>
+
+#include "platform/Error.h"
 
 namespace report {
 
-class DatasetError : public std::runtime_error {
+class DatasetError : public platform::Error {
 public:
-    using std::runtime_error::runtime_error;
+    using platform::Error::Error;
 };
 
 inline std::string unableToOpenDataset(const std::string& componentName) {

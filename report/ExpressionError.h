@@ -2,14 +2,15 @@
 // text inside its own error message.
 #pragma once
 
-#include <stdexcept>
 #include <string>
+
+#include "platform/Error.h"
 
 namespace report {
 
-class ExpressionError : public std::runtime_error {
+class ExpressionError : public platform::Error {
 public:
-    using std::runtime_error::runtime_error;
+    using platform::Error::Error;
 };
 
 namespace expression_messages {
