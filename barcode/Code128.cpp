@@ -10,6 +10,7 @@
 #include "barcode/Code128Family.h"
 #include "barcode/Code128Table.h"
 #include "barcode/CountsToModules.h"
+#include "platform/Utf8.h"
 
 namespace barcode {
 
@@ -50,13 +51,9 @@ std::vector<int> characterValues(const std::string& text, CodeSet set) {
     const int last = set == CodeSet::A ? '_' : '~';
     std::vector<int> values;
     values.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const int code = static_cast<unsigned char>(text[i]);
-        const bool continuation =
-            (code & 0xC0) == 0x80 && i > 0 && static_cast<unsigned char>(text[i - 1]) >= 0x80;
-        if (continuation) continue;
-        values.push_back(code >= ' ' && code <= last ? code - ' ' : 0);
-    }
+    for (char32_t code : platform::utf8Decode(text))
+        values.push_back(code >= U' ' && code <= static_cast<char32_t>(last) ? static_cast<int>(code) - ' '
+                                                                             : 0);
     return values;
 }
 

@@ -1,7 +1,7 @@
 #include "labels/CodeListFiles.h"
 
 #include "labels/TextFile.h"
-#include "labels/Utf8Text.h"
+#include "platform/Utf8.h"
 
 namespace app {
 
@@ -17,7 +17,7 @@ std::vector<std::string> parseFiscalCodeList(std::string_view text) {
     std::vector<std::string> codes;
     for (const std::string& line : splitLines(text)) {
         if (line.empty()) break;
-        codes.push_back(utf8Prefix(line, kFiscalCodeWidth));
+        codes.push_back(platform::utf8Prefix(line, kFiscalCodeWidth));
     }
     return codes;
 }
@@ -34,7 +34,8 @@ std::vector<std::string> parseCodeFile(std::string_view text, std::size_t maxLin
     std::vector<std::string> labels;
     for (std::size_t i = 0; i < maxLines; ++i) {
         // Past the end of the file every read gives an empty line.
-        std::string label = i < lines.size() ? utf8Prefix(lines[i], kCodeFileLabelWidth) : std::string();
+        std::string label =
+            i < lines.size() ? platform::utf8Prefix(lines[i], kCodeFileLabelWidth) : std::string();
         if (isEndMarker(label)) break;
         labels.push_back(std::move(label));
     }

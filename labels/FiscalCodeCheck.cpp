@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "labels/Utf8Text.h"
+#include "platform/Utf8.h"
 
 namespace app {
 
@@ -42,11 +42,8 @@ using Char = std::optional<char>;
 
 std::vector<Char> characters(std::string_view text) {
     std::vector<Char> chars;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto b = static_cast<unsigned char>(text[i]);
-        if ((b & 0xC0) == 0x80) continue;
-        chars.push_back(b < 0x80 ? Char(static_cast<char>(b)) : std::nullopt);
-    }
+    for (char32_t c : platform::utf8Decode(text))
+        chars.push_back(c < 0x80 ? Char(static_cast<char>(c)) : std::nullopt);
     return chars;
 }
 
@@ -144,7 +141,7 @@ FiscalCodeCheck checkFiscalCode(std::string_view text) {
     const char expected = fiscalCheckCharacter(*upper);
     if (expected != (*upper)[15]) {
         result.message = std::string(kWrongCheckCharacter) + expected;
-        result.code = utf8Prefix(text, 15) + expected;
+        result.code = platform::utf8Prefix(text, 15) + expected;
     }
     return result;
 }

@@ -4,8 +4,8 @@
 #include "labels/CalendarLabels.h"
 #include "labels/CodeListFiles.h"
 #include "labels/TextFile.h"
-#include "labels/Utf8Text.h"
 #include "memtable/StandardTables.h"
+#include "platform/Cp1252.h"
 #include "platform/Utf8.h"
 
 #include <algorithm>
@@ -45,7 +45,7 @@ std::string LabelApp::start() {
     const std::filesystem::path file = inWorkDir(kFiscalCodeFileName);
     std::vector<std::string> codes;
     try {
-        codes = parseFiscalCodeList(decodeCodeFileText(readFileBytes(file)));
+        codes = parseFiscalCodeList(platform::decodeUtf8OrCp1252(readFileBytes(file)));
     } catch (const FileError& e) {
         if (e.errorNumber == ENOENT) {
             // first run: the list starts empty and the file exists from now on.
@@ -96,7 +96,8 @@ void LabelApp::fillOxygen(const std::optional<std::filesystem::path>& file) {
 void LabelApp::fillFromCodeFile(ReportKind kind, const std::filesystem::path& file, std::size_t maxLines) {
     reportKind_ = kind;
     // The whole file is read before the print list is touched, so a read error keeps it.
-    const std::vector<std::string> labels = parseCodeFile(decodeCodeFileText(readFileBytes(file)), maxLines);
+    const std::vector<std::string> labels =
+        parseCodeFile(platform::decodeUtf8OrCp1252(readFileBytes(file)), maxLines);
     refillPrintList(labels);
 }
 

@@ -2,7 +2,7 @@
 
 #include "memtable/MemTableData.h"
 
-#include "memtable/Utf8.h"
+#include "platform/Utf8.h"
 
 namespace memtable {
 
@@ -83,7 +83,7 @@ void MemTable::setFieldText(int field, std::string_view text) {
     const FieldDef& def = d->fields[static_cast<std::size_t>(field)];
     if (def.readOnly) throw DataSetError(messages::fieldReadOnly(def.name));
     d->editValues[static_cast<std::size_t>(field)] =
-        truncateToCharacters(text, static_cast<std::size_t>(def.size));
+        platform::utf8Prefix(text, static_cast<std::size_t>(def.size));
     d->editModified = true;
     d->notify(DataEvent::DataChanged, d->cursor);
 }

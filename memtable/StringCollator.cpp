@@ -1,6 +1,6 @@
 #include "memtable/StringCollator.h"
 
-#include "memtable/Utf8.h"
+#include "platform/Utf8.h"
 
 #include <algorithm>
 
@@ -20,7 +20,9 @@ std::locale StringCollator::userLocale() {
 }
 
 std::wstring StringCollator::prepared(std::string_view text, MemTableCompareOptions options) const {
-    std::wstring wide = decodeUtf8(text);
+    static_assert(sizeof(wchar_t) == 4, "code points are held in 32-bit wchar_t");
+    const std::vector<char32_t> codePoints = platform::utf8Decode(text);
+    std::wstring wide(codePoints.begin(), codePoints.end());
     if (options & mtcoCaseInsensitive) m_ctype->tolower(wide.data(), wide.data() + wide.size());
     return wide;
 }

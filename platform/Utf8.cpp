@@ -49,11 +49,7 @@ std::vector<char32_t> utf8Decode(std::string_view s) {
 
 std::size_t utf8Length(std::string_view s) {
     std::size_t count = 0;
-    for (std::size_t i = 0; i < s.size(); ++count) {
-        char32_t c;
-        std::size_t n = decodeOne(s, i, c);
-        i += n ? n : 1;
-    }
+    for (std::size_t i = 0; i < s.size(); ++count) i = utf8CharacterEnd(s, i);
     return count;
 }
 
@@ -84,6 +80,23 @@ void utf8Append(std::string& out, char32_t c) {
         out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (c & 0x3F));
     }
+}
+
+std::size_t utf8CharacterEnd(std::string_view s, std::size_t i) {
+    if (i >= s.size()) return s.size();
+    char32_t c;
+    const std::size_t n = decodeOne(s, i, c);
+    return i + (n ? n : 1);
+}
+
+std::size_t utf8Offset(std::string_view s, std::size_t characters) {
+    std::size_t i = 0;
+    for (std::size_t k = 0; k < characters && i < s.size(); ++k) i = utf8CharacterEnd(s, i);
+    return i;
+}
+
+std::string utf8Prefix(std::string_view s, std::size_t characters) {
+    return std::string(s.substr(0, utf8Offset(s, characters)));
 }
 
 }  // namespace platform

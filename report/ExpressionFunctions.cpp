@@ -1,5 +1,6 @@
 #include "report/ExpressionFunctions.h"
 
+#include "platform/Utf8.h"
 #include "report/ExpressionError.h"
 #include "report/ExpressionParser.h"
 #include "report/FormatDateTime.h"
@@ -79,7 +80,7 @@ Value position(Args a, char sep) {
     const std::string needle = text(a[0], sep), hay = text(a[1], sep);
     const std::size_t at = needle.empty() ? std::string::npos : hay.find(needle);
     return Value(
-        static_cast<std::int64_t>(at == std::string::npos ? 0 : characterCount(hay.substr(0, at)) + 1));
+        static_cast<std::int64_t>(at == std::string::npos ? 0 : platform::utf8Length(hay.substr(0, at)) + 1));
 }
 
 struct Entry {
@@ -117,7 +118,9 @@ const std::array<Entry, 23> kLibrary = {{
     {{"MESSAGEBOX", 1, 3, FunctionKind::Plain}, [](Args, char) { return Value(1); }},
     // LENGTH(text) in characters; LOWERCASE, UPPERCASE, NAMECASE, TRIM of a text
     {{"LENGTH", 1, 1, FunctionKind::Plain},
-     [](Args a, char sep) { return Value(static_cast<std::int64_t>(characterCount(text(a[0], sep)))); }},
+     [](Args a, char sep) {
+         return Value(static_cast<std::int64_t>(platform::utf8Length(text(a[0], sep))));
+     }},
     {{"LOWERCASE", 1, 1, FunctionKind::Plain},
      [](Args a, char sep) { return Value(mapCase(text(a[0], sep), std::tolower)); }},
     {{"UPPERCASE", 1, 1, FunctionKind::Plain},

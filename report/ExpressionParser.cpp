@@ -1,5 +1,6 @@
 #include "report/ExpressionParser.h"
 
+#include "platform/Utf8.h"
 #include "report/ExpressionError.h"
 #include "report/ExpressionOperators.h"
 #include "report/ExpressionScanner.h"
@@ -275,16 +276,6 @@ private:
     CompiledExpression out_;
 };
 
-// Byte offset of the 1-based character `n` (clamped to the text).
-std::size_t offsetOfCharacter(std::string_view text, std::int64_t n) {
-    std::size_t i = 0;
-    for (std::int64_t k = 1; k < n && i < text.size(); ++k) {
-        ++i;
-        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) ++i;
-    }
-    return i;
-}
-
 class DepthGuard {
 public:
     explicit DepthGuard(int& depth) : depth_(depth) {
@@ -303,18 +294,11 @@ private:
 
 }  // namespace
 
-std::size_t characterCount(std::string_view text) {
-    std::size_t n = 0;
-    for (char c : text)
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
-    return n;
-}
-
 std::string copyCharacters(std::string_view text, std::int64_t from, std::int64_t count) {
     if (count <= 0) return {};
     if (from < 1) from = 1;
-    const std::size_t begin = offsetOfCharacter(text, from);
-    const std::size_t end = begin + offsetOfCharacter(text.substr(begin), count + 1);
+    const std::size_t begin = platform::utf8Offset(text, static_cast<std::size_t>(from - 1));
+    const std::size_t end = begin + platform::utf8Offset(text.substr(begin), static_cast<std::size_t>(count));
     return std::string(text.substr(begin, end - begin));
 }
 

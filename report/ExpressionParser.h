@@ -55,6 +55,5 @@ private:
 // The characters from 1-based position `from`, `count` of them, counting UTF-8 characters;
 // positions outside the text give less or nothing, as COPY does.
 std::string copyCharacters(std::string_view text, std::int64_t from, std::int64_t count);
-std::size_t characterCount(std::string_view text);
 
 }  // namespace report

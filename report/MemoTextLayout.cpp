@@ -1,22 +1,12 @@
 #include "report/MemoTextLayout.h"
 
 #include "platform/ClampedInt.h"
+#include "platform/Utf8.h"
 
 #include <algorithm>
 
 namespace report {
 namespace {
-
-bool isContinuationByte(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
-// Byte offset of the character boundary after `from` (multi-byte characters stay whole).
-std::size_t nextBoundary(const std::string& s, std::size_t from) {
-    std::size_t i = from + 1;
-    while (i < s.size() && isContinuationByte(s[i])) ++i;
-    return i;
-}
 
 std::vector<std::string> splitParagraphs(const std::string& line) {
     std::vector<std::string> out;
@@ -55,9 +45,9 @@ std::size_t lastFittingBlank(const std::string& text, const MemoLayoutOptions& o
 // The longest run of whole characters (at least one) whose width with `suffix` fits.
 std::size_t fittingCharacters(const std::string& word, const std::string& suffix,
                               const MemoLayoutOptions& o) {
-    std::size_t end = nextBoundary(word, 0);
+    std::size_t end = platform::utf8CharacterEnd(word, 0);
     for (std::size_t next = end; next < word.size();) {
-        next = nextBoundary(word, next);
+        next = platform::utf8CharacterEnd(word, next);
         if (lineWidth(word.substr(0, next) + suffix, o) > o.width) break;
         end = next;
     }
@@ -75,7 +65,7 @@ void wrapParagraph(std::string text, const MemoLayoutOptions& o, std::vector<Lai
         // The first word alone is too wide: hyphenate it or cut it where it overflows.
         std::size_t wordEnd = std::min(text.find(' '), text.size());
         std::string word = text.substr(0, wordEnd);
-        if (o.wordBreak && characterCount(word) > 2) {
+        if (o.wordBreak && platform::utf8Length(word) > 2) {
             std::size_t cut = fittingCharacters(word, "-", o);
             if (cut < word.size()) {
                 out.push_back({word.substr(0, cut) + "-", false});
@@ -94,16 +84,12 @@ void wrapParagraph(std::string text, const MemoLayoutOptions& o, std::vector<Lai
 
 }  // namespace
 
-int characterCount(const std::string& utf8) {
-    return static_cast<int>(
-        std::count_if(utf8.begin(), utf8.end(), [](char c) { return !isContinuationByte(c); }));
-}
-
 int lineWidth(const std::string& text, const MemoLayoutOptions& options) {
     int w = options.measure ? options.measure(text) : 0;
     // A damaged memo's spacing times a long line must not overflow.
     return platform::clampedInt(static_cast<std::int64_t>(w) +
-                                static_cast<std::int64_t>(options.charSpacing) * characterCount(text));
+                                static_cast<std::int64_t>(options.charSpacing) *
+                                    static_cast<std::int64_t>(platform::utf8Length(text)));
 }
 
 std::vector<LaidOutLine> layoutMemoLines(const std::vector<std::string>& source,

@@ -38,7 +38,4 @@ struct JustifySpacing {
 };
 JustifySpacing justifySpacing(const std::string& text, int textWidth, int width);
 
-// Number of UTF-8 characters in a text.
-int characterCount(const std::string& utf8);
-
 }  // namespace report

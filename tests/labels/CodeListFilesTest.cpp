@@ -3,7 +3,7 @@
 
 #include "labels/CodeListFiles.h"
 #include "labels/TextFile.h"
-#include "labels/Utf8Text.h"
+#include "platform/Cp1252.h"
 #include "platform/Utf8.h"
 
 namespace app {
@@ -56,11 +56,11 @@ TEST(CodeFile, EndMarkerAndPaddingWithEmptyLabels) {
 }
 
 TEST(Utf8Text, DecodesWindows1252WhenNotUtf8) {
-    EXPECT_EQ(decodeCodeFileText("PERCHE\xC8"), "PERCHE\xC3\x88");    // È in Windows-1252
-    EXPECT_EQ(decodeCodeFileText("\x80"), "\xE2\x82\xAC");            // euro sign
-    EXPECT_EQ(decodeCodeFileText("PERCH\xC3\x88"), "PERCH\xC3\x88");  // valid UTF-8 kept
-    EXPECT_EQ(decodeCodeFileText("\xEF\xBB\xBF"
-                                 "ABC"),
+    EXPECT_EQ(platform::decodeUtf8OrCp1252("PERCHE\xC8"), "PERCHE\xC3\x88");    // È in Windows-1252
+    EXPECT_EQ(platform::decodeUtf8OrCp1252("\x80"), "\xE2\x82\xAC");            // euro sign
+    EXPECT_EQ(platform::decodeUtf8OrCp1252("PERCH\xC3\x88"), "PERCH\xC3\x88");  // valid UTF-8 kept
+    EXPECT_EQ(platform::decodeUtf8OrCp1252("\xEF\xBB\xBF"
+                                           "ABC"),
               "ABC");                                     // byte order mark dropped
     EXPECT_FALSE(platform::isValidUtf8("\xC0\x80"));      // overlong
     EXPECT_FALSE(platform::isValidUtf8("\xED\xA0\x80"));  // surrogate
@@ -68,9 +68,9 @@ TEST(Utf8Text, DecodesWindows1252WhenNotUtf8) {
     EXPECT_EQ(platform::utf8Length("\xC3\x80"
                                    "B"),
               2u);
-    EXPECT_EQ(utf8Prefix("\xC3\x80"
-                         "BC",
-                         2),
+    EXPECT_EQ(platform::utf8Prefix("\xC3\x80"
+                                   "BC",
+                                   2),
               "\xC3\x80"
               "B");
 }

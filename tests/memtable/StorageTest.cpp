@@ -1,8 +1,7 @@
-// The blocked record list and the UTF-8 helpers under the table.
+// The blocked record list under the table.
 
 #include "memtable/Record.h"
 #include "memtable/RecordList.h"
-#include "memtable/Utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -35,32 +34,6 @@ TEST(RecordList, MatchesAPlainVectorThroughSplitsAndErases) {
     while (!list.empty()) list.erase(0);
     list.pushBack(&records[0]);
     EXPECT_EQ(list.at(0), &records[0]);
-}
-
-TEST(Utf8, TruncationCountsCharacters) {
-    struct Case {
-        std::string text;
-        std::size_t max;
-        std::string expected;
-        std::size_t characters;
-    };
-    const Case cases[] = {
-        {"abc", 2, "ab", 3},
-        {"àèì", 2, "àè", 3},
-        {"a€b", 2, "a€", 3},
-        {"😀x", 1, "😀", 2},
-        {"\xff\xfe"
-         "a",
-         2, "\xff\xfe", 3},              // malformed bytes count one each
-        {"\xe2\x82", 5, "\xe2\x82", 2},  // cut-off sequence at the end
-        {"", 3, "", 0},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(truncateToCharacters(c.text, c.max), c.expected) << c.text;
-        EXPECT_EQ(countCharacters(c.text), c.characters) << c.text;
-    }
-    EXPECT_EQ(decodeUtf8("a\xc3\xa8\xff"), (std::wstring{L'a', L'\u00e8', L'\ufffd'}));
-    EXPECT_EQ(decodeUtf8("\xc0\x80"), (std::wstring{L'\ufffd', L'\ufffd'}));  // overlong form
 }
 
 }  // namespace
