@@ -6,7 +6,8 @@
 
 #include "barcode/BarcodeError.h"
 #include "barcode/Encoders.h"
-#include "barcode/Rounding.h"
+#include "platform/Rounding.h"
+#include "platform/Utf8.h"
 
 namespace barcode {
 
@@ -33,11 +34,7 @@ bool isEan128(BarcodeType t) {
 
 // The character at s[i] as the user sees it: one byte, or a whole UTF-8 sequence.
 std::string characterAt(const std::string& s, std::size_t i) {
-    std::size_t end = i + 1;
-    if (static_cast<unsigned char>(s[i]) >= 0xC0) {
-        while (end < s.size() && (static_cast<unsigned char>(s[end]) & 0xC0) == 0x80) ++end;
-    }
-    return s.substr(i, end - i);
+    return s.substr(i, platform::utf8CharacterEnd(s, i) - i);
 }
 
 }  // namespace
@@ -128,7 +125,7 @@ void BarcodeGenerator::computeModuleWidths() {
     double wide = static_cast<double>(modul_) * ratio_;
     if (std::isnan(wide)) wide = 0;
     wide = std::clamp(wide, -kMaxWide, kMaxWide);
-    const auto wide1 = static_cast<std::int32_t>(roundHalfEven(wide));
+    const auto wide1 = static_cast<std::int32_t>(platform::roundHalfEven(wide));
     modules_ = {modul_, wide1, wide1 * 3 / 2, wide1 * 2};
 }
 

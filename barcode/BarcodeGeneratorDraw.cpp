@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "barcode/BarcodeGenerator.h"
-#include "barcode/Rounding.h"
+#include "platform/Rounding.h"
 
 namespace barcode {
 
@@ -17,7 +17,7 @@ int toDevice(double v) {
     constexpr double lo = std::numeric_limits<int>::min();
     constexpr double hi = std::numeric_limits<int>::max();
     if (std::isnan(v)) return 0;
-    return static_cast<int>(std::clamp(roundHalfEven(v), lo, hi));
+    return static_cast<int>(std::clamp(platform::roundHalfEven(v), lo, hi));
 }
 
 struct Rotation {

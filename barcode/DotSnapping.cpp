@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "barcode/Rounding.h"
+#include "platform/Rounding.h"
 
 namespace barcode {
 
@@ -52,7 +52,7 @@ std::optional<DotWidths> snapToDots(const WidthCounts& counts, std::int64_t room
     double bestDeparture = 0;
     for (std::int32_t narrow = 1; narrow <= largestNarrow; ++narrow) {
         if (counts[0] * narrow > room) break;
-        std::int64_t least = static_cast<std::int64_t>(roundHalfEven(narrow * ratio));
+        std::int64_t least = static_cast<std::int64_t>(platform::roundHalfEven(narrow * ratio));
         std::int64_t most = least;
         if (freeRatio) {
             least = static_cast<std::int64_t>(std::ceil(range->lower * narrow));

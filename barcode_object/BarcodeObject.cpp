@@ -17,7 +17,7 @@ std::vector<std::string> BarcodeObject::propertyNames() const {
     return names;
 }
 
-BarcodeRecord readBarcodeTail(report::ByteReader& in) {
+BarcodeRecord readBarcodeTail(platform::ByteReader& in) {
     BarcodeRecord r;
     r.withCheckSum = in.u8() != 0;
     r.showText = in.u8() != 0;
@@ -29,7 +29,7 @@ BarcodeRecord readBarcodeTail(report::ByteReader& in) {
     return r;
 }
 
-void writeBarcodeTail(report::ByteWriter& out, const BarcodeRecord& r) {
+void writeBarcodeTail(platform::ByteWriter& out, const BarcodeRecord& r) {
     out.u8(r.withCheckSum ? 1 : 0);
     out.u8(r.showText ? 1 : 0);
     out.u8(r.reserved);
@@ -40,12 +40,12 @@ void writeBarcodeTail(report::ByteWriter& out, const BarcodeRecord& r) {
 }
 
 // The tail is the same in the template and the printing variant of the body.
-void BarcodeObject::loadFromStream(report::ByteReader& in, int version) {
+void BarcodeObject::loadFromStream(platform::ByteReader& in, int version) {
     View::loadFromStream(in, version);
     settings = readBarcodeTail(in);
 }
 
-void BarcodeObject::saveToStream(report::ByteWriter& out) const {
+void BarcodeObject::saveToStream(platform::ByteWriter& out) const {
     View::saveToStream(out);
     writeBarcodeTail(out, settings);
 }

@@ -49,8 +49,8 @@ public:
 
     std::vector<std::string> propertyNames() const override;
 
-    void loadFromStream(report::ByteReader& in, int version) override;
-    void saveToStream(report::ByteWriter& out) const override;
+    void loadFromStream(platform::ByteReader& in, int version) override;
+    void saveToStream(platform::ByteWriter& out) const override;
 
     // Evaluates the first memo line (a failed expression gives "0") and writes the printing
     // record; false when the object is invisible.
@@ -73,7 +73,7 @@ private:
 
 // The 24-byte tail that follows the view body.
 constexpr std::size_t kBarcodeTailSize = 24;
-BarcodeRecord readBarcodeTail(report::ByteReader& in);
-void writeBarcodeTail(report::ByteWriter& out, const BarcodeRecord& record);
+BarcodeRecord readBarcodeTail(platform::ByteReader& in);
+void writeBarcodeTail(platform::ByteWriter& out, const BarcodeRecord& record);
 
 }  // namespace barcode

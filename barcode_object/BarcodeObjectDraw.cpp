@@ -12,7 +12,7 @@
 #include "barcode_object/BarcodeObject.h"
 #include "barcode_object/DecimalText.h"
 #include "platform/PictureCanvas.h"
-#include "report/Rounding.h"
+#include "platform/Rounding.h"
 
 namespace barcode {
 
@@ -61,8 +61,8 @@ public:
     ClipNarrower(platform::Canvas& c, const platform::Rect& r) : canvas_(c), outer_(c.currentClip()) {
         platform::Rect clip = r;
         if (outer_) {
-            clip = {std::max(r.left, outer_->left), std::max(r.top, outer_->top), std::min(r.right, outer_->right),
-                    std::min(r.bottom, outer_->bottom)};
+            clip = {std::max(r.left, outer_->left), std::max(r.top, outer_->top),
+                    std::min(r.right, outer_->right), std::min(r.bottom, outer_->bottom)};
             if (clip.isEmpty()) clip = {clip.left, clip.top, clip.left, clip.top};
         }
         canvas_.setClipRect(clip);
@@ -167,7 +167,8 @@ void BarcodeObject::drawThroughPicture(platform::Canvas& canvas) {
     platform::PictureCanvas recording(box, &canvas);
     generator_.draw(recording);
     if (settings.showText) writeText(recording, generator_, settings.angle, box, kTextHeight, {0, 0});
-    const platform::Rect target{drawX, drawY, addSaturated(drawX, drawWidth), addSaturated(drawY, drawHeight)};
+    const platform::Rect target{drawX, drawY, addSaturated(drawX, drawWidth),
+                                addSaturated(drawY, drawHeight)};
     // A recording keeps the whole picture (it is clipped when played); on a device, bars that a
     // small scale widens to a whole pixel must not spill out of the box.
     if (canvas.isRecording()) {
@@ -214,14 +215,14 @@ void BarcodeObject::drawOnDevice(platform::Canvas& canvas, DotWidths dots) {
     const platform::Size box =
         isUpright() ? platform::Size{drawWidth, symbolDots} : platform::Size{symbolDots, drawHeight};
     const int designBars = (isUpright() ? width : height) - (settings.showText ? kTextRoom : 0);
-    const int barHeight = report::roundHalfEven(designBars * across);
+    const int barHeight = platform::roundHalfEvenToInt(designBars * across);
     const SymbolPlacement at = placeSymbol(settings.angle, settings.barType == bcCodePostNet, box, barHeight);
     generator_.setLeft(addSaturated(drawX, at.left));
     generator_.setTop(addSaturated(drawY, at.top));
     generator_.setHeight(at.height);
     generator_.draw(canvas);
     if (settings.showText) {
-        const int textHeight = std::max(1, report::roundHalfEven(kTextHeight * across));
+        const int textHeight = std::max(1, platform::roundHalfEvenToInt(kTextHeight * across));
         writeText(canvas, generator_, settings.angle, box, textHeight, {drawX, drawY});
     }
 }

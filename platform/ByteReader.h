@@ -1,57 +1,46 @@
-// Bounds-checked little-endian reads over untrusted bytes. A read past the end sets the
-// failed flag and yields zero; callers check ok() once after a group of reads.
+// Bounds-checked little-endian reads over a byte buffer the reader does not own. Every read
+// past the end throws StreamError, so damaged bytes fail cleanly instead of over-reading.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
+
+#include "platform/StreamError.h"
 
 namespace platform {
 
 class ByteReader {
 public:
     ByteReader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    explicit ByteReader(std::span<const std::uint8_t> bytes) : ByteReader(bytes.data(), bytes.size()) {}
 
-    bool ok() const { return ok_; }
-    std::size_t remaining() const { return size_ - pos_; }
     std::size_t position() const { return pos_; }
-    const std::uint8_t* current() const { return data_ + pos_; }
+    std::size_t size() const { return size_; }
+    std::size_t remaining() const { return size_ - pos_; }
+    bool atEnd() const { return pos_ >= size_; }
+    // Moves to an absolute position; a position past the end is an error.
+    void seek(std::size_t pos);
+    void skip(std::size_t count);
 
-    std::uint8_t u8() { return static_cast<std::uint8_t>(unsignedLe(1)); }
-    std::uint16_t u16() { return static_cast<std::uint16_t>(unsignedLe(2)); }
-    std::uint32_t u32() { return unsignedLe(4); }
-    std::int32_t i32() { return static_cast<std::int32_t>(unsignedLe(4)); }
+    std::uint8_t u8();
+    std::int16_t i16();
+    std::uint16_t u16();
+    std::int32_t i32();
+    std::uint32_t u32();
+    double f64();
+    // The next `count` bytes, after checking that they are there.
+    std::span<const std::uint8_t> bytes(std::size_t count);
     // A uint32 byte count followed by the bytes; the count is checked before allocating.
-    std::string string() {
-        std::uint32_t n = u32();
-        if (!require(n)) return {};
-        std::string s(reinterpret_cast<const char*>(data_ + pos_), n);
-        pos_ += n;
-        return s;
-    }
-    bool skip(std::size_t n) {
-        if (!require(n)) return false;
-        pos_ += n;
-        return true;
-    }
-    // Marks the reader failed unless n more bytes are there.
-    bool require(std::size_t n) {
-        if (!ok_ || n > remaining()) ok_ = false;
-        return ok_;
-    }
+    std::string countedString();
 
 private:
-    std::uint32_t unsignedLe(int n) {
-        if (!require(static_cast<std::size_t>(n))) return 0;
-        std::uint32_t v = 0;
-        for (int i = 0; i < n; ++i) v |= static_cast<std::uint32_t>(data_[pos_ + i]) << (8 * i);
-        pos_ += static_cast<std::size_t>(n);
-        return v;
-    }
+    void require(std::size_t count) const;
 
     const std::uint8_t* data_;
     std::size_t size_;
     std::size_t pos_ = 0;
-    bool ok_ = true;
 };
 
 }  // namespace platform

@@ -1,7 +1,10 @@
-// Appends little-endian integers and length-prefixed strings to a byte vector.
+// Little-endian writes into a growing byte buffer, with in-place patching of values written
+// earlier (record lengths and end positions are written as placeholders and patched afterwards).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -9,29 +12,25 @@ namespace platform {
 
 class ByteWriter {
 public:
-    explicit ByteWriter(std::vector<std::uint8_t>& out) : out_(out) {}
+    std::size_t position() const { return bytes_.size(); }
+    const std::vector<std::uint8_t>& bytes() const { return bytes_; }
+    std::vector<std::uint8_t> take() { return std::move(bytes_); }
 
-    void u8(std::uint8_t v) { out_.push_back(v); }
-    void u16(std::uint16_t v) { unsigned_le(v, 2); }
-    void u32(std::uint32_t v) { unsigned_le(v, 4); }
-    void i32(std::int32_t v) { unsigned_le(static_cast<std::uint32_t>(v), 4); }
-    void bytes(const std::uint8_t* data, std::size_t n) { out_.insert(out_.end(), data, data + n); }
+    void u8(std::uint8_t v) { bytes_.push_back(v); }
+    void u16(std::uint16_t v);
+    void i16(std::int16_t v) { u16(static_cast<std::uint16_t>(v)); }
+    void u32(std::uint32_t v);
+    void i32(std::int32_t v) { u32(static_cast<std::uint32_t>(v)); }
+    void f64(double v);
+    void append(std::span<const std::uint8_t> data) { bytes_.insert(bytes_.end(), data.begin(), data.end()); }
     // A uint32 byte count followed by the bytes.
-    void string(const std::string& s) {
-        u32(static_cast<std::uint32_t>(s.size()));
-        bytes(reinterpret_cast<const std::uint8_t*>(s.data()), s.size());
-    }
-    std::size_t position() const { return out_.size(); }
-    // Overwrites a uint32 written earlier, for lengths known only afterwards.
-    void patchU32(std::size_t at, std::uint32_t v) {
-        for (int i = 0; i < 4; ++i) out_[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
-    }
+    void countedString(const std::string& s);
+    // Overwrites the 32-bit value at `at` (written before) with `v`.
+    void patchU32(std::size_t at, std::uint32_t v);
+    void patchI32(std::size_t at, std::int32_t v) { patchU32(at, static_cast<std::uint32_t>(v)); }
 
 private:
-    void unsigned_le(std::uint32_t v, int n) {
-        for (int i = 0; i < n; ++i) out_.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-    }
-    std::vector<std::uint8_t>& out_;
+    std::vector<std::uint8_t> bytes_;
 };
 
 }  // namespace platform

@@ -8,7 +8,9 @@
 // Strings are a uint32 byte count and UTF-8 bytes. Readers skip unknown record kinds by
 // their length and ignore payload bytes past the fields they know, so later versions can
 // add record kinds and fields.
+#include <algorithm>
 #include <memory>
+#include <span>
 
 #include "platform/ByteReader.h"
 #include "platform/ByteWriter.h"
@@ -45,7 +47,7 @@ void writeState(ByteWriter& w, const CanvasState& s) {
     w.u8(static_cast<std::uint8_t>(s.pen.mode));
     w.u32(s.brush.color);
     w.u8(s.brush.clear ? 1 : 0);
-    w.string(s.font.name);
+    w.countedString(s.font.name);
     w.i32(s.font.height);
     w.i32(s.font.style);
     w.u32(s.font.color);
@@ -70,7 +72,7 @@ void writeRecord(ByteWriter& w, const PictureRecord& r) {
     w.i32(r.rect.top);
     w.i32(r.rect.right);
     w.i32(r.rect.bottom);
-    w.string(r.text);
+    w.countedString(r.text);
     w.i32(r.extraSpacing);
     const std::size_t nestedAt = w.position();
     w.u32(0);
@@ -82,7 +84,7 @@ void writeRecord(ByteWriter& w, const PictureRecord& r) {
 }
 
 void writePicture(ByteWriter& w, const Picture& p) {
-    w.bytes(kMagic, sizeof kMagic);
+    w.append(kMagic);
     w.u16(kVersion);
     w.i32(p.size().width);
     w.i32(p.size().height);
@@ -102,28 +104,37 @@ public:
     bool parse(const std::uint8_t* data, std::size_t size, Picture& out, int depth) {
         if (depth > kMaxNesting) return fail("Picture nested too deeply");
         ByteReader in(data, size);
-        if (!in.require(sizeof kMagic) || !std::equal(kMagic, kMagic + 4, in.current()))
+        if (in.remaining() < sizeof kMagic || !std::equal(kMagic, kMagic + 4, data))
             return fail("Not a picture");
         in.skip(sizeof kMagic);
-        const std::uint16_t version = in.u16();
-        if (in.ok() && (version == 0 || version > kVersion)) return fail("Unsupported picture version");
-        Size logical{in.i32(), in.i32()};
-        const std::uint32_t count = in.u32();
-        if (!in.ok()) return fail("Picture header truncated");
+        Size logical;
+        std::uint32_t count = 0;
+        try {
+            const std::uint16_t version = in.u16();
+            if (version == 0 || version > kVersion) return fail("Unsupported picture version");
+            logical.width = in.i32();
+            logical.height = in.i32();
+            count = in.u32();
+        } catch (const StreamError&) {
+            return fail("Picture header truncated");
+        }
         if (count > in.remaining() / kMinRecordBytes) return fail("Picture record count too large");
         if (!inRange(logical.width) || !inRange(logical.height)) return fail("Picture size out of range");
 
         Picture picture(logical);
         for (std::uint32_t i = 0; i < count; ++i) {
-            const std::uint8_t kind = in.u8();
-            const std::uint32_t length = in.u32();
-            if (!in.ok() || length > in.remaining()) return fail("Picture record truncated");
-            const std::uint8_t* payload = in.current();
-            in.skip(length);
+            std::uint8_t kind = 0;
+            std::span<const std::uint8_t> payload;
+            try {
+                kind = in.u8();
+                payload = in.bytes(in.u32());
+            } catch (const StreamError&) {
+                return fail("Picture record truncated");
+            }
             if (!isKnownKind(kind)) continue;
             PictureRecord record;
             record.kind = static_cast<PictureRecordKind>(kind);
-            if (!parseRecord(ByteReader(payload, length), record, depth)) return false;
+            if (!parseRecord(ByteReader(payload), record, depth)) return false;
             picture.append(std::move(record));
         }
         out = std::move(picture);
@@ -132,19 +143,39 @@ public:
 
 private:
     bool parseRecord(ByteReader in, PictureRecord& r, int depth) {
-        if (!parseState(in, r.state)) return false;
-        const std::uint32_t pointCount = in.u32();
-        if (!in.ok() || pointCount > in.remaining() / 8) return fail("Picture points truncated");
-        r.points.reserve(pointCount);
-        for (std::uint32_t i = 0; i < pointCount; ++i) r.points.push_back({in.i32(), in.i32()});
-        r.rect = {in.i32(), in.i32(), in.i32(), in.i32()};
-        r.text = in.string();
-        r.extraSpacing = in.i32();
-        const std::uint32_t nestedBytes = in.u32();
-        if (!in.ok() || nestedBytes > in.remaining()) return fail("Picture record truncated");
-        if (nestedBytes > 0) {
+        try {
+            parseState(in, r.state);
+        } catch (const StreamError&) {
+            return fail("Picture record truncated");
+        }
+        if (!checkPen(r.state)) return fail("Picture pen invalid");
+        std::uint32_t pointCount = 0;
+        try {
+            pointCount = in.u32();
+        } catch (const StreamError&) {
+            return fail("Picture points truncated");
+        }
+        if (pointCount > in.remaining() / 8) return fail("Picture points truncated");
+        std::span<const std::uint8_t> nestedBytes;
+        try {
+            r.points.reserve(pointCount);
+            for (std::uint32_t i = 0; i < pointCount; ++i) {
+                const std::int32_t x = in.i32();
+                r.points.push_back({x, in.i32()});
+            }
+            r.rect.left = in.i32();
+            r.rect.top = in.i32();
+            r.rect.right = in.i32();
+            r.rect.bottom = in.i32();
+            r.text = in.countedString();
+            r.extraSpacing = in.i32();
+            nestedBytes = in.bytes(in.u32());
+        } catch (const StreamError&) {
+            return fail("Picture record truncated");
+        }
+        if (!nestedBytes.empty()) {
             auto nested = std::make_shared<Picture>();
-            if (!parse(in.current(), nestedBytes, *nested, depth + 1)) return false;
+            if (!parse(nestedBytes.data(), nestedBytes.size(), *nested, depth + 1)) return false;
             r.nested = std::move(nested);
         }
         if (r.kind == PictureRecordKind::Picture && !r.nested) return fail("Picture record without picture");
@@ -152,24 +183,26 @@ private:
         return true;
     }
 
-    bool parseState(ByteReader& in, CanvasState& s) {
+    // Reads the drawing state; the pen's style and mode bytes are checked by checkPen.
+    void parseState(ByteReader& in, CanvasState& s) {
         s.pen.color = in.u32();
         s.pen.width = in.i32();
-        const std::uint8_t penStyle = in.u8();
-        const std::uint8_t penMode = in.u8();
+        penStyle_ = in.u8();
+        penMode_ = in.u8();
         s.brush.color = in.u32();
         s.brush.clear = in.u8() != 0;
-        s.font.name = in.string();
+        s.font.name = in.countedString();
         s.font.height = in.i32();
         s.font.style = in.i32();
         s.font.color = in.u32();
         s.font.escapement = in.i32();
         s.font.charset = in.i32();
-        if (!in.ok()) return fail("Picture record truncated");
-        if (penStyle > static_cast<std::uint8_t>(PenStyle::clear) || penMode > 1)
-            return fail("Picture pen invalid");
-        s.pen.style = static_cast<PenStyle>(penStyle);
-        s.pen.mode = penMode == 0 ? PenMode::Copy : PenMode::Xor;
+    }
+
+    bool checkPen(CanvasState& s) const {
+        if (penStyle_ > static_cast<std::uint8_t>(PenStyle::clear) || penMode_ > 1) return false;
+        s.pen.style = static_cast<PenStyle>(penStyle_);
+        s.pen.mode = penMode_ == 0 ? PenMode::Copy : PenMode::Xor;
         return true;
     }
 
@@ -179,15 +212,16 @@ private:
     }
 
     std::string& error_;
+    std::uint8_t penStyle_ = 0;
+    std::uint8_t penMode_ = 0;
 };
 
 }  // namespace
 
 std::vector<std::uint8_t> Picture::serialize() const {
-    std::vector<std::uint8_t> out;
-    ByteWriter w(out);
+    ByteWriter w;
     writePicture(w, *this);
-    return out;
+    return w.take();
 }
 
 bool Picture::deserialize(const std::uint8_t* data, std::size_t size, Picture& out, std::string& error) {

@@ -4,7 +4,7 @@
 
 namespace preview {
 
-void writePageStreamEntry(report::ByteWriter& out, report::View& object) {
+void writePageStreamEntry(platform::ByteWriter& out, report::View& object) {
     out.u8(object.objectType());
     if (object.objectType() == report::kAddInObject) report::writeString(out, object.className());
     // The printing record carries the working lines; an object loaded from a page holds its

@@ -2,11 +2,11 @@
 // object's printing record written from its memo lines.
 #pragma once
 
-#include "report/ByteWriter.h"
+#include "platform/ByteWriter.h"
 #include "report/View.h"
 
 namespace preview {
 
-void writePageStreamEntry(report::ByteWriter& out, report::View& object);
+void writePageStreamEntry(platform::ByteWriter& out, report::View& object);
 
 }  // namespace preview

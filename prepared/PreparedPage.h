@@ -6,11 +6,11 @@
 #include <cstdint>
 #include <memory>
 
+#include "platform/ByteWriter.h"
 #include "platform/Geometry.h"
 #include "printer/PrintSheet.h"
 #include "printer/PrintTarget.h"
 #include "printer/PrinterGeometry.h"
-#include "report/ByteWriter.h"
 #include "report/Page.h"
 
 namespace preview {
@@ -34,7 +34,7 @@ struct PreparedPage {
     bool inView = false;
     // Version byte, then one entry per object: type byte, class name for add-ins, printing
     // record. The preparation engine appends entries here.
-    report::ByteWriter objectStream;
+    platform::ByteWriter objectStream;
     // The objects rebuilt from objectStream; null while the page is held as bytes only.
     std::unique_ptr<report::Page> loadedPage;
 

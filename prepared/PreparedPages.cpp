@@ -2,12 +2,12 @@
 
 #include <stdexcept>
 
+#include "platform/Rounding.h"
 #include "prepared/PageStreamEntry.h"
 #include "printer/Printer.h"
 #include "printer/ProgramPrinter.h"
 #include "report/DocumentMode.h"
 #include "report/MemoView.h"
-#include "report/Rounding.h"
 #include "report/TemplateStream.h"
 
 namespace preview {
@@ -18,8 +18,8 @@ namespace {
 // text running slightly outside their rectangle are not cut off.
 constexpr int kClipSlack = 10;
 
-report::ByteWriter emptyPageStream() {
-    report::ByteWriter out;
+platform::ByteWriter emptyPageStream() {
+    platform::ByteWriter out;
     out.u8(kPageStreamVersion);
     return out;
 }
@@ -45,7 +45,7 @@ double ratio(double numerator, int denominator) {
 }
 
 int roundEven(double v) {
-    return report::roundHalfEven(v);
+    return platform::roundHalfEvenToInt(v);
 }
 
 }  // namespace
@@ -106,14 +106,14 @@ void PreparedPages::loadObjects(int index) {
     auto page = pageForRecord(record);
     if (report_) page->report = report_;
     const std::vector<std::uint8_t>& bytes = record.objectStream.bytes();
-    report::ByteReader in(bytes.data(), bytes.size());
+    platform::ByteReader in(bytes.data(), bytes.size());
     const int version = in.u8();
     while (!in.atEnd()) {
         std::string missing;
         std::unique_ptr<report::View> view = report::readPrintedObject(in, version, &missing);
         // An add-in that is not registered has no reader for its body, so nothing after it
         // can be found again.
-        if (!view) throw report::StreamError(report::missingComponentsMessage({missing}));
+        if (!view) throw platform::StreamError(report::missingComponentsMessage({missing}));
         report::View* added = page->addObject(std::move(view));
         auto* memo = dynamic_cast<report::MemoView*>(added);
         if (memo && (memo->flags & report::kMemoAutoWidth) && measureCanvas) memo->draw(*measureCanvas);
@@ -123,7 +123,7 @@ void PreparedPages::loadObjects(int index) {
 
 void PreparedPages::storeObjects(int index) {
     PreparedPage& record = page(index);
-    report::ByteWriter out = emptyPageStream();
+    platform::ByteWriter out = emptyPageStream();
     if (record.loadedPage) {
         for (const auto& object : record.loadedPage->objects()) writePageStreamEntry(out, *object);
     }

@@ -9,9 +9,9 @@
 #include <span>
 #include <vector>
 
+#include "platform/ByteWriter.h"
 #include "platform/Canvas.h"
 #include "prepared/PreparedPage.h"
-#include "report/ByteWriter.h"
 #include "report/Page.h"
 #include "report/Report.h"
 #include "report/View.h"
@@ -37,7 +37,7 @@ public:
     PreparedPage& page(int index);
     const PreparedPage& page(int index) const;
     // The object stream of page `index`, where the preparation engine appends its entries.
-    report::ByteWriter& pageStream(int index) { return page(index).objectStream; }
+    platform::ByteWriter& pageStream(int index) { return page(index).objectStream; }
 
     void clear();
     // A record for the template page at `index` (at the end when index >= count()): its paper,
@@ -59,9 +59,9 @@ public:
     bool hitTest(int index, platform::Point point, int& cursor, bool click);
 
     // The prepared-report file.
-    void saveToStream(report::ByteWriter& out) const;
+    void saveToStream(platform::ByteWriter& out) const;
     std::vector<std::uint8_t> saveToBytes() const;
-    // Replaces the pages with those of the file. Throws report::StreamError on damaged or
+    // Replaces the pages with those of the file. Throws platform::StreamError on damaged or
     // unsupported input; the pages read completely before the fault stay in the store.
     void loadFromStream(std::span<const std::uint8_t> bytes);
 

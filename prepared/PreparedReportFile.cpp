@@ -8,11 +8,11 @@
 
 #include "platform/Cp1252.h"
 #include "platform/Picture.h"
+#include "platform/StreamError.h"
 #include "prepared/PageStreamEntry.h"
 #include "prepared/PreparedPages.h"
 #include "printer/Printer.h"
 #include "report/PictureView.h"
-#include "report/StreamError.h"
 #include "report/StreamText.h"
 
 namespace preview {
@@ -34,24 +34,24 @@ bool isCurrentLayout(std::uint8_t compression) {
 }
 
 [[noreturn]] void damaged() {
-    throw report::StreamError("Stream read error");
+    throw platform::StreamError("Stream read error");
 }
 
 // The absolute end of a page record; it must lie inside the file and not before `from`.
-std::size_t readEndOffset(report::ByteReader& in) {
+std::size_t readEndOffset(platform::ByteReader& in) {
     const std::int32_t end = in.i32();
     if (end < 0 || static_cast<std::size_t>(end) > in.size()) damaged();
     return static_cast<std::size_t>(end);
 }
 
-std::span<const std::uint8_t> bytesUpTo(report::ByteReader& in, std::size_t end) {
+std::span<const std::uint8_t> bytesUpTo(platform::ByteReader& in, std::size_t end) {
     if (end < in.position()) damaged();
     return in.bytes(end - in.position());
 }
 
 // The older layout opens with a block of text lines ended by a 0 byte; the first line names
 // the printer.
-std::vector<std::string> readTextBlock(report::ByteReader& in) {
+std::vector<std::string> readTextBlock(platform::ByteReader& in) {
     std::vector<std::string> lines;
     std::string line;
     for (std::uint8_t b = in.u8(); b != 0; b = in.u8()) {
@@ -68,7 +68,7 @@ std::vector<std::string> readTextBlock(report::ByteReader& in) {
 
 }  // namespace
 
-void PreparedPages::saveToStream(report::ByteWriter& out) const {
+void PreparedPages::saveToStream(platform::ByteWriter& out) const {
     out.u8(kFileVersion);
     out.u8(0);  // pages are stored uncompressed
     report::writeString(out, printer().currentPrinterName());
@@ -92,7 +92,7 @@ void PreparedPages::saveToStream(report::ByteWriter& out) const {
 }
 
 std::vector<std::uint8_t> PreparedPages::saveToBytes() const {
-    report::ByteWriter out;
+    platform::ByteWriter out;
     saveToStream(out);
     return out.take();
 }
@@ -101,7 +101,7 @@ namespace {
 
 struct FileReader {
     PreparedPages& store;
-    report::ByteReader in;
+    platform::ByteReader in;
     int version = 0;
 
     void selectPrinter(const std::string& name) {
@@ -152,7 +152,7 @@ struct FileReader {
         platform::Picture check;
         std::string error;
         if (!platform::Picture::deserialize(stored.data(), stored.size(), check, error))
-            throw report::StreamError(kUnreadablePictureMessage);
+            throw platform::StreamError(kUnreadablePictureMessage);
         report::PictureView view;
         view.left = 0;
         view.top = 0;
@@ -178,8 +178,8 @@ struct FileReader {
 
 void PreparedPages::loadFromStream(std::span<const std::uint8_t> bytes) {
     clear();
-    FileReader reader{*this, report::ByteReader(bytes), 0};
-    report::ByteReader& in = reader.in;
+    FileReader reader{*this, platform::ByteReader(bytes), 0};
+    platform::ByteReader& in = reader.in;
     reader.version = in.u8();
     if (reader.version < kFirstVersionByte || reader.version > kLastVersionByte) {
         reader.version = 0;
@@ -187,7 +187,7 @@ void PreparedPages::loadFromStream(std::span<const std::uint8_t> bytes) {
     }
     const std::uint8_t compression = in.u8();
     if (isCurrentLayout(compression)) {
-        if (compression != 0) throw report::StreamError(kCompressedFileMessage);
+        if (compression != 0) throw platform::StreamError(kCompressedFileMessage);
         reader.selectPrinter(report::readString(in, reader.version));
         reader.readPages(&FileReader::readCurrentPage, pages_);
     } else {

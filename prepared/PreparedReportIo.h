@@ -13,7 +13,7 @@ inline constexpr std::size_t kMaxPreparedFileBytes = std::size_t{256} * 1024 * 1
 // Creates (or replaces) the file. Throws std::runtime_error when it cannot be written.
 void savePrepared(const PreparedPages& pages, const std::string& fileName);
 // Reads the file into the store. Throws std::runtime_error ("File not found", a file too
-// large) or report::StreamError (damaged content).
+// large) or platform::StreamError (damaged content).
 void loadPrepared(PreparedPages& pages, const std::string& fileName);
 
 }  // namespace preview

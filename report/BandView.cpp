@@ -62,7 +62,7 @@ BandView::BandView() : View(kBandObject) {
     formatCode = 0;
 }
 
-void BandView::loadFromStream(ByteReader& in, int version) {
+void BandView::loadFromStream(platform::ByteReader& in, int version) {
     View::loadFromStream(in, version);
     if (version < 24) return;
     childBand = readString(in, version);
@@ -73,7 +73,7 @@ void BandView::loadFromStream(ByteReader& in, int version) {
     if (layoutMajor * 10 + layoutMinor > kMasterLayout) master = readString(in, version);
 }
 
-void BandView::saveToStream(ByteWriter& out) const {
+void BandView::saveToStream(platform::ByteWriter& out) const {
     View::saveToStream(out);
     writeString(out, childBand);
     out.i32(columns);

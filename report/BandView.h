@@ -68,8 +68,8 @@ public:
     bool callMethod(const std::string& methodName) override;
     std::vector<std::string> propertyNames() const override;
 
-    void loadFromStream(ByteReader& in, int version) override;
-    void saveToStream(ByteWriter& out) const override;
+    void loadFromStream(platform::ByteReader& in, int version) override;
+    void saveToStream(platform::ByteWriter& out) const override;
     // Bands are not drawn on prepared pages; in the designer they show their background only
     // (FrameTyp holds the band type, not frame edges).
     void draw(platform::Canvas& canvas, const DrawEnvironment& env = {}) override;

@@ -16,7 +16,7 @@ constexpr std::array<const char*, 12> kBuiltInVariables = {
     "",         "DATE",        "TIME", "PAGE#", "TOTALPAGES", "LINE#", "LINETHROUGH#", "COLUMN#",
     "CURRENT#", "REPORTTITLE", "",     ""};
 
-NamedValues readNamedValues(ByteReader& in, int version) {
+NamedValues readNamedValues(platform::ByteReader& in, int version) {
     NamedValues list;
     const std::int32_t count = in.i32();
     // No reservation by the stored count: every entry must be read from bytes that exist.
@@ -28,7 +28,7 @@ NamedValues readNamedValues(ByteReader& in, int version) {
     return list;
 }
 
-void writeNamedValues(ByteWriter& out, const NamedValues& list) {
+void writeNamedValues(platform::ByteWriter& out, const NamedValues& list) {
     out.i32(static_cast<std::int32_t>(list.size()));
     for (const auto& [name, value] : list) {
         writeString(out, name);
@@ -47,7 +47,7 @@ void flipHeadingMarks(NamedValues& variables) {
     }
 }
 
-void readOldestLayout(DataDictionary& d, ByteReader& in, int version) {
+void readOldestLayout(DataDictionary& d, platform::ByteReader& in, int version) {
     const std::int32_t count = in.i32();
     NamedValues aliases;
     for (std::int32_t i = 0; i < count; ++i) {
@@ -86,7 +86,7 @@ void DataDictionary::clear() {
     bandSources.clear();
 }
 
-void DataDictionary::loadFromStream(ByteReader& in, int version) {
+void DataDictionary::loadFromStream(platform::ByteReader& in, int version) {
     clear();
     const std::size_t start = in.position();
     const std::int16_t marker = in.i16();
@@ -107,7 +107,7 @@ void DataDictionary::loadFromStream(ByteReader& in, int version) {
     }
 }
 
-void DataDictionary::saveToStream(ByteWriter& out) const {
+void DataDictionary::saveToStream(platform::ByteWriter& out) const {
     out.i16(kDictionaryMarker);
     writeNamedValues(out, variables);
     writeNamedValues(out, fieldAliases);

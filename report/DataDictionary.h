@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "report/ByteReader.h"
-#include "report/ByteWriter.h"
+#include "platform/ByteReader.h"
+#include "platform/ByteWriter.h"
 
 namespace report {
 
@@ -24,8 +24,8 @@ struct DataDictionary {
     friend bool operator==(const DataDictionary&, const DataDictionary&) = default;
 
     // The DictionaryRecord (after its 254 tag), in either layout.
-    void loadFromStream(ByteReader& in, int version);
-    void saveToStream(ByteWriter& out) const;
+    void loadFromStream(platform::ByteReader& in, int version);
+    void saveToStream(platform::ByteWriter& out) const;
 };
 
 }  // namespace report

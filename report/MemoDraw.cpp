@@ -2,8 +2,8 @@
 // ruled lines and the text placed by its alignment.
 #include <algorithm>
 
+#include "platform/Rounding.h"
 #include "report/MemoView.h"
-#include "report/Rounding.h"
 
 namespace report {
 namespace {
@@ -24,7 +24,7 @@ MemoLayoutOptions MemoView::layoutOptions(int innerWidth, double sx, double) con
     o.width = innerWidth;
     o.wordWrap = hasFlag(kMemoWordWrap);
     o.wordBreak = hasFlag(kMemoWordBreak);
-    o.charSpacing = roundHalfEven(charSpacing * sx);
+    o.charSpacing = platform::roundHalfEvenToInt(charSpacing * sx);
     return o;
 }
 
@@ -41,10 +41,10 @@ void MemoView::adjustAutoWidth(platform::Canvas& canvas) {
 }
 
 void MemoView::drawUnderlines(platform::Canvas& canvas) {
-    const int step = fontPixelHeight(scaleY) + roundHalfEven(lineSpacing * scaleY);
+    const int step = fontPixelHeight(scaleY) + platform::roundHalfEvenToInt(lineSpacing * scaleY);
     if (step <= 0) return;
-    canvas.setPen({frameColor, std::max(1, roundHalfEven(drawFrameWidth)), platform::PenStyle::Solid,
-                   platform::PenMode::Copy});
+    canvas.setPen({frameColor, std::max(1, platform::roundHalfEvenToInt(drawFrameWidth)),
+                   platform::PenStyle::Solid, platform::PenMode::Copy});
     const int right = scaledRight();
     const int bottom = scaledBottom();
     for (int y = drawY + drawGapY + step - 1; y < bottom; y += step) canvas.line({drawX, y}, {right, y});
@@ -55,7 +55,7 @@ void MemoView::drawText(platform::Canvas& canvas, const std::vector<LaidOutLine>
     MemoLayoutOptions o = layoutOptions(0, scaleX, scaleY);
     o.measure = [&canvas](const std::string& s) { return canvas.textExtent(s).width; };
     const bool rotated = alignment & kAlignRotated;
-    const int lineHeight = fontPixelHeight(scaleY) + roundHalfEven(lineSpacing * scaleY);
+    const int lineHeight = fontPixelHeight(scaleY) + platform::roundHalfEvenToInt(lineSpacing * scaleY);
     // Along the text (x unless rotated) and across the lines (y unless rotated).
     const int along = rotated ? drawRect.height() : drawRect.width();
     const int alongGap = rotated ? drawGapY : drawGapX;
@@ -66,7 +66,7 @@ void MemoView::drawText(platform::Canvas& canvas, const std::vector<LaidOutLine>
     const int freeAcross = across - 2 * acrossGap - static_cast<int>(lines.size()) * lineHeight;
     int shift = 0;
     if ((alignment & kAlignVerticalMask) == kAlignMiddle)
-        shift = divTrunc(freeAcross, 2);
+        shift = platform::divTrunc(freeAcross, 2);
     else if ((alignment & kAlignVerticalMask) == kAlignBottom)
         shift = freeAcross;
 
@@ -78,7 +78,7 @@ void MemoView::drawText(platform::Canvas& canvas, const std::vector<LaidOutLine>
         if (horizontal == kAlignRight)
             pos = along - alongGap - textWidth - 1;
         else if (horizontal == kAlignCenter)
-            pos = alongGap + divTrunc(inner - textWidth, 2);
+            pos = alongGap + platform::divTrunc(inner - textWidth, 2);
         const int line = acrossGap + shift + static_cast<int>(i) * lineHeight;
         auto place = [&](int alongPos) {
             return rotated ? platform::Point{drawRect.left + line, drawRect.bottom - 1 - alongPos}

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/Rounding.h"
 #include "report/ExpressionHook.h"
-#include "report/Rounding.h"
 #include "report/StreamText.h"
 
 namespace report {
@@ -53,7 +53,7 @@ const std::vector<std::string>& MemoView::sourceLines() const {
 }
 
 int MemoView::fontPixelHeight(double scale) const {
-    return roundHalfEven(font.size * 96.0 / 72.0 * scale);
+    return platform::roundHalfEvenToInt(font.size * 96.0 / 72.0 * scale);
 }
 
 platform::Font MemoView::canvasFont(double scale) const {
@@ -69,7 +69,7 @@ platform::Font MemoView::canvasFont(double scale) const {
 
 // ---------------------------------------------------------------- stream
 
-void MemoView::loadFromStream(ByteReader& in, int version) {
+void MemoView::loadFromStream(platform::ByteReader& in, int version) {
     View::loadFromStream(in, version);
     font.name = readString(in, version);
     font.size = in.i32();
@@ -91,7 +91,7 @@ void MemoView::loadFromStream(ByteReader& in, int version) {
     if (version == 21) flags |= kMemoWordWrap;
 }
 
-void MemoView::saveToStream(ByteWriter& out) const {
+void MemoView::saveToStream(platform::ByteWriter& out) const {
     View::saveToStream(out);
     writeString(out, font.name);
     out.i32(font.size);

@@ -76,8 +76,8 @@ public:
     PropertyValue property(const std::string& propertyName) const override;
     std::vector<std::string> propertyNames() const override;
 
-    void loadFromStream(ByteReader& in, int version) override;
-    void saveToStream(ByteWriter& out) const override;
+    void loadFromStream(platform::ByteReader& in, int version) override;
+    void saveToStream(platform::ByteWriter& out) const override;
 
     void draw(platform::Canvas& canvas, const DrawEnvironment& env = {}) override;
     bool print(PrintContext& context) override;

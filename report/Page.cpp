@@ -69,7 +69,7 @@ void Page::fitPaper(PrinterLink* printer) {
     printerGeometry = chosen->geometry;
 }
 
-void Page::loadFromStream(ByteReader& in, int version) {
+void Page::loadFromStream(platform::ByteReader& in, int version) {
     const std::int32_t marker = in.i32();
     const bool newLayout = marker == kNewLayoutMarker;
     paperSize = newLayout ? in.i32() : marker;
@@ -98,7 +98,7 @@ void Page::loadFromStream(ByteReader& in, int version) {
     }
 }
 
-void Page::saveToStream(ByteWriter& out) const {
+void Page::saveToStream(platform::ByteWriter& out) const {
     out.i32(kNewLayoutMarker);
     out.i32(paperSize);
     out.i32(paperWidth);

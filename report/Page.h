@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "report/ByteReader.h"
-#include "report/ByteWriter.h"
+#include "platform/ByteReader.h"
+#include "platform/ByteWriter.h"
 #include "report/Object.h"
 #include "report/PrinterLink.h"
 #include "report/View.h"
@@ -56,8 +56,8 @@ public:
     void fitPaper(PrinterLink* printer);
 
     // The PageRecord of the template stream (after its 255 tag).
-    void loadFromStream(ByteReader& in, int version);
-    void saveToStream(ByteWriter& out) const;
+    void loadFromStream(platform::ByteReader& in, int version);
+    void saveToStream(platform::ByteWriter& out) const;
 
     bool setProperty(const std::string& propertyName, const PropertyValue& value) override;
     PropertyValue property(const std::string& propertyName) const override;

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/Picture.h"
-#include "report/Rounding.h"
+#include "platform/Rounding.h"
 #include "report/StreamText.h"
 
 namespace report {
@@ -18,7 +18,7 @@ PictureView::PictureView() : View(kPictureObject) {
     flags = kFlagStretched | kPictureKeepAspect;
 }
 
-void PictureView::loadFromStream(ByteReader& in, int version) {
+void PictureView::loadFromStream(platform::ByteReader& in, int version) {
     View::loadFromStream(in, version);
     const std::uint8_t kind = in.u8();
     const std::uint8_t blob = in.u8();
@@ -27,7 +27,7 @@ void PictureView::loadFromStream(ByteReader& in, int version) {
     const std::size_t start = in.position();
     if (dataEnd < 0 || static_cast<std::size_t>(dataEnd) < start ||
         static_cast<std::size_t>(dataEnd) > in.size())
-        throw StreamError("Invalid picture data");
+        throw platform::StreamError("Invalid picture data");
     auto data = in.bytes(static_cast<std::size_t>(dataEnd) - start);
     picture = {};
     if (kind >= static_cast<std::uint8_t>(GraphicKind::Bitmap) &&
@@ -37,7 +37,7 @@ void PictureView::loadFromStream(ByteReader& in, int version) {
     }
 }
 
-void PictureView::saveToStream(ByteWriter& out) const {
+void PictureView::saveToStream(platform::ByteWriter& out) const {
     View::saveToStream(out);
     const bool hasData = !picture.isEmpty();
     out.u8(static_cast<std::uint8_t>(hasData ? picture.kind : GraphicKind::None));
@@ -92,17 +92,17 @@ platform::Rect PictureView::pictureTarget(int pictureWidth, int pictureHeight) c
         if (flags & kPictureKeepAspect) {
             const double k = std::min(static_cast<double>(drawWidth) / pictureWidth,
                                       static_cast<double>(drawHeight) / pictureHeight);
-            w = roundHalfEven(pictureWidth * k);
-            h = roundHalfEven(pictureHeight * k);
+            w = platform::roundHalfEvenToInt(pictureWidth * k);
+            h = platform::roundHalfEvenToInt(pictureHeight * k);
         }
     } else {
-        w = roundHalfEven(pictureWidth * scaleX);
-        h = roundHalfEven(pictureHeight * scaleY);
+        w = platform::roundHalfEvenToInt(pictureWidth * scaleX);
+        h = platform::roundHalfEvenToInt(pictureHeight * scaleY);
     }
     int x = drawX, y = drawY;
     if (flags & kPictureCenter) {
-        x += divTrunc(drawWidth - w, 2);
-        y += divTrunc(drawHeight - h, 2);
+        x += platform::divTrunc(drawWidth - w, 2);
+        y += platform::divTrunc(drawHeight - h, 2);
     }
     return {x, y, x + w, y + h};
 }

@@ -27,8 +27,8 @@ public:
     PropertyValue property(const std::string& propertyName) const override;
     std::vector<std::string> propertyNames() const override;
 
-    void loadFromStream(ByteReader& in, int version) override;
-    void saveToStream(ByteWriter& out) const override;
+    void loadFromStream(platform::ByteReader& in, int version) override;
+    void saveToStream(platform::ByteWriter& out) const override;
     void draw(platform::Canvas& canvas, const DrawEnvironment& env = {}) override;
 
     // Target rectangle of a picture of the given size, honouring Center and KeepAspect.

@@ -68,7 +68,7 @@ bool Report::loadFromStream(std::span<const std::uint8_t> stream) {
     setDocumentMode(DocumentMode::Designing);
     dictionary.clear();
 
-    ByteReader in(stream);
+    platform::ByteReader in(stream);
     int version = in.u8();
     if (version <= kHighestUnversionedByte) {
         version = kOldestFormatVersion;
@@ -102,23 +102,23 @@ bool Report::loadFromStream(std::span<const std::uint8_t> stream) {
 }
 
 std::vector<std::uint8_t> Report::saveToStream() const {
-    ByteWriter out;
+    platform::ByteWriter out;
     out.u8(kCurrentFormatVersion);
     writeTemplateRecords(*this, out);
     return out.take();
 }
 
-void Report::readFormProperty(ByteReader& in) {
+void Report::readFormProperty(platform::ByteReader& in) {
     in.i32();  // the format version written with the form; not used
     formBuffer_.clear();
     if (!storeInDFM) return;
     const std::int32_t size = in.i32();
-    if (size < 0) throw StreamError("Invalid template size");
+    if (size < 0) throw platform::StreamError("Invalid template size");
     auto bytes = in.bytes(static_cast<std::size_t>(size));
     formBuffer_.assign(bytes.begin(), bytes.end());
 }
 
-void Report::writeFormProperty(ByteWriter& out) const {
+void Report::writeFormProperty(platform::ByteWriter& out) const {
     out.i32(kCurrentFormatVersion);
     if (!storeInDFM) return;
     const std::vector<std::uint8_t> stream = saveToStream();

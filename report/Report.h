@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "report/ByteReader.h"
-#include "report/ByteWriter.h"
+#include "platform/ByteReader.h"
+#include "platform/ByteWriter.h"
 #include "report/ComponentRegistry.h"
 #include "report/DataDictionary.h"
 #include "report/ErrorReporter.h"
@@ -66,8 +66,8 @@ public:
     std::vector<std::uint8_t> saveToStream() const;
 
     // --- the ReportForm property of the owner's form resource
-    void readFormProperty(ByteReader& in);
-    void writeFormProperty(ByteWriter& out) const;
+    void readFormProperty(platform::ByteReader& in);
+    void writeFormProperty(platform::ByteWriter& out) const;
     // Runs the held form buffer through loadFromStream once the form has finished loading.
     void formLoaded();
     bool hasFormBuffer() const { return !formBuffer_.empty(); }

@@ -13,20 +13,20 @@ std::string bytesToText(std::span<const std::uint8_t> raw) {
     return platform::cp1252ToUtf8(std::string_view(reinterpret_cast<const char*>(raw.data()), raw.size()));
 }
 
-std::string readZeroTerminated(ByteReader& in) {
+std::string readZeroTerminated(platform::ByteReader& in) {
     std::string raw;
     for (std::uint8_t b = in.u8(); b != 0; b = in.u8()) raw += static_cast<char>(b);
     return platform::cp1252ToUtf8(raw);
 }
 
-std::string readCounted(ByteReader& in) {
+std::string readCounted(platform::ByteReader& in) {
     std::uint16_t length = in.u16();
     std::string text = bytesToText(in.bytes(length));
     in.u8();  // the terminating 0
     return text;
 }
 
-void writeCountedBytes(ByteWriter& out, const std::string& bytes) {
+void writeCountedBytes(platform::ByteWriter& out, const std::string& bytes) {
     // Longer texts cannot be expressed by the 16-bit length; they are cut rather than
     // written with a length that disagrees with the bytes.
     std::size_t n = std::min<std::size_t>(bytes.size(), std::numeric_limits<std::uint16_t>::max());
@@ -34,7 +34,7 @@ void writeCountedBytes(ByteWriter& out, const std::string& bytes) {
     out.append({reinterpret_cast<const std::uint8_t*>(bytes.data()), n});
 }
 
-std::vector<std::string> readOldList(ByteReader& in) {
+std::vector<std::string> readOldList(platform::ByteReader& in) {
     std::vector<std::string> lines;
     std::string current;
     for (std::uint8_t b = in.u8(); b != 0; b = in.u8()) {
@@ -50,7 +50,7 @@ std::vector<std::string> readOldList(ByteReader& in) {
     return lines;
 }
 
-std::vector<std::string> readCountedList(ByteReader& in) {
+std::vector<std::string> readCountedList(platform::ByteReader& in) {
     std::vector<std::string> lines;
     if (in.u16() == 0) {
         in.u8();
@@ -66,20 +66,20 @@ std::vector<std::string> readCountedList(ByteReader& in) {
 
 }  // namespace
 
-std::string readString(ByteReader& in, int version) {
+std::string readString(platform::ByteReader& in, int version) {
     return version >= kFirstCountedStringVersion ? readCounted(in) : readZeroTerminated(in);
 }
 
-void writeString(ByteWriter& out, const std::string& utf8) {
+void writeString(platform::ByteWriter& out, const std::string& utf8) {
     writeCountedBytes(out, platform::utf8ToCp1252(utf8));
     out.u8(0);
 }
 
-std::vector<std::string> readStringList(ByteReader& in, int version) {
+std::vector<std::string> readStringList(platform::ByteReader& in, int version) {
     return version >= kFirstCountedStringVersion ? readCountedList(in) : readOldList(in);
 }
 
-void writeStringList(ByteWriter& out, const std::vector<std::string>& lines) {
+void writeStringList(platform::ByteWriter& out, const std::vector<std::string>& lines) {
     std::size_t count = std::min<std::size_t>(lines.size(), std::numeric_limits<std::uint16_t>::max());
     out.u16(static_cast<std::uint16_t>(count));
     if (count == 0) {
@@ -92,7 +92,7 @@ void writeStringList(ByteWriter& out, const std::vector<std::string>& lines) {
     }
 }
 
-std::string readShortString(ByteReader& in) {
+std::string readShortString(platform::ByteReader& in) {
     return bytesToText(in.bytes(in.u8()));
 }
 

@@ -6,19 +6,19 @@
 #include <string>
 #include <vector>
 
-#include "report/ByteReader.h"
-#include "report/ByteWriter.h"
+#include "platform/ByteReader.h"
+#include "platform/ByteWriter.h"
 
 namespace report {
 
 // first format version with length-prefixed strings.
 constexpr int kFirstCountedStringVersion = 23;
 
-std::string readString(ByteReader& in, int version);
-void writeString(ByteWriter& out, const std::string& utf8);
-std::vector<std::string> readStringList(ByteReader& in, int version);
-void writeStringList(ByteWriter& out, const std::vector<std::string>& lines);
+std::string readString(platform::ByteReader& in, int version);
+void writeString(platform::ByteWriter& out, const std::string& utf8);
+std::vector<std::string> readStringList(platform::ByteReader& in, int version);
+void writeStringList(platform::ByteWriter& out, const std::vector<std::string>& lines);
 // The one-byte-length strings of the older dictionary layout.
-std::string readShortString(ByteReader& in);
+std::string readShortString(platform::ByteReader& in);
 
 }  // namespace report

@@ -4,12 +4,12 @@ namespace report {
 
 SubReportView::SubReportView() : View(kSubReportObject) {}
 
-void SubReportView::loadFromStream(ByteReader& in, int version) {
+void SubReportView::loadFromStream(platform::ByteReader& in, int version) {
     View::loadFromStream(in, version);
     subPage = in.i32();
 }
 
-void SubReportView::saveToStream(ByteWriter& out) const {
+void SubReportView::saveToStream(platform::ByteWriter& out) const {
     View::saveToStream(out);
     out.i32(subPage);
 }

@@ -16,8 +16,8 @@ public:
 
     int subPage = 0;  // index of the page printed here
 
-    void loadFromStream(ByteReader& in, int version) override;
-    void saveToStream(ByteWriter& out) const override;
+    void loadFromStream(platform::ByteReader& in, int version) override;
+    void saveToStream(platform::ByteWriter& out) const override;
 };
 
 }  // namespace report

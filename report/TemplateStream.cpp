@@ -33,7 +33,7 @@ struct ObjectRecordHeader {
     std::size_t endPosition = 0;  // 0: not stored
 };
 
-ObjectRecordHeader readRecordHeader(ByteReader& in, int version, std::uint8_t type) {
+ObjectRecordHeader readRecordHeader(platform::ByteReader& in, int version, std::uint8_t type) {
     const std::size_t recordStart = in.position();
     ObjectRecordHeader h;
     if (type == kAddInObject) h.className = readString(in, version);
@@ -44,7 +44,7 @@ ObjectRecordHeader readRecordHeader(ByteReader& in, int version, std::uint8_t ty
         // would make the reader go back and loop over the same bytes.
         if (end != 0 && (end < 0 || static_cast<std::size_t>(end) <= recordStart ||
                          static_cast<std::size_t>(end) > in.size()))
-            throw StreamError("Invalid record end position");
+            throw platform::StreamError("Invalid record end position");
         h.endPosition = static_cast<std::size_t>(end);
     }
     return h;
@@ -52,7 +52,7 @@ ObjectRecordHeader readRecordHeader(ByteReader& in, int version, std::uint8_t ty
 
 // Reads one ObjectRecord after its tag. Returns false when reading cannot go on (an unknown
 // add-in in a stream without end positions).
-bool readObjectRecord(Report& report, ByteReader& in, int version, std::uint8_t type,
+bool readObjectRecord(Report& report, platform::ByteReader& in, int version, std::uint8_t type,
                       TemplateReadResult& result) {
     const ObjectRecordHeader h = readRecordHeader(in, version, type);
     auto skipRecord = [&] {
@@ -82,7 +82,7 @@ bool readObjectRecord(Report& report, ByteReader& in, int version, std::uint8_t 
     try {
         added->loadFromStream(in, version);
         in.skip(static_cast<std::size_t>(trailingBytes));
-    } catch (const StreamError&) {
+    } catch (const platform::StreamError&) {
         // The object keeps what was read; reading resumes at the record's end when known.
         if (version >= kEndPositionVersion && !h.endPosition) throw;
     }
@@ -91,7 +91,7 @@ bool readObjectRecord(Report& report, ByteReader& in, int version, std::uint8_t 
     return true;
 }
 
-void writeObjectRecord(const View& view, std::size_t pageIndex, ByteWriter& out) {
+void writeObjectRecord(const View& view, std::size_t pageIndex, platform::ByteWriter& out) {
     out.u8(view.objectType());
     if (view.objectType() == kAddInObject) writeString(out, view.className());
     out.u8(static_cast<std::uint8_t>(pageIndex));
@@ -103,7 +103,7 @@ void writeObjectRecord(const View& view, std::size_t pageIndex, ByteWriter& out)
 
 }  // namespace
 
-TemplateReadResult readTemplateRecords(Report& report, ByteReader& in, int version) {
+TemplateReadResult readTemplateRecords(Report& report, platform::ByteReader& in, int version) {
     TemplateReadResult result;
     PrinterLink* link = report.printerLink();
     report.useDefaultPrinter = in.u16() != 0;
@@ -125,7 +125,7 @@ TemplateReadResult readTemplateRecords(Report& report, ByteReader& in, int versi
         } else if (isObjectTag(tag)) {
             if (!readObjectRecord(report, in, version, tag, result)) break;
         } else {
-            throw StreamError("Unknown record tag");
+            throw platform::StreamError("Unknown record tag");
         }
     }
     for (const auto& page : report.pages())
@@ -133,7 +133,7 @@ TemplateReadResult readTemplateRecords(Report& report, ByteReader& in, int versi
     return result;
 }
 
-void writeTemplateRecords(const Report& report, ByteWriter& out) {
+void writeTemplateRecords(const Report& report, platform::ByteWriter& out) {
     out.u16(report.useDefaultPrinter ? kStoredTrue : 0);
     out.u16(report.twoPass ? kStoredTrue : 0);
     const PrinterLink* link = report.printerLink();
@@ -157,7 +157,7 @@ std::string missingComponentsMessage(const std::vector<std::string>& classNames)
     return message;
 }
 
-std::unique_ptr<View> readPrintedObject(ByteReader& in, int version, std::string* missingClass) {
+std::unique_ptr<View> readPrintedObject(platform::ByteReader& in, int version, std::string* missingClass) {
     const std::uint8_t type = in.u8();
     std::unique_ptr<View> view;
     int trailingBytes = 0;
@@ -172,7 +172,7 @@ std::unique_ptr<View> readPrintedObject(ByteReader& in, int version, std::string
         }
     } else {
         view = createBuiltInObject(type);
-        if (!view) throw StreamError("Unknown object type");
+        if (!view) throw platform::StreamError("Unknown object type");
     }
     view->prepared = true;
     view->loadFromStream(in, version);

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "report/ByteReader.h"
-#include "report/ByteWriter.h"
+#include "platform/ByteReader.h"
+#include "platform/ByteWriter.h"
 
 namespace report {
 
@@ -24,16 +24,17 @@ struct TemplateReadResult {
     std::vector<std::string> missingClasses;
 };
 
-// Reads header and records into the report (already cleared). Throws StreamError on a
+// Reads header and records into the report (already cleared). Throws platform::StreamError on a
 // failure that makes the whole load fail.
-TemplateReadResult readTemplateRecords(Report& report, ByteReader& in, int version);
-void writeTemplateRecords(const Report& report, ByteWriter& out);
+TemplateReadResult readTemplateRecords(Report& report, platform::ByteReader& in, int version);
+void writeTemplateRecords(const Report& report, platform::ByteWriter& out);
 
 // Message listing add-in classes that are not registered.
 std::string missingComponentsMessage(const std::vector<std::string>& classNames);
 
 // Reads an object body of the printing variant as prepared pages store it: ObjectType byte,
 // class name for add-ins, record. Returns nullptr for an add-in that is not registered.
-std::unique_ptr<View> readPrintedObject(ByteReader& in, int version, std::string* missingClass = nullptr);
+std::unique_ptr<View> readPrintedObject(platform::ByteReader& in, int version,
+                                        std::string* missingClass = nullptr);
 
 }  // namespace report

@@ -6,11 +6,11 @@
 #include <cmath>
 #include <utility>
 
+#include "platform/Rounding.h"
 #include "report/DocumentMode.h"
 #include "report/ExpressionHook.h"
 #include "report/ObjectRegistry.h"
 #include "report/Page.h"
-#include "report/Rounding.h"
 #include "report/StreamText.h"
 
 namespace report {
@@ -36,7 +36,7 @@ std::int32_t encodeFrameWidth(double width) {
     // back as 0.02).
     if (width == std::floor(width) && width >= 0 && width <= 10) return static_cast<std::int32_t>(width);
     double scaled = std::clamp(width * 1000.0, -2147483647.0, 2147483647.0);
-    return roundHalfEven(scaled);
+    return platform::roundHalfEvenToInt(scaled);
 }
 
 double decodeFrameWidth(std::int32_t stored) {
@@ -50,15 +50,15 @@ View::View(std::uint8_t type)
 
 // ---------------------------------------------------------------- stream
 
-void View::loadFromStream(ByteReader& in, int version) {
+void View::loadFromStream(platform::ByteReader& in, int version) {
     readBody(in, version);
 }
 
-void View::saveToStream(ByteWriter& out) const {
+void View::saveToStream(platform::ByteWriter& out) const {
     writeBody(out);
 }
 
-void View::readBody(ByteReader& in, int version) {
+void View::readBody(platform::ByteReader& in, int version) {
     if (version >= 24 || (version == 23 && !prepared)) setName(readString(in, version));
     if (version >= 24) {
         layoutMajor = in.u8();
@@ -92,7 +92,7 @@ void View::readBody(ByteReader& in, int version) {
     if (layoutMajor > 1) bandAlign = static_cast<BandAlign>(in.u8());
 }
 
-void View::writeBody(ByteWriter& out) const {
+void View::writeBody(platform::ByteWriter& out) const {
     writeString(out, name());
     out.u8(2);
     out.u8(writtenLayoutMinor());
@@ -126,10 +126,10 @@ void View::writeBody(ByteWriter& out) const {
 
 // Sums in double: stored geometry comes from files and may be anything.
 int View::scaledRight() const {
-    return roundHalfEven((static_cast<double>(left) + width) * scaleX + offsetX);
+    return platform::roundHalfEvenToInt((static_cast<double>(left) + width) * scaleX + offsetX);
 }
 int View::scaledBottom() const {
-    return roundHalfEven((static_cast<double>(top) + height) * scaleY + offsetY);
+    return platform::roundHalfEvenToInt((static_cast<double>(top) + height) * scaleY + offsetY);
 }
 
 void View::beginDraw() {
@@ -150,24 +150,28 @@ void View::endDraw() {
 }
 
 void View::prepareDraw() {
-    drawX = roundHalfEven(left * scaleX) + offsetX;
-    drawY = roundHalfEven(top * scaleY) + offsetY;
-    drawWidth = roundHalfEven(scaleX * width);
-    drawHeight = roundHalfEven(scaleY * height);
+    drawX = platform::roundHalfEvenToInt(left * scaleX) + offsetX;
+    drawY = platform::roundHalfEvenToInt(top * scaleY) + offsetY;
+    drawWidth = platform::roundHalfEvenToInt(scaleX * width);
+    drawHeight = platform::roundHalfEvenToInt(scaleY * height);
     drawFrameWidth = frameWidth * scaleX;
-    drawGapX = roundHalfEven(scaleX * frameWidth / 2) + roundHalfEven(scaleX * gapX);
-    drawGapY = roundHalfEven(scaleY * gapY) + roundHalfEven(scaleY * frameWidth / 2) / 2;
+    drawGapX =
+        platform::roundHalfEvenToInt(scaleX * frameWidth / 2) + platform::roundHalfEvenToInt(scaleX * gapX);
+    drawGapY = platform::roundHalfEvenToInt(scaleY * gapY) +
+               platform::roundHalfEvenToInt(scaleY * frameWidth / 2) / 2;
     const int rightEdge = scaledRight();
     const int bottomEdge = scaledBottom();
-    drawRect.left = drawX + ((frameTyp & kFrameLeft) ? roundHalfEven((scaleX * frameWidth - 1) / 2) : 0);
-    drawRect.top = drawY + ((frameTyp & kFrameTop) ? roundHalfEven((scaleY * frameWidth - 1) / 2) : 0);
+    drawRect.left =
+        drawX + ((frameTyp & kFrameLeft) ? platform::roundHalfEvenToInt((scaleX * frameWidth - 1) / 2) : 0);
+    drawRect.top =
+        drawY + ((frameTyp & kFrameTop) ? platform::roundHalfEvenToInt((scaleY * frameWidth - 1) / 2) : 0);
     // Edges of hostile stored sizes saturate; the sums must not overflow either.
-    drawRect.right =
-        platform::clampedInt(static_cast<std::int64_t>(rightEdge) -
-                             ((frameTyp & kFrameRight) ? roundHalfEven(scaleX * frameWidth / 2) : 0) + 1);
-    drawRect.bottom =
-        platform::clampedInt(static_cast<std::int64_t>(bottomEdge) -
-                             ((frameTyp & kFrameBottom) ? roundHalfEven(scaleY * frameWidth / 2) : 0) + 1);
+    drawRect.right = platform::clampedInt(
+        static_cast<std::int64_t>(rightEdge) -
+        ((frameTyp & kFrameRight) ? platform::roundHalfEvenToInt(scaleX * frameWidth / 2) : 0) + 1);
+    drawRect.bottom = platform::clampedInt(
+        static_cast<std::int64_t>(bottomEdge) -
+        ((frameTyp & kFrameBottom) ? platform::roundHalfEvenToInt(scaleY * frameWidth / 2) : 0) + 1);
 }
 
 int View::nearestLeftEdge(int areaLeft) const {
@@ -206,7 +210,7 @@ void View::applyBandAlign(const DrawEnvironment& env) {
             break;
         }
         case BandAlign::Center:
-            left = env.areaLeft + divTrunc(areaWidth - width, 2);
+            left = env.areaLeft + platform::divTrunc(areaWidth - width, 2);
             break;
         case BandAlign::width:
             if (band && band->isCrossTab()) {
@@ -289,7 +293,7 @@ void View::drawFrame(platform::Canvas& canvas, const DrawEnvironment& env) {
     if (!printing && width > 0 && height > 0) drawCornerMarks(canvas, x0, y0, x1, y1);
     if ((frameTyp & kFrameAll) == 0) return;
 
-    const int penWidth = std::max(1, roundHalfEven(drawFrameWidth));
+    const int penWidth = std::max(1, platform::roundHalfEvenToInt(drawFrameWidth));
     canvas.setPen({frameColor, penWidth, penStyleOf(frameStyle), platform::PenMode::Copy});
     // A double frame is two thin parallel lines: the edge itself and one further inside.
     const bool twoLines = frameStyle == kFrameDouble;
@@ -314,7 +318,7 @@ void View::draw(platform::Canvas& canvas, const DrawEnvironment& env) {
 
 // ---------------------------------------------------------------- printing
 
-void View::writePrintedRecord(ByteWriter& out) {
+void View::writePrintedRecord(platform::ByteWriter& out) {
     out.u8(objectType_);
     if (objectType_ == kAddInObject) writeString(out, className());
     std::swap(memo, workingLines);

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/ByteReader.h"
+#include "platform/ByteWriter.h"
 #include "platform/Canvas.h"
 #include "platform/Color.h"
 #include "platform/Geometry.h"
-#include "report/ByteReader.h"
-#include "report/ByteWriter.h"
 #include "report/Object.h"
 
 namespace report {
@@ -70,7 +70,7 @@ struct DrawEnvironment {
 
 // Where an object prints itself into a prepared page.
 struct PrintContext {
-    ByteWriter& out;
+    platform::ByteWriter& out;
     ExpressionHost* expressions = nullptr;      // none: lines are written as they stand
     platform::Canvas* measureCanvas = nullptr;  // off-screen canvas for measuring text
     DrawEnvironment environment;
@@ -135,8 +135,8 @@ public:
     std::vector<std::string> propertyNames() const override;
 
     // --- stream
-    virtual void loadFromStream(ByteReader& in, int version);
-    virtual void saveToStream(ByteWriter& out) const;
+    virtual void loadFromStream(platform::ByteReader& in, int version);
+    virtual void saveToStream(platform::ByteWriter& out) const;
     // Called on every object once the whole template has been read.
     virtual void afterLoad() {}
     // Option hook; the reader calls it with -1 for add-in objects it creates.
@@ -170,14 +170,14 @@ protected:
     // LayoutMinor as written: bands write 1, other objects what they hold.
     virtual std::uint8_t writtenLayoutMinor() const { return layoutMinor; }
     // Writes ObjectType, class name for add-ins, and the printing record.
-    void writePrintedRecord(ByteWriter& out);
+    void writePrintedRecord(platform::ByteWriter& out);
     // The bounds that neighbouring objects occupy, for BandAlign left/right/rest.
     int nearestLeftEdge(int areaLeft) const;
     int nearestRightEdge(int areaRight) const;
 
 private:
-    void readBody(ByteReader& in, int version);
-    void writeBody(ByteWriter& out) const;
+    void readBody(platform::ByteReader& in, int version);
+    void writeBody(platform::ByteWriter& out) const;
 
     std::uint8_t objectType_;
     int serial_;

@@ -33,7 +33,7 @@ public:
 
 std::unique_ptr<report::View> printedBack(const std::vector<std::uint8_t>& bytes) {
     registerBarCodeObject();
-    report::ByteReader in(bytes);
+    platform::ByteReader in(bytes);
     auto view = report::readPrintedObject(in, 24);
     EXPECT_TRUE(in.atEnd());
     return view;
@@ -60,34 +60,34 @@ TEST(BarcodeViewRecord, TailIsTwentyFourPackedBytesAfterTheBodyAndReadsBackUncha
     BarcodeObject bar;
     setUpLabel(bar, "[kb1.\"giorno\"]");
     bar.settings.reserved = 0x5A;  // unused, but carried through
-    report::ByteWriter body;
+    platform::ByteWriter body;
     static_cast<const report::View&>(bar).View::saveToStream(body);
-    report::ByteWriter out;
+    platform::ByteWriter out;
     bar.saveToStream(out);
     ASSERT_EQ(out.bytes().size(), body.bytes().size() + kBarcodeTailSize);
     const std::vector<std::uint8_t> tail(out.bytes().end() - kBarcodeTailSize, out.bytes().end());
     EXPECT_EQ(tail, (std::vector<std::uint8_t>{0, 1, 0x5A, 3,    1, 0, 0, 0, 0, 0, 0, 0,
                                                0, 0, 0,    0x40, 0, 0, 0, 0, 0, 0, 0, 0}));
     BarcodeObject back;
-    report::ByteReader in(out.bytes());
+    platform::ByteReader in(out.bytes());
     back.loadFromStream(in, 24);
     EXPECT_TRUE(in.atEnd());
     EXPECT_EQ(back.settings.reserved, 0x5A);
     EXPECT_FALSE(back.settings.withCheckSum);
     EXPECT_EQ(back.memo, bar.memo);
-    report::ByteWriter again;
+    platform::ByteWriter again;
     back.saveToStream(again);
     EXPECT_EQ(again.bytes(), out.bytes());
 }
 
 TEST(BarcodeViewRecord, CutTailFailsWithAStreamError) {
     BarcodeObject bar;
-    report::ByteWriter out;
+    platform::ByteWriter out;
     bar.saveToStream(out);
     for (std::size_t cut = 1; cut <= kBarcodeTailSize; ++cut) {
         BarcodeObject back;
-        report::ByteReader in(out.bytes().data(), out.bytes().size() - cut);
-        EXPECT_THROW(back.loadFromStream(in, 24), report::StreamError) << cut;
+        platform::ByteReader in(out.bytes().data(), out.bytes().size() - cut);
+        EXPECT_THROW(back.loadFromStream(in, 24), platform::StreamError) << cut;
     }
 }
 
@@ -104,7 +104,7 @@ TEST(BarcodeViewPrinting, FirstLineIsEvaluatedAndAFailureBecomesZero) {
         setUpLabel(bar, "[kb1.\"giorno\"]");
         bar.memo.push_back("second [x]");  // later lines are never evaluated
         bar.tag = "[PAGE#]";
-        report::ByteWriter out;
+        platform::ByteWriter out;
         report::PrintContext context{out, &expressions, nullptr, {}};
         ASSERT_TRUE(bar.print(context));
         EXPECT_EQ(bar.memo.front(), "[kb1.\"giorno\"]");
@@ -123,7 +123,7 @@ TEST(BarcodeViewPrinting, EmptyValuePrintsAnEmptyLabel) {
     expressions.values["[kb1.\"giorno\"]"] = "";
     BarcodeObject bar;
     setUpLabel(bar, "[kb1.\"giorno\"]");
-    report::ByteWriter out;
+    platform::ByteWriter out;
     report::PrintContext context{out, &expressions, nullptr, {}};
     ASSERT_TRUE(bar.print(context));
     auto printed = printedBack(out.bytes());
@@ -137,7 +137,7 @@ TEST(BarcodeViewPrinting, EmptyValuePrintsAnEmptyLabel) {
 TEST(BarcodeViewPrinting, InvisibleObjectWritesNothing) {
     BarcodeObject bar;
     bar.visible = false;
-    report::ByteWriter out;
+    platform::ByteWriter out;
     report::PrintContext context{out, nullptr, nullptr, {}};
     EXPECT_FALSE(bar.print(context));
     EXPECT_TRUE(out.bytes().empty());

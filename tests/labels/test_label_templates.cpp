@@ -61,7 +61,7 @@ const std::vector<Placed> kExpected[] = {
 // body ends exactly at the EndPosition stored in its record header.
 void expectRecordsEndAtTheirEndPositions(const std::vector<std::uint8_t>& bytes) {
     barcode::registerBarCodeObject();
-    ByteReader in(bytes);
+    platform::ByteReader in(bytes);
     ASSERT_EQ(in.u8(), 24);
     EXPECT_EQ(in.u16(), 0);  // UseDefaultPrinter
     EXPECT_EQ(in.u16(), 0);  // TwoPass

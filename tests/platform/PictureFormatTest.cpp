@@ -176,8 +176,7 @@ TEST(PictureFormat, DeeplyNestedPicturesAreRefused) {
 }
 
 TEST(PictureFormat, PointCountBeyondTheRecordIsRejectedBeforeAllocating) {
-    std::vector<std::uint8_t> bytes;
-    ByteWriter w(bytes);
+    ByteWriter w;
     for (char c : {'Q', 'V', 'P', 'X'}) w.u8(std::uint8_t(c));
     w.u16(1);
     w.i32(1);
@@ -192,10 +191,11 @@ TEST(PictureFormat, PointCountBeyondTheRecordIsRejectedBeforeAllocating) {
     w.u8(0);
     w.u32(0);  // brush colour, clear
     w.u8(0);
-    w.string("Arial");  // font name, height, style, colour, escapement, charset
+    w.countedString("Arial");  // font name, height, style, colour, escapement, charset
     for (int i = 0; i < 5; ++i) w.i32(0);
     w.u32(0x7FFFFFFF);  // point count
-    w.patchU32(lengthAt, std::uint32_t(bytes.size() - lengthAt - 4));
+    w.patchU32(lengthAt, std::uint32_t(w.position() - lengthAt - 4));
+    const std::vector<std::uint8_t> bytes = w.take();
     Picture out;
     std::string error;
     EXPECT_FALSE(load(bytes, out, error));

@@ -113,25 +113,25 @@ TEST(DataDictionary, RoundTripAndOlderNamingConvention) {
     DataDictionary d;
     d.variables = {{" Totali", ""}, {"Somma", "SUM([x])"}};
     d.fieldAliases = {{"Codici", "kb1"}};
-    ByteWriter out;
+    platform::ByteWriter out;
     d.saveToStream(out);
     DataDictionary back;
-    ByteReader in(out.bytes());
+    platform::ByteReader in(out.bytes());
     back.loadFromStream(in, 24);
     EXPECT_EQ(back, d);
 
     // A first name without a leading blank: every heading mark is flipped.
     DataDictionary old;
     old.variables = {{"Totali", ""}, {" Somma", "SUM([x])"}};
-    ByteWriter oldOut;
+    platform::ByteWriter oldOut;
     old.saveToStream(oldOut);
-    ByteReader oldIn(oldOut.bytes());
+    platform::ByteReader oldIn(oldOut.bytes());
     back.loadFromStream(oldIn, 24);
     EXPECT_EQ(back.variables, (NamedValues{{" Totali", ""}, {"Somma", "SUM([x])"}}));
 }
 
 TEST(DataDictionary, OldestLayoutMakesVariablesFromAliases) {
-    ByteWriter out;
+    platform::ByteWriter out;
     out.i32(2);
     auto shortString = [&](const std::string& s) {
         out.u8(static_cast<std::uint8_t>(s.size()));
@@ -147,11 +147,11 @@ TEST(DataDictionary, OldestLayoutMakesVariablesFromAliases) {
     shortString("");
     shortString("");
     shortString("Pagina");
-    ByteWriter names;
+    platform::ByteWriter names;
     writeStringList(names, {" Giorno", " Pagina", "Sezione"});
     out.append(names.bytes());
     DataDictionary d;
-    ByteReader in(out.bytes());
+    platform::ByteReader in(out.bytes());
     d.loadFromStream(in, 24);
     EXPECT_TRUE(in.atEnd());
     EXPECT_EQ(d.variables,
@@ -160,10 +160,10 @@ TEST(DataDictionary, OldestLayoutMakesVariablesFromAliases) {
 }
 
 TEST(DataDictionary, HugeCountsFailOnTheMissingBytesWithoutAllocating) {
-    ByteWriter out;
+    platform::ByteWriter out;
     out.i16(-2);
     out.i32(0x7FFFFFFF);
     DataDictionary d;
-    ByteReader in(out.bytes());
-    EXPECT_THROW(d.loadFromStream(in, 24), StreamError);
+    platform::ByteReader in(out.bytes());
+    EXPECT_THROW(d.loadFromStream(in, 24), platform::StreamError);
 }

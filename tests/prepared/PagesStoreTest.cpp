@@ -116,7 +116,7 @@ TEST_F(PagesStore, AStreamTheReaderCannotFollowIsAnError) {
     pages_test::print(pages, 0, *pages_test::bar("X", 0, 0));
     const std::vector<std::uint8_t> withBar = pages.page(0).objectStream.bytes();
     report::unregisterAddIn(report_test::FakeBarcodeView::kClassName);
-    EXPECT_THROW(pages.loadObjects(0), report::StreamError);
+    EXPECT_THROW(pages.loadObjects(0), platform::StreamError);
     report::registerAddIn(report_test::FakeBarcodeView::kClassName,
                           [] { return std::make_unique<report_test::FakeBarcodeView>(); });
 
@@ -124,7 +124,7 @@ TEST_F(PagesStore, AStreamTheReaderCannotFollowIsAnError) {
                                             std::vector<std::uint8_t>(withBar.begin(), withBar.end() - 1)}) {
         pages.page(0).objectStream = {};
         pages.page(0).objectStream.append(bytes);
-        EXPECT_THROW(pages.loadObjects(0), report::StreamError) << bytes.size();
+        EXPECT_THROW(pages.loadObjects(0), platform::StreamError) << bytes.size();
         EXPECT_EQ(pages.page(0).loadedPage, nullptr);
     }
 }

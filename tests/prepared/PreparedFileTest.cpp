@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <random>
 
+#include "platform/ByteReader.h"
 #include "platform/Picture.h"
 #include "platform/PictureCanvas.h"
 #include "prepared/PreparedReportIo.h"
-#include "report/ByteReader.h"
 #include "report/PictureView.h"
 #include "report/StreamText.h"
 #include "tests/prepared/PagesTestSupport.h"
@@ -32,7 +32,7 @@ struct PreparedFile : ::testing::Test {
 };
 
 std::int32_t i32At(const std::vector<std::uint8_t>& b, std::size_t at) {
-    report::ByteReader in(b.data(), b.size());
+    platform::ByteReader in(b.data(), b.size());
     in.seek(at);
     return in.i32();
 }
@@ -49,7 +49,7 @@ TEST_F(PreparedFile, LayoutOfTheHeaderAndPageRecords) {
     pages.add(*tpl);
     const std::vector<std::uint8_t> b = pages.saveToBytes();
 
-    report::ByteReader in(b.data(), b.size());
+    platform::ByteReader in(b.data(), b.size());
     EXPECT_EQ(in.u8(), 24);
     EXPECT_EQ(in.u8(), 0);
     EXPECT_EQ(report::readString(in, 24), printer.currentPrinterName());
@@ -99,7 +99,7 @@ TEST_F(PreparedFile, SaveLoadSaveIsByteIdentical) {
 TEST_F(PreparedFile, AFileWithoutVersionByteHasNoBinsOrMargins) {
     // Version 0: no version byte, the compression byte first, then the header and pages
     // without bin and margins.
-    report::ByteWriter out;
+    platform::ByteWriter out;
     out.u8(0);
     out.u8(0);  // version 0: an empty zero-terminated printer name
     out.i32(1);
@@ -133,13 +133,13 @@ TEST_F(PreparedFile, TheEndOffsetDecidesWhereTheNextPageBegins) {
     std::vector<std::uint8_t> b = pages.saveToBytes();
     // Move page 1's end one byte back: its last byte (the version byte) becomes unread and the
     // next record starts there, so its end offset is read from the wrong place.
-    report::ByteReader header(b.data(), b.size());
+    platform::ByteReader header(b.data(), b.size());
     header.skip(2);
     report::readString(header, 24);
     header.i32();
     const std::size_t firstRecord = header.position();
     setI32At(b, firstRecord, i32At(b, firstRecord) - 1);
-    EXPECT_THROW(pages.loadFromStream(b), report::StreamError);
+    EXPECT_THROW(pages.loadFromStream(b), platform::StreamError);
     EXPECT_EQ(pages.count(), 1);
     EXPECT_TRUE(pages.page(0).objectStream.bytes().empty());
 }
@@ -151,7 +151,7 @@ TEST_F(PreparedFile, CompressedFilesAreRefused) {
         try {
             pages.loadFromStream(b);
             FAIL() << "compression byte " << int{compression} << " was accepted";
-        } catch (const report::StreamError& e) {
+        } catch (const platform::StreamError& e) {
             EXPECT_STREQ(e.what(), "File di report compresso non supportato");
         }
         EXPECT_EQ(pages.count(), 0);
@@ -160,7 +160,7 @@ TEST_F(PreparedFile, CompressedFilesAreRefused) {
 
 // The older layout: text lines with the printer name, then pages each holding one picture.
 std::vector<std::uint8_t> olderLayoutFile(const std::vector<std::uint8_t>& pictureBytes, int pageCount) {
-    report::ByteWriter out;
+    platform::ByteWriter out;
     for (char c : std::string("Stampante di prova\r\nseconda riga\r\n")) out.u8(static_cast<std::uint8_t>(c));
     out.u8(0);
     out.i32(pageCount);
@@ -210,21 +210,21 @@ TEST_F(PreparedFile, OlderLayoutPagesBecomeOnePictureEach) {
     try {
         pages.loadFromStream(olderLayoutFile({1, 0, 0, 0, 'E', 'M', 'F'}, 1));
         FAIL();
-    } catch (const report::StreamError& e) {
+    } catch (const platform::StreamError& e) {
         EXPECT_NE(std::string(e.what()).find("formato non supportato"), std::string::npos) << e.what();
     }
 }
 
 TEST_F(PreparedFile, HostilePageCountsReadNothingPastTheEnd) {
     for (std::int32_t count : {0, -1, -2147483647 - 1, 2147483647}) {
-        report::ByteWriter out;
+        platform::ByteWriter out;
         out.u8(24);
         out.u8(0);
         report::writeString(out, "");
         out.i32(count);
         std::vector<std::uint8_t> b = out.take();
         if (count > 0) {
-            EXPECT_THROW(pages.loadFromStream(b), report::StreamError);
+            EXPECT_THROW(pages.loadFromStream(b), platform::StreamError);
         } else {
             pages.loadFromStream(b);
         }
@@ -237,7 +237,7 @@ TEST_F(PreparedFile, HostilePageCountsReadNothingPastTheEnd) {
 void loadAndShowAll(PreparedPages& pages, const std::vector<std::uint8_t>& bytes, bool draw) {
     try {
         pages.loadFromStream(bytes);
-    } catch (const report::StreamError&) {}
+    } catch (const platform::StreamError&) {}
     for (int i = 0; i < pages.count(); ++i) {
         try {
             pages.loadObjects(i);
@@ -247,7 +247,7 @@ void loadAndShowAll(PreparedPages& pages, const std::vector<std::uint8_t>& bytes
             pages.page(i).inView = true;
             platform::PictureCanvas canvas({200, 200});
             pages.draw(i, canvas, {0, 0, 200, 140});
-        } catch (const report::StreamError&) {}
+        } catch (const platform::StreamError&) {}
     }
 }
 
@@ -258,7 +258,7 @@ TEST_F(PreparedFile, EveryTruncationEndsInAnErrorOrAPartialReport) {
     PreparedPages target{&report, &printer};
     for (std::size_t cut = 0; cut < full.size(); ++cut) {
         const std::vector<std::uint8_t> part(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(cut));
-        EXPECT_THROW(target.loadFromStream(part), report::StreamError) << "cut at " << cut;
+        EXPECT_THROW(target.loadFromStream(part), platform::StreamError) << "cut at " << cut;
         EXPECT_LE(target.count(), 1) << "cut at " << cut;
     }
 }

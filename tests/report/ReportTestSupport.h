@@ -29,7 +29,7 @@ public:
     int optionSetTo = 0;
 
     void setIntOption(int v) override { optionSetTo = v; }
-    void loadFromStream(report::ByteReader& in, int version) override {
+    void loadFromStream(platform::ByteReader& in, int version) override {
         View::loadFromStream(in, version);
         withCheckSum = in.u8() != 0;
         showText = in.u8() != 0;
@@ -39,7 +39,7 @@ public:
         ratio = in.f64();
         angle = in.f64();
     }
-    void saveToStream(report::ByteWriter& out) const override {
+    void saveToStream(platform::ByteWriter& out) const override {
         View::saveToStream(out);
         out.u8(withCheckSum);
         out.u8(showText);

@@ -100,13 +100,13 @@ TEST(PictureView, RecordedPictureIsDrawnStretchedKeepingItsAspect) {
 
 TEST(PictureView, DataEndOutsideTheStreamIsAnError) {
     PictureView view;
-    ByteWriter out;
+    platform::ByteWriter out;
     view.saveToStream(out);
     auto bytes = out.take();
     // The data end is the last int32; point it past the end.
     bytes[bytes.size() - 4] = 0xFF;
     bytes[bytes.size() - 3] = 0x7F;
     PictureView back;
-    ByteReader in(bytes);
-    EXPECT_THROW(back.loadFromStream(in, 24), StreamError);
+    platform::ByteReader in(bytes);
+    EXPECT_THROW(back.loadFromStream(in, 24), platform::StreamError);
 }

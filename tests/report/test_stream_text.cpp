@@ -9,7 +9,7 @@ using namespace report;
 namespace {
 
 std::vector<std::uint8_t> listBytes(const std::vector<std::string>& lines) {
-    ByteWriter out;
+    platform::ByteWriter out;
     writeStringList(out, lines);
     return out.bytes();
 }
@@ -37,37 +37,37 @@ TEST(StreamText, StringListsReadBackInBothLayouts) {
         {{0}, 21, {}},
     };
     for (const auto& c : cases) {
-        ByteReader in(c.bytes);
+        platform::ByteReader in(c.bytes);
         EXPECT_EQ(readStringList(in, c.version), c.lines);
         EXPECT_TRUE(in.atEnd());
     }
 }
 
 TEST(StreamText, StringsAreWindows1252InTheStream) {
-    ByteWriter out;
+    platform::ByteWriter out;
     writeString(out, "Proprietà €");
     const std::vector<std::uint8_t> want = {11,  0,   'P', 'r',  'o', 'p',  'r',
                                             'i', 'e', 't', 0xE0, ' ', 0x80, 0};
     EXPECT_EQ(out.bytes(), want);
-    ByteReader in(out.bytes());
+    platform::ByteReader in(out.bytes());
     EXPECT_EQ(readString(in, 24), "Proprietà €");
     const std::vector<std::uint8_t> old = {'S', 'i', ' ', 0xE8, 0};
-    ByteReader oldIn(old);
+    platform::ByteReader oldIn(old);
     EXPECT_EQ(readString(oldIn, 22), "Si è");
 }
 
 TEST(StreamText, ReadsPastTheEndThrowInsteadOfOverReading) {
     const std::vector<std::uint8_t> shortString = {5, 0, 'a', 'b'};
-    ByteReader a(shortString);
-    EXPECT_THROW(readString(a, 24), StreamError);
+    platform::ByteReader a(shortString);
+    EXPECT_THROW(readString(a, 24), platform::StreamError);
     const std::vector<std::uint8_t> unterminated = {'a', 'b'};
-    ByteReader b(unterminated);
-    EXPECT_THROW(readString(b, 21), StreamError);
+    platform::ByteReader b(unterminated);
+    EXPECT_THROW(readString(b, 21), platform::StreamError);
     const std::vector<std::uint8_t> listWithoutEnd = {1, 0, 1, 0, 'A', 13};
-    ByteReader c(listWithoutEnd);
-    EXPECT_THROW(readStringList(c, 24), StreamError);
-    ByteReader d(listWithoutEnd);
-    EXPECT_THROW(d.seek(7), StreamError);
+    platform::ByteReader c(listWithoutEnd);
+    EXPECT_THROW(readStringList(c, 24), platform::StreamError);
+    platform::ByteReader d(listWithoutEnd);
+    EXPECT_THROW(d.seek(7), platform::StreamError);
 }
 
 TEST(StreamText, FrameWidths) {

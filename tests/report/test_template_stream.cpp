@@ -165,10 +165,10 @@ constexpr std::size_t kEmptyDictionarySize = 15;  // 254, -2, three zero counts
 
 // Inserts a record, built for the absolute position it will start at, before the empty
 // dictionary that ends `bytes`.
-std::vector<std::uint8_t> insertBeforeDictionary(std::vector<std::uint8_t> bytes,
-                                                 const std::function<void(ByteWriter&, std::size_t)>& build) {
+std::vector<std::uint8_t> insertBeforeDictionary(
+    std::vector<std::uint8_t> bytes, const std::function<void(platform::ByteWriter&, std::size_t)>& build) {
     const std::size_t at = bytes.size() - kEmptyDictionarySize;
-    ByteWriter record;
+    platform::ByteWriter record;
     build(record, at);
     bytes.insert(bytes.begin() + static_cast<long>(at), record.bytes().begin(), record.bytes().end());
     return bytes;
@@ -176,7 +176,7 @@ std::vector<std::uint8_t> insertBeforeDictionary(std::vector<std::uint8_t> bytes
 
 // A version-24 record of the given type with five filler bytes, ending at its EndPosition.
 std::vector<std::uint8_t> withFillerRecord(std::vector<std::uint8_t> bytes, std::uint8_t type) {
-    return insertBeforeDictionary(std::move(bytes), [type](ByteWriter& w, std::size_t at) {
+    return insertBeforeDictionary(std::move(bytes), [type](platform::ByteWriter& w, std::size_t at) {
         w.u8(type);
         w.u8(0);
         w.i32(static_cast<std::int32_t>(at + 6 + 5));
@@ -233,7 +233,7 @@ TEST(TemplateStream, FramedMemoClassIsReadAsAPlainMemoDroppingItsEightBytes) {
     MemoView memo;
     memo.setName("Framed");
     memo.memo = {"x"};
-    auto bytes = insertBeforeDictionary(saved(source), [&memo](ByteWriter& w, std::size_t) {
+    auto bytes = insertBeforeDictionary(saved(source), [&memo](platform::ByteWriter& w, std::size_t) {
         w.u8(kAddInObject);
         writeString(w, "TfrFramedMemoView");
         w.u8(0);
@@ -260,7 +260,7 @@ TEST(TemplateStream, ClassNameTranslations) {
 TEST(TemplateStream, OldStreamWithoutVersionByteIsReadAsVersion21) {
     // Header without version byte, zero-terminated strings, a PageRecord of the older layout
     // (no marker, six skipped bytes, no bin) and one memo with no name.
-    ByteWriter out;
+    platform::ByteWriter out;
     out.u16(0);
     out.u16(0);
     out.u8(0);  // empty printer name
@@ -328,11 +328,11 @@ TEST(TemplateStream, FormWrapperCarriesTheStreamOnlyWhenStoredInTheForm) {
     FakeBarcodeRegistration reg;
     Report source;
     report_test::buildSeriesTemplate(source);
-    ByteWriter form;
+    platform::ByteWriter form;
     source.writeFormProperty(form);
     ASSERT_EQ(form.bytes().size(), 8u + 397u);
     Report target;
-    ByteReader in(form.bytes());
+    platform::ByteReader in(form.bytes());
     target.readFormProperty(in);
     EXPECT_TRUE(target.hasFormBuffer());
     target.formLoaded();
@@ -340,7 +340,7 @@ TEST(TemplateStream, FormWrapperCarriesTheStreamOnlyWhenStoredInTheForm) {
     EXPECT_EQ(target.saveToStream(), source.saveToStream());
 
     source.storeInDFM = false;
-    ByteWriter bare;
+    platform::ByteWriter bare;
     source.writeFormProperty(bare);
     EXPECT_EQ(bare.bytes(), (std::vector<std::uint8_t>{24, 0, 0, 0}));
 }

@@ -40,7 +40,7 @@ public:
 
 std::vector<std::unique_ptr<View>> readBack(const std::vector<std::uint8_t>& bytes) {
     std::vector<std::unique_ptr<View>> views;
-    ByteReader in(bytes);
+    platform::ByteReader in(bytes);
     while (!in.atEnd()) views.push_back(readPrintedObject(in, 24));
     return views;
 }
@@ -55,7 +55,7 @@ TEST(ViewPrinting, MemoWritesItsEvaluatedLinesInThePrintingVariant) {
     memo.memo = {"Giorno [kb1.\"giorno\"]"};
     memo.tag = "p[PAGE#]";
     memo.highlight.condition = "x";
-    ByteWriter out;
+    platform::ByteWriter out;
     platform::FixedMetricsCanvas measure;
     PrintContext context{out, &expressions, &measure, {}};
     ASSERT_TRUE(memo.print(context));
@@ -82,7 +82,7 @@ TEST(ViewPrinting, HighlightAppliesOnlyWhenItsConditionHolds) {
         memo.highlight.condition = "[v] > 0";
         memo.highlight.fontColor = 0x0000FF;
         memo.highlight.fillColor = 0x00FFFF;
-        ByteWriter out;
+        platform::ByteWriter out;
         PrintContext context{out, &expressions, nullptr, {}};
         memo.print(context);
         auto views = readBack(out.bytes());
@@ -99,7 +99,7 @@ TEST(ViewPrinting, HighlightAppliesOnlyWhenItsConditionHolds) {
 TEST(ViewPrinting, InvisibleObjectsWriteNothing) {
     MemoView memo;
     memo.visible = false;
-    ByteWriter out;
+    platform::ByteWriter out;
     PrintContext context{out, nullptr, nullptr, {}};
     EXPECT_FALSE(memo.print(context));
     EXPECT_TRUE(out.bytes().empty());
@@ -110,7 +110,7 @@ TEST(ViewPrinting, SuppressPrintsARepeatedValueOnce) {
     MemoView memo;
     memo.memo = {"[v]"};
     memo.flags |= kMemoSuppress;
-    ByteWriter out;
+    platform::ByteWriter out;
     PrintContext context{out, &expressions, nullptr, {}};
     std::vector<bool> written;
     for (const char* v : {"A", "A", "A", "B", "A"}) {
@@ -126,7 +126,7 @@ TEST(ViewPrinting, StretchedMemoGrowsToItsText) {
     memo.width = 100;
     memo.height = 10;
     memo.memo = {"uno due tre quattro cinque sei"};
-    ByteWriter out;
+    platform::ByteWriter out;
     platform::FixedMetricsCanvas measure;
     PrintContext context{out, nullptr, &measure, {}};
     memo.print(context);
@@ -143,7 +143,7 @@ TEST(ViewPrinting, AddInsWriteTheirClassNameAndTail) {
     bar.modul = 3;
     TableExpressions expressions;
     expressions.values = {{"v", "ABC"}};
-    ByteWriter out;
+    platform::ByteWriter out;
     PrintContext context{out, &expressions, nullptr, {}};
     ASSERT_TRUE(bar.print(context));
     auto views = readBack(out.bytes());
@@ -153,14 +153,14 @@ TEST(ViewPrinting, AddInsWriteTheirClassNameAndTail) {
 }
 
 TEST(ViewPrinting, UnregisteredAddInInAPrintedPageIsNamed) {
-    ByteWriter out;
+    platform::ByteWriter out;
     {
         report_test::FakeBarcodeRegistration reg;
         report_test::FakeBarcodeView bar;
         PrintContext context{out, nullptr, nullptr, {}};
         bar.print(context);
     }
-    ByteReader in(out.bytes());
+    platform::ByteReader in(out.bytes());
     std::string missing;
     EXPECT_EQ(readPrintedObject(in, 24, &missing), nullptr);
     EXPECT_EQ(missing, "TfrBarCodeView");

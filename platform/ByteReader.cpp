@@ -1,8 +1,8 @@
-#include "report/ByteReader.h"
+#include "platform/ByteReader.h"
 
 #include <cstring>
 
-namespace report {
+namespace platform {
 
 void ByteReader::require(std::size_t count) const {
     if (count > size_ - pos_) throw StreamError("Stream read error");
@@ -34,12 +34,16 @@ std::int16_t ByteReader::i16() {
     return static_cast<std::int16_t>(u16());
 }
 
-std::int32_t ByteReader::i32() {
+std::uint32_t ByteReader::u32() {
     require(4);
     std::uint32_t v = 0;
     for (int i = 3; i >= 0; --i) v = (v << 8) | data_[pos_ + static_cast<std::size_t>(i)];
     pos_ += 4;
-    return static_cast<std::int32_t>(v);
+    return v;
+}
+
+std::int32_t ByteReader::i32() {
+    return static_cast<std::int32_t>(u32());
 }
 
 double ByteReader::f64() {
@@ -59,4 +63,10 @@ std::span<const std::uint8_t> ByteReader::bytes(std::size_t count) {
     return out;
 }
 
-}  // namespace report
+std::string ByteReader::countedString() {
+    const std::uint32_t count = u32();
+    const auto text = bytes(count);
+    return std::string(reinterpret_cast<const char*>(text.data()), text.size());
+}
+
+}  // namespace platform
