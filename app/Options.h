@@ -7,11 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "platform/Error.h"
+
 namespace app {
 
-class UsageError {
+// Arguments the subcommand cannot take: exit 2 with the message. Thrown only outside the
+// subcommands' own job handlers, so their catch of every other error never sees it.
+class UsageError : public platform::Error {
 public:
-    explicit UsageError(std::string m) : message(std::move(m)) {}
+    explicit UsageError(const std::string& m) : platform::Error(m), message(m) {}
     std::string message;
 };
 
