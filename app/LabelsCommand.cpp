@@ -9,6 +9,7 @@
 #include "app/Subcommands.h"
 #include "labels/AppError.h"
 #include "labels/LabelApp.h"
+#include "labels/qt/QtFileLocker.h"
 #include "labels/LabelJob.h"
 
 namespace app {
@@ -28,7 +29,8 @@ int runLabels(const Args& args) {
     const Options options(args, labelsCommand());
     const LabelJob job = parseLabelJob(options);
     try {
-        LabelApp labelApp(options.value("--dir").value_or("."));
+        QtFileLocker locker;
+        LabelApp labelApp(options.value("--dir").value_or("."), locker);
         runLabelJob(labelApp, job);
         for (const std::string& text : printListTexts(labelApp.printList()))
             std::printf("%s\n", text.c_str());

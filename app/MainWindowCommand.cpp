@@ -13,6 +13,7 @@
 #include "gui/preview/PrintDialogFlow.h"
 #include "gui/preview/PrintService.h"
 #include "labels/LabelApp.h"
+#include "labels/qt/QtFileLocker.h"
 #include "labels/LabelReports.h"
 #include "platform/qt/FontSubstitutions.h"
 #include "platform/qt/MessageBox.h"
@@ -52,7 +53,8 @@ int runMainWindow(int argc, char** argv) {
     static preview::PrintDialogService printing;
     if (!preview::programPrintService()) preview::setProgramPrintService(&printing);
 
-    LabelApp labels(std::filesystem::current_path());
+    QtFileLocker locker;
+    LabelApp labels(std::filesystem::current_path(), locker);
     MessageBoxErrors errors;
     report::LabelReports reports(labels.printList(), &labels.fiscalCodes(), errors);
     MessageBoxDialogs dialogs;

@@ -16,6 +16,7 @@
 #include "export/PreparedPageOutput.h"
 #include "labels/AppError.h"
 #include "labels/LabelApp.h"
+#include "labels/qt/QtFileLocker.h"
 #include "labels/LabelReports.h"
 #include "platform/qt/FontSubstitutions.h"
 #include "prepared/PreparedReportIo.h"
@@ -102,7 +103,8 @@ int runPrint(const Args& args) {
     const auto guiApp = target == PrintTarget::Frp ? nullptr : ensureGuiApplication();
     startProgram(PrinterSource::VirtualOnly);
     try {
-        LabelApp labelApp(options.value("--dir").value_or("."));
+        QtFileLocker locker;
+        LabelApp labelApp(options.value("--dir").value_or("."), locker);
         runLabelJob(labelApp, job);
         const int kind = static_cast<int>(jobReportKind(labelApp, job));
         if (kind < 1 || kind > report::LabelReports::kReportCount) return fault("nessun modello da stampare");

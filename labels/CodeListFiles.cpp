@@ -1,5 +1,6 @@
 #include "labels/CodeListFiles.h"
 
+#include "labels/AppError.h"
 #include "labels/TextFile.h"
 #include "platform/Utf8.h"
 
@@ -16,10 +17,22 @@ bool isEndMarker(std::string_view label) {
 std::vector<std::string> parseFiscalCodeList(std::string_view text) {
     std::vector<std::string> codes;
     for (const std::string& line : splitLines(text)) {
-        if (line.empty()) break;
+        if (line.empty()) continue;  // a blank line is skipped, so nothing after it is lost
         codes.push_back(platform::utf8Prefix(line, kFiscalCodeWidth));
     }
     return codes;
+}
+
+void requireText(std::string_view bytes, const std::string& fileName) {
+    std::size_t line = 1;
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b == '\n') ++line;
+        const bool control = (b < 0x20 && b != '\n' && b != '\r' && b != '\t') || b == 0x7F;
+        if (control)
+            throw AppError(fileName + ", riga " + std::to_string(line) +
+                           ": il file non \xC3\xA8 un file di testo (contiene byte di controllo: binario o UTF-16)");
+    }
 }
 
 std::string formatFiscalCodeList(const std::vector<std::string>& codes) {

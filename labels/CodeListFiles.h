@@ -20,9 +20,12 @@ inline constexpr std::size_t kOxygenMaxLines = 30;
 inline constexpr std::size_t kFiscalCodeWidth = 16;
 inline constexpr std::size_t kCodeFileLabelWidth = 11;
 
-// The codes of cf0.txt (UTF-8 text): one per line up to the first empty line or the end,
-// each cut to its first 16 characters.
+// The codes of cf0.txt (UTF-8 text): one per non-empty line, each cut to its first 16 characters.
 std::vector<std::string> parseFiscalCodeList(std::string_view text);
+
+// Refuses bytes that are not 8-bit text (NUL and other control bytes: a binary or UTF-16
+// file) with an AppError naming the file and the line.
+void requireText(std::string_view bytes, const std::string& fileName);
 
 // cf0.txt's content for codes in list order: the non-empty ones, each on a CR LF line.
 std::string formatFiscalCodeList(const std::vector<std::string>& codes);

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <map>
 
 namespace app {
 
@@ -22,14 +23,22 @@ constexpr const char* kFiscalFileUnread =
     "cf0.txt non \xC3\xA8 stato letto per intero all'avvio: la lista dei codici fiscali non viene "
     "salvata, per non perdere i codici del file.";
 
+constexpr const char* kFileLocked =
+    "cf0.txt \xC3\xA8 in uso da un'altra copia del programma: la lista dei codici fiscali non \xC3\xA8 "
+    "stata salvata e resta in memoria. Riprovare tra poco.";
+
+// How long a save waits for another copy to finish writing cf0.txt.
+constexpr std::chrono::milliseconds kLockWait{3000};
+
 int clampYear(int year) {
     return std::clamp(year, kFirstYear, kLastYear);
 }
 
 }  // namespace
 
-LabelApp::LabelApp(std::filesystem::path workDir)
+LabelApp::LabelApp(std::filesystem::path workDir, FileLocker& locker)
     : workDir_(std::move(workDir)),
+      locker_(locker),
       printList_(memtable::makePrintListTable()),
       fiscalCodes_(memtable::makeFiscalCodeTable()) {
     fiscalCodes_->addObserver(this);
@@ -39,28 +48,29 @@ LabelApp::~LabelApp() {
     fiscalCodes_->removeObserver(this);
 }
 
-std::string LabelApp::start() {
+std::string LabelApp::start(MissingCodeFile missing) {
     codesDirty_ = false;
     fiscalCodes_->open();
     const std::filesystem::path file = inWorkDir(kFiscalCodeFileName);
     std::vector<std::string> codes;
     try {
-        codes = parseFiscalCodeList(platform::decodeUtf8OrCp1252(readFileBytes(file)));
+        codes = readFiscalCodeFile(file);
     } catch (const FileError& e) {
         if (e.errorNumber == ENOENT) {
             // first run: the list starts empty and the file exists from now on.
-            createEmptyFileIfMissing(file);
+            if (missing == MissingCodeFile::Create) createEmptyFileIfMissing(file);
             return {};
         }
         fiscalFileUnread_ = true;
-        return std::string(kFiscalCodeFileName) + ": " + e.what();
+        const std::string message = e.what();
+        return message.rfind(kFiscalCodeFileName, 0) == 0 ? message : std::string(kFiscalCodeFileName) + ": " + message;
+    } catch (const AppError& e) {
+        fiscalFileUnread_ = true;
+        return e.what();
     }
+    codesAsRead_ = codes;
     try {
-        for (const std::string& code : codes) {
-            fiscalCodes_->append();
-            fiscalCodes_->setFieldText(kCodeField, code);
-            fiscalCodes_->post();
-        }
+        for (const std::string& code : codes) appendFiscalCode(code);
     } catch (const std::exception& e) {
         // The codes loaded so far stay; the file keeps the rest because it is never rewritten.
         if (fiscalCodes_->state() != memtable::TableState::Browse) fiscalCodes_->cancel();
@@ -96,8 +106,9 @@ void LabelApp::fillOxygen(const std::optional<std::filesystem::path>& file) {
 void LabelApp::fillFromCodeFile(ReportKind kind, const std::filesystem::path& file, std::size_t maxLines) {
     reportKind_ = kind;
     // The whole file is read before the print list is touched, so a read error keeps it.
-    const std::vector<std::string> labels =
-        parseCodeFile(platform::decodeUtf8OrCp1252(readFileBytes(file)), maxLines);
+    const std::string bytes = readFileBytes(file);
+    requireText(bytes, file.filename().string());
+    const std::vector<std::string> labels = parseCodeFile(platform::decodeUtf8OrCp1252(bytes), maxLines);
     refillPrintList(labels);
 }
 
@@ -187,13 +198,68 @@ void LabelApp::memTableEvent(memtable::MemTable&, memtable::DataEvent event, int
     if (event == memtable::DataEvent::Deleted) codesDirty_ = true;
 }
 
+std::vector<std::string> LabelApp::readFiscalCodeFile(const std::filesystem::path& file) {
+    const std::string bytes = readFileBytes(file);
+    requireText(bytes, kFiscalCodeFileName);
+    std::vector<std::string> codes = parseFiscalCodeList(platform::decodeUtf8OrCp1252(bytes));
+    if (!codes.empty()) fileInWindows1252_ = !platform::isValidUtf8(bytes);
+    return codes;
+}
+
+void LabelApp::appendFiscalCode(std::string_view code) {
+    fiscalCodes_->append();
+    fiscalCodes_->setFieldText(kCodeField, code);
+    fiscalCodes_->post();
+}
+
+// The codes cf0.txt receives: the non-empty ones, in list order.
+std::vector<std::string> LabelApp::listedCodes() {
+    std::vector<std::string> codes;
+    for (fiscalCodes_->first(); !fiscalCodes_->eof(); fiscalCodes_->next())
+        if (std::string code = fiscalCodes_->fieldText(kCodeField); !code.empty()) codes.push_back(std::move(code));
+    return codes;
+}
+
+// Applies to the list what another copy changed in the file since this one read it: each
+// code's count in the list moves by its count on disk minus its count when read.
+void LabelApp::takeInChangesOnDisk(const std::vector<std::string>& onDisk) {
+    std::map<std::string, int> change;
+    for (const std::string& code : onDisk) ++change[code];
+    for (const std::string& code : codesAsRead_) --change[code];
+    for (const auto& [code, delta] : change) {
+        for (int i = 0; i < delta; ++i) appendFiscalCode(code);
+        for (int i = 0; i > delta; --i) {
+            fiscalCodes_->seekNearest({code});
+            if (fiscalCodes_->isEmpty() || fiscalCodes_->fieldText(kCodeField) != code) break;
+            fiscalCodes_->deleteRecord();
+        }
+    }
+}
+
+std::string LabelApp::encodeForFile(const std::string& text) const {
+    if (!fileInWindows1252_) return text;
+    // Kept in Windows-1252 only while it holds every code; otherwise the file becomes UTF-8.
+    const std::string narrow = platform::utf8ToCp1252(text);
+    return platform::cp1252ToUtf8(narrow) == text ? narrow : text;
+}
+
 bool LabelApp::saveIfDirty() {
     if (!codesDirty_) return false;
     if (fiscalFileUnread_) throw AppError(kFiscalFileUnread);
-    std::vector<std::string> codes;
-    for (fiscalCodes_->first(); !fiscalCodes_->eof(); fiscalCodes_->next())
-        codes.push_back(fiscalCodes_->fieldText(kCodeField));
-    replaceFileAtomically(inWorkDir(kFiscalCodeFileName), formatFiscalCodeList(codes));
+    const std::filesystem::path file = inWorkDir(kFiscalCodeFileName);
+    const auto lock = locker_.lock(file, kLockWait);
+    if (!lock) throw AppError(kFileLocked);
+    std::vector<std::string> onDisk;
+    try {
+        onDisk = readFiscalCodeFile(file);
+    } catch (const FileError& e) {
+        if (e.errorNumber != ENOENT) throw;  // a file removed meanwhile holds no codes
+    }
+    takeInChangesOnDisk(onDisk);
+    codesAsRead_ = onDisk;  // the list holds the file's changes now, even if the write fails
+    const std::vector<std::string> codes = listedCodes();
+    replaceFileAtomically(file, encodeForFile(formatFiscalCodeList(codes)));
+    codesAsRead_ = codes;
     codesDirty_ = false;
     return true;
 }

@@ -8,7 +8,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "labels/FileLocker.h"
 #include "labels/FiscalCodeCheck.h"
 #include "labels/Month.h"
 #include "labels/PrescriptionSeries.h"
@@ -31,16 +33,21 @@ struct FiscalEditOutcome {
 
 class LabelApp : private memtable::MemTableObserver {
 public:
-    // workDir holds cf0.txt, ESENZIONI.txt and OXY.txt.
-    explicit LabelApp(std::filesystem::path workDir);
+    // workDir holds cf0.txt, ESENZIONI.txt and OXY.txt; locker guards cf0.txt while it is
+    // written, against other copies of the program sharing the directory.
+    LabelApp(std::filesystem::path workDir, FileLocker& locker);
     ~LabelApp() override;
     LabelApp(const LabelApp&) = delete;
     LabelApp& operator=(const LabelApp&) = delete;
 
-    // Start-up: opens the fiscal-code list and loads cf0.txt into it (a missing file is
-    // created empty). Returns a message for the operator when cf0.txt exists but could not
-    // be read; the list then stays as loaded and is never written back over the file.
-    std::string start();
+    // What start() does when cf0.txt does not exist: the window creates it empty (its first
+    // run); a reading command leaves the directory untouched.
+    enum class MissingCodeFile { Create, LeaveAbsent };
+
+    // Start-up: opens the fiscal-code list and loads cf0.txt into it. Returns a message for
+    // the operator when cf0.txt exists but could not be read; the list then stays as loaded
+    // and is never written back over the file.
+    std::string start(MissingCodeFile missing = MissingCodeFile::Create);
 
     memtable::MemTable& printList() { return *printList_; }
     memtable::MemTable& fiscalCodes() { return *fiscalCodes_; }
@@ -77,7 +84,11 @@ public:
 
     // --- End ---
     // "ESCI" and any other way of closing the window: writes cf0.txt when the list changed.
-    // Throws FileError when it could not be written; the old file is then kept.
+    // Another copy of the program may have written the file since this one read it: under
+    // the file's lock, the codes it added are taken into the list and those it deleted are
+    // removed, so that neither copy loses the other's work. Throws AppError when the lock is
+    // not free within a few seconds and FileError when the file could not be read or written;
+    // the old file and the list in memory are then kept.
     void exitCommand() { saveIfDirty(); }
     void onClose() { saveIfDirty(); }
     // Writes cf0.txt when CodesDirty; true when it wrote.
@@ -89,13 +100,21 @@ private:
     void refillPrintList(const std::vector<std::string>& labels);
     void appendLabel(std::string_view text);
     std::filesystem::path inWorkDir(const char* fileName) const { return workDir_ / fileName; }
+    std::vector<std::string> readFiscalCodeFile(const std::filesystem::path& file);
+    std::vector<std::string> listedCodes();
+    void takeInChangesOnDisk(const std::vector<std::string>& onDisk);
+    void appendFiscalCode(std::string_view code);
+    std::string encodeForFile(const std::string& text) const;
 
     std::filesystem::path workDir_;
+    FileLocker& locker_;
     std::unique_ptr<memtable::MemTable> printList_;    // kb1
     std::unique_ptr<memtable::MemTable> fiscalCodes_;  // kb2
     ReportKind reportKind_ = ReportKind::None;
     bool codesDirty_ = false;
     bool fiscalFileUnread_ = false;
+    std::vector<std::string> codesAsRead_;  // cf0.txt's codes when this copy last read or wrote it
+    bool fileInWindows1252_ = false;        // cf0.txt was not UTF-8: written back the same way
 };
 
 }  // namespace app

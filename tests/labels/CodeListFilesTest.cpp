@@ -1,6 +1,7 @@
 // Contents of cf0.txt and of the exemption and oxygen code files, and how the files are read.
 #include <gtest/gtest.h>
 
+#include "labels/AppError.h"
 #include "labels/CodeListFiles.h"
 #include "labels/TextFile.h"
 #include "platform/Cp1252.h"
@@ -18,14 +19,31 @@ TEST(SplitLines, EndsAtLfOrCrLf) {
     EXPECT_EQ(splitLines("A\rB\n"), (Lines{"A\rB"}));  // a lone CR is part of the line
 }
 
-TEST(FiscalCodeList, StopsAtTheFirstEmptyLineAndCutsTo16Characters) {
-    EXPECT_EQ(parseFiscalCodeList("AAA\r\nBBB\r\nCCC\r\n\r\nDDD\r\n"), (Lines{"AAA", "BBB", "CCC"}));
-    EXPECT_EQ(parseFiscalCodeList("\r\nAAA\r\n"), Lines{});
+TEST(FiscalCodeList, SkipsEmptyLinesAndCutsTo16Characters) {
+    EXPECT_EQ(parseFiscalCodeList("AAA\r\nBBB\r\nCCC\r\n\r\nDDD\r\n"), (Lines{"AAA", "BBB", "CCC", "DDD"}));
+    EXPECT_EQ(parseFiscalCodeList("\r\n\nAAA\r\n\r\n"), Lines{"AAA"});
     EXPECT_EQ(parseFiscalCodeList("RSSMRA85T10A562SXYZ\nB"), (Lines{"RSSMRA85T10A562S", "B"}));
     EXPECT_EQ(parseFiscalCodeList("\xC3\x80"
                                   "BCDEFGHIJKLMNOPQR"),
               Lines{"\xC3\x80"
                     "BCDEFGHIJKLMNOP"});
+}
+
+TEST(CodeFileText, BinaryUtf16AndNulBytesAreRefusedNamingTheLine) {
+    EXPECT_NO_THROW(requireText("A\tB\r\nC\xC8\n", "OXY.txt"));
+    const std::pair<std::string, const char*> refused[] = {
+        {std::string("E01\r\nE\0002\r\n", 10), "ESENZIONI.txt, riga 2"},
+        {std::string("\xFF\xFE" "E\0", 4), "ESENZIONI.txt, riga 1"},  // UTF-16 with its byte order mark
+        {"E01\nE02\nE03\x01\x7F", "ESENZIONI.txt, riga 3"},
+    };
+    for (const auto& [bytes, where] : refused) {
+        try {
+            requireText(bytes, "ESENZIONI.txt");
+            ADD_FAILURE() << where;
+        } catch (const AppError& e) {
+            EXPECT_EQ(std::string(e.what()).rfind(where, 0), 0u) << e.what();
+        }
+    }
 }
 
 TEST(FiscalCodeList, WritesNonEmptyCodesOnCrLfLines) {

@@ -6,6 +6,7 @@
 #include "labels/AppError.h"
 #include "labels/LabelApp.h"
 #include "labels/LabelJob.h"
+#include "labels/qt/QtFileLocker.h"
 
 namespace app {
 namespace {
@@ -20,7 +21,7 @@ class LabelAppTest : public ::testing::Test {
 protected:
     // Starts the application over the directory, as the window does at creation.
     LabelApp& startApp() {
-        labelApp = std::make_unique<LabelApp>(dir.path());
+        labelApp = std::make_unique<LabelApp>(dir.path(), locker);
         EXPECT_EQ(labelApp->start(), "");
         return *labelApp;
     }
@@ -33,6 +34,7 @@ protected:
     }
 
     TempDir dir;
+    QtFileLocker locker;
     std::unique_ptr<LabelApp> labelApp;
 };
 
@@ -46,10 +48,10 @@ TEST_F(LabelAppTest, FirstRunCreatesAnEmptyCodeFile) {
     EXPECT_TRUE(a.fiscalCodes().isActive());
 }
 
-TEST_F(LabelAppTest, LoadsCodesUpToTheFirstEmptyLineInIndexOrder) {
+TEST_F(LabelAppTest, LoadsCodesPastEmptyLinesInIndexOrder) {
     dir.write("cf0.txt", "CCC\r\nAAA\r\nBBB\r\n\r\nDDD\r\n");
     startApp();
-    EXPECT_EQ(fiscalList(), (Lines{"AAA", "BBB", "CCC"}));
+    EXPECT_EQ(fiscalList(), (Lines{"AAA", "BBB", "CCC", "DDD"}));
     EXPECT_FALSE(labelApp->codesDirty());
 }
 
@@ -193,7 +195,21 @@ TEST_F(LabelAppTest, ExitWritesOnlyWhenTheListChanged) {
     a.saveFiscalCode("");  // an empty code is kept in the list but not written
     a.saveFiscalCode("CCC");
     a.exitCommand();
-    EXPECT_EQ(dir.read("cf0.txt"), "AAA\r\nBBB\r\nCCC\r\n");
+    EXPECT_EQ(dir.read("cf0.txt"), "AAA\r\nBBB\r\nCCC\r\nIGNORED\r\n");  // nothing of the file lost
+}
+
+TEST_F(LabelAppTest, CodeFileIsWrittenBackInTheEncodingItWasReadIn) {
+    dir.write("cf0.txt", "\xC8RRRRR85T10A562\r\n");  // È in Windows-1252
+    LabelApp& a = startApp();
+    EXPECT_EQ(fiscalList(), Lines{"\xC3\x88RRRRR85T10A562"});
+    a.saveFiscalCode("AAA");
+    a.exitCommand();
+    EXPECT_EQ(dir.read("cf0.txt"), "AAA\r\n\xC8RRRRR85T10A562\r\n");
+
+    // A code Windows-1252 cannot hold turns the file into UTF-8 rather than into '?'.
+    a.saveFiscalCode("\xC5\x81UKASZ");  // Ł
+    a.exitCommand();
+    EXPECT_EQ(dir.read("cf0.txt"), "AAA\r\n\xC3\x88RRRRR85T10A562\r\n\xC5\x81UKASZ\r\n");
 }
 
 TEST_F(LabelAppTest, DeletingACodeIsSavedOnExitAndOnClose) {
@@ -232,7 +248,7 @@ TEST_F(LabelAppTest, FailedWriteKeepsTheOldFileAndStaysDirty) {
 
 TEST_F(LabelAppTest, UnreadableCodeFileIsNeverOverwritten) {
     std::filesystem::create_directory(dir / "cf0.txt");
-    labelApp = std::make_unique<LabelApp>(dir.path());
+    labelApp = std::make_unique<LabelApp>(dir.path(), locker);
     EXPECT_NE(labelApp->start(), "");
     labelApp->saveFiscalCode("AAA");
     EXPECT_THROW(labelApp->exitCommand(), AppError);

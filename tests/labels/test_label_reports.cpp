@@ -6,12 +6,13 @@
 
 #include "labels/LabelApp.h"
 #include "labels/LabelReports.h"
+#include "labels/qt/QtFileLocker.h"
 
 namespace {
 
 struct Reports {
     Reports()
-        : app(std::filesystem::temp_directory_path()), reports(app.printList(), &app.fiscalCodes(), errors) {}
+        : app(std::filesystem::temp_directory_path(), locker), reports(app.printList(), &app.fiscalCodes(), errors) {}
     void labels(int n) {
         app.reset();
         for (int i = 0; i < n; ++i) app.insertLabel("C" + std::to_string(100000 + i));
@@ -35,6 +36,7 @@ struct Reports {
     }
 
     report::CollectingErrorReporter errors;
+    app::QtFileLocker locker;
     app::LabelApp app;
     report::LabelReports reports;
 };

@@ -12,6 +12,7 @@
 #include "barcode_object/BarcodeRegistration.h"
 #include "labels/LabelApp.h"
 #include "labels/LabelReports.h"
+#include "labels/qt/QtFileLocker.h"
 #include "prepared/PrintRun.h"
 #include "printer/ProgramPrinter.h"
 #include "printer/qt/QtPrinterBackend.h"
@@ -101,7 +102,8 @@ TEST_F(PrintLabels, SeriesOf161CodesComesOutAsThreeSheetsOf162ReadableLabels) {
     ASSERT_TRUE(printer.selectPrinterByName(spooler->queue()));
 
     barcode::registerBarCodeObject();
-    app::LabelApp app(folder);
+    app::QtFileLocker locker;
+    app::LabelApp app(folder, locker);
     report::CollectingErrorReporter errors;
     report::LabelReports reports(app.printList(), &app.fiscalCodes(), errors);
     app.fillSeries(2019, 4, app::SeriesLength::Long, app::ClosingKind::YearBased);

@@ -15,10 +15,12 @@
 #include "gui/main_window/Dialogs.h"
 #include "gui/main_window/MainWindow.h"
 #include "gui/main_window/RadioGroup.h"
+#include "gui/main_window/YearBox.h"
 #include "gui/widgets/FlatButtons.h"
 #include "gui/widgets/FlatEdit.h"
 #include "labels/FiscalCodeCheck.h"
 #include "labels/LabelApp.h"
+#include "labels/qt/QtFileLocker.h"
 
 namespace fs = std::filesystem;
 using namespace app;
@@ -62,7 +64,7 @@ protected:
     }
     void start(const std::string& cf0 = "") {
         if (!cf0.empty()) std::ofstream(dir / "cf0.txt", std::ios::binary) << cf0;
-        labels = std::make_unique<LabelApp>(dir);
+        labels = std::make_unique<LabelApp>(dir, locker);
         form = std::make_unique<MainWindow>(*labels, dialogs);
         form->setPrintHandler([this](ReportKind k, QWidget*) { printed.push_back(k); });
         form->startUp();
@@ -80,6 +82,7 @@ protected:
     }
 
     fs::path dir;
+    QtFileLocker locker;
     ScriptedDialogs dialogs;
     std::unique_ptr<LabelApp> labels;
     std::unique_ptr<MainWindow> form;

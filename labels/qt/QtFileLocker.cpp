@@ -1,0 +1,39 @@
+#include "labels/qt/QtFileLocker.h"
+
+#include <QLockFile>
+#include <QString>
+#include <cerrno>
+
+#include "labels/AppError.h"
+
+namespace app {
+
+namespace {
+
+class HeldLockFile : public FileLocker::Lock {
+public:
+    explicit HeldLockFile(const QString& name) : file_(name) {}
+    bool take(std::chrono::milliseconds timeout) { return file_.tryLock(static_cast<int>(timeout.count())); }
+    QLockFile::LockError error() const { return file_.error(); }
+
+private:
+    QLockFile file_;  // unlocks when destroyed
+};
+
+}  // namespace
+
+std::unique_ptr<FileLocker::Lock> QtFileLocker::lock(const std::filesystem::path& path,
+                                                     std::chrono::milliseconds timeout) {
+    auto held = std::make_unique<HeldLockFile>(QString::fromStdString(path.string() + ".lock"));
+    if (held->take(timeout)) return held;
+    switch (held->error()) {
+        case QLockFile::LockFailedError:
+            return nullptr;  // another copy holds it
+        case QLockFile::PermissionError:
+            throw fileErrorFromErrno(EACCES);
+        default:
+            throw FileError("I/O error", 0);  // the lock file could not be written
+    }
+}
+
+}  // namespace app
