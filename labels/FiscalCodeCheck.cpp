@@ -40,6 +40,7 @@ constexpr std::array<int, 26> kOddValues = {1,  0,  5, 7, 9, 13, 15, 17, 19, 21,
 // One character of the text: its code point when it is ASCII, otherwise none.
 using Char = std::optional<char>;
 
+// Each byte that is not part of a valid UTF-8 sequence counts as one (invalid) character.
 std::vector<Char> characters(std::string_view text) {
     std::vector<Char> chars;
     for (char32_t c : platform::utf8Decode(text))

@@ -43,8 +43,12 @@ void fillPrintList(LabelApp& labelApp, const LabelJob& job) {
 }
 
 void runLabelJob(LabelApp& labelApp, const LabelJob& job) {
+    std::error_code error;
+    if (!std::filesystem::is_directory(labelApp.workDir(), error))
+        throw AppError("la cartella " + labelApp.workDir().string() + " non esiste o non \xC3\xA8 una cartella");
     if (job.kind == LabelKind::Fiscal) {
-        const std::string problem = labelApp.start();
+        // A reading command never writes: a missing cf0.txt is an empty list, not a new file.
+        const std::string problem = labelApp.start(LabelApp::MissingCodeFile::LeaveAbsent);
         if (!problem.empty()) throw AppError(problem);
     }
     fillPrintList(labelApp, job);

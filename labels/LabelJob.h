@@ -31,8 +31,8 @@ std::optional<LabelKind> labelKindFromName(const std::string& name);
 void fillPrintList(LabelApp& labelApp, const LabelJob& job);
 
 // The command line's run of a job on a fresh app: loads cf0.txt only for the fiscal codes
-// (the other kinds leave the directory as it is), then fills the print list. Throws AppError
-// when cf0.txt cannot be read.
+// (never creating it: the directory is left as it is), then fills the print list. Throws
+// AppError when the working directory does not exist or cf0.txt cannot be read.
 void runLabelJob(LabelApp& labelApp, const LabelJob& job);
 
 // The texts of the print list in order; empty when the list is closed.

@@ -74,11 +74,13 @@ void syncDirectoryOf(const std::filesystem::path& path) {
 }  // namespace
 
 std::string readFileBytes(const std::filesystem::path& path) {
-    Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Non-blocking, so that a FIFO (or a device) in place of the file cannot hang the open; it
+    // is refused just below, and a regular file reads the same either way.
+    Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (file.get() < 0) throwErrno();
     struct stat info {};
     if (::fstat(file.get(), &info) != 0) throwErrno();
-    if (S_ISDIR(info.st_mode)) throw fileErrorFromErrno(EISDIR);
+    if (!S_ISREG(info.st_mode)) throw FileError(path.filename().string() + ": non \xC3\xA8 un file", 0);
     std::string bytes;
     char buffer[8192];
     for (;;) {

@@ -12,7 +12,8 @@ namespace app {
 // Larger files are refused rather than read: a code list is a few kilobytes.
 inline constexpr std::size_t kMaxTextFileBytes = 16u << 20;
 
-// The file's bytes; throws FileError (e.g. "File not found") when it cannot be read.
+// The file's bytes; throws FileError (e.g. "File not found") when it cannot be read, and
+// "NAME: non è un file" for a directory, FIFO or device, without waiting on it.
 std::string readFileBytes(const std::filesystem::path& path);
 
 // Writes bytes to a new file in the same directory, flushes it to disk and renames it over

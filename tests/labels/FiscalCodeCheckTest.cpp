@@ -46,6 +46,12 @@ TEST(FiscalCodeCheck, MessagesInStepOrder) {
     for (const Case& c : cases) EXPECT_EQ(checkFiscalCode(c.text).message, c.message) << c.text;
 }
 
+TEST(FiscalCodeCheck, InvalidUtf8BytesAreInvalidCharacters) {
+    EXPECT_EQ(checkFiscalCode("\x80RSSMRA85T10A562S").message, kWrongLength);  // 17 characters
+    EXPECT_EQ(checkFiscalCode("RSSMRA85T10A562\x80").message, kBadCharacters);
+    EXPECT_EQ(checkFiscalCode("RSSMRA85T10A562\xC3\x80").message, kBadCharacters);  // a valid À
+}
+
 TEST(FiscalCodeCheck, CorrectsOnlyAWrongCheckCharacter) {
     const FiscalCodeCheck wrong = checkFiscalCode("RSSMRA85T10A562A");
     EXPECT_EQ(wrong.code, "RSSMRA85T10A562S");

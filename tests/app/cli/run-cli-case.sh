@@ -1,11 +1,12 @@
 #!/bin/sh
 # Runs one quirelle command line and compares its exit code, standard output and standard error.
 # usage: run-cli-case.sh QUIRELLE EXPECTED_EXIT EXPECTED_STDOUT_FILE|- STDERR_PATTERN|- [--setup SCRIPT]
-#                        [--stdout-pattern PATTERN] -- ARGS...
+#                        [--stdout-pattern PATTERN] [--check SCRIPT] -- ARGS...
 # EXPECTED_STDOUT_FILE "-" skips the output comparison; STDERR_PATTERN and PATTERN are grep -E
 # patterns (PATTERN must match some line of standard output).
 # An argument @EMPTY@ is passed as an empty argument.
-# The command runs in a fresh directory; SCRIPT (sh code) runs there first to create files.
+# The command runs in a fresh directory; the setup SCRIPT (sh code) runs there first to create
+# files, the check SCRIPT afterwards (it fails the case with a non-zero status).
 set -u
 quirelle=$1 expected_exit=$2 expected_out=$3 stderr_pattern=$4
 shift 4
@@ -13,6 +14,8 @@ setup=
 if [ "$1" = "--setup" ]; then setup=$2; shift 2; fi
 stdout_pattern=
 if [ "$1" = "--stdout-pattern" ]; then stdout_pattern=$2; shift 2; fi
+check=
+if [ "$1" = "--check" ]; then check=$2; shift 2; fi
 [ "$1" = "--" ] && shift
 # CMake drops empty list elements, so an empty argument travels as @EMPTY@.
 for arg do
@@ -39,6 +42,9 @@ if [ -n "$stdout_pattern" ] && ! grep -Eq -e "$stdout_pattern" "$work/.out"; the
 fi
 if [ "$stderr_pattern" != "-" ] && ! grep -Eq -e "$stderr_pattern" "$work/.err"; then
     echo "standard error lacks /$stderr_pattern/:"; cat "$work/.err"; failed=1
+fi
+if [ -n "$check" ] && ! sh -c "$check"; then
+    echo "check failed: $check"; failed=1
 fi
 if [ "$failed" -ne 0 ]; then
     echo "--- stdout"; head -20 "$work/.out"; echo "--- stderr"; cat "$work/.err"
