@@ -3,6 +3,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 
+#include <exception>
+
 #include "gui/main_window/Dialogs.h"
 
 namespace app {
@@ -15,13 +17,23 @@ DataGrid::DataGrid(MemTableModel* model, Dialogs& dialogs, bool editable, QWidge
     setEditTriggers(editable ? (QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                                 QAbstractItemView::AnyKeyPressed)
                              : QAbstractItemView::NoEditTriggers);
+    setTabKeyNavigation(false);  // Tab moves to the next control, not to the next row
     horizontalHeader()->setVisible(true);
     verticalHeader()->setVisible(true);  // the indicator column
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    fitRowsToFont();
+    connect(model, &MemTableModel::editFailed, this, &DataGrid::showError);
     connect(model, &MemTableModel::cursorMoved, this, &DataGrid::followCursor);
     connect(model, &QAbstractItemModel::modelReset, this, [this] { followCursor(model_->currentRow()); });
     connect(this, &QTableView::clicked, this,
-            [this](const QModelIndex& i) { model_->moveCursorTo(i.row()); });
+            [this](const QModelIndex& i) {
+                try {
+                    model_->moveCursorTo(i.row());  // may end a pending edit, which may be refused
+                } catch (const std::exception& e) {
+                    showError(QString::fromStdString(e.what()));
+                }
+            });
     followCursor(model_->currentRow());
 }
 
@@ -37,16 +49,53 @@ void DataGrid::followCursor(int row) {
     scrollTo(idx);
 }
 
+// Rows one font height plus a margin, so glyphs keep clear of the grid lines; the indicator
+// column wide enough for its marker. Called again whenever the font changes.
+void DataGrid::fitRowsToFont() {
+    const QFontMetrics metrics(font());
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(metrics.height() + 6);
+    verticalHeader()->setFixedWidth(metrics.horizontalAdvance(QChar(0x25B6)) + 6);
+}
+
+void DataGrid::changeEvent(QEvent* e) {
+    QTableView::changeEvent(e);
+    if (e->type() == QEvent::FontChange) fitRowsToFont();
+}
+
+void DataGrid::showError(const QString& message) {
+    dialogs_.message(this, message);
+}
+
 bool DataGrid::deleteCurrent() {
     const int row = model_->currentRow();
     if (row < 0) return false;
     if (!dialogs_.confirm(this, kDeleteQuestion)) return false;
-    model_->moveCursorTo(row);
-    model_->table().deleteRecord();
+    try {
+        model_->moveCursorTo(row);
+        model_->table().deleteRecord();
+    } catch (const std::exception& e) {
+        showError(QString::fromStdString(e.what()));
+        return false;
+    }
     return true;
 }
 
 void DataGrid::keyPressEvent(QKeyEvent* e) {
+    try {
+        handleKey(e);
+    } catch (const std::exception& err) {
+        showError(QString::fromStdString(err.what()));
+    }
+}
+
+void DataGrid::handleKey(QKeyEvent* e) {
+    // Ctrl+Tab leaves the grid too, as in any control that keeps plain Tab for itself.
+    if ((e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab) && e->modifiers() & Qt::ControlModifier) {
+        const bool back = e->key() == Qt::Key_Backtab || e->modifiers() & Qt::ShiftModifier;
+        focusNextPrevChild(!back);
+        return;
+    }
     if ((e->key() == Qt::Key_Delete && e->modifiers() & Qt::ControlModifier) ||
         (e->key() == Qt::Key_Delete && state() != QAbstractItemView::EditingState)) {
         deleteCurrent();
@@ -64,9 +113,14 @@ void DataGrid::keyPressEvent(QKeyEvent* e) {
 }
 
 void DataGrid::mouseDoubleClickEvent(QMouseEvent* e) {
-    const QModelIndex idx = indexAt(e->position().toPoint());
-    if (idx.isValid()) model_->moveCursorTo(idx.row());
-    QTableView::mouseDoubleClickEvent(e);
+    try {
+        const QModelIndex idx = indexAt(e->position().toPoint());
+        if (idx.isValid()) model_->moveCursorTo(idx.row());
+        QTableView::mouseDoubleClickEvent(e);
+    } catch (const std::exception& err) {
+        showError(QString::fromStdString(err.what()));
+        return;
+    }
     emit doubleClickedRow();
 }
 

@@ -1,6 +1,7 @@
 // A data grid over a MemTableModel: whole-row selection that follows the table's cursor and
 // moves it, deletion of the current record after a confirmation, and (when editable) a new
-// empty row when the operator moves down past the last one.
+// empty row when the operator moves down past the last one. Tab leaves the grid in the
+// window's tab order; an error of the table is shown to the operator, never thrown.
 #pragma once
 
 #include <QTableView>
@@ -25,9 +26,13 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     void followCursor(int row);
+    void fitRowsToFont();
+    void handleKey(QKeyEvent* e);
+    void showError(const QString& message);
 
     MemTableModel* model_;
     Dialogs& dialogs_;

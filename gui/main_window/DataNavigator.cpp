@@ -42,6 +42,14 @@ void DataNavigator::resizeEvent(QResizeEvent*) {
 }
 
 void DataNavigator::press(Button b) {
+    try {
+        act(b);
+    } catch (const std::exception& e) {
+        dialogs_.message(window(), QString::fromStdString(e.what()));
+    }
+}
+
+void DataNavigator::act(Button b) {
     if (!table_.isActive()) return;
     switch (b) {
         case first:

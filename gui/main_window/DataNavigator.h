@@ -28,7 +28,9 @@ protected:
     void resizeEvent(QResizeEvent*) override;
 
 private:
+    // A table error is shown to the operator rather than thrown into the event loop.
     void press(Button b);
+    void act(Button b);
 
     memtable::MemTable& table_;
     Dialogs& dialogs_;

@@ -2,6 +2,8 @@
 
 #include <QFont>
 
+#include <algorithm>
+
 namespace app {
 
 using memtable::DataEvent;
@@ -26,6 +28,7 @@ int MemTableModel::columnCount(const QModelIndex& parent) const {
 
 QVariant MemTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
+    if (role == Qt::TextAlignmentRole) return QVariant::fromValue(alignment_);
     if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
     const int field = table_.fieldIndex(fieldName_);
     if (field < 0) return {};
@@ -35,6 +38,7 @@ QVariant MemTableModel::data(const QModelIndex& index, int role) const {
 QVariant MemTableModel::headerData(int section, Qt::Orientation o, int role) const {
     if (role != Qt::DisplayRole) return {};
     if (o == Qt::Horizontal && section == 0) return QString::fromStdString(fieldName_);
+    if (o == Qt::Vertical) return section == currentRow() ? QStringLiteral("\u25B6") : QString();
     return {};
 }
 
@@ -45,17 +49,39 @@ Qt::ItemFlags MemTableModel::flags(const QModelIndex& index) const {
 }
 
 bool MemTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!editable_ || role != Qt::EditRole || !index.isValid()) return false;
-    moveCursorTo(index.row());
-    table_.edit();
+    // A second commit while the first is being written (the view commits again when the
+    // table's notifications move its current index) is the same edit: ignored.
+    if (!editable_ || role != Qt::EditRole || !index.isValid() || writing_) return false;
+    writing_ = true;
     try {
-        table_.setFieldText(fieldName_, value.toString().toStdString());
-        table_.post();
-    } catch (...) {
-        table_.cancel();
-        throw;
+        moveCursorTo(index.row());
+        writeField(value.toString());
+    } catch (const std::exception& e) {
+        // The edit is dropped and the operator told; the grid goes on.
+        if (table_.isActive() && table_.state() != memtable::TableState::Browse) table_.cancel();
+        writing_ = false;
+        redisplayAfterEdit();
+        emit editFailed(QString::fromStdString(e.what()));
+        return false;
     }
+    writing_ = false;
+    redisplayAfterEdit();
     return true;
+}
+
+void MemTableModel::writeField(const QString& text) {
+    table_.edit();
+    table_.setFieldText(fieldName_, text.toStdString());
+    table_.post();
+}
+
+// Row count and order stay as they were during an in-place edit: the values and the
+// indicator are repainted without resetting the view, whose editor is still closing.
+void MemTableModel::redisplayAfterEdit() {
+    const int rows = rowCount();
+    if (rows > 0) emit dataChanged(index(0, 0), index(rows - 1, 0));
+    emit headerDataChanged(Qt::Vertical, 0, std::max(0, rows - 1));
+    emit cursorMoved(currentRow());
 }
 
 int MemTableModel::currentRow() const {
@@ -76,8 +102,10 @@ void MemTableModel::appendRow() {
 }
 
 void MemTableModel::memTableEvent(memtable::MemTable&, DataEvent event, int row) {
+    if (writing_) return;  // setData redisplays once the edit is stored
     switch (event) {
         case DataEvent::Scrolled:
+            if (rowCount() > 0) emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
             emit cursorMoved(row);
             break;
         case DataEvent::Editing:

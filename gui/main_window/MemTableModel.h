@@ -1,6 +1,7 @@
 // A one-column Qt model over a memory table: one row per record in the table's current order.
 // It follows the table's notifications, so changes made by commands show at once, and writes
-// in-place edits back through the table's edit/post cycle.
+// in-place edits back through the table's edit/post cycle. The vertical header is the grid's
+// indicator column: a marker on the current record's row.
 #pragma once
 
 #include <QAbstractTableModel>
@@ -25,6 +26,7 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
     memtable::MemTable& table() { return table_; }
+    void setAlignment(Qt::Alignment a) { alignment_ = a; }
     // Row of the table's current record, -1 when there is none.
     int currentRow() const;
     // Makes the record at row current.
@@ -35,14 +37,20 @@ public:
 signals:
     // The table's cursor moved; the view selects this row.
     void cursorMoved(int row);
+    // An in-place edit was refused (the table's message); the edit is dropped.
+    void editFailed(const QString& message);
 
 private:
     void memTableEvent(memtable::MemTable& table, memtable::DataEvent event, int row) override;
 
     memtable::MemTable& table_;
     std::string fieldName_;
+    void writeField(const QString& text);
+    void redisplayAfterEdit();
+
     bool editable_;
-    bool resetting_ = false;
+    Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignVCenter;
+    bool writing_ = false;  // inside setData: the table's notifications wait for its end
 };
 
 }  // namespace app
