@@ -270,11 +270,34 @@ void FlatButtonBase::paintGlyphAndCaption(QPainter& p, const QRect& r) const {
     p.drawText(place.caption, kTextFlags, caption_);
 }
 
+bool FlatButtonBase::takeFocusUninterrupted(Qt::FocusReason reason) {
+    bool interrupted = false;
+    const auto watch = connect(qApp, &QApplication::focusChanged, this,
+                               [this, &interrupted](QWidget*, QWidget* now) { interrupted |= now != this; });
+    setFocus(reason);
+    disconnect(watch);
+    return !interrupted;
+}
+
 void FlatButtonBase::mousePressEvent(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton || !isEnabled()) return;
+    // The window gives the focus before it delivers the press. When leaving the previous
+    // control opened a modal box (its check), the operator answered it and let go of the
+    // mouse meanwhile, and that release went nowhere: the press is over, without a click.
+    if (e->spontaneous() && !(QGuiApplication::mouseButtons() & Qt::LeftButton)) {
+        setHot(false);
+        refreshHotFromPointer();
+        return;
+    }
+    const bool pressedBefore = down_;
     if (!down_) setState(ButtonState::Down);
     dragging_ = true;
-    if (takesFocusOnPress()) setFocus(Qt::MouseFocusReason);
+    if (takesFocusOnPress() && !takeFocusUninterrupted(Qt::MouseFocusReason)) {
+        dragging_ = false;  // the same, when the focus moved only now
+        setState(pressedBefore ? ButtonState::Exclusive : ButtonState::Up);
+        setHot(false);
+        refreshHotFromPointer();
+    }
 }
 
 void FlatButtonBase::mouseMoveEvent(QMouseEvent* e) {
@@ -338,7 +361,10 @@ bool FlatButtonBase::event(QEvent* e) {
     if (e->type() == QEvent::Shortcut) {
         auto* se = static_cast<QShortcutEvent*>(e);
         if (se->shortcutId() == shortcutId_) {
-            if (isEnabled()) click();
+            // Like a press, the accelerator first takes the focus, so the control left is
+            // checked before the command runs; a box raised by that check ends it.
+            const bool uninterrupted = !takesFocusOnPress() || takeFocusUninterrupted(Qt::ShortcutFocusReason);
+            if (uninterrupted && isEnabled()) click();
             return true;
         }
     }

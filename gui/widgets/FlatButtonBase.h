@@ -111,6 +111,8 @@ protected:
     virtual bool takesFocusOnPress() const = 0;
 
 private:
+    // Takes the keyboard focus; false when something else (a modal box) took it meanwhile.
+    bool takeFocusUninterrupted(Qt::FocusReason reason);
     void syncStateWithEnabled();
     void setState(ButtonState s);
     void refreshHotFromPointer();
