@@ -18,6 +18,7 @@
 #include "gui/main_window/MainWindowLook.h"
 #include "gui/main_window/MemTableModel.h"
 #include "gui/main_window/RadioGroup.h"
+#include "gui/main_window/YearBox.h"
 #include "gui/widgets/FlatButtons.h"
 #include "gui/widgets/FlatEdit.h"
 #include "labels/TodaySelection.h"
@@ -133,7 +134,7 @@ void MainWindow::buildFiscalGroup() {
     setTextColour(fiscalGrid, kRed);
     fiscalGrid->setColumnWidth(0, 220);
     fiscalGrid->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    fiscalGrid->setStyleSheet("QTableView::item { qproperty-alignment: AlignCenter; }");
+    fiscalModel_->setAlignment(Qt::AlignCenter);
 
     fiscalNavigator = new DataNavigator(app_.fiscalCodes(), dialogs_, fiscalGroup);
     fiscalNavigator->setGeometry(434, 147, 300, 25);
@@ -202,7 +203,7 @@ void MainWindow::buildSeriesGroup() {
     monthBox->setGeometry(544, 50, 150, 30);
     for (const char* month : kMonthNames) monthBox->addItem(month);
     monthBox->setCurrentIndex(0);
-    yearBox = new QSpinBox(seriesGroup);
+    yearBox = new YearBox(seriesGroup);
     yearBox->setGeometry(571, 85, 121, 32);
     yearBox->setRange(kFirstYear, kLastYear);
     yearBox->setValue(kFirstYear);
@@ -353,6 +354,7 @@ void MainWindow::onPrintFiscalClicked() {
 }
 
 void MainWindow::onExitClicked() {
+    if (closing_) return;
     bool saved = false;
     run([&] {
         app_.exitCommand();
@@ -369,7 +371,7 @@ void MainWindow::copyToClipboardAndShow(const QString& text) {
     inMemoryEdit->setText(clipboard->text());
 }
 
-void MainWindow::onFiscalEditFocusLost() {
+void MainWindow::onFiscalEditFocusChanged() {
     const FiscalEditOutcome outcome = app_.fiscalEditFocusChanged(fiscalEdit->text().toStdString());
     if (outcome.message) {
         const QString text =
@@ -391,9 +393,11 @@ void MainWindow::onBackgroundClicked() {
     setFormHeight(kCompactHeight);
 }
 
+// Presses that a group, a label or a disabled button leave unhandled arrive here too; only
+// one on the window's own background collapses it.
 void MainWindow::mousePressEvent(QMouseEvent* e) {
     QWidget::mousePressEvent(e);
-    onBackgroundClicked();
+    if (!childAt(e->position().toPoint())) onBackgroundClicked();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
@@ -401,14 +405,20 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
         const auto reason = static_cast<QFocusEvent*>(e)->reason();
         // A message box or another window taking the focus is not the operator leaving the edit.
         const bool windowSwitch = reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
-        if (!windowSwitch)
-            QMetaObject::invokeMethod(this, &MainWindow::onFiscalEditFocusLost, Qt::QueuedConnection);
+        // The check runs now, inside the focus change, so that it (and its box) is over before
+        // the control that takes the focus acts on the press or key that moved it. A window
+        // that is closing checks nothing: no box may outlive it.
+        if (!windowSwitch && !closing_ && isVisible()) run([this] { onFiscalEditFocusChanged(); });
     }
-    if (watched == oxygenGroup && e->type() == QEvent::MouseButtonPress) onBackgroundClicked();
+    if (watched == oxygenGroup && e->type() == QEvent::MouseButtonPress) {
+        const auto* press = static_cast<QMouseEvent*>(e);
+        if (!oxygenGroup->childAt(press->position().toPoint())) onBackgroundClicked();
+    }
     return QWidget::eventFilter(watched, e);
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
+    closing_ = true;
     if (closingSaved_) {
         e->accept();
         return;
@@ -420,6 +430,7 @@ void MainWindow::closeEvent(QCloseEvent* e) {
         const QString question = QString::fromStdString(err.what()) +
                                  "\n\nChiudere comunque? Le modifiche ai codici fiscali andranno perse.";
         if (!dialogs_.confirm(this, question)) {
+            closing_ = false;
             e->ignore();
             return;
         }

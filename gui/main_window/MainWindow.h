@@ -12,7 +12,6 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QRadioButton;
-class QSpinBox;
 
 namespace widgets {
 class FlatButton;
@@ -27,6 +26,7 @@ class DataNavigator;
 class Dialogs;
 class MemTableModel;
 class RadioGroup;
+class YearBox;
 
 inline constexpr const char* kMainCaption = "Quirelle 2.51 - 21.05.2019 - Merzavin";
 inline constexpr int kFormWidth = 1024;
@@ -63,7 +63,7 @@ public:
     DataNavigator* fiscalNavigator;
     RadioGroup *seriesLengthGroup, *closingGroup;
     QComboBox* monthBox;
-    QSpinBox* yearBox;
+    YearBox* yearBox;
 
 protected:
     void mousePressEvent(QMouseEvent*) override;
@@ -91,7 +91,7 @@ private:
     void onSaveClicked();
     void onPrintFiscalClicked();
     void onExitClicked();
-    void onFiscalEditFocusLost();
+    void onFiscalEditFocusChanged();
     void onFiscalGridDoubleClicked();
     void onCompactClicked() { setFormHeight(kCompactHeight); }
     void onFullHeightClicked() { setFormHeight(kFullHeight); }
@@ -109,6 +109,7 @@ private:
     MemTableModel* fiscalModel_ = nullptr;
     int formHeight_ = kFullHeight;
     bool closingSaved_ = false;
+    bool closing_ = false;  // the window is being closed: no more checks or boxes
 };
 
 }  // namespace app

@@ -6,7 +6,7 @@
 namespace app {
 
 RadioGroup::RadioGroup(const QStringList& items, int columns, QWidget* parent)
-    : QWidget(parent), columns_(std::max(1, columns)) {
+    : QGroupBox(parent), columns_(std::max(1, columns)) {
     auto* group = new QButtonGroup(this);
     for (const QString& text : items) {
         auto* button = new QRadioButton(text, this);
@@ -26,14 +26,15 @@ void RadioGroup::setItemIndex(int index) {
 }
 
 void RadioGroup::resizeEvent(QResizeEvent*) {
-    // Items fill the columns top to bottom, each column as wide as the group allows.
+    // Items fill the columns top to bottom inside the frame, each column as wide as it allows.
+    const QRect inside = contentsRect().adjusted(2, 2, -2, -2);
     const int rows = (count() + columns_ - 1) / columns_;
-    const int columnWidth = width() / columns_;
-    const int rowHeight = rows > 0 ? height() / rows : height();
+    const int columnWidth = inside.width() / columns_;
+    const int rowHeight = rows > 0 ? inside.height() / rows : inside.height();
     for (int i = 0; i < count(); ++i) {
         const int column = i / rows, row = i % rows;
-        items_[static_cast<std::size_t>(i)]->setGeometry(column * columnWidth + 8, row * rowHeight,
-                                                         columnWidth - 8, rowHeight);
+        items_[static_cast<std::size_t>(i)]->setGeometry(inside.left() + column * columnWidth + 8,
+                                                         inside.top() + row * rowHeight, columnWidth - 8, rowHeight);
     }
 }
 

@@ -1,15 +1,16 @@
-// A captionless group of radio buttons laid out in columns, with the index of the checked item.
+// A captionless, framed group of radio buttons laid out in columns, with the index of the
+// checked item.
 #pragma once
 
+#include <QGroupBox>
 #include <QStringList>
-#include <QWidget>
 #include <vector>
 
 class QRadioButton;
 
 namespace app {
 
-class RadioGroup : public QWidget {
+class RadioGroup : public QGroupBox {
     Q_OBJECT
 public:
     RadioGroup(const QStringList& items, int columns, QWidget* parent = nullptr);
