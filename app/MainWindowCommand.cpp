@@ -5,6 +5,7 @@
 #include <QTranslator>
 #include <filesystem>
 
+#include "app/GuardedApplication.h"
 #include "app/ProgramStart.h"
 #include "app/Subcommands.h"
 #include "gui/main_window/Dialogs.h"
@@ -43,7 +44,7 @@ int runMainWindow(int argc, char** argv) {
     // Fractional scale factors pass through unrounded, so the fixed 1024 x 768 layout keeps
     // its proportions at 125 % and 150 %.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
-    QApplication application(argc, argv);
+    GuardedApplication application(argc, argv, [](const std::string& m) { platform::qt::showError(m); });
     QApplication::setOrganizationName("Vellumo");
     QApplication::setApplicationName("Quirelle");
     platform::qt::registerFontSubstitutions();

@@ -4,6 +4,7 @@
 #include <exception>
 #include <string>
 
+#include "app/GuardedApplication.h"
 #include "app/Options.h"
 #include "app/ProgramStart.h"
 #include "app/Subcommands.h"
@@ -12,6 +13,7 @@
 #include "gui/preview/PrintDialogFlow.h"
 #include "gui/preview/PrintService.h"
 #include "platform/qt/FontSubstitutions.h"
+#include "platform/qt/MessageBox.h"
 #include "prepared/PreparedPages.h"
 #include "prepared/PreparedReportIo.h"
 
@@ -43,7 +45,7 @@ int runShow(const Args& args) {
     static int argc = 1;
     static char name[] = "quirelle";
     static char* argv[] = {name, nullptr};
-    QApplication application(argc, argv);
+    GuardedApplication application(argc, argv, [](const std::string& m) { platform::qt::showError(m); });
     QApplication::setOrganizationName("Vellumo");
     QApplication::setApplicationName("Quirelle");
     platform::qt::registerFontSubstitutions();
