@@ -63,6 +63,15 @@ void DataGrid::changeEvent(QEvent* e) {
     if (e->type() == QEvent::FontChange) fitRowsToFont();
 }
 
+// Tab in the cell editor stores the edit and leaves the grid, like Tab outside it, instead of
+// opening the editor on the next cell (which wraps round to the first row).
+void DataGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    const bool next = hint == QAbstractItemDelegate::EditNextItem;
+    const bool previous = hint == QAbstractItemDelegate::EditPreviousItem;
+    QTableView::closeEditor(editor, next || previous ? QAbstractItemDelegate::NoHint : hint);
+    if (next || previous) focusNextPrevChild(next);
+}
+
 void DataGrid::showError(const QString& message) {
     dialogs_.message(this, message);
 }

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSpinBox>
 #include <QTest>
@@ -145,6 +146,16 @@ TEST_F(OperatorInputTest, TypingIntoTheRowAddedByDownKeepsTheProgramAlive) {
     key(Qt::Key_Return);
     settle();
     EXPECT_EQ(labels->printList().fieldTextAt(1, 0), "YZ");
+
+    // Tab in the cell editor stores the text and leaves the grid; no other row is opened.
+    key(Qt::Key_Down);
+    type("T");
+    key(Qt::Key_Tab);
+    settle();
+    ASSERT_EQ(grid->model()->rowCount(), 3);
+    EXPECT_EQ(labels->printList().fieldTextAt(2, 0), "T");
+    EXPECT_EQ(QApplication::focusWidget(), form->printButton);
+    EXPECT_FALSE(grid->indexWidget(grid->model()->index(0, 0)) || grid->findChild<QLineEdit*>());  // no editor open
     EXPECT_TRUE(form->isVisible());
 }
 
