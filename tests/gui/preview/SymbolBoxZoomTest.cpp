@@ -13,6 +13,7 @@
 #include "gui/preview/PreviewZoom.h"
 #include "labels/LabelApp.h"
 #include "labels/LabelReports.h"
+#include "labels/qt/QtFileLocker.h"
 #include "tests/gui/preview/PreviewTestPages.h"
 
 namespace {
@@ -20,7 +21,8 @@ namespace {
 // The series template prepared for March 2019: 53 codes and the closing one on one sheet.
 struct SeriesSheet {
     QTemporaryDir dir;
-    app::LabelApp labelApp{dir.path().toStdString()};
+    app::QtFileLocker locker;
+    app::LabelApp labelApp{dir.path().toStdString(), locker};
     report::CollectingErrorReporter errors;
     std::unique_ptr<report::LabelReports> reports;
 
