@@ -179,6 +179,16 @@ TEST_F(OperatorInputTest, QuickClickOnSaveRunsTheCheckFirst) {
     EXPECT_EQ(std::count(codes.begin(), codes.end(), ""), 0);
 }
 
+TEST_F(OperatorInputTest, SaveByItsAcceleratorAlsoChecksFirst) {
+    start();
+    typeIntoFiscalEdit(kWrongCheck);
+    key(Qt::Key_S, Qt::AltModifier);  // "&Salva" while the edit still has the focus
+    settle();
+    ASSERT_EQ(boxes->texts.size(), 1);
+    EXPECT_TRUE(fiscalCodes().empty());
+    EXPECT_EQ(form->fiscalEdit->text(), QString(kRightCheck));
+}
+
 TEST_F(OperatorInputTest, QuickClickOnInsertTakesTheTextJustTyped) {
     start();
     form->inMemoryEdit->setText("OLD");
