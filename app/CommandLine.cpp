@@ -19,6 +19,7 @@ const std::map<std::string, Handler>& subcommands() {
     static const std::map<std::string, Handler> table = {
         {"labels", runLabels},    {"print", runPrint},     {"convert", runConvert},   {"show", runShow},
         {"check-cf", runCheckCf}, {"barcode", runBarcode}, {"template", runTemplate},
+        {"test-sheet", runTestSheet},
     };
     return table;
 }
@@ -33,6 +34,7 @@ constexpr const char* kUsage =
     "  check-cf CODICE                controlla un codice fiscale\n"
     "  barcode --type T --text X ...  un simbolo (-o FILE.png|FILE.svg | --pattern)\n"
     "  template N -o FILE             il modello incorporato N (1-4)\n"
+    "  test-sheet [--template N] -o FILE.pdf  il foglio di prova per calibrare la stampante\n"
     "KIND: series, calendar, exemptions, oxygen, fiscal, free\n"
     "quirelle SOTTOCOMANDO --help mostra le opzioni di ciascuno; quirelle --version la versione.\n";
 

@@ -6,6 +6,7 @@
 
 #include "app/LabelJobOptions.h"
 #include "app/Options.h"
+#include "app/SheetOptions.h"
 #include "app/Subcommands.h"
 #include "labels/AppError.h"
 #include "labels/LabelApp.h"
@@ -17,10 +18,13 @@ namespace app {
 namespace {
 
 CommandSpec labelsCommand() {
-    return {"labels", "KIND [OPZIONI]",
-            "Scrive la lista di stampa, un'etichetta per riga.\n"
+    CommandSpec spec{"labels", "KIND [OPZIONI]",
+            "Scrive le etichette nell'ordine dei fogli, una per riga; con --start le posizioni\n"
+            "lasciate vuote sono righe vuote.\n"
             "KIND: series, calendar, exemptions, oxygen, fiscal, free CODICE...",
             labelJobOptions()};
+    spec.options.insert(spec.options.end(), sheetOptions().begin(), sheetOptions().end());
+    return spec;
 }
 
 }  // namespace
@@ -32,8 +36,12 @@ int runLabels(const Args& args) {
         QtFileLocker locker;
         LabelApp labelApp(options.value("--dir").value_or("."), locker);
         runLabelJob(labelApp, job);
+        report::PrepareOptions sheet;
+        if (options.has("--start") || options.has("--copies"))
+            applySheetOptions(options, labelsPerSheetOf(jobReportKind(labelApp, job)), sheet);
+        for (int blank = 0; blank < sheet.blankPositions; ++blank) std::printf("\n");
         for (const std::string& text : printListTexts(labelApp.printList()))
-            std::printf("%s\n", text.c_str());
+            for (int copy = 0; copy < sheet.copiesPerRecord; ++copy) std::printf("%s\n", text.c_str());
         return 0;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "quirelle labels: %s\n", e.what());

@@ -12,12 +12,14 @@
 #include "app/LabelJobOptions.h"
 #include "app/ProgramStart.h"
 #include "app/ProgressOnTerminal.h"
+#include "app/SheetOptions.h"
 #include "app/Subcommands.h"
 #include "export/PreparedPageOutput.h"
 #include "labels/AppError.h"
 #include "labels/LabelApp.h"
 #include "labels/qt/QtFileLocker.h"
 #include "labels/LabelReports.h"
+#include "labels/LabelSlots.h"
 #include "platform/qt/FontSubstitutions.h"
 #include "prepared/PreparedReportIo.h"
 
@@ -58,7 +60,7 @@ int fault(const std::string& message) {
 }
 
 bool writeOutput(preview::PreparedPages& pages, PrintTarget target, const std::string& path, int dpi,
-                 std::string& error) {
+                 const preview::PageOffset& offset, std::string& error) {
     switch (target) {
         case PrintTarget::Frp:
             try {
@@ -69,9 +71,9 @@ bool writeOutput(preview::PreparedPages& pages, PrintTarget target, const std::s
                 return false;
             }
         case PrintTarget::Pdf:
-            return preview::writePagesPdf(pages, path, error);
+            return preview::writePagesPdf(pages, path, error, offset);
         case PrintTarget::Png:
-            return preview::writePagesPng(pages, path, dpi, error);
+            return preview::writePagesPng(pages, path, dpi, error, nullptr, offset);
     }
     return false;
 }
@@ -84,6 +86,8 @@ CommandSpec printCommand() {
                      labelJobOptions()};
     spec.options.push_back({"o", "FILE", "il file da scrivere: .pdf, .frp o .png"});
     spec.options.push_back({"dpi", "N", "risoluzione delle immagini PNG (predefinita 300)"});
+    spec.options.insert(spec.options.end(), sheetOptions().begin(), sheetOptions().end());
+    spec.options.push_back(offsetOption());
     return spec;
 }
 
@@ -99,6 +103,8 @@ int runPrint(const Args& args) {
         options.intValue("--dpi", preview::kMinImageDpi, preview::kMaxImageDpi).value_or(kDefaultDpi);
     if (options.has("--dpi") && target != PrintTarget::Png)
         throw UsageError("--dpi vale solo per le immagini PNG");
+    if (options.has("--offset") && target == PrintTarget::Frp)
+        throw UsageError("--offset vale solo per PDF e PNG: il report preparato non si sposta");
 
     const auto guiApp = target == PrintTarget::Frp ? nullptr : ensureGuiApplication();
     startProgram(PrinterSource::VirtualOnly);
@@ -115,11 +121,14 @@ int runPrint(const Args& args) {
         ProgressOnTerminal progress;
         report::PrepareOptions prepareOptions;
         prepareOptions.progressDisplay = &progress;
+        applySheetOptions(options, report::labelsPerSheet(reports.report(kind)), prepareOptions);
+        const preview::PageOffset offset =
+            target == PrintTarget::Frp ? preview::PageOffset{} : outputOffset(options, "print");
         if (!reports.prepare(kind, prepareOptions))
             return errors.count > 0 ? 1 : fault("preparazione annullata");
 
         std::string error;
-        if (!writeOutput(reports.pages(kind), target, *output, dpi, error)) return fault(error);
+        if (!writeOutput(reports.pages(kind), target, *output, dpi, offset, error)) return fault(error);
         return 0;
     } catch (const std::exception& e) {
         return fault(e.what());

@@ -16,6 +16,7 @@ int runShow(const Args& args);
 int runCheckCf(const Args& args);
 int runBarcode(const Args& args);
 int runTemplate(const Args& args);
+int runTestSheet(const Args& args);
 // No subcommand: the main window in the current directory.
 int runMainWindow(int argc, char** argv);
 

@@ -37,11 +37,11 @@ QImage whiteImage(platform::Size size, int dpi) {
 }  // namespace
 
 void drawPageOnSheet(PreparedPages& pages, int index, platform::Canvas& canvas, platform::Size sheetDots,
-                     int dpi) {
+                     int dpi, const PageOffset& offset) {
     PreparedPage& page = pages.page(index);
     page.inView = true;
     try {
-        pages.draw(index, canvas, outputTargetRect(page, sheetDots, dpi));
+        pages.draw(index, canvas, shiftedByOffset(outputTargetRect(page, sheetDots, dpi), offset, dpi, dpi));
     } catch (...) {
         page.inView = false;
         page.loadedPage.reset();
@@ -56,7 +56,7 @@ platform::Size sheetPixels(const PreparedPage& page, int dpi) {
     return {roundToInt(sheet.widthMm * dpi / kMmPerInch), roundToInt(sheet.heightMm * dpi / kMmPerInch)};
 }
 
-QImage renderPageImage(PreparedPages& pages, int index, int dpi) {
+QImage renderPageImage(PreparedPages& pages, int index, int dpi, const PageOffset& offset) {
     if (dpi < kMinImageDpi || dpi > kMaxImageDpi) return {};
     const platform::Size size = sheetPixels(pages.page(index), dpi);
     if (size.width <= 0 || size.height <= 0 || size.width > kMaxImageSide || size.height > kMaxImageSide)
@@ -67,7 +67,7 @@ QImage renderPageImage(PreparedPages& pages, int index, int dpi) {
     // Bar edges must land on whole pixels: no smoothing of shapes.
     painter.setRenderHint(QPainter::Antialiasing, false);
     platform::qt::QPainterCanvas canvas(painter);
-    drawPageOnSheet(pages, index, canvas, size, dpi);
+    drawPageOnSheet(pages, index, canvas, size, dpi, offset);
     return image;
 }
 
@@ -80,7 +80,7 @@ std::string numberedImagePath(const std::string& path, int pageNumber) {
     return stem + "-" + std::to_string(pageNumber) + extension;
 }
 
-bool writePagesPdf(PreparedPages& pages, const std::string& path, std::string& error) {
+bool writePagesPdf(PreparedPages& pages, const std::string& path, std::string& error, const PageOffset& offset) {
     std::string drawError;
     platform::qt::PdfDocument document;
     document.path = path;
@@ -91,7 +91,7 @@ bool writePagesPdf(PreparedPages& pages, const std::string& path, std::string& e
     document.drawPage = [&](int index, platform::Canvas& canvas, const platform::Rect& area) {
         if (!drawError.empty()) return;
         try {
-            drawPageOnSheet(pages, index, canvas, {area.width(), area.height()}, kPdfDotsPerInch);
+            drawPageOnSheet(pages, index, canvas, {area.width(), area.height()}, kPdfDotsPerInch, offset);
         } catch (const std::exception& e) {
             drawError = "Pagina " + std::to_string(index + 1) + ": " + e.what();
         }
@@ -106,7 +106,7 @@ bool writePagesPdf(PreparedPages& pages, const std::string& path, std::string& e
 }
 
 bool writePagesPng(PreparedPages& pages, const std::string& path, int dpi, std::string& error,
-                   std::vector<std::string>* written) {
+                   std::vector<std::string>* written, const PageOffset& offset) {
     if (pages.count() == 0) {
         error = "Il report non ha pagine";
         return false;
@@ -114,7 +114,7 @@ bool writePagesPng(PreparedPages& pages, const std::string& path, int dpi, std::
     for (int index = 0; index < pages.count(); ++index) {
         QImage image;
         try {
-            image = renderPageImage(pages, index, dpi);
+            image = renderPageImage(pages, index, dpi, offset);
         } catch (const std::exception& e) {
             error = "Pagina " + std::to_string(index + 1) + ": " + e.what();
             return false;

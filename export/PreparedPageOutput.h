@@ -8,6 +8,7 @@
 
 #include "platform/Canvas.h"
 #include "prepared/PreparedPages.h"
+#include "printer/PageOffset.h"
 
 namespace preview {
 
@@ -18,23 +19,25 @@ inline constexpr int kMinImageDpi = 10;
 inline constexpr int kMaxImageDpi = 2400;
 inline constexpr int kMaxImageSide = 30000;
 
-// Draws page `index` onto a sheet of `sheetDots` at `dpi`, then releases its objects.
-// Stream errors of the page propagate.
+// Draws page `index` onto a sheet of `sheetDots` at `dpi`, moved by `offset` (a printer's
+// calibration), then releases its objects. Stream errors of the page propagate.
 void drawPageOnSheet(PreparedPages& pages, int index, platform::Canvas& canvas, platform::Size sheetDots,
-                     int dpi);
+                     int dpi, const PageOffset& offset = {});
 
 // Size in pixels of page `index`'s sheet at `dpi`.
 platform::Size sheetPixels(const PreparedPage& page, int dpi);
 
 // Page `index` on a white image at `dpi`; a null image when the size is out of range.
-QImage renderPageImage(PreparedPages& pages, int index, int dpi);
+QImage renderPageImage(PreparedPages& pages, int index, int dpi, const PageOffset& offset = {});
 
 // "out.png" → "out-3.png" for page number 3 (1-based).
 std::string numberedImagePath(const std::string& path, int pageNumber);
 
 // Both return false with `error` set when nothing or not everything could be written.
-bool writePagesPdf(PreparedPages& pages, const std::string& path, std::string& error);
+// `offset` moves every page's content as a printer's calibration does.
+bool writePagesPdf(PreparedPages& pages, const std::string& path, std::string& error,
+                   const PageOffset& offset = {});
 bool writePagesPng(PreparedPages& pages, const std::string& path, int dpi, std::string& error,
-                   std::vector<std::string>* written = nullptr);
+                   std::vector<std::string>* written = nullptr, const PageOffset& offset = {});
 
 }  // namespace preview

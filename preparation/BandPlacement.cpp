@@ -125,6 +125,21 @@ void PageBuilder::placeBrokenBand(RunBand& band, int height) {
     lastBand_ = &band;
 }
 
+// Positions of a label sheet already used: each takes the band's room as a showing would,
+// moving on through columns and pages alike, but draws nothing.
+void PageBuilder::leaveBlankPositions(RunBand& band, int count) {
+    const int height = bandHeight(band);
+    if (height <= 0) return;
+    for (int i = 0; i < count; ++i) {
+        run_.checkStopped();
+        if (columnHasContent() && !fitsInColumn(height)) nextColumn(&band);
+        band.y = nextY_;
+        nextY_ += height;
+        lastBand_ = &band;
+        advanceBandColumn(band, height);
+    }
+}
+
 // Band columns: after each showing the next one moves right by a band column, at the same y,
 // until the row is full.
 void PageBuilder::advanceBandColumn(RunBand& band, int height) {

@@ -29,13 +29,21 @@ void PageBuilder::runDataBand(RunBand& band, int level) {
     std::vector<RunBand*> queue;
     startGroups(band, 0, queue);
     if (band.header) queue.push_back(band.header);
+    if (level == 1 && run_.blanksPending) {
+        run_.blanksPending = false;
+        showQueued(queue);
+        leaveBlankPositions(band, run_.blankPositions);
+    }
+    const int copies = level == 1 ? run_.copiesPerRecord : 1;
 
     while (!source.eof()) {
         run_.checkStopped();
         ++band.recordInDataset;
         ++band.recordInGroup;
-        queue.push_back(&band);
-        showQueued(queue);
+        for (int copy = 0; copy < copies; ++copy) {
+            queue.push_back(&band);
+            showQueued(queue);
+        }
         if (level < kDataLevels) runDataLevel(level + 1);
         run_.currentObject = band.view;
         source.next();

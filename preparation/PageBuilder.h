@@ -40,6 +40,7 @@ private:
     void placeBand(RunBand& band);
     void placeFlowingBand(RunBand& band, int height);
     void placeBrokenBand(RunBand& band, int height);
+    void leaveBlankPositions(RunBand& band, int count);
     void advanceBandColumn(RunBand& band, int height);
     void leaveBandColumns(RunBand& band);
     int bandHeight(RunBand& band);

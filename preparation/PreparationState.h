@@ -23,6 +23,9 @@ struct PreparationState {
 
     bool firstPassOfTwo = false;
     bool printIfEmpty = true;
+    int blankPositions = 0;  // left before the first master record of each pass
+    bool blanksPending = false;
+    int copiesPerRecord = 1;
     int currentPage = -1;  // index of the prepared page objects are written to
     View* currentObject = nullptr;
     // Where a following PrintToPrevPage page continues.

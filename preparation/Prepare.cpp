@@ -1,5 +1,6 @@
 #include "preparation/Prepare.h"
 
+#include <algorithm>
 #include <exception>
 #include <memory>
 #include <optional>
@@ -16,10 +17,7 @@
 #include "report/ExpressionReportHost.h"
 
 namespace report {
-namespace {
 
-// Selects the template's printer and fits every page's paper to it, so each page carries
-// the printer geometry its page area is taken from.
 void fitPagesToPrinter(Report& report) {
     std::unique_ptr<ReportPrinterLink> programLink;
     PrinterLink* link = report.printerLink();
@@ -32,12 +30,15 @@ void fitPagesToPrinter(Report& report) {
     for (const auto& page : report.pages()) page->fitPaper(link);
 }
 
+namespace {
+
 bool isPrintedPage(const Page& page) {
     return page.pageKind == 0;
 }
 
 // One pass over every printed page: bind, build, release.
 void runPass(PreparationState& state) {
+    state.blanksPending = state.blankPositions > 0;
     std::vector<std::unique_ptr<PageBands>> bound;
     struct Release {
         std::vector<std::unique_ptr<PageBands>>& bands;
@@ -95,6 +96,8 @@ bool prepare(Report& report, preview::PreparedPages& pages, const PrepareOptions
     PreparationState state{report, pages, expressions, progress,
                            options.measureCanvas ? *options.measureCanvas : fixedMetrics};
     state.printIfEmpty = options.printIfEmpty;
+    state.blankPositions = std::clamp(options.blankPositions, 0, kMaxBlankPositions);
+    state.copiesPerRecord = std::clamp(options.copiesPerRecord, 1, kMaxCopiesPerRecord);
 
     std::optional<std::string> error;
     bool cancelled = false;

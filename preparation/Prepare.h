@@ -25,7 +25,19 @@ struct PrepareOptions {
     platform::Canvas* measureCanvas = nullptr;
     // The report's print-if-empty option: an empty master data set still gives its page.
     bool printIfEmpty = true;
+    // Label sheets: master band positions left blank before the first record (a sheet whose
+    // first labels were used already), and how many times in a row each master record shows.
+    int blankPositions = 0;
+    int copiesPerRecord = 1;
 };
+
+// The limits prepare holds the two sheet options to.
+inline constexpr int kMaxBlankPositions = 10000;
+inline constexpr int kMaxCopiesPerRecord = 99;
+
+// Selects the template's printer and fits every page's paper to it, so each page carries
+// the printer geometry its page area is taken from (prepare does this first).
+void fitPagesToPrinter(Report& report);
 
 // True when pages were prepared and the run was not cancelled. Errors go to the report's
 // error reporter; after an error or a cancel `pages` is empty.

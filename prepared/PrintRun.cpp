@@ -59,6 +59,7 @@ private:
 
     // Page 1's paper is set before the job begins: the paper cannot change inside a job.
     void preparePrinter() {
+        offset_ = printer_.currentOffset();
         PreparedPage& first = pages_.page(0);
         const PagePaper paper = first.paper();
         printer_.setPaper(paper.size, paper.width, paper.height, paper.bin, paper.orientation, true);
@@ -85,7 +86,11 @@ private:
         printer_.fillGeometry(page.geometry);
         platform::Canvas* canvas = printer_.canvas();
         if (!canvas) throw PrinterError("The printer has no page to draw on");
-        drawAndRelease(index, *canvas, printTargetRect(page.geometry, page.useMargins, page.margins));
+        // The printer's calibration moves the content on the sheet; the page stays as laid out.
+        const platform::Rect target = shiftedByOffset(printTargetRect(page.geometry, page.useMargins, page.margins),
+                                                      offset_, geometryDotsPerInchX(page.geometry),
+                                                      geometryDotsPerInchY(page.geometry));
+        drawAndRelease(index, *canvas, target);
         if (progress_) progress_->pagePrinted(index + 1);
         firstPage_ = false;
     }
@@ -112,6 +117,7 @@ private:
     PrintProgress* progress_;
     PrintJobSettings job_;
     bool firstPage_ = true;
+    PageOffset offset_;
 };
 
 }  // namespace

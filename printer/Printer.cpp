@@ -92,6 +92,11 @@ std::string Printer::currentPrinterName() const {
     return printers_[static_cast<std::size_t>(printerIndex_)];
 }
 
+PageOffset Printer::currentOffset() const {
+    if (!offsetSource_ || isVirtual()) return {};
+    return offsetSource_->offsetFor(currentPrinterName());
+}
+
 void Printer::readSettings() {
     if (isVirtual()) {
         applyVirtualSettings();

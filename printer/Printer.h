@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "printer/PageOffset.h"
 #include "printer/PrinterGeometry.h"
 
 namespace platform {
@@ -72,6 +73,11 @@ public:
     // Name of the current printer; "" before any attachPrinter.
     std::string currentPrinterName() const;
 
+    // The calibration of each printer (borrowed; none = no offsets). Every page printed
+    // moves by the current printer's offset.
+    void setOffsetSource(PageOffsetSource* source) { offsetSource_ = source; }
+    PageOffset currentOffset() const;
+
     const std::vector<std::string>& printerNames() const { return printers_; }
     const std::vector<std::string>& paperNames() const { return paperNames_; }
     const std::vector<std::string>& binNames() const { return binNames_; }
@@ -98,6 +104,7 @@ private:
     PrinterBackend& jobBackend() const;
 
     PrinterBackend* backend_ = nullptr;
+    PageOffsetSource* offsetSource_ = nullptr;
     std::vector<std::string> printers_;
     std::vector<std::string> paperNames_;
     std::vector<std::string> binNames_;

@@ -1,0 +1,58 @@
+#include "app/SheetOptions.h"
+
+#include <cstdio>
+#include <string>
+
+#include "labels/LabelSlots.h"
+#include "labels/LabelTemplate.h"
+#include "printer/qt/PdfFilePrinter.h"
+#include "printer/qt/PrinterOffsetSettings.h"
+#include "report/Report.h"
+
+namespace app {
+
+const std::vector<OptionSpec>& sheetOptions() {
+    static const std::vector<OptionSpec> options = {
+        {"start", "N", "prima etichetta del primo foglio (1 - etichette per foglio; predefinita 1)"},
+        {"copies", "K", "copie di ogni etichetta, una dopo l'altra (1-99; predefinite 1)"},
+    };
+    return options;
+}
+
+OptionSpec offsetOption() {
+    return {"offset", "X,Y",
+            "sposta la stampa di X e Y millimetri (da -10.0 a +10.0; predefinito quello salvato per "
+            "la stampa su file)"};
+}
+
+int labelsPerSheetOf(ReportKind kind) {
+    const int n = static_cast<int>(kind);
+    if (n < 1 || n > report::kLabelTemplateCount) return 0;
+    report::Report report;
+    if (!report::loadLabelTemplate(report, n)) return 0;
+    return report::labelsPerSheet(report);
+}
+
+void applySheetOptions(const Options& options, int labelsPerSheet, report::PrepareOptions& prepare) {
+    const int start = options.intValue("--start", 1, std::max(labelsPerSheet, 1)).value_or(1);
+    prepare.blankPositions = start - 1;
+    prepare.copiesPerRecord = options.intValue("--copies", 1, report::kMaxCopiesPerRecord).value_or(1);
+}
+
+preview::PageOffset outputOffset(const Options& options, const char* command) {
+    if (const auto text = options.value("--offset")) {
+        const auto offset = preview::parsePageOffset(*text);
+        if (!offset)
+            throw UsageError("valore non valido per --offset: " + *text +
+                             " (ammesso X,Y in millimetri, ciascuno da -10.0 a +10.0)");
+        return *offset;
+    }
+    platform::qt::PrinterOffsetSettings settings;
+    const platform::qt::OffsetReading reading = settings.read(platform::qt::kPdfFilePrinterName);
+    if (reading.damaged)
+        std::fprintf(stderr, "quirelle %s: %s\n", command,
+                     platform::qt::damagedOffsetMessage(platform::qt::kPdfFilePrinterName).c_str());
+    return reading.offset;
+}
+
+}  // namespace app

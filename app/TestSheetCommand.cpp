@@ -1,0 +1,78 @@
+// quirelle test-sheet [--template N] -o FILE.pdf: the calibration test sheet of a label
+// template (label outlines, centre crosses, millimetre rulers) with the file printer's offsets
+// or those of --offset.
+#include <QGuiApplication>
+#include <cctype>
+#include <cstdio>
+#include <exception>
+#include <memory>
+#include <string>
+
+#include "app/HeadlessGui.h"
+#include "app/Options.h"
+#include "app/ProgramStart.h"
+#include "app/SheetOptions.h"
+#include "app/Subcommands.h"
+#include "export/PreparedPageOutput.h"
+#include "labels/LabelTemplate.h"
+#include "labels/TestSheet.h"
+#include "report/Report.h"
+
+namespace app {
+
+namespace {
+
+constexpr int kDefaultDpi = 300;
+
+CommandSpec testSheetCommand() {
+    return {"test-sheet",
+            "[--template N] -o FILE.pdf",
+            "Il foglio di prova del modello: i contorni delle etichette, una croce al centro di\n"
+            "ciascuna e i righelli in millimetri, spostati dello scostamento della stampa su file.",
+            {{"template", "N", "il modello di etichette, 1-4 (predefinito 1)"},
+             {"o", "FILE", "il file da scrivere: .pdf (o .png, un'immagine a 300 dpi)"},
+             offsetOption()}};
+}
+
+bool isPng(const std::string& path) {
+    const auto dot = path.rfind('.');
+    std::string ext = dot == std::string::npos ? "" : path.substr(dot + 1);
+    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (ext == "pdf") return false;
+    if (ext == "png") return true;
+    throw UsageError("il file di uscita deve finire in .pdf o .png: " + path);
+}
+
+int fault(const std::string& message) {
+    std::fprintf(stderr, "quirelle test-sheet: %s\n", message.c_str());
+    return 1;
+}
+
+}  // namespace
+
+int runTestSheet(const Args& args) {
+    const Options options(args, testSheetCommand());
+    if (!options.positional().empty()) throw UsageError("argomento inatteso: " + options.positional().front());
+    const int kind = options.intValue("--template", 1, report::kLabelTemplateCount).value_or(1);
+    const auto output = options.value("-o");
+    if (!output || output->empty()) throw UsageError("serve -o FILE.pdf");
+    const bool png = isPng(*output);
+    const preview::PageOffset offset = outputOffset(options, "test-sheet");
+
+    const auto guiApp = ensureGuiApplication();
+    startProgram(PrinterSource::VirtualOnly);
+    try {
+        report::Report labelTemplate;
+        if (!report::loadLabelTemplate(labelTemplate, kind)) return fault("modello non leggibile");
+        preview::PreparedPages pages(&labelTemplate);
+        report::buildTestSheet(labelTemplate, pages);
+        std::string error;
+        const bool written = png ? preview::writePagesPng(pages, *output, kDefaultDpi, error, nullptr, offset)
+                                 : preview::writePagesPdf(pages, *output, error, offset);
+        return written ? 0 : fault(error);
+    } catch (const std::exception& e) {
+        return fault(e.what());
+    }
+}
+
+}  // namespace app

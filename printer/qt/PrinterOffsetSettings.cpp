@@ -1,0 +1,80 @@
+#include "printer/qt/PrinterOffsetSettings.h"
+
+#include <QString>
+#include <cstdio>
+
+#include "platform/qt/UserSettings.h"
+
+namespace platform::qt {
+
+namespace {
+
+// Printer names may hold '/' and '\', which settings take as levels: every byte outside
+// letters, digits, '-' and '_' is written as %XX.
+std::string encodedName(const std::string& name) {
+    std::string out;
+    for (unsigned char c : name) {
+        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_') {
+            out += static_cast<char>(c);
+        } else {
+            char hex[4];
+            std::snprintf(hex, sizeof hex, "%%%02X", c);
+            out += hex;
+        }
+    }
+    return out.empty() ? "%" : out;
+}
+
+std::string sectionOf(const std::string& printerName) {
+    return std::string(kPrinterOffsetSection) + "/" + encodedName(printerName);
+}
+
+// An absent value is 0 and sound; anything else must be a number within range.
+double readMm(const UserSettings& settings, const char* name, bool& damaged) {
+    const std::string text = settings.readString(name, "");
+    if (text.empty()) return 0;
+    bool ok = false;
+    const double mm = QString::fromStdString(text).trimmed().toDouble(&ok);
+    if (ok && preview::isValidOffsetMm(mm)) return mm;
+    damaged = true;
+    return 0;
+}
+
+std::unique_ptr<UserSettings> open(const std::string& iniPath, const std::string& section) {
+    return iniPath.empty() ? std::make_unique<UserSettings>(section)
+                           : std::make_unique<UserSettings>(iniPath, section);
+}
+
+}  // namespace
+
+PrinterOffsetSettings::PrinterOffsetSettings() = default;
+
+PrinterOffsetSettings::PrinterOffsetSettings(std::string iniPath) : iniPath_(std::move(iniPath)) {}
+
+OffsetReading PrinterOffsetSettings::read(const std::string& printerName) const {
+    const auto settings = open(iniPath_, sectionOf(printerName));
+    OffsetReading reading;
+    reading.offset.xMm = readMm(*settings, kOffsetXName, reading.damaged);
+    reading.offset.yMm = readMm(*settings, kOffsetYName, reading.damaged);
+    return reading;
+}
+
+void PrinterOffsetSettings::write(const std::string& printerName, const preview::PageOffset& offset) {
+    const auto settings = open(iniPath_, sectionOf(printerName));
+    settings->writeString(kOffsetXName, preview::offsetMmText(offset.xMm));
+    settings->writeString(kOffsetYName, preview::offsetMmText(offset.yMm));
+    settings->flush();
+    toldDamaged_.erase(printerName);
+}
+
+preview::PageOffset PrinterOffsetSettings::offsetFor(const std::string& printerName) {
+    const OffsetReading reading = read(printerName);
+    if (reading.damaged && toldDamaged_.insert(printerName).second && onDamaged) onDamaged(printerName);
+    return reading.offset;
+}
+
+std::string damagedOffsetMessage(const std::string& printerName) {
+    return "lo scostamento salvato per la stampante \"" + printerName + "\" non è valido: vale 0";
+}
+
+}  // namespace platform::qt
