@@ -10,6 +10,7 @@
 #include "app/Subcommands.h"
 #include "gui/main_window/Dialogs.h"
 #include "gui/main_window/MainWindow.h"
+#include "gui/preview/LabelSheetSettings.h"
 #include "gui/preview/PreviewViewer.h"
 #include "gui/preview/PrintDialogFlow.h"
 #include "gui/preview/PrintService.h"
@@ -18,6 +19,8 @@
 #include "labels/LabelReports.h"
 #include "platform/qt/FontSubstitutions.h"
 #include "platform/qt/MessageBox.h"
+#include "printer/ProgramPrinter.h"
+#include "printer/qt/PrinterOffsetSettings.h"
 #include "report/ErrorReporter.h"
 
 namespace app {
@@ -61,9 +64,15 @@ int runMainWindow(int argc, char** argv) {
     MessageBoxDialogs dialogs;
     MainWindow form(labels, dialogs);
     // "Stampa Su Carta ": prepare the chosen template under the progress window, then preview.
-    form.setPrintHandler([&reports](ReportKind kind, QWidget* parent) {
+    platform::qt::PrinterOffsetSettings offsets;
+    // Each preview starts on a fresh sheet with one copy of each label; its "Impostazioni
+    // foglio" changes that for the pages it shows.
+    form.setPrintHandler([&reports, &offsets](ReportKind kind, QWidget* parent) {
         const int n = static_cast<int>(kind);
-        preview::prepareAndShowPreview(reports.report(n), reports.pages(n), {}, {}, parent);
+        preview::LabelSheetSettings sheet(reports, n, preview::programPrinter(), offsets);
+        preview::PreviewOptions options;
+        options.sheetSettings = [&sheet](QWidget* owner) { return sheet.run(owner); };
+        preview::prepareAndShowPreview(reports.report(n), reports.pages(n), options, {}, parent);
     });
     form.startUp();
     form.show();

@@ -76,6 +76,7 @@ public:
     // The calibration of each printer (borrowed; none = no offsets). Every page printed
     // moves by the current printer's offset.
     void setOffsetSource(PageOffsetSource* source) { offsetSource_ = source; }
+    PageOffsetSource* offsetSource() const { return offsetSource_; }
     PageOffset currentOffset() const;
 
     const std::vector<std::string>& printerNames() const { return printers_; }

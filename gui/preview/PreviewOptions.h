@@ -1,7 +1,10 @@
 // The report's settings that shape a preview window.
 #pragma once
 
+#include <functional>
 #include <string>
+
+class QWidget;
 
 namespace preview {
 
@@ -29,6 +32,9 @@ struct PreviewOptions {
     bool grayedButtons = false;
     // Follows "Anteprima - " in the caption when not empty.
     std::string title;
+    // "Impostazioni foglio" (toolbar and print dialog): opens the sheet settings over the
+    // widget given; true when the pages were prepared again. None: no such button.
+    std::function<bool(QWidget* parent)> sheetSettings;
 };
 
 }  // namespace preview

@@ -139,6 +139,9 @@ void PreviewWindow::buildToolbar(QWidget* strip) {
     printBtn_ = addButton(strip, ui(53027), kTagPrint);
     printBtn_->setText(QStringLiteral("Stampa"));
     printBtn_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    sheetSettingsBtn_ = addButton(strip, QStringLiteral("Impostazioni foglio"), 0);
+    sheetSettingsBtn_->setText(QStringLiteral("Impostazioni foglio"));
+    sheetSettingsBtn_->setToolButtonStyle(Qt::ToolButtonTextOnly);
     separators_[1] = separator(strip);
     findBtn_ = addButton(strip, ui(53028), kTagFind);
     findBtn_->setIcon(st->standardIcon(QStyle::SP_FileDialogContentsView));
@@ -155,6 +158,7 @@ void PreviewWindow::buildToolbar(QWidget* strip) {
     connect(loadBtn_, &QToolButton::clicked, this, &PreviewWindow::openPrepared);
     connect(saveBtn_, &QToolButton::clicked, this, &PreviewWindow::savePrepared);
     connect(printBtn_, &QToolButton::clicked, this, &PreviewWindow::printPages);
+    connect(sheetSettingsBtn_, &QToolButton::clicked, this, [this] { openSheetSettings(); });
     connect(findBtn_, &QToolButton::clicked, this, qOverload<>(&PreviewWindow::find));
     connect(helpBtn_, &QToolButton::clicked, this, &PreviewWindow::startHelp);
     connect(exitBtn_, &QToolButton::clicked, this, [this] { runAction(PreviewAction::exit); });
@@ -242,6 +246,7 @@ void PreviewWindow::initButtons() {
     exitBtn_->setVisible(b & pbExit);
     separators_[2]->setVisible((b & pbFind) || (b & pbHelp));
     pageSetupBtn_->setVisible(b & pbPageSetup);
+    sheetSettingsBtn_->setVisible(hasSheetSettings());
     const bool printers = pages_ && pages_->printer().hasPlatformPrinters();
     printBtn_->setEnabled(printers);
     pageSetupBtn_->setEnabled(printers);

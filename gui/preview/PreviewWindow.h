@@ -64,6 +64,10 @@ public:
     // PDF when `pdf`, else a prepared-report file with the extension ".frp".
     void saveFile(const QString& fileName, bool pdf);
     void printPages();
+    // "Impostazioni foglio": the report's sheet settings over `parent` (this window when
+    // null); the pages shown follow when they were prepared again.
+    void openSheetSettings(QWidget* parent = nullptr);
+    bool hasSheetSettings() const { return static_cast<bool>(options_.sheetSettings); }
     void find();
     // Find without the dialog: the dialog's text, case box and origin.
     void find(const QString& text, bool caseSensitive, bool fromFirstPage);
@@ -86,6 +90,7 @@ public:
     PageBox* pageBox() const { return box_; }
     QMenu* zoomMenu() const { return menu_; }
     QToolButton* button(int helpTag) const;
+    QToolButton* sheetSettingsButton() const { return sheetSettingsBtn_; }
     const TextSearchState& searchState() const { return search_; }
     std::optional<platform::Rect> highlight() const { return highlight_; }
     int lastHelpTag() const { return lastHelpTag_; }
@@ -153,6 +158,8 @@ private:
     QToolButton* helpBtn_ = nullptr;
     QToolButton* exitBtn_ = nullptr;
     QToolButton* pageSetupBtn_ = nullptr;
+    QToolButton* sheetSettingsBtn_ = nullptr;
+    bool preparedWhilePrinting_ = false;
     QWidget* separators_[3] = {};
     QWidget* rightStrip_ = nullptr;
     QScrollBar* vbar_ = nullptr;

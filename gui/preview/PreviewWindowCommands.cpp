@@ -88,6 +88,11 @@ void PreviewWindow::saveFile(const QString& fileName, bool pdf) {
         platform::qt::showError(e.what(), this);
     }
     attachPages(held);
+    if (preparedWhilePrinting_) {
+        preparedWhilePrinting_ = false;
+        currentPage_ = std::clamp(currentPage_, 1, std::max(1, pages_->count()));
+        refresh(true);
+    }
     box_->update();
 }
 
@@ -101,6 +106,25 @@ void PreviewWindow::printPages() {
         platform::qt::showError(e.what(), this);
     }
     attachPages(held);
+    box_->update();
+}
+
+void PreviewWindow::openSheetSettings(QWidget* parent) {
+    if (!options_.sheetSettings) return;
+    // While printing the pages are handed back already; the print uses the new ones.
+    PreparedPages* held = handBack();
+    bool prepared = false;
+    try {
+        prepared = options_.sheetSettings(parent ? parent : this);
+    } catch (const std::exception& e) {
+        platform::qt::showError(e.what(), this);
+    }
+    attachPages(held);
+    if (prepared && !pages_) preparedWhilePrinting_ = true;
+    if (prepared && pages_) {
+        currentPage_ = std::clamp(currentPage_, 1, std::max(1, pages_->count()));
+        refresh(true);
+    }
     box_->update();
 }
 

@@ -1,5 +1,7 @@
 #include "gui/preview/PrintDialog.h"
 
+#include "gui/preview/PreviewWindow.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -180,6 +182,13 @@ QLayout* PrintDialog::createBottomRow() {
     row->addWidget(printChoiceLabel);
     row->addWidget(printChoiceBox);
     row->addStretch();
+    // The preview's sheet settings, on the printer chosen here, when the preview has them.
+    auto* preview = qobject_cast<PreviewWindow*>(parentWidget());
+    if (preview && preview->hasSheetSettings()) {
+        sheetSettingsButton = new QPushButton(QStringLiteral("Impostazioni foglio"), this);
+        row->addWidget(sheetSettingsButton);
+        connect(sheetSettingsButton, &QPushButton::clicked, this, [this, preview] { preview->openSheetSettings(this); });
+    }
     row->addWidget(okButton);
     row->addWidget(cancelButton);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);

@@ -68,6 +68,7 @@ public:
     CollatePicture* collatePicture = nullptr;
     QLabel* printChoiceLabel = nullptr;
     QComboBox* printChoiceBox = nullptr;
+    QPushButton* sheetSettingsButton = nullptr;  // only under a preview with sheet settings
     QPushButton* okButton = nullptr;
     QPushButton* cancelButton = nullptr;
 

@@ -9,17 +9,17 @@ namespace platform::qt {
 
 namespace {
 
-// Printer names may hold '/' and '\', which settings take as levels: every byte outside
-// letters, digits, '-' and '_' is written as %XX.
+// Printer names may hold '/' and '\', which settings take as levels: those two and '%' are
+// written as %XX; the settings file escapes the rest its own way.
 std::string encodedName(const std::string& name) {
     std::string out;
-    for (unsigned char c : name) {
-        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_') {
-            out += static_cast<char>(c);
-        } else {
+    for (char c : name) {
+        if (c == '/' || c == '\\' || c == '%') {
             char hex[4];
-            std::snprintf(hex, sizeof hex, "%%%02X", c);
+            std::snprintf(hex, sizeof hex, "%%%02X", static_cast<unsigned char>(c));
             out += hex;
+        } else {
+            out += c;
         }
     }
     return out.empty() ? "%" : out;

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "platform/Error.h"
+#include "printer/PageOffset.h"
 #include "printer/PrintTarget.h"
 #include "printer/PrinterError.h"
 #include "tests/prepared/PagesTestSupport.h"
@@ -190,6 +191,54 @@ TEST_F(PrintRun, PagesAreScaledFromPagePixelsToPrinterDots) {
     }
     EXPECT_EQ(backend.pages[1].fills[0].left, -50);
     EXPECT_GT(backend.pages[0].fills[0].left, 0);  // the page's left margin
+}
+
+// A calibration per printer name, counting how often it is asked.
+class OffsetTable final : public PageOffsetSource {
+public:
+    PageOffset offsetFor(const std::string& printerName) override {
+        asked.push_back(printerName);
+        return printerName == "Ufficio" ? PageOffset{2.0, -1.0} : PageOffset{};
+    }
+    std::vector<std::string> asked;
+};
+
+TEST_F(PrintRun, ThePrintersOffsetMovesEveryPageButNotTheLayout) {
+    addPages(2);
+    run({});
+    const std::vector<FakePage> unmoved = backend.pages;
+    backend.pages.clear();
+
+    OffsetTable offsets;
+    printer.setOffsetSource(&offsets);
+    run({});
+    ASSERT_EQ(backend.pages.size(), 2u);
+    EXPECT_EQ(offsets.asked, (std::vector<std::string>{"Ufficio"}));
+    for (std::size_t i = 0; i < 2; ++i) {
+        const platform::Rect before = unmoved[i].fills.at(0), after = backend.pages[i].fills.at(0);
+        // 2 mm and -1 mm at 300 dpi: 23.6 and -11.8 dots.
+        EXPECT_EQ(after.left - before.left, 24) << i;
+        EXPECT_EQ(after.top - before.top, -12) << i;
+        EXPECT_EQ(after.width(), before.width()) << i;
+        EXPECT_EQ(after.height(), before.height()) << i;
+    }
+    // The pages keep the layout they were prepared with.
+    EXPECT_EQ(pages.page(0).geometry.offsetXDots, 50);
+
+    // The virtual printer takes no offset.
+    printer.selectPrinter(printer.defaultPrinterIndex());
+    EXPECT_EQ(printer.currentOffset(), PageOffset{});
+    printer.setOffsetSource(nullptr);
+}
+
+TEST(PageOffsetText, ParsesMillimetresWithinTenEitherWay) {
+    EXPECT_EQ(parsePageOffset("2,-1.5"), (PageOffset{2.0, -1.5}));
+    EXPECT_EQ(parsePageOffset("+10,-10"), (PageOffset{10.0, -10.0}));
+    for (const char* bad : {"", "2", "2;1", "10.1,0", "0,-10.5", "x,1", "1,", ",1", "nan,0", "inf,0", "1,2,3",
+                            "1 ,2"})
+        EXPECT_FALSE(parsePageOffset(bad).has_value()) << bad;
+    EXPECT_EQ(offsetMmText(-0.04), "0.0");
+    EXPECT_EQ(offsetMmText(1.25), "1.3");
 }
 
 TEST_F(PrintRun, PrinterFailureAbortsTheOpenJob) {

@@ -26,6 +26,9 @@ done
 work=$(mktemp -d) || exit 99
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 99
+# The user's settings (printer offsets) come from the test's own directory.
+export XDG_CONFIG_HOME="$work/.config"
+mkdir -p "$XDG_CONFIG_HOME"
 if [ -n "$setup" ]; then sh -c "$setup" || { echo "setup failed"; exit 99; }; fi
 
 "$quirelle" "$@" >"$work/.out" 2>"$work/.err"

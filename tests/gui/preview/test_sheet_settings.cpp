@@ -1,0 +1,248 @@
+// "Impostazioni foglio" driven through its widgets: the preview's toolbar button opens it,
+// first label and copies typed there prepare the sheets again and the preview follows, offsets
+// are kept per printer across a restart, a damaged stored offset is said in the dialog, the
+// test sheet goes to the chosen printer, and the print dialog offers the same dialog.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <filesystem>
+#include <fstream>
+
+#include "gui/preview/LabelSheetSettings.h"
+#include "gui/preview/PreviewWindow.h"
+#include "gui/preview/PrintDialog.h"
+#include "labels/LabelApp.h"
+#include "labels/LabelReports.h"
+#include "printer/Printer.h"
+#include "printer/qt/PrinterOffsetSettings.h"
+#include "tests/support/FakePrinterBackend.h"
+
+namespace preview {
+namespace {
+
+FakePrinter fakePrinter(const std::string& name) {
+    FakePrinter p;
+    p.name = name;
+    return p;
+}
+
+// Types `text` over the whole contents of a spin box, as an operator who clicked into it.
+void retype(QAbstractSpinBox* box, const QString& text) {
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() / 3, box->height() / 2));
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(box, text);
+}
+
+QString mm(const char* value) {
+    return QString::fromLatin1(value).replace('.', QLocale().decimalPoint());
+}
+
+class SheetSettings : public ::testing::Test {
+protected:
+    SheetSettings()
+        : backend({fakePrinter("Ufficio"), fakePrinter("Magazzino")}, 0),
+          app(std::filesystem::temp_directory_path()),
+          reports(app.printList(), &app.fiscalCodes(), errors),
+          offsets(dir.filePath("settings.ini").toStdString()),
+          sheet(reports, 1, printer, offsets) {
+        printer.attachPrinter(&backend);
+        for (int i = 0; i < 60; ++i) app.insertLabel("C" + std::to_string(100000 + i));
+        report::PrepareOptions options;
+        options.progressDisplay = nullptr;
+        reports.prepare(1, options);
+    }
+
+    std::unique_ptr<PreviewWindow> showPreview() {
+        PreviewOptions options;
+        options.modal = false;
+        options.sheetSettings = [this](QWidget* parent) { return sheet.run(parent); };
+        auto form = std::make_unique<PreviewWindow>(options);
+        form->showPreview(reports.pages(1));
+        return form;
+    }
+
+    // Answers the next dialog that opens with `answer`, from inside its own event loop.
+    void whenDialogOpens(std::function<void(SheetSettingsDialog&)> answer) {
+        QTimer::singleShot(0, [this, answer] {
+            auto* dialog = qobject_cast<SheetSettingsDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            ++dialogsSeen;
+            answer(*dialog);
+        });
+    }
+
+    int barsOnPage(int index) {
+        auto& pages = reports.pages(1);
+        const bool inView = pages.page(index).inView;
+        pages.page(index).inView = true;
+        pages.loadObjects(index);
+        int bars = 0;
+        for (const auto& o : pages.page(index).loadedPage->objects()) bars += o->name() == "Bar1";
+        pages.page(index).inView = inView;
+        if (!inView) pages.page(index).loadedPage.reset();
+        return bars;
+    }
+
+    QTemporaryDir dir;
+    FakePrinterBackend backend;
+    Printer printer;
+    report::CollectingErrorReporter errors;
+    app::LabelApp app;
+    report::LabelReports reports;
+    platform::qt::PrinterOffsetSettings offsets;
+    LabelSheetSettings sheet;
+    int dialogsSeen = 0;
+};
+
+TEST_F(SheetSettings, FirstLabelAndCopiesPrepareAgainAndThePreviewFollows) {
+    auto form = showPreview();
+    ASSERT_TRUE(form->sheetSettingsButton()->isVisible());
+    EXPECT_EQ(form->sheetSettingsButton()->text(), "Impostazioni foglio");
+    ASSERT_EQ(form->pageCount(), 2);
+
+    whenDialogOpens([](SheetSettingsDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Impostazioni foglio");
+        EXPECT_EQ(d.firstLabelBox->maximum(), 54);
+        EXPECT_EQ(d.copiesBox->maximum(), 99);
+        retype(d.firstLabelBox, "21");
+        retype(d.copiesBox, "2");
+        QTest::mouseClick(d.okButton, Qt::LeftButton);
+    });
+    QTest::mouseClick(form->sheetSettingsButton(), Qt::LeftButton);
+    EXPECT_EQ(dialogsSeen, 1);
+    EXPECT_EQ(sheet.choice(), (SheetChoice{21, 2}));
+    // 20 blank positions, then 60 labels twice: 34 + 54 + 32.
+    ASSERT_EQ(form->pageCount(), 3);
+    EXPECT_EQ(barsOnPage(0), 34);
+    EXPECT_EQ(barsOnPage(2), 32);
+
+    // Cancel keeps everything; the dialog opens on the current choice.
+    whenDialogOpens([](SheetSettingsDialog& d) {
+        EXPECT_EQ(d.firstLabelBox->value(), 21);
+        EXPECT_EQ(d.copiesBox->value(), 2);
+        retype(d.firstLabelBox, "1");
+        QTest::mouseClick(d.cancelButton, Qt::LeftButton);
+    });
+    QTest::mouseClick(form->sheetSettingsButton(), Qt::LeftButton);
+    EXPECT_EQ(dialogsSeen, 2);
+    EXPECT_EQ(form->pageCount(), 3);
+}
+
+TEST_F(SheetSettings, OutOfRangeEntriesAreRefusedByTheFields) {
+    auto form = showPreview();
+    whenDialogOpens([](SheetSettingsDialog& d) {
+        retype(d.firstLabelBox, "55");
+        EXPECT_LE(d.firstLabelBox->value(), 54);
+        retype(d.copiesBox, "100");
+        EXPECT_LE(d.copiesBox->value(), 99);
+        retype(d.offsetXBox, mm("10.5"));
+        EXPECT_LE(d.offsetXBox->value(), 10.0);
+        retype(d.offsetYBox, mm("-12"));
+        EXPECT_GE(d.offsetYBox->value(), -10.0);
+        QTest::mouseClick(d.cancelButton, Qt::LeftButton);
+    });
+    QTest::mouseClick(form->sheetSettingsButton(), Qt::LeftButton);
+    EXPECT_EQ(dialogsSeen, 1);
+}
+
+TEST_F(SheetSettings, OffsetsAreKeptPerPrinterAndSurviveARestart) {
+    auto form = showPreview();
+    whenDialogOpens([](SheetSettingsDialog& d) {
+        EXPECT_EQ(d.printerBox->count(), 2);  // the spooler's printers, not the virtual one
+        EXPECT_EQ(d.printerBox->currentText(), "Ufficio");
+        retype(d.offsetXBox, mm("2.0"));
+        retype(d.offsetYBox, mm("-0.5"));
+        // Another printer: its own pair; the first is kept while the dialog is open.
+        d.printerBox->setFocus();
+        QTest::keyClick(d.printerBox, Qt::Key_Down);
+        EXPECT_EQ(d.printerBox->currentText(), "Magazzino");
+        EXPECT_EQ(d.offsetXBox->value(), 0.0);
+        retype(d.offsetYBox, mm("1.3"));
+        QTest::keyClick(d.printerBox, Qt::Key_Up);
+        EXPECT_DOUBLE_EQ(d.offsetXBox->value(), 2.0);
+        // A quick click: the last key press and the click, with no event processing between.
+        QTest::keyClick(d.offsetXBox, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(d.offsetXBox, mm("2.4"));
+        QTest::mouseClick(d.okButton, Qt::LeftButton);
+    });
+    QTest::mouseClick(form->sheetSettingsButton(), Qt::LeftButton);
+    ASSERT_EQ(dialogsSeen, 1);
+    // Nothing was prepared again: the offsets never change the layout.
+    EXPECT_EQ(form->pageCount(), 2);
+
+    platform::qt::PrinterOffsetSettings restarted(dir.filePath("settings.ini").toStdString());
+    EXPECT_EQ(restarted.read("Ufficio").offset, (PageOffset{2.4, -0.5}));
+    EXPECT_EQ(restarted.read("Magazzino").offset, (PageOffset{0.0, 1.3}));
+}
+
+TEST_F(SheetSettings, ADamagedStoredOffsetIsSaidInTheDialogAndShownAsZero) {
+    {
+        std::ofstream ini(dir.filePath("settings.ini").toStdString());
+        ini << "[PrinterOffsets]\nUfficio\\OffsetXmm=abc\nUfficio\\OffsetYmm=1.5\n";
+    }
+    auto form = showPreview();
+    whenDialogOpens([](SheetSettingsDialog& d) {
+        EXPECT_TRUE(d.warningLabel->isVisible());
+        EXPECT_TRUE(d.warningLabel->text().contains("non è valido"));
+        EXPECT_EQ(d.offsetXBox->value(), 0.0);
+        EXPECT_DOUBLE_EQ(d.offsetYBox->value(), 1.5);
+        QTest::mouseClick(d.cancelButton, Qt::LeftButton);
+    });
+    QTest::mouseClick(form->sheetSettingsButton(), Qt::LeftButton);
+    EXPECT_EQ(dialogsSeen, 1);
+}
+
+TEST_F(SheetSettings, TestSheetGoesToTheChosenPrinterWithTheOffsetShown) {
+    auto form = showPreview();
+    whenDialogOpens([](SheetSettingsDialog& d) {
+        d.printerBox->setFocus();
+        QTest::keyClick(d.printerBox, Qt::Key_Down);
+        retype(d.offsetXBox, mm("1.0"));
+        QTest::mouseClick(d.testSheetButton, Qt::LeftButton);
+        QTest::mouseClick(d.cancelButton, Qt::LeftButton);
+    });
+    QTest::mouseClick(form->sheetSettingsButton(), Qt::LeftButton);
+    ASSERT_EQ(dialogsSeen, 1);
+    ASSERT_EQ(backend.pages.size(), 1u);
+    EXPECT_EQ(backend.pages[0].printer, "Magazzino");
+    // 54 outlines drawn as frames; nothing kept: the dialog was cancelled.
+    EXPECT_GT(backend.pages[0].drawCalls, 54);
+    EXPECT_EQ(offsets.read("Magazzino").offset, PageOffset{});
+    // The program's printer is back as it was.
+    EXPECT_EQ(printer.currentPrinterName(), "Ufficio");
+}
+
+TEST_F(SheetSettings, ThePrintDialogOffersTheSameDialogOnlyUnderAPreviewThatHasIt) {
+    auto form = showPreview();
+    PrintDialog withSettings(printer, form.get());
+    ASSERT_NE(withSettings.sheetSettingsButton, nullptr);
+    EXPECT_EQ(withSettings.sheetSettingsButton->text(), "Impostazioni foglio");
+    whenDialogOpens([](SheetSettingsDialog& d) {
+        retype(d.copiesBox, "3");
+        QTest::mouseClick(d.okButton, Qt::LeftButton);
+    });
+    QTest::mouseClick(withSettings.sheetSettingsButton, Qt::LeftButton);
+    EXPECT_EQ(dialogsSeen, 1);
+    EXPECT_EQ(sheet.choice().copies, 3);
+
+    PreviewOptions plain;
+    plain.modal = false;
+    PreviewWindow without(plain);
+    without.initButtons();
+    PrintDialog noSettings(printer, &without);
+    EXPECT_EQ(noSettings.sheetSettingsButton, nullptr);
+    EXPECT_FALSE(without.sheetSettingsButton()->isVisibleTo(&without));
+}
+
+}  // namespace
+}  // namespace preview
