@@ -88,11 +88,6 @@ void PreviewWindow::saveFile(const QString& fileName, bool pdf) {
         platform::qt::showError(e.what(), this);
     }
     attachPages(held);
-    if (preparedWhilePrinting_) {
-        preparedWhilePrinting_ = false;
-        currentPage_ = std::clamp(currentPage_, 1, std::max(1, pages_->count()));
-        refresh(true);
-    }
     box_->update();
 }
 
@@ -106,6 +101,12 @@ void PreviewWindow::printPages() {
         platform::qt::showError(e.what(), this);
     }
     attachPages(held);
+    // The print dialog's "Impostazioni foglio" may have prepared the pages again.
+    if (preparedWhilePrinting_) {
+        preparedWhilePrinting_ = false;
+        currentPage_ = std::clamp(currentPage_, 1, std::max(1, pages_->count()));
+        refresh(true);
+    }
     box_->update();
 }
 

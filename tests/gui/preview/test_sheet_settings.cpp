@@ -21,6 +21,7 @@
 #include "gui/preview/LabelSheetSettings.h"
 #include "gui/preview/PreviewWindow.h"
 #include "gui/preview/PrintDialog.h"
+#include "gui/preview/PrintService.h"
 #include "labels/LabelApp.h"
 #include "labels/LabelReports.h"
 #include "printer/Printer.h"
@@ -242,6 +243,42 @@ TEST_F(SheetSettings, ThePrintDialogOffersTheSameDialogOnlyUnderAPreviewThatHasI
     PrintDialog noSettings(printer, &without);
     EXPECT_EQ(noSettings.sheetSettingsButton, nullptr);
     EXPECT_FALSE(without.sheetSettingsButton()->isVisibleTo(&without));
+}
+
+// The preview's print button with a print service whose dialog the operator uses only for
+// "Impostazioni foglio" before cancelling.
+class SheetSettingsThenCancel final : public PrintService {
+public:
+    explicit SheetSettingsThenCancel(Printer& printer) : printer_(printer) {}
+    void print(PreparedPages& pages, QWidget* parent) override {
+        pagesSeen = pages.count();
+        PrintDialog dialog(printer_, parent);
+        if (dialog.sheetSettingsButton) QTest::mouseClick(dialog.sheetSettingsButton, Qt::LeftButton);
+        pagesAfter = pages.count();
+    }
+    int pagesSeen = 0, pagesAfter = 0;
+
+private:
+    Printer& printer_;
+};
+
+TEST_F(SheetSettings, PagesPreparedAgainFromThePrintDialogShowInThePreviewAfterwards) {
+    auto form = showPreview();
+    SheetSettingsThenCancel service(printer);
+    PrintService* kept = programPrintService();
+    setProgramPrintService(&service);
+    whenDialogOpens([](SheetSettingsDialog& d) {
+        retype(d.copiesBox, "2");
+        QTest::mouseClick(d.okButton, Qt::LeftButton);
+    });
+    form->printPages();
+    setProgramPrintService(kept);
+    EXPECT_EQ(dialogsSeen, 1);
+    EXPECT_EQ(service.pagesSeen, 2);
+    EXPECT_EQ(service.pagesAfter, 3);  // 120 labels
+    ASSERT_EQ(form->pageCount(), 3);
+    EXPECT_EQ(form->layout().bounds.size(), 3u);
+    EXPECT_TRUE(form->pageText().endsWith("1/3")) << form->pageText().toStdString();
 }
 
 }  // namespace
