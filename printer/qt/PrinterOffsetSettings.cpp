@@ -29,10 +29,12 @@ std::string sectionOf(const std::string& printerName) {
     return std::string(kPrinterOffsetSection) + "/" + encodedName(printerName);
 }
 
-// An absent value is 0 and sound; anything else must be a number within range.
+// An absent value is 0 and sound; anything else must be a number within range (an empty
+// value, or "1,5" which the settings file reads as a list, is not).
 double readMm(const UserSettings& settings, const char* name, bool& damaged) {
-    const std::string text = settings.readString(name, "");
-    if (text.empty()) return 0;
+    static const std::string absent = "\x01";
+    const std::string text = settings.readString(name, absent);
+    if (text == absent) return 0;
     bool ok = false;
     const double mm = QString::fromStdString(text).trimmed().toDouble(&ok);
     if (ok && preview::isValidOffsetMm(mm)) return mm;

@@ -39,7 +39,8 @@ TEST_F(OffsetSettings, GarbageReadsAsZeroAndIsToldOncePerPrinter) {
     {
         std::ofstream ini(path());
         ini << "[PrinterOffsets]\nUfficio\\OffsetXmm=abc\nUfficio\\OffsetYmm=1.5\n"
-            << "Magazzino\\OffsetXmm=12\nMagazzino\\OffsetYmm=nan\nSala\\OffsetXmm=-2.5\n";
+            << "Magazzino\\OffsetXmm=12\nMagazzino\\OffsetYmm=nan\nSala\\OffsetXmm=-2.5\n"
+            << "Virgola\\OffsetXmm=1,5\nVuoto\\OffsetYmm=\n";
     }
     PrinterOffsetSettings settings(path());
     std::vector<std::string> told;
@@ -51,6 +52,9 @@ TEST_F(OffsetSettings, GarbageReadsAsZeroAndIsToldOncePerPrinter) {
     EXPECT_EQ(told, (std::vector<std::string>{"Ufficio", "Magazzino"}));
     EXPECT_TRUE(settings.read("Ufficio").damaged);
     EXPECT_FALSE(settings.read("Sala").damaged);
+    // A decimal comma makes a list in the settings file; an empty value is no number either.
+    EXPECT_TRUE(settings.read("Virgola").damaged);
+    EXPECT_TRUE(settings.read("Vuoto").damaged);
 
     // Writing a sound pair mends the damage.
     settings.write("Ufficio", {0.5, 1.5});
