@@ -43,6 +43,8 @@ int runLabels(const Args& args) {
         for (const std::string& text : printListTexts(labelApp.printList()))
             for (int copy = 0; copy < sheet.copiesPerRecord; ++copy) std::printf("%s\n", text.c_str());
         return 0;
+    } catch (const UsageError&) {
+        throw;  // --start is checked against the template's sheet once the list is filled
     } catch (const std::exception& e) {
         std::fprintf(stderr, "quirelle labels: %s\n", e.what());
         return 1;

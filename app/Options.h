@@ -11,8 +11,8 @@
 
 namespace app {
 
-// Arguments the subcommand cannot take: exit 2 with the message. Thrown only outside the
-// subcommands' own job handlers, so their catch of every other error never sees it.
+// Arguments the subcommand cannot take: exit 2 with the message. A subcommand's job handler
+// that catches every other error lets this one through.
 class UsageError : public platform::Error {
 public:
     explicit UsageError(const std::string& m) : platform::Error(m), message(m) {}

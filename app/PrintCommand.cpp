@@ -130,6 +130,8 @@ int runPrint(const Args& args) {
         std::string error;
         if (!writeOutput(reports.pages(kind), target, *output, dpi, offset, error)) return fault(error);
         return 0;
+    } catch (const UsageError&) {
+        throw;  // --start is checked against the template's sheet only once it is loaded
     } catch (const std::exception& e) {
         return fault(e.what());
     }
