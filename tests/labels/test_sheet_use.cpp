@@ -8,6 +8,7 @@
 #include "labels/LabelReports.h"
 #include "labels/LabelSlots.h"
 #include "labels/TestSheet.h"
+#include "labels/qt/QtFileLocker.h"
 #include "report/LineView.h"
 #include "report/MemoView.h"
 
@@ -19,7 +20,7 @@ struct Bar {
 };
 
 struct Sheets {
-    Sheets() : app(std::filesystem::temp_directory_path()), reports(app.printList(), &app.fiscalCodes(), errors) {}
+    Sheets() : app(std::filesystem::temp_directory_path(), locker), reports(app.printList(), &app.fiscalCodes(), errors) {}
     void labels(int n) {
         app.reset();
         for (int i = 0; i < n; ++i) app.insertLabel("C" + std::to_string(100000 + i));
@@ -45,6 +46,7 @@ struct Sheets {
     }
 
     report::CollectingErrorReporter errors;
+    app::QtFileLocker locker;
     app::LabelApp app;
     report::LabelReports reports;
 };

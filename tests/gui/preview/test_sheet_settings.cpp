@@ -24,6 +24,7 @@
 #include "gui/preview/PrintService.h"
 #include "labels/LabelApp.h"
 #include "labels/LabelReports.h"
+#include "labels/qt/QtFileLocker.h"
 #include "printer/Printer.h"
 #include "printer/qt/PrinterOffsetSettings.h"
 #include "tests/support/FakePrinterBackend.h"
@@ -52,7 +53,7 @@ class SheetSettings : public ::testing::Test {
 protected:
     SheetSettings()
         : backend({fakePrinter("Ufficio"), fakePrinter("Magazzino")}, 0),
-          app(std::filesystem::temp_directory_path()),
+          app(std::filesystem::temp_directory_path(), locker),
           reports(app.printList(), &app.fiscalCodes(), errors),
           offsets(dir.filePath("settings.ini").toStdString()),
           sheet(reports, 1, printer, offsets) {
@@ -98,6 +99,7 @@ protected:
     FakePrinterBackend backend;
     Printer printer;
     report::CollectingErrorReporter errors;
+    app::QtFileLocker locker;
     app::LabelApp app;
     report::LabelReports reports;
     platform::qt::PrinterOffsetSettings offsets;
