@@ -65,12 +65,13 @@ void BarcodeGenerator::draw(platform::Canvas& canvas) {
         const platform::Color colour = element.kind == ElementKind::Space ? color_ : colorBar_;
         canvas.setPen(platform::Pen{colour, 1, platform::PenStyle::Solid, platform::PenMode::Copy});
         canvas.setBrush(platform::Brush{colour, false});
-        const std::int32_t e = element.kind == ElementKind::ShortBar ? h * 2 / 5 : h;
+        // In 64 bits: a stored height near the int limit must not overflow when scaled.
+        const std::int64_t e = element.kind == ElementKind::ShortBar ? std::int64_t{h} * 2 / 5 : h;
         const double left = static_cast<double>(x);
         const double right = static_cast<double>(x + element.width - 1);
         corners[0] = turn(rot, origin, left, 0);
-        corners[1] = turn(rot, origin, left, e);
-        corners[2] = turn(rot, origin, right, e);
+        corners[1] = turn(rot, origin, left, static_cast<double>(e));
+        corners[2] = turn(rot, origin, right, static_cast<double>(e));
         corners[3] = turn(rot, origin, right, 0);
         canvas.polygon(corners);
         x += element.width;

@@ -93,8 +93,9 @@ TEST(Drawing, FailureLeavesCanvasUntouched) {
 }
 
 TEST(Drawing, ShortBarsAreTwoFifthsOfTheHeightFromTheSameEdge) {
-    // PostNet draws short bars ('A').
-    for (auto [height, shortHeight] : {std::pair{12, 4}, std::pair{-10, -4}, std::pair{40, 16}}) {
+    // PostNet draws short bars ('A'); a stored height near the int limit must not overflow.
+    for (auto [height, shortHeight] : {std::pair{12, 4}, std::pair{-10, -4}, std::pair{40, 16},
+                                       std::pair{2'000'000'000, 800'000'000}}) {
         BarcodeGenerator g;
         g.setType(bcCodePostNet);
         g.setText("0");
