@@ -101,6 +101,12 @@ Value dataFieldValue(DataSetAccess& dataSet, const std::string& fieldName) {
 }
 
 Value VariableLookup::valueOf(const std::string& name, ExpressionParser& parser, ParserHost& host) {
+    if (depth_ == 0) dictionaryValues_.clear();
+    struct Nesting {
+        int& depth;
+        explicit Nesting(int& d) : depth(d) { ++depth; }
+        ~Nesting() { --depth; }
+    } nesting(depth_);
     Value value;
     if (context_.getValueEvent(name, value)) return value;
     if (auto v = fromDictionary(name, parser, host)) return std::move(*v);
@@ -124,13 +130,25 @@ std::optional<Value> VariableLookup::fromDictionary(const std::string& name, Exp
             const auto& entry = cache_.insert_or_assign(name, *field).first->second;
             return dataFieldValue(*entry.dataSet, entry.field);
         }
-        return parser.evaluate(*text, host);
+        return dictionaryExpression(name, *text, parser, host);
     }
     if (auto field = resolveField(name)) {
         const auto& entry = cache_.insert_or_assign(name, *field).first->second;
         return dataFieldValue(*entry.dataSet, entry.field);
     }
     return std::nullopt;
+}
+
+// A dictionary variable that is an expression, computed once per outermost lookup; one that
+// comes back to itself stands for nothing.
+Value VariableLookup::dictionaryExpression(const std::string& name, const std::string& expression,
+                                           ExpressionParser& parser, ParserHost& host) {
+    if (const auto known = dictionaryValues_.find(name); known != dictionaryValues_.end()) return known->second;
+    if (inProgress_.contains(name)) throw ExpressionError(expression_messages::undefinedSymbol(name));
+    InProgress guard(inProgress_, name);
+    Value value = parser.evaluate(expression, host);
+    dictionaryValues_.insert_or_assign(name, value);
+    return value;
 }
 
 // "dataset.field" or "dataset."field"" with the data set naming a component that has the

@@ -35,6 +35,8 @@ private:
     };
 
     std::optional<Value> fromDictionary(const std::string& name, ExpressionParser& parser, ParserHost& host);
+    Value dictionaryExpression(const std::string& name, const std::string& expression, ExpressionParser& parser,
+                               ParserHost& host);
     std::optional<FieldReference> resolveField(const std::string& name) const;
     std::optional<Value> fromPageState(const std::string& name) const;
     Value asExpression(const std::string& name, ExpressionParser& parser, ParserHost& host);
@@ -42,6 +44,11 @@ private:
     ExpressionContext& context_;
     std::map<std::string, FieldReference, std::less<>> cache_;
     std::unordered_set<std::string> inProgress_;
+    // Dictionary variables already computed during the current lookup: each is evaluated once
+    // however often the variables built on it name it. Emptied when a new outermost lookup
+    // starts, as values follow the current record.
+    std::map<std::string, Value, std::less<>> dictionaryValues_;
+    int depth_ = 0;
     Value currentValue_;
 };
 
