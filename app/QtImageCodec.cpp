@@ -2,6 +2,8 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <QImageReader>
+#include <climits>
 
 namespace app {
 
@@ -21,11 +23,22 @@ const char* formatOf(report::GraphicKind kind) {
 }  // namespace
 
 std::optional<report::RasterImage> QtImageCodec::decode(report::GraphicKind kind,
-                                                        const std::vector<std::uint8_t>& bytes) {
+                                                        const std::vector<std::uint8_t>& bytes,
+                                                        std::int64_t maxPixels) {
     const char* format = formatOf(kind);
-    if (!format || bytes.empty()) return std::nullopt;
+    if (!format || bytes.empty() || bytes.size() > static_cast<std::size_t>(INT_MAX)) return std::nullopt;
+    QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
+                                              static_cast<qsizetype>(bytes.size()));
+    QBuffer buffer(&data);
+    QImageReader reader(&buffer, format);
+    // The size comes from the header where the format tells it: a hostile one is refused
+    // before any pixel is allocated.
+    auto tooLarge = [maxPixels](QSize size) {
+        return static_cast<std::int64_t>(size.width()) * size.height() > maxPixels;
+    };
+    if (reader.size().isValid() && tooLarge(reader.size())) return std::nullopt;
     QImage image;
-    if (!image.loadFromData(bytes.data(), static_cast<int>(bytes.size()), format)) return std::nullopt;
+    if (!reader.read(&image) || tooLarge(image.size())) return std::nullopt;
     image = image.convertToFormat(QImage::Format_RGB32);
     report::RasterImage out;
     out.width = image.width();

@@ -7,8 +7,8 @@ namespace app {
 
 class QtImageCodec : public report::ImageCodec {
 public:
-    std::optional<report::RasterImage> decode(report::GraphicKind kind,
-                                              const std::vector<std::uint8_t>& bytes) override;
+    std::optional<report::RasterImage> decode(report::GraphicKind kind, const std::vector<std::uint8_t>& bytes,
+                                              std::int64_t maxPixels) override;
     std::optional<std::vector<std::uint8_t>> encode(report::GraphicKind kind,
                                                     const report::RasterImage& image) override;
 };

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "report/ExpressionHook.h"
+#include "report/StoredRange.h"
 
 namespace barcode {
 
@@ -23,7 +24,7 @@ BarcodeRecord readBarcodeTail(platform::ByteReader& in) {
     r.showText = in.u8() != 0;
     r.reserved = in.u8();
     r.barType = in.u8();
-    r.modul = in.i32();
+    r.modul = report::checkedPosition(in.i32());
     r.ratio = in.f64();
     r.angle = in.f64();
     return r;

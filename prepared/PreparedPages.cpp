@@ -4,6 +4,7 @@
 
 #include "platform/Rounding.h"
 #include "prepared/PageStreamEntry.h"
+#include "platform/ClampedInt.h"
 #include "printer/Printer.h"
 #include "printer/ProgramPrinter.h"
 #include "report/DocumentMode.h"
@@ -105,6 +106,7 @@ void PreparedPages::loadObjects(int index) {
     record.loadedPage.reset();
     auto page = pageForRecord(record);
     if (report_) page->report = report_;
+    page->pixelBudget = &pictureBudget_;
     const std::vector<std::uint8_t>& bytes = record.objectStream.bytes();
     platform::ByteReader in(bytes.data(), bytes.size());
     const int version = in.u8();
@@ -143,21 +145,34 @@ void PreparedPages::draw(int index, platform::Canvas& canvas, const platform::Re
     const double sx = ratio(rect.width(), record.geometry.paperWidthPx);
     const double sy = ratio(rect.height(), record.geometry.paperHeightPx);
     const bool testClip = !printing && !canvas.isRecording();
-    for (const auto& object : record.loadedPage->objects()) {
-        if (testClip) {
-            const platform::Rect bounds{
-                roundEven(object->left * sx) + rect.left - kClipSlack,
-                roundEven(object->top * sy) + rect.top - kClipSlack,
-                roundEven((object->left + static_cast<double>(object->width)) * sx) + rect.left + kClipSlack,
-                roundEven((object->top + static_cast<double>(object->height)) * sy) + rect.top + kClipSlack};
-            if (!canvas.rectVisible(bounds)) continue;
+    // Nothing shows outside the sheet: on a surface without a clip of its own, the page is
+    // the clip, so that objects stored far beyond it cost no drawing work.
+    const bool clipToPage = !canvas.isRecording() && !canvas.currentClip();
+    if (clipToPage) canvas.setClipRect(rect);
+    auto scaledEdge = [](double v, int origin, int slack) {
+        return platform::clampedInt(static_cast<std::int64_t>(roundEven(v)) + origin + slack);
+    };
+    try {
+        for (const auto& object : record.loadedPage->objects()) {
+            if (testClip) {
+                const platform::Rect bounds{
+                    scaledEdge(object->left * sx, rect.left, -kClipSlack),
+                    scaledEdge(object->top * sy, rect.top, -kClipSlack),
+                    scaledEdge((object->left + static_cast<double>(object->width)) * sx, rect.left, kClipSlack),
+                    scaledEdge((object->top + static_cast<double>(object->height)) * sy, rect.top, kClipSlack)};
+                if (!canvas.rectVisible(bounds)) continue;
+            }
+            object->scaleX = sx;
+            object->scaleY = sy;
+            object->offsetX = rect.left;
+            object->offsetY = rect.top;
+            object->draw(canvas);
         }
-        object->scaleX = sx;
-        object->scaleY = sy;
-        object->offsetX = rect.left;
-        object->offsetY = rect.top;
-        object->draw(canvas);
+    } catch (...) {
+        if (clipToPage) canvas.clearClip();
+        throw;
     }
+    if (clipToPage) canvas.clearClip();
 }
 
 bool PreparedPages::hitTest(int index, platform::Point point, int& cursor, bool click) {

@@ -12,6 +12,7 @@
 #include "platform/ByteWriter.h"
 #include "platform/Canvas.h"
 #include "prepared/PreparedPage.h"
+#include "report/Graphic.h"
 #include "report/Page.h"
 #include "report/Report.h"
 #include "report/View.h"
@@ -22,6 +23,9 @@ class Printer;
 
 // Message of a prepared-report file whose pages were stored compressed.
 inline constexpr const char* kCompressedFileMessage = "File di report compresso non supportato";
+// Decoded picture pixels the loaded pages of one prepared report may hold at once (96 MB):
+// many times what a sheet of labels needs, far below what hostile headers ask for.
+inline constexpr std::int64_t kPicturePixelBudget = 24LL * 1024 * 1024;
 
 class PreparedPages {
 public:
@@ -79,6 +83,8 @@ public:
 private:
     report::Report* report_;
     Printer* printer_;
+    // Declared before the pages: their pictures give their pixels back as they go.
+    report::PixelBudget pictureBudget_{kPicturePixelBudget};
     std::vector<std::unique_ptr<PreparedPage>> pages_;
 };
 

@@ -13,6 +13,7 @@
 #include "prepared/PreparedPages.h"
 #include "printer/Printer.h"
 #include "report/PictureView.h"
+#include "report/StoredRange.h"
 #include "report/StreamText.h"
 
 namespace preview {
@@ -119,8 +120,8 @@ struct FileReader {
 
     void readPaper(PreparedPage& page) {
         page.paperSize = in.u16();
-        page.paperWidth = in.i32();
-        page.paperHeight = in.i32();
+        page.paperWidth = report::checkedSize(in.i32());
+        page.paperHeight = report::checkedSize(in.i32());
         page.orientation = in.u8();
         page.bin = kDefaultBin;
     }
@@ -132,10 +133,10 @@ struct FileReader {
         if (version >= kFirstVersionWithBinAndMargins) page->bin = in.i32();
         page->useMargins = in.u8() != 0;
         if (version >= kFirstVersionWithBinAndMargins) {
-            page->margins.left = in.i32();
-            page->margins.top = in.i32();
-            page->margins.right = in.i32();
-            page->margins.bottom = in.i32();
+            page->margins.left = report::checkedPosition(in.i32());
+            page->margins.top = report::checkedPosition(in.i32());
+            page->margins.right = report::checkedPosition(in.i32());
+            page->margins.bottom = report::checkedPosition(in.i32());
         }
         page->objectStream.append(bytesUpTo(in, end));
         applyPaper(*page);

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "report/DocumentMode.h"
+#include "report/StoredRange.h"
 #include "report/StreamText.h"
 
 namespace report {
@@ -66,10 +67,10 @@ void BandView::loadFromStream(platform::ByteReader& in, int version) {
     View::loadFromStream(in, version);
     if (version < 24) return;
     childBand = readString(in, version);
-    columns = in.i32();
-    columnWidth = in.i32();
-    columnGap = in.i32();
-    newColumnAfter = in.i32();
+    columns = checkedPosition(in.i32());
+    columnWidth = checkedPosition(in.i32());
+    columnGap = checkedPosition(in.i32());
+    newColumnAfter = checkedPosition(in.i32());
     if (layoutMajor * 10 + layoutMinor > kMasterLayout) master = readString(in, version);
 }
 

@@ -1,5 +1,7 @@
 #include "report/Graphic.h"
 
+#include <algorithm>
+
 #include "platform/Picture.h"
 #include "report/JpegCodec.h"
 
@@ -15,13 +17,14 @@ void setImageCodec(ImageCodec* codec) {
     g_codec = codec;
 }
 
-std::optional<RasterImage> Graphic::raster() const {
+std::optional<RasterImage> Graphic::raster(std::int64_t maxPixels) const {
+    maxPixels = std::min(maxPixels, kMaxDecodedPixels);
     switch (kind) {
         case GraphicKind::Jpeg:
-            return decodeJpeg(bytes);
+            return decodeJpeg(bytes, maxPixels);
         case GraphicKind::Bitmap:
         case GraphicKind::Icon:
-            return g_codec ? g_codec->decode(kind, bytes) : std::nullopt;
+            return g_codec ? g_codec->decode(kind, bytes, maxPixels) : std::nullopt;
         default:
             return std::nullopt;
     }

@@ -25,11 +25,36 @@ struct RasterImage {
     bool isEmpty() const { return width <= 0 || height <= 0; }
 };
 
+// Largest picture decoded at all: guards the pixel allocation against hostile headers.
+inline constexpr std::int64_t kMaxDecodedPixels = 64LL * 1024 * 1024;
+
+// Decoded pixels a file's pictures may hold at once. Pictures are small in labels; a file
+// whose pictures would decode to more is hostile, and the pictures past the budget are
+// left out rather than decoded.
+class PixelBudget {
+public:
+    explicit PixelBudget(std::int64_t pixels) : remaining_(pixels) {}
+    std::int64_t remaining() const { return remaining_; }
+    // Takes `pixels` from the budget; false (and nothing taken) when they are not there.
+    bool take(std::int64_t pixels) {
+        if (pixels < 0 || pixels > remaining_) return false;
+        remaining_ -= pixels;
+        return true;
+    }
+    void giveBack(std::int64_t pixels) { remaining_ += pixels; }
+
+private:
+    std::int64_t remaining_;
+};
+
 // Decoder and encoder for bitmaps and icons; the window layer provides one.
 class ImageCodec {
 public:
     virtual ~ImageCodec() = default;
-    virtual std::optional<RasterImage> decode(GraphicKind kind, const std::vector<std::uint8_t>& bytes) = 0;
+    // nullopt when the bytes cannot be decoded or the picture has more than maxPixels pixels
+    // (known from its header, before any pixel is allocated).
+    virtual std::optional<RasterImage> decode(GraphicKind kind, const std::vector<std::uint8_t>& bytes,
+                                              std::int64_t maxPixels) = 0;
     virtual std::optional<std::vector<std::uint8_t>> encode(GraphicKind kind, const RasterImage& image) = 0;
 };
 
@@ -43,8 +68,8 @@ struct Graphic {
 
     bool isEmpty() const { return kind == GraphicKind::None || bytes.empty(); }
     // Decoded pixels of a raster graphic (JPEG through libjpeg, bitmaps and icons through the
-    // installed codec); nullopt when it cannot be decoded.
-    std::optional<RasterImage> raster() const;
+    // installed codec); nullopt when it cannot be decoded or has more than maxPixels pixels.
+    std::optional<RasterImage> raster(std::int64_t maxPixels = kMaxDecodedPixels) const;
     // The recorded picture of a metafile graphic; nullptr when it cannot be read.
     std::shared_ptr<const platform::Picture> metafile() const;
 

@@ -9,9 +9,6 @@
 namespace report {
 namespace {
 
-// Largest picture we agree to decode: guards the pixel allocation against hostile headers.
-constexpr long long kMaxPixels = 64LL * 1024 * 1024;
-
 struct JumpingErrorManager {
     jpeg_error_mgr base;
     std::jmp_buf jump;
@@ -26,15 +23,18 @@ void silentMessage(j_common_ptr) {}
 
 // Decompresses into `pixels`; all state that must survive a longjmp lives in the caller.
 bool decompress(const std::vector<std::uint8_t>& bytes, jpeg_decompress_struct& info,
-                JumpingErrorManager& errors, RasterImage& image, std::vector<JSAMPLE>& row) {
+                JumpingErrorManager& errors, RasterImage& image, std::vector<JSAMPLE>& row,
+                std::int64_t maxPixels) {
     if (setjmp(errors.jump)) return false;
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&info, TRUE);
+    // Refused from the header alone: a hostile size costs neither memory nor decoding time.
+    if (static_cast<std::int64_t>(info.image_width) * info.image_height > maxPixels) return false;
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
     const long long pixels = static_cast<long long>(info.output_width) * info.output_height;
-    if (info.output_components != 3 || pixels <= 0 || pixels > kMaxPixels) return false;
+    if (info.output_components != 3 || pixels <= 0 || pixels > maxPixels) return false;
     image.width = static_cast<int>(info.output_width);
     image.height = static_cast<int>(info.output_height);
     image.pixels.resize(static_cast<std::size_t>(pixels));
@@ -81,7 +81,7 @@ bool compress(const RasterImage& image, int quality, jpeg_compress_struct& info,
 
 }  // namespace
 
-std::optional<RasterImage> decodeJpeg(const std::vector<std::uint8_t>& bytes) {
+std::optional<RasterImage> decodeJpeg(const std::vector<std::uint8_t>& bytes, std::int64_t maxPixels) {
     if (bytes.empty()) return std::nullopt;
     jpeg_decompress_struct info{};
     JumpingErrorManager errors{};
@@ -90,7 +90,7 @@ std::optional<RasterImage> decodeJpeg(const std::vector<std::uint8_t>& bytes) {
     errors.base.output_message = silentMessage;
     RasterImage image;
     std::vector<JSAMPLE> row;
-    const bool ok = decompress(bytes, info, errors, image, row);
+    const bool ok = decompress(bytes, info, errors, image, row, maxPixels);
     jpeg_destroy_decompress(&info);
     if (!ok) return std::nullopt;
     return image;

@@ -10,7 +10,9 @@
 
 namespace report {
 
-std::optional<RasterImage> decodeJpeg(const std::vector<std::uint8_t>& bytes);
+// nullopt as well when the header announces more than maxPixels pixels.
+std::optional<RasterImage> decodeJpeg(const std::vector<std::uint8_t>& bytes,
+                                      std::int64_t maxPixels = kMaxDecodedPixels);
 std::optional<std::vector<std::uint8_t>> encodeJpeg(const RasterImage& image, int quality = 90);
 
 }  // namespace report

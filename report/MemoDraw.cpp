@@ -2,6 +2,7 @@
 // ruled lines and the text placed by its alignment.
 #include <algorithm>
 
+#include "platform/ClampedInt.h"
 #include "platform/Rounding.h"
 #include "report/MemoView.h"
 
@@ -35,19 +36,33 @@ void MemoView::adjustAutoWidth(platform::Canvas& canvas) {
     int widest = 0;
     for (const auto& line : layoutMemoLines(sourceLines(), o))
         widest = std::max(widest, lineWidth(line.text, o));
-    const int newWidth = widest + 2 * gapX + 1;
-    if ((alignment & kAlignHorizontalMask) == kAlignRight) left += width - newWidth;
+    const int newWidth = platform::clampedInt(static_cast<std::int64_t>(widest) + std::int64_t{2} * gapX + 1);
+    if ((alignment & kAlignHorizontalMask) == kAlignRight)
+        left = platform::clampedInt(static_cast<std::int64_t>(left) + width - newWidth);
     width = newWidth;
 }
 
+// Ruled lines every text line down to the bottom edge, only where they meet the clip: a stored
+// bottom far below the page must not cost a line per step.
 void MemoView::drawUnderlines(platform::Canvas& canvas) {
-    const int step = fontPixelHeight(scaleY) + platform::roundHalfEvenToInt(lineSpacing * scaleY);
+    const int step = lineStep(scaleY);
     if (step <= 0) return;
-    canvas.setPen({frameColor, std::max(1, platform::roundHalfEvenToInt(drawFrameWidth)),
+    canvas.setPen({frameColor, std::max(1, platform::clampedInt(platform::roundHalfEven(drawFrameWidth))),
                    platform::PenStyle::Solid, platform::PenMode::Copy});
     const int right = scaledRight();
-    const int bottom = scaledBottom();
-    for (int y = drawY + drawGapY + step - 1; y < bottom; y += step) canvas.line({drawX, y}, {right, y});
+    std::int64_t bottom = scaledBottom();
+    std::int64_t y = static_cast<std::int64_t>(drawY) + drawGapY + step - 1;
+    if (const auto clip = canvas.currentClip()) {
+        // The pen may reach a little past the line it is drawn on.
+        const std::int64_t slack = std::max(1, canvas.pen().width);
+        bottom = std::min<std::int64_t>(bottom, clip->bottom + slack);
+        const std::int64_t firstVisible = clip->top - slack;
+        if (y < firstVisible) y += (firstVisible - y) / step * step;
+    }
+    for (; y < bottom; y += step) {
+        const int at = static_cast<int>(y);
+        canvas.line({drawX, at}, {right, at});
+    }
 }
 
 void MemoView::drawText(platform::Canvas& canvas, const std::vector<LaidOutLine>& lines) {
@@ -55,15 +70,16 @@ void MemoView::drawText(platform::Canvas& canvas, const std::vector<LaidOutLine>
     MemoLayoutOptions o = layoutOptions(0, scaleX, scaleY);
     o.measure = [&canvas](const std::string& s) { return canvas.textExtent(s).width; };
     const bool rotated = alignment & kAlignRotated;
-    const int lineHeight = fontPixelHeight(scaleY) + platform::roundHalfEvenToInt(lineSpacing * scaleY);
+    const int lineHeight = lineStep(scaleY);
     // Along the text (x unless rotated) and across the lines (y unless rotated).
     const int along = rotated ? drawRect.height() : drawRect.width();
     const int alongGap = rotated ? drawGapY : drawGapX;
     const int across = rotated ? drawRect.width() : drawRect.height();
     const int acrossGap = rotated ? drawGapX : drawGapY;
-    const int inner = along - 2 * alongGap;
+    const int inner = platform::clampedInt(static_cast<std::int64_t>(along) - std::int64_t{2} * alongGap);
 
-    const int freeAcross = across - 2 * acrossGap - static_cast<int>(lines.size()) * lineHeight;
+    const int freeAcross = platform::clampedInt(static_cast<std::int64_t>(across) - std::int64_t{2} * acrossGap -
+                                                static_cast<std::int64_t>(lines.size()) * lineHeight);
     int shift = 0;
     if ((alignment & kAlignVerticalMask) == kAlignMiddle)
         shift = platform::divTrunc(freeAcross, 2);
@@ -76,13 +92,16 @@ void MemoView::drawText(platform::Canvas& canvas, const std::vector<LaidOutLine>
         const int textWidth = lineWidth(text, o);
         int pos = alongGap;  // distance from the start of the rectangle along the text
         if (horizontal == kAlignRight)
-            pos = along - alongGap - textWidth - 1;
+            pos = platform::clampedInt(static_cast<std::int64_t>(along) - alongGap - textWidth - 1);
         else if (horizontal == kAlignCenter)
-            pos = alongGap + platform::divTrunc(inner - textWidth, 2);
-        const int line = acrossGap + shift + static_cast<int>(i) * lineHeight;
+            pos = platform::clampedInt(alongGap + (static_cast<std::int64_t>(inner) - textWidth) / 2);
+        const int line = platform::clampedInt(static_cast<std::int64_t>(acrossGap) + shift +
+                                              static_cast<std::int64_t>(i) * lineHeight);
         auto place = [&](int alongPos) {
-            return rotated ? platform::Point{drawRect.left + line, drawRect.bottom - 1 - alongPos}
-                           : platform::Point{drawRect.left + alongPos, drawRect.top + line};
+            return rotated ? platform::Point{platform::clampedInt(std::int64_t{drawRect.left} + line),
+                                             platform::clampedInt(std::int64_t{drawRect.bottom} - 1 - alongPos)}
+                           : platform::Point{platform::clampedInt(std::int64_t{drawRect.left} + alongPos),
+                                             platform::clampedInt(std::int64_t{drawRect.top} + line)};
         };
         if (horizontal == kAlignJustify && !lines[i].paragraphEnd) {
             const JustifySpacing js = justifySpacing(text, textWidth, inner);
@@ -96,9 +115,10 @@ void MemoView::drawText(platform::Canvas& canvas, const std::vector<LaidOutLine>
                         text.substr(start, end == std::string::npos ? std::string::npos : end - start + 1);
                     platform::Point p = place(at);
                     canvas.textOut(p.x, p.y, piece, o.charSpacing);
-                    at += lineWidth(piece, o);
+                    at = platform::clampedInt(static_cast<std::int64_t>(at) + lineWidth(piece, o));
                     if (end == std::string::npos) break;
-                    at += js.perBlank + (blankIndex < js.remainder ? 1 : 0);
+                    at = platform::clampedInt(static_cast<std::int64_t>(at) + js.perBlank +
+                                              (blankIndex < js.remainder ? 1 : 0));
                     ++blankIndex;
                     start = end + 1;
                 }
@@ -122,7 +142,8 @@ void MemoView::draw(platform::Canvas& canvas, const DrawEnvironment& env) {
     prepareDraw();
     canvas.setFont(canvasFont(1.0));
     const bool rotated = alignment & kAlignRotated;
-    int wrapWidth = rotated ? drawRect.height() - 2 * drawGapY : drawRect.width() - 2 * drawGapX;
+    int wrapWidth = platform::clampedInt(rotated ? std::int64_t{drawRect.height()} - std::int64_t{2} * drawGapY
+                                                 : std::int64_t{drawRect.width()} - std::int64_t{2} * drawGapX);
     if (hasFlag(kMemoAutoWidth) && preparing) wrapWidth += kAutoWidthWrapAllowance;
     MemoLayoutOptions o = layoutOptions(wrapWidth, 1.0, 1.0);
     o.measure = [&canvas](const std::string& s) { return canvas.textExtent(s).width; };

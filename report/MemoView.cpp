@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/ClampedInt.h"
 #include "platform/Rounding.h"
 #include "report/ExpressionHook.h"
+#include "report/StoredRange.h"
 #include "report/StreamText.h"
 
 namespace report {
@@ -53,7 +55,12 @@ const std::vector<std::string>& MemoView::sourceLines() const {
 }
 
 int MemoView::fontPixelHeight(double scale) const {
-    return platform::roundHalfEvenToInt(font.size * 96.0 / 72.0 * scale);
+    return platform::clampedInt(platform::roundHalfEven(font.size * 96.0 / 72.0 * scale));
+}
+
+int MemoView::lineStep(double scale) const {
+    return platform::clampedInt(static_cast<std::int64_t>(fontPixelHeight(scale)) +
+                                platform::roundHalfEvenToInt(lineSpacing * scale));
 }
 
 platform::Font MemoView::canvasFont(double scale) const {
@@ -72,7 +79,7 @@ platform::Font MemoView::canvasFont(double scale) const {
 void MemoView::loadFromStream(platform::ByteReader& in, int version) {
     View::loadFromStream(in, version);
     font.name = readString(in, version);
-    font.size = in.i32();
+    font.size = checkedPosition(in.i32());
     font.style = fontStyleFromStream(in.u16());
     font.color = static_cast<platform::Color>(in.i32());
     alignment = in.i32();
@@ -85,8 +92,8 @@ void MemoView::loadFromStream(platform::ByteReader& in, int version) {
         highlight.condition = readString(in, version);
     }
     if (version >= 24) {
-        lineSpacing = in.i32();
-        charSpacing = in.i32();
+        lineSpacing = checkedPosition(in.i32());
+        charSpacing = checkedPosition(in.i32());
     }
     if (version == 21) flags |= kMemoWordWrap;
 }
@@ -194,17 +201,18 @@ int MemoView::calcHeight(platform::Canvas& canvas) {
     prepareDraw();
     canvas.setFont(canvasFont(1.0));
     const bool rotated = alignment & kAlignRotated;
-    const int available = rotated ? drawRect.height() - 2 * drawGapY : drawRect.width() - 2 * drawGapX;
+    const int available = platform::clampedInt(rotated ? std::int64_t{drawRect.height()} - std::int64_t{2} * drawGapY
+                                                        : std::int64_t{drawRect.width()} - std::int64_t{2} * drawGapX);
     MemoLayoutOptions options = layoutOptions(available, 1.0, 1.0);
     options.measure = [&canvas](const std::string& s) { return canvas.textExtent(s).width; };
     const auto lines = layoutMemoLines(sourceLines(), options);
-    const int lineHeight = fontPixelHeight(1.0) + lineSpacing;
+    const int lineHeight = lineStep(1.0);
     scaleX = sx;
     scaleY = sy;
     offsetX = ox;
     offsetY = oy;
     if (rotated) return height;
-    return static_cast<int>(lines.size()) * lineHeight + 2 * drawGapY;
+    return platform::clampedInt(static_cast<std::int64_t>(lines.size()) * lineHeight + std::int64_t{2} * drawGapY);
 }
 
 bool MemoView::print(PrintContext& context) {

@@ -89,6 +89,8 @@ public:
     platform::Font canvasFont(double scale) const;
     // Pixel height of the font at scale 1 (points at 96 dpi).
     int fontPixelHeight(double scale) const;
+    // Distance from one text line to the next at this scale: font height plus line spacing.
+    int lineStep(double scale) const;
 
 private:
     MemoLayoutOptions layoutOptions(int innerWidth, double sx, double sy) const;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "report/Report.h"
+#include "report/StoredRange.h"
 #include "report/StreamText.h"
 
 namespace report {
@@ -73,16 +74,16 @@ void Page::loadFromStream(platform::ByteReader& in, int version) {
     const std::int32_t marker = in.i32();
     const bool newLayout = marker == kNewLayoutMarker;
     paperSize = newLayout ? in.i32() : marker;
-    paperWidth = in.i32();
-    paperHeight = in.i32();
-    for (int& m : margins) m = in.i32();
+    paperWidth = checkedSize(in.i32());
+    paperHeight = checkedSize(in.i32());
+    for (int& m : margins) m = checkedPosition(in.i32());
     orientation = in.u8();
     if (version < 23) in.skip(6);
     bin = version >= 24 ? in.i32() : kDefaultBin;
     printToPrevPage = in.u16() != 0;
     useMargins = in.u16() != 0;
-    pageColumns = in.i32();
-    pageColumnGap = in.i32();
+    pageColumns = checkedPosition(in.i32());
+    pageColumnGap = checkedPosition(in.i32());
     if (version >= 24) {
         pageKind = in.u8();
         setName(readString(in, version));

@@ -16,6 +16,7 @@
 namespace report {
 
 class Report;
+class PixelBudget;
 
 class Page : public Object {
 public:
@@ -43,6 +44,9 @@ public:
     bool isSubReportPage = false;
     std::array<std::int32_t, 12> printerGeometry{};
     Report* report = nullptr;
+    // Decoded picture pixels this page's objects may hold: the budget of the file they came
+    // from (none: only the single-picture limit applies).
+    PixelBudget* pixelBudget = nullptr;
 
     const std::vector<std::unique_ptr<View>>& objects() const { return objects_; }
     View* addObject(std::unique_ptr<View> view);

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
+#include "platform/ClampedInt.h"
 #include "platform/Picture.h"
 #include "platform/Rounding.h"
+#include "report/Page.h"
 #include "report/StreamText.h"
 
 namespace report {
@@ -84,6 +86,7 @@ std::vector<std::string> PictureView::propertyNames() const {
 platform::Rect PictureView::pictureTarget(int pictureWidth, int pictureHeight) const {
     platform::Rect box{drawX, drawY, drawX + drawWidth, drawY + drawHeight};
     if (pictureWidth <= 0 || pictureHeight <= 0) return box;
+    auto scaled = [](double v) { return platform::clampedInt(platform::roundHalfEven(v)); };
     const bool stretch = flags & kFlagStretched;
     int w = pictureWidth, h = pictureHeight;
     if (stretch) {
@@ -92,12 +95,12 @@ platform::Rect PictureView::pictureTarget(int pictureWidth, int pictureHeight) c
         if (flags & kPictureKeepAspect) {
             const double k = std::min(static_cast<double>(drawWidth) / pictureWidth,
                                       static_cast<double>(drawHeight) / pictureHeight);
-            w = platform::roundHalfEvenToInt(pictureWidth * k);
-            h = platform::roundHalfEvenToInt(pictureHeight * k);
+            w = scaled(pictureWidth * k);
+            h = scaled(pictureHeight * k);
         }
     } else {
-        w = platform::roundHalfEvenToInt(pictureWidth * scaleX);
-        h = platform::roundHalfEvenToInt(pictureHeight * scaleY);
+        w = scaled(pictureWidth * scaleX);
+        h = scaled(pictureHeight * scaleY);
     }
     int x = drawX, y = drawY;
     if (flags & kPictureCenter) {
@@ -107,25 +110,48 @@ platform::Rect PictureView::pictureTarget(int pictureWidth, int pictureHeight) c
     return {x, y, x + w, y + h};
 }
 
+namespace {
+
+// The first target position, from `at` on, that shows the next source pixel after the one
+// shown at `at`: positions t show pixel t * pixels / length.
+std::int64_t nextPixelStart(std::int64_t at, std::int64_t pixels, std::int64_t length) {
+    const std::int64_t pixel = at * pixels / length;
+    return ((pixel + 1) * length + pixels - 1) / pixels;
+}
+
+}  // namespace
+
 void paintRaster(platform::Canvas& canvas, const RasterImage& image, const platform::Rect& target) {
     if (image.isEmpty() || target.isEmpty()) return;
-    const int tw = target.width(), th = target.height();
+    platform::Rect visible = target;
+    if (const auto clip = canvas.currentClip()) {
+        visible = {std::max(target.left, clip->left), std::max(target.top, clip->top),
+                   std::min(target.right, clip->right), std::min(target.bottom, clip->bottom)};
+        if (visible.isEmpty()) return;
+    }
+    const std::int64_t tw = target.width(), th = target.height();
     platform::CanvasStateGuard guard(canvas);
-    for (int ty = 0; ty < th; ++ty) {
-        const std::size_t sy = static_cast<std::size_t>(static_cast<long long>(ty) * image.height / th);
+    for (std::int64_t ty = visible.top - target.top; ty < visible.bottom - target.top;) {
+        const std::int64_t rowEnd = std::min<std::int64_t>(nextPixelStart(ty, image.height, th),
+                                                           visible.bottom - target.top);
+        const std::size_t sy = static_cast<std::size_t>(ty * image.height / th);
         const platform::Color* row = &image.pixels[sy * static_cast<std::size_t>(image.width)];
-        int runStart = 0;
-        platform::Color runColor = row[0];
-        for (int tx = 1; tx <= tw; ++tx) {
-            platform::Color c =
-                tx < tw ? row[static_cast<std::size_t>(static_cast<long long>(tx) * image.width / tw)]
-                        : ~runColor;
+        const std::int64_t columnsEnd = visible.right - target.left;
+        std::int64_t runStart = visible.left - target.left;
+        platform::Color runColor = row[static_cast<std::size_t>(runStart * image.width / tw)];
+        for (std::int64_t tx = runStart; tx < columnsEnd;) {
+            const std::int64_t next = std::min(nextPixelStart(tx, image.width, tw), columnsEnd);
+            const platform::Color c =
+                next < columnsEnd ? row[static_cast<std::size_t>(next * image.width / tw)] : ~runColor;
+            tx = next;
             if (c == runColor) continue;
             canvas.setBrush({runColor, false});
-            canvas.fillRect({target.left + runStart, target.top + ty, target.left + tx, target.top + ty + 1});
+            canvas.fillRect({static_cast<int>(target.left + runStart), static_cast<int>(target.top + ty),
+                             static_cast<int>(target.left + tx), static_cast<int>(target.top + rowEnd)});
             runStart = tx;
             runColor = c;
         }
+        ty = rowEnd;
     }
 }
 
@@ -135,9 +161,9 @@ void PictureView::draw(platform::Canvas& canvas, const DrawEnvironment& env) {
     prepareDraw();
     drawBackground(canvas, env);
     if (!env.firstPassOfTwo) {
-        if (auto meta = picture.metafile()) {
+        if (auto meta = decoded_.metafile(picture)) {
             canvas.drawPicture(*meta, pictureTarget(meta->size().width, meta->size().height));
-        } else if (auto image = picture.raster()) {
+        } else if (const RasterImage* image = decoded_.raster(picture, page ? page->pixelBudget : nullptr)) {
             paintRaster(canvas, *image, pictureTarget(image->width, image->height));
         }
     }

@@ -1,6 +1,7 @@
 // PictureView: a bitmap, metafile, icon or JPEG picture drawn into its rectangle.
 #pragma once
 
+#include "report/DecodedPicture.h"
 #include "report/Graphic.h"
 #include "report/View.h"
 
@@ -33,10 +34,15 @@ public:
 
     // Target rectangle of a picture of the given size, honouring Center and KeepAspect.
     platform::Rect pictureTarget(int pictureWidth, int pictureHeight) const;
+
+private:
+    DecodedPicture decoded_;
 };
 
 // Paints decoded pixels stretched into target on any canvas (nearest pixel, runs of equal
-// colour filled as rectangles).
+// colour filled as rectangles). Only the part under the canvas clip is painted, and target
+// rows or columns that show the same pixel are filled together, so the work is bounded by
+// the picture's pixels and the visible area, not by the target's size.
 void paintRaster(platform::Canvas& canvas, const RasterImage& image, const platform::Rect& target);
 
 }  // namespace report

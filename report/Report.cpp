@@ -4,11 +4,11 @@
 
 #include "report/DocumentMode.h"
 #include "report/TemplateStream.h"
+#include "report/UniqueNames.h"
 
 namespace report {
 namespace {
 
-constexpr int kHighestGeneratedNumber = 10000;
 // first bytes of streams written before the format carried a version byte.
 constexpr int kHighestUnversionedByte = 20;
 

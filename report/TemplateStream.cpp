@@ -4,7 +4,9 @@
 
 #include "report/ObjectRegistry.h"
 #include "report/Report.h"
+#include "report/StoredRange.h"
 #include "report/StreamText.h"
+#include "report/UniqueNames.h"
 
 namespace report {
 namespace {
@@ -53,7 +55,7 @@ ObjectRecordHeader readRecordHeader(platform::ByteReader& in, int version, std::
 // Reads one ObjectRecord after its tag. Returns false when reading cannot go on (an unknown
 // add-in in a stream without end positions).
 bool readObjectRecord(Report& report, platform::ByteReader& in, int version, std::uint8_t type,
-                      TemplateReadResult& result) {
+                      TemplateReadResult& result, UniqueNames& objectNames) {
     const ObjectRecordHeader h = readRecordHeader(in, version, type);
     auto skipRecord = [&] {
         if (h.endPosition) in.seek(h.endPosition);
@@ -82,11 +84,16 @@ bool readObjectRecord(Report& report, platform::ByteReader& in, int version, std
     try {
         added->loadFromStream(in, version);
         in.skip(static_cast<std::size_t>(trailingBytes));
+    } catch (const StoredValueError&) {
+        throw;
     } catch (const platform::StreamError&) {
         // The object keeps what was read; reading resumes at the record's end when known.
         if (version >= kEndPositionVersion && !h.endPosition) throw;
     }
-    added->setName(added->name().empty() ? report.uniqueObjectName(added->baseName()) : added->name());
+    if (added->name().empty())
+        added->setName(objectNames.next(added->baseName()));
+    else
+        objectNames.use(added->name());
     if (h.endPosition) in.seek(h.endPosition);
     return true;
 }
@@ -111,19 +118,27 @@ TemplateReadResult readTemplateRecords(Report& report, platform::ByteReader& in,
     report.printerName = readString(in, version);
     selectStoredPrinter(report, link);
 
+    UniqueNames objectNames, pageNames;
+    for (const auto& page : report.pages()) {
+        pageNames.use(page->name());
+        for (const auto& object : page->objects()) objectNames.use(object->name());
+    }
     while (!in.atEnd()) {
         const std::uint8_t tag = in.u8();
         if (tag == kPageTag) {
             Page& page = report.addPage();
             page.loadFromStream(in, version);
-            if (version < kEndPositionVersion) page.setName(report.uniquePageName());
+            if (version < kEndPositionVersion)
+                page.setName(pageNames.next("Page"));
+            else
+                pageNames.use(page.name());
             page.fitPaper(link);
         } else if (tag == kDictionaryTag) {
             report.dictionary.loadFromStream(in, version);
         } else if (tag == kExtensionTag) {
             break;  // no template extension is registered; nothing after it is read
         } else if (isObjectTag(tag)) {
-            if (!readObjectRecord(report, in, version, tag, result)) break;
+            if (!readObjectRecord(report, in, version, tag, result, objectNames)) break;
         } else {
             throw platform::StreamError("Unknown record tag");
         }

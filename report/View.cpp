@@ -11,6 +11,7 @@
 #include "report/ExpressionHook.h"
 #include "report/ObjectRegistry.h"
 #include "report/Page.h"
+#include "report/StoredRange.h"
 #include "report/StreamText.h"
 
 namespace report {
@@ -64,13 +65,13 @@ void View::readBody(platform::ByteReader& in, int version) {
         layoutMajor = in.u8();
         layoutMinor = in.u8();
     }
-    left = in.i32();
-    top = in.i32();
-    width = in.i32();
-    height = in.i32();
+    left = checkedPosition(in.i32());
+    top = checkedPosition(in.i32());
+    width = checkedSize(in.i32());
+    height = checkedSize(in.i32());
     flags = in.u16();
     frameTyp = in.u16();
-    frameWidth = decodeFrameWidth(in.i32());
+    frameWidth = checkedPosition(decodeFrameWidth(in.i32()));
     frameColor = static_cast<platform::Color>(in.i32());
     frameStyle = in.u16();
     fillColor = static_cast<platform::Color>(in.i32());
@@ -86,8 +87,8 @@ void View::readBody(platform::ByteReader& in, int version) {
     if (version >= 24) {
         restrictions = in.u16();
         tag = readString(in, version);
-        gapX = in.i32();
-        gapY = in.i32();
+        gapX = checkedPosition(in.i32());
+        gapY = checkedPosition(in.i32());
     }
     if (layoutMajor > 1) bandAlign = static_cast<BandAlign>(in.u8());
 }
@@ -124,12 +125,23 @@ void View::writeBody(platform::ByteWriter& out) const {
 
 // ---------------------------------------------------------------- drawing
 
+namespace {
+// A scaled length or position, rounded as the layout rounds and kept within the coordinate
+// limit, so that sums of a few of them cannot overflow whatever the scale.
+int scaled(double v) {
+    return platform::clampedInt(platform::roundHalfEven(v));
+}
+int sum(std::int64_t a, std::int64_t b) {
+    return platform::clampedInt(a + b);
+}
+}  // namespace
+
 // Sums in double: stored geometry comes from files and may be anything.
 int View::scaledRight() const {
-    return platform::roundHalfEvenToInt((static_cast<double>(left) + width) * scaleX + offsetX);
+    return scaled((static_cast<double>(left) + width) * scaleX + offsetX);
 }
 int View::scaledBottom() const {
-    return platform::roundHalfEvenToInt((static_cast<double>(top) + height) * scaleY + offsetY);
+    return scaled((static_cast<double>(top) + height) * scaleY + offsetY);
 }
 
 void View::beginDraw() {
@@ -150,28 +162,21 @@ void View::endDraw() {
 }
 
 void View::prepareDraw() {
-    drawX = platform::roundHalfEvenToInt(left * scaleX) + offsetX;
-    drawY = platform::roundHalfEvenToInt(top * scaleY) + offsetY;
-    drawWidth = platform::roundHalfEvenToInt(scaleX * width);
-    drawHeight = platform::roundHalfEvenToInt(scaleY * height);
+    // Every value saturates at the coordinate limit: positions scaled far beyond any surface
+    // are drawn off it rather than wrapping round.
+    drawX = sum(scaled(left * scaleX), offsetX);
+    drawY = sum(scaled(top * scaleY), offsetY);
+    drawWidth = scaled(scaleX * width);
+    drawHeight = scaled(scaleY * height);
     drawFrameWidth = frameWidth * scaleX;
-    drawGapX =
-        platform::roundHalfEvenToInt(scaleX * frameWidth / 2) + platform::roundHalfEvenToInt(scaleX * gapX);
-    drawGapY = platform::roundHalfEvenToInt(scaleY * gapY) +
-               platform::roundHalfEvenToInt(scaleY * frameWidth / 2) / 2;
+    drawGapX = sum(scaled(scaleX * frameWidth / 2), scaled(scaleX * gapX));
+    drawGapY = sum(scaled(scaleY * gapY), scaled(scaleY * frameWidth / 2) / 2);
     const int rightEdge = scaledRight();
     const int bottomEdge = scaledBottom();
-    drawRect.left =
-        drawX + ((frameTyp & kFrameLeft) ? platform::roundHalfEvenToInt((scaleX * frameWidth - 1) / 2) : 0);
-    drawRect.top =
-        drawY + ((frameTyp & kFrameTop) ? platform::roundHalfEvenToInt((scaleY * frameWidth - 1) / 2) : 0);
-    // Edges of hostile stored sizes saturate; the sums must not overflow either.
-    drawRect.right = platform::clampedInt(
-        static_cast<std::int64_t>(rightEdge) -
-        ((frameTyp & kFrameRight) ? platform::roundHalfEvenToInt(scaleX * frameWidth / 2) : 0) + 1);
-    drawRect.bottom = platform::clampedInt(
-        static_cast<std::int64_t>(bottomEdge) -
-        ((frameTyp & kFrameBottom) ? platform::roundHalfEvenToInt(scaleY * frameWidth / 2) : 0) + 1);
+    drawRect.left = sum(drawX, (frameTyp & kFrameLeft) ? scaled((scaleX * frameWidth - 1) / 2) : 0);
+    drawRect.top = sum(drawY, (frameTyp & kFrameTop) ? scaled((scaleY * frameWidth - 1) / 2) : 0);
+    drawRect.right = sum(rightEdge, -((frameTyp & kFrameRight) ? scaled(scaleX * frameWidth / 2) : 0) + 1);
+    drawRect.bottom = sum(bottomEdge, -((frameTyp & kFrameBottom) ? scaled(scaleY * frameWidth / 2) : 0) + 1);
 }
 
 int View::nearestLeftEdge(int areaLeft) const {
@@ -293,7 +298,7 @@ void View::drawFrame(platform::Canvas& canvas, const DrawEnvironment& env) {
     if (!printing && width > 0 && height > 0) drawCornerMarks(canvas, x0, y0, x1, y1);
     if ((frameTyp & kFrameAll) == 0) return;
 
-    const int penWidth = std::max(1, platform::roundHalfEvenToInt(drawFrameWidth));
+    const int penWidth = std::max(1, scaled(drawFrameWidth));
     canvas.setPen({frameColor, penWidth, penStyleOf(frameStyle), platform::PenMode::Copy});
     // A double frame is two thin parallel lines: the edge itself and one further inside.
     const bool twoLines = frameStyle == kFrameDouble;

@@ -73,6 +73,26 @@ TEST_F(PreparedFile, LayoutOfTheHeaderAndPageRecords) {
     EXPECT_TRUE(in.atEnd());
 }
 
+TEST_F(PreparedFile, PaperAndMarginsBeyondWhatAPageHoldsRefuseTheFile) {
+    pages.add(*tpl);
+    const std::vector<std::uint8_t> good = pages.saveToBytes();
+    const std::size_t page = 2 + 2 + printer.currentPrinterName().size() + 1 + 4;
+    const struct {
+        std::size_t at;
+        std::int32_t value;
+    } cases[] = {{page + 6, -1}, {page + 10, 1'000'001}, {page + 20, -1'000'001}, {page + 32, 1 << 30}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.at - page);
+        std::vector<std::uint8_t> bytes = good;
+        setI32At(bytes, c.at, c.value);
+        PreparedPages target{&report, &printer};
+        EXPECT_THROW(target.loadFromStream(bytes), platform::StreamError);
+    }
+    PreparedPages target{&report, &printer};
+    target.loadFromStream(good);
+    EXPECT_EQ(target.count(), 1);
+}
+
 TEST_F(PreparedFile, SaveLoadSaveIsByteIdentical) {
     const std::vector<std::uint8_t> first = threeSheets();
     PreparedPages loaded{&report, &printer};
