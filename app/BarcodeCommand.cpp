@@ -14,6 +14,7 @@
 
 #include "app/HeadlessGui.h"
 #include "app/Options.h"
+#include "app/ReplacedOutput.h"
 #include "app/Subcommands.h"
 #include "barcode/BarcodeError.h"
 #include "barcode/BarcodeGenerator.h"
@@ -24,6 +25,10 @@ namespace app {
 namespace {
 
 constexpr int kQuietZoneModules = 10;
+// Widest and tallest picture drawn: larger ones are refused before any pixel is allocated.
+constexpr std::int64_t kMaxPictureSide = 20000;
+// Wide elements are a few times the narrow one; a ratio beyond this is a typing slip.
+constexpr double kMaxRatio = 20.0;
 constexpr int kDefaultHeightModules = 50;
 constexpr int kDefaultModul = 2;
 
@@ -59,13 +64,26 @@ OutputKind outputKindOf(const std::string& path) {
     throw UsageError("il file di uscita deve finire in .png o .svg: " + path);
 }
 
-// Size of the bounding box of a w x h rectangle turned by angle degrees.
-QSize turnedSize(int w, int h, double angle) {
+double parseRatio(const Options& options) {
+    const double ratio = parseNumber(options, "--ratio", 2.0);
+    if (!(ratio > 0 && ratio <= kMaxRatio))
+        throw UsageError("--ratio deve essere maggiore di 0 e al massimo " + std::to_string(int(kMaxRatio)) +
+                         ": " + *options.value("--ratio"));
+    return ratio;
+}
+
+// Size of the bounding box of a w x h rectangle turned by angle degrees, with the quiet zone
+// around it; a usage error when it is larger than a picture may be.
+QSize pictureSize(double w, double h, double angle, double quiet) {
     const double a = angle / 180.0 * std::numbers::pi;
     const double s = std::abs(std::sin(a));
     const double c = std::abs(std::cos(a));
-    return {static_cast<int>(std::ceil(w * c + h * s - 1e-9)) + 1,
-            static_cast<int>(std::ceil(w * s + h * c - 1e-9)) + 1};
+    const double width = std::ceil(w * c + h * s - 1e-9) + 1 + 2 * quiet;
+    const double height = std::ceil(w * s + h * c - 1e-9) + 1 + 2 * quiet;
+    if (!(width <= kMaxPictureSide && height <= kMaxPictureSide))
+        throw UsageError("immagine troppo grande: al massimo " + std::to_string(kMaxPictureSide) + " x " +
+                         std::to_string(kMaxPictureSide) + " pixel (ridurre --modul, --height o il testo)");
+    return {static_cast<int>(width), static_cast<int>(height)};
 }
 
 void paint(QPaintDevice& device, QSize size, barcode::BarcodeGenerator& generator) {
@@ -75,14 +93,13 @@ void paint(QPaintDevice& device, QSize size, barcode::BarcodeGenerator& generato
     generator.draw(canvas);
 }
 
-bool render(barcode::BarcodeGenerator& generator, const std::string& path, OutputKind kind) {
+bool render(barcode::BarcodeGenerator& generator, QSize size, const std::string& path, OutputKind kind) {
     const int quiet = kQuietZoneModules * generator.modul();
-    const QSize symbol = turnedSize(generator.width(), generator.Height(), generator.angle());
-    const QSize size(symbol.width() + 2 * quiet, symbol.height() + 2 * quiet);
     generator.setLeft(quiet);
     generator.setTop(quiet);
     if (kind == OutputKind::Png) {
         QImage image(size, QImage::Format_RGB32);
+        if (image.isNull()) return false;
         paint(image, size, generator);
         return image.save(QString::fromStdString(path), "PNG");
     }
@@ -128,7 +145,7 @@ int runBarcode(const Args& args) {
     generator.setText(*text);
     generator.setChecksum(options.has("--checksum"));
     generator.setModul(options.intValue("--modul", 1, 49).value_or(kDefaultModul));
-    generator.setRatio(parseNumber(options, "--ratio", 2.0));
+    generator.setRatio(parseRatio(options));
     generator.setAngle(parseNumber(options, "--angle", 0.0));
     const int heightModules = options.intValue("--height", 1, 10000).value_or(kDefaultHeightModules);
     generator.setHeight(heightModules * generator.modul());
@@ -140,9 +157,20 @@ int runBarcode(const Args& args) {
             std::printf("%s\n%d\n%s\n", pattern.c_str(), static_cast<int>(width), generator.text().c_str());
             return 0;
         }
+        const QSize size = pictureSize(generator.width(), generator.Height(), generator.angle(),
+                                       kQuietZoneModules * generator.modul());
         const auto app = ensureGuiApplication();
-        if (!render(generator, *output, *kind)) {
-            std::fprintf(stderr, "quirelle barcode: impossibile scrivere %s\n", output->c_str());
+        std::string error;
+        const bool written = writeReplacing(
+            *output,
+            [&](const std::string& path, std::string& e) {
+                if (render(generator, size, path, *kind)) return true;
+                e = "impossibile scrivere " + *output;
+                return false;
+            },
+            error);
+        if (!written) {
+            std::fprintf(stderr, "quirelle barcode: %s\n", error.c_str());
             return 1;
         }
         return 0;

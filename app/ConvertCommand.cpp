@@ -10,6 +10,7 @@
 #include "app/HeadlessGui.h"
 #include "app/Options.h"
 #include "app/ProgramStart.h"
+#include "app/ReplacedOutput.h"
 #include "app/Subcommands.h"
 #include "barcode_object/BarcodeRegistration.h"
 #include "export/PreparedPageOutput.h"
@@ -70,8 +71,17 @@ int runConvert(const Args& args) {
     }
     if (pages.count() == 0) return fault("il report non ha pagine");
     std::string error;
-    const bool written = target == ConvertTarget::Pdf ? preview::writePagesPdf(pages, *output, error)
-                                                      : preview::writePagesPng(pages, *output, dpi, error);
+    const bool written =
+        target == ConvertTarget::Pdf
+            ? writeReplacing(
+                  *output, [&](const std::string& path, std::string& e) { return preview::writePagesPdf(pages, path, e); },
+                  error)
+            : writeNumberedReplacing(
+                  *output,
+                  [&](const std::string& path, std::vector<std::string>& files, std::string& e) {
+                      return preview::writePagesPng(pages, path, dpi, e, &files);
+                  },
+                  preview::numberedImagePath, error);
     if (!written) return fault(error);
     return 0;
 }

@@ -12,6 +12,7 @@
 #include "app/LabelJobOptions.h"
 #include "app/ProgramStart.h"
 #include "app/ProgressOnTerminal.h"
+#include "app/ReplacedOutput.h"
 #include "app/SheetOptions.h"
 #include "app/Subcommands.h"
 #include "export/PreparedPageOutput.h"
@@ -63,17 +64,30 @@ bool writeOutput(preview::PreparedPages& pages, PrintTarget target, const std::s
                  const preview::PageOffset& offset, std::string& error) {
     switch (target) {
         case PrintTarget::Frp:
-            try {
-                preview::savePrepared(pages, path);
-                return true;
-            } catch (const std::exception& e) {
-                error = e.what();
-                return false;
-            }
+            return writeReplacing(
+                path,
+                [&](const std::string& file, std::string& e) {
+                    try {
+                        preview::savePrepared(pages, file);
+                        return true;
+                    } catch (const std::exception& failure) {
+                        e = failure.what();
+                        return false;
+                    }
+                },
+                error);
         case PrintTarget::Pdf:
-            return preview::writePagesPdf(pages, path, error, offset);
+            return writeReplacing(
+                path,
+                [&](const std::string& file, std::string& e) { return preview::writePagesPdf(pages, file, e, offset); },
+                error);
         case PrintTarget::Png:
-            return preview::writePagesPng(pages, path, dpi, error, nullptr, offset);
+            return writeNumberedReplacing(
+                path,
+                [&](const std::string& file, std::vector<std::string>& files, std::string& e) {
+                    return preview::writePagesPng(pages, file, dpi, e, &files, offset);
+                },
+                preview::numberedImagePath, error);
     }
     return false;
 }

@@ -14,10 +14,12 @@ namespace preview {
 
 // Device resolution of the PDF's drawing coordinates.
 inline constexpr int kPdfDotsPerInch = 1200;
-// Image resolutions accepted for PNG output, and the largest image side in pixels.
+// Image resolutions accepted for PNG output, and the largest image side in pixels: a page
+// larger than that (an A4 sheet above about 1,700 dpi) is refused before its pixels are
+// allocated, as it would take gigabytes.
 inline constexpr int kMinImageDpi = 10;
 inline constexpr int kMaxImageDpi = 2400;
-inline constexpr int kMaxImageSide = 30000;
+inline constexpr int kMaxImageSide = 20000;
 
 // Draws page `index` onto a sheet of `sheetDots` at `dpi`, moved by `offset` (a printer's
 // calibration), then releases its objects. Stream errors of the page propagate.
