@@ -2,10 +2,12 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-bench
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: all deps build run test asan bench clean
+.PHONY: all deps build run test asan bench fuzz clean
 
 all: build
 
@@ -35,5 +37,12 @@ bench: deps
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	@for b in $(BENCH_BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b" || exit 1; done
 
+# libFuzzer targets built with clang in their own build folder, each run FUZZ_SECONDS.
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DQUIRELLE_FUZZ=ON -DQUIRELLE_TESTS=OFF -DQUIRELLE_WERROR=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_all
+	FUZZ_SECONDS=$(FUZZ_SECONDS) bash fuzz/run-fuzzers.sh $(FUZZ_BUILD)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

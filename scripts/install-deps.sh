@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   zbar-tools xvfb xauth xdotool openbox x11-utils imagemagick poppler-utils
   cups cups-client cups-bsd printer-driver-cups-pdf
+  clang libfuzzer-14-dev
 )
 
 missing=()

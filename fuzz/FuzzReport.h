@@ -1,0 +1,45 @@
+// What the report fuzz targets share: the program's registrations, done once, and drawing
+// every object of a template or every page of a prepared report the way the output does.
+#pragma once
+
+#include "FuzzCanvas.h"
+#include "barcode_object/BarcodeRegistration.h"
+#include "prepared/PreparedPages.h"
+#include "report/Report.h"
+
+namespace fuzz {
+
+inline void registerProgramObjects() {
+    static const bool done = [] {
+        barcode::registerBarCodeObject();
+        return true;
+    }();
+    (void)done;
+}
+
+// Every object of every page at scale 1, clipped to its page, as the designer would show it.
+inline void drawTemplateObjects(report::Report& report) {
+    for (const auto& page : report.pages()) {
+        DiscardingCanvas canvas;
+        canvas.setClipRect({0, 0, 4000, 4000});
+        for (const auto& object : page->objects()) {
+            object->scaleX = object->scaleY = 1.0;
+            object->offsetX = object->offsetY = 0;
+            object->draw(canvas, {0, 4000, false});
+        }
+    }
+}
+
+// Every page into an A4 sheet at 300 dots per inch, the size a PNG page is drawn at.
+inline void drawPreparedPages(preview::PreparedPages& pages) {
+    for (int index = 0; index < pages.count(); ++index) {
+        DiscardingCanvas canvas;
+        canvas.setClipRect({0, 0, 3508, 2480});
+        pages.page(index).inView = true;
+        pages.draw(index, canvas, {0, 0, 3508, 2480});
+        pages.page(index).inView = false;
+        pages.draw(index, canvas, {});
+    }
+}
+
+}  // namespace fuzz

@@ -1,0 +1,30 @@
+// A report template stream in place of a label template: loaded, prepared over five labels,
+// its pages saved as a prepared report, read back and drawn.
+#include <cstdint>
+#include <filesystem>
+#include <span>
+
+#include "FuzzReport.h"
+#include "labels/LabelApp.h"
+#include "labels/LabelReports.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    fuzz::registerProgramObjects();
+    report::CollectingErrorReporter errors;
+    app::LabelApp labels(std::filesystem::temp_directory_path());
+    report::LabelReports reports(labels.printList(), &labels.fiscalCodes(), errors);
+    for (int i = 0; i < 5; ++i) labels.insertLabel("C" + std::to_string(100000 + i));
+    if (!reports.report(1).loadFromStream(std::span<const std::uint8_t>(data, size))) return 0;
+    report::PrepareOptions options;
+    options.progressDisplay = nullptr;
+    if (!reports.prepare(1, options)) return 0;
+    const std::vector<std::uint8_t> saved = reports.pages(1).saveToBytes();
+    preview::PreparedPages reread;
+    try {
+        reread.loadFromStream(saved);
+        fuzz::drawPreparedPages(reread);
+    } catch (const std::exception&) {
+        // A page that refuses to load again is a refusal, not a fault.
+    }
+    return 0;
+}
