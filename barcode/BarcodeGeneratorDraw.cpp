@@ -14,7 +14,8 @@ namespace barcode {
 namespace {
 
 int toDevice(double v) {
-    constexpr double lo = std::numeric_limits<int>::min();
+    // Symmetric, so that a clamped value can be negated.
+    constexpr double lo = -std::numeric_limits<int>::max();
     constexpr double hi = std::numeric_limits<int>::max();
     if (std::isnan(v)) return 0;
     return static_cast<int>(std::clamp(platform::roundHalfEven(v), lo, hi));
@@ -30,7 +31,8 @@ platform::Point boundingOffset(Rotation r, double w, double h) {
     if (r.s >= 0 && r.c >= 0) return {0, toDevice(w * r.s)};
     if (r.s >= 0) return {-toDevice(w * r.c), toDevice(w * r.s - h * r.c)};
     if (r.c >= 0) return {-toDevice(h * r.s), 0};
-    return {-toDevice(w * r.c) - toDevice(h * r.s), -toDevice(h * r.c)};
+    // Rounded one by one as the layout rounds them, then added in double: huge sizes clamp.
+    return {toDevice(-static_cast<double>(toDevice(w * r.c)) - toDevice(h * r.s)), -toDevice(h * r.c)};
 }
 
 struct Origin {
