@@ -119,7 +119,7 @@ CommandSpec barcodeCommand() {
              {"text", "X", "il testo da codificare"},
              {"checksum", "", "aggiunge la cifra di controllo"},
              {"modul", "N", "larghezza del modulo in pixel, 1-49 (predefinita 2)"},
-             {"ratio", "R", "rapporto tra barre larghe e strette (predefinito 2.0)"},
+             {"ratio", "R", "rapporto tra barre larghe e strette, oltre 0 e fino a 20 (predefinito 2.0)"},
              {"angle", "A", "rotazione in gradi (predefinita 0)"},
              {"height", "H", "altezza in moduli, 1-10000 (predefinita 50)"},
              {"o", "FILE", "il file da scrivere: .png o .svg"},
