@@ -1,8 +1,9 @@
 #!/bin/sh
 # A private CUPS spooler for end-to-end print tests, run entirely from one folder.
 #
-#   private-cupsd.sh start DIR [QUEUE]   start cupsd from DIR and add a PDF queue (default QUEUE:
-#                                        QuirelleTest); prints the settings clients need
+#   private-cupsd.sh start DIR [QUEUE...] start cupsd from DIR and add a PDF queue for each QUEUE
+#                                        (default: QuirelleTest; the first is the default queue);
+#                                        prints the settings clients need
 #   private-cupsd.sh stop DIR            stop the cupsd started from DIR
 #
 # Clients reach the spooler with CUPS_SERVER=DIR/cups.sock. The queue prints through the cups-pdf
@@ -22,7 +23,8 @@ CUPS_PDF_CONF=/etc/cups/cups-pdf.conf
 [ $# -ge 2 ] || usage
 ACTION=$1
 DIR=$(cd "$2" 2>/dev/null && pwd) || { echo "$0: no folder $2" >&2; exit 1; }
-QUEUE=${3:-QuirelleTest}
+shift 2
+QUEUES=${*:-QuirelleTest}
 SOCKET=$DIR/cups.sock
 PIDFILE=$DIR/cupsd.pid
 
@@ -93,11 +95,14 @@ start() {
     pid=$!
     echo "$pid" >"$PIDFILE"
     wait_for_socket "$pid" || { kill "$pid" 2>/dev/null || true; rm -f "$PIDFILE"; exit 1; }
-    CUPS_SERVER=$SOCKET lpadmin -p "$QUEUE" -E -v cups-pdf:/ -P "$PPD" -o PageSize=A4
-    CUPS_SERVER=$SOCKET lpadmin -d "$QUEUE"
+    for queue in $QUEUES; do
+        CUPS_SERVER=$SOCKET lpadmin -p "$queue" -E -v cups-pdf:/ -P "$PPD" -o PageSize=A4
+    done
+    set -- $QUEUES
+    CUPS_SERVER=$SOCKET lpadmin -d "$1"
     echo "pid=$pid"
     echo "socket=$SOCKET"
-    echo "queue=$QUEUE"
+    echo "queue=$1"
     echo "pdf-dir=$(pdf_output_dir)"
 }
 

@@ -25,11 +25,13 @@ std::string reported(const std::string& report, const std::string& key) {
     return {};
 }
 
-// cups-pdf names a job's file after its title, then adds its own suffix.
+// cups-pdf names a job's file after its title (characters it does not like replaced), then adds
+// its own suffix.
 bool isPdfOf(const fs::path& file, const std::string& title) {
     const std::string name = file.filename().string();
-    return name.size() > title.size() && name.rfind(title, 0) == 0 &&
-           !std::isalnum(static_cast<unsigned char>(name[title.size()])) && file.extension() == ".pdf";
+    const std::size_t at = name.find(title);
+    return at != std::string::npos && name.size() > at + title.size() &&
+           !std::isalnum(static_cast<unsigned char>(name[at + title.size()])) && file.extension() == ".pdf";
 }
 
 }  // namespace
@@ -50,7 +52,9 @@ bool PrivateSpooler::start(std::string& whyNot) {
     }
     folder_ = folder;
     std::string report;
-    const int status = runCommand(kScript + " start " + folder_ + " " + queue_ + " 2>&1", report);
+    std::string queues;
+    for (const std::string& queue : queues_) queues += " " + queue;
+    const int status = runCommand(kScript + " start " + folder_ + queues + " 2>&1", report);
     if (status != 0) {
         whyNot = "cupsd cannot run here: " + report;
         fs::remove_all(folder_);
@@ -75,6 +79,16 @@ void PrivateSpooler::stop() {
     folder_.clear();
     for (const std::string& pdf : pdfs_) fs::remove(pdf, ec);
     pdfs_.clear();
+}
+
+int PrivateSpooler::jobCount(const std::string& queue) const {
+    std::string listing;
+    runCommand("CUPS_SERVER='" + socket_ + "' lpstat -W all -o '" + queue + "' 2>/dev/null", listing);
+    int jobs = 0;
+    std::istringstream lines(listing);
+    for (std::string line; std::getline(lines, line);)
+        if (line.rfind(queue + "-", 0) == 0) ++jobs;
+    return jobs;
 }
 
 std::string PrivateSpooler::uniqueTitle(const std::string& stem) {

@@ -10,7 +10,8 @@ namespace spooler_test {
 
 class PrivateSpooler {
 public:
-    PrivateSpooler() = default;
+    // The PDF queues to add; the first is the spooler's default.
+    explicit PrivateSpooler(std::vector<std::string> queues = {"QuirelleTest"}) : queues_(std::move(queues)) {}
     ~PrivateSpooler();
     PrivateSpooler(const PrivateSpooler&) = delete;
     PrivateSpooler& operator=(const PrivateSpooler&) = delete;
@@ -22,19 +23,22 @@ public:
     // Stops cupsd, removes its folder and the PDFs handed out by waitForPdf.
     void stop();
 
-    const std::string& queue() const { return queue_; }
+    const std::string& queue() const { return queues_.front(); }
+    const std::vector<std::string>& queues() const { return queues_; }
+    // How many jobs the spooler has taken on `queue`, finished or not.
+    int jobCount(const std::string& queue) const;
     const std::string& socket() const { return socket_; }
     // Where the queue's PDFs appear.
     const std::string& outputDir() const { return outputDir_; }
 
     // A job title no other job of this machine uses; its PDF is found by it.
     std::string uniqueTitle(const std::string& stem);
-    // The complete PDF of the job titled `title`, or "" when none appeared in time.
+    // The complete PDF of the job whose title contains `title`, or "" when none appeared in time.
     std::string waitForPdf(const std::string& title, std::chrono::seconds timeout = std::chrono::seconds(60));
 
 private:
     std::string folder_;
-    std::string queue_ = "QuirelleTest";
+    std::vector<std::string> queues_;
     std::string socket_;
     std::string outputDir_;
     std::vector<std::string> pdfs_;

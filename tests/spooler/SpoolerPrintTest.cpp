@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <thread>
 
 #include "printer/PaperTable.h"
 #include "printer/Printer.h"
@@ -104,6 +105,21 @@ TEST_F(Spooler, CopiesArePrintedByTheBackendNotMultipliedByTheSpooler) {
     EXPECT_EQ(info->pages, 4);
     EXPECT_NEAR(info->widthPt, 420, 1);  // A5 is 419.5 x 595.3 pt
     EXPECT_NEAR(info->heightPt, 595, 1);
+}
+
+// A cancelled job must not reach the spooler, not even the pages drawn before the cancel.
+TEST_F(Spooler, AnAbortedJobNeverReachesTheSpooler) {
+    const std::string title = spooler->uniqueTitle("annullato");
+    printer.beginDoc(title, 2);
+    for (int i = 0; i < 3; ++i) {
+        if (i > 0) printer.newPage();
+        printer.canvas()->textOut(100, 100, "Pagina " + std::to_string(i + 1));
+    }
+    printer.abort();
+    EXPECT_FALSE(printer.printing());
+    std::this_thread::sleep_for(std::chrono::seconds(4));
+    EXPECT_EQ(spooler->jobCount(spooler->queue()), 0);
+    EXPECT_EQ(spooler->waitForPdf(title, std::chrono::seconds(1)), "");
 }
 
 }  // namespace

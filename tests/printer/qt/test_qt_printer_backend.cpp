@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cmath>
@@ -16,6 +17,7 @@
 #include "printer/Printer.h"
 #include "printer/PrinterError.h"
 #include "printer/qt/QtPrinterBackend.h"
+#include "tests/support/ModalAnswers.h"
 
 namespace platform::qt {
 namespace {
@@ -178,14 +180,27 @@ TEST_F(FilePrinter, AbortLeavesNoFile) {
     EXPECT_FALSE(QFile::exists(path("annullata.pdf")));
 }
 
-TEST_F(FilePrinter, DeclinedFileDropsThePagesQuietly) {
-    std::string askedTitle;
-    backend.pdfFilePrinter().setFileChooser([&](const std::string& title) {
-        askedTitle = title;
-        return std::optional<std::string>();
-    });
+// Without a path given by the caller, the job asks the operator in Qt's own file dialog,
+// offered in the folder chosen last time.
+TEST_F(FilePrinter, AJobWithoutAPathAsksForTheFileInQtsDialog) {
+    QStandardPaths::setTestModeEnabled(true);
+    QDir().mkpath(path("scelta"));
+    qt_test::answerFileDialog(path("scelta/etichette"));
     printPages(2, 1);
-    EXPECT_EQ(askedTitle, "Etichette");
+    EXPECT_EQ(pdfPages(path("scelta/etichette.pdf")).size(), 2u);
+
+    QString startFolder;
+    qt_test::answerFileDialog(path("scelta/seconda.pdf"), -1, &startFolder);
+    printPages(1, 1);
+    EXPECT_EQ(startFolder, QDir(path("scelta")).absolutePath());
+    EXPECT_EQ(pdfPages(path("scelta/seconda.pdf")).size(), 1u);
+}
+
+// The operator closes the file dialog: no job begins and nothing is written.
+TEST_F(FilePrinter, ACancelledFileDialogBeginsNoJob) {
+    QStandardPaths::setTestModeEnabled(true);
+    qt_test::answerFileDialog(QString());
+    EXPECT_ANY_THROW(printer.beginDoc("Etichette", 1));
     EXPECT_FALSE(printer.printing());
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }

@@ -1,0 +1,276 @@
+// The preview's way to paper end to end: a prepared series of label sheets in the real preview
+// window, its print button, the real print dialog, progress window and file dialog driven by
+// key presses and clicks, and a private CUPS spooler with two PDF queues receiving the jobs.
+// The pages that come out are rendered at 300 dpi and read back by a barcode scanner.
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <filesystem>
+#include <thread>
+
+#include "barcode_object/BarcodeRegistration.h"
+#include "gui/preview/PreviewHelpTexts.h"
+#include "gui/preview/PreviewWindow.h"
+#include "gui/preview/PreviewWindowBounds.h"
+#include "gui/preview/PrintDialog.h"
+#include "gui/preview/PrintDialogFlow.h"
+#include "gui/preview/PrintService.h"
+#include "gui/preview/ProgressWindow.h"
+#include "labels/LabelApp.h"
+#include "labels/LabelReports.h"
+#include "prepared/PreparedReportIo.h"
+#include "printer/ProgramPrinter.h"
+#include "printer/qt/QtPrinterBackend.h"
+#include "tests/spooler/PdfInfo.h"
+#include "tests/spooler/PdfScan.h"
+#include "tests/spooler/PrivateSpooler.h"
+#include "tests/support/ModalAnswers.h"
+
+namespace spooler_test {
+namespace {
+
+namespace fs = std::filesystem;
+using preview::PrintDialog;
+using qt_test::whenModal;
+using Sheets = std::vector<std::multiset<std::string>>;
+
+constexpr int kSeriesReport = 1;
+constexpr int kLabelsPerSheet = 54;
+const std::string kFirstQueue = "QuirelleTest";
+const std::string kSecondQueue = "QuirelleBis";
+
+// libcups keeps the spooler it reached first for the rest of the process.
+void reachSpooler(const std::string& socket) {
+    void* cups = dlopen("libcups.so.2", RTLD_NOW | RTLD_NOLOAD);
+    if (!cups) return;
+    using SetServer = void (*)(const char*);
+    if (auto setServer = reinterpret_cast<SetServer>(dlsym(cups, "cupsSetServer"))) setServer(socket.c_str());
+    dlclose(cups);
+}
+
+// Chooses `name` in the dialog's printer box with Alt+N and the arrow keys.
+void choosePrinter(PrintDialog* dialog, const QString& name) {
+    QTest::keyClick(dialog, Qt::Key_N, Qt::AltModifier);
+    QComboBox* box = dialog->printerBox;
+    const int wanted = box->findText(name);
+    ASSERT_GE(wanted, 0) << name.toStdString();
+    while (box->currentIndex() < wanted) QTest::keyClick(box, Qt::Key_Down);
+    while (box->currentIndex() > wanted) QTest::keyClick(box, Qt::Key_Up);
+    ASSERT_EQ(box->currentText(), name);
+}
+
+// Lets the window system run for `ms` milliseconds.
+void pause(int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms) {
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+}
+
+class PreviewToPaper : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        spooler = new PrivateSpooler({kFirstQueue, kSecondQueue});
+        if (!spooler->start(whyNot)) {
+            delete spooler;
+            spooler = nullptr;
+            return;
+        }
+        reachSpooler(spooler->socket());
+        preview::startProgramPrinter(std::make_unique<platform::qt::QtPrinterBackend>());
+        barcode::registerBarCodeObject();
+    }
+    static void TearDownTestSuite() {
+        delete spooler;
+        spooler = nullptr;
+    }
+
+    void SetUp() override {
+        if (!spooler) GTEST_SKIP() << whyNot;
+        ASSERT_TRUE(folder.isValid());
+        preview::setPreviewSettingsFile(folder.filePath("impostazioni.ini").toStdString());
+        preview::writeFormBounds({0, 0, 1000, 700, false});
+        app = std::make_unique<app::LabelApp>(fs::path(folder.filePath("lavoro").toStdString()));
+        fs::create_directories(app->workDir());
+        reports = std::make_unique<report::LabelReports>(app->printList(), &app->fiscalCodes(), errors);
+        app->fillSeries(2019, 3, app::SeriesLength::Long, app::ClosingKind::YearBased);
+        prepare();
+        title = spooler->uniqueTitle("anteprima");
+        preview::setProgramPrintService(&service);
+        preview::PreviewOptions options;
+        options.modal = false;
+        options.title = title;
+        form = std::make_unique<preview::PreviewWindow>(options);
+        form->showPreview(pages());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+    void TearDown() override {
+        form.reset();
+        preview::setProgramPrintService(nullptr);
+        preview::setPreviewSettingsFile({});
+    }
+
+    preview::PreparedPages& pages() { return reports->pages(kSeriesReport); }
+    void prepare() {
+        report::PrepareOptions options;
+        options.progressDisplay = nullptr;
+        ASSERT_TRUE(reports->prepare(kSeriesReport, options));
+        ASSERT_EQ(pages().count(), 3);
+    }
+
+    // The labels of each sheet, in sheet order.
+    Sheets expectedSheets() {
+        Sheets sheets(3);
+        int n = 0;
+        memtable::MemTable& list = app->printList();
+        for (list.first(); !list.eof(); list.next(), ++n)
+            sheets[static_cast<std::size_t>(n / kLabelsPerSheet)].insert(list.fieldText("giorno"));
+        return sheets;
+    }
+    void clickPrint() { QTest::mouseClick(form->button(preview::kTagPrint), Qt::LeftButton); }
+
+    static PrivateSpooler* spooler;
+    static std::string whyNot;
+    QTemporaryDir folder;
+    std::unique_ptr<app::LabelApp> app;
+    report::CollectingErrorReporter errors;
+    std::unique_ptr<report::LabelReports> reports;
+    preview::PrintDialogService service;
+    std::unique_ptr<preview::PreviewWindow> form;
+    std::string title;
+};
+
+PrivateSpooler* PreviewToPaper::spooler = nullptr;
+std::string PreviewToPaper::whyNot;
+
+TEST_F(PreviewToPaper, TheChosenQueueGetsTheCollatedCopiesInPageOrder) {
+    qt_test::MessageBoxes boxes;
+    whenModal<PrintDialog>([](PrintDialog* dialog) {
+        choosePrinter(dialog, QString::fromStdString(kSecondQueue));
+        qt_test::typeInto(dialog->copiesEdit, QStringLiteral("2"));
+        QTest::mouseClick(dialog->okButton, Qt::LeftButton);
+    });
+    clickPrint();
+    EXPECT_TRUE(boxes.texts.empty()) << boxes.texts.front();
+
+    const std::string pdf = spooler->waitForPdf(title);
+    ASSERT_FALSE(pdf.empty()) << "no job titled " << title << " in " << spooler->outputDir();
+    EXPECT_NE(fs::path(pdf).filename().string().find("Quirelle"), std::string::npos) << pdf;
+    EXPECT_EQ(spooler->jobCount(kSecondQueue), 1);
+    EXPECT_EQ(spooler->jobCount(kFirstQueue), 0);
+    const std::optional<PdfInfo> info = readPdfInfo(pdf);
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->pages, 6);
+    EXPECT_EQ(info->widthPt, 842);
+    EXPECT_EQ(info->heightPt, 595);
+    const Sheets sheets = expectedSheets();
+    Sheets twice = sheets;
+    twice.insert(twice.end(), sheets.begin(), sheets.end());
+    EXPECT_EQ(scanPdfPages(pdf, folder.filePath("scansione").toStdString()), twice);
+}
+
+// 999 copies, Esc on the progress window after two seconds: the job is dropped whole.
+TEST_F(PreviewToPaper, CancelOnTheProgressWindowSendsNothing) {
+    qt_test::MessageBoxes boxes;
+    whenModal<PrintDialog>([](PrintDialog* dialog) {
+        qt_test::typeInto(dialog->copiesEdit, QStringLiteral("999"));
+        QTest::mouseClick(dialog->okButton, Qt::LeftButton);
+    });
+    QString status;
+    QElapsedTimer sinceEsc;
+    whenModal<preview::ProgressWindow>([&](preview::ProgressWindow* progress) {
+        QTimer::singleShot(2000, progress, [&, progress] {
+            status = progress->captionLabel->text();
+            sinceEsc.start();
+            QTest::keyClick(progress, Qt::Key_Escape);
+        });
+    });
+    clickPrint();
+    ASSERT_TRUE(sinceEsc.isValid()) << "the progress window never showed";
+    EXPECT_LT(sinceEsc.elapsed(), 3000);
+    EXPECT_NE(status.indexOf(QStringLiteral(" di 3, copia ")), -1) << status.toStdString();
+    pause(5000);
+    EXPECT_EQ(spooler->jobCount(kFirstQueue), 0);
+    EXPECT_EQ(spooler->waitForPdf(title, std::chrono::seconds(1)), "");
+    EXPECT_TRUE(boxes.texts.empty());
+}
+
+// The file printer asks for the file in Qt's own dialog, writes it, and starts in the folder
+// chosen last time; a cancelled file dialog prints nothing and says nothing.
+TEST_F(PreviewToPaper, ThePdfPrinterWritesTheFileNamedInItsDialog) {
+    qt_test::MessageBoxes boxes;
+    const QString target = folder.filePath("uscita/serie.pdf");
+    QDir().mkpath(QFileInfo(target).path());
+    const auto printToFile = [&](const QString& answer, QString* startFolder) {
+        whenModal<PrintDialog>([](PrintDialog* dialog) {
+            choosePrinter(dialog, QStringLiteral("Stampa su file (PDF)"));
+            QTest::mouseClick(dialog->okButton, Qt::LeftButton);
+        });
+        qt_test::answerFileDialog(answer, -1, startFolder);
+        clickPrint();
+    };
+    printToFile(target, nullptr);
+    ASSERT_TRUE(QFileInfo::exists(target));
+    const std::optional<PdfInfo> info = readPdfInfo(target.toStdString());
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->pages, 3);
+    EXPECT_EQ(scanPdfPages(target.toStdString(), folder.filePath("scansione").toStdString()), expectedSheets());
+
+    QString startFolder;
+    printToFile(QString(), &startFolder);
+    EXPECT_EQ(startFolder, QFileInfo(target).absolutePath());
+    EXPECT_EQ(QDir(QFileInfo(target).path()).entryList(QDir::Files), QStringList{QStringLiteral("serie.pdf")});
+    EXPECT_TRUE(boxes.texts.empty()) << boxes.texts.front();
+    EXPECT_EQ(spooler->jobCount(kFirstQueue), 0);
+}
+
+// A file written by the command line names the virtual printer. Opening it keeps the queue:
+// the dialog shows it, the job goes to it, and sheets prepared afterwards keep its layout.
+TEST_F(PreviewToPaper, OpeningACommandLineFileKeepsTheQueue) {
+    preview::Printer& printer = preview::programPrinter();
+    ASSERT_EQ(printer.currentPrinterName(), kFirstQueue);
+    const preview::PrinterGeometry before = pages().page(0).geometry;
+    const std::string stored = spooler->uniqueTitle("riga");
+    const QString file = folder.filePath(QString::fromStdString(stored + ".frp"));
+    {
+        preview::Printer commandLine;
+        preview::PreparedPages written(nullptr, &commandLine);
+        written.loadFromStream(pages().saveToBytes());
+        preview::savePrepared(written, file.toStdString());
+    }
+    qt_test::MessageBoxes boxes;
+    qt_test::answerFileDialog(file);
+    QTest::mouseClick(form->button(preview::kTagOpen), Qt::LeftButton);
+    ASSERT_EQ(form->pageCount(), 3);
+    EXPECT_EQ(printer.currentPrinterName(), kFirstQueue);
+
+    QString shown;
+    whenModal<PrintDialog>([&](PrintDialog* dialog) {
+        shown = dialog->printerBox->currentText();
+        QTest::mouseClick(dialog->okButton, Qt::LeftButton);
+    });
+    clickPrint();
+    EXPECT_EQ(shown, QString::fromStdString(kFirstQueue));
+    EXPECT_TRUE(boxes.texts.empty()) << boxes.texts.front();
+    const std::string pdf = spooler->waitForPdf(stored);
+    ASSERT_FALSE(pdf.empty());
+    EXPECT_EQ(scanPdfPages(pdf, folder.filePath("scansione").toStdString()), expectedSheets());
+
+    form.reset();
+    prepare();
+    EXPECT_EQ(pages().page(0).geometry, before);
+}
+
+}  // namespace
+}  // namespace spooler_test

@@ -1,0 +1,90 @@
+// Answers the modal windows that a test's clicks open, from inside their own event loops, as
+// an operator would: a poll finds the window once it is the active modal one and acts on it
+// through its widgets.
+#pragma once
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace qt_test {
+
+// Runs `act` on the first modal window of type W to show within `timeoutMs`.
+template <typename W>
+void whenModal(std::function<void(W*)> act, int timeoutMs = 30000) {
+    auto* timer = new QTimer;
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, [timer, act, clock, timeoutMs] {
+        auto* window = qobject_cast<W*>(QApplication::activeModalWidget());
+        const bool due = window && window->isVisible();
+        if (!due && clock->elapsed() < timeoutMs) return;
+        timer->stop();
+        timer->deleteLater();
+        if (due) act(window);
+    });
+    timer->start();
+}
+
+// Types `text` into a line edit as keys, replacing what it held.
+inline void typeInto(QLineEdit* edit, const QString& text) {
+    QTest::mouseClick(edit, Qt::LeftButton);
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, text);
+}
+
+// Answers the next Qt file dialog with `path` typed into its name field, under the file type
+// `typeIndex` of its list when given (-1 keeps the selected type); an empty path cancels it.
+inline void answerFileDialog(const QString& path, int typeIndex = -1, QString* startFolder = nullptr) {
+    whenModal<QFileDialog>([path, typeIndex, startFolder](QFileDialog* dialog) {
+        if (startFolder) *startFolder = dialog->directory().absolutePath();
+        if (path.isEmpty()) {
+            QTest::keyClick(dialog, Qt::Key_Escape);
+            return;
+        }
+        if (typeIndex >= 0) {
+            auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            types->setCurrentIndex(typeIndex);
+            emit types->activated(typeIndex);
+        }
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        typeInto(name, path);
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+}
+
+// Every message box that shows while it lives is read and closed with its default button.
+class MessageBoxes {
+public:
+    MessageBoxes() {
+        timer_.setInterval(20);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible()) return;
+            texts.push_back(box->text().toStdString());
+            if (QPushButton* button = box->defaultButton())
+                QTest::mouseClick(button, Qt::LeftButton);
+            else
+                box->accept();
+        });
+        timer_.start();
+    }
+    std::vector<std::string> texts;
+
+private:
+    QTimer timer_;
+};
+
+}  // namespace qt_test
