@@ -5,11 +5,11 @@
 namespace platform {
 
 void ByteReader::require(std::size_t count) const {
-    if (count > size_ - pos_) throw StreamError("Stream read error");
+    if (count > size_ - pos_) throw StreamError("Errore di lettura: dati incompleti o danneggiati");
 }
 
 void ByteReader::seek(std::size_t pos) {
-    if (pos > size_) throw StreamError("Stream read error");
+    if (pos > size_) throw StreamError("Errore di lettura: dati incompleti o danneggiati");
     pos_ = pos;
 }
 

@@ -35,7 +35,7 @@ bool isCurrentLayout(std::uint8_t compression) {
 }
 
 [[noreturn]] void damaged() {
-    throw platform::StreamError("Stream read error");
+    throw platform::StreamError("File di report danneggiato");
 }
 
 // The absolute end of a page record; it must lie inside the file and not before `from`.
@@ -105,9 +105,23 @@ struct FileReader {
     platform::ByteReader in;
     int version = 0;
 
+    // The stored printer is taken only when it is one of this machine's printers: a file
+    // written by the command line names the virtual printer, and a file from another machine
+    // may name a printer missing here; either keeps the printer the operator has.
     void selectPrinter(const std::string& name) {
+        Printer& printer = store.printer();
+        if (!isPlatformPrinter(printer, name)) return;
+        printer.selectPrinterByName(name);
         if (store.report()) store.report()->printerName = name;
-        store.printer().selectPrinterByName(name);
+    }
+
+    static bool isPlatformPrinter(const Printer& printer, const std::string& name) {
+        if (!printer.hasPlatformPrinters()) return false;
+        const std::vector<std::string>& names = printer.printerNames();
+        const auto platformCount = static_cast<std::size_t>(printer.defaultPrinterIndex());
+        for (std::size_t i = 0; i < platformCount && i < names.size(); ++i)
+            if (names[i] == name) return true;
+        return false;
     }
 
     // Puts the page's paper on the printer and keeps the geometry it gives.

@@ -12,8 +12,9 @@ inline constexpr std::size_t kMaxPreparedFileBytes = std::size_t{256} * 1024 * 1
 
 // Creates (or replaces) the file. Throws std::runtime_error when it cannot be written.
 void savePrepared(const PreparedPages& pages, const std::string& fileName);
-// Reads the file into the store. Throws std::runtime_error ("File not found", a file too
-// large) or platform::StreamError (damaged content).
+// Reads the file into the store. Throws platform::Error with an Italian message when the file
+// is missing, not a regular file (a folder, a FIFO: refused without waiting) or too large, or
+// platform::StreamError on damaged content.
 void loadPrepared(PreparedPages& pages, const std::string& fileName);
 
 }  // namespace preview

@@ -77,6 +77,7 @@ TEST_F(OpenFile, MissingFilesAndFoldersAreSaidInItalian) {
 TEST_F(OpenFile, AStoredPrinterThatIsNotAvailableKeepsTheCurrentOne) {
     report_test::FakeBarcodeRegistration barcodeClass;
     preview::Printer headless;
+    headless.attachPrinter(nullptr);  // as the command line has it: the virtual printer alone
     auto tpl = pages_test::templatePage(headless);
     PreparedPages written(nullptr, &headless);
     pages_test::addLabelSheet(written, *tpl, 0, true);

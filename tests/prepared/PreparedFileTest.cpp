@@ -206,7 +206,8 @@ TEST_F(PreparedFile, OlderLayoutPagesBecomeOnePictureEach) {
 
     pages.loadFromStream(olderLayoutFile(picture, 2));
     ASSERT_EQ(pages.count(), 2);
-    EXPECT_EQ(report.printerName, "Stampante di prova");
+    // A printer this machine lacks is not taken: the report keeps the printer it had.
+    EXPECT_EQ(report.printerName, "");
     const preview::PreparedPage& p = pages.page(1);
     EXPECT_EQ(p.bin, -1);
     EXPECT_EQ(p.orientation, 1);
