@@ -27,7 +27,7 @@ void addRange(std::set<int>& numbers, int first, int last, int pageCount) {
 }  // namespace
 
 std::string notAnIntegerMessage(std::string_view text) {
-    return "'" + std::string(text) + "' is not a valid integer value";
+    return "'" + std::string(text) + "' non è un numero intero valido";
 }
 
 int integerFromText(std::string_view text) {

@@ -7,12 +7,24 @@
 
 namespace preview {
 
+// Where a print run is: the page just sent, its place among the pages of one pass, and the copy.
+struct PrintPosition {
+    int pageNumber = 0;  // the report's page number, from 1
+    int sheet = 0;       // 1..sheets: the page's place among those this run prints
+    int sheets = 0;
+    int copy = 1;  // 1..copies; 0 when every copy of the page went at once (uncollated copies)
+    int copies = 1;
+};
+
+// The progress window's status line: "Stampa pagina 2 di 3, copia 5 di 999".
+std::string printStatusText(const PrintPosition& at);
+
 class PrintProgress {
 public:
     virtual ~PrintProgress() = default;
-    // Page `pageNumber` (from 1) has gone to the printer: show it and let pending window
-    // messages run, which is when a cancel arrives.
-    virtual void pagePrinted(int pageNumber) = 0;
+    // A page has gone to the printer: show it and let pending window messages run, which is
+    // when a cancel arrives.
+    virtual void pagePrinted(const PrintPosition& at) = 0;
     // True once the operator cancelled; the run aborts its job after the current page.
     virtual bool cancelled() const = 0;
 };

@@ -20,6 +20,7 @@ public:
         : pages_(pages),
           printer_(pages.printer()),
           list_(ParsePageList(options.pageList, pages.count())),
+          sheets_(countSheets(pages, list_, options.filter)),
           filter_(options.filter),
           copies_(options.copies < 1 ? 1 : options.copies),
           collate_(options.collate),
@@ -31,7 +32,7 @@ public:
     }
 
     void run() {
-        if (!anyPageToPrint()) return;
+        if (sheets_ == 0) return;
         preparePrinter();
         if (report_.onPrintReport) report_.onPrintReport();
         printer_.beginDoc(job_.title, job_.copies);
@@ -50,13 +51,6 @@ public:
 private:
     bool chosen(int index) const { return list_.includes(index + 1); }
 
-    // An empty job would still come out of most printers as a blank sheet.
-    bool anyPageToPrint() const {
-        for (int i = 0; i < pages_.count(); ++i)
-            if (chosen(i) && !pageFilterSkips(filter_, i)) return true;
-        return false;
-    }
-
     // Page 1's paper is set before the job begins: the paper cannot change inside a job.
     void preparePrinter() {
         offset_ = printer_.currentOffset();
@@ -70,17 +64,24 @@ private:
     bool printPasses() {
         const int passes = collate_ ? copies_ : 1;
         for (int pass = 0; pass < passes; ++pass) {
+            int sheet = 0;
             for (int i = 0; i < pages_.count(); ++i) {
-                if (!chosen(i)) continue;
+                if (!chosen(i) || pageFilterSkips(filter_, i)) continue;
                 printPage(i);
+                if (progress_) progress_->pagePrinted(position(i, ++sheet, pass));
                 if (progress_ && progress_->cancelled()) return false;
             }
         }
         return true;
     }
 
+    PrintPosition position(int index, int sheet, int pass) const {
+        // Uncollated copies are repeated by the printer, page by page: one report per page.
+        const int copy = copies_ == 1 ? 1 : (collate_ ? pass + 1 : 0);
+        return {index + 1, sheet, sheets_, copy, copies_};
+    }
+
     void printPage(int index) {
-        if (pageFilterSkips(filter_, index)) return;
         PreparedPage& page = pages_.page(index);
         startSheet(printer_, page.paper(), job_, firstPage_);
         printer_.fillGeometry(page.geometry);
@@ -91,7 +92,6 @@ private:
                                                       offset_, geometryDotsPerInchX(page.geometry),
                                                       geometryDotsPerInchY(page.geometry));
         drawAndRelease(index, *canvas, target);
-        if (progress_) progress_->pagePrinted(index + 1);
         firstPage_ = false;
     }
 
@@ -110,6 +110,7 @@ private:
     PreparedPages& pages_;
     Printer& printer_;
     const PageList list_;
+    const int sheets_;
     const PageFilter filter_;
     const int copies_;
     const bool collate_;
@@ -121,6 +122,17 @@ private:
 };
 
 }  // namespace
+
+int countSheets(const PreparedPages& pages, const PageList& list, PageFilter filter) {
+    int sheets = 0;
+    for (int i = 0; i < pages.count(); ++i)
+        if (list.includes(i + 1) && !pageFilterSkips(filter, i)) ++sheets;
+    return sheets;
+}
+
+bool anyPageToPrint(const PreparedPages& pages, const PrintOptions& options) {
+    return countSheets(pages, ParsePageList(options.pageList, pages.count()), options.filter) > 0;
+}
 
 void runPrint(PreparedPages& pages, const PrintOptions& options, const PrintReportSettings& report,
               PrintProgress* progress) {

@@ -3,6 +3,7 @@
 // its printer geometry.
 #pragma once
 
+#include "prepared/PageList.h"
 #include "prepared/PreparedPages.h"
 #include "prepared/PrintProgress.h"
 #include "prepared/PrintRunOptions.h"
@@ -15,6 +16,11 @@ namespace preview {
 // choice that leaves no page to print, sends no job at all.
 void runPrint(PreparedPages& pages, const PrintOptions& options, const PrintReportSettings& report,
               PrintProgress* progress);
+
+// The pages of one pass that `list` and `filter` choose.
+int countSheets(const PreparedPages& pages, const PageList& list, PageFilter filter);
+// Whether the options choose any page at all; a bad page list throws platform::Error.
+bool anyPageToPrint(const PreparedPages& pages, const PrintOptions& options);
 
 // runPrint under the progress window ("Preparazione report - title", status "Stampa pagina:"),
 // or directly when the report has an OnProgress handler, shows no progress or there is no

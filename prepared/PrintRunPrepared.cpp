@@ -16,8 +16,8 @@ constexpr int kStatusText = 55208;   // "Stampa pagina:"
 class HandlerProgress final : public PrintProgress {
 public:
     explicit HandlerProgress(const std::function<void(int)>& handler) : handler_(handler) {}
-    void pagePrinted(int pageNumber) override {
-        if (handler_) handler_(pageNumber);
+    void pagePrinted(const PrintPosition& at) override {
+        if (handler_) handler_(at.pageNumber);
     }
     bool cancelled() const override { return false; }
 

@@ -72,14 +72,14 @@ TEST(ParsePageList, ListNamingNoPagePrintsNothing) {
 
 TEST(ParsePageList, EmptyOrForeignPiecesGiveTheConversionError) {
     const std::pair<const char*, const char*> cases[] = {
-        {"1,,2", "'' is not a valid integer value"},
-        {"-3", "'' is not a valid integer value"},
-        {"1,2,", "'' is not a valid integer value"},
-        {",", "'' is not a valid integer value"},
-        {"1a", "'1a' is not a valid integer value"},
-        {"1-b", "'b' is not a valid integer value"},
-        {"1;2", "'1;2' is not a valid integer value"},
-        {"9999999999", "'9999999999' is not a valid integer value"},
+        {"1,,2", "'' non è un numero intero valido"},
+        {"-3", "'' non è un numero intero valido"},
+        {"1,2,", "'' non è un numero intero valido"},
+        {",", "'' non è un numero intero valido"},
+        {"1a", "'1a' non è un numero intero valido"},
+        {"1-b", "'b' non è un numero intero valido"},
+        {"1;2", "'1;2' non è un numero intero valido"},
+        {"9999999999", "'9999999999' non è un numero intero valido"},
     };
     for (const auto& [text, message] : cases) {
         try {

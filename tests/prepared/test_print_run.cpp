@@ -23,12 +23,14 @@ using Sheets = std::vector<std::string>;
 class CancellingProgress final : public PrintProgress {
 public:
     explicit CancellingProgress(int cancelAt = 0) : cancelAt_(cancelAt) {}
-    void pagePrinted(int pageNumber) override {
-        reported.push_back(pageNumber);
-        if (pageNumber == cancelAt_) cancelled_ = true;
+    void pagePrinted(const PrintPosition& at) override {
+        reported.push_back(at.pageNumber);
+        statuses.push_back(printStatusText(at));
+        if (at.pageNumber == cancelAt_) cancelled_ = true;
     }
     bool cancelled() const override { return cancelled_; }
     std::vector<int> reported;
+    std::vector<std::string> statuses;
 
 private:
     int cancelAt_;
@@ -150,7 +152,7 @@ TEST_F(PrintRun, BadPageListFailsBeforeTheJobBegins) {
         run({"1,,2"});
         ADD_FAILURE() << "accepted";
     } catch (const platform::Error& e) {
-        EXPECT_STREQ(e.what(), "'' is not a valid integer value");
+        EXPECT_STREQ(e.what(), "'' non è un numero intero valido");
     }
     EXPECT_TRUE(backend.jobCalls.empty());
 }
@@ -171,6 +173,28 @@ TEST_F(PrintRun, CancelAfterPageThreeOfTenAbortsTheJob) {
 
 // Page pixels become printer dots with the page's printer geometry: the page is fitted into
 // the printable area less its margins, or covers the sheet when it uses its margins itself.
+// The status line counts the pages this run prints, not the report's page numbers, and says
+// which copy a collated pass is on; uncollated copies go page by page, all at once.
+TEST_F(PrintRun, ProgressSaysPageXOfYAndCopyKOfN) {
+    addPages(5);
+    CancellingProgress collated;
+    run({"2-4", 2, true, PageFilter::All}, &collated);
+    EXPECT_EQ(collated.reported, (std::vector<int>{2, 3, 4, 2, 3, 4}));
+    EXPECT_EQ(collated.statuses.front(), "Stampa pagina 1 di 3, copia 1 di 2");
+    EXPECT_EQ(collated.statuses.back(), "Stampa pagina 3 di 3, copia 2 di 2");
+
+    CancellingProgress uncollated;
+    run({"", 3, false, PageFilter::Even}, &uncollated);
+    EXPECT_EQ(uncollated.statuses, (std::vector<std::string>{"Stampa pagina 1 di 2, 3 copie",
+                                                             "Stampa pagina 2 di 2, 3 copie"}));
+    CancellingProgress single;
+    run({"5"}, &single);
+    EXPECT_EQ(single.statuses, std::vector<std::string>{"Stampa pagina 1 di 1"});
+    EXPECT_FALSE(anyPageToPrint(pages, {"4-2"}));
+    EXPECT_FALSE(anyPageToPrint(pages, {"2", 1, true, PageFilter::Odd}));
+    EXPECT_TRUE(anyPageToPrint(pages, {"2", 1, true, PageFilter::Even}));
+}
+
 TEST_F(PrintRun, PagesAreScaledFromPagePixelsToPrinterDots) {
     addPages(2);
     pages.page(1).useMargins = true;
