@@ -6,7 +6,7 @@ namespace preview {
 
 namespace {
 [[noreturn]] void noPrinter() {
-    throw PrinterError("No printers are installed");
+    throw PrinterError("Nessuna stampante installata");
 }
 }  // namespace
 

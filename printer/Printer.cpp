@@ -292,7 +292,7 @@ bool Printer::printing() const {
 }
 
 PrinterBackend& Printer::jobBackend() const {
-    if (isVirtual()) throw PrinterError("The virtual printer cannot print");
+    if (isVirtual()) throw PrinterError("La stampante virtuale non può stampare: scegliere una stampante");
     return *backend_;
 }
 

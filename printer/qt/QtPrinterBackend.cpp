@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QPageSetupDialog>
-#include <QPrintEngine>
 #include <QPrinterInfo>
 
 #include "platform/qt/QtConvert.h"
@@ -11,13 +10,6 @@
 #include "printer/qt/QtPrinterQueue.h"
 
 namespace platform::qt {
-
-namespace {
-
-// Qt's print engine takes extra spooler options, name and value alternating, under this key.
-const auto kSpoolerOptionsKey = QPrintEngine::PrintEnginePropertyKey(0xfe00);
-
-}  // namespace
 
 QtPrinterBackend::QtPrinterBackend() {
     const QString defaultName = QPrinterInfo::defaultPrinterName();
@@ -31,7 +23,7 @@ QtPrinterBackend::QtPrinterBackend() {
 QtPrinterBackend::~QtPrinterBackend() = default;
 
 void QtPrinterBackend::throwWhilePrinting() const {
-    if (job_ || discarded_) throw preview::PrinterError("Stampa in corso");
+    if (job_) throw preview::PrinterError("Stampa in corso");
 }
 
 std::vector<std::string> QtPrinterBackend::printerNames() {
@@ -80,36 +72,28 @@ void QtPrinterBackend::beginJob(const std::string& title, int copies) {
     throwWhilePrinting();
     QtPrinterQueue& q = queue();
     QPrinter& printer = q.printer();
+    JobDestination destination;
+    destination.title = title;
     if (q.isPdfFile()) {
-        const std::optional<std::string> path = pdfFile_.nextJobPath(title);
-        if (!path) {
-            const QRect page = printer.pageRect(QPrinter::DevicePixel).toRect();
-            discarded_ = std::make_unique<PictureCanvas>(Size{page.width(), page.height()});
-            return;
-        }
-        printer.setOutputFileName(toQString(*path));
+        const std::optional<std::string> path = pdfFile_.nextJobPath(title, dialogParent_);
+        if (!path) throw preview::PrintCancelled();
+        destination.kind = JobDestination::Kind::File;
+        destination.target = *path;
     } else {
-        printer.printEngine()->setProperty(kSpoolerOptionsKey, q.jobOptions());
+        destination.target = q.name();
+        destination.spoolerOptions = spoolerJobOptions(printer, q.jobOptions());
     }
     printer.setDocName(toQString(title));
     printer.setCopyCount(1);
-    job_ = std::make_unique<QtPrinterJob>(printer, copies);
+    job_ = std::make_unique<QtPrinterJob>(printer, copies, std::move(destination));
 }
 
 void QtPrinterBackend::newPage() {
-    if (discarded_) {
-        discarded_->takePicture();
-        return;
-    }
     if (!job_) throw preview::PrinterError("Nessuna stampa in corso");
     job_->newPage();
 }
 
 void QtPrinterBackend::endJob() {
-    if (discarded_) {
-        discarded_.reset();
-        return;
-    }
     if (!job_) throw preview::PrinterError("Nessuna stampa in corso");
     // The job is over even when finishing it fails.
     const std::unique_ptr<QtPrinterJob> job = std::move(job_);
@@ -117,14 +101,12 @@ void QtPrinterBackend::endJob() {
 }
 
 void QtPrinterBackend::abortJob() {
-    discarded_.reset();
     if (!job_) return;
     const std::unique_ptr<QtPrinterJob> job = std::move(job_);
     job->abort();
 }
 
 platform::Canvas* QtPrinterBackend::pageCanvas() {
-    if (discarded_) return discarded_.get();
     return job_ ? &job_->canvas() : nullptr;
 }
 

@@ -5,7 +5,6 @@
 #include <memory>
 #include <vector>
 
-#include "platform/PictureCanvas.h"
 #include "printer/PrinterBackend.h"
 #include "printer/qt/PdfFilePrinter.h"
 
@@ -37,7 +36,8 @@ public:
 
     preview::DeviceMetrics metrics() override;
 
-    bool printing() override { return job_ || discarded_; }
+    bool printing() override { return job_ != nullptr; }
+    // On the file printer, throws PrintCancelled when the operator closes its file dialog.
     void beginJob(const std::string& title, int copies) override;
     void newPage() override;
     void endJob() override;
@@ -61,8 +61,6 @@ private:
     int current_ = 0;
     PdfFilePrinter pdfFile_;
     std::unique_ptr<QtPrinterJob> job_;
-    // A file job the operator gave no file for: its pages are drawn and dropped.
-    std::unique_ptr<PictureCanvas> discarded_;
     QWidget* dialogParent_ = nullptr;
 };
 

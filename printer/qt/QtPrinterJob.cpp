@@ -1,6 +1,10 @@
 #include "printer/qt/QtPrinterJob.h"
 
-#include <QFile>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <filesystem>
 
 #include "platform/qt/QtConvert.h"
 #include "printer/PrinterError.h"
@@ -9,22 +13,45 @@ namespace platform::qt {
 
 namespace {
 
-// The queue a job goes to, or the file it is written to.
-std::string destinationOf(const QPrinter& printer) {
-    return fromQString(printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName());
-}
+// The spooler's client that takes a finished file; it honours CUPS_SERVER like Qt does.
+constexpr const char* kSpoolerClient = "lp";
+constexpr int kSubmitTimeoutMs = 5 * 60 * 1000;
 
 Rect pageArea(QPrinter& printer) {
     const QRect page = printer.pageRect(QPrinter::DevicePixel).toRect();
     return {0, 0, page.width(), page.height()};
 }
 
+// The temporary file beside a destination file (so the final rename stays on one disk), or in
+// the temporary folder for a spooler job. Its suffix is not ".pdf": QPrinter would change its
+// output format for that name.
+QString temporaryTemplate(const JobDestination& d) {
+    if (d.kind == JobDestination::Kind::File) {
+        const QFileInfo target(toQString(d.target));
+        return target.absoluteDir().filePath(QStringLiteral(".") + target.fileName() + QStringLiteral(".XXXXXX.part"));
+    }
+    return QDir(QDir::tempPath()).filePath(QStringLiteral("quirelle-job-XXXXXX.part"));
+}
+
 }  // namespace
 
-QtPrinterJob::QtPrinterJob(QPrinter& printer, int copies)
-    : printer_(printer), copies_(copies < 1 ? 1 : copies) {
+QStringList spoolerJobOptions(const QPrinter& printer, const QStringList& extra) {
+    const QPageLayout layout = printer.pageLayout();
+    QStringList options{QStringLiteral("media"), layout.pageSize().key(), QStringLiteral("sides"),
+                        QStringLiteral("one-sided")};
+    if (layout.orientation() == QPageLayout::Landscape) options << QStringLiteral("landscape") << QString();
+    return options + extra;
+}
+
+QtPrinterJob::QtPrinterJob(QPrinter& printer, int copies, JobDestination destination)
+    : printer_(printer), copies_(copies < 1 ? 1 : copies), destination_(std::move(destination)) {
+    pages_.setFileTemplate(temporaryTemplate(destination_));
+    if (!pages_.open())
+        throw preview::PrinterError("Impossibile creare un file temporaneo per la stampa su " + destination_.target);
+    pages_.close();  // the printer writes it by name
+    printer_.setOutputFileName(pages_.fileName());
     if (!painter_.begin(&printer_))
-        throw preview::PrinterError("Impossibile avviare la stampa su " + destinationOf(printer_));
+        throw preview::PrinterError("Impossibile avviare la stampa su " + destination_.target);
     device_ = std::make_unique<QPainterCanvas>(painter_);
     if (copies_ > 1) {
         const Rect area = pageArea(printer_);
@@ -34,6 +61,8 @@ QtPrinterJob::QtPrinterJob(QPrinter& printer, int copies)
 
 QtPrinterJob::~QtPrinterJob() {
     if (painter_.isActive()) abort();
+    // A spooler queue prints through the spooler again when its next job begins.
+    if (destination_.kind == JobDestination::Kind::Spooler) printer_.setOutputFileName(QString());
 }
 
 Canvas& QtPrinterJob::canvas() {
@@ -70,15 +99,54 @@ void QtPrinterJob::newPage() {
 void QtPrinterJob::end() {
     if (recording_) flushRecording();
     device_.reset();
-    if (!painter_.end()) throw preview::PrinterError("Impossibile completare la stampa");
+    if (!painter_.end()) throw preview::PrinterError("Impossibile completare la stampa su " + destination_.target);
+    handOn();
+}
+
+void QtPrinterJob::handOn() {
+    if (QFileInfo(pages_.fileName()).size() <= 0)
+        throw preview::PrinterError("Impossibile scrivere la stampa su " + destination_.target);
+    if (destination_.kind == JobDestination::Kind::File)
+        moveToFile();
+    else
+        submitToSpooler();
+}
+
+void QtPrinterJob::moveToFile() {
+    std::error_code error;
+    std::filesystem::rename(fromQString(pages_.fileName()), destination_.target, error);
+    if (error) throw preview::PrinterError("Impossibile scrivere il file \"" + destination_.target + "\"");
+    pages_.setAutoRemove(false);  // it is the destination now
+}
+
+void QtPrinterJob::submitToSpooler() {
+    const QString client = QStandardPaths::findExecutable(QString::fromLatin1(kSpoolerClient));
+    if (client.isEmpty())
+        throw preview::PrinterError("Manca il programma \"lp\" che consegna le stampe allo spooler");
+    QStringList arguments{QStringLiteral("-d"), toQString(destination_.target), QStringLiteral("-t"),
+                          toQString(destination_.title)};
+    for (qsizetype i = 0; i + 1 < destination_.spoolerOptions.size(); i += 2) {
+        const QString& value = destination_.spoolerOptions[i + 1];
+        arguments << QStringLiteral("-o")
+                  << (value.isEmpty() ? destination_.spoolerOptions[i]
+                                      : destination_.spoolerOptions[i] + QLatin1Char('=') + value);
+    }
+    arguments << QStringLiteral("--") << pages_.fileName();
+    QProcess lp;
+    lp.setProcessChannelMode(QProcess::MergedChannels);
+    lp.start(client, arguments);
+    const bool finished = lp.waitForStarted() && lp.waitForFinished(kSubmitTimeoutMs);
+    if (!finished || lp.exitStatus() != QProcess::NormalExit || lp.exitCode() != 0) {
+        if (lp.state() != QProcess::NotRunning) lp.kill();
+        throw preview::PrinterError("Lo spooler non ha accettato la stampa per " + destination_.target);
+    }
 }
 
 void QtPrinterJob::abort() {
-    const QString file = printer_.outputFileName();
     printer_.abort();
     device_.reset();
+    // Closing the painter only finishes the temporary file, which goes with this job.
     if (painter_.isActive()) painter_.end();
-    if (!file.isEmpty()) QFile::remove(file);
 }
 
 }  // namespace platform::qt

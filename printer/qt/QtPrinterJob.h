@@ -1,43 +1,67 @@
 // One open print job on a QPrinter. The spooler always gets a copy count of 1: the job itself
 // prints each page `copies` times in a row, so that no driver multiplies copies on its own.
 // With more than one copy the caller draws into a recording that is replayed once per copy.
+//
+// Pages are written to a temporary file first. Only a job that ends is handed on, whole: to
+// the spooler queue, or renamed over the destination file. An aborted job leaves nothing: the
+// spooler never hears of it and no partial file stays behind.
 #pragma once
 
 #include <QPainter>
 #include <QPrinter>
+#include <QStringList>
+#include <QTemporaryFile>
 #include <memory>
+#include <string>
 
 #include "platform/PictureCanvas.h"
 #include "platform/qt/QPainterCanvas.h"
 
 namespace platform::qt {
 
+// Where an ended job goes.
+struct JobDestination {
+    enum class Kind { Spooler, File } kind = Kind::Spooler;
+    std::string target;            // the queue's name, or the file's path
+    std::string title;             // the spooler's job name
+    QStringList spoolerOptions;    // name, value, name, value, ...
+};
+
 class QtPrinterJob {
 public:
     // Starts painting on printer (already set up for the job). Throws PrinterError when the
-    // printer or its output file cannot be opened.
-    QtPrinterJob(QPrinter& printer, int copies);
+    // printer or its temporary file cannot be opened.
+    QtPrinterJob(QPrinter& printer, int copies, JobDestination destination);
     ~QtPrinterJob();
     QtPrinterJob(const QtPrinterJob&) = delete;
     QtPrinterJob& operator=(const QtPrinterJob&) = delete;
 
     Canvas& canvas();
     void newPage();
-    // Finishes the last page and closes the job. Throws PrinterError when the output fails.
+    // Finishes the last page and hands the job on. Throws PrinterError when that fails.
     void end();
-    // Drops the job: the spooler cancels it, a file printer's output is removed.
+    // Drops the job: nothing is handed on.
     void abort();
 
 private:
     void flushRecording();
     void startDevicePage();
+    void handOn();
+    void submitToSpooler();
+    void moveToFile();
 
     QPrinter& printer_;
     int copies_;
+    JobDestination destination_;
+    QTemporaryFile pages_;
     QPainter painter_;
     std::unique_ptr<QPainterCanvas> device_;
     std::unique_ptr<PictureCanvas> recording_;  // only with more than one copy
     bool firstDevicePage_ = true;
 };
+
+// The spooler options a job of this printer's layout needs, as Qt's own spooler hand-off sends
+// them, followed by `extra`.
+QStringList spoolerJobOptions(const QPrinter& printer, const QStringList& extra);
 
 }  // namespace platform::qt

@@ -6,6 +6,7 @@
 #include <memory>
 #include <thread>
 
+#include "platform/Canvas.h"
 #include "printer/PaperTable.h"
 #include "printer/Printer.h"
 #include "printer/qt/QtPrinterBackend.h"

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <cmath>
 
+#include "platform/Canvas.h"
 #include "printer/PaperTable.h"
 #include "printer/Printer.h"
 #include "printer/PrinterError.h"
