@@ -41,6 +41,23 @@ public:
     void reportError(const std::string& message) override { platform::qt::showError(message); }
 };
 
+// What the sheets of each fill command are; it names their print jobs.
+std::string kindTitle(ReportKind kind) {
+    switch (kind) {
+        case ReportKind::Series:
+            return "Codici";
+        case ReportKind::Exemptions:
+            return "Codici Esenzioni";
+        case ReportKind::Oxygen:
+            return "Codici Ossigeno";
+        case ReportKind::DatesAndCodes:
+            return "Calendario e codici fiscali";
+        case ReportKind::None:
+            break;
+    }
+    return {};
+}
+
 }  // namespace
 
 int runMainWindow(int argc, char** argv) {
@@ -69,6 +86,7 @@ int runMainWindow(int argc, char** argv) {
     // foglio" changes that for the pages it shows.
     form.setPrintHandler([&reports, &offsets](ReportKind kind, QWidget* parent) {
         const int n = static_cast<int>(kind);
+        printing.documentTitle = kindTitle(kind);
         preview::LabelSheetSettings sheet(reports, n, preview::programPrinter(), offsets);
         preview::PreviewOptions options;
         options.sheetSettings = [&sheet](QWidget* owner) { return sheet.run(owner); };

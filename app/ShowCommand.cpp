@@ -60,8 +60,10 @@ int runShow(const Args& args) {
         return fault(path + ": " + e.what());
     }
     if (pages.count() == 0) return fault("il report non ha pagine");
-    preview::PreviewWindow form;
-    form.setWindowTitle(preview::previewCaption(fileNameOf(path)));
+    preview::PreviewOptions previewOptions;
+    previewOptions.title = fileNameOf(path);
+    preview::PreviewWindow form(previewOptions);
+    form.setWindowTitle(preview::previewCaption(previewOptions.title));
     form.showPreview(pages);
     return 0;
 }

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -19,6 +20,7 @@
 #include "gui/preview/PreviewHelpTexts.h"
 #include "gui/preview/PreviewWindowBounds.h"
 #include "gui/preview/PreviewZoom.h"
+#include "gui/preview/PrintDialogPictures.h"
 #include "platform/UiText.h"
 #include "platform/qt/QtConvert.h"
 #include "printer/Printer.h"
@@ -69,7 +71,7 @@ QScrollBar* scrollBar(Qt::Orientation orientation, QWidget* parent) {
 }  // namespace
 
 PreviewWindow::PreviewWindow(const PreviewOptions& options, QWidget* parent)
-    : QDialog(parent), options_(options), fileDialogs_(&platformFileDialogs()) {
+    : QDialog(parent), options_(options), documentTitle_(options.title), fileDialogs_(&platformFileDialogs()) {
     setObjectName(QLatin1String(kPreviewWindowObjectName));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                    Qt::WindowCloseButtonHint);
@@ -137,8 +139,7 @@ void PreviewWindow::buildToolbar(QWidget* strip) {
     saveBtn_ = addButton(strip, ui(53026), kTagSave);
     saveBtn_->setIcon(st->standardIcon(QStyle::SP_DialogSaveButton));
     printBtn_ = addButton(strip, ui(53027), kTagPrint);
-    printBtn_->setText(QStringLiteral("Stampa"));
-    printBtn_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    printBtn_->setIcon(QIcon(printerGlyph()));
     sheetSettingsBtn_ = addButton(strip, QStringLiteral("Impostazioni foglio"), 0);
     sheetSettingsBtn_->setText(QStringLiteral("Impostazioni foglio"));
     sheetSettingsBtn_->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -209,7 +210,6 @@ void PreviewWindow::buildMenu() {
     zoomGroup_ = new QActionGroup(menu_);
     zoomGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (const ZoomItem& item : kZoomItems) {
-        if (item.tag == 1) menu_->addSeparator();
         const QString text =
             item.textNumber ? ui(item.textNumber) : QString::number(item.tag) + QLatin1Char('%');
         QAction* a = menu_->addAction(text);

@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QString>
 #include <optional>
+#include <string>
 
 #include "gui/preview/PreviewKeys.h"
 #include "gui/preview/PreviewLayout.h"
@@ -76,6 +77,9 @@ public:
 
     void setFileDialogs(PreviewFileDialogs* dialogs) { fileDialogs_ = dialogs; }
 
+    // What the shown pages are: the report's title, or the name of the file opened last.
+    const std::string& documentTitle() const { return documentTitle_; }
+
     // --- state, for the window's parts and for tests
     int currentPage() const { return currentPage_; }
     int pageCount() const { return pages_ ? pages_->count() : 0; }
@@ -132,6 +136,7 @@ private:
     void finishHelp(QPoint at, QPoint global);
 
     PreviewOptions options_;
+    std::string documentTitle_;
     PreparedPages* pages_ = nullptr;
     PreviewFileDialogs* fileDialogs_;
     int currentPage_ = 1;
@@ -159,7 +164,6 @@ private:
     QToolButton* exitBtn_ = nullptr;
     QToolButton* pageSetupBtn_ = nullptr;
     QToolButton* sheetSettingsBtn_ = nullptr;
-    bool preparedWhilePrinting_ = false;
     QWidget* separators_[3] = {};
     QWidget* rightStrip_ = nullptr;
     QScrollBar* vbar_ = nullptr;

@@ -6,6 +6,8 @@
 #include <QToolButton>
 #include <QWhatsThis>
 #include <exception>
+#include <stdexcept>
+#include <utility>
 
 #include "export/PreparedPageOutput.h"
 #include "gui/preview/PageBox.h"
@@ -31,12 +33,16 @@ QString reportFilter() {
 }
 const QString kPdfFilter = QStringLiteral("PDF (*.pdf)");
 
-// "a/b.txt" -> "a/b.frp"; a name without extension gains one.
-QString withExtension(const QString& fileName, const QString& extension) {
-    const QFileInfo info(fileName);
-    const QString suffix = info.suffix();
-    const QString stem = suffix.isEmpty() ? fileName : fileName.left(fileName.size() - suffix.size() - 1);
-    return stem + extension;
+enum class SavedType { Report, Pdf };
+
+// The typed extension decides the type; a name with another extension or none keeps it and
+// gets the extension of the type chosen in the dialog: "a.pdf" is PDF whatever the chosen
+// type, "a.txt" becomes "a.txt.frp" under the report type.
+std::pair<QString, SavedType> savedFile(const QString& fileName, SavedType chosen) {
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    if (suffix == QStringLiteral("pdf")) return {fileName, SavedType::Pdf};
+    if (suffix == QStringLiteral("frp")) return {fileName, SavedType::Report};
+    return {fileName + (chosen == SavedType::Pdf ? QStringLiteral(".pdf") : QStringLiteral(".frp")), chosen};
 }
 
 }  // namespace
@@ -53,7 +59,11 @@ void PreviewWindow::openFile(const QString& fileName) {
         // Read into a scratch store first: a damaged file leaves the shown report as it was.
         PreparedPages scratch(pages_->report(), &pages_->printer());
         loadPrepared(scratch, fromQString(fileName));
+        if (scratch.count() == 0)
+            throw std::runtime_error("Il file \"" + fromQString(QFileInfo(fileName).fileName()) +
+                                     "\" non contiene pagine di report");
         pages_->loadFromStream(scratch.saveToBytes());
+        documentTitle_ = fromQString(QFileInfo(fileName).completeBaseName());
     } catch (const std::exception& e) {
         platform::qt::showError(e.what(), this);
         return;
@@ -77,12 +87,12 @@ void PreviewWindow::saveFile(const QString& fileName, bool pdf) {
     if (!pages_) return;
     PreparedPages* held = handBack();
     try {
-        if (pdf) {
+        const auto [name, type] = savedFile(fileName, pdf ? SavedType::Pdf : SavedType::Report);
+        if (type == SavedType::Pdf) {
             std::string error;
-            if (!writePagesPdf(*held, fromQString(withExtension(fileName, QStringLiteral(".pdf"))), error))
-                platform::qt::showError(error, this);
+            if (!writePagesPdf(*held, fromQString(name), error)) platform::qt::showError(error, this);
         } else {
-            preview::savePrepared(*held, fromQString(withExtension(fileName, QStringLiteral(".frp"))));
+            preview::savePrepared(*held, fromQString(name));
         }
     } catch (const std::exception& e) {
         platform::qt::showError(e.what(), this);
@@ -91,28 +101,23 @@ void PreviewWindow::saveFile(const QString& fileName, bool pdf) {
     box_->update();
 }
 
+// The pages stay attached, so the page area keeps showing them behind the print dialog and
+// the progress window; the print run leaves every page's in-view state as it found it.
 void PreviewWindow::printPages() {
     PrintService* service = programPrintService();
     if (!pages_ || !service) return;
-    PreparedPages* held = handBack();
     try {
-        service->print(*held, this);
+        service->print(*pages_, this);
     } catch (const std::exception& e) {
         platform::qt::showError(e.what(), this);
-    }
-    attachPages(held);
-    // The print dialog's "Impostazioni foglio" may have prepared the pages again.
-    if (preparedWhilePrinting_) {
-        preparedWhilePrinting_ = false;
-        currentPage_ = std::clamp(currentPage_, 1, std::max(1, pages_->count()));
-        refresh(true);
     }
     box_->update();
 }
 
 void PreviewWindow::openSheetSettings(QWidget* parent) {
     if (!options_.sheetSettings) return;
-    // While printing the pages are handed back already; the print uses the new ones.
+    // The pages are prepared again in the same store; the window lets go of them meanwhile.
+    // From the print dialog the print then uses the new pages, which show at once.
     PreparedPages* held = handBack();
     bool prepared = false;
     try {
@@ -121,7 +126,6 @@ void PreviewWindow::openSheetSettings(QWidget* parent) {
         platform::qt::showError(e.what(), this);
     }
     attachPages(held);
-    if (prepared && !pages_) preparedWhilePrinting_ = true;
     if (prepared && pages_) {
         currentPage_ = std::clamp(currentPage_, 1, std::max(1, pages_->count()));
         refresh(true);

@@ -203,7 +203,10 @@ void PreviewWindow::paintDesk(QPainter& painter, const QRegion& region) {
         PreparedPage& page = pages_->page(i);
         const platform::Rect r = onScreen(page.bounds);
         shown[std::size_t(i)] = r;
-        page.inView = !(r.top > kInViewReach || r.bottom < 0) && region.intersects(toQRect(r));
+        // The shadow lines lie one pixel right of and below the page: a repaint of only
+        // their strip still counts as showing the page.
+        const QRect withShadow = toQRect(r).adjusted(0, 0, 1, 1);
+        page.inView = !(r.top > kInViewReach || r.bottom < 0) && region.intersects(withShadow);
         if (page.inView) grey -= QRect(r.left + 1, r.top + 1, r.width() - 2, r.height() - 2);
     }
     painter.setClipRegion(grey);

@@ -206,7 +206,14 @@ void PrintDialog::fillPrinters() {
     printerBox->setIconSize(QSize(kPrinterGlyphWidth, kPrinterGlyphHeight));
     for (int i = 0; i < platformCount; ++i)
         printerBox->addItem(glyph, toQString(names[static_cast<std::size_t>(i)]));
-    printerBox->setCurrentIndex(oldPrinterIndex < platformCount ? oldPrinterIndex : -1);
+    if (oldPrinterIndex < platformCount) {
+        printerBox->setCurrentIndex(oldPrinterIndex);
+    } else if (platformCount > 0) {
+        // The virtual printer cannot print: the box offers the first printer that can, and
+        // the output goes to it unless the dialog is cancelled.
+        printerBox->setCurrentIndex(0);
+        choosePrinter(0);
+    }
 }
 
 void PrintDialog::setDefaults(int copies, bool collate) {

@@ -11,10 +11,14 @@
 #include "prepared/PreparedPages.h"
 #include "prepared/PrintRun.h"
 #include "printer/Printer.h"
+#include "printer/PrinterError.h"
 
 namespace preview {
 
 namespace {
+
+constexpr const char* kNothingToPrint = "Nessuna pagina da stampare";
+constexpr const char* kProgramName = "Quirelle";
 
 bool execDialog(PrintDialog& form) {
     return form.exec() == QDialog::Accepted;
@@ -50,7 +54,14 @@ bool runPrintDialog(PreparedPages& pages, int currentPage, QWidget* parent,
         if (!accepted) return false;
     }
     try {
-        print(pages, chosenOptions(form, currentPage), settings);
+        const PrintOptions options = chosenOptions(form, currentPage);
+        if (!anyPageToPrint(pages, options)) {
+            platform::qt::showMessage({kNothingToPrint, {}, platform::qt::MessageIcon::Information}, parent);
+            return false;
+        }
+        print(pages, options, settings);
+    } catch (const PrintCancelled&) {
+        return false;  // the operator closed a dialog the job needed: nothing to say
     } catch (const std::exception& e) {
         platform::qt::showError(e.what(), parent);
         return false;
@@ -58,9 +69,17 @@ bool runPrintDialog(PreparedPages& pages, int currentPage, QWidget* parent,
     return true;
 }
 
+std::string jobTitle(const std::string& documentTitle) {
+    return documentTitle.empty() ? std::string(kProgramName) : std::string(kProgramName) + " – " + documentTitle;
+}
+
 void PrintDialogService::print(PreparedPages& pages, QWidget* parent) {
     const auto* preview = qobject_cast<const PreviewWindow*>(parent);
-    runPrintDialog(pages, preview ? preview->currentPage() : 1, parent, settings);
+    PrintDialogSettings run = settings;
+    std::string document = preview ? preview->documentTitle() : std::string();
+    if (document.empty()) document = documentTitle;
+    if (run.report.title.empty()) run.report.title = jobTitle(document);
+    runPrintDialog(pages, preview ? preview->currentPage() : 1, parent, run);
 }
 
 }  // namespace preview

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "gui/preview/PrintService.h"
 #include "prepared/PrintProgress.h"
@@ -28,15 +29,22 @@ struct PrintDialogSettings {
 };
 
 // Nothing happens when `pages` is empty or there is no platform printer. A copies text or
-// page list that is not a number, and any printer failure, is shown in an error box; the
-// pages stay as they are. True when the run went ahead (not cancelled in the dialog, no error).
+// page list that is not a number, and any printer failure, is shown in an error box; a choice
+// that leaves no page to print says so; the pages stay as they are. True when the run went
+// ahead (not cancelled in the dialog or the file dialog, no error).
 bool runPrintDialog(PreparedPages& pages, int currentPage, QWidget* parent,
                     const PrintDialogSettings& settings = {});
 
-// The print button's service: runPrintDialog on the page the preview window shows.
+// The spooler's job name for a document: "Quirelle – Codici 03/2019", or "Quirelle" alone.
+std::string jobTitle(const std::string& documentTitle);
+
+// The print button's service: runPrintDialog on the page the preview window shows, as a job
+// named after the preview's document unless the settings name it.
 class PrintDialogService final : public PrintService {
 public:
     PrintDialogSettings settings;
+    // Names the job when the preview names no document of its own.
+    std::string documentTitle;
     void print(PreparedPages& pages, QWidget* parent) override;
 };
 

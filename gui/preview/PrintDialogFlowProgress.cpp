@@ -6,15 +6,20 @@ namespace preview {
 
 namespace {
 
-// Page numbers go to the window's status line; its cancel button sets the terminated flag.
+// Page and copy go to the window's status line; its cancel button sets the terminated flag.
 class ReportPrintProgress final : public PrintProgress {
 public:
-    explicit ReportPrintProgress(report::ReportProgress& progress) : progress_(progress) {}
-    void pagePrinted(int pageNumber) override { progress_.reportPage(pageNumber); }
+    ReportPrintProgress(report::ReportProgress& progress, report::ProgressDisplay& display)
+        : progress_(progress), display_(display) {}
+    void pagePrinted(const PrintPosition& at) override {
+        display_.setStatus(printStatusText(at));
+        display_.processPendingMessages();
+    }
     bool cancelled() const override { return progress_.terminated(); }
 
 private:
     report::ReportProgress& progress_;
+    report::ProgressDisplay& display_;
 };
 
 }  // namespace
@@ -24,7 +29,7 @@ void ProgressDisplayPrintWindow::run(const std::string& caption, const std::stri
     report::ReportProgress progress;
     progress.display = &display_;
     progress.baseText = status;
-    ReportPrintProgress printProgress(progress);
+    ReportPrintProgress printProgress(progress, display_);
     progress.runJob(caption, status, [&] { work(printProgress); });
 }
 

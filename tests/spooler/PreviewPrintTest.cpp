@@ -149,13 +149,14 @@ protected:
     preview::PrintDialogService service;
     std::unique_ptr<preview::PreviewWindow> form;
     std::string title;
+    // Every message box is answered, so a fault shows as a failure rather than a hang.
+    qt_test::MessageBoxes boxes;
 };
 
 PrivateSpooler* PreviewToPaper::spooler = nullptr;
 std::string PreviewToPaper::whyNot;
 
 TEST_F(PreviewToPaper, TheChosenQueueGetsTheCollatedCopiesInPageOrder) {
-    qt_test::MessageBoxes boxes;
     whenModal<PrintDialog>([](PrintDialog* dialog) {
         choosePrinter(dialog, QString::fromStdString(kSecondQueue));
         qt_test::typeInto(dialog->copiesEdit, QStringLiteral("2"));
@@ -182,7 +183,6 @@ TEST_F(PreviewToPaper, TheChosenQueueGetsTheCollatedCopiesInPageOrder) {
 
 // 999 copies, Esc on the progress window after two seconds: the job is dropped whole.
 TEST_F(PreviewToPaper, CancelOnTheProgressWindowSendsNothing) {
-    qt_test::MessageBoxes boxes;
     whenModal<PrintDialog>([](PrintDialog* dialog) {
         qt_test::typeInto(dialog->copiesEdit, QStringLiteral("999"));
         QTest::mouseClick(dialog->okButton, Qt::LeftButton);
@@ -209,7 +209,6 @@ TEST_F(PreviewToPaper, CancelOnTheProgressWindowSendsNothing) {
 // The file printer asks for the file in Qt's own dialog, writes it, and starts in the folder
 // chosen last time; a cancelled file dialog prints nothing and says nothing.
 TEST_F(PreviewToPaper, ThePdfPrinterWritesTheFileNamedInItsDialog) {
-    qt_test::MessageBoxes boxes;
     const QString target = folder.filePath("uscita/serie.pdf");
     QDir().mkpath(QFileInfo(target).path());
     const auto printToFile = [&](const QString& answer, QString* startFolder) {
@@ -245,11 +244,11 @@ TEST_F(PreviewToPaper, OpeningACommandLineFileKeepsTheQueue) {
     const QString file = folder.filePath(QString::fromStdString(stored + ".frp"));
     {
         preview::Printer commandLine;
+        commandLine.attachPrinter(nullptr);  // the command line has the virtual printer alone
         preview::PreparedPages written(nullptr, &commandLine);
         written.loadFromStream(pages().saveToBytes());
         preview::savePrepared(written, file.toStdString());
     }
-    qt_test::MessageBoxes boxes;
     qt_test::answerFileDialog(file);
     QTest::mouseClick(form->button(preview::kTagOpen), Qt::LeftButton);
     ASSERT_EQ(form->pageCount(), 3);

@@ -4,11 +4,15 @@
 #pragma once
 
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QCompleter>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -45,10 +49,39 @@ inline void typeInto(QLineEdit* edit, const QString& text) {
     QTest::keyClicks(edit, text);
 }
 
+// Types the name and clicks the dialog's accept button, again until the dialog closes: while
+// the folder loads, the dialog may rewrite the field, or the field's completion list pop up.
+inline void enterName(QFileDialog* dialog, const QString& path) {
+    QPointer<QFileDialog> guard(dialog);
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    auto* buttons = dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+    const auto attempt = [name, buttons, path] {
+        if (name->text() != path) typeInto(name, path);
+        if (QCompleter* completer = name->completer(); completer && completer->popup()->isVisible())
+            completer->popup()->hide();
+        for (QAbstractButton* button : buttons->buttons())
+            if (buttons->buttonRole(button) == QDialogButtonBox::AcceptRole && button->isEnabled())
+                QTest::mouseClick(button, Qt::LeftButton);
+    };
+    auto* timer = new QTimer;
+    timer->setInterval(100);
+    QObject::connect(timer, &QTimer::timeout, [timer, guard, attempt] {
+        if (!guard || !guard->isVisible()) {
+            timer->stop();
+            timer->deleteLater();
+            return;
+        }
+        attempt();
+    });
+    timer->start();
+    attempt();
+}
+
 // Answers the next Qt file dialog with `path` typed into its name field, under the file type
 // `typeIndex` of its list when given (-1 keeps the selected type); an empty path cancels it.
 inline void answerFileDialog(const QString& path, int typeIndex = -1, QString* startFolder = nullptr) {
     whenModal<QFileDialog>([path, typeIndex, startFolder](QFileDialog* dialog) {
+        QApplication::setActiveWindow(dialog);  // as the window manager does for a new dialog
         if (startFolder) *startFolder = dialog->directory().absolutePath();
         if (path.isEmpty()) {
             QTest::keyClick(dialog, Qt::Key_Escape);
@@ -59,9 +92,7 @@ inline void answerFileDialog(const QString& path, int typeIndex = -1, QString* s
             types->setCurrentIndex(typeIndex);
             emit types->activated(typeIndex);
         }
-        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        typeInto(name, path);
-        QTest::keyClick(name, Qt::Key_Return);
+        enterName(dialog, path);
     });
 }
 

@@ -162,7 +162,7 @@ TEST_F(PrintForm, CopiesButtonsStepAndNeverGoBelowOne) {
     form.copiesEdit->setText("due");
     form.copiesUpButton->click();
     EXPECT_EQ(form.copiesEdit->text(), "due");
-    EXPECT_EQ(messages, (std::vector<std::string>{"'due' is not a valid integer value"}));
+    EXPECT_EQ(messages, (std::vector<std::string>{"'due' non è un numero intero valido"}));
 }
 
 TEST_F(PrintForm, CollateCaptionTogglesTheBoxAndThePicture) {
@@ -229,9 +229,9 @@ TEST_F(PrintForm, ButtonPrintsTheChosenPagesOnTheChosenPrinter) {
 TEST_F(PrintForm, ConversionErrorsAreShownAndThePagesStay) {
     addPages(3);
     const std::pair<const char*, const char*> cases[] = {
-        {"", "'' is not a valid integer value"},
-        {"tre", "'tre' is not a valid integer value"},
-        {"1.5", "'1.5' is not a valid integer value"},
+        {"", "'' non è un numero intero valido"},
+        {"tre", "'tre' non è un numero intero valido"},
+        {"1.5", "'1.5' non è un numero intero valido"},
     };
     for (const auto& [copies, message] : cases) {
         messages.clear();
@@ -249,7 +249,7 @@ TEST_F(PrintForm, ConversionErrorsAreShownAndThePagesStay) {
         return true;
     });
     EXPECT_FALSE(runPrintDialog(pages, 1, nullptr, badList));
-    EXPECT_EQ(messages, (std::vector<std::string>{"'' is not a valid integer value"}));
+    EXPECT_EQ(messages, (std::vector<std::string>{"'' non è un numero intero valido"}));
     EXPECT_TRUE(backend.jobCalls.empty());
     EXPECT_EQ(pages.count(), 3);
 }
