@@ -10,7 +10,7 @@ namespace preview {
 // Files larger than this are refused before anything is read into memory.
 inline constexpr std::size_t kMaxPreparedFileBytes = std::size_t{256} * 1024 * 1024;
 
-// Creates (or replaces) the file. Throws std::runtime_error when it cannot be written.
+// Creates (or replaces) the file. Throws platform::Error when it cannot be written.
 void savePrepared(const PreparedPages& pages, const std::string& fileName);
 // Reads the file into the store. Throws platform::Error with an Italian message when the file
 // is missing, not a regular file (a folder, a FIFO: refused without waiting) or too large, or

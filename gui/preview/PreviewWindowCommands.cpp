@@ -16,6 +16,7 @@
 #include "gui/preview/PreviewWindow.h"
 #include "gui/preview/PrintService.h"
 #include "gui/preview/SearchDialog.h"
+#include "platform/Error.h"
 #include "platform/UiText.h"
 #include "platform/qt/MessageBox.h"
 #include "platform/qt/QtConvert.h"
@@ -60,7 +61,7 @@ void PreviewWindow::openFile(const QString& fileName) {
         PreparedPages scratch(pages_->report(), &pages_->printer());
         loadPrepared(scratch, fromQString(fileName));
         if (scratch.count() == 0)
-            throw std::runtime_error("Il file \"" + fromQString(QFileInfo(fileName).fileName()) +
+            throw platform::Error("Il file \"" + fromQString(QFileInfo(fileName).fileName()) +
                                      "\" non contiene pagine di report");
         pages_->loadFromStream(scratch.saveToBytes());
         documentTitle_ = fromQString(QFileInfo(fileName).completeBaseName());
