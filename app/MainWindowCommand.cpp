@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "app/GuardedApplication.h"
+#include "app/ItalianTranslations.h"
 #include "app/ProgramStart.h"
 #include "app/Subcommands.h"
 #include "gui/main_window/Dialogs.h"
@@ -26,14 +27,6 @@
 namespace app {
 
 namespace {
-
-// Qt's own dialogs (file, print, page setup) speak Italian like the rest of the program.
-void loadItalianTranslations(QApplication& application) {
-    auto* translator = new QTranslator(&application);
-    if (translator->load(QLocale(QLocale::Italian, QLocale::Italy), "qtbase", "_",
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(translator);
-}
 
 // Template and preparation errors reach the operator in a box captioned "Errore".
 class MessageBoxErrors : public report::ErrorReporter {

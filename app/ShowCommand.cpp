@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/GuardedApplication.h"
+#include "app/ItalianTranslations.h"
 #include "app/Options.h"
 #include "app/ProgramStart.h"
 #include "app/Subcommands.h"
@@ -49,6 +50,7 @@ int runShow(const Args& args) {
     QApplication::setOrganizationName("Vellumo");
     QApplication::setApplicationName("Quirelle");
     platform::qt::registerFontSubstitutions();
+    loadItalianTranslations(application);
     startProgram(PrinterSource::Spooler);
     static preview::PrintDialogService printing;
     if (!preview::programPrintService()) preview::setProgramPrintService(&printing);

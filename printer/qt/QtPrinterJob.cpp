@@ -1,9 +1,12 @@
 #include "printer/qt/QtPrinterJob.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "platform/qt/QtConvert.h"
@@ -113,6 +116,11 @@ void QtPrinterJob::handOn() {
 }
 
 void QtPrinterJob::moveToFile() {
+    // The temporary file is private to its owner; the finished one gets what a new file of
+    // this user gets.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::chmod(QFile::encodeName(pages_.fileName()).constData(), 0666 & ~mask);
     std::error_code error;
     std::filesystem::rename(fromQString(pages_.fileName()), destination_.target, error);
     if (error) throw preview::PrinterError("Impossibile scrivere il file \"" + destination_.target + "\"");

@@ -27,6 +27,7 @@
 #include "gui/preview/ProgressWindow.h"
 #include "labels/LabelApp.h"
 #include "labels/LabelReports.h"
+#include "labels/qt/QtFileLocker.h"
 #include "prepared/PreparedReportIo.h"
 #include "printer/ProgramPrinter.h"
 #include "printer/qt/QtPrinterBackend.h"
@@ -101,7 +102,7 @@ protected:
         ASSERT_TRUE(folder.isValid());
         preview::setPreviewSettingsFile(folder.filePath("impostazioni.ini").toStdString());
         preview::writeFormBounds({0, 0, 1000, 700, false});
-        app = std::make_unique<app::LabelApp>(fs::path(folder.filePath("lavoro").toStdString()));
+        app = std::make_unique<app::LabelApp>(fs::path(folder.filePath("lavoro").toStdString()), locker);
         fs::create_directories(app->workDir());
         reports = std::make_unique<report::LabelReports>(app->printList(), &app->fiscalCodes(), errors);
         app->fillSeries(2019, 3, app::SeriesLength::Long, app::ClosingKind::YearBased);
@@ -143,6 +144,7 @@ protected:
     static PrivateSpooler* spooler;
     static std::string whyNot;
     QTemporaryDir folder;
+    app::QtFileLocker locker;
     std::unique_ptr<app::LabelApp> app;
     report::CollectingErrorReporter errors;
     std::unique_ptr<report::LabelReports> reports;
