@@ -50,7 +50,7 @@ TEST(ByteStream, ShortReadsThrowAndLeaveThePositionAlone) {
         ByteReader(bytes).i32();
         ADD_FAILURE() << "no error";
     } catch (const Error& e) {  // every stream failure is one of the program's errors
-        EXPECT_STREQ(e.what(), "Stream read error");
+        EXPECT_STREQ(e.what(), "Errore di lettura: dati incompleti o danneggiati");  // shown to the operator
     }
 }
 
