@@ -86,7 +86,7 @@ private:
         startSheet(printer_, page.paper(), job_, firstPage_);
         printer_.fillGeometry(page.geometry);
         platform::Canvas* canvas = printer_.canvas();
-        if (!canvas) throw PrinterError("The printer has no page to draw on");
+        if (!canvas) throw PrinterError("La stampante non ha una pagina su cui disegnare");
         // The printer's calibration moves the content on the sheet; the page stays as laid out.
         const platform::Rect target = shiftedByOffset(printTargetRect(page.geometry, page.useMargins, page.margins),
                                                       offset_, geometryDotsPerInchX(page.geometry),
