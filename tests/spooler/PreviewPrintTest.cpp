@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <filesystem>
@@ -82,6 +83,8 @@ void pause(int ms) {
 class PreviewToPaper : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
+        // The file printer remembers its folder in the settings: keep them out of the user's.
+        QStandardPaths::setTestModeEnabled(true);
         spooler = new PrivateSpooler({kFirstQueue, kSecondQueue});
         if (!spooler->start(whyNot)) {
             delete spooler;
