@@ -126,7 +126,7 @@ bool writePagesPng(PreparedPages& pages, const std::string& path, int dpi, std::
         }
         const std::string file = numberedImagePath(path, index + 1);
         if (!image.save(QString::fromStdString(file), "PNG")) {
-            error = "Cannot create file \"" + file + "\"";
+            error = "Impossibile creare il file \"" + file + "\"";
             return false;
         }
         if (written) written->push_back(file);

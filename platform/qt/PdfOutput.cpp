@@ -35,7 +35,7 @@ bool writePdf(const PdfDocument& document, std::string& error) {
 
     QPainter painter;
     if (!painter.begin(&writer)) {
-        error = "Cannot create file \"" + document.path + "\"";
+        error = "Impossibile creare il file \"" + document.path + "\"";
         return false;
     }
     for (int page = 0; page < document.pageCount; ++page) {
@@ -48,7 +48,7 @@ bool writePdf(const PdfDocument& document, std::string& error) {
         document.drawPage(page, canvas, Rect{0, 0, full.width(), full.height()});
     }
     if (!painter.end()) {
-        error = "Cannot write file \"" + document.path + "\"";
+        error = "Impossibile scrivere il file \"" + document.path + "\"";
         return false;
     }
     return true;

@@ -38,7 +38,7 @@ bool savePicturePng(const Picture& picture, Size size, const std::string& path, 
         return false;
     }
     if (!renderPicture(picture, size, dpi).save(toQString(path), "PNG")) {
-        error = "Cannot create file \"" + path + "\"";
+        error = "Impossibile creare il file \"" + path + "\"";
         return false;
     }
     return true;
@@ -47,7 +47,7 @@ bool savePicturePng(const Picture& picture, Size size, const std::string& path, 
 bool savePictureSvg(const Picture& picture, Size size, const std::string& path, std::string& error) {
     QFile file(toQString(path));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        error = "Cannot create file \"" + path + "\"";
+        error = "Impossibile creare il file \"" + path + "\"";
         return false;
     }
     QSvgGenerator svg;
@@ -56,7 +56,7 @@ bool savePictureSvg(const Picture& picture, Size size, const std::string& path, 
     svg.setViewBox(QRect(0, 0, size.width, size.height));
     QPainter painter;
     if (!painter.begin(&svg)) {
-        error = "Cannot write file \"" + path + "\"";
+        error = "Impossibile scrivere il file \"" + path + "\"";
         return false;
     }
     painter.fillRect(QRect(0, 0, size.width, size.height), Qt::white);
