@@ -9,10 +9,9 @@
 
 #include "app/HeadlessGui.h"
 #include "app/Options.h"
-#include "app/ProgramStart.h"
+#include "app/ProgramServices.h"
 #include "app/ReplacedOutput.h"
 #include "app/Subcommands.h"
-#include "barcode_object/BarcodeRegistration.h"
 #include "export/PreparedPageOutput.h"
 #include "platform/qt/FontSubstitutions.h"
 #include "prepared/PreparedPages.h"
@@ -60,10 +59,10 @@ int runConvert(const Args& args) {
         options.intValue("--dpi", preview::kMinImageDpi, preview::kMaxImageDpi).value_or(kDefaultDpi);
 
     const auto app = ensureGuiApplication();
-    startProgram(PrinterSource::VirtualOnly);
-    // Pages hold barcode objects: their class must be known before any page is rebuilt.
-    barcode::registerBarCodeObject();
-    preview::PreparedPages pages;
+    // Pages hold barcode objects: the services register their class before any page is rebuilt.
+    ProgramServices services(PrinterSource::VirtualOnly);
+    preview::PreparedPages pages(nullptr, &services.printer());
+    pages.imageCodec = &services.imageCodec();
     try {
         preview::loadPrepared(pages, options.positional().front());
     } catch (const std::exception& e) {
@@ -74,7 +73,10 @@ int runConvert(const Args& args) {
     const bool written =
         target == ConvertTarget::Pdf
             ? writeReplacing(
-                  *output, [&](const std::string& path, std::string& e) { return preview::writePagesPdf(pages, path, e); },
+                  *output,
+                  [&](const std::string& path, std::string& e) {
+                      return preview::writePagesPdf(pages, path, e);
+                  },
                   error)
             : writeNumberedReplacing(
                   *output,

@@ -7,20 +7,19 @@
 
 #include "app/GuardedApplication.h"
 #include "app/ItalianTranslations.h"
-#include "app/ProgramStart.h"
+#include "app/ProgramServices.h"
 #include "app/Subcommands.h"
 #include "gui/main_window/Dialogs.h"
 #include "gui/main_window/MainWindow.h"
 #include "gui/preview/LabelSheetSettings.h"
+#include "gui/preview/PreviewMemory.h"
 #include "gui/preview/PreviewViewer.h"
 #include "gui/preview/PrintDialogFlow.h"
-#include "gui/preview/PrintService.h"
 #include "labels/LabelApp.h"
-#include "labels/qt/QtFileLocker.h"
 #include "labels/LabelReports.h"
+#include "labels/qt/QtFileLocker.h"
 #include "platform/qt/FontSubstitutions.h"
 #include "platform/qt/MessageBox.h"
-#include "printer/ProgramPrinter.h"
 #include "printer/qt/PrinterOffsetSettings.h"
 #include "report/ErrorReporter.h"
 
@@ -63,28 +62,32 @@ int runMainWindow(int argc, char** argv) {
     platform::qt::registerFontSubstitutions();
     loadItalianTranslations(application);
 
-    startProgram(PrinterSource::Spooler);
-    static preview::PrintDialogService printing;
-    if (!preview::programPrintService()) preview::setProgramPrintService(&printing);
+    ProgramServices services(PrinterSource::Spooler);
+    preview::PrintDialogService printing;
+    preview::PreviewMemory previewMemory;
+    const preview::PreviewServices previewServices{&printing, &previewMemory};
 
     QtFileLocker locker;
     LabelApp labels(std::filesystem::current_path(), locker);
     MessageBoxErrors errors;
-    report::LabelReports reports(labels.printList(), &labels.fiscalCodes(), errors);
+    report::LabelReports reports(labels.printList(), &labels.fiscalCodes(), errors,
+                                 services.reportServices());
     MessageBoxDialogs dialogs;
     MainWindow form(labels, dialogs);
     // "Stampa Su Carta ": prepare the chosen template under the progress window, then preview.
     platform::qt::PrinterOffsetSettings offsets;
     // Each preview starts on a fresh sheet with one copy of each label; its "Impostazioni
     // foglio" changes that for the pages it shows.
-    form.setPrintHandler([&reports, &offsets](ReportKind kind, QWidget* parent) {
-        const int n = static_cast<int>(kind);
-        printing.documentTitle = kindTitle(kind);
-        preview::LabelSheetSettings sheet(reports, n, preview::programPrinter(), offsets);
-        preview::PreviewOptions options;
-        options.sheetSettings = [&sheet](QWidget* owner) { return sheet.run(owner); };
-        preview::prepareAndShowPreview(reports.report(n), reports.pages(n), options, {}, parent);
-    });
+    form.setPrintHandler(
+        [&reports, &offsets, &services, &printing, previewServices](ReportKind kind, QWidget* parent) {
+            const int n = static_cast<int>(kind);
+            printing.documentTitle = kindTitle(kind);
+            preview::LabelSheetSettings sheet(reports, n, services.printer(), offsets);
+            preview::PreviewOptions options;
+            options.sheetSettings = [&sheet](QWidget* owner) { return sheet.run(owner); };
+            preview::prepareAndShowPreview(reports.report(n), reports.pages(n), options, {}, parent,
+                                           previewServices);
+        });
     form.startUp();
     form.show();
     return QApplication::exec();

@@ -10,7 +10,7 @@
 
 #include "app/HeadlessGui.h"
 #include "app/LabelJobOptions.h"
-#include "app/ProgramStart.h"
+#include "app/ProgramServices.h"
 #include "app/ProgressOnTerminal.h"
 #include "app/ReplacedOutput.h"
 #include "app/SheetOptions.h"
@@ -121,7 +121,7 @@ int runPrint(const Args& args) {
         throw UsageError("--offset vale solo per PDF e PNG: il report preparato non si sposta");
 
     const auto guiApp = target == PrintTarget::Frp ? nullptr : ensureGuiApplication();
-    startProgram(PrinterSource::VirtualOnly);
+    ProgramServices services(PrinterSource::VirtualOnly);
     try {
         QtFileLocker locker;
         LabelApp labelApp(options.value("--dir").value_or("."), locker);
@@ -130,7 +130,8 @@ int runPrint(const Args& args) {
         if (kind < 1 || kind > report::LabelReports::kReportCount) return fault("nessun modello da stampare");
 
         StderrErrors errors;
-        report::LabelReports reports(labelApp.printList(), &labelApp.fiscalCodes(), errors);
+        report::LabelReports reports(labelApp.printList(), &labelApp.fiscalCodes(), errors,
+                                     services.reportServices());
         if (errors.count > 0) return 1;
         ProgressOnTerminal progress;
         report::PrepareOptions prepareOptions;

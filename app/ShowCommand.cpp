@@ -7,12 +7,12 @@
 #include "app/GuardedApplication.h"
 #include "app/ItalianTranslations.h"
 #include "app/Options.h"
-#include "app/ProgramStart.h"
+#include "app/ProgramServices.h"
 #include "app/Subcommands.h"
+#include "gui/preview/PreviewMemory.h"
 #include "gui/preview/PreviewViewer.h"
 #include "gui/preview/PreviewWindow.h"
 #include "gui/preview/PrintDialogFlow.h"
-#include "gui/preview/PrintService.h"
 #include "platform/qt/FontSubstitutions.h"
 #include "platform/qt/MessageBox.h"
 #include "prepared/PreparedPages.h"
@@ -35,7 +35,8 @@ std::string fileNameOf(const std::string& path) {
 }  // namespace
 
 int runShow(const Args& args) {
-    const Options options(args, {"show", "FILE.frp", "Mostra un report preparato nella finestra di anteprima.", {}});
+    const Options options(
+        args, {"show", "FILE.frp", "Mostra un report preparato nella finestra di anteprima.", {}});
     if (options.positional().size() != 1) throw UsageError("serve un solo file .frp da mostrare");
     const std::string path = options.positional().front();
     // Without a display Qt would abort; say so instead.
@@ -51,11 +52,12 @@ int runShow(const Args& args) {
     QApplication::setApplicationName("Quirelle");
     platform::qt::registerFontSubstitutions();
     loadItalianTranslations(application);
-    startProgram(PrinterSource::Spooler);
-    static preview::PrintDialogService printing;
-    if (!preview::programPrintService()) preview::setProgramPrintService(&printing);
+    ProgramServices services(PrinterSource::Spooler);
+    preview::PrintDialogService printing;
+    preview::PreviewMemory memory;
 
-    preview::PreparedPages pages;
+    preview::PreparedPages pages(nullptr, &services.printer());
+    pages.imageCodec = &services.imageCodec();
     try {
         preview::loadPrepared(pages, path);
     } catch (const std::exception& e) {
@@ -64,7 +66,7 @@ int runShow(const Args& args) {
     if (pages.count() == 0) return fault("il report non ha pagine");
     preview::PreviewOptions previewOptions;
     previewOptions.title = fileNameOf(path);
-    preview::PreviewWindow form(previewOptions);
+    preview::PreviewWindow form(previewOptions, nullptr, {&printing, &memory});
     form.setWindowTitle(preview::previewCaption(previewOptions.title));
     form.showPreview(pages);
     return 0;

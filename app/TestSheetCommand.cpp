@@ -10,7 +10,7 @@
 
 #include "app/HeadlessGui.h"
 #include "app/Options.h"
-#include "app/ProgramStart.h"
+#include "app/ProgramServices.h"
 #include "app/SheetOptions.h"
 #include "app/Subcommands.h"
 #include "export/PreparedPageOutput.h"
@@ -52,7 +52,8 @@ int fault(const std::string& message) {
 
 int runTestSheet(const Args& args) {
     const Options options(args, testSheetCommand());
-    if (!options.positional().empty()) throw UsageError("argomento inatteso: " + options.positional().front());
+    if (!options.positional().empty())
+        throw UsageError("argomento inatteso: " + options.positional().front());
     const int kind = options.intValue("--template", 1, report::kLabelTemplateCount).value_or(1);
     const auto output = options.value("-o");
     if (!output || output->empty()) throw UsageError("serve -o FILE.pdf");
@@ -60,11 +61,12 @@ int runTestSheet(const Args& args) {
     const preview::PageOffset offset = outputOffset(options, "test-sheet");
 
     const auto guiApp = ensureGuiApplication();
-    startProgram(PrinterSource::VirtualOnly);
+    ProgramServices services(PrinterSource::VirtualOnly);
     try {
         report::Report labelTemplate;
         if (!report::loadLabelTemplate(labelTemplate, kind)) return fault("modello non leggibile");
-        preview::PreparedPages pages(&labelTemplate);
+        preview::PreparedPages pages(&labelTemplate, &services.printer());
+        pages.imageCodec = &services.imageCodec();
         report::buildTestSheet(labelTemplate, pages);
         std::string error;
         const bool written = png ? preview::writePagesPng(pages, *output, kDefaultDpi, error, nullptr, offset)

@@ -11,9 +11,8 @@
 
 #include "barcode_object/BarcodeRegistration.h"
 #include "gui/preview/PageBox.h"
+#include "gui/preview/PreviewMemory.h"
 #include "gui/preview/PreviewWindow.h"
-#include "gui/preview/PreviewWindowBounds.h"
-#include "gui/preview/PreviewZoom.h"
 #include "platform/qt/FontSubstitutions.h"
 #include "tests/prepared/PagesTestSupport.h"
 
@@ -28,8 +27,14 @@ void ensureApplication() {
     new QApplication(argc, argv);  // kept for the process
     platform::qt::registerFontSubstitutions();
     barcode::registerBarCodeObject();
-    preview::setPreviewSettingsFile("/tmp/bench_preview.ini");
-    preview::writeFormBounds({0, 0, 1280, 800, false});
+}
+
+// Every window opens at the same bounds and zoom.
+preview::PreviewMemory& benchMemory() {
+    static preview::PreviewMemory memory("/tmp/bench_preview.ini");
+    memory.setLastZoom({});
+    memory.writeBounds({0, 0, 1280, 800, false});
+    return memory;
 }
 
 long residentKb() {
@@ -56,10 +61,10 @@ struct Report {
 };
 
 std::unique_ptr<preview::PreviewWindow> openForm(Report& r) {
-    preview::setLastZoomChoice({});
     preview::PreviewOptions options;
     options.modal = false;
-    auto form = std::make_unique<preview::PreviewWindow>(options);
+    auto form = std::make_unique<preview::PreviewWindow>(options, nullptr,
+                                                         preview::PreviewServices{nullptr, &benchMemory()});
     form->showPreview(r.pages);
     QApplication::processEvents();
     form->relayout();

@@ -26,13 +26,15 @@ function(quirelle_test name)
     return()
   endif()
   if(ARG_QT)
-    # Qt test programs share one QApplication for all their tests.
-    list(APPEND sources ${PROJECT_SOURCE_DIR}/tests/support/QtTestApplication.cpp)
+    # Qt test programs share one QApplication for all their tests, and answer message boxes
+    # through the event loop.
+    list(APPEND sources ${PROJECT_SOURCE_DIR}/tests/support/QtTestApplication.cpp
+                        ${PROJECT_SOURCE_DIR}/tests/support/MessageBoxAnswers.cpp)
   endif()
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
   if(ARG_QT)
-    target_link_libraries(${name} PRIVATE quirelle_platform_qt Qt6::Widgets)
+    target_link_libraries(${name} PRIVATE quirelle_platform_qt Qt6::Widgets Qt6::Test)
   endif()
   target_compile_definitions(${name} PRIVATE
     QUIRELLE_SOURCE_DIR="${PROJECT_SOURCE_DIR}"

@@ -4,12 +4,14 @@
 #include <string>
 
 #include "labels/LabelTemplate.h"
+#include "preparation/ReportPrinterLink.h"
 
 namespace report {
 
 LabelReports::LabelReports(memtable::MemTable& printList, memtable::MemTable* fiscalCodes,
-                           ErrorReporter& errors)
-    : printListAccess_(printList), dataset_(kLabelDatasetName) {
+                           ErrorReporter& errors, const ReportServices& services)
+    : services_(services), printListAccess_(printList), dataset_(kLabelDatasetName) {
+    if (services.printer) printerLink_ = std::make_unique<ReportPrinterLink>(*services.printer);
     dataset_.setDataSet(&printListAccess_);
     components_.add<memtable::MemTable>(kPrintListName, &printList);
     if (fiscalCodes) components_.add<memtable::MemTable>(kFiscalCodeListName, fiscalCodes);
@@ -22,8 +24,10 @@ LabelReports::LabelReports(memtable::MemTable& printList, memtable::MemTable* fi
         s.report->components = &components_;
         s.report->errors = &errors;
         s.report->datasetName = kLabelDatasetName;
+        s.report->printer = printerLink_.get();
         loadLabelTemplate(*s.report, kind);
-        s.pages = std::make_unique<preview::PreparedPages>(s.report.get());
+        s.pages = std::make_unique<preview::PreparedPages>(s.report.get(), services.printer);
+        s.pages->imageCodec = services.imageCodec;
     }
 }
 
@@ -43,12 +47,17 @@ preview::PreparedPages& LabelReports::pages(int kind) {
 
 bool LabelReports::prepare(int kind, const PrepareOptions& options) {
     Slot& s = slot(kind);
-    return report::prepare(*s.report, *s.pages, options);
+    return report::prepare(*s.report, *s.pages, withServices(options));
 }
 
 bool LabelReports::prepareAndShow(int kind, PreparedPagesViewer* viewer, const PrepareOptions& options) {
     Slot& s = slot(kind);
-    return report::prepareAndShow(*s.report, *s.pages, viewer, options);
+    return report::prepareAndShow(*s.report, *s.pages, viewer, withServices(options));
+}
+
+PrepareOptions LabelReports::withServices(PrepareOptions options) const {
+    if (!options.progressDisplay) options.progressDisplay = services_.progressDisplay;
+    return options;
 }
 
 }  // namespace report

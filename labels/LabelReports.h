@@ -9,6 +9,7 @@
 
 #include "memtable/MemTable.h"
 #include "preparation/Prepare.h"
+#include "preparation/ReportServices.h"
 #include "prepared/PreparedPages.h"
 #include "report/ComponentRegistry.h"
 #include "report/DatasetDB.h"
@@ -25,8 +26,10 @@ inline constexpr const char* kLabelDatasetName = "frDBDataSet1";
 class LabelReports {
 public:
     // Both tables are borrowed; the fiscal-code list is optional. Template load errors and
-    // preparation errors go to `errors`.
-    LabelReports(memtable::MemTable& printList, memtable::MemTable* fiscalCodes, ErrorReporter& errors);
+    // preparation errors go to `errors`. The reports load, prepare and draw through the
+    // program's services (borrowed); without a printer they keep their stored paper.
+    LabelReports(memtable::MemTable& printList, memtable::MemTable* fiscalCodes, ErrorReporter& errors,
+                 const ReportServices& services = {});
     ~LabelReports();
     LabelReports(const LabelReports&) = delete;
     LabelReports& operator=(const LabelReports&) = delete;
@@ -48,6 +51,11 @@ private:
         std::unique_ptr<preview::PreparedPages> pages;
     };
     Slot& slot(int kind);
+    // The options with the services' progress window when they name none.
+    PrepareOptions withServices(PrepareOptions options) const;
+
+    ReportServices services_;
+    std::unique_ptr<PrinterLink> printerLink_;
 
     MemTableDataSet printListAccess_;
     DBDataset dataset_;

@@ -205,7 +205,7 @@ void PageBuilder::drawObject(View& object, RunBand& band, int stretchTo) {
     if (stretchTo > 0) object.height = stretchTo;
     object.page = &page_;
     PrintContext context{run_.pages.pageStream(run_.currentPage), &run_.expressions, &run_.measure,
-                         DrawEnvironment{area_.left, area_.right, false}};
+                         DrawEnvironment{area_.left, area_.right, false, DocumentMode::printing}};
     // Text objects widen their wrap width for AutoWidth only while the engine prints them.
     auto* memo = dynamic_cast<MemoView*>(&object);
     if (memo) memo->preparing = true;

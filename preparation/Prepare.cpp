@@ -13,21 +13,31 @@
 #include "preparation/ProgressTexts.h"
 #include "preparation/ReportPrinterLink.h"
 #include "printer/ProgramPrinter.h"
-#include "report/DocumentMode.h"
 #include "report/ExpressionReportHost.h"
 
 namespace report {
 
+namespace {
+
+void fitThrough(Report& report, PrinterLink& link) {
+    if (!report.useDefaultPrinter && link.hasPrinter(report.printerName))
+        link.selectPrinter(report.printerName);
+    for (const auto& page : report.pages()) page->fitPaper(&link);
+}
+
+}  // namespace
+
+void fitPagesToPrinter(Report& report, preview::Printer& printer) {
+    if (PrinterLink* link = report.printerLink()) return fitThrough(report, *link);
+    ReportPrinterLink own(printer);
+    fitThrough(report, own);
+}
+
 void fitPagesToPrinter(Report& report) {
-    std::unique_ptr<ReportPrinterLink> programLink;
-    PrinterLink* link = report.printerLink();
-    if (!link) {
-        programLink = std::make_unique<ReportPrinterLink>(preview::programPrinter());
-        link = programLink.get();
-    }
-    if (!report.useDefaultPrinter && link->hasPrinter(report.printerName))
-        link->selectPrinter(report.printerName);
-    for (const auto& page : report.pages()) page->fitPaper(link);
+    if (PrinterLink* link = report.printerLink()) return fitThrough(report, *link);
+    preview::ProgramPrinter virtualOnly;
+    ReportPrinterLink own(virtualOnly.printer());
+    fitThrough(report, own);
 }
 
 namespace {
@@ -79,9 +89,8 @@ void preparePages(PreparationState& state) {
 }  // namespace
 
 bool prepare(Report& report, preview::PreparedPages& pages, const PrepareOptions& options) {
-    fitPagesToPrinter(report);
+    fitPagesToPrinter(report, pages.printer());
     const std::vector<std::uint8_t> savedTemplate = report.saveToStream();
-    setDocumentMode(DocumentMode::printing);
 
     platform::FixedMetricsCanvas fixedMetrics;
     ReportExpressions expressions(report);

@@ -15,7 +15,7 @@ namespace report {
 
 struct PrepareOptions {
     // The window that shows progress (none: run directly); ignored when onProgress is set.
-    ProgressDisplay* progressDisplay = programProgressDisplay();
+    ProgressDisplay* progressDisplay = nullptr;
     bool showProgress = true;
     // The report's OnProgress event.
     std::function<void(int page)> onProgress;
@@ -36,7 +36,9 @@ inline constexpr int kMaxBlankPositions = 10000;
 inline constexpr int kMaxCopiesPerRecord = 99;
 
 // Selects the template's printer and fits every page's paper to it, so each page carries
-// the printer geometry its page area is taken from (prepare does this first).
+// the printer geometry its page area is taken from (prepare does this first). A report
+// without a printer link fits its pages to `printer`, or to the virtual printer.
+void fitPagesToPrinter(Report& report, preview::Printer& printer);
 void fitPagesToPrinter(Report& report);
 
 // True when pages were prepared and the run was not cancelled. Errors go to the report's

@@ -23,9 +23,4 @@ public:
     virtual void processPendingMessages() {}
 };
 
-// The program's one progress window; none until the program installs it (headless runs
-// prepare without one).
-ProgressDisplay* programProgressDisplay();
-void setProgramProgressDisplay(ProgressDisplay* display);
-
 }  // namespace report

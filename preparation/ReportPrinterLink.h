@@ -1,6 +1,6 @@
 // The printer link over the engine's printer object: template loading selects the stored
-// printer and fits each page's paper through it. The program installs one over its printer
-// at start-up (setDefaultPrinterLink); without it templates keep their stored paper.
+// printer and fits each page's paper through it. Whoever owns a report gives it one over the
+// program's printer; a report without one keeps its stored paper.
 #pragma once
 
 #include "printer/Printer.h"

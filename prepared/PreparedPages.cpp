@@ -2,12 +2,11 @@
 
 #include <stdexcept>
 
+#include "platform/ClampedInt.h"
 #include "platform/Rounding.h"
 #include "prepared/PageStreamEntry.h"
-#include "platform/ClampedInt.h"
 #include "printer/Printer.h"
 #include "printer/ProgramPrinter.h"
-#include "report/DocumentMode.h"
 #include "report/MemoView.h"
 #include "report/TemplateStream.h"
 
@@ -51,12 +50,22 @@ int roundEven(double v) {
 
 }  // namespace
 
+// Prepared objects always draw as printed: no design marks, no background where none is set.
+report::DrawEnvironment PreparedPages::printingEnvironment() const {
+    report::DrawEnvironment env;
+    env.mode = report::DocumentMode::printing;
+    env.imageCodec = imageCodec;
+    return env;
+}
+
 PreparedPages::PreparedPages(report::Report* report, Printer* printer) : report_(report), printer_(printer) {}
 
 PreparedPages::~PreparedPages() = default;
 
 Printer& PreparedPages::printer() const {
-    return printer_ ? *printer_ : programPrinter();
+    if (printer_) return *printer_;
+    if (!ownPrinter_) ownPrinter_ = std::make_unique<ProgramPrinter>();
+    return ownPrinter_->printer();
 }
 
 PreparedPage& PreparedPages::page(int index) {
@@ -118,7 +127,8 @@ void PreparedPages::loadObjects(int index) {
         if (!view) throw platform::StreamError(report::missingComponentsMessage({missing}));
         report::View* added = page->addObject(std::move(view));
         auto* memo = dynamic_cast<report::MemoView*>(added);
-        if (memo && (memo->flags & report::kMemoAutoWidth) && measureCanvas) memo->draw(*measureCanvas);
+        if (memo && (memo->flags & report::kMemoAutoWidth) && measureCanvas)
+            memo->draw(*measureCanvas, printingEnvironment());
     }
     record.loadedPage = std::move(page);
 }
@@ -136,7 +146,6 @@ void PreparedPages::draw(int index, platform::Canvas& canvas, const platform::Re
     PreparedPage& record = page(index);
     const Printer& out = printer();
     const bool printing = out.printing() && out.canvas() == &canvas;
-    report::setDocumentMode(report::DocumentMode::printing);
     if (!record.inView) {
         record.loadedPage.reset();
         return;
@@ -158,15 +167,17 @@ void PreparedPages::draw(int index, platform::Canvas& canvas, const platform::Re
                 const platform::Rect bounds{
                     scaledEdge(object->left * sx, rect.left, -kClipSlack),
                     scaledEdge(object->top * sy, rect.top, -kClipSlack),
-                    scaledEdge((object->left + static_cast<double>(object->width)) * sx, rect.left, kClipSlack),
-                    scaledEdge((object->top + static_cast<double>(object->height)) * sy, rect.top, kClipSlack)};
+                    scaledEdge((object->left + static_cast<double>(object->width)) * sx, rect.left,
+                               kClipSlack),
+                    scaledEdge((object->top + static_cast<double>(object->height)) * sy, rect.top,
+                               kClipSlack)};
                 if (!canvas.rectVisible(bounds)) continue;
             }
             object->scaleX = sx;
             object->scaleY = sy;
             object->offsetX = rect.left;
             object->offsetY = rect.top;
-            object->draw(canvas);
+            object->draw(canvas, printingEnvironment());
         }
     } catch (...) {
         if (clipToPage) canvas.clearClip();

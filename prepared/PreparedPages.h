@@ -19,6 +19,7 @@
 
 namespace preview {
 
+class ProgramPrinter;
 class Printer;
 
 // Message of a prepared-report file whose pages were stored compressed.
@@ -30,7 +31,8 @@ inline constexpr std::int64_t kPicturePixelBudget = 24LL * 1024 * 1024;
 class PreparedPages {
 public:
     // Both are borrowed. Without a report the printer name read from a file is only handed
-    // to the printer; without a printer the program's printer is used.
+    // to the printer; without a printer the pages use one of their own with the virtual
+    // printer only.
     explicit PreparedPages(report::Report* report = nullptr, Printer* printer = nullptr);
     ~PreparedPages();
     PreparedPages(const PreparedPages&) = delete;
@@ -76,15 +78,20 @@ public:
     // Off-screen canvas on which auto-width text objects measure themselves when loaded;
     // borrowed, none = they keep their stored size.
     platform::Canvas* measureCanvas = nullptr;
+    // Decodes bitmap and icon pictures when pages are drawn; borrowed, none = not drawn.
+    report::ImageCodec* imageCodec = nullptr;
 
     report::Report* report() const { return report_; }
     Printer& printer() const;
 
 private:
+    report::DrawEnvironment printingEnvironment() const;
+
     report::Report* report_;
     Printer* printer_;
     // Declared before the pages: their pictures give their pixels back as they go.
     report::PixelBudget pictureBudget_{kPicturePixelBudget};
+    mutable std::unique_ptr<ProgramPrinter> ownPrinter_;
     std::vector<std::unique_ptr<PreparedPage>> pages_;
 };
 

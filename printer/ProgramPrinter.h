@@ -1,24 +1,31 @@
-// The one printer object of the running program. The program sets it up once at start-up
-// with the platform's backend; code that runs without that (tests, headless commands) gets a
-// printer with only the virtual printer. Tests of the printer itself make their own Printer.
+// A printer object together with the backend it is attached to. The program builds one at
+// start-up with the platform's backend and hands it down; code given no printer (tests,
+// prepared pages on their own) makes one with only the virtual printer.
 #pragma once
 
 #include <memory>
 
 #include "printer/Printer.h"
+#include "printer/PrinterBackend.h"
 
 namespace preview {
 
-class PrinterBackend;
+class ProgramPrinter {
+public:
+    // Attaches the printer to `backend`; null = no platform printers, the virtual one only.
+    explicit ProgramPrinter(std::unique_ptr<PrinterBackend> backend = nullptr);
+    ProgramPrinter(const ProgramPrinter&) = delete;
+    ProgramPrinter& operator=(const ProgramPrinter&) = delete;
 
-// The program's printer; on first use without startProgramPrinter it has the virtual printer only.
-Printer& programPrinter();
+    Printer& printer() { return printer_; }
+    // The paper code the printer started with: the default paper of new template pages.
+    int defaultPaperCode() const { return defaultPaper_; }
 
-// Attaches the program's printer to `backend` (null = no platform printers) and remembers the
-// resulting paper as the default paper of new template pages.
-void startProgramPrinter(std::unique_ptr<PrinterBackend> backend);
-
-// The paper code the program's printer started with.
-int defaultPaperCode();
+private:
+    // Declared before the printer, so the printer never outlives the backend it points at.
+    std::unique_ptr<PrinterBackend> backend_;
+    Printer printer_;
+    int defaultPaper_;
+};
 
 }  // namespace preview

@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "report/DocumentMode.h"
 #include "report/StoredRange.h"
 #include "report/StreamText.h"
 
@@ -153,7 +152,7 @@ std::vector<std::string> BandView::propertyNames() const {
 }
 
 void BandView::draw(platform::Canvas& canvas, const DrawEnvironment& env) {
-    if (documentMode() == DocumentMode::printing) return;
+    if (env.mode == DocumentMode::printing) return;
     beginDraw();
     prepareDraw();
     drawBackground(canvas, env);

@@ -26,13 +26,13 @@ std::shared_ptr<const platform::Picture> DecodedPicture::metafile(const Graphic&
     return metafile_;
 }
 
-const RasterImage* DecodedPicture::raster(const Graphic& graphic, PixelBudget* budget) {
+const RasterImage* DecodedPicture::raster(const Graphic& graphic, ImageCodec* codec, PixelBudget* budget) {
     follow(graphic);
     if (!rasterRead_) {
         rasterRead_ = true;
         const std::int64_t allowed =
             budget ? std::min(budget->remaining(), kMaxDecodedPixels) : kMaxDecodedPixels;
-        raster_ = graphic.raster(allowed);
+        raster_ = graphic.raster(codec, allowed);
         const std::int64_t pixels = raster_ ? static_cast<std::int64_t>(raster_->width) * raster_->height : 0;
         if (raster_ && budget && !budget->take(pixels)) raster_.reset();
         if (raster_ && budget) {

@@ -25,8 +25,9 @@ public:
     // The recorded picture of a metafile graphic, or nullptr.
     std::shared_ptr<const platform::Picture> metafile(const Graphic& graphic);
     // The pixels of a raster graphic, or nullptr when it cannot be decoded or does not fit
-    // in what is left of `budget` (none: only the single-picture limit applies).
-    const RasterImage* raster(const Graphic& graphic, PixelBudget* budget);
+    // in what is left of `budget` (none: only the single-picture limit applies). Bitmaps and
+    // icons need `codec`.
+    const RasterImage* raster(const Graphic& graphic, ImageCodec* codec, PixelBudget* budget);
 
 private:
     // Forgets what was decoded when the graphic is no longer the one it was decoded from.

@@ -1,13 +1,10 @@
-// The engine-wide document mode: designing while a template is loaded or edited, printing while
-// pages are prepared, drawn from prepared pages or shown. It decides how empty backgrounds and
-// unframed objects are drawn.
+// How report objects draw: as designed (white background where none is set, corner marks on
+// unframed objects) or as printed (while pages are prepared, drawn from prepared pages or
+// shown). The caller says which in the object's DrawEnvironment.
 #pragma once
 
 namespace report {
 
 enum class DocumentMode { Designing = 0, printing = 1 };
-
-DocumentMode documentMode();
-void setDocumentMode(DocumentMode mode);
 
 }  // namespace report

@@ -6,25 +6,15 @@
 #include "report/JpegCodec.h"
 
 namespace report {
-namespace {
-ImageCodec* g_codec = nullptr;
-}
 
-ImageCodec* imageCodec() {
-    return g_codec;
-}
-void setImageCodec(ImageCodec* codec) {
-    g_codec = codec;
-}
-
-std::optional<RasterImage> Graphic::raster(std::int64_t maxPixels) const {
+std::optional<RasterImage> Graphic::raster(ImageCodec* codec, std::int64_t maxPixels) const {
     maxPixels = std::min(maxPixels, kMaxDecodedPixels);
     switch (kind) {
         case GraphicKind::Jpeg:
             return decodeJpeg(bytes, maxPixels);
         case GraphicKind::Bitmap:
         case GraphicKind::Icon:
-            return g_codec ? g_codec->decode(kind, bytes, maxPixels) : std::nullopt;
+            return codec ? codec->decode(kind, bytes, maxPixels) : std::nullopt;
         default:
             return std::nullopt;
     }

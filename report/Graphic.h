@@ -47,7 +47,8 @@ private:
     std::int64_t remaining_;
 };
 
-// Decoder and encoder for bitmaps and icons; the window layer provides one.
+// Decoder and encoder for bitmaps and icons; the program builds a Qt one and hands it to
+// whatever draws pages.
 class ImageCodec {
 public:
     virtual ~ImageCodec() = default;
@@ -58,18 +59,14 @@ public:
     virtual std::optional<std::vector<std::uint8_t>> encode(GraphicKind kind, const RasterImage& image) = 0;
 };
 
-// The codec used for bitmaps and icons; none until the window layer installs one.
-ImageCodec* imageCodec();
-void setImageCodec(ImageCodec* codec);
-
 struct Graphic {
     GraphicKind kind = GraphicKind::None;
     std::vector<std::uint8_t> bytes;
 
     bool isEmpty() const { return kind == GraphicKind::None || bytes.empty(); }
     // Decoded pixels of a raster graphic (JPEG through libjpeg, bitmaps and icons through the
-    // installed codec); nullopt when it cannot be decoded or has more than maxPixels pixels.
-    std::optional<RasterImage> raster(std::int64_t maxPixels = kMaxDecodedPixels) const;
+    // given codec); nullopt when it cannot be decoded or has more than maxPixels pixels.
+    std::optional<RasterImage> raster(ImageCodec* codec, std::int64_t maxPixels = kMaxDecodedPixels) const;
     // The recorded picture of a metafile graphic; nullptr when it cannot be read.
     std::shared_ptr<const platform::Picture> metafile() const;
 

@@ -132,8 +132,8 @@ void paintRaster(platform::Canvas& canvas, const RasterImage& image, const platf
     const std::int64_t tw = target.width(), th = target.height();
     platform::CanvasStateGuard guard(canvas);
     for (std::int64_t ty = visible.top - target.top; ty < visible.bottom - target.top;) {
-        const std::int64_t rowEnd = std::min<std::int64_t>(nextPixelStart(ty, image.height, th),
-                                                           visible.bottom - target.top);
+        const std::int64_t rowEnd =
+            std::min<std::int64_t>(nextPixelStart(ty, image.height, th), visible.bottom - target.top);
         const std::size_t sy = static_cast<std::size_t>(ty * image.height / th);
         const platform::Color* row = &image.pixels[sy * static_cast<std::size_t>(image.width)];
         const std::int64_t columnsEnd = visible.right - target.left;
@@ -163,7 +163,8 @@ void PictureView::draw(platform::Canvas& canvas, const DrawEnvironment& env) {
     if (!env.firstPassOfTwo) {
         if (auto meta = decoded_.metafile(picture)) {
             canvas.drawPicture(*meta, pictureTarget(meta->size().width, meta->size().height));
-        } else if (const RasterImage* image = decoded_.raster(picture, page ? page->pixelBudget : nullptr)) {
+        } else if (const RasterImage* image =
+                       decoded_.raster(picture, env.imageCodec, page ? page->pixelBudget : nullptr)) {
             paintRaster(canvas, *image, pictureTarget(image->width, image->height));
         }
     }

@@ -38,8 +38,4 @@ public:
     virtual PaperSettings defaultPaper() const = 0;
 };
 
-// The printer link used by reports that were given none; none until the program installs one.
-PrinterLink* defaultPrinterLink();
-void setDefaultPrinterLink(PrinterLink* link);
-
 }  // namespace report

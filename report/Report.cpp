@@ -2,7 +2,6 @@
 
 #include <unordered_set>
 
-#include "report/DocumentMode.h"
 #include "report/TemplateStream.h"
 #include "report/UniqueNames.h"
 
@@ -65,7 +64,6 @@ bool Report::loadFromStream(std::span<const std::uint8_t> stream) {
     if (stream.empty()) return true;
     PrinterLink* link = printerLink();
     if (link) link->waitUntilReady();
-    setDocumentMode(DocumentMode::Designing);
     dictionary.clear();
 
     platform::ByteReader in(stream);

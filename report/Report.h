@@ -41,7 +41,7 @@ public:
     bool storeInDFM = true;
     ComponentRegistry* components = nullptr;  // the owner's components
     ErrorReporter* errors = nullptr;          // where load errors go
-    PrinterLink* printer = nullptr;           // nullptr: defaultPrinterLink()
+    PrinterLink* printer = nullptr;           // none: pages keep their stored paper
     DataDictionary dictionary;
 
     // --- pages
@@ -72,7 +72,7 @@ public:
     void formLoaded();
     bool hasFormBuffer() const { return !formBuffer_.empty(); }
 
-    PrinterLink* printerLink() const { return printer ? printer : defaultPrinterLink(); }
+    PrinterLink* printerLink() const { return printer; }
     void reportError(const std::string& message) const;
 
 private:

@@ -7,7 +7,6 @@
 #include <utility>
 
 #include "platform/Rounding.h"
-#include "report/DocumentMode.h"
 #include "report/ExpressionHook.h"
 #include "report/ObjectRegistry.h"
 #include "report/Page.h"
@@ -249,7 +248,7 @@ void View::drawBackground(platform::Canvas& canvas, const DrawEnvironment& env) 
     if (env.firstPassOfTwo) return;
     platform::Color color = fillColor;
     if (fillColor == platform::kNoColor) {
-        if (documentMode() == DocumentMode::printing) return;
+        if (env.mode == DocumentMode::printing) return;
         color = platform::kWhite;
     }
     canvas.setBrush({color, false});
@@ -290,7 +289,7 @@ void drawCornerMarks(platform::Canvas& canvas, int x0, int y0, int x1, int y1) {
 
 void View::drawFrame(platform::Canvas& canvas, const DrawEnvironment& env) {
     if (env.firstPassOfTwo) return;
-    const bool printing = documentMode() == DocumentMode::printing;
+    const bool printing = env.mode == DocumentMode::printing;
     if (printing && (frameTyp & kFrameAll) == 0) return;
     const int x0 = drawX, y0 = drawY;
     const int x1 = scaledRight();

@@ -12,12 +12,14 @@
 #include "platform/Canvas.h"
 #include "platform/Color.h"
 #include "platform/Geometry.h"
+#include "report/DocumentMode.h"
 #include "report/Object.h"
 
 namespace report {
 
 class Page;
 class ExpressionHost;
+class ImageCodec;
 
 // ObjectType codes of stream records.
 enum ObjectTypeCode : std::uint8_t {
@@ -60,12 +62,15 @@ public:
     virtual bool eof() const { return false; }
 };
 
-// Where and how an object draws, given by the caller: the page area for BandAlign and whether
-// this is the first pass of a two-pass run (which draws no background or frame).
+// Where and how an object draws, given by the caller: the page area for BandAlign, whether
+// this is the first pass of a two-pass run (which draws no background or frame), whether it
+// draws as designed or as printed, and the decoder for bitmap and icon pictures.
 struct DrawEnvironment {
     int areaLeft = 0;
     int areaRight = 0;
     bool firstPassOfTwo = false;
+    DocumentMode mode = DocumentMode::Designing;
+    ImageCodec* imageCodec = nullptr;  // none: bitmaps and icons are not drawn
 };
 
 // Where an object prints itself into a prepared page.

@@ -17,17 +17,17 @@ QString previewCaption(const std::string& title) {
 
 void PreviewViewer::showPreparedPages(report::Report&, PreparedPages& pages) {
     if (pages.count() == 0) return;
-    PreviewWindow form(options_, parent_);
+    PreviewWindow form(options_, parent_, services_);
     form.setWindowTitle(previewCaption(options_.title));
     form.showPreview(pages);
     QCoreApplication::processEvents();
 }
 
 bool prepareAndShowPreview(report::Report& report, PreparedPages& pages, const PreviewOptions& preview,
-                           report::PrepareOptions prepare, QWidget* parent) {
+                           report::PrepareOptions prepare, QWidget* parent, const PreviewServices& services) {
     if (!prepare.progressDisplay) prepare.progressDisplay = &programProgressForm();
     if (prepare.title.empty()) prepare.title = preview.title;
-    PreviewViewer viewer(preview, parent);
+    PreviewViewer viewer(preview, parent, services);
     return report::prepareAndShow(report, pages, &viewer, prepare);
 }
 

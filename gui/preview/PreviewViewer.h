@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "gui/preview/PreviewOptions.h"
+#include "gui/preview/PreviewServices.h"
 #include "preparation/Prepare.h"
 #include "preparation/PreparedPagesViewer.h"
 
@@ -17,8 +18,9 @@ QString previewCaption(const std::string& title);
 
 class PreviewViewer : public report::PreparedPagesViewer {
 public:
-    explicit PreviewViewer(PreviewOptions options = {}, QWidget* parent = nullptr)
-        : options_(std::move(options)), parent_(parent) {}
+    explicit PreviewViewer(PreviewOptions options = {}, QWidget* parent = nullptr,
+                           PreviewServices services = {})
+        : options_(std::move(options)), parent_(parent), services_(services) {}
 
     // Opens no window when there are no pages; else shows them (modally by default).
     void showPreparedPages(report::Report& report, PreparedPages& pages) override;
@@ -26,11 +28,13 @@ public:
 private:
     PreviewOptions options_;
     QWidget* parent_;
+    PreviewServices services_;
 };
 
 // Prepares the report under the program's progress window, then previews the pages. True when
 // the preparation succeeded.
 bool prepareAndShowPreview(report::Report& report, PreparedPages& pages, const PreviewOptions& preview = {},
-                           report::PrepareOptions prepare = {}, QWidget* parent = nullptr);
+                           report::PrepareOptions prepare = {}, QWidget* parent = nullptr,
+                           const PreviewServices& services = {});
 
 }  // namespace preview

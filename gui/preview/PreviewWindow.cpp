@@ -18,8 +18,7 @@
 #include "gui/preview/PageBox.h"
 #include "gui/preview/PreviewFileDialogs.h"
 #include "gui/preview/PreviewHelpTexts.h"
-#include "gui/preview/PreviewWindowBounds.h"
-#include "gui/preview/PreviewZoom.h"
+#include "gui/preview/PreviewMemory.h"
 #include "gui/preview/PrintDialogPictures.h"
 #include "platform/UiText.h"
 #include "platform/qt/QtConvert.h"
@@ -70,8 +69,14 @@ QScrollBar* scrollBar(Qt::Orientation orientation, QWidget* parent) {
 
 }  // namespace
 
-PreviewWindow::PreviewWindow(const PreviewOptions& options, QWidget* parent)
-    : QDialog(parent), options_(options), documentTitle_(options.title), fileDialogs_(&platformFileDialogs()) {
+PreviewWindow::PreviewWindow(const PreviewOptions& options, QWidget* parent, const PreviewServices& services)
+    : QDialog(parent),
+      options_(options),
+      documentTitle_(options.title),
+      printService_(services.printService),
+      ownMemory_(services.memory ? nullptr : std::make_unique<PreviewMemory>()),
+      memory_(services.memory ? *services.memory : *ownMemory_),
+      fileDialogs_(&platformFileDialogs()) {
     setObjectName(QLatin1String(kPreviewWindowObjectName));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                    Qt::WindowCloseButtonHint);
@@ -252,13 +257,13 @@ void PreviewWindow::initButtons() {
     pageSetupBtn_->setEnabled(printers);
     switch (options_.initialZoom) {
         case PreviewZoom::pzPageWidth:
-            setLastZoomChoice({lastZoomChoice().zoom, ZoomMode::PageWidth});
+            memory_.setLastZoom({memory_.lastZoom().zoom, ZoomMode::PageWidth});
             break;
         case PreviewZoom::pzOnePage:
-            setLastZoomChoice({lastZoomChoice().zoom, ZoomMode::WholePage});
+            memory_.setLastZoom({memory_.lastZoom().zoom, ZoomMode::WholePage});
             break;
         case PreviewZoom::pzTwoPages:
-            setLastZoomChoice({lastZoomChoice().zoom, ZoomMode::TwoPages});
+            memory_.setLastZoom({memory_.lastZoom().zoom, ZoomMode::TwoPages});
             break;
         case PreviewZoom::pzDefault:
             break;
@@ -272,14 +277,14 @@ int PreviewWindow::showPreview(PreparedPages& pages) {
     vbar_->setValue(0);
     hbar_->setValue(0);
     const QRect now = geometry();
-    showWithBounds(*this, readFormBounds({now.x(), now.y(), now.width(), now.height(), true}));
+    showWithBounds(*this, memory_.readBounds({now.x(), now.y(), now.width(), now.height(), true}));
     if (options_.modal) return exec();
     show();
     return 0;
 }
 
 void PreviewWindow::done(int result) {
-    if (isVisible()) writeFormBounds(boundsOf(*this));
+    if (isVisible()) memory_.writeBounds(boundsOf(*this));
     QDialog::done(result);
 }
 

@@ -8,12 +8,14 @@
 
 #include <QDialog>
 #include <QString>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "gui/preview/PreviewKeys.h"
 #include "gui/preview/PreviewLayout.h"
 #include "gui/preview/PreviewOptions.h"
+#include "gui/preview/PreviewServices.h"
 #include "prepared/PreparedPages.h"
 #include "prepared/TextSearch.h"
 
@@ -36,7 +38,9 @@ inline constexpr const char* kPreviewWindowObjectName = "TfrPreviewForm";
 class PreviewWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit PreviewWindow(const PreviewOptions& options = {}, QWidget* parent = nullptr);
+    // The services are borrowed: who prints the pages, and what the windows remember.
+    explicit PreviewWindow(const PreviewOptions& options = {}, QWidget* parent = nullptr,
+                           const PreviewServices& services = {});
     ~PreviewWindow() override;
 
     // --- the store exchange
@@ -137,6 +141,9 @@ private:
 
     PreviewOptions options_;
     std::string documentTitle_;
+    PrintService* printService_;
+    std::unique_ptr<PreviewMemory> ownMemory_;  // when the program gave none
+    PreviewMemory& memory_;
     PreparedPages* pages_ = nullptr;
     PreviewFileDialogs* fileDialogs_;
     int currentPage_ = 1;

@@ -1,5 +1,5 @@
-// The preview window's position, size and maximized state, kept between runs in the per-user
-// settings, section "Form\TfrPreviewForm".
+// The preview window's position, size and maximized state, as kept between runs (see
+// PreviewMemory) and as applied to a window.
 #pragma once
 
 #include <string>
@@ -10,16 +10,10 @@ namespace preview {
 
 inline constexpr const char* kPreviewFormSection = "Form\\TfrPreviewForm";
 
-// Tests point the settings at a file of their own; "" = the user's settings.
-void setPreviewSettingsFile(const std::string& iniPath);
-
 struct FormBounds {
     int left = 0, top = 0, width = 0, height = 0;
     bool maximized = true;
 };
-
-FormBounds readFormBounds(const FormBounds& defaults);
-void writeFormBounds(const FormBounds& bounds);
 
 // The window's normal-size bounds and maximized state.
 FormBounds boundsOf(const QWidget& window);

@@ -105,7 +105,7 @@ void PreviewWindow::saveFile(const QString& fileName, bool pdf) {
 // The pages stay attached, so the page area keeps showing them behind the print dialog and
 // the progress window; the print run leaves every page's in-view state as it found it.
 void PreviewWindow::printPages() {
-    PrintService* service = programPrintService();
+    PrintService* service = printService_;
     if (!pages_ || !service) return;
     try {
         service->print(*pages_, this);

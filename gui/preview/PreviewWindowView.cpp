@@ -9,8 +9,8 @@
 #include <exception>
 
 #include "gui/preview/PageBox.h"
+#include "gui/preview/PreviewMemory.h"
 #include "gui/preview/PreviewWindow.h"
-#include "gui/preview/PreviewZoom.h"
 #include "platform/UiText.h"
 #include "platform/qt/QPainterCanvas.h"
 #include "platform/qt/QtConvert.h"
@@ -70,7 +70,7 @@ void PreviewWindow::checkZoomItem() {
 }
 
 void PreviewWindow::refresh(bool reset) {
-    const ZoomChoice last = lastZoomChoice();
+    const ZoomChoice last = memory_.lastZoom();
     zoom_ = last.zoom;
     mode_ = last.mode;
     checkZoomItem();
@@ -156,7 +156,7 @@ void PreviewWindow::chooseZoom(int tag) {
         zoom_ = tag / 100.0;
     }
     relayout();
-    setLastZoomChoice({zoom_, mode_});
+    memory_.setLastZoom({zoom_, mode_});
     box_->update();
 }
 

@@ -1,4 +1,4 @@
-// The zoom and zoom mode last chosen in any preview window; a new window starts with them.
+// A zoom and zoom mode chosen in a preview window.
 #pragma once
 
 #include "gui/preview/PreviewLayout.h"
@@ -9,8 +9,5 @@ struct ZoomChoice {
     double zoom = 1.0;
     ZoomMode mode = ZoomMode::Fixed;
 };
-
-ZoomChoice lastZoomChoice();
-void setLastZoomChoice(ZoomChoice choice);
 
 }  // namespace preview

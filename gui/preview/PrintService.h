@@ -1,5 +1,5 @@
 // The preview's print button hands the held pages to whoever runs print jobs (the print
-// dialog and print run). Until one is installed the button does nothing.
+// dialog and print run). A window given none does nothing on print.
 #pragma once
 
 class QWidget;
@@ -14,8 +14,5 @@ public:
     // Asks for the print settings and prints; errors are the service's to show.
     virtual void print(PreparedPages& pages, QWidget* parent) = 0;
 };
-
-PrintService* programPrintService();
-void setProgramPrintService(PrintService* service);
 
 }  // namespace preview

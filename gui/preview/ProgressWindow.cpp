@@ -98,11 +98,8 @@ void ProgressWindow::closeEvent(QCloseEvent* event) {
 }
 
 ProgressWindow& programProgressForm() {
-    static ProgressWindow* form = [] {
-        auto* f = new ProgressWindow;  // lives until the program ends, like the engine it serves
-        report::setProgramProgressDisplay(f);
-        return f;
-    }();
+    static ProgressWindow* form =
+        new ProgressWindow;  // lives until the program ends, like the engine it serves
     return *form;
 }
 

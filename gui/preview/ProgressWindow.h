@@ -48,8 +48,8 @@ private:
     bool working_ = false;
 };
 
-// The program's one progress window, created on first use and installed as the engine's
-// progress display.
+// The program's one progress window, created on first use; preparing for the preview and the
+// print run show their progress in it when given no other.
 ProgressWindow& programProgressForm();
 
 }  // namespace preview

@@ -11,11 +11,6 @@ namespace platform::qt {
 
 namespace {
 
-MessageHandler& handler() {
-    static MessageHandler h;
-    return h;
-}
-
 QMessageBox::Icon iconOf(MessageIcon icon) {
     switch (icon) {
         case MessageIcon::Information:
@@ -59,7 +54,6 @@ std::vector<ButtonSpec> buttonsOf(MessageButtons buttons) {
 }  // namespace
 
 MessageResult showMessage(const MessageRequest& request, QWidget* parent) {
-    if (handler()) return handler()(request);
     QMessageBox box(parent);
     box.setIcon(iconOf(request.icon));
     box.setWindowTitle(request.caption.empty() ? QApplication::applicationDisplayName()
@@ -87,10 +81,6 @@ MessageResult showMessage(const std::string& text, QWidget* parent) {
 
 void showError(const std::string& text, QWidget* parent) {
     showMessage(MessageRequest{text, uiText(55206), MessageIcon::Error, MessageButtons::Ok}, parent);
-}
-
-void setMessageHandler(MessageHandler h) {
-    handler() = std::move(h);
 }
 
 }  // namespace platform::qt

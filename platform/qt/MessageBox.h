@@ -1,8 +1,6 @@
-// Modal message boxes with Italian buttons. Tests (and headless runs) install a handler that
-// answers instead of showing a window.
+// Modal message boxes with Italian buttons. Tests answer the real box through the event loop.
 #pragma once
 
-#include <functional>
 #include <string>
 
 class QWidget;
@@ -26,9 +24,5 @@ MessageResult showMessage(const MessageRequest& request, QWidget* parent = nullp
 MessageResult showMessage(const std::string& text, QWidget* parent = nullptr);
 // The report engine's error box: caption "Errore", error icon, OK.
 void showError(const std::string& text, QWidget* parent = nullptr);
-
-using MessageHandler = std::function<MessageResult(const MessageRequest&)>;
-// Replaces the window by handler until called again with an empty handler.
-void setMessageHandler(MessageHandler handler);
 
 }  // namespace platform::qt

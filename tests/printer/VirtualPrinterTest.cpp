@@ -164,10 +164,11 @@ TEST(UnattachedPrinter, BehavesAsTheVirtualPrinterWithoutAName) {
 }
 
 TEST(ProgramPrinter, StartsWithTheVirtualPrinterAndA4) {
-    Printer& printer = programPrinter();
-    EXPECT_EQ(&printer, &programPrinter());
+    ProgramPrinter program;
+    Printer& printer = program.printer();
+    EXPECT_EQ(&printer, &program.printer());
     EXPECT_EQ(printer.printerNames().back(), "Stampante virtuale");
-    EXPECT_EQ(defaultPaperCode(), 9);
+    EXPECT_EQ(program.defaultPaperCode(), 9);
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/FixedMetricsCanvas.h"
-#include "report/DocumentMode.h"
 #include "report/ExpressionError.h"
 #include "report/ExpressionReportHost.h"
 #include "report/PictureView.h"
@@ -46,8 +45,8 @@ TEST(HostileSizes, StoredValuesBeyondWhatAPageHoldsRefuseTheTemplate) {
         {"frame width", [](Report& r) { r.page(0).objects()[0]->frameWidth = 3e6; }, false},
         {"line spacing",
          [](Report& r) { static_cast<MemoView&>(*r.page(0).objects()[0]).lineSpacing = 1 << 30; }, false},
-        {"font size", [](Report& r) { static_cast<MemoView&>(*r.page(0).objects()[0]).font.size = -(1 << 30); },
-         false},
+        {"font size",
+         [](Report& r) { static_cast<MemoView&>(*r.page(0).objects()[0]).font.size = -(1 << 30); }, false},
         {"paper width", [](Report& r) { r.page(0).paperWidth = -5; }, false},
         {"page margin", [](Report& r) { r.page(0).margins[2] = 1 << 30; }, false},
     };
@@ -68,26 +67,27 @@ TEST(HostileSizes, StoredValuesBeyondWhatAPageHoldsRefuseTheTemplate) {
 }
 
 TEST(HostileSizes, UnderlinesAreDrawnOnlyWhereTheyMeetTheClip) {
-    setDocumentMode(DocumentMode::printing);
+    DrawEnvironment printing;
+    printing.mode = DocumentMode::printing;
     Report r;
     MemoView& memo = report_test::addMemo(r.addPage(), "Memo1", {0, 0, 100, 300}, "", 10, 0);
     memo.flags |= kMemoUnderlines;
     platform::FixedMetricsCanvas whole;
-    memo.draw(whole);
+    memo.draw(whole, printing);
     const std::size_t linesOnTheMemo = countOf(whole, platform::PictureRecordKind::Line);
     ASSERT_GT(linesOnTheMemo, 5u);
 
     // The same lines with a clip around the memo; none below a clip that cuts it.
     platform::FixedMetricsCanvas clipped;
     clipped.setClipRect({0, 0, 1000, 1000});
-    memo.draw(clipped);
+    memo.draw(clipped, printing);
     EXPECT_EQ(countOf(clipped, platform::PictureRecordKind::Line), linesOnTheMemo);
 
     memo.height = kStoredExtentLimit;
     memo.top = -kStoredExtentLimit / 2;
     platform::FixedMetricsCanvas tall;
     tall.setClipRect({0, 100, 1000, 400});
-    memo.draw(tall);
+    memo.draw(tall, printing);
     const auto lines = tall.recordsOf(platform::PictureRecordKind::Line);
     EXPECT_GT(lines.size(), 5u);
     EXPECT_LE(lines.size(), linesOnTheMemo + 4);
@@ -127,7 +127,8 @@ namespace {
 // Bitmaps of one pixel, counting the decodes asked for.
 class CountingCodec : public ImageCodec {
 public:
-    std::optional<RasterImage> decode(GraphicKind, const std::vector<std::uint8_t>&, std::int64_t maxPixels) override {
+    std::optional<RasterImage> decode(GraphicKind, const std::vector<std::uint8_t>&,
+                                      std::int64_t maxPixels) override {
         ++decodes;
         if (maxPixels < 1) return std::nullopt;
         return RasterImage{1, 1, {platform::kBlack}};
@@ -139,9 +140,10 @@ public:
 }  // namespace
 
 TEST(HostileSizes, PicturesAreDecodedOncePerPageWithinTheFileBudget) {
-    setDocumentMode(DocumentMode::printing);
     CountingCodec codec;
-    setImageCodec(&codec);
+    DrawEnvironment env;
+    env.mode = DocumentMode::printing;
+    env.imageCodec = &codec;
     PixelBudget budget(1);
     {
         Report r;
@@ -155,14 +157,13 @@ TEST(HostileSizes, PicturesAreDecodedOncePerPageWithinTheFileBudget) {
         }
         platform::FixedMetricsCanvas canvas;
         for (int pass = 0; pass < 3; ++pass)
-            for (const auto& object : page.objects()) object->draw(canvas);
+            for (const auto& object : page.objects()) object->draw(canvas, env);
         // One decode each; the second no longer fits in what the first left of the budget.
         EXPECT_EQ(codec.decodes, 2);
         EXPECT_EQ(budget.remaining(), 0);
         EXPECT_EQ(canvas.recordsOf(platform::PictureRecordKind::FillRect).size(), 3u);
     }
     EXPECT_EQ(budget.remaining(), 1);  // given back with the page
-    setImageCodec(nullptr);
 }
 
 TEST(HostileSizes, ChainedDictionaryVariablesAreEvaluatedOnceEach) {

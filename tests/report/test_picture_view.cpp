@@ -3,7 +3,6 @@
 
 #include "platform/FixedMetricsCanvas.h"
 #include "platform/Picture.h"
-#include "report/DocumentMode.h"
 #include "report/JpegCodec.h"
 #include "report/PictureView.h"
 #include "report/Report.h"
@@ -31,7 +30,7 @@ bool near(platform::Color a, platform::Color b) {
 TEST(PictureView, JpegRoundTripThroughLibjpeg) {
     const Graphic g = Graphic::fromJpeg(halves(32, 16));
     ASSERT_EQ(g.kind, GraphicKind::Jpeg);
-    auto back = g.raster();
+    auto back = g.raster(nullptr);
     ASSERT_TRUE(back.has_value());
     EXPECT_EQ(back->width, 32);
     EXPECT_EQ(back->height, 16);
@@ -50,7 +49,6 @@ TEST(PictureView, DamagedJpegIsNotDecodedAndDoesNotStopTheProgram) {
 }
 
 TEST(PictureView, JpegPictureIsPaintedIntoItsRectangleAndSavedByteForByte) {
-    setDocumentMode(DocumentMode::printing);
     Report r;
     auto view = std::make_unique<PictureView>();
     view->setName("Picture1");
@@ -61,7 +59,9 @@ TEST(PictureView, JpegPictureIsPaintedIntoItsRectangleAndSavedByteForByte) {
     view->picture = Graphic::fromJpeg(halves(32, 16));
     const auto stored = view->picture.bytes;
     platform::FixedMetricsCanvas canvas;
-    view->draw(canvas);
+    DrawEnvironment printing;
+    printing.mode = DocumentMode::printing;
+    view->draw(canvas, printing);
     const auto fills = canvas.recordsOf(platform::PictureRecordKind::FillRect);
     ASSERT_FALSE(fills.empty());
     for (const auto& f : fills) {
@@ -76,7 +76,6 @@ TEST(PictureView, JpegPictureIsPaintedIntoItsRectangleAndSavedByteForByte) {
     ASSERT_TRUE(loaded.loadFromStream(bytes));
     EXPECT_EQ(static_cast<PictureView&>(*loaded.page(0).objects()[0]).picture.bytes, stored);
     EXPECT_EQ(loaded.saveToStream(), bytes);
-    setDocumentMode(DocumentMode::Designing);
 }
 
 TEST(PictureView, RecordedPictureIsDrawnStretchedKeepingItsAspect) {

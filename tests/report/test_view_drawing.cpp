@@ -4,7 +4,6 @@
 #include <memory>
 
 #include "platform/FixedMetricsCanvas.h"
-#include "report/DocumentMode.h"
 #include "report/LineView.h"
 #include "report/MemoView.h"
 
@@ -17,8 +16,11 @@ namespace {
 // Every test draws in printing mode unless it says otherwise.
 class ViewDrawing : public ::testing::Test {
 protected:
-    void SetUp() override { setDocumentMode(DocumentMode::printing); }
-    void TearDown() override { setDocumentMode(DocumentMode::Designing); }
+    static DrawEnvironment printing() {
+        DrawEnvironment env;
+        env.mode = DocumentMode::printing;
+        return env;
+    }
 
     // A 10-point memo: characters are 8 pixels wide, lines 13 + LineSpacing 2 apart.
     static std::unique_ptr<MemoView> memoAt(int left, int top, int width, int height,
@@ -44,7 +46,7 @@ TEST_F(ViewDrawing, CentredLineUsesTheGapAndTheRectangleOnePixelWiderThanTheObje
     MemoView& m = *memo;
     m.alignment = kAlignCenter;
     FixedMetricsCanvas canvas;
-    m.draw(canvas);
+    m.draw(canvas, printing());
     // x + 2 + (101 - 4 - 24) div 2, y + GapY 1
     EXPECT_TRUE(canvas.hasText("ABC", {10 + 2 + (101 - 4 - 24) / 2, 21})) << canvas.describe();
 }
@@ -63,7 +65,7 @@ TEST_F(ViewDrawing, HorizontalAlignments) {
         MemoView& m = *memo;
         m.alignment = c.alignment;
         FixedMetricsCanvas canvas;
-        m.draw(canvas);
+        m.draw(canvas, printing());
         EXPECT_TRUE(canvas.hasText("ABC", {c.x, 21})) << "alignment " << c.alignment << "\n"
                                                       << canvas.describe();
     }
@@ -80,7 +82,7 @@ TEST_F(ViewDrawing, VerticalAlignmentMovesTheBlockByTheFreeHeight) {
         MemoView& m = *memo;
         m.alignment = c.alignment;
         FixedMetricsCanvas canvas;
-        m.draw(canvas);
+        m.draw(canvas, printing());
         EXPECT_TRUE(canvas.hasText("ABC", {12, c.y})) << "alignment " << c.alignment << "\n"
                                                       << canvas.describe();
     }
@@ -103,7 +105,7 @@ TEST_F(ViewDrawing, WrapsAtTheLastBlankThatFitsAndCutsOrHyphenatesLongWords) {
         MemoView& m = *memo;
         m.flags |= c.extraFlags;
         FixedMetricsCanvas canvas;
-        m.draw(canvas);
+        m.draw(canvas, printing());
         const auto texts = canvas.recordsOf(PictureRecordKind::Text);
         ASSERT_EQ(texts.size(), c.lines.size()) << c.text << "\n" << canvas.describe();
         for (std::size_t i = 0; i < texts.size(); ++i) {
@@ -118,7 +120,7 @@ TEST_F(ViewDrawing, WithoutWordWrapLongLinesStayWhole) {
     MemoView& m = *memo;
     m.flags &= static_cast<std::uint16_t>(~kMemoWordWrap);
     FixedMetricsCanvas canvas;
-    m.draw(canvas);
+    m.draw(canvas, printing());
     EXPECT_TRUE(canvas.hasText("uno due tre quattro", {12, 21}));
 }
 
@@ -127,7 +129,7 @@ TEST_F(ViewDrawing, JustifiedSpreadsTheFreeSpaceOverTheBlanksExceptOnTheLastLine
     MemoView& m = *memo;
     m.alignment = kAlignJustify;
     FixedMetricsCanvas canvas;
-    m.draw(canvas);
+    m.draw(canvas, printing());
     // Free space 97 - 88 = 9 over two blanks: 5 then 4 extra pixels.
     EXPECT_TRUE(canvas.hasText("aaa ", {12, 21})) << canvas.describe();
     EXPECT_TRUE(canvas.hasText("bbb ", {12 + 32 + 5, 21})) << canvas.describe();
@@ -142,7 +144,7 @@ TEST_F(ViewDrawing, LineAndCharacterSpacing) {
     m.charSpacing = 3;
     m.alignment = kAlignRight;
     FixedMetricsCanvas canvas;
-    m.draw(canvas);
+    m.draw(canvas, printing());
     // Each line is 2 * (8 + 3) wide and starts 13 + 6 below the previous one.
     EXPECT_TRUE(canvas.hasText("ab", {10 + 201 - 2 - 22 - 1, 21})) << canvas.describe();
     EXPECT_TRUE(canvas.hasText("cd", {10 + 201 - 2 - 22 - 1, 40})) << canvas.describe();
@@ -154,7 +156,7 @@ TEST_F(ViewDrawing, RotatedTextRunsBottomToTop) {
     MemoView& m = *memo;
     m.alignment = kAlignRotated;
     FixedMetricsCanvas canvas;
-    m.draw(canvas);
+    m.draw(canvas, printing());
     const auto* text = canvas.findText("AB");
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(text->state.font.escapement, 900);
@@ -167,7 +169,7 @@ TEST_F(ViewDrawing, UnderlinesRuleEveryLineHeight) {
     MemoView& m = *memo;
     m.flags |= kMemoUnderlines;
     FixedMetricsCanvas canvas;
-    m.draw(canvas);
+    m.draw(canvas, printing());
     // Lines 15 apart starting after the first line: y = 15, 30 (45 is the bottom edge).
     const auto lines = linesOf(canvas);
     ASSERT_EQ(lines.size(), 2u) << canvas.describe();
@@ -188,12 +190,13 @@ TEST_F(ViewDrawing, BackgroundFollowsFillColourAndDocumentMode) {
         {0x0000FF, DocumentMode::printing, true, 0x0000FF},
     };
     for (const auto& c : cases) {
-        setDocumentMode(c.mode);
         auto memo = memoAt(10, 20, 100, 30, {});
         MemoView& m = *memo;
         m.fillColor = c.fill;
         FixedMetricsCanvas canvas;
-        m.draw(canvas);
+        DrawEnvironment env;
+        env.mode = c.mode;
+        m.draw(canvas, env);
         const auto fills = canvas.recordsOf(PictureRecordKind::FillRect);
         ASSERT_EQ(fills.size(), c.filled ? 1u : 0u) << canvas.describe();
         if (c.filled) {
@@ -209,7 +212,7 @@ TEST_F(ViewDrawing, TwoPassFirstPassDrawsNeitherBackgroundNorFrame) {
     m.fillColor = platform::kWhite;
     m.frameTyp = kFrameAll;
     FixedMetricsCanvas canvas;
-    DrawEnvironment env;
+    DrawEnvironment env = printing();
     env.firstPassOfTwo = true;
     m.draw(canvas, env);
     EXPECT_TRUE(canvas.records().empty()) << canvas.describe();
@@ -223,7 +226,7 @@ TEST_F(ViewDrawing, FrameEdgesPenAndDoubleStyle) {
     m.frameColor = 0x00FF00;
     m.frameStyle = kFrameDash;
     FixedMetricsCanvas canvas;
-    m.draw(canvas);
+    m.draw(canvas, printing());
     auto lines = linesOf(canvas);
     ASSERT_EQ(lines.size(), 2u) << canvas.describe();
     EXPECT_EQ(lines[0].points[0].x, 110);  // right edge
@@ -235,16 +238,15 @@ TEST_F(ViewDrawing, FrameEdgesPenAndDoubleStyle) {
     m.frameTyp = kFrameAll;
     m.frameStyle = kFrameDouble;
     FixedMetricsCanvas doubled;
-    m.draw(doubled);
+    m.draw(doubled, printing());
     EXPECT_EQ(linesOf(doubled).size(), 8u) << doubled.describe();
 }
 
 TEST_F(ViewDrawing, DesignModeMarksTheCornersOfUnframedObjects) {
-    setDocumentMode(DocumentMode::Designing);
     auto memo = memoAt(10, 20, 100, 30, {});
     MemoView& m = *memo;
     FixedMetricsCanvas canvas;
-    m.draw(canvas);
+    m.draw(canvas, DrawEnvironment{});
     EXPECT_EQ(linesOf(canvas).size(), 8u);
 }
 
@@ -265,7 +267,7 @@ TEST_F(ViewDrawing, LinesBecomeHorizontalOrVertical) {
         line.height = c.height;
         line.frameTyp = kFrameTop;
         FixedMetricsCanvas canvas;
-        line.draw(canvas);
+        line.draw(canvas, printing());
         auto lines = linesOf(canvas);
         ASSERT_EQ(lines.size(), 1u) << canvas.describe();
         EXPECT_EQ(lines[0].points[0], c.from);
@@ -336,7 +338,7 @@ TEST_F(ViewDrawing, AutoWidthWhilePreparingFitsTheWidestLineAndKeepsTheRightEdge
     m.beginDraw();
     m.setProperty("AutoWidth", true);
     m.endDraw();
-    m.draw(canvas);
+    m.draw(canvas, printing());
     // width 40 + 2 gaps + 1 = 45 ending at 400: the text's right end stays at the old place.
     EXPECT_TRUE(canvas.hasText("ABCDE", {355 + 46 - 2 - 40 - 1, 21})) << canvas.describe();
 }

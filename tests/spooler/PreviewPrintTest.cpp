@@ -20,8 +20,8 @@
 
 #include "barcode_object/BarcodeRegistration.h"
 #include "gui/preview/PreviewHelpTexts.h"
+#include "gui/preview/PreviewMemory.h"
 #include "gui/preview/PreviewWindow.h"
-#include "gui/preview/PreviewWindowBounds.h"
 #include "gui/preview/PrintDialog.h"
 #include "gui/preview/PrintDialogFlow.h"
 #include "gui/preview/PrintService.h"
@@ -92,10 +92,12 @@ protected:
             return;
         }
         reachSpooler(spooler->socket());
-        preview::startProgramPrinter(std::make_unique<platform::qt::QtPrinterBackend>());
+        program = new preview::ProgramPrinter(std::make_unique<platform::qt::QtPrinterBackend>());
         barcode::registerBarCodeObject();
     }
     static void TearDownTestSuite() {
+        delete program;
+        program = nullptr;
         delete spooler;
         spooler = nullptr;
     }
@@ -103,27 +105,26 @@ protected:
     void SetUp() override {
         if (!spooler) GTEST_SKIP() << whyNot;
         ASSERT_TRUE(folder.isValid());
-        preview::setPreviewSettingsFile(folder.filePath("impostazioni.ini").toStdString());
-        preview::writeFormBounds({0, 0, 1000, 700, false});
+        memory = std::make_unique<preview::PreviewMemory>(folder.filePath("impostazioni.ini").toStdString());
+        memory->writeBounds({0, 0, 1000, 700, false});
         app = std::make_unique<app::LabelApp>(fs::path(folder.filePath("lavoro").toStdString()), locker);
         fs::create_directories(app->workDir());
-        reports = std::make_unique<report::LabelReports>(app->printList(), &app->fiscalCodes(), errors);
+        report::ReportServices services;
+        services.printer = &program->printer();
+        reports =
+            std::make_unique<report::LabelReports>(app->printList(), &app->fiscalCodes(), errors, services);
         app->fillSeries(2019, 3, app::SeriesLength::Long, app::ClosingKind::YearBased);
         prepare();
         title = spooler->uniqueTitle("anteprima");
-        preview::setProgramPrintService(&service);
         preview::PreviewOptions options;
         options.modal = false;
         options.title = title;
-        form = std::make_unique<preview::PreviewWindow>(options);
+        form = std::make_unique<preview::PreviewWindow>(options, nullptr,
+                                                        preview::PreviewServices{&service, memory.get()});
         form->showPreview(pages());
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
-    void TearDown() override {
-        form.reset();
-        preview::setProgramPrintService(nullptr);
-        preview::setPreviewSettingsFile({});
-    }
+    void TearDown() override { form.reset(); }
 
     preview::PreparedPages& pages() { return reports->pages(kSeriesReport); }
     void prepare() {
@@ -145,6 +146,7 @@ protected:
     void clickPrint() { QTest::mouseClick(form->button(preview::kTagPrint), Qt::LeftButton); }
 
     static PrivateSpooler* spooler;
+    static preview::ProgramPrinter* program;  // the spooler's printers, as the program has them
     static std::string whyNot;
     QTemporaryDir folder;
     app::QtFileLocker locker;
@@ -152,6 +154,7 @@ protected:
     report::CollectingErrorReporter errors;
     std::unique_ptr<report::LabelReports> reports;
     preview::PrintDialogService service;
+    std::unique_ptr<preview::PreviewMemory> memory;
     std::unique_ptr<preview::PreviewWindow> form;
     std::string title;
     // Every message box is answered, so a fault shows as a failure rather than a hang.
@@ -159,6 +162,7 @@ protected:
 };
 
 PrivateSpooler* PreviewToPaper::spooler = nullptr;
+preview::ProgramPrinter* PreviewToPaper::program = nullptr;
 std::string PreviewToPaper::whyNot;
 
 TEST_F(PreviewToPaper, TheChosenQueueGetsTheCollatedCopiesInPageOrder) {
@@ -229,12 +233,14 @@ TEST_F(PreviewToPaper, ThePdfPrinterWritesTheFileNamedInItsDialog) {
     const std::optional<PdfInfo> info = readPdfInfo(target.toStdString());
     ASSERT_TRUE(info);
     EXPECT_EQ(info->pages, 3);
-    EXPECT_EQ(scanPdfPages(target.toStdString(), folder.filePath("scansione").toStdString()), expectedSheets());
+    EXPECT_EQ(scanPdfPages(target.toStdString(), folder.filePath("scansione").toStdString()),
+              expectedSheets());
 
     QString startFolder;
     printToFile(QString(), &startFolder);
     EXPECT_EQ(startFolder, QFileInfo(target).absolutePath());
-    EXPECT_EQ(QDir(QFileInfo(target).path()).entryList(QDir::Files), QStringList{QStringLiteral("serie.pdf")});
+    EXPECT_EQ(QDir(QFileInfo(target).path()).entryList(QDir::Files),
+              QStringList{QStringLiteral("serie.pdf")});
     EXPECT_TRUE(boxes.texts.empty()) << boxes.texts.front();
     EXPECT_EQ(spooler->jobCount(kFirstQueue), 0);
 }
@@ -242,7 +248,7 @@ TEST_F(PreviewToPaper, ThePdfPrinterWritesTheFileNamedInItsDialog) {
 // A file written by the command line names the virtual printer. Opening it keeps the queue:
 // the dialog shows it, the job goes to it, and sheets prepared afterwards keep its layout.
 TEST_F(PreviewToPaper, OpeningACommandLineFileKeepsTheQueue) {
-    preview::Printer& printer = preview::programPrinter();
+    preview::Printer& printer = program->printer();
     ASSERT_EQ(printer.currentPrinterName(), kFirstQueue);
     const preview::PrinterGeometry before = pages().page(0).geometry;
     const std::string stored = spooler->uniqueTitle("riga");

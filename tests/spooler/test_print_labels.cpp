@@ -73,7 +73,6 @@ protected:
             return;
         }
         reachSpooler(spooler->socket());
-        preview::startProgramPrinter(std::make_unique<platform::qt::QtPrinterBackend>());
     }
     static void TearDownTestSuite() {
         delete spooler;
@@ -98,14 +97,17 @@ PrivateSpooler* PrintLabels::spooler = nullptr;
 std::string PrintLabels::whyNot;
 
 TEST_F(PrintLabels, SeriesOf161CodesComesOutAsThreeSheetsOf162ReadableLabels) {
-    preview::Printer& printer = preview::programPrinter();
+    preview::ProgramPrinter program(std::make_unique<platform::qt::QtPrinterBackend>());
+    preview::Printer& printer = program.printer();
     ASSERT_TRUE(printer.selectPrinterByName(spooler->queue()));
 
     barcode::registerBarCodeObject();
     app::QtFileLocker locker;
     app::LabelApp app(folder, locker);
     report::CollectingErrorReporter errors;
-    report::LabelReports reports(app.printList(), &app.fiscalCodes(), errors);
+    report::ReportServices services;
+    services.printer = &printer;
+    report::LabelReports reports(app.printList(), &app.fiscalCodes(), errors, services);
     app.fillSeries(2019, 4, app::SeriesLength::Long, app::ClosingKind::YearBased);
     std::vector<std::string> expected = printListTexts(app.printList());
     ASSERT_EQ(expected.size(), 162u);

@@ -15,9 +15,9 @@
 #include "gui/preview/PreviewViewer.h"
 #include "gui/preview/PreviewWindow.h"
 #include "gui/preview/PreviewZoom.h"
-#include "platform/qt/MessageBox.h"
 #include "prepared/PreparedReportIo.h"
 #include "tests/gui/preview/PreviewTestPages.h"
+#include "tests/support/MessageBoxAnswers.h"
 
 namespace {
 
@@ -29,26 +29,17 @@ struct PreviewForm : ::testing::Test {
     preview_test::PrivateSettings settings;
     preview_test::TestPages t{5};
     std::unique_ptr<PreviewWindow> form;
-    std::vector<std::string> errors;
+    test_support::MessageBoxAnswers answers;  // clicks OK on every box and notes its text
 
     void SetUp() override {
-        preview::setLastZoomChoice({});
-        preview::writeFormBounds({0, 0, 1400, 900, false});
-        platform::qt::setMessageHandler([this](const platform::qt::MessageRequest& r) {
-            errors.push_back(r.text);
-            return platform::qt::MessageResult::Ok;
-        });
+        settings.memory.writeBounds({0, 0, 1400, 900, false});
         form = open();
     }
-    void TearDown() override {
-        form.reset();
-        platform::qt::setMessageHandler({});
-        preview::setLastZoomChoice({});
-    }
+    void TearDown() override { form.reset(); }
     std::unique_ptr<PreviewWindow> open() {
         preview::PreviewOptions options;
         options.modal = false;
-        auto f = std::make_unique<PreviewWindow>(options);
+        auto f = std::make_unique<PreviewWindow>(options, nullptr, settings.services());
         f->showPreview(t.pages);
         EXPECT_TRUE(QTest::qWaitForWindowExposed(f.get()));
         f->relayout();
@@ -200,20 +191,20 @@ TEST_F(PreviewForm, TheZoomMenuAndTheProcessWideZoom) {
     EXPECT_TRUE(form->zoomMenu()->isVisible());
     form->zoomMenu()->hide();
     form->chooseZoom(75);
-    EXPECT_EQ(preview::lastZoomChoice().zoom, 0.75);
+    EXPECT_EQ(settings.memory.lastZoom().zoom, 0.75);
     form.reset();
     EXPECT_EQ(t.pages.count(), 0);  // the window released the pages it held
 
     preview_test::TestPages again(3);
     preview::PreviewOptions options;
     options.modal = false;
-    PreviewWindow second(options);
+    PreviewWindow second(options, nullptr, settings.services());
     second.showPreview(again.pages);
     EXPECT_EQ(second.zoomCaption(), QStringLiteral("75%"));
     EXPECT_EQ(second.checkedZoomTag(), 75);
     second.chooseZoom(2);
     preview_test::TestPages third(2);
-    PreviewWindow third_form(options);
+    PreviewWindow third_form(options, nullptr, settings.services());
     third_form.showPreview(third.pages);
     EXPECT_EQ(third_form.zoomMode(), ZoomMode::WholePage);
     EXPECT_EQ(third_form.checkedZoomTag(), 2);
@@ -271,7 +262,7 @@ TEST_F(PreviewForm, SaveAndOpenPreparedReportsAndPdf) {
     EXPECT_EQ(form->pageCount(), 2);
     EXPECT_EQ(form->currentPage(), 1);
     EXPECT_EQ(form->pageText(), QStringLiteral("Pagina 1/2"));
-    EXPECT_TRUE(errors.empty());
+    EXPECT_TRUE(answers.texts().empty());
 }
 
 TEST_F(PreviewForm, ADamagedFileLeavesTheShownReport) {
@@ -283,8 +274,8 @@ TEST_F(PreviewForm, ADamagedFileLeavesTheShownReport) {
     bad.close();
     form->openFile(bad.fileName());
     form->openFile(dir.filePath("assente.frp"));
-    ASSERT_EQ(errors.size(), 2u);
-    EXPECT_EQ(errors[1].rfind("File non trovato: ", 0), 0u) << errors[1];
+    ASSERT_EQ(answers.texts().size(), 2u);
+    EXPECT_EQ(answers.texts()[1].rfind("File non trovato: ", 0), 0u) << answers.texts()[1];
     EXPECT_EQ(form->pageCount(), 5);
     EXPECT_EQ(form->pageText(), QStringLiteral("Pagina 1/5"));
 }
@@ -335,7 +326,7 @@ TEST(PreviewViewer, ShowsThePagesModallyAndReleasesThemOnClose) {
     report::Report report;
     preview::PreviewOptions options;
     options.title = "Ricette";
-    preview::PreviewViewer viewer(options);
+    preview::PreviewViewer viewer(options, nullptr, settings.services());
     QString caption;
     bool modal = false;
     QTimer::singleShot(0, [&] {

@@ -8,7 +8,8 @@
 #include <string>
 
 #include "barcode_object/BarcodeRegistration.h"
-#include "gui/preview/PreviewWindowBounds.h"
+#include "gui/preview/PreviewMemory.h"
+#include "gui/preview/PreviewServices.h"
 #include "tests/prepared/PagesTestSupport.h"
 
 namespace preview_test {
@@ -35,12 +36,12 @@ struct TestPages {
     }
 };
 
-// Keeps the window's stored bounds in a file of the test's own.
+// What the test's windows remember: their bounds in a file of the test's own, and the zoom.
 struct PrivateSettings {
     QTemporaryDir dir;
     std::string path = dir.filePath(QStringLiteral("preview.ini")).toStdString();
-    PrivateSettings() { preview::setPreviewSettingsFile(path); }
-    ~PrivateSettings() { preview::setPreviewSettingsFile({}); }
+    preview::PreviewMemory memory{path};
+    preview::PreviewServices services() { return {nullptr, &memory}; }
 };
 
 }  // namespace preview_test

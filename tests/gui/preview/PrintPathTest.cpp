@@ -14,12 +14,12 @@
 #include <fstream>
 
 #include "gui/preview/PageBox.h"
+#include "gui/preview/PreviewHelpTexts.h"
 #include "gui/preview/PreviewWindow.h"
+#include "gui/preview/PreviewZoom.h"
 #include "gui/preview/PrintDialog.h"
 #include "gui/preview/PrintDialogFlow.h"
 #include "gui/preview/PrintService.h"
-#include "gui/preview/PreviewZoom.h"
-#include "gui/preview/PreviewHelpTexts.h"
 #include "prepared/PreparedReportIo.h"
 #include "tests/gui/preview/PreviewTestPages.h"
 #include "tests/support/FakePrinterBackend.h"
@@ -48,26 +48,23 @@ struct PrintPath : ::testing::Test {
     qt_test::MessageBoxes boxes;
 
     void SetUp() override {
-        preview::setLastZoomChoice({});
-        preview::writeFormBounds({0, 0, 1200, 800, false});
+        settings.memory.writeBounds({0, 0, 1200, 800, false});
         t.printer.attachPrinter(&backend);
-        preview::setProgramPrintService(&service);
         preview::PreviewOptions options;
         options.modal = false;
-        form = std::make_unique<PreviewWindow>(options);
+        form = std::make_unique<PreviewWindow>(options, nullptr,
+                                               preview::PreviewServices{&service, &settings.memory});
         form->showPreview(t.pages);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
-    void TearDown() override {
-        form.reset();
-        preview::setProgramPrintService(nullptr);
-    }
+    void TearDown() override { form.reset(); }
     QToolButton* printButton() const { return form->button(preview::kTagPrint); }
     QString path(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
 
     std::vector<std::string> printedTexts() const {
         std::vector<std::string> out;
-        for (const preview::FakePage& page : backend.pages) out.push_back(page.texts.empty() ? "" : page.texts[0]);
+        for (const preview::FakePage& page : backend.pages)
+            out.push_back(page.texts.empty() ? "" : page.texts[0]);
         return out;
     }
 };
@@ -114,13 +111,15 @@ TEST_F(PrintPath, AChoiceWithoutPagesSaysSoAndSendsNothing) {
         });
         QTest::mouseClick(printButton(), Qt::LeftButton);
     }
-    EXPECT_EQ(boxes.texts, (std::vector<std::string>{"Nessuna pagina da stampare", "Nessuna pagina da stampare"}));
+    EXPECT_EQ(boxes.texts,
+              (std::vector<std::string>{"Nessuna pagina da stampare", "Nessuna pagina da stampare"}));
     EXPECT_TRUE(backend.jobCalls.empty());
 }
 
 TEST_F(PrintPath, ThePrintButtonIsAnIconLikeTheOthers) {
     EXPECT_FALSE(printButton()->icon().isNull());
-    EXPECT_TRUE(printButton()->text().isEmpty() || printButton()->toolButtonStyle() == Qt::ToolButtonIconOnly);
+    EXPECT_TRUE(printButton()->text().isEmpty() ||
+                printButton()->toolButtonStyle() == Qt::ToolButtonIconOnly);
 }
 
 TEST_F(PrintPath, TheZoomMenuHasNoSeparatorBetweenPercentagesAndModes) {

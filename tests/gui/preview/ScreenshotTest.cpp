@@ -6,8 +6,8 @@
 #include <QTest>
 
 #include "gui/preview/PageBox.h"
+#include "gui/preview/PreviewMemory.h"
 #include "gui/preview/PreviewWindow.h"
-#include "gui/preview/PreviewZoom.h"
 #include "tests/gui/preview/PreviewTestPages.h"
 
 namespace {
@@ -22,12 +22,11 @@ QImage shoot(preview::PreviewWindow& form, int zoomTag, const char* name) {
 
 TEST(PreviewScreenshot, LabelSheetsAt100PercentAndPageWidth) {
     preview_test::PrivateSettings settings;
-    preview::writeFormBounds({0, 0, 1280, 800, false});
-    preview::setLastZoomChoice({});
+    settings.memory.writeBounds({0, 0, 1280, 800, false});
     preview_test::TestPages t{4};
     preview::PreviewOptions options;
     options.modal = false;
-    preview::PreviewWindow form(options);
+    preview::PreviewWindow form(options, nullptr, settings.services());
     form.setWindowTitle(QStringLiteral("Anteprima"));
     form.showPreview(t.pages);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
@@ -43,7 +42,6 @@ TEST(PreviewScreenshot, LabelSheetsAt100PercentAndPageWidth) {
         EXPECT_EQ(image.pixelColor(box + QPoint(first.left, first.top + 5)), QColor(Qt::black)) << name;
     }
     EXPECT_EQ(form.pageText(), QStringLiteral("Pagina 1/4"));
-    preview::setLastZoomChoice({});
 }
 
 }  // namespace

@@ -9,8 +9,8 @@
 
 #include "barcode_object/BarcodeObject.h"
 #include "gui/preview/PageBox.h"
+#include "gui/preview/PreviewMemory.h"
 #include "gui/preview/PreviewWindow.h"
-#include "gui/preview/PreviewZoom.h"
 #include "labels/LabelApp.h"
 #include "labels/LabelReports.h"
 #include "labels/qt/QtFileLocker.h"
@@ -28,7 +28,8 @@ struct SeriesSheet {
 
     SeriesSheet() {
         labelApp.fillSeries(2019, 2, app::SeriesLength::Short, app::ClosingKind::YearBased);
-        reports = std::make_unique<report::LabelReports>(labelApp.printList(), &labelApp.fiscalCodes(), errors);
+        reports =
+            std::make_unique<report::LabelReports>(labelApp.printList(), &labelApp.fiscalCodes(), errors);
         reports->prepare(1);
     }
     preview::PreparedPages& pages() { return reports->pages(1); }
@@ -64,13 +65,12 @@ bool isDark(QRgb pixel) {
 
 TEST(PreviewSymbolBoxes, NoDarkPixelOfASymbolOutsideItsBoxAtAnyZoom) {
     preview_test::PrivateSettings settings;
-    preview::writeFormBounds({0, 0, 1280, 800, false});
-    preview::setLastZoomChoice({});
+    settings.memory.writeBounds({0, 0, 1280, 800, false});
     SeriesSheet sheet;
     ASSERT_EQ(sheet.pages().count(), 1);
     preview::PreviewOptions options;
     options.modal = false;
-    preview::PreviewWindow form(options);
+    preview::PreviewWindow form(options, nullptr, settings.services());
     form.showPreview(sheet.pages());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
 
@@ -84,10 +84,9 @@ TEST(PreviewSymbolBoxes, NoDarkPixelOfASymbolOutsideItsBoxAtAnyZoom) {
         // The page's inside, without its frame and shadow, as far as the view shows it.
         const platform::Rect page = form.layout().bounds.at(0);
         const int scrolledX = form.horizontalPosition(), scrolledY = form.verticalPosition();
-        const QRect inside =
-            QRect(QPoint(page.left + 2 - scrolledX, page.top + 2 - scrolledY),
-                  QPoint(page.right - 3 - scrolledX, page.bottom - 3 - scrolledY))
-                .intersected(image.rect());
+        const QRect inside = QRect(QPoint(page.left + 2 - scrolledX, page.top + 2 - scrolledY),
+                                   QPoint(page.right - 3 - scrolledX, page.bottom - 3 - scrolledY))
+                                 .intersected(image.rect());
         int outside = 0, within = 0;
         QPoint firstOutside;
         for (int y = inside.top(); y <= inside.bottom(); ++y)
@@ -105,5 +104,4 @@ TEST(PreviewSymbolBoxes, NoDarkPixelOfASymbolOutsideItsBoxAtAnyZoom) {
         EXPECT_GT(within, 0);
         image.save(QStringLiteral(QUIRELLE_BINARY_DIR "/preview-symbols-%1.png").arg(percent));
     }
-    preview::setLastZoomChoice({});
 }

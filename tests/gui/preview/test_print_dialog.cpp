@@ -20,6 +20,7 @@
 #include "platform/qt/QtConvert.h"
 #include "tests/prepared/PagesTestSupport.h"
 #include "tests/support/FakePrinterBackend.h"
+#include "tests/support/MessageBoxAnswers.h"
 
 namespace preview {
 namespace {
@@ -35,14 +36,7 @@ FakePrinter fakePrinter(const std::string& name) {
 class PrintForm : public ::testing::Test {
 protected:
     PrintForm() : backend({fakePrinter("Ufficio"), fakePrinter("Magazzino")}, 1), pages(nullptr, &printer) {}
-    void SetUp() override {
-        printer.attachPrinter(&backend);
-        platform::qt::setMessageHandler([this](const platform::qt::MessageRequest& r) {
-            messages.push_back(r.text);
-            return platform::qt::MessageResult::Ok;
-        });
-    }
-    void TearDown() override { platform::qt::setMessageHandler({}); }
+    void SetUp() override { printer.attachPrinter(&backend); }
 
     void addPages(int count) {
         const auto tpl = pages_test::templatePage(printer);
@@ -77,7 +71,7 @@ protected:
     FakePrinterBackend backend;
     Printer printer;
     PreparedPages pages;
-    std::vector<std::string> messages;
+    test_support::MessageBoxAnswers answers;  // clicks OK on every box and notes its text
     int dialogsShown = 0;
 };
 
@@ -158,11 +152,11 @@ TEST_F(PrintForm, CopiesButtonsStepAndNeverGoBelowOne) {
         (c.up ? form.copiesUpButton : form.copiesDownButton)->click();
         EXPECT_EQ(fromQString(form.copiesEdit->text()), c.expected) << c.text << (c.up ? " up" : " down");
     }
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(answers.texts().empty());
     form.copiesEdit->setText("due");
     form.copiesUpButton->click();
     EXPECT_EQ(form.copiesEdit->text(), "due");
-    EXPECT_EQ(messages, (std::vector<std::string>{"'due' non è un numero intero valido"}));
+    EXPECT_EQ(answers.texts(), (std::vector<std::string>{"'due' non è un numero intero valido"}));
 }
 
 TEST_F(PrintForm, CollateCaptionTogglesTheBoxAndThePicture) {
@@ -223,7 +217,7 @@ TEST_F(PrintForm, ButtonPrintsTheChosenPagesOnTheChosenPrinter) {
     ASSERT_FALSE(backend.pages.empty());
     EXPECT_EQ(backend.pages[0].printer, "Ufficio");
     EXPECT_EQ(backend.pages[0].copies, 2);
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(answers.texts().empty());
 }
 
 TEST_F(PrintForm, ConversionErrorsAreShownAndThePagesStay) {
@@ -234,22 +228,22 @@ TEST_F(PrintForm, ConversionErrorsAreShownAndThePagesStay) {
         {"1.5", "'1.5' non è un numero intero valido"},
     };
     for (const auto& [copies, message] : cases) {
-        messages.clear();
+        answers.clear();
         const PrintDialogSettings settings = answering([copies = copies](PrintDialog& form) {
             form.copiesEdit->setText(copies);
             return true;
         });
         EXPECT_FALSE(runPrintDialog(pages, 1, nullptr, settings));
-        EXPECT_EQ(messages, (std::vector<std::string>{message})) << copies;
+        EXPECT_EQ(answers.texts(), (std::vector<std::string>{message})) << copies;
     }
-    messages.clear();
+    answers.clear();
     const PrintDialogSettings badList = answering([](PrintDialog& form) {
         form.pageListButton->setChecked(true);
         form.pageListEdit->setText("1,,2");
         return true;
     });
     EXPECT_FALSE(runPrintDialog(pages, 1, nullptr, badList));
-    EXPECT_EQ(messages, (std::vector<std::string>{"'' non è un numero intero valido"}));
+    EXPECT_EQ(answers.texts(), (std::vector<std::string>{"'' non è un numero intero valido"}));
     EXPECT_TRUE(backend.jobCalls.empty());
     EXPECT_EQ(pages.count(), 3);
 }

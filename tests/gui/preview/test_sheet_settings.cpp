@@ -64,11 +64,11 @@ protected:
         reports.prepare(1, options);
     }
 
-    std::unique_ptr<PreviewWindow> showPreview() {
+    std::unique_ptr<PreviewWindow> showPreview(PrintService* printing = nullptr) {
         PreviewOptions options;
         options.modal = false;
         options.sheetSettings = [this](QWidget* parent) { return sheet.run(parent); };
-        auto form = std::make_unique<PreviewWindow>(options);
+        auto form = std::make_unique<PreviewWindow>(options, nullptr, PreviewServices{printing, nullptr});
         form->showPreview(reports.pages(1));
         return form;
     }
@@ -265,16 +265,13 @@ private:
 };
 
 TEST_F(SheetSettings, PagesPreparedAgainFromThePrintDialogShowInThePreviewAfterwards) {
-    auto form = showPreview();
     SheetSettingsThenCancel service(printer);
-    PrintService* kept = programPrintService();
-    setProgramPrintService(&service);
+    auto form = showPreview(&service);
     whenDialogOpens([](SheetSettingsDialog& d) {
         retype(d.copiesBox, "2");
         QTest::mouseClick(d.okButton, Qt::LeftButton);
     });
     form->printPages();
-    setProgramPrintService(kept);
     EXPECT_EQ(dialogsSeen, 1);
     EXPECT_EQ(service.pagesSeen, 2);
     EXPECT_EQ(service.pagesAfter, 3);  // 120 labels

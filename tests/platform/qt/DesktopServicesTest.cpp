@@ -6,6 +6,7 @@
 #include "platform/qt/Clipboard.h"
 #include "platform/qt/MessageBox.h"
 #include "platform/qt/UserSettings.h"
+#include "tests/support/MessageBoxAnswers.h"
 
 namespace platform::qt {
 namespace {
@@ -38,20 +39,35 @@ TEST(UserSettings, ValuesSurviveAsText) {
     EXPECT_EQ(other.readInteger("XPosition", 5), 5);
 }
 
-TEST(MessageBox, HandlerAnswersInsteadOfAWindow) {
-    std::vector<MessageRequest> shown;
-    setMessageHandler([&](const MessageRequest& r) {
-        shown.push_back(r);
-        return MessageResult::Yes;
-    });
-    EXPECT_EQ(showMessage("Codice fiscale formalmente corretto"), MessageResult::Yes);
-    showError("Formato FRF non supportato");
-    setMessageHandler({});
-    ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[0].text, "Codice fiscale formalmente corretto");
-    EXPECT_EQ(shown[0].buttons, MessageButtons::Ok);
-    EXPECT_EQ(shown[1].caption, "Errore");
-    EXPECT_EQ(shown[1].icon, MessageIcon::Error);
+TEST(MessageBox, ItalianButtonsAnsweredWithTheMouse) {
+    {
+        test_support::MessageBoxAnswers answers;
+        EXPECT_EQ(showMessage("Codice fiscale formalmente corretto"), MessageResult::Ok);
+        showError("Formato FRF non supportato");
+        ASSERT_EQ(answers.seen().size(), 2u);
+        EXPECT_EQ(answers.seen()[0].text, "Codice fiscale formalmente corretto");
+        EXPECT_EQ(answers.seen()[0].buttons, std::vector<std::string>{"OK"});
+        EXPECT_EQ(answers.seen()[1].caption, "Errore");
+        EXPECT_EQ(answers.seen()[1].icon, QMessageBox::Critical);
+    }
+    const struct {
+        MessageButtons buttons;
+        const char* click;
+        MessageResult result;
+    } cases[] = {
+        {MessageButtons::YesNo, "Sì", MessageResult::Yes},
+        {MessageButtons::YesNo, "No", MessageResult::No},
+        {MessageButtons::YesNoCancel, "Annulla", MessageResult::Cancel},
+        {MessageButtons::OkCancel, "OK", MessageResult::Ok},
+    };
+    for (const auto& c : cases) {
+        test_support::MessageBoxAnswers answers(c.click);
+        EXPECT_EQ(showMessage(MessageRequest{"Salvare?", "Domanda", MessageIcon::Question, c.buttons}),
+                  c.result)
+            << c.click;
+        ASSERT_EQ(answers.seen().size(), 1u);
+        EXPECT_EQ(answers.seen()[0].caption, "Domanda");
+    }
 }
 
 }  // namespace
