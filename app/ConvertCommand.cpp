@@ -12,7 +12,7 @@
 #include "app/ProgramServices.h"
 #include "app/ReplacedOutput.h"
 #include "app/Subcommands.h"
-#include "export/PreparedPageOutput.h"
+#include "export/qt/PreparedPageOutput.h"
 #include "platform/qt/FontSubstitutions.h"
 #include "prepared/PreparedPages.h"
 #include "prepared/PreparedReportIo.h"

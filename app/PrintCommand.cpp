@@ -15,12 +15,12 @@
 #include "app/ReplacedOutput.h"
 #include "app/SheetOptions.h"
 #include "app/Subcommands.h"
-#include "export/PreparedPageOutput.h"
+#include "export/qt/PreparedPageOutput.h"
 #include "labels/AppError.h"
 #include "labels/LabelApp.h"
-#include "labels/qt/QtFileLocker.h"
 #include "labels/LabelReports.h"
 #include "labels/LabelSlots.h"
+#include "labels/qt/QtFileLocker.h"
 #include "platform/qt/FontSubstitutions.h"
 #include "prepared/PreparedReportIo.h"
 
@@ -79,7 +79,9 @@ bool writeOutput(preview::PreparedPages& pages, PrintTarget target, const std::s
         case PrintTarget::Pdf:
             return writeReplacing(
                 path,
-                [&](const std::string& file, std::string& e) { return preview::writePagesPdf(pages, file, e, offset); },
+                [&](const std::string& file, std::string& e) {
+                    return preview::writePagesPdf(pages, file, e, offset);
+                },
                 error);
         case PrintTarget::Png:
             return writeNumberedReplacing(

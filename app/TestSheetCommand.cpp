@@ -13,7 +13,7 @@
 #include "app/ProgramServices.h"
 #include "app/SheetOptions.h"
 #include "app/Subcommands.h"
-#include "export/PreparedPageOutput.h"
+#include "export/qt/PreparedPageOutput.h"
 #include "labels/LabelTemplate.h"
 #include "labels/TestSheet.h"
 #include "report/Report.h"

@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "export/PreparedPageOutput.h"
+#include "export/qt/PreparedPageOutput.h"
 #include "gui/preview/PageBox.h"
 #include "gui/preview/PreviewFileDialogs.h"
 #include "gui/preview/PreviewHelpTexts.h"
@@ -62,7 +62,7 @@ void PreviewWindow::openFile(const QString& fileName) {
         loadPrepared(scratch, fromQString(fileName));
         if (scratch.count() == 0)
             throw platform::Error("Il file \"" + fromQString(QFileInfo(fileName).fileName()) +
-                                     "\" non contiene pagine di report");
+                                  "\" non contiene pagine di report");
         pages_->loadFromStream(scratch.saveToBytes());
         documentTitle_ = fromQString(QFileInfo(fileName).completeBaseName());
     } catch (const std::exception& e) {

@@ -1,4 +1,4 @@
-#include "export/PreparedPageOutput.h"
+#include "export/qt/PreparedPageOutput.h"
 
 #include <QPainter>
 #include <cmath>
@@ -80,7 +80,8 @@ std::string numberedImagePath(const std::string& path, int pageNumber) {
     return stem + "-" + std::to_string(pageNumber) + extension;
 }
 
-bool writePagesPdf(PreparedPages& pages, const std::string& path, std::string& error, const PageOffset& offset) {
+bool writePagesPdf(PreparedPages& pages, const std::string& path, std::string& error,
+                   const PageOffset& offset) {
     std::string drawError;
     platform::qt::PdfDocument document;
     document.path = path;

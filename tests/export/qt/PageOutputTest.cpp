@@ -11,7 +11,7 @@
 #include <string>
 
 #include "export/OutputPlacement.h"
-#include "export/PreparedPageOutput.h"
+#include "export/qt/PreparedPageOutput.h"
 #include "prepared/PageStreamEntry.h"
 #include "printer/PageUnits.h"
 #include "printer/Printer.h"
