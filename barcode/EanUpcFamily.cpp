@@ -110,15 +110,17 @@ std::string EncodeUPCA(BarcodeGenerator& generator) {
 
 // Six digits whose parities carry the check digit and the number system (0 for UPC_E0, 1
 // for UPC_E1). The check digit is that of the UPC-A number the six digits expand to, the one
-// a scanner verifies. Without checksum Text is six digits and a seventh that is shown only;
-// with it Text is the six digits (leading zeros filled in) and the computed check digit.
+// a scanner verifies. The first six digits of Text (leading zeros filled in) are the ones
+// encoded, with or without checksum, so a six-digit text means the same either way. Text
+// becomes the six digits and the computed check digit, except that without checksum a seventh
+// digit given by the caller is kept as shown.
 std::string EncodeUPCE(BarcodeGenerator& generator) {
     if (generator.checksum() && generator.checkSumMethod() == csmNone) failUpcLength();
-    const std::string six =
-        generator.checksum() ? generator.fixedLengthText(6) : generator.fixedLengthText(7).substr(0, 6);
+    const std::string six = generator.fixedLengthText(6);
     const char numberSystem = generator.type() == bcCodeUPC_E1 ? '1' : '0';
     const char check = BarcodeGenerator::modulo10CheckDigit(ExpandUpcE(numberSystem, six));
-    generator.storeText(generator.checksum() ? six + check : generator.fixedLengthText(7));
+    const bool seventhGiven = generator.text().size() >= 7;
+    generator.storeText(!generator.checksum() && seventhGiven ? generator.fixedLengthText(7) : six + check);
 
     const std::string_view parity = kUpcEParity[digitValue(check)];
     std::string pattern(kNormalGuard);

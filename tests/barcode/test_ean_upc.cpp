@@ -115,8 +115,9 @@ TEST(EanUpc, ChecksumWithoutMethodFailsWithALengthError) {
     EXPECT_EQ(encode(EncodeAddOn5, "12345", true, bcCodeUPC_Supp5, csmNone).text, "123451");
 }
 
-// The parity digit is the check digit of the UPC-A number the six digits stand for. Without
-// checksum the seventh character is shown only; with it the six digits get their check digit.
+// The parity digit is the check digit of the UPC-A number the six digits stand for. The first
+// six digits are encoded with or without checksum; without it a given seventh character is
+// shown only, otherwise the six digits are shown with their check digit.
 TEST(UPCE, ParityFromTheExpandedCheckDigit) {
     const struct {
         BarcodeType type;
@@ -127,8 +128,10 @@ TEST(UPCE, ParityFromTheExpandedCheckDigit) {
     } cases[] = {
         {bcCodeUPC_E0, "1234560", false, "1234560", "GLLGGL"},  // c = 5
         {bcCodeUPC_E0, "1234560", true, "1234565", "GLLGGL"},
-        {bcCodeUPC_E0, "123456", false, "0123456", "GLGLGL"},  // encodes 012345, c = 7
-        {bcCodeUPC_E0, "123456", true, "1234565", "GLLGGL"},
+        {bcCodeUPC_E0, "123456", false, "1234565", "GLLGGL"},  // the same six digits as with
+        {bcCodeUPC_E0, "123456", true, "1234565", "GLLGGL"},   // checksum, not 012345
+        {bcCodeUPC_E0, "12345", false, "0123457", "GLGLGL"},
+        {bcCodeUPC_E0, "12345", true, "0123457", "GLGLGL"},
         {bcCodeUPC_E0, "4252610", true, "4252614", "GLGGLL"},  // published 0 425261 4
         {bcCodeUPC_E1, "1234560", true, "1234562", "LLGGLG"},  // row 2 inverted
     };
