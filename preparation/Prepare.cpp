@@ -4,6 +4,7 @@
 #include <exception>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "platform/FixedMetricsCanvas.h"
 #include "preparation/BandBinding.h"
@@ -46,9 +47,41 @@ bool isPrintedPage(const Page& page) {
     return page.pageKind == 0;
 }
 
-// One pass over every printed page: bind, build, release.
+// Binding makes the objects' tops band-relative and drawing may resize them; every pass
+// starts from the template's own geometry, so the final pass of two lays out as one pass does.
+class GeometryKeeper {
+public:
+    explicit GeometryKeeper(const std::vector<Page*>& pages) {
+        for (Page* page : pages)
+            for (const auto& object : page->objects())
+                kept_.push_back({object.get(), object->left, object->top, object->width, object->height});
+    }
+    ~GeometryKeeper() {
+        for (const Kept& k : kept_) {
+            k.view->left = k.left;
+            k.view->top = k.top;
+            k.view->width = k.width;
+            k.view->height = k.height;
+        }
+    }
+    GeometryKeeper(const GeometryKeeper&) = delete;
+    GeometryKeeper& operator=(const GeometryKeeper&) = delete;
+
+private:
+    struct Kept {
+        View* view;
+        int left, top, width, height;
+    };
+    std::vector<Kept> kept_;
+};
+
+// One pass over every printed page: bind, build, release, and the geometry given back.
 void runPass(PreparationState& state) {
     state.blanksPending = state.blankPositions > 0;
+    std::vector<Page*> pages;
+    for (const auto& page : state.report.pages())
+        if (isPrintedPage(*page)) pages.push_back(page.get());
+    const GeometryKeeper keeper(pages);
     std::vector<std::unique_ptr<PageBands>> bound;
     struct Release {
         std::vector<std::unique_ptr<PageBands>>& bands;
@@ -56,9 +89,6 @@ void runPass(PreparationState& state) {
             for (auto& b : bands) releaseBands(*b);
         }
     } release{bound};
-    std::vector<Page*> pages;
-    for (const auto& page : state.report.pages())
-        if (isPrintedPage(*page)) pages.push_back(page.get());
     for (Page* page : pages) bound.push_back(bindBands(state.report, *page));
     for (std::size_t i = 0; i < pages.size(); ++i) {
         if (!pages[i]->visible || pages[i]->isSubReportPage) continue;
