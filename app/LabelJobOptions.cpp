@@ -1,5 +1,6 @@
 #include "app/LabelJobOptions.h"
 
+#include <QString>
 #include <map>
 #include <set>
 
@@ -83,8 +84,10 @@ LabelJob parseLabelJob(const Options& options) {
     if (const auto file = options.value("--file")) job.file = std::filesystem::path(*file);
     if (const auto kindNumber = options.intValue("--template", 1, 4))
         job.templateOverride = static_cast<ReportKind>(*kindNumber);
+    // Free codes are upper-cased as the window's code edits do.
     if (*kind == LabelKind::Free)
-        job.freeCodes.assign(options.positional().begin() + 1, options.positional().end());
+        for (auto it = options.positional().begin() + 1; it != options.positional().end(); ++it)
+            job.freeCodes.push_back(QString::fromStdString(*it).toUpper().toStdString());
     return job;
 }
 

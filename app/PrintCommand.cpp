@@ -18,6 +18,7 @@
 #include "export/qt/PreparedPageOutput.h"
 #include "labels/AppError.h"
 #include "labels/LabelApp.h"
+#include "labels/LabelCodeCheck.h"
 #include "labels/LabelReports.h"
 #include "labels/LabelSlots.h"
 #include "labels/qt/QtFileLocker.h"
@@ -130,6 +131,8 @@ int runPrint(const Args& args) {
         runLabelJob(labelApp, job);
         const int kind = static_cast<int>(jobReportKind(labelApp, job));
         if (kind < 1 || kind > report::LabelReports::kReportCount) return fault("nessun modello da stampare");
+        // Every label must scan as the text it shows, on the template it is printed with.
+        for (const std::string& code : printListTexts(labelApp.printList())) refuseUncarriedCode(code, kind);
 
         StderrErrors errors;
         report::LabelReports reports(labelApp.printList(), &labelApp.fiscalCodes(), errors,

@@ -3,6 +3,7 @@
 #include "labels/AppError.h"
 #include "labels/CalendarLabels.h"
 #include "labels/CodeListFiles.h"
+#include "labels/LabelCodeCheck.h"
 #include "labels/TextFile.h"
 #include "memtable/StandardTables.h"
 #include "platform/Cp1252.h"
@@ -121,6 +122,8 @@ void LabelApp::fillFiscalCodes() {
 }
 
 void LabelApp::insertLabel(std::string_view text) {
+    // Refused before anything changes: a label must scan as the code it shows.
+    refuseUncarriedCode(std::string(text), static_cast<int>(ReportKind::Series));
     reportKind_ = ReportKind::Series;
     try {
         appendLabel(text);

@@ -65,7 +65,8 @@ public:
     void fillOxygen(const std::optional<std::filesystem::path>& file = std::nullopt);
     // "Stampa C.F.": the fiscal codes in list order.
     void fillFiscalCodes();
-    // "Inserisci" and "I": appends one label, opening the print list when it is closed.
+    // "Inserisci" and "I": appends one label, opening the print list when it is closed. Throws
+    // AppError, changing nothing, when the series template's bars cannot carry a character.
     void insertLabel(std::string_view text);
     // "Reset": closes (empties) the print list; ReportKind stays.
     void reset();

@@ -142,6 +142,27 @@ TEST_F(LabelAppTest, InsertOpensTheClosedPrintListAndRetriesOnce) {
     EXPECT_EQ(printed(), Lines{"ABCDEFGHIJKLMNOP"});
 }
 
+// A label whose bars left out a character would scan as another code.
+TEST_F(LabelAppTest, InsertRefusesACodeTheSeriesBarsCannotCarryAndChangesNothing) {
+    LabelApp& a = startApp();
+    a.fillCalendar(2023, 0);
+    const Lines before = printed();
+    try {
+        a.insertLabel("abc3");
+        FAIL() << "inserted";
+    } catch (const AppError& e) {
+        EXPECT_STREQ(e.what(),
+                     "Il codice \"abc3\" contiene il carattere \"a\", che il codice a barre Code39 non può "
+                     "rappresentare.");
+    }
+    EXPECT_THROW(a.insertLabel("A*1"), AppError);
+    EXPECT_THROW(a.insertLabel("CITT\xc3\x80"), AppError);
+    EXPECT_EQ(printed(), before);
+    EXPECT_EQ(a.reportKind(), ReportKind::DatesAndCodes);
+    a.insertLabel("AB-3 /.$+%");
+    EXPECT_EQ(printed().back(), "AB-3 /.$+%");
+}
+
 TEST_F(LabelAppTest, ResetKeepsReportKind) {
     LabelApp& a = startApp();
     a.fillCalendar(2023, 0);
