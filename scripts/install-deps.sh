@@ -9,7 +9,7 @@ packages=(
   libjpeg62-turbo-dev
   fonts-liberation fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
-  zbar-tools xvfb xauth xdotool openbox x11-utils imagemagick poppler-utils
+  zbar-tools xvfb xauth xdotool openbox x11-utils imagemagick poppler-utils python3
   cups cups-client cups-bsd printer-driver-cups-pdf
   clang libfuzzer-14-dev
 )

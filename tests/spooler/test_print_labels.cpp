@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <sstream>
@@ -135,6 +136,18 @@ TEST_F(PrintLabels, SeriesOf161CodesComesOutAsThreeSheetsOf162ReadableLabels) {
     std::sort(scanned.begin(), scanned.end());
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(scanned, expected);
+
+    // The spooler's output keeps the 10-module quiet zone between neighbouring symbols: the
+    // first sheet rasterised at 600 dpi, as a label printer would.
+    std::string ignored;
+    const std::string sheet = (folder / "fine").string();
+    ASSERT_EQ(runCommand("pdftoppm -r 600 -gray -f 1 -l 1 '" + pdf + "' '" + sheet + "' 2>/dev/null", ignored), 0);
+    std::string measured;
+    const int status = runCommand("python3 " QUIRELLE_SOURCE_DIR "/tests/labels/quiet-zone.py --min 10 '" + sheet +
+                                      "'-*1.pgm",
+                                  measured);
+    EXPECT_EQ(status, 0) << measured;
+    std::printf("%s", measured.c_str());
 }
 
 }  // namespace
