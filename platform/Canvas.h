@@ -65,6 +65,10 @@ public:
 
     // Filled with the brush (unless clear) and outlined with the pen (unless clear).
     virtual void polygon(const std::vector<Point>& points) = 0;
+    // Four-cornered polygons, corners[4k .. 4k+3] each, drawn as polygon() would draw them one
+    // after another but handed over as one batch, so that a device can fill a symbol's bars in
+    // one go with the pen and brush set once. Corners past the last whole four are ignored.
+    virtual void bars(const std::vector<Point>& corners);
     // Outline with the pen from a to b, the end point excluded as on a device context.
     virtual void line(Point a, Point b) = 0;
     // Fills [r.left, r.right) x [r.top, r.bottom) with the brush colour, no outline.

@@ -1,5 +1,6 @@
 #include "platform/FixedMetricsCanvas.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ostream>
 #include <sstream>
@@ -26,6 +27,8 @@ const char* kindName(PictureRecordKind k) {
             return "setClip";
         case PictureRecordKind::ClearClip:
             return "clearClip";
+        case PictureRecordKind::Bars:
+            return "bars";
     }
     return "?";
 }
@@ -50,10 +53,13 @@ std::vector<PictureRecord> FixedMetricsCanvas::recordsOf(PictureRecordKind kind)
 }
 
 bool FixedMetricsCanvas::hasFilledPolygon(const std::vector<Point>& corners, Color fill) const {
-    for (const PictureRecord& r : records())
-        if (r.kind == PictureRecordKind::Polygon && r.points == corners && !r.state.brush.clear &&
-            r.state.brush.color == fill)
-            return true;
+    for (const PictureRecord& r : records()) {
+        if (r.state.brush.clear || r.state.brush.color != fill) continue;
+        if (r.kind == PictureRecordKind::Polygon && r.points == corners) return true;
+        if (r.kind != PictureRecordKind::Bars || corners.size() != 4) continue;
+        for (std::size_t i = 0; i + 4 <= r.points.size(); i += 4)
+            if (std::equal(corners.begin(), corners.end(), r.points.begin() + std::ptrdiff_t(i))) return true;
+    }
     return false;
 }
 
@@ -89,9 +95,10 @@ std::string describeRecord(const PictureRecord& r) {
     for (Point p : r.points) os << " (" << p.x << ',' << p.y << ')';
     switch (r.kind) {
         case PictureRecordKind::Polygon:
+        case PictureRecordKind::Bars:
         case PictureRecordKind::Line:
             os << " pen " << hex(r.state.pen.color) << " w" << r.state.pen.width;
-            if (r.kind == PictureRecordKind::Polygon) {
+            if (r.kind != PictureRecordKind::Line) {
                 if (r.state.brush.clear)
                     os << " no fill";
                 else

@@ -21,7 +21,8 @@ public:
     const std::vector<PictureRecord>& records() const { return picture().records(); }
     std::vector<PictureRecord> recordsOf(PictureRecordKind kind) const;
 
-    // A polygon with exactly these corners, in this order, filled (brush not clear) in fill.
+    // A polygon with exactly these corners, in this order, filled (brush not clear) in fill,
+    // drawn alone or as one of a batch of bars.
     bool hasFilledPolygon(const std::vector<Point>& corners, Color fill) const;
     // The first text record with this text, or nullptr.
     const PictureRecord* findText(const std::string& utf8) const;

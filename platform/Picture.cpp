@@ -49,6 +49,9 @@ void Picture::play(Canvas& target, const Rect& into) const {
             case PictureRecordKind::Polygon:
                 target.polygon(mappedCells(r.points, map));
                 break;
+            case PictureRecordKind::Bars:
+                target.bars(mappedCells(r.points, map));
+                break;
             case PictureRecordKind::Line:
                 if (r.points.size() >= 2) target.line(map.cell(r.points[0]), map.cell(r.points[1]));
                 break;

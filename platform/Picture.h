@@ -21,12 +21,17 @@ enum class PictureRecordKind : std::uint8_t {
     Picture = 6,  // a nested picture drawn stretched into `rect`
     SetClip = 7,
     ClearClip = 8,
+    // Four-cornered polygons in one pen and brush (a symbol's bars), replayed as one batch.
+    // Stored as one Polygon record per bar, so that every reader of the stored layout draws
+    // them; consecutive four-cornered polygons of one state read back as one Bars record.
+    Bars = 9,
 };
 
 struct PictureRecord {
     PictureRecordKind kind = PictureRecordKind::Polygon;
     CanvasState state;                            // pen, brush and font in force when recorded
-    std::vector<Point> points;                    // Polygon: corners; Line: two ends; Text: reference point
+    std::vector<Point> points;                    // Polygon: corners; Bars: four corners a bar;
+                                                  // Line: two ends; Text: reference point
     Rect rect;                                    // FillRect/InvertRect/SetClip/Picture target; Text: bounds
     std::string text;                             // Text: UTF-8
     int extraSpacing = 0;                         // Text: pixels after every character

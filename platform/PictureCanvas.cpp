@@ -29,6 +29,14 @@ void PictureCanvas::polygon(const std::vector<Point>& points) {
     picture_.append(std::move(r));
 }
 
+void PictureCanvas::bars(const std::vector<Point>& corners) {
+    const std::size_t whole = corners.size() / 4 * 4;
+    if (whole == 0) return;
+    PictureRecord r = recordOf(PictureRecordKind::Bars);
+    r.points.assign(corners.begin(), corners.begin() + std::ptrdiff_t(whole));
+    picture_.append(std::move(r));
+}
+
 void PictureCanvas::line(Point a, Point b) {
     PictureRecord r = recordOf(PictureRecordKind::Line);
     r.points = {a, b};

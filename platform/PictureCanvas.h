@@ -20,6 +20,8 @@ public:
     Picture takePicture();
 
     void polygon(const std::vector<Point>& points) override;
+    // One Bars record for the whole batch.
+    void bars(const std::vector<Point>& corners) override;
     void line(Point a, Point b) override;
     void fillRect(const Rect& r) override;
     void invertRect(const Rect& r) override;

@@ -8,6 +8,9 @@
 // Strings are a uint32 byte count and UTF-8 bytes. Readers skip unknown record kinds by
 // their length and ignore payload bytes past the fields they know, so later versions can
 // add record kinds and fields.
+// A batch of bars is stored as one Polygon record per bar, so that the layout stays the one
+// every earlier reader draws in full; reading gathers consecutive four-cornered polygons of
+// one pen, brush and font back into one batch, which draws the same.
 #include <algorithm>
 #include <memory>
 #include <span>
@@ -58,6 +61,16 @@ void writeState(ByteWriter& w, const CanvasState& s) {
 void writePicture(ByteWriter& w, const Picture& p);
 
 void writeRecord(ByteWriter& w, const PictureRecord& r) {
+    if (r.kind == PictureRecordKind::Bars) {
+        PictureRecord bar;
+        bar.kind = PictureRecordKind::Polygon;
+        bar.state = r.state;
+        for (std::size_t i = 0; i + 4 <= r.points.size(); i += 4) {
+            bar.points.assign(r.points.begin() + std::ptrdiff_t(i), r.points.begin() + std::ptrdiff_t(i + 4));
+            writeRecord(w, bar);
+        }
+        return;
+    }
     w.u8(static_cast<std::uint8_t>(r.kind));
     const std::size_t lengthAt = w.position();
     w.u32(0);
@@ -83,18 +96,44 @@ void writeRecord(ByteWriter& w, const PictureRecord& r) {
     w.patchU32(lengthAt, static_cast<std::uint32_t>(w.position() - start));
 }
 
+std::size_t storedRecordCount(const Picture& p) {
+    std::size_t count = 0;
+    for (const PictureRecord& r : p.records())
+        count += r.kind == PictureRecordKind::Bars ? r.points.size() / 4 : 1;
+    return count;
+}
+
 void writePicture(ByteWriter& w, const Picture& p) {
     w.append(kMagic);
     w.u16(kVersion);
     w.i32(p.size().width);
     w.i32(p.size().height);
-    w.u32(static_cast<std::uint32_t>(p.records().size()));
+    w.u32(static_cast<std::uint32_t>(storedRecordCount(p)));
     for (const PictureRecord& r : p.records()) writeRecord(w, r);
 }
 
+// Kinds that appear in the stored layout (a batch of bars never does).
 bool isKnownKind(std::uint8_t k) {
     return k >= static_cast<std::uint8_t>(PictureRecordKind::Polygon) &&
            k <= static_cast<std::uint8_t>(PictureRecordKind::ClearClip);
+}
+
+bool isBar(const PictureRecord& r) {
+    return r.kind == PictureRecordKind::Polygon && r.points.size() == 4;
+}
+
+// Appends a record, gathering a four-cornered polygon into the batch of bars before it when
+// both have one state: the batch draws exactly what the separate polygons drew.
+void appendGathered(std::vector<PictureRecord>& records, PictureRecord record) {
+    if (isBar(record) && !records.empty()) {
+        PictureRecord& last = records.back();
+        if ((isBar(last) || last.kind == PictureRecordKind::Bars) && last.state == record.state) {
+            last.kind = PictureRecordKind::Bars;
+            last.points.insert(last.points.end(), record.points.begin(), record.points.end());
+            return;
+        }
+    }
+    records.push_back(std::move(record));
 }
 
 class PictureParser {
@@ -121,7 +160,7 @@ public:
         if (count > in.remaining() / kMinRecordBytes) return fail("Picture record count too large");
         if (!inRange(logical.width) || !inRange(logical.height)) return fail("Picture size out of range");
 
-        Picture picture(logical);
+        std::vector<PictureRecord> records;
         for (std::uint32_t i = 0; i < count; ++i) {
             std::uint8_t kind = 0;
             std::span<const std::uint8_t> payload;
@@ -135,8 +174,10 @@ public:
             PictureRecord record;
             record.kind = static_cast<PictureRecordKind>(kind);
             if (!parseRecord(ByteReader(payload), record, depth)) return false;
-            picture.append(std::move(record));
+            appendGathered(records, std::move(record));
         }
+        Picture picture(logical);
+        for (PictureRecord& r : records) picture.append(std::move(r));
         out = std::move(picture);
         return true;
     }

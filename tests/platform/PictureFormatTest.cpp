@@ -3,6 +3,7 @@
 
 #include <random>
 
+#include "platform/ByteReader.h"
 #include "platform/ByteWriter.h"
 #include "platform/ClampedInt.h"
 #include "platform/FixedMetricsCanvas.h"
@@ -63,6 +64,75 @@ TEST(PictureFormat, RoundTripKeepsEveryRecordAndIsByteExact) {
     ASSERT_TRUE(load(bytes, loaded, error)) << error;
     expectSame(original, loaded);
     EXPECT_EQ(loaded.serialize(), bytes);
+}
+
+// Three bars of one state as a batch, then two more in another colour.
+Picture barsSample() {
+    FixedMetricsCanvas c({100, 50});
+    c.setPen(Pen{kBlack, 1});
+    c.setBrush(Brush{kBlack});
+    c.bars({{0, 0},
+            {0, 40},
+            {1, 40},
+            {1, 0},
+            {3, 0},
+            {3, 40},
+            {3, 40},
+            {3, 0},
+            {5, 0},
+            {5, 40},
+            {8, 40},
+            {8, 0}});
+    c.setPen(Pen{kWhite, 1});
+    c.setBrush(Brush{kWhite});
+    c.bars({{10, 0}, {10, 40}, {11, 40}, {11, 0}, {20, 0}, {20, 40}, {21, 40}, {21, 0}});
+    return c.picture();
+}
+
+TEST(PictureFormat, BarsAreStoredAsOnePolygonEachAndReadBackAsOneBatch) {
+    const Picture original = barsSample();
+    ASSERT_EQ(original.records().size(), 2u);
+    const auto bytes = original.serialize();
+    // The stored layout is the one earlier readers know: five polygon records.
+    ByteReader in(bytes.data(), bytes.size());
+    in.skip(4 + 2 + 4 + 4);
+    ASSERT_EQ(in.u32(), 5u);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(in.u8(), static_cast<std::uint8_t>(PictureRecordKind::Polygon)) << i;
+        in.skip(in.u32());
+    }
+    EXPECT_TRUE(in.atEnd());
+
+    Picture loaded;
+    std::string error;
+    ASSERT_TRUE(load(bytes, loaded, error)) << error;
+    expectSame(original, loaded);
+    EXPECT_EQ(loaded.serialize(), bytes);
+}
+
+TEST(PictureFormat, OnlyFourCorneredPolygonsOfOneStateInARowAreGathered) {
+    FixedMetricsCanvas c({100, 50});
+    c.setPen(Pen{kBlack, 1});
+    c.setBrush(Brush{kBlack});
+    c.polygon({{0, 0}, {0, 4}, {1, 4}, {1, 0}});
+    c.polygon({{2, 0}, {2, 4}, {3, 4}, {3, 0}});  // joins the first
+    c.polygon({{0, 0}, {4, 4}, {0, 4}});          // three corners: alone
+    c.polygon({{5, 0}, {5, 4}, {6, 4}, {6, 0}});
+    c.setBrush(Brush{kBlack, true});
+    c.polygon({{7, 0}, {7, 4}, {8, 4}, {8, 0}});  // another brush: alone
+    c.fillRect({0, 0, 1, 1});
+    Picture loaded;
+    std::string error;
+    ASSERT_TRUE(load(c.picture().serialize(), loaded, error)) << error;
+    const auto& r = loaded.records();
+    ASSERT_EQ(r.size(), 5u);
+    EXPECT_EQ(r[0].kind, PictureRecordKind::Bars);
+    EXPECT_EQ(r[0].points.size(), 8u);
+    EXPECT_EQ(r[1].kind, PictureRecordKind::Polygon);
+    EXPECT_EQ(r[2].kind, PictureRecordKind::Polygon);
+    EXPECT_EQ(r[3].kind, PictureRecordKind::Polygon);
+    EXPECT_TRUE(r[3].state.brush.clear);
+    EXPECT_EQ(r[4].kind, PictureRecordKind::FillRect);
 }
 
 TEST(PictureFormat, EmptyPictureRoundTrips) {

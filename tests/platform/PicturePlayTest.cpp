@@ -42,6 +42,37 @@ TEST(PicturePlay, MapsEveryKindOfRecordIntoTheTarget) {
     EXPECT_EQ(r[4].state.font.style, kBold);
 }
 
+TEST(PicturePlay, BarsReplayAsOneMappedBatch) {
+    const Picture p = recorded({100, 50}, [](Canvas& c) {
+        c.setPen(Pen{kBlack, 1});
+        c.setBrush(Brush{kBlack});
+        c.bars({{4, 0}, {4, 40}, {5, 40}, {5, 0}, {7, 0}, {7, 40}, {7, 40}, {7, 0}, {9, 9}});
+    });
+    ASSERT_EQ(p.records().size(), 1u);
+    EXPECT_EQ(p.records()[0].points.size(), 8u) << "corners past the last whole four are dropped";
+    FixedMetricsCanvas target;
+    p.play(target, {100, 200, 400, 300});
+    ASSERT_EQ(target.records().size(), 1u) << target.describe();
+    EXPECT_EQ(target.records()[0].kind, PictureRecordKind::Bars);
+    EXPECT_EQ(
+        target.records()[0].points,
+        (std::vector<Point>{
+            {113, 200}, {113, 280}, {116, 280}, {116, 200}, {122, 200}, {122, 280}, {122, 280}, {122, 200}}));
+}
+
+// A surface that only knows single polygons gets the bars one by one, in order.
+TEST(PicturePlay, ASurfaceWithoutBatchesDrawsEveryBarAsAPolygon) {
+    struct PolygonsOnly : FixedMetricsCanvas {
+        void bars(const std::vector<Point>& corners) override { Canvas::bars(corners); }
+    } target;
+    target.setBrush(Brush{kBlack});
+    target.bars({{0, 0}, {0, 4}, {1, 4}, {1, 0}, {3, 0}, {3, 4}, {5, 4}, {5, 0}, {6, 6}, {7, 7}});
+    ASSERT_EQ(target.records().size(), 2u) << target.describe();
+    EXPECT_TRUE(target.hasFilledPolygon({{0, 0}, {0, 4}, {1, 4}, {1, 0}}, kBlack));
+    EXPECT_EQ(target.records()[1].points, (std::vector<Point>{{3, 0}, {3, 4}, {5, 4}, {5, 0}}));
+    EXPECT_EQ(target.records()[1].kind, PictureRecordKind::Polygon);
+}
+
 TEST(PicturePlay, AtTheRecordedSizeNothingMoves) {
     const Picture p = recorded({40, 40}, [](Canvas& c) {
         c.setPen(Pen{kBlack, 1});
