@@ -71,6 +71,16 @@ bool isUprightRectangle(const std::vector<Point>& pts, QRect& box) {
     return true;
 }
 
+// Twice the area enclosed, positive for one turning sense and negative for the other.
+qreal signedArea(const QPolygonF& poly) {
+    qreal sum = 0;
+    for (qsizetype i = 0; i < poly.size(); ++i) {
+        const QPointF a = poly[i], b = poly[(i + 1) % poly.size()];
+        sum += a.x() * b.y() - b.x() * a.y();
+    }
+    return sum;
+}
+
 }  // namespace
 
 QPainterCanvas::QPainterCanvas(QPainter& painter) : painter_(painter) {
@@ -122,13 +132,91 @@ void QPainterCanvas::polygon(const std::vector<Point>& points) {
         dashedPolygon(points);
 }
 
+void QPainterCanvas::bars(const std::vector<Point>& corners) {
+    const Pen& p = pen();
+    // In one opaque colour the bars paint their union whatever the order.
+    const bool oneColour =
+        p.style == PenStyle::Solid && p.mode == PenMode::Copy && !brush().clear && brush().color == p.color;
+    if (!oneColour) {
+        Canvas::bars(corners);
+        return;
+    }
+    const int w = penWidthOf(p);
+    const int before = cellsBefore(w);
+    std::vector<QRectF> upright;
+    std::vector<Point> turned;
+    std::vector<Point> bar(4);
+    for (std::size_t i = 0; i + 4 <= corners.size(); i += 4) {
+        std::copy(corners.begin() + std::ptrdiff_t(i), corners.begin() + std::ptrdiff_t(i + 4), bar.begin());
+        QRect box;
+        if (isUprightRectangle(bar, box))
+            upright.emplace_back(box.left() - before, box.top() - before, box.width() - 1 + w,
+                                 box.height() - 1 + w);
+        else
+            turned.insert(turned.end(), bar.begin(), bar.end());
+    }
+    if (!upright.empty()) {
+        // As polygon() does for one bar: the rectangle from the outline's outer edge on one side
+        // to the other.
+        painter_.setPen(Qt::NoPen);
+        painter_.setBrush(toQColor(p.color));
+        fillRects(upright);
+    }
+    if (!turned.empty()) turnedBars(turned);
+}
+
+// Bars standing on one line with one length (a symbol's full bars) are drawn as strips of unit
+// length from the first bar's edge, stretched into place: a vector device then stores small
+// numbers for each bar and the placement once. Other runs are drawn as they are.
+void QPainterCanvas::fillRects(std::vector<QRectF>& rects) {
+    const QRectF first = rects.front();
+    const bool oneLine = std::all_of(rects.begin(), rects.end(), [&](const QRectF& r) {
+        return r.top() == first.top() && r.height() == first.height();
+    });
+    if (!oneLine || rects.size() < 2 || first.height() <= 0) {
+        painter_.drawRects(rects.data(), static_cast<int>(rects.size()));
+        return;
+    }
+    for (QRectF& r : rects) r = QRectF(r.left() - first.left(), 0, r.width(), 1);
+    const QTransform saved = painter_.worldTransform();
+    painter_.translate(first.left(), first.top());
+    painter_.scale(1, first.height());
+    painter_.drawRects(rects.data(), static_cast<int>(rects.size()));
+    painter_.setWorldTransform(saved);
+}
+
+// The insides as one path, every bar turned the same way round so that overlaps add up
+// instead of cancelling, then every outline as one band.
+void QPainterCanvas::turnedBars(const std::vector<Point>& corners) {
+    QPainterPath insides;
+    insides.setFillRule(Qt::WindingFill);
+    QPainterPath edges;
+    std::vector<Point> bar(4);
+    for (std::size_t i = 0; i + 4 <= corners.size(); i += 4) {
+        std::copy(corners.begin() + std::ptrdiff_t(i), corners.begin() + std::ptrdiff_t(i + 4), bar.begin());
+        QPolygonF poly;
+        for (Point pt : bar) poly << QPointF(pt.x, pt.y);
+        if (signedArea(poly) < 0) std::reverse(poly.begin(), poly.end());
+        insides.addPolygon(poly);
+        insides.closeSubpath();
+        addOutlineEdges(bar, edges);
+    }
+    painter_.fillPath(insides, toQColor(brush().color));
+    fillOutline(edges);
+}
+
 // Each edge is a band of the pen's width with square ends, so every corner cell is covered
 // whatever the angle; zero-length edges become one pen-sized square.
 void QPainterCanvas::outlinePolygon(const std::vector<Point>& points) {
+    QPainterPath edges;
+    addOutlineEdges(points, edges);
+    fillOutline(edges);
+}
+
+void QPainterCanvas::addOutlineEdges(const std::vector<Point>& points, QPainterPath& edges) {
     const Pen& p = pen();
     const qreal w = penWidthOf(p);
     const QPolygonF poly = cellPolygon(points);
-    QPainterPath edges;
     for (qsizetype i = 0; i < poly.size(); ++i) {
         const QPointF a = poly[i], b = poly[(i + 1) % poly.size()];
         if (a == b) {
@@ -138,9 +226,13 @@ void QPainterCanvas::outlinePolygon(const std::vector<Point>& points) {
         edges.moveTo(a);
         edges.lineTo(b);
     }
+}
+
+void QPainterCanvas::fillOutline(const QPainterPath& edges) {
     if (edges.isEmpty()) return;
+    const Pen& p = pen();
     QPainterPathStroker stroker;
-    stroker.setWidth(w);
+    stroker.setWidth(penWidthOf(p));
     stroker.setCapStyle(Qt::SquareCap);
     stroker.setJoinStyle(Qt::MiterJoin);
     const QPainterPath band = stroker.createStroke(edges);
@@ -206,8 +298,16 @@ void QPainterCanvas::invertRect(const Rect& r) {
     painter_.restore();
 }
 
+const QFont& QPainterCanvas::currentQFont() {
+    if (qFontOf_ != font()) {
+        qFont_ = toQFont(font());
+        qFontOf_ = font();
+    }
+    return qFont_;
+}
+
 void QPainterCanvas::textOut(int x, int y, const std::string& utf8, int extraSpacing) {
-    QFont qfont = toQFont(font());
+    QFont qfont = currentQFont();
     if (extraSpacing != 0) qfont.setLetterSpacing(QFont::AbsoluteSpacing, extraSpacing);
     const QFontMetricsF metrics(qfont, painter_.device());
     painter_.save();
@@ -220,7 +320,7 @@ void QPainterCanvas::textOut(int x, int y, const std::string& utf8, int extraSpa
 }
 
 Size QPainterCanvas::textExtent(const std::string& utf8) {
-    const QFontMetrics metrics(toQFont(font()), painter_.device());
+    const QFontMetrics metrics(currentQFont(), painter_.device());
     return {metrics.horizontalAdvance(toQString(utf8)), metrics.height()};
 }
 

@@ -6,7 +6,9 @@
 // antialiasing so that bar edges land on whole device pixels.
 #pragma once
 
+#include <QFont>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRect>
 #include <optional>
 
@@ -22,6 +24,10 @@ public:
     QPainter& painter() { return painter_; }
 
     void polygon(const std::vector<Point>& points) override;
+    // Bars filled and outlined in one colour go out as one batch: the upright ones as one
+    // batch of rectangles, the turned ones as one filled path and one outline band. Other pens
+    // and brushes draw polygon by polygon, as the order then matters.
+    void bars(const std::vector<Point>& corners) override;
     void line(Point a, Point b) override;
     void fillRect(const Rect& r) override;
     void invertRect(const Rect& r) override;
@@ -41,9 +47,14 @@ public:
 
 private:
     void outlinePolygon(const std::vector<Point>& points);
+    void addOutlineEdges(const std::vector<Point>& points, QPainterPath& edges);
+    void fillOutline(const QPainterPath& edges);
+    void turnedBars(const std::vector<Point>& corners);
+    void fillRects(std::vector<QRectF>& rects);
     void dashedPolygon(const std::vector<Point>& points);
     void fillDevice(const QRectF& r, Color color, PenMode mode);
     std::optional<QRect> effectiveDeviceClip() const;
+    const QFont& currentQFont();
     void applyDeviceClip();
 
     QPainter& painter_;
@@ -52,6 +63,10 @@ private:
     // Device clip of the current level, and the clip inherited from the picture being played.
     std::optional<QRect> clipDevice_;
     std::optional<QRect> baseClip_;
+    // The Qt font of the last font used: labels write text after text in one font, and a new
+    // QFont would be looked up in the font database each time.
+    std::optional<Font> qFontOf_;
+    QFont qFont_;
 };
 
 }  // namespace platform::qt
