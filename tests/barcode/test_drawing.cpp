@@ -1,4 +1,5 @@
-// Drawing: element polygons, colours, short bars, turning and the bounding-box offsets.
+// Drawing: the batches of spaces and bars, colours, short bars, turning and the bounding-box
+// offsets.
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -46,23 +47,31 @@ platform::Rect bounds(const std::vector<platform::PictureRecord>& records) {
 
 }  // namespace
 
-TEST(Drawing, OnePolygonPerElementInItsColour) {
+TEST(Drawing, SpacesThenBarsEachOneBatchInTheirColour) {
     BarcodeGenerator g = knownSymbol(40, 0);
     g.setColor(0x00AA00);
     g.setColorBar(0x0000BB);
     g.setLeft(5);
     g.setTop(7);
     const auto records = draw(g);
-    ASSERT_EQ(records.size(), 19u);
-    // first element: a bar 2 wide at x 5..6, y 7..47.
-    EXPECT_EQ(records[0].points, (std::vector<Point>{{5, 7}, {5, 47}, {6, 47}, {6, 7}}));
-    EXPECT_EQ(records[0].state.pen.color, 0x0000BBu);
-    EXPECT_EQ(records[0].state.brush.color, 0x0000BBu);
-    EXPECT_EQ(records[0].state.pen.width, 1);
-    EXPECT_FALSE(records[0].state.brush.clear);
-    // Second: a space 1 wide at x 7.
-    EXPECT_EQ(records[1].points, (std::vector<Point>{{7, 7}, {7, 47}, {7, 47}, {7, 7}}));
-    EXPECT_EQ(records[1].state.brush.color, 0x00AA00u);
+    ASSERT_EQ(records.size(), 2u);
+    // Every bar at full height: one rectangle in the space colour under all of the symbol.
+    EXPECT_EQ(records[0].kind, platform::PictureRecordKind::Bars);
+    EXPECT_EQ(records[0].points, (std::vector<Point>{{5, 7}, {5, 47}, {5 + 35 - 1, 47}, {5 + 35 - 1, 7}}));
+    EXPECT_EQ(records[0].state.pen.color, 0x00AA00u);
+    EXPECT_EQ(records[0].state.brush.color, 0x00AA00u);
+    // Then the 10 bars in one batch, the first 2 wide at x 5..6, y 7..47, pen and brush in the
+    // bar colour so that each covers its corner cells.
+    EXPECT_EQ(records[1].kind, platform::PictureRecordKind::Bars);
+    ASSERT_EQ(records[1].points.size(), 10u * 4);
+    EXPECT_EQ(std::vector<Point>(records[1].points.begin(), records[1].points.begin() + 4),
+              (std::vector<Point>{{5, 7}, {5, 47}, {6, 47}, {6, 7}}));
+    EXPECT_EQ(records[1].state.pen.color, 0x0000BBu);
+    EXPECT_EQ(records[1].state.brush.color, 0x0000BBu);
+    EXPECT_EQ(records[1].state.pen.width, 1);
+    EXPECT_FALSE(records[1].state.brush.clear);
+    // Second bar: after the 1-wide space at x 7 (pattern 211214: bar 2, space 1, bar 1).
+    EXPECT_EQ(records[1].points[4], (Point{8, 7}));
     EXPECT_EQ(bounds(records), (platform::Rect{5, 7, 5 + 35 - 1, 47}));
 }
 
@@ -93,7 +102,9 @@ TEST(Drawing, FailureLeavesCanvasUntouched) {
 }
 
 TEST(Drawing, ShortBarsAreTwoFifthsOfTheHeightFromTheSameEdge) {
-    // PostNet draws short bars ('A'); a stored height near the int limit must not overflow.
+    // PostNet draws short bars ('A'); its spaces stay one polygon each, full height, as the
+    // short bars leave room above them that no space rectangle may cover. A stored height near
+    // the int limit must not overflow.
     for (auto [height, shortHeight] : {std::pair{12, 4}, std::pair{-10, -4}, std::pair{40, 16},
                                        std::pair{2'000'000'000, 800'000'000}}) {
         BarcodeGenerator g;
@@ -101,12 +112,16 @@ TEST(Drawing, ShortBarsAreTwoFifthsOfTheHeightFromTheSameEdge) {
         g.setText("0");
         g.setHeight(height);
         const auto records = draw(g);
-        std::set<int> heights;
-        for (const auto& r : records) {
-            EXPECT_EQ(r.points[0].y, 0);
-            heights.insert(r.points[1].y);
-        }
-        EXPECT_EQ(heights, (std::set<int>{shortHeight, height})) << height;
+        ASSERT_EQ(records.size(), 2u);
+        std::set<int> barHeights, spaceHeights;
+        for (std::size_t i = 0; i < records.size(); ++i)
+            for (std::size_t k = 0; k < records[i].points.size(); k += 4) {
+                EXPECT_EQ(records[i].points[k].y, 0);
+                (i == 0 ? spaceHeights : barHeights).insert(records[i].points[k + 1].y);
+            }
+        EXPECT_EQ(barHeights, (std::set<int>{shortHeight, height})) << height;
+        EXPECT_EQ(spaceHeights, (std::set<int>{height})) << height;
+        EXPECT_GT(records[0].points.size(), 4u) << "a polygon per space";
     }
 }
 
