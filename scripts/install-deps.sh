@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-translations-l10n qt6-qpa-plugins
-  libjpeg62-turbo-dev
+  libjpeg62-turbo-dev libpng-dev
   fonts-liberation fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   zbar-tools xvfb xauth xdotool openbox x11-utils imagemagick poppler-utils python3

@@ -1,11 +1,16 @@
 #include "export/qt/PreparedPageOutput.h"
 
 #include <QPainter>
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentRun>
 #include <cmath>
 #include <cstdio>
+#include <deque>
 #include <exception>
 
 #include "export/OutputPlacement.h"
+#include "export/qt/DeviceRecording.h"
+#include "export/qt/PngFile.h"
 #include "platform/qt/PdfOutput.h"
 #include "platform/qt/QPainterCanvas.h"
 #include "printer/PageUnits.h"
@@ -56,19 +61,56 @@ platform::Size sheetPixels(const PreparedPage& page, int dpi) {
     return {roundToInt(sheet.widthMm * dpi / kMmPerInch), roundToInt(sheet.heightMm * dpi / kMmPerInch)};
 }
 
-QImage renderPageImage(PreparedPages& pages, int index, int dpi, const PageOffset& offset) {
-    if (dpi < kMinImageDpi || dpi > kMaxImageDpi) return {};
-    const platform::Size size = sheetPixels(pages.page(index), dpi);
-    if (size.width <= 0 || size.height <= 0 || size.width > kMaxImageSide || size.height > kMaxImageSide)
-        return {};
+namespace {
+
+bool imageSizeAllowed(platform::Size size, int dpi) {
+    return dpi >= kMinImageDpi && dpi <= kMaxImageDpi && size.width > 0 && size.height > 0 &&
+           size.width <= kMaxImageSide && size.height <= kMaxImageSide;
+}
+
+// The page drawn into a recording for an image of `size` at `dpi`; text is measured on a
+// small image of the same resolution, as it would be on the page's own image.
+platform::Picture recordPageForImage(PreparedPages& pages, int index, platform::Size size, int dpi,
+                                     const PageOffset& offset) {
+    QImage sample = whiteImage({1, 1}, dpi);
+    QPainter painter(&sample);
+    platform::qt::QPainterCanvas device(painter);
+    DeviceRecording recording(size, device);
+    drawPageOnSheet(pages, index, recording, size, dpi, offset);
+    return recording.takePicture();
+}
+
+QImage renderRecordedPage(const platform::Picture& page, int dpi) {
+    const platform::Size size = page.size();
     QImage image = whiteImage(size, dpi);
     if (image.isNull()) return image;
     QPainter painter(&image);
     // Bar edges must land on whole pixels: no smoothing of shapes.
     painter.setRenderHint(QPainter::Antialiasing, false);
     platform::qt::QPainterCanvas canvas(painter);
-    drawPageOnSheet(pages, index, canvas, size, dpi, offset);
+    canvas.drawPicture(page, {0, 0, size.width, size.height});
     return image;
+}
+
+// Renders and writes one page; returns the error, empty on success. Runs on a worker thread.
+std::string savePageImage(const platform::Picture& page, int dpi, const std::string& file) {
+    QImage image = renderRecordedPage(page, dpi);
+    if (image.isNull()) return "immagine troppo grande a " + std::to_string(dpi) + " dpi";
+    std::string error;
+    if (!savePng(image, file, error)) return error;
+    return {};
+}
+
+std::string pageError(int index, const std::string& message) {
+    return "Pagina " + std::to_string(index + 1) + ": " + message;
+}
+
+}  // namespace
+
+QImage renderPageImage(PreparedPages& pages, int index, int dpi, const PageOffset& offset) {
+    const platform::Size size = sheetPixels(pages.page(index), dpi);
+    if (!imageSizeAllowed(size, dpi)) return {};
+    return renderRecordedPage(recordPageForImage(pages, index, size, dpi, offset), dpi);
 }
 
 std::string numberedImagePath(const std::string& path, int pageNumber) {
@@ -106,33 +148,58 @@ bool writePagesPdf(PreparedPages& pages, const std::string& path, std::string& e
     return true;
 }
 
+// The pages are drawn one by one here, where their objects live, each into a recording; the
+// recordings are turned into images and written on the thread pool, a few pages ahead at most
+// so that memory stays flat whatever the number of pages.
 bool writePagesPng(PreparedPages& pages, const std::string& path, int dpi, std::string& error,
                    std::vector<std::string>* written, const PageOffset& offset) {
     if (pages.count() == 0) {
         error = "Il report non ha pagine";
         return false;
     }
-    for (int index = 0; index < pages.count(); ++index) {
-        QImage image;
+    struct Pending {
+        int index;
+        std::string file;
+        QFuture<std::string> result;
+    };
+    std::deque<Pending> pending;
+    const std::size_t ahead =
+        static_cast<std::size_t>(std::max(2, 2 * QThreadPool::globalInstance()->maxThreadCount()));
+    error.clear();
+    // Waits for the oldest page; the first failure in page order is the one reported.
+    const auto finishOldest = [&] {
+        Pending done = std::move(pending.front());
+        pending.pop_front();
+        const std::string failure = done.result.result();
+        if (!error.empty()) return;
+        if (!failure.empty())
+            error = pageError(done.index, failure);
+        else if (written)
+            written->push_back(done.file);
+    };
+    for (int index = 0; index < pages.count() && error.empty(); ++index) {
+        const platform::Size size = sheetPixels(pages.page(index), dpi);
+        if (!imageSizeAllowed(size, dpi)) {
+            while (!pending.empty()) finishOldest();
+            if (error.empty())
+                error = pageError(index, "immagine troppo grande a " + std::to_string(dpi) + " dpi");
+            break;
+        }
+        platform::Picture page;
         try {
-            image = renderPageImage(pages, index, dpi, offset);
+            page = recordPageForImage(pages, index, size, dpi, offset);
         } catch (const std::exception& e) {
-            error = "Pagina " + std::to_string(index + 1) + ": " + e.what();
-            return false;
+            while (!pending.empty()) finishOldest();
+            if (error.empty()) error = pageError(index, e.what());
+            break;
         }
-        if (image.isNull()) {
-            error = "Pagina " + std::to_string(index + 1) + ": immagine troppo grande a " +
-                    std::to_string(dpi) + " dpi";
-            return false;
-        }
-        const std::string file = numberedImagePath(path, index + 1);
-        if (!image.save(QString::fromStdString(file), "PNG")) {
-            error = "Impossibile creare il file \"" + file + "\"";
-            return false;
-        }
-        if (written) written->push_back(file);
+        std::string file = numberedImagePath(path, index + 1);
+        QFuture<std::string> result = QtConcurrent::run(savePageImage, std::move(page), dpi, file);
+        pending.push_back({index, std::move(file), std::move(result)});
+        while (pending.size() >= ahead) finishOldest();
     }
-    return true;
+    while (!pending.empty()) finishOldest();
+    return error.empty();
 }
 
 }  // namespace preview
