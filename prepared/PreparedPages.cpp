@@ -24,6 +24,14 @@ platform::ByteWriter emptyPageStream() {
     return out;
 }
 
+// The stream with no spare room: a finished page keeps just its bytes, where a growing buffer
+// holds up to twice as much, which over thousands of sheets adds up.
+void compact(platform::ByteWriter& stream) {
+    platform::ByteWriter exact;
+    exact.append(stream.bytes());  // a range appended to an empty buffer allocates just enough
+    stream = std::move(exact);
+}
+
 // A new template page with the record's paper and margins: the page the objects load into.
 std::unique_ptr<report::Page> pageForRecord(const PreparedPage& record) {
     auto page = std::make_unique<report::Page>();
@@ -101,6 +109,8 @@ void PreparedPages::insert(int index, const report::Page& page) {
 }
 
 void PreparedPages::add(const report::Page& page) {
+    // Pages are built in order: when the next one begins, the last one is (nearly always) done.
+    if (!pages_.empty()) compact(pages_.back()->objectStream);
     insert(count(), page);
     if (onBeginPage) onBeginPage(count() - 1);
 }
