@@ -112,7 +112,7 @@ CommandSpec printCommand() {
 
 int runPrint(const Args& args) {
     const Options options(args, printCommand());
-    const LabelJob job = parseLabelJob(options);
+    LabelJob job = parseLabelJob(options);
     const auto output = options.value("-o");
     if (!output) throw UsageError("serve -o FILE.pdf, -o FILE.frp o -o FILE.png");
     const PrintTarget target = targetOf(*output);
@@ -130,6 +130,7 @@ int runPrint(const Args& args) {
         LabelApp labelApp(options.value("--dir").value_or("."), locker);
         runLabelJob(labelApp, job);
         const int kind = static_cast<int>(jobReportKind(labelApp, job));
+        std::vector<std::string>().swap(job.freeCodes);  // the print list holds them now
         if (kind < 1 || kind > report::LabelReports::kReportCount) return fault("nessun modello da stampare");
         // Every label must scan as the text it shows, on the template it is printed with.
         for (const std::string& code : printListTexts(labelApp.printList())) refuseUncarriedCode(code, kind);
