@@ -28,21 +28,27 @@ struct Box {
     int height() const { return bottom - top + 1; }
 };
 
-// The bars: black filled polygons, in drawing order.
+// The bounding box of corners [first, first + count).
+inline Box boxOf(const std::vector<platform::Point>& points, std::size_t first, std::size_t count) {
+    Box b{points[first].x, points[first].y, points[first].x, points[first].y};
+    for (std::size_t i = first; i < first + count; ++i) {
+        b.left = std::min(b.left, points[i].x);
+        b.right = std::max(b.right, points[i].x);
+        b.top = std::min(b.top, points[i].y);
+        b.bottom = std::max(b.bottom, points[i].y);
+    }
+    return b;
+}
+
+// The bars: black filled polygons, alone or in batches, in drawing order.
 inline std::vector<Box> barsOf(const std::vector<platform::PictureRecord>& records) {
     std::vector<Box> bars;
     for (const auto& r : records) {
-        if (r.kind != platform::PictureRecordKind::Polygon || r.state.brush.clear ||
-            r.state.brush.color != platform::kBlack)
-            continue;
-        Box b{r.points[0].x, r.points[0].y, r.points[0].x, r.points[0].y};
-        for (const auto& p : r.points) {
-            b.left = std::min(b.left, p.x);
-            b.right = std::max(b.right, p.x);
-            b.top = std::min(b.top, p.y);
-            b.bottom = std::max(b.bottom, p.y);
-        }
-        bars.push_back(b);
+        if (r.state.brush.clear || r.state.brush.color != platform::kBlack) continue;
+        if (r.kind == platform::PictureRecordKind::Polygon)
+            bars.push_back(boxOf(r.points, 0, r.points.size()));
+        if (r.kind == platform::PictureRecordKind::Bars)
+            for (std::size_t i = 0; i + 4 <= r.points.size(); i += 4) bars.push_back(boxOf(r.points, i, 4));
     }
     return bars;
 }

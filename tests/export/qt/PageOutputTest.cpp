@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -12,6 +14,7 @@
 
 #include "export/OutputPlacement.h"
 #include "export/qt/PreparedPageOutput.h"
+#include "platform/qt/QPainterCanvas.h"
 #include "prepared/PageStreamEntry.h"
 #include "printer/PageUnits.h"
 #include "printer/Printer.h"
@@ -40,8 +43,10 @@ struct PageOutput : ::testing::Test {
     void SetUp() override { fs::create_directories(dir); }
     void TearDown() override { fs::remove_all(dir); }
 
-    // A page on A4 in the given orientation holding filled rectangles (empty black memos).
-    void addPage(int orientation, bool useMargins, std::initializer_list<platform::Rect> boxes) {
+    // A page on A4 in the given orientation holding filled rectangles (black memos, with
+    // `text` written in each).
+    void addPage(int orientation, bool useMargins, std::initializer_list<platform::Rect> boxes,
+                 const std::string& text = "") {
         printer.setPaper(9, 2100, 2970, -1, orientation, true);
         report::Page tpl;
         tpl.paperSize = printer.paperSize();
@@ -58,6 +63,7 @@ struct PageOutput : ::testing::Test {
             box.width = r.width();
             box.height = r.height();
             box.fillColor = platform::kBlack;
+            if (!text.empty()) box.memo = {text};
             preview::writePageStreamEntry(pages.pageStream(pages.count() - 1), box);
         }
     }
@@ -119,6 +125,48 @@ TEST_F(PageOutput, PngPerPageAtTheChosenResolutionWithCrispBoxesInPlace) {
     const int edge = static_cast<int>(std::lround(5 / 25.4 * 300));
     EXPECT_EQ(second.pixelColor(edge - 3, edge + 10), QColor(Qt::white));
     EXPECT_EQ(second.pixelColor(edge + 3, edge + 10), QColor(Qt::black));
+}
+
+// Pages are drawn in order here and rendered on worker threads: the files hold what drawing
+// the page straight onto an image gives, text included.
+TEST_F(PageOutput, PngPagesAreWhatDrawingStraightOntoTheImageGives) {
+    for (int i = 0; i < 5; ++i)
+        addPage(i % 2, true, {{100 + 10 * i, 100, 300, 130}, {20, 200, 400, 260}},
+                "Pagina " + std::to_string(i));
+    const std::string path = (dir / "fogli.png").string();
+    std::string error;
+    std::vector<std::string> written;
+    ASSERT_TRUE(preview::writePagesPng(pages, path, 120, error, &written)) << error;
+    ASSERT_EQ(written.size(), 5u);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(written[static_cast<std::size_t>(i)], preview::numberedImagePath(path, i + 1));
+        const platform::Size size = preview::sheetPixels(pages.page(i), 120);
+        QImage direct(size.width, size.height, QImage::Format_RGB32);
+        direct.fill(Qt::white);
+        direct.setDotsPerMeterX(static_cast<int>(std::lround(120 / 0.0254)));
+        direct.setDotsPerMeterY(direct.dotsPerMeterX());
+        {
+            QPainter painter(&direct);
+            platform::qt::QPainterCanvas canvas(painter);
+            preview::drawPageOnSheet(pages, i, canvas, size, 120);
+        }
+        const QImage saved(QString::fromStdString(written[static_cast<std::size_t>(i)]));
+        ASSERT_EQ(saved.size(), direct.size()) << "page " << i + 1;
+        EXPECT_EQ(saved.format(), QImage::Format_Grayscale8) << "a black-and-white sheet is stored as grey";
+        EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), direct) << "page " << i + 1;
+    }
+}
+
+TEST_F(PageOutput, TheFirstDamagedPageStopsThePngsAfterThePagesBeforeIt) {
+    for (int i = 0; i < 4; ++i) addPage(1, true, {{100, 100, 150, 130}});
+    pages.pageStream(2).append(std::vector<std::uint8_t>{0, 1, 2});
+    std::string error;
+    std::vector<std::string> written;
+    EXPECT_FALSE(preview::writePagesPng(pages, (dir / "x.png").string(), 50, error, &written));
+    EXPECT_NE(error.find("Pagina 3"), std::string::npos) << error;
+    EXPECT_EQ(written.size(), 2u);
+    EXPECT_TRUE(fs::exists(dir / "x-2.png"));
+    EXPECT_FALSE(fs::exists(dir / "x-4.png"));
 }
 
 TEST_F(PageOutput, ImpossibleOutputIsReportedNotWritten) {
