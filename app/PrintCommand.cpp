@@ -111,7 +111,10 @@ CommandSpec printCommand() {
 }  // namespace
 
 int runPrint(const Args& args) {
-    const Options options(args, printCommand());
+    // Held by pointer so that the parsed arguments (100,000 free codes are two more copies of
+    // them) can be dropped before the sheets are prepared.
+    auto parsed = std::make_unique<const Options>(args, printCommand());
+    const Options& options = *parsed;
     LabelJob job = parseLabelJob(options);
     const auto output = options.value("-o");
     if (!output) throw UsageError("serve -o FILE.pdf, -o FILE.frp o -o FILE.png");
@@ -145,6 +148,7 @@ int runPrint(const Args& args) {
         applySheetOptions(options, report::labelsPerSheet(reports.report(kind)), prepareOptions);
         const preview::PageOffset offset =
             target == PrintTarget::Frp ? preview::PageOffset{} : outputOffset(options, "print");
+        parsed.reset();  // nothing below reads the options
         if (!reports.prepare(kind, prepareOptions))
             return errors.count > 0 ? 1 : fault("preparazione annullata");
 
