@@ -10,13 +10,10 @@
 #include <string>
 
 #include "barcode_object/BarcodeRegistration.h"
-#include "export/PreparedPageOutput.h"
+#include "export/qt/PreparedPageOutput.h"
 #include "labels/LabelReports.h"
 #include "memtable/MemTable.h"
 #include "platform/qt/FontSubstitutions.h"
-#include "preparation/ReportPrinterLink.h"
-#include "printer/ProgramPrinter.h"
-#include "report/PrinterLink.h"
 
 namespace {
 
@@ -30,8 +27,6 @@ void ensureApplication() {
     static char* argv[] = {name, nullptr};
     new QGuiApplication(argc, argv);  // kept for the process
     platform::qt::registerFontSubstitutions();
-    static report::ReportPrinterLink printerLink(preview::programPrinter());
-    report::setDefaultPrinterLink(&printerLink);
     barcode::registerBarCodeObject();
 }
 
