@@ -108,17 +108,55 @@ CommandSpec printCommand() {
     return spec;
 }
 
+// The print list and the template are dropped once the sheets are prepared, so that writing
+// them holds only the prepared pages (at 100,000 codes the list alone is 14 MB); `parsed` is
+// dropped as soon as the sheet options are read.
+std::unique_ptr<preview::PreparedPages> prepareSheets(std::unique_ptr<const Options>& parsed, LabelJob& job,
+                                                      ProgramServices& services, int& exitCode) {
+    const Options& options = *parsed;
+    QtFileLocker locker;
+    LabelApp labelApp(options.value("--dir").value_or("."), locker);
+    runLabelJob(labelApp, job);
+    const int kind = static_cast<int>(jobReportKind(labelApp, job));
+    std::vector<std::string>().swap(job.freeCodes);  // the print list holds them now
+    if (kind < 1 || kind > report::LabelReports::kReportCount) {
+        exitCode = fault("nessun modello da stampare");
+        return nullptr;
+    }
+    // Every label must scan as the text it shows, on the template it is printed with.
+    for (const std::string& code : printListTexts(labelApp.printList())) refuseUncarriedCode(code, kind);
+
+    StderrErrors errors;
+    const report::ReportServices reportServices = services.reportServices();
+    report::LabelReports reports(labelApp.printList(), &labelApp.fiscalCodes(), errors, reportServices);
+    exitCode = 1;
+    if (errors.count > 0) return nullptr;
+    ProgressOnTerminal progress;
+    report::PrepareOptions prepareOptions;
+    prepareOptions.progressDisplay = &progress;
+    applySheetOptions(options, report::labelsPerSheet(reports.report(kind)), prepareOptions);
+    parsed.reset();  // nothing below reads the options
+    if (!reports.prepare(kind, prepareOptions)) {
+        if (errors.count == 0) exitCode = fault("preparazione annullata");
+        return nullptr;
+    }
+    auto pages = std::make_unique<preview::PreparedPages>(nullptr, reportServices.printer);
+    pages->imageCodec = reportServices.imageCodec;
+    pages->takePages(reports.pages(kind));
+    exitCode = 0;
+    return pages;
+}
+
 }  // namespace
 
 int runPrint(const Args& args) {
-    // Held by pointer so that the parsed arguments (100,000 free codes are two more copies of
-    // them) can be dropped before the sheets are prepared.
+    // Held by pointer so that the parsed arguments can be dropped before the sheets are prepared.
     auto parsed = std::make_unique<const Options>(args, printCommand());
     const Options& options = *parsed;
     LabelJob job = parseLabelJob(options);
-    const auto output = options.value("-o");
-    if (!output) throw UsageError("serve -o FILE.pdf, -o FILE.frp o -o FILE.png");
-    const PrintTarget target = targetOf(*output);
+    const std::string output = options.value("-o").value_or("");
+    if (output.empty()) throw UsageError("serve -o FILE.pdf, -o FILE.frp o -o FILE.png");
+    const PrintTarget target = targetOf(output);
     const int dpi =
         options.intValue("--dpi", preview::kMinImageDpi, preview::kMaxImageDpi).value_or(kDefaultDpi);
     if (options.has("--dpi") && target != PrintTarget::Png)
@@ -129,31 +167,14 @@ int runPrint(const Args& args) {
     const auto guiApp = target == PrintTarget::Frp ? nullptr : ensureGuiApplication();
     ProgramServices services(PrinterSource::VirtualOnly);
     try {
-        QtFileLocker locker;
-        LabelApp labelApp(options.value("--dir").value_or("."), locker);
-        runLabelJob(labelApp, job);
-        const int kind = static_cast<int>(jobReportKind(labelApp, job));
-        std::vector<std::string>().swap(job.freeCodes);  // the print list holds them now
-        if (kind < 1 || kind > report::LabelReports::kReportCount) return fault("nessun modello da stampare");
-        // Every label must scan as the text it shows, on the template it is printed with.
-        for (const std::string& code : printListTexts(labelApp.printList())) refuseUncarriedCode(code, kind);
-
-        StderrErrors errors;
-        report::LabelReports reports(labelApp.printList(), &labelApp.fiscalCodes(), errors,
-                                     services.reportServices());
-        if (errors.count > 0) return 1;
-        ProgressOnTerminal progress;
-        report::PrepareOptions prepareOptions;
-        prepareOptions.progressDisplay = &progress;
-        applySheetOptions(options, report::labelsPerSheet(reports.report(kind)), prepareOptions);
         const preview::PageOffset offset =
             target == PrintTarget::Frp ? preview::PageOffset{} : outputOffset(options, "print");
-        parsed.reset();  // nothing below reads the options
-        if (!reports.prepare(kind, prepareOptions))
-            return errors.count > 0 ? 1 : fault("preparazione annullata");
+        int exitCode = 0;
+        std::unique_ptr<preview::PreparedPages> pages = prepareSheets(parsed, job, services, exitCode);
+        if (!pages) return exitCode;
 
         std::string error;
-        if (!writeOutput(reports.pages(kind), target, *output, dpi, offset, error)) return fault(error);
+        if (!writeOutput(*pages, target, output, dpi, offset, error)) return fault(error);
         return 0;
     } catch (const UsageError&) {
         throw;  // --start is checked against the template's sheet only once it is loaded

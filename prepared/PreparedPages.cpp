@@ -120,6 +120,18 @@ void PreparedPages::remove(int index) {
     pages_.erase(pages_.begin() + index);
 }
 
+void PreparedPages::takePages(PreparedPages& from) {
+    if (&from == this) return;
+    pages_.reserve(pages_.size() + from.pages_.size());
+    for (int index = 0; index < from.count(); ++index) {
+        auto& record = from.pages_[static_cast<std::size_t>(index)];
+        if (record->loadedPage) from.storeObjects(index);  // an edited page keeps its edits
+        record->loadedPage.reset();
+        pages_.push_back(std::move(record));
+    }
+    from.pages_.clear();
+}
+
 void PreparedPages::loadObjects(int index) {
     PreparedPage& record = page(index);
     record.loadedPage.reset();

@@ -52,6 +52,9 @@ public:
     // insert at the end, then the begin-page handler with the new page's index.
     void add(const report::Page& page);
     void remove(int index);
+    // Moves every page of `from` to the end of this store, their objects released; `from` is
+    // left empty. The pages no longer need the report or the data they were prepared from.
+    void takePages(PreparedPages& from);
 
     // Rebuilds the page's objects from its stream (stream and factory errors propagate).
     void loadObjects(int index);

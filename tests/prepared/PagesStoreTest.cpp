@@ -129,4 +129,31 @@ TEST_F(PagesStore, AStreamTheReaderCannotFollowIsAnError) {
     }
 }
 
+// The command line drops the print list and the template before writing: the pages it keeps
+// must be whole, in order, edits included, and need nothing from the store they came from.
+TEST_F(PagesStore, TakenPagesKeepTheirBytesAndEditsAndLeaveTheSourceEmpty) {
+    report::Report owner;
+    auto source = std::make_unique<PreparedPages>(&owner, &printer);
+    for (int sheet = 0; sheet < 3; ++sheet) pages_test::addLabelSheet(*source, *tpl, sheet, true);
+    source->loadObjects(1);
+    source->page(1).loadedPage->objects()[0]->memo = {"modificato"};  // loaded and edited, not stored
+    pages.add(*tpl);  // a page already in the store stays first
+
+    pages.takePages(*source);
+    EXPECT_EQ(source->count(), 0);
+    source.reset();
+    ASSERT_EQ(pages.count(), 4);
+    for (int index = 0; index < pages.count(); ++index) EXPECT_EQ(pages.page(index).loadedPage, nullptr);
+    pages.loadObjects(1);
+    EXPECT_EQ(pages.page(1).loadedPage->objects()[0]->memo, (std::vector<std::string>{"Foglio 1"}));
+    EXPECT_EQ(pages.page(1).loadedPage->report, nullptr);
+    pages.loadObjects(2);
+    EXPECT_EQ(pages.page(2).loadedPage->objects()[0]->memo, (std::vector<std::string>{"modificato"}));
+    pages.loadObjects(3);
+    EXPECT_EQ(pages.page(3).loadedPage->objects().size(), 2u + 6 * 9 * 2);
+
+    pages.takePages(pages);  // taking from itself changes nothing
+    EXPECT_EQ(pages.count(), 4);
+}
+
 }  // namespace
