@@ -35,6 +35,7 @@
 #include "tests/spooler/PdfInfo.h"
 #include "tests/spooler/PdfScan.h"
 #include "tests/spooler/PrivateSpooler.h"
+#include "tests/support/MessageBoxAnswers.h"
 #include "tests/support/ModalAnswers.h"
 
 namespace spooler_test {
@@ -158,7 +159,7 @@ protected:
     std::unique_ptr<preview::PreviewWindow> form;
     std::string title;
     // Every message box is answered, so a fault shows as a failure rather than a hang.
-    qt_test::MessageBoxes boxes;
+    test_support::MessageBoxAnswers boxes;
 };
 
 PrivateSpooler* PreviewToPaper::spooler = nullptr;
@@ -172,7 +173,7 @@ TEST_F(PreviewToPaper, TheChosenQueueGetsTheCollatedCopiesInPageOrder) {
         QTest::mouseClick(dialog->okButton, Qt::LeftButton);
     });
     clickPrint();
-    EXPECT_TRUE(boxes.texts.empty()) << boxes.texts.front();
+    EXPECT_TRUE(boxes.texts().empty()) << boxes.texts().front();
 
     const std::string pdf = spooler->waitForPdf(title);
     ASSERT_FALSE(pdf.empty()) << "no job titled " << title << " in " << spooler->outputDir();
@@ -212,7 +213,7 @@ TEST_F(PreviewToPaper, CancelOnTheProgressWindowSendsNothing) {
     pause(5000);
     EXPECT_EQ(spooler->jobCount(kFirstQueue), 0);
     EXPECT_EQ(spooler->waitForPdf(title, std::chrono::seconds(1)), "");
-    EXPECT_TRUE(boxes.texts.empty());
+    EXPECT_TRUE(boxes.texts().empty());
 }
 
 // The file printer asks for the file in Qt's own dialog, writes it, and starts in the folder
@@ -241,7 +242,7 @@ TEST_F(PreviewToPaper, ThePdfPrinterWritesTheFileNamedInItsDialog) {
     EXPECT_EQ(startFolder, QFileInfo(target).absolutePath());
     EXPECT_EQ(QDir(QFileInfo(target).path()).entryList(QDir::Files),
               QStringList{QStringLiteral("serie.pdf")});
-    EXPECT_TRUE(boxes.texts.empty()) << boxes.texts.front();
+    EXPECT_TRUE(boxes.texts().empty()) << boxes.texts().front();
     EXPECT_EQ(spooler->jobCount(kFirstQueue), 0);
 }
 
@@ -272,7 +273,7 @@ TEST_F(PreviewToPaper, OpeningACommandLineFileKeepsTheQueue) {
     });
     clickPrint();
     EXPECT_EQ(shown, QString::fromStdString(kFirstQueue));
-    EXPECT_TRUE(boxes.texts.empty()) << boxes.texts.front();
+    EXPECT_TRUE(boxes.texts().empty()) << boxes.texts().front();
     const std::string pdf = spooler->waitForPdf(stored);
     ASSERT_FALSE(pdf.empty());
     EXPECT_EQ(scanPdfPages(pdf, folder.filePath("scansione").toStdString()), expectedSheets());

@@ -3,23 +3,21 @@
 // through its widgets.
 #pragma once
 
-#include <QApplication>
+#include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QCompleter>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPointer>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace qt_test {
 
@@ -95,27 +93,5 @@ inline void answerFileDialog(const QString& path, int typeIndex = -1, QString* s
         enterName(dialog, path);
     });
 }
-
-// Every message box that shows while it lives is read and closed with its default button.
-class MessageBoxes {
-public:
-    MessageBoxes() {
-        timer_.setInterval(20);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible()) return;
-            texts.push_back(box->text().toStdString());
-            if (QPushButton* button = box->defaultButton())
-                QTest::mouseClick(button, Qt::LeftButton);
-            else
-                box->accept();
-        });
-        timer_.start();
-    }
-    std::vector<std::string> texts;
-
-private:
-    QTimer timer_;
-};
 
 }  // namespace qt_test

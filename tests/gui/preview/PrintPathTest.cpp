@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QPainter>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -23,6 +24,7 @@
 #include "prepared/PreparedReportIo.h"
 #include "tests/gui/preview/PreviewTestPages.h"
 #include "tests/support/FakePrinterBackend.h"
+#include "tests/support/MessageBoxAnswers.h"
 #include "tests/support/ModalAnswers.h"
 
 namespace {
@@ -45,7 +47,7 @@ struct PrintPath : ::testing::Test {
     std::unique_ptr<PreviewWindow> form;
     QTemporaryDir dir;
     // Every message box is answered, so a fault shows as a failure rather than a hang.
-    qt_test::MessageBoxes boxes;
+    test_support::MessageBoxAnswers boxes;
 
     void SetUp() override {
         settings.memory.writeBounds({0, 0, 1200, 800, false});
@@ -82,7 +84,7 @@ TEST_F(PrintPath, TheDialogShowsAUsablePrinterWhenTheVirtualOneIsCurrent) {
     });
     QTest::mouseClick(printButton(), Qt::LeftButton);
     EXPECT_EQ(shown, QStringLiteral("Ufficio"));
-    EXPECT_EQ(boxes.texts, std::vector<std::string>{});
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{});
     ASSERT_EQ(backend.pages.size(), 1u);
     EXPECT_EQ(backend.pages[0].printer, "Ufficio");
 }
@@ -111,7 +113,7 @@ TEST_F(PrintPath, AChoiceWithoutPagesSaysSoAndSendsNothing) {
         });
         QTest::mouseClick(printButton(), Qt::LeftButton);
     }
-    EXPECT_EQ(boxes.texts,
+    EXPECT_EQ(boxes.texts(),
               (std::vector<std::string>{"Nessuna pagina da stampare", "Nessuna pagina da stampare"}));
     EXPECT_TRUE(backend.jobCalls.empty());
 }
@@ -175,12 +177,12 @@ TEST_F(PrintPath, AFileWithoutPagesDoesNotReplaceTheShownReport) {
         EXPECT_EQ(form->pageCount(), 5) << file.toStdString();
         EXPECT_EQ(form->pageText(), QStringLiteral("Pagina 1/5"));
     }
-    ASSERT_EQ(boxes.texts.size(), 2u);
-    for (const std::string& text : boxes.texts) EXPECT_EQ(text.find("Stream"), std::string::npos) << text;
+    ASSERT_EQ(boxes.texts().size(), 2u);
+    for (const std::string& text : boxes.texts()) EXPECT_EQ(text.find("Stream"), std::string::npos) << text;
 
     form->openFile(dir.path());
-    ASSERT_EQ(boxes.texts.size(), 3u);
-    EXPECT_NE(boxes.texts[2].find("non è un file"), std::string::npos) << boxes.texts[2];
+    ASSERT_EQ(boxes.texts().size(), 3u);
+    EXPECT_NE(boxes.texts()[2].find("non è un file"), std::string::npos) << boxes.texts()[2];
     EXPECT_EQ(form->pageCount(), 5);
 }
 
@@ -206,7 +208,7 @@ TEST_F(PrintPath, SaveFollowsTheTypedExtension) {
     }
     EXPECT_FALSE(QFile::exists(path("etichette.frp")));
     EXPECT_FALSE(QFile::exists(path("foglio.pdf")));
-    EXPECT_TRUE(boxes.texts.empty());
+    EXPECT_TRUE(boxes.texts().empty());
 }
 
 // A file written by the command line names the virtual printer: opening it keeps the
@@ -234,7 +236,7 @@ TEST_F(PrintPath, OpeningACommandLineFileKeepsThePrinter) {
     EXPECT_EQ(printedTexts(), (std::vector<std::string>{"Foglio 1", "Foglio 2"}));
     ASSERT_FALSE(backend.pages.empty());
     EXPECT_EQ(backend.pages[0].printer, "Magazzino");
-    EXPECT_TRUE(boxes.texts.empty()) << boxes.texts.front();
+    EXPECT_TRUE(boxes.texts().empty()) << boxes.texts().front();
 }
 
 }  // namespace
