@@ -1,6 +1,7 @@
 // Taking a fuzz input apart: fixed-size numbers from the front, the rest as bytes or text.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -18,6 +19,7 @@ public:
     T take() {
         T v{};
         const std::size_t n = std::min(sizeof(T), size_);
+        if (n == 0) return v;  // an empty input may come with no buffer at all
         std::memcpy(&v, data_, n);
         data_ += n;
         size_ -= n;

@@ -25,9 +25,3 @@ public:
     ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
 
 }  // namespace
-
-// Qt and fontconfig keep a few process-wide allocations for good; under the leak checker of
-// sanitizer builds they are not ours to report.
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libQt6Core\nleak:libQt6Gui\nleak:libQt6Widgets\nleak:libfontconfig\n";
-}
