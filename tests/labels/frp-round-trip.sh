@@ -3,12 +3,7 @@
 # PDF directly: same page count and size, same text, same look when rasterised.
 # usage: frp-round-trip.sh QUIRELLE FIXTURE_DIR KIND [OPTIONS...]
 set -eu
-quirelle=$1
-fixtures=$2
-shift 2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cp "$fixtures"/* "$work"/
+. "$(dirname "$0")/label-work.sh"
 
 "$quirelle" print "$@" --dir "$work" -o "$work/a.frp"
 "$quirelle" convert "$work/a.frp" -o "$work/b.pdf"

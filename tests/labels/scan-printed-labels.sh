@@ -3,14 +3,9 @@
 # scanner: each non-empty label must decode to its text, and nothing else may decode.
 # usage: scan-printed-labels.sh QUIRELLE FIXTURE_DIR KIND [OPTIONS...]
 set -eu
-quirelle=$1
-fixtures=$2
-shift 2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cp "$fixtures"/* "$work"/
+. "$(dirname "$0")/label-work.sh"
 
-"$quirelle" labels "$@" --dir "$work" | grep -v '^$' | sort > "$work/expected.txt"
+expected_labels "$@" > "$work/expected.txt"
 "$quirelle" print "$@" --dir "$work" -o "$work/sheet.png" --dpi 300
 pages=$(ls "$work"/sheet-*.png | wc -l)
 [ "$pages" -ge 1 ] || { echo "no page written" >&2; exit 1; }

@@ -4,14 +4,9 @@
 # label scans from the rasterised pages to its text, nothing else decoding.
 # usage: scan-printed-pdf.sh QUIRELLE FIXTURE_DIR KIND [OPTIONS...]
 set -eu
-quirelle=$1
-fixtures=$2
-shift 2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cp "$fixtures"/* "$work"/
+. "$(dirname "$0")/label-work.sh"
 
-"$quirelle" labels "$@" --dir "$work" | grep -v '^$' | sort > "$work/expected.txt"
+expected_labels "$@" > "$work/expected.txt"
 "$quirelle" print "$@" --dir "$work" -o "$work/sheet.pdf"
 
 quiet() { # command...: runs it, failing on any message on standard error
