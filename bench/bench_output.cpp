@@ -10,6 +10,7 @@
 #include <string>
 
 #include "barcode_object/BarcodeRegistration.h"
+#include "bench/SeriesPrintList.h"
 #include "export/qt/PreparedPageOutput.h"
 #include "labels/LabelReports.h"
 #include "memtable/MemTable.h"
@@ -51,15 +52,7 @@ struct PreparedLabels {
         options.progressDisplay = nullptr;
         prepared = reports.prepare(1, options);
     }
-    void fill(int labels) {
-        kb1.addFieldDef({"giorno", memtable::FieldType::String, 16, false, false});
-        kb1.open();
-        for (int i = 0; i < labels; ++i) {
-            kb1.append();
-            kb1.setFieldText("giorno", std::to_string(1905000000 + i));
-            kb1.post();
-        }
-    }
+    void fill(int labels) { bench_support::fillSeriesPrintList(kb1, labels); }
     preview::PreparedPages& pages() { return reports.pages(1); }
 
     memtable::MemTable kb1;

@@ -4,21 +4,14 @@
 
 #include <string>
 
+#include "bench/SeriesPrintList.h"
 #include "labels/LabelReports.h"
 #include "memtable/MemTable.h"
 
 namespace {
 
 struct PrintList {
-    explicit PrintList(int labels) : kb1("kb1") {
-        kb1.addFieldDef({"giorno", memtable::FieldType::String, 16, false, false});
-        kb1.open();
-        for (int i = 0; i < labels; ++i) {
-            kb1.append();
-            kb1.setFieldText("giorno", std::to_string(1905000000 + i));
-            kb1.post();
-        }
-    }
+    explicit PrintList(int labels) : kb1("kb1") { bench_support::fillSeriesPrintList(kb1, labels); }
     memtable::MemTable kb1;
 };
 
