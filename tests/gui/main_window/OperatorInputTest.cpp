@@ -27,16 +27,13 @@
 #include "labels/FiscalCodeCheck.h"
 #include "labels/LabelApp.h"
 #include "labels/qt/QtFileLocker.h"
+#include "tests/gui/main_window/MainWindowFixture.h"
 
 namespace fs = std::filesystem;
 using namespace app;
+using main_window_test::readFile;
 
 namespace {
-
-std::string readFile(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 // Answers every modal box that opens with its default button (OK / No), from the event loop,
 // and remembers its text and whether the main window was still on screen when it opened.
@@ -69,36 +66,19 @@ private:
 constexpr const char* kWrongCheck = "GLLPLA75C12L211A";
 constexpr const char* kRightCheck = "GLLPLA75C12L211V";
 
-class OperatorInputTest : public ::testing::Test {
+class OperatorInputTest : public main_window_test::MainWindowFixture<MessageBoxDialogs> {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() / ("quirelle-input-" + std::to_string(::getpid()) + "-" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override {
-        boxes.reset();
-        form.reset();
-        labels.reset();
-        fs::remove_all(dir);
-    }
-    void start(const std::string& cf0 = "") {
-        if (!cf0.empty()) std::ofstream(dir / "cf0.txt", std::ios::binary) << cf0;
-        labels = std::make_unique<LabelApp>(dir, locker);
-        form = std::make_unique<MainWindow>(*labels, dialogs);
-        form->startUp();
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        boxes = std::make_unique<BoxAnswerer>(form.get());
-    }
+    void afterShown() override { boxes = std::make_unique<BoxAnswerer>(form.get()); }
+    void beforeWindowCloses() override { boxes.reset(); }
+
     QWindow* window() const { return form->windowHandle(); }
     QPoint inWindow(QWidget* w, QPoint local) const { return w->mapTo(form.get(), local); }
     QPoint inWindow(QWidget* w) const { return inWindow(w, w->rect().center()); }
     // A click as the window system delivers it: press and release at once.
     void click(QWidget* w) { QTest::mouseClick(window(), Qt::LeftButton, {}, inWindow(w)); }
-    void clickAt(QWidget* w, QPoint local) { QTest::mouseClick(window(), Qt::LeftButton, {}, inWindow(w, local)); }
+    void clickAt(QWidget* w, QPoint local) {
+        QTest::mouseClick(window(), Qt::LeftButton, {}, inWindow(w, local));
+    }
     void key(int k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(window(), Qt::Key(k), m); }
     void type(const char* text) {
         for (const char* c = text; *c; ++c) QTest::keyClick(window(), *c);
@@ -117,11 +97,6 @@ protected:
         type(text);
     }
 
-    fs::path dir;
-    QtFileLocker locker;
-    MessageBoxDialogs dialogs;
-    std::unique_ptr<LabelApp> labels;
-    std::unique_ptr<MainWindow> form;
     std::unique_ptr<BoxAnswerer> boxes;
 };
 
@@ -155,7 +130,8 @@ TEST_F(OperatorInputTest, TypingIntoTheRowAddedByDownKeepsTheProgramAlive) {
     ASSERT_EQ(grid->model()->rowCount(), 3);
     EXPECT_EQ(labels->printList().fieldTextAt(2, 0), "T");
     EXPECT_EQ(QApplication::focusWidget(), form->printButton);
-    EXPECT_FALSE(grid->indexWidget(grid->model()->index(0, 0)) || grid->findChild<QLineEdit*>());  // no editor open
+    EXPECT_FALSE(grid->indexWidget(grid->model()->index(0, 0)) ||
+                 grid->findChild<QLineEdit*>());  // no editor open
     EXPECT_TRUE(form->isVisible());
 }
 
@@ -218,8 +194,8 @@ TEST_F(OperatorInputTest, QuickClickOnExitEndsWithTheWindowAndWritesTheList) {
 
 TEST_F(OperatorInputTest, OnlyTheBackgroundAndTheOxygenGroupCollapseTheWindow) {
     start();
-    for (QGroupBox* w : {form->fiscalGroup, form->seriesGroup, form->exemptionsGroup,
-                         form->printListGroup, form->freeCodesGroup}) {
+    for (QGroupBox* w : {form->fiscalGroup, form->seriesGroup, form->exemptionsGroup, form->printListGroup,
+                         form->freeCodesGroup}) {
         clickAt(w, {w->width() - 6, w->height() - 6});  // the group's empty corner
         EXPECT_EQ(form->formHeight(), 768) << w->title().toStdString();
     }
@@ -258,7 +234,8 @@ TEST_F(OperatorInputTest, TabLeavesBothGridsInTheWindowsTabOrder) {
     clickAt(list->viewport(), firstVisible);
     const int row = list->currentIndex().row();
     key(Qt::Key_Tab, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::focusWidget(), form->printButton) << QApplication::focusWidget()->metaObject()->className();
+    EXPECT_EQ(QApplication::focusWidget(), form->printButton)
+        << QApplication::focusWidget()->metaObject()->className();
     clickAt(list->viewport(), firstVisible);
     key(Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), form->printButton);

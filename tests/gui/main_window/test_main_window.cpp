@@ -21,9 +21,11 @@
 #include "labels/FiscalCodeCheck.h"
 #include "labels/LabelApp.h"
 #include "labels/qt/QtFileLocker.h"
+#include "tests/gui/main_window/MainWindowFixture.h"
 
 namespace fs = std::filesystem;
 using namespace app;
+using main_window_test::readFile;
 
 namespace {
 
@@ -39,38 +41,15 @@ public:
     bool answer = true;
 };
 
-std::string readFile(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 // A fiscal code with the right check character.
 std::string soundCode(std::string first15) {
     return first15 + fiscalCheckCharacter(first15);
 }
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public main_window_test::MainWindowFixture<ScriptedDialogs> {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() / ("quirelle-ui-" + std::to_string(::getpid()) + "-" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override {
-        form.reset();
-        labels.reset();
-        fs::remove_all(dir);
-    }
-    void start(const std::string& cf0 = "") {
-        if (!cf0.empty()) std::ofstream(dir / "cf0.txt", std::ios::binary) << cf0;
-        labels = std::make_unique<LabelApp>(dir, locker);
-        form = std::make_unique<MainWindow>(*labels, dialogs);
+    void beforeStartUp() override {
         form->setPrintHandler([this](ReportKind k, QWidget*) { printed.push_back(k); });
-        form->startUp();
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
     int printListRows() const { return form->printListGrid->model()->rowCount(); }
     void leaveFiscalEdit() {
@@ -81,11 +60,6 @@ protected:
         QApplication::processEvents();
     }
 
-    fs::path dir;
-    QtFileLocker locker;
-    ScriptedDialogs dialogs;
-    std::unique_ptr<LabelApp> labels;
-    std::unique_ptr<MainWindow> form;
     std::vector<ReportKind> printed;
 };
 

@@ -1,0 +1,65 @@
+// The main window on a scratch folder of its own, shown and active: the set-up both window
+// test suites share. DialogsType answers the window's messages and questions.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+
+#include "gui/main_window/MainWindow.h"
+#include "labels/LabelApp.h"
+#include "labels/qt/QtFileLocker.h"
+
+namespace main_window_test {
+
+inline std::string readFile(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+template <typename DialogsType>
+class MainWindowFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir =
+            std::filesystem::temp_directory_path() / ("quirelle-" + std::string(test->test_suite_name()) +
+                                                      "-" + std::to_string(::getpid()) + "-" + test->name());
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+    }
+    void TearDown() override {
+        beforeWindowCloses();
+        form.reset();
+        labels.reset();
+        std::filesystem::remove_all(dir);
+    }
+    // Writes cf0.txt when given, then opens the window on the folder as the program does.
+    void start(const std::string& cf0 = "") {
+        if (!cf0.empty()) std::ofstream(dir / "cf0.txt", std::ios::binary) << cf0;
+        labels = std::make_unique<app::LabelApp>(dir, locker);
+        form = std::make_unique<app::MainWindow>(*labels, dialogs);
+        beforeStartUp();
+        form->startUp();
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        afterShown();
+    }
+    virtual void beforeStartUp() {}
+    virtual void afterShown() {}
+    virtual void beforeWindowCloses() {}
+
+    std::filesystem::path dir;
+    app::QtFileLocker locker;
+    DialogsType dialogs;
+    std::unique_ptr<app::LabelApp> labels;
+    std::unique_ptr<app::MainWindow> form;
+};
+
+}  // namespace main_window_test
