@@ -6,7 +6,6 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
-#include <filesystem>
 
 #include "gui/main_window/DataGrid.h"
 #include "gui/main_window/Dialogs.h"
@@ -15,28 +14,15 @@
 #include "gui/widgets/FlatEdit.h"
 #include "labels/LabelApp.h"
 #include "labels/qt/QtFileLocker.h"
-
-namespace fs = std::filesystem;
+#include "tests/gui/main_window/MainWindowFixture.h"
 
 namespace {
 
-class InsertRefusal : public ::testing::Test {
+class InsertRefusal : public main_window_test::MainWindowFixture<app::MessageBoxDialogs> {
 protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() / ("quirelle-insert-" + std::to_string(::getpid()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        labels = std::make_unique<app::LabelApp>(dir, locker);
-        form = std::make_unique<app::MainWindow>(*labels, dialogs);
-        form->startUp();
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    }
-    void TearDown() override {
-        form.reset();
-        labels.reset();
-        fs::remove_all(dir);
+        MainWindowFixture::SetUp();
+        start();
     }
     int rows() const { return form->printListGrid->model()->rowCount(); }
 
@@ -64,11 +50,6 @@ protected:
         typeText(form->freeCodeEdit, text);
     }
 
-    fs::path dir;
-    app::MessageBoxDialogs dialogs;
-    app::QtFileLocker locker;
-    std::unique_ptr<app::LabelApp> labels;
-    std::unique_ptr<app::MainWindow> form;
     QString shownMessage;
 };
 
