@@ -1,6 +1,8 @@
 #include "barcode/DotSnapping.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "platform/Rounding.h"
 
@@ -50,13 +52,19 @@ std::optional<DotWidths> snapToDots(const WidthCounts& counts, std::int64_t room
     std::optional<DotWidths> best;
     std::int64_t bestDots = -1;
     double bestDeparture = 0;
+    // A wide width beyond the room cannot fit (and a ratio read from a file may be huge): any
+    // width above it is taken as just above it, which keeps every value a whole int32.
+    const double tooWide = std::min(static_cast<double>(room) + 1.0, double{INT32_MAX});
+    const auto dotsOf = [tooWide](double width) {
+        return static_cast<std::int64_t>(std::min(width, tooWide));
+    };
     for (std::int32_t narrow = 1; narrow <= largestNarrow; ++narrow) {
         if (counts[0] * narrow > room) break;
-        std::int64_t least = static_cast<std::int64_t>(platform::roundHalfEven(narrow * ratio));
+        std::int64_t least = dotsOf(platform::roundHalfEven(std::min(narrow * ratio, tooWide)));
         std::int64_t most = least;
         if (freeRatio) {
-            least = static_cast<std::int64_t>(std::ceil(range->lower * narrow));
-            most = static_cast<std::int64_t>(std::floor(range->upper * narrow));
+            least = dotsOf(std::ceil(range->lower * narrow));
+            most = dotsOf(std::floor(range->upper * narrow));
         }
         std::optional<std::int64_t> wide = widestFitting(counts, narrow, least, most, room);
         if (!wide) continue;

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 #include "PatternText.h"
 #include "barcode/DotSnapping.h"
@@ -60,6 +62,20 @@ TEST(DotSnapping, NoPairWhenEvenTheNarrowestSymbolDoesNotFit) {
     EXPECT_FALSE(snapToDots(counts, 0, 2.0, kCode39Range, 49));
     EXPECT_FALSE(snapToDots(counts, -5, 2.0, kCode39Range, 49));
     EXPECT_FALSE(snapToDots(counts, 10000, std::nan(""), kCode39Range, 49));
+}
+
+// A prepared report from anywhere may store any ratio and any size for a barcode.
+TEST(DotSnapping, AHugeStoredRatioFindsNoPairAndAHugeRoomKeepsWholeWidths) {
+    const WidthCounts code39 = countsOf(bcCode39, "1903000015");
+    const WidthCounts ean = countsOf(bcCodeEAN13, "590123412345");
+    for (double ratio : {8.5e184, 1e300, 1e10, std::numeric_limits<double>::max()}) {
+        EXPECT_FALSE(snapToDots(code39, 10000, ratio, std::nullopt, 49)) << ratio;
+        EXPECT_FALSE(snapToDots(ean, 10000, ratio, std::nullopt, 49)) << ratio;
+    }
+    const auto widest = snapToDots(code39, INT64_MAX / 4, 2.0, kCode39Range, 49);
+    ASSERT_TRUE(widest);
+    EXPECT_EQ(widest->narrow, 49);
+    EXPECT_EQ(widest->wide, 147);
 }
 
 TEST(DotSnapping, TheDesignRatioWinsBetweenEquallyWideSymbols) {
