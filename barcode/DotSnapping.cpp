@@ -60,7 +60,7 @@ std::optional<DotWidths> snapToDots(const WidthCounts& counts, std::int64_t room
     };
     for (std::int32_t narrow = 1; narrow <= largestNarrow; ++narrow) {
         if (counts[0] * narrow > room) break;
-        std::int64_t least = dotsOf(platform::roundHalfEven(std::min(narrow * ratio, tooWide)));
+        std::int64_t least = dotsOf(platform::roundHalfEven(narrow * ratio));
         std::int64_t most = least;
         if (freeRatio) {
             least = dotsOf(std::ceil(range->lower * narrow));
