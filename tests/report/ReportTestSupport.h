@@ -2,16 +2,30 @@
 // record's 24-byte tail, and the label templates built as objects.
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "report/BandView.h"
+#include "report/ErrorReporter.h"
 #include "report/LineView.h"
 #include "report/MemoView.h"
 #include "report/ObjectRegistry.h"
 #include "report/Report.h"
 
 namespace report_test {
+
+// A report loaded from template bytes, with the errors its loading reported.
+struct LoadedReport {
+    report::CollectingErrorReporter errors;
+    report::Report report;
+    bool ok = false;
+    explicit LoadedReport(std::span<const std::uint8_t> bytes) {
+        report.errors = &errors;
+        ok = report.loadFromStream(bytes);
+    }
+};
 
 // An add-in with the barcode object's stream tail, so templates can be built and read
 // without the barcode layer.

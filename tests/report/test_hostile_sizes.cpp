@@ -14,15 +14,7 @@ using namespace report;
 
 namespace {
 
-struct Loaded {
-    CollectingErrorReporter errors;
-    Report report;
-    bool ok = false;
-    explicit Loaded(const std::vector<std::uint8_t>& bytes) {
-        report.errors = &errors;
-        ok = report.loadFromStream(bytes);
-    }
-};
+using Loaded = report_test::LoadedReport;
 
 std::size_t countOf(const platform::FixedMetricsCanvas& canvas, platform::PictureRecordKind kind) {
     return canvas.recordsOf(kind).size();

@@ -69,15 +69,7 @@ void expectSameView(const View& a, const View& b) {
                  b.bandAlign));
 }
 
-struct Loaded {
-    CollectingErrorReporter errors;
-    Report report;
-    bool ok = false;
-    explicit Loaded(const std::vector<std::uint8_t>& bytes) {
-        report.errors = &errors;
-        ok = report.loadFromStream(bytes);
-    }
-};
+using Loaded = report_test::LoadedReport;
 
 }  // namespace
 
