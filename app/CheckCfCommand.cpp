@@ -27,9 +27,9 @@ int runCheckCf(const Args& args) {
                                  {}});
     if (options.positional().size() != 1 || options.positional().front().empty())
         throw UsageError("uso: quirelle check-cf CODICE");
-    const FiscalCodeCheck check = checkFiscalCode(asTyped(options.positional().front()));
+    const labels::FiscalCodeCheck check = labels::checkFiscalCode(asTyped(options.positional().front()));
     const bool sound = check.message.empty();
-    std::printf("%s\n%s\n", sound ? kFiscalCodeSound : check.message.c_str(), check.code.c_str());
+    std::printf("%s\n%s\n", sound ? labels::kFiscalCodeSound : check.message.c_str(), check.code.c_str());
     return sound ? 0 : 1;
 }
 

@@ -56,15 +56,15 @@ int runConvert(const Args& args) {
     if (!output) throw UsageError("serve -o FILE.pdf o -o FILE.png");
     const ConvertTarget target = targetOf(*output);
     const int dpi =
-        options.intValue("--dpi", preview::kMinImageDpi, preview::kMaxImageDpi).value_or(kDefaultDpi);
+        options.intValue("--dpi", export_::qt::kMinImageDpi, export_::qt::kMaxImageDpi).value_or(kDefaultDpi);
 
     const auto app = ensureGuiApplication();
     // Pages hold barcode objects: the services register their class before any page is rebuilt.
     ProgramServices services(PrinterSource::VirtualOnly);
-    preview::PreparedPages pages(nullptr, &services.printer());
+    prepared::PreparedPages pages(nullptr, &services.printer());
     pages.imageCodec = &services.imageCodec();
     try {
-        preview::loadPrepared(pages, options.positional().front());
+        prepared::loadPrepared(pages, options.positional().front());
     } catch (const std::exception& e) {
         return fault(options.positional().front() + ": " + e.what());
     }
@@ -75,15 +75,15 @@ int runConvert(const Args& args) {
             ? writeReplacing(
                   *output,
                   [&](const std::string& path, std::string& e) {
-                      return preview::writePagesPdf(pages, path, e);
+                      return export_::qt::writePagesPdf(pages, path, e);
                   },
                   error)
             : writeNumberedReplacing(
                   *output,
                   [&](const std::string& path, std::vector<std::string>& files, std::string& e) {
-                      return preview::writePagesPng(pages, path, dpi, e, &files);
+                      return export_::qt::writePagesPng(pages, path, dpi, e, &files);
                   },
-                  preview::numberedImagePath, error);
+                  export_::qt::numberedImagePath, error);
     if (!written) return fault(error);
     return 0;
 }

@@ -11,19 +11,19 @@ namespace app {
 namespace {
 
 // Options each kind accepts besides the common --dir and --template.
-const std::map<LabelKind, std::set<std::string>>& kindOptions() {
-    static const std::map<LabelKind, std::set<std::string>> table = {
-        {LabelKind::Series, {"--year", "--month", "--count", "--closing"}},
-        {LabelKind::Calendar, {"--year", "--month"}},
-        {LabelKind::Exemptions, {"--file"}},
-        {LabelKind::Oxygen, {"--file"}},
-        {LabelKind::Fiscal, {}},
-        {LabelKind::Free, {}},
+const std::map<labels::LabelKind, std::set<std::string>>& kindOptions() {
+    static const std::map<labels::LabelKind, std::set<std::string>> table = {
+        {labels::LabelKind::Series, {"--year", "--month", "--count", "--closing"}},
+        {labels::LabelKind::Calendar, {"--year", "--month"}},
+        {labels::LabelKind::Exemptions, {"--file"}},
+        {labels::LabelKind::Oxygen, {"--file"}},
+        {labels::LabelKind::Fiscal, {}},
+        {labels::LabelKind::Free, {}},
     };
     return table;
 }
 
-void checkOptionsFitKind(const Options& options, LabelKind kind, const std::string& kindName) {
+void checkOptionsFitKind(const Options& options, labels::LabelKind kind, const std::string& kindName) {
     const std::set<std::string>& allowed = kindOptions().at(kind);
     for (const OptionSpec& option : labelJobOptions()) {
         const std::string name = dashed(option.name);
@@ -31,22 +31,22 @@ void checkOptionsFitKind(const Options& options, LabelKind kind, const std::stri
         if (options.has(name) && !allowed.count(name))
             throw UsageError("l'opzione " + name + " non vale per " + kindName);
     }
-    if (kind != LabelKind::Free && options.positional().size() > 1)
+    if (kind != labels::LabelKind::Free && options.positional().size() > 1)
         throw UsageError("argomento inatteso: " + options.positional()[1]);
 }
 
-SeriesLength seriesLength(const Options& options) {
+labels::SeriesLength seriesLength(const Options& options) {
     const auto count = options.value("--count");
-    if (!count || *count == "53") return SeriesLength::Short;
-    if (*count == "107") return SeriesLength::Medium;
-    if (*count == "161") return SeriesLength::Long;
+    if (!count || *count == "53") return labels::SeriesLength::Short;
+    if (*count == "107") return labels::SeriesLength::Medium;
+    if (*count == "161") return labels::SeriesLength::Long;
     throw UsageError("valore non valido per --count: " + *count + " (ammesso 53, 107 o 161)");
 }
 
-ClosingKind closingKind(const Options& options) {
+labels::ClosingKind closingKind(const Options& options) {
     const auto closing = options.value("--closing");
-    if (!closing || *closing == "year" || *closing == "999mm") return ClosingKind::YearBased;
-    if (*closing == "99999") return ClosingKind::AllNines;
+    if (!closing || *closing == "year" || *closing == "999mm") return labels::ClosingKind::YearBased;
+    if (*closing == "99999") return labels::ClosingKind::AllNines;
     throw UsageError("valore non valido per --closing: " + *closing + " (ammesso year o 99999)");
 }
 
@@ -65,27 +65,27 @@ const std::vector<OptionSpec>& labelJobOptions() {
     return options;
 }
 
-LabelJob parseLabelJob(const Options& options) {
+labels::LabelJob parseLabelJob(const Options& options) {
     if (options.positional().empty())
         throw UsageError("manca il tipo di etichette (series, calendar, exemptions, oxygen, fiscal, free)");
     const std::string& kindName = options.positional().front();
-    const auto kind = labelKindFromName(kindName);
+    const auto kind = labels::labelKindFromName(kindName);
     if (!kind) throw UsageError("tipo di etichette sconosciuto: " + kindName);
     checkOptionsFitKind(options, *kind, kindName);
 
     // Year and month default to today, as the window's selectors start.
-    const YearMonthSelection today = todaysSelection();
-    LabelJob job;
+    const labels::YearMonthSelection today = labels::todaysSelection();
+    labels::LabelJob job;
     job.kind = *kind;
-    job.year = options.intValue("--year", kFirstYear, kLastYear).value_or(today.year);
+    job.year = options.intValue("--year", labels::kFirstYear, labels::kLastYear).value_or(today.year);
     job.month = options.intValue("--month", 1, 12).value_or(today.monthIndex + 1) - 1;
     job.length = seriesLength(options);
     job.closing = closingKind(options);
     if (const auto file = options.value("--file")) job.file = std::filesystem::path(*file);
     if (const auto kindNumber = options.intValue("--template", 1, 4))
-        job.templateOverride = static_cast<ReportKind>(*kindNumber);
+        job.templateOverride = static_cast<labels::ReportKind>(*kindNumber);
     // Free codes are upper-cased as the window's code edits do.
-    if (*kind == LabelKind::Free)
+    if (*kind == labels::LabelKind::Free)
         for (auto it = options.positional().begin() + 1; it != options.positional().end(); ++it)
             job.freeCodes.push_back(QString::fromStdString(*it).toUpper().toStdString());
     return job;

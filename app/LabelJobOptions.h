@@ -14,6 +14,6 @@ namespace app {
 const std::vector<OptionSpec>& labelJobOptions();
 
 // The job the options describe; year and month default to today. Throws UsageError.
-LabelJob parseLabelJob(const Options& options);
+labels::LabelJob parseLabelJob(const Options& options);
 
 }  // namespace app

@@ -31,16 +31,16 @@ CommandSpec labelsCommand() {
 
 int runLabels(const Args& args) {
     const Options options(args, labelsCommand());
-    const LabelJob job = parseLabelJob(options);
+    const labels::LabelJob job = parseLabelJob(options);
     try {
-        QtFileLocker locker;
-        LabelApp labelApp(options.value("--dir").value_or("."), locker);
-        runLabelJob(labelApp, job);
-        report::PrepareOptions sheet;
+        labels::qt::QtFileLocker locker;
+        labels::LabelApp labelApp(options.value("--dir").value_or("."), locker);
+        labels::runLabelJob(labelApp, job);
+        preparation::PrepareOptions sheet;
         if (options.has("--start") || options.has("--copies"))
-            applySheetOptions(options, labelsPerSheetOf(jobReportKind(labelApp, job)), sheet);
+            applySheetOptions(options, labelsPerSheetOf(labels::jobReportKind(labelApp, job)), sheet);
         for (int blank = 0; blank < sheet.blankPositions; ++blank) std::printf("\n");
-        for (const std::string& text : printListTexts(labelApp.printList()))
+        for (const std::string& text : labels::printListTexts(labelApp.printList()))
             for (int copy = 0; copy < sheet.copiesPerRecord; ++copy) std::printf("%s\n", text.c_str());
         return 0;
     } catch (const UsageError&) {

@@ -34,17 +34,17 @@ public:
 };
 
 // What the sheets of each fill command are; it names their print jobs.
-std::string kindTitle(ReportKind kind) {
+std::string kindTitle(labels::ReportKind kind) {
     switch (kind) {
-        case ReportKind::Series:
+        case labels::ReportKind::Series:
             return "Codici";
-        case ReportKind::Exemptions:
+        case labels::ReportKind::Exemptions:
             return "Codici Esenzioni";
-        case ReportKind::Oxygen:
+        case labels::ReportKind::Oxygen:
             return "Codici Ossigeno";
-        case ReportKind::DatesAndCodes:
+        case labels::ReportKind::DatesAndCodes:
             return "Calendario e codici fiscali";
-        case ReportKind::None:
+        case labels::ReportKind::None:
             break;
     }
     return {};
@@ -63,31 +63,31 @@ int runMainWindow(int argc, char** argv) {
     loadItalianTranslations(application);
 
     ProgramServices services(PrinterSource::Spooler);
-    preview::PrintDialogService printing;
-    preview::PreviewMemory previewMemory;
-    const preview::PreviewServices previewServices{&printing, &previewMemory};
+    gui::preview::PrintDialogService printing;
+    gui::preview::PreviewMemory previewMemory;
+    const gui::preview::PreviewServices previewServices{&printing, &previewMemory};
 
-    QtFileLocker locker;
-    LabelApp labels(std::filesystem::current_path(), locker);
+    labels::qt::QtFileLocker locker;
+    labels::LabelApp labels(std::filesystem::current_path(), locker);
     MessageBoxErrors errors;
-    report::LabelReports reports(labels.printList(), &labels.fiscalCodes(), errors,
+    labels::LabelReports reports(labels.printList(), &labels.fiscalCodes(), errors,
                                  services.reportServices());
-    MessageBoxDialogs dialogs;
-    MainWindow form(labels, dialogs);
+    gui::main_window::MessageBoxDialogs dialogs;
+    gui::main_window::MainWindow form(labels, dialogs);
     // "Stampa Su Carta ": prepare the chosen template under the progress window, then preview.
-    platform::qt::PrinterOffsetSettings offsets;
+    printer::qt::PrinterOffsetSettings offsets;
     // Each preview starts on a fresh sheet with one copy of each label; its "Impostazioni
     // foglio" changes that for the pages it shows.
-    form.setPrintHandler(
-        [&reports, &offsets, &services, &printing, previewServices](ReportKind kind, QWidget* parent) {
-            const int n = static_cast<int>(kind);
-            printing.documentTitle = kindTitle(kind);
-            preview::LabelSheetSettings sheet(reports, n, services.printer(), offsets);
-            preview::PreviewOptions options;
-            options.sheetSettings = [&sheet](QWidget* owner) { return sheet.run(owner); };
-            preview::prepareAndShowPreview(reports.report(n), reports.pages(n), options, {}, parent,
-                                           previewServices);
-        });
+    form.setPrintHandler([&reports, &offsets, &services, &printing, previewServices](labels::ReportKind kind,
+                                                                                     QWidget* parent) {
+        const int n = static_cast<int>(kind);
+        printing.documentTitle = kindTitle(kind);
+        gui::preview::LabelSheetSettings sheet(reports, n, services.printer(), offsets);
+        gui::preview::PreviewOptions options;
+        options.sheetSettings = [&sheet](QWidget* owner) { return sheet.run(owner); };
+        gui::preview::prepareAndShowPreview(reports.report(n), reports.pages(n), options, {}, parent,
+                                            previewServices);
+    });
     form.startUp();
     form.show();
     return QApplication::exec();

@@ -61,15 +61,15 @@ int fault(const std::string& message) {
     return 1;
 }
 
-bool writeOutput(preview::PreparedPages& pages, PrintTarget target, const std::string& path, int dpi,
-                 const preview::PageOffset& offset, std::string& error) {
+bool writeOutput(prepared::PreparedPages& pages, PrintTarget target, const std::string& path, int dpi,
+                 const printer::PageOffset& offset, std::string& error) {
     switch (target) {
         case PrintTarget::Frp:
             return writeReplacing(
                 path,
                 [&](const std::string& file, std::string& e) {
                     try {
-                        preview::savePrepared(pages, file);
+                        prepared::savePrepared(pages, file);
                         return true;
                     } catch (const std::exception& failure) {
                         e = failure.what();
@@ -81,16 +81,16 @@ bool writeOutput(preview::PreparedPages& pages, PrintTarget target, const std::s
             return writeReplacing(
                 path,
                 [&](const std::string& file, std::string& e) {
-                    return preview::writePagesPdf(pages, file, e, offset);
+                    return export_::qt::writePagesPdf(pages, file, e, offset);
                 },
                 error);
         case PrintTarget::Png:
             return writeNumberedReplacing(
                 path,
                 [&](const std::string& file, std::vector<std::string>& files, std::string& e) {
-                    return preview::writePagesPng(pages, file, dpi, e, &files, offset);
+                    return export_::qt::writePagesPng(pages, file, dpi, e, &files, offset);
                 },
-                preview::numberedImagePath, error);
+                export_::qt::numberedImagePath, error);
     }
     return false;
 }
@@ -111,36 +111,38 @@ CommandSpec printCommand() {
 // The print list and the template are dropped once the sheets are prepared, so that writing
 // them holds only the prepared pages (at 100,000 codes the list alone is 14 MB); `parsed` is
 // dropped as soon as the sheet options are read.
-std::unique_ptr<preview::PreparedPages> prepareSheets(std::unique_ptr<const Options>& parsed, LabelJob& job,
-                                                      ProgramServices& services, int& exitCode) {
+std::unique_ptr<prepared::PreparedPages> prepareSheets(std::unique_ptr<const Options>& parsed,
+                                                       labels::LabelJob& job, ProgramServices& services,
+                                                       int& exitCode) {
     const Options& options = *parsed;
-    QtFileLocker locker;
-    LabelApp labelApp(options.value("--dir").value_or("."), locker);
-    runLabelJob(labelApp, job);
-    const int kind = static_cast<int>(jobReportKind(labelApp, job));
+    labels::qt::QtFileLocker locker;
+    labels::LabelApp labelApp(options.value("--dir").value_or("."), locker);
+    labels::runLabelJob(labelApp, job);
+    const int kind = static_cast<int>(labels::jobReportKind(labelApp, job));
     std::vector<std::string>().swap(job.freeCodes);  // the print list holds them now
-    if (kind < 1 || kind > report::LabelReports::kReportCount) {
+    if (kind < 1 || kind > labels::LabelReports::kReportCount) {
         exitCode = fault("nessun modello da stampare");
         return nullptr;
     }
     // Every label must scan as the text it shows, on the template it is printed with.
-    for (const std::string& code : printListTexts(labelApp.printList())) refuseUncarriedCode(code, kind);
+    for (const std::string& code : labels::printListTexts(labelApp.printList()))
+        labels::refuseUncarriedCode(code, kind);
 
     StderrErrors errors;
-    const report::ReportServices reportServices = services.reportServices();
-    report::LabelReports reports(labelApp.printList(), &labelApp.fiscalCodes(), errors, reportServices);
+    const preparation::ReportServices reportServices = services.reportServices();
+    labels::LabelReports reports(labelApp.printList(), &labelApp.fiscalCodes(), errors, reportServices);
     exitCode = 1;
     if (errors.count > 0) return nullptr;
     ProgressOnTerminal progress;
-    report::PrepareOptions prepareOptions;
+    preparation::PrepareOptions prepareOptions;
     prepareOptions.progressDisplay = &progress;
-    applySheetOptions(options, report::labelsPerSheet(reports.report(kind)), prepareOptions);
+    applySheetOptions(options, labels::labelsPerSheet(reports.report(kind)), prepareOptions);
     parsed.reset();  // nothing below reads the options
     if (!reports.prepare(kind, prepareOptions)) {
         if (errors.count == 0) exitCode = fault("preparazione annullata");
         return nullptr;
     }
-    auto pages = std::make_unique<preview::PreparedPages>(nullptr, reportServices.printer);
+    auto pages = std::make_unique<prepared::PreparedPages>(nullptr, reportServices.printer);
     pages->imageCodec = reportServices.imageCodec;
     pages->takePages(reports.pages(kind));
     exitCode = 0;
@@ -153,12 +155,12 @@ int runPrint(const Args& args) {
     // Held by pointer so that the parsed arguments can be dropped before the sheets are prepared.
     auto parsed = std::make_unique<const Options>(args, printCommand());
     const Options& options = *parsed;
-    LabelJob job = parseLabelJob(options);
+    labels::LabelJob job = parseLabelJob(options);
     const std::string output = options.value("-o").value_or("");
     if (output.empty()) throw UsageError("serve -o FILE.pdf, -o FILE.frp o -o FILE.png");
     const PrintTarget target = targetOf(output);
     const int dpi =
-        options.intValue("--dpi", preview::kMinImageDpi, preview::kMaxImageDpi).value_or(kDefaultDpi);
+        options.intValue("--dpi", export_::qt::kMinImageDpi, export_::qt::kMaxImageDpi).value_or(kDefaultDpi);
     if (options.has("--dpi") && target != PrintTarget::Png)
         throw UsageError("--dpi vale solo per le immagini PNG");
     if (options.has("--offset") && target == PrintTarget::Frp)
@@ -167,10 +169,10 @@ int runPrint(const Args& args) {
     const auto guiApp = target == PrintTarget::Frp ? nullptr : ensureGuiApplication();
     ProgramServices services(PrinterSource::VirtualOnly);
     try {
-        const preview::PageOffset offset =
-            target == PrintTarget::Frp ? preview::PageOffset{} : outputOffset(options, "print");
+        const printer::PageOffset offset =
+            target == PrintTarget::Frp ? printer::PageOffset{} : outputOffset(options, "print");
         int exitCode = 0;
-        std::unique_ptr<preview::PreparedPages> pages = prepareSheets(parsed, job, services, exitCode);
+        std::unique_ptr<prepared::PreparedPages> pages = prepareSheets(parsed, job, services, exitCode);
         if (!pages) return exitCode;
 
         std::string error;

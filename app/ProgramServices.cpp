@@ -9,8 +9,8 @@ namespace app {
 
 namespace {
 
-std::unique_ptr<preview::PrinterBackend> backendFor(PrinterSource printers) {
-    if (printers == PrinterSource::Spooler) return std::make_unique<platform::qt::QtPrinterBackend>();
+std::unique_ptr<printer::PrinterBackend> backendFor(PrinterSource printers) {
+    if (printers == PrinterSource::Spooler) return std::make_unique<printer::qt::QtPrinterBackend>();
     return nullptr;
 }
 
@@ -19,11 +19,11 @@ std::unique_ptr<preview::PrinterBackend> backendFor(PrinterSource printers) {
 ProgramServices::ProgramServices(PrinterSource printers) : printer_(backendFor(printers)) {
     // Every page sent to a printer moves by that printer's calibration.
     if (printers == PrinterSource::Spooler) printer().setOffsetSource(&offsets_);
-    barcode::registerBarCodeObject();
+    barcode_object::registerBarCodeObject();
 }
 
-report::ReportServices ProgramServices::reportServices() {
-    report::ReportServices services;
+preparation::ReportServices ProgramServices::reportServices() {
+    preparation::ReportServices services;
     services.printer = &printer();
     services.imageCodec = &codec_;
     return services;

@@ -20,14 +20,14 @@ public:
     ProgramServices(const ProgramServices&) = delete;
     ProgramServices& operator=(const ProgramServices&) = delete;
 
-    preview::Printer& printer() { return printer_.printer(); }
+    printer::Printer& printer() { return printer_.printer(); }
     QtImageCodec& imageCodec() { return codec_; }
     // The printer and the codec for reports and their pages; no progress window.
-    report::ReportServices reportServices();
+    preparation::ReportServices reportServices();
 
 private:
-    platform::qt::PrinterOffsetSettings offsets_;  // outlives the printer that reads it
-    preview::ProgramPrinter printer_;
+    printer::qt::PrinterOffsetSettings offsets_;  // outlives the printer that reads it
+    printer::ProgramPrinter printer_;
     QtImageCodec codec_;
 };
 

@@ -12,8 +12,8 @@ bool ProgressOnTerminal::stderrIsTerminal() {
     return isatty(STDERR_FILENO) == 1;
 }
 
-void ProgressOnTerminal::run(report::ReportProgress&, const std::string& caption, const std::string& status,
-                             const std::function<void()>& work) {
+void ProgressOnTerminal::run(preparation::ReportProgress&, const std::string& caption,
+                             const std::string& status, const std::function<void()>& work) {
     caption_ = caption;
     setStatus(status);
     work();

@@ -8,12 +8,12 @@
 
 namespace app {
 
-class ProgressOnTerminal : public report::ProgressDisplay {
+class ProgressOnTerminal : public preparation::ProgressDisplay {
 public:
     // `enabled` false: shows nothing (the default asks isatty on standard error).
     explicit ProgressOnTerminal(bool enabled = stderrIsTerminal());
 
-    void run(report::ReportProgress& progress, const std::string& caption, const std::string& status,
+    void run(preparation::ReportProgress& progress, const std::string& caption, const std::string& status,
              const std::function<void()>& work) override;
     void setStatus(const std::string& status) override;
 

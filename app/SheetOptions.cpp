@@ -25,33 +25,33 @@ OptionSpec offsetOption() {
             "la stampa su file)"};
 }
 
-int labelsPerSheetOf(ReportKind kind) {
+int labelsPerSheetOf(labels::ReportKind kind) {
     const int n = static_cast<int>(kind);
-    if (n < 1 || n > report::kLabelTemplateCount) return 0;
+    if (n < 1 || n > labels::kLabelTemplateCount) return 0;
     report::Report report;
-    if (!report::loadLabelTemplate(report, n)) return 0;
-    return report::labelsPerSheet(report);
+    if (!labels::loadLabelTemplate(report, n)) return 0;
+    return labels::labelsPerSheet(report);
 }
 
-void applySheetOptions(const Options& options, int labelsPerSheet, report::PrepareOptions& prepare) {
+void applySheetOptions(const Options& options, int labelsPerSheet, preparation::PrepareOptions& prepare) {
     const int start = options.intValue("--start", 1, std::max(labelsPerSheet, 1)).value_or(1);
     prepare.blankPositions = start - 1;
-    prepare.copiesPerRecord = options.intValue("--copies", 1, report::kMaxCopiesPerRecord).value_or(1);
+    prepare.copiesPerRecord = options.intValue("--copies", 1, preparation::kMaxCopiesPerRecord).value_or(1);
 }
 
-preview::PageOffset outputOffset(const Options& options, const char* command) {
+printer::PageOffset outputOffset(const Options& options, const char* command) {
     if (const auto text = options.value("--offset")) {
-        const auto offset = preview::parsePageOffset(*text);
+        const auto offset = printer::parsePageOffset(*text);
         if (!offset)
             throw UsageError("valore non valido per --offset: " + *text +
                              " (ammesso X,Y in millimetri, ciascuno da -10.0 a +10.0)");
         return *offset;
     }
-    platform::qt::PrinterOffsetSettings settings;
-    const platform::qt::OffsetReading reading = settings.read(platform::qt::kPdfFilePrinterName);
+    printer::qt::PrinterOffsetSettings settings;
+    const printer::qt::OffsetReading reading = settings.read(printer::qt::kPdfFilePrinterName);
     if (reading.damaged)
         std::fprintf(stderr, "quirelle %s: %s\n", command,
-                     platform::qt::damagedOffsetMessage(platform::qt::kPdfFilePrinterName).c_str());
+                     printer::qt::damagedOffsetMessage(printer::qt::kPdfFilePrinterName).c_str());
     return reading.offset;
 }
 

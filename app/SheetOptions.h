@@ -15,15 +15,15 @@ const std::vector<OptionSpec>& sheetOptions();
 OptionSpec offsetOption();
 
 // Labels a sheet of the template holds on the program's printer.
-int labelsPerSheetOf(ReportKind kind);
+int labelsPerSheetOf(labels::ReportKind kind);
 
 // --start (1 .. labelsPerSheet) and --copies (1 .. 99) as preparation takes them. Throws
 // UsageError naming the option and its range.
-void applySheetOptions(const Options& options, int labelsPerSheet, report::PrepareOptions& prepare);
+void applySheetOptions(const Options& options, int labelsPerSheet, preparation::PrepareOptions& prepare);
 
 // The offset the files are written with: --offset when given (UsageError when it is not
 // X,Y within -10.0 .. +10.0), else the file printer's stored pair; a damaged stored pair is
 // said on standard error and taken as 0.
-preview::PageOffset outputOffset(const Options& options, const char* command);
+printer::PageOffset outputOffset(const Options& options, const char* command);
 
 }  // namespace app

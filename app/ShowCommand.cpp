@@ -53,21 +53,21 @@ int runShow(const Args& args) {
     platform::qt::registerFontSubstitutions();
     loadItalianTranslations(application);
     ProgramServices services(PrinterSource::Spooler);
-    preview::PrintDialogService printing;
-    preview::PreviewMemory memory;
+    gui::preview::PrintDialogService printing;
+    gui::preview::PreviewMemory memory;
 
-    preview::PreparedPages pages(nullptr, &services.printer());
+    prepared::PreparedPages pages(nullptr, &services.printer());
     pages.imageCodec = &services.imageCodec();
     try {
-        preview::loadPrepared(pages, path);
+        prepared::loadPrepared(pages, path);
     } catch (const std::exception& e) {
         return fault(path + ": " + e.what());
     }
     if (pages.count() == 0) return fault("il report non ha pagine");
-    preview::PreviewOptions previewOptions;
+    gui::preview::PreviewOptions previewOptions;
     previewOptions.title = fileNameOf(path);
-    preview::PreviewWindow form(previewOptions, nullptr, {&printing, &memory});
-    form.setWindowTitle(preview::previewCaption(previewOptions.title));
+    gui::preview::PreviewWindow form(previewOptions, nullptr, {&printing, &memory});
+    form.setWindowTitle(gui::preview::previewCaption(previewOptions.title));
     form.showPreview(pages);
     return 0;
 }

@@ -16,7 +16,7 @@ constexpr const char* kUsage = "uso: quirelle template N -o FILE (N da 1 a 4)";
 int templateNumber(const Options& options) {
     if (options.positional().size() != 1) throw UsageError(kUsage);
     const std::string& text = options.positional().front();
-    if (text.size() != 1 || text[0] < '1' || text[0] > '0' + report::kLabelTemplateCount)
+    if (text.size() != 1 || text[0] < '1' || text[0] > '0' + labels::kLabelTemplateCount)
         throw UsageError(kUsage);
     return text[0] - '0';
 }
@@ -36,7 +36,7 @@ int runTemplate(const Args& args) {
     const int n = templateNumber(options);
     const auto path = options.value("-o");
     if (!path || path->empty()) throw UsageError(kUsage);
-    if (!writeBytes(*path, report::labelTemplateStream(n))) {
+    if (!writeBytes(*path, labels::labelTemplateStream(n))) {
         std::fprintf(stderr, "quirelle: impossibile scrivere %s\n", path->c_str());
         return 1;
     }

@@ -54,23 +54,24 @@ int runTestSheet(const Args& args) {
     const Options options(args, testSheetCommand());
     if (!options.positional().empty())
         throw UsageError("argomento inatteso: " + options.positional().front());
-    const int kind = options.intValue("--template", 1, report::kLabelTemplateCount).value_or(1);
+    const int kind = options.intValue("--template", 1, labels::kLabelTemplateCount).value_or(1);
     const auto output = options.value("-o");
     if (!output || output->empty()) throw UsageError("serve -o FILE.pdf");
     const bool png = isPng(*output);
-    const preview::PageOffset offset = outputOffset(options, "test-sheet");
+    const printer::PageOffset offset = outputOffset(options, "test-sheet");
 
     const auto guiApp = ensureGuiApplication();
     ProgramServices services(PrinterSource::VirtualOnly);
     try {
         report::Report labelTemplate;
-        if (!report::loadLabelTemplate(labelTemplate, kind)) return fault("modello non leggibile");
-        preview::PreparedPages pages(&labelTemplate, &services.printer());
+        if (!labels::loadLabelTemplate(labelTemplate, kind)) return fault("modello non leggibile");
+        prepared::PreparedPages pages(&labelTemplate, &services.printer());
         pages.imageCodec = &services.imageCodec();
-        report::buildTestSheet(labelTemplate, pages);
+        labels::buildTestSheet(labelTemplate, pages);
         std::string error;
-        const bool written = png ? preview::writePagesPng(pages, *output, kDefaultDpi, error, nullptr, offset)
-                                 : preview::writePagesPdf(pages, *output, error, offset);
+        const bool written =
+            png ? export_::qt::writePagesPng(pages, *output, kDefaultDpi, error, nullptr, offset)
+                : export_::qt::writePagesPdf(pages, *output, error, offset);
         return written ? 0 : fault(error);
     } catch (const std::exception& e) {
         return fault(e.what());

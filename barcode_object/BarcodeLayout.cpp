@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
-namespace barcode {
+namespace barcode_object {
 
 namespace {
 
@@ -47,4 +47,4 @@ int escapementOf(double angle) {
     return static_cast<int>(folded) * 10;
 }
 
-}  // namespace barcode
+}  // namespace barcode_object

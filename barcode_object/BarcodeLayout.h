@@ -4,7 +4,7 @@
 
 #include "platform/Geometry.h"
 
-namespace barcode {
+namespace barcode_object {
 
 // Height of the text line under the bars, and the room it takes from them.
 inline constexpr int kTextHeight = 12;
@@ -30,4 +30,4 @@ platform::Point textOrigin(double angle, platform::Size box, int textWidth, int 
 // Font escapement in tenths of a degree for an angle in degrees; 0 for a non-finite angle.
 int escapementOf(double angle);
 
-}  // namespace barcode
+}  // namespace barcode_object

@@ -5,7 +5,7 @@
 #include "report/ExpressionHook.h"
 #include "report/StoredRange.h"
 
-namespace barcode {
+namespace barcode_object {
 
 BarcodeObject::BarcodeObject() {
     memo = {kPlaceholderText};
@@ -67,4 +67,4 @@ bool BarcodeObject::print(report::PrintContext& context) {
     return true;
 }
 
-}  // namespace barcode
+}  // namespace barcode_object

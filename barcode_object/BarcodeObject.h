@@ -15,14 +15,14 @@
 #include "barcode/DotSnapping.h"
 #include "report/View.h"
 
-namespace barcode {
+namespace barcode_object {
 
 // The seven settings stored in the record's 24-byte tail, in stream order.
 struct BarcodeRecord {
     bool withCheckSum = true;
     bool showText = true;
     std::uint8_t reserved = 0;  // unused; kept as read
-    std::uint8_t barType = bcCode39;
+    std::uint8_t barType = barcode::bcCode39;
     std::int32_t modul = 1;
     double ratio = 2.0;
     double angle = 0.0;
@@ -45,7 +45,7 @@ public:
     BarcodeRecord settings;
 
     // The generator the object draws with; it keeps the last text, type and position.
-    const BarcodeGenerator& generator() const { return generator_; }
+    const barcode::BarcodeGenerator& generator() const { return generator_; }
 
     std::vector<std::string> propertyNames() const override;
 
@@ -64,11 +64,11 @@ private:
     bool isUpright() const;  // angle 90 or 270: the symbol runs along the height
     void configureGenerator();
     std::string textToEncode() const;
-    std::optional<DotWidths> deviceWidths(const platform::Canvas& canvas);
+    std::optional<barcode::DotWidths> deviceWidths(const platform::Canvas& canvas);
     void drawThroughPicture(platform::Canvas& canvas);
-    void drawOnDevice(platform::Canvas& canvas, DotWidths dots);
+    void drawOnDevice(platform::Canvas& canvas, barcode::DotWidths dots);
 
-    BarcodeGenerator generator_;
+    barcode::BarcodeGenerator generator_;
 };
 
 // The 24-byte tail that follows the view body.
@@ -76,4 +76,4 @@ constexpr std::size_t kBarcodeTailSize = 24;
 BarcodeRecord readBarcodeTail(platform::ByteReader& in);
 void writeBarcodeTail(platform::ByteWriter& out, const BarcodeRecord& record);
 
-}  // namespace barcode
+}  // namespace barcode_object

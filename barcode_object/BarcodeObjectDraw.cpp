@@ -14,7 +14,7 @@
 #include "platform/PictureCanvas.h"
 #include "platform/Rounding.h"
 
-namespace barcode {
+namespace barcode_object {
 
 namespace {
 
@@ -40,7 +40,8 @@ bool isRightAngle(double angle) {
 // Gives the generator its design module and ratio back after it drew at the device's.
 class ModulRestorer {
 public:
-    explicit ModulRestorer(BarcodeGenerator& g) : generator_(g), modul_(g.modul()), ratio_(g.ratio()) {}
+    explicit ModulRestorer(barcode::BarcodeGenerator& g)
+        : generator_(g), modul_(g.modul()), ratio_(g.ratio()) {}
     ~ModulRestorer() {
         generator_.setModul(modul_);
         generator_.setRatio(ratio_);
@@ -49,7 +50,7 @@ public:
     ModulRestorer& operator=(const ModulRestorer&) = delete;
 
 private:
-    BarcodeGenerator& generator_;
+    barcode::BarcodeGenerator& generator_;
     std::int32_t modul_;
     double ratio_;
 };
@@ -94,8 +95,8 @@ private:
 };
 
 // Writes the generator's text in the text line of `box`, whose top-left corner is `origin`.
-void writeText(platform::Canvas& canvas, const BarcodeGenerator& generator, double angle, platform::Size box,
-               int textHeight, platform::Point origin) {
+void writeText(platform::Canvas& canvas, const barcode::BarcodeGenerator& generator, double angle,
+               platform::Size box, int textHeight, platform::Point origin) {
     platform::CanvasStateGuard guard(canvas);
     platform::Font font;
     font.name = kTextFontName;
@@ -119,7 +120,7 @@ std::string BarcodeObject::textToEncode() const {
     std::string text = kPlaceholderText;
     if (!memo.empty() && !memo[0].starts_with('[')) text = memo[0];
     // An unknown type is left for the generator to refuse; the table is not read for it.
-    if (isKnownBarcodeType(settings.barType) && SymbologyTable[settings.barType].Num &&
+    if (barcode::isKnownBarcodeType(settings.barType) && barcode::SymbologyTable[settings.barType].Num &&
         !readsAsDecimalNumber(text))
         return kPlaceholderText;
     return text;
@@ -131,7 +132,7 @@ void BarcodeObject::configureGenerator() {
     generator_.setModul(settings.modul);  // ignored outside 1..49
     generator_.setChecksum(settings.withCheckSum);
     generator_.setColor(fillColor == platform::kNoColor ? platform::kWhite : fillColor);
-    generator_.setType(static_cast<BarcodeType>(settings.barType));
+    generator_.setType(static_cast<barcode::BarcodeType>(settings.barType));
     generator_.setText(textToEncode());
 }
 
@@ -149,7 +150,7 @@ void BarcodeObject::draw(platform::Canvas& canvas, const report::DrawEnvironment
     prepareDraw();
     drawBackground(canvas, env);
     if (!env.firstPassOfTwo) {
-        if (const std::optional<DotWidths> dots = deviceWidths(canvas))
+        if (const std::optional<barcode::DotWidths> dots = deviceWidths(canvas))
             drawOnDevice(canvas, *dots);
         else
             drawThroughPicture(canvas);
@@ -160,7 +161,8 @@ void BarcodeObject::draw(platform::Canvas& canvas, const report::DrawEnvironment
 void BarcodeObject::drawThroughPicture(platform::Canvas& canvas) {
     const platform::Size box{width, height};
     const int barHeight = (isUpright() ? width : height) - (settings.showText ? kTextRoom : 0);
-    const SymbolPlacement at = placeSymbol(settings.angle, settings.barType == bcCodePostNet, box, barHeight);
+    const SymbolPlacement at =
+        placeSymbol(settings.angle, settings.barType == barcode::bcCodePostNet, box, barHeight);
     generator_.setLeft(at.left);
     generator_.setTop(at.top);
     generator_.setHeight(at.height);
@@ -193,17 +195,18 @@ bool modulFitsTheGenerator(std::int32_t modul, double scale) {
 // instead, with whole-dot elements chosen so that the symbol fits the object's scaled length;
 // recordings keep the picture, which any device can replay. None when no whole-dot widths fit
 // (a small zoom or a coarse device): the picture is drawn then, clipped to the box.
-std::optional<DotWidths> BarcodeObject::deviceWidths(const platform::Canvas& canvas) {
+std::optional<barcode::DotWidths> BarcodeObject::deviceWidths(const platform::Canvas& canvas) {
     if (canvas.isRecording() || !isRightAngle(settings.angle)) return std::nullopt;
     if (!modulFitsTheGenerator(generator_.modul(), isUpright() ? scaleY : scaleX)) return std::nullopt;
     // Turned by 90 or 180 degrees the generator starts the symbol one dot on.
     const int shift = settings.angle == 90.0 || settings.angle == 180.0 ? 1 : 0;
     const std::int64_t room = static_cast<std::int64_t>(isUpright() ? drawHeight : drawWidth) - shift;
-    const WidthCounts counts = widthCountsOf(generator_.encode());
-    return snapToDots(counts, room, generator_.ratio(), ratioLimitOf(generator_.type()), kLargestModul);
+    const barcode::WidthCounts counts = barcode::widthCountsOf(generator_.encode());
+    return barcode::snapToDots(counts, room, generator_.ratio(), barcode::ratioLimitOf(generator_.type()),
+                               kLargestModul);
 }
 
-void BarcodeObject::drawOnDevice(platform::Canvas& canvas, DotWidths dots) {
+void BarcodeObject::drawOnDevice(platform::Canvas& canvas, barcode::DotWidths dots) {
     const double across = isUpright() ? scaleX : scaleY;
     ModulRestorer restorer(generator_);
     generator_.setModul(dots.narrow);
@@ -216,7 +219,8 @@ void BarcodeObject::drawOnDevice(platform::Canvas& canvas, DotWidths dots) {
         isUpright() ? platform::Size{drawWidth, symbolDots} : platform::Size{symbolDots, drawHeight};
     const int designBars = (isUpright() ? width : height) - (settings.showText ? kTextRoom : 0);
     const int barHeight = platform::roundHalfEvenToInt(designBars * across);
-    const SymbolPlacement at = placeSymbol(settings.angle, settings.barType == bcCodePostNet, box, barHeight);
+    const SymbolPlacement at =
+        placeSymbol(settings.angle, settings.barType == barcode::bcCodePostNet, box, barHeight);
     generator_.setLeft(addSaturated(drawX, at.left));
     generator_.setTop(addSaturated(drawY, at.top));
     generator_.setHeight(at.height);
@@ -227,4 +231,4 @@ void BarcodeObject::drawOnDevice(platform::Canvas& canvas, DotWidths dots) {
     }
 }
 
-}  // namespace barcode
+}  // namespace barcode_object

@@ -5,11 +5,11 @@
 #include "barcode_object/BarcodeObject.h"
 #include "report/ObjectRegistry.h"
 
-namespace barcode {
+namespace barcode_object {
 
 void registerBarCodeObject() {
     if (report::isAddInRegistered(kBarCodeViewClassName)) return;
     report::registerAddIn(kBarCodeViewClassName, [] { return std::make_unique<BarcodeObject>(); });
 }
 
-}  // namespace barcode
+}  // namespace barcode_object

@@ -2,9 +2,9 @@
 // registry, where the template reader finds it by its class name.
 #pragma once
 
-namespace barcode {
+namespace barcode_object {
 
 // Called once at start-up, before any template is read; a second call changes nothing.
 void registerBarCodeObject();
 
-}  // namespace barcode
+}  // namespace barcode_object

@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-namespace barcode {
+namespace barcode_object {
 
 namespace {
 
@@ -42,4 +42,4 @@ bool readsAsDecimalNumber(std::string_view text) {
     return i == text.size();
 }
 
-}  // namespace barcode
+}  // namespace barcode_object

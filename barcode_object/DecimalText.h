@@ -3,10 +3,10 @@
 
 #include <string_view>
 
-namespace barcode {
+namespace barcode_object {
 
 // Optional leading blanks, an optional sign, digits with an optional fraction after '.', and
 // an optional exponent ('E' or 'e', optional sign, digits), with nothing after it.
 bool readsAsDecimalNumber(std::string_view text);
 
-}  // namespace barcode
+}  // namespace barcode_object

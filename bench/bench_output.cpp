@@ -28,7 +28,7 @@ void ensureApplication() {
     static char* argv[] = {name, nullptr};
     new QGuiApplication(argc, argv);  // kept for the process
     platform::qt::registerFontSubstitutions();
-    barcode::registerBarCodeObject();
+    barcode_object::registerBarCodeObject();
 }
 
 double peakMb() {
@@ -48,16 +48,16 @@ double peakMb() {
 // The print list and the prepared series sheets of `labels` codes.
 struct PreparedLabels {
     explicit PreparedLabels(int labels) : kb1("kb1"), reports((fill(labels), kb1), nullptr, errors) {
-        report::PrepareOptions options;
+        preparation::PrepareOptions options;
         options.progressDisplay = nullptr;
         prepared = reports.prepare(1, options);
     }
     void fill(int labels) { bench_support::fillSeriesPrintList(kb1, labels); }
-    preview::PreparedPages& pages() { return reports.pages(1); }
+    prepared::PreparedPages& pages() { return reports.pages(1); }
 
     memtable::MemTable kb1;
     report::CollectingErrorReporter errors;
-    report::LabelReports reports;
+    labels::LabelReports reports;
     bool prepared = false;
 };
 
@@ -68,7 +68,8 @@ void writePdf(benchmark::State& state) {
     const fs::path path = fs::temp_directory_path() / "bench_output.pdf";
     std::string error;
     for (auto _ : state)
-        if (!preview::writePagesPdf(labels.pages(), path.string(), error)) state.SkipWithError(error.c_str());
+        if (!export_::qt::writePagesPdf(labels.pages(), path.string(), error))
+            state.SkipWithError(error.c_str());
     state.counters["sheets"] = labels.pages().count();
     state.counters["file_MB"] = fs::exists(path) ? fs::file_size(path) / 1e6 : 0;
     state.counters["peak_MB"] = peakMb();
@@ -84,7 +85,7 @@ void writePng(benchmark::State& state) {
     fs::create_directories(dir);
     std::string error;
     for (auto _ : state)
-        if (!preview::writePagesPng(labels.pages(), (dir / "sheet.png").string(), 150, error))
+        if (!export_::qt::writePagesPng(labels.pages(), (dir / "sheet.png").string(), 150, error))
             state.SkipWithError(error.c_str());
     state.counters["sheets"] = labels.pages().count();
     state.counters["peak_MB"] = peakMb();

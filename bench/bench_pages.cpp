@@ -10,8 +10,8 @@ constexpr int kSheets = 186;
 
 struct LabelReport {
     report_test::FakeBarcodeRegistration barcodeClass;
-    preview::Printer printer;
-    preview::PreparedPages pages{nullptr, &printer};
+    printer::Printer printer;
+    prepared::PreparedPages pages{nullptr, &printer};
     std::vector<std::uint8_t> file;
 
     LabelReport() {
@@ -36,7 +36,7 @@ BENCHMARK(BM_SavePreparedReport)->Unit(benchmark::kMillisecond);
 
 void BM_LoadPreparedReport(benchmark::State& state) {
     LabelReport& r = labelReport();
-    preview::PreparedPages target{nullptr, &r.printer};
+    prepared::PreparedPages target{nullptr, &r.printer};
     for (auto _ : state) {
         target.loadFromStream(r.file);
         benchmark::DoNotOptimize(target.count());

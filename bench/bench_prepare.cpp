@@ -18,8 +18,8 @@ struct PrintList {
 void prepareSeries(benchmark::State& state) {
     PrintList list(static_cast<int>(state.range(0)));
     report::CollectingErrorReporter errors;
-    report::LabelReports reports(list.kb1, nullptr, errors);
-    report::PrepareOptions options;
+    labels::LabelReports reports(list.kb1, nullptr, errors);
+    preparation::PrepareOptions options;
     options.progressDisplay = nullptr;
     for (auto _ : state) {
         if (!reports.prepare(1, options)) state.SkipWithError("preparation failed");

@@ -26,12 +26,12 @@ void ensureApplication() {
     static char* argv[] = {name, nullptr};
     new QApplication(argc, argv);  // kept for the process
     platform::qt::registerFontSubstitutions();
-    barcode::registerBarCodeObject();
+    barcode_object::registerBarCodeObject();
 }
 
 // Every window opens at the same bounds and zoom.
-preview::PreviewMemory& benchMemory() {
-    static preview::PreviewMemory memory("/tmp/bench_preview.ini");
+gui::preview::PreviewMemory& benchMemory() {
+    static gui::preview::PreviewMemory memory("/tmp/bench_preview.ini");
     memory.setLastZoom({});
     memory.writeBounds({0, 0, 1280, 800, false});
     return memory;
@@ -52,19 +52,19 @@ long residentKb() {
 }
 
 struct Report {
-    preview::Printer printer;
+    printer::Printer printer;
     std::unique_ptr<report::Page> tpl = pages_test::templatePage(printer);
-    preview::PreparedPages pages{nullptr, &printer};
+    prepared::PreparedPages pages{nullptr, &printer};
     explicit Report(int count) {
         for (int i = 0; i < count; ++i) pages_test::addLabelSheet(pages, *tpl, i, true);
     }
 };
 
-std::unique_ptr<preview::PreviewWindow> openForm(Report& r) {
-    preview::PreviewOptions options;
+std::unique_ptr<gui::preview::PreviewWindow> openForm(Report& r) {
+    gui::preview::PreviewOptions options;
     options.modal = false;
-    auto form = std::make_unique<preview::PreviewWindow>(options, nullptr,
-                                                         preview::PreviewServices{nullptr, &benchMemory()});
+    auto form = std::make_unique<gui::preview::PreviewWindow>(
+        options, nullptr, gui::preview::PreviewServices{nullptr, &benchMemory()});
     form->showPreview(r.pages);
     QApplication::processEvents();
     form->relayout();
@@ -92,7 +92,7 @@ void BM_ScrollThrough186Pages(benchmark::State& state) {
     const long before = residentKb();
     long peak = before;
     for (auto _ : state) {
-        form->runAction(preview::PreviewAction::FirstLine);
+        form->runAction(gui::preview::PreviewAction::FirstLine);
         for (int i = 1; i < r.pages.count(); ++i) {
             form->nextPage();
             form->pageBox()->repaint();

@@ -11,8 +11,8 @@
 namespace {
 
 void BM_LoadLabelTemplate(benchmark::State& state) {
-    barcode::registerBarCodeObject();
-    const auto& bytes = report::labelTemplateStream(static_cast<int>(state.range(0)));
+    barcode_object::registerBarCodeObject();
+    const auto& bytes = labels::labelTemplateStream(static_cast<int>(state.range(0)));
     report::Report r;
     for (auto _ : state) {
         bool ok = r.loadFromStream(bytes);
@@ -24,7 +24,7 @@ void BM_LoadLabelTemplate(benchmark::State& state) {
 BENCHMARK(BM_LoadLabelTemplate)->DenseRange(1, 4);
 
 void BM_DrawSeriesLabel(benchmark::State& state) {
-    barcode::BarcodeObject bar;
+    barcode_object::BarcodeObject bar;
     bar.width = 129;
     bar.height = 54;
     bar.memo = {"0501190001"};

@@ -1,6 +1,7 @@
 # cmake -DSOURCE_DIR=<repository> -P CheckLayers.cmake
 # Fails when a source file includes a folder listed above its own in cmake/layers.txt, a
-# folder that is not a layer, or (in a core folder) a Qt header or a qt/ folder.
+# folder that is not a layer, or (in a core folder) a Qt header or a qt/ folder; and when a
+# file declares its names outside its folder's namespace.
 cmake_minimum_required(VERSION 3.25)
 if(NOT SOURCE_DIR)
   message(FATAL_ERROR "usage: cmake -DSOURCE_DIR=<repository> -P CheckLayers.cmake")
@@ -27,13 +28,49 @@ function(is_core layer result)
   endif()
 endfunction()
 
+# A folder a/b holds namespace a::b; a folder named after a C++ keyword takes a trailing
+# underscore (export/ holds export_).
+function(namespace_of layer result)
+  string(REPLACE "/" "::" ns "${layer}")
+  string(REGEX REPLACE "(^|::)export(::|$)" "\\1export_\\2" ns "${ns}")
+  set(${result} "${ns}" PARENT_SCOPE)
+endfunction()
+
+set(layerNamespaces "")
+foreach(layer IN LISTS layers)
+  namespace_of(${layer} ns)
+  list(APPEND layerNamespaces ${ns})
+endforeach()
+
+# Every named namespace a file opens is its folder's own (or one inside it), except a block
+# that only forward-declares classes of another layer. Blocks opened inside the folder's
+# namespace are written with their full name (namespace report::detail).
+function(check_namespaces source shown ownNamespace result)
+  file(READ ${source} text)
+  string(REGEX REPLACE
+    "namespace [A-Za-z_:]+ {[ \t\r\n]*((class|struct) [A-Za-z_0-9]+;[ \t\r\n]*)+}" ""
+    text "${text}")
+  string(REGEX MATCHALL "(^|\n)namespace [A-Za-z_:]+ {" blocks "${text}")
+  set(found "")
+  foreach(block IN LISTS blocks)
+    string(REGEX REPLACE "^\n?namespace ([A-Za-z_:]+) {$" "\\1" name "${block}")
+    if(NOT name STREQUAL ownNamespace AND NOT name MATCHES "^${ownNamespace}::")
+      list(APPEND found "${shown}: declares names in namespace ${name}, not ${ownNamespace}")
+    endif()
+  endforeach()
+  set(${result} "${found}" PARENT_SCOPE)
+endfunction()
+
 set(violations "")
 foreach(layer IN LISTS layers)
+  namespace_of(${layer} ownNamespace)
   list(FIND layers ${layer} own)
   is_core(${layer} core)
   file(GLOB sources ${SOURCE_DIR}/${layer}/*.h ${SOURCE_DIR}/${layer}/*.cpp)
   foreach(source IN LISTS sources)
     file(RELATIVE_PATH shown ${SOURCE_DIR} ${source})
+    check_namespaces(${source} ${shown} ${ownNamespace} wrongNamespaces)
+    list(APPEND violations ${wrongNamespaces})
     file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
     foreach(include IN LISTS includes)
       if(include MATCHES "<(Q[A-Za-z]*|Qt[A-Za-z]*/[^>]*)>")
@@ -65,7 +102,7 @@ endforeach()
 list(LENGTH violations count)
 if(count GREATER 0)
   list(JOIN violations "\n  " text)
-  message(FATAL_ERROR "${count} include(s) break the layer order of cmake/layers.txt:\n  ${text}")
+  message(FATAL_ERROR "${count} file(s) break the layer order or the namespaces of cmake/layers.txt:\n  ${text}")
 endif()
 list(LENGTH layers layerCount)
-message(STATUS "layering: every include of the ${layerCount} layers goes downward")
+message(STATUS "layering: every include of the ${layerCount} layers goes downward; every file is in its folder's namespace")

@@ -3,7 +3,7 @@
 #include "printer/PageUnits.h"
 #include "printer/Printer.h"
 
-namespace preview {
+namespace export_ {
 
 namespace {
 
@@ -17,25 +17,25 @@ bool usable(double mm) {
 }
 
 int scaled(int pagePixels, double dotsPerPixel) {
-    return roundToInt(pagePixels * dotsPerPixel);
+    return printer::roundToInt(pagePixels * dotsPerPixel);
 }
 
 }  // namespace
 
-SheetSize sheetSizeOf(const PreparedPage& page) {
+SheetSize sheetSizeOf(const prepared::PreparedPage& page) {
     const SheetSize paper{page.paperWidth / 10.0, page.paperHeight / 10.0};
     if (usable(paper.widthMm) && usable(paper.heightMm)) return paper;
-    const SheetSize fromGeometry{page.geometry.paperWidthPx * kMmPerInch / kPagePixelsPerInch,
-                                 page.geometry.paperHeightPx * kMmPerInch / kPagePixelsPerInch};
+    const SheetSize fromGeometry{page.geometry.paperWidthPx * kMmPerInch / printer::kPagePixelsPerInch,
+                                 page.geometry.paperHeightPx * kMmPerInch / printer::kPagePixelsPerInch};
     if (usable(fromGeometry.widthMm) && usable(fromGeometry.heightMm)) return fromGeometry;
-    return page.orientation == kLandscape ? SheetSize{297, 210} : SheetSize{210, 297};
+    return page.orientation == printer::kLandscape ? SheetSize{297, 210} : SheetSize{210, 297};
 }
 
-platform::Rect outputTargetRect(const PreparedPage& page, platform::Size sheetDots, int dpi) {
-    const PrinterGeometry& g = page.geometry;
-    const double dotsPerPixel = dpi / kPagePixelsPerInch;
+platform::Rect outputTargetRect(const prepared::PreparedPage& page, platform::Size sheetDots, int dpi) {
+    const printer::PrinterGeometry& g = page.geometry;
+    const double dotsPerPixel = dpi / printer::kPagePixelsPerInch;
     // The page's printer geometry restated in this sheet's dots.
-    PrinterGeometry out = g;
+    printer::PrinterGeometry out = g;
     out.paperWidthDots = sheetDots.width;
     out.paperHeightDots = sheetDots.height;
     out.offsetXDots = scaled(g.offsetXPx, dotsPerPixel);
@@ -44,10 +44,10 @@ platform::Rect outputTargetRect(const PreparedPage& page, platform::Size sheetDo
     out.printableHeightDots = scaled(g.printableHeightPx, dotsPerPixel);
     // printTargetRect measures from the printable area's corner; this sheet's origin is the
     // paper's corner.
-    const platform::Rect r = printTargetRect(out, page.useMargins, page.margins);
-    const auto shift = [](int v, int by) { return roundToInt(static_cast<double>(v) + by); };
+    const platform::Rect r = printer::printTargetRect(out, page.useMargins, page.margins);
+    const auto shift = [](int v, int by) { return printer::roundToInt(static_cast<double>(v) + by); };
     return {shift(r.left, out.offsetXDots), shift(r.top, out.offsetYDots), shift(r.right, out.offsetXDots),
             shift(r.bottom, out.offsetYDots)};
 }
 
-}  // namespace preview
+}  // namespace export_

@@ -6,7 +6,7 @@
 #include "platform/Geometry.h"
 #include "prepared/PreparedPage.h"
 
-namespace preview {
+namespace export_ {
 
 // The sheet of a page as it lies (after turning), in millimetres; a record whose paper is
 // missing or absurd gets the size of its geometry, else A4 in its orientation.
@@ -14,10 +14,10 @@ struct SheetSize {
     double widthMm = 0;
     double heightMm = 0;
 };
-SheetSize sheetSizeOf(const PreparedPage& page);
+SheetSize sheetSizeOf(const prepared::PreparedPage& page);
 
 // The rectangle to draw the page into on a sheet of `sheetDots` (origin at the sheet's
 // corner) at `dpi` dots per inch.
-platform::Rect outputTargetRect(const PreparedPage& page, platform::Size sheetDots, int dpi);
+platform::Rect outputTargetRect(const prepared::PreparedPage& page, platform::Size sheetDots, int dpi);
 
-}  // namespace preview
+}  // namespace export_

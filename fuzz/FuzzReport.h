@@ -13,7 +13,7 @@ namespace fuzz {
 
 inline void registerProgramObjects() {
     static const bool done = [] {
-        barcode::registerBarCodeObject();
+        barcode_object::registerBarCodeObject();
         return true;
     }();
     (void)done;
@@ -38,7 +38,7 @@ inline void drawTemplateObjects(report::Report& report) {
 }
 
 // Every page into an A4 sheet at 300 dots per inch, the size a PNG page is drawn at.
-inline void drawPreparedPages(preview::PreparedPages& pages) {
+inline void drawPreparedPages(prepared::PreparedPages& pages) {
     for (int index = 0; index < pages.count(); ++index) {
         DiscardingCanvas canvas;
         canvas.setClipRect({0, 0, 3508, 2480});

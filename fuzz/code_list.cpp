@@ -8,9 +8,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    for (const std::string& code : app::parseFiscalCodeList(text)) (void)app::checkFiscalCode(code);
-    for (const std::string& code : app::parseCodeFile(text, 51)) (void)app::checkFiscalCode(code);
-    (void)app::checkFiscalCode(text);
-    (void)app::formatFiscalCodeList(app::parseFiscalCodeList(text));
+    for (const std::string& code : labels::parseFiscalCodeList(text)) (void)labels::checkFiscalCode(code);
+    for (const std::string& code : labels::parseCodeFile(text, 51)) (void)labels::checkFiscalCode(code);
+    (void)labels::checkFiscalCode(text);
+    (void)labels::formatFiscalCodeList(labels::parseFiscalCodeList(text));
     return 0;
 }

@@ -8,7 +8,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::registerProgramObjects();
-    preview::PreparedPages pages;
+    prepared::PreparedPages pages;
     try {
         pages.loadFromStream(std::span<const std::uint8_t>(data, size));
         fuzz::drawPreparedPages(pages);

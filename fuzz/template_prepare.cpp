@@ -12,7 +12,7 @@
 namespace {
 
 // The target never writes cf0.txt, so no lock is ever asked for.
-class NoLocks : public app::FileLocker {
+class NoLocks : public labels::FileLocker {
 public:
     std::unique_ptr<Lock> lock(const std::filesystem::path&, std::chrono::milliseconds) override { return nullptr; }
 };
@@ -23,15 +23,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::registerProgramObjects();
     report::CollectingErrorReporter errors;
     NoLocks locks;
-    app::LabelApp labels(std::filesystem::temp_directory_path(), locks);
-    report::LabelReports reports(labels.printList(), &labels.fiscalCodes(), errors);
+    labels::LabelApp labels(std::filesystem::temp_directory_path(), locks);
+    labels::LabelReports reports(labels.printList(), &labels.fiscalCodes(), errors);
     for (int i = 0; i < 5; ++i) labels.insertLabel("C" + std::to_string(100000 + i));
     if (!reports.report(1).loadFromStream(std::span<const std::uint8_t>(data, size))) return 0;
-    report::PrepareOptions options;
+    preparation::PrepareOptions options;
     options.progressDisplay = nullptr;
     if (!reports.prepare(1, options)) return 0;
     const std::vector<std::uint8_t> saved = reports.pages(1).saveToBytes();
-    preview::PreparedPages reread;
+    prepared::PreparedPages reread;
     try {
         reread.loadFromStream(saved);
         fuzz::drawPreparedPages(reread);

@@ -2,7 +2,7 @@
 
 #include <cerrno>
 
-namespace app {
+namespace labels {
 
 FileError fileErrorFromErrno(int errnoValue) {
     switch (errnoValue) {
@@ -25,4 +25,4 @@ FileError fileErrorFromErrno(int errnoValue) {
     }
 }
 
-}  // namespace app
+}  // namespace labels

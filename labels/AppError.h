@@ -5,7 +5,7 @@
 
 #include "platform/Error.h"
 
-namespace app {
+namespace labels {
 
 class AppError : public platform::Error {
 public:
@@ -24,4 +24,4 @@ public:
 // The FileError for a failed system call that set errnoValue.
 FileError fileErrorFromErrno(int errnoValue);
 
-}  // namespace app
+}  // namespace labels

@@ -4,7 +4,7 @@
 
 #include "labels/Month.h"
 
-namespace app {
+namespace labels {
 
 namespace {
 
@@ -29,4 +29,4 @@ std::vector<std::string> calendarLabels(int year, int month) {
     return labels;
 }
 
-}  // namespace app
+}  // namespace labels

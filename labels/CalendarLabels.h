@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace app {
+namespace labels {
 
 // Days of month 1-12 of year, with the Gregorian leap-year rule for February.
 int daysInMonth(int year, int month);
@@ -12,4 +12,4 @@ int daysInMonth(int year, int month);
 // The labels "01/mm/yyyy" to the month's last day, in day order.
 std::vector<std::string> calendarLabels(int year, int month);
 
-}  // namespace app
+}  // namespace labels

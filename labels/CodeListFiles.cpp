@@ -4,7 +4,7 @@
 #include "labels/TextFile.h"
 #include "platform/Utf8.h"
 
-namespace app {
+namespace labels {
 
 namespace {
 
@@ -55,4 +55,4 @@ std::vector<std::string> parseCodeFile(std::string_view text, std::size_t maxLin
     return labels;
 }
 
-}  // namespace app
+}  // namespace labels

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace app {
+namespace labels {
 
 inline constexpr const char* kFiscalCodeFileName = "cf0.txt";
 inline constexpr const char* kExemptionFileName = "ESENZIONI.txt";
@@ -35,4 +35,4 @@ std::string formatFiscalCodeList(const std::vector<std::string>& codes);
 // when the file runs out first, every missing line up to maxLines is an empty label.
 std::vector<std::string> parseCodeFile(std::string_view text, std::size_t maxLines);
 
-}  // namespace app
+}  // namespace labels

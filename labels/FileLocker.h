@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <memory>
 
-namespace app {
+namespace labels {
 
 class FileLocker {
 public:
@@ -22,4 +22,4 @@ public:
     virtual std::unique_ptr<Lock> lock(const std::filesystem::path& path, std::chrono::milliseconds timeout) = 0;
 };
 
-}  // namespace app
+}  // namespace labels

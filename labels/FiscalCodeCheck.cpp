@@ -7,7 +7,7 @@
 
 #include "platform/Utf8.h"
 
-namespace app {
+namespace labels {
 
 namespace {
 
@@ -147,4 +147,4 @@ FiscalCodeCheck checkFiscalCode(std::string_view text) {
     return result;
 }
 
-}  // namespace app
+}  // namespace labels

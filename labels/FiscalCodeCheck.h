@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace app {
+namespace labels {
 
 inline constexpr const char* kFiscalCodeSound = "Codice fiscale formalmente corretto";
 
@@ -26,4 +26,4 @@ FiscalCodeCheck checkFiscalCode(std::string_view text);
 // digits and letters A-Z.
 char fiscalCheckCharacter(std::string_view code);
 
-}  // namespace app
+}  // namespace labels

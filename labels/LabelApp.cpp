@@ -13,7 +13,7 @@
 #include <cerrno>
 #include <map>
 
-namespace app {
+namespace labels {
 
 namespace {
 
@@ -267,4 +267,4 @@ bool LabelApp::saveIfDirty() {
     return true;
 }
 
-}  // namespace app
+}  // namespace labels

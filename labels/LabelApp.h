@@ -18,7 +18,7 @@
 #include "memtable/MemTable.h"
 #include "memtable/MemTableObserver.h"
 
-namespace app {
+namespace labels {
 
 // What "Salva" did with the text of the fiscal code edit.
 enum class SaveOutcome { Appended, AlreadyPresent };
@@ -118,4 +118,4 @@ private:
     bool fileInWindows1252_ = false;        // cf0.txt was not UTF-8: written back the same way
 };
 
-}  // namespace app
+}  // namespace labels

@@ -8,16 +8,16 @@
 #include "labels/LabelTemplate.h"
 #include "report/Report.h"
 
-namespace app {
+namespace labels {
 
 namespace {
 
 barcode::BarcodeType symbologyOfTemplate(int n) {
     report::Report templateReport;
-    report::loadLabelTemplate(templateReport, n);
+    labels::loadLabelTemplate(templateReport, n);
     for (const auto& page : templateReport.pages())
         for (const auto& object : page->objects())
-            if (const auto* bar = dynamic_cast<const barcode::BarcodeObject*>(object.get()))
+            if (const auto* bar = dynamic_cast<const barcode_object::BarcodeObject*>(object.get()))
                 return static_cast<barcode::BarcodeType>(bar->settings.barType);
     return barcode::bcCode39;
 }
@@ -25,8 +25,8 @@ barcode::BarcodeType symbologyOfTemplate(int n) {
 }  // namespace
 
 barcode::BarcodeType labelTemplateSymbology(int n) {
-    if (n < 1 || n > report::kLabelTemplateCount) return barcode::bcCode39;
-    static const std::array<barcode::BarcodeType, report::kLabelTemplateCount> symbologies = {
+    if (n < 1 || n > labels::kLabelTemplateCount) return barcode::bcCode39;
+    static const std::array<barcode::BarcodeType, labels::kLabelTemplateCount> symbologies = {
         symbologyOfTemplate(1), symbologyOfTemplate(2), symbologyOfTemplate(3), symbologyOfTemplate(4)};
     return symbologies[static_cast<std::size_t>(n - 1)];
 }
@@ -40,4 +40,4 @@ void refuseUncarriedCode(const std::string& code, int templateNumber) {
                    " non può rappresentare.");
 }
 
-}  // namespace app
+}  // namespace labels

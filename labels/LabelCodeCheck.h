@@ -7,7 +7,7 @@
 
 #include "barcode/BarcodeType.h"
 
-namespace app {
+namespace labels {
 
 // The symbology of the barcode on built-in label template n (1..4).
 barcode::BarcodeType labelTemplateSymbology(int n);
@@ -16,4 +16,4 @@ barcode::BarcodeType labelTemplateSymbology(int n);
 // carry, when there is one.
 void refuseUncarriedCode(const std::string& code, int templateNumber);
 
-}  // namespace app
+}  // namespace labels

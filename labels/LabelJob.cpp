@@ -4,7 +4,7 @@
 
 #include <map>
 
-namespace app {
+namespace labels {
 
 std::optional<LabelKind> labelKindFromName(const std::string& name) {
     static const std::map<std::string, LabelKind> kinds = {
@@ -66,4 +66,4 @@ ReportKind jobReportKind(const LabelApp& labelApp, const LabelJob& job) {
     return job.templateOverride.value_or(labelApp.reportKind());
 }
 
-}  // namespace app
+}  // namespace labels

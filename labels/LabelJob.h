@@ -9,7 +9,7 @@
 
 #include "labels/LabelApp.h"
 
-namespace app {
+namespace labels {
 
 enum class LabelKind { Series, Calendar, Exemptions, Oxygen, Fiscal, Free };
 
@@ -41,4 +41,4 @@ std::vector<std::string> printListTexts(memtable::MemTable& printList);
 // The template the job prints with: the override, else the one its fill command chose.
 ReportKind jobReportKind(const LabelApp& labelApp, const LabelJob& job);
 
-}  // namespace app
+}  // namespace labels

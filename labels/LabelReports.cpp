@@ -6,27 +6,27 @@
 #include "labels/LabelTemplate.h"
 #include "preparation/ReportPrinterLink.h"
 
-namespace report {
+namespace labels {
 
 LabelReports::LabelReports(memtable::MemTable& printList, memtable::MemTable* fiscalCodes,
-                           ErrorReporter& errors, const ReportServices& services)
+                           report::ErrorReporter& errors, const preparation::ReportServices& services)
     : services_(services), printListAccess_(printList), dataset_(kLabelDatasetName) {
-    if (services.printer) printerLink_ = std::make_unique<ReportPrinterLink>(*services.printer);
+    if (services.printer) printerLink_ = std::make_unique<preparation::ReportPrinterLink>(*services.printer);
     dataset_.setDataSet(&printListAccess_);
     components_.add<memtable::MemTable>(kPrintListName, &printList);
     if (fiscalCodes) components_.add<memtable::MemTable>(kFiscalCodeListName, fiscalCodes);
     // Registered as a report dataset: bands look their data source up as one.
-    components_.add<Dataset>(kLabelDatasetName, &dataset_);
+    components_.add<report::Dataset>(kLabelDatasetName, &dataset_);
     for (int kind = 1; kind <= kReportCount; ++kind) {
         Slot& s = slots_[static_cast<std::size_t>(kind - 1)];
-        s.report = std::make_unique<Report>();
+        s.report = std::make_unique<report::Report>();
         s.report->name = "frReport" + std::to_string(kind);
         s.report->components = &components_;
         s.report->errors = &errors;
         s.report->datasetName = kLabelDatasetName;
         s.report->printer = printerLink_.get();
         loadLabelTemplate(*s.report, kind);
-        s.pages = std::make_unique<preview::PreparedPages>(s.report.get(), services.printer);
+        s.pages = std::make_unique<prepared::PreparedPages>(s.report.get(), services.printer);
         s.pages->imageCodec = services.imageCodec;
     }
 }
@@ -38,26 +38,27 @@ LabelReports::Slot& LabelReports::slot(int kind) {
     return slots_[static_cast<std::size_t>(kind - 1)];
 }
 
-Report& LabelReports::report(int kind) {
+report::Report& LabelReports::report(int kind) {
     return *slot(kind).report;
 }
-preview::PreparedPages& LabelReports::pages(int kind) {
+prepared::PreparedPages& LabelReports::pages(int kind) {
     return *slot(kind).pages;
 }
 
-bool LabelReports::prepare(int kind, const PrepareOptions& options) {
+bool LabelReports::prepare(int kind, const preparation::PrepareOptions& options) {
     Slot& s = slot(kind);
-    return report::prepare(*s.report, *s.pages, withServices(options));
+    return preparation::prepare(*s.report, *s.pages, withServices(options));
 }
 
-bool LabelReports::prepareAndShow(int kind, PreparedPagesViewer* viewer, const PrepareOptions& options) {
+bool LabelReports::prepareAndShow(int kind, preparation::PreparedPagesViewer* viewer,
+                                  const preparation::PrepareOptions& options) {
     Slot& s = slot(kind);
-    return report::prepareAndShow(*s.report, *s.pages, viewer, withServices(options));
+    return preparation::prepareAndShow(*s.report, *s.pages, viewer, withServices(options));
 }
 
-PrepareOptions LabelReports::withServices(PrepareOptions options) const {
+preparation::PrepareOptions LabelReports::withServices(preparation::PrepareOptions options) const {
     if (!options.progressDisplay) options.progressDisplay = services_.progressDisplay;
     return options;
 }
 
-}  // namespace report
+}  // namespace labels

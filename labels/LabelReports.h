@@ -17,7 +17,7 @@
 #include "report/ErrorReporter.h"
 #include "report/Report.h"
 
-namespace report {
+namespace labels {
 
 inline constexpr const char* kPrintListName = "kb1";
 inline constexpr const char* kFiscalCodeListName = "kb2";
@@ -28,8 +28,8 @@ public:
     // Both tables are borrowed; the fiscal-code list is optional. Template load errors and
     // preparation errors go to `errors`. The reports load, prepare and draw through the
     // program's services (borrowed); without a printer they keep their stored paper.
-    LabelReports(memtable::MemTable& printList, memtable::MemTable* fiscalCodes, ErrorReporter& errors,
-                 const ReportServices& services = {});
+    LabelReports(memtable::MemTable& printList, memtable::MemTable* fiscalCodes,
+                 report::ErrorReporter& errors, const preparation::ReportServices& services = {});
     ~LabelReports();
     LabelReports(const LabelReports&) = delete;
     LabelReports& operator=(const LabelReports&) = delete;
@@ -37,30 +37,31 @@ public:
     static constexpr int kReportCount = 4;
 
     // Report `kind` (1..4); std::out_of_range for any other kind.
-    Report& report(int kind);
-    preview::PreparedPages& pages(int kind);
-    DBDataset& dataset() { return dataset_; }
+    report::Report& report(int kind);
+    prepared::PreparedPages& pages(int kind);
+    report::DBDataset& dataset() { return dataset_; }
 
     // Prepares report `kind` into its pages; false after an error or a cancel.
-    bool prepare(int kind, const PrepareOptions& options = {});
-    bool prepareAndShow(int kind, PreparedPagesViewer* viewer, const PrepareOptions& options = {});
+    bool prepare(int kind, const preparation::PrepareOptions& options = {});
+    bool prepareAndShow(int kind, preparation::PreparedPagesViewer* viewer,
+                        const preparation::PrepareOptions& options = {});
 
 private:
     struct Slot {
-        std::unique_ptr<Report> report;
-        std::unique_ptr<preview::PreparedPages> pages;
+        std::unique_ptr<report::Report> report;
+        std::unique_ptr<prepared::PreparedPages> pages;
     };
     Slot& slot(int kind);
     // The options with the services' progress window when they name none.
-    PrepareOptions withServices(PrepareOptions options) const;
+    preparation::PrepareOptions withServices(preparation::PrepareOptions options) const;
 
-    ReportServices services_;
-    std::unique_ptr<PrinterLink> printerLink_;
+    preparation::ReportServices services_;
+    std::unique_ptr<report::PrinterLink> printerLink_;
 
-    MemTableDataSet printListAccess_;
-    DBDataset dataset_;
-    ComponentRegistry components_;
+    report::MemTableDataSet printListAccess_;
+    report::DBDataset dataset_;
+    report::ComponentRegistry components_;
     std::array<Slot, kReportCount> slots_;
 };
 
-}  // namespace report
+}  // namespace labels

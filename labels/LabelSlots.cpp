@@ -6,49 +6,51 @@
 #include "preparation/Prepare.h"
 #include "report/BandView.h"
 
-namespace report {
+namespace labels {
 
 namespace {
 
 // Sheets are never this full; a damaged template cannot make the list grow without end.
 constexpr std::size_t kMaxSlots = 10000;
 
-const BandView* firstBand(const Page& page, int type) {
+const report::BandView* firstBand(const report::Page& page, int type) {
     for (const auto& object : page.objects()) {
-        const auto* band = dynamic_cast<const BandView*>(object.get());
+        const auto* band = dynamic_cast<const report::BandView*>(object.get());
         if (band && band->bandType() == type) return band;
     }
     return nullptr;
 }
 
-const Page* firstPrintedPage(const Report& report) {
+const report::Page* firstPrintedPage(const report::Report& report) {
     for (const auto& page : report.pages())
         if (page->pageKind == 0) return page.get();
     return nullptr;
 }
 
-int heightOf(const BandView* band) {
+int heightOf(const report::BandView* band) {
     return band ? std::max(0, band->height) : 0;
 }
 
 }  // namespace
 
-std::vector<LabelSlot> labelSlots(Report& report) {
-    fitPagesToPrinter(report);
-    const Page* page = firstPrintedPage(report);
+std::vector<LabelSlot> labelSlots(report::Report& report) {
+    preparation::fitPagesToPrinter(report);
+    const report::Page* page = firstPrintedPage(report);
     if (!page) return {};
-    const BandView* data = firstBand(*page, kBandMasterData);
+    const report::BandView* data = firstBand(*page, report::kBandMasterData);
     if (!data || data->height <= 0) return {};
 
-    const PageArea area = pageAreaOf(*page);
+    const preparation::PageArea area = preparation::pageAreaOf(*page);
     const int columns = std::max(page->pageColumns, 1);
-    const int columnWidth = pageColumnWidth(area, columns, page->pageColumnGap);
+    const int columnWidth = preparation::pageColumnWidth(area, columns, page->pageColumnGap);
     // A page header shown on the first sheet comes before the labels; a page footer and a
     // column footer keep their room at the bottom.
-    const BandView* header = firstBand(*page, kBandPageHeader);
-    const long long top = area.top + ((header && (header->flags & kBandOnFirstPage)) ? heightOf(header) : 0);
-    const long long bottom = static_cast<long long>(area.bottom) - heightOf(firstBand(*page, kBandPageFooter)) -
-                             heightOf(firstBand(*page, kBandColumnFooter));
+    const report::BandView* header = firstBand(*page, report::kBandPageHeader);
+    const long long top =
+        area.top + ((header && (header->flags & report::kBandOnFirstPage)) ? heightOf(header) : 0);
+    const long long bottom = static_cast<long long>(area.bottom) -
+                             heightOf(firstBand(*page, report::kBandPageFooter)) -
+                             heightOf(firstBand(*page, report::kBandColumnFooter));
 
     std::vector<LabelSlot> slots;
     for (int column = 0; column < columns && slots.size() < kMaxSlots; ++column) {
@@ -59,8 +61,8 @@ std::vector<LabelSlot> labelSlots(Report& report) {
     return slots;
 }
 
-int labelsPerSheet(Report& report) {
+int labelsPerSheet(report::Report& report) {
     return static_cast<int>(labelSlots(report).size());
 }
 
-}  // namespace report
+}  // namespace labels

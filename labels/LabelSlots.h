@@ -6,7 +6,7 @@
 
 #include "report/Report.h"
 
-namespace report {
+namespace labels {
 
 // One label position in page pixels: its page column's width by the data band's height.
 struct LabelSlot {
@@ -18,9 +18,9 @@ struct LabelSlot {
 
 // The positions of the first sheet, in the order labels fill them. Fits the template's pages
 // to its printer first (as preparing does); empty when the template has no master data band.
-std::vector<LabelSlot> labelSlots(Report& report);
+std::vector<LabelSlot> labelSlots(report::Report& report);
 
 // labelSlots(report).size(): the highest first label a used sheet can start at.
-int labelsPerSheet(Report& report);
+int labelsPerSheet(report::Report& report);
 
-}  // namespace report
+}  // namespace labels

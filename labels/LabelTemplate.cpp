@@ -7,12 +7,12 @@
 #include "labels/LabelTemplateBuilder.h"
 #include "report/Report.h"
 
-namespace report {
+namespace labels {
 
 namespace {
 
 std::vector<std::uint8_t> builtStream(int n) {
-    Report report;
+    report::Report report;
     buildLabelTemplate(report, labelTemplateLayout(n));
     return saveLabelTemplate(report);
 }
@@ -27,9 +27,9 @@ const std::vector<std::uint8_t>& labelTemplateStream(int n) {
     return streams[static_cast<std::size_t>(n - 1)];
 }
 
-bool loadLabelTemplate(Report& report, int n) {
-    barcode::registerBarCodeObject();
+bool loadLabelTemplate(report::Report& report, int n) {
+    barcode_object::registerBarCodeObject();
     return report.loadFromStream(labelTemplateStream(n));
 }
 
-}  // namespace report
+}  // namespace labels

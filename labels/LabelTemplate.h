@@ -7,8 +7,10 @@
 #include <vector>
 
 namespace report {
-
 class Report;
+}
+
+namespace labels {
 
 inline constexpr int kLabelTemplateCount = 4;
 
@@ -17,6 +19,6 @@ const std::vector<std::uint8_t>& labelTemplateStream(int n);
 
 // Loads template n into the report, registering the barcode object first. False, with the
 // report's error reporter told why, when the load fails.
-bool loadLabelTemplate(Report& report, int n);
+bool loadLabelTemplate(report::Report& report, int n);
 
-}  // namespace report
+}  // namespace labels

@@ -7,7 +7,7 @@
 #include "report/BandView.h"
 #include "report/View.h"
 
-namespace report {
+namespace labels {
 
 namespace {
 
@@ -16,14 +16,14 @@ constexpr int kBold = platform::kBold;
 
 // Series and free codes: one barcode per band, 6 columns.
 constexpr TemplateObject kSeries[] = {
-    TemplateBand{"DatiMaster1", kBandMasterData, 28, 78, "frDBDataSet1"},
+    TemplateBand{"DatiMaster1", report::kBandMasterData, 28, 78, "frDBDataSet1"},
     TemplateBarcode{28, 36, 54},
 };
 
 // Exemption codes: a page heading and a rule under each barcode, 8 columns.
 constexpr TemplateObject kExemptions[] = {
-    TemplateBand{"DatiMaster1", kBandMasterData, 104, 82, "frDBDataSet1"},
-    TemplateBand{"Intestaz.Pagina1", kBandPageHeader, 32, 36, ""},
+    TemplateBand{"DatiMaster1", report::kBandMasterData, 104, 82, "frDBDataSet1"},
+    TemplateBand{"Intestaz.Pagina1", report::kBandPageHeader, 32, 36, ""},
     TemplateBarcode{19, 112, 62},
     TemplateText{"Memo1", 344, 36, 368, 26, "STAMPA CODICI ESENZIONI", 14, kBold},
     TemplateRule{"Line1", 16, 184, 132},
@@ -32,20 +32,20 @@ constexpr TemplateObject kExemptions[] = {
 // Oxygen codes: a page heading, a tick at each band's top and, outside every band, the
 // cylinder captions printed once beside the first sheet's two columns.
 constexpr TemplateObject kOxygen[] = {
-    TemplateBand{"DatiMaster1", kBandMasterData, 168, 90, "frDBDataSet1"},
-    TemplateBand{"Intestaz.Pagina1", kBandPageHeader, 32, 80, ""},
+    TemplateBand{"DatiMaster1", report::kBandMasterData, 168, 90, "frDBDataSet1"},
+    TemplateBand{"Intestaz.Pagina1", report::kBandPageHeader, 32, 80, ""},
     TemplateBarcode{76, 180, 62},
     TemplateText{"Memo1", 344, 36, 368, 26, "STAMPA CODICI OSSIGENO", 14, kBold},
-    TemplateText{"Memo2", 292, 116, 244, 30, " 200bar lt", 14, kRegular, kFrameRight, 3},
+    TemplateText{"Memo2", 292, 116, 244, 30, " 200bar lt", 14, kRegular, report::kFrameRight, 3},
     TemplateRule{"Line2", 20, 168, 4},
-    TemplateText{"Memo6", 292, 152, 244, 586, "7 ", 72, kRegular, kFrameRight, 3},
+    TemplateText{"Memo6", 292, 152, 244, 586, "7 ", 72, kRegular, report::kFrameRight, 3},
     TemplateText{"Memo3", 812, 116, 244, 30, " 200bar  lt", 14, kRegular},
     TemplateText{"Memo4", 812, 152, 244, 562, "14", 72, kRegular},
 };
 
 // Calendar days and fiscal codes: as the series, 4 columns, the barcode 16 below the band top.
 constexpr TemplateObject kCalendar[] = {
-    TemplateBand{"DatiMaster1", kBandMasterData, 28, 78, "frDBDataSet1"},
+    TemplateBand{"DatiMaster1", report::kBandMasterData, 28, 78, "frDBDataSet1"},
     TemplateBarcode{28, 44, 54},
 };
 
@@ -63,4 +63,4 @@ const LabelTemplateLayout& labelTemplateLayout(int n) {
     return kLayouts[static_cast<std::size_t>(n - 1)];
 }
 
-}  // namespace report
+}  // namespace labels

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <variant>
 
-namespace report {
+namespace labels {
 
 struct TemplateBand {
     std::string_view name;
@@ -48,4 +48,4 @@ struct LabelTemplateLayout {
 // Layout of template n (1..4); std::out_of_range for any other n.
 const LabelTemplateLayout& labelTemplateLayout(int n);
 
-}  // namespace report
+}  // namespace labels

@@ -2,7 +2,7 @@
 
 #include "labels/AppError.h"
 
-namespace app {
+namespace labels {
 
 int requireMonth(MonthIndex month) {
     if (!month || *month < 0 || *month >= static_cast<int>(kMonthNames.size()))
@@ -15,4 +15,4 @@ std::string twoDigits(int value) {
     return std::string{static_cast<char>('0' + v / 10), static_cast<char>('0' + v % 10)};
 }
 
-}  // namespace app
+}  // namespace labels

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-namespace app {
+namespace labels {
 
 // Item index 0 ("GENNAIO") to 11 ("DICEMBRE"); empty when no item is selected.
 using MonthIndex = std::optional<int>;
@@ -28,4 +28,4 @@ int requireMonth(MonthIndex month);
 // Two-digit text with a leading zero: 3 -> "03".
 std::string twoDigits(int value);
 
-}  // namespace app
+}  // namespace labels

@@ -2,7 +2,7 @@
 
 #include "labels/Month.h"
 
-namespace app {
+namespace labels {
 
 namespace {
 
@@ -42,4 +42,4 @@ std::vector<std::string> prescriptionSeries(int year, int month, SeriesLength le
     return codes;
 }
 
-}  // namespace app
+}  // namespace labels

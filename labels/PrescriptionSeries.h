@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-namespace app {
+namespace labels {
 
 // The three series lengths of the "53" / "107" / "161" selector, by item index.
 enum class SeriesLength { Short = 53, Medium = 107, Long = 161 };
@@ -23,4 +23,4 @@ std::string seriesClosingCode(int year, ClosingKind kind);
 // The N codes of year (2001-2100) and month (1-12) in serial order, then the closing code.
 std::vector<std::string> prescriptionSeries(int year, int month, SeriesLength length, ClosingKind closing);
 
-}  // namespace app
+}  // namespace labels

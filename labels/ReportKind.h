@@ -1,7 +1,7 @@
 // Which of the four label templates the next print run uses.
 #pragma once
 
-namespace app {
+namespace labels {
 
 enum class ReportKind {
     None = 0,           // no fill command yet: printing does nothing
@@ -11,4 +11,4 @@ enum class ReportKind {
     DatesAndCodes = 4,  // "Calendario", "Stampa C.F."
 };
 
-}  // namespace app
+}  // namespace labels

@@ -10,11 +10,11 @@
 #include "report/LineView.h"
 #include "report/MemoView.h"
 
-namespace report {
+namespace labels {
 
 namespace {
 
-constexpr double kPixelsPerMm = preview::kPagePixelsPerInch / 25.4;
+constexpr double kPixelsPerMm = printer::kPagePixelsPerInch / 25.4;
 constexpr double kCrossArmMm = 3;
 // Ruler ticks: every millimetre, longer every 5, longest with the number every 10.
 constexpr double kTickMm = 1.5, kFiveTickMm = 2.5, kTenTickMm = 4;
@@ -28,38 +28,39 @@ int px(double mm) {
 // Writes the objects of one page into its stream as preparation would print them.
 class SheetWriter {
 public:
-    SheetWriter(preview::PreparedPages& pages, Page& page, const PageArea& area)
-        : page_(page), context_{pages.pageStream(pages.count() - 1), nullptr, nullptr, {area.left, area.right, false}} {}
+    SheetWriter(prepared::PreparedPages& pages, report::Page& page, const preparation::PageArea& area)
+        : page_(page),
+          context_{pages.pageStream(pages.count() - 1), nullptr, nullptr, {area.left, area.right, false}} {}
 
     void outline(const LabelSlot& slot) {
-        MemoView frame;
-        frame.frameTyp = kFrameAll;
+        report::MemoView frame;
+        frame.frameTyp = report::kFrameAll;
         place(frame, slot.left, slot.top, slot.width, slot.height);
     }
     void horizontal(int left, int top, int width) {
-        LineView line;
+        report::LineView line;
         place(line, left, top, width, 0);
     }
     void vertical(int left, int top, int height) {
-        LineView line;
+        report::LineView line;
         place(line, left, top, 0, height);
     }
     void number(int left, int top, int value) {
-        MemoView text;
+        report::MemoView text;
         text.memo = {std::to_string(value)};
         text.font.size = kNumberPoints;
         place(text, left, top, kNumberWidth, kNumberHeight);
     }
 
 private:
-    void place(View& object, int left, int top, int width, int height) {
+    void place(report::View& object, int left, int top, int width, int height) {
         object.left = left, object.top = top, object.width = width, object.height = height;
         object.page = &page_;
         object.print(context_);
     }
 
-    Page& page_;
-    PrintContext context_;
+    report::Page& page_;
+    report::PrintContext context_;
 };
 
 void drawCross(SheetWriter& sheet, const LabelSlot& slot) {
@@ -73,7 +74,7 @@ double tickMm(int mm) {
 }
 
 // Millimetres counted from the paper's top-left corner, inside the printable area.
-void drawRulers(SheetWriter& sheet, const PageArea& area) {
+void drawRulers(SheetWriter& sheet, const preparation::PageArea& area) {
     for (int mm = static_cast<int>(std::ceil(area.left / kPixelsPerMm)); px(mm) <= area.right; ++mm) {
         sheet.vertical(px(mm), area.top, px(tickMm(mm)));
         if (mm % 10 == 0) sheet.number(px(mm) + 1, area.top + px(kTenTickMm), mm);
@@ -86,15 +87,15 @@ void drawRulers(SheetWriter& sheet, const PageArea& area) {
 
 }  // namespace
 
-void buildTestSheet(Report& labelTemplate, preview::PreparedPages& pages) {
+void buildTestSheet(report::Report& labelTemplate, prepared::PreparedPages& pages) {
     const std::vector<LabelSlot> slots = labelSlots(labelTemplate);  // fits the pages too
     pages.clear();
-    Page* page = nullptr;
+    report::Page* page = nullptr;
     for (const auto& p : labelTemplate.pages())
         if (p->pageKind == 0 && !page) page = p.get();
     if (!page) return;
     pages.add(*page);
-    const PageArea area = pageAreaOf(*page);
+    const preparation::PageArea area = preparation::pageAreaOf(*page);
     SheetWriter sheet(pages, *page, area);
     for (const LabelSlot& slot : slots) {
         sheet.outline(slot);
@@ -103,4 +104,4 @@ void buildTestSheet(Report& labelTemplate, preview::PreparedPages& pages) {
     drawRulers(sheet, area);
 }
 
-}  // namespace report
+}  // namespace labels

@@ -7,9 +7,9 @@
 #include "prepared/PreparedPages.h"
 #include "report/Report.h"
 
-namespace report {
+namespace labels {
 
 // Replaces the pages with the one test sheet of `labelTemplate` (a loaded label template).
-void buildTestSheet(Report& labelTemplate, preview::PreparedPages& pages);
+void buildTestSheet(report::Report& labelTemplate, prepared::PreparedPages& pages);
 
-}  // namespace report
+}  // namespace labels

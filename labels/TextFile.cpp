@@ -9,7 +9,7 @@
 
 #include "labels/AppError.h"
 
-namespace app {
+namespace labels {
 
 namespace {
 
@@ -132,4 +132,4 @@ std::vector<std::string> splitLines(std::string_view text) {
     return lines;
 }
 
-}  // namespace app
+}  // namespace labels

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace app {
+namespace labels {
 
 // Larger files are refused rather than read: a code list is a few kilobytes.
 inline constexpr std::size_t kMaxTextFileBytes = 16u << 20;
@@ -26,4 +26,4 @@ bool createEmptyFileIfMissing(const std::filesystem::path& path);
 // Lines of a text: each ends at LF or CR LF; a last line without an end still counts.
 std::vector<std::string> splitLines(std::string_view text);
 
-}  // namespace app
+}  // namespace labels

@@ -5,7 +5,7 @@
 
 #include "labels/Month.h"
 
-namespace app {
+namespace labels {
 
 YearMonthSelection selectionForDate(int year, int month) {
     return {std::clamp(year, kFirstYear, kLastYear), std::clamp(month, 1, 12) - 1};
@@ -18,4 +18,4 @@ YearMonthSelection todaysSelection() {
     return selectionForDate(local.tm_year + 1900, local.tm_mon + 1);
 }
 
-}  // namespace app
+}  // namespace labels

@@ -2,7 +2,7 @@
 // its printed form, whose layout depends on the system's settings).
 #pragma once
 
-namespace app {
+namespace labels {
 
 struct YearMonthSelection {
     int year = 0;        // kept within 2001-2100, the year selector's range
@@ -15,4 +15,4 @@ YearMonthSelection selectionForDate(int year, int month);
 // The selection for today's local date.
 YearMonthSelection todaysSelection();
 
-}  // namespace app
+}  // namespace labels

@@ -19,7 +19,9 @@ public:
     using DataSetError::DataSetError;
 };
 
-namespace messages {
+}  // namespace memtable
+
+namespace memtable::messages {
 inline constexpr const char* duplicateIndexValue = "Duplicate index value. Operation aborted.";
 inline constexpr const char* noFields = "There must be at least one field";
 inline constexpr const char* missingIndexFields = "Missing Name or FieldNames in IndexDef!";
@@ -35,6 +37,4 @@ inline std::string fieldRequired(const std::string& field) {
 inline std::string fieldNotFound(const std::string& field) {
     return "Field '" + field + "' not found";
 }
-}  // namespace messages
-
-}  // namespace memtable
+}  // namespace memtable::messages

@@ -6,28 +6,29 @@
 #include "platform/Error.h"
 #include "report/SubReportView.h"
 
-namespace report {
+namespace preparation {
 namespace {
 
-constexpr int kLastBandObjectType = kBandChild;
+constexpr int kLastBandObjectType = report::kBandChild;
 constexpr int kLevels = 3;
-constexpr int kFirstHeaderOfLevel[kLevels] = {kBandMasterHeader, kBandDetailHeader, kBandSubDetailHeader};
+constexpr int kFirstHeaderOfLevel[kLevels] = {report::kBandMasterHeader, report::kBandDetailHeader,
+                                              report::kBandSubDetailHeader};
 
-bool isBand(const View& view) {
-    return view.objectType() == kBandObject;
+bool isBand(const report::View& view) {
+    return view.objectType() == report::kBandObject;
 }
-bool isSubReport(const View& view) {
-    return view.objectType() == kSubReportObject;
+bool isSubReport(const report::View& view) {
+    return view.objectType() == report::kSubReportObject;
 }
 
 // Every object that is not a band, not yet placed and whose top lies within the band's span
 // (both ends included) moves into the band with a band-relative top; sub-reports come last.
-void collectObjects(Page& page, RunBand& band, std::vector<bool>& placed) {
+void collectObjects(report::Page& page, RunBand& band, std::vector<bool>& placed) {
     const auto& objects = page.objects();
     const long long bottom = static_cast<long long>(band.y) + band.height;
     for (bool subReports : {false, true}) {
         for (std::size_t i = 0; i < objects.size(); ++i) {
-            View& object = *objects[i];
+            report::View& object = *objects[i];
             if (placed[i] || isBand(object) || isSubReport(object) != subReports) continue;
             if (object.top < band.y || object.top > bottom) continue;
             placed[i] = true;
@@ -38,34 +39,34 @@ void collectObjects(Page& page, RunBand& band, std::vector<bool>& placed) {
     }
 }
 
-void takeBandObject(RunBand& band, BandView& view) {
+void takeBandObject(RunBand& band, report::BandView& view) {
     band.view = &view;
     band.y = view.top;
     band.height = view.height;
-    band.formNewPage = (view.flags & kBandFormNewPage) != 0;
-    band.breaked = (view.flags & kBandBreaked) != 0;
+    band.formNewPage = (view.flags & report::kBandFormNewPage) != 0;
+    band.breaked = (view.flags & report::kBandBreaked) != 0;
 }
 
-void createBands(Page& page, PageBands& bands) {
+void createBands(report::Page& page, PageBands& bands) {
     for (int type = 0; type < kBandTypeCount; ++type)
         bands.chains[static_cast<std::size_t>(type)].push_back(std::make_unique<RunBand>(type, nullptr));
     std::vector<bool> placed(page.objects().size(), false);
     for (int type = 0; type <= kLastBandObjectType; ++type) {
         auto& chain = bands.chains[static_cast<std::size_t>(type)];
         for (std::size_t i = 0; i < page.objects().size(); ++i) {
-            View& object = *page.objects()[i];
-            if (!isBand(object) || static_cast<BandView&>(object).bandType() != type) continue;
+            report::View& object = *page.objects()[i];
+            if (!isBand(object) || static_cast<report::BandView&>(object).bandType() != type) continue;
             placed[i] = true;
             if (chain.front()->view) chain.push_back(std::make_unique<RunBand>(type, nullptr));
             RunBand& band = *chain.back();
-            takeBandObject(band, static_cast<BandView&>(object));
+            takeBandObject(band, static_cast<report::BandView&>(object));
             collectObjects(page, band, placed);
         }
         std::stable_sort(chain.begin(), chain.end(),
                          [](const auto& a, const auto& b) { return a->y < b->y; });
     }
     // What no band holds prints once, at its stored place.
-    RunBand& none = bands.first(kBandNone);
+    RunBand& none = bands.first(report::kBandNone);
     for (std::size_t i = 0; i < page.objects().size(); ++i) {
         if (placed[i] || isBand(*page.objects()[i])) continue;
         page.objects()[i]->band = &none;
@@ -107,7 +108,7 @@ void linkLevel(PageBands& bands, int headerType) {
 // data band above a footer (any level).
 RunBand* dataBandNear(PageBands& bands, const RunBand& group, bool below) {
     RunBand* best = nullptr;
-    for (int type : {kBandMasterData, kBandDetailData, kBandSubDetailData}) {
+    for (int type : {report::kBandMasterData, report::kBandDetailData, report::kBandSubDetailData}) {
         for (auto& data : bands.chains[static_cast<std::size_t>(type)]) {
             if (!data->view) continue;
             if (below && data->y > bottomOf(group) && (!best || data->y < best->y)) best = data.get();
@@ -120,7 +121,7 @@ RunBand* dataBandNear(PageBands& bands, const RunBand& group, bool below) {
 // Group headers enclose the data band below them, outermost (highest) first; footers pair
 // with the data band above them, innermost (highest) first.
 void linkGroups(PageBands& bands) {
-    for (auto& header : bands.chains[kBandGroupHeader]) {
+    for (auto& header : bands.chains[report::kBandGroupHeader]) {
         if (!header->view) continue;
         header->groupCondition = header->view->formatText;
         if (RunBand* data = dataBandNear(bands, *header, true)) {
@@ -128,7 +129,7 @@ void linkGroups(PageBands& bands) {
             header->linkedData = data;
         }
     }
-    for (auto& footer : bands.chains[kBandGroupFooter]) {
+    for (auto& footer : bands.chains[report::kBandGroupFooter]) {
         if (!footer->view) continue;
         if (RunBand* data = dataBandNear(bands, *footer, false)) {
             data->groupFooters.push_back(footer.get());
@@ -137,18 +138,19 @@ void linkGroups(PageBands& bands) {
     }
 }
 
-void findDataSource(Report& report, RunBand& band) {
-    if (!band.view || band.type == kBandGroupHeader) return;
+void findDataSource(report::Report& report, RunBand& band) {
+    if (!band.view || band.type == report::kBandGroupHeader) return;
     const std::string& text = band.view->dataSource();
-    if (auto counted = makeCountedDataset(text)) {
+    if (auto counted = report::makeCountedDataset(text)) {
         band.ownedSource = std::move(counted);
         band.dataSource = band.ownedSource.get();
     } else if (!text.empty() && report.components) {
-        band.dataSource = report.components->find<Dataset>(text);
+        band.dataSource = report.components->find<report::Dataset>(text);
         if (!band.dataSource && report.components->contains(text)) throw platform::Error(kNotADatasetMessage);
     }
-    if (!band.dataSource && band.type == kBandMasterData && !report.datasetName.empty() && report.components)
-        band.dataSource = report.components->find<Dataset>(report.datasetName);
+    if (!band.dataSource && band.type == report::kBandMasterData && !report.datasetName.empty() &&
+        report.components)
+        band.dataSource = report.components->find<report::Dataset>(report.datasetName);
     if (band.dataSource) band.dataSource->init();
 }
 
@@ -166,7 +168,7 @@ int PageBands::heightOf(int type) const {
     return band.view ? band.height : 0;
 }
 
-std::unique_ptr<PageBands> bindBands(Report& report, Page& page) {
+std::unique_ptr<PageBands> bindBands(report::Report& report, report::Page& page) {
     auto bands = std::make_unique<PageBands>();
     createBands(page, *bands);
     for (int headerType : kFirstHeaderOfLevel) linkLevel(*bands, headerType);
@@ -185,9 +187,9 @@ std::unique_ptr<PageBands> bindBands(Report& report, Page& page) {
 void releaseBands(PageBands& bands) {
     for (auto& chain : bands.chains)
         for (auto& band : chain) {
-            for (View* object : band->objects) object->band = nullptr;
+            for (report::View* object : band->objects) object->band = nullptr;
             if (band->dataSource) band->dataSource->exit();
         }
 }
 
-}  // namespace report
+}  // namespace preparation

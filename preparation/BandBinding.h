@@ -11,7 +11,7 @@
 #include "report/Page.h"
 #include "report/Report.h"
 
-namespace report {
+namespace preparation {
 
 class PageBands {
 public:
@@ -31,9 +31,9 @@ inline constexpr const char* kNotADatasetMessage = "Invalid class typecast";
 
 // Binds `page` of `report`. Objects' tops become band-relative and their band is set; the
 // caller restores the template afterwards. Throws on a data source that is not a dataset.
-std::unique_ptr<PageBands> bindBands(Report& report, Page& page);
+std::unique_ptr<PageBands> bindBands(report::Report& report, report::Page& page);
 
 // Clears the objects' band references and finishes the bands' data sources.
 void releaseBands(PageBands& bands);
 
-}  // namespace report
+}  // namespace preparation

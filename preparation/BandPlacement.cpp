@@ -6,21 +6,21 @@
 #include "report/MemoView.h"
 #include "report/Stretcheable.h"
 
-namespace report {
+namespace preparation {
 namespace {
 
 // Child chains are followed this deep at most, so a chain that loops back ends.
 constexpr int kMaxPlaceDepth = 32;
 
 bool keepsStoredY(int type) {
-    return type == kBandPageFooter || type == kBandOverlay || type == kBandNone;
+    return type == report::kBandPageFooter || type == report::kBandOverlay || type == report::kBandNone;
 }
 bool skipsFitTest(int type) {
-    return keepsStoredY(type) || type == kBandColumnFooter;
+    return keepsStoredY(type) || type == report::kBandColumnFooter;
 }
 
 bool hasSomethingToPrint(const RunBand& band) {
-    if (band.type == kBandNone) return !band.objects.empty();
+    if (band.type == report::kBandNone) return !band.objects.empty();
     return band.view != nullptr;
 }
 
@@ -38,12 +38,12 @@ private:
 }  // namespace
 
 bool PageBuilder::fitsInColumn(int height) const {
-    const long long footer = columnFooterCounts_ ? bands_.heightOf(kBandColumnFooter) : 0;
+    const long long footer = columnFooterCounts_ ? bands_.heightOf(report::kBandColumnFooter) : 0;
     return static_cast<long long>(nextY_) + height + footer <= bottomLimit_;
 }
 
 void PageBuilder::updateVariables(const RunBand& band) {
-    PreparationVariables& v = run_.expressions.variables();
+    report::PreparationVariables& v = run_.expressions.variables();
     v.pageNumber = run_.currentPage + 1;
     v.curY = nextY_;
     v.bottomLimit = bottomLimit_;
@@ -62,11 +62,11 @@ void PageBuilder::placeBand(RunBand& band) {
     run_.currentObject = band.view;
     leaveBandColumns(band);
     if (band.view) run_.expressions.runScript(band.view->script, *band.view);
-    if (band.type == kBandColumnHeader) columnTopY_ = nextY_;
+    if (band.type == report::kBandColumnHeader) columnTopY_ = nextY_;
     if (!hasSomethingToPrint(band)) return;
 
     const int height = bandHeight(band);
-    if (band.type == kBandPageFooter) {
+    if (band.type == report::kBandPageFooter) {
         band.y = bottomLimit_;
         drawBand(band, height);
     } else if (keepsStoredY(band.type)) {
@@ -77,7 +77,7 @@ void PageBuilder::placeBand(RunBand& band) {
 
     if (band.child && band.child != &band) placeBand(*band.child);
     const bool dataOrGroup =
-        band.isDataBand() || band.type == kBandGroupHeader || band.type == kBandGroupFooter;
+        band.isDataBand() || band.type == report::kBandGroupHeader || band.type == report::kBandGroupFooter;
     if (!dataOrGroup && band.formNewPage && !keepsStoredY(band.type)) nextPage();
     if (!keepsStoredY(band.type)) advanceBandColumn(band, height);
 }
@@ -102,13 +102,13 @@ void PageBuilder::placeFlowingBand(RunBand& band, int height) {
 // A Breaked band that does not fit is split by objects: what fits in the rest of the column
 // prints there, the rest continues at the top of the next column, moved up by the part used.
 void PageBuilder::placeBrokenBand(RunBand& band, int height) {
-    const std::vector<View*> all = band.objects;
+    const std::vector<report::View*> all = band.objects;
     int used = 0;
-    std::vector<View*> pending = all;
+    std::vector<report::View*> pending = all;
     while (!pending.empty()) {
         const int room = std::max(0, bottomLimit_ - nextY_);
-        std::vector<View*> now, later;
-        for (View* object : pending) {
+        std::vector<report::View*> now, later;
+        for (report::View* object : pending) {
             const long long bottom = static_cast<long long>(object->top) - used + object->height;
             (bottom <= room || !columnHasContent() ? now : later).push_back(object);
         }
@@ -165,8 +165,8 @@ void PageBuilder::leaveBandColumns(RunBand& band) {
 int PageBuilder::bandHeight(RunBand& band) {
     if (!band.stretched()) return band.height;
     int height = band.height;
-    for (View* object : band.objects) {
-        auto* stretchable = dynamic_cast<Stretcheable*>(object);
+    for (report::View* object : band.objects) {
+        auto* stretchable = dynamic_cast<report::Stretcheable*>(object);
         if (!stretchable) continue;
         run_.currentObject = object;
         object->workingLines = object->memo;
@@ -183,15 +183,15 @@ int PageBuilder::bandHeight(RunBand& band) {
 void PageBuilder::drawBand(RunBand& band, int bandHeight) {
     updateVariables(band);
     const bool stretch = band.stretched();
-    for (View* object : band.objects) {
-        const bool grows = stretch && dynamic_cast<Stretcheable*>(object) &&
-                           (object->flags & kFlagStretched) && object->height > 0;
+    for (report::View* object : band.objects) {
+        const bool grows = stretch && dynamic_cast<report::Stretcheable*>(object) &&
+                           (object->flags & report::kFlagStretched) && object->height > 0;
         drawObject(*object, band, grows ? bandHeight - object->top : 0);
     }
 }
 
 // The object moves to its place on the page for the print and back again afterwards.
-void PageBuilder::drawObject(View& object, RunBand& band, int stretchTo) {
+void PageBuilder::drawObject(report::View& object, RunBand& band, int stretchTo) {
     run_.currentObject = &object;
     if (run_.firstPassOfTwo) {
         run_.expressions.runScript(object.script, object);
@@ -204,10 +204,11 @@ void PageBuilder::drawObject(View& object, RunBand& band, int stretchTo) {
         std::clamp<long long>(static_cast<long long>(band.y) + keptTop, -(1LL << 30), 1LL << 30));
     if (stretchTo > 0) object.height = stretchTo;
     object.page = &page_;
-    PrintContext context{run_.pages.pageStream(run_.currentPage), &run_.expressions, &run_.measure,
-                         DrawEnvironment{area_.left, area_.right, false, DocumentMode::printing}};
+    report::PrintContext context{
+        run_.pages.pageStream(run_.currentPage), &run_.expressions, &run_.measure,
+        report::DrawEnvironment{area_.left, area_.right, false, report::DocumentMode::printing}};
     // Text objects widen their wrap width for AutoWidth only while the engine prints them.
-    auto* memo = dynamic_cast<MemoView*>(&object);
+    auto* memo = dynamic_cast<report::MemoView*>(&object);
     if (memo) memo->preparing = true;
     const auto restore = [&] {
         object.left = keptLeft, object.top = keptTop, object.height = keptHeight;
@@ -222,4 +223,4 @@ void PageBuilder::drawObject(View& object, RunBand& band, int stretchTo) {
     restore();
 }
 
-}  // namespace report
+}  // namespace preparation

@@ -2,14 +2,14 @@
 // footers and groups, and the next level inside each record.
 #include "preparation/PageBuilder.h"
 
-namespace report {
+namespace preparation {
 namespace {
 constexpr int kDataLevels = 3;
-constexpr int kLevelStride = kBandDetailData - kBandMasterData;
+constexpr int kLevelStride = report::kBandDetailData - report::kBandMasterData;
 }  // namespace
 
 void PageBuilder::runDataLevel(int level) {
-    const int dataType = kBandMasterData + (level - 1) * kLevelStride;
+    const int dataType = report::kBandMasterData + (level - 1) * kLevelStride;
     std::vector<RunBand*> chain;
     for (auto& band : bands_.chain(dataType))
         if (band->view && band->dataSource) chain.push_back(band.get());
@@ -17,7 +17,7 @@ void PageBuilder::runDataLevel(int level) {
 }
 
 void PageBuilder::runDataBand(RunBand& band, int level) {
-    Dataset& source = *band.dataSource;
+    report::Dataset& source = *band.dataSource;
     run_.currentObject = band.view;
     source.first();
     band.recordInDataset = 0;
@@ -105,4 +105,4 @@ void PageBuilder::showGroupFooters(RunBand& data, std::size_t from) {
         placeBand(*data.groupFooters[j]);
 }
 
-}  // namespace report
+}  // namespace preparation

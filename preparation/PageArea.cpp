@@ -4,10 +4,10 @@
 
 #include "printer/PrinterGeometry.h"
 
-namespace report {
+namespace preparation {
 
-PageArea pageAreaOf(const Page& page) {
-    const auto g = preview::PrinterGeometry::fromValues(page.printerGeometry);
+PageArea pageAreaOf(const report::Page& page) {
+    const auto g = printer::PrinterGeometry::fromValues(page.printerGeometry);
     if (!page.useMargins) return {0, 0, g.paperWidthPx, g.paperHeightPx};
     const auto& [ml, mt, mr, mb] = page.margins;
     PageArea area;
@@ -27,4 +27,4 @@ int pageColumnWidth(const PageArea& area, int columns, int gap) {
     return static_cast<int>(std::clamp<long long>(width, -(1LL << 30), 1LL << 30));
 }
 
-}  // namespace report
+}  // namespace preparation

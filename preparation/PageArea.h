@@ -4,7 +4,7 @@
 
 #include "report/Page.h"
 
-namespace report {
+namespace preparation {
 
 struct PageArea {
     int left = 0, top = 0, right = 0, bottom = 0;
@@ -12,9 +12,9 @@ struct PageArea {
 
 // With UseMargins off the whole paper; with it on each edge takes its margin, or the printable
 // area's edge when that margin is 0.
-PageArea pageAreaOf(const Page& page);
+PageArea pageAreaOf(const report::Page& page);
 
 // (Right - Left - (columns - 1) * gap) div columns; 0 columns count as 1.
 int pageColumnWidth(const PageArea& area, int columns, int gap);
 
-}  // namespace report
+}  // namespace preparation

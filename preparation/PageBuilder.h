@@ -10,11 +10,11 @@
 #include "preparation/PreparationState.h"
 #include "report/Page.h"
 
-namespace report {
+namespace preparation {
 
 class PageBuilder {
 public:
-    PageBuilder(PreparationState& run, Page& page, PageBands& bands);
+    PageBuilder(PreparationState& run, report::Page& page, PageBands& bands);
     // BuildPage: nothing when the report does not print empty data and the master data is empty.
     void build();
 
@@ -45,13 +45,13 @@ private:
     void leaveBandColumns(RunBand& band);
     int bandHeight(RunBand& band);
     void drawBand(RunBand& band, int bandHeight);
-    void drawObject(View& object, RunBand& band, int stretchTo);
+    void drawObject(report::View& object, RunBand& band, int stretchTo);
     void updateVariables(const RunBand& band);
     bool fitsInColumn(int height) const;
     bool columnHasContent() const { return nextY_ > columnTopY_; }
 
     PreparationState& run_;
-    Page& page_;
+    report::Page& page_;
     PageBands& bands_;
     PageArea area_;
     int pageColumns_ = 1;
@@ -72,4 +72,4 @@ private:
     std::vector<RunBand*> activeData_;  // data bands whose records are being walked
 };
 
-}  // namespace report
+}  // namespace preparation

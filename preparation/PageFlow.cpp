@@ -1,17 +1,17 @@
 // Pages and page columns: BuildPage, NextColumn, NextPage and ending a page.
 #include "preparation/PageBuilder.h"
 
-namespace report {
+namespace preparation {
 
-PageBuilder::PageBuilder(PreparationState& run, Page& page, PageBands& bands)
+PageBuilder::PageBuilder(PreparationState& run, report::Page& page, PageBands& bands)
     : run_(run), page_(page), bands_(bands), area_(pageAreaOf(page)) {
     pageColumns_ = page.pageColumns > 0 ? page.pageColumns : 1;
     columnWidth_ = pageColumnWidth(area_, pageColumns_, page.pageColumnGap);
-    fullBottomLimit_ = area_.bottom - bands_.heightOf(kBandPageFooter);
+    fullBottomLimit_ = area_.bottom - bands_.heightOf(report::kBandPageFooter);
 }
 
 bool PageBuilder::masterDataEmpty() {
-    for (auto& band : bands_.chain(kBandMasterData)) {
+    for (auto& band : bands_.chain(report::kBandMasterData)) {
         if (!band->view || !band->dataSource) continue;
         try {
             band->dataSource->first();
@@ -38,30 +38,30 @@ void PageBuilder::build() {
     }
     columnTopY_ = nextY_;
 
-    placeBand(bands_.first(kBandOverlay));
-    placeBand(bands_.first(kBandNone));
+    placeBand(bands_.first(report::kBandOverlay));
+    placeBand(bands_.first(report::kBandNone));
     const int pagesBeforeTitle = run_.pages.count();
-    placeBand(bands_.first(kBandReportTitle));
+    placeBand(bands_.first(report::kBandReportTitle));
     if (run_.pages.count() == pagesBeforeTitle) {
-        RunBand& pageHeader = bands_.first(kBandPageHeader);
-        if (pageHeader.hasFlag(kBandOnFirstPage)) placeBand(pageHeader);
-        placeBand(bands_.first(kBandColumnHeader));
+        RunBand& pageHeader = bands_.first(report::kBandPageHeader);
+        if (pageHeader.hasFlag(report::kBandOnFirstPage)) placeBand(pageHeader);
+        placeBand(bands_.first(report::kBandColumnHeader));
     }
 
     runDataLevel(1);
 
-    placeBand(bands_.first(kBandColumnFooter));
+    placeBand(bands_.first(report::kBandColumnFooter));
     columnFooterCounts_ = false;
-    placeBand(bands_.first(kBandReportSummary));
+    placeBand(bands_.first(report::kBandReportSummary));
     columnFooterCounts_ = true;
 
     run_.prevPageNextY = nextY_;
     run_.prevPageBottomLimit = bottomLimit_;
     columnIndex_ = 0;
     columnX_ = area_.left;
-    RunBand& pageFooter = bands_.first(kBandPageFooter);
-    if ((run_.currentPage == 0 && pageFooter.hasFlag(kBandOnFirstPage)) ||
-        pageFooter.hasFlag(kBandOnLastPage))
+    RunBand& pageFooter = bands_.first(report::kBandPageFooter);
+    if ((run_.currentPage == 0 && pageFooter.hasFlag(report::kBandOnFirstPage)) ||
+        pageFooter.hasFlag(report::kBandOnLastPage))
         placeBand(pageFooter);
 }
 
@@ -73,12 +73,12 @@ void PageBuilder::startPreparedPage() {
 
 void PageBuilder::nextColumn(RunBand* placing) {
     if (columnIndex_ < pageColumns_ - 1) {
-        placeBand(bands_.first(kBandColumnFooter));
+        placeBand(bands_.first(report::kBandColumnFooter));
         ++columnIndex_;
         columnX_ += columnWidth_ + page_.pageColumnGap;
         nextY_ = columnTopY_;
         lastBand_ = nullptr;
-        placeBand(bands_.first(kBandColumnHeader));
+        placeBand(bands_.first(report::kBandColumnHeader));
     } else {
         nextPage();
     }
@@ -89,15 +89,16 @@ void PageBuilder::nextColumn(RunBand* placing) {
 // repeat, and so does the level header of a data band.
 void PageBuilder::repeatHeaders(RunBand& placing) {
     const int t = placing.type;
-    const bool isHeader = t == kBandPageHeader || t == kBandColumnHeader || t == kBandGroupHeader ||
-                          t == kBandMasterHeader || t == kBandDetailHeader || t == kBandSubDetailHeader;
+    const bool isHeader = t == report::kBandPageHeader || t == report::kBandColumnHeader ||
+                          t == report::kBandGroupHeader || t == report::kBandMasterHeader ||
+                          t == report::kBandDetailHeader || t == report::kBandSubDetailHeader;
     if (isHeader || repeatingHeaders_) return;
     RunBand* data = placing.isDataBand() ? &placing : (activeData_.empty() ? nullptr : activeData_.back());
     if (!data) return;
     repeatingHeaders_ = true;
     for (RunBand* group : data->groupHeaders)
-        if (group->hasFlag(kBandRepeatHeader)) placeBand(*group);
-    if (placing.isDataBand() && data->header && data->header->hasFlag(kBandRepeatHeader))
+        if (group->hasFlag(report::kBandRepeatHeader)) placeBand(*group);
+    if (placing.isDataBand() && data->header && data->header->hasFlag(report::kBandRepeatHeader))
         placeBand(*data->header);
     repeatingHeaders_ = false;
 }
@@ -105,8 +106,8 @@ void PageBuilder::repeatHeaders(RunBand& placing) {
 void PageBuilder::endPage() {
     columnIndex_ = 0;
     columnX_ = area_.left;
-    RunBand& footer = bands_.first(kBandPageFooter);
-    const bool skipFooter = run_.currentPage == 0 && !footer.hasFlag(kBandOnFirstPage);
+    RunBand& footer = bands_.first(report::kBandPageFooter);
+    const bool skipFooter = run_.currentPage == 0 && !footer.hasFlag(report::kBandOnFirstPage);
     if (!skipFooter) {
         for (int p = run_.currentPage; p < run_.pages.count(); ++p) {
             run_.currentPage = p;
@@ -119,15 +120,15 @@ void PageBuilder::endPage() {
 void PageBuilder::nextPage() {
     run_.progress.reportPage(run_.pages.count() + 1);
     run_.checkStopped();
-    if (!noRepeatHeaders_) placeBand(bands_.first(kBandColumnFooter));
+    if (!noRepeatHeaders_) placeBand(bands_.first(report::kBandColumnFooter));
     endPage();
     bottomLimit_ = fullBottomLimit_;
     startPreparedPage();
-    placeBand(bands_.first(kBandOverlay));
+    placeBand(bands_.first(report::kBandOverlay));
     nextY_ = area_.top;
     columnTopY_ = nextY_;
-    placeBand(bands_.first(kBandPageHeader));
-    placeBand(bands_.first(kBandColumnHeader));
+    placeBand(bands_.first(report::kBandPageHeader));
+    placeBand(bands_.first(report::kBandColumnHeader));
 }
 
-}  // namespace report
+}  // namespace preparation

@@ -5,7 +5,7 @@
 
 #include "report/FormatDateTime.h"
 
-namespace report {
+namespace preparation {
 
 DateAndTime localDateAndTimeNow() {
     const auto now = std::chrono::system_clock::now();
@@ -15,9 +15,10 @@ DateAndTime localDateAndTimeNow() {
     const auto millis =
         std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
     DateAndTime result;
-    result.date = encodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday).value_or(DateTime{});
-    result.time = encodeTime(local.tm_hour, local.tm_min, local.tm_sec, static_cast<int>(millis));
+    result.date = report::encodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday)
+                      .value_or(report::DateTime{});
+    result.time = report::encodeTime(local.tm_hour, local.tm_min, local.tm_sec, static_cast<int>(millis));
     return result;
 }
 
-}  // namespace report
+}  // namespace preparation

@@ -3,13 +3,13 @@
 
 #include "report/ExpressionValue.h"
 
-namespace report {
+namespace preparation {
 
 struct DateAndTime {
-    DateTime date;  // whole days
-    DateTime time;  // fraction of a day
+    report::DateTime date;  // whole days
+    report::DateTime time;  // fraction of a day
 };
 
 DateAndTime localDateAndTimeNow();
 
-}  // namespace report
+}  // namespace preparation

@@ -2,14 +2,14 @@
 
 #include "platform/UiText.h"
 
-namespace report {
+namespace preparation {
 namespace {
 constexpr int kCalculationErrorText = 55200;
 constexpr int kReportText = 55201;
 constexpr int kObjectText = 55202;
 }  // namespace
 
-std::string preparationErrorMessage(const std::string& reportName, const View* object,
+std::string preparationErrorMessage(const std::string& reportName, const report::View* object,
                                     const std::string& errorText) {
     std::string message = platform::uiText(kCalculationErrorText);
     if (object)
@@ -19,4 +19,4 @@ std::string preparationErrorMessage(const std::string& reportName, const View* o
     return message + errorText;
 }
 
-}  // namespace report
+}  // namespace preparation

@@ -9,15 +9,15 @@
 #include "report/ExpressionReportHost.h"
 #include "report/Report.h"
 
-namespace report {
+namespace preparation {
 
 // Thrown when the operator cancelled; unwinds the run between bands and pages.
 struct PreparationStopped {};
 
 struct PreparationState {
-    Report& report;
-    preview::PreparedPages& pages;
-    ReportExpressions& expressions;
+    report::Report& report;
+    prepared::PreparedPages& pages;
+    report::ReportExpressions& expressions;
     ReportProgress& progress;
     platform::Canvas& measure;
 
@@ -27,7 +27,7 @@ struct PreparationState {
     bool blanksPending = false;
     int copiesPerRecord = 1;
     int currentPage = -1;  // index of the prepared page objects are written to
-    View* currentObject = nullptr;
+    report::View* currentObject = nullptr;
     // Where a following PrintToPrevPage page continues.
     int prevPageNextY = 0;
     int prevPageBottomLimit = 0;
@@ -37,4 +37,4 @@ struct PreparationState {
     }
 };
 
-}  // namespace report
+}  // namespace preparation

@@ -16,11 +16,11 @@
 #include "printer/ProgramPrinter.h"
 #include "report/ExpressionReportHost.h"
 
-namespace report {
+namespace preparation {
 
 namespace {
 
-void fitThrough(Report& report, PrinterLink& link) {
+void fitThrough(report::Report& report, report::PrinterLink& link) {
     if (!report.useDefaultPrinter && link.hasPrinter(report.printerName))
         link.selectPrinter(report.printerName);
     for (const auto& page : report.pages()) page->fitPaper(&link);
@@ -28,22 +28,22 @@ void fitThrough(Report& report, PrinterLink& link) {
 
 }  // namespace
 
-void fitPagesToPrinter(Report& report, preview::Printer& printer) {
-    if (PrinterLink* link = report.printerLink()) return fitThrough(report, *link);
+void fitPagesToPrinter(report::Report& report, printer::Printer& printer) {
+    if (report::PrinterLink* link = report.printerLink()) return fitThrough(report, *link);
     ReportPrinterLink own(printer);
     fitThrough(report, own);
 }
 
-void fitPagesToPrinter(Report& report) {
-    if (PrinterLink* link = report.printerLink()) return fitThrough(report, *link);
-    preview::ProgramPrinter virtualOnly;
+void fitPagesToPrinter(report::Report& report) {
+    if (report::PrinterLink* link = report.printerLink()) return fitThrough(report, *link);
+    printer::ProgramPrinter virtualOnly;
     ReportPrinterLink own(virtualOnly.printer());
     fitThrough(report, own);
 }
 
 namespace {
 
-bool isPrintedPage(const Page& page) {
+bool isPrintedPage(const report::Page& page) {
     return page.pageKind == 0;
 }
 
@@ -51,8 +51,8 @@ bool isPrintedPage(const Page& page) {
 // starts from the template's own geometry, so the final pass of two lays out as one pass does.
 class GeometryKeeper {
 public:
-    explicit GeometryKeeper(const std::vector<Page*>& pages) {
-        for (Page* page : pages)
+    explicit GeometryKeeper(const std::vector<report::Page*>& pages) {
+        for (report::Page* page : pages)
             for (const auto& object : page->objects())
                 kept_.push_back({object.get(), object->left, object->top, object->width, object->height});
     }
@@ -69,7 +69,7 @@ public:
 
 private:
     struct Kept {
-        View* view;
+        report::View* view;
         int left, top, width, height;
     };
     std::vector<Kept> kept_;
@@ -78,7 +78,7 @@ private:
 // One pass over every printed page: bind, build, release, and the geometry given back.
 void runPass(PreparationState& state) {
     state.blanksPending = state.blankPositions > 0;
-    std::vector<Page*> pages;
+    std::vector<report::Page*> pages;
     for (const auto& page : state.report.pages())
         if (isPrintedPage(*page)) pages.push_back(page.get());
     const GeometryKeeper keeper(pages);
@@ -89,7 +89,7 @@ void runPass(PreparationState& state) {
             for (auto& b : bands) releaseBands(*b);
         }
     } release{bound};
-    for (Page* page : pages) bound.push_back(bindBands(state.report, *page));
+    for (report::Page* page : pages) bound.push_back(bindBands(state.report, *page));
     for (std::size_t i = 0; i < pages.size(); ++i) {
         if (!pages[i]->visible || pages[i]->isSubReportPage) continue;
         PageBuilder(state, *pages[i], *bound[i]).build();
@@ -118,12 +118,12 @@ void preparePages(PreparationState& state) {
 
 }  // namespace
 
-bool prepare(Report& report, preview::PreparedPages& pages, const PrepareOptions& options) {
+bool prepare(report::Report& report, prepared::PreparedPages& pages, const PrepareOptions& options) {
     fitPagesToPrinter(report, pages.printer());
     const std::vector<std::uint8_t> savedTemplate = report.saveToStream();
 
     platform::FixedMetricsCanvas fixedMetrics;
-    ReportExpressions expressions(report);
+    report::ReportExpressions expressions(report);
     const DateAndTime started = localDateAndTimeNow();
     expressions.variables().date = started.date;
     expressions.variables().time = started.time;
@@ -158,11 +158,11 @@ bool prepare(Report& report, preview::PreparedPages& pages, const PrepareOptions
     return !error && !cancelled;
 }
 
-bool prepareAndShow(Report& report, preview::PreparedPages& pages, PreparedPagesViewer* viewer,
+bool prepareAndShow(report::Report& report, prepared::PreparedPages& pages, PreparedPagesViewer* viewer,
                     const PrepareOptions& options) {
     const bool prepared = prepare(report, pages, options);
     if (viewer) viewer->showPreparedPages(report, pages);
     return prepared;
 }
 
-}  // namespace report
+}  // namespace preparation

@@ -11,7 +11,7 @@
 #include "prepared/PreparedPages.h"
 #include "report/Report.h"
 
-namespace report {
+namespace preparation {
 
 struct PrepareOptions {
     // The window that shows progress (none: run directly); ignored when onProgress is set.
@@ -38,15 +38,15 @@ inline constexpr int kMaxCopiesPerRecord = 99;
 // Selects the template's printer and fits every page's paper to it, so each page carries
 // the printer geometry its page area is taken from (prepare does this first). A report
 // without a printer link fits its pages to `printer`, or to the virtual printer.
-void fitPagesToPrinter(Report& report, preview::Printer& printer);
-void fitPagesToPrinter(Report& report);
+void fitPagesToPrinter(report::Report& report, printer::Printer& printer);
+void fitPagesToPrinter(report::Report& report);
 
 // True when pages were prepared and the run was not cancelled. Errors go to the report's
 // error reporter; after an error or a cancel `pages` is empty.
-bool prepare(Report& report, preview::PreparedPages& pages, const PrepareOptions& options = {});
+bool prepare(report::Report& report, prepared::PreparedPages& pages, const PrepareOptions& options = {});
 
 // prepare, then hand the pages to `viewer` (also after a failed or cancelled run).
-bool prepareAndShow(Report& report, preview::PreparedPages& pages, PreparedPagesViewer* viewer,
+bool prepareAndShow(report::Report& report, prepared::PreparedPages& pages, PreparedPagesViewer* viewer,
                     const PrepareOptions& options = {});
 
-}  // namespace report
+}  // namespace preparation

@@ -5,14 +5,14 @@
 #include "prepared/PreparedPages.h"
 #include "report/Report.h"
 
-namespace report {
+namespace preparation {
 
 class PreparedPagesViewer {
 public:
     virtual ~PreparedPagesViewer() = default;
     // Shows the pages (possibly none, after a failed or cancelled preparation) until the
     // operator closes the preview.
-    virtual void showPreparedPages(Report& report, preview::PreparedPages& pages) = 0;
+    virtual void showPreparedPages(report::Report& report, prepared::PreparedPages& pages) = 0;
 };
 
-}  // namespace report
+}  // namespace preparation

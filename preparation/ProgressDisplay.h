@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-namespace report {
+namespace preparation {
 
 class ReportProgress;
 
@@ -23,4 +23,4 @@ public:
     virtual void processPendingMessages() {}
 };
 
-}  // namespace report
+}  // namespace preparation

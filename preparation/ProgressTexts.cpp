@@ -2,7 +2,7 @@
 
 #include "platform/UiText.h"
 
-namespace report {
+namespace preparation {
 namespace {
 constexpr int kFromText = 55199;
 constexpr int kCaptionText = 55203;
@@ -31,4 +31,4 @@ std::string progressStatus(const std::string& baseText, int page, std::optional<
     return status;
 }
 
-}  // namespace report
+}  // namespace preparation

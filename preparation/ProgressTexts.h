@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-namespace report {
+namespace preparation {
 
 // "Preparazione report", followed by " - " and the title when there is one; preparation and
 // printing share it.
@@ -17,4 +17,4 @@ std::string printingBaseText();
 // report, or an export) also " from " and the total.
 std::string progressStatus(const std::string& baseText, int page, std::optional<int> total = std::nullopt);
 
-}  // namespace report
+}  // namespace preparation

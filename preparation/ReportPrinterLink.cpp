@@ -4,16 +4,16 @@
 
 #include "printer/PrinterError.h"
 
-namespace report {
+namespace preparation {
 
 bool ReportPrinterLink::hasPrinter(const std::string& name) const {
-    if (name == preview::kVirtualPrinterStoredName) return true;
+    if (name == printer::kVirtualPrinterStoredName) return true;
     const auto& names = printer_.printerNames();
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-PaperSettings ReportPrinterLink::currentPaper() const {
-    PaperSettings p;
+report::PaperSettings ReportPrinterLink::currentPaper() const {
+    report::PaperSettings p;
     p.paperSize = printer_.paperSize();
     p.paperWidth = printer_.paperWidth();
     p.paperHeight = printer_.paperHeight();
@@ -23,17 +23,17 @@ PaperSettings ReportPrinterLink::currentPaper() const {
     return p;
 }
 
-std::optional<PaperSettings> ReportPrinterLink::applyPaper(const PaperSettings& wanted) {
+std::optional<report::PaperSettings> ReportPrinterLink::applyPaper(const report::PaperSettings& wanted) {
     try {
         printer_.setPaper(wanted.paperSize, wanted.paperWidth, wanted.paperHeight, wanted.bin,
                           wanted.orientation, false);
-    } catch (const preview::PrinterError&) {
+    } catch (const printer::PrinterError&) {
         return std::nullopt;
     }
-    PaperSettings chosen = currentPaper();
+    report::PaperSettings chosen = currentPaper();
     // The default bin is kept in the stored form pages use.
-    if (preview::isDefaultBin(chosen.bin)) chosen.bin = 0xFFFF;
+    if (printer::isDefaultBin(chosen.bin)) chosen.bin = 0xFFFF;
     return chosen;
 }
 
-}  // namespace report
+}  // namespace preparation

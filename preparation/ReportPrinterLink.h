@@ -6,22 +6,22 @@
 #include "printer/Printer.h"
 #include "report/PrinterLink.h"
 
-namespace report {
+namespace preparation {
 
-class ReportPrinterLink : public PrinterLink {
+class ReportPrinterLink : public report::PrinterLink {
 public:
-    explicit ReportPrinterLink(preview::Printer& printer) : printer_(printer) {}
+    explicit ReportPrinterLink(printer::Printer& printer) : printer_(printer) {}
 
     std::string currentPrinterName() const override { return printer_.currentPrinterName(); }
     bool isVirtualPrinter() const override { return printer_.isVirtual(); }
     bool hasPrinter(const std::string& name) const override;
     void selectPrinter(const std::string& name) override { printer_.selectPrinterByName(name); }
-    std::optional<PaperSettings> applyPaper(const PaperSettings& wanted) override;
-    PaperSettings defaultPaper() const override { return currentPaper(); }
+    std::optional<report::PaperSettings> applyPaper(const report::PaperSettings& wanted) override;
+    report::PaperSettings defaultPaper() const override { return currentPaper(); }
 
 private:
-    PaperSettings currentPaper() const;
-    preview::Printer& printer_;
+    report::PaperSettings currentPaper() const;
+    printer::Printer& printer_;
 };
 
-}  // namespace report
+}  // namespace preparation

@@ -2,7 +2,7 @@
 
 #include "preparation/ProgressTexts.h"
 
-namespace report {
+namespace preparation {
 
 void ReportProgress::runJob(const std::string& caption, const std::string& firstStatus,
                             const std::function<void()>& work) {
@@ -23,4 +23,4 @@ void ReportProgress::reportPage(int page) {
     display->processPendingMessages();
 }
 
-}  // namespace report
+}  // namespace preparation

@@ -8,7 +8,7 @@
 
 #include "preparation/ProgressDisplay.h"
 
-namespace report {
+namespace preparation {
 
 class ReportProgress {
 public:
@@ -40,4 +40,4 @@ private:
     bool terminated_ = false;
 };
 
-}  // namespace report
+}  // namespace preparation

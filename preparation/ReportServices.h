@@ -3,19 +3,22 @@
 // app/ and hands them down; tests build what they need, and anything left out is simply absent.
 #pragma once
 
-namespace preview {
+namespace printer {
 class Printer;
 }
 
 namespace report {
-
 class ImageCodec;
+}
+
+namespace preparation {
+
 class ProgressDisplay;
 
 struct ReportServices {
-    preview::Printer* printer = nullptr;         // none: pages use a virtual-only printer of their own
-    ImageCodec* imageCodec = nullptr;            // none: bitmaps and icons are not drawn
+    printer::Printer* printer = nullptr;         // none: pages use a virtual-only printer of their own
+    report::ImageCodec* imageCodec = nullptr;    // none: bitmaps and icons are not drawn
     ProgressDisplay* progressDisplay = nullptr;  // none: jobs run without a progress window
 };
 
-}  // namespace report
+}  // namespace preparation

@@ -1,6 +1,6 @@
 #include "preparation/RunBand.h"
 
-namespace report {
+namespace preparation {
 
 platform::Rect RunBand::bounds() const {
     const int left = view ? view->left + x : x;
@@ -21,4 +21,4 @@ bool RunBand::callMethod(const std::string& method) {
     return true;
 }
 
-}  // namespace report
+}  // namespace preparation

@@ -11,22 +11,22 @@
 #include "report/Dataset.h"
 #include "report/View.h"
 
-namespace report {
+namespace preparation {
 
 constexpr int kBandTypeCount = 23;
 
-class RunBand : public BandRuntime {
+class RunBand : public report::BandRuntime {
 public:
-    RunBand(int type, BandView* view) : type(type), view(view) {}
+    RunBand(int type, report::BandView* view) : type(type), view(view) {}
 
     int type;
-    BandView* view;  // none for a type without band objects
+    report::BandView* view;  // none for a type without band objects
     int y = 0, height = 0;
     int x = 0;  // shift of the current band column
-    std::vector<View*> objects;
+    std::vector<report::View*> objects;
 
-    Dataset* dataSource = nullptr;
-    std::unique_ptr<Dataset> ownedSource;  // counted sources belong to the band
+    report::Dataset* dataSource = nullptr;
+    std::unique_ptr<report::Dataset> ownedSource;  // counted sources belong to the band
 
     RunBand* header = nullptr;  // data bands: header and footer of their level
     RunBand* footer = nullptr;
@@ -43,21 +43,24 @@ public:
     bool visibleFlag = true;
     int bandColumn = 0;  // band columns: showings done in the current row
 
-    bool stretched() const { return view && (view->flags & kBandStretched); }
+    bool stretched() const { return view && (view->flags & report::kBandStretched); }
     bool formNewPage = false;
     bool breaked = false;
     bool hasFlag(std::uint16_t flag) const { return view && (view->flags & flag); }
     bool hasObject() const { return view != nullptr; }
     bool isDataBand() const {
-        return type == kBandMasterData || type == kBandDetailData || type == kBandSubDetailData;
+        return type == report::kBandMasterData || type == report::kBandDetailData ||
+               type == report::kBandSubDetailData;
     }
 
     // BandRuntime
     platform::Rect bounds() const override;
     bool visible() const override { return visibleFlag; }
-    bool isCrossTab() const override { return type >= kBandCrossHeader && type <= kBandCrossFooter; }
+    bool isCrossTab() const override {
+        return type >= report::kBandCrossHeader && type <= report::kBandCrossFooter;
+    }
     bool callMethod(const std::string& method) override;
     bool eof() const override { return dataSource && dataSource->eof(); }
 };
 
-}  // namespace report
+}  // namespace preparation

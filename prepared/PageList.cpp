@@ -6,7 +6,7 @@
 
 #include "platform/Error.h"
 
-namespace preview {
+namespace prepared {
 
 namespace {
 
@@ -75,4 +75,4 @@ PageList ParsePageList(std::string_view text, int pageCount) {
     return result;
 }
 
-}  // namespace preview
+}  // namespace prepared

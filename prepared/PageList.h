@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace preview {
+namespace prepared {
 
 // Message of a text that is not a whole number, as the platform's conversion reports it.
 std::string notAnIntegerMessage(std::string_view text);
@@ -30,4 +30,4 @@ struct PageList {
 // An empty or non-numeric piece (1,,2 or -3) throws platform::Error with the conversion message.
 PageList ParsePageList(std::string_view text, int pageCount);
 
-}  // namespace preview
+}  // namespace prepared

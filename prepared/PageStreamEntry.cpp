@@ -2,7 +2,7 @@
 
 #include "report/StreamText.h"
 
-namespace preview {
+namespace prepared {
 
 void writePageStreamEntry(platform::ByteWriter& out, report::View& object) {
     out.u8(object.objectType());
@@ -15,4 +15,4 @@ void writePageStreamEntry(platform::ByteWriter& out, report::View& object) {
     object.prepared = false;
 }
 
-}  // namespace preview
+}  // namespace prepared

@@ -5,8 +5,8 @@
 #include "platform/ByteWriter.h"
 #include "report/View.h"
 
-namespace preview {
+namespace prepared {
 
 void writePageStreamEntry(platform::ByteWriter& out, report::View& object);
 
-}  // namespace preview
+}  // namespace prepared

@@ -13,7 +13,7 @@
 #include "printer/PrinterGeometry.h"
 #include "report/Page.h"
 
-namespace preview {
+namespace prepared {
 
 // first byte of every page stream.
 inline constexpr std::uint8_t kPageStreamVersion = 24;
@@ -27,8 +27,8 @@ struct PreparedPage {
     int orientation = 0;  // 0 portrait, 1 landscape
     int bin = 0;          // -1 or 65535: the printer's default source
     bool useMargins = false;
-    PageMargins margins;  // page pixels
-    PrinterGeometry geometry;
+    printer::PageMargins margins;  // page pixels
+    printer::PrinterGeometry geometry;
     // True while the page is on screen or being printed; a draw of a page not in view
     // releases its loaded objects.
     bool inView = false;
@@ -38,7 +38,7 @@ struct PreparedPage {
     // The objects rebuilt from objectStream; null while the page is held as bytes only.
     std::unique_ptr<report::Page> loadedPage;
 
-    PagePaper paper() const { return {paperSize, paperWidth, paperHeight, bin, orientation}; }
+    printer::PagePaper paper() const { return {paperSize, paperWidth, paperHeight, bin, orientation}; }
 };
 
-}  // namespace preview
+}  // namespace prepared

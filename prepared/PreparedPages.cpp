@@ -10,7 +10,7 @@
 #include "report/MemoView.h"
 #include "report/TemplateStream.h"
 
-namespace preview {
+namespace prepared {
 
 namespace {
 
@@ -66,13 +66,14 @@ report::DrawEnvironment PreparedPages::printingEnvironment() const {
     return env;
 }
 
-PreparedPages::PreparedPages(report::Report* report, Printer* printer) : report_(report), printer_(printer) {}
+PreparedPages::PreparedPages(report::Report* report, printer::Printer* printer)
+    : report_(report), printer_(printer) {}
 
 PreparedPages::~PreparedPages() = default;
 
-Printer& PreparedPages::printer() const {
+printer::Printer& PreparedPages::printer() const {
     if (printer_) return *printer_;
-    if (!ownPrinter_) ownPrinter_ = std::make_unique<ProgramPrinter>();
+    if (!ownPrinter_) ownPrinter_ = std::make_unique<printer::ProgramPrinter>();
     return ownPrinter_->printer();
 }
 
@@ -99,7 +100,7 @@ void PreparedPages::insert(int index, const report::Page& page) {
     record->bin = page.bin;
     record->useMargins = page.useMargins;
     record->margins = {page.margins[0], page.margins[1], page.margins[2], page.margins[3]};
-    record->geometry = PrinterGeometry::fromValues(page.printerGeometry);
+    record->geometry = printer::PrinterGeometry::fromValues(page.printerGeometry);
     record->objectStream = emptyPageStream();
     if (index < 0) index = 0;
     if (index >= count())
@@ -166,7 +167,7 @@ void PreparedPages::storeObjects(int index) {
 
 void PreparedPages::draw(int index, platform::Canvas& canvas, const platform::Rect& rect) {
     PreparedPage& record = page(index);
-    const Printer& out = printer();
+    const printer::Printer& out = printer();
     const bool printing = out.printing() && out.canvas() == &canvas;
     if (!record.inView) {
         record.loadedPage.reset();
@@ -213,8 +214,8 @@ bool PreparedPages::hitTest(int index, platform::Point point, int& cursor, bool 
     if (!record.loadedPage) loadObjects(index);
     double sx = 1, sy = 1, offx = 0, offy = 0;
     if (!record.useMargins) {
-        const PrinterGeometry& g = record.geometry;
-        const PageMargins& m = record.margins;
+        const printer::PrinterGeometry& g = record.geometry;
+        const printer::PageMargins& m = record.margins;
         sx = ratio(static_cast<double>(g.printableWidthPx) - m.left - m.right, g.paperWidthPx);
         sy = ratio(static_cast<double>(g.printableHeightPx) - m.top - m.bottom, g.paperHeightPx);
         offx = static_cast<double>(m.left) + g.offsetXPx;
@@ -239,4 +240,4 @@ bool PreparedPages::hitTest(int index, platform::Point point, int& cursor, bool 
     return false;
 }
 
-}  // namespace preview
+}  // namespace prepared

@@ -17,10 +17,12 @@
 #include "report/Report.h"
 #include "report/View.h"
 
-namespace preview {
-
-class ProgramPrinter;
+namespace printer {
 class Printer;
+class ProgramPrinter;
+}
+
+namespace prepared {
 
 // Message of a prepared-report file whose pages were stored compressed.
 inline constexpr const char* kCompressedFileMessage = "File di report compresso non supportato";
@@ -33,7 +35,7 @@ public:
     // Both are borrowed. Without a report the printer name read from a file is only handed
     // to the printer; without a printer the pages use one of their own with the virtual
     // printer only.
-    explicit PreparedPages(report::Report* report = nullptr, Printer* printer = nullptr);
+    explicit PreparedPages(report::Report* report = nullptr, printer::Printer* printer = nullptr);
     ~PreparedPages();
     PreparedPages(const PreparedPages&) = delete;
     PreparedPages& operator=(const PreparedPages&) = delete;
@@ -85,17 +87,17 @@ public:
     report::ImageCodec* imageCodec = nullptr;
 
     report::Report* report() const { return report_; }
-    Printer& printer() const;
+    printer::Printer& printer() const;
 
 private:
     report::DrawEnvironment printingEnvironment() const;
 
     report::Report* report_;
-    Printer* printer_;
+    printer::Printer* printer_;
     // Declared before the pages: their pictures give their pixels back as they go.
     report::PixelBudget pictureBudget_{kPicturePixelBudget};
-    mutable std::unique_ptr<ProgramPrinter> ownPrinter_;
+    mutable std::unique_ptr<printer::ProgramPrinter> ownPrinter_;
     std::vector<std::unique_ptr<PreparedPage>> pages_;
 };
 
-}  // namespace preview
+}  // namespace prepared

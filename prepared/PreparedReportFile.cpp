@@ -16,7 +16,7 @@
 #include "report/StoredRange.h"
 #include "report/StreamText.h"
 
-namespace preview {
+namespace prepared {
 
 namespace {
 
@@ -109,13 +109,13 @@ struct FileReader {
     // written by the command line names the virtual printer, and a file from another machine
     // may name a printer missing here; either keeps the printer the operator has.
     void selectPrinter(const std::string& name) {
-        Printer& printer = store.printer();
+        printer::Printer& printer = store.printer();
         if (!isPlatformPrinter(printer, name)) return;
         printer.selectPrinterByName(name);
         if (store.report()) store.report()->printerName = name;
     }
 
-    static bool isPlatformPrinter(const Printer& printer, const std::string& name) {
+    static bool isPlatformPrinter(const printer::Printer& printer, const std::string& name) {
         if (!printer.hasPlatformPrinters()) return false;
         const std::vector<std::string>& names = printer.printerNames();
         const auto platformCount = static_cast<std::size_t>(printer.defaultPrinterIndex());
@@ -126,7 +126,7 @@ struct FileReader {
 
     // Puts the page's paper on the printer and keeps the geometry it gives.
     void applyPaper(PreparedPage& page) {
-        Printer& printer = store.printer();
+        printer::Printer& printer = store.printer();
         printer.setPaper(page.paperSize, page.paperWidth, page.paperHeight, page.bin, page.orientation,
                          false);
         printer.fillGeometry(page.geometry);
@@ -137,7 +137,7 @@ struct FileReader {
         page.paperWidth = report::checkedSize(in.i32());
         page.paperHeight = report::checkedSize(in.i32());
         page.orientation = in.u8();
-        page.bin = kDefaultBin;
+        page.bin = printer::kDefaultBin;
     }
 
     std::unique_ptr<PreparedPage> readCurrentPage() {
@@ -213,4 +213,4 @@ void PreparedPages::loadFromStream(std::span<const std::uint8_t> bytes) {
     }
 }
 
-}  // namespace preview
+}  // namespace prepared

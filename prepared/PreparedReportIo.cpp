@@ -10,7 +10,7 @@
 
 #include "platform/Error.h"
 
-namespace preview {
+namespace prepared {
 
 namespace {
 
@@ -78,4 +78,4 @@ void loadPrepared(PreparedPages& pages, const std::string& fileName) {
     pages.loadFromStream(readRegularFile(fileName));
 }
 
-}  // namespace preview
+}  // namespace prepared

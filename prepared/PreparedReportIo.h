@@ -5,7 +5,7 @@
 
 #include "prepared/PreparedPages.h"
 
-namespace preview {
+namespace prepared {
 
 // Files larger than this are refused before anything is read into memory.
 inline constexpr std::size_t kMaxPreparedFileBytes = std::size_t{256} * 1024 * 1024;
@@ -17,4 +17,4 @@ void savePrepared(const PreparedPages& pages, const std::string& fileName);
 // platform::StreamError on damaged content.
 void loadPrepared(PreparedPages& pages, const std::string& fileName);
 
-}  // namespace preview
+}  // namespace prepared

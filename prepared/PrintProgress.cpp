@@ -1,6 +1,6 @@
 #include "prepared/PrintProgress.h"
 
-namespace preview {
+namespace prepared {
 
 std::string printStatusText(const PrintPosition& at) {
     std::string text = "Stampa pagina " + std::to_string(at.sheet) + " di " + std::to_string(at.sheets);
@@ -9,4 +9,4 @@ std::string printStatusText(const PrintPosition& at) {
     return text + ", copia " + std::to_string(at.copy) + " di " + std::to_string(at.copies);
 }
 
-}  // namespace preview
+}  // namespace prepared

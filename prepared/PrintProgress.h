@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-namespace preview {
+namespace prepared {
 
 // Where a print run is: the page just sent, its place among the pages of one pass, and the copy.
 struct PrintPosition {
@@ -39,4 +39,4 @@ public:
                      const std::function<void(PrintProgress&)>& work) = 0;
 };
 
-}  // namespace preview
+}  // namespace prepared

@@ -6,7 +6,7 @@
 #include "printer/Printer.h"
 #include "printer/PrinterError.h"
 
-namespace preview {
+namespace prepared {
 
 namespace {
 
@@ -55,7 +55,7 @@ private:
     void preparePrinter() {
         offset_ = printer_.currentOffset();
         PreparedPage& first = pages_.page(0);
-        const PagePaper paper = first.paper();
+        const printer::PagePaper paper = first.paper();
         printer_.setPaper(paper.size, paper.width, paper.height, paper.bin, paper.orientation, true);
         printer_.fillGeometry(first.geometry);
     }
@@ -66,7 +66,7 @@ private:
         for (int pass = 0; pass < passes; ++pass) {
             int sheet = 0;
             for (int i = 0; i < pages_.count(); ++i) {
-                if (!chosen(i) || pageFilterSkips(filter_, i)) continue;
+                if (!chosen(i) || printer::pageFilterSkips(filter_, i)) continue;
                 printPage(i);
                 if (progress_) progress_->pagePrinted(position(i, ++sheet, pass));
                 if (progress_ && progress_->cancelled()) return false;
@@ -83,14 +83,14 @@ private:
 
     void printPage(int index) {
         PreparedPage& page = pages_.page(index);
-        startSheet(printer_, page.paper(), job_, firstPage_);
+        printer::startSheet(printer_, page.paper(), job_, firstPage_);
         printer_.fillGeometry(page.geometry);
         platform::Canvas* canvas = printer_.canvas();
-        if (!canvas) throw PrinterError("La stampante non ha una pagina su cui disegnare");
+        if (!canvas) throw printer::PrinterError("La stampante non ha una pagina su cui disegnare");
         // The printer's calibration moves the content on the sheet; the page stays as laid out.
-        const platform::Rect target = shiftedByOffset(printTargetRect(page.geometry, page.useMargins, page.margins),
-                                                      offset_, geometryDotsPerInchX(page.geometry),
-                                                      geometryDotsPerInchY(page.geometry));
+        const platform::Rect target = printer::shiftedByOffset(
+            printer::printTargetRect(page.geometry, page.useMargins, page.margins), offset_,
+            printer::geometryDotsPerInchX(page.geometry), printer::geometryDotsPerInchY(page.geometry));
         drawAndRelease(index, *canvas, target);
         firstPage_ = false;
     }
@@ -108,25 +108,25 @@ private:
     }
 
     PreparedPages& pages_;
-    Printer& printer_;
+    printer::Printer& printer_;
     const PageList list_;
     const int sheets_;
-    const PageFilter filter_;
+    const printer::PageFilter filter_;
     const int copies_;
     const bool collate_;
     const PrintReportSettings& report_;
     PrintProgress* progress_;
-    PrintJobSettings job_;
+    printer::PrintJobSettings job_;
     bool firstPage_ = true;
-    PageOffset offset_;
+    printer::PageOffset offset_;
 };
 
 }  // namespace
 
-int countSheets(const PreparedPages& pages, const PageList& list, PageFilter filter) {
+int countSheets(const PreparedPages& pages, const PageList& list, printer::PageFilter filter) {
     int sheets = 0;
     for (int i = 0; i < pages.count(); ++i)
-        if (list.includes(i + 1) && !pageFilterSkips(filter, i)) ++sheets;
+        if (list.includes(i + 1) && !printer::pageFilterSkips(filter, i)) ++sheets;
     return sheets;
 }
 
@@ -139,4 +139,4 @@ void runPrint(PreparedPages& pages, const PrintOptions& options, const PrintRepo
     PrintLoop(pages, options, report, progress).run();
 }
 
-}  // namespace preview
+}  // namespace prepared

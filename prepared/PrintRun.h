@@ -8,7 +8,7 @@
 #include "prepared/PrintProgress.h"
 #include "prepared/PrintRunOptions.h"
 
-namespace preview {
+namespace prepared {
 
 // The print loop. A bad page list throws platform::Error before any job begins; printer
 // failures propagate after the open job has been aborted. A cancel seen through `progress`
@@ -18,7 +18,7 @@ void runPrint(PreparedPages& pages, const PrintOptions& options, const PrintRepo
               PrintProgress* progress);
 
 // The pages of one pass that `list` and `filter` choose.
-int countSheets(const PreparedPages& pages, const PageList& list, PageFilter filter);
+int countSheets(const PreparedPages& pages, const PageList& list, printer::PageFilter filter);
 // Whether the options choose any page at all; a bad page list throws platform::Error.
 bool anyPageToPrint(const PreparedPages& pages, const PrintOptions& options);
 
@@ -28,4 +28,4 @@ bool anyPageToPrint(const PreparedPages& pages, const PrintOptions& options);
 void PrintPrepared(PreparedPages& pages, const PrintOptions& options, const PrintReportSettings& report,
                    PrintProgressWindow* window);
 
-}  // namespace preview
+}  // namespace prepared

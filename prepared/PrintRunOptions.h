@@ -7,14 +7,14 @@
 
 #include "printer/PrintSheet.h"
 
-namespace preview {
+namespace prepared {
 
 // The print dialog's choices.
 struct PrintOptions {
     std::string pageList;  // "" = every page
     int copies = 1;        // 0 or less prints one copy
     bool collate = true;   // whole passes in page order rather than each page repeated
-    PageFilter filter = PageFilter::All;
+    printer::PageFilter filter = printer::PageFilter::All;
 };
 
 // The report's side of printing.
@@ -29,4 +29,4 @@ struct PrintReportSettings {
     std::function<void()> onPrintReport = {};
 };
 
-}  // namespace preview
+}  // namespace prepared

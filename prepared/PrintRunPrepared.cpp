@@ -5,7 +5,7 @@
 
 #include "platform/UiText.h"
 
-namespace preview {
+namespace prepared {
 
 namespace {
 
@@ -61,4 +61,4 @@ void PrintPrepared(PreparedPages& pages, const PrintOptions& options, const Prin
                 [&](PrintProgress& progress) { runPrint(pages, options, report, &progress); });
 }
 
-}  // namespace preview
+}  // namespace prepared

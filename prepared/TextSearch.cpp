@@ -5,7 +5,7 @@
 #include "platform/PictureCanvas.h"
 #include "platform/Utf8.h"
 
-namespace preview {
+namespace prepared {
 
 namespace {
 
@@ -53,8 +53,8 @@ void releasePage(PreparedPages& pages, int index, platform::Canvas& canvas) {
 
 platform::Rect pageContentRect(const PreparedPage& page, const platform::Rect& frame, double zoom) {
     if (page.useMargins) return frame;
-    const PrinterGeometry& g = page.geometry;
-    const PageMargins& m = page.margins;
+    const printer::PrinterGeometry& g = page.geometry;
+    const printer::PageMargins& m = page.margins;
     const int left = frame.left + scaled(static_cast<double>(g.offsetXPx) + m.left, zoom);
     const int top = frame.top + scaled(static_cast<double>(g.offsetYPx) + m.top, zoom);
     return {left, top, left + scaled(static_cast<double>(g.printableWidthPx) - m.left - m.right, zoom),
@@ -105,4 +105,4 @@ bool findNext(PreparedPages& pages, TextSearchState& state, platform::Canvas* re
     return false;
 }
 
-}  // namespace preview
+}  // namespace prepared

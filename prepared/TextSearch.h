@@ -9,7 +9,7 @@
 #include "platform/Geometry.h"
 #include "prepared/PreparedPages.h"
 
-namespace preview {
+namespace prepared {
 
 struct TextSearchState {
     std::string text;  // upper-cased when the search ignores case
@@ -40,4 +40,4 @@ void beginSearch(TextSearchState& state, const std::string& text, bool caseSensi
 // text as the screen does (fixed metrics when none). Page stream errors propagate.
 bool findNext(PreparedPages& pages, TextSearchState& state, platform::Canvas* reference = nullptr);
 
-}  // namespace preview
+}  // namespace prepared

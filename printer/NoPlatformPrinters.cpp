@@ -2,7 +2,7 @@
 
 #include "printer/PrinterError.h"
 
-namespace preview {
+namespace printer {
 
 namespace {
 [[noreturn]] void noPrinter() {
@@ -20,4 +20,4 @@ void NoPlatformPrinters::endJob() {
     noPrinter();
 }
 
-}  // namespace preview
+}  // namespace printer

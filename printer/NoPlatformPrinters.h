@@ -4,7 +4,7 @@
 
 #include "printer/PrinterBackend.h"
 
-namespace preview {
+namespace printer {
 
 class NoPlatformPrinters final : public PrinterBackend {
 public:
@@ -27,4 +27,4 @@ public:
     bool documentProperties(PrinterSettings&) override { return false; }
 };
 
-}  // namespace preview
+}  // namespace printer

@@ -6,7 +6,7 @@
 
 #include "printer/PageUnits.h"
 
-namespace preview {
+namespace printer {
 
 namespace {
 
@@ -65,4 +65,4 @@ double geometryDotsPerInchY(const PrinterGeometry& g) {
     return dotsPerInch(g.paperHeightDots, g.paperHeightPx);
 }
 
-}  // namespace preview
+}  // namespace printer

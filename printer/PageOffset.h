@@ -10,7 +10,7 @@
 #include "platform/Geometry.h"
 #include "printer/PrinterGeometry.h"
 
-namespace preview {
+namespace printer {
 
 inline constexpr double kMaxPageOffsetMm = 10.0;
 inline constexpr double kPageOffsetStepMm = 0.1;
@@ -46,4 +46,4 @@ public:
     virtual PageOffset offsetFor(const std::string& printerName) = 0;
 };
 
-}  // namespace preview
+}  // namespace printer

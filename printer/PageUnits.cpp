@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-namespace preview {
+namespace printer {
 
 int roundToInt(double value) {
     if (std::isnan(value)) return 0;
@@ -43,4 +43,4 @@ int tenthsMmToDots(int tenthsMm, int dpi) {
     return roundToInt(static_cast<double>(tenthsMm) * dpi / kTenthsMmPerInch);
 }
 
-}  // namespace preview
+}  // namespace printer

@@ -2,7 +2,7 @@
 // sizes), page pixels (the layout unit of reports) and printer dots (device resolution).
 #pragma once
 
-namespace preview {
+namespace printer {
 
 // Reports are laid out at 93/1.015 pixels per inch.
 inline constexpr double kPagePixelsPerInch = 93.0 / 1.015;
@@ -21,4 +21,4 @@ int pagePixelsToDots(int pagePixels, int dpi);
 int dotsToTenthsMm(int dots, int dpi);
 int tenthsMmToDots(int tenthsMm, int dpi);
 
-}  // namespace preview
+}  // namespace printer

@@ -5,7 +5,7 @@
 #include "platform/UiText.h"
 #include "printer/PrinterTexts.h"
 
-namespace preview {
+namespace printer {
 
 // Codes 48 and 49 do not exist; the last row is the custom size.
 const std::array<PaperRow, kPaperRowCount> kPaperTable = {{
@@ -45,4 +45,4 @@ const PaperRow* findPaperBySize(int width, int height, int tolerance) {
     return nullptr;
 }
 
-}  // namespace preview
+}  // namespace printer

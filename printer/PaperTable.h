@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-namespace preview {
+namespace printer {
 
 // Paper code meaning "the width and height are given explicitly".
 inline constexpr int kCustomPaper = 256;
@@ -31,4 +31,4 @@ const PaperRow* findPaperByCode(int code);
 // within `tolerance` tenths of a millimetre in each direction, or null.
 const PaperRow* findPaperBySize(int width, int height, int tolerance = 1);
 
-}  // namespace preview
+}  // namespace printer

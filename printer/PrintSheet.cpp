@@ -2,7 +2,7 @@
 
 #include "printer/Printer.h"
 
-namespace preview {
+namespace printer {
 
 bool pageFilterSkips(PageFilter filter, int index) {
     const bool odd = index % 2 == 0;  // page number index + 1
@@ -34,4 +34,4 @@ void startSheet(Printer& printer, const PagePaper& paper, const PrintJobSettings
     printer.beginDoc(job.title, job.copies);
 }
 
-}  // namespace preview
+}  // namespace printer

@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace preview {
+namespace printer {
 
 class Printer;
 
@@ -36,4 +36,4 @@ struct PrintJobSettings {
 // on another paper the job ends, the paper changes and a new job begins.
 void startSheet(Printer& printer, const PagePaper& paper, const PrintJobSettings& job, bool firstPage);
 
-}  // namespace preview
+}  // namespace printer

@@ -2,7 +2,7 @@
 
 #include "printer/PageUnits.h"
 
-namespace preview {
+namespace printer {
 
 namespace {
 
@@ -31,4 +31,4 @@ platform::Rect printTargetRect(const PrinterGeometry& g, bool useMargins, const 
         difference(g.printableHeightDots, marginDots(m.bottom, g.printableHeightDots, g.printableHeightPx))};
 }
 
-}  // namespace preview
+}  // namespace printer

@@ -4,7 +4,7 @@
 #include "platform/Geometry.h"
 #include "printer/PrinterGeometry.h"
 
-namespace preview {
+namespace printer {
 
 // A page's margins, page pixels.
 struct PageMargins {
@@ -19,4 +19,4 @@ struct PageMargins {
 // area less the margins, scaled from page pixels to dots.
 platform::Rect printTargetRect(const PrinterGeometry& g, bool useMargins, const PageMargins& m);
 
-}  // namespace preview
+}  // namespace printer

@@ -12,7 +12,7 @@
 #include "printer/PrinterError.h"
 #include "printer/PrinterTexts.h"
 
-namespace preview {
+namespace printer {
 
 namespace {
 
@@ -315,4 +315,4 @@ platform::Canvas* Printer::canvas() const {
     return backend_ ? backend_->pageCanvas() : nullptr;
 }
 
-}  // namespace preview
+}  // namespace printer

@@ -15,7 +15,7 @@ namespace platform {
 class Canvas;
 }
 
-namespace preview {
+namespace printer {
 
 class PrinterBackend;
 
@@ -120,4 +120,4 @@ private:
     int bin_ = kDefaultBin;
 };
 
-}  // namespace preview
+}  // namespace printer

@@ -13,7 +13,7 @@ namespace platform {
 class Canvas;
 }
 
-namespace preview {
+namespace printer {
 
 class PrinterBackend {
 public:
@@ -54,4 +54,4 @@ public:
     virtual bool documentProperties(PrinterSettings& settings) = 0;
 };
 
-}  // namespace preview
+}  // namespace printer

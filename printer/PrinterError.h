@@ -5,7 +5,7 @@
 
 #include "platform/Error.h"
 
-namespace preview {
+namespace printer {
 
 class PrinterError : public platform::Error {
 public:
@@ -19,4 +19,4 @@ public:
     PrintCancelled() : PrinterError("Stampa annullata") {}
 };
 
-}  // namespace preview
+}  // namespace printer

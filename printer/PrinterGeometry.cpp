@@ -1,6 +1,6 @@
 #include "printer/PrinterGeometry.h"
 
-namespace preview {
+namespace printer {
 
 PrinterGeometry::Values PrinterGeometry::values() const {
     return {paperWidthDots,     paperHeightDots,     paperWidthPx,     paperHeightPx,
@@ -25,4 +25,4 @@ PrinterGeometry PrinterGeometry::fromValues(const Values& v) {
     return g;
 }
 
-}  // namespace preview
+}  // namespace printer

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-namespace preview {
+namespace printer {
 
 struct PrinterGeometry {
     std::int32_t paperWidthDots = 0;
@@ -31,4 +31,4 @@ struct PrinterGeometry {
     friend bool operator==(const PrinterGeometry&, const PrinterGeometry&) = default;
 };
 
-}  // namespace preview
+}  // namespace printer

@@ -1,7 +1,7 @@
 // A printer's settings block and device metrics, as the spooler reports them.
 #pragma once
 
-namespace preview {
+namespace printer {
 
 // Bits of PrinterSettings::fields: which members the driver honours.
 enum SettingsField : unsigned {
@@ -48,4 +48,4 @@ struct DeviceMetrics {
     friend bool operator==(const DeviceMetrics&, const DeviceMetrics&) = default;
 };
 
-}  // namespace preview
+}  // namespace printer

@@ -2,7 +2,7 @@
 
 #include "printer/NoPlatformPrinters.h"
 
-namespace preview {
+namespace printer {
 
 ProgramPrinter::ProgramPrinter(std::unique_ptr<PrinterBackend> backend)
     : backend_(backend ? std::move(backend) : std::make_unique<NoPlatformPrinters>()) {
@@ -10,4 +10,4 @@ ProgramPrinter::ProgramPrinter(std::unique_ptr<PrinterBackend> backend)
     defaultPaper_ = printer_.paperSize();
 }
 
-}  // namespace preview
+}  // namespace printer

@@ -8,7 +8,7 @@
 #include "printer/Printer.h"
 #include "printer/PrinterBackend.h"
 
-namespace preview {
+namespace printer {
 
 class ProgramPrinter {
 public:
@@ -28,4 +28,4 @@ private:
     int defaultPaper_;
 };
 
-}  // namespace preview
+}  // namespace printer

@@ -13,7 +13,9 @@ public:
     using platform::Error::Error;
 };
 
-namespace expression_messages {
+}  // namespace report
+
+namespace report::expression_messages {
 // UI text 55439.
 inline constexpr const char* kUndefinedSymbol = "Simbolo non definito";
 inline std::string undefinedSymbol(const std::string& name) {
@@ -23,6 +25,4 @@ inline std::string undefinedSymbol(const std::string& name) {
 inline std::string missingComponent(const std::string& name) {
     return "Missing " + name;
 }
-}  // namespace expression_messages
-
-}  // namespace report
+}  // namespace report::expression_messages

@@ -7,7 +7,7 @@
 
 #include "platform/PictureCanvas.h"
 
-namespace preview {
+namespace export_::qt {
 
 class DeviceRecording : public platform::PictureCanvas {
 public:
@@ -18,4 +18,4 @@ public:
     bool isRecording() const override { return false; }
 };
 
-}  // namespace preview
+}  // namespace export_::qt

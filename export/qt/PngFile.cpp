@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-namespace preview {
+namespace export_::qt {
 
 namespace {
 
@@ -72,4 +72,4 @@ bool savePng(const QImage& source, const std::string& path, std::string& error) 
     return true;
 }
 
-}  // namespace preview
+}  // namespace export_::qt

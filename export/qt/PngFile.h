@@ -6,11 +6,11 @@
 #include <QImage>
 #include <string>
 
-namespace preview {
+namespace export_::qt {
 
 // An image whose pixels are all grey levels is stored as 8-bit grey (a third of the data for a
 // black-and-white sheet), any other as RGB; alpha is dropped. The image's resolution is stored
 // with it. Returns false and sets error when the file cannot be written.
 bool savePng(const QImage& image, const std::string& path, std::string& error);
 
-}  // namespace preview
+}  // namespace export_::qt

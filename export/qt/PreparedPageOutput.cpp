@@ -16,16 +16,16 @@
 #include "printer/PageUnits.h"
 #include "printer/Printer.h"
 
-namespace preview {
+namespace export_::qt {
 
 namespace {
 
 constexpr double kMmPerInch = 25.4;
 
 // PDF pages are described as the paper is named, then turned.
-platform::qt::PdfPageFormat pdfFormatOf(const PreparedPage& page) {
-    const SheetSize sheet = sheetSizeOf(page);
-    if (page.orientation == kLandscape) return {sheet.heightMm, sheet.widthMm, true};
+platform::qt::PdfPageFormat pdfFormatOf(const prepared::PreparedPage& page) {
+    const export_::SheetSize sheet = export_::sheetSizeOf(page);
+    if (page.orientation == printer::kLandscape) return {sheet.heightMm, sheet.widthMm, true};
     return {sheet.widthMm, sheet.heightMm, false};
 }
 
@@ -41,12 +41,14 @@ QImage whiteImage(platform::Size size, int dpi) {
 
 }  // namespace
 
-void drawPageOnSheet(PreparedPages& pages, int index, platform::Canvas& canvas, platform::Size sheetDots,
-                     int dpi, const PageOffset& offset) {
-    PreparedPage& page = pages.page(index);
+void drawPageOnSheet(prepared::PreparedPages& pages, int index, platform::Canvas& canvas,
+                     platform::Size sheetDots, int dpi, const printer::PageOffset& offset) {
+    prepared::PreparedPage& page = pages.page(index);
     page.inView = true;
     try {
-        pages.draw(index, canvas, shiftedByOffset(outputTargetRect(page, sheetDots, dpi), offset, dpi, dpi));
+        pages.draw(
+            index, canvas,
+            printer::shiftedByOffset(export_::outputTargetRect(page, sheetDots, dpi), offset, dpi, dpi));
     } catch (...) {
         page.inView = false;
         page.loadedPage.reset();
@@ -56,9 +58,10 @@ void drawPageOnSheet(PreparedPages& pages, int index, platform::Canvas& canvas, 
     pages.draw(index, canvas, {});
 }
 
-platform::Size sheetPixels(const PreparedPage& page, int dpi) {
-    const SheetSize sheet = sheetSizeOf(page);
-    return {roundToInt(sheet.widthMm * dpi / kMmPerInch), roundToInt(sheet.heightMm * dpi / kMmPerInch)};
+platform::Size sheetPixels(const prepared::PreparedPage& page, int dpi) {
+    const export_::SheetSize sheet = export_::sheetSizeOf(page);
+    return {printer::roundToInt(sheet.widthMm * dpi / kMmPerInch),
+            printer::roundToInt(sheet.heightMm * dpi / kMmPerInch)};
 }
 
 namespace {
@@ -70,8 +73,8 @@ bool imageSizeAllowed(platform::Size size, int dpi) {
 
 // The page drawn into a recording for an image of `size` at `dpi`; text is measured on a
 // small image of the same resolution, as it would be on the page's own image.
-platform::Picture recordPageForImage(PreparedPages& pages, int index, platform::Size size, int dpi,
-                                     const PageOffset& offset) {
+platform::Picture recordPageForImage(prepared::PreparedPages& pages, int index, platform::Size size, int dpi,
+                                     const printer::PageOffset& offset) {
     QImage sample = whiteImage({1, 1}, dpi);
     QPainter painter(&sample);
     platform::qt::QPainterCanvas device(painter);
@@ -107,7 +110,8 @@ std::string pageError(int index, const std::string& message) {
 
 }  // namespace
 
-QImage renderPageImage(PreparedPages& pages, int index, int dpi, const PageOffset& offset) {
+QImage renderPageImage(prepared::PreparedPages& pages, int index, int dpi,
+                       const printer::PageOffset& offset) {
     const platform::Size size = sheetPixels(pages.page(index), dpi);
     if (!imageSizeAllowed(size, dpi)) return {};
     return renderRecordedPage(recordPageForImage(pages, index, size, dpi, offset), dpi);
@@ -122,8 +126,8 @@ std::string numberedImagePath(const std::string& path, int pageNumber) {
     return stem + "-" + std::to_string(pageNumber) + extension;
 }
 
-bool writePagesPdf(PreparedPages& pages, const std::string& path, std::string& error,
-                   const PageOffset& offset) {
+bool writePagesPdf(prepared::PreparedPages& pages, const std::string& path, std::string& error,
+                   const printer::PageOffset& offset) {
     std::string drawError;
     platform::qt::PdfDocument document;
     document.path = path;
@@ -151,8 +155,8 @@ bool writePagesPdf(PreparedPages& pages, const std::string& path, std::string& e
 // The pages are drawn one by one here, where their objects live, each into a recording; the
 // recordings are turned into images and written on the thread pool, a few pages ahead at most
 // so that memory stays flat whatever the number of pages.
-bool writePagesPng(PreparedPages& pages, const std::string& path, int dpi, std::string& error,
-                   std::vector<std::string>* written, const PageOffset& offset) {
+bool writePagesPng(prepared::PreparedPages& pages, const std::string& path, int dpi, std::string& error,
+                   std::vector<std::string>* written, const printer::PageOffset& offset) {
     if (pages.count() == 0) {
         error = "Il report non ha pagine";
         return false;
@@ -202,4 +206,4 @@ bool writePagesPng(PreparedPages& pages, const std::string& path, int dpi, std::
     return error.empty();
 }
 
-}  // namespace preview
+}  // namespace export_::qt

@@ -10,7 +10,7 @@
 #include "prepared/PreparedPages.h"
 #include "printer/PageOffset.h"
 
-namespace preview {
+namespace export_::qt {
 
 // Device resolution of the PDF's drawing coordinates.
 inline constexpr int kPdfDotsPerInch = 1200;
@@ -23,23 +23,24 @@ inline constexpr int kMaxImageSide = 20000;
 
 // Draws page `index` onto a sheet of `sheetDots` at `dpi`, moved by `offset` (a printer's
 // calibration), then releases its objects. Stream errors of the page propagate.
-void drawPageOnSheet(PreparedPages& pages, int index, platform::Canvas& canvas, platform::Size sheetDots,
-                     int dpi, const PageOffset& offset = {});
+void drawPageOnSheet(prepared::PreparedPages& pages, int index, platform::Canvas& canvas,
+                     platform::Size sheetDots, int dpi, const printer::PageOffset& offset = {});
 
 // Size in pixels of page `index`'s sheet at `dpi`.
-platform::Size sheetPixels(const PreparedPage& page, int dpi);
+platform::Size sheetPixels(const prepared::PreparedPage& page, int dpi);
 
 // Page `index` on a white image at `dpi`; a null image when the size is out of range.
-QImage renderPageImage(PreparedPages& pages, int index, int dpi, const PageOffset& offset = {});
+QImage renderPageImage(prepared::PreparedPages& pages, int index, int dpi,
+                       const printer::PageOffset& offset = {});
 
 // "out.png" → "out-3.png" for page number 3 (1-based).
 std::string numberedImagePath(const std::string& path, int pageNumber);
 
 // Both return false with `error` set when nothing or not everything could be written.
 // `offset` moves every page's content as a printer's calibration does.
-bool writePagesPdf(PreparedPages& pages, const std::string& path, std::string& error,
-                   const PageOffset& offset = {});
-bool writePagesPng(PreparedPages& pages, const std::string& path, int dpi, std::string& error,
-                   std::vector<std::string>* written = nullptr, const PageOffset& offset = {});
+bool writePagesPdf(prepared::PreparedPages& pages, const std::string& path, std::string& error,
+                   const printer::PageOffset& offset = {});
+bool writePagesPng(prepared::PreparedPages& pages, const std::string& path, int dpi, std::string& error,
+                   std::vector<std::string>* written = nullptr, const printer::PageOffset& offset = {});
 
-}  // namespace preview
+}  // namespace export_::qt

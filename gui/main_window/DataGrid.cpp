@@ -7,7 +7,7 @@
 
 #include "gui/main_window/Dialogs.h"
 
-namespace app {
+namespace gui::main_window {
 
 DataGrid::DataGrid(MemTableModel* model, Dialogs& dialogs, bool editable, QWidget* parent)
     : QTableView(parent), model_(model), dialogs_(dialogs), editable_(editable) {
@@ -133,4 +133,4 @@ void DataGrid::mouseDoubleClickEvent(QMouseEvent* e) {
     emit doubleClickedRow();
 }
 
-}  // namespace app
+}  // namespace gui::main_window

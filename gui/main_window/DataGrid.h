@@ -8,7 +8,7 @@
 
 #include "gui/main_window/MemTableModel.h"
 
-namespace app {
+namespace gui::main_window {
 
 class Dialogs;
 
@@ -42,4 +42,4 @@ private:
 
 inline const char* kDeleteQuestion = "Eliminare il record?";
 
-}  // namespace app
+}  // namespace gui::main_window

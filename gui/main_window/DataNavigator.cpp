@@ -7,7 +7,7 @@
 #include "gui/main_window/Dialogs.h"
 #include "memtable/MemTable.h"
 
-namespace app {
+namespace gui::main_window {
 
 namespace {
 
@@ -77,4 +77,4 @@ void DataNavigator::act(Button b) {
     }
 }
 
-}  // namespace app
+}  // namespace gui::main_window

@@ -11,7 +11,7 @@ namespace memtable {
 class MemTable;
 }
 
-namespace app {
+namespace gui::main_window {
 
 class Dialogs;
 
@@ -37,4 +37,4 @@ private:
     std::array<QToolButton*, ButtonCount> buttons_{};
 };
 
-}  // namespace app
+}  // namespace gui::main_window

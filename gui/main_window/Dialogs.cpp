@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-namespace app {
+namespace gui::main_window {
 
 void MessageBoxDialogs::message(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok, parent);
@@ -21,4 +21,4 @@ bool MessageBoxDialogs::confirm(QWidget* parent, const QString& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
-}  // namespace app
+}  // namespace gui::main_window

@@ -6,7 +6,7 @@
 
 class QWidget;
 
-namespace app {
+namespace gui::main_window {
 
 class Dialogs {
 public:
@@ -24,4 +24,4 @@ public:
     bool confirm(QWidget* parent, const QString& text) override;
 };
 
-}  // namespace app
+}  // namespace gui::main_window

@@ -23,12 +23,12 @@
 #include "gui/widgets/FlatEdit.h"
 #include "labels/TodaySelection.h"
 
-namespace app {
+namespace gui::main_window {
 
 using namespace look;
-using widgets::FlatButton;
-using widgets::FlatEdit;
-using widgets::FlatSpeedButton;
+using gui::widgets::FlatButton;
+using gui::widgets::FlatEdit;
+using gui::widgets::FlatSpeedButton;
 
 namespace {
 
@@ -87,7 +87,7 @@ FlatEdit* makeEdit(QWidget* parent, QRect bounds, const QColor& flat, const QFon
     e->setGeometry(bounds.left(), bounds.top(), bounds.width(), e->height());
     e->setColorFlat(flat);
     e->setColorBorder(kRed);
-    e->setCharCase(widgets::CharCase::Upper);
+    e->setCharCase(gui::widgets::CharCase::Upper);
     e->setMaxLength(kCodeLength);
     setTextColour(e, kBlue);
     return e;
@@ -95,7 +95,7 @@ FlatEdit* makeEdit(QWidget* parent, QRect bounds, const QColor& flat, const QFon
 
 }  // namespace
 
-MainWindow::MainWindow(LabelApp& app, Dialogs& dialogs, QWidget* parent)
+MainWindow::MainWindow(labels::LabelApp& app, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent), app_(app), dialogs_(dialogs) {
     setWindowTitle(kMainCaption);
     setBackground(this, kSilver);
@@ -201,12 +201,12 @@ void MainWindow::buildSeriesGroup() {
     monthBox->setEditable(true);
     monthBox->setInsertPolicy(QComboBox::NoInsert);
     monthBox->setGeometry(544, 50, 150, 30);
-    for (const char* month : kMonthNames) monthBox->addItem(month);
+    for (const char* month : labels::kMonthNames) monthBox->addItem(month);
     monthBox->setCurrentIndex(0);
     yearBox = new YearBox(seriesGroup);
     yearBox->setGeometry(571, 85, 121, 32);
-    yearBox->setRange(kFirstYear, kLastYear);
-    yearBox->setValue(kFirstYear);
+    yearBox->setRange(labels::kFirstYear, labels::kLastYear);
+    yearBox->setValue(labels::kFirstYear);
     for (QWidget* w : std::initializer_list<QWidget*>{monthBox, yearBox}) {
         w->setFont(makeFont("Arial", 19, Bold));
         QPalette pal = w->palette();
@@ -235,7 +235,7 @@ void MainWindow::setTabOrder() {
 }
 
 void MainWindow::connectHandlers() {
-    using B = widgets::FlatButtonBase;
+    using B = gui::widgets::FlatButtonBase;
     connect(printButton, &B::clicked, this, &MainWindow::onPrintClicked);
     connect(exitButton, &B::clicked, this, &MainWindow::onExitClicked);
     connect(seriesButton, &B::clicked, this, &MainWindow::onSeriesClicked);
@@ -285,13 +285,13 @@ void MainWindow::startUp() {
         const std::string warning = app_.start();
         if (!warning.empty()) dialogs_.message(this, QString::fromStdString(warning));
     });
-    const YearMonthSelection today = todaysSelection();
+    const labels::YearMonthSelection today = labels::todaysSelection();
     yearBox->setValue(today.year);
     monthBox->setCurrentIndex(today.monthIndex);
     monthBox->setFocus(Qt::OtherFocusReason);  // the first control of the tab order
 }
 
-MonthIndex MainWindow::selectedMonth() const {
+labels::MonthIndex MainWindow::selectedMonth() const {
     // Typing over the month's text leaves no item selected.
     const int index = monthBox->findText(monthBox->currentText(), Qt::MatchExactly);
     if (index < 0) return std::nullopt;
@@ -299,17 +299,17 @@ MonthIndex MainWindow::selectedMonth() const {
 }
 
 void MainWindow::onPrintClicked() {
-    const ReportKind kind = app_.reportKind();
-    if (kind == ReportKind::None || !print_) return;
+    const labels::ReportKind kind = app_.reportKind();
+    if (kind == labels::ReportKind::None || !print_) return;
     run([&] { print_(kind, this); });
 }
 
 void MainWindow::onSeriesClicked() {
-    static constexpr SeriesLength kLengths[] = {SeriesLength::Short, SeriesLength::Medium,
-                                                SeriesLength::Long};
-    const SeriesLength length = kLengths[std::clamp(seriesLengthGroup->itemIndex(), 0, 2)];
-    const ClosingKind closing =
-        closingGroup->itemIndex() == 1 ? ClosingKind::AllNines : ClosingKind::YearBased;
+    static constexpr labels::SeriesLength kLengths[] = {
+        labels::SeriesLength::Short, labels::SeriesLength::Medium, labels::SeriesLength::Long};
+    const labels::SeriesLength length = kLengths[std::clamp(seriesLengthGroup->itemIndex(), 0, 2)];
+    const labels::ClosingKind closing =
+        closingGroup->itemIndex() == 1 ? labels::ClosingKind::AllNines : labels::ClosingKind::YearBased;
     run([&] { app_.fillSeries(yearBox->value(), selectedMonth(), length, closing); });
 }
 
@@ -342,7 +342,7 @@ void MainWindow::onResetClicked() {
 
 void MainWindow::onSaveClicked() {
     run([&] {
-        if (app_.saveFiscalCode(fiscalEdit->text().toStdString()) == SaveOutcome::Appended)
+        if (app_.saveFiscalCode(fiscalEdit->text().toStdString()) == labels::SaveOutcome::Appended)
             fiscalEdit->clear();
         saveButton->setEnabled(false);
     });
@@ -372,7 +372,7 @@ void MainWindow::copyToClipboardAndShow(const QString& text) {
 }
 
 void MainWindow::onFiscalEditFocusChanged() {
-    const FiscalEditOutcome outcome = app_.fiscalEditFocusChanged(fiscalEdit->text().toStdString());
+    const labels::FiscalEditOutcome outcome = app_.fiscalEditFocusChanged(fiscalEdit->text().toStdString());
     if (outcome.message) {
         const QString text =
             outcome.message->empty() ? QString(kSoundCode) : QString::fromStdString(*outcome.message);
@@ -438,4 +438,4 @@ void MainWindow::closeEvent(QCloseEvent* e) {
     e->accept();
 }
 
-}  // namespace app
+}  // namespace gui::main_window

@@ -13,13 +13,13 @@ class QGroupBox;
 class QLabel;
 class QRadioButton;
 
-namespace widgets {
+namespace gui::widgets {
 class FlatButton;
 class FlatEdit;
 class FlatSpeedButton;
-}  // namespace widgets
+}  // namespace gui::widgets
 
-namespace app {
+namespace gui::main_window {
 
 class DataGrid;
 class DataNavigator;
@@ -37,9 +37,9 @@ class MainWindow : public QWidget {
     Q_OBJECT
 public:
     // Prints the print list with the template of the report kind (prepare and show).
-    using PrintHandler = std::function<void(ReportKind, QWidget* parent)>;
+    using PrintHandler = std::function<void(labels::ReportKind, QWidget* parent)>;
 
-    MainWindow(LabelApp& app, Dialogs& dialogs, QWidget* parent = nullptr);
+    MainWindow(labels::LabelApp& app, Dialogs& dialogs, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     void setPrintHandler(PrintHandler h) { print_ = std::move(h); }
@@ -54,11 +54,11 @@ public:
     // Controls, public so that tests can drive the window as an operator would.
     QGroupBox *seriesGroup, *exemptionsGroup, *printListGroup, *oxygenGroup, *fiscalGroup, *freeCodesGroup;
     QLabel *inMemoryLabel, *fiscalEditLabel, *searchLabel;
-    widgets::FlatEdit *fiscalEdit, *inMemoryEdit, *searchEdit, *freeCodeEdit;
-    widgets::FlatButton *printButton, *exitButton, *seriesButton, *insertFreeCodeButton, *resetButton,
+    gui::widgets::FlatEdit *fiscalEdit, *inMemoryEdit, *searchEdit, *freeCodeEdit;
+    gui::widgets::FlatButton *printButton, *exitButton, *seriesButton, *insertFreeCodeButton, *resetButton,
         *exemptionsButton, *oxygenButton, *saveButton, *printFiscalButton, *calendarButton,
         *insertInMemoryButton;
-    widgets::FlatSpeedButton *fullHeightButton, *compactButton;
+    gui::widgets::FlatSpeedButton *fullHeightButton, *compactButton;
     DataGrid *fiscalGrid, *printListGrid;
     DataNavigator* fiscalNavigator;
     RadioGroup *seriesLengthGroup, *closingGroup;
@@ -100,9 +100,9 @@ private:
     // Runs a command; an error it raises is shown in a message box and ends the command.
     void run(const std::function<void()>& command);
     void copyToClipboardAndShow(const QString& text);
-    MonthIndex selectedMonth() const;
+    labels::MonthIndex selectedMonth() const;
 
-    LabelApp& app_;
+    labels::LabelApp& app_;
     Dialogs& dialogs_;
     PrintHandler print_;
     MemTableModel* printListModel_ = nullptr;
@@ -112,4 +112,4 @@ private:
     bool closing_ = false;  // the window is being closed: no more checks or boxes
 };
 
-}  // namespace app
+}  // namespace gui::main_window

@@ -5,7 +5,7 @@
 #include <QFont>
 #include <QString>
 
-namespace app::look {
+namespace gui::main_window::look {
 
 inline const QColor kSilver(192, 192, 192);
 inline const QColor kBeige(236, 233, 216);
@@ -29,4 +29,4 @@ inline QFont makeFont(const QString& family, int pixels, int style = Plain) {
     return f;
 }
 
-}  // namespace app::look
+}  // namespace gui::main_window::look

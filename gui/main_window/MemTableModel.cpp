@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace app {
+namespace gui::main_window {
 
 using memtable::DataEvent;
 
@@ -121,4 +121,4 @@ void MemTableModel::memTableEvent(memtable::MemTable&, DataEvent event, int row)
     }
 }
 
-}  // namespace app
+}  // namespace gui::main_window

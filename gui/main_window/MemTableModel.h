@@ -10,7 +10,7 @@
 #include "memtable/MemTable.h"
 #include "memtable/MemTableObserver.h"
 
-namespace app {
+namespace gui::main_window {
 
 class MemTableModel : public QAbstractTableModel, private memtable::MemTableObserver {
     Q_OBJECT
@@ -53,4 +53,4 @@ private:
     bool writing_ = false;  // inside setData: the table's notifications wait for its end
 };
 
-}  // namespace app
+}  // namespace gui::main_window

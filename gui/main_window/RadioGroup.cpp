@@ -3,7 +3,7 @@
 #include <QButtonGroup>
 #include <QRadioButton>
 
-namespace app {
+namespace gui::main_window {
 
 RadioGroup::RadioGroup(const QStringList& items, int columns, QWidget* parent)
     : QGroupBox(parent), columns_(std::max(1, columns)) {
@@ -38,4 +38,4 @@ void RadioGroup::resizeEvent(QResizeEvent*) {
     }
 }
 
-}  // namespace app
+}  // namespace gui::main_window

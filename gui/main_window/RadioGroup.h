@@ -8,7 +8,7 @@
 
 class QRadioButton;
 
-namespace app {
+namespace gui::main_window {
 
 class RadioGroup : public QGroupBox {
     Q_OBJECT
@@ -28,4 +28,4 @@ private:
     int columns_;
 };
 
-}  // namespace app
+}  // namespace gui::main_window

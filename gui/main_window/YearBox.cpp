@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace app {
+namespace gui::main_window {
 
 namespace {
 constexpr int kMaxDigits = 4;
@@ -29,4 +29,4 @@ void YearBox::fixup(QString& input) const {
     input = QString::number(ok ? std::clamp(year, minimum(), maximum()) : minimum());
 }
 
-}  // namespace app
+}  // namespace gui::main_window

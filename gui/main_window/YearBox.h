@@ -5,7 +5,7 @@
 
 #include <QSpinBox>
 
-namespace app {
+namespace gui::main_window {
 
 class YearBox : public QSpinBox {
     Q_OBJECT
@@ -16,4 +16,4 @@ public:
     void fixup(QString& input) const override;
 };
 
-}  // namespace app
+}  // namespace gui::main_window

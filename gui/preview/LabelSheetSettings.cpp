@@ -7,24 +7,24 @@
 #include "printer/Printer.h"
 #include "printer/qt/PrinterOffsetSettings.h"
 
-namespace preview {
+namespace gui::preview {
 
 namespace {
 
 // The offset the test sheet prints with: the one in the dialog, saved or not.
-class FixedOffset final : public PageOffsetSource {
+class FixedOffset final : public printer::PageOffsetSource {
 public:
-    explicit FixedOffset(const PageOffset& offset) : offset_(offset) {}
-    PageOffset offsetFor(const std::string&) override { return offset_; }
+    explicit FixedOffset(const printer::PageOffset& offset) : offset_(offset) {}
+    printer::PageOffset offsetFor(const std::string&) override { return offset_; }
 
 private:
-    PageOffset offset_;
+    printer::PageOffset offset_;
 };
 
 // Puts the printer's offset source and current printer back when the test sheet is done.
 class PrinterRestore {
 public:
-    PrinterRestore(Printer& printer, PageOffsetSource* source)
+    PrinterRestore(printer::Printer& printer, printer::PageOffsetSource* source)
         : printer_(printer), source_(source), index_(printer.printerIndex()) {}
     ~PrinterRestore() {
         printer_.setOffsetSource(source_);
@@ -34,30 +34,29 @@ public:
     PrinterRestore& operator=(const PrinterRestore&) = delete;
 
 private:
-    Printer& printer_;
-    PageOffsetSource* source_;
+    printer::Printer& printer_;
+    printer::PageOffsetSource* source_;
     int index_;
 };
 
 }  // namespace
 
-LabelSheetSettings::LabelSheetSettings(report::LabelReports& reports, int kind, Printer& printer,
-                                       platform::qt::PrinterOffsetSettings& offsets)
+LabelSheetSettings::LabelSheetSettings(labels::LabelReports& reports, int kind, printer::Printer& printer,
+                                       printer::qt::PrinterOffsetSettings& offsets)
     : reports_(reports), kind_(kind), printer_(printer), offsets_(offsets) {}
 
 bool LabelSheetSettings::run(QWidget* parent) {
     // The platform's printers; the virtual printer at the end of the list prints nothing.
     std::vector<std::string> printers = printer_.printerNames();
     printers.resize(printer_.hasPlatformPrinters() ? static_cast<std::size_t>(printer_.defaultPrinterIndex()) : 0);
-    SheetSettingsDialog dialog(choice_, report::labelsPerSheet(reports_.report(kind_)), printers,
-                               printer_.currentPrinterName(), offsets_,
-                               [this](const std::string& name, const PageOffset& offset) {
-                                   printTestSheet(name, offset);
-                               },
-                               parent);
+    SheetSettingsDialog dialog(
+        choice_, labels::labelsPerSheet(reports_.report(kind_)), printers, printer_.currentPrinterName(),
+        offsets_,
+        [this](const std::string& name, const printer::PageOffset& offset) { printTestSheet(name, offset); },
+        parent);
     if (dialog.exec() != QDialog::Accepted || dialog.choice() == choice_) return false;
     choice_ = dialog.choice();
-    report::PrepareOptions options;
+    preparation::PrepareOptions options;
     options.progressDisplay = &programProgressForm();
     options.blankPositions = choice_.firstLabel - 1;
     options.copiesPerRecord = choice_.copies;
@@ -65,17 +64,17 @@ bool LabelSheetSettings::run(QWidget* parent) {
     return true;
 }
 
-void LabelSheetSettings::printTestSheet(const std::string& printerName, const PageOffset& offset) {
+void LabelSheetSettings::printTestSheet(const std::string& printerName, const printer::PageOffset& offset) {
     FixedOffset fixed(offset);
     PrinterRestore restore(printer_, printer_.offsetSource());
     printer_.selectPrinterByName(printerName);
     printer_.setOffsetSource(&fixed);
-    PreparedPages sheet(&reports_.report(kind_), &printer_);
-    report::buildTestSheet(reports_.report(kind_), sheet);
-    PrintReportSettings settings;
+    prepared::PreparedPages sheet(&reports_.report(kind_), &printer_);
+    labels::buildTestSheet(reports_.report(kind_), sheet);
+    prepared::PrintReportSettings settings;
     settings.title = "Foglio di prova";
     settings.showProgress = false;
-    runPrint(sheet, PrintOptions{}, settings, nullptr);
+    prepared::runPrint(sheet, prepared::PrintOptions{}, settings, nullptr);
 }
 
-}  // namespace preview
+}  // namespace gui::preview

@@ -9,33 +9,35 @@
 #include "gui/preview/SheetSettingsDialog.h"
 #include "labels/LabelReports.h"
 
-namespace platform::qt {
+namespace printer::qt {
 class PrinterOffsetSettings;
 }
 
-namespace preview {
-
+namespace printer {
 class Printer;
+}
+
+namespace gui::preview {
 
 class LabelSheetSettings {
 public:
     // All borrowed; `kind` is the label report (1..4) the preview shows.
-    LabelSheetSettings(report::LabelReports& reports, int kind, Printer& printer,
-                       platform::qt::PrinterOffsetSettings& offsets);
+    LabelSheetSettings(labels::LabelReports& reports, int kind, printer::Printer& printer,
+                       printer::qt::PrinterOffsetSettings& offsets);
 
     // Opens the dialog over `parent`; true when the pages were prepared again.
     bool run(QWidget* parent);
 
     const SheetChoice& choice() const { return choice_; }
     // The test sheet of the template on `printerName`, moved by `offset`.
-    void printTestSheet(const std::string& printerName, const PageOffset& offset);
+    void printTestSheet(const std::string& printerName, const printer::PageOffset& offset);
 
 private:
-    report::LabelReports& reports_;
+    labels::LabelReports& reports_;
     int kind_;
-    Printer& printer_;
-    platform::qt::PrinterOffsetSettings& offsets_;
+    printer::Printer& printer_;
+    printer::qt::PrinterOffsetSettings& offsets_;
     SheetChoice choice_;
 };
 
-}  // namespace preview
+}  // namespace gui::preview

@@ -9,7 +9,7 @@
 #include "gui/preview/PreviewHelpTexts.h"
 #include "gui/preview/PreviewWindow.h"
 
-namespace preview {
+namespace gui::preview {
 
 PageBox::PageBox(PreviewWindow& form, QWidget* parent) : QWidget(parent), form_(form) {
     setProperty("helpTag", kTagPageBox);
@@ -65,4 +65,4 @@ bool PageBox::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-}  // namespace preview
+}  // namespace gui::preview

@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-namespace preview {
+namespace gui::preview {
 
 class PreviewWindow;
 
@@ -30,4 +30,4 @@ private:
     int wheelRest_ = 0;
 };
 
-}  // namespace preview
+}  // namespace gui::preview

@@ -2,7 +2,7 @@
 
 #include <QFileDialog>
 
-namespace preview {
+namespace gui::preview {
 
 namespace {
 
@@ -26,4 +26,4 @@ PreviewFileDialogs& platformFileDialogs() {
     return dialogs;
 }
 
-}  // namespace preview
+}  // namespace gui::preview

@@ -6,7 +6,7 @@
 
 class QWidget;
 
-namespace preview {
+namespace gui::preview {
 
 class PreviewFileDialogs {
 public:
@@ -20,4 +20,4 @@ public:
 // Qt's file dialogs.
 PreviewFileDialogs& platformFileDialogs();
 
-}  // namespace preview
+}  // namespace gui::preview

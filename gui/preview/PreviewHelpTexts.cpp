@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace preview {
+namespace gui::preview {
 
 namespace {
 
@@ -35,4 +35,4 @@ std::string previewHelpText(int tag) {
     return {};
 }
 
-}  // namespace preview
+}  // namespace gui::preview

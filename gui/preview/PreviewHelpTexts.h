@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace preview {
+namespace gui::preview {
 
 // Context tags of the preview's controls.
 enum PreviewHelpTag {
@@ -20,4 +20,4 @@ enum PreviewHelpTag {
 // "" for a tag without help.
 std::string previewHelpText(int tag);
 
-}  // namespace preview
+}  // namespace gui::preview

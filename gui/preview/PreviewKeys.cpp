@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace preview {
+namespace gui::preview {
 
 namespace {
 
@@ -48,4 +48,4 @@ PreviewAction previewKeyAction(int key, bool ctrl) {
     return PreviewAction::None;
 }
 
-}  // namespace preview
+}  // namespace gui::preview

@@ -3,7 +3,7 @@
 
 #include <Qt>
 
-namespace preview {
+namespace gui::preview {
 
 enum class PreviewAction {
     None,
@@ -31,4 +31,4 @@ enum class PreviewAction {
 // (Home and End without Ctrl among them).
 PreviewAction previewKeyAction(int key, bool ctrl);
 
-}  // namespace preview
+}  // namespace gui::preview

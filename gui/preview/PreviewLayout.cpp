@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace preview {
+namespace gui::preview {
 
 namespace {
 
@@ -115,4 +115,4 @@ MatchScroll scrollToMatch(const platform::Rect& page, const platform::Rect& foun
     return s;
 }
 
-}  // namespace preview
+}  // namespace gui::preview

@@ -8,7 +8,7 @@
 
 #include "platform/Geometry.h"
 
-namespace preview {
+namespace gui::preview {
 
 enum class ZoomMode { Fixed = 0, PageWidth = 1, WholePage = 2, TwoPages = 3 };
 
@@ -58,4 +58,4 @@ struct MatchScroll {
 MatchScroll scrollToMatch(const platform::Rect& page, const platform::Rect& found, double zoom,
                           platform::Size box);
 
-}  // namespace preview
+}  // namespace gui::preview

@@ -4,7 +4,7 @@
 
 #include "platform/qt/UserSettings.h"
 
-namespace preview {
+namespace gui::preview {
 
 namespace {
 
@@ -36,4 +36,4 @@ void PreviewMemory::writeBounds(const FormBounds& bounds) const {
     settings->flush();
 }
 
-}  // namespace preview
+}  // namespace gui::preview

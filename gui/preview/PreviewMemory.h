@@ -9,7 +9,7 @@
 #include "gui/preview/PreviewWindowBounds.h"
 #include "gui/preview/PreviewZoom.h"
 
-namespace preview {
+namespace gui::preview {
 
 class PreviewMemory {
 public:
@@ -27,4 +27,4 @@ private:
     ZoomChoice lastZoom_;
 };
 
-}  // namespace preview
+}  // namespace gui::preview

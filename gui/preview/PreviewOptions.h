@@ -6,7 +6,7 @@
 
 class QWidget;
 
-namespace preview {
+namespace gui::preview {
 
 // Toolbar buttons a report may ask for (bit set).
 enum PreviewButton : unsigned {
@@ -37,4 +37,4 @@ struct PreviewOptions {
     std::function<bool(QWidget* parent)> sheetSettings;
 };
 
-}  // namespace preview
+}  // namespace gui::preview

@@ -2,7 +2,7 @@
 // windows remember. The program builds them in app/ and hands them to each window.
 #pragma once
 
-namespace preview {
+namespace gui::preview {
 
 class PreviewMemory;
 class PrintService;
@@ -12,4 +12,4 @@ struct PreviewServices {
     PreviewMemory* memory = nullptr;       // none: the window keeps its own over the user's settings
 };
 
-}  // namespace preview
+}  // namespace gui::preview

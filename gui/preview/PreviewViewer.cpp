@@ -7,7 +7,7 @@
 #include "platform/UiText.h"
 #include "platform/qt/QtConvert.h"
 
-namespace preview {
+namespace gui::preview {
 
 QString previewCaption(const std::string& title) {
     std::string caption = platform::uiText(55207);
@@ -15,7 +15,7 @@ QString previewCaption(const std::string& title) {
     return platform::qt::toQString(caption);
 }
 
-void PreviewViewer::showPreparedPages(report::Report&, PreparedPages& pages) {
+void PreviewViewer::showPreparedPages(report::Report&, prepared::PreparedPages& pages) {
     if (pages.count() == 0) return;
     PreviewWindow form(options_, parent_, services_);
     form.setWindowTitle(previewCaption(options_.title));
@@ -23,12 +23,13 @@ void PreviewViewer::showPreparedPages(report::Report&, PreparedPages& pages) {
     QCoreApplication::processEvents();
 }
 
-bool prepareAndShowPreview(report::Report& report, PreparedPages& pages, const PreviewOptions& preview,
-                           report::PrepareOptions prepare, QWidget* parent, const PreviewServices& services) {
+bool prepareAndShowPreview(report::Report& report, prepared::PreparedPages& pages,
+                           const PreviewOptions& preview, preparation::PrepareOptions prepare,
+                           QWidget* parent, const PreviewServices& services) {
     if (!prepare.progressDisplay) prepare.progressDisplay = &programProgressForm();
     if (prepare.title.empty()) prepare.title = preview.title;
     PreviewViewer viewer(preview, parent, services);
-    return report::prepareAndShow(report, pages, &viewer, prepare);
+    return preparation::prepareAndShow(report, pages, &viewer, prepare);
 }
 
-}  // namespace preview
+}  // namespace gui::preview

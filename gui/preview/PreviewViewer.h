@@ -11,19 +11,19 @@
 
 class QWidget;
 
-namespace preview {
+namespace gui::preview {
 
 // Caption of the preview: "Anteprima", and " - " with the title when there is one.
 QString previewCaption(const std::string& title);
 
-class PreviewViewer : public report::PreparedPagesViewer {
+class PreviewViewer : public preparation::PreparedPagesViewer {
 public:
     explicit PreviewViewer(PreviewOptions options = {}, QWidget* parent = nullptr,
                            PreviewServices services = {})
         : options_(std::move(options)), parent_(parent), services_(services) {}
 
     // Opens no window when there are no pages; else shows them (modally by default).
-    void showPreparedPages(report::Report& report, PreparedPages& pages) override;
+    void showPreparedPages(report::Report& report, prepared::PreparedPages& pages) override;
 
 private:
     PreviewOptions options_;
@@ -33,8 +33,8 @@ private:
 
 // Prepares the report under the program's progress window, then previews the pages. True when
 // the preparation succeeded.
-bool prepareAndShowPreview(report::Report& report, PreparedPages& pages, const PreviewOptions& preview = {},
-                           report::PrepareOptions prepare = {}, QWidget* parent = nullptr,
-                           const PreviewServices& services = {});
+bool prepareAndShowPreview(report::Report& report, prepared::PreparedPages& pages,
+                           const PreviewOptions& preview = {}, preparation::PrepareOptions prepare = {},
+                           QWidget* parent = nullptr, const PreviewServices& services = {});
 
-}  // namespace preview
+}  // namespace gui::preview

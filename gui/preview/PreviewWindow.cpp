@@ -24,7 +24,7 @@
 #include "platform/qt/QtConvert.h"
 #include "printer/Printer.h"
 
-namespace preview {
+namespace gui::preview {
 
 namespace {
 
@@ -229,12 +229,12 @@ void PreviewWindow::buildMenu() {
     for (int number : {53029, 53030, 53031}) menu_->addAction(ui(number))->setVisible(false);
 }
 
-void PreviewWindow::attachPages(PreparedPages* pages) {
+void PreviewWindow::attachPages(prepared::PreparedPages* pages) {
     pages_ = pages;
 }
 
-PreparedPages* PreviewWindow::handBack() {
-    PreparedPages* held = pages_;
+prepared::PreparedPages* PreviewWindow::handBack() {
+    prepared::PreparedPages* held = pages_;
     pages_ = nullptr;
     return held;
 }
@@ -270,7 +270,7 @@ void PreviewWindow::initButtons() {
     }
 }
 
-int PreviewWindow::showPreview(PreparedPages& pages) {
+int PreviewWindow::showPreview(prepared::PreparedPages& pages) {
     attachPages(&pages);
     initButtons();
     refresh(true);
@@ -307,4 +307,4 @@ QToolButton* PreviewWindow::button(int helpTag) const {
     return nullptr;
 }
 
-}  // namespace preview
+}  // namespace gui::preview

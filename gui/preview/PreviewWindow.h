@@ -27,7 +27,7 @@ class QToolButton;
 class QPainter;
 class QRegion;
 
-namespace preview {
+namespace gui::preview {
 
 class PreviewFileDialogs;
 class PageBox;
@@ -44,12 +44,12 @@ public:
     ~PreviewWindow() override;
 
     // --- the store exchange
-    void attachPages(PreparedPages* pages);
-    PreparedPages* handBack();
-    PreparedPages* pages() const { return pages_; }
+    void attachPages(prepared::PreparedPages* pages);
+    prepared::PreparedPages* handBack();
+    prepared::PreparedPages* pages() const { return pages_; }
 
     // connect, buttons, reset refresh, stored bounds; then modal (returns when closed) or not.
-    int showPreview(PreparedPages& pages);
+    int showPreview(prepared::PreparedPages& pages);
 
     void initButtons();
     void refresh(bool reset);
@@ -99,7 +99,7 @@ public:
     QMenu* zoomMenu() const { return menu_; }
     QToolButton* button(int helpTag) const;
     QToolButton* sheetSettingsButton() const { return sheetSettingsBtn_; }
-    const TextSearchState& searchState() const { return search_; }
+    const prepared::TextSearchState& searchState() const { return search_; }
     std::optional<platform::Rect> highlight() const { return highlight_; }
     int lastHelpTag() const { return lastHelpTag_; }
     bool inHelpMode() const { return helpMode_; }
@@ -144,14 +144,14 @@ private:
     PrintService* printService_;
     std::unique_ptr<PreviewMemory> ownMemory_;  // when the program gave none
     PreviewMemory& memory_;
-    PreparedPages* pages_ = nullptr;
+    prepared::PreparedPages* pages_ = nullptr;
     PreviewFileDialogs* fileDialogs_;
     int currentPage_ = 1;
     double zoom_ = 1.0;
     ZoomMode mode_ = ZoomMode::Fixed;
     DeskLayout layout_;
     bool ready_ = false;
-    TextSearchState search_;
+    prepared::TextSearchState search_;
     std::optional<platform::Rect> highlight_;  // desk pixels
     int wheelFactor_ = 1;
     bool dragging_ = false;
@@ -182,4 +182,4 @@ private:
     QActionGroup* zoomGroup_ = nullptr;
 };
 
-}  // namespace preview
+}  // namespace gui::preview

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-namespace preview {
+namespace gui::preview {
 
 FormBounds boundsOf(const QWidget& window) {
     const QRect r = window.isMaximized() ? window.normalGeometry() : window.geometry();
@@ -19,4 +19,4 @@ void showWithBounds(QWidget& window, const FormBounds& bounds) {
         window.setWindowState(window.windowState() & ~Qt::WindowMaximized);
 }
 
-}  // namespace preview
+}  // namespace gui::preview

@@ -6,7 +6,7 @@
 
 class QWidget;
 
-namespace preview {
+namespace gui::preview {
 
 inline constexpr const char* kPreviewFormSection = "Form\\TfrPreviewForm";
 
@@ -20,4 +20,4 @@ FormBounds boundsOf(const QWidget& window);
 // Sets the window's bounds, then shows it maximized or normal-size.
 void showWithBounds(QWidget& window, const FormBounds& bounds);
 
-}  // namespace preview
+}  // namespace gui::preview

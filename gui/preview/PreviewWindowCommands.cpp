@@ -22,7 +22,7 @@
 #include "platform/qt/QtConvert.h"
 #include "prepared/PreparedReportIo.h"
 
-namespace preview {
+namespace gui::preview {
 
 namespace {
 
@@ -58,8 +58,8 @@ void PreviewWindow::openFile(const QString& fileName) {
     if (!pages_) return;
     try {
         // Read into a scratch store first: a damaged file leaves the shown report as it was.
-        PreparedPages scratch(pages_->report(), &pages_->printer());
-        loadPrepared(scratch, fromQString(fileName));
+        prepared::PreparedPages scratch(pages_->report(), &pages_->printer());
+        prepared::loadPrepared(scratch, fromQString(fileName));
         if (scratch.count() == 0)
             throw platform::Error("Il file \"" + fromQString(QFileInfo(fileName).fileName()) +
                                   "\" non contiene pagine di report");
@@ -86,14 +86,15 @@ void PreviewWindow::savePrepared() {
 
 void PreviewWindow::saveFile(const QString& fileName, bool pdf) {
     if (!pages_) return;
-    PreparedPages* held = handBack();
+    prepared::PreparedPages* held = handBack();
     try {
         const auto [name, type] = savedFile(fileName, pdf ? SavedType::Pdf : SavedType::Report);
         if (type == SavedType::Pdf) {
             std::string error;
-            if (!writePagesPdf(*held, fromQString(name), error)) platform::qt::showError(error, this);
+            if (!export_::qt::writePagesPdf(*held, fromQString(name), error))
+                platform::qt::showError(error, this);
         } else {
-            preview::savePrepared(*held, fromQString(name));
+            prepared::savePrepared(*held, fromQString(name));
         }
     } catch (const std::exception& e) {
         platform::qt::showError(e.what(), this);
@@ -119,7 +120,7 @@ void PreviewWindow::openSheetSettings(QWidget* parent) {
     if (!options_.sheetSettings) return;
     // The pages are prepared again in the same store; the window lets go of them meanwhile.
     // From the print dialog the print then uses the new pages, which show at once.
-    PreparedPages* held = handBack();
+    prepared::PreparedPages* held = handBack();
     bool prepared = false;
     try {
         prepared = options_.sheetSettings(parent ? parent : this);
@@ -143,7 +144,7 @@ void PreviewWindow::find() {
 
 void PreviewWindow::find(const QString& text, bool caseSensitive, bool fromFirstPage) {
     if (!pages_) return;
-    beginSearch(search_, fromQString(text), caseSensitive, fromFirstPage, currentPage_ - 1);
+    prepared::beginSearch(search_, fromQString(text), caseSensitive, fromFirstPage, currentPage_ - 1);
     showFoundText();
 }
 
@@ -160,7 +161,7 @@ void PreviewWindow::showFoundText() {
     ready_ = false;
     bool found = false;
     try {
-        found = findNext(*pages_, search_);
+        found = prepared::findNext(*pages_, search_);
     } catch (const std::exception& e) {
         ready_ = true;
         platform::qt::showError(e.what(), this);
@@ -209,4 +210,4 @@ void PreviewWindow::finishHelp(QPoint at, QPoint global) {
     if (!text.empty()) QWhatsThis::showText(global, toQString(text), this);
 }
 
-}  // namespace preview
+}  // namespace gui::preview

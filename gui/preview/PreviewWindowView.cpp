@@ -15,7 +15,7 @@
 #include "platform/qt/QPainterCanvas.h"
 #include "platform/qt/QtConvert.h"
 
-namespace preview {
+namespace gui::preview {
 
 namespace {
 
@@ -27,7 +27,7 @@ QRect toQRect(const platform::Rect& r) {
     return {r.left, r.top, r.width(), r.height()};
 }
 
-platform::Size paperPixels(const PreparedPage& page) {
+platform::Size paperPixels(const prepared::PreparedPage& page) {
     return {page.geometry.paperWidthPx, page.geometry.paperHeightPx};
 }
 
@@ -200,7 +200,7 @@ void PreviewWindow::paintDesk(QPainter& painter, const QRegion& region) {
     QRegion grey = region;
     std::vector<platform::Rect> shown(std::size_t(pages_->count()));
     for (int i = 0; i < pages_->count(); ++i) {
-        PreparedPage& page = pages_->page(i);
+        prepared::PreparedPage& page = pages_->page(i);
         const platform::Rect r = onScreen(page.bounds);
         shown[std::size_t(i)] = r;
         // The shadow lines lie one pixel right of and below the page: a repaint of only
@@ -215,7 +215,7 @@ void PreviewWindow::paintDesk(QPainter& painter, const QRegion& region) {
 
     platform::qt::QPainterCanvas canvas(painter);
     for (int i = 0; i < pages_->count(); ++i) {
-        PreparedPage& page = pages_->page(i);
+        prepared::PreparedPage& page = pages_->page(i);
         const platform::Rect& r = shown[std::size_t(i)];
         if (!page.inView) {
             pages_->draw(i, canvas, {});
@@ -230,7 +230,7 @@ void PreviewWindow::paintDesk(QPainter& painter, const QRegion& region) {
             painter.save();
             // Set through the canvas, so that objects which narrow the clip give this one back.
             canvas.setClipRect({r.left + 1, r.top + 1, r.right - 1, r.bottom - 1});
-            pages_->draw(i, canvas, pageContentRect(page, r, zoom_));
+            pages_->draw(i, canvas, prepared::pageContentRect(page, r, zoom_));
             canvas.clearClip();
             painter.restore();
         } catch (const std::exception&) {
@@ -389,4 +389,4 @@ void PreviewWindow::runAction(PreviewAction action) {
     }
 }
 
-}  // namespace preview
+}  // namespace gui::preview

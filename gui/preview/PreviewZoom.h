@@ -3,11 +3,11 @@
 
 #include "gui/preview/PreviewLayout.h"
 
-namespace preview {
+namespace gui::preview {
 
 struct ZoomChoice {
     double zoom = 1.0;
     ZoomMode mode = ZoomMode::Fixed;
 };
 
-}  // namespace preview
+}  // namespace gui::preview

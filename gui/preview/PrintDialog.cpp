@@ -25,7 +25,7 @@
 #include "prepared/PageList.h"
 #include "printer/Printer.h"
 
-namespace preview {
+namespace gui::preview {
 
 namespace {
 
@@ -70,7 +70,7 @@ QToolButton* arrowButton(QWidget* parent, Qt::ArrowType arrow) {
 
 }  // namespace
 
-PrintDialog::PrintDialog(Printer& printer, QWidget* parent)
+PrintDialog::PrintDialog(printer::Printer& printer, QWidget* parent)
     : QDialog(parent), oldPrinterIndex(printer.printerIndex()), printer_(printer) {
     setObjectName(QLatin1String(kPrintDialogObjectName));
     setWindowTitle(text(kCaption));
@@ -233,8 +233,8 @@ std::string PrintDialog::copiesText() const {
 bool PrintDialog::collate() const {
     return collateBox->isChecked();
 }
-PageFilter PrintDialog::filter() const {
-    return static_cast<PageFilter>(printChoiceBox->currentIndex());
+printer::PageFilter PrintDialog::filter() const {
+    return static_cast<printer::PageFilter>(printChoiceBox->currentIndex());
 }
 
 void PrintDialog::setCopies(int copies) {
@@ -242,12 +242,12 @@ void PrintDialog::setCopies(int copies) {
 }
 
 void PrintDialog::copiesUp() {
-    guarded([this] { setCopies(integerFromText(copiesText()) + 1); });
+    guarded([this] { setCopies(prepared::integerFromText(copiesText()) + 1); });
 }
 
 void PrintDialog::copiesDown() {
     guarded([this] {
-        const int copies = integerFromText(copiesText());
+        const int copies = prepared::integerFromText(copiesText());
         setCopies(copies >= 2 ? copies - 1 : 1);
     });
 }
@@ -293,4 +293,4 @@ void PrintDialog::showEvent(QShowEvent* event) {
     copiesEdit->setFocus();
 }
 
-}  // namespace preview
+}  // namespace gui::preview

@@ -17,10 +17,13 @@ class QPushButton;
 class QRadioButton;
 class QToolButton;
 
-namespace preview {
+namespace printer {
+class Printer;
+}
+
+namespace gui::preview {
 
 class CollatePicture;
-class Printer;
 
 // Object name kept from the earlier windows (tests and settings find the window by it).
 inline constexpr const char* kPrintDialogObjectName = "TfrPrintForm";
@@ -28,7 +31,7 @@ inline constexpr const char* kPrintDialogObjectName = "TfrPrintForm";
 class PrintDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit PrintDialog(Printer& printer, QWidget* parent = nullptr);
+    explicit PrintDialog(printer::Printer& printer, QWidget* parent = nullptr);
 
     // The report's DefaultCopies and DefaultCollate.
     void setDefaults(int copies, bool collate);
@@ -38,7 +41,7 @@ public:
     std::string pageList(int currentPage) const;
     std::string copiesText() const;
     bool collate() const;
-    PageFilter filter() const;
+    printer::PageFilter filter() const;
 
     // The small buttons beside the copies: one more, one less but never below 1. A copies
     // text that is not a number gives the conversion error.
@@ -92,7 +95,7 @@ private:
     template <typename Step>
     void guarded(Step step);
 
-    Printer& printer_;
+    printer::Printer& printer_;
 };
 
-}  // namespace preview
+}  // namespace gui::preview

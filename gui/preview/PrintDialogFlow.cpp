@@ -13,7 +13,7 @@
 #include "printer/Printer.h"
 #include "printer/PrinterError.h"
 
-namespace preview {
+namespace gui::preview {
 
 namespace {
 
@@ -24,27 +24,28 @@ bool execDialog(PrintDialog& form) {
     return form.exec() == QDialog::Accepted;
 }
 
-PrintOptions chosenOptions(const PrintDialog& form, int currentPage) {
-    PrintOptions options;
+prepared::PrintOptions chosenOptions(const PrintDialog& form, int currentPage) {
+    prepared::PrintOptions options;
     options.pageList = form.pageList(currentPage);
     options.collate = form.collate();
     options.filter = form.filter();
-    options.copies = integerFromText(form.copiesText());
+    options.copies = prepared::integerFromText(form.copiesText());
     return options;
 }
 
-void print(PreparedPages& pages, const PrintOptions& options, const PrintDialogSettings& settings) {
+void print(prepared::PreparedPages& pages, const prepared::PrintOptions& options,
+           const PrintDialogSettings& settings) {
     if (settings.progressWindow) {
-        PrintPrepared(pages, options, settings.report, settings.progressWindow);
+        prepared::PrintPrepared(pages, options, settings.report, settings.progressWindow);
         return;
     }
     ProgressDisplayPrintWindow window(programProgressForm());
-    PrintPrepared(pages, options, settings.report, &window);
+    prepared::PrintPrepared(pages, options, settings.report, &window);
 }
 
 }  // namespace
 
-bool runPrintDialog(PreparedPages& pages, int currentPage, QWidget* parent,
+bool runPrintDialog(prepared::PreparedPages& pages, int currentPage, QWidget* parent,
                     const PrintDialogSettings& settings) {
     if (pages.count() == 0 || !pages.printer().hasPlatformPrinters()) return false;
     PrintDialog form(pages.printer(), parent);
@@ -54,13 +55,13 @@ bool runPrintDialog(PreparedPages& pages, int currentPage, QWidget* parent,
         if (!accepted) return false;
     }
     try {
-        const PrintOptions options = chosenOptions(form, currentPage);
-        if (!anyPageToPrint(pages, options)) {
+        const prepared::PrintOptions options = chosenOptions(form, currentPage);
+        if (!prepared::anyPageToPrint(pages, options)) {
             platform::qt::showMessage({kNothingToPrint, {}, platform::qt::MessageIcon::Information}, parent);
             return false;
         }
         print(pages, options, settings);
-    } catch (const PrintCancelled&) {
+    } catch (const printer::PrintCancelled&) {
         return false;  // the operator closed a dialog the job needed: nothing to say
     } catch (const std::exception& e) {
         platform::qt::showError(e.what(), parent);
@@ -73,7 +74,7 @@ std::string jobTitle(const std::string& documentTitle) {
     return documentTitle.empty() ? std::string(kProgramName) : std::string(kProgramName) + " – " + documentTitle;
 }
 
-void PrintDialogService::print(PreparedPages& pages, QWidget* parent) {
+void PrintDialogService::print(prepared::PreparedPages& pages, QWidget* parent) {
     const auto* preview = qobject_cast<const PreviewWindow*>(parent);
     PrintDialogSettings run = settings;
     std::string document = preview ? preview->documentTitle() : std::string();
@@ -82,4 +83,4 @@ void PrintDialogService::print(PreparedPages& pages, QWidget* parent) {
     runPrintDialog(pages, preview ? preview->currentPage() : 1, parent, run);
 }
 
-}  // namespace preview
+}  // namespace gui::preview

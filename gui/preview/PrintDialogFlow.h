@@ -10,9 +10,12 @@
 
 class QWidget;
 
-namespace preview {
-
+namespace prepared {
 class PreparedPages;
+}
+
+namespace gui::preview {
+
 class PrintDialog;
 
 // The report's settings the print button reads.
@@ -21,9 +24,9 @@ struct PrintDialogSettings {
     bool defaultCollate = true;
     // False: no dialog, print at once with the defaults.
     bool showPrintDialog = true;
-    PrintReportSettings report;
+    prepared::PrintReportSettings report;
     // Where the run shows its progress; none = the program's progress window.
-    PrintProgressWindow* progressWindow = nullptr;
+    prepared::PrintProgressWindow* progressWindow = nullptr;
     // Shows the dialog modally and tells whether it was accepted; tests answer it themselves.
     std::function<bool(PrintDialog&)> showDialog = {};
 };
@@ -32,7 +35,7 @@ struct PrintDialogSettings {
 // page list that is not a number, and any printer failure, is shown in an error box; a choice
 // that leaves no page to print says so; the pages stay as they are. True when the run went
 // ahead (not cancelled in the dialog or the file dialog, no error).
-bool runPrintDialog(PreparedPages& pages, int currentPage, QWidget* parent,
+bool runPrintDialog(prepared::PreparedPages& pages, int currentPage, QWidget* parent,
                     const PrintDialogSettings& settings = {});
 
 // The spooler's job name for a document: "Quirelle – Codici 03/2019", or "Quirelle" alone.
@@ -45,7 +48,7 @@ public:
     PrintDialogSettings settings;
     // Names the job when the preview names no document of its own.
     std::string documentTitle;
-    void print(PreparedPages& pages, QWidget* parent) override;
+    void print(prepared::PreparedPages& pages, QWidget* parent) override;
 };
 
-}  // namespace preview
+}  // namespace gui::preview

@@ -2,35 +2,35 @@
 
 #include "preparation/ReportProgress.h"
 
-namespace preview {
+namespace gui::preview {
 
 namespace {
 
 // Page and copy go to the window's status line; its cancel button sets the terminated flag.
-class ReportPrintProgress final : public PrintProgress {
+class ReportPrintProgress final : public prepared::PrintProgress {
 public:
-    ReportPrintProgress(report::ReportProgress& progress, report::ProgressDisplay& display)
+    ReportPrintProgress(preparation::ReportProgress& progress, preparation::ProgressDisplay& display)
         : progress_(progress), display_(display) {}
-    void pagePrinted(const PrintPosition& at) override {
-        display_.setStatus(printStatusText(at));
+    void pagePrinted(const prepared::PrintPosition& at) override {
+        display_.setStatus(prepared::printStatusText(at));
         display_.processPendingMessages();
     }
     bool cancelled() const override { return progress_.terminated(); }
 
 private:
-    report::ReportProgress& progress_;
-    report::ProgressDisplay& display_;
+    preparation::ReportProgress& progress_;
+    preparation::ProgressDisplay& display_;
 };
 
 }  // namespace
 
 void ProgressDisplayPrintWindow::run(const std::string& caption, const std::string& status,
-                                     const std::function<void(PrintProgress&)>& work) {
-    report::ReportProgress progress;
+                                     const std::function<void(prepared::PrintProgress&)>& work) {
+    preparation::ReportProgress progress;
     progress.display = &display_;
     progress.baseText = status;
     ReportPrintProgress printProgress(progress, display_);
     progress.runJob(caption, status, [&] { work(printProgress); });
 }
 
-}  // namespace preview
+}  // namespace gui::preview

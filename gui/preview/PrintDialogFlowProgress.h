@@ -4,16 +4,16 @@
 #include "preparation/ProgressDisplay.h"
 #include "prepared/PrintProgress.h"
 
-namespace preview {
+namespace gui::preview {
 
-class ProgressDisplayPrintWindow final : public PrintProgressWindow {
+class ProgressDisplayPrintWindow final : public prepared::PrintProgressWindow {
 public:
-    explicit ProgressDisplayPrintWindow(report::ProgressDisplay& display) : display_(display) {}
+    explicit ProgressDisplayPrintWindow(preparation::ProgressDisplay& display) : display_(display) {}
     void run(const std::string& caption, const std::string& status,
-             const std::function<void(PrintProgress&)>& work) override;
+             const std::function<void(prepared::PrintProgress&)>& work) override;
 
 private:
-    report::ProgressDisplay& display_;
+    preparation::ProgressDisplay& display_;
 };
 
-}  // namespace preview
+}  // namespace gui::preview

@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-namespace preview {
+namespace gui::preview {
 
 namespace {
 
@@ -116,4 +116,4 @@ void CollatePicture::paintEvent(QPaintEvent*) {
         drawUncollated(p);
 }
 
-}  // namespace preview
+}  // namespace gui::preview

@@ -6,7 +6,7 @@
 #include <QStyledItemDelegate>
 #include <QWidget>
 
-namespace preview {
+namespace gui::preview {
 
 // 18 x 16, transparent background.
 inline constexpr int kPrinterGlyphWidth = 18;
@@ -38,4 +38,4 @@ private:
     bool collated_ = true;
 };
 
-}  // namespace preview
+}  // namespace gui::preview

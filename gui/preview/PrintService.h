@@ -4,15 +4,17 @@
 
 class QWidget;
 
-namespace preview {
-
+namespace prepared {
 class PreparedPages;
+}
+
+namespace gui::preview {
 
 class PrintService {
 public:
     virtual ~PrintService() = default;
     // Asks for the print settings and prints; errors are the service's to show.
-    virtual void print(PreparedPages& pages, QWidget* parent) = 0;
+    virtual void print(prepared::PreparedPages& pages, QWidget* parent) = 0;
 };
 
-}  // namespace preview
+}  // namespace gui::preview

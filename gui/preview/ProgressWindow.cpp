@@ -10,7 +10,7 @@
 #include "platform/qt/QtConvert.h"
 #include "preparation/ReportProgress.h"
 
-namespace preview {
+namespace gui::preview {
 
 namespace {
 
@@ -43,7 +43,7 @@ ProgressWindow::ProgressWindow(QWidget* parent) : QDialog(parent) {
     connect(cancelButton, &QPushButton::clicked, this, &ProgressWindow::reject);
 }
 
-void ProgressWindow::run(report::ReportProgress& progress, const std::string& caption,
+void ProgressWindow::run(preparation::ReportProgress& progress, const std::string& caption,
                          const std::string& status, const std::function<void()>& work) {
     setWindowTitle(toQString(caption));
     captionLabel->setText(toQString(status));
@@ -103,4 +103,4 @@ ProgressWindow& programProgressForm() {
     return *form;
 }
 
-}  // namespace preview
+}  // namespace gui::preview

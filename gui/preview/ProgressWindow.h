@@ -12,19 +12,19 @@
 class QLabel;
 class QPushButton;
 
-namespace preview {
+namespace gui::preview {
 
 // Object name kept from the earlier windows (tests and settings find the window by it).
 inline constexpr const char* kProgressWindowObjectName = "TfrProgressForm";
 
-class ProgressWindow : public QDialog, public report::ProgressDisplay {
+class ProgressWindow : public QDialog, public preparation::ProgressDisplay {
     Q_OBJECT
 public:
     explicit ProgressWindow(QWidget* parent = nullptr);
 
     // ProgressDisplay. An error raised by the work leaves the window and is raised again
     // from run(), outside the window's modal loop.
-    void run(report::ReportProgress& progress, const std::string& caption, const std::string& status,
+    void run(preparation::ReportProgress& progress, const std::string& caption, const std::string& status,
              const std::function<void()>& work) override;
     void setStatus(const std::string& status) override;
     void processPendingMessages() override;
@@ -42,7 +42,7 @@ protected:
 private:
     void runWork();
 
-    report::ReportProgress* progress_ = nullptr;
+    preparation::ReportProgress* progress_ = nullptr;
     std::function<void()> work_;
     std::exception_ptr error_;
     bool working_ = false;
@@ -52,4 +52,4 @@ private:
 // print run show their progress in it when given no other.
 ProgressWindow& programProgressForm();
 
-}  // namespace preview
+}  // namespace gui::preview

@@ -12,7 +12,7 @@
 #include "platform/UiText.h"
 #include "platform/qt/QtConvert.h"
 
-namespace preview {
+namespace gui::preview {
 
 namespace {
 QString ui(int number) {
@@ -76,4 +76,4 @@ void SearchDialog::showEvent(QShowEvent* event) {
     searchTextEdit->selectAll();
 }
 
-}  // namespace preview
+}  // namespace gui::preview

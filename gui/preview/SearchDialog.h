@@ -8,7 +8,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-namespace preview {
+namespace gui::preview {
 
 class SearchDialog : public QDialog {
     Q_OBJECT
@@ -30,4 +30,4 @@ protected:
     void showEvent(QShowEvent* event) override;
 };
 
-}  // namespace preview
+}  // namespace gui::preview

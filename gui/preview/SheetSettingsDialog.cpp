@@ -14,15 +14,16 @@
 #include "platform/qt/QtConvert.h"
 #include "printer/qt/PrinterOffsetSettings.h"
 
-namespace preview {
+namespace gui::preview {
 
 using platform::qt::fromQString;
 using platform::qt::toQString;
 
 SheetSettingsDialog::SheetSettingsDialog(const SheetChoice& choice, int labelsPerSheet,
-                                         const std::vector<std::string>& printers, const std::string& currentPrinter,
-                                         platform::qt::PrinterOffsetSettings& offsets, TestSheetPrinter printTestSheet,
-                                         QWidget* parent)
+                                         const std::vector<std::string>& printers,
+                                         const std::string& currentPrinter,
+                                         printer::qt::PrinterOffsetSettings& offsets,
+                                         TestSheetPrinter printTestSheet, QWidget* parent)
     : QDialog(parent), offsets_(offsets), printTestSheet_(std::move(printTestSheet)) {
     setWindowTitle(QString::fromUtf8(kSheetSettingsCaption));
     auto* form = new QFormLayout;
@@ -76,8 +77,8 @@ SheetSettingsDialog::SheetSettingsDialog(const SheetChoice& choice, int labelsPe
 
 QDoubleSpinBox* SheetSettingsDialog::offsetBox() {
     auto* box = new QDoubleSpinBox(this);
-    box->setRange(-kMaxPageOffsetMm, kMaxPageOffsetMm);
-    box->setSingleStep(kPageOffsetStepMm);
+    box->setRange(-printer::kMaxPageOffsetMm, printer::kMaxPageOffsetMm);
+    box->setSingleStep(printer::kPageOffsetStepMm);
     box->setDecimals(1);
     box->setSuffix(QStringLiteral(" mm"));
     return box;
@@ -91,7 +92,7 @@ std::string SheetSettingsDialog::printerName() const {
     return fromQString(printerBox->currentText());
 }
 
-PageOffset SheetSettingsDialog::offset() const {
+printer::PageOffset SheetSettingsDialog::offset() const {
     return {offsetXBox->value(), offsetYBox->value()};
 }
 
@@ -101,9 +102,9 @@ void SheetSettingsDialog::showPrinter(const std::string& name) {
     shownPrinter_ = name;
     auto it = edited_.find(name);
     if (it == edited_.end()) {
-        const platform::qt::OffsetReading reading = offsets_.read(name);
+        const printer::qt::OffsetReading reading = offsets_.read(name);
         if (reading.damaged) {
-            const std::string message = platform::qt::damagedOffsetMessage(name);
+            const std::string message = printer::qt::damagedOffsetMessage(name);
             warningLabel->setText(toQString(std::string(1, static_cast<char>(std::toupper(message[0]))) +
                                             message.substr(1) + "."));
             warningLabel->show();
@@ -134,4 +135,4 @@ void SheetSettingsDialog::accept() {
     QDialog::accept();
 }
 
-}  // namespace preview
+}  // namespace gui::preview

@@ -16,11 +16,11 @@ class QLabel;
 class QPushButton;
 class QSpinBox;
 
-namespace platform::qt {
+namespace printer::qt {
 class PrinterOffsetSettings;
 }
 
-namespace preview {
+namespace gui::preview {
 
 inline constexpr const char* kSheetSettingsCaption = "Impostazioni foglio";
 
@@ -34,16 +34,18 @@ class SheetSettingsDialog : public QDialog {
     Q_OBJECT
 public:
     // Prints the test sheet on the named printer with the given offset.
-    using TestSheetPrinter = std::function<void(const std::string& printerName, const PageOffset& offset)>;
+    using TestSheetPrinter =
+        std::function<void(const std::string& printerName, const printer::PageOffset& offset)>;
 
     // `printers` are listed with `currentPrinter` chosen; `labelsPerSheet` bounds the first label.
-    SheetSettingsDialog(const SheetChoice& choice, int labelsPerSheet, const std::vector<std::string>& printers,
-                        const std::string& currentPrinter, platform::qt::PrinterOffsetSettings& offsets,
-                        TestSheetPrinter printTestSheet, QWidget* parent = nullptr);
+    SheetSettingsDialog(const SheetChoice& choice, int labelsPerSheet,
+                        const std::vector<std::string>& printers, const std::string& currentPrinter,
+                        printer::qt::PrinterOffsetSettings& offsets, TestSheetPrinter printTestSheet,
+                        QWidget* parent = nullptr);
 
     SheetChoice choice() const;
     std::string printerName() const;
-    PageOffset offset() const;
+    printer::PageOffset offset() const;
 
     void accept() override;
 
@@ -63,10 +65,10 @@ private:
     void keepShownOffset();
     void onTestSheetClicked();
 
-    platform::qt::PrinterOffsetSettings& offsets_;
+    printer::qt::PrinterOffsetSettings& offsets_;
     TestSheetPrinter printTestSheet_;
-    std::map<std::string, PageOffset> edited_;  // offsets shown so far, by printer
+    std::map<std::string, printer::PageOffset> edited_;  // offsets shown so far, by printer
     std::string shownPrinter_;
 };
 
-}  // namespace preview
+}  // namespace gui::preview

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace widgets {
+namespace gui::widgets {
 
 QColor advColor(const QColor& base, int percent, AdvShift shift) {
     if (percent == 0) return base;
@@ -14,4 +14,4 @@ QColor advColor(const QColor& base, int percent, AdvShift shift) {
     return out.toRgb();
 }
 
-}  // namespace widgets
+}  // namespace gui::widgets

@@ -4,7 +4,7 @@
 
 #include <QColor>
 
-namespace widgets {
+namespace gui::widgets {
 
 enum class AdvShift { Lighter, Darker };
 
@@ -12,4 +12,4 @@ enum class AdvShift { Lighter, Darker };
 // A percentage of 0 keeps the colour unchanged.
 QColor advColor(const QColor& base, int percent, AdvShift shift);
 
-}  // namespace widgets
+}  // namespace gui::widgets

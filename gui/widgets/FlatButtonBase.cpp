@@ -11,7 +11,7 @@
 #include "gui/widgets/AdvColors.h"
 #include "gui/widgets/HoverTracker.h"
 
-namespace widgets {
+namespace gui::widgets {
 
 namespace {
 
@@ -378,4 +378,4 @@ void FlatButtonBase::registerAccelerator() {
     if (!seq.isEmpty()) shortcutId_ = grabShortcut(seq, Qt::WindowShortcut);
 }
 
-}  // namespace widgets
+}  // namespace gui::widgets

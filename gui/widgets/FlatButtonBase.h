@@ -8,7 +8,7 @@
 
 #include "gui/widgets/GlyphLayout.h"
 
-namespace widgets {
+namespace gui::widgets {
 
 class HoverTracker;
 
@@ -154,4 +154,4 @@ private:
     int shortcutId_ = 0;
 };
 
-}  // namespace widgets
+}  // namespace gui::widgets

@@ -1,6 +1,6 @@
 #include "gui/widgets/FlatButtons.h"
 
-namespace widgets {
+namespace gui::widgets {
 
 HoverTracker* FlatButton::tracker_ = nullptr;
 HoverTracker* FlatSpeedButton::tracker_ = nullptr;
@@ -13,4 +13,4 @@ FlatSpeedButton::FlatSpeedButton(QWidget* parent) : FlatButtonBase(tracker_, par
     setFocusPolicy(Qt::NoFocus);
 }
 
-}  // namespace widgets
+}  // namespace gui::widgets

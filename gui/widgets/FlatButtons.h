@@ -4,7 +4,7 @@
 
 #include "gui/widgets/FlatButtonBase.h"
 
-namespace widgets {
+namespace gui::widgets {
 
 class FlatButton : public FlatButtonBase {
     Q_OBJECT
@@ -30,4 +30,4 @@ private:
     static HoverTracker* tracker_;
 };
 
-}  // namespace widgets
+}  // namespace gui::widgets

@@ -6,7 +6,7 @@
 
 #include "gui/widgets/AdvColors.h"
 
-namespace widgets {
+namespace gui::widgets {
 
 namespace {
 
@@ -173,4 +173,4 @@ bool FlatEdit::eventFilter(QObject* watched, QEvent* e) {
     return QLineEdit::eventFilter(watched, e);
 }
 
-}  // namespace widgets
+}  // namespace gui::widgets

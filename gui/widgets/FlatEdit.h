@@ -5,7 +5,7 @@
 
 #include <QLineEdit>
 
-namespace widgets {
+namespace gui::widgets {
 
 enum class CharCase { Normal, Upper, Lower };
 
@@ -63,4 +63,4 @@ private:
     QWidget* watchedParent_ = nullptr;
 };
 
-}  // namespace widgets
+}  // namespace gui::widgets

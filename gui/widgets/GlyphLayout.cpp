@@ -1,6 +1,6 @@
 #include "gui/widgets/GlyphLayout.h"
 
-namespace widgets {
+namespace gui::widgets {
 
 namespace {
 
@@ -45,4 +45,4 @@ GlyphPlacement placeGlyphAndCaption(const QRect& client, QSize glyph, QSize capt
     return out;
 }
 
-}  // namespace widgets
+}  // namespace gui::widgets

@@ -6,7 +6,7 @@
 #include <QRect>
 #include <QSize>
 
-namespace widgets {
+namespace gui::widgets {
 
 enum class GlyphPosition { Left, Right, Top, Bottom };
 
@@ -18,4 +18,4 @@ struct GlyphPlacement {
 GlyphPlacement placeGlyphAndCaption(const QRect& client, QSize glyph, QSize caption, GlyphPosition layout,
                                     int margin, int spacing);
 
-}  // namespace widgets
+}  // namespace gui::widgets

@@ -5,7 +5,7 @@
 
 #include "gui/widgets/FlatButtonBase.h"
 
-namespace widgets {
+namespace gui::widgets {
 
 namespace {
 HoverTracker::PointerLocator& locator() {
@@ -67,4 +67,4 @@ void HoverTracker::tick() {
     if (!button->isDragging()) button->setHot(false);
 }
 
-}  // namespace widgets
+}  // namespace gui::widgets

@@ -10,7 +10,7 @@
 
 class QWidget;
 
-namespace widgets {
+namespace gui::widgets {
 
 class FlatButtonBase;
 
@@ -43,4 +43,4 @@ private:
     int users_ = 0;
 };
 
-}  // namespace widgets
+}  // namespace gui::widgets

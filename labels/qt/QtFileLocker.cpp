@@ -6,11 +6,11 @@
 
 #include "labels/AppError.h"
 
-namespace app {
+namespace labels::qt {
 
 namespace {
 
-class HeldLockFile : public FileLocker::Lock {
+class HeldLockFile : public labels::FileLocker::Lock {
 public:
     explicit HeldLockFile(const QString& name) : file_(name) {}
     bool take(std::chrono::milliseconds timeout) { return file_.tryLock(static_cast<int>(timeout.count())); }
@@ -22,18 +22,18 @@ private:
 
 }  // namespace
 
-std::unique_ptr<FileLocker::Lock> QtFileLocker::lock(const std::filesystem::path& path,
-                                                     std::chrono::milliseconds timeout) {
+std::unique_ptr<labels::FileLocker::Lock> QtFileLocker::lock(const std::filesystem::path& path,
+                                                             std::chrono::milliseconds timeout) {
     auto held = std::make_unique<HeldLockFile>(QString::fromStdString(path.string() + ".lock"));
     if (held->take(timeout)) return held;
     switch (held->error()) {
         case QLockFile::LockFailedError:
             return nullptr;  // another copy holds it
         case QLockFile::PermissionError:
-            throw fileErrorFromErrno(EACCES);
+            throw labels::fileErrorFromErrno(EACCES);
         default:
-            throw FileError("I/O error", 0);  // the lock file could not be written
+            throw labels::FileError("I/O error", 0);  // the lock file could not be written
     }
 }
 
-}  // namespace app
+}  // namespace labels::qt

@@ -4,11 +4,11 @@
 
 #include "labels/FileLocker.h"
 
-namespace app {
+namespace labels::qt {
 
-class QtFileLocker : public FileLocker {
+class QtFileLocker : public labels::FileLocker {
 public:
     std::unique_ptr<Lock> lock(const std::filesystem::path& path, std::chrono::milliseconds timeout) override;
 };
 
-}  // namespace app
+}  // namespace labels::qt

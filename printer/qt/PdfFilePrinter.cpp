@@ -10,7 +10,7 @@
 #include "platform/qt/QtConvert.h"
 #include "printer/PrinterError.h"
 
-namespace platform::qt {
+namespace printer::qt {
 
 namespace {
 
@@ -18,7 +18,7 @@ const QString kFolderKey = QStringLiteral("StampaSuFile/Cartella");
 
 // A file name made of the job title, without characters a file name cannot hold.
 QString suggestedName(const std::string& title) {
-    QString name = toQString(title).trimmed();
+    QString name = platform::qt::toQString(title).trimmed();
     name.replace(QLatin1Char('/'), QLatin1Char('-'));
     if (name.isEmpty()) name = QStringLiteral("stampa");
     return name + QStringLiteral(".pdf");
@@ -43,7 +43,7 @@ std::optional<std::string> askOperator(const std::string& title, QWidget* dialog
     if (chosen.isEmpty()) return std::nullopt;
     if (QFileInfo(chosen).suffix().isEmpty()) chosen += QStringLiteral(".pdf");
     QSettings().setValue(kFolderKey, QFileInfo(chosen).absolutePath());
-    return fromQString(chosen);
+    return platform::qt::fromQString(chosen);
 }
 
 }  // namespace
@@ -56,7 +56,7 @@ void PdfFilePrinter::setFixedPath(std::string path) {
 std::optional<std::string> PdfFilePrinter::nextJobPath(const std::string& title, QWidget* dialogParent) {
     if (!fixedPath_.empty()) return numberedPath(fixedPath_, ++jobsOnFixedPath_);
     if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
-        throw preview::PrinterError("Nessun file indicato per la stampa su PDF");
+        throw printer::PrinterError("Nessun file indicato per la stampa su PDF");
     return askOperator(title, dialogParent);
 }
 
@@ -69,4 +69,4 @@ std::string numberedPath(const std::string& path, int n) {
     return path.substr(0, cut) + "-" + std::to_string(n) + path.substr(cut);
 }
 
-}  // namespace platform::qt
+}  // namespace printer::qt

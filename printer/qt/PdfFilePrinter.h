@@ -9,7 +9,7 @@
 
 class QWidget;
 
-namespace platform::qt {
+namespace printer::qt {
 
 inline constexpr const char* kPdfFilePrinterName = "Stampa su file (PDF)";
 
@@ -33,4 +33,4 @@ private:
 // path with "-n" put before its extension (n >= 2), or path itself for n = 1.
 std::string numberedPath(const std::string& path, int n);
 
-}  // namespace platform::qt
+}  // namespace printer::qt

@@ -5,7 +5,7 @@
 
 #include "platform/qt/UserSettings.h"
 
-namespace platform::qt {
+namespace printer::qt {
 
 namespace {
 
@@ -31,20 +31,20 @@ std::string sectionOf(const std::string& printerName) {
 
 // An absent value is 0 and sound; anything else must be a number within range (an empty
 // value, or "1,5" which the settings file reads as a list, is not).
-double readMm(const UserSettings& settings, const char* name, bool& damaged) {
+double readMm(const platform::qt::UserSettings& settings, const char* name, bool& damaged) {
     static const std::string absent = "\x01";
     const std::string text = settings.readString(name, absent);
     if (text == absent) return 0;
     bool ok = false;
     const double mm = QString::fromStdString(text).trimmed().toDouble(&ok);
-    if (ok && preview::isValidOffsetMm(mm)) return mm;
+    if (ok && printer::isValidOffsetMm(mm)) return mm;
     damaged = true;
     return 0;
 }
 
-std::unique_ptr<UserSettings> open(const std::string& iniPath, const std::string& section) {
-    return iniPath.empty() ? std::make_unique<UserSettings>(section)
-                           : std::make_unique<UserSettings>(iniPath, section);
+std::unique_ptr<platform::qt::UserSettings> open(const std::string& iniPath, const std::string& section) {
+    return iniPath.empty() ? std::make_unique<platform::qt::UserSettings>(section)
+                           : std::make_unique<platform::qt::UserSettings>(iniPath, section);
 }
 
 }  // namespace
@@ -61,15 +61,15 @@ OffsetReading PrinterOffsetSettings::read(const std::string& printerName) const 
     return reading;
 }
 
-void PrinterOffsetSettings::write(const std::string& printerName, const preview::PageOffset& offset) {
+void PrinterOffsetSettings::write(const std::string& printerName, const printer::PageOffset& offset) {
     const auto settings = open(iniPath_, sectionOf(printerName));
-    settings->writeString(kOffsetXName, preview::offsetMmText(offset.xMm));
-    settings->writeString(kOffsetYName, preview::offsetMmText(offset.yMm));
+    settings->writeString(kOffsetXName, printer::offsetMmText(offset.xMm));
+    settings->writeString(kOffsetYName, printer::offsetMmText(offset.yMm));
     settings->flush();
     toldDamaged_.erase(printerName);
 }
 
-preview::PageOffset PrinterOffsetSettings::offsetFor(const std::string& printerName) {
+printer::PageOffset PrinterOffsetSettings::offsetFor(const std::string& printerName) {
     const OffsetReading reading = read(printerName);
     if (reading.damaged && toldDamaged_.insert(printerName).second && onDamaged) onDamaged(printerName);
     return reading.offset;
@@ -79,4 +79,4 @@ std::string damagedOffsetMessage(const std::string& printerName) {
     return "lo scostamento salvato per la stampante \"" + printerName + "\" non è valido: vale 0";
 }
 
-}  // namespace platform::qt
+}  // namespace printer::qt

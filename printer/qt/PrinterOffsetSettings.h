@@ -9,7 +9,7 @@
 
 #include "printer/PageOffset.h"
 
-namespace platform::qt {
+namespace printer::qt {
 
 // Settings section and value names, kept byte for byte.
 inline constexpr const char* kPrinterOffsetSection = "PrinterOffsets";
@@ -17,11 +17,11 @@ inline constexpr const char* kOffsetXName = "OffsetXmm";
 inline constexpr const char* kOffsetYName = "OffsetYmm";
 
 struct OffsetReading {
-    preview::PageOffset offset;
+    printer::PageOffset offset;
     bool damaged = false;  // a stored value was unreadable and was taken as 0
 };
 
-class PrinterOffsetSettings final : public preview::PageOffsetSource {
+class PrinterOffsetSettings final : public printer::PageOffsetSource {
 public:
     // The user's settings.
     PrinterOffsetSettings();
@@ -29,10 +29,10 @@ public:
     explicit PrinterOffsetSettings(std::string iniPath);
 
     OffsetReading read(const std::string& printerName) const;
-    void write(const std::string& printerName, const preview::PageOffset& offset);
+    void write(const std::string& printerName, const printer::PageOffset& offset);
 
     // read(); the first damaged reading of each printer is told to onDamaged.
-    preview::PageOffset offsetFor(const std::string& printerName) override;
+    printer::PageOffset offsetFor(const std::string& printerName) override;
     std::function<void(const std::string& printerName)> onDamaged;
 
 private:
@@ -43,4 +43,4 @@ private:
 // "Lo scostamento salvato per la stampante X non è valido: vale 0".
 std::string damagedOffsetMessage(const std::string& printerName);
 
-}  // namespace platform::qt
+}  // namespace printer::qt

@@ -9,7 +9,7 @@
 #include "printer/qt/QtPrinterJob.h"
 #include "printer/qt/QtPrinterQueue.h"
 
-namespace platform::qt {
+namespace printer::qt {
 
 QtPrinterBackend::QtPrinterBackend() {
     const QString defaultName = QPrinterInfo::defaultPrinterName();
@@ -23,7 +23,7 @@ QtPrinterBackend::QtPrinterBackend() {
 QtPrinterBackend::~QtPrinterBackend() = default;
 
 void QtPrinterBackend::throwWhilePrinting() const {
-    if (job_) throw preview::PrinterError("Stampa in corso");
+    if (job_) throw printer::PrinterError("Stampa in corso");
 }
 
 std::vector<std::string> QtPrinterBackend::printerNames() {
@@ -34,7 +34,7 @@ std::vector<std::string> QtPrinterBackend::printerNames() {
 
 void QtPrinterBackend::setCurrentPrinter(int index) {
     if (index < 0 || index >= static_cast<int>(queues_.size()))
-        throw preview::PrinterError("Stampante inesistente");
+        throw printer::PrinterError("Stampante inesistente");
     throwWhilePrinting();
     current_ = index;
 }
@@ -43,11 +43,11 @@ QtPrinterQueue& QtPrinterBackend::queue() {
     return *queues_[static_cast<std::size_t>(current_)];
 }
 
-std::optional<preview::PrinterSettings> QtPrinterBackend::settings() {
+std::optional<printer::PrinterSettings> QtPrinterBackend::settings() {
     return queue().settings();
 }
 
-void QtPrinterBackend::setSettings(const preview::PrinterSettings& settings) {
+void QtPrinterBackend::setSettings(const printer::PrinterSettings& settings) {
     throwWhilePrinting();
     queue().applySettings(settings);
 }
@@ -64,7 +64,7 @@ std::vector<std::string> QtPrinterBackend::paperNames() {
     return names;
 }
 
-preview::DeviceMetrics QtPrinterBackend::metrics() {
+printer::DeviceMetrics QtPrinterBackend::metrics() {
     return queue().metrics();
 }
 
@@ -76,25 +76,25 @@ void QtPrinterBackend::beginJob(const std::string& title, int copies) {
     destination.title = title;
     if (q.isPdfFile()) {
         const std::optional<std::string> path = pdfFile_.nextJobPath(title, dialogParent_);
-        if (!path) throw preview::PrintCancelled();
+        if (!path) throw printer::PrintCancelled();
         destination.kind = JobDestination::Kind::File;
         destination.target = *path;
     } else {
         destination.target = q.name();
         destination.spoolerOptions = spoolerJobOptions(printer, q.jobOptions());
     }
-    printer.setDocName(toQString(title));
+    printer.setDocName(platform::qt::toQString(title));
     printer.setCopyCount(1);
     job_ = std::make_unique<QtPrinterJob>(printer, copies, std::move(destination));
 }
 
 void QtPrinterBackend::newPage() {
-    if (!job_) throw preview::PrinterError("Nessuna stampa in corso");
+    if (!job_) throw printer::PrinterError("Nessuna stampa in corso");
     job_->newPage();
 }
 
 void QtPrinterBackend::endJob() {
-    if (!job_) throw preview::PrinterError("Nessuna stampa in corso");
+    if (!job_) throw printer::PrinterError("Nessuna stampa in corso");
     // The job is over even when finishing it fails.
     const std::unique_ptr<QtPrinterJob> job = std::move(job_);
     job->end();
@@ -110,7 +110,7 @@ platform::Canvas* QtPrinterBackend::pageCanvas() {
     return job_ ? &job_->canvas() : nullptr;
 }
 
-bool QtPrinterBackend::documentProperties(preview::PrinterSettings& settings) {
+bool QtPrinterBackend::documentProperties(printer::PrinterSettings& settings) {
     if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return false;
     QtPrinterQueue& q = queue();
     const std::unique_ptr<QPrinter> edited = q.editablePrinter(settings);
@@ -119,4 +119,4 @@ bool QtPrinterBackend::documentProperties(preview::PrinterSettings& settings) {
     return q.takeLayout(edited->pageLayout(), settings);
 }
 
-}  // namespace platform::qt
+}  // namespace printer::qt

@@ -10,12 +10,12 @@
 
 class QWidget;
 
-namespace platform::qt {
+namespace printer::qt {
 
 class QtPrinterJob;
 class QtPrinterQueue;
 
-class QtPrinterBackend final : public preview::PrinterBackend {
+class QtPrinterBackend final : public printer::PrinterBackend {
 public:
     // Lists the spooler's printers now; the current one is the spooler's default.
     QtPrinterBackend();
@@ -25,8 +25,8 @@ public:
     int currentPrinter() override { return current_; }
     void setCurrentPrinter(int index) override;
 
-    std::optional<preview::PrinterSettings> settings() override;
-    void setSettings(const preview::PrinterSettings& settings) override;
+    std::optional<printer::PrinterSettings> settings() override;
+    void setSettings(const printer::PrinterSettings& settings) override;
 
     std::vector<int> paperCodes() override;
     std::vector<std::string> paperNames() override;
@@ -34,7 +34,7 @@ public:
     std::vector<int> binCodes() override { return {}; }
     std::vector<std::string> binNames() override { return {}; }
 
-    preview::DeviceMetrics metrics() override;
+    printer::DeviceMetrics metrics() override;
 
     bool printing() override { return job_ != nullptr; }
     // On the file printer, throws PrintCancelled when the operator closes its file dialog.
@@ -45,7 +45,7 @@ public:
     platform::Canvas* pageCanvas() override;
 
     // The page setup dialog on a copy of the settings; needs a widget application.
-    bool documentProperties(preview::PrinterSettings& settings) override;
+    bool documentProperties(printer::PrinterSettings& settings) override;
 
     // The file printer: where its jobs go. It is always the last printer of the list.
     PdfFilePrinter& pdfFilePrinter() { return pdfFile_; }
@@ -64,4 +64,4 @@ private:
     QWidget* dialogParent_ = nullptr;
 };
 
-}  // namespace platform::qt
+}  // namespace printer::qt

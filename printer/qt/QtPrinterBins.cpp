@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace platform::qt {
+namespace printer::qt {
 
 namespace {
 
@@ -43,4 +43,4 @@ std::optional<QPrinter::PaperSource> paperSourceOf(int binCode) {
     return std::nullopt;
 }
 
-}  // namespace platform::qt
+}  // namespace printer::qt

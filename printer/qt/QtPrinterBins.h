@@ -4,7 +4,7 @@
 #include <QPrinter>
 #include <optional>
 
-namespace platform::qt {
+namespace printer::qt {
 
 // The settings-block bin code of a Qt paper source; automatic selection for sources the
 // table does not know.
@@ -12,4 +12,4 @@ int binCodeOf(QPrinter::PaperSource source);
 // The Qt paper source of a bin code, or none for a code the table does not know.
 std::optional<QPrinter::PaperSource> paperSourceOf(int binCode);
 
-}  // namespace platform::qt
+}  // namespace printer::qt

@@ -12,7 +12,7 @@
 #include "platform/qt/QtConvert.h"
 #include "printer/PrinterError.h"
 
-namespace platform::qt {
+namespace printer::qt {
 
 namespace {
 
@@ -20,7 +20,7 @@ namespace {
 constexpr const char* kSpoolerClient = "lp";
 constexpr int kSubmitTimeoutMs = 5 * 60 * 1000;
 
-Rect pageArea(QPrinter& printer) {
+platform::Rect pageArea(QPrinter& printer) {
     const QRect page = printer.pageRect(QPrinter::DevicePixel).toRect();
     return {0, 0, page.width(), page.height()};
 }
@@ -30,7 +30,7 @@ Rect pageArea(QPrinter& printer) {
 // output format for that name.
 QString temporaryTemplate(const JobDestination& d) {
     if (d.kind == JobDestination::Kind::File) {
-        const QFileInfo target(toQString(d.target));
+        const QFileInfo target(platform::qt::toQString(d.target));
         return target.absoluteDir().filePath(QStringLiteral(".") + target.fileName() + QStringLiteral(".XXXXXX.part"));
     }
     return QDir(QDir::tempPath()).filePath(QStringLiteral("quirelle-job-XXXXXX.part"));
@@ -50,15 +50,17 @@ QtPrinterJob::QtPrinterJob(QPrinter& printer, int copies, JobDestination destina
     : printer_(printer), copies_(copies < 1 ? 1 : copies), destination_(std::move(destination)) {
     pages_.setFileTemplate(temporaryTemplate(destination_));
     if (!pages_.open())
-        throw preview::PrinterError("Impossibile creare un file temporaneo per la stampa su " + destination_.target);
+        throw printer::PrinterError("Impossibile creare un file temporaneo per la stampa su " +
+                                    destination_.target);
     pages_.close();  // the printer writes it by name
     printer_.setOutputFileName(pages_.fileName());
     if (!painter_.begin(&printer_))
-        throw preview::PrinterError("Impossibile avviare la stampa su " + destination_.target);
-    device_ = std::make_unique<QPainterCanvas>(painter_);
+        throw printer::PrinterError("Impossibile avviare la stampa su " + destination_.target);
+    device_ = std::make_unique<platform::qt::QPainterCanvas>(painter_);
     if (copies_ > 1) {
-        const Rect area = pageArea(printer_);
-        recording_ = std::make_unique<PictureCanvas>(Size{area.width(), area.height()}, device_.get());
+        const platform::Rect area = pageArea(printer_);
+        recording_ = std::make_unique<platform::PictureCanvas>(platform::Size{area.width(), area.height()},
+                                                               device_.get());
     }
 }
 
@@ -68,7 +70,7 @@ QtPrinterJob::~QtPrinterJob() {
     if (destination_.kind == JobDestination::Kind::Spooler) printer_.setOutputFileName(QString());
 }
 
-Canvas& QtPrinterJob::canvas() {
+platform::Canvas& QtPrinterJob::canvas() {
     if (recording_) return *recording_;
     return *device_;
 }
@@ -78,12 +80,12 @@ void QtPrinterJob::startDevicePage() {
         firstDevicePage_ = false;  // beginning the job opened the first device page
         return;
     }
-    if (!printer_.newPage()) throw preview::PrinterError("Impossibile iniziare una nuova pagina");
+    if (!printer_.newPage()) throw printer::PrinterError("Impossibile iniziare una nuova pagina");
 }
 
 void QtPrinterJob::flushRecording() {
-    const Picture page = recording_->takePicture();
-    const Rect area{0, 0, page.size().width, page.size().height};
+    const platform::Picture page = recording_->takePicture();
+    const platform::Rect area{0, 0, page.size().width, page.size().height};
     for (int copy = 0; copy < copies_; ++copy) {
         startDevicePage();
         page.play(*device_, area);
@@ -102,13 +104,14 @@ void QtPrinterJob::newPage() {
 void QtPrinterJob::end() {
     if (recording_) flushRecording();
     device_.reset();
-    if (!painter_.end()) throw preview::PrinterError("Impossibile completare la stampa su " + destination_.target);
+    if (!painter_.end())
+        throw printer::PrinterError("Impossibile completare la stampa su " + destination_.target);
     handOn();
 }
 
 void QtPrinterJob::handOn() {
     if (QFileInfo(pages_.fileName()).size() <= 0)
-        throw preview::PrinterError("Impossibile scrivere la stampa su " + destination_.target);
+        throw printer::PrinterError("Impossibile scrivere la stampa su " + destination_.target);
     if (destination_.kind == JobDestination::Kind::File)
         moveToFile();
     else
@@ -122,17 +125,17 @@ void QtPrinterJob::moveToFile() {
     ::umask(mask);
     ::chmod(QFile::encodeName(pages_.fileName()).constData(), 0666 & ~mask);
     std::error_code error;
-    std::filesystem::rename(fromQString(pages_.fileName()), destination_.target, error);
-    if (error) throw preview::PrinterError("Impossibile scrivere il file \"" + destination_.target + "\"");
+    std::filesystem::rename(platform::qt::fromQString(pages_.fileName()), destination_.target, error);
+    if (error) throw printer::PrinterError("Impossibile scrivere il file \"" + destination_.target + "\"");
     pages_.setAutoRemove(false);  // it is the destination now
 }
 
 void QtPrinterJob::submitToSpooler() {
     const QString client = QStandardPaths::findExecutable(QString::fromLatin1(kSpoolerClient));
     if (client.isEmpty())
-        throw preview::PrinterError("Manca il programma \"lp\" che consegna le stampe allo spooler");
-    QStringList arguments{QStringLiteral("-d"), toQString(destination_.target), QStringLiteral("-t"),
-                          toQString(destination_.title)};
+        throw printer::PrinterError("Manca il programma \"lp\" che consegna le stampe allo spooler");
+    QStringList arguments{QStringLiteral("-d"), platform::qt::toQString(destination_.target),
+                          QStringLiteral("-t"), platform::qt::toQString(destination_.title)};
     for (qsizetype i = 0; i + 1 < destination_.spoolerOptions.size(); i += 2) {
         const QString& value = destination_.spoolerOptions[i + 1];
         arguments << QStringLiteral("-o")
@@ -146,7 +149,7 @@ void QtPrinterJob::submitToSpooler() {
     const bool finished = lp.waitForStarted() && lp.waitForFinished(kSubmitTimeoutMs);
     if (!finished || lp.exitStatus() != QProcess::NormalExit || lp.exitCode() != 0) {
         if (lp.state() != QProcess::NotRunning) lp.kill();
-        throw preview::PrinterError("Lo spooler non ha accettato la stampa per " + destination_.target);
+        throw printer::PrinterError("Lo spooler non ha accettato la stampa per " + destination_.target);
     }
 }
 
@@ -157,4 +160,4 @@ void QtPrinterJob::abort() {
     if (painter_.isActive()) painter_.end();
 }
 
-}  // namespace platform::qt
+}  // namespace printer::qt

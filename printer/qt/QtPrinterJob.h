@@ -17,7 +17,7 @@
 #include "platform/PictureCanvas.h"
 #include "platform/qt/QPainterCanvas.h"
 
-namespace platform::qt {
+namespace printer::qt {
 
 // Where an ended job goes.
 struct JobDestination {
@@ -36,7 +36,7 @@ public:
     QtPrinterJob(const QtPrinterJob&) = delete;
     QtPrinterJob& operator=(const QtPrinterJob&) = delete;
 
-    Canvas& canvas();
+    platform::Canvas& canvas();
     void newPage();
     // Finishes the last page and hands the job on. Throws PrinterError when that fails.
     void end();
@@ -55,8 +55,8 @@ private:
     JobDestination destination_;
     QTemporaryFile pages_;
     QPainter painter_;
-    std::unique_ptr<QPainterCanvas> device_;
-    std::unique_ptr<PictureCanvas> recording_;  // only with more than one copy
+    std::unique_ptr<platform::qt::QPainterCanvas> device_;
+    std::unique_ptr<platform::PictureCanvas> recording_;  // only with more than one copy
     bool firstDevicePage_ = true;
 };
 
@@ -64,4 +64,4 @@ private:
 // them, followed by `extra`.
 QStringList spoolerJobOptions(const QPrinter& printer, const QStringList& extra);
 
-}  // namespace platform::qt
+}  // namespace printer::qt

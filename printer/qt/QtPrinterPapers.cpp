@@ -5,19 +5,19 @@
 #include "platform/qt/QtConvert.h"
 #include "printer/PaperTable.h"
 
-namespace platform::qt {
+namespace printer::qt {
 
 namespace {
 
 // Settings-block paper codes are 1..255; Qt answers 0 (none) or 256 (custom) otherwise.
 bool isStandardCode(int code) {
-    return code > 0 && code < preview::kCustomPaper;
+    return code > 0 && code < printer::kCustomPaper;
 }
 
 constexpr const char* kCustomPaperName = "Personalizzato";
 
 QtPaper customPaper() {
-    return {preview::kCustomPaper, kCustomPaperName, QPageSize()};
+    return {printer::kCustomPaper, kCustomPaperName, QPageSize()};
 }
 
 }  // namespace
@@ -31,13 +31,13 @@ QPageSize customPageSize(int widthTenthsMm, int heightTenthsMm) {
 std::vector<QtPaper> spoolerPapers(const QPrinterInfo& printer) {
     std::vector<QtPaper> papers;
     std::set<int> used;
-    int nextDriverCode = preview::kCustomPaper + 1;
+    int nextDriverCode = printer::kCustomPaper + 1;
     for (const QPageSize& size : printer.supportedPageSizes()) {
         int code = size.windowsId();
         // Two listed sizes may claim one code (a borderless variant); the later one gets its own.
         if (!isStandardCode(code) || used.count(code)) code = nextDriverCode++;
         used.insert(code);
-        papers.push_back({code, fromQString(size.name()), size});
+        papers.push_back({code, platform::qt::fromQString(size.name()), size});
     }
     if (printer.supportsCustomPageSizes()) papers.push_back(customPaper());
     return papers;
@@ -45,12 +45,12 @@ std::vector<QtPaper> spoolerPapers(const QPrinterInfo& printer) {
 
 std::vector<QtPaper> filePrinterPapers() {
     std::vector<QtPaper> papers;
-    for (const preview::PaperRow& row : preview::kPaperTable) {
-        if (row.code == preview::kCustomPaper) continue;
+    for (const printer::PaperRow& row : printer::kPaperTable) {
+        if (row.code == printer::kCustomPaper) continue;
         const QPageSize::PageSizeId id = QPageSize::id(row.code);
         const QPageSize size =
             id != QPageSize::Custom ? QPageSize(id) : customPageSize(row.width, row.height);
-        papers.push_back({row.code, fromQString(size.name()), size});
+        papers.push_back({row.code, platform::qt::fromQString(size.name()), size});
     }
     papers.push_back(customPaper());
     return papers;
@@ -68,4 +68,4 @@ int paperCodeOf(const std::vector<QtPaper>& papers, const QPageSize& size) {
     return 0;
 }
 
-}  // namespace platform::qt
+}  // namespace printer::qt

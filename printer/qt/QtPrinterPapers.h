@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace platform::qt {
+namespace printer::qt {
 
 struct QtPaper {
     int code = 0;
@@ -28,4 +28,4 @@ int paperCodeOf(const std::vector<QtPaper>& papers, const QPageSize& size);
 // A page size of width x height tenths of a millimetre, portrait.
 QPageSize customPageSize(int widthTenthsMm, int heightTenthsMm);
 
-}  // namespace platform::qt
+}  // namespace printer::qt

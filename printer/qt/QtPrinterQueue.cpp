@@ -7,9 +7,9 @@
 #include "printer/qt/PdfFilePrinter.h"
 #include "printer/qt/QtPrinterBins.h"
 
-namespace platform::qt {
+namespace printer::qt {
 
-using preview::PrinterSettings;
+using printer::PrinterSettings;
 
 namespace {
 
@@ -20,15 +20,15 @@ constexpr qreal kFilePrinterEdgeMm = 5.0;
 constexpr int kFinestSpoolerDpi = 600;
 
 constexpr unsigned kHonouredFields =
-    preview::kFieldOrientation | preview::kFieldPaperSize | preview::kFieldPaperLength |
-    preview::kFieldPaperWidth | preview::kFieldCopies | preview::kFieldDefaultSource | preview::kFieldCollate;
+    printer::kFieldOrientation | printer::kFieldPaperSize | printer::kFieldPaperLength |
+    printer::kFieldPaperWidth | printer::kFieldCopies | printer::kFieldDefaultSource | printer::kFieldCollate;
 
 int rounded(qreal v) {
     return static_cast<int>(std::lround(v));
 }
 
 bool isCustom(const PrinterSettings& s) {
-    return s.paperSize == preview::kCustomPaper;
+    return s.paperSize == printer::kCustomPaper;
 }
 
 int spoolerDpi(const QPrinterInfo& info) {
@@ -39,11 +39,11 @@ int spoolerDpi(const QPrinterInfo& info) {
 }
 
 QPageLayout::Orientation layoutOrientation(const PrinterSettings& s) {
-    return s.orientation == preview::kModeLandscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+    return s.orientation == printer::kModeLandscape ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
 int modeOrientation(const QPageLayout& layout) {
-    return layout.orientation() == QPageLayout::Landscape ? preview::kModeLandscape : preview::kModePortrait;
+    return layout.orientation() == QPageLayout::Landscape ? printer::kModeLandscape : printer::kModePortrait;
 }
 
 }  // namespace
@@ -52,7 +52,8 @@ QtPrinterQueue::QtPrinterQueue(std::string name, QPrinterInfo info)
     : name_(std::move(name)), info_(std::move(info)) {}
 
 std::unique_ptr<QtPrinterQueue> QtPrinterQueue::spooler(const QPrinterInfo& info) {
-    return std::unique_ptr<QtPrinterQueue>(new QtPrinterQueue(fromQString(info.printerName()), info));
+    return std::unique_ptr<QtPrinterQueue>(
+        new QtPrinterQueue(platform::qt::fromQString(info.printerName()), info));
 }
 
 std::unique_ptr<QtPrinterQueue> QtPrinterQueue::pdfFile() {
@@ -77,7 +78,7 @@ void QtPrinterQueue::open() {
     printer_ = newPrinter();
     if (isPdfFile()) {
         PrinterSettings a4;
-        a4.paperSize = preview::kDefaultPaper;
+        a4.paperSize = printer::kDefaultPaper;
         configure(*printer_, a4);
     }
     settings_ = settingsOf(*printer_);
@@ -100,12 +101,12 @@ const PrinterSettings& QtPrinterQueue::settings() {
 }
 
 bool QtPrinterQueue::takesCustomSizes() {
-    return findPaper(papers(), preview::kCustomPaper) != nullptr;
+    return findPaper(papers(), printer::kCustomPaper) != nullptr;
 }
 
 bool QtPrinterQueue::accepts(const PrinterSettings& s) const {
     if (isCustom(s))
-        return findPaper(papers_, preview::kCustomPaper) && s.paperWidth > 0 && s.paperLength > 0;
+        return findPaper(papers_, printer::kCustomPaper) && s.paperWidth > 0 && s.paperLength > 0;
     return findPaper(papers_, s.paperSize) != nullptr;
 }
 
@@ -136,7 +137,7 @@ PrinterSettings QtPrinterQueue::settingsOf(QPrinter& p) const {
     const QPageLayout layout = p.pageLayout();
     s.orientation = modeOrientation(layout);
     s.paperSize = paperCodeOf(papers_, layout.pageSize());
-    if (s.paperSize == 0) s.paperSize = papers_.empty() ? preview::kDefaultPaper : papers_.front().code;
+    if (s.paperSize == 0) s.paperSize = papers_.empty() ? printer::kDefaultPaper : papers_.front().code;
     s.copies = 1;
     s.defaultSource = binCodeOf(p.paperSource());
     return s;
@@ -157,14 +158,14 @@ void QtPrinterQueue::applySettings(const PrinterSettings& requested) {
 
 // Measured from the layout in millimetres: Qt's own device rectangles pass through whole points
 // and can be off by a few dots, enough for a sheet to stop matching its paper.
-preview::DeviceMetrics QtPrinterQueue::metrics() {
+printer::DeviceMetrics QtPrinterQueue::metrics() {
     QPrinter& p = printer();
     const QPageLayout layout = p.pageLayout();
     const int dpi = p.resolution();
     const auto dots = [dpi](qreal mm) { return rounded(mm * dpi / 25.4); };
     const QRectF paper = layout.fullRect(QPageLayout::Millimeter);
     const QRectF page = layout.paintRect(QPageLayout::Millimeter);
-    preview::DeviceMetrics m;
+    printer::DeviceMetrics m;
     m.dpiX = m.dpiY = dpi;
     m.physicalWidth = dots(paper.width());
     m.physicalHeight = dots(paper.height());
@@ -191,7 +192,7 @@ bool QtPrinterQueue::takeLayout(const QPageLayout& layout, PrinterSettings& s) {
         return true;
     }
     const QSizeF mm = layout.pageSize().size(QPageSize::Millimeter);
-    s.paperSize = preview::kCustomPaper;
+    s.paperSize = printer::kCustomPaper;
     s.paperWidth = rounded(mm.width() * 10);
     s.paperLength = rounded(mm.height() * 10);
     return true;
@@ -206,4 +207,4 @@ QStringList QtPrinterQueue::jobOptions() {
     return {QStringLiteral("PageSize"), QStringLiteral("Custom.%1x%2").arg(full.width()).arg(full.height())};
 }
 
-}  // namespace platform::qt
+}  // namespace printer::qt

@@ -12,7 +12,7 @@
 #include "printer/PrinterSettings.h"
 #include "printer/qt/QtPrinterPapers.h"
 
-namespace platform::qt {
+namespace printer::qt {
 
 class QtPrinterQueue {
 public:
@@ -24,19 +24,19 @@ public:
 
     QPrinter& printer();
     const std::vector<QtPaper>& papers();
-    const preview::PrinterSettings& settings();
+    const printer::PrinterSettings& settings();
     bool takesCustomSizes();
 
     // Takes a changed settings block. Like a driver, a paper this printer cannot print on is
     // refused and the old paper kept.
-    void applySettings(const preview::PrinterSettings& requested);
+    void applySettings(const printer::PrinterSettings& requested);
     // Resolution and sheet of the current paper, in printer dots.
-    preview::DeviceMetrics metrics();
+    printer::DeviceMetrics metrics();
 
     // A separate printer of this queue set up from s, for a dialog to edit.
-    std::unique_ptr<QPrinter> editablePrinter(const preview::PrinterSettings& s);
+    std::unique_ptr<QPrinter> editablePrinter(const printer::PrinterSettings& s);
     // s with the paper and orientation of an edited layout; false when no paper fits it.
-    bool takeLayout(const QPageLayout& layout, preview::PrinterSettings& s);
+    bool takeLayout(const QPageLayout& layout, printer::PrinterSettings& s);
     // The spooler options a job of the current settings needs.
     QStringList jobOptions();
 
@@ -44,16 +44,16 @@ private:
     QtPrinterQueue(std::string name, QPrinterInfo info);
     void open();
     std::unique_ptr<QPrinter> newPrinter() const;
-    bool accepts(const preview::PrinterSettings& s) const;
-    QPageSize pageSizeOf(const preview::PrinterSettings& s) const;
-    void configure(QPrinter& p, const preview::PrinterSettings& s) const;
-    preview::PrinterSettings settingsOf(QPrinter& p) const;
+    bool accepts(const printer::PrinterSettings& s) const;
+    QPageSize pageSizeOf(const printer::PrinterSettings& s) const;
+    void configure(QPrinter& p, const printer::PrinterSettings& s) const;
+    printer::PrinterSettings settingsOf(QPrinter& p) const;
 
     std::string name_;
     QPrinterInfo info_;  // null for the file printer
     std::vector<QtPaper> papers_;
-    preview::PrinterSettings settings_;
+    printer::PrinterSettings settings_;
     std::unique_ptr<QPrinter> printer_;
 };
 
-}  // namespace platform::qt
+}  // namespace printer::qt

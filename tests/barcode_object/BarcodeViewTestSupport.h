@@ -11,7 +11,7 @@
 namespace barcode_view_test {
 
 // Bar1 of the series template, holding `code` as a printed page would.
-inline void setUpLabel(barcode::BarcodeObject& bar, const std::string& code, int height = 54) {
+inline void setUpLabel(barcode_object::BarcodeObject& bar, const std::string& code, int height = 54) {
     bar.setName("Bar1");
     bar.left = 28;
     bar.top = 36;

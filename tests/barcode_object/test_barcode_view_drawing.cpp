@@ -9,6 +9,7 @@
 
 using namespace barcode;
 using namespace barcode_view_test;
+using namespace barcode_object;
 using platform::PictureRecordKind;
 
 namespace {

@@ -11,6 +11,7 @@
 
 using namespace barcode;
 using namespace barcode_view_test;
+using namespace barcode_object;
 
 namespace {
 

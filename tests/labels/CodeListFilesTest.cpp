@@ -7,7 +7,7 @@
 #include "platform/Cp1252.h"
 #include "platform/Utf8.h"
 
-namespace app {
+namespace labels {
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -94,4 +94,4 @@ TEST(Utf8Text, DecodesWindows1252WhenNotUtf8) {
 }
 
 }  // namespace
-}  // namespace app
+}  // namespace labels

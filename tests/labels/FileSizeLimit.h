@@ -5,7 +5,7 @@
 
 #include <csignal>
 
-namespace app::testing {
+namespace labels::testing {
 
 class FileSizeLimit {
 public:
@@ -28,4 +28,4 @@ private:
     void (*previousHandler_)(int) = nullptr;
 };
 
-}  // namespace app::testing
+}  // namespace labels::testing

@@ -3,7 +3,7 @@
 
 #include "labels/FiscalCodeCheck.h"
 
-namespace app {
+namespace labels {
 namespace {
 
 const std::string kWrongLength =
@@ -90,4 +90,4 @@ TEST(FiscalCheckCharacter, OnlyTheFirstFifteenPositionsCount) {
 }
 
 }  // namespace
-}  // namespace app
+}  // namespace labels

@@ -6,7 +6,7 @@
 #include "labels/Month.h"
 #include "labels/PrescriptionSeries.h"
 
-namespace app {
+namespace labels {
 namespace {
 
 TEST(SeriesCheckDigit, IsTheDigitSumModuloNineWithNineAsZero) {
@@ -103,4 +103,4 @@ TEST(Month, NoSelectionIsRefused) {
 }
 
 }  // namespace
-}  // namespace app
+}  // namespace labels

@@ -8,7 +8,7 @@
 #include "labels/LabelJob.h"
 #include "labels/qt/QtFileLocker.h"
 
-namespace app {
+namespace labels {
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -34,7 +34,7 @@ protected:
     }
 
     TempDir dir;
-    QtFileLocker locker;
+    labels::qt::QtFileLocker locker;
     std::unique_ptr<LabelApp> labelApp;
 };
 
@@ -310,4 +310,4 @@ TEST_F(LabelAppTest, FreeJobReplacesTheListWithItsCodes) {
 }
 
 }  // namespace
-}  // namespace app
+}  // namespace labels

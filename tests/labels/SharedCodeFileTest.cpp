@@ -7,7 +7,7 @@
 #include "labels/LabelApp.h"
 #include "labels/qt/QtFileLocker.h"
 
-namespace app {
+namespace labels {
 namespace {
 
 using testing::TempDir;
@@ -26,7 +26,7 @@ protected:
     }
 
     TempDir dir;
-    QtFileLocker locker;
+    labels::qt::QtFileLocker locker;
 };
 
 // Parameter: whether the first copy closes first.
@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(EitherOrder, SharedCodeFileTest, ::testing::Bool());
 
 TEST(SharedCodeFile, LockHeldByAnotherCopyIsReportedAndTheListKept) {
     TempDir dir;
-    QtFileLocker locker;
+    labels::qt::QtFileLocker locker;
     LabelApp copy(dir.path(), locker);
     copy.start();
     copy.saveFiscalCode("ADD1");
@@ -77,4 +77,4 @@ TEST(SharedCodeFile, LockHeldByAnotherCopyIsReportedAndTheListKept) {
 }
 
 }  // namespace
-}  // namespace app
+}  // namespace labels

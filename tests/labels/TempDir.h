@@ -9,7 +9,7 @@
 #include <sstream>
 #include <string>
 
-namespace app::testing {
+namespace labels::testing {
 
 class TempDir {
 public:
@@ -50,4 +50,4 @@ private:
     std::filesystem::path path_;
 };
 
-}  // namespace app::testing
+}  // namespace labels::testing

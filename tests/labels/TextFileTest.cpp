@@ -5,7 +5,7 @@
 #include "labels/AppError.h"
 #include "labels/TextFile.h"
 
-namespace app {
+namespace labels {
 namespace {
 
 using testing::FileSizeLimit;
@@ -49,4 +49,4 @@ TEST(ReplaceFileAtomically, MissingDirectoryIsReported) {
 }
 
 }  // namespace
-}  // namespace app
+}  // namespace labels

@@ -18,7 +18,7 @@ struct Reports {
         for (int i = 0; i < n; ++i) app.insertLabel("C" + std::to_string(100000 + i));
     }
     bool prepare(int kind) {
-        report::PrepareOptions options;
+        preparation::PrepareOptions options;
         options.progressDisplay = nullptr;
         return reports.prepare(kind, options);
     }
@@ -36,19 +36,19 @@ struct Reports {
     }
 
     report::CollectingErrorReporter errors;
-    app::QtFileLocker locker;
-    app::LabelApp app;
-    report::LabelReports reports;
+    labels::qt::QtFileLocker locker;
+    labels::LabelApp app;
+    labels::LabelReports reports;
 };
 
 }  // namespace
 
 TEST(LabelReports, SeriesOf53_107_161CodesFillOneTwoThreeSheets) {
     Reports r;
-    const std::pair<app::SeriesLength, int> cases[] = {
-        {app::SeriesLength::Short, 1}, {app::SeriesLength::Medium, 2}, {app::SeriesLength::Long, 3}};
+    const std::pair<labels::SeriesLength, int> cases[] = {
+        {labels::SeriesLength::Short, 1}, {labels::SeriesLength::Medium, 2}, {labels::SeriesLength::Long, 3}};
     for (auto [length, sheets] : cases) {
-        r.app.fillSeries(2019, 4, length, app::ClosingKind::YearBased);
+        r.app.fillSeries(2019, 4, length, labels::ClosingKind::YearBased);
         ASSERT_TRUE(r.prepare(1));
         EXPECT_EQ(r.sheets(1), sheets);
         EXPECT_EQ(r.barPositions(1, sheets - 1).size(), 54u);

@@ -18,6 +18,7 @@
 #include "report/TemplateStream.h"
 
 using namespace report;
+using namespace labels;
 
 namespace {
 
@@ -26,7 +27,7 @@ struct Loaded {
     Report report;
     bool ok = false;
     explicit Loaded(std::span<const std::uint8_t> bytes) {
-        barcode::registerBarCodeObject();
+        barcode_object::registerBarCodeObject();
         report.errors = &errors;
         ok = report.loadFromStream(bytes);
     }
@@ -60,7 +61,7 @@ const std::vector<Placed> kExpected[] = {
 // Reads the stream record by record, as its layout defines it, checking that every object's
 // body ends exactly at the EndPosition stored in its record header.
 void expectRecordsEndAtTheirEndPositions(const std::vector<std::uint8_t>& bytes) {
-    barcode::registerBarCodeObject();
+    barcode_object::registerBarCodeObject();
     platform::ByteReader in(bytes);
     ASSERT_EQ(in.u8(), 24);
     EXPECT_EQ(in.u16(), 0);  // UseDefaultPrinter
@@ -163,7 +164,7 @@ TEST(LabelTemplates, BandsBarcodeTextsAndRulesCarryTheirSettings) {
     EXPECT_EQ(header.bandType(), kBandPageHeader);
     EXPECT_EQ(header.dataSource(), "");
 
-    auto& bar = dynamic_cast<barcode::BarcodeObject&>(*oxygen.report.findObject("Bar1"));
+    auto& bar = dynamic_cast<barcode_object::BarcodeObject&>(*oxygen.report.findObject("Bar1"));
     EXPECT_EQ(bar.memo, std::vector<std::string>{"[kb1.\"giorno\"]"});
     EXPECT_EQ(std::tie(bar.flags, bar.frameTyp, bar.fillColor),
               std::make_tuple(std::uint16_t{1}, std::uint16_t{0}, platform::kNoColor));

@@ -26,7 +26,7 @@ struct Sheets {
         for (int i = 0; i < n; ++i) app.insertLabel("C" + std::to_string(100000 + i));
     }
     bool prepare(int kind, int start, int copies) {
-        report::PrepareOptions options;
+        preparation::PrepareOptions options;
         options.progressDisplay = nullptr;
         options.blankPositions = start - 1;
         options.copiesPerRecord = copies;
@@ -46,14 +46,14 @@ struct Sheets {
     }
 
     report::CollectingErrorReporter errors;
-    app::QtFileLocker locker;
-    app::LabelApp app;
-    report::LabelReports reports;
+    labels::qt::QtFileLocker locker;
+    labels::LabelApp app;
+    labels::LabelReports reports;
 };
 
 // Each barcode lies at the same place within its slot as the first label of a full sheet.
-void expectOnSlots(const std::vector<Bar>& bars, const std::vector<report::LabelSlot>& slots, std::size_t firstSlot,
-                   int dx, int dy) {
+void expectOnSlots(const std::vector<Bar>& bars, const std::vector<labels::LabelSlot>& slots,
+                   std::size_t firstSlot, int dx, int dy) {
     ASSERT_LE(firstSlot + bars.size(), slots.size());
     for (std::size_t i = 0; i < bars.size(); ++i) {
         EXPECT_EQ(bars[i].left - slots[firstSlot + i].left, dx) << i;
@@ -68,7 +68,7 @@ TEST(SheetUse, SlotsAreWherePreparationPutsTheLabelsOfAFullSheet) {
     const int perSheet[] = {54, 64, 14, 36};
     for (int kind = 1; kind <= 4; ++kind) {
         SCOPED_TRACE(kind);
-        const auto slots = report::labelSlots(s.reports.report(kind));
+        const auto slots = labels::labelSlots(s.reports.report(kind));
         ASSERT_EQ(static_cast<int>(slots.size()), perSheet[kind - 1]);
         s.labels(static_cast<int>(slots.size()));
         ASSERT_TRUE(s.prepare(kind, 1, 1));
@@ -86,7 +86,7 @@ TEST(SheetUse, StartAtLabelNLeavesTheFirstPositionsOfTheFirstSheetBlank) {
     } cases[] = {{1, 1, 60, 54, 2}, {1, 2, 60, 53, 2}, {1, 54, 60, 1, 3}, {1, 54, 1, 1, 1}, {2, 64, 66, 1, 3}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.kind) + " from " + std::to_string(c.start));
-        const auto slots = report::labelSlots(s.reports.report(c.kind));
+        const auto slots = labels::labelSlots(s.reports.report(c.kind));
         s.labels(c.labels);
         ASSERT_TRUE(s.prepare(c.kind, 1, 1));
         const auto full = s.bars(c.kind, 0);
@@ -144,13 +144,13 @@ TEST(SheetUse, TestSheetOutlinesTheSlotsWithACrossAtEachCentre) {
     for (int kind : {1, 2}) {
         SCOPED_TRACE(kind);
         report::Report& tpl = s.reports.report(kind);
-        const auto slots = report::labelSlots(tpl);
-        preview::PreparedPages pages(&tpl);
-        report::buildTestSheet(tpl, pages);
+        const auto slots = labels::labelSlots(tpl);
+        prepared::PreparedPages pages(&tpl);
+        labels::buildTestSheet(tpl, pages);
         ASSERT_EQ(pages.count(), 1);
         pages.page(0).inView = true;
         pages.loadObjects(0);
-        std::vector<report::LabelSlot> outlines;
+        std::vector<labels::LabelSlot> outlines;
         std::vector<const report::View*> lines;
         for (const auto& o : pages.page(0).loadedPage->objects()) {
             if (dynamic_cast<const report::MemoView*>(o.get()) && o->frameTyp == report::kFrameAll)

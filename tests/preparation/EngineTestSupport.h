@@ -30,7 +30,7 @@ struct PlacedObject {
 class LabelSheet {
 public:
     explicit LabelSheet(int pageColumns = 6) : kb1("kb1"), access(kb1), frDBDataSet1("frDBDataSet1") {
-        barcode::registerBarCodeObject();
+        barcode_object::registerBarCodeObject();
         kb1.addFieldDef({"giorno", memtable::FieldType::String, 16, false, false});
         kb1.open();
         frDBDataSet1.setDataSet(&access);
@@ -74,8 +74,8 @@ public:
         b->flags = flags;
         return static_cast<report::BandView&>(*page->addObject(std::move(b)));
     }
-    barcode::BarcodeObject& bar(int left, int top, int height, const std::string& name = "Bar1") {
-        auto b = std::make_unique<barcode::BarcodeObject>();
+    barcode_object::BarcodeObject& bar(int left, int top, int height, const std::string& name = "Bar1") {
+        auto b = std::make_unique<barcode_object::BarcodeObject>();
         b->setName(name);
         b->left = left;
         b->top = top;
@@ -84,7 +84,7 @@ public:
         b->memo = {"[kb1.\"giorno\"]"};
         b->frameTyp = 0;
         b->settings.withCheckSum = false;
-        return static_cast<barcode::BarcodeObject&>(*page->addObject(std::move(b)));
+        return static_cast<barcode_object::BarcodeObject&>(*page->addObject(std::move(b)));
     }
     report::MemoView& memo(const std::string& name, int left, int top, int width, int height,
                            const std::string& text) {
@@ -137,9 +137,9 @@ public:
         memo("Memo4", 812, 152, 244, 562, "14");
     }
 
-    bool prepare(report::PrepareOptions options = {}) {
+    bool prepare(preparation::PrepareOptions options = {}) {
         options.progressDisplay = nullptr;
-        const bool prepared = report::prepare(report, pages, options);
+        const bool prepared = preparation::prepare(report, pages, options);
         page = &report.page(0);  // the template was reloaded
         return prepared;
     }
@@ -168,7 +168,7 @@ public:
     report::CollectingErrorReporter errors;
     report::Report report;
     report::Page* page = nullptr;
-    preview::PreparedPages pages{&report};
+    prepared::PreparedPages pages{&report};
 };
 
 }  // namespace engine_test

@@ -8,6 +8,7 @@
 
 using engine_test::LabelSheet;
 using namespace report;
+using namespace preparation;
 
 namespace {
 

@@ -11,6 +11,7 @@
 
 using engine_test::LabelSheet;
 using namespace report;
+using namespace preparation;
 
 namespace {
 
@@ -53,7 +54,7 @@ struct FailingRegistration {
 class Viewer : public PreparedPagesViewer {
 public:
     int shown = -1;
-    void showPreparedPages(Report&, preview::PreparedPages& pages) override { shown = pages.count(); }
+    void showPreparedPages(Report&, prepared::PreparedPages& pages) override { shown = pages.count(); }
 };
 
 }  // namespace

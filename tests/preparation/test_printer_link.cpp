@@ -7,6 +7,7 @@
 #include "tests/report/ReportTestSupport.h"
 
 using namespace report;
+using namespace preparation;
 
 namespace {
 
@@ -82,7 +83,7 @@ TEST(PrinterLink, PagesTakeThePaperThePrinterChoseAndRetryACustomSize) {
 
 TEST(PrinterLink, VirtualPrinterOfTheProgramKeepsA4LandscapeAndIsSavedAsItsMark) {
     report_test::FakeBarcodeRegistration reg;
-    preview::Printer printer;
+    printer::Printer printer;
     printer.attachPrinter(nullptr);
     ReportPrinterLink link(printer);
     Report r;

@@ -7,7 +7,7 @@
 
 namespace {
 
-using preview::PreparedPages;
+using prepared::PreparedPages;
 
 // A screen-like canvas: it records what is drawn but, unlike a picture, has a clip that
 // objects are tested against.
@@ -21,7 +21,7 @@ public:
 };
 
 struct PageDrawing : ::testing::Test {
-    preview::Printer printer;
+    printer::Printer printer;
     std::unique_ptr<report::Page> tpl = pages_test::templatePage(printer);
     PreparedPages pages{nullptr, &printer};
 
@@ -32,7 +32,7 @@ struct PageDrawing : ::testing::Test {
         pages_test::print(pages, 0, *pages_test::memo("sopra", 150, 60, 60, 20));  // over "alto"
         pages.page(0).inView = true;
     }
-    const preview::PrinterGeometry& g() const { return pages.page(0).geometry; }
+    const printer::PrinterGeometry& g() const { return pages.page(0).geometry; }
     platform::Rect fullPage() const { return {0, 0, g().paperWidthPx, g().paperHeightPx}; }
 };
 

@@ -18,7 +18,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-using preview::PreparedPages;
+using prepared::PreparedPages;
 
 struct OpenFile : ::testing::Test {
     fs::path dir = fs::temp_directory_path() / ("quirelle-open-" + std::to_string(::getpid()));
@@ -36,9 +36,9 @@ struct OpenFile : ::testing::Test {
 };
 
 TEST_F(OpenFile, AFolderIsNotAFile) {
-    preview::Printer printer;
+    printer::Printer printer;
     PreparedPages pages(nullptr, &printer);
-    const std::string message = messageOf([&] { preview::loadPrepared(pages, dir.string()); });
+    const std::string message = messageOf([&] { prepared::loadPrepared(pages, dir.string()); });
     EXPECT_NE(message.find("non è un file"), std::string::npos) << message;
 }
 
@@ -46,10 +46,10 @@ TEST_F(OpenFile, AFolderIsNotAFile) {
 TEST_F(OpenFile, AFifoIsRefusedWithoutBlocking) {
     const fs::path fifo = dir / "report.frp";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    preview::Printer printer;
+    printer::Printer printer;
     PreparedPages pages(nullptr, &printer);
-    auto opening = std::async(std::launch::async,
-                              [&] { return messageOf([&] { preview::loadPrepared(pages, fifo.string()); }); });
+    auto opening = std::async(
+        std::launch::async, [&] { return messageOf([&] { prepared::loadPrepared(pages, fifo.string()); }); });
     if (opening.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
         // Release the blocked reader so the test can end.
         const int writer = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
@@ -61,12 +61,12 @@ TEST_F(OpenFile, AFifoIsRefusedWithoutBlocking) {
 }
 
 TEST_F(OpenFile, MissingFilesAndFoldersAreSaidInItalian) {
-    preview::Printer printer;
+    printer::Printer printer;
     PreparedPages pages(nullptr, &printer);
-    EXPECT_EQ(messageOf([&] { preview::loadPrepared(pages, (dir / "manca.frp").string()); }),
+    EXPECT_EQ(messageOf([&] { prepared::loadPrepared(pages, (dir / "manca.frp").string()); }),
               "File non trovato: " + (dir / "manca.frp").string());
     const std::string message =
-        messageOf([&] { preview::savePrepared(pages, (dir / "manca" / "x.frp").string()); });
+        messageOf([&] { prepared::savePrepared(pages, (dir / "manca" / "x.frp").string()); });
     EXPECT_EQ(message.rfind("Impossibile creare il file", 0), 0u) << message;
     std::vector<std::uint8_t> truncated{24, 0, 3, 'a'};
     EXPECT_EQ(messageOf([&] { pages.loadFromStream(truncated); }).find("Stream"), std::string::npos);
@@ -76,7 +76,7 @@ TEST_F(OpenFile, MissingFilesAndFoldersAreSaidInItalian) {
 // printers keeps the printer the operator has, and so does a printer this machine lacks.
 TEST_F(OpenFile, AStoredPrinterThatIsNotAvailableKeepsTheCurrentOne) {
     report_test::FakeBarcodeRegistration barcodeClass;
-    preview::Printer headless;
+    printer::Printer headless;
     headless.attachPrinter(nullptr);  // as the command line has it: the virtual printer alone
     auto tpl = pages_test::templatePage(headless);
     PreparedPages written(nullptr, &headless);
@@ -84,10 +84,10 @@ TEST_F(OpenFile, AStoredPrinterThatIsNotAvailableKeepsTheCurrentOne) {
     std::vector<std::uint8_t> bytes = written.saveToBytes();
     ASSERT_EQ(headless.currentPrinterName(), "Stampante virtuale");
 
-    preview::FakePrinter office;
+    printer::FakePrinter office;
     office.name = "Ufficio";
-    preview::FakePrinterBackend backend({office}, 0);
-    preview::Printer printer;
+    printer::FakePrinterBackend backend({office}, 0);
+    printer::Printer printer;
     printer.attachPrinter(&backend);
     report::Report report;
     report.printerName = "Ufficio";

@@ -6,11 +6,11 @@
 
 namespace {
 
-using preview::PreparedPages;
+using prepared::PreparedPages;
 
 struct PagesStore : ::testing::Test {
     report_test::FakeBarcodeRegistration barcodeClass;
-    preview::Printer printer;
+    printer::Printer printer;
     std::unique_ptr<report::Page> tpl = pages_test::templatePage(printer);
     PreparedPages pages{nullptr, &printer};
 
@@ -29,7 +29,7 @@ struct PagesStore : ::testing::Test {
 
 TEST_F(PagesStore, InsertPlacesPagesAndCopiesTheTemplatePage) {
     pages.insert(0, *tpl);
-    const preview::PreparedPage& p = pages.page(0);
+    const prepared::PreparedPage& p = pages.page(0);
     EXPECT_EQ(p.paperSize, tpl->paperSize);
     EXPECT_EQ(p.paperWidth, tpl->paperWidth);
     EXPECT_EQ(p.paperHeight, tpl->paperHeight);

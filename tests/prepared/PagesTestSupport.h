@@ -15,7 +15,7 @@
 namespace pages_test {
 
 // A template page whose paper the printer has accepted, with the printer's geometry.
-inline std::unique_ptr<report::Page> templatePage(preview::Printer& printer, int orientation = 1) {
+inline std::unique_ptr<report::Page> templatePage(printer::Printer& printer, int orientation = 1) {
     printer.setPaper(9, 2100, 2970, -1, orientation, true);
     auto page = std::make_unique<report::Page>();
     page->paperSize = printer.paperSize();
@@ -62,12 +62,12 @@ inline std::unique_ptr<report_test::FakeBarcodeView> bar(const std::string& text
 }
 
 // Writes an object into page `index`'s stream as the preparation engine does.
-inline void print(preview::PreparedPages& pages, int index, report::View& object) {
-    preview::writePageStreamEntry(pages.pageStream(index), object);
+inline void print(prepared::PreparedPages& pages, int index, report::View& object) {
+    prepared::writePageStreamEntry(pages.pageStream(index), object);
 }
 
 // A label sheet: a heading, 6 × 9 cells of barcode + code text, a rule under the heading.
-inline void addLabelSheet(preview::PreparedPages& pages, const report::Page& tpl, int sheet, bool withBars) {
+inline void addLabelSheet(prepared::PreparedPages& pages, const report::Page& tpl, int sheet, bool withBars) {
     pages.add(tpl);
     const int index = pages.count() - 1;
     print(pages, index, *memo("Foglio " + std::to_string(sheet + 1), 20, 10, 300));

@@ -16,11 +16,11 @@
 
 namespace {
 
-using preview::PreparedPages;
+using prepared::PreparedPages;
 
 struct PreparedFile : ::testing::Test {
     report_test::FakeBarcodeRegistration barcodeClass;
-    preview::Printer printer;
+    printer::Printer printer;
     std::unique_ptr<report::Page> tpl = pages_test::templatePage(printer);
     report::Report report;
     PreparedPages pages{&report, &printer};
@@ -55,7 +55,7 @@ TEST_F(PreparedFile, LayoutOfTheHeaderAndPageRecords) {
     EXPECT_EQ(report::readString(in, 24), printer.currentPrinterName());
     EXPECT_EQ(in.i32(), 2);
     for (int i = 0; i < 2; ++i) {
-        const preview::PreparedPage& p = pages.page(i);
+        const prepared::PreparedPage& p = pages.page(i);
         const std::size_t start = in.position();
         const std::int32_t end = in.i32();
         EXPECT_EQ(in.u16(), p.paperSize);
@@ -108,12 +108,12 @@ TEST_F(PreparedFile, SaveLoadSaveIsByteIdentical) {
 
     // Through a file on disk as the preview's Save and Open do.
     const std::string path = (std::filesystem::temp_directory_path() / "quirelle-pages-test.frp").string();
-    preview::savePrepared(loaded, path);
+    prepared::savePrepared(loaded, path);
     PreparedPages fromFile{&report, &printer};
-    preview::loadPrepared(fromFile, path);
+    prepared::loadPrepared(fromFile, path);
     EXPECT_EQ(fromFile.saveToBytes(), first);
     std::filesystem::remove(path);
-    EXPECT_THROW(preview::loadPrepared(fromFile, path), std::runtime_error);
+    EXPECT_THROW(prepared::loadPrepared(fromFile, path), std::runtime_error);
 }
 
 TEST_F(PreparedFile, AFileWithoutVersionByteHasNoBinsOrMargins) {
@@ -139,7 +139,7 @@ TEST_F(PreparedFile, AFileWithoutVersionByteHasNoBinsOrMargins) {
 
     pages.loadFromStream(bytes);
     ASSERT_EQ(pages.count(), 1);
-    const preview::PreparedPage& p = pages.page(0);
+    const prepared::PreparedPage& p = pages.page(0);
     EXPECT_EQ(p.bin, -1);
     EXPECT_TRUE(p.useMargins);
     EXPECT_EQ(p.margins.left + p.margins.top + p.margins.right + p.margins.bottom, 0);
@@ -208,7 +208,7 @@ TEST_F(PreparedFile, OlderLayoutPagesBecomeOnePictureEach) {
     ASSERT_EQ(pages.count(), 2);
     // A printer this machine lacks is not taken: the report keeps the printer it had.
     EXPECT_EQ(report.printerName, "");
-    const preview::PreparedPage& p = pages.page(1);
+    const prepared::PreparedPage& p = pages.page(1);
     EXPECT_EQ(p.bin, -1);
     EXPECT_EQ(p.orientation, 1);
     pages.loadObjects(1);

@@ -6,7 +6,7 @@
 
 #include "platform/Error.h"
 
-namespace preview {
+namespace prepared {
 namespace {
 
 std::set<int> pagesFromTo(int first, int last) {
@@ -107,4 +107,4 @@ TEST(IntegerFromText, SignsBlanksAndLimits) {
 }
 
 }  // namespace
-}  // namespace preview
+}  // namespace prepared

@@ -13,7 +13,9 @@
 #include "tests/prepared/PagesTestSupport.h"
 #include "tests/support/FakePrinterBackend.h"
 
-namespace preview {
+using namespace printer;
+
+namespace prepared {
 namespace {
 
 using K = FakeJobCall;
@@ -50,7 +52,7 @@ protected:
     void SetUp() override { printer.attachPrinter(&backend); }
 
     // Pages "P1".."Pn", each a filled box and its name, on A4 landscape.
-    void addPages(int count, int orientation = kLandscape) {
+    void addPages(int count, int orientation = printer::kLandscape) {
         const auto tpl = pages_test::templatePage(printer, orientation);
         for (int i = 0; i < count; ++i) {
             pages.add(*tpl);
@@ -83,14 +85,14 @@ protected:
     }
 
     FakePrinterBackend backend;
-    Printer printer;
+    printer::Printer printer;
     PreparedPages pages;
     PrintReportSettings settings{"Etichette"};
 };
 
 TEST_F(PrintRun, CollatedCopiesRepeatWholePassesWithOneSpoolerCopy) {
     addPages(3);
-    run({"", 2, true, PageFilter::All});
+    run({"", 2, true, printer::PageFilter::All});
     EXPECT_EQ(sheets(), named({1, 2, 3, 1, 2, 3}));
     ASSERT_FALSE(backend.jobCalls.empty());
     EXPECT_EQ(backend.jobCalls.front(), (K{K::Begin, "Etichette", 1}));
@@ -102,7 +104,7 @@ TEST_F(PrintRun, CollatedCopiesRepeatWholePassesWithOneSpoolerCopy) {
 
 TEST_F(PrintRun, UncollatedCopiesAreTheSpoolersCopyCount) {
     addPages(3);
-    run({"", 2, false, PageFilter::All});
+    run({"", 2, false, printer::PageFilter::All});
     EXPECT_EQ(sheets(), named({1, 2, 3}));
     EXPECT_EQ(backend.jobCalls.front(), (K{K::Begin, "Etichette", 2}));
 }
@@ -112,16 +114,16 @@ TEST_F(PrintRun, PageListsFiltersAndCopyCountsChooseTheSheets) {
         PrintOptions options;
         Sheets expected;
     } const cases[] = {
-        {{"1,3,5-12", 1, true, PageFilter::All}, named({1, 3, 5, 6, 7, 8, 9, 10})},
-        {{"7-", 1, true, PageFilter::All}, named({7, 8, 9, 10})},
-        {{"", 1, true, PageFilter::Odd}, named({1, 3, 5, 7, 9})},
-        {{"", 1, true, PageFilter::Even}, named({2, 4, 6, 8, 10})},
+        {{"1,3,5-12", 1, true, printer::PageFilter::All}, named({1, 3, 5, 6, 7, 8, 9, 10})},
+        {{"7-", 1, true, printer::PageFilter::All}, named({7, 8, 9, 10})},
+        {{"", 1, true, printer::PageFilter::Odd}, named({1, 3, 5, 7, 9})},
+        {{"", 1, true, printer::PageFilter::Even}, named({2, 4, 6, 8, 10})},
         // The filter wins over pages the list names.
-        {{"1-4", 1, true, PageFilter::Odd}, named({1, 3})},
-        {{"2,4,5", 2, true, PageFilter::Even}, named({2, 4, 2, 4})},
-        {{"3", 0, true, PageFilter::All}, named({3})},
-        {{"3", -5, false, PageFilter::All}, named({3})},
-        {{"9,2", 1, true, PageFilter::All}, named({2, 9})},
+        {{"1-4", 1, true, printer::PageFilter::Odd}, named({1, 3})},
+        {{"2,4,5", 2, true, printer::PageFilter::Even}, named({2, 4, 2, 4})},
+        {{"3", 0, true, printer::PageFilter::All}, named({3})},
+        {{"3", -5, false, printer::PageFilter::All}, named({3})},
+        {{"9,2", 1, true, printer::PageFilter::All}, named({2, 9})},
     };
     addPages(10);
     for (const Case& c : cases) {
@@ -137,7 +139,7 @@ TEST_F(PrintRun, PageListsFiltersAndCopyCountsChooseTheSheets) {
 TEST_F(PrintRun, SelectionWithoutPagesSendsNoJob) {
     addPages(3);
     for (const PrintOptions& options :
-         {PrintOptions{"4-2"}, PrintOptions{"20"}, PrintOptions{"2", 1, true, PageFilter::Odd}}) {
+         {PrintOptions{"4-2"}, PrintOptions{"20"}, PrintOptions{"2", 1, true, printer::PageFilter::Odd}}) {
         run(options);
         EXPECT_TRUE(backend.jobCalls.empty()) << options.pageList;
     }
@@ -178,21 +180,21 @@ TEST_F(PrintRun, CancelAfterPageThreeOfTenAbortsTheJob) {
 TEST_F(PrintRun, ProgressSaysPageXOfYAndCopyKOfN) {
     addPages(5);
     CancellingProgress collated;
-    run({"2-4", 2, true, PageFilter::All}, &collated);
+    run({"2-4", 2, true, printer::PageFilter::All}, &collated);
     EXPECT_EQ(collated.reported, (std::vector<int>{2, 3, 4, 2, 3, 4}));
     EXPECT_EQ(collated.statuses.front(), "Stampa pagina 1 di 3, copia 1 di 2");
     EXPECT_EQ(collated.statuses.back(), "Stampa pagina 3 di 3, copia 2 di 2");
 
     CancellingProgress uncollated;
-    run({"", 3, false, PageFilter::Even}, &uncollated);
+    run({"", 3, false, printer::PageFilter::Even}, &uncollated);
     EXPECT_EQ(uncollated.statuses, (std::vector<std::string>{"Stampa pagina 1 di 2, 3 copie",
                                                              "Stampa pagina 2 di 2, 3 copie"}));
     CancellingProgress single;
     run({"5"}, &single);
     EXPECT_EQ(single.statuses, std::vector<std::string>{"Stampa pagina 1 di 1"});
     EXPECT_FALSE(anyPageToPrint(pages, {"4-2"}));
-    EXPECT_FALSE(anyPageToPrint(pages, {"2", 1, true, PageFilter::Odd}));
-    EXPECT_TRUE(anyPageToPrint(pages, {"2", 1, true, PageFilter::Even}));
+    EXPECT_FALSE(anyPageToPrint(pages, {"2", 1, true, printer::PageFilter::Odd}));
+    EXPECT_TRUE(anyPageToPrint(pages, {"2", 1, true, printer::PageFilter::Even}));
 }
 
 TEST_F(PrintRun, PagesAreScaledFromPagePixelsToPrinterDots) {
@@ -202,10 +204,10 @@ TEST_F(PrintRun, PagesAreScaledFromPagePixelsToPrinterDots) {
     ASSERT_EQ(backend.pages.size(), 2u);
     for (int i = 0; i < 2; ++i) {
         const PreparedPage& page = pages.page(i);
-        const PrinterGeometry& g = page.geometry;
+        const printer::PrinterGeometry& g = page.geometry;
         EXPECT_EQ(g.paperWidthDots, 3508);  // 297 mm at 300 dpi
         EXPECT_EQ(g.offsetXDots, 50);
-        const platform::Rect target = printTargetRect(g, page.useMargins, page.margins);
+        const platform::Rect target = printer::printTargetRect(g, page.useMargins, page.margins);
         ASSERT_EQ(backend.pages[i].fills.size(), 1u);
         const platform::Rect box = backend.pages[i].fills[0];
         EXPECT_EQ(box.left, target.left) << i;
@@ -218,11 +220,11 @@ TEST_F(PrintRun, PagesAreScaledFromPagePixelsToPrinterDots) {
 }
 
 // A calibration per printer name, counting how often it is asked.
-class OffsetTable final : public PageOffsetSource {
+class OffsetTable final : public printer::PageOffsetSource {
 public:
-    PageOffset offsetFor(const std::string& printerName) override {
+    printer::PageOffset offsetFor(const std::string& printerName) override {
         asked.push_back(printerName);
-        return printerName == "Ufficio" ? PageOffset{2.0, -1.0} : PageOffset{};
+        return printerName == "Ufficio" ? printer::PageOffset{2.0, -1.0} : printer::PageOffset{};
     }
     std::vector<std::string> asked;
 };
@@ -251,24 +253,24 @@ TEST_F(PrintRun, ThePrintersOffsetMovesEveryPageButNotTheLayout) {
 
     // The virtual printer takes no offset.
     printer.selectPrinter(printer.defaultPrinterIndex());
-    EXPECT_EQ(printer.currentOffset(), PageOffset{});
+    EXPECT_EQ(printer.currentOffset(), printer::PageOffset{});
     printer.setOffsetSource(nullptr);
 }
 
 TEST(PageOffsetText, ParsesMillimetresWithinTenEitherWay) {
-    EXPECT_EQ(parsePageOffset("2,-1.5"), (PageOffset{2.0, -1.5}));
-    EXPECT_EQ(parsePageOffset("+10,-10"), (PageOffset{10.0, -10.0}));
+    EXPECT_EQ(printer::parsePageOffset("2,-1.5"), (printer::PageOffset{2.0, -1.5}));
+    EXPECT_EQ(printer::parsePageOffset("+10,-10"), (printer::PageOffset{10.0, -10.0}));
     for (const char* bad : {"", "2", "2;1", "10.1,0", "0,-10.5", "x,1", "1,", ",1", "nan,0", "inf,0", "1,2,3",
                             "1 ,2"})
-        EXPECT_FALSE(parsePageOffset(bad).has_value()) << bad;
-    EXPECT_EQ(offsetMmText(-0.04), "0.0");
-    EXPECT_EQ(offsetMmText(1.25), "1.3");
+        EXPECT_FALSE(printer::parsePageOffset(bad).has_value()) << bad;
+    EXPECT_EQ(printer::offsetMmText(-0.04), "0.0");
+    EXPECT_EQ(printer::offsetMmText(1.25), "1.3");
 }
 
 TEST_F(PrintRun, PrinterFailureAbortsTheOpenJob) {
     addPages(2);
     settings.onPrintReport = [&] { backend.failMetricsQuery = true; };
-    EXPECT_THROW(run({}), PrinterError);
+    EXPECT_THROW(run({}), printer::PrinterError);
     ASSERT_FALSE(backend.jobCalls.empty());
     EXPECT_EQ(backend.jobCalls.back().kind, K::abort);
     EXPECT_FALSE(printer.printing());
@@ -311,4 +313,4 @@ TEST_F(PrintRun, PrintPreparedUsesTheWindowUnlessTheReportHandlesProgress) {
 }
 
 }  // namespace
-}  // namespace preview
+}  // namespace prepared

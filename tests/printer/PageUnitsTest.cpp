@@ -4,7 +4,7 @@
 
 #include <limits>
 
-namespace preview {
+namespace printer {
 namespace {
 
 TEST(PageUnits, TenthsOfMillimetreToPagePixels) {
@@ -64,4 +64,4 @@ TEST(PageUnits, RoundingClampsToTheIntRange) {
 }
 
 }  // namespace
-}  // namespace preview
+}  // namespace printer

@@ -6,7 +6,7 @@
 
 #include "printer/PrinterGeometry.h"
 
-namespace preview {
+namespace printer {
 namespace {
 
 TEST(PaperTable, SixtySixFixedSizesThenTheCustomRow) {
@@ -70,4 +70,4 @@ TEST(PrinterGeometry, TwelveValuesInStoredOrder) {
 }
 
 }  // namespace
-}  // namespace preview
+}  // namespace printer

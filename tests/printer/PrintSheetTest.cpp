@@ -5,7 +5,7 @@
 #include "printer/Printer.h"
 #include "tests/support/FakePrinterBackend.h"
 
-namespace preview {
+namespace printer {
 namespace {
 
 TEST(PageFilter, OddAndEvenCountPagesFromOne) {
@@ -88,4 +88,4 @@ TEST_F(PrintSheet, AnotherPaperStartsANewJobOnThatPaper) {
 }
 
 }  // namespace
-}  // namespace preview
+}  // namespace printer

@@ -4,7 +4,7 @@
 
 #include <limits>
 
-namespace preview {
+namespace printer {
 namespace {
 
 // A4 portrait at 300 dpi with a 5 mm edge.
@@ -41,4 +41,4 @@ TEST(PrintTarget, HostileStoredGeometryDoesNotOverflow) {
 }
 
 }  // namespace
-}  // namespace preview
+}  // namespace printer

@@ -6,7 +6,7 @@
 #include "printer/PrinterError.h"
 #include "tests/support/FakePrinterBackend.h"
 
-namespace preview {
+namespace printer {
 namespace {
 
 // A printer with A4 and Letter, two bins and the same unprintable edge all round.
@@ -356,4 +356,4 @@ TEST_F(RealPrinter, JobCallsReachTheBackendInOrder) {
 }
 
 }  // namespace
-}  // namespace preview
+}  // namespace printer

@@ -7,7 +7,7 @@
 #include "printer/PrinterError.h"
 #include "printer/ProgramPrinter.h"
 
-namespace preview {
+namespace printer {
 namespace {
 
 class VirtualPrinter : public ::testing::Test {
@@ -172,4 +172,4 @@ TEST(ProgramPrinter, StartsWithTheVirtualPrinterAndA4) {
 }
 
 }  // namespace
-}  // namespace preview
+}  // namespace printer

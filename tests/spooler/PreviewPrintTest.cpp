@@ -42,7 +42,7 @@ namespace spooler_test {
 namespace {
 
 namespace fs = std::filesystem;
-using preview::PrintDialog;
+using gui::preview::PrintDialog;
 using qt_test::whenModal;
 using Sheets = std::vector<std::multiset<std::string>>;
 
@@ -93,8 +93,8 @@ protected:
             return;
         }
         reachSpooler(spooler->socket());
-        program = new preview::ProgramPrinter(std::make_unique<platform::qt::QtPrinterBackend>());
-        barcode::registerBarCodeObject();
+        program = new printer::ProgramPrinter(std::make_unique<printer::qt::QtPrinterBackend>());
+        barcode_object::registerBarCodeObject();
     }
     static void TearDownTestSuite() {
         delete program;
@@ -106,30 +106,31 @@ protected:
     void SetUp() override {
         if (!spooler) GTEST_SKIP() << whyNot;
         ASSERT_TRUE(folder.isValid());
-        memory = std::make_unique<preview::PreviewMemory>(folder.filePath("impostazioni.ini").toStdString());
+        memory =
+            std::make_unique<gui::preview::PreviewMemory>(folder.filePath("impostazioni.ini").toStdString());
         memory->writeBounds({0, 0, 1000, 700, false});
-        app = std::make_unique<app::LabelApp>(fs::path(folder.filePath("lavoro").toStdString()), locker);
+        app = std::make_unique<labels::LabelApp>(fs::path(folder.filePath("lavoro").toStdString()), locker);
         fs::create_directories(app->workDir());
-        report::ReportServices services;
+        preparation::ReportServices services;
         services.printer = &program->printer();
         reports =
-            std::make_unique<report::LabelReports>(app->printList(), &app->fiscalCodes(), errors, services);
-        app->fillSeries(2019, 3, app::SeriesLength::Long, app::ClosingKind::YearBased);
+            std::make_unique<labels::LabelReports>(app->printList(), &app->fiscalCodes(), errors, services);
+        app->fillSeries(2019, 3, labels::SeriesLength::Long, labels::ClosingKind::YearBased);
         prepare();
         title = spooler->uniqueTitle("anteprima");
-        preview::PreviewOptions options;
+        gui::preview::PreviewOptions options;
         options.modal = false;
         options.title = title;
-        form = std::make_unique<preview::PreviewWindow>(options, nullptr,
-                                                        preview::PreviewServices{&service, memory.get()});
+        form = std::make_unique<gui::preview::PreviewWindow>(
+            options, nullptr, gui::preview::PreviewServices{&service, memory.get()});
         form->showPreview(pages());
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
     void TearDown() override { form.reset(); }
 
-    preview::PreparedPages& pages() { return reports->pages(kSeriesReport); }
+    prepared::PreparedPages& pages() { return reports->pages(kSeriesReport); }
     void prepare() {
-        report::PrepareOptions options;
+        preparation::PrepareOptions options;
         options.progressDisplay = nullptr;
         ASSERT_TRUE(reports->prepare(kSeriesReport, options));
         ASSERT_EQ(pages().count(), 3);
@@ -144,26 +145,26 @@ protected:
             sheets[static_cast<std::size_t>(n / kLabelsPerSheet)].insert(list.fieldText("giorno"));
         return sheets;
     }
-    void clickPrint() { QTest::mouseClick(form->button(preview::kTagPrint), Qt::LeftButton); }
+    void clickPrint() { QTest::mouseClick(form->button(gui::preview::kTagPrint), Qt::LeftButton); }
 
     static PrivateSpooler* spooler;
-    static preview::ProgramPrinter* program;  // the spooler's printers, as the program has them
+    static printer::ProgramPrinter* program;  // the spooler's printers, as the program has them
     static std::string whyNot;
     QTemporaryDir folder;
-    app::QtFileLocker locker;
-    std::unique_ptr<app::LabelApp> app;
+    labels::qt::QtFileLocker locker;
+    std::unique_ptr<labels::LabelApp> app;
     report::CollectingErrorReporter errors;
-    std::unique_ptr<report::LabelReports> reports;
-    preview::PrintDialogService service;
-    std::unique_ptr<preview::PreviewMemory> memory;
-    std::unique_ptr<preview::PreviewWindow> form;
+    std::unique_ptr<labels::LabelReports> reports;
+    gui::preview::PrintDialogService service;
+    std::unique_ptr<gui::preview::PreviewMemory> memory;
+    std::unique_ptr<gui::preview::PreviewWindow> form;
     std::string title;
     // Every message box is answered, so a fault shows as a failure rather than a hang.
     test_support::MessageBoxAnswers boxes;
 };
 
 PrivateSpooler* PreviewToPaper::spooler = nullptr;
-preview::ProgramPrinter* PreviewToPaper::program = nullptr;
+printer::ProgramPrinter* PreviewToPaper::program = nullptr;
 std::string PreviewToPaper::whyNot;
 
 TEST_F(PreviewToPaper, TheChosenQueueGetsTheCollatedCopiesInPageOrder) {
@@ -199,7 +200,7 @@ TEST_F(PreviewToPaper, CancelOnTheProgressWindowSendsNothing) {
     });
     QString status;
     QElapsedTimer sinceEsc;
-    whenModal<preview::ProgressWindow>([&](preview::ProgressWindow* progress) {
+    whenModal<gui::preview::ProgressWindow>([&](gui::preview::ProgressWindow* progress) {
         QTimer::singleShot(2000, progress, [&, progress] {
             status = progress->captionLabel->text();
             sinceEsc.start();
@@ -249,20 +250,20 @@ TEST_F(PreviewToPaper, ThePdfPrinterWritesTheFileNamedInItsDialog) {
 // A file written by the command line names the virtual printer. Opening it keeps the queue:
 // the dialog shows it, the job goes to it, and sheets prepared afterwards keep its layout.
 TEST_F(PreviewToPaper, OpeningACommandLineFileKeepsTheQueue) {
-    preview::Printer& printer = program->printer();
+    printer::Printer& printer = program->printer();
     ASSERT_EQ(printer.currentPrinterName(), kFirstQueue);
-    const preview::PrinterGeometry before = pages().page(0).geometry;
+    const printer::PrinterGeometry before = pages().page(0).geometry;
     const std::string stored = spooler->uniqueTitle("riga");
     const QString file = folder.filePath(QString::fromStdString(stored + ".frp"));
     {
-        preview::Printer commandLine;
+        printer::Printer commandLine;
         commandLine.attachPrinter(nullptr);  // the command line has the virtual printer alone
-        preview::PreparedPages written(nullptr, &commandLine);
+        prepared::PreparedPages written(nullptr, &commandLine);
         written.loadFromStream(pages().saveToBytes());
-        preview::savePrepared(written, file.toStdString());
+        prepared::savePrepared(written, file.toStdString());
     }
     qt_test::answerFileDialog(file);
-    QTest::mouseClick(form->button(preview::kTagOpen), Qt::LeftButton);
+    QTest::mouseClick(form->button(gui::preview::kTagOpen), Qt::LeftButton);
     ASSERT_EQ(form->pageCount(), 3);
     EXPECT_EQ(printer.currentPrinterName(), kFirstQueue);
 

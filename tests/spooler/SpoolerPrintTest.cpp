@@ -16,8 +16,8 @@
 namespace spooler_test {
 namespace {
 
-using preview::kLandscape;
-using preview::kPortrait;
+using printer::kLandscape;
+using printer::kPortrait;
 
 class Spooler : public ::testing::Test {
 protected:
@@ -34,7 +34,7 @@ protected:
     }
     void SetUp() override {
         if (!spooler) GTEST_SKIP() << whyNot;
-        backend = std::make_unique<platform::qt::QtPrinterBackend>();
+        backend = std::make_unique<printer::qt::QtPrinterBackend>();
         printer.attachPrinter(backend.get());
         ASSERT_TRUE(printer.selectPrinterByName(spooler->queue()));
         ASSERT_EQ(printer.currentPrinterName(), spooler->queue());
@@ -60,8 +60,8 @@ protected:
 
     static PrivateSpooler* spooler;
     static std::string whyNot;
-    std::unique_ptr<platform::qt::QtPrinterBackend> backend;
-    preview::Printer printer;
+    std::unique_ptr<printer::qt::QtPrinterBackend> backend;
+    printer::Printer printer;
 };
 
 PrivateSpooler* Spooler::spooler = nullptr;
@@ -71,7 +71,7 @@ TEST_F(Spooler, ListsTheQueueBeforeTheFileAndVirtualPrinters) {
     const std::vector<std::string>& names = printer.printerNames();
     ASSERT_EQ(names.size(), 3u);
     EXPECT_EQ(names[0], spooler->queue());
-    EXPECT_EQ(names[1], platform::qt::kPdfFilePrinterName);
+    EXPECT_EQ(names[1], printer::qt::kPdfFilePrinterName);
     EXPECT_EQ(printer.paperSize(), 9);  // the queue's default, A4
 }
 
@@ -79,7 +79,7 @@ TEST_F(Spooler, ListsTheQueueBeforeTheFileAndVirtualPrinters) {
 TEST_F(Spooler, QueuePapersHaveDistinctCodesWithTheStandardOnesKept) {
     std::vector<int> codes = printer.paperCodes();
     ASSERT_EQ(codes.size(), printer.paperNames().size());
-    for (int standard : {9, 11, preview::kCustomPaper})
+    for (int standard : {9, 11, printer::kCustomPaper})
         EXPECT_NE(std::find(codes.begin(), codes.end(), standard), codes.end()) << standard;
     std::sort(codes.begin(), codes.end());
     EXPECT_EQ(std::adjacent_find(codes.begin(), codes.end()), codes.end());

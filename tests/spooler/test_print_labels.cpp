@@ -98,30 +98,30 @@ PrivateSpooler* PrintLabels::spooler = nullptr;
 std::string PrintLabels::whyNot;
 
 TEST_F(PrintLabels, SeriesOf161CodesComesOutAsThreeSheetsOf162ReadableLabels) {
-    preview::ProgramPrinter program(std::make_unique<platform::qt::QtPrinterBackend>());
-    preview::Printer& printer = program.printer();
+    printer::ProgramPrinter program(std::make_unique<printer::qt::QtPrinterBackend>());
+    printer::Printer& printer = program.printer();
     ASSERT_TRUE(printer.selectPrinterByName(spooler->queue()));
 
-    barcode::registerBarCodeObject();
-    app::QtFileLocker locker;
-    app::LabelApp app(folder, locker);
+    barcode_object::registerBarCodeObject();
+    labels::qt::QtFileLocker locker;
+    labels::LabelApp app(folder, locker);
     report::CollectingErrorReporter errors;
-    report::ReportServices services;
+    preparation::ReportServices services;
     services.printer = &printer;
-    report::LabelReports reports(app.printList(), &app.fiscalCodes(), errors, services);
-    app.fillSeries(2019, 4, app::SeriesLength::Long, app::ClosingKind::YearBased);
+    labels::LabelReports reports(app.printList(), &app.fiscalCodes(), errors, services);
+    app.fillSeries(2019, 4, labels::SeriesLength::Long, labels::ClosingKind::YearBased);
     std::vector<std::string> expected = printListTexts(app.printList());
     ASSERT_EQ(expected.size(), 162u);
 
-    report::PrepareOptions prepare;
+    preparation::PrepareOptions prepare;
     prepare.progressDisplay = nullptr;
     ASSERT_TRUE(reports.prepare(kSeriesReport, prepare)) << ::testing::PrintToString(errors.messages);
-    preview::PreparedPages& pages = reports.pages(kSeriesReport);
+    prepared::PreparedPages& pages = reports.pages(kSeriesReport);
     ASSERT_EQ(pages.count(), 3);
 
-    preview::PrintReportSettings report;
+    prepared::PrintReportSettings report;
     report.title = spooler->uniqueTitle("series");
-    preview::runPrint(pages, {}, report, nullptr);
+    prepared::runPrint(pages, {}, report, nullptr);
     EXPECT_FALSE(printer.printing());
 
     const std::string pdf = spooler->waitForPdf(report.title);

@@ -7,7 +7,7 @@
 #include "printer/PaperTable.h"
 #include "printer/PrinterError.h"
 
-namespace preview {
+namespace printer {
 
 // Records what is drawn into the backend's current page.
 class FakePrinterBackend::PageCanvas final : public platform::Canvas {
@@ -43,11 +43,12 @@ private:
     FakePrinterBackend& owner_;
 };
 
-PrinterSettings FakePrinter::defaultSettings() {
-    PrinterSettings s;
-    s.fields = kFieldOrientation | kFieldPaperSize | kFieldCopies | kFieldDefaultSource | kFieldCollate;
-    s.orientation = kModePortrait;
-    s.paperSize = kDefaultPaper;
+printer::PrinterSettings FakePrinter::defaultSettings() {
+    printer::PrinterSettings s;
+    s.fields = printer::kFieldOrientation | printer::kFieldPaperSize | printer::kFieldCopies |
+               printer::kFieldDefaultSource | printer::kFieldCollate;
+    s.orientation = printer::kModePortrait;
+    s.paperSize = printer::kDefaultPaper;
     s.defaultSource = 7;  // automatic selection
     return s;
 }
@@ -59,12 +60,12 @@ FakePrinterBackend::~FakePrinterBackend() = default;
 
 FakePrinter& FakePrinterBackend::printer() {
     if (current_ < 0 || current_ >= static_cast<int>(printers.size()))
-        throw PrinterError("No current printer");
+        throw printer::PrinterError("No current printer");
     return printers[static_cast<std::size_t>(current_)];
 }
 
 std::vector<std::string> FakePrinterBackend::printerNames() {
-    if (failPrinterList) throw PrinterError("Printer list unavailable");
+    if (failPrinterList) throw printer::PrinterError("Printer list unavailable");
     std::vector<std::string> names;
     for (const FakePrinter& p : printers) names.push_back(p.name);
     return names;
@@ -72,46 +73,47 @@ std::vector<std::string> FakePrinterBackend::printerNames() {
 
 void FakePrinterBackend::setCurrentPrinter(int index) {
     selectedPrinters.push_back(index);
-    if (index < 0 || index >= static_cast<int>(printers.size())) throw PrinterError("No such printer");
+    if (index < 0 || index >= static_cast<int>(printers.size()))
+        throw printer::PrinterError("No such printer");
     current_ = index;
 }
 
-std::optional<PrinterSettings> FakePrinterBackend::settings() {
+std::optional<printer::PrinterSettings> FakePrinterBackend::settings() {
     ++settingsQueries;
-    if (failSettingsQuery) throw PrinterError("Settings query failed");
+    if (failSettingsQuery) throw printer::PrinterError("Settings query failed");
     return printer().settings;
 }
 
 // Like a driver: a paper the printer does not list is refused and the old one kept.
-void FakePrinterBackend::setSettings(const PrinterSettings& s) {
+void FakePrinterBackend::setSettings(const printer::PrinterSettings& s) {
     settingsWritten.push_back(s);
     FakePrinter& p = printer();
-    const int oldPaper = p.settings ? p.settings->paperSize : kDefaultPaper;
+    const int oldPaper = p.settings ? p.settings->paperSize : printer::kDefaultPaper;
     p.settings = s;
     const bool known = std::find(p.paperCodes.begin(), p.paperCodes.end(), s.paperSize) != p.paperCodes.end();
     if (!known) p.settings->paperSize = oldPaper;
 }
 
-DeviceMetrics FakePrinterBackend::metrics() {
-    if (failMetricsQuery) throw PrinterError("Metrics query failed");
+printer::DeviceMetrics FakePrinterBackend::metrics() {
+    if (failMetricsQuery) throw printer::PrinterError("Metrics query failed");
     if (metricsOverride) return *metricsOverride;
     const FakePrinter& p = printer();
-    const PrinterSettings s = p.settings.value_or(FakePrinter::defaultSettings());
+    const printer::PrinterSettings s = p.settings.value_or(FakePrinter::defaultSettings());
     int width = 2100;
     int height = 2970;
-    if (s.paperSize == kCustomPaper) {
+    if (s.paperSize == printer::kCustomPaper) {
         width = s.paperWidth;
         height = s.paperLength;
-    } else if (const PaperRow* row = findPaperByCode(s.paperSize)) {
+    } else if (const printer::PaperRow* row = printer::findPaperByCode(s.paperSize)) {
         width = row->width;
         height = row->height;
     }
-    if (s.orientation == kModeLandscape) std::swap(width, height);
-    DeviceMetrics m;
+    if (s.orientation == printer::kModeLandscape) std::swap(width, height);
+    printer::DeviceMetrics m;
     m.dpiX = p.dpiX;
     m.dpiY = p.dpiY;
-    m.physicalWidth = tenthsMmToDots(width, p.dpiX);
-    m.physicalHeight = tenthsMmToDots(height, p.dpiY);
+    m.physicalWidth = printer::tenthsMmToDots(width, p.dpiX);
+    m.physicalHeight = printer::tenthsMmToDots(height, p.dpiY);
     m.offsetX = p.marginLeft;
     m.offsetY = p.marginTop;
     m.pageWidth = m.physicalWidth - p.marginLeft - p.marginRight;
@@ -124,12 +126,12 @@ void FakePrinterBackend::startPage() {
     page.printer = printer().name;
     page.job = jobsBegun_ - 1;
     page.copies = jobCopies_;
-    page.settings = printer().settings.value_or(PrinterSettings{});
+    page.settings = printer().settings.value_or(printer::PrinterSettings{});
     pages.push_back(std::move(page));
 }
 
 void FakePrinterBackend::beginJob(const std::string& title, int copies) {
-    if (printing_) throw PrinterError("Printing in progress");
+    if (printing_) throw printer::PrinterError("Printing in progress");
     printer();  // throws without a printer
     jobCalls.push_back({FakeJobCall::Begin, title, copies});
     printing_ = true;
@@ -140,13 +142,13 @@ void FakePrinterBackend::beginJob(const std::string& title, int copies) {
 }
 
 void FakePrinterBackend::newPage() {
-    if (!printing_) throw PrinterError("Printer is not currently printing");
+    if (!printing_) throw printer::PrinterError("Printer is not currently printing");
     jobCalls.push_back({FakeJobCall::newPage, {}, 0});
     startPage();
 }
 
 void FakePrinterBackend::endJob() {
-    if (!printing_) throw PrinterError("Printer is not currently printing");
+    if (!printing_) throw printer::PrinterError("Printer is not currently printing");
     jobCalls.push_back({FakeJobCall::End, {}, 0});
     printing_ = false;
     canvas_.reset();
@@ -162,8 +164,8 @@ platform::Canvas* FakePrinterBackend::pageCanvas() {
     return printing_ ? canvas_.get() : nullptr;
 }
 
-bool FakePrinterBackend::documentProperties(PrinterSettings& s) {
+bool FakePrinterBackend::documentProperties(printer::PrinterSettings& s) {
     return propertiesDialog ? propertiesDialog(s) : false;
 }
 
-}  // namespace preview
+}  // namespace printer

@@ -12,7 +12,7 @@
 #include "platform/Canvas.h"
 #include "printer/PrinterBackend.h"
 
-namespace preview {
+namespace printer {
 
 struct FakePrinter {
     std::string name;
@@ -28,9 +28,9 @@ struct FakePrinter {
     std::vector<int> binCodes;
     std::vector<std::string> binNames;
     // The settings block; empty = the driver gives none.
-    std::optional<PrinterSettings> settings = defaultSettings();
+    std::optional<printer::PrinterSettings> settings = defaultSettings();
 
-    static PrinterSettings defaultSettings();
+    static printer::PrinterSettings defaultSettings();
 };
 
 // One call into the job interface, in the order it was made.
@@ -46,14 +46,14 @@ struct FakePage {
     std::string printer;
     int job = 0;  // 0-based count of begun jobs
     int copies = 1;
-    PrinterSettings settings;  // the settings block the page printed with
+    printer::PrinterSettings settings;  // the settings block the page printed with
     std::vector<std::string> texts;
     std::vector<platform::Rect> pictureTargets;
     std::vector<platform::Rect> fills;
     int drawCalls = 0;
 };
 
-class FakePrinterBackend final : public PrinterBackend {
+class FakePrinterBackend final : public printer::PrinterBackend {
 public:
     explicit FakePrinterBackend(std::vector<FakePrinter> printers = {}, int current = 0);
     ~FakePrinterBackend() override;
@@ -61,36 +61,36 @@ public:
     std::vector<std::string> printerNames() override;
     int currentPrinter() override { return current_; }
     void setCurrentPrinter(int index) override;
-    std::optional<PrinterSettings> settings() override;
-    void setSettings(const PrinterSettings& settings) override;
+    std::optional<printer::PrinterSettings> settings() override;
+    void setSettings(const printer::PrinterSettings& settings) override;
     std::vector<int> paperCodes() override { return printer().paperCodes; }
     std::vector<std::string> paperNames() override { return printer().paperNames; }
     std::vector<int> binCodes() override { return printer().binCodes; }
     std::vector<std::string> binNames() override { return printer().binNames; }
-    DeviceMetrics metrics() override;
+    printer::DeviceMetrics metrics() override;
     bool printing() override { return printing_; }
     void beginJob(const std::string& title, int copies) override;
     void newPage() override;
     void endJob() override;
     void abortJob() override;
     platform::Canvas* pageCanvas() override;
-    bool documentProperties(PrinterSettings& settings) override;
+    bool documentProperties(printer::PrinterSettings& settings) override;
 
     // Scripting.
     std::vector<FakePrinter> printers;
     // Replaces metrics() when set (e.g. a device that reports zero resolution).
-    std::optional<DeviceMetrics> metricsOverride;
+    std::optional<printer::DeviceMetrics> metricsOverride;
     bool failPrinterList = false;    // printerNames() throws
     bool failSettingsQuery = false;  // settings() throws
     bool failMetricsQuery = false;   // metrics() throws
     // Answers documentProperties(); empty = the operator cancels.
-    std::function<bool(PrinterSettings&)> propertiesDialog;
+    std::function<bool(printer::PrinterSettings&)> propertiesDialog;
 
     // Record.
     std::vector<FakeJobCall> jobCalls;
     std::vector<FakePage> pages;
     std::vector<int> selectedPrinters;             // every setCurrentPrinter index
-    std::vector<PrinterSettings> settingsWritten;  // every setSettings block
+    std::vector<printer::PrinterSettings> settingsWritten;  // every setSettings block
     int settingsQueries = 0;
 
     FakePrinter& printer();
@@ -106,4 +106,4 @@ private:
     std::unique_ptr<PageCanvas> canvas_;
 };
 
-}  // namespace preview
+}  // namespace printer

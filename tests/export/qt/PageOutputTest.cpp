@@ -23,7 +23,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-using preview::PreparedPages;
+using prepared::PreparedPages;
 
 std::string run(const std::string& command) {
     std::string out;
@@ -36,7 +36,7 @@ std::string run(const std::string& command) {
 }
 
 struct PageOutput : ::testing::Test {
-    preview::Printer printer;
+    printer::Printer printer;
     PreparedPages pages{nullptr, &printer};
     fs::path dir = fs::temp_directory_path() / ("quirelle-render-" + std::to_string(::getpid()));
 
@@ -64,7 +64,7 @@ struct PageOutput : ::testing::Test {
             box.height = r.height();
             box.fillColor = platform::kBlack;
             if (!text.empty()) box.memo = {text};
-            preview::writePageStreamEntry(pages.pageStream(pages.count() - 1), box);
+            prepared::writePageStreamEntry(pages.pageStream(pages.count() - 1), box);
         }
     }
 };
@@ -75,7 +75,7 @@ TEST_F(PageOutput, PdfHasOnePageOfTheRightPaperPerPreparedPage) {
     addPage(1, true, {});
     const std::string path = (dir / "fogli.pdf").string();
     std::string error;
-    ASSERT_TRUE(preview::writePagesPdf(pages, path, error)) << error;
+    ASSERT_TRUE(export_::qt::writePagesPdf(pages, path, error)) << error;
 
     const std::string info = run("pdfinfo -f 1 -l 3 '" + path + "' 2>&1");
     EXPECT_TRUE(std::regex_search(info, std::regex(R"(Pages: +3\n)"))) << info;
@@ -99,7 +99,7 @@ TEST_F(PageOutput, PngPerPageAtTheChosenResolutionWithCrispBoxesInPlace) {
     const std::string path = (dir / "fogli.png").string();
     std::string error;
     std::vector<std::string> written;
-    ASSERT_TRUE(preview::writePagesPng(pages, path, 300, error, &written)) << error;
+    ASSERT_TRUE(export_::qt::writePagesPng(pages, path, 300, error, &written)) << error;
     ASSERT_EQ(written,
               (std::vector<std::string>{(dir / "fogli-1.png").string(), (dir / "fogli-2.png").string()}));
 
@@ -108,7 +108,7 @@ TEST_F(PageOutput, PngPerPageAtTheChosenResolutionWithCrispBoxesInPlace) {
     EXPECT_EQ(first.size(), QSize(3508, 2480));  // A4 landscape at 300 dpi
     EXPECT_NEAR(first.dotsPerMeterX(), 300 / 0.0254, 1);
     // With UseMargins the page covers the sheet: page pixel p lands at p × 300 / 91.63.
-    const double k = 300 / preview::kPagePixelsPerInch;
+    const double k = 300 / printer::kPagePixelsPerInch;
     EXPECT_EQ(first.pixelColor(static_cast<int>(125 * k), static_cast<int>(115 * k)), QColor(Qt::black));
     EXPECT_EQ(first.pixelColor(static_cast<int>(95 * k), static_cast<int>(115 * k)), QColor(Qt::white));
     int grey = 0;
@@ -136,11 +136,11 @@ TEST_F(PageOutput, PngPagesAreWhatDrawingStraightOntoTheImageGives) {
     const std::string path = (dir / "fogli.png").string();
     std::string error;
     std::vector<std::string> written;
-    ASSERT_TRUE(preview::writePagesPng(pages, path, 120, error, &written)) << error;
+    ASSERT_TRUE(export_::qt::writePagesPng(pages, path, 120, error, &written)) << error;
     ASSERT_EQ(written.size(), 5u);
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(written[static_cast<std::size_t>(i)], preview::numberedImagePath(path, i + 1));
-        const platform::Size size = preview::sheetPixels(pages.page(i), 120);
+        EXPECT_EQ(written[static_cast<std::size_t>(i)], export_::qt::numberedImagePath(path, i + 1));
+        const platform::Size size = export_::qt::sheetPixels(pages.page(i), 120);
         QImage direct(size.width, size.height, QImage::Format_RGB32);
         direct.fill(Qt::white);
         direct.setDotsPerMeterX(static_cast<int>(std::lround(120 / 0.0254)));
@@ -148,7 +148,7 @@ TEST_F(PageOutput, PngPagesAreWhatDrawingStraightOntoTheImageGives) {
         {
             QPainter painter(&direct);
             platform::qt::QPainterCanvas canvas(painter);
-            preview::drawPageOnSheet(pages, i, canvas, size, 120);
+            export_::qt::drawPageOnSheet(pages, i, canvas, size, 120);
         }
         const QImage saved(QString::fromStdString(written[static_cast<std::size_t>(i)]));
         ASSERT_EQ(saved.size(), direct.size()) << "page " << i + 1;
@@ -162,7 +162,7 @@ TEST_F(PageOutput, TheFirstDamagedPageStopsThePngsAfterThePagesBeforeIt) {
     pages.pageStream(2).append(std::vector<std::uint8_t>{0, 1, 2});
     std::string error;
     std::vector<std::string> written;
-    EXPECT_FALSE(preview::writePagesPng(pages, (dir / "x.png").string(), 50, error, &written));
+    EXPECT_FALSE(export_::qt::writePagesPng(pages, (dir / "x.png").string(), 50, error, &written));
     EXPECT_NE(error.find("Pagina 3"), std::string::npos) << error;
     EXPECT_EQ(written.size(), 2u);
     EXPECT_TRUE(fs::exists(dir / "x-2.png"));
@@ -171,14 +171,14 @@ TEST_F(PageOutput, TheFirstDamagedPageStopsThePngsAfterThePagesBeforeIt) {
 
 TEST_F(PageOutput, ImpossibleOutputIsReportedNotWritten) {
     std::string error;
-    EXPECT_FALSE(preview::writePagesPng(pages, (dir / "vuoto.png").string(), 300, error));
+    EXPECT_FALSE(export_::qt::writePagesPng(pages, (dir / "vuoto.png").string(), 300, error));
     EXPECT_FALSE(error.empty());
     addPage(1, true, {});
-    EXPECT_FALSE(preview::writePagesPng(pages, (dir / "x.png").string(), 100000, error));
-    EXPECT_FALSE(preview::writePagesPdf(pages, (dir / "manca" / "x.pdf").string(), error));
+    EXPECT_FALSE(export_::qt::writePagesPng(pages, (dir / "x.png").string(), 100000, error));
+    EXPECT_FALSE(export_::qt::writePagesPdf(pages, (dir / "manca" / "x.pdf").string(), error));
     // A damaged page stream is an error for that page, and no partial PDF is left.
     pages.pageStream(0).append(std::vector<std::uint8_t>{0, 1, 2});
-    EXPECT_FALSE(preview::writePagesPdf(pages, (dir / "rotto.pdf").string(), error));
+    EXPECT_FALSE(export_::qt::writePagesPdf(pages, (dir / "rotto.pdf").string(), error));
     EXPECT_NE(error.find("Pagina 1"), std::string::npos) << error;
     EXPECT_FALSE(fs::exists(dir / "rotto.pdf"));
 }
@@ -188,7 +188,7 @@ TEST(OutputNames, NumberedImagePaths) {
                                                          {"a/b.c/out.png", "a/b.c/out-3.png"},
                                                          {"a.b/out", "a.b/out-3.png"},
                                                          {"OUT.PNG", "OUT-3.PNG"}};
-    for (const auto& [in, want] : cases) EXPECT_EQ(preview::numberedImagePath(in, 3), want);
+    for (const auto& [in, want] : cases) EXPECT_EQ(export_::qt::numberedImagePath(in, 3), want);
 }
 
 }  // namespace

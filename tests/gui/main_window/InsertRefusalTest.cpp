@@ -18,7 +18,7 @@
 
 namespace {
 
-class InsertRefusal : public main_window_test::MainWindowFixture<app::MessageBoxDialogs> {
+class InsertRefusal : public main_window_test::MainWindowFixture<gui::main_window::MessageBoxDialogs> {
 protected:
     void SetUp() override {
         MainWindowFixture::SetUp();

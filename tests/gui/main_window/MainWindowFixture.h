@@ -42,8 +42,8 @@ protected:
     // Writes cf0.txt when given, then opens the window on the folder as the program does.
     void start(const std::string& cf0 = "") {
         if (!cf0.empty()) std::ofstream(dir / "cf0.txt", std::ios::binary) << cf0;
-        labels = std::make_unique<app::LabelApp>(dir, locker);
-        form = std::make_unique<app::MainWindow>(*labels, dialogs);
+        labels = std::make_unique<labels::LabelApp>(dir, locker);
+        form = std::make_unique<gui::main_window::MainWindow>(*labels, dialogs);
         beforeStartUp();
         form->startUp();
         form->show();
@@ -56,10 +56,10 @@ protected:
     virtual void beforeWindowCloses() {}
 
     std::filesystem::path dir;
-    app::QtFileLocker locker;
+    labels::qt::QtFileLocker locker;
     DialogsType dialogs;
-    std::unique_ptr<app::LabelApp> labels;
-    std::unique_ptr<app::MainWindow> form;
+    std::unique_ptr<labels::LabelApp> labels;
+    std::unique_ptr<gui::main_window::MainWindow> form;
 };
 
 }  // namespace main_window_test

@@ -30,7 +30,9 @@
 #include "tests/gui/main_window/MainWindowFixture.h"
 
 namespace fs = std::filesystem;
-using namespace app;
+using namespace gui::main_window;
+using namespace labels;
+using namespace gui::main_window;
 using main_window_test::readFile;
 
 namespace {
@@ -252,7 +254,7 @@ TEST_F(OperatorInputTest, SaveInterruptedByTheCheckBoxReturnsToItsNormalLook) {
     QTest::mousePress(window(), Qt::LeftButton, {}, at);
     settle();
     ASSERT_FALSE(boxes->texts.isEmpty());
-    EXPECT_EQ(form->saveButton->state(), widgets::ButtonState::Up);
+    EXPECT_EQ(form->saveButton->state(), gui::widgets::ButtonState::Up);
     EXPECT_FALSE(form->saveButton->isDragging());
 }
 

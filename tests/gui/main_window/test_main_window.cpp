@@ -24,7 +24,10 @@
 #include "tests/gui/main_window/MainWindowFixture.h"
 
 namespace fs = std::filesystem;
-using namespace app;
+using namespace gui::main_window;
+using namespace labels;
+using namespace gui::main_window;
+using namespace labels;
 using main_window_test::readFile;
 
 namespace {

@@ -6,9 +6,9 @@
 
 namespace {
 
+using gui::preview::ZoomMode;
 using platform::Rect;
 using platform::Size;
-using preview::ZoomMode;
 
 // A4 landscape in page pixels, as the virtual printer gives it.
 constexpr Size kA4Land{1071, 757};
@@ -28,13 +28,14 @@ TEST(ZoomByMode, FitsThePageIntoTheBoxLessItsGaps) {
         {ZoomMode::WholePage, (800 - 20) / 757.0},
         {ZoomMode::TwoPages, (1200 - 30) / (2 * 1071.0)},
     };
-    for (const Case& c : cases) EXPECT_DOUBLE_EQ(preview::zoomForMode(c.mode, 1.5, kA4Land, box), c.expected);
+    for (const Case& c : cases)
+        EXPECT_DOUBLE_EQ(gui::preview::zoomForMode(c.mode, 1.5, kA4Land, box), c.expected);
 }
 
 TEST(ZoomByMode, ATinyBoxOrAPageWithoutSizeGivesAUsableZoom) {
-    EXPECT_EQ(preview::zoomForMode(ZoomMode::PageWidth, 1.0, kA4Land, {5, 5}), preview::kMinZoom);
-    EXPECT_EQ(preview::zoomForMode(ZoomMode::WholePage, 0.75, {0, 0}, {500, 500}), 0.75);
-    EXPECT_EQ(preview::zoomPercent(0.755), 76);
+    EXPECT_EQ(gui::preview::zoomForMode(ZoomMode::PageWidth, 1.0, kA4Land, {5, 5}), gui::preview::kMinZoom);
+    EXPECT_EQ(gui::preview::zoomForMode(ZoomMode::WholePage, 0.75, {0, 0}, {500, 500}), 0.75);
+    EXPECT_EQ(gui::preview::zoomPercent(0.755), 76);
 }
 
 TEST(PagesPerRow, CountsPagesThatFitSideBySide) {
@@ -55,12 +56,12 @@ TEST(PagesPerRow, CountsPagesThatFitSideBySide) {
         {2.0, 500, ZoomMode::TwoPages, 9, 2},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(preview::pagesPerRow(pages(c.pageCount), c.zoom, c.boxWidth, c.mode), c.expected)
+        EXPECT_EQ(gui::preview::pagesPerRow(pages(c.pageCount), c.zoom, c.boxWidth, c.mode), c.expected)
             << c.zoom << " " << c.boxWidth;
 }
 
 TEST(DeskLayout, TwoPagesSideBySideAt100Percent) {
-    const auto l = preview::layoutDesk(pages(5), 1.0, ZoomMode::Fixed, {2300, 900});
+    const auto l = gui::preview::layoutDesk(pages(5), 1.0, ZoomMode::Fixed, {2300, 900});
     ASSERT_EQ(l.bounds.size(), 5u);
     EXPECT_EQ(l.perRow, 2);
     EXPECT_EQ(l.bounds[0], (Rect{10, 10, 1081, 767}));
@@ -72,7 +73,7 @@ TEST(DeskLayout, TwoPagesSideBySideAt100Percent) {
 }
 
 TEST(DeskLayout, OnePagePerRowIsCentredWhenNarrowerThanTheBox) {
-    const auto l = preview::layoutDesk(pages(2), 1.0, ZoomMode::Fixed, {1500, 700});
+    const auto l = gui::preview::layoutDesk(pages(2), 1.0, ZoomMode::Fixed, {1500, 700});
     EXPECT_EQ(l.bounds[0], (Rect{214, 10, 1285, 767}));  // (1500 − 1071) div 2
     EXPECT_EQ(l.bounds[1], (Rect{214, 777, 1285, 1534}));
     EXPECT_EQ(l.horizontalMax, 0);
@@ -80,7 +81,7 @@ TEST(DeskLayout, OnePagePerRowIsCentredWhenNarrowerThanTheBox) {
 }
 
 TEST(DeskLayout, At200PercentAPageWiderThanTheBoxScrollsSideways) {
-    const auto l = preview::layoutDesk(pages(3), 2.0, ZoomMode::Fixed, {1500, 700});
+    const auto l = gui::preview::layoutDesk(pages(3), 2.0, ZoomMode::Fixed, {1500, 700});
     EXPECT_EQ(l.perRow, 1);
     EXPECT_EQ(l.bounds[0], (Rect{10, 10, 2152, 1524}));
     EXPECT_EQ(l.bounds[1].top, 1534);
@@ -90,14 +91,14 @@ TEST(DeskLayout, At200PercentAPageWiderThanTheBoxScrollsSideways) {
 
 TEST(DeskLayout, PageWidthAndWholePageFillTheBox) {
     const Size box{1200, 800};
-    const double width = preview::zoomForMode(ZoomMode::PageWidth, 1, kA4Land, box);
-    auto l = preview::layoutDesk(pages(2), width, ZoomMode::PageWidth, box);
+    const double width = gui::preview::zoomForMode(ZoomMode::PageWidth, 1, kA4Land, box);
+    auto l = gui::preview::layoutDesk(pages(2), width, ZoomMode::PageWidth, box);
     EXPECT_EQ(l.bounds[0].left, 10);
     EXPECT_EQ(l.bounds[0].right, 1190);
     EXPECT_EQ(l.horizontalMax, 0);
 
-    const double whole = preview::zoomForMode(ZoomMode::WholePage, 1, kA4Land, box);
-    l = preview::layoutDesk(pages(2), whole, ZoomMode::WholePage, box);
+    const double whole = gui::preview::zoomForMode(ZoomMode::WholePage, 1, kA4Land, box);
+    l = gui::preview::layoutDesk(pages(2), whole, ZoomMode::WholePage, box);
     EXPECT_EQ(l.bounds[0].top, 10);
     EXPECT_EQ(l.bounds[0].bottom, 790);
     EXPECT_EQ(l.bounds[1].top, 800);
@@ -105,8 +106,8 @@ TEST(DeskLayout, PageWidthAndWholePageFillTheBox) {
 
 TEST(DeskLayout, TwoPagesModePairsPagesInRows) {
     const Size box{1200, 800};
-    const double z = preview::zoomForMode(ZoomMode::TwoPages, 1, kA4Land, box);
-    const auto l = preview::layoutDesk(pages(3), z, ZoomMode::TwoPages, box);
+    const double z = gui::preview::zoomForMode(ZoomMode::TwoPages, 1, kA4Land, box);
+    const auto l = gui::preview::layoutDesk(pages(3), z, ZoomMode::TwoPages, box);
     EXPECT_EQ(l.perRow, 2);
     EXPECT_EQ(l.bounds[0].top, l.bounds[1].top);
     EXPECT_GT(l.bounds[1].left, l.bounds[0].right);
@@ -116,7 +117,7 @@ TEST(DeskLayout, TwoPagesModePairsPagesInRows) {
 }
 
 TEST(DeskLayout, NoPagesGiveNoRanges) {
-    const auto l = preview::layoutDesk({}, 1.0, ZoomMode::Fixed, {800, 600});
+    const auto l = gui::preview::layoutDesk({}, 1.0, ZoomMode::Fixed, {800, 600});
     EXPECT_TRUE(l.bounds.empty());
     EXPECT_EQ(l.horizontalMax, 0);
     EXPECT_EQ(l.verticalMax, 0);
@@ -124,18 +125,18 @@ TEST(DeskLayout, NoPagesGiveNoRanges) {
 
 TEST(PageLookup, LinesPointsAndPagePixels) {
     const std::vector<Rect> b{{10, 10, 110, 210}, {10, 220, 110, 420}};
-    EXPECT_EQ(preview::pageAtLine(b, 100), 0);
-    EXPECT_EQ(preview::pageAtLine(b, 215), -1);        // in the gap
-    EXPECT_EQ(preview::pageUnderViewTop(b, 209), -1);  // line 220 is a top edge: not inside
-    EXPECT_EQ(preview::pageUnderViewTop(b, 210), 1);
-    EXPECT_EQ(preview::pageAtPoint(b, {50, 300}), 1);
-    EXPECT_EQ(preview::pageAtPoint(b, {5, 300}), -1);
-    EXPECT_EQ(preview::toPagePixels({60, 260}, b[1], 0.5), (platform::Point{100, 80}));
+    EXPECT_EQ(gui::preview::pageAtLine(b, 100), 0);
+    EXPECT_EQ(gui::preview::pageAtLine(b, 215), -1);        // in the gap
+    EXPECT_EQ(gui::preview::pageUnderViewTop(b, 209), -1);  // line 220 is a top edge: not inside
+    EXPECT_EQ(gui::preview::pageUnderViewTop(b, 210), 1);
+    EXPECT_EQ(gui::preview::pageAtPoint(b, {50, 300}), 1);
+    EXPECT_EQ(gui::preview::pageAtPoint(b, {5, 300}), -1);
+    EXPECT_EQ(gui::preview::toPagePixels({60, 260}, b[1], 0.5), (platform::Point{100, 80}));
 }
 
 TEST(ScrollToMatch, ATextInViewPutsThePageTenPixelsBelowTheTop) {
     const Rect page{10, 777, 1081, 1534};
-    const auto s = preview::scrollToMatch(page, {100, 50, 160, 70}, 1.0, {1200, 800});
+    const auto s = gui::preview::scrollToMatch(page, {100, 50, 160, 70}, 1.0, {1200, 800});
     EXPECT_EQ(s.vertical, 767);
     EXPECT_EQ(s.horizontal, 0);
     EXPECT_EQ(s.highlight, (Rect{110, 827, 170, 847}));
@@ -144,7 +145,7 @@ TEST(ScrollToMatch, ATextInViewPutsThePageTenPixelsBelowTheTop) {
 TEST(ScrollToMatch, ATextBelowOrRightOfTheViewEndsInsideIt) {
     const Rect page{10, 10, 2152, 1524};  // 200 %
     const platform::Size box{800, 600};
-    const auto s = preview::scrollToMatch(page, {900, 650, 1000, 670}, 2.0, box);
+    const auto s = gui::preview::scrollToMatch(page, {900, 650, 1000, 670}, 2.0, box);
     EXPECT_EQ(s.highlight, (Rect{1810, 1310, 2010, 1350}));
     // The highlight lies within the view after scrolling.
     EXPECT_GE(s.highlight.left - s.horizontal, 0);

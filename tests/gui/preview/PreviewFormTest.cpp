@@ -21,9 +21,9 @@
 
 namespace {
 
-using preview::PreviewAction;
-using preview::PreviewWindow;
-using preview::ZoomMode;
+using gui::preview::PreviewAction;
+using gui::preview::PreviewWindow;
+using gui::preview::ZoomMode;
 
 struct PreviewForm : ::testing::Test {
     preview_test::PrivateSettings settings;
@@ -37,7 +37,7 @@ struct PreviewForm : ::testing::Test {
     }
     void TearDown() override { form.reset(); }
     std::unique_ptr<PreviewWindow> open() {
-        preview::PreviewOptions options;
+        gui::preview::PreviewOptions options;
         options.modal = false;
         auto f = std::make_unique<PreviewWindow>(options, nullptr, settings.services());
         f->showPreview(t.pages);
@@ -83,7 +83,7 @@ TEST_F(PreviewForm, LayoutFollowsEveryZoomChoice) {
         EXPECT_EQ(form->checkedZoomTag(), c.tag);
         EXPECT_EQ(form->zoomCaption(), QString::number(std::lround(form->zoom() * 100)) + "%");
         EXPECT_EQ(form->layout().bounds,
-                  preview::layoutDesk(
+                  gui::preview::layoutDesk(
                       std::vector<platform::Size>(5, {pageWidth, t.pages.page(0).geometry.paperHeightPx}),
                       form->zoom(), c.mode, box)
                       .bounds);
@@ -169,9 +169,9 @@ TEST_F(PreviewForm, AClickOnAnObjectGoesToItsHandlerNotToDragging) {
     t.pages.onObjectClick = [&](report::View& object) { clicked.push_back(object.memo.at(0)); };
     form->chooseZoom(50);
     const int pageIndex = 1;
-    const preview::PreparedPage& page = t.pages.page(pageIndex);
+    const prepared::PreparedPage& page = t.pages.page(pageIndex);
     const platform::Rect frame = form->layout().bounds[pageIndex];
-    const platform::Rect content = preview::pageContentRect(page, frame, form->zoom());
+    const platform::Rect content = prepared::pageContentRect(page, frame, form->zoom());
     const double sx = double(content.width()) / page.geometry.paperWidthPx;
     const double sy = double(content.height()) / page.geometry.paperHeightPx;
     // Inside the heading "Foglio 2" (20, 10, 300 × 20 in page pixels).
@@ -196,7 +196,7 @@ TEST_F(PreviewForm, TheZoomMenuAndTheProcessWideZoom) {
     EXPECT_EQ(t.pages.count(), 0);  // the window released the pages it held
 
     preview_test::TestPages again(3);
-    preview::PreviewOptions options;
+    gui::preview::PreviewOptions options;
     options.modal = false;
     PreviewWindow second(options, nullptr, settings.services());
     second.showPreview(again.pages);
@@ -227,7 +227,7 @@ TEST_F(PreviewForm, ATabDoesNotLeaveThePageArea) {
     EXPECT_TRUE(form->pageBox()->hasFocus() || !QApplication::focusWidget());
 }
 
-struct ScriptedDialogs : preview::PreviewFileDialogs {
+struct ScriptedDialogs : gui::preview::PreviewFileDialogs {
     QString name, filter;
     QString openFileName(QWidget*, const QString&) override { return name; }
     QString saveFileName(QWidget*, const QStringList&, QString& chosen) override {
@@ -255,7 +255,7 @@ TEST_F(PreviewForm, SaveAndOpenPreparedReportsAndPdf) {
     EXPECT_TRUE(pdf.read(4) == "%PDF");
 
     preview_test::TestPages other(2);
-    preview::savePrepared(other.pages, dir.filePath("due.frp").toStdString());
+    prepared::savePrepared(other.pages, dir.filePath("due.frp").toStdString());
     key(Qt::Key_End, Qt::ControlModifier);
     dialogs.name = dir.filePath("due.frp");
     key(Qt::Key_O, Qt::ControlModifier);
@@ -283,14 +283,14 @@ TEST_F(PreviewForm, ADamagedFileLeavesTheShownReport) {
 TEST_F(PreviewForm, HelpPopsUpTheTopicOfTheControlClicked) {
     form->startHelp();
     EXPECT_TRUE(form->inHelpMode());
-    QToolButton* zoom = form->button(preview::kTagZoom);
+    QToolButton* zoom = form->button(gui::preview::kTagZoom);
     form->deskMousePress({}, Qt::LeftButton, {});  // a press on the page box
     EXPECT_FALSE(form->inHelpMode());
-    EXPECT_EQ(form->lastHelpTag(), preview::kTagPageBox);
+    EXPECT_EQ(form->lastHelpTag(), gui::preview::kTagPageBox);
     form->startHelp();
     QTest::mousePress(form.get(), Qt::LeftButton, {}, zoom->mapTo(form.get(), QPoint(5, 5)));
-    EXPECT_EQ(form->lastHelpTag(), preview::kTagZoom);
-    EXPECT_FALSE(preview::previewHelpText(preview::kTagZoom).empty());
+    EXPECT_EQ(form->lastHelpTag(), gui::preview::kTagZoom);
+    EXPECT_FALSE(gui::preview::previewHelpText(gui::preview::kTagZoom).empty());
 }
 
 TEST_F(PreviewForm, FindAndSearchAgainHighlightTheTextInView) {
@@ -324,9 +324,9 @@ TEST(PreviewViewer, ShowsThePagesModallyAndReleasesThemOnClose) {
     preview_test::PrivateSettings settings;
     preview_test::TestPages t{2, false};
     report::Report report;
-    preview::PreviewOptions options;
+    gui::preview::PreviewOptions options;
     options.title = "Ricette";
-    preview::PreviewViewer viewer(options, nullptr, settings.services());
+    gui::preview::PreviewViewer viewer(options, nullptr, settings.services());
     QString caption;
     bool modal = false;
     QTimer::singleShot(0, [&] {
@@ -343,13 +343,13 @@ TEST(PreviewViewer, ShowsThePagesModallyAndReleasesThemOnClose) {
 }
 
 TEST(PreviewViewer, AReportWithoutPagesOpensNoWindow) {
-    preview::Printer printer;
-    preview::PreparedPages empty(nullptr, &printer);
+    printer::Printer printer;
+    prepared::PreparedPages empty(nullptr, &printer);
     report::Report report;
-    preview::PreviewViewer viewer;
+    gui::preview::PreviewViewer viewer;
     viewer.showPreparedPages(report, empty);  // would block in a modal window otherwise
-    EXPECT_EQ(preview::previewCaption(""), QStringLiteral("Anteprima"));
-    EXPECT_EQ(preview::previewCaption("Ricette"), QStringLiteral("Anteprima - Ricette"));
+    EXPECT_EQ(gui::preview::previewCaption(""), QStringLiteral("Anteprima"));
+    EXPECT_EQ(gui::preview::previewCaption("Ricette"), QStringLiteral("Anteprima - Ricette"));
 }
 
 }  // namespace

@@ -15,12 +15,12 @@
 namespace preview_test {
 
 struct TestPages {
-    preview::Printer printer;
+    printer::Printer printer;
     std::unique_ptr<report::Page> tpl = pages_test::templatePage(printer);
-    preview::PreparedPages pages{nullptr, &printer};
+    prepared::PreparedPages pages{nullptr, &printer};
 
     explicit TestPages(int count, bool labels = true) {
-        barcode::registerBarCodeObject();
+        barcode_object::registerBarCodeObject();
         for (int i = 0; i < count; ++i) {
             if (labels) {
                 pages_test::addLabelSheet(pages, *tpl, i, true);
@@ -40,8 +40,8 @@ struct TestPages {
 struct PrivateSettings {
     QTemporaryDir dir;
     std::string path = dir.filePath(QStringLiteral("preview.ini")).toStdString();
-    preview::PreviewMemory memory{path};
-    preview::PreviewServices services() { return {nullptr, &memory}; }
+    gui::preview::PreviewMemory memory{path};
+    gui::preview::PreviewServices services() { return {nullptr, &memory}; }
 };
 
 }  // namespace preview_test

@@ -29,12 +29,12 @@
 
 namespace {
 
-using preview::PreviewWindow;
-using preview::PrintDialog;
+using gui::preview::PreviewWindow;
+using gui::preview::PrintDialog;
 using qt_test::whenModal;
 
-preview::FakePrinter named(const std::string& name) {
-    preview::FakePrinter p;
+printer::FakePrinter named(const std::string& name) {
+    printer::FakePrinter p;
     p.name = name;
     return p;
 }
@@ -42,8 +42,8 @@ preview::FakePrinter named(const std::string& name) {
 struct PrintPath : ::testing::Test {
     preview_test::PrivateSettings settings;
     preview_test::TestPages t{5};
-    preview::FakePrinterBackend backend{{named("Ufficio"), named("Magazzino")}, 0};
-    preview::PrintDialogService service;
+    printer::FakePrinterBackend backend{{named("Ufficio"), named("Magazzino")}, 0};
+    gui::preview::PrintDialogService service;
     std::unique_ptr<PreviewWindow> form;
     QTemporaryDir dir;
     // Every message box is answered, so a fault shows as a failure rather than a hang.
@@ -52,20 +52,20 @@ struct PrintPath : ::testing::Test {
     void SetUp() override {
         settings.memory.writeBounds({0, 0, 1200, 800, false});
         t.printer.attachPrinter(&backend);
-        preview::PreviewOptions options;
+        gui::preview::PreviewOptions options;
         options.modal = false;
         form = std::make_unique<PreviewWindow>(options, nullptr,
-                                               preview::PreviewServices{&service, &settings.memory});
+                                               gui::preview::PreviewServices{&service, &settings.memory});
         form->showPreview(t.pages);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
     void TearDown() override { form.reset(); }
-    QToolButton* printButton() const { return form->button(preview::kTagPrint); }
+    QToolButton* printButton() const { return form->button(gui::preview::kTagPrint); }
     QString path(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
 
     std::vector<std::string> printedTexts() const {
         std::vector<std::string> out;
-        for (const preview::FakePage& page : backend.pages)
+        for (const printer::FakePage& page : backend.pages)
             out.push_back(page.texts.empty() ? "" : page.texts[0]);
         return out;
     }
@@ -173,7 +173,7 @@ TEST_F(PrintPath, AFileWithoutPagesDoesNotReplaceTheShownReport) {
     }
     for (const QString& file : {noise, empty}) {
         qt_test::answerFileDialog(file);
-        QTest::mouseClick(form->button(preview::kTagOpen), Qt::LeftButton);
+        QTest::mouseClick(form->button(gui::preview::kTagOpen), Qt::LeftButton);
         EXPECT_EQ(form->pageCount(), 5) << file.toStdString();
         EXPECT_EQ(form->pageText(), QStringLiteral("Pagina 1/5"));
     }
@@ -201,7 +201,7 @@ TEST_F(PrintPath, SaveFollowsTheTypedExtension) {
     };
     for (const auto& c : cases) {
         qt_test::answerFileDialog(path(c.typed), c.type);
-        QTest::mouseClick(form->button(preview::kTagSave), Qt::LeftButton);
+        QTest::mouseClick(form->button(gui::preview::kTagSave), Qt::LeftButton);
         QFile written(path(c.written));
         ASSERT_TRUE(written.open(QIODevice::ReadOnly)) << c.written;
         EXPECT_TRUE(written.readAll().startsWith(c.magic)) << c.written;
@@ -217,12 +217,12 @@ TEST_F(PrintPath, OpeningACommandLineFileKeepsThePrinter) {
     preview_test::TestPages headless{2, false};
     headless.printer.attachPrinter(nullptr);  // as the command line has it
     const QString file = path("riga.frp");
-    preview::savePrepared(headless.pages, file.toStdString());
+    prepared::savePrepared(headless.pages, file.toStdString());
     t.printer.selectPrinter(1);
     ASSERT_EQ(t.printer.currentPrinterName(), "Magazzino");
 
     qt_test::answerFileDialog(file);
-    QTest::mouseClick(form->button(preview::kTagOpen), Qt::LeftButton);
+    QTest::mouseClick(form->button(gui::preview::kTagOpen), Qt::LeftButton);
     ASSERT_EQ(form->pageCount(), 2);
     EXPECT_EQ(t.printer.currentPrinterName(), "Magazzino");
 

@@ -11,8 +11,8 @@
 namespace {
 
 struct ProgressForm : ::testing::Test {
-    preview::ProgressWindow form;
-    report::ReportProgress progress;
+    gui::preview::ProgressWindow form;
+    preparation::ReportProgress progress;
     void SetUp() override {
         progress.display = &form;
         progress.baseText = "Stampa pagina:";

@@ -12,7 +12,7 @@
 
 namespace {
 
-QImage shoot(preview::PreviewWindow& form, int zoomTag, const char* name) {
+QImage shoot(gui::preview::PreviewWindow& form, int zoomTag, const char* name) {
     form.chooseZoom(zoomTag);
     QTest::qWait(20);
     const QImage image = form.grab().toImage();
@@ -24,9 +24,9 @@ TEST(PreviewScreenshot, LabelSheetsAt100PercentAndPageWidth) {
     preview_test::PrivateSettings settings;
     settings.memory.writeBounds({0, 0, 1280, 800, false});
     preview_test::TestPages t{4};
-    preview::PreviewOptions options;
+    gui::preview::PreviewOptions options;
     options.modal = false;
-    preview::PreviewWindow form(options, nullptr, settings.services());
+    gui::preview::PreviewWindow form(options, nullptr, settings.services());
     form.setWindowTitle(QStringLiteral("Anteprima"));
     form.showPreview(t.pages);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));

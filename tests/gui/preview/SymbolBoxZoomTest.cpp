@@ -21,18 +21,18 @@ namespace {
 // The series template prepared for March 2019: 53 codes and the closing one on one sheet.
 struct SeriesSheet {
     QTemporaryDir dir;
-    app::QtFileLocker locker;
-    app::LabelApp labelApp{dir.path().toStdString(), locker};
+    labels::qt::QtFileLocker locker;
+    labels::LabelApp labelApp{dir.path().toStdString(), locker};
     report::CollectingErrorReporter errors;
-    std::unique_ptr<report::LabelReports> reports;
+    std::unique_ptr<labels::LabelReports> reports;
 
     SeriesSheet() {
-        labelApp.fillSeries(2019, 2, app::SeriesLength::Short, app::ClosingKind::YearBased);
+        labelApp.fillSeries(2019, 2, labels::SeriesLength::Short, labels::ClosingKind::YearBased);
         reports =
-            std::make_unique<report::LabelReports>(labelApp.printList(), &labelApp.fiscalCodes(), errors);
+            std::make_unique<labels::LabelReports>(labelApp.printList(), &labelApp.fiscalCodes(), errors);
         reports->prepare(1);
     }
-    preview::PreparedPages& pages() { return reports->pages(1); }
+    prepared::PreparedPages& pages() { return reports->pages(1); }
 };
 
 int roundHalfEven(double v) {
@@ -42,12 +42,12 @@ int roundHalfEven(double v) {
 // The boxes of the barcode objects as the page painting placed them: each object's page
 // position and size scaled by the scale the page gave it, from the page's offset, rounded as
 // every report object rounds its rectangle.
-std::vector<QRect> symbolBoxes(preview::PreparedPages& pages) {
+std::vector<QRect> symbolBoxes(prepared::PreparedPages& pages) {
     std::vector<QRect> boxes;
     const auto& loaded = pages.page(0).loadedPage;
     if (!loaded) return boxes;
     for (const auto& object : loaded->objects()) {
-        if (!dynamic_cast<const barcode::BarcodeObject*>(object.get())) continue;
+        if (!dynamic_cast<const barcode_object::BarcodeObject*>(object.get())) continue;
         const int left = object->offsetX + roundHalfEven(object->left * object->scaleX);
         const int top = object->offsetY + roundHalfEven(object->top * object->scaleY);
         const int right = left + roundHalfEven(object->width * object->scaleX);
@@ -68,9 +68,9 @@ TEST(PreviewSymbolBoxes, NoDarkPixelOfASymbolOutsideItsBoxAtAnyZoom) {
     settings.memory.writeBounds({0, 0, 1280, 800, false});
     SeriesSheet sheet;
     ASSERT_EQ(sheet.pages().count(), 1);
-    preview::PreviewOptions options;
+    gui::preview::PreviewOptions options;
     options.modal = false;
-    preview::PreviewWindow form(options, nullptr, settings.services());
+    gui::preview::PreviewWindow form(options, nullptr, settings.services());
     form.showPreview(sheet.pages());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
 

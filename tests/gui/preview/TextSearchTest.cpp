@@ -7,7 +7,7 @@
 
 namespace {
 
-using preview::TextSearchState;
+using prepared::TextSearchState;
 
 struct Search : ::testing::Test {
     preview_test::TestPages t{6, false};
@@ -19,8 +19,8 @@ struct Search : ::testing::Test {
         t.print(4, "RICETTA", 400, 200);
     }
     bool find(const std::string& text, bool caseSensitive = false, bool fromFirst = true, int current = 0) {
-        preview::beginSearch(state, text, caseSensitive, fromFirst, current);
-        return preview::findNext(t.pages, state);
+        prepared::beginSearch(state, text, caseSensitive, fromFirst, current);
+        return prepared::findNext(t.pages, state);
     }
 };
 
@@ -28,12 +28,12 @@ TEST_F(Search, TwoMatchesOnAPageComeInDrawingOrderThenTheNextPage) {
     ASSERT_TRUE(find("ricetta"));
     EXPECT_EQ(state.foundPage, 1);
     const platform::Rect first = state.foundRect;
-    ASSERT_TRUE(preview::findNext(t.pages, state));
+    ASSERT_TRUE(prepared::findNext(t.pages, state));
     EXPECT_EQ(state.foundPage, 1);
     EXPECT_LT(state.foundRect.top, first.top);  // the second drawn lies higher
-    ASSERT_TRUE(preview::findNext(t.pages, state));
+    ASSERT_TRUE(prepared::findNext(t.pages, state));
     EXPECT_EQ(state.foundPage, 4);
-    EXPECT_FALSE(preview::findNext(t.pages, state));
+    EXPECT_FALSE(prepared::findNext(t.pages, state));
     EXPECT_EQ(state.startPage, t.pages.count());
     EXPECT_FALSE(state.found);
 }
@@ -60,7 +60,7 @@ TEST_F(Search, AccentedLettersIgnoreCaseToo) {
     t.print(3, "Proprietà", 10, 500);
     EXPECT_TRUE(find("PROPRIETÀ"));
     EXPECT_EQ(state.foundPage, 3);
-    EXPECT_EQ(preview::searchUpperCase("àèéìòù ÿ ß"), "ÀÈÉÌÒÙ Ÿ ß");
+    EXPECT_EQ(prepared::searchUpperCase("àèéìòù ÿ ß"), "ÀÈÉÌÒÙ Ÿ ß");
 }
 
 TEST_F(Search, OriginFirstPageOrCurrentPage) {
@@ -86,7 +86,7 @@ TEST_F(Search, TheFoundRectangleIsWhereThePageShowsTheText) {
     ASSERT_FALSE(t.pages.page(4).useMargins);
     ASSERT_TRUE(find("RICETTA", true));
     const auto& page = t.pages.page(4);
-    const platform::Rect content = preview::pageContentRect(page, {0, 0, 1000, 1000}, 1.0);
+    const platform::Rect content = prepared::pageContentRect(page, {0, 0, 1000, 1000}, 1.0);
     EXPECT_EQ(content.left, page.geometry.offsetXPx + page.margins.left);
     // Objects are scaled from the paper into the content rectangle.
     const double sx = double(content.width()) / page.geometry.paperWidthPx;

@@ -22,7 +22,9 @@
 #include "tests/support/FakePrinterBackend.h"
 #include "tests/support/MessageBoxAnswers.h"
 
-namespace preview {
+using namespace printer;
+
+namespace gui::preview {
 namespace {
 
 using platform::qt::fromQString;
@@ -69,8 +71,8 @@ protected:
     }
 
     FakePrinterBackend backend;
-    Printer printer;
-    PreparedPages pages;
+    printer::Printer printer;
+    prepared::PreparedPages pages;
     test_support::MessageBoxAnswers answers;  // clicks OK on every box and notes its text
     int dialogsShown = 0;
 };
@@ -115,7 +117,7 @@ TEST_F(PrintForm, TextsAndDefaults) {
     EXPECT_EQ(form.printerBox->currentIndex(), 1);
     EXPECT_EQ(form.oldPrinterIndex, 1);
     EXPECT_EQ(form.pageList(4), "");
-    EXPECT_EQ(form.filter(), PageFilter::All);
+    EXPECT_EQ(form.filter(), printer::PageFilter::All);
 
     form.setDefaults(3, false);
     EXPECT_EQ(form.copiesText(), "3");
@@ -180,7 +182,7 @@ TEST_F(PrintForm, PageChoiceGivesThePageList) {
     EXPECT_TRUE(form.pageListButton->isChecked());
     EXPECT_EQ(form.pageList(4), "1,3,5-12");
     form.printChoiceBox->setCurrentIndex(2);
-    EXPECT_EQ(form.filter(), PageFilter::Even);
+    EXPECT_EQ(form.filter(), printer::PageFilter::Even);
 }
 
 TEST_F(PrintForm, ChosenPrinterPrintsAndCancelPutsTheOldOneBack) {
@@ -276,4 +278,4 @@ TEST_F(PrintForm, ButtonPrintsUnderTheProgressWindow) {
 }
 
 }  // namespace
-}  // namespace preview
+}  // namespace gui::preview

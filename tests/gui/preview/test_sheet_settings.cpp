@@ -29,7 +29,9 @@
 #include "printer/qt/PrinterOffsetSettings.h"
 #include "tests/support/FakePrinterBackend.h"
 
-namespace preview {
+using namespace printer;
+
+namespace gui::preview {
 namespace {
 
 FakePrinter fakePrinter(const std::string& name) {
@@ -59,7 +61,7 @@ protected:
           sheet(reports, 1, printer, offsets) {
         printer.attachPrinter(&backend);
         for (int i = 0; i < 60; ++i) app.insertLabel("C" + std::to_string(100000 + i));
-        report::PrepareOptions options;
+        preparation::PrepareOptions options;
         options.progressDisplay = nullptr;
         reports.prepare(1, options);
     }
@@ -97,12 +99,12 @@ protected:
 
     QTemporaryDir dir;
     FakePrinterBackend backend;
-    Printer printer;
+    printer::Printer printer;
     report::CollectingErrorReporter errors;
-    app::QtFileLocker locker;
-    app::LabelApp app;
-    report::LabelReports reports;
-    platform::qt::PrinterOffsetSettings offsets;
+    labels::qt::QtFileLocker locker;
+    labels::LabelApp app;
+    labels::LabelReports reports;
+    printer::qt::PrinterOffsetSettings offsets;
     LabelSheetSettings sheet;
     int dialogsSeen = 0;
 };
@@ -183,9 +185,9 @@ TEST_F(SheetSettings, OffsetsAreKeptPerPrinterAndSurviveARestart) {
     // Nothing was prepared again: the offsets never change the layout.
     EXPECT_EQ(form->pageCount(), 2);
 
-    platform::qt::PrinterOffsetSettings restarted(dir.filePath("settings.ini").toStdString());
-    EXPECT_EQ(restarted.read("Ufficio").offset, (PageOffset{2.4, -0.5}));
-    EXPECT_EQ(restarted.read("Magazzino").offset, (PageOffset{0.0, 1.3}));
+    printer::qt::PrinterOffsetSettings restarted(dir.filePath("settings.ini").toStdString());
+    EXPECT_EQ(restarted.read("Ufficio").offset, (printer::PageOffset{2.4, -0.5}));
+    EXPECT_EQ(restarted.read("Magazzino").offset, (printer::PageOffset{0.0, 1.3}));
 }
 
 TEST_F(SheetSettings, ADamagedStoredOffsetIsSaidInTheDialogAndShownAsZero) {
@@ -220,7 +222,7 @@ TEST_F(SheetSettings, TestSheetGoesToTheChosenPrinterWithTheOffsetShown) {
     EXPECT_EQ(backend.pages[0].printer, "Magazzino");
     // 54 outlines drawn as frames; nothing kept: the dialog was cancelled.
     EXPECT_GT(backend.pages[0].drawCalls, 54);
-    EXPECT_EQ(offsets.read("Magazzino").offset, PageOffset{});
+    EXPECT_EQ(offsets.read("Magazzino").offset, printer::PageOffset{});
     // The program's printer is back as it was.
     EXPECT_EQ(printer.currentPrinterName(), "Ufficio");
 }
@@ -251,8 +253,8 @@ TEST_F(SheetSettings, ThePrintDialogOffersTheSameDialogOnlyUnderAPreviewThatHasI
 // "Impostazioni foglio" before cancelling.
 class SheetSettingsThenCancel final : public PrintService {
 public:
-    explicit SheetSettingsThenCancel(Printer& printer) : printer_(printer) {}
-    void print(PreparedPages& pages, QWidget* parent) override {
+    explicit SheetSettingsThenCancel(printer::Printer& printer) : printer_(printer) {}
+    void print(prepared::PreparedPages& pages, QWidget* parent) override {
         pagesSeen = pages.count();
         PrintDialog dialog(printer_, parent);
         if (dialog.sheetSettingsButton) QTest::mouseClick(dialog.sheetSettingsButton, Qt::LeftButton);
@@ -261,7 +263,7 @@ public:
     int pagesSeen = 0, pagesAfter = 0;
 
 private:
-    Printer& printer_;
+    printer::Printer& printer_;
 };
 
 TEST_F(SheetSettings, PagesPreparedAgainFromThePrintDialogShowInThePreviewAfterwards) {
@@ -281,4 +283,4 @@ TEST_F(SheetSettings, PagesPreparedAgainFromThePrintDialogShowInThePreviewAfterw
 }
 
 }  // namespace
-}  // namespace preview
+}  // namespace gui::preview

@@ -12,7 +12,7 @@
 #include "gui/widgets/FlatEdit.h"
 #include "gui/widgets/HoverTracker.h"
 
-using namespace widgets;
+using namespace gui::widgets;
 
 namespace {
 

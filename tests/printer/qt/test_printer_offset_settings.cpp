@@ -8,7 +8,7 @@
 #include "printer/qt/PdfFilePrinter.h"
 #include "printer/qt/PrinterOffsetSettings.h"
 
-namespace platform::qt {
+namespace printer::qt {
 namespace {
 
 class OffsetSettings : public ::testing::Test {
@@ -26,12 +26,12 @@ TEST_F(OffsetSettings, EachPrinterKeepsItsPairAcrossARestart) {
         settings.write(kPdfFilePrinterName, {0.3, 0.0});
     }
     PrinterOffsetSettings restarted(path());
-    EXPECT_EQ(restarted.read("Ufficio").offset, (preview::PageOffset{1.5, -0.7}));
-    EXPECT_EQ(restarted.read(odd).offset, (preview::PageOffset{-10.0, 10.0}));
-    EXPECT_EQ(restarted.read(kPdfFilePrinterName).offset, (preview::PageOffset{0.3, 0.0}));
+    EXPECT_EQ(restarted.read("Ufficio").offset, (printer::PageOffset{1.5, -0.7}));
+    EXPECT_EQ(restarted.read(odd).offset, (printer::PageOffset{-10.0, 10.0}));
+    EXPECT_EQ(restarted.read(kPdfFilePrinterName).offset, (printer::PageOffset{0.3, 0.0}));
     // A printer never calibrated, and one whose name only resembles a stored one.
-    EXPECT_EQ(restarted.read("Magazzino").offset, preview::PageOffset{});
-    EXPECT_EQ(restarted.read("HP").offset, preview::PageOffset{});
+    EXPECT_EQ(restarted.read("Magazzino").offset, printer::PageOffset{});
+    EXPECT_EQ(restarted.read("HP").offset, printer::PageOffset{});
     EXPECT_FALSE(restarted.read("Magazzino").damaged);
 }
 
@@ -45,10 +45,10 @@ TEST_F(OffsetSettings, GarbageReadsAsZeroAndIsToldOncePerPrinter) {
     PrinterOffsetSettings settings(path());
     std::vector<std::string> told;
     settings.onDamaged = [&](const std::string& name) { told.push_back(name); };
-    EXPECT_EQ(settings.offsetFor("Ufficio"), (preview::PageOffset{0, 1.5}));
-    EXPECT_EQ(settings.offsetFor("Ufficio"), (preview::PageOffset{0, 1.5}));
-    EXPECT_EQ(settings.offsetFor("Magazzino"), preview::PageOffset{});
-    EXPECT_EQ(settings.offsetFor("Sala"), (preview::PageOffset{-2.5, 0}));
+    EXPECT_EQ(settings.offsetFor("Ufficio"), (printer::PageOffset{0, 1.5}));
+    EXPECT_EQ(settings.offsetFor("Ufficio"), (printer::PageOffset{0, 1.5}));
+    EXPECT_EQ(settings.offsetFor("Magazzino"), printer::PageOffset{});
+    EXPECT_EQ(settings.offsetFor("Sala"), (printer::PageOffset{-2.5, 0}));
     EXPECT_EQ(told, (std::vector<std::string>{"Ufficio", "Magazzino"}));
     EXPECT_TRUE(settings.read("Ufficio").damaged);
     EXPECT_FALSE(settings.read("Sala").damaged);
@@ -63,4 +63,4 @@ TEST_F(OffsetSettings, GarbageReadsAsZeroAndIsToldOncePerPrinter) {
 }
 
 }  // namespace
-}  // namespace platform::qt
+}  // namespace printer::qt

@@ -20,11 +20,11 @@
 #include "printer/qt/QtPrinterBackend.h"
 #include "tests/support/ModalAnswers.h"
 
-namespace platform::qt {
+namespace printer::qt {
 namespace {
 
-using preview::kLandscape;
-using preview::kPortrait;
+using printer::kLandscape;
+using printer::kPortrait;
 
 struct PdfPageSize {
     int width;
@@ -76,7 +76,7 @@ protected:
         printer.beginDoc("Etichette", copies);
         for (int i = 0; i < pages; ++i) {
             if (i > 0) printer.newPage();
-            printer.canvas()->setBrush({kBlack, false});
+            printer.canvas()->setBrush({platform::kBlack, false});
             printer.canvas()->fillRect({100, 100, 400 + 100 * i, 300});
             printer.canvas()->textOut(100, 400, "Pagina " + std::to_string(i + 1));
         }
@@ -85,7 +85,7 @@ protected:
 
     QTemporaryDir dir;
     QtPrinterBackend backend;
-    preview::Printer printer;
+    printer::Printer printer;
 };
 
 TEST_F(FilePrinter, ComesAfterTheSpoolersPrintersAndBeforeTheVirtualOne) {
@@ -98,12 +98,12 @@ TEST_F(FilePrinter, ComesAfterTheSpoolersPrintersAndBeforeTheVirtualOne) {
 
 TEST_F(FilePrinter, OffersTheStandardPapersWithTheirCodesAndNames) {
     const std::vector<int>& codes = printer.paperCodes();
-    EXPECT_EQ(codes.size(), preview::kPaperRowCount);
-    EXPECT_EQ(codes.back(), preview::kCustomPaper);
-    const auto a4 = std::find(codes.begin(), codes.end(), preview::kDefaultPaper);
+    EXPECT_EQ(codes.size(), printer::kPaperRowCount);
+    EXPECT_EQ(codes.back(), printer::kCustomPaper);
+    const auto a4 = std::find(codes.begin(), codes.end(), printer::kDefaultPaper);
     ASSERT_NE(a4, codes.end());
     EXPECT_EQ(printer.paperNames()[static_cast<std::size_t>(a4 - codes.begin())], "A4");
-    EXPECT_EQ(printer.paperSize(), preview::kDefaultPaper);
+    EXPECT_EQ(printer.paperSize(), printer::kDefaultPaper);
 }
 
 // The file printer's page pixels agree with the virtual printer's (5 mm edges) to within the
@@ -117,7 +117,7 @@ TEST_F(FilePrinter, GeometryMatchesTheVirtualPrinter) {
                           {256, 1000, 1500, kPortrait}, {256, 1500, 1000, kLandscape}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "paper " << c.code << " " << c.width << "x" << c.height);
-        preview::Printer virtualPrinter;
+        printer::Printer virtualPrinter;
         virtualPrinter.setPaper(c.code, c.width, c.height, -1, c.orientation, true);
         // Custom sizes are stored portrait; the orientation turns them.
         const int w = c.code == 256 && c.orientation == kLandscape ? c.height : c.width;
@@ -129,11 +129,11 @@ TEST_F(FilePrinter, GeometryMatchesTheVirtualPrinter) {
         // A page laid out on this paper keeps matching it; otherwise every page of a run would
         // start a job of its own.
         EXPECT_TRUE(printer.samePaper(c.code, c.width, c.height, -1, c.orientation));
-        const preview::PrinterGeometry g = printer.geometry();
+        const printer::PrinterGeometry g = printer.geometry();
         EXPECT_EQ(g.paperWidthDots, std::lround(c.width * 600 / 254.0));
         EXPECT_NEAR(g.offsetXDots, 118, 1);  // 5 mm at 600 dpi
         if (c.code != 256) {
-            const preview::PrinterGeometry v = virtualPrinter.geometry();
+            const printer::PrinterGeometry v = virtualPrinter.geometry();
             EXPECT_NEAR(g.paperWidthPx, v.paperWidthPx, 1);
             EXPECT_NEAR(g.paperHeightPx, v.paperHeightPx, 1);
             EXPECT_NEAR(g.offsetXPx, v.offsetXPx, 1);
@@ -208,24 +208,24 @@ TEST_F(FilePrinter, ACancelledFileDialogBeginsNoJob) {
 
 TEST_F(FilePrinter, UnwritableFileFailsToBeginAndLeavesNoJobOpen) {
     backend.pdfFilePrinter().setFixedPath(path("manca/etichette.pdf").toStdString());
-    EXPECT_THROW(printer.beginDoc("Etichette", 1), preview::PrinterError);
+    EXPECT_THROW(printer.beginDoc("Etichette", 1), printer::PrinterError);
     EXPECT_FALSE(printer.printing());
 }
 
 TEST_F(FilePrinter, SecondJobCannotBeginWhileOneIsOpen) {
     backend.pdfFilePrinter().setFixedPath(path("uno.pdf").toStdString());
     printer.beginDoc("Etichette", 1);
-    EXPECT_THROW(printer.beginDoc("Etichette", 1), preview::PrinterError);
+    EXPECT_THROW(printer.beginDoc("Etichette", 1), printer::PrinterError);
     printer.endDoc();
     EXPECT_EQ(pdfPages(path("uno.pdf")).size(), 1u);
 }
 
 TEST_F(FilePrinter, PropertiesDialogEditsACopyOfTheSettings) {
     printer.setPaper(11, 2100, 1480, -1, kLandscape, true);
-    preview::PrinterSettings edited = *backend.settings();
+    printer::PrinterSettings edited = *backend.settings();
     edited.paperSize = 9;
-    edited.orientation = preview::kModePortrait;
-    const preview::PrinterSettings asked = edited;
+    edited.orientation = printer::kModePortrait;
+    const printer::PrinterSettings asked = edited;
 
     answerNextDialog(false);
     EXPECT_FALSE(backend.documentProperties(edited));
@@ -234,7 +234,7 @@ TEST_F(FilePrinter, PropertiesDialogEditsACopyOfTheSettings) {
     answerNextDialog(true);
     EXPECT_TRUE(backend.documentProperties(edited));
     EXPECT_EQ(edited.paperSize, 9);
-    EXPECT_EQ(edited.orientation, preview::kModePortrait);
+    EXPECT_EQ(edited.orientation, printer::kModePortrait);
     EXPECT_EQ(backend.settings()->paperSize, 11);  // nothing applied until handed back
 }
 
@@ -250,4 +250,4 @@ TEST(PdfFilePrinterPaths, NumberedPathsKeepTheExtension) {
 }
 
 }  // namespace
-}  // namespace platform::qt
+}  // namespace printer::qt

@@ -9,7 +9,7 @@
 #include "platform/Picture.h"
 #include "platform/qt/QPainterCanvas.h"
 
-namespace platform::qt {
+namespace printer::qt {
 namespace {
 
 QImage pageAt(int dpi, int width, int height) {
@@ -35,9 +35,9 @@ int blackDots(const QImage& image) {
 }
 
 // Bars 1 to 4 dots wide, a space of the same width after each, as a barcode lays them out.
-void drawBars(Canvas& canvas, int height, bool outlined) {
-    canvas.setBrush({kBlack, false});
-    canvas.setPen({kBlack, 1, outlined ? PenStyle::Solid : PenStyle::clear});
+void drawBars(platform::Canvas& canvas, int height, bool outlined) {
+    canvas.setBrush({platform::kBlack, false});
+    canvas.setPen({platform::kBlack, 1, outlined ? platform::PenStyle::Solid : platform::PenStyle::clear});
     int x = 2;
     for (int w = 1; w <= 4; ++w) {
         // With a same-colour outline the corner cells are included, so the polygon is one
@@ -58,7 +58,7 @@ TEST_P(CrispBars, UprightPolygonsCoverWholeDots) {
     for (bool outlined : {false, true}) {
         QImage image = pageAt(GetParam(), 40, 30);
         QPainter painter(&image);
-        QPainterCanvas canvas(painter);
+        platform::qt::QPainterCanvas canvas(painter);
         EXPECT_EQ(canvas.dpiX(), GetParam());
         drawBars(canvas, kBarHeight, outlined);
         painter.end();
@@ -69,14 +69,14 @@ TEST_P(CrispBars, UprightPolygonsCoverWholeDots) {
 // A bar pattern recorded one unit per module and stretched a whole number of dots per module,
 // which is what snapping a module to the device's dots produces.
 TEST_P(CrispBars, ModulesStretchedToWholeDotsStayCrisp) {
-    Picture modules(Size{40, 30});
+    platform::Picture modules(platform::Size{40, 30});
     const int dotsPerModule = std::max(1, GetParam() / 100);  // 2, 3, 6 dots
     QImage image = pageAt(GetParam(), 40 * dotsPerModule, 30);
     QPainter painter(&image);
-    QPainterCanvas canvas(painter);
-    PictureRecord bar;
-    bar.kind = PictureRecordKind::FillRect;
-    bar.state.brush = {kBlack, false};
+    platform::qt::QPainterCanvas canvas(painter);
+    platform::PictureRecord bar;
+    bar.kind = platform::PictureRecordKind::FillRect;
+    bar.state.brush = {platform::kBlack, false};
     for (int x = 2; x < 38; x += 4) {
         bar.rect = {x, 2, x + 2, 2 + kBarHeight};
         modules.append(bar);
@@ -89,4 +89,4 @@ TEST_P(CrispBars, ModulesStretchedToWholeDotsStayCrisp) {
 INSTANTIATE_TEST_SUITE_P(LabelPrinterResolutions, CrispBars, ::testing::Values(203, 300, 600));
 
 }  // namespace
-}  // namespace platform::qt
+}  // namespace printer::qt
