@@ -9,13 +9,13 @@ namespace {
 
 class PrintListContext : public report::ExpressionContext {
 public:
-    explicit PrintListContext(report::DataSetAccess& kb1) : kb1_(kb1) {}
-    report::DataSetAccess* findDataSetComponent(const std::string& path) const override {
+    explicit PrintListContext(report::DatasetAccess& kb1) : kb1_(kb1) {}
+    report::DatasetAccess* findDatasetComponent(const std::string& path) const override {
         return path == "kb1" ? &kb1_ : nullptr;
     }
 
 private:
-    report::DataSetAccess& kb1_;
+    report::DatasetAccess& kb1_;
 };
 
 void BM_ExpandPrintListField(benchmark::State& state) {
@@ -25,7 +25,7 @@ void BM_ExpandPrintListField(benchmark::State& state) {
     kb1->setFieldText("giorno", "0123456789");
     kb1->post();
     kb1->first();
-    report::MemTableDataSet dataSet(*kb1);
+    report::MemTableDataset dataSet(*kb1);
     PrintListContext context(dataSet);
     report::ExpressionEvaluator evaluator(context);
     const report::ObjectDisplay display;

@@ -1,6 +1,6 @@
 // The state and commands of the label application's main window, without any widget: the
 // window binds its controls to this object, passes what they hold as arguments and shows
-// what the commands return or throw (AppError, FileError, memtable::DataSetError).
+// what the commands return or throw (AppError, FileError, memtable::DatasetError).
 #pragma once
 
 #include <filesystem>

@@ -12,7 +12,7 @@ LabelReports::LabelReports(memtable::MemTable& printList, memtable::MemTable* fi
                            report::ErrorReporter& errors, const preparation::ReportServices& services)
     : services_(services), printListAccess_(printList), dataset_(kLabelDatasetName) {
     if (services.printer) printerLink_ = std::make_unique<preparation::ReportPrinterLink>(*services.printer);
-    dataset_.setDataSet(&printListAccess_);
+    dataset_.setDataset(&printListAccess_);
     components_.add<memtable::MemTable>(kPrintListName, &printList);
     if (fiscalCodes) components_.add<memtable::MemTable>(kFiscalCodeListName, fiscalCodes);
     // Registered as a report dataset: bands look their data source up as one.

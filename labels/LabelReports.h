@@ -58,7 +58,7 @@ private:
     preparation::ReportServices services_;
     std::unique_ptr<report::PrinterLink> printerLink_;
 
-    report::MemTableDataSet printListAccess_;
+    report::MemTableDataset printListAccess_;
     report::DBDataset dataset_;
     report::ComponentRegistry components_;
     std::array<Slot, kReportCount> slots_;

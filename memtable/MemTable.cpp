@@ -41,18 +41,18 @@ int findField(const std::vector<FieldDef>& fields, std::string_view name) {
 // --- Data helpers ---
 
 void MemTable::Data::checkActive() const {
-    if (state == TableState::Inactive) throw DataSetError(messages::closedDataset);
+    if (state == TableState::Inactive) throw DatasetError(messages::closedDataset);
 }
 
 int MemTable::Data::requireField(std::string_view fieldName) const {
     const int field = table.fieldIndex(fieldName);
-    if (field < 0) throw DataSetError(messages::fieldNotFound(std::string(fieldName)));
+    if (field < 0) throw DatasetError(messages::fieldNotFound(std::string(fieldName)));
     return field;
 }
 
 void MemTable::Data::checkFieldNumber(int field) const {
     if (field < 0 || static_cast<std::size_t>(field) >= fields.size())
-        throw DataSetError("Field index out of range");
+        throw DatasetError("Field index out of range");
 }
 
 const FieldValues* MemTable::Data::visibleValues() const {
@@ -98,7 +98,7 @@ void MemTable::Data::buildIndexes() {
         std::vector<int> numbers;
         for (const std::string& fieldName : names) {
             const int field = findField(fields, fieldName);
-            if (field < 0) throw DataSetError(messages::fieldNotFound(fieldName));
+            if (field < 0) throw DatasetError(messages::fieldNotFound(fieldName));
             numbers.push_back(field);
         }
         built.push_back(std::make_unique<MemTableIndex>(def.name, def.fields, std::move(numbers),
@@ -158,7 +158,7 @@ void MemTable::setIndexName(std::string indexName) {
 void MemTable::setCollationLocale(const std::locale& locale) {
     Lock lock(d->lock);
     if (d->state != TableState::Inactive)
-        throw DataSetError("Cannot perform this operation on an open dataset");
+        throw DatasetError("Cannot perform this operation on an open dataset");
     d->collator = StringCollator(locale);
 }
 
@@ -173,7 +173,7 @@ void MemTable::open() {
     for (const FieldDef& field : d->fields)
         if (field.size <= 0) {
             d->fields.clear();
-            throw DataSetError("Invalid field size.");
+            throw DatasetError("Invalid field size.");
         }
     try {
         d->buildIndexes();

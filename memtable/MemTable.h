@@ -2,7 +2,7 @@
 // MemTable: a data set that keeps its records in memory, with a cursor, an insertion-order
 // index, ordered indexes, nearest-key search, bookmarks and change notifications.
 //
-// Every operation holds the table's re-entrant lock while it runs. Failures throw DataSetError
+// Every operation holds the table's re-entrant lock while it runs. Failures throw DatasetError
 // (or EMemTableError) and leave the table as it was before the failing step.
 
 #include "memtable/Bookmark.h"

@@ -48,10 +48,10 @@ void MemTable::edit() {
 
 void MemTable::post() {
     Lock lock(d->lock);
-    if (!d->isEditing()) throw DataSetError(messages::notInEditMode);
+    if (!d->isEditing()) throw DatasetError(messages::notInEditMode);
     for (std::size_t i = 0; i < d->fields.size(); ++i)
         if (d->fields[i].required && !d->editValues[i])
-            throw DataSetError(messages::fieldRequired(d->fields[i].name));
+            throw DatasetError(messages::fieldRequired(d->fields[i].name));
     for (const auto& index : d->indexes)
         if (index->isOrdered() && (index->options() & mtcoUnique) &&
             index->holdsEqualKey(d->editValues, d->editTarget))
@@ -105,7 +105,7 @@ void MemTable::deleteRecord() {
         return;
     }
     if (d->state == TableState::Edit) cancel();
-    if (!d->hasRecord()) throw DataSetError(emptyDataset);
+    if (!d->hasRecord()) throw DatasetError(emptyDataset);
 
     Record* record = d->currentRecord();
     const int position = d->cursor;

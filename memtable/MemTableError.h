@@ -8,15 +8,15 @@
 namespace memtable {
 
 // An error of the data-set framework (closed dataset, edit mode, required field, ...).
-class DataSetError : public platform::Error {
+class DatasetError : public platform::Error {
 public:
     using platform::Error::Error;
 };
 
 // An error raised by the memory table itself (duplicate key, bad definitions).
-class EMemTableError : public DataSetError {
+class EMemTableError : public DatasetError {
 public:
-    using DataSetError::DataSetError;
+    using DatasetError::DatasetError;
 };
 
 }  // namespace memtable

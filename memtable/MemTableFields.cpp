@@ -26,7 +26,7 @@ const FieldDef& MemTable::fieldDef(int field) const {
                        : d->persistentFields.empty()    ? d->fieldDefs
                                                         : d->persistentFields;
     if (field < 0 || static_cast<std::size_t>(field) >= list.size())
-        throw DataSetError("Field index out of range");
+        throw DatasetError("Field index out of range");
     return list[static_cast<std::size_t>(field)];
 }
 
@@ -59,16 +59,16 @@ std::string MemTable::fieldText(int field) const {
 
 void MemTable::setFieldText(std::string_view fieldName, std::string_view text) {
     Lock lock(d->lock);
-    if (!d->isEditing()) throw DataSetError(messages::notInEditMode);
+    if (!d->isEditing()) throw DatasetError(messages::notInEditMode);
     setFieldText(d->requireField(fieldName), text);
 }
 
 void MemTable::clearField(std::string_view fieldName) {
     Lock lock(d->lock);
-    if (!d->isEditing()) throw DataSetError(messages::notInEditMode);
+    if (!d->isEditing()) throw DatasetError(messages::notInEditMode);
     const int field = d->requireField(fieldName);
     if (d->fields[static_cast<std::size_t>(field)].readOnly)
-        throw DataSetError(messages::fieldReadOnly(d->fields[static_cast<std::size_t>(field)].name));
+        throw DatasetError(messages::fieldReadOnly(d->fields[static_cast<std::size_t>(field)].name));
     d->editValues[static_cast<std::size_t>(field)].reset();
     d->editModified = true;
     d->notify(DataEvent::DataChanged, d->cursor);
@@ -78,10 +78,10 @@ void MemTable::clearField(std::string_view fieldName) {
 // character; an empty text is a set value, not null.
 void MemTable::setFieldText(int field, std::string_view text) {
     Lock lock(d->lock);
-    if (!d->isEditing()) throw DataSetError(messages::notInEditMode);
+    if (!d->isEditing()) throw DatasetError(messages::notInEditMode);
     d->checkFieldNumber(field);
     const FieldDef& def = d->fields[static_cast<std::size_t>(field)];
-    if (def.readOnly) throw DataSetError(messages::fieldReadOnly(def.name));
+    if (def.readOnly) throw DatasetError(messages::fieldReadOnly(def.name));
     d->editValues[static_cast<std::size_t>(field)] =
         platform::utf8Prefix(text, static_cast<std::size_t>(def.size));
     d->editModified = true;

@@ -11,16 +11,16 @@
 
 namespace report {
 
-struct DataSetBookmark {
+struct DatasetBookmark {
     std::int64_t id = -1;  // -1: no record
     bool isValid() const { return id >= 0; }
 };
 
 enum class DataFieldType { String, Integer, LargeInt, Float, Boolean, DateTime, Other };
 
-class DataSetAccess {
+class DatasetAccess {
 public:
-    virtual ~DataSetAccess() = default;
+    virtual ~DatasetAccess() = default;
 
     virtual const std::string& name() const = 0;
 
@@ -33,11 +33,11 @@ public:
     virtual void prior() = 0;
     virtual bool eof() const = 0;
 
-    virtual DataSetBookmark getBookmark() = 0;
-    virtual void gotoBookmark(const DataSetBookmark& bookmark) = 0;
-    virtual void freeBookmark(DataSetBookmark& bookmark) = 0;
+    virtual DatasetBookmark getBookmark() = 0;
+    virtual void gotoBookmark(const DatasetBookmark& bookmark) = 0;
+    virtual void freeBookmark(DatasetBookmark& bookmark) = 0;
     // <0, 0, >0 as the records' order.
-    virtual int compareBookmarks(const DataSetBookmark& a, const DataSetBookmark& b) const = 0;
+    virtual int compareBookmarks(const DatasetBookmark& a, const DatasetBookmark& b) const = 0;
 
     // Fields are addressed by name (case-insensitive) or by the index found for a name,
     // which stays valid while the data set is not closed and reopened with other fields.
@@ -54,7 +54,7 @@ public:
 class DataSourceAccess {
 public:
     virtual ~DataSourceAccess() = default;
-    virtual DataSetAccess* dataSet() const = 0;
+    virtual DatasetAccess* dataSet() const = 0;
 };
 
 // The owner form's component registry, as far as data sets are concerned. Names are
@@ -62,7 +62,7 @@ public:
 class DatasetComponents {
 public:
     virtual ~DatasetComponents() = default;
-    virtual DataSetAccess* findDataSet(std::string_view componentName) const = 0;
+    virtual DatasetAccess* findDataset(std::string_view componentName) const = 0;
     virtual DataSourceAccess* findDataSource(std::string_view componentName) const = 0;
 };
 

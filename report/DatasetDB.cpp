@@ -4,13 +4,13 @@
 
 namespace report {
 
-DataSetAccess& DBDataset::dataSetInUse() const {
+DatasetAccess& DBDataset::dataSetInUse() const {
     if (dataSource_ && dataSource_->dataSet()) return *dataSource_->dataSet();
     if (dataSet_) return *dataSet_;
     throw DatasetError(unableToOpenDataset(name()));
 }
 
-void DBDataset::setDataSet(DataSetAccess* dataSet) {
+void DBDataset::setDataset(DatasetAccess* dataSet) {
     dataSet_ = dataSet;
     dataSource_ = nullptr;
 }
@@ -20,8 +20,8 @@ void DBDataset::setDataSource(DataSourceAccess* dataSource) {
     if (dataSource) dataSet_ = nullptr;
 }
 
-void DBDataset::setDataSetName(std::string_view name, const DatasetComponents& components) {
-    setDataSet(components.findDataSet(name));
+void DBDataset::setDatasetName(std::string_view name, const DatasetComponents& components) {
+    setDataset(components.findDataset(name));
 }
 
 void DBDataset::setDataSourceName(std::string_view name, const DatasetComponents& components) {
@@ -38,7 +38,7 @@ void DBDataset::componentFreed(const void* component) {
 }
 
 void DBDataset::init() {
-    DataSetAccess& ds = dataSetInUse();
+    DatasetAccess& ds = dataSetInUse();
     if (OpenDataSource && !ds.isOpen()) ds.open();
     if (OnOpen) OnOpen(*this);
     releaseBookmark(ds);
@@ -52,7 +52,7 @@ void DBDataset::init() {
 // exit goes back to the record current at init only when a bookmark was taken; otherwise
 // the data set stays where the walk left it.
 void DBDataset::exit() {
-    DataSetAccess& ds = dataSetInUse();
+    DatasetAccess& ds = dataSetInUse();
     if (bookmark_.isValid() && bookmarkOwner_ == &ds) {
         ds.gotoBookmark(bookmark_);
         ds.freeBookmark(bookmark_);
@@ -64,7 +64,7 @@ void DBDataset::exit() {
 }
 
 void DBDataset::first() {
-    DataSetAccess& ds = dataSetInUse();
+    DatasetAccess& ds = dataSetInUse();
     if (rangeBegin == RangeBegin::rbCurrent && bookmark_.isValid() && bookmarkOwner_ == &ds)
         ds.gotoBookmark(bookmark_);
     else
@@ -76,10 +76,10 @@ void DBDataset::first() {
 // With reCurrent the range ends with the record that was current at init: reaching it sets
 // the end flag; before it the data set moves on as usual.
 void DBDataset::next() {
-    DataSetAccess& ds = dataSetInUse();
+    DatasetAccess& ds = dataSetInUse();
     ownEof_ = false;
     if (rangeEnd == RangeEnd::reCurrent && bookmark_.isValid() && bookmarkOwner_ == &ds) {
-        DataSetBookmark here = ds.getBookmark();
+        DatasetBookmark here = ds.getBookmark();
         ownEof_ = ds.compareBookmarks(here, bookmark_) == 0;
         ds.freeBookmark(here);
     }
@@ -93,11 +93,11 @@ void DBDataset::prior() {
 }
 
 bool DBDataset::eof() {
-    DataSetAccess& ds = dataSetInUse();
+    DatasetAccess& ds = dataSetInUse();
     return Dataset::eof() || ds.eof() || ownEof_;
 }
 
-void DBDataset::releaseBookmark(DataSetAccess& ds) {
+void DBDataset::releaseBookmark(DatasetAccess& ds) {
     if (bookmark_.isValid() && bookmarkOwner_ == &ds) ds.freeBookmark(bookmark_);
     bookmark_ = {};
     bookmarkOwner_ = nullptr;

@@ -17,14 +17,14 @@ public:
     void prior() override;
     bool eof() override;
 
-    DataSetAccess* dataSet() const { return dataSet_; }
+    DatasetAccess* dataSet() const { return dataSet_; }
     DataSourceAccess* dataSource() const { return dataSource_; }
     // Setting a data set clears the data source; setting a data source clears the data set.
-    void setDataSet(DataSetAccess* dataSet);
+    void setDataset(DatasetAccess* dataSet);
     void setDataSource(DataSourceAccess* dataSource);
     // The same by component name, looked up among the owner's components; an unknown name
     // leaves the reference empty (every operation then fails).
-    void setDataSetName(std::string_view name, const DatasetComponents& components);
+    void setDatasetName(std::string_view name, const DatasetComponents& components);
     void setDataSourceName(std::string_view name, const DatasetComponents& components);
     // The owner tells the adaptor that a component is being freed: references to it are cleared.
     void componentFreed(const void* component);
@@ -35,15 +35,15 @@ public:
 
     // The data source's data set when it has one, else dataSet; throws DatasetError
     // "Unable to open dataset <name>" when there is neither.
-    DataSetAccess& dataSetInUse() const;
+    DatasetAccess& dataSetInUse() const;
 
 private:
-    void releaseBookmark(DataSetAccess& dataSet);
+    void releaseBookmark(DatasetAccess& dataSet);
 
-    DataSetAccess* dataSet_ = nullptr;
+    DatasetAccess* dataSet_ = nullptr;
     DataSourceAccess* dataSource_ = nullptr;
-    DataSetAccess* bookmarkOwner_ = nullptr;
-    DataSetBookmark bookmark_;
+    DatasetAccess* bookmarkOwner_ = nullptr;
+    DatasetBookmark bookmark_;
     bool ownEof_ = false;
 };
 

@@ -7,9 +7,9 @@
 
 namespace report {
 
-class MemTableDataSet : public DataSetAccess {
+class MemTableDataset : public DatasetAccess {
 public:
-    explicit MemTableDataSet(memtable::MemTable& table) : table_(table) {}
+    explicit MemTableDataset(memtable::MemTable& table) : table_(table) {}
 
     memtable::MemTable& table() const { return table_; }
 
@@ -22,10 +22,10 @@ public:
     void prior() override { table_.prior(); }
     bool eof() const override { return table_.eof(); }
 
-    DataSetBookmark getBookmark() override;
-    void gotoBookmark(const DataSetBookmark& bookmark) override;
-    void freeBookmark(DataSetBookmark& bookmark) override;
-    int compareBookmarks(const DataSetBookmark& a, const DataSetBookmark& b) const override;
+    DatasetBookmark getBookmark() override;
+    void gotoBookmark(const DatasetBookmark& bookmark) override;
+    void freeBookmark(DatasetBookmark& bookmark) override;
+    int compareBookmarks(const DatasetBookmark& a, const DatasetBookmark& b) const override;
 
     int fieldIndex(std::string_view fieldName) const override;
     // The memory table holds string fields only, with no get-text handlers.

@@ -4,14 +4,14 @@
 
 namespace report {
 
-DataSetAccess* RegistryDatasetComponents::findDataSet(std::string_view componentName) const {
+DatasetAccess* RegistryDatasetComponents::findDataset(std::string_view componentName) const {
     if (!registry_) return nullptr;
     const std::string name(componentName);
-    if (auto* dataSet = registry_->find<DataSetAccess>(name)) return dataSet;
+    if (auto* dataSet = registry_->find<DatasetAccess>(name)) return dataSet;
     auto* table = registry_->find<memtable::MemTable>(name);
     if (!table) return nullptr;
     auto& adapted = tables_[table];
-    if (!adapted) adapted = std::make_unique<MemTableDataSet>(*table);
+    if (!adapted) adapted = std::make_unique<MemTableDataset>(*table);
     return adapted.get();
 }
 

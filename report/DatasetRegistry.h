@@ -17,12 +17,12 @@ public:
     explicit RegistryDatasetComponents(const ComponentRegistry* registry = nullptr) : registry_(registry) {}
     void setRegistry(const ComponentRegistry* registry) { registry_ = registry; }
 
-    DataSetAccess* findDataSet(std::string_view componentName) const override;
+    DatasetAccess* findDataset(std::string_view componentName) const override;
     DataSourceAccess* findDataSource(std::string_view componentName) const override;
 
 private:
     const ComponentRegistry* registry_;
-    mutable std::map<const memtable::MemTable*, std::unique_ptr<MemTableDataSet>> tables_;
+    mutable std::map<const memtable::MemTable*, std::unique_ptr<MemTableDataset>> tables_;
 };
 
 }  // namespace report

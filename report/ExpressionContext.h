@@ -48,7 +48,7 @@ public:
     // The data set component named by `path`: "kb1" among the owner form's components,
     // "Form.kb1" a component of a global form, "Form.Panel.kb1" one nested once more.
     // nullptr when there is none; may throw when the lookup itself fails.
-    virtual DataSetAccess* findDataSetComponent(const std::string& /*path*/) const { return nullptr; }
+    virtual DatasetAccess* findDatasetComponent(const std::string& /*path*/) const { return nullptr; }
 
     // A built-in variable; nullopt when it has no value here (outside preparation).
     virtual std::optional<Value> builtinVariable(BuiltinVariable /*which*/) const { return std::nullopt; }

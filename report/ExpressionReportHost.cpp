@@ -89,9 +89,9 @@ std::string ReportExpressions::fieldAlias(const std::string& name) const {
 }
 
 // Components are registered by name, either as data sets or as memory tables.
-DataSetAccess* ReportExpressions::findDataSetComponent(const std::string& path) const {
+DatasetAccess* ReportExpressions::findDatasetComponent(const std::string& path) const {
     components_.setRegistry(report_.components);
-    return components_.findDataSet(path);
+    return components_.findDataset(path);
 }
 
 std::optional<Value> ReportExpressions::builtinVariable(BuiltinVariable which) const {

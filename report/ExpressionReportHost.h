@@ -53,7 +53,7 @@ public:
     // ExpressionContext (the evaluator's lookups)
     std::optional<std::string> dictionaryVariable(const std::string& name) const override;
     std::string fieldAlias(const std::string& name) const override;
-    DataSetAccess* findDataSetComponent(const std::string& path) const override;
+    DatasetAccess* findDatasetComponent(const std::string& path) const override;
     std::optional<Value> builtinVariable(BuiltinVariable which) const override;
     std::optional<Value> objectProperty(const std::string& objectName,
                                         const std::string& propertyName) const override;

@@ -89,7 +89,7 @@ std::optional<BuiltinVariable> builtinVariableNamed(std::string_view name) {
     return e ? std::optional(e->variable) : std::nullopt;
 }
 
-Value dataFieldValue(DataSetAccess& dataSet, const std::string& fieldName) {
+Value dataFieldValue(DatasetAccess& dataSet, const std::string& fieldName) {
     if (!dataSet.isOpen()) dataSet.open();
     const int field = dataSet.fieldIndex(fieldName);
     if (field < 0) throw ExpressionError("Field '" + fieldName + "' not found");
@@ -158,9 +158,9 @@ std::optional<VariableLookup::FieldReference> VariableLookup::resolveField(const
     if (dot == std::string_view::npos || dot == 0) return std::nullopt;
     const std::string component = context_.fieldAlias(name.substr(0, dot));
     const std::string field = context_.fieldAlias(unquoted(std::string_view(name).substr(dot + 1)));
-    DataSetAccess* dataSet = nullptr;
+    DatasetAccess* dataSet = nullptr;
     try {
-        dataSet = context_.findDataSetComponent(component);
+        dataSet = context_.findDatasetComponent(component);
     } catch (const std::exception&) {
         throw ExpressionError(expression_messages::missingComponent(component));
     }

@@ -30,7 +30,7 @@ public:
 
 private:
     struct FieldReference {
-        DataSetAccess* dataSet = nullptr;
+        DatasetAccess* dataSet = nullptr;
         std::string field;
     };
 
@@ -55,7 +55,7 @@ private:
 // The value a field shows to expressions: the display text for fields with a get-text
 // handler or of the 64-bit integer type, else the value; null is "" for strings, false for
 // logical fields and 0 otherwise. A closed data set is opened first.
-Value dataFieldValue(DataSetAccess& dataSet, const std::string& fieldName);
+Value dataFieldValue(DatasetAccess& dataSet, const std::string& fieldName);
 
 // The built-in variable a name means (any case): PAGE#, DATE, ... , PAGEWIDTH.
 std::optional<BuiltinVariable> builtinVariableNamed(std::string_view name);

@@ -17,7 +17,7 @@ void expectError(const std::function<void()>& action, const std::string& message
     try {
         action();
         ADD_FAILURE() << "no error, expected: " << message;
-    } catch (const DataSetError& error) {
+    } catch (const DatasetError& error) {
         EXPECT_EQ(error.what(), message);
     }
 }
@@ -46,7 +46,7 @@ TEST(MemTableEditing, ClosedTableOperationsFail) {
 
 TEST(MemTableEditing, FailedAppendOnClosedTableThenOpenAndRetry) {
     auto table = makePrintListTable();
-    EXPECT_THROW(table->append(), DataSetError);
+    EXPECT_THROW(table->append(), DatasetError);
     EXPECT_EQ(table->state(), TableState::Inactive);
     table->open();
     table->append();

@@ -29,13 +29,13 @@ struct PlacedObject {
 
 class LabelSheet {
 public:
-    explicit LabelSheet(int pageColumns = 6) : kb1("kb1"), access(kb1), frDBDataSet1("frDBDataSet1") {
+    explicit LabelSheet(int pageColumns = 6) : kb1("kb1"), access(kb1), frDBDataset1("frDBDataSet1") {
         barcode_object::registerBarCodeObject();
         kb1.addFieldDef({"giorno", memtable::FieldType::String, 16, false, false});
         kb1.open();
-        frDBDataSet1.setDataSet(&access);
+        frDBDataset1.setDataset(&access);
         components.add<memtable::MemTable>("kb1", &kb1);
-        components.add<report::Dataset>("frDBDataSet1", &frDBDataSet1);
+        components.add<report::Dataset>("frDBDataSet1", &frDBDataset1);
         report.name = "frReport1";
         report.components = &components;
         report.errors = &errors;
@@ -162,8 +162,8 @@ public:
     }
 
     memtable::MemTable kb1;
-    report::MemTableDataSet access;
-    report::DBDataset frDBDataSet1;
+    report::MemTableDataset access;
+    report::DBDataset frDBDataset1;
     report::ComponentRegistry components;
     report::CollectingErrorReporter errors;
     report::Report report;

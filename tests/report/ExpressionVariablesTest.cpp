@@ -5,13 +5,13 @@
 #include "report/ExpressionError.h"
 #include "report/ExpressionEvaluator.h"
 #include "report/FormatDateTime.h"
-#include "test_dataset_fakes.h"
+#include "tests/report/DatasetFakes.h"
 
 #include <gtest/gtest.h>
 
 using namespace report;
 using report::testing::FakeContext;
-using report::testing::FakeDataSet;
+using report::testing::FakeDataset;
 
 namespace {
 
@@ -32,7 +32,7 @@ std::string errorOf(ExpressionEvaluator& evaluator, std::string_view expression)
 
 TEST(ExpressionVariables, PrintListFieldOfTheCurrentRecord) {
     auto kb1 = memtable::makePrintListTable();
-    MemTableDataSet dataSet(*kb1);
+    MemTableDataset dataSet(*kb1);
     FakeContext context;
     context.components["kb1"] = &dataSet;
     ExpressionEvaluator evaluator(context);
@@ -91,7 +91,7 @@ TEST(ExpressionVariables, UndefinedSymbolAndMissingComponent) {
     EXPECT_EQ(errorOf(evaluator, "[pluto] + 1"), "Simbolo non definito \"pluto\"");
     EXPECT_EQ(errorOf(evaluator, "NOSUCH(1)"), "Simbolo non definito \"NOSUCH\"");
 
-    FakeDataSet kb1("kb1", {"giorno"});
+    FakeDataset kb1("kb1", {"giorno"});
     context.components["kb1"] = &kb1;
     EXPECT_EQ(errorOf(evaluator, "kb1.\"nofield\""), "Simbolo non definito \"kb1.\"nofield\"\"");
 
@@ -100,7 +100,7 @@ TEST(ExpressionVariables, UndefinedSymbolAndMissingComponent) {
 }
 
 TEST(ExpressionVariables, LookupOrder) {
-    FakeDataSet table("kb1", {"giorno"});
+    FakeDataset table("kb1", {"giorno"});
     table.addRow({"FIELD"});
     FakeContext context;
     context.components["kb1"] = &table;
@@ -130,7 +130,7 @@ TEST(ExpressionVariables, LookupOrder) {
 }
 
 TEST(ExpressionVariables, DictionaryVariablesAndFieldCache) {
-    FakeDataSet table("kb1", {"giorno", "n"});
+    FakeDataset table("kb1", {"giorno", "n"});
     table.types = {DataFieldType::String, DataFieldType::Integer};
     table.addRow({"A", "5"});
     table.addRow({std::nullopt, std::nullopt});

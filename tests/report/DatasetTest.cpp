@@ -5,13 +5,13 @@
 #include "report/DatasetError.h"
 #include "report/DatasetMemTable.h"
 #include "report/DatasetRegistry.h"
-#include "test_dataset_fakes.h"
+#include "tests/report/DatasetFakes.h"
 
 #include <gtest/gtest.h>
 
 using namespace report;
 using report::testing::FakeComponents;
-using report::testing::FakeDataSet;
+using report::testing::FakeDataset;
 using report::testing::FakeDataSource;
 
 namespace {
@@ -93,9 +93,9 @@ TEST(Dataset, EventsAndRecordNumbers) {
 TEST(Dataset, PrintListOfThreeRecordsIsWalkedAndLeftOpenAtItsEnd) {
     auto kb1 = memtable::makePrintListTable();
     fillPrintList(*kb1, {"A1", "B2", "C3"});
-    MemTableDataSet table(*kb1);
+    MemTableDataset table(*kb1);
     DBDataset adaptor("frDBDataSet1");
-    adaptor.setDataSet(&table);
+    adaptor.setDataset(&table);
     std::vector<std::string> seen;
     EXPECT_EQ(walk(adaptor, [&] { seen.push_back(kb1->fieldText("giorno")); }), 3);
     EXPECT_EQ(seen, (std::vector<std::string>{"A1", "B2", "C3"}));
@@ -106,9 +106,9 @@ TEST(Dataset, PrintListOfThreeRecordsIsWalkedAndLeftOpenAtItsEnd) {
 
 TEST(Dataset, ClosedOrEmptyPrintList) {
     auto kb1 = memtable::makePrintListTable();
-    MemTableDataSet table(*kb1);
+    MemTableDataset table(*kb1);
     DBDataset adaptor("frDBDataSet1");
-    adaptor.setDataSet(&table);
+    adaptor.setDataset(&table);
     EXPECT_FALSE(kb1->isActive());
     EXPECT_EQ(walk(adaptor), 0);  // init opens it; empty: eof at once
     EXPECT_TRUE(kb1->isActive());
@@ -121,7 +121,7 @@ TEST(Dataset, ClosedOrEmptyPrintList) {
     EXPECT_THROW(walk(adaptor), std::exception);
 }
 
-TEST(Dataset, NeitherDataSetNorDataSourceFails) {
+TEST(Dataset, NeitherDatasetNorDataSourceFails) {
     DBDataset adaptor("frDBDataSet1");
     try {
         adaptor.init();
@@ -139,8 +139,8 @@ TEST(Dataset, NeitherDataSetNorDataSourceFails) {
     EXPECT_THROW(adaptor.init(), DatasetError);
 }
 
-TEST(Dataset, DataSetAndDataSourceByName) {
-    FakeDataSet kb1("kb1", {"giorno"}), other("kb2", {"codice"});
+TEST(Dataset, DatasetAndDataSourceByName) {
+    FakeDataset kb1("kb1", {"giorno"}), other("kb2", {"codice"});
     kb1.addRow({"x"});
     other.addRow({"y"});
     other.addRow({"z"});
@@ -151,25 +151,25 @@ TEST(Dataset, DataSetAndDataSourceByName) {
     components.dataSources["DataSource2"] = &source;
 
     DBDataset adaptor("frDBDataSet1");
-    adaptor.setDataSetName("kb1", components);
+    adaptor.setDatasetName("kb1", components);
     EXPECT_EQ(&adaptor.dataSetInUse(), &kb1);
     adaptor.setDataSourceName("DataSource2", components);
     EXPECT_EQ(adaptor.dataSet(), nullptr);  // a data source replaces the data set
     EXPECT_EQ(walk(adaptor), 2);
-    adaptor.setDataSet(&kb1);
+    adaptor.setDataset(&kb1);
     EXPECT_EQ(adaptor.dataSource(), nullptr);
     adaptor.componentFreed(&kb1);
     EXPECT_THROW(adaptor.init(), DatasetError);
-    adaptor.setDataSetName("nothing", components);
+    adaptor.setDatasetName("nothing", components);
     EXPECT_EQ(adaptor.dataSet(), nullptr);
 }
 
 TEST(Dataset, Ranges) {
-    FakeDataSet table("t", {"f"});
+    FakeDataset table("t", {"f"});
     for (const char* v : {"a", "b", "c", "d", "e"}) table.addRow({v});
     table.open();
     DBDataset adaptor("frDBDataSet1");
-    adaptor.setDataSet(&table);
+    adaptor.setDataset(&table);
     std::string seen;
     auto record = [&] { seen += *table.rows[static_cast<std::size_t>(table.cursor())][0]; };
 
@@ -202,9 +202,9 @@ TEST(Dataset, Ranges) {
 }
 
 TEST(Dataset, OpenAndCloseEvents) {
-    FakeDataSet table("t", {"f"});
+    FakeDataset table("t", {"f"});
     DBDataset adaptor("frDBDataSet1");
-    adaptor.setDataSet(&table);
+    adaptor.setDataset(&table);
     std::string events;
     adaptor.OnOpen = [&](Dataset&) { events += "open "; };
     adaptor.OnClose = [&](Dataset&) { events += "close"; };
@@ -226,10 +226,10 @@ TEST(Dataset, AdaptorFindsThePrintListInTheOwnersRegistry) {
     registry.add("kb1", kb1.get());
     RegistryDatasetComponents components(&registry);
     DBDataset adaptor("frDBDataSet1");
-    adaptor.setDataSetName("kb1", components);
+    adaptor.setDatasetName("kb1", components);
     EXPECT_EQ(walk(adaptor), 2);
-    EXPECT_EQ(components.findDataSet("kb1"), components.findDataSet("kb1"));  // one adapter per table
-    EXPECT_EQ(components.findDataSet("kb2"), nullptr);
+    EXPECT_EQ(components.findDataset("kb1"), components.findDataset("kb1"));  // one adapter per table
+    EXPECT_EQ(components.findDataset("kb2"), nullptr);
     EXPECT_EQ(components.findDataSource("kb1"), nullptr);
 }
 

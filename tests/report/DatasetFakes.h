@@ -11,9 +11,9 @@
 
 namespace report::testing {
 
-class FakeDataSet : public DataSetAccess {
+class FakeDataset : public DatasetAccess {
 public:
-    FakeDataSet(std::string name, std::vector<std::string> fields)
+    FakeDataset(std::string name, std::vector<std::string> fields)
         : name_(std::move(name)), fields_(std::move(fields)) {}
 
     std::vector<std::vector<std::optional<std::string>>> rows;
@@ -59,12 +59,12 @@ public:
     }
     bool eof() const override { return eof_; }
 
-    DataSetBookmark getBookmark() override { return {rows.empty() ? -1 : cursor_}; }
-    void gotoBookmark(const DataSetBookmark& b) override {
+    DatasetBookmark getBookmark() override { return {rows.empty() ? -1 : cursor_}; }
+    void gotoBookmark(const DatasetBookmark& b) override {
         if (b.isValid()) moveTo(static_cast<int>(b.id));
     }
-    void freeBookmark(DataSetBookmark& b) override { b = {}; }
-    int compareBookmarks(const DataSetBookmark& a, const DataSetBookmark& b) const override {
+    void freeBookmark(DatasetBookmark& b) override { b = {}; }
+    int compareBookmarks(const DatasetBookmark& a, const DatasetBookmark& b) const override {
         return a.id < b.id ? -1 : (a.id > b.id ? 1 : 0);
     }
 
@@ -103,15 +103,15 @@ private:
 
 class FakeDataSource : public DataSourceAccess {
 public:
-    DataSetAccess* target = nullptr;
-    DataSetAccess* dataSet() const override { return target; }
+    DatasetAccess* target = nullptr;
+    DatasetAccess* dataSet() const override { return target; }
 };
 
 class FakeComponents : public DatasetComponents {
 public:
-    std::map<std::string, DataSetAccess*, std::less<>> dataSets;
+    std::map<std::string, DatasetAccess*, std::less<>> dataSets;
     std::map<std::string, DataSourceAccess*, std::less<>> dataSources;
-    DataSetAccess* findDataSet(std::string_view n) const override {
+    DatasetAccess* findDataset(std::string_view n) const override {
         auto it = dataSets.find(n);
         return it == dataSets.end() ? nullptr : it->second;
     }
@@ -124,7 +124,7 @@ public:
 // A report context with data sets by component path, a dictionary and built-ins.
 class FakeContext : public ExpressionContext {
 public:
-    std::map<std::string, DataSetAccess*> components;
+    std::map<std::string, DatasetAccess*> components;
     std::map<std::string, std::string> dictionary;
     std::map<std::string, std::string> aliases;
     std::map<BuiltinVariable, Value> builtins;
@@ -148,7 +148,7 @@ public:
         auto it = aliases.find(name);
         return it == aliases.end() ? name : it->second;
     }
-    DataSetAccess* findDataSetComponent(const std::string& path) const override {
+    DatasetAccess* findDatasetComponent(const std::string& path) const override {
         ++const_cast<FakeContext*>(this)->componentLookups;
         if (lookupFails) throw std::runtime_error("form not found");
         auto it = components.find(path);
