@@ -1,24 +1,16 @@
 // No subcommand: the main window in the current directory, until the operator closes it.
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <filesystem>
 
-#include "app/GuardedApplication.h"
-#include "app/ItalianTranslations.h"
-#include "app/ProgramServices.h"
+#include "app/DesktopSession.h"
 #include "app/Subcommands.h"
 #include "gui/main_window/Dialogs.h"
 #include "gui/main_window/MainWindow.h"
 #include "gui/preview/LabelSheetSettings.h"
-#include "gui/preview/PreviewMemory.h"
 #include "gui/preview/PreviewViewer.h"
-#include "gui/preview/PrintDialogFlow.h"
 #include "labels/LabelApp.h"
 #include "labels/LabelReports.h"
 #include "labels/qt/QtFileLocker.h"
-#include "platform/qt/FontSubstitutions.h"
 #include "platform/qt/MessageBox.h"
 #include "printer/qt/PrinterOffsetSettings.h"
 #include "report/ErrorReporter.h"
@@ -53,19 +45,10 @@ std::string kindTitle(labels::ReportKind kind) {
 }  // namespace
 
 int runMainWindow(int argc, char** argv) {
-    // Fractional scale factors pass through unrounded, so the fixed 1024 x 768 layout keeps
-    // its proportions at 125 % and 150 %.
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
-    GuardedApplication application(argc, argv, [](const std::string& m) { platform::qt::showError(m); });
-    QApplication::setOrganizationName("Vellumo");
-    QApplication::setApplicationName("Quirelle");
-    platform::qt::registerFontSubstitutions();
-    loadItalianTranslations(application);
-
-    ProgramServices services(PrinterSource::Spooler);
-    gui::preview::PrintDialogService printing;
-    gui::preview::PreviewMemory previewMemory;
-    const gui::preview::PreviewServices previewServices{&printing, &previewMemory};
+    DesktopSession session(argc, argv);
+    ProgramServices& services = session.services();
+    gui::preview::PrintDialogService& printing = session.printing();
+    const gui::preview::PreviewServices previewServices = session.previewServices();
 
     labels::qt::QtFileLocker locker;
     labels::LabelApp labels(std::filesystem::current_path(), locker);

@@ -1,20 +1,14 @@
 // quirelle show: the preview window on a saved prepared report (.frp), until it is closed.
-#include <QApplication>
+#include <QtGlobal>
 #include <cstdio>
 #include <exception>
 #include <string>
 
-#include "app/GuardedApplication.h"
-#include "app/ItalianTranslations.h"
+#include "app/DesktopSession.h"
 #include "app/Options.h"
-#include "app/ProgramServices.h"
 #include "app/Subcommands.h"
-#include "gui/preview/PreviewMemory.h"
 #include "gui/preview/PreviewViewer.h"
 #include "gui/preview/PreviewWindow.h"
-#include "gui/preview/PrintDialogFlow.h"
-#include "platform/qt/FontSubstitutions.h"
-#include "platform/qt/MessageBox.h"
 #include "prepared/PreparedPages.h"
 #include "prepared/PreparedReportIo.h"
 
@@ -44,20 +38,9 @@ int runShow(const Args& args) {
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         return fault("serve uno schermo per mostrare l'anteprima");
 
-    static int argc = 1;
-    static char name[] = "quirelle";
-    static char* argv[] = {name, nullptr};
-    GuardedApplication application(argc, argv, [](const std::string& m) { platform::qt::showError(m); });
-    QApplication::setOrganizationName("Vellumo");
-    QApplication::setApplicationName("Quirelle");
-    platform::qt::registerFontSubstitutions();
-    loadItalianTranslations(application);
-    ProgramServices services(PrinterSource::Spooler);
-    gui::preview::PrintDialogService printing;
-    gui::preview::PreviewMemory memory;
-
-    prepared::PreparedPages pages(nullptr, &services.printer());
-    pages.imageCodec = &services.imageCodec();
+    DesktopSession session;
+    prepared::PreparedPages pages(nullptr, &session.services().printer());
+    pages.imageCodec = &session.services().imageCodec();
     try {
         prepared::loadPrepared(pages, path);
     } catch (const std::exception& e) {
@@ -66,7 +49,7 @@ int runShow(const Args& args) {
     if (pages.count() == 0) return fault("il report non ha pagine");
     gui::preview::PreviewOptions previewOptions;
     previewOptions.title = fileNameOf(path);
-    gui::preview::PreviewWindow form(previewOptions, nullptr, {&printing, &memory});
+    gui::preview::PreviewWindow form(previewOptions, nullptr, session.previewServices());
     form.setWindowTitle(gui::preview::previewCaption(previewOptions.title));
     form.showPreview(pages);
     return 0;
