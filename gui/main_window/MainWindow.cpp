@@ -70,7 +70,7 @@ Button* makeButton(QWidget* parent, QRect bounds, const QString& caption, const 
                    const QFont* font = nullptr, const QColor& textColour = Qt::black) {
     auto* b = new Button(parent);
     b->setGeometry(bounds);
-    b->setCaption(caption);
+    b->setText(caption);
     b->setColor(face);
     b->setColorFocused(kYellow);
     b->setColorDown(kRed);

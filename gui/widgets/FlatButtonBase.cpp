@@ -2,13 +2,15 @@
 
 #include <QApplication>
 #include <QBitmap>
+#include <QButtonGroup>
 #include <QDialog>
-#include <QKeySequence>
-#include <QMouseEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QShortcutEvent>
 
 #include "gui/widgets/AdvColors.h"
+#include "gui/widgets/Contrast.h"
+#include "gui/widgets/FlatButtonGroups.h"
 #include "gui/widgets/HoverTracker.h"
 
 namespace gui::widgets {
@@ -44,22 +46,18 @@ QPixmap withTransparentKey(const QPixmap& image) {
 }  // namespace
 
 FlatButtonBase::FlatButtonBase(HoverTracker*& trackerSlot, QWidget* parent)
-    : QWidget(parent), trackerSlot_(trackerSlot) {
+    : QAbstractButton(parent), trackerSlot_(trackerSlot) {
     tracker_ = HoverTracker::acquire(trackerSlot_);
     resize(kDefaultSize, kDefaultSize);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Connected first, so the dialog's result is set before any other handler of the click.
+    connect(this, &QAbstractButton::clicked, this, &FlatButtonBase::onClicked);
 }
 
 FlatButtonBase::~FlatButtonBase() {
     tracker_->forget(this);
     HoverTracker::release(trackerSlot_);
-}
-
-void FlatButtonBase::setCaption(const QString& c) {
-    caption_ = c;
-    registerAccelerator();
-    update();
 }
 
 QColor FlatButtonBase::color() const {
@@ -108,36 +106,31 @@ void FlatButtonBase::setMargin(int m) {
 }
 
 void FlatButtonBase::setGroupIndex(int g) {
+    if (QButtonGroup* old = group()) old->removeButton(this);
     groupIndex_ = g;
-    if (g == 0) down_ = false;
-    updateSiblings();
+    if (g == 0 || !parentWidget()) {
+        setChecked(false);
+        setCheckable(false);
+    } else {
+        setCheckable(true);
+        QButtonGroup* joined = flatButtonGroup(parentWidget(), g);
+        joined->addButton(this);
+        joined->setExclusive(!allowAllUp_);
+    }
     update();
 }
 
-void FlatButtonBase::setDown(bool d) {
-    if (groupIndex_ == 0) d = false;
-    if (d == down_) return;
-    if (down_ && !d && !allowAllUp_) return;  // a group keeps one button down
-    down_ = d;
-    setState(d ? ButtonState::Exclusive : ButtonState::Up);
-    if (d) updateSiblings();
+bool FlatButtonBase::allowAllUp() const {
+    const QButtonGroup* g = group();
+    return g ? !g->exclusive() : allowAllUp_;
 }
 
 void FlatButtonBase::setAllowAllUp(bool a) {
     allowAllUp_ = a;
-    updateSiblings();
-}
-
-void FlatButtonBase::updateSiblings() {
-    if (groupIndex_ == 0 || !parentWidget()) return;
-    for (QObject* o : parentWidget()->children()) {
-        auto* sibling = qobject_cast<FlatButtonBase*>(o);
-        if (!sibling || sibling == this || sibling->groupIndex_ != groupIndex_) continue;
-        if (down_ && sibling->down_) {
-            sibling->down_ = false;
-            sibling->setState(ButtonState::Up);
-        }
-        sibling->allowAllUp_ = allowAllUp_;
+    if (QButtonGroup* g = group()) {
+        g->setExclusive(!a);
+        for (QAbstractButton* b : g->buttons())
+            if (auto* sibling = qobject_cast<FlatButtonBase*>(b)) sibling->allowAllUp_ = a;
     }
 }
 
@@ -147,20 +140,10 @@ void FlatButtonBase::setHot(bool hot) {
     update();
 }
 
-void FlatButtonBase::setState(ButtonState s) {
-    if (state_ == s) return;
-    state_ = s;
-    update();
-}
-
-void FlatButtonBase::syncStateWithEnabled() {
-    if (isEnabled()) {
-        if (state_ == ButtonState::Disabled)
-            state_ = (down_ && groupIndex_ != 0) ? ButtonState::Exclusive : ButtonState::Up;
-    } else {
-        state_ = ButtonState::Disabled;
-        dragging_ = false;
-    }
+ButtonState FlatButtonBase::state() const {
+    if (!isEnabled()) return ButtonState::Disabled;
+    if (isChecked()) return ButtonState::Exclusive;
+    return isDown() ? ButtonState::Down : ButtonState::Up;
 }
 
 void FlatButtonBase::refreshHotFromPointer() {
@@ -171,7 +154,7 @@ void FlatButtonBase::refreshHotFromPointer() {
 }
 
 QColor FlatButtonBase::faceColor() const {
-    switch (state_) {
+    switch (state()) {
         case ButtonState::Up:
             return hot_ ? colorFocused() : color();
         case ButtonState::Disabled:
@@ -184,26 +167,36 @@ QColor FlatButtonBase::faceColor() const {
     return color();
 }
 
-void FlatButtonBase::click() {
-    if (modalResult_ != 0 && parentWidget()) {
-        if (auto* dialog = qobject_cast<QDialog*>(window())) dialog->done(modalResult_);
-    }
-    emit clicked();
+// The font's colour, or the engraved shadow when disabled, kept readable on the face of the
+// moment: a red caption on a red pressed face, for one, is drawn dark red.
+QColor FlatButtonBase::captionColor() const {
+    const QColor wanted = palette().color(isEnabled() ? QPalette::WindowText : QPalette::Dark);
+    return readableOn(faceColor(), wanted);
+}
+
+QColor FlatButtonBase::focusMarkColor() const {
+    return markColourOn(faceColor());
+}
+
+void FlatButtonBase::onClicked() {
+    if (modalResult_ == 0 || !parentWidget()) return;
+    if (auto* dialog = qobject_cast<QDialog*>(window())) dialog->done(modalResult_);
 }
 
 void FlatButtonBase::paintEvent(QPaintEvent*) {
-    syncStateWithEnabled();
     // Painted off screen and copied in one step, so the button never flickers.
     QPixmap buffer(size() * devicePixelRatioF());
     buffer.setDevicePixelRatio(devicePixelRatioF());
     {
         QPainter p(&buffer);
-        const QRect r = clientRect();
+        const QRect r = rect();
         p.fillRect(r.adjusted(1, 1, -1, -1), faceColor());
         paintFrame(p, r);
         QRect content = r.adjusted(1, 1, -1, -1);
-        if (state_ == ButtonState::Down || state_ == ButtonState::Exclusive) content.translate(1, 1);
+        const ButtonState s = state();
+        if (s == ButtonState::Down || s == ButtonState::Exclusive) content.translate(1, 1);
         paintGlyphAndCaption(p, content);
+        if (hasFocus()) paintFocusMark(p, r);
     }
     QPainter screen(this);
     screen.drawPixmap(0, 0, buffer);
@@ -211,10 +204,11 @@ void FlatButtonBase::paintEvent(QPaintEvent*) {
 
 void FlatButtonBase::paintFrame(QPainter& p, const QRect& r) const {
     QColor topLeft, bottomRight;
-    if (state_ == ButtonState::Down || state_ == ButtonState::Exclusive) {
+    const ButtonState s = state();
+    if (s == ButtonState::Down || s == ButtonState::Exclusive) {
         topLeft = colorShadow_;
         bottomRight = colorHighLight_;
-    } else if (state_ == ButtonState::Up && hot_) {
+    } else if (s == ButtonState::Up && hot_) {
         topLeft = colorHighLight_;
         bottomRight = colorShadow_;
     } else {
@@ -227,20 +221,34 @@ void FlatButtonBase::paintFrame(QPainter& p, const QRect& r) const {
     p.fillRect(QRect(right, r.top(), 1, r.height()), bottomRight);
 }
 
+// A solid frame in black or white, whichever stands out on the face, inside the button's own
+// frame and clear of it, so that it shows in every state.
+void FlatButtonBase::paintFocusMark(QPainter& p, const QRect& r) const {
+    const QRect outer = r.adjusted(kFocusMarkInset, kFocusMarkInset, -kFocusMarkInset, -kFocusMarkInset);
+    if (outer.width() <= 2 * kFocusMarkWidth || outer.height() <= 2 * kFocusMarkWidth) return;
+    const QColor mark = focusMarkColor();
+    const int w = kFocusMarkWidth;
+    p.fillRect(QRect(outer.left(), outer.top(), outer.width(), w), mark);
+    p.fillRect(QRect(outer.left(), outer.bottom() - w + 1, outer.width(), w), mark);
+    p.fillRect(QRect(outer.left(), outer.top(), w, outer.height()), mark);
+    p.fillRect(QRect(outer.right() - w + 1, outer.top(), w, outer.height()), mark);
+}
+
 QPixmap FlatButtonBase::glyphForState() const {
     if (glyph_.isNull()) return {};
     const int w = glyph_.width() / numGlyphs_;
     int index = 0;
-    const bool disabled = state_ == ButtonState::Disabled;
+    const ButtonState s = state();
+    const bool disabled = s == ButtonState::Disabled;
     switch (numGlyphs_) {
         case 2:
             index = disabled ? 1 : 0;
             break;
         case 3:
-            index = disabled ? 1 : (state_ == ButtonState::Up ? 0 : 2);
+            index = disabled ? 1 : (s == ButtonState::Up ? 0 : 2);
             break;
         case 4:
-            index = disabled ? 1 : state_ == ButtonState::Down ? 2 : state_ == ButtonState::Exclusive ? 3 : 0;
+            index = disabled ? 1 : s == ButtonState::Down ? 2 : s == ButtonState::Exclusive ? 3 : 0;
             break;
         default:
             break;
@@ -252,22 +260,21 @@ QPixmap FlatButtonBase::glyphForState() const {
 
 void FlatButtonBase::paintGlyphAndCaption(QPainter& p, const QRect& r) const {
     const QPixmap glyph = glyphForState();
+    const QString caption = text();
     p.setFont(font());
-    const QSize text = caption_.isEmpty() ? QSize() : p.fontMetrics().size(kTextFlags, caption_);
+    const QSize textSize = caption.isEmpty() ? QSize() : p.fontMetrics().size(kTextFlags, caption);
     const GlyphPlacement place =
-        placeGlyphAndCaption(r, glyph.isNull() ? QSize() : glyph.deviceIndependentSize().toSize(), text,
+        placeGlyphAndCaption(r, glyph.isNull() ? QSize() : glyph.deviceIndependentSize().toSize(), textSize,
                              layout_, margin_, spacing_);
     if (!glyph.isNull()) p.drawPixmap(place.glyph.topLeft(), glyph);
-    if (caption_.isEmpty()) return;
-    if (state_ == ButtonState::Disabled) {
+    if (caption.isEmpty()) return;
+    if (!isEnabled()) {
         // Engraved look: highlight one pixel right and down, then the shadow in place.
         p.setPen(palette().color(QPalette::Light));
-        p.drawText(place.caption.translated(1, 1), kTextFlags, caption_);
-        p.setPen(palette().color(QPalette::Dark));
-    } else {
-        p.setPen(palette().color(QPalette::WindowText));
+        p.drawText(place.caption.translated(1, 1), kTextFlags, caption);
     }
-    p.drawText(place.caption, kTextFlags, caption_);
+    p.setPen(captionColor());
+    p.drawText(place.caption, kTextFlags, caption);
 }
 
 bool FlatButtonBase::takeFocusUninterrupted(Qt::FocusReason reason) {
@@ -279,8 +286,17 @@ bool FlatButtonBase::takeFocusUninterrupted(Qt::FocusReason reason) {
     return !interrupted;
 }
 
+// Space is Qt's own; Return and Enter click the focused button as well.
+void FlatButtonBase::keyPressEvent(QKeyEvent* e) {
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && e->modifiers() == Qt::NoModifier) {
+        if (!e->isAutoRepeat()) click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(e);
+}
+
 void FlatButtonBase::mousePressEvent(QMouseEvent* e) {
-    if (e->button() != Qt::LeftButton || !isEnabled()) return;
+    if (e->button() != Qt::LeftButton) return;
     // The window gives the focus before it delivers the press. When leaving the previous
     // control opened a modal box (its check), the operator answered it and let go of the
     // mouse meanwhile, and that release went nowhere: the press is over, without a click.
@@ -289,78 +305,64 @@ void FlatButtonBase::mousePressEvent(QMouseEvent* e) {
         refreshHotFromPointer();
         return;
     }
-    const bool pressedBefore = down_;
-    if (!down_) setState(ButtonState::Down);
-    dragging_ = true;
+    // The same when the focus moves only now.
     if (takesFocusOnPress() && !takeFocusUninterrupted(Qt::MouseFocusReason)) {
-        dragging_ = false;  // the same, when the focus moved only now
-        setState(pressedBefore ? ButtonState::Exclusive : ButtonState::Up);
         setHot(false);
         refreshHotFromPointer();
+        return;
     }
+    dragging_ = true;
+    QAbstractButton::mousePressEvent(e);
 }
 
 void FlatButtonBase::mouseMoveEvent(QMouseEvent* e) {
     if (!hot_ && isEnabled() && QApplication::activeWindow()) tracker_->watch(this);
-    if (!dragging_) return;
-    const bool inside = rect().contains(e->position().toPoint());
-    if (down_)
-        setState(ButtonState::Exclusive);
-    else
-        setState(inside ? ButtonState::Down : ButtonState::Up);
+    QAbstractButton::mouseMoveEvent(e);
 }
 
 void FlatButtonBase::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton || !dragging_) return;
     dragging_ = false;
-    const bool inside = rect().contains(e->position().toPoint());
-    if (groupIndex_ == 0) {
-        setState(ButtonState::Up);
-        setHot(false);
-    } else if (inside) {
-        setDown(!down_);
-        setState(down_ ? ButtonState::Exclusive : ButtonState::Up);
-    } else {
-        setState(down_ ? ButtonState::Exclusive : ButtonState::Up);
-    }
-    if (inside)
-        click();
-    else
-        setHot(false);
+    const bool inside = hitButton(e->position().toPoint());
+    // Without a group a click ends the hover until the pointer is seen again.
+    if (!inside || groupIndex_ == 0) setHot(false);
+    QAbstractButton::mouseReleaseEvent(e);
     refreshHotFromPointer();
 }
 
 void FlatButtonBase::mouseDoubleClickEvent(QMouseEvent* e) {
-    if (down_) emit doubleClicked();
+    if (isChecked()) emit doubleClicked();
     // The second press of a double click is still a press.
     mousePressEvent(e);
 }
 
-void FlatButtonBase::enterEvent(QEnterEvent*) {
+void FlatButtonBase::enterEvent(QEnterEvent* e) {
     if (isEnabled() && QApplication::activeWindow()) tracker_->watch(this);
+    QAbstractButton::enterEvent(e);
 }
 
 void FlatButtonBase::changeEvent(QEvent* e) {
     if (e->type() == QEvent::EnabledChange) {
         if (!isEnabled()) {
             hot_ = false;
-            state_ = ButtonState::Disabled;
+            dragging_ = false;
             tracker_->forget(this);
         }
-        syncStateWithEnabled();
         refreshHotFromPointer();
         update();
-    } else if (e->type() == QEvent::ParentChange || e->type() == QEvent::PaletteChange ||
-               e->type() == QEvent::FontChange) {
+    } else if (e->type() == QEvent::ParentChange) {
+        if (groupIndex_ != 0) setGroupIndex(groupIndex_);
+        update();
+    } else if (e->type() == QEvent::PaletteChange || e->type() == QEvent::FontChange) {
         update();
     }
-    QWidget::changeEvent(e);
+    QAbstractButton::changeEvent(e);
 }
 
 bool FlatButtonBase::event(QEvent* e) {
     if (e->type() == QEvent::Shortcut) {
         auto* se = static_cast<QShortcutEvent*>(e);
-        if (se->shortcutId() == shortcutId_) {
+        if (se->key() == shortcut()) {
             // Like a press, the accelerator first takes the focus, so the control left is
             // checked before the command runs; a box raised by that check ends it.
             const bool uninterrupted = !takesFocusOnPress() || takeFocusUninterrupted(Qt::ShortcutFocusReason);
@@ -368,14 +370,7 @@ bool FlatButtonBase::event(QEvent* e) {
             return true;
         }
     }
-    return QWidget::event(e);
-}
-
-void FlatButtonBase::registerAccelerator() {
-    if (shortcutId_ != 0) releaseShortcut(shortcutId_);
-    shortcutId_ = 0;
-    const QKeySequence seq = QKeySequence::mnemonic(caption_);
-    if (!seq.isEmpty()) shortcutId_ = grabShortcut(seq, Qt::WindowShortcut);
+    return QAbstractButton::event(e);
 }
 
 }  // namespace gui::widgets

@@ -1,10 +1,14 @@
 // Behaviour and painting shared by the flat push button and the flat speed button: a one-pixel
 // frame that is flat at rest, raised under the mouse and sunken when pressed, face colours per
-// state, an optional glyph strip, exclusive groups with a latched Down state.
+// state, an optional glyph strip, exclusive groups with a latched down (checked) state.
+//
+// The buttons are Qt buttons: focus, Space and Return, the accelerator of the "&" in the text,
+// pressing and releasing, checking and the accessible role and name come from
+// QAbstractButton. This class paints the flat look, a focus mark, and tracks hovering.
 #pragma once
 
+#include <QAbstractButton>
 #include <QPixmap>
-#include <QWidget>
 
 #include "gui/widgets/GlyphLayout.h"
 
@@ -14,13 +18,10 @@ class HoverTracker;
 
 enum class ButtonState { Up, Disabled, Down, Exclusive };
 
-class FlatButtonBase : public QWidget {
+class FlatButtonBase : public QAbstractButton {
     Q_OBJECT
 public:
     ~FlatButtonBase() override;
-
-    QString caption() const { return caption_; }
-    void setCaption(const QString& c);
 
     QColor color() const;
     void setColor(const QColor& c);
@@ -72,35 +73,39 @@ public:
         update();
     }
 
+    // A non-zero index joins the exclusive group of that index among the parent's children;
+    // only then can the button be checked (latched down).
     int groupIndex() const { return groupIndex_; }
     void setGroupIndex(int g);
-    bool isDown() const { return down_; }
-    void setDown(bool d);
-    bool allowAllUp() const { return allowAllUp_; }
+    // Whether the group may have no button checked; the whole group shares the setting.
+    bool allowAllUp() const;
     void setAllowAllUp(bool a);
     int modalResult() const { return modalResult_; }
     void setModalResult(int r) { modalResult_ = r; }
 
-    ButtonState state() const { return state_; }
+    ButtonState state() const;
     bool isHot() const { return hot_; }
     bool isDragging() const { return dragging_; }
     // Used by the shared hover watch.
     void setHot(bool hot);
 
-    // Face colour and frame kind for the current state, as painted.
+    // Colours as painted in the current state: the face, the caption and the focus mark.
     QColor faceColor() const;
+    QColor captionColor() const;
+    QColor focusMarkColor() const;
 
-    // Programmatic click: modal result to the parent dialog, then the click event.
-    void click();
+    // The focus mark: a frame this wide, this far inside the button's edge.
+    static constexpr int kFocusMarkWidth = 2;
+    static constexpr int kFocusMarkInset = 3;
 
 signals:
-    void clicked();
     void doubleClicked();
 
 protected:
     FlatButtonBase(HoverTracker*& trackerSlot, QWidget* parent);
 
     void paintEvent(QPaintEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;
@@ -113,20 +118,16 @@ protected:
 private:
     // Takes the keyboard focus; false when something else (a modal box) took it meanwhile.
     bool takeFocusUninterrupted(Qt::FocusReason reason);
-    void syncStateWithEnabled();
-    void setState(ButtonState s);
+    void onClicked();
     void refreshHotFromPointer();
-    void updateSiblings();
-    void registerAccelerator();
     void paintFrame(QPainter& p, const QRect& r) const;
     void paintGlyphAndCaption(QPainter& p, const QRect& r) const;
+    void paintFocusMark(QPainter& p, const QRect& r) const;
     QPixmap glyphForState() const;
-    QRect clientRect() const { return rect(); }
 
     HoverTracker*& trackerSlot_;
     HoverTracker* tracker_ = nullptr;
 
-    QString caption_;
     QColor color_;
     bool parentColor_ = true;
     QColor colorFocused_{235, 234, 225};
@@ -144,14 +145,11 @@ private:
     int spacing_ = 4;
 
     int groupIndex_ = 0;
-    bool down_ = false;
     bool allowAllUp_ = false;
     int modalResult_ = 0;
 
-    ButtonState state_ = ButtonState::Up;
     bool hot_ = false;
     bool dragging_ = false;
-    int shortcutId_ = 0;
 };
 
 }  // namespace gui::widgets

@@ -10,7 +10,7 @@ FlatButton::FlatButton(QWidget* parent) : FlatButtonBase(tracker_, parent) {
 }
 
 FlatSpeedButton::FlatSpeedButton(QWidget* parent) : FlatButtonBase(tracker_, parent) {
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 }  // namespace gui::widgets

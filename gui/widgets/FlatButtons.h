@@ -1,5 +1,6 @@
-// The two flat buttons: FlatButton takes the focus and has a tab stop; FlatSpeedButton never
-// takes the focus. Each class has its own shared hover watch.
+// The two flat buttons: FlatButton takes the focus when pressed and has a tab stop;
+// FlatSpeedButton is reached by Tab only, a click leaves the focus where it was. Each class has
+// its own shared hover watch.
 #pragma once
 
 #include "gui/widgets/FlatButtonBase.h"

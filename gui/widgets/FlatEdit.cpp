@@ -5,6 +5,7 @@
 #include <QValidator>
 
 #include "gui/widgets/AdvColors.h"
+#include "gui/widgets/Contrast.h"
 
 namespace gui::widgets {
 
@@ -119,7 +120,9 @@ void FlatEdit::paintEvent(QPaintEvent* e) {
     QLineEdit::paintEvent(e);
     QPainter p(this);
     const QRect r = rect();
-    const QColor inner = currentFlatColor();
+    // With the keyboard focus the two inner lines are the focus mark, in black or white,
+    // whichever stands out on the background.
+    const QColor inner = hasFocus() ? markColourOn(currentFlatColor()) : currentFlatColor();
     p.setPen(colorBorder());
     p.drawRect(r.adjusted(0, 0, -1, -1));
     p.setPen(inner);

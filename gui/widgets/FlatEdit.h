@@ -1,6 +1,7 @@
 // A single-line edit without the platform border, framed by three flat pixels: the outer line
 // in ColorBorder, the inner two (and the background) in ColorFlat while idle and ColorFocused
-// while active. Active means focused, or hovered while no other flat edit has the focus.
+// while active. Active means focused, or hovered while no other flat edit has the focus. With
+// the keyboard focus the inner two lines become the focus mark instead.
 #pragma once
 
 #include <QLineEdit>

@@ -1,5 +1,6 @@
 // Flat buttons and edits driven as an operator would: hover, press, drag, release, focus.
 #include <gtest/gtest.h>
+#include <QAccessible>
 #include <QGroupBox>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -8,6 +9,7 @@
 #include <QWidget>
 
 #include "gui/widgets/AdvColors.h"
+#include "gui/widgets/Contrast.h"
 #include "gui/widgets/FlatButtons.h"
 #include "gui/widgets/FlatEdit.h"
 #include "gui/widgets/HoverTracker.h"
@@ -103,7 +105,7 @@ TEST_F(FlatControls, DraggingOutAndReleasingDoesNotClickButDraggingBackInDoes) {
     EXPECT_EQ(b.state(), ButtonState::Up);
 }
 
-TEST_F(FlatControls, PushButtonTakesFocusOnPressSpeedButtonDoesNot) {
+TEST_F(FlatControls, PushButtonTakesFocusOnPressSpeedButtonOnlyByTab) {
     FlatButton push(&window);
     FlatSpeedButton speed(&window);
     speed.move(40, 0);
@@ -113,13 +115,13 @@ TEST_F(FlatControls, PushButtonTakesFocusOnPressSpeedButtonDoesNot) {
     EXPECT_FALSE(speed.hasFocus());
     sendMouse(&push, QEvent::MouseButtonPress, {5, 5});
     EXPECT_TRUE(push.hasFocus());
-    EXPECT_EQ(speed.focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(speed.focusPolicy(), Qt::TabFocus);
 }
 
 TEST_F(FlatControls, DisabledButtonLooksFlatAndIgnoresTheMouse) {
     FlatButton b(&window);
     b.resize(121, 41);
-    b.setCaption("Salva");
+    b.setText("Salva");
     b.setColor(QColor(240, 251, 255));
     b.setColorBorder(Qt::red);
     b.show();
@@ -164,20 +166,23 @@ TEST_F(FlatControls, GroupsKeepOneButtonDown) {
     FlatSpeedButton a(&window), b(&window), loose(&window);
     a.setGroupIndex(1);
     b.setGroupIndex(1);
-    loose.setDown(true);
-    EXPECT_FALSE(loose.isDown());  // no group, no latched state
+    loose.setChecked(true);
+    EXPECT_FALSE(loose.isChecked());  // no group, no latched state
 
-    a.setDown(true);
-    b.setDown(true);
-    EXPECT_FALSE(a.isDown());
-    EXPECT_TRUE(b.isDown());
-    b.setDown(false);  // AllowAllUp is off
-    EXPECT_TRUE(b.isDown());
+    a.setChecked(true);
+    b.setChecked(true);
+    EXPECT_FALSE(a.isChecked());
+    EXPECT_TRUE(b.isChecked());
+    b.setChecked(false);  // AllowAllUp is off
+    EXPECT_TRUE(b.isChecked());
 
     a.setAllowAllUp(true);
     EXPECT_TRUE(b.allowAllUp());
-    b.setDown(false);
-    EXPECT_FALSE(b.isDown());
+    b.setChecked(false);
+    EXPECT_FALSE(b.isChecked());
+    a.setChecked(true);
+    b.setChecked(true);  // still one at a time
+    EXPECT_FALSE(a.isChecked());
 }
 
 TEST_F(FlatControls, ReleasingInsideAGroupButtonTogglesDown) {
@@ -189,17 +194,17 @@ TEST_F(FlatControls, ReleasingInsideAGroupButtonTogglesDown) {
     QSignalSpy dbl(&a, &FlatButtonBase::doubleClicked);
     sendMouse(&a, QEvent::MouseButtonPress, {5, 5});
     sendMouse(&a, QEvent::MouseButtonRelease, {5, 5});
-    EXPECT_TRUE(a.isDown());
+    EXPECT_TRUE(a.isChecked());
     EXPECT_EQ(a.state(), ButtonState::Exclusive);
     sendMouse(&a, QEvent::MouseButtonDblClick, {5, 5});
     EXPECT_EQ(dbl.count(), 1);
     sendMouse(&a, QEvent::MouseButtonRelease, {5, 5});
-    EXPECT_FALSE(a.isDown());
+    EXPECT_FALSE(a.isChecked());
 }
 
 TEST_F(FlatControls, AcceleratorClicksAnEnabledButton) {
     FlatButton b(&window);
-    b.setCaption("&Reset");
+    b.setText("&Reset");
     b.show();
     QSignalSpy clicks(&b, &FlatButtonBase::clicked);
     QTest::keyClick(&window, Qt::Key_R, Qt::AltModifier);
@@ -207,6 +212,88 @@ TEST_F(FlatControls, AcceleratorClicksAnEnabledButton) {
     b.setEnabled(false);
     QTest::keyClick(&window, Qt::Key_R, Qt::AltModifier);
     EXPECT_EQ(clicks.count(), 1);
+}
+
+TEST_F(FlatControls, SpaceAndReturnClickTheFocusedButtonAndTabReachesTheSpeedButton) {
+    FlatButton push(&window);
+    FlatSpeedButton speed(&window);
+    push.setText("&Reset");
+    speed.setText("-");
+    speed.move(40, 0);
+    push.show();
+    speed.show();
+    QSignalSpy pushClicks(&push, &QAbstractButton::clicked), speedClicks(&speed, &QAbstractButton::clicked);
+    push.setFocus(Qt::TabFocusReason);
+    QWindow* w = window.windowHandle();
+    for (Qt::Key k : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) QTest::keyClick(w, k);
+    EXPECT_EQ(pushClicks.count(), 3);
+    QTest::keyClick(w, Qt::Key_Tab);
+    ASSERT_TRUE(speed.hasFocus());
+    QTest::keyClick(w, Qt::Key_Space);
+    EXPECT_EQ(speedClicks.count(), 1);
+    EXPECT_EQ(pushClicks.count(), 3);
+}
+
+TEST_F(FlatControls, ScreenReadersSeeAPushButtonNamedByItsCaption) {
+    FlatButton b(&window);
+    b.setText("Stam&pa Su Carta ");
+    b.show();
+    QSignalSpy clicks(&b, &QAbstractButton::clicked);
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&b);
+    ASSERT_TRUE(a);
+    EXPECT_EQ(a->role(), QAccessible::Button);
+    EXPECT_EQ(a->text(QAccessible::Name).trimmed(), QString("Stampa Su Carta"));
+    EXPECT_TRUE(a->state().focusable);
+    ASSERT_TRUE(a->actionInterface());
+    a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return clicks.count() == 1; }, 1000));  // an animated click
+}
+
+// The look of "ESCI": red caption on a yellow face, red when pressed.
+TEST_F(FlatControls, FocusMarkShowsInEveryStateAndTheCaptionStaysReadable) {
+    FlatButton b(&window);
+    b.resize(121, 41);
+    b.setText("ESCI");
+    b.setColor(QColor(255, 255, 0));
+    b.setColorFocused(QColor(255, 255, 0));
+    b.setColorDown(QColor(255, 0, 0));
+    b.setColorBorder(QColor(255, 0, 0));
+    QFont f("Liberation Sans");
+    f.setPixelSize(16);
+    f.setBold(true);
+    b.setFont(f);
+    QPalette pal = b.palette();
+    pal.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    b.setPalette(pal);
+    b.show();
+    b.setFocus();
+
+    auto check = [&](const char* state) {
+        SCOPED_TRACE(state);
+        const QImage img = b.grab().toImage();
+        EXPECT_GE(contrastRatio(b.captionColor(), b.faceColor()), 4.5);
+        bool captionPainted = false;
+        for (int y = 0; y < img.height() && !captionPainted; ++y)
+            for (int x = 0; x < img.width(); ++x) captionPainted |= img.pixelColor(x, y) == b.captionColor();
+        EXPECT_TRUE(captionPainted);
+        // Two pixels of mark, three inside the edge, on all four sides.
+        const int in = FlatButtonBase::kFocusMarkInset;
+        for (QPoint at : {QPoint(60, in), QPoint(60, in + 1), QPoint(in, 20), QPoint(in + 1, 20),
+                          QPoint(120 - in, 20), QPoint(60, 40 - in - 1)}) {
+            EXPECT_EQ(img.pixelColor(at), b.focusMarkColor()) << at.x() << "," << at.y();
+        }
+        EXPECT_GE(contrastRatio(b.focusMarkColor(), b.faceColor()), 3.0);
+    };
+    check("normal");
+    hover(&b);
+    check("hot");
+    b.setDown(true);
+    check("pressed");
+    EXPECT_EQ(b.faceColor(), QColor(255, 0, 0));
+    b.setDown(false);
+    b.clearFocus();
+    b.setEnabled(false);
+    EXPECT_GE(contrastRatio(b.captionColor(), b.faceColor()), 4.5);
 }
 
 TEST_F(FlatControls, EditWithParentColorTakesItsGroupColour) {
@@ -267,10 +354,15 @@ TEST_F(FlatControls, EditFrameAndHeightFollowTheFont) {
     EXPECT_EQ(img.pixelColor(0, 0), QColor(Qt::red));
     EXPECT_EQ(img.pixelColor(1, 1), QColor(255, 255, 225));
     EXPECT_EQ(img.pixelColor(2, 5), QColor(255, 255, 225));
-    edit.setFocus();  // active: the inner lines take ColorFocused
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), edit.mapToGlobal(QPointF(5, 5)));
+    QCoreApplication::sendEvent(&edit, &enter);  // hovered: active, the inner lines take ColorFocused
     img = edit.grab().toImage();
     EXPECT_EQ(img.pixelColor(0, 0), QColor(Qt::red));
     EXPECT_EQ(img.pixelColor(1, 1), QColor(Qt::white));
+    edit.setFocus();  // focused: the inner two lines are the focus mark
+    img = edit.grab().toImage();
+    EXPECT_EQ(img.pixelColor(0, 0), QColor(Qt::red));
+    for (int inner : {1, 2}) EXPECT_GE(contrastRatio(img.pixelColor(inner, 8), QColor(Qt::white)), 3.0);
 }
 
 TEST_F(FlatControls, UpperCaseEditTurnsTypingToCapitals) {
@@ -281,6 +373,26 @@ TEST_F(FlatControls, UpperCaseEditTurnsTypingToCapitals) {
     edit.setFocus();
     QTest::keyClicks(&edit, "rssmra85t10a562s-extra");
     EXPECT_EQ(edit.text(), QString("RSSMRA85T10A562S"));
+}
+
+TEST(Contrast, RatiosAndReadableColours) {
+    const QColor black(Qt::black), white(Qt::white), red(255, 0, 0), yellow(255, 255, 0), green(0, 128, 0);
+    EXPECT_NEAR(contrastRatio(black, white), 21.0, 1e-9);
+    EXPECT_NEAR(contrastRatio(red, yellow), 3.72, 0.01);
+    EXPECT_EQ(readableOn(white, black), black);  // already readable: unchanged
+
+    const QColor darkRed = readableOn(yellow, red);  // darkened just enough, still red
+    EXPECT_GE(contrastRatio(darkRed, yellow), 4.5);
+    EXPECT_LT(contrastRatio(darkRed, yellow), 4.6);
+    EXPECT_EQ(darkRed.green(), 0);
+    EXPECT_GT(darkRed.red(), 200);
+    EXPECT_GE(contrastRatio(readableOn(red, red), red), 4.5);
+    // Even black is too weak on green: the text turns light instead.
+    const QColor onGreen = readableOn(green, black);
+    EXPECT_GE(contrastRatio(onGreen, green), 4.5);
+    EXPECT_GT(onGreen.lightness(), 200);
+    EXPECT_EQ(markColourOn(green), white);
+    EXPECT_EQ(markColourOn(yellow), black);
 }
 
 TEST(AdvColors, ShiftLightnessAndKeepColourAtZeroPercent) {
