@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "app/Options.h"
 #include "app/Subcommands.h"
@@ -26,7 +27,10 @@ const std::map<std::string, Handler>& subcommands() {
 
 constexpr const char* kUsage =
     "uso: quirelle [SOTTOCOMANDO ...]\n"
-    "  (nessun argomento)             apre la finestra principale\n"
+    "  (nessun argomento)             apre la finestra principale nella cartella corrente\n"
+    "  --desktop [FILE.frp]           come dal menu: la finestra principale nella cartella dei\n"
+    "                                 codici (Documenti/Quirelle, o la cartella home se i codici\n"
+    "                                 sono lì), oppure l'anteprima di FILE.frp\n"
     "  labels KIND [OPZIONI]          la lista di stampa, un'etichetta per riga\n"
     "  print KIND [OPZIONI] -o FILE   prepara i fogli: FILE.pdf, FILE.frp, FILE.png\n"
     "  convert FILE.frp -o FILE       da report preparato a PDF o PNG\n"
@@ -38,15 +42,16 @@ constexpr const char* kUsage =
     "KIND: series, calendar, exemptions, oxygen, fiscal, free\n"
     "quirelle SOTTOCOMANDO --help mostra le opzioni di ciascuno; quirelle --version la versione.\n";
 
-enum class TopLevel { Help, Version, Subcommand, Error };
+enum class TopLevel { Help, Version, Desktop, Subcommand, Error };
 
 // The program's own options come before the subcommand; everything from the subcommand on
 // belongs to it.
-TopLevel parseTopLevel(int argc, char** argv) {
+TopLevel parseTopLevel(int argc, char** argv, std::vector<std::string>& positional) {
     QCommandLineParser parser;
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     parser.addOption(QCommandLineOption(QStringList{"h", "help"}));
     parser.addOption(QCommandLineOption("version"));
+    parser.addOption(QCommandLineOption("desktop"));
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     if (!parser.parse(arguments)) {
@@ -55,8 +60,10 @@ TopLevel parseTopLevel(int argc, char** argv) {
                      unknown.isEmpty() ? argv[1] : dashed(unknown.front().toStdString()).c_str());
         return TopLevel::Error;
     }
+    for (const QString& argument : parser.positionalArguments()) positional.push_back(argument.toStdString());
     if (parser.isSet("version")) return TopLevel::Version;
     if (parser.isSet("help") || parser.positionalArguments().value(0) == "help") return TopLevel::Help;
+    if (parser.isSet("desktop")) return TopLevel::Desktop;
     return TopLevel::Subcommand;
 }
 
@@ -64,13 +71,16 @@ TopLevel parseTopLevel(int argc, char** argv) {
 
 int runCommandLine(int argc, char** argv) {
     if (argc < 2) return runMainWindow(argc, argv);
-    switch (parseTopLevel(argc, argv)) {
+    std::vector<std::string> positional;
+    switch (parseTopLevel(argc, argv, positional)) {
         case TopLevel::Help:
             std::fputs(kUsage, stdout);
             return 0;
         case TopLevel::Version:
             std::printf("quirelle %s\n", QUIRELLE_VERSION);
             return 0;
+        case TopLevel::Desktop:
+            return runFromDesktop(argv, positional);
         case TopLevel::Error:
             std::fputs(kUsage, stderr);
             return 2;

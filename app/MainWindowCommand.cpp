@@ -1,5 +1,7 @@
 // No subcommand: the main window in the current directory, until the operator closes it.
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <filesystem>
 
 #include "app/DesktopSession.h"
@@ -57,6 +59,10 @@ int runMainWindow(int argc, char** argv) {
                                  services.reportServices());
     gui::main_window::MessageBoxDialogs dialogs;
     gui::main_window::MainWindow form(labels, dialogs);
+    // The folder of the code files depends on how the program was started; the title names it.
+    form.setWindowTitle(
+        QString("%1 - %2").arg(gui::main_window::kMainCaption,
+                               QDir::toNativeSeparators(QFile::decodeName(labels.workDir().c_str()))));
     // "Stampa Su Carta ": prepare the chosen template under the progress window, then preview.
     printer::qt::PrinterOffsetSettings offsets;
     // Each preview starts on a fresh sheet with one copy of each label; its "Impostazioni

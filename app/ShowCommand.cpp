@@ -9,6 +9,7 @@
 #include "app/Subcommands.h"
 #include "gui/preview/PreviewViewer.h"
 #include "gui/preview/PreviewWindow.h"
+#include "platform/qt/MessageBox.h"
 #include "prepared/PreparedPages.h"
 #include "prepared/PreparedReportIo.h"
 
@@ -16,8 +17,9 @@ namespace app {
 
 namespace {
 
-int fault(const std::string& message) {
+int fault(const std::string& message, ShowFaults shown = ShowFaults::OnTerminal) {
     std::fprintf(stderr, "quirelle show: %s\n", message.c_str());
+    if (shown == ShowFaults::AlsoInBox) platform::qt::showError(message);
     return 1;
 }
 
@@ -32,7 +34,10 @@ int runShow(const Args& args) {
     const Options options(
         args, {"show", "FILE.frp", "Mostra un report preparato nella finestra di anteprima.", {}});
     if (options.positional().size() != 1) throw UsageError("serve un solo file .frp da mostrare");
-    const std::string path = options.positional().front();
+    return showPreparedReport(options.positional().front(), ShowFaults::OnTerminal);
+}
+
+int showPreparedReport(const std::string& path, ShowFaults shown) {
     // Without a display Qt would abort; say so instead.
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -44,9 +49,9 @@ int runShow(const Args& args) {
     try {
         prepared::loadPrepared(pages, path);
     } catch (const std::exception& e) {
-        return fault(path + ": " + e.what());
+        return fault(path + ": " + e.what(), shown);
     }
-    if (pages.count() == 0) return fault("il report non ha pagine");
+    if (pages.count() == 0) return fault(path + ": il report non ha pagine", shown);
     gui::preview::PreviewOptions previewOptions;
     previewOptions.title = fileNameOf(path);
     gui::preview::PreviewWindow form(previewOptions, nullptr, session.previewServices());
