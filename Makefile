@@ -7,7 +7,7 @@ FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: all deps build run test asan bench fuzz clean
+.PHONY: all deps build run test package asan bench fuzz clean
 
 all: build
 
@@ -25,6 +25,10 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The Debian package of the build, build/quirelle_VERSION_ARCH.deb.
+package: build
+	cmake --build $(BUILD) --target package
 
 asan: deps
 	cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUIRELLE_SANITIZE=ON

@@ -1,5 +1,6 @@
 #include "app/DesktopSession.h"
 
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -39,6 +40,10 @@ DesktopSession::ProgramApplication::ProgramApplication(int& argc, char** argv)
     : GuardedApplication(argc, argv, showUnexpectedError) {
     QApplication::setOrganizationName("Vellumo");
     QApplication::setApplicationName("Quirelle");
+    // The installed icon's drawing, and the desktop entry's name so that the desktop pairs the
+    // windows with the entry (Wayland has no other link between them).
+    QApplication::setWindowIcon(QIcon(":/quirelle/icon.svg"));
+    QGuiApplication::setDesktopFileName(QUIRELLE_APP_ID);
     platform::qt::registerFontSubstitutions();
     loadItalianTranslations(*this);
 }

@@ -5,13 +5,14 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-translations-l10n qt6-qpa-plugins
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n qt6-qpa-plugins
   libjpeg62-turbo-dev libpng-dev
   fonts-liberation fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   zbar-tools xvfb xauth xdotool openbox x11-utils imagemagick poppler-utils python3
   cups cups-client cups-bsd printer-driver-cups-pdf
   clang libfuzzer-14-dev
+  dpkg-dev file lintian desktop-file-utils appstream shared-mime-info libxml2-utils libglib2.0-bin man-db
 )
 
 missing=()
