@@ -5,6 +5,7 @@
 #include "labels/CodeListFiles.h"
 #include "labels/LabelCodeCheck.h"
 #include "labels/TextFile.h"
+#include "memtable/MemTableBatch.h"
 #include "memtable/StandardTables.h"
 #include "platform/Cp1252.h"
 #include "platform/Utf8.h"
@@ -70,6 +71,8 @@ std::string LabelApp::start(MissingCodeFile missing) {
         return e.what();
     }
     codesAsRead_ = codes;
+    // One notification for the whole file: a grid redrawn at each of 50,000 codes takes minutes.
+    const memtable::MemTableBatch batch(*fiscalCodes_);
     try {
         for (const std::string& code : codes) appendFiscalCode(code);
     } catch (const std::exception& e) {
@@ -115,6 +118,7 @@ void LabelApp::fillFromCodeFile(ReportKind kind, const std::filesystem::path& fi
 
 void LabelApp::fillFiscalCodes() {
     reportKind_ = ReportKind::DatesAndCodes;
+    const memtable::MemTableBatch listBatch(*printList_), codesBatch(*fiscalCodes_);
     printList_->close();
     printList_->open();
     for (fiscalCodes_->first(); !fiscalCodes_->eof(); fiscalCodes_->next())
@@ -143,6 +147,7 @@ void LabelApp::reset() {
 }
 
 void LabelApp::refillPrintList(const std::vector<std::string>& labels) {
+    const memtable::MemTableBatch batch(*printList_);
     printList_->close();
     printList_->open();
     for (const std::string& label : labels) appendLabel(label);
@@ -215,11 +220,14 @@ void LabelApp::appendFiscalCode(std::string_view code) {
     fiscalCodes_->post();
 }
 
-// The codes cf0.txt receives: the non-empty ones, in list order.
-std::vector<std::string> LabelApp::listedCodes() {
+// The codes cf0.txt receives: the non-empty ones, in list order. Read by row, so the cursor
+// stays on the code the operator chose.
+std::vector<std::string> LabelApp::listedCodes() const {
     std::vector<std::string> codes;
-    for (fiscalCodes_->first(); !fiscalCodes_->eof(); fiscalCodes_->next())
-        if (std::string code = fiscalCodes_->fieldText(kCodeField); !code.empty()) codes.push_back(std::move(code));
+    const int field = fiscalCodes_->fieldIndex(kCodeField);
+    for (int row = 0; row < fiscalCodes_->recordCount(); ++row)
+        if (std::string code = fiscalCodes_->fieldTextAt(row, field); !code.empty())
+            codes.push_back(std::move(code));
     return codes;
 }
 
@@ -229,6 +237,7 @@ void LabelApp::takeInChangesOnDisk(const std::vector<std::string>& onDisk) {
     std::map<std::string, int> change;
     for (const std::string& code : onDisk) ++change[code];
     for (const std::string& code : codesAsRead_) --change[code];
+    const memtable::MemTableBatch batch(*fiscalCodes_);
     for (const auto& [code, delta] : change) {
         for (int i = 0; i < delta; ++i) appendFiscalCode(code);
         for (int i = 0; i > delta; --i) {

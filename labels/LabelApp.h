@@ -102,7 +102,7 @@ private:
     void appendLabel(std::string_view text);
     std::filesystem::path inWorkDir(const char* fileName) const { return workDir_ / fileName; }
     std::vector<std::string> readFiscalCodeFile(const std::filesystem::path& file);
-    std::vector<std::string> listedCodes();
+    std::vector<std::string> listedCodes() const;
     void takeInChangesOnDisk(const std::vector<std::string>& onDisk);
     void appendFiscalCode(std::string_view code);
     std::string encodeForFile(const std::string& text) const;

@@ -62,6 +62,10 @@ const FieldValues* MemTable::Data::visibleValues() const {
 }
 
 void MemTable::Data::notify(DataEvent event, int row) {
+    if (batchDepth > 0) {
+        batchChanged = true;
+        return;
+    }
     // Observers may detach themselves or others while being told; call only those still attached.
     const std::vector<MemTableObserver*> snapshot = observers;
     for (MemTableObserver* observer : snapshot)
@@ -237,6 +241,18 @@ void MemTable::addObserver(MemTableObserver* observer) {
 void MemTable::removeObserver(MemTableObserver* observer) {
     Lock lock(d->lock);
     std::erase(d->observers, observer);
+}
+
+void MemTable::beginBatch() {
+    Lock lock(d->lock);
+    ++d->batchDepth;
+}
+
+void MemTable::endBatch() {
+    Lock lock(d->lock);
+    if (d->batchDepth == 0 || --d->batchDepth > 0 || !d->batchChanged) return;
+    d->batchChanged = false;
+    d->notify(DataEvent::DataChanged, d->cursor);
 }
 
 }  // namespace memtable

@@ -109,6 +109,11 @@ public:
     // --- Notifications ---
     void addObserver(MemTableObserver* observer);
     void removeObserver(MemTableObserver* observer);
+    // A batch of changes (loading a file, filling a list) tells the observers once, when the
+    // outermost batch ends: one DataChanged if anything happened meanwhile, instead of one
+    // notification per change. Batches nest; MemTableBatch holds one for a scope.
+    void beginBatch();
+    void endBatch();
 
 private:
     struct Data;

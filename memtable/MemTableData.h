@@ -48,6 +48,8 @@ struct MemTable::Data {
     int cursorBeforeInsert = -1;
 
     std::vector<MemTableObserver*> observers;
+    int batchDepth = 0;
+    bool batchChanged = false;  // something was held back during the current batch
     mutable std::recursive_mutex lock;
 
     bool hasRecord() const { return current && cursor >= 0 && cursor < current->count(); }

@@ -10,6 +10,7 @@ using memtable::DataEvent;
 
 MemTableModel::MemTableModel(memtable::MemTable& table, std::string fieldName, bool editable, QObject* parent)
     : QAbstractTableModel(parent), table_(table), fieldName_(std::move(fieldName)), editable_(editable) {
+    indicatorRow_ = currentRow();
     table_.addObserver(this);
 }
 
@@ -80,8 +81,17 @@ void MemTableModel::writeField(const QString& text) {
 void MemTableModel::redisplayAfterEdit() {
     const int rows = rowCount();
     if (rows > 0) emit dataChanged(index(0, 0), index(rows - 1, 0));
-    emit headerDataChanged(Qt::Vertical, 0, std::max(0, rows - 1));
+    moveIndicator(currentRow());
     emit cursorMoved(currentRow());
+}
+
+// Only the rows that lose and gain the marker are repainted: a header change over every row
+// costs the view a pass over all of them, at each cursor move.
+void MemTableModel::moveIndicator(int row) {
+    const int rows = rowCount();
+    for (const int changed : {indicatorRow_, row})
+        if (changed >= 0 && changed < rows) emit headerDataChanged(Qt::Vertical, changed, changed);
+    indicatorRow_ = row;
 }
 
 int MemTableModel::currentRow() const {
@@ -105,7 +115,7 @@ void MemTableModel::memTableEvent(memtable::MemTable&, DataEvent event, int row)
     if (writing_) return;  // setData redisplays once the edit is stored
     switch (event) {
         case DataEvent::Scrolled:
-            if (rowCount() > 0) emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
+            moveIndicator(row);
             emit cursorMoved(row);
             break;
         case DataEvent::Editing:
@@ -115,6 +125,7 @@ void MemTableModel::memTableEvent(memtable::MemTable&, DataEvent event, int row)
         default:
             // Row counts and order may change with any other event: redisplay everything.
             beginResetModel();
+            indicatorRow_ = currentRow();
             endResetModel();
             emit cursorMoved(currentRow());
             break;

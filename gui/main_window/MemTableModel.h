@@ -47,10 +47,12 @@ private:
     std::string fieldName_;
     void writeField(const QString& text);
     void redisplayAfterEdit();
+    void moveIndicator(int row);
 
     bool editable_;
     Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignVCenter;
     bool writing_ = false;  // inside setData: the table's notifications wait for its end
+    int indicatorRow_ = -1;  // the row whose header shows the current-record marker
 };
 
 }  // namespace gui::main_window

@@ -1,6 +1,7 @@
 // Bookmarks and change notifications.
 
 #include "TableHelpers.h"
+#include "memtable/MemTableBatch.h"
 #include "memtable/StandardTables.h"
 
 #include <gtest/gtest.h>
@@ -105,6 +106,37 @@ TEST(MemTableNotifications, ObserversMayDetachDuringNotification) {
     EXPECT_EQ(first.events.size(), 1u);
     EXPECT_TRUE(second.events.empty());
     EXPECT_EQ(third.events.size(), 3u);
+}
+
+// A batch tells once, at the end of the outermost one, even when it ends by an error; a batch
+// in which nothing happened tells nothing.
+TEST(MemTableNotifications, ABatchTellsOnceAtItsEnd) {
+    auto table = makeFiscalCodeTable();
+    table->open();
+    Recorder recorder;
+    table->addObserver(&recorder);
+    {
+        MemTableBatch outer(*table);
+        {
+            MemTableBatch inner(*table);
+            appendValues(*table, {"B", "A"}, "codice");
+        }
+        table->first();
+        EXPECT_TRUE(recorder.events.empty());
+    }
+    const std::vector<std::pair<DataEvent, int>> once = {{DataEvent::DataChanged, 0}};
+    EXPECT_EQ(recorder.events, once);
+
+    recorder.events.clear();
+    { MemTableBatch idle(*table); }
+    EXPECT_TRUE(recorder.events.empty());
+    try {
+        MemTableBatch failing(*table);
+        table->append();
+        table->post();  // "codice" is required
+    } catch (const DatasetError&) {}
+    ASSERT_EQ(recorder.events.size(), 1u);
+    EXPECT_EQ(recorder.events[0].first, DataEvent::DataChanged);
 }
 
 TEST(MemTableNotifications, GridStyleRandomAccess) {
