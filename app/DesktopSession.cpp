@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "gui/widgets/FocusRing.h"
 #include "platform/qt/FontSubstitutions.h"
 #include "platform/qt/MessageBox.h"
 
@@ -46,6 +47,7 @@ DesktopSession::ProgramApplication::ProgramApplication(int& argc, char** argv)
     QGuiApplication::setDesktopFileName(QUIRELLE_APP_ID);
     platform::qt::registerFontSubstitutions();
     loadItalianTranslations(*this);
+    gui::widgets::FocusRing::followFocus();  // a focus mark that shows on every control
 }
 
 DesktopSession::DesktopSession(int& argc, char** argv) : application_(argc, argv) {}

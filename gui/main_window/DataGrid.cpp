@@ -6,12 +6,14 @@
 #include <exception>
 
 #include "gui/main_window/Dialogs.h"
+#include "gui/main_window/FocusedCellDelegate.h"
 
 namespace gui::main_window {
 
 DataGrid::DataGrid(MemTableModel* model, Dialogs& dialogs, bool editable, QWidget* parent)
     : QTableView(parent), model_(model), dialogs_(dialogs), editable_(editable) {
     setModel(model);
+    setItemDelegate(new FocusedCellDelegate(this));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(editable ? (QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -110,6 +112,12 @@ void DataGrid::handleKey(QKeyEvent* e) {
         deleteCurrent();
         return;
     }
+    const bool enter =
+        (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && e->modifiers() == Qt::NoModifier;
+    if (!editable_ && (enter || e->matches(QKeySequence::Copy))) {
+        if (model_->currentRow() >= 0) emit rowChosen();
+        return;
+    }
     const int before = currentIndex().row();
     if (editable_ && e->key() == Qt::Key_Down && before == model_->rowCount() - 1 &&
         model_->table().isActive()) {
@@ -130,7 +138,7 @@ void DataGrid::mouseDoubleClickEvent(QMouseEvent* e) {
         showError(QString::fromStdString(err.what()));
         return;
     }
-    emit doubleClickedRow();
+    emit rowChosen();
 }
 
 }  // namespace gui::main_window

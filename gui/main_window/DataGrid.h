@@ -1,7 +1,9 @@
 // A data grid over a MemTableModel: whole-row selection that follows the table's cursor and
 // moves it, deletion of the current record after a confirmation, and (when editable) a new
 // empty row when the operator moves down past the last one. Tab leaves the grid in the
-// window's tab order; an error of the table is shown to the operator, never thrown.
+// window's tab order; an error of the table is shown to the operator, never thrown. The cell
+// with the keyboard focus carries a 2-pixel mark. A grid that does not edit reports a row
+// chosen by a double click, by Return or Enter, or by Ctrl+C.
 #pragma once
 
 #include <QTableView>
@@ -21,7 +23,7 @@ public:
     bool deleteCurrent();
 
 signals:
-    void doubleClickedRow();
+    void rowChosen();
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;

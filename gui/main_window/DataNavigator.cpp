@@ -29,6 +29,7 @@ DataNavigator::DataNavigator(memtable::MemTable& table, Dialogs& dialogs, QWidge
         auto* button = new QToolButton(this);
         button->setText(QString::fromUtf8(kLooks[b].glyph));
         button->setToolTip(QString::fromUtf8(kLooks[b].hint));
+        button->setAccessibleName(button->toolTip());  // the arrows say nothing to a screen reader
         button->setFocusPolicy(Qt::TabFocus);
         connect(button, &QToolButton::clicked, this, [this, b] { press(static_cast<Button>(b)); });
         buttons_[b] = button;

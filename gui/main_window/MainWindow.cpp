@@ -15,6 +15,7 @@
 #include "gui/main_window/DataGrid.h"
 #include "gui/main_window/DataNavigator.h"
 #include "gui/main_window/Dialogs.h"
+#include "gui/main_window/MainWindowAccessibility.h"
 #include "gui/main_window/MainWindowLook.h"
 #include "gui/main_window/MemTableModel.h"
 #include "gui/main_window/RadioGroup.h"
@@ -48,6 +49,16 @@ void setTextColour(QWidget* w, const QColor& c) {
     p.setColor(QPalette::Text, c);
     p.setColor(QPalette::ButtonText, c);
     w->setPalette(p);
+}
+
+// Whether the grid has the focus or not, its selected row reads white on navy.
+void setSelectionColours(QWidget* grid) {
+    QPalette p = grid->palette();
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(g, QPalette::Highlight, kSelection);
+        p.setColor(g, QPalette::HighlightedText, kSelectedText);
+    }
+    grid->setPalette(p);
 }
 
 QGroupBox* makeGroup(QWidget* parent, QRect bounds, const QString& caption, const QColor& colour) {
@@ -113,6 +124,7 @@ MainWindow::MainWindow(labels::LabelApp& app, Dialogs& dialogs, QWidget* parent)
     exitButton->raise();  // lies above the fiscal-code group
     setTabOrder();
     connectHandlers();
+    describeForAssistiveTechnology(*this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -131,7 +143,8 @@ void MainWindow::buildFiscalGroup() {
     fiscalGrid = new DataGrid(fiscalModel_, dialogs_, false, fiscalGroup);
     fiscalGrid->setGeometry(432, 16, 305, 129);
     fiscalGrid->setFont(makeFont("Arial", 19, Italic));
-    setTextColour(fiscalGrid, kRed);
+    setTextColour(fiscalGrid, kCodeRed);
+    setSelectionColours(fiscalGrid);
     fiscalGrid->setColumnWidth(0, 220);
     fiscalGrid->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     fiscalModel_->setAlignment(Qt::AlignCenter);
@@ -147,8 +160,10 @@ void MainWindow::buildFiscalGroup() {
         b->setColorFocused(kGreen);
         b->setColorBorder(kNavy);
     }
-    compactButton->setToolTip("Diminuisci dimenesione finestra");
-    fullHeightButton->setToolTip("Misura finestra Standard");
+    compactButton->setToolTip("Diminuisci dimensione finestra (Alt+-)");
+    fullHeightButton->setToolTip("Misura finestra standard (Alt++)");
+    compactButton->setShortcut(Qt::ALT | Qt::Key_Minus);
+    fullHeightButton->setShortcut(Qt::ALT | Qt::Key_Plus);
     printFiscalButton = makeButton<FlatButton>(fiscalGroup, {808, 160, 121, 49}, "Stampa C.&F.", kPaleBlue);
 }
 
@@ -179,6 +194,7 @@ void MainWindow::buildPrintListGroup() {
     p.setColor(QPalette::Base, kBlue);
     p.setColor(QPalette::Text, kWhite);
     printListGrid->setPalette(p);
+    setSelectionColours(printListGrid);
     printListGrid->setColumnWidth(0, 173);
     const QFont printFont = makeFont("Arial", 15, Bold);
     printButton = makeButton<FlatButton>(printListGroup, {152, 144, 137, 33}, "Stam&pa Su Carta ", kYellow,
@@ -229,8 +245,9 @@ void MainWindow::setTabOrder() {
           << fiscalEdit << fiscalGrid;
     for (int b = 0; b < DataNavigator::ButtonCount; ++b)
         order << fiscalNavigator->button(static_cast<DataNavigator::Button>(b));
-    order << inMemoryEdit << searchEdit << saveButton << printFiscalButton << insertInMemoryButton
-          << freeCodeEdit << insertFreeCodeButton << resetButton << exitButton;
+    order << inMemoryEdit << searchEdit << saveButton << compactButton << fullHeightButton
+          << printFiscalButton << insertInMemoryButton << freeCodeEdit << insertFreeCodeButton << resetButton
+          << exitButton;
     for (int i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
@@ -257,7 +274,7 @@ void MainWindow::connectHandlers() {
     connect(inMemoryEdit, &FlatEdit::doubleClicked, this, [this] { fiscalEdit->clear(); });
     connect(searchEdit, &FlatEdit::doubleClicked, this, [this] { searchEdit->clear(); });
     connect(freeCodeEdit, &FlatEdit::doubleClicked, this, [this] { freeCodeEdit->clear(); });
-    connect(fiscalGrid, &DataGrid::doubleClickedRow, this, &MainWindow::onFiscalGridDoubleClicked);
+    connect(fiscalGrid, &DataGrid::rowChosen, this, &MainWindow::onFiscalCodeChosen);
     fiscalEdit->installEventFilter(this);
 }
 
@@ -383,7 +400,7 @@ void MainWindow::onFiscalEditFocusChanged() {
     if (outcome.enableSave) saveButton->setEnabled(true);
 }
 
-void MainWindow::onFiscalGridDoubleClicked() {
+void MainWindow::onFiscalCodeChosen() {
     run([&] { copyToClipboardAndShow(QString::fromStdString(app_.currentFiscalCode())); });
 }
 

@@ -92,7 +92,7 @@ private:
     void onPrintFiscalClicked();
     void onExitClicked();
     void onFiscalEditFocusChanged();
-    void onFiscalGridDoubleClicked();
+    void onFiscalCodeChosen();
     void onCompactClicked() { setFormHeight(kCompactHeight); }
     void onFullHeightClicked() { setFormHeight(kFullHeight); }
     void onBackgroundClicked();

@@ -37,6 +37,9 @@ QVariant MemTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant MemTableModel::headerData(int section, Qt::Orientation o, int role) const {
+    // The current row's marker, read aloud: a screen reader would spell out the triangle.
+    if (role == Qt::AccessibleTextRole && o == Qt::Vertical)
+        return section == currentRow() ? QStringLiteral("Riga attuale") : QString();
     if (role != Qt::DisplayRole) return {};
     if (o == Qt::Horizontal && section == 0) return QString::fromStdString(fieldName_);
     if (o == Qt::Vertical) return section == currentRow() ? QStringLiteral("\u25B6") : QString();

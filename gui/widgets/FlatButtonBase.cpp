@@ -11,6 +11,7 @@
 #include "gui/widgets/AdvColors.h"
 #include "gui/widgets/Contrast.h"
 #include "gui/widgets/FlatButtonGroups.h"
+#include "gui/widgets/FocusMark.h"
 #include "gui/widgets/HoverTracker.h"
 
 namespace gui::widgets {
@@ -174,10 +175,6 @@ QColor FlatButtonBase::captionColor() const {
     return readableOn(faceColor(), wanted);
 }
 
-QColor FlatButtonBase::focusMarkColor() const {
-    return markColourOn(faceColor());
-}
-
 void FlatButtonBase::onClicked() {
     if (modalResult_ == 0 || !parentWidget()) return;
     if (auto* dialog = qobject_cast<QDialog*>(window())) dialog->done(modalResult_);
@@ -196,7 +193,9 @@ void FlatButtonBase::paintEvent(QPaintEvent*) {
         const ButtonState s = state();
         if (s == ButtonState::Down || s == ButtonState::Exclusive) content.translate(1, 1);
         paintGlyphAndCaption(p, content);
-        if (hasFocus()) paintFocusMark(p, r);
+        // Inside the button's own frame and clear of it, so that it shows in every state.
+        const int in = kFocusMarkInset;
+        if (hasFocus()) paintFocusMark(p, r.adjusted(in, in, -in, -in), faceColor());
     }
     QPainter screen(this);
     screen.drawPixmap(0, 0, buffer);
@@ -219,19 +218,6 @@ void FlatButtonBase::paintFrame(QPainter& p, const QRect& r) const {
     p.fillRect(QRect(r.left(), r.top(), 1, r.height()), topLeft);
     p.fillRect(QRect(r.left(), bottom, r.width(), 1), bottomRight);
     p.fillRect(QRect(right, r.top(), 1, r.height()), bottomRight);
-}
-
-// A solid frame in black or white, whichever stands out on the face, inside the button's own
-// frame and clear of it, so that it shows in every state.
-void FlatButtonBase::paintFocusMark(QPainter& p, const QRect& r) const {
-    const QRect outer = r.adjusted(kFocusMarkInset, kFocusMarkInset, -kFocusMarkInset, -kFocusMarkInset);
-    if (outer.width() <= 2 * kFocusMarkWidth || outer.height() <= 2 * kFocusMarkWidth) return;
-    const QColor mark = focusMarkColor();
-    const int w = kFocusMarkWidth;
-    p.fillRect(QRect(outer.left(), outer.top(), outer.width(), w), mark);
-    p.fillRect(QRect(outer.left(), outer.bottom() - w + 1, outer.width(), w), mark);
-    p.fillRect(QRect(outer.left(), outer.top(), w, outer.height()), mark);
-    p.fillRect(QRect(outer.right() - w + 1, outer.top(), w, outer.height()), mark);
 }
 
 QPixmap FlatButtonBase::glyphForState() const {

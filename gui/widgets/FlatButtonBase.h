@@ -89,13 +89,11 @@ public:
     // Used by the shared hover watch.
     void setHot(bool hot);
 
-    // Colours as painted in the current state: the face, the caption and the focus mark.
+    // Colours as painted in the current state: the face and the caption.
     QColor faceColor() const;
     QColor captionColor() const;
-    QColor focusMarkColor() const;
 
-    // The focus mark: a frame this wide, this far inside the button's edge.
-    static constexpr int kFocusMarkWidth = 2;
+    // How far inside the button's edge the focus mark is drawn.
     static constexpr int kFocusMarkInset = 3;
 
 signals:
@@ -122,7 +120,6 @@ private:
     void refreshHotFromPointer();
     void paintFrame(QPainter& p, const QRect& r) const;
     void paintGlyphAndCaption(QPainter& p, const QRect& r) const;
-    void paintFocusMark(QPainter& p, const QRect& r) const;
     QPixmap glyphForState() const;
 
     HoverTracker*& trackerSlot_;

@@ -299,4 +299,37 @@ TEST_F(OperatorInputTest, GridsLookAsDescribed) {
     EXPECT_TRUE(qobject_cast<QGroupBox*>(form->closingGroup));
 }
 
+TEST_F(OperatorInputTest, ReturnAndCtrlCOnTheFiscalGridCopyTheCodeLikeADoubleClick) {
+    const std::string a = "AAAAAA85T10A562A", b = "BBBBBB85T10A562B";
+    start(a + "\r\n" + b + "\r\n");
+    form->fiscalGrid->setFocus(Qt::TabFocusReason);
+    key(Qt::Key_Home, Qt::ControlModifier);
+    key(Qt::Key_Return);
+    EXPECT_EQ(form->inMemoryEdit->text(), QString::fromStdString(a));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromStdString(a));
+    key(Qt::Key_Down);
+    key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(form->inMemoryEdit->text(), QString::fromStdString(b));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromStdString(b));
+    EXPECT_EQ(QApplication::focusWidget(), form->fiscalGrid);
+}
+
+TEST_F(OperatorInputTest, WindowSizeButtonsAreReachedByTabAndHaveKeys) {
+    start();
+    form->saveButton->setEnabled(true);
+    form->saveButton->setFocus(Qt::TabFocusReason);
+    key(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), form->compactButton);
+    key(Qt::Key_Space);
+    EXPECT_EQ(form->formHeight(), 278);
+    key(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), form->fullHeightButton);
+    key(Qt::Key_Return);
+    EXPECT_EQ(form->formHeight(), 768);
+    key(Qt::Key_Minus, Qt::AltModifier);
+    EXPECT_EQ(form->formHeight(), 278);
+    key(Qt::Key_Plus, Qt::AltModifier);
+    EXPECT_EQ(form->formHeight(), 768);
+}
+
 }  // namespace

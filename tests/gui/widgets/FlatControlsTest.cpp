@@ -1,7 +1,9 @@
 // Flat buttons and edits driven as an operator would: hover, press, drag, release, focus.
 #include <gtest/gtest.h>
 #include <QAccessible>
+#include <QComboBox>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -12,6 +14,7 @@
 #include "gui/widgets/Contrast.h"
 #include "gui/widgets/FlatButtons.h"
 #include "gui/widgets/FlatEdit.h"
+#include "gui/widgets/FocusRing.h"
 #include "gui/widgets/HoverTracker.h"
 
 using namespace gui::widgets;
@@ -280,9 +283,9 @@ TEST_F(FlatControls, FocusMarkShowsInEveryStateAndTheCaptionStaysReadable) {
         const int in = FlatButtonBase::kFocusMarkInset;
         for (QPoint at : {QPoint(60, in), QPoint(60, in + 1), QPoint(in, 20), QPoint(in + 1, 20),
                           QPoint(120 - in, 20), QPoint(60, 40 - in - 1)}) {
-            EXPECT_EQ(img.pixelColor(at), b.focusMarkColor()) << at.x() << "," << at.y();
+            EXPECT_EQ(img.pixelColor(at), markColourOn(b.faceColor())) << at.x() << "," << at.y();
         }
-        EXPECT_GE(contrastRatio(b.focusMarkColor(), b.faceColor()), 3.0);
+        EXPECT_GE(contrastRatio(markColourOn(b.faceColor()), b.faceColor()), 3.0);
     };
     check("normal");
     hover(&b);
@@ -294,6 +297,29 @@ TEST_F(FlatControls, FocusMarkShowsInEveryStateAndTheCaptionStaysReadable) {
     b.clearFocus();
     b.setEnabled(false);
     EXPECT_GE(contrastRatio(b.captionColor(), b.faceColor()), 4.5);
+}
+
+TEST_F(FlatControls, FocusRingFollowsTheFocusToStandardControlsOnly) {
+    FocusRing::followFocus();
+    QComboBox combo(&window);
+    combo.setEditable(true);
+    combo.setGeometry(20, 20, 120, 30);
+    FlatButton flat(&window);
+    flat.move(20, 80);
+    QPalette pal = window.palette();
+    pal.setColor(QPalette::Window, QColor(236, 233, 216));
+    window.setPalette(pal);
+    for (QWidget* w : std::initializer_list<QWidget*>{&combo, &flat}) w->show();
+
+    combo.lineEdit()->setFocus(Qt::TabFocusReason);  // the edit inside takes it; the box is framed
+    ASSERT_TRUE(FocusRing::current());
+    EXPECT_EQ(FocusRing::current()->target(), &combo);
+    const QImage img = window.grab().toImage();
+    for (QPoint at : {QPoint(70, 17), QPoint(70, 18), QPoint(17, 35), QPoint(142, 35), QPoint(70, 52)})
+        EXPECT_EQ(img.pixelColor(at), QColor(Qt::black)) << at.x() << "," << at.y();
+
+    flat.setFocus(Qt::TabFocusReason);  // draws its own mark
+    EXPECT_FALSE(FocusRing::current());
 }
 
 TEST_F(FlatControls, EditWithParentColorTakesItsGroupColour) {
