@@ -46,7 +46,7 @@ ProgressWindow::ProgressWindow(QWidget* parent) : QDialog(parent) {
 void ProgressWindow::run(preparation::ReportProgress& progress, const std::string& caption,
                          const std::string& status, const std::function<void()>& work) {
     setWindowTitle(toQString(caption));
-    captionLabel->setText(toQString(status));
+    setStatus(status);
     pageLabel->clear();
     cancelButton->setText(toQString(platform::uiText(55001)));
     progress_ = &progress;
@@ -78,8 +78,11 @@ void ProgressWindow::runWork() {
     done(cancelled || error_ ? Rejected : Accepted);
 }
 
+// The status is also the window's description, which screen readers announce with its
+// caption and again as it changes.
 void ProgressWindow::setStatus(const std::string& status) {
     captionLabel->setText(toQString(status));
+    setAccessibleDescription(captionLabel->text());
 }
 
 void ProgressWindow::processPendingMessages() {

@@ -1,6 +1,7 @@
 // The progress window: the job runs inside its modal loop, the status line follows the pages,
 // cancel takes effect between pages, and an error of the job comes out of run().
 #include <gtest/gtest.h>
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <stdexcept>
@@ -20,19 +21,21 @@ struct ProgressForm : ::testing::Test {
 };
 
 TEST_F(ProgressForm, RunsTheJobModallyAndShowsEachPage) {
-    std::vector<QString> seen;
+    std::vector<QString> seen, spoken;
     bool modal = false;
     progress.runJob("Preparazione report", "Stampa pagina:", [&] {
         modal = form.isVisible() && form.isModal();
         for (int page = 1; page <= 3; ++page) {
             progress.reportPage(page);
             seen.push_back(form.captionLabel->text());
+            spoken.push_back(QAccessible::queryAccessibleInterface(&form)->text(QAccessible::Description));
         }
     });
     EXPECT_TRUE(modal);
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(form.result(), QDialog::Accepted);
     EXPECT_EQ(seen.back(), QStringLiteral("Stampa pagina:  3"));
+    EXPECT_EQ(spoken, seen);  // a screen reader hears the status as it changes
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Preparazione report"));
     EXPECT_EQ(form.cancelButton->text(), QStringLiteral("Annulla"));
     EXPECT_EQ(form.size(), QSize(278, 106));
