@@ -41,13 +41,14 @@ void writeBarcodeTail(platform::ByteWriter& out, const BarcodeRecord& r) {
 }
 
 // The tail is the same in the template and the printing variant of the body.
-void BarcodeObject::loadFromStream(platform::ByteReader& in, int version) {
-    View::loadFromStream(in, version);
+void BarcodeObject::readRecord(platform::ByteReader& in, int version, report::RecordKind kind) {
+    View::readRecord(in, version, kind);
     settings = readBarcodeTail(in);
 }
 
-void BarcodeObject::saveToStream(platform::ByteWriter& out) const {
-    View::saveToStream(out);
+void BarcodeObject::writeRecord(platform::ByteWriter& out, report::RecordKind kind,
+                                const report::RecordFields& fields) const {
+    View::writeRecord(out, kind, fields);
     writeBarcodeTail(out, settings);
 }
 
@@ -56,14 +57,12 @@ bool BarcodeObject::print(report::PrintContext& context) {
     report::ExpressionHost* expressions = context.expressions;
     if (expressions) expressions->runScript(script, *this);
     if (!visible) return false;
-    const std::string keptTag = tag;
-    if (expressions && tag.find('[') != std::string::npos) tag = expressions->expandText(tag, *this);
+    const std::string tagText = printedTag(context);
     // Only a first line that is one expression is evaluated; a failure leaves "0", which
     // draws as an empty label.
     if (expressions && !workingLines.empty() && workingLines[0].starts_with('['))
         workingLines[0] = expressions->evaluateToText(workingLines[0], *this).value_or("0");
-    writePrintedRecord(context.out);
-    tag = keptTag;
+    writePrintedRecord(context.out, {box(), fillColor, workingLines, tagText});
     return true;
 }
 

@@ -1,9 +1,9 @@
 // BarcodeObject: the report object that prints a barcode. Its memo's first line is the text
 // to encode (normally an expression such as [kb1."giorno"]); its own settings pick the
 // symbology, check character, human-readable text, module, ratio and angle. It draws through
-// its own generator, either into a picture stretched into its rectangle or, on a real device,
-// directly at the device's resolution so that the bars land on whole dots; never outside its
-// rectangle.
+// a generator set up for each drawing, either into a picture stretched into its rectangle or,
+// on a real device, directly at the device's resolution so that the bars land on whole dots;
+// never outside its rectangle. Drawing changes nothing in the object.
 #pragma once
 
 #include <cstdint>
@@ -44,31 +44,36 @@ public:
 
     BarcodeRecord settings;
 
-    // The generator the object draws with; it keeps the last text, type and position.
-    const barcode::BarcodeGenerator& generator() const { return generator_; }
-
     std::vector<std::string> propertyNames() const override;
 
-    void loadFromStream(platform::ByteReader& in, int version) override;
-    void saveToStream(platform::ByteWriter& out) const override;
+    void readRecord(platform::ByteReader& in, int version, report::RecordKind kind) override;
+    void writeRecord(platform::ByteWriter& out, report::RecordKind kind,
+                     const report::RecordFields& fields) const override;
 
     // Evaluates the first memo line (a failed expression gives "0") and writes the printing
     // record; false when the object is invisible.
     bool print(report::PrintContext& context) override;
 
-    // Resizes the object to the symbol (width, or height at 90 and 270 degrees) and paints it.
-    // Generator errors propagate to the caller with nothing painted.
-    void draw(platform::Canvas& canvas, const report::DrawEnvironment& env = {}) override;
+    // The stored box with the symbol's length (width, or height at 90 and 270 degrees); the
+    // stored box when the symbol cannot be encoded.
+    report::ViewBox drawnBox() const override;
+    // Paints the symbol in the box it covers. Generator errors propagate to the caller with
+    // nothing painted.
+    void draw(platform::Canvas& canvas, const report::DrawEnvironment& env = {}) const override;
 
 private:
     bool isUpright() const;  // angle 90 or 270: the symbol runs along the height
-    void configureGenerator();
+    // A generator set up with the settings and the text to encode, at the design module.
+    barcode::BarcodeGenerator configuredGenerator() const;
     std::string textToEncode() const;
-    std::optional<barcode::DotWidths> deviceWidths(const platform::Canvas& canvas);
-    void drawThroughPicture(platform::Canvas& canvas);
-    void drawOnDevice(platform::Canvas& canvas, barcode::DotWidths dots);
-
-    barcode::BarcodeGenerator generator_;
+    report::ViewBox symbolBox(barcode::BarcodeGenerator& generator) const;
+    std::optional<barcode::DotWidths> deviceWidths(const platform::Canvas& canvas,
+                                                   barcode::BarcodeGenerator& generator,
+                                                   const report::DrawGeometry& at) const;
+    void drawThroughPicture(platform::Canvas& canvas, barcode::BarcodeGenerator& generator,
+                            const report::DrawGeometry& at) const;
+    void drawOnDevice(platform::Canvas& canvas, barcode::BarcodeGenerator& generator,
+                      const report::DrawGeometry& at, barcode::DotWidths dots) const;
 };
 
 // The 24-byte tail that follows the view body.

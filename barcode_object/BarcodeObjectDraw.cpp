@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "barcode/BarcodeError.h"
 #include "barcode/DotSnapping.h"
 #include "barcode_object/BarcodeLayout.h"
 #include "barcode_object/BarcodeObject.h"
@@ -37,24 +38,6 @@ bool isRightAngle(double angle) {
     return angle == 0.0 || angle == 90.0 || angle == 180.0 || angle == 270.0;
 }
 
-// Gives the generator its design module and ratio back after it drew at the device's.
-class ModulRestorer {
-public:
-    explicit ModulRestorer(barcode::BarcodeGenerator& g)
-        : generator_(g), modul_(g.modul()), ratio_(g.ratio()) {}
-    ~ModulRestorer() {
-        generator_.setModul(modul_);
-        generator_.setRatio(ratio_);
-    }
-    ModulRestorer(const ModulRestorer&) = delete;
-    ModulRestorer& operator=(const ModulRestorer&) = delete;
-
-private:
-    barcode::BarcodeGenerator& generator_;
-    std::int32_t modul_;
-    double ratio_;
-};
-
 // Narrows the canvas's clip to a rectangle and gives the previous clip back, also through an
 // error.
 class ClipNarrower {
@@ -80,18 +63,6 @@ public:
 private:
     platform::Canvas& canvas_;
     std::optional<platform::Rect> outer_;
-};
-
-// Gives the view its stored geometry back when drawing ends, also through an error.
-class GeometryRestorer {
-public:
-    explicit GeometryRestorer(report::View& v) : view_(v) { view_.beginDraw(); }
-    ~GeometryRestorer() { view_.endDraw(); }
-    GeometryRestorer(const GeometryRestorer&) = delete;
-    GeometryRestorer& operator=(const GeometryRestorer&) = delete;
-
-private:
-    report::View& view_;
 };
 
 // Writes the generator's text in the text line of `box`, whose top-left corner is `origin`.
@@ -126,51 +97,67 @@ std::string BarcodeObject::textToEncode() const {
     return text;
 }
 
-void BarcodeObject::configureGenerator() {
-    generator_.setAngle(settings.angle);
-    generator_.setRatio(settings.ratio);
-    generator_.setModul(settings.modul);  // ignored outside 1..49
-    generator_.setChecksum(settings.withCheckSum);
-    generator_.setColor(fillColor == platform::kNoColor ? platform::kWhite : fillColor);
-    generator_.setType(static_cast<barcode::BarcodeType>(settings.barType));
-    generator_.setText(textToEncode());
+barcode::BarcodeGenerator BarcodeObject::configuredGenerator() const {
+    barcode::BarcodeGenerator generator;
+    generator.setAngle(settings.angle);
+    generator.setRatio(settings.ratio);
+    generator.setModul(settings.modul);  // ignored outside 1..49
+    generator.setChecksum(settings.withCheckSum);
+    generator.setColor(fillColor == platform::kNoColor ? platform::kWhite : fillColor);
+    generator.setType(static_cast<barcode::BarcodeType>(settings.barType));
+    generator.setText(textToEncode());
+    return generator;
 }
 
-void BarcodeObject::draw(platform::Canvas& canvas, const report::DrawEnvironment& env) {
+// The object covers the symbol's length, whatever length it stores.
+report::ViewBox BarcodeObject::symbolBox(barcode::BarcodeGenerator& generator) const {
+    report::ViewBox symbol = box();
+    (isUpright() ? symbol.height : symbol.width) = generator.width();
+    return symbol;
+}
+
+report::ViewBox BarcodeObject::drawnBox() const {
+    if (width < 0 || height < 0 || (memo.size() == 1 && memo[0].empty())) return box();
+    try {
+        barcode::BarcodeGenerator generator = configuredGenerator();
+        return symbolBox(generator);
+    } catch (const barcode::BarcodeError&) {
+        return box();
+    }
+}
+
+void BarcodeObject::draw(platform::Canvas& canvas, const report::DrawEnvironment& env) const {
     if (width < 0 || height < 0) return;
     if (memo.size() == 1 && memo[0].empty()) return;
-    configureGenerator();
-    // The object takes the symbol's length and keeps it: its stored size follows the symbol.
-    (isUpright() ? height : width) = generator_.width();
+    barcode::BarcodeGenerator generator = configuredGenerator();
+    const report::ViewBox symbol = symbolBox(generator);
     // A failed expression prints as "0": an empty label.
-    if (withoutBlanksAndControls(generator_.text()) == "0") return;
+    if (withoutBlanksAndControls(generator.text()) == "0") return;
 
-    GeometryRestorer restorer(*this);
-    applyBandAlign(env);
-    prepareDraw();
-    drawBackground(canvas, env);
+    const report::DrawGeometry at = prepareDraw(alignedBox(symbol, env), env.scale);
+    drawBackground(canvas, env, at);
     if (!env.firstPassOfTwo) {
-        if (const std::optional<barcode::DotWidths> dots = deviceWidths(canvas))
-            drawOnDevice(canvas, *dots);
+        if (const std::optional<barcode::DotWidths> dots = deviceWidths(canvas, generator, at))
+            drawOnDevice(canvas, generator, at, *dots);
         else
-            drawThroughPicture(canvas);
+            drawThroughPicture(canvas, generator, at);
     }
-    drawFrame(canvas, env);
+    drawFrame(canvas, env, at);
 }
 
-void BarcodeObject::drawThroughPicture(platform::Canvas& canvas) {
-    const platform::Size box{width, height};
-    const int barHeight = (isUpright() ? width : height) - (settings.showText ? kTextRoom : 0);
-    const SymbolPlacement at =
+void BarcodeObject::drawThroughPicture(platform::Canvas& canvas, barcode::BarcodeGenerator& generator,
+                                       const report::DrawGeometry& at) const {
+    const platform::Size box{at.box.width, at.box.height};
+    const int barHeight = (isUpright() ? box.width : box.height) - (settings.showText ? kTextRoom : 0);
+    const SymbolPlacement placed =
         placeSymbol(settings.angle, settings.barType == barcode::bcCodePostNet, box, barHeight);
-    generator_.setLeft(at.left);
-    generator_.setTop(at.top);
-    generator_.setHeight(at.height);
+    generator.setLeft(placed.left);
+    generator.setTop(placed.top);
+    generator.setHeight(placed.height);
     platform::PictureCanvas recording(box, &canvas);
-    generator_.draw(recording);
-    if (settings.showText) writeText(recording, generator_, settings.angle, box, kTextHeight, {0, 0});
-    const platform::Rect target{drawX, drawY, addSaturated(drawX, drawWidth),
-                                addSaturated(drawY, drawHeight)};
+    generator.draw(recording);
+    if (settings.showText) writeText(recording, generator, settings.angle, box, kTextHeight, {0, 0});
+    const platform::Rect target{at.x, at.y, addSaturated(at.x, at.width), addSaturated(at.y, at.height)};
     // A recording keeps the whole picture (it is clipped when played); on a device, bars that a
     // small scale widens to a whole pixel must not spill out of the box.
     if (canvas.isRecording()) {
@@ -195,39 +182,42 @@ bool modulFitsTheGenerator(std::int32_t modul, double scale) {
 // instead, with whole-dot elements chosen so that the symbol fits the object's scaled length;
 // recordings keep the picture, which any device can replay. None when no whole-dot widths fit
 // (a small zoom or a coarse device): the picture is drawn then, clipped to the box.
-std::optional<barcode::DotWidths> BarcodeObject::deviceWidths(const platform::Canvas& canvas) {
+std::optional<barcode::DotWidths> BarcodeObject::deviceWidths(const platform::Canvas& canvas,
+                                                              barcode::BarcodeGenerator& generator,
+                                                              const report::DrawGeometry& at) const {
     if (canvas.isRecording() || !isRightAngle(settings.angle)) return std::nullopt;
-    if (!modulFitsTheGenerator(generator_.modul(), isUpright() ? scaleY : scaleX)) return std::nullopt;
+    if (!modulFitsTheGenerator(generator.modul(), isUpright() ? at.scale.y : at.scale.x)) return std::nullopt;
     // Turned by 90 or 180 degrees the generator starts the symbol one dot on.
     const int shift = settings.angle == 90.0 || settings.angle == 180.0 ? 1 : 0;
-    const std::int64_t room = static_cast<std::int64_t>(isUpright() ? drawHeight : drawWidth) - shift;
-    const barcode::WidthCounts counts = barcode::widthCountsOf(generator_.encode());
-    return barcode::snapToDots(counts, room, generator_.ratio(), barcode::ratioLimitOf(generator_.type()),
+    const std::int64_t room = static_cast<std::int64_t>(isUpright() ? at.height : at.width) - shift;
+    const barcode::WidthCounts counts = barcode::widthCountsOf(generator.encode());
+    return barcode::snapToDots(counts, room, generator.ratio(), barcode::ratioLimitOf(generator.type()),
                                kLargestModul);
 }
 
-void BarcodeObject::drawOnDevice(platform::Canvas& canvas, barcode::DotWidths dots) {
-    const double across = isUpright() ? scaleX : scaleY;
-    ModulRestorer restorer(generator_);
-    generator_.setModul(dots.narrow);
+// The generator is this drawing's own: it takes the device's module and ratio.
+void BarcodeObject::drawOnDevice(platform::Canvas& canvas, barcode::BarcodeGenerator& generator,
+                                 const report::DrawGeometry& at, barcode::DotWidths dots) const {
+    const double across = isUpright() ? at.scale.x : at.scale.y;
+    generator.setModul(dots.narrow);
     // The wide element follows the ratio; an exact quotient rounds back to the chosen dots.
-    generator_.setRatio(static_cast<double>(dots.wide) / dots.narrow);
-    const int symbolDots = generator_.width();
+    generator.setRatio(static_cast<double>(dots.wide) / dots.narrow);
+    const int symbolDots = generator.width();
     // The box keeps the object's scaled breadth; its length is the snapped symbol's, from the
     // object's left (or top) edge.
     const platform::Size box =
-        isUpright() ? platform::Size{drawWidth, symbolDots} : platform::Size{symbolDots, drawHeight};
-    const int designBars = (isUpright() ? width : height) - (settings.showText ? kTextRoom : 0);
+        isUpright() ? platform::Size{at.width, symbolDots} : platform::Size{symbolDots, at.height};
+    const int designBars = (isUpright() ? at.box.width : at.box.height) - (settings.showText ? kTextRoom : 0);
     const int barHeight = platform::roundHalfEvenToInt(designBars * across);
-    const SymbolPlacement at =
+    const SymbolPlacement placed =
         placeSymbol(settings.angle, settings.barType == barcode::bcCodePostNet, box, barHeight);
-    generator_.setLeft(addSaturated(drawX, at.left));
-    generator_.setTop(addSaturated(drawY, at.top));
-    generator_.setHeight(at.height);
-    generator_.draw(canvas);
+    generator.setLeft(addSaturated(at.x, placed.left));
+    generator.setTop(addSaturated(at.y, placed.top));
+    generator.setHeight(placed.height);
+    generator.draw(canvas);
     if (settings.showText) {
         const int textHeight = std::max(1, platform::roundHalfEvenToInt(kTextHeight * across));
-        writeText(canvas, generator_, settings.angle, box, textHeight, {drawX, drawY});
+        writeText(canvas, generator, settings.angle, box, textHeight, {at.x, at.y});
     }
 }
 

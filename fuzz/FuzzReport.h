@@ -27,8 +27,6 @@ inline void drawTemplateObjects(report::Report& report) {
         DiscardingCanvas canvas;
         canvas.setClipRect({0, 0, 4000, 4000});
         for (const auto& object : page->objects()) {
-            object->scaleX = object->scaleY = 1.0;
-            object->offsetX = object->offsetY = 0;
             try {
                 object->draw(canvas, {0, 4000, false});
             } catch (const std::exception&) {

@@ -171,9 +171,7 @@ int PageBuilder::bandHeight(RunBand& band) {
         run_.currentObject = object;
         object->workingLines = object->memo;
         run_.expressions.expandLines(object->workingLines, *object);
-        object->prepared = true;
-        const int needed = stretchable->calcHeight(run_.measure);
-        object->prepared = false;
+        const int needed = stretchable->calcHeight(run_.measure, object->workingLines);
         height = std::max<long long>(
             height, std::min<long long>(static_cast<long long>(object->top) + needed, 1 << 30));
     }
@@ -207,13 +205,7 @@ void PageBuilder::drawObject(report::View& object, RunBand& band, int stretchTo)
     report::PrintContext context{
         run_.pages.pageStream(run_.currentPage), &run_.expressions, &run_.measure,
         report::DrawEnvironment{area_.left, area_.right, false, report::DocumentMode::printing}};
-    // Text objects widen their wrap width for AutoWidth only while the engine prints them.
-    auto* memo = dynamic_cast<report::MemoView*>(&object);
-    if (memo) memo->preparing = true;
-    const auto restore = [&] {
-        object.left = keptLeft, object.top = keptTop, object.height = keptHeight;
-        if (memo) memo->preparing = false;
-    };
+    const auto restore = [&] { object.left = keptLeft, object.top = keptTop, object.height = keptHeight; };
     try {
         object.print(context);
     } catch (...) {

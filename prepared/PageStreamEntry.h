@@ -7,6 +7,6 @@
 
 namespace prepared {
 
-void writePageStreamEntry(platform::ByteWriter& out, report::View& object);
+void writePageStreamEntry(platform::ByteWriter& out, const report::View& object);
 
 }  // namespace prepared

@@ -7,7 +7,6 @@
 #include "prepared/PageStreamEntry.h"
 #include "printer/Printer.h"
 #include "printer/ProgramPrinter.h"
-#include "report/MemoView.h"
 #include "report/TemplateStream.h"
 
 namespace prepared {
@@ -148,10 +147,7 @@ void PreparedPages::loadObjects(int index) {
         // An add-in that is not registered has no reader for its body, so nothing after it
         // can be found again.
         if (!view) throw platform::StreamError(report::missingComponentsMessage({missing}));
-        report::View* added = page->addObject(std::move(view));
-        auto* memo = dynamic_cast<report::MemoView*>(added);
-        if (memo && (memo->flags & report::kMemoAutoWidth) && measureCanvas)
-            memo->draw(*measureCanvas, printingEnvironment());
+        page->addObject(std::move(view));
     }
     record.loadedPage = std::move(page);
 }
@@ -184,23 +180,20 @@ void PreparedPages::draw(int index, platform::Canvas& canvas, const platform::Re
     auto scaledEdge = [](double v, int origin, int slack) {
         return platform::clampedInt(static_cast<std::int64_t>(roundEven(v)) + origin + slack);
     };
+    report::DrawEnvironment environment = printingEnvironment();
+    environment.scale = {sx, sy, rect.left, rect.top};
     try {
         for (const auto& object : record.loadedPage->objects()) {
             if (testClip) {
+                const report::ViewBox drawn = object->drawnBox();
                 const platform::Rect bounds{
-                    scaledEdge(object->left * sx, rect.left, -kClipSlack),
-                    scaledEdge(object->top * sy, rect.top, -kClipSlack),
-                    scaledEdge((object->left + static_cast<double>(object->width)) * sx, rect.left,
-                               kClipSlack),
-                    scaledEdge((object->top + static_cast<double>(object->height)) * sy, rect.top,
-                               kClipSlack)};
+                    scaledEdge(drawn.left * sx, rect.left, -kClipSlack),
+                    scaledEdge(drawn.top * sy, rect.top, -kClipSlack),
+                    scaledEdge((drawn.left + static_cast<double>(drawn.width)) * sx, rect.left, kClipSlack),
+                    scaledEdge((drawn.top + static_cast<double>(drawn.height)) * sy, rect.top, kClipSlack)};
                 if (!canvas.rectVisible(bounds)) continue;
             }
-            object->scaleX = sx;
-            object->scaleY = sy;
-            object->offsetX = rect.left;
-            object->offsetY = rect.top;
-            object->draw(canvas, printingEnvironment());
+            object->draw(canvas, environment);
         }
     } catch (...) {
         if (clipToPage) canvas.clearClip();
@@ -224,9 +217,10 @@ bool PreparedPages::hitTest(int index, platform::Point point, int& cursor, bool 
     const auto& objects = record.loadedPage->objects();
     for (auto it = objects.rbegin(); it != objects.rend(); ++it) {
         report::View& object = **it;
-        const platform::Rect r{roundEven(object.left * sx + offx), roundEven(object.top * sy + offy),
-                               roundEven(offx + sx * (object.left + static_cast<double>(object.width))),
-                               roundEven(offy + sy * (object.top + static_cast<double>(object.height)))};
+        const report::ViewBox drawn = object.drawnBox();
+        const platform::Rect r{roundEven(drawn.left * sx + offx), roundEven(drawn.top * sy + offy),
+                               roundEven(offx + sx * (drawn.left + static_cast<double>(drawn.width))),
+                               roundEven(offy + sy * (drawn.top + static_cast<double>(drawn.height)))};
         if (!r.contains(point)) continue;
         if (click) {
             if (!onObjectClick) return false;

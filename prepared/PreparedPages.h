@@ -80,9 +80,6 @@ public:
     std::function<void(int pageIndex)> onBeginPage;
     std::function<void(report::View& object)> onObjectClick;
     std::function<void(report::View& object, int& cursor)> onMouseOverObject;
-    // Off-screen canvas on which auto-width text objects measure themselves when loaded;
-    // borrowed, none = they keep their stored size.
-    platform::Canvas* measureCanvas = nullptr;
     // Decodes bitmap and icon pictures when pages are drawn; borrowed, none = not drawn.
     report::ImageCodec* imageCodec = nullptr;
 

@@ -62,8 +62,8 @@ BandView::BandView() : View(kBandObject) {
     formatCode = 0;
 }
 
-void BandView::loadFromStream(platform::ByteReader& in, int version) {
-    View::loadFromStream(in, version);
+void BandView::readRecord(platform::ByteReader& in, int version, RecordKind kind) {
+    View::readRecord(in, version, kind);
     if (version < 24) return;
     childBand = readString(in, version);
     columns = checkedPosition(in.i32());
@@ -73,8 +73,8 @@ void BandView::loadFromStream(platform::ByteReader& in, int version) {
     if (layoutMajor * 10 + layoutMinor > kMasterLayout) master = readString(in, version);
 }
 
-void BandView::saveToStream(platform::ByteWriter& out) const {
-    View::saveToStream(out);
+void BandView::writeRecord(platform::ByteWriter& out, RecordKind kind, const RecordFields& fields) const {
+    View::writeRecord(out, kind, fields);
     writeString(out, childBand);
     out.i32(columns);
     out.i32(columnWidth);
@@ -151,12 +151,9 @@ std::vector<std::string> BandView::propertyNames() const {
     return names;
 }
 
-void BandView::draw(platform::Canvas& canvas, const DrawEnvironment& env) {
+void BandView::draw(platform::Canvas& canvas, const DrawEnvironment& env) const {
     if (env.mode == DocumentMode::printing) return;
-    beginDraw();
-    prepareDraw();
-    drawBackground(canvas, env);
-    endDraw();
+    drawBackground(canvas, env, prepareDraw(box(), env.scale));
 }
 
 }  // namespace report

@@ -68,11 +68,11 @@ public:
     bool callMethod(const std::string& methodName) override;
     std::vector<std::string> propertyNames() const override;
 
-    void loadFromStream(platform::ByteReader& in, int version) override;
-    void saveToStream(platform::ByteWriter& out) const override;
+    void readRecord(platform::ByteReader& in, int version, RecordKind kind) override;
+    void writeRecord(platform::ByteWriter& out, RecordKind kind, const RecordFields& fields) const override;
     // Bands are not drawn on prepared pages; in the designer they show their background only
     // (FrameTyp holds the band type, not frame edges).
-    void draw(platform::Canvas& canvas, const DrawEnvironment& env = {}) override;
+    void draw(platform::Canvas& canvas, const DrawEnvironment& env = {}) const override;
 
 protected:
     std::uint8_t writtenLayoutMinor() const override { return 1; }

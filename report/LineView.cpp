@@ -7,24 +7,13 @@ LineView::LineView() : Stretcheable(kLineObject) {
     fillColor = platform::kWhite;
 }
 
-void LineView::normalize() {
-    if (height < width) {
-        height = 0;
-        frameTyp = kFrameTop;
-    } else {
-        width = 0;
-        frameTyp = kFrameLeft;
-    }
-}
-
-void LineView::draw(platform::Canvas& canvas, const DrawEnvironment& env) {
-    beginDraw();
-    normalize();
-    applyBandAlign(env);
-    prepareDraw();
+void LineView::draw(platform::Canvas& canvas, const DrawEnvironment& env) const {
+    ViewBox line = box();
+    const bool horizontal = line.height < line.width;
+    (horizontal ? line.height : line.width) = 0;
+    const std::uint16_t edge = horizontal ? kFrameTop : kFrameLeft;
     // A line is its frame edge only: no background.
-    drawFrame(canvas, env);
-    endDraw();
+    drawFrame(canvas, env, prepareDraw(alignedBox(line, env), env.scale, edge));
 }
 
 }  // namespace report

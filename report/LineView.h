@@ -14,10 +14,9 @@ public:
     std::string className() const override { return kLineViewClassName; }
     std::string baseName() const override { return "Line"; }
 
-    // A line lower than wide becomes horizontal (height 0, top edge), otherwise vertical
-    // (width 0, left edge).
-    void normalize();
-    void draw(platform::Canvas& canvas, const DrawEnvironment& env = {}) override;
+    // Drawn as one edge: horizontal (height 0, top edge) when lower than wide, otherwise
+    // vertical (width 0, left edge).
+    void draw(platform::Canvas& canvas, const DrawEnvironment& env = {}) const override;
 };
 
 }  // namespace report

@@ -9,14 +9,8 @@
 namespace report {
 namespace {
 
-// Extra wrap width a memo with AutoWidth gets while preparing, so its lines are not broken
-// before the width is adjusted to them.
-constexpr int kAutoWidthWrapAllowance = 100;
-
-struct ScaleState {
-    double sx, sy;
-    int ox, oy;
-};
+// Wrapping and measuring happen in page pixels.
+constexpr DrawScale kUnitScale{};
 
 }  // namespace
 
@@ -29,29 +23,53 @@ MemoLayoutOptions MemoView::layoutOptions(int innerWidth, double sx, double) con
     return o;
 }
 
-void MemoView::adjustAutoWidth(platform::Canvas& canvas) {
+ViewBox MemoView::autoWidthBox(platform::Canvas& canvas, const ViewBox& box,
+                               const std::vector<std::string>& lines) const {
     canvas.setFont(canvasFont(1.0));
+    // Each paragraph unwrapped: the box grows to the text, not the text to the box.
     MemoLayoutOptions o = layoutOptions(0, 1.0, 1.0);
+    o.wordWrap = false;
     o.measure = [&canvas](const std::string& s) { return canvas.textExtent(s).width; };
     int widest = 0;
-    for (const auto& line : layoutMemoLines(sourceLines(), o))
-        widest = std::max(widest, lineWidth(line.text, o));
-    const int newWidth = platform::clampedInt(static_cast<std::int64_t>(widest) + std::int64_t{2} * gapX + 1);
+    for (const auto& line : layoutMemoLines(lines, o)) widest = std::max(widest, lineWidth(line.text, o));
+    ViewBox fitted = box;
+    fitted.width = platform::clampedInt(static_cast<std::int64_t>(widest) + std::int64_t{2} * gapX + 1);
     if ((alignment & kAlignHorizontalMask) == kAlignRight)
-        left = platform::clampedInt(static_cast<std::int64_t>(left) + width - newWidth);
-    width = newWidth;
+        fitted.left = platform::clampedInt(static_cast<std::int64_t>(box.left) + box.width - fitted.width);
+    return fitted;
+}
+
+std::vector<LaidOutLine> MemoView::wrappedLines(platform::Canvas& canvas, const ViewBox& box,
+                                                const std::vector<std::string>& lines) const {
+    const DrawGeometry unit = prepareDraw(box, kUnitScale);
+    canvas.setFont(canvasFont(1.0));
+    const bool rotated = alignment & kAlignRotated;
+    const int wrapWidth =
+        platform::clampedInt(rotated ? std::int64_t{unit.rect.height()} - std::int64_t{2} * unit.gapY
+                                     : std::int64_t{unit.rect.width()} - std::int64_t{2} * unit.gapX);
+    MemoLayoutOptions o = layoutOptions(wrapWidth, 1.0, 1.0);
+    o.measure = [&canvas](const std::string& s) { return canvas.textExtent(s).width; };
+    return layoutMemoLines(lines, o);
+}
+
+int MemoView::neededHeight(platform::Canvas& canvas, const ViewBox& box,
+                           const std::vector<std::string>& lines) const {
+    const std::size_t count = wrappedLines(canvas, box, lines).size();
+    if (alignment & kAlignRotated) return box.height;
+    const int gapY = prepareDraw(box, kUnitScale).gapY;
+    return platform::clampedInt(static_cast<std::int64_t>(count) * lineStep(1.0) + std::int64_t{2} * gapY);
 }
 
 // Ruled lines every text line down to the bottom edge, only where they meet the clip: a stored
 // bottom far below the page must not cost a line per step.
-void MemoView::drawUnderlines(platform::Canvas& canvas) {
-    const int step = lineStep(scaleY);
+void MemoView::drawUnderlines(platform::Canvas& canvas, const DrawGeometry& at) const {
+    const int step = lineStep(at.scale.y);
     if (step <= 0) return;
-    canvas.setPen({frameColor, std::max(1, platform::clampedInt(platform::roundHalfEven(drawFrameWidth))),
+    canvas.setPen({frameColor, std::max(1, platform::clampedInt(platform::roundHalfEven(at.frameWidth))),
                    platform::PenStyle::Solid, platform::PenMode::Copy});
-    const int right = scaledRight();
-    std::int64_t bottom = scaledBottom();
-    std::int64_t y = static_cast<std::int64_t>(drawY) + drawGapY + step - 1;
+    const int right = at.right;
+    std::int64_t bottom = at.bottom;
+    std::int64_t y = static_cast<std::int64_t>(at.y) + at.gapY + step - 1;
     if (const auto clip = canvas.currentClip()) {
         // The pen may reach a little past the line it is drawn on.
         const std::int64_t slack = std::max(1, canvas.pen().width);
@@ -60,22 +78,24 @@ void MemoView::drawUnderlines(platform::Canvas& canvas) {
         if (y < firstVisible) y += (firstVisible - y) / step * step;
     }
     for (; y < bottom; y += step) {
-        const int at = static_cast<int>(y);
-        canvas.line({drawX, at}, {right, at});
+        const int row = static_cast<int>(y);
+        canvas.line({at.x, row}, {right, row});
     }
 }
 
-void MemoView::drawText(platform::Canvas& canvas, const std::vector<LaidOutLine>& lines) {
-    canvas.setFont(canvasFont(scaleY));
-    MemoLayoutOptions o = layoutOptions(0, scaleX, scaleY);
+void MemoView::drawText(platform::Canvas& canvas, const std::vector<LaidOutLine>& lines,
+                        const DrawGeometry& at) const {
+    canvas.setFont(canvasFont(at.scale.y));
+    MemoLayoutOptions o = layoutOptions(0, at.scale.x, at.scale.y);
     o.measure = [&canvas](const std::string& s) { return canvas.textExtent(s).width; };
     const bool rotated = alignment & kAlignRotated;
-    const int lineHeight = lineStep(scaleY);
+    const int lineHeight = lineStep(at.scale.y);
+    const platform::Rect& drawRect = at.rect;
     // Along the text (x unless rotated) and across the lines (y unless rotated).
     const int along = rotated ? drawRect.height() : drawRect.width();
-    const int alongGap = rotated ? drawGapY : drawGapX;
+    const int alongGap = rotated ? at.gapY : at.gapX;
     const int across = rotated ? drawRect.width() : drawRect.height();
-    const int acrossGap = rotated ? drawGapX : drawGapY;
+    const int acrossGap = rotated ? at.gapX : at.gapY;
     const int inner = platform::clampedInt(static_cast<std::int64_t>(along) - std::int64_t{2} * alongGap);
 
     const int freeAcross = platform::clampedInt(static_cast<std::int64_t>(across) - std::int64_t{2} * acrossGap -
@@ -107,18 +127,18 @@ void MemoView::drawText(platform::Canvas& canvas, const std::vector<LaidOutLine>
             const JustifySpacing js = justifySpacing(text, textWidth, inner);
             if (js.blanks > 0) {
                 // Word by word, each blank widened by its share of the free space.
-                int at = pos, blankIndex = 0;
+                int wordAt = pos, blankIndex = 0;
                 std::size_t start = 0;
                 while (start <= text.size()) {
                     std::size_t end = text.find(' ', start);
                     std::string piece =
                         text.substr(start, end == std::string::npos ? std::string::npos : end - start + 1);
-                    platform::Point p = place(at);
+                    platform::Point p = place(wordAt);
                     canvas.textOut(p.x, p.y, piece, o.charSpacing);
-                    at = platform::clampedInt(static_cast<std::int64_t>(at) + lineWidth(piece, o));
+                    wordAt = platform::clampedInt(static_cast<std::int64_t>(wordAt) + lineWidth(piece, o));
                     if (end == std::string::npos) break;
-                    at = platform::clampedInt(static_cast<std::int64_t>(at) + js.perBlank +
-                                              (blankIndex < js.remainder ? 1 : 0));
+                    wordAt = platform::clampedInt(static_cast<std::int64_t>(wordAt) + js.perBlank +
+                                                  (blankIndex < js.remainder ? 1 : 0));
                     ++blankIndex;
                     start = end + 1;
                 }
@@ -130,35 +150,14 @@ void MemoView::drawText(platform::Canvas& canvas, const std::vector<LaidOutLine>
     }
 }
 
-void MemoView::draw(platform::Canvas& canvas, const DrawEnvironment& env) {
-    beginDraw();
-    if (hasFlag(kMemoAutoWidth) && preparing) adjustAutoWidth(canvas);
-    applyBandAlign(env);
-
-    // Wrap at scale 1, offset 0, so line breaks are the same at every zoom and on paper.
-    const ScaleState real{scaleX, scaleY, offsetX, offsetY};
-    scaleX = scaleY = 1.0;
-    offsetX = offsetY = 0;
-    prepareDraw();
-    canvas.setFont(canvasFont(1.0));
-    const bool rotated = alignment & kAlignRotated;
-    int wrapWidth = platform::clampedInt(rotated ? std::int64_t{drawRect.height()} - std::int64_t{2} * drawGapY
-                                                 : std::int64_t{drawRect.width()} - std::int64_t{2} * drawGapX);
-    if (hasFlag(kMemoAutoWidth) && preparing) wrapWidth += kAutoWidthWrapAllowance;
-    MemoLayoutOptions o = layoutOptions(wrapWidth, 1.0, 1.0);
-    o.measure = [&canvas](const std::string& s) { return canvas.textExtent(s).width; };
-    const std::vector<LaidOutLine> lines = layoutMemoLines(sourceLines(), o);
-    scaleX = real.sx;
-    scaleY = real.sy;
-    offsetX = real.ox;
-    offsetY = real.oy;
-
-    prepareDraw();
-    drawBackground(canvas, env);
-    drawFrame(canvas, env);
-    if (hasFlag(kMemoUnderlines)) drawUnderlines(canvas);
-    if (!env.firstPassOfTwo) drawText(canvas, lines);
-    endDraw();
+void MemoView::draw(platform::Canvas& canvas, const DrawEnvironment& env) const {
+    const ViewBox placed = alignedBox(box(), env);
+    const std::vector<LaidOutLine> lines = wrappedLines(canvas, placed, memo);
+    const DrawGeometry at = prepareDraw(placed, env.scale);
+    drawBackground(canvas, env, at);
+    drawFrame(canvas, env, at);
+    if (hasFlag(kMemoUnderlines)) drawUnderlines(canvas, at);
+    if (!env.firstPassOfTwo) drawText(canvas, lines, at);
 }
 
 }  // namespace report

@@ -50,10 +50,6 @@ MemoView::MemoView() : Stretcheable(kMemoObject) {
     flags = kFlagStretched | kMemoWordWrap;
 }
 
-const std::vector<std::string>& MemoView::sourceLines() const {
-    return prepared ? workingLines : memo;
-}
-
 int MemoView::fontPixelHeight(double scale) const {
     return platform::clampedInt(platform::roundHalfEven(font.size * 96.0 / 72.0 * scale));
 }
@@ -76,8 +72,8 @@ platform::Font MemoView::canvasFont(double scale) const {
 
 // ---------------------------------------------------------------- stream
 
-void MemoView::loadFromStream(platform::ByteReader& in, int version) {
-    View::loadFromStream(in, version);
+void MemoView::readRecord(platform::ByteReader& in, int version, RecordKind kind) {
+    View::readRecord(in, version, kind);
     font.name = readString(in, version);
     font.size = checkedPosition(in.i32());
     font.style = fontStyleFromStream(in.u16());
@@ -85,7 +81,7 @@ void MemoView::loadFromStream(platform::ByteReader& in, int version) {
     alignment = in.i32();
     const int charset = in.u16() & 0xFF;
     font.charset = version >= 23 ? charset : kDefaultCharset;
-    if (!prepared) {
+    if (kind == RecordKind::Template) {
         highlight.fontStyle = fontStyleFromStream(in.u16());
         highlight.fontColor = static_cast<platform::Color>(in.i32());
         highlight.fillColor = static_cast<platform::Color>(in.i32());
@@ -98,15 +94,20 @@ void MemoView::loadFromStream(platform::ByteReader& in, int version) {
     if (version == 21) flags |= kMemoWordWrap;
 }
 
-void MemoView::saveToStream(platform::ByteWriter& out) const {
-    View::saveToStream(out);
-    writeString(out, font.name);
-    out.i32(font.size);
-    out.u16(static_cast<std::uint16_t>(fontStyleToStream(font.style)));
-    out.i32(static_cast<std::int32_t>(font.color));
+void MemoView::writeRecord(platform::ByteWriter& out, RecordKind kind, const RecordFields& fields) const {
+    writeMemoRecord(out, kind, fields, font);
+}
+
+void MemoView::writeMemoRecord(platform::ByteWriter& out, RecordKind kind, const RecordFields& fields,
+                               const MemoFont& recordFont) const {
+    View::writeRecord(out, kind, fields);
+    writeString(out, recordFont.name);
+    out.i32(recordFont.size);
+    out.u16(static_cast<std::uint16_t>(fontStyleToStream(recordFont.style)));
+    out.i32(static_cast<std::int32_t>(recordFont.color));
     out.i32(alignment);
-    out.u16(static_cast<std::uint16_t>(font.charset & 0xFF));
-    if (!prepared) {
+    out.u16(static_cast<std::uint16_t>(recordFont.charset & 0xFF));
+    if (kind == RecordKind::Template) {
         out.u16(static_cast<std::uint16_t>(fontStyleToStream(highlight.fontStyle)));
         out.i32(static_cast<std::int32_t>(highlight.fontColor));
         out.i32(static_cast<std::int32_t>(highlight.fillColor));
@@ -178,7 +179,7 @@ PropertyValue MemoView::property(const std::string& propertyName) const {
     if (n == "HIGHLIGHT") return highlight.condition;
     if (n == "LINESPACING") return static_cast<long long>(lineSpacing);
     if (n == "CHARSPACING") return static_cast<long long>(charSpacing);
-    if (n == "LINES.COUNT") return static_cast<long long>(sourceLines().size());
+    if (n == "LINES.COUNT") return static_cast<long long>(memo.size());
     return Stretcheable::property(propertyName);
 }
 
@@ -193,26 +194,8 @@ std::vector<std::string> MemoView::propertyNames() const {
 
 // ---------------------------------------------------------------- printing
 
-int MemoView::calcHeight(platform::Canvas& canvas) {
-    const double sx = scaleX, sy = scaleY;
-    const int ox = offsetX, oy = offsetY;
-    scaleX = scaleY = 1.0;
-    offsetX = offsetY = 0;
-    prepareDraw();
-    canvas.setFont(canvasFont(1.0));
-    const bool rotated = alignment & kAlignRotated;
-    const int available = platform::clampedInt(rotated ? std::int64_t{drawRect.height()} - std::int64_t{2} * drawGapY
-                                                        : std::int64_t{drawRect.width()} - std::int64_t{2} * drawGapX);
-    MemoLayoutOptions options = layoutOptions(available, 1.0, 1.0);
-    options.measure = [&canvas](const std::string& s) { return canvas.textExtent(s).width; };
-    const auto lines = layoutMemoLines(sourceLines(), options);
-    const int lineHeight = lineStep(1.0);
-    scaleX = sx;
-    scaleY = sy;
-    offsetX = ox;
-    offsetY = oy;
-    if (rotated) return height;
-    return platform::clampedInt(static_cast<std::int64_t>(lines.size()) * lineHeight + std::int64_t{2} * drawGapY);
+int MemoView::calcHeight(platform::Canvas& canvas, const std::vector<std::string>& lines) const {
+    return neededHeight(canvas, box(), lines);
 }
 
 bool MemoView::print(PrintContext& context) {
@@ -223,40 +206,31 @@ bool MemoView::print(PrintContext& context) {
     }
     if (!visible) return false;
 
-    const MemoFont keptFont = font;
-    const platform::Color keptFill = fillColor;
-    const std::string keptTag = tag;
-    beginDraw();
+    MemoFont printedFont = font;
+    platform::Color printedFill = fillColor;
     if (!highlight.condition.empty() && context.expressions &&
         context.expressions->isTrue(highlight.condition, *this)) {
-        font.style = highlight.fontStyle;
-        font.color = highlight.fontColor;
-        fillColor = highlight.fillColor;
+        printedFont.style = highlight.fontStyle;
+        printedFont.color = highlight.fontColor;
+        printedFill = highlight.fillColor;
     }
+    ViewBox placed = box();
     if (context.measureCanvas) {
-        prepared = true;  // measure the evaluated lines
-        if (hasFlag(kMemoAutoWidth)) adjustAutoWidth(*context.measureCanvas);
-        if (flags & kFlagStretched) height = std::max(height, calcHeight(*context.measureCanvas));
-        prepared = false;
+        if (hasFlag(kMemoAutoWidth)) placed = autoWidthBox(*context.measureCanvas, placed, workingLines);
+        if (flags & kFlagStretched)
+            placed.height =
+                std::max(placed.height, neededHeight(*context.measureCanvas, placed, workingLines));
     }
-    if (context.expressions && tag.find('[') != std::string::npos)
-        tag = context.expressions->expandText(tag, *this);
-    if (bandAlign == BandAlign::Bottom || bandAlign == BandAlign::Top ||
-        (bandAlign == BandAlign::width && band && band->isCrossTab()))
-        applyBandAlign(context.environment);
+    const std::string tagText = printedTag(context);
+    placed = printedBox(placed, context.environment);
 
-    bool written = false;
     const std::string text = joinedText(workingLines);
-    if (!(hasFlag(kMemoSuppress) && text == lastPrintedText)) {
-        lastPrintedText = text;
-        writePrintedRecord(context.out);
-        written = true;
-    }
-    endDraw();
-    font = keptFont;
-    fillColor = keptFill;
-    tag = keptTag;
-    return written;
+    if (hasFlag(kMemoSuppress) && text == lastPrintedText) return false;
+    lastPrintedText = text;
+    writeRecordHeader(context.out);
+    writeMemoRecord(context.out, RecordKind::Printing, {placed, printedFill, workingLines, tagText},
+                    printedFont);
+    return true;
 }
 
 }  // namespace report

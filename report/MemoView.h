@@ -67,8 +67,6 @@ public:
     int lineSpacing = 2;
     int charSpacing = 0;
     std::string lastPrintedText;  // for Suppress
-    // True while the preparation engine prints (AutoWidth widens the wrap width then).
-    bool preparing = false;
 
     bool hasFlag(MemoFlag f) const { return (flags & f) != 0; }
 
@@ -76,15 +74,13 @@ public:
     PropertyValue property(const std::string& propertyName) const override;
     std::vector<std::string> propertyNames() const override;
 
-    void loadFromStream(platform::ByteReader& in, int version) override;
-    void saveToStream(platform::ByteWriter& out) const override;
+    void readRecord(platform::ByteReader& in, int version, RecordKind kind) override;
+    void writeRecord(platform::ByteWriter& out, RecordKind kind, const RecordFields& fields) const override;
 
-    void draw(platform::Canvas& canvas, const DrawEnvironment& env = {}) override;
+    void draw(platform::Canvas& canvas, const DrawEnvironment& env = {}) const override;
     bool print(PrintContext& context) override;
-    int calcHeight(platform::Canvas& canvas) override;
+    int calcHeight(platform::Canvas& canvas, const std::vector<std::string>& lines) const override;
 
-    // The lines drawn: the working lines when printing prepared, otherwise the memo.
-    const std::vector<std::string>& sourceLines() const;
     // The font as the canvas takes it at the given vertical scale.
     platform::Font canvasFont(double scale) const;
     // Pixel height of the font at scale 1 (points at 96 dpi).
@@ -94,9 +90,19 @@ public:
 
 private:
     MemoLayoutOptions layoutOptions(int innerWidth, double sx, double sy) const;
-    void drawUnderlines(platform::Canvas& canvas);
-    void drawText(platform::Canvas& canvas, const std::vector<LaidOutLine>& lines);
-    void adjustAutoWidth(platform::Canvas& canvas);
+    // The lines wrapped in a box at scale 1, so that breaks are the same at every zoom.
+    std::vector<LaidOutLine> wrappedLines(platform::Canvas& canvas, const ViewBox& box,
+                                          const std::vector<std::string>& lines) const;
+    int neededHeight(platform::Canvas& canvas, const ViewBox& box,
+                     const std::vector<std::string>& lines) const;
+    // The box as wide as the widest line (AutoWidth); right-aligned text keeps its right edge.
+    ViewBox autoWidthBox(platform::Canvas& canvas, const ViewBox& box,
+                         const std::vector<std::string>& lines) const;
+    void writeMemoRecord(platform::ByteWriter& out, RecordKind kind, const RecordFields& fields,
+                         const MemoFont& recordFont) const;
+    void drawUnderlines(platform::Canvas& canvas, const DrawGeometry& at) const;
+    void drawText(platform::Canvas& canvas, const std::vector<LaidOutLine>& lines,
+                  const DrawGeometry& at) const;
 };
 
 // Stream font-style bits order (italic, bold, underline, strike-out) <-> platform bits.

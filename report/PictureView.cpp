@@ -20,9 +20,9 @@ PictureView::PictureView() : View(kPictureObject) {
     flags = kFlagStretched | kPictureKeepAspect;
 }
 
-void PictureView::loadFromStream(platform::ByteReader& in, int version) {
-    View::loadFromStream(in, version);
-    const std::uint8_t kind = in.u8();
+void PictureView::readRecord(platform::ByteReader& in, int version, RecordKind kind) {
+    View::readRecord(in, version, kind);
+    const std::uint8_t graphic = in.u8();
     const std::uint8_t blob = in.u8();
     if (layoutMajor * 10 + layoutMinor > kBlobTypeLayout) blobType = static_cast<BlobType>(blob);
     const std::int32_t dataEnd = in.i32();
@@ -32,15 +32,15 @@ void PictureView::loadFromStream(platform::ByteReader& in, int version) {
         throw platform::StreamError("Invalid picture data");
     auto data = in.bytes(static_cast<std::size_t>(dataEnd) - start);
     picture = {};
-    if (kind >= static_cast<std::uint8_t>(GraphicKind::Bitmap) &&
-        kind <= static_cast<std::uint8_t>(GraphicKind::Jpeg)) {
-        picture.kind = static_cast<GraphicKind>(kind);
+    if (graphic >= static_cast<std::uint8_t>(GraphicKind::Bitmap) &&
+        graphic <= static_cast<std::uint8_t>(GraphicKind::Jpeg)) {
+        picture.kind = static_cast<GraphicKind>(graphic);
         picture.bytes.assign(data.begin(), data.end());
     }
 }
 
-void PictureView::saveToStream(platform::ByteWriter& out) const {
-    View::saveToStream(out);
+void PictureView::writeRecord(platform::ByteWriter& out, RecordKind kind, const RecordFields& fields) const {
+    View::writeRecord(out, kind, fields);
     const bool hasData = !picture.isEmpty();
     out.u8(static_cast<std::uint8_t>(hasData ? picture.kind : GraphicKind::None));
     out.u8(static_cast<std::uint8_t>(blobType));
@@ -83,7 +83,8 @@ std::vector<std::string> PictureView::propertyNames() const {
     return names;
 }
 
-platform::Rect PictureView::pictureTarget(int pictureWidth, int pictureHeight) const {
+platform::Rect PictureView::pictureTarget(const DrawGeometry& at, int pictureWidth, int pictureHeight) const {
+    const int drawX = at.x, drawY = at.y, drawWidth = at.width, drawHeight = at.height;
     platform::Rect box{drawX, drawY, drawX + drawWidth, drawY + drawHeight};
     if (pictureWidth <= 0 || pictureHeight <= 0) return box;
     auto scaled = [](double v) { return platform::clampedInt(platform::roundHalfEven(v)); };
@@ -99,8 +100,8 @@ platform::Rect PictureView::pictureTarget(int pictureWidth, int pictureHeight) c
             h = scaled(pictureHeight * k);
         }
     } else {
-        w = scaled(pictureWidth * scaleX);
-        h = scaled(pictureHeight * scaleY);
+        w = scaled(pictureWidth * at.scale.x);
+        h = scaled(pictureHeight * at.scale.y);
     }
     int x = drawX, y = drawY;
     if (flags & kPictureCenter) {
@@ -155,21 +156,18 @@ void paintRaster(platform::Canvas& canvas, const RasterImage& image, const platf
     }
 }
 
-void PictureView::draw(platform::Canvas& canvas, const DrawEnvironment& env) {
-    beginDraw();
-    applyBandAlign(env);
-    prepareDraw();
-    drawBackground(canvas, env);
+void PictureView::draw(platform::Canvas& canvas, const DrawEnvironment& env) const {
+    const DrawGeometry at = prepareDraw(alignedBox(box(), env), env.scale);
+    drawBackground(canvas, env, at);
     if (!env.firstPassOfTwo) {
         if (auto meta = decoded_.metafile(picture)) {
-            canvas.drawPicture(*meta, pictureTarget(meta->size().width, meta->size().height));
+            canvas.drawPicture(*meta, pictureTarget(at, meta->size().width, meta->size().height));
         } else if (const RasterImage* image =
                        decoded_.raster(picture, env.imageCodec, page ? page->pixelBudget : nullptr)) {
-            paintRaster(canvas, *image, pictureTarget(image->width, image->height));
+            paintRaster(canvas, *image, pictureTarget(at, image->width, image->height));
         }
     }
-    drawFrame(canvas, env);
-    endDraw();
+    drawFrame(canvas, env, at);
 }
 
 }  // namespace report

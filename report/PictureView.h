@@ -28,15 +28,17 @@ public:
     PropertyValue property(const std::string& propertyName) const override;
     std::vector<std::string> propertyNames() const override;
 
-    void loadFromStream(platform::ByteReader& in, int version) override;
-    void saveToStream(platform::ByteWriter& out) const override;
-    void draw(platform::Canvas& canvas, const DrawEnvironment& env = {}) override;
+    void readRecord(platform::ByteReader& in, int version, RecordKind kind) override;
+    void writeRecord(platform::ByteWriter& out, RecordKind kind, const RecordFields& fields) const override;
+    void draw(platform::Canvas& canvas, const DrawEnvironment& env = {}) const override;
 
-    // Target rectangle of a picture of the given size, honouring Center and KeepAspect.
-    platform::Rect pictureTarget(int pictureWidth, int pictureHeight) const;
+    // Target rectangle of a picture of the given size within a drawing, honouring Center and
+    // KeepAspect.
+    platform::Rect pictureTarget(const DrawGeometry& at, int pictureWidth, int pictureHeight) const;
 
 private:
-    DecodedPicture decoded_;
+    // Decoded on the first drawing and kept; the picture itself does not change by drawing.
+    mutable DecodedPicture decoded_;
 };
 
 // Paints decoded pixels stretched into target on any canvas (nearest pixel, runs of equal

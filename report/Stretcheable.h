@@ -12,8 +12,8 @@ class Stretcheable : public View {
 public:
     DrawMode drawMode = DrawMode::Whole;
 
-    // Height the content needs at the current width, in page pixels.
-    virtual int calcHeight(platform::Canvas&) { return height; }
+    // Height, in page pixels, the object needs at its stored width to show these lines.
+    virtual int calcHeight(platform::Canvas&, const std::vector<std::string>&) const { return height; }
     // Smallest height a split part may have.
     virtual int minHeight(platform::Canvas&) { return 0; }
     // Height still to print after a split.

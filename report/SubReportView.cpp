@@ -4,13 +4,14 @@ namespace report {
 
 SubReportView::SubReportView() : View(kSubReportObject) {}
 
-void SubReportView::loadFromStream(platform::ByteReader& in, int version) {
-    View::loadFromStream(in, version);
+void SubReportView::readRecord(platform::ByteReader& in, int version, RecordKind kind) {
+    View::readRecord(in, version, kind);
     subPage = in.i32();
 }
 
-void SubReportView::saveToStream(platform::ByteWriter& out) const {
-    View::saveToStream(out);
+void SubReportView::writeRecord(platform::ByteWriter& out, RecordKind kind,
+                                const RecordFields& fields) const {
+    View::writeRecord(out, kind, fields);
     out.i32(subPage);
 }
 

@@ -16,8 +16,8 @@ public:
 
     int subPage = 0;  // index of the page printed here
 
-    void loadFromStream(platform::ByteReader& in, int version) override;
-    void saveToStream(platform::ByteWriter& out) const override;
+    void readRecord(platform::ByteReader& in, int version, RecordKind kind) override;
+    void writeRecord(platform::ByteWriter& out, RecordKind kind, const RecordFields& fields) const override;
 };
 
 }  // namespace report

@@ -189,10 +189,8 @@ std::unique_ptr<View> readPrintedObject(platform::ByteReader& in, int version, s
         view = createBuiltInObject(type);
         if (!view) throw platform::StreamError("Unknown object type");
     }
-    view->prepared = true;
-    view->loadFromStream(in, version);
+    view->readRecord(in, version, RecordKind::Printing);
     in.skip(static_cast<std::size_t>(trailingBytes));
-    view->prepared = false;
     return view;
 }
 

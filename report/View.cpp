@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
 #include "platform/Rounding.h"
 #include "report/ExpressionHook.h"
@@ -20,7 +19,7 @@ namespace {
 constexpr char kDecimalSeparator = ',';
 constexpr std::uint16_t kStoredTrue = 0xFFFF;
 
-bool overlapsVertically(const View& a, const View& b) {
+bool overlapsVertically(const View& a, const ViewBox& b) {
     return a.top < static_cast<long long>(b.top) + b.height &&
            b.top < static_cast<long long>(a.top) + a.height;
 }
@@ -50,16 +49,17 @@ View::View(std::uint8_t type)
 
 // ---------------------------------------------------------------- stream
 
-void View::loadFromStream(platform::ByteReader& in, int version) {
-    readBody(in, version);
+void View::readRecord(platform::ByteReader& in, int version, RecordKind kind) {
+    readBody(in, version, kind);
 }
 
-void View::saveToStream(platform::ByteWriter& out) const {
-    writeBody(out);
+void View::writeRecord(platform::ByteWriter& out, RecordKind kind, const RecordFields& fields) const {
+    writeBody(out, kind, fields);
 }
 
-void View::readBody(platform::ByteReader& in, int version) {
-    if (version >= 24 || (version == 23 && !prepared)) setName(readString(in, version));
+void View::readBody(platform::ByteReader& in, int version, RecordKind kind) {
+    const bool printing = kind == RecordKind::Printing;
+    if (version >= 24 || (version == 23 && !printing)) setName(readString(in, version));
     if (version >= 24) {
         layoutMajor = in.u8();
         layoutMinor = in.u8();
@@ -74,12 +74,12 @@ void View::readBody(platform::ByteReader& in, int version) {
     frameColor = static_cast<platform::Color>(in.i32());
     frameStyle = in.u16();
     fillColor = static_cast<platform::Color>(in.i32());
-    if (!prepared) {
+    if (!printing) {
         formatCode = in.i32();
         formatText = readString(in, version);
     }
     memo = readStringList(in, version);
-    if (!prepared && version >= 23) {
+    if (!printing && version >= 23) {
         script = readStringList(in, version);
         visible = in.u16() != 0;
     }
@@ -92,31 +92,32 @@ void View::readBody(platform::ByteReader& in, int version) {
     if (layoutMajor > 1) bandAlign = static_cast<BandAlign>(in.u8());
 }
 
-void View::writeBody(platform::ByteWriter& out) const {
+void View::writeBody(platform::ByteWriter& out, RecordKind kind, const RecordFields& fields) const {
+    const bool printing = kind == RecordKind::Printing;
     writeString(out, name());
     out.u8(2);
     out.u8(writtenLayoutMinor());
-    out.i32(left);
-    out.i32(top);
-    out.i32(width);
-    out.i32(height);
+    out.i32(fields.box.left);
+    out.i32(fields.box.top);
+    out.i32(fields.box.width);
+    out.i32(fields.box.height);
     out.u16(flags);
     out.u16(frameTyp);
     out.i32(encodeFrameWidth(frameWidth));
     out.i32(static_cast<std::int32_t>(frameColor));
     out.u16(frameStyle);
-    out.i32(static_cast<std::int32_t>(fillColor));
-    if (!prepared) {
+    out.i32(static_cast<std::int32_t>(fields.fillColor));
+    if (!printing) {
         out.i32(formatCode);
         writeString(out, formatText);
     }
-    writeStringList(out, memo);
-    if (!prepared) {
+    writeStringList(out, fields.lines);
+    if (!printing) {
         writeStringList(out, script);
         out.u16(visible ? kStoredTrue : 0);
     }
     out.u16(restrictions);
-    writeString(out, tag);
+    writeString(out, fields.tag);
     out.i32(gapX);
     out.i32(gapY);
     out.u8(static_cast<std::uint8_t>(bandAlign));
@@ -135,116 +136,103 @@ int sum(std::int64_t a, std::int64_t b) {
 }
 }  // namespace
 
-// Sums in double: stored geometry comes from files and may be anything.
-int View::scaledRight() const {
-    return scaled((static_cast<double>(left) + width) * scaleX + offsetX);
-}
-int View::scaledBottom() const {
-    return scaled((static_cast<double>(top) + height) * scaleY + offsetY);
+DrawGeometry View::prepareDraw(const ViewBox& box, const DrawScale& scale) const {
+    return prepareDraw(box, scale, frameTyp);
 }
 
-void View::beginDraw() {
-    savedLeft_ = left;
-    savedTop_ = top;
-    savedWidth_ = width;
-    savedHeight_ = height;
-    geometrySaved_ = true;
+// Every value saturates at the coordinate limit: positions scaled far beyond any surface are
+// drawn off it rather than wrapping round. Sums in double: stored geometry comes from files and
+// may be anything.
+DrawGeometry View::prepareDraw(const ViewBox& box, const DrawScale& scale, std::uint16_t frameEdges) const {
+    const double sx = scale.x, sy = scale.y;
+    DrawGeometry g;
+    g.box = box;
+    g.scale = scale;
+    g.frameEdges = frameEdges;
+    g.x = sum(scaled(box.left * sx), scale.offsetX);
+    g.y = sum(scaled(box.top * sy), scale.offsetY);
+    g.width = scaled(sx * box.width);
+    g.height = scaled(sy * box.height);
+    g.right = scaled((static_cast<double>(box.left) + box.width) * sx + scale.offsetX);
+    g.bottom = scaled((static_cast<double>(box.top) + box.height) * sy + scale.offsetY);
+    g.frameWidth = frameWidth * sx;
+    g.gapX = sum(scaled(sx * frameWidth / 2), scaled(sx * gapX));
+    g.gapY = sum(scaled(sy * gapY), scaled(sy * frameWidth / 2) / 2);
+    g.rect.left = sum(g.x, (frameEdges & kFrameLeft) ? scaled((sx * frameWidth - 1) / 2) : 0);
+    g.rect.top = sum(g.y, (frameEdges & kFrameTop) ? scaled((sy * frameWidth - 1) / 2) : 0);
+    g.rect.right = sum(g.right, -((frameEdges & kFrameRight) ? scaled(sx * frameWidth / 2) : 0) + 1);
+    g.rect.bottom = sum(g.bottom, -((frameEdges & kFrameBottom) ? scaled(sy * frameWidth / 2) : 0) + 1);
+    return g;
 }
 
-void View::endDraw() {
-    if (!geometrySaved_) return;
-    left = savedLeft_;
-    top = savedTop_;
-    width = savedWidth_;
-    height = savedHeight_;
-    geometrySaved_ = false;
-}
-
-void View::prepareDraw() {
-    // Every value saturates at the coordinate limit: positions scaled far beyond any surface
-    // are drawn off it rather than wrapping round.
-    drawX = sum(scaled(left * scaleX), offsetX);
-    drawY = sum(scaled(top * scaleY), offsetY);
-    drawWidth = scaled(scaleX * width);
-    drawHeight = scaled(scaleY * height);
-    drawFrameWidth = frameWidth * scaleX;
-    drawGapX = sum(scaled(scaleX * frameWidth / 2), scaled(scaleX * gapX));
-    drawGapY = sum(scaled(scaleY * gapY), scaled(scaleY * frameWidth / 2) / 2);
-    const int rightEdge = scaledRight();
-    const int bottomEdge = scaledBottom();
-    drawRect.left = sum(drawX, (frameTyp & kFrameLeft) ? scaled((scaleX * frameWidth - 1) / 2) : 0);
-    drawRect.top = sum(drawY, (frameTyp & kFrameTop) ? scaled((scaleY * frameWidth - 1) / 2) : 0);
-    drawRect.right = sum(rightEdge, -((frameTyp & kFrameRight) ? scaled(scaleX * frameWidth / 2) : 0) + 1);
-    drawRect.bottom = sum(bottomEdge, -((frameTyp & kFrameBottom) ? scaled(scaleY * frameWidth / 2) : 0) + 1);
-}
-
-int View::nearestLeftEdge(int areaLeft) const {
+int View::nearestLeftEdge(const ViewBox& box, int areaLeft) const {
     int edge = areaLeft;
     if (!page) return edge;
     for (const auto& other : page->objects()) {
         if (other.get() == this || other->objectType() == kBandObject) continue;
-        if (!overlapsVertically(*other, *this)) continue;
+        if (!overlapsVertically(*other, box)) continue;
         const long long otherRight = static_cast<long long>(other->left) + other->width;
-        if (otherRight <= left && otherRight > edge) edge = static_cast<int>(otherRight);
+        if (otherRight <= box.left && otherRight > edge) edge = static_cast<int>(otherRight);
     }
     return edge;
 }
 
-int View::nearestRightEdge(int areaRight) const {
+int View::nearestRightEdge(const ViewBox& box, int areaRight) const {
     int edge = areaRight;
     if (!page) return edge;
     for (const auto& other : page->objects()) {
         if (other.get() == this || other->objectType() == kBandObject) continue;
-        if (overlapsVertically(*other, *this) && other->left >= static_cast<long long>(left) + width)
+        if (overlapsVertically(*other, box) && other->left >= static_cast<long long>(box.left) + box.width)
             edge = std::min(edge, other->left);
     }
     return edge;
 }
 
-void View::applyBandAlign(const DrawEnvironment& env) {
+ViewBox View::alignedBox(const ViewBox& box, const DrawEnvironment& env) const {
+    ViewBox b = box;
     const int areaWidth = env.areaRight - env.areaLeft;
     switch (bandAlign) {
         case BandAlign::Left:
-            left = nearestLeftEdge(env.areaLeft);
-            if (static_cast<long long>(left) + width > env.areaRight) width = env.areaRight - left;
+            b.left = nearestLeftEdge(box, env.areaLeft);
+            if (static_cast<long long>(b.left) + b.width > env.areaRight) b.width = env.areaRight - b.left;
             break;
         case BandAlign::Right: {
-            int edge = nearestRightEdge(env.areaRight);
-            left = edge == env.areaRight ? env.areaRight - width : edge - width - 1;
+            int edge = nearestRightEdge(box, env.areaRight);
+            b.left = edge == env.areaRight ? env.areaRight - b.width : edge - b.width - 1;
             break;
         }
         case BandAlign::Center:
-            left = env.areaLeft + platform::divTrunc(areaWidth - width, 2);
+            b.left = env.areaLeft + platform::divTrunc(areaWidth - b.width, 2);
             break;
         case BandAlign::width:
             if (band && band->isCrossTab()) {
-                left = band->bounds().left;
-                width = band->bounds().width();
+                b.left = band->bounds().left;
+                b.width = band->bounds().width();
             } else {
-                left = env.areaLeft;
-                width = areaWidth - 1;
+                b.left = env.areaLeft;
+                b.width = areaWidth - 1;
             }
             break;
         case BandAlign::Bottom:
-            if (band) top = band->bounds().bottom - height;
+            if (band) b.top = band->bounds().bottom - b.height;
             break;
         case BandAlign::Top:
-            if (band) top = band->bounds().top;
+            if (band) b.top = band->bounds().top;
             break;
         case BandAlign::Rest: {
-            int from = nearestLeftEdge(env.areaLeft);
-            int to = nearestRightEdge(env.areaRight);
-            left = from;
-            width = to - from;
+            b.left = nearestLeftEdge(box, env.areaLeft);
+            b.width = nearestRightEdge(box, env.areaRight) - b.left;
             break;
         }
         case BandAlign::None:
         default:
             break;
     }
+    return b;
 }
 
-void View::drawBackground(platform::Canvas& canvas, const DrawEnvironment& env) {
+void View::drawBackground(platform::Canvas& canvas, const DrawEnvironment& env,
+                          const DrawGeometry& at) const {
     if (env.firstPassOfTwo) return;
     platform::Color color = fillColor;
     if (fillColor == platform::kNoColor) {
@@ -252,7 +240,7 @@ void View::drawBackground(platform::Canvas& canvas, const DrawEnvironment& env) 
         color = platform::kWhite;
     }
     canvas.setBrush({color, false});
-    canvas.fillRect({drawX, drawY, scaledRight(), scaledBottom()});
+    canvas.fillRect({at.x, at.y, at.right, at.bottom});
 }
 
 namespace {
@@ -287,49 +275,60 @@ void drawCornerMarks(platform::Canvas& canvas, int x0, int y0, int x1, int y1) {
 
 }  // namespace
 
-void View::drawFrame(platform::Canvas& canvas, const DrawEnvironment& env) {
+void View::drawFrame(platform::Canvas& canvas, const DrawEnvironment& env, const DrawGeometry& at) const {
     if (env.firstPassOfTwo) return;
+    const std::uint16_t edges = at.frameEdges;
     const bool printing = env.mode == DocumentMode::printing;
-    if (printing && (frameTyp & kFrameAll) == 0) return;
-    const int x0 = drawX, y0 = drawY;
-    const int x1 = scaledRight();
-    const int y1 = scaledBottom();
-    if (!printing && width > 0 && height > 0) drawCornerMarks(canvas, x0, y0, x1, y1);
-    if ((frameTyp & kFrameAll) == 0) return;
+    if (printing && (edges & kFrameAll) == 0) return;
+    const int x0 = at.x, y0 = at.y;
+    const int x1 = at.right;
+    const int y1 = at.bottom;
+    if (!printing && at.box.width > 0 && at.box.height > 0) drawCornerMarks(canvas, x0, y0, x1, y1);
+    if ((edges & kFrameAll) == 0) return;
 
-    const int penWidth = std::max(1, scaled(drawFrameWidth));
+    const int penWidth = std::max(1, scaled(at.frameWidth));
     canvas.setPen({frameColor, penWidth, penStyleOf(frameStyle), platform::PenMode::Copy});
     // A double frame is two thin parallel lines: the edge itself and one further inside.
     const bool twoLines = frameStyle == kFrameDouble;
     const int inner = twoLines ? 2 * penWidth : 0;
     for (int pass = 0; pass < (twoLines ? 2 : 1); ++pass) {
         const int d = pass == 0 ? 0 : inner;
-        if (frameTyp & kFrameRight) canvas.line({x1 - d, y0 + d}, {x1 - d, y1 - d + 1});
-        if (frameTyp & kFrameLeft) canvas.line({x0 + d, y0 + d}, {x0 + d, y1 - d + 1});
-        if (frameTyp & kFrameBottom) canvas.line({x0 + d, y1 - d}, {x1 - d + 1, y1 - d});
-        if (frameTyp & kFrameTop) canvas.line({x0 + d, y0 + d}, {x1 - d + 1, y0 + d});
+        if (edges & kFrameRight) canvas.line({x1 - d, y0 + d}, {x1 - d, y1 - d + 1});
+        if (edges & kFrameLeft) canvas.line({x0 + d, y0 + d}, {x0 + d, y1 - d + 1});
+        if (edges & kFrameBottom) canvas.line({x0 + d, y1 - d}, {x1 - d + 1, y1 - d});
+        if (edges & kFrameTop) canvas.line({x0 + d, y0 + d}, {x1 - d + 1, y0 + d});
     }
 }
 
-void View::draw(platform::Canvas& canvas, const DrawEnvironment& env) {
-    beginDraw();
-    applyBandAlign(env);
-    prepareDraw();
-    drawBackground(canvas, env);
-    drawFrame(canvas, env);
-    endDraw();
+void View::draw(platform::Canvas& canvas, const DrawEnvironment& env) const {
+    const DrawGeometry at = prepareDraw(alignedBox(box(), env), env.scale);
+    drawBackground(canvas, env, at);
+    drawFrame(canvas, env, at);
 }
 
 // ---------------------------------------------------------------- printing
 
-void View::writePrintedRecord(platform::ByteWriter& out) {
+void View::writeRecordHeader(platform::ByteWriter& out) const {
     out.u8(objectType_);
     if (objectType_ == kAddInObject) writeString(out, className());
-    std::swap(memo, workingLines);
-    prepared = true;
-    saveToStream(out);
-    prepared = false;
-    std::swap(memo, workingLines);
+}
+
+void View::writePrintedRecord(platform::ByteWriter& out, const RecordFields& fields) const {
+    writeRecordHeader(out);
+    writeRecord(out, RecordKind::Printing, fields);
+}
+
+std::string View::printedTag(PrintContext& context) {
+    if (context.expressions && tag.find('[') != std::string::npos)
+        return context.expressions->expandText(tag, *this);
+    return tag;
+}
+
+ViewBox View::printedBox(const ViewBox& box, const DrawEnvironment& env) const {
+    if (bandAlign == BandAlign::Bottom || bandAlign == BandAlign::Top ||
+        (bandAlign == BandAlign::width && band && band->isCrossTab()))
+        return alignedBox(box, env);
+    return box;
 }
 
 bool View::print(PrintContext& context) {
@@ -339,16 +338,9 @@ bool View::print(PrintContext& context) {
         context.expressions->runScript(script, *this);
     }
     if (!visible) return false;
-    const std::string keptTag = tag;
-    if (context.expressions && tag.find('[') != std::string::npos)
-        tag = context.expressions->expandText(tag, *this);
-    beginDraw();
-    if (bandAlign == BandAlign::Bottom || bandAlign == BandAlign::Top ||
-        (bandAlign == BandAlign::width && band && band->isCrossTab()))
-        applyBandAlign(context.environment);
-    writePrintedRecord(context.out);
-    endDraw();
-    tag = keptTag;
+    const std::string tagText = printedTag(context);
+    writePrintedRecord(context.out,
+                       {printedBox(box(), context.environment), fillColor, workingLines, tagText});
     return true;
 }
 

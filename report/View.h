@@ -62,15 +62,42 @@ public:
     virtual bool eof() const { return false; }
 };
 
+// A view's geometry in page pixels: as stored, or as placed for one drawing or one print.
+struct ViewBox {
+    int left = 0, top = 0, width = 0, height = 0;
+    friend bool operator==(const ViewBox&, const ViewBox&) = default;
+};
+
+// From page pixels to the drawing surface: x * x-scale + x-offset, likewise for y.
+struct DrawScale {
+    double x = 1.0, y = 1.0;
+    int offsetX = 0, offsetY = 0;
+};
+
 // Where and how an object draws, given by the caller: the page area for BandAlign, whether
 // this is the first pass of a two-pass run (which draws no background or frame), whether it
-// draws as designed or as printed, and the decoder for bitmap and icon pictures.
+// draws as designed or as printed, the decoder for bitmap and icon pictures, and the scale
+// and offset onto the surface.
 struct DrawEnvironment {
     int areaLeft = 0;
     int areaRight = 0;
     bool firstPassOfTwo = false;
     DocumentMode mode = DocumentMode::Designing;
     ImageCodec* imageCodec = nullptr;  // none: bitmaps and icons are not drawn
+    DrawScale scale = {};
+};
+
+// One drawing of a view, prepared from its placed box at a scale: the scaled position, size
+// and edges, the frame and text gaps, and the rectangle inside the frame.
+struct DrawGeometry {
+    ViewBox box;  // page pixels, as placed for this drawing
+    DrawScale scale = {};
+    std::uint16_t frameEdges = 0;
+    int x = 0, y = 0, width = 0, height = 0;
+    int right = 0, bottom = 0;  // the box's right and bottom edges, scaled
+    double frameWidth = 1.0;
+    int gapX = 0, gapY = 0;
+    platform::Rect rect;  // inside the frame
 };
 
 // Where an object prints itself into a prepared page.
@@ -79,6 +106,19 @@ struct PrintContext {
     ExpressionHost* expressions = nullptr;      // none: lines are written as they stand
     platform::Canvas* measureCanvas = nullptr;  // off-screen canvas for measuring text
     DrawEnvironment environment;
+};
+
+// The two variants of an object's stream record: the template's, and the printing record of a
+// prepared page (no format, script or visibility; the evaluated lines).
+enum class RecordKind { Template, Printing };
+
+// The parts of a record that printing decides: where the engine placed the object, its fill,
+// its evaluated lines and tag. An object writes its own for the template.
+struct RecordFields {
+    ViewBox box;
+    platform::Color fillColor;
+    const std::vector<std::string>& lines;
+    const std::string& tag;
 };
 
 // Class name stored in template and prepared-report streams; never changes.
@@ -121,17 +161,10 @@ public:
 
     // --- run-time state
     std::vector<std::string> workingLines;  // evaluated copy of memo while printing
-    bool prepared = false;                  // selects the printing variant of the record
-    double scaleX = 1.0, scaleY = 1.0;
-    int offsetX = 0, offsetY = 0;
     Page* page = nullptr;
     BandRuntime* band = nullptr;
 
-    // --- geometry computed by prepareDraw
-    int drawX = 0, drawY = 0, drawWidth = 0, drawHeight = 0;
-    double drawFrameWidth = 1.0;
-    int drawGapX = 0, drawGapY = 0;
-    platform::Rect drawRect;
+    ViewBox box() const { return {left, top, width, height}; }
 
     // --- properties by name
     bool setProperty(const std::string& propertyName, const PropertyValue& value) override;
@@ -140,55 +173,63 @@ public:
     std::vector<std::string> propertyNames() const override;
 
     // --- stream
-    virtual void loadFromStream(platform::ByteReader& in, int version);
-    virtual void saveToStream(platform::ByteWriter& out) const;
+    // The template record.
+    void loadFromStream(platform::ByteReader& in, int version) {
+        readRecord(in, version, RecordKind::Template);
+    }
+    void saveToStream(platform::ByteWriter& out) const {
+        writeRecord(out, RecordKind::Template, ownFields());
+    }
+    // Either record; classes add their own tail after the common body.
+    virtual void readRecord(platform::ByteReader& in, int version, RecordKind kind);
+    virtual void writeRecord(platform::ByteWriter& out, RecordKind kind, const RecordFields& fields) const;
+    // A prepared page's entry: ObjectType, the class name of an add-in, the printing record.
+    void writePrintedRecord(platform::ByteWriter& out, const RecordFields& fields) const;
+    // The record fields as the object holds them.
+    RecordFields ownFields() const { return {box(), fillColor, memo, tag}; }
     // Called on every object once the whole template has been read.
     virtual void afterLoad() {}
     // Option hook; the reader calls it with -1 for add-in objects it creates.
     virtual void setIntOption(int) {}
 
-    // --- drawing
-    // Computes the drawing geometry from the stored one at the current scale and offset.
-    virtual void prepareDraw();
-    // Gives back the stored geometry after drawing.
-    virtual void endDraw();
-    // Applies BandAlign within the page area (and the run-time band when there is one).
-    void applyBandAlign(const DrawEnvironment& env);
-    virtual void drawBackground(platform::Canvas& canvas, const DrawEnvironment& env);
-    virtual void drawFrame(platform::Canvas& canvas, const DrawEnvironment& env);
-    // Draws the object at the current scale and offset. The base draws background and frame.
-    virtual void draw(platform::Canvas& canvas, const DrawEnvironment& env = {});
+    // --- drawing: nothing here changes the view
+    // The box the view covers when drawn (a barcode takes its symbol's length).
+    virtual ViewBox drawnBox() const { return box(); }
+    // The box placed by BandAlign within the page area (and the run-time band when there is one).
+    ViewBox alignedBox(const ViewBox& box, const DrawEnvironment& env) const;
+    // The drawing geometry of a box at a scale, with the view's frame edges.
+    DrawGeometry prepareDraw(const ViewBox& box, const DrawScale& scale) const;
+    void drawBackground(platform::Canvas& canvas, const DrawEnvironment& env, const DrawGeometry& at) const;
+    void drawFrame(platform::Canvas& canvas, const DrawEnvironment& env, const DrawGeometry& at) const;
+    // Draws the object at the environment's scale. The base draws background and frame.
+    virtual void draw(platform::Canvas& canvas, const DrawEnvironment& env = {}) const;
 
     // --- printing into a prepared page
     // Evaluates the object and writes its printing record; false when nothing was written.
     virtual bool print(PrintContext& context);
 
-    // Right and bottom edges of the stored geometry at the current scale and offset.
-    int scaledRight() const;
-    int scaledBottom() const;
-
-    // Keeps the stored geometry so endDraw can give it back (BandAlign and AutoWidth move it).
-    void beginDraw();
-
 protected:
     explicit View(std::uint8_t type);
     // LayoutMinor as written: bands write 1, other objects what they hold.
     virtual std::uint8_t writtenLayoutMinor() const { return layoutMinor; }
-    // Writes ObjectType, class name for add-ins, and the printing record.
-    void writePrintedRecord(platform::ByteWriter& out);
+    // ObjectType and, for add-ins, the class name: what precedes a printing record.
+    void writeRecordHeader(platform::ByteWriter& out) const;
+    // The drawing geometry with other frame edges than the stored ones (a line's).
+    DrawGeometry prepareDraw(const ViewBox& box, const DrawScale& scale, std::uint16_t frameEdges) const;
+    // The tag with its expressions evaluated.
+    std::string printedTag(PrintContext& context);
+    // The box as printed: BandAlign to the band's top or bottom, or a cross-tab band's width.
+    ViewBox printedBox(const ViewBox& box, const DrawEnvironment& env) const;
     // The bounds that neighbouring objects occupy, for BandAlign left/right/rest.
-    int nearestLeftEdge(int areaLeft) const;
-    int nearestRightEdge(int areaRight) const;
+    int nearestLeftEdge(const ViewBox& box, int areaLeft) const;
+    int nearestRightEdge(const ViewBox& box, int areaRight) const;
 
 private:
-    void readBody(platform::ByteReader& in, int version);
-    void writeBody(platform::ByteWriter& out) const;
+    void readBody(platform::ByteReader& in, int version, RecordKind kind);
+    void writeBody(platform::ByteWriter& out, RecordKind kind, const RecordFields& fields) const;
 
     std::uint8_t objectType_;
     int serial_;
-    // Stored geometry kept while drawing at another scale.
-    int savedLeft_ = 0, savedTop_ = 0, savedWidth_ = 0, savedHeight_ = 0;
-    bool geometrySaved_ = false;
 };
 
 // FormatCode of a new object: text category, two decimals, the decimal separator.

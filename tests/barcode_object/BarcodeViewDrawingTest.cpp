@@ -1,5 +1,6 @@
-// Drawing the barcode object on a recording surface: its size update, the text chosen, the
-// empty cases, and the placement of bars and text at each angle.
+// Drawing the barcode object on a recording surface: the box it covers, the text chosen, the
+// empty cases, and the placement of bars and text at each angle. Drawing never changes the
+// object: its stored size stays, and one drawing leaves nothing behind for the next.
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -18,13 +19,13 @@ constexpr int kCharWidth = 7;  // fixed metrics: round(0.6 x 12)
 
 }  // namespace
 
-TEST(BarcodeViewDrawing, Code39OfTheRecordValueIsCentredOverItsTextAndSetsTheWidth) {
+TEST(BarcodeViewDrawing, Code39OfTheRecordValueIsCentredOverItsTextAndCoversTheSymbolsLength) {
     BarcodeObject bar;
     setUpLabel(bar, "ABC123");
     FlatCanvas canvas;
     bar.draw(canvas);
-    EXPECT_EQ(bar.width, 103);  // 13 x 6 + 25
-    EXPECT_EQ(bar.height, 54);
+    EXPECT_EQ(bar.drawnBox(), (report::ViewBox{28, 36, 103, 54}));  // 13 x 6 + 25
+    EXPECT_EQ(bar.box(), (report::ViewBox{28, 36, 129, 54}));
     const Box bars = extentOf(barsOf(canvas.records()));
     EXPECT_EQ(bars.left, 28);
     EXPECT_EQ(bars.right, 28 + 103 - 1);
@@ -44,12 +45,12 @@ TEST(BarcodeViewDrawing, ExpressionOrNoLinesShowThePlaceholder) {
         bar.memo = lines;
         FlatCanvas canvas;
         bar.draw(canvas);
-        EXPECT_EQ(bar.width, 129);
+        EXPECT_EQ(bar.drawnBox().width, 129);
         EXPECT_NE(canvas.findText("12345678"), nullptr);
     }
 }
 
-TEST(BarcodeViewDrawing, ZeroDrawsNothingButStillTakesTheSymbolWidth) {
+TEST(BarcodeViewDrawing, ZeroDrawsNothingButStillCoversTheSymbolsLength) {
     for (const char* zero : {"0", " 0 ", "0\t"}) {
         BarcodeObject bar;
         setUpLabel(bar, zero);
@@ -60,9 +61,7 @@ TEST(BarcodeViewDrawing, ZeroDrawsNothingButStillTakesTheSymbolWidth) {
     }
     BarcodeObject bar;
     setUpLabel(bar, "0");
-    FlatCanvas canvas;
-    bar.draw(canvas);
-    EXPECT_EQ(bar.width, 13 + 25);
+    EXPECT_EQ(bar.drawnBox().width, 13 + 25);
 }
 
 TEST(BarcodeViewDrawing, EmptyValueOrNegativeSizeDrawsNothingAndKeepsTheSize) {
@@ -80,8 +79,7 @@ TEST(BarcodeViewDrawing, EmptyValueOrNegativeSizeDrawsNothingAndKeepsTheSize) {
         FlatCanvas canvas;
         bar.draw(canvas);
         EXPECT_TRUE(canvas.records().empty());
-        EXPECT_EQ(bar.width, c.width);
-        EXPECT_EQ(bar.height, c.height);
+        EXPECT_EQ(bar.drawnBox(), bar.box());
     }
 }
 
@@ -94,22 +92,21 @@ TEST(BarcodeViewDrawing, DigitsOnlySymbologyTakesThePlaceholderForText) {
     EXPECT_NE(canvas.findText("0000012345678"), nullptr) << canvas.describe();
 }
 
-TEST(BarcodeViewDrawing, StoredModulOutsideTheGeneratorsRangeKeepsThePreviousOne) {
+// A module the generator refuses draws at one module, whatever an earlier drawing used.
+TEST(BarcodeViewDrawing, StoredModulOutsideTheGeneratorsRangeDrawsAtOneModule) {
     BarcodeObject bar;
     setUpLabel(bar, "ABC123");
+    bar.settings.modul = 2;
+    FlatCanvas wide;
+    bar.draw(wide);
+    EXPECT_EQ(extentOf(barsOf(wide.records())).right, 28 + 206 - 1);
     for (int stored : {0, 60}) {
         bar.settings.modul = stored;
         FlatCanvas canvas;
         bar.draw(canvas);
-        EXPECT_EQ(bar.width, 103) << stored;
+        EXPECT_EQ(extentOf(barsOf(canvas.records())).right, 28 + 103 - 1) << stored;
+        EXPECT_EQ(bar.drawnBox().width, 103) << stored;
     }
-    bar.settings.modul = 2;
-    FlatCanvas twice;
-    bar.draw(twice);
-    EXPECT_EQ(bar.width, 206);
-    bar.settings.modul = 0;
-    bar.draw(twice);
-    EXPECT_EQ(bar.width, 206);
 }
 
 TEST(BarcodeViewDrawing, UnknownSymbologyFailsBeforeAnythingIsPainted) {
@@ -120,21 +117,22 @@ TEST(BarcodeViewDrawing, UnknownSymbologyFailsBeforeAnythingIsPainted) {
     FlatCanvas canvas;
     EXPECT_THROW(bar.draw(canvas), BarcodeError);
     EXPECT_TRUE(canvas.records().empty());
-    EXPECT_EQ(bar.width, 129);
+    EXPECT_EQ(bar.drawnBox(), bar.box());
 }
 
-// At each angle: where the bars lie in the object's box (W x H after the size update) and where
-// the text's reference point is, all relative to the object's corner. Turned by 90 or 180
-// degrees, the generator's polygons include their far edge, so the bars sit one unit further on.
+// At each angle: where the bars lie in the box the object covers (W x H, the length the
+// symbol's) and where the text's reference point is, all relative to the object's corner.
+// Turned by 90 or 180 degrees, the generator's polygons include their far edge, so the bars
+// sit one unit further on.
 TEST(BarcodeViewDrawing, BarsAndTextFollowTheAngle) {
     const int symbol = 103, tw = 6 * kCharWidth;
     struct Case {
         double angle;
-        int width, height;  // box after drawing
+        int width, height;  // the box covered
         Box bars;           // relative, both ends included
         platform::Point text;
     };
-    const int W = 60, H = 54;  // set before drawing; the length axis becomes the symbol's
+    const int W = 60, H = 54;  // stored; the length axis takes the symbol's
     const Case cases[] = {
         {0, symbol, H, {0, 0, symbol - 1, H - 14}, {(symbol - tw) / 2, H - 12}},
         {90, W, symbol, {0, 1, W - 14, symbol}, {W - 12, symbol - (symbol - tw) / 2}},
@@ -150,8 +148,8 @@ TEST(BarcodeViewDrawing, BarsAndTextFollowTheAngle) {
         FlatCanvas canvas;
         bar.draw(canvas);
         SCOPED_TRACE(c.angle);
-        EXPECT_EQ(bar.width, c.width);
-        EXPECT_EQ(bar.height, c.height);
+        EXPECT_EQ(bar.drawnBox().width, c.width);
+        EXPECT_EQ(bar.drawnBox().height, c.height);
         const Box b = extentOf(barsOf(canvas.records()));
         EXPECT_EQ(b.left - 28, c.bars.left);
         EXPECT_EQ(b.top - 36, c.bars.top);
@@ -200,10 +198,8 @@ TEST(BarcodeViewDrawing, WithoutTextTheBarsTakeTheWholeHeight) {
 TEST(BarcodeViewDrawing, OnARecordingTheSymbolIsOnePictureStretchedIntoTheScaledRectangle) {
     BarcodeObject bar;
     setUpLabel(bar, "ABC123");
-    bar.scaleX = bar.scaleY = 2.5;
-    bar.offsetX = 10;
     platform::FixedMetricsCanvas canvas;
-    bar.draw(canvas);
+    bar.draw(canvas, scaledBy(2.5, 10));
     const auto pictures = canvas.recordsOf(PictureRecordKind::Picture);
     ASSERT_EQ(pictures.size(), 1u);
     EXPECT_EQ(pictures[0].nested->size(), (platform::Size{103, 54}));
@@ -236,12 +232,11 @@ TEST(BarcodeViewDrawing, HostileSettingsNeitherCrashNorOverflow) {
             bar.settings.barType = c.type;
             bar.width = c.width;
             bar.height = c.height;
-            bar.scaleX = bar.scaleY = scale;
             FlatCanvas recording;
             DeviceCanvas device;
             try {
-                bar.draw(recording);
-                bar.draw(device);
+                bar.draw(recording, scaledBy(scale));
+                bar.draw(device, scaledBy(scale));
             } catch (const BarcodeError&) {}
         }
     }

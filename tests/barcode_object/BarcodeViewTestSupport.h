@@ -21,6 +21,13 @@ inline void setUpLabel(barcode_object::BarcodeObject& bar, const std::string& co
     bar.settings.withCheckSum = false;
 }
 
+// Drawing at a scale and offset onto the surface.
+inline report::DrawEnvironment scaledBy(double scale, int offsetX = 0, int offsetY = 0) {
+    report::DrawEnvironment env;
+    env.scale = {scale, scale, offsetX, offsetY};
+    return env;
+}
+
 // Bounding box of a drawn element, both ends included as the polygon corners are.
 struct Box {
     int left, top, right, bottom;

@@ -89,7 +89,6 @@ TEST_F(PagesStore, ObjectsComeBackFromTheStreamWithTheirPrintedText) {
     EXPECT_EQ(memo.objectType(), report::kMemoObject);
     EXPECT_EQ(memo.memo, (std::vector<std::string>{"RSSMRA80A01H501U"}));
     EXPECT_EQ((std::array{memo.left, memo.top, memo.width, memo.height}), (std::array{10, 20, 100, 30}));
-    EXPECT_FALSE(memo.prepared);
     EXPECT_EQ(memo.page, &loaded);
     EXPECT_EQ(loaded.objects()[1]->objectType(), report::kLineObject);
     auto* barcode = dynamic_cast<report_test::FakeBarcodeView*>(loaded.objects()[2].get());

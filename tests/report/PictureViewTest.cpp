@@ -89,12 +89,12 @@ TEST(PictureView, RecordedPictureIsDrawnStretchedKeepingItsAspect) {
     view.height = 60;
     view.picture = Graphic::fromPicture(picture);
     ASSERT_NE(view.picture.metafile(), nullptr);
-    view.prepareDraw();
-    EXPECT_EQ(view.pictureTarget(100, 50), (platform::Rect{0, 0, 60, 30}));
+    const DrawGeometry at = view.prepareDraw(view.box(), {});
+    EXPECT_EQ(view.pictureTarget(at, 100, 50), (platform::Rect{0, 0, 60, 30}));
     view.flags |= kPictureCenter;
-    EXPECT_EQ(view.pictureTarget(100, 50), (platform::Rect{0, 15, 60, 45}));
+    EXPECT_EQ(view.pictureTarget(at, 100, 50), (platform::Rect{0, 15, 60, 45}));
     view.flags &= static_cast<std::uint16_t>(~kPictureKeepAspect);
-    EXPECT_EQ(view.pictureTarget(100, 50), (platform::Rect{0, 0, 60, 60}));
+    EXPECT_EQ(view.pictureTarget(at, 100, 50), (platform::Rect{0, 0, 60, 60}));
 }
 
 TEST(PictureView, DataEndOutsideTheStreamIsAnError) {

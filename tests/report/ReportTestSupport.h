@@ -43,8 +43,8 @@ public:
     int optionSetTo = 0;
 
     void setIntOption(int v) override { optionSetTo = v; }
-    void loadFromStream(platform::ByteReader& in, int version) override {
-        View::loadFromStream(in, version);
+    void readRecord(platform::ByteReader& in, int version, report::RecordKind kind) override {
+        View::readRecord(in, version, kind);
         withCheckSum = in.u8() != 0;
         showText = in.u8() != 0;
         reserved = in.u8();
@@ -53,8 +53,9 @@ public:
         ratio = in.f64();
         angle = in.f64();
     }
-    void saveToStream(platform::ByteWriter& out) const override {
-        View::saveToStream(out);
+    void writeRecord(platform::ByteWriter& out, report::RecordKind kind,
+                     const report::RecordFields& fields) const override {
+        View::writeRecord(out, kind, fields);
         out.u8(withCheckSum);
         out.u8(showText);
         out.u8(reserved);

@@ -6,6 +6,7 @@
 #include "platform/FixedMetricsCanvas.h"
 #include "report/LineView.h"
 #include "report/MemoView.h"
+#include "report/TemplateStream.h"
 
 using namespace report;
 using platform::FixedMetricsCanvas;
@@ -287,17 +288,14 @@ TEST_F(ViewDrawing, DrawPreparationAtScaleAndOffset) {
     MemoView& m = *memo;
     m.frameTyp = kFrameAll;
     m.frameWidth = 3;
-    m.scaleX = m.scaleY = 2.0;
-    m.offsetX = 5;
-    m.offsetY = 7;
-    m.prepareDraw();
-    EXPECT_EQ(m.drawX, 25);
-    EXPECT_EQ(m.drawY, 47);
-    EXPECT_EQ(m.drawWidth, 200);
-    EXPECT_EQ(m.drawGapX, 3 + 4);
-    EXPECT_EQ(m.drawGapY, 2 + 3 / 2);
+    const DrawGeometry g = m.prepareDraw(m.box(), {2.0, 2.0, 5, 7});
+    EXPECT_EQ(g.x, 25);
+    EXPECT_EQ(g.y, 47);
+    EXPECT_EQ(g.width, 200);
+    EXPECT_EQ(g.gapX, 3 + 4);
+    EXPECT_EQ(g.gapY, 2 + 3 / 2);
     // round((6 - 1) / 2) is 2 (halves go to even); the right edge 225 less round(3), plus one.
-    EXPECT_EQ(m.drawRect, (platform::Rect{27, 49, 223, 105}));
+    EXPECT_EQ(g.rect, (platform::Rect{27, 49, 223, 105}));
 }
 
 TEST_F(ViewDrawing, BandAlignWithinThePageArea) {
@@ -318,27 +316,26 @@ TEST_F(ViewDrawing, BandAlignWithinThePageArea) {
         auto memo = memoAt(300, 20, 100, 30, {});
         MemoView& m = *memo;
         m.bandAlign = c.align;
-        m.beginDraw();
-        m.applyBandAlign(env);
-        EXPECT_EQ(m.left, c.left) << static_cast<int>(c.align);
-        EXPECT_EQ(m.width, c.width) << static_cast<int>(c.align);
-        m.endDraw();
-        EXPECT_EQ(m.left, 300);
-        EXPECT_EQ(m.width, 100);
+        EXPECT_EQ(m.alignedBox(m.box(), env), (ViewBox{c.left, 20, c.width, 30}))
+            << static_cast<int>(c.align);
     }
 }
 
-TEST_F(ViewDrawing, AutoWidthWhilePreparingFitsTheWidestLineAndKeepsTheRightEdgeOfRightAlignedText) {
+TEST_F(ViewDrawing, AutoWidthFitsThePrintedTextToTheWidestLineAndKeepsTheRightEdgeOfRightAlignedText) {
     auto memo = memoAt(100, 20, 300, 30, {"ABCDE"});
     MemoView& m = *memo;
     m.flags |= kMemoAutoWidth;
     m.alignment = kAlignRight;
-    m.preparing = true;
-    FixedMetricsCanvas canvas;
-    m.beginDraw();
-    m.setProperty("AutoWidth", true);
-    m.endDraw();
-    m.draw(canvas, printing());
+    FixedMetricsCanvas measure;
+    platform::ByteWriter out;
+    PrintContext context{out, nullptr, &measure, printing()};
+    ASSERT_TRUE(m.print(context));
+    platform::ByteReader in(out.bytes());
+    const std::unique_ptr<View> printed = readPrintedObject(in, 24);
     // width 40 + 2 gaps + 1 = 45 ending at 400: the text's right end stays at the old place.
+    EXPECT_EQ(printed->box(), (ViewBox{355, 20, 45, 30}));
+    EXPECT_EQ(m.box(), (ViewBox{100, 20, 300, 30}));
+    FixedMetricsCanvas canvas;
+    printed->draw(canvas, printing());
     EXPECT_TRUE(canvas.hasText("ABCDE", {355 + 46 - 2 - 40 - 1, 21})) << canvas.describe();
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <stdexcept>
 
 #include "platform/FixedMetricsCanvas.h"
 #include "report/ExpressionHook.h"
@@ -68,7 +69,6 @@ TEST(ViewPrinting, MemoWritesItsEvaluatedLinesInThePrintingVariant) {
     EXPECT_EQ(printed.memo, std::vector<std::string>{"Giorno 01/05/2019"});
     EXPECT_EQ(printed.tag, "p3");
     EXPECT_EQ(printed.name(), "Memo1");
-    EXPECT_FALSE(printed.prepared);
     // The printing variant carries no highlight: the reader keeps its defaults.
     EXPECT_TRUE(printed.highlight.condition.empty());
 }
@@ -94,6 +94,33 @@ TEST(ViewPrinting, HighlightAppliesOnlyWhenItsConditionHolds) {
         EXPECT_EQ(memo.font.color, 0u);
         EXPECT_EQ(memo.fillColor, platform::kNoColor);
     }
+}
+
+// The printed record is built beside the object: an expression failing half-way through
+// leaves nothing of the highlight, the fitted width or the evaluated tag behind.
+TEST(ViewPrinting, AFailingTagExpressionLeavesTheObjectAsItWas) {
+    struct FailingTag : TableExpressions {
+        std::string expandText(const std::string&, View&) override { throw std::runtime_error("tag"); }
+    } expressions;
+    expressions.condition = true;
+    MemoView memo;
+    memo.memo = {"una riga piuttosto lunga"};
+    memo.left = 50;
+    memo.width = 20;
+    memo.height = 10;
+    memo.flags |= kMemoAutoWidth;
+    memo.highlight.condition = "1";
+    memo.highlight.fillColor = 0x00FFFF;
+    memo.tag = "[PAGE#]";
+    platform::ByteWriter out;
+    platform::FixedMetricsCanvas measure;
+    PrintContext context{out, &expressions, &measure, {}};
+    EXPECT_THROW(memo.print(context), std::runtime_error);
+    EXPECT_EQ(memo.box(), (ViewBox{50, 0, 20, 10}));
+    EXPECT_EQ(memo.font, MemoFont{});
+    EXPECT_EQ(memo.fillColor, platform::kNoColor);
+    EXPECT_EQ(memo.tag, "[PAGE#]");
+    EXPECT_TRUE(out.bytes().empty());
 }
 
 TEST(ViewPrinting, InvisibleObjectsWriteNothing) {

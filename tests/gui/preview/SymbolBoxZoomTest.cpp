@@ -14,6 +14,7 @@
 #include "labels/LabelApp.h"
 #include "labels/LabelReports.h"
 #include "labels/qt/QtFileLocker.h"
+#include "prepared/TextSearch.h"
 #include "tests/gui/preview/PreviewTestPages.h"
 
 namespace {
@@ -39,19 +40,22 @@ int roundHalfEven(double v) {
     return static_cast<int>(std::nearbyint(v));
 }
 
-// The boxes of the barcode objects as the page painting placed them: each object's page
-// position and size scaled by the scale the page gave it, from the page's offset, rounded as
-// every report object rounds its rectangle.
-std::vector<QRect> symbolBoxes(prepared::PreparedPages& pages) {
+// The boxes of the barcode objects as the page painting placed them: the box each object
+// covers, scaled as the page scales its content into `content` and moved to its corner, rounded
+// as every report object rounds its rectangle.
+std::vector<QRect> symbolBoxes(prepared::PreparedPages& pages, const platform::Rect& content) {
     std::vector<QRect> boxes;
-    const auto& loaded = pages.page(0).loadedPage;
-    if (!loaded) return boxes;
-    for (const auto& object : loaded->objects()) {
+    const prepared::PreparedPage& page = pages.page(0);
+    if (!page.loadedPage) return boxes;
+    const double sx = static_cast<double>(content.width()) / page.geometry.paperWidthPx;
+    const double sy = static_cast<double>(content.height()) / page.geometry.paperHeightPx;
+    for (const auto& object : page.loadedPage->objects()) {
         if (!dynamic_cast<const barcode_object::BarcodeObject*>(object.get())) continue;
-        const int left = object->offsetX + roundHalfEven(object->left * object->scaleX);
-        const int top = object->offsetY + roundHalfEven(object->top * object->scaleY);
-        const int right = left + roundHalfEven(object->width * object->scaleX);
-        const int bottom = top + roundHalfEven(object->height * object->scaleY);
+        const report::ViewBox drawn = object->drawnBox();
+        const int left = content.left + roundHalfEven(drawn.left * sx);
+        const int top = content.top + roundHalfEven(drawn.top * sy);
+        const int right = left + roundHalfEven(drawn.width * sx);
+        const int bottom = top + roundHalfEven(drawn.height * sy);
         boxes.emplace_back(QPoint(left, top), QPoint(right - 1, bottom - 1));
     }
     return boxes;
@@ -79,11 +83,14 @@ TEST(PreviewSymbolBoxes, NoDarkPixelOfASymbolOutsideItsBoxAtAnyZoom) {
         form.chooseZoom(percent);
         QTest::qWait(20);
         const QImage image = form.pageBox()->grab().toImage();
-        const std::vector<QRect> boxes = symbolBoxes(sheet.pages());
-        ASSERT_EQ(boxes.size(), 54u);
         // The page's inside, without its frame and shadow, as far as the view shows it.
         const platform::Rect page = form.layout().bounds.at(0);
         const int scrolledX = form.horizontalPosition(), scrolledY = form.verticalPosition();
+        const platform::Rect frame{page.left - scrolledX, page.top - scrolledY, page.right - scrolledX,
+                                   page.bottom - scrolledY};
+        const std::vector<QRect> boxes =
+            symbolBoxes(sheet.pages(), prepared::pageContentRect(sheet.pages().page(0), frame, form.zoom()));
+        ASSERT_EQ(boxes.size(), 54u);
         const QRect inside = QRect(QPoint(page.left + 2 - scrolledX, page.top + 2 - scrolledY),
                                    QPoint(page.right - 3 - scrolledX, page.bottom - 3 - scrolledY))
                                  .intersected(image.rect());
