@@ -1,5 +1,6 @@
 #include "export/OutputPlacement.h"
 
+#include "platform/Rounding.h"
 #include "printer/PageUnits.h"
 #include "printer/Printer.h"
 
@@ -17,7 +18,7 @@ bool usable(double mm) {
 }
 
 int scaled(int pagePixels, double dotsPerPixel) {
-    return printer::roundToInt(pagePixels * dotsPerPixel);
+    return platform::roundToInt(pagePixels * dotsPerPixel);
 }
 
 }  // namespace
@@ -45,7 +46,7 @@ platform::Rect outputTargetRect(const prepared::PreparedPage& page, platform::Si
     // printTargetRect measures from the printable area's corner; this sheet's origin is the
     // paper's corner.
     const platform::Rect r = printer::printTargetRect(out, page.useMargins, page.margins);
-    const auto shift = [](int v, int by) { return printer::roundToInt(static_cast<double>(v) + by); };
+    const auto shift = [](int v, int by) { return platform::roundToInt(static_cast<double>(v) + by); };
     return {shift(r.left, out.offsetXDots), shift(r.top, out.offsetYDots), shift(r.right, out.offsetXDots),
             shift(r.bottom, out.offsetYDots)};
 }

@@ -24,11 +24,4 @@ inline int clampedInt(double v) {
     return static_cast<int>(v);
 }
 
-inline int floorToInt(double v) {
-    return clampedInt(std::floor(v));
-}
-inline int roundToInt(double v) {
-    return clampedInt(std::floor(v + 0.5));
-}
-
 }  // namespace platform

@@ -8,7 +8,7 @@
 #include <cmath>
 
 #include "platform/Canvas.h"
-#include "platform/ClampedInt.h"
+#include "platform/Rounding.h"
 
 namespace platform {
 

@@ -1,11 +1,28 @@
-// Rounding to the nearest integer with ties to the even neighbour (0.5 -> 0, 1.5 -> 2, 2.5 -> 2),
-// as barcode geometry and the layout formulas round: their centring and gaps depend on it.
+// The two rounding rules. Report layout and barcode geometry round ties to the even neighbour:
+// their centring and gaps depend on it. Positions on a pixel or dot grid, unit conversions and
+// offsets round ties up, so that moving a value by whole units moves its rounding by as many.
 #pragma once
 
 #include <cmath>
 #include <cstdint>
 
+#include "platform/ClampedInt.h"
+
 namespace platform {
+
+// Nearest integer, ties toward +infinity (0.5 -> 1, -0.5 -> 0, -2.5 -> -2), saturating at the
+// coordinate limit; NaN gives 0. For values of either sign a tie rounds the same way, so a
+// distance between two positions survives the rounding wherever they lie.
+inline int roundToInt(double v) {
+    if (std::isnan(v)) return 0;
+    double r = std::floor(v);
+    if (v - r >= 0.5) r += 1;
+    return clampedInt(r);
+}
+
+inline int floorToInt(double v) {
+    return clampedInt(std::floor(v));
+}
 
 // Not std::lround (ties away from zero) and independent of the current rounding mode.
 inline double roundHalfEven(double v) {

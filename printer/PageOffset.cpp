@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "platform/Rounding.h"
 #include "printer/PageUnits.h"
 
 namespace printer {
@@ -22,7 +23,7 @@ std::optional<double> parseMm(std::string_view text) {
 }
 
 int shifted(int v, double mm, double dotsPerInch) {
-    return roundToInt(static_cast<double>(v) + mm * dotsPerInch / kMmPerInch);
+    return platform::roundToInt(static_cast<double>(v) + mm * dotsPerInch / kMmPerInch);
 }
 
 double dotsPerInch(int dots, int pixels) {

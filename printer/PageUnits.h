@@ -8,10 +8,8 @@ namespace printer {
 inline constexpr double kPagePixelsPerInch = 93.0 / 1.015;
 inline constexpr double kTenthsMmPerInch = 254.0;
 
-// Rounds half away from zero; values beyond the int range are clamped and NaN gives 0, so a
-// hostile size or resolution can never turn into undefined behaviour.
-int roundToInt(double value);
-
+// Every conversion rounds with platform::roundToInt: a hostile size or resolution saturates at
+// the coordinate limit instead of overflowing.
 int tenthsMmToPagePixels(int tenthsMm);
 int pagePixelsToTenthsMm(int pagePixels);
 

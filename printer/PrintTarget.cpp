@@ -1,5 +1,6 @@
 #include "printer/PrintTarget.h"
 
+#include "platform/Rounding.h"
 #include "printer/PageUnits.h"
 
 namespace printer {
@@ -10,12 +11,12 @@ namespace {
 // pixels has no scale, and the margin counts as nothing rather than dividing by zero.
 int marginDots(int marginPx, int printableDots, int printablePx) {
     if (printablePx <= 0) return 0;
-    return roundToInt(static_cast<double>(marginPx) * printableDots / printablePx);
+    return platform::roundToInt(static_cast<double>(marginPx) * printableDots / printablePx);
 }
 
 // a - b without overflow: geometry may come from a stored file.
 int difference(int a, int b) {
-    return roundToInt(static_cast<double>(a) - static_cast<double>(b));
+    return platform::roundToInt(static_cast<double>(a) - static_cast<double>(b));
 }
 
 }  // namespace

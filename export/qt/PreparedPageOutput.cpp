@@ -11,6 +11,7 @@
 #include "export/OutputPlacement.h"
 #include "export/qt/DeviceRecording.h"
 #include "export/qt/PngFile.h"
+#include "platform/Rounding.h"
 #include "platform/qt/PdfOutput.h"
 #include "platform/qt/QPainterCanvas.h"
 #include "printer/PageUnits.h"
@@ -60,8 +61,8 @@ void drawPageOnSheet(prepared::PreparedPages& pages, int index, platform::Canvas
 
 platform::Size sheetPixels(const prepared::PreparedPage& page, int dpi) {
     const export_::SheetSize sheet = export_::sheetSizeOf(page);
-    return {printer::roundToInt(sheet.widthMm * dpi / kMmPerInch),
-            printer::roundToInt(sheet.heightMm * dpi / kMmPerInch)};
+    return {platform::roundToInt(sheet.widthMm * dpi / kMmPerInch),
+            platform::roundToInt(sheet.heightMm * dpi / kMmPerInch)};
 }
 
 namespace {

@@ -1,5 +1,5 @@
-// The one rounding rule: ties go to the even neighbour, whatever the sign, and the int form
-// saturates instead of overflowing on damaged sizes.
+// The two rounding rules: the layout's ties to the even neighbour, and the grid's ties up, the
+// same on both sides of zero; both saturate instead of overflowing on damaged sizes.
 #include <gtest/gtest.h>
 
 #include <cfenv>
@@ -35,6 +35,20 @@ TEST(Rounding, IntFormSaturates) {
     EXPECT_EQ(roundHalfEvenToInt(std::numeric_limits<double>::quiet_NaN()), -std::numeric_limits<int>::max());
     EXPECT_EQ(divTrunc(-7, 2), -3);
     EXPECT_EQ(divTrunc(7, 0), 0);
+}
+
+// A tie rounds up whatever the sign: -2.5 and 0.5, three apart, stay three apart.
+TEST(Rounding, GridTiesGoUp) {
+    const std::pair<double, int> cases[] = {{0.5, 1},
+                                            {2.5, 3},
+                                            {-0.5, 0},
+                                            {-2.5, -2},
+                                            {-2.51, -3},
+                                            {0.49999999999999994, 0},
+                                            {1e300, kCoordinateLimit},
+                                            {-1e300, -kCoordinateLimit},
+                                            {std::numeric_limits<double>::quiet_NaN(), 0}};
+    for (const auto& [in, out] : cases) EXPECT_EQ(roundToInt(in), out) << in;
 }
 
 }  // namespace

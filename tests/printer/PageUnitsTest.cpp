@@ -4,6 +4,8 @@
 
 #include <limits>
 
+#include "platform/ClampedInt.h"
+
 namespace printer {
 namespace {
 
@@ -51,16 +53,9 @@ TEST(PageUnits, UnusableResolutionGivesZeroNotACrash) {
     }
 }
 
-TEST(PageUnits, RoundingClampsToTheIntRange) {
-    constexpr int kMax = std::numeric_limits<int>::max();
-    constexpr int kMin = std::numeric_limits<int>::min();
-    EXPECT_EQ(roundToInt(1e300), kMax);
-    EXPECT_EQ(roundToInt(-1e300), kMin);
-    EXPECT_EQ(roundToInt(std::numeric_limits<double>::quiet_NaN()), 0);
-    EXPECT_EQ(roundToInt(2.5), 3);
-    EXPECT_EQ(roundToInt(-2.5), -3);
-    EXPECT_EQ(pagePixelsToDots(kMax, 600), kMax);
-    EXPECT_EQ(dotsToTenthsMm(kMin, 1), kMin);
+TEST(PageUnits, HostileSizesSaturateAtTheCoordinateLimit) {
+    EXPECT_EQ(pagePixelsToDots(std::numeric_limits<int>::max(), 600), platform::kCoordinateLimit);
+    EXPECT_EQ(dotsToTenthsMm(std::numeric_limits<int>::min(), 1), -platform::kCoordinateLimit);
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <limits>
 
+#include "platform/ClampedInt.h"
+
 namespace printer {
 namespace {
 
@@ -35,9 +37,9 @@ TEST(PrintTarget, HostileStoredGeometryDoesNotOverflow) {
     g.offsetXDots = kMin;
     g.paperWidthDots = kMax;
     const platform::Rect r = printTargetRect(g, true, {});
-    EXPECT_EQ(r.left, kMax);
-    EXPECT_EQ(r.right, kMax);
-    EXPECT_EQ(printTargetRect(kA4At300, false, {0, 0, kMax, 0}).right, 2362 - kMax);
+    EXPECT_EQ(r.left, platform::kCoordinateLimit);
+    EXPECT_EQ(r.right, platform::kCoordinateLimit);
+    EXPECT_EQ(printTargetRect(kA4At300, false, {0, 0, kMax, 0}).right, 2362 - platform::kCoordinateLimit);
 }
 
 }  // namespace
