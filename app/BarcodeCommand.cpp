@@ -18,6 +18,7 @@
 #include "app/Subcommands.h"
 #include "barcode/BarcodeError.h"
 #include "barcode/BarcodeGenerator.h"
+#include "platform/FileNames.h"
 #include "platform/qt/QPainterCanvas.h"
 
 namespace app {
@@ -56,9 +57,7 @@ double parseNumber(const Options& options, const std::string& name, double fallb
 }
 
 OutputKind outputKindOf(const std::string& path) {
-    const auto dot = path.rfind('.');
-    std::string ext = dot == std::string::npos ? "" : path.substr(dot + 1);
-    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const std::string ext = platform::lowerCaseExtension(path);
     if (ext == "png") return OutputKind::Png;
     if (ext == "svg") return OutputKind::Svg;
     throw UsageError("il file di uscita deve finire in .png o .svg: " + path);

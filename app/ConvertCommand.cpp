@@ -1,7 +1,6 @@
 // quirelle convert: a saved prepared report (.frp) written as a vector PDF or as one PNG
 // image per page, drawn as the print run would put it on paper.
 #include <QGuiApplication>
-#include <cctype>
 #include <cstdio>
 #include <exception>
 #include <memory>
@@ -13,6 +12,7 @@
 #include "app/ReplacedOutput.h"
 #include "app/Subcommands.h"
 #include "export/qt/PreparedPageOutput.h"
+#include "platform/FileNames.h"
 #include "platform/qt/FontSubstitutions.h"
 #include "prepared/PreparedPages.h"
 #include "prepared/PreparedReportIo.h"
@@ -26,9 +26,7 @@ constexpr int kDefaultDpi = 300;
 enum class ConvertTarget { Pdf, Png };
 
 ConvertTarget targetOf(const std::string& path) {
-    const auto dot = path.rfind('.');
-    std::string ext = dot == std::string::npos ? "" : path.substr(dot + 1);
-    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const std::string ext = platform::lowerCaseExtension(path);
     if (ext == "pdf") return ConvertTarget::Pdf;
     if (ext == "png") return ConvertTarget::Png;
     throw UsageError("il file di uscita deve finire in .pdf o .png: " + path);

@@ -2,7 +2,6 @@
 // prepares the template they select on the virtual printer and writes the sheets as a
 // prepared report (.frp), a vector PDF or one PNG image per page.
 #include <QGuiApplication>
-#include <cctype>
 #include <cstdio>
 #include <exception>
 #include <memory>
@@ -22,6 +21,7 @@
 #include "labels/LabelReports.h"
 #include "labels/LabelSlots.h"
 #include "labels/qt/QtFileLocker.h"
+#include "platform/FileNames.h"
 #include "platform/qt/FontSubstitutions.h"
 #include "prepared/PreparedReportIo.h"
 
@@ -34,9 +34,7 @@ constexpr int kDefaultDpi = 300;
 enum class PrintTarget { Frp, Pdf, Png };
 
 PrintTarget targetOf(const std::string& path) {
-    const auto dot = path.rfind('.');
-    std::string ext = dot == std::string::npos ? "" : path.substr(dot + 1);
-    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const std::string ext = platform::lowerCaseExtension(path);
     if (ext == "frp") return PrintTarget::Frp;
     if (ext == "pdf") return PrintTarget::Pdf;
     if (ext == "png") return PrintTarget::Png;

