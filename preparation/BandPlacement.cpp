@@ -2,8 +2,8 @@
 // page shifted to the current page column; moves to the next column when the band does not fit.
 #include <algorithm>
 
+#include "platform/DepthGuard.h"
 #include "preparation/PageBuilder.h"
-#include "report/MemoView.h"
 #include "report/Stretcheable.h"
 
 namespace preparation {
@@ -23,17 +23,6 @@ bool hasSomethingToPrint(const RunBand& band) {
     if (band.type == report::kBandNone) return !band.objects.empty();
     return band.view != nullptr;
 }
-
-class DepthGuard {
-public:
-    explicit DepthGuard(int& depth) : depth_(depth) { ++depth_; }
-    ~DepthGuard() { --depth_; }
-    DepthGuard(const DepthGuard&) = delete;
-    DepthGuard& operator=(const DepthGuard&) = delete;
-
-private:
-    int& depth_;
-};
 
 }  // namespace
 
@@ -56,8 +45,8 @@ void PageBuilder::updateVariables(const RunBand& band) {
 }
 
 void PageBuilder::placeBand(RunBand& band) {
-    if (placeDepth_ >= kMaxPlaceDepth) return;
-    DepthGuard guard(placeDepth_);
+    const platform::DepthGuard level(placeDepth_);
+    if (level.depth() > kMaxPlaceDepth) return;
     run_.checkStopped();
     run_.currentObject = band.view;
     leaveBandColumns(band);

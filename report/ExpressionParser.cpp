@@ -1,5 +1,6 @@
 #include "report/ExpressionParser.h"
 
+#include "platform/DepthGuard.h"
 #include "platform/Utf8.h"
 #include "report/ExpressionError.h"
 #include "report/ExpressionOperators.h"
@@ -276,21 +277,10 @@ private:
     CompiledExpression out_;
 };
 
-class DepthGuard {
-public:
-    explicit DepthGuard(int& depth) : depth_(depth) {
-        if (++depth_ > ExpressionParser::kMaxDepth) {
-            --depth_;
-            throw ExpressionError("Espressione troppo annidata");
-        }
-    }
-    ~DepthGuard() { --depth_; }
-    DepthGuard(const DepthGuard&) = delete;
-    DepthGuard& operator=(const DepthGuard&) = delete;
-
-private:
-    int& depth_;
-};
+// One more level of evaluation; an expression that evaluates itself too deeply is refused.
+void refuseTooDeep(const platform::DepthGuard& level) {
+    if (level.depth() > ExpressionParser::kMaxDepth) throw ExpressionError("Espressione troppo annidata");
+}
 
 }  // namespace
 
@@ -309,12 +299,14 @@ std::shared_ptr<const CompiledExpression> ExpressionParser::compile(std::string_
 }
 
 Value ExpressionParser::evaluate(std::string_view expression, ParserHost& host) {
-    DepthGuard guard(depth_);
+    const platform::DepthGuard level(depth_);
+    refuseTooDeep(level);
     return compute(Compiler(expression).run(), host);
 }
 
 Value ExpressionParser::compute(const CompiledExpression& compiled, ParserHost& host) {
-    DepthGuard guard(depth_);
+    const platform::DepthGuard level(depth_);
+    refuseTooDeep(level);
     std::vector<Value> stack;
     stack.reserve(compiled.items.size());
     for (const PostfixItem& item : compiled.items) {
