@@ -56,13 +56,4 @@ void PageBox::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
 }
 
-bool PageBox::event(QEvent* event) {
-    // Tab reaches keyPressEvent only when the widget claims it here.
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) return true;
-    }
-    return QWidget::event(event);
-}
-
 }  // namespace gui::preview

@@ -21,9 +21,6 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    // Tab and its kin do not move the focus inside the preview.
-    bool focusNextPrevChild(bool) override { return false; }
-    bool event(QEvent* event) override;
 
 private:
     PreviewWindow& form_;

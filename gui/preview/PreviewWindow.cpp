@@ -123,8 +123,9 @@ PreviewWindow::~PreviewWindow() {
 QToolButton* PreviewWindow::addButton(QWidget* strip, const QString& hint, int tag) {
     auto* b = new QToolButton(strip);
     b->setAutoRaise(true);
-    b->setFocusPolicy(Qt::NoFocus);
+    b->setFocusPolicy(Qt::TabFocus);  // in the keyboard's reach, but a click leaves the focus
     b->setToolTip(hint);
+    b->setAccessibleName(hint);  // most show only an icon
     b->setFixedHeight(kToolbarHeight - 4);
     b->setProperty("helpTag", tag);
     strip->layout()->addWidget(b);
@@ -157,6 +158,7 @@ void PreviewWindow::buildToolbar(QWidget* strip) {
     exitBtn_ = addButton(strip, ui(53023), kTagExit);
     exitBtn_->setIcon(st->standardIcon(QStyle::SP_DialogCloseButton));
     pageSetupBtn_ = addButton(strip, QString(), kTagPrint);
+    pageSetupBtn_->setAccessibleName(QStringLiteral("Imposta pagina"));
     pageSetupBtn_->setIcon(st->standardIcon(QStyle::SP_FileDialogDetailedView));
     row->addStretch(1);
 
@@ -184,6 +186,8 @@ void PreviewWindow::buildScrollStrips(QWidget* right, QWidget* bottom) {
     }
     pgUp_->setArrowType(Qt::UpArrow);
     pgDown_->setArrowType(Qt::DownArrow);
+    pgUp_->setAccessibleName(QStringLiteral("Pagina precedente"));
+    pgDown_->setAccessibleName(QStringLiteral("Pagina successiva"));
     column->addWidget(vbar_, 1);
     column->addSpacing(1);
     column->addWidget(pgUp_);
@@ -289,6 +293,12 @@ void PreviewWindow::done(int result) {
 }
 
 void PreviewWindow::keyPressEvent(QKeyEvent* event) {
+    // Return presses the focused toolbar button, as Space does.
+    auto* focused = qobject_cast<QToolButton*>(focusWidget());
+    if (focused && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        focused->click();
+        return;
+    }
     // Keys reach the window before its controls.
     if (deskKey(event->key(), event->modifiers()))
         event->accept();

@@ -140,10 +140,13 @@ void PreviewWindow::showCurrentPage() {
 void PreviewWindow::updatePageText() {
     if (!pages_) {
         pageLabel_->clear();
+        box_->setAccessibleName(QString());
         return;
     }
     pageLabel_->setText(platform::qt::toQString(platform::uiText(55004)) + QLatin1Char(' ') +
                         QString::number(currentPage_) + QLatin1Char('/') + QString::number(pages_->count()));
+    // What a screen reader says for the page area, kept current with the page shown.
+    box_->setAccessibleName(QStringLiteral("Pagina %1 di %2").arg(currentPage_).arg(pages_->count()));
 }
 
 void PreviewWindow::chooseZoom(int tag) {

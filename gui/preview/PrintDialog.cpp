@@ -60,9 +60,10 @@ QString text(int number) {
     return toQString(platform::uiText(number));
 }
 
-QToolButton* arrowButton(QWidget* parent, Qt::ArrowType arrow) {
+QToolButton* arrowButton(QWidget* parent, Qt::ArrowType arrow, const char* name) {
     auto* button = new QToolButton(parent);
     button->setArrowType(arrow);
+    button->setAccessibleName(QString::fromUtf8(name));  // an arrow says nothing to a screen reader
     button->setFixedSize(16, 11);
     button->setAutoRepeat(true);
     return button;
@@ -114,6 +115,8 @@ QWidget* PrintDialog::createPagesGroup() {
     pageListEdit = new QLineEdit(pagesGroup);
     pageListHint = new QLabel(text(kPageListHint), pagesGroup);
     pageListHint->setWordWrap(true);
+    pageListEdit->setAccessibleName(QStringLiteral("Pagine"));
+    pageListEdit->setAccessibleDescription(pageListHint->text());
     pageListHint->setMaximumWidth(220);
     allPagesButton->setChecked(true);
     auto* listRow = new QHBoxLayout;
@@ -135,8 +138,8 @@ QWidget* PrintDialog::createCopiesGroup() {
     copiesEdit = new QLineEdit(QStringLiteral("1"), copiesGroup);
     copiesEdit->setFixedWidth(40);
     copiesLabel->setBuddy(copiesEdit);
-    copiesUpButton = arrowButton(copiesGroup, Qt::UpArrow);
-    copiesDownButton = arrowButton(copiesGroup, Qt::DownArrow);
+    copiesUpButton = arrowButton(copiesGroup, Qt::UpArrow, "Una copia in più");
+    copiesDownButton = arrowButton(copiesGroup, Qt::DownArrow, "Una copia in meno");
     collateBox = new QCheckBox(copiesGroup);
     collateBox->setChecked(true);
     collateLabel = new QLabel(text(kCollate), copiesGroup);

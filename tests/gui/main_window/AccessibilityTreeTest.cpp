@@ -1,6 +1,6 @@
-// What a screen reader gets from the windows: their accessibility trees walked through
-// QAccessible, as the platform bridge walks them, with the role and the Italian name of every
-// control the operator can use, and every one of them reachable from the keyboard.
+// What a screen reader gets from the main window: the role and the Italian name of every
+// control the operator can use, every one of them reachable from the keyboard, and the mark on
+// the focused grid cell.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <QAccessible>
@@ -10,75 +10,11 @@
 #include "gui/main_window/Dialogs.h"
 #include "gui/main_window/MainWindow.h"
 #include "tests/gui/main_window/MainWindowFixture.h"
+#include "tests/support/AccessibleTree.h"
 
 namespace {
 
-struct Control {
-    QAccessible::Role role;
-    std::string name;
-    bool focusable = true;
-    bool operator==(const Control& o) const = default;
-};
-
-std::ostream& operator<<(std::ostream& os, const Control& c) {
-    return os << "{role 0x" << std::hex << int(c.role) << std::dec << ", \"" << c.name << "\""
-              << (c.focusable ? "" : ", not focusable") << "}";
-}
-
-bool isInteractive(QAccessibleInterface* node) {
-    switch (node->role()) {
-        case QAccessible::Button:
-        case QAccessible::CheckBox:
-        case QAccessible::RadioButton:
-        case QAccessible::ComboBox:
-        case QAccessible::SpinBox:
-        case QAccessible::EditableText:
-        case QAccessible::Table:
-        case QAccessible::PageTab:
-        case QAccessible::Slider:
-            return true;
-        default:
-            return node->state().focusable;
-    }
-}
-
-std::string nameOf(QAccessibleInterface* node) {
-    return node->text(QAccessible::Name).trimmed().toStdString();
-}
-
-// An editable combo box is named on Linux by its edit, which is what takes the focus; its
-// own name there is its current text.
-std::string spokenName(QAccessibleInterface* node) {
-    if (node->role() == QAccessible::ComboBox) {
-        for (int i = 0; i < node->childCount(); ++i)
-            if (QAccessibleInterface* part = node->child(i);
-                part && part->role() == QAccessible::EditableText)
-                return nameOf(part);
-    }
-    return nameOf(node);
-}
-
-// Every visible interactive control below `node`; the parts of a table, combo box or spin
-// box (cells, list items, arrows) belong to that control.
-void collect(QAccessibleInterface* node, std::vector<Control>& out) {
-    for (int i = 0; i < node->childCount(); ++i) {
-        QAccessibleInterface* child = node->child(i);
-        if (!child || child->state().invisible) continue;
-        if (isInteractive(child))
-            out.push_back({child->role(), spokenName(child), bool(child->state().focusable)});
-        const QAccessible::Role r = child->role();
-        if (r != QAccessible::Table && r != QAccessible::ComboBox && r != QAccessible::SpinBox)
-            collect(child, out);
-    }
-}
-
-std::vector<Control> controlsOf(QWidget* window) {
-    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(window);
-    EXPECT_TRUE(root);
-    std::vector<Control> out;
-    if (root) collect(root, out);
-    return out;
-}
+using Control = test_support::AccessibleControl;
 
 std::vector<std::string> columnHeaders(QWidget* table) {
     std::vector<std::string> out;
@@ -142,7 +78,7 @@ TEST_F(AccessibilityTree, MainWindowNamesEveryControlInItalian) {
         {Button, "Codici"},
         {Button, "ESCI"},
     };
-    EXPECT_THAT(controlsOf(form.get()), ::testing::UnorderedElementsAreArray(expected));
+    EXPECT_THAT(test_support::accessibleControls(form.get()), ::testing::UnorderedElementsAreArray(expected));
     EXPECT_EQ(columnHeaders(form->fiscalGrid), std::vector<std::string>{"codice"});
     EXPECT_EQ(columnHeaders(form->printListGrid), std::vector<std::string>{"giorno"});
 }

@@ -221,12 +221,6 @@ TEST_F(PreviewForm, EscapeClosesAndStoresTheBounds) {
     EXPECT_EQ(ini.value("Maximized").toString(), "0");
 }
 
-TEST_F(PreviewForm, ATabDoesNotLeaveThePageArea) {
-    form->pageBox()->setFocus();
-    key(Qt::Key_Tab);
-    EXPECT_TRUE(form->pageBox()->hasFocus() || !QApplication::focusWidget());
-}
-
 struct ScriptedDialogs : gui::preview::PreviewFileDialogs {
     QString name, filter;
     QString openFileName(QWidget*, const QString&) override { return name; }
