@@ -10,6 +10,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   zbar-tools xvfb xauth xdotool openbox x11-utils imagemagick poppler-utils python3
+  at-spi2-core python3-pyatspi dbus-x11
   cups cups-client cups-bsd printer-driver-cups-pdf
   clang libfuzzer-14-dev
   dpkg-dev file lintian desktop-file-utils appstream shared-mime-info libxml2-utils libglib2.0-bin man-db
