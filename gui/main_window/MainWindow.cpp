@@ -232,6 +232,9 @@ void MainWindow::buildSeriesGroup() {
         pal.setColor(QPalette::ButtonText, kYellow);
         w->setPalette(pal);
     }
+    // Captions for the two selectors, which also name them for screen readers.
+    monthLabel = makeLabel(seriesGroup, 546, 34, "&Mese");
+    yearLabel = makeLabel(seriesGroup, 540, 94, "Anno");
     calendarButton = makeButton<FlatButton>(seriesGroup, {704, 48, 121, 41}, "C&alendario", kPaleBlue);
     seriesButton = makeButton<FlatButton>(seriesGroup, {704, 96, 121, 41}, "&Codici", kPaleBlue);
 }

@@ -53,7 +53,7 @@ public:
 
     // Controls, public so that tests can drive the window as an operator would.
     QGroupBox *seriesGroup, *exemptionsGroup, *printListGroup, *oxygenGroup, *fiscalGroup, *freeCodesGroup;
-    QLabel *inMemoryLabel, *fiscalEditLabel, *searchLabel;
+    QLabel *inMemoryLabel, *fiscalEditLabel, *searchLabel, *monthLabel, *yearLabel;
     gui::widgets::FlatEdit *fiscalEdit, *inMemoryEdit, *searchEdit, *freeCodeEdit;
     gui::widgets::FlatButton *printButton, *exitButton, *seriesButton, *insertFreeCodeButton, *resetButton,
         *exemptionsButton, *oxygenButton, *saveButton, *printFiscalButton, *calendarButton,

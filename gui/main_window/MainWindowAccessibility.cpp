@@ -42,6 +42,8 @@ void describeForAssistiveTechnology(MainWindow& w) {
     w.fiscalEditLabel->setBuddy(w.fiscalEdit);
     w.inMemoryLabel->setBuddy(w.inMemoryEdit);
     w.searchLabel->setBuddy(w.searchEdit);
+    w.monthLabel->setBuddy(w.monthBox);
+    w.yearLabel->setBuddy(w.yearBox);
 
     const Description table[] = {
         {w.fiscalEdit, "", "Codice fiscale da controllare e salvare"},
@@ -68,9 +70,7 @@ void describeForAssistiveTechnology(MainWindow& w) {
         {w.oxygenButton, "", "Mette i codici di OXY.txt nella lista di stampa"},
         {w.seriesLengthGroup, "Quantità di codici", ""},
         {w.closingGroup, "Codice di chiusura", ""},
-        {w.monthBox, "Mese", ""},
         {w.monthBox->lineEdit(), "Mese", ""},
-        {w.yearBox, "Anno", ""},
         {w.calendarButton, "", "Mette i giorni del mese scelto nella lista di stampa"},
         {w.seriesButton, "", "Mette i codici delle ricette del mese scelto nella lista di stampa"},
     };

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -314,7 +315,7 @@ TEST_F(OperatorInputTest, ReturnAndCtrlCOnTheFiscalGridCopyTheCodeLikeADoubleCli
     EXPECT_EQ(QApplication::focusWidget(), form->fiscalGrid);
 }
 
-TEST_F(OperatorInputTest, WindowSizeButtonsAreReachedByTabAndHaveKeys) {
+TEST_F(OperatorInputTest, WindowSizeButtonsAndTheMonthHaveKeys) {
     start();
     form->saveButton->setEnabled(true);
     form->saveButton->setFocus(Qt::TabFocusReason);
@@ -330,6 +331,8 @@ TEST_F(OperatorInputTest, WindowSizeButtonsAreReachedByTabAndHaveKeys) {
     EXPECT_EQ(form->formHeight(), 278);
     key(Qt::Key_Plus, Qt::AltModifier);
     EXPECT_EQ(form->formHeight(), 768);
+    key(Qt::Key_M, Qt::AltModifier);  // the month's caption takes the focus to it
+    EXPECT_TRUE(form->monthBox->hasFocus());
 }
 
 }  // namespace
