@@ -38,12 +38,13 @@ QString temporaryTemplate(const JobDestination& d) {
 
 }  // namespace
 
+// No "landscape": the file's pages are already turned, and the spooler's filter would turn a
+// page that also names its turned size a second time, printing it upside down.
 QStringList spoolerJobOptions(const QPrinter& printer, const QStringList& extra) {
     const QPageLayout layout = printer.pageLayout();
-    QStringList options{QStringLiteral("media"), layout.pageSize().key(), QStringLiteral("sides"),
-                        QStringLiteral("one-sided")};
-    if (layout.orientation() == QPageLayout::Landscape) options << QStringLiteral("landscape") << QString();
-    return options + extra;
+    return QStringList{QStringLiteral("media"), layout.pageSize().key(), QStringLiteral("sides"),
+                       QStringLiteral("one-sided")} +
+           extra;
 }
 
 QtPrinterJob::QtPrinterJob(QPrinter& printer, int copies, JobDestination destination)
