@@ -1,7 +1,7 @@
 #include "export/OutputPlacement.h"
 
-#include "platform/Rounding.h"
 #include "printer/PageUnits.h"
+#include "printer/PrintTarget.h"
 #include "printer/Printer.h"
 
 namespace export_ {
@@ -17,10 +17,6 @@ bool usable(double mm) {
     return mm >= kSmallestPaperMm && mm <= kLargestPaperMm;
 }
 
-int scaled(int pagePixels, double dotsPerPixel) {
-    return platform::roundToInt(pagePixels * dotsPerPixel);
-}
-
 }  // namespace
 
 SheetSize sheetSizeOf(const prepared::PreparedPage& page) {
@@ -32,23 +28,8 @@ SheetSize sheetSizeOf(const prepared::PreparedPage& page) {
     return page.orientation == printer::kLandscape ? SheetSize{297, 210} : SheetSize{210, 297};
 }
 
-platform::Rect outputTargetRect(const prepared::PreparedPage& page, platform::Size sheetDots, int dpi) {
-    const printer::PrinterGeometry& g = page.geometry;
-    const double dotsPerPixel = dpi / printer::kPagePixelsPerInch;
-    // The page's printer geometry restated in this sheet's dots.
-    printer::PrinterGeometry out = g;
-    out.paperWidthDots = sheetDots.width;
-    out.paperHeightDots = sheetDots.height;
-    out.offsetXDots = scaled(g.offsetXPx, dotsPerPixel);
-    out.offsetYDots = scaled(g.offsetYPx, dotsPerPixel);
-    out.printableWidthDots = scaled(g.printableWidthPx, dotsPerPixel);
-    out.printableHeightDots = scaled(g.printableHeightPx, dotsPerPixel);
-    // printTargetRect measures from the printable area's corner; this sheet's origin is the
-    // paper's corner.
-    const platform::Rect r = printer::printTargetRect(out, page.useMargins, page.margins);
-    const auto shift = [](int v, int by) { return platform::roundToInt(static_cast<double>(v) + by); };
-    return {shift(r.left, out.offsetXDots), shift(r.top, out.offsetYDots), shift(r.right, out.offsetXDots),
-            shift(r.bottom, out.offsetYDots)};
+platform::Rect outputTargetRect(const prepared::PreparedPage& page, platform::Size sheetDots) {
+    return printer::placementOnPaper(page.geometry, page.useMargins, page.margins, sheetDots);
 }
 
 }  // namespace export_

@@ -1,6 +1,6 @@
 // Where a prepared page lands on an output sheet that has no unprintable edge (a PDF page, an
-// image): the same placement the print run makes on a printer, with page pixels scaled to
-// the output's dots instead of the printer's.
+// image): the same placement from the paper's edges that the print run makes on a printer, in
+// the output's dots.
 #pragma once
 
 #include "platform/Geometry.h"
@@ -16,8 +16,7 @@ struct SheetSize {
 };
 SheetSize sheetSizeOf(const prepared::PreparedPage& page);
 
-// The rectangle to draw the page into on a sheet of `sheetDots` (origin at the sheet's
-// corner) at `dpi` dots per inch.
-platform::Rect outputTargetRect(const prepared::PreparedPage& page, platform::Size sheetDots, int dpi);
+// The rectangle to draw the page into on a sheet of `sheetDots` (origin at the sheet's corner).
+platform::Rect outputTargetRect(const prepared::PreparedPage& page, platform::Size sheetDots);
 
 }  // namespace export_

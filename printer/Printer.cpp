@@ -205,7 +205,8 @@ void Printer::fillGeometry(PrinterGeometry& g) const {
         fillPrinterGeometry(g);
 }
 
-// The virtual printer has no dots; those fields keep what the caller had.
+// The virtual printer has no dots; those fields keep what the caller had. Its page pixels are
+// every printer's: the paper with a 5 mm edge, so that labels are laid out alike everywhere.
 void Printer::fillVirtualGeometry(PrinterGeometry& g) const {
     const int edge = tenthsMmToPagePixels(kVirtualEdgeTenthsMm);
     g.paperWidthPx = tenthsMmToPagePixels(paperWidth_);
@@ -223,18 +224,15 @@ void Printer::fillPrinterGeometry(PrinterGeometry& g) const {
         fillVirtualGeometry(g);
         return;
     }
+    // The page pixels describe the sheet, not this printer: a printer's printable area only
+    // clips what is printed and never changes where a label goes.
+    fillVirtualGeometry(g);
     g.paperWidthDots = m.physicalWidth;
     g.paperHeightDots = m.physicalHeight;
-    g.paperWidthPx = dotsToPagePixels(m.physicalWidth, m.dpiX);
-    g.paperHeightPx = dotsToPagePixels(m.physicalHeight, m.dpiY);
     g.offsetXDots = m.offsetX;
     g.offsetYDots = m.offsetY;
-    g.offsetXPx = dotsToPagePixels(m.offsetX, m.dpiX);
-    g.offsetYPx = dotsToPagePixels(m.offsetY, m.dpiY);
     g.printableWidthDots = m.pageWidth;
     g.printableHeightDots = m.pageHeight;
-    g.printableWidthPx = dotsToPagePixels(m.pageWidth, m.dpiX);
-    g.printableHeightPx = dotsToPagePixels(m.pageHeight, m.dpiY);
 }
 
 bool Printer::samePaper(int size, int width, int height, int bin, int orientation) const {

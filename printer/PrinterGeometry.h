@@ -1,5 +1,7 @@
-// One paper on the current printer, in printer dots and in page pixels. Every prepared page
-// keeps one; printing scales page pixels to dots with it.
+// One paper on the current printer. The page-pixel fields describe the sheet as labels are laid
+// out on it (the paper with a 5 mm edge, for every printer); the dot fields describe the device:
+// its paper and the printable area it can reach. Every prepared page keeps one; printing scales
+// page pixels to dots with it.
 #pragma once
 
 #include <array>

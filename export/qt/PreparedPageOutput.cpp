@@ -48,9 +48,8 @@ void drawPageOnSheet(prepared::PreparedPages& pages, int index, platform::Canvas
     prepared::PreparedPage& page = pages.page(index);
     page.inView = true;
     try {
-        pages.draw(
-            index, canvas,
-            printer::shiftedByOffset(export_::outputTargetRect(page, sheetDots, dpi), offset, dpi, dpi));
+        pages.draw(index, canvas,
+                   printer::shiftedByOffset(export_::outputTargetRect(page, sheetDots), offset, dpi, dpi));
     } catch (...) {
         page.inView = false;
         page.loadedPage.reset();

@@ -12,8 +12,11 @@
 
 namespace export_::qt {
 
-// Device resolution of the PDF's drawing coordinates.
-inline constexpr int kPdfDotsPerInch = 1200;
+// Device resolution of the PDF's drawing coordinates: the resolution spooler queues print at
+// (the finest they offer up to 600 dpi) and the file printer writes at. Bars take whole dots of
+// the device they are drawn for, so a symbol is exactly as wide in a PDF as on the printer; at a
+// finer resolution its width would differ from a printer's by up to half a millimetre.
+inline constexpr int kPdfDotsPerInch = 600;
 // Image resolutions accepted for PNG output, and the largest image side in pixels: a page
 // larger than that (an A4 sheet above about 1,700 dpi) is refused before its pixels are
 // allocated, as it would take gigabytes.

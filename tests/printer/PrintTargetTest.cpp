@@ -17,17 +17,34 @@ TEST(PrintTarget, WithUseMarginsThePageCoversTheWholeSheet) {
     EXPECT_EQ(printTargetRect(kA4At300, true, {10, 10, 10, 10}), (platform::Rect{-59, -59, 2421, 3449}));
 }
 
-TEST(PrintTarget, WithoutUseMarginsThePageFitsThePrintableAreaLessMargins) {
+TEST(PrintTarget, WithoutUseMarginsThePageFitsTheSheetsEdgesLessMargins) {
     EXPECT_EQ(printTargetRect(kA4At300, false, {}), (platform::Rect{0, 0, 2362, 3390}));
     // 18 px of 721 printable px over 2362 dots = 58.97 dots.
     EXPECT_EQ(printTargetRect(kA4At300, false, {18, 18, 36, 0}), (platform::Rect{59, 59, 2362 - 118, 3390}));
 }
 
-TEST(PrintTarget, GeometryWithoutPrintablePixelsDoesNotDivideByZero) {
+// Two printers of one sheet with different unprintable edges: the page lands at the same place
+// on the paper, each target only moved by its printer's own edge.
+TEST(PrintTarget, ThePrintableAreaMovesTheOriginButNeverScalesThePage) {
+    PrinterGeometry narrowEdge = kA4At300;
+    narrowEdge.offsetXDots = narrowEdge.offsetYDots = 42;  // 3.5 mm
+    narrowEdge.printableWidthDots = 2480 - 84;
+    narrowEdge.printableHeightDots = 3508 - 84;
+    for (const bool useMargins : {true, false}) {
+        const platform::Rect wide = printTargetRect(kA4At300, useMargins, {18, 18, 36, 0});
+        const platform::Rect narrow = printTargetRect(narrowEdge, useMargins, {18, 18, 36, 0});
+        EXPECT_EQ(narrow.left - wide.left, 59 - 42);
+        EXPECT_EQ(narrow.top - wide.top, 59 - 42);
+        EXPECT_EQ(narrow.width(), wide.width());
+        EXPECT_EQ(narrow.height(), wide.height());
+    }
+}
+
+TEST(PrintTarget, GeometryWithoutPaperPixelsDoesNotDivideByZero) {
     PrinterGeometry g = kA4At300;
-    g.printableWidthPx = 0;
-    g.printableHeightPx = -5;
-    EXPECT_EQ(printTargetRect(g, false, {18, 18, 18, 18}), (platform::Rect{0, 0, 2362, 3390}));
+    g.paperWidthPx = 0;
+    g.paperHeightPx = -5;
+    EXPECT_EQ(printTargetRect(g, false, {18, 18, 18, 18}), (platform::Rect{-59, -59, -59, -59}));
 }
 
 TEST(PrintTarget, HostileStoredGeometryDoesNotOverflow) {
@@ -39,7 +56,7 @@ TEST(PrintTarget, HostileStoredGeometryDoesNotOverflow) {
     const platform::Rect r = printTargetRect(g, true, {});
     EXPECT_EQ(r.left, platform::kCoordinateLimit);
     EXPECT_EQ(r.right, platform::kCoordinateLimit);
-    EXPECT_EQ(printTargetRect(kA4At300, false, {0, 0, kMax, 0}).right, 2362 - platform::kCoordinateLimit);
+    EXPECT_EQ(printTargetRect(kA4At300, false, {0, 0, kMax, 0}).right, -platform::kCoordinateLimit);
 }
 
 }  // namespace

@@ -136,15 +136,16 @@ TEST_F(RealPrinter, PaperNeverChangesWhileAJobRuns) {
     printer.endDoc();
 }
 
-// Geometry straight from the device metrics, at three resolutions, A4 portrait with a 5 mm
-// unprintable edge expressed in dots.
-TEST_F(RealPrinter, GeometryAtSeveralResolutions) {
+// The dots come from the device metrics, at three resolutions (A4 portrait with a 5 mm
+// unprintable edge expressed in dots); the page pixels are the sheet's at every resolution, so
+// that labels are laid out alike whichever printer is current.
+TEST_F(RealPrinter, DotsFromTheDevicePixelsFromTheSheetAtEveryResolution) {
     struct Case {
         int index, dpi;
         PrinterGeometry expected;
     } cases[] = {
-        {1, 203, {1678, 2374, 757, 1072, 40, 40, 18, 18, 1598, 2294, 721, 1035}},
-        {0, 300, {2480, 3508, 757, 1071, 59, 59, 18, 18, 2362, 3390, 721, 1035}},
+        {1, 203, {1678, 2374, 758, 1071, 40, 40, 18, 18, 1598, 2294, 722, 1035}},
+        {0, 300, {2480, 3508, 758, 1071, 59, 59, 18, 18, 2362, 3390, 722, 1035}},
         {2, 600, {4961, 7016, 758, 1071, 118, 118, 18, 18, 4725, 6780, 722, 1035}},
     };
     for (const Case& c : cases) {
@@ -163,7 +164,7 @@ TEST_F(RealPrinter, LandscapeGeometrySwapsTheDeviceAxes) {
     EXPECT_EQ(g.paperWidthDots, 3508);
     EXPECT_EQ(g.paperHeightDots, 2480);
     EXPECT_EQ(g.paperWidthPx, 1071);
-    EXPECT_EQ(g.paperHeightPx, 757);
+    EXPECT_EQ(g.paperHeightPx, 758);
     EXPECT_EQ(g.printableWidthPx, 1035);
 }
 

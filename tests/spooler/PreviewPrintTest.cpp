@@ -32,6 +32,7 @@
 #include "prepared/PreparedReportIo.h"
 #include "printer/ProgramPrinter.h"
 #include "printer/qt/QtPrinterBackend.h"
+#include "tests/spooler/LabelPlaces.h"
 #include "tests/spooler/PdfInfo.h"
 #include "tests/spooler/PdfScan.h"
 #include "tests/spooler/PrivateSpooler.h"
@@ -214,7 +215,7 @@ TEST_F(PreviewToPaper, CancelOnTheProgressWindowSendsNothing) {
     pause(5000);
     EXPECT_EQ(spooler->jobCount(kFirstQueue), 0);
     EXPECT_EQ(spooler->waitForPdf(title, std::chrono::seconds(1)), "");
-    EXPECT_TRUE(boxes.texts().empty());
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"La stampa userà 2.997 fogli. Stampare?"});
 }
 
 // The file printer asks for the file in Qt's own dialog, writes it, and starts in the folder
@@ -282,6 +283,74 @@ TEST_F(PreviewToPaper, OpeningACommandLineFileKeepsTheQueue) {
     form.reset();
     prepare();
     EXPECT_EQ(pages().page(0).geometry, before);
+}
+
+// The same sheets three ways: from the preview to the spooler queue, from the preview to the file
+// printer, and from the command line. On paper every label stands upright, scans as its text,
+// and lies within 0.3 mm of the same place in all three.
+TEST_F(PreviewToPaper, EveryOutputPutsEveryLabelInTheSamePlace) {
+    whenModal<PrintDialog>([](PrintDialog* dialog) {
+        choosePrinter(dialog, QString::fromStdString(kFirstQueue));
+        QTest::mouseClick(dialog->okButton, Qt::LeftButton);
+    });
+    clickPrint();
+    const std::string queued = spooler->waitForPdf(title);
+    ASSERT_FALSE(queued.empty()) << "no job titled " << title;
+
+    const std::string filed = folder.filePath("file-printer.pdf").toStdString();
+    whenModal<PrintDialog>([](PrintDialog* dialog) {
+        choosePrinter(dialog, QStringLiteral("Stampa su file (PDF)"));
+        QTest::mouseClick(dialog->okButton, Qt::LeftButton);
+    });
+    qt_test::answerFileDialog(QString::fromStdString(filed));
+    clickPrint();
+    ASSERT_TRUE(fs::exists(filed));
+    EXPECT_TRUE(boxes.texts().empty()) << boxes.texts().front();
+
+    const std::string commandLine = folder.filePath("command-line.pdf").toStdString();
+    std::string output;
+    ASSERT_EQ(runCommand("XDG_CONFIG_HOME='" + folder.filePath("config").toStdString() +
+                             "' QT_QPA_PLATFORM=offscreen " QUIRELLE_BINARY_DIR
+                             "/app/quirelle print series --year 2019 --month 4 --count 161 -o '" +
+                             commandLine + "' 2>&1",
+                         output),
+              0)
+        << output;
+
+    const auto reference = measureLabelPlaces(commandLine, folder.filePath("cli").toStdString());
+    const Sheets sheets = expectedSheets();
+    ASSERT_EQ(reference.size(), sheets.size());
+    for (std::size_t page = 0; page < sheets.size(); ++page) {
+        std::multiset<std::string> texts;
+        for (const LabelPlace& place : reference[page]) {
+            texts.insert(place.text);
+            EXPECT_TRUE(place.upright) << describe(place);
+        }
+        EXPECT_EQ(texts, sheets[page]) << "command line, sheet " << page + 1;
+    }
+    for (const auto& [name, pdf] :
+         {std::pair{"coda di stampa", queued}, std::pair{"stampa su file", filed}}) {
+        const auto measured = measureLabelPlaces(pdf, folder.filePath("misure").toStdString());
+        ASSERT_EQ(measured.size(), reference.size()) << name;
+        std::string misplaced;
+        int count = 0;
+        for (std::size_t page = 0; page < reference.size(); ++page) {
+            ASSERT_EQ(measured[page].size(), reference[page].size()) << name << ", sheet " << page + 1;
+            for (std::size_t i = 0; i < reference[page].size(); ++i) {
+                const LabelPlace& got = measured[page][i];
+                const LabelPlace& want = reference[page][i];
+                if (got.text == want.text && got.upright && largestEdgeDistance(got, want) <= 0.3) continue;
+                if (++count <= 3)
+                    misplaced += "\n  sheet " + std::to_string(page + 1) + ": " + describe(got) +
+                                 " instead of " + describe(want);
+            }
+        }
+        EXPECT_EQ(count, 0) << name << ": labels out of place" << misplaced;
+        std::printf("%s: first %s, last %s\n", name, describe(measured.front().front()).c_str(),
+                    describe(measured.front().back()).c_str());
+    }
+    std::printf("command line: first %s, last %s\n", describe(reference.front().front()).c_str(),
+                describe(reference.front().back()).c_str());
 }
 
 }  // namespace
