@@ -52,7 +52,7 @@ constexpr Entry kTexts[] = {
     {53052, "&Stampa"},
     {53053, "Tutte le pagine"},
     {53054, "Pagine dispari"},
-    {53055, "Pafine pari"},
+    {53055, "Pagine pari"},
     // Common buttons, page label, printer.
     {55000, "OK"},
     {55001, "Annulla"},

@@ -1,5 +1,8 @@
 #include "prepared/PrintRun.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "platform/UiText.h"
 #include "prepared/PageList.h"
 #include "printer/PrintTarget.h"
@@ -132,6 +135,13 @@ int countSheets(const PreparedPages& pages, const PageList& list, printer::PageF
 
 bool anyPageToPrint(const PreparedPages& pages, const PrintOptions& options) {
     return countSheets(pages, ParsePageList(options.pageList, pages.count()), options.filter) > 0;
+}
+
+int sheetsToPrint(const PreparedPages& pages, const PrintOptions& options) {
+    const long long sheets = static_cast<long long>(countSheets(
+                                 pages, ParsePageList(options.pageList, pages.count()), options.filter)) *
+                             std::max(options.copies, 1);
+    return static_cast<int>(std::min<long long>(sheets, std::numeric_limits<int>::max()));
 }
 
 void runPrint(PreparedPages& pages, const PrintOptions& options, const PrintReportSettings& report,

@@ -21,6 +21,8 @@ void runPrint(PreparedPages& pages, const PrintOptions& options, const PrintRepo
 int countSheets(const PreparedPages& pages, const PageList& list, printer::PageFilter filter);
 // Whether the options choose any page at all; a bad page list throws platform::Error.
 bool anyPageToPrint(const PreparedPages& pages, const PrintOptions& options);
+// The sheets of paper the options take: the chosen pages times the copies.
+int sheetsToPrint(const PreparedPages& pages, const PrintOptions& options);
 
 // runPrint under the progress window ("Preparazione report - title", status "Stampa pagina:"),
 // or directly when the report has an OnProgress handler, shows no progress or there is no

@@ -10,6 +10,7 @@
 #include "prepared/PageList.h"
 #include "prepared/PreparedPages.h"
 #include "prepared/PrintRun.h"
+#include "prepared/PrintableArea.h"
 #include "printer/Printer.h"
 #include "printer/PrinterError.h"
 
@@ -31,6 +32,35 @@ prepared::PrintOptions chosenOptions(const PrintDialog& form, int currentPage) {
     options.filter = form.filter();
     options.copies = prepared::integerFromText(form.copiesText());
     return options;
+}
+
+// A job this large is asked about first: a slip of the copies field can waste a box of sheets.
+constexpr int kSheetsWithoutQuestion = 500;
+
+std::string sheetCountText(int sheets) {
+    std::string digits = std::to_string(sheets);
+    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
+        digits.insert(static_cast<std::size_t>(at), ".");
+    return digits;
+}
+
+bool confirmed(const std::string& question, QWidget* parent) {
+    return platform::qt::showMessage(
+               {question, {}, platform::qt::MessageIcon::Question, platform::qt::MessageButtons::YesNo},
+               parent) == platform::qt::MessageResult::Yes;
+}
+
+// The questions before a job: one about a large number of sheets, one about labels the
+// printer cannot reach. False when the operator declines either.
+bool operatorAgrees(prepared::PreparedPages& pages, const prepared::PrintOptions& options, QWidget* parent) {
+    const int sheets = prepared::sheetsToPrint(pages, options);
+    if (sheets > kSheetsWithoutQuestion &&
+        !confirmed("La stampa userà " + sheetCountText(sheets) + " fogli. Stampare?", parent))
+        return false;
+    const prepared::OutsidePrintableArea outside = prepared::findOutsidePrintableArea(pages, options);
+    return outside.objects == 0 ||
+           confirmed(prepared::outsidePrintableAreaQuestion(outside, pages.printer().currentPrinterName()),
+                     parent);
 }
 
 void print(prepared::PreparedPages& pages, const prepared::PrintOptions& options,
@@ -60,6 +90,7 @@ bool runPrintDialog(prepared::PreparedPages& pages, int currentPage, QWidget* pa
             platform::qt::showMessage({kNothingToPrint, {}, platform::qt::MessageIcon::Information}, parent);
             return false;
         }
+        if (!operatorAgrees(pages, options, parent)) return false;
         print(pages, options, settings);
     } catch (const printer::PrintCancelled&) {
         return false;  // the operator closed a dialog the job needed: nothing to say

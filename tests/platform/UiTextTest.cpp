@@ -13,7 +13,7 @@ TEST(UiText, LooksUpNumberedTexts) {
     } cases[] = {
         {53000, "Trova testo"},
         {53042, "Proprietà"},
-        {53055, "Pafine pari"},
+        {53055, "Pagine pari"},
         {55000, "OK"},
         {55007, "Stampante virtuale"},
         {55090, "Pagina"},  // band type 13

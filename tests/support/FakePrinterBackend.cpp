@@ -21,9 +21,10 @@ public:
         page().fills.push_back(r);
     }
     void invertRect(const platform::Rect&) override { page().drawCalls++; }
-    void textOut(int, int, const std::string& utf8, int) override {
+    void textOut(int x, int y, const std::string& utf8, int) override {
         page().drawCalls++;
         page().texts.push_back(utf8);
+        page().textOrigins.push_back({x, y});
     }
     platform::Size textExtent(const std::string& utf8) override {
         return {static_cast<int>(utf8.size()) * 8, font().height};

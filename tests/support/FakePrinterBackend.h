@@ -48,6 +48,7 @@ struct FakePage {
     int copies = 1;
     printer::PrinterSettings settings;  // the settings block the page printed with
     std::vector<std::string> texts;
+    std::vector<platform::Point> textOrigins;  // where each text was written
     std::vector<platform::Rect> pictureTargets;
     std::vector<platform::Rect> fills;
     int drawCalls = 0;

@@ -22,6 +22,9 @@ public:
     // `button`: the text of the button to click; "" = the box's default button.
     explicit MessageBoxAnswers(std::string button = {});
 
+    // The button the next boxes get; "" = their default button.
+    void answerWith(std::string button) { button_ = std::move(button); }
+
     const std::vector<Seen>& seen() const { return seen_; }
     std::vector<std::string> texts() const;
     void clear() { seen_.clear(); }

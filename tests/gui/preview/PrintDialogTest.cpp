@@ -96,7 +96,7 @@ TEST_F(PrintForm, TextsAndDefaults) {
         {form.printChoiceLabel->text(), "&Stampa"},
         {form.printChoiceBox->itemText(0), "Tutte le pagine"},
         {form.printChoiceBox->itemText(1), "Pagine dispari"},
-        {form.printChoiceBox->itemText(2), "Pafine pari"},
+        {form.printChoiceBox->itemText(2), "Pagine pari"},
         {form.okButton->text(), "OK"},
         {form.cancelButton->text(), "Annulla"},
     };

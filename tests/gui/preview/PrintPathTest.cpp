@@ -118,6 +118,61 @@ TEST_F(PrintPath, AChoiceWithoutPagesSaysSoAndSendsNothing) {
     EXPECT_TRUE(backend.jobCalls.empty());
 }
 
+// More than 500 sheets are asked about, saying how many; "No" sends nothing. 500 go unasked.
+TEST_F(PrintPath, AJobOfMoreThan500SheetsIsAskedAboutFirst) {
+    const auto print = [this](const char* list, const char* copies) {
+        whenModal<PrintDialog>([=](PrintDialog* dialog) {
+            QTest::mouseClick(dialog->pageListButton, Qt::LeftButton);
+            QTest::keyClicks(dialog->pageListEdit, QString::fromUtf8(list));
+            qt_test::typeInto(dialog->copiesEdit, QString::fromUtf8(copies));
+            QTest::mouseClick(dialog->okButton, Qt::LeftButton);
+        });
+        QTest::mouseClick(printButton(), Qt::LeftButton);
+    };
+    boxes.answerWith("No");
+    print("1,2", "251");
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"La stampa userà 502 fogli. Stampare?"});
+    EXPECT_TRUE(backend.jobCalls.empty());
+    boxes.clear();
+    print("1", "500");
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{});
+    EXPECT_EQ(backend.pages.size(), 500u);
+}
+
+// A printer that cannot reach the sheet's edges neither moves nor shrinks the page: each label
+// lands where it lands on a printer without edges, and the operator is told first which ones
+// would be cut, and may cancel or go on.
+TEST_F(PrintPath, LabelsOutsideThePrintableAreaAreToldBeforePrinting) {
+    constexpr int kEdge = 236;  // 20 mm at 300 dpi
+    backend.printers[1].marginLeft = backend.printers[1].marginTop = kEdge;
+    const auto printOn = [this](const char* printer) {
+        whenModal<PrintDialog>([=](PrintDialog* dialog) {
+            dialog->printerBox->setCurrentIndex(dialog->printerBox->findText(QString::fromUtf8(printer)));
+            emit dialog->printerBox->activated(dialog->printerBox->currentIndex());
+            dialog->currentPageButton->click();
+            QTest::mouseClick(dialog->okButton, Qt::LeftButton);
+        });
+        QTest::mouseClick(printButton(), Qt::LeftButton);
+    };
+    printOn("Ufficio");
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{});
+    boxes.answerWith("No");
+    printOn("Magazzino");
+    ASSERT_EQ(boxes.texts().size(), 1u);
+    EXPECT_EQ(boxes.texts()[0].rfind("Su «Magazzino» ", 0), 0u) << boxes.texts()[0];
+    EXPECT_NE(boxes.texts()[0].find("Stampare comunque?"), std::string::npos);
+    ASSERT_EQ(backend.pages.size(), 1u) << "nothing is sent after No";
+    boxes.answerWith("Sì");
+    printOn("Magazzino");
+    ASSERT_EQ(backend.pages.size(), 2u);
+    const std::vector<platform::Point>& edgeless = backend.pages[0].textOrigins;
+    const std::vector<platform::Point>& edged = backend.pages[1].textOrigins;
+    ASSERT_EQ(edged.size(), edgeless.size());
+    ASSERT_FALSE(edged.empty());
+    for (std::size_t i = 0; i < edged.size(); ++i)
+        EXPECT_EQ(edged[i], (platform::Point{edgeless[i].x - kEdge, edgeless[i].y - kEdge}));
+}
+
 TEST_F(PrintPath, ThePrintButtonIsAnIconLikeTheOthers) {
     EXPECT_FALSE(printButton()->icon().isNull());
     EXPECT_TRUE(printButton()->text().isEmpty() ||
