@@ -1,6 +1,5 @@
 #include "app/LabelJobOptions.h"
 
-#include <QString>
 #include <map>
 #include <set>
 
@@ -84,10 +83,9 @@ labels::LabelJob parseLabelJob(const Options& options) {
     if (const auto file = options.value("--file")) job.file = std::filesystem::path(*file);
     if (const auto kindNumber = options.intValue("--template", 1, 4))
         job.templateOverride = static_cast<labels::ReportKind>(*kindNumber);
-    // Free codes are upper-cased as the window's code edits do.
+    // Upper-cased and checked on their way into the print list, as every code is.
     if (*kind == labels::LabelKind::Free)
-        for (auto it = options.positional().begin() + 1; it != options.positional().end(); ++it)
-            job.freeCodes.push_back(QString::fromStdString(*it).toUpper().toStdString());
+        job.freeCodes.assign(options.positional().begin() + 1, options.positional().end());
     return job;
 }
 

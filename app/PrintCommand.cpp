@@ -123,8 +123,8 @@ std::unique_ptr<prepared::PreparedPages> prepareSheets(std::unique_ptr<const Opt
         return nullptr;
     }
     // Every label must scan as the text it shows, on the template it is printed with.
-    for (const std::string& code : labels::printListTexts(labelApp.printList()))
-        labels::refuseUncarriedCode(code, kind);
+    const std::vector<std::string> codes = labels::printListTexts(labelApp.printList());
+    for (std::size_t row = 0; row < codes.size(); ++row) labels::refuseUncarriedCode(codes[row], {row + 1}, kind);
 
     StderrErrors errors;
     const preparation::ReportServices reportServices = services.reportServices();

@@ -112,25 +112,29 @@ void LabelApp::fillFromCodeFile(ReportKind kind, const std::filesystem::path& fi
     // The whole file is read before the print list is touched, so a read error keeps it.
     const std::string bytes = readFileBytes(file);
     requireText(bytes, file.filename().string());
-    const std::vector<std::string> labels = parseCodeFile(platform::decodeUtf8OrCp1252(bytes), maxLines);
-    refillPrintList(labels);
+    // A code the bars cannot carry is refused naming its line; the list is then kept.
+    refillPrintList(parseCodeFile(platform::decodeUtf8OrCp1252(bytes), maxLines), file.filename().string());
 }
 
 void LabelApp::fillFiscalCodes() {
     reportKind_ = ReportKind::DatesAndCodes;
-    const memtable::MemTableBatch listBatch(*printList_), codesBatch(*fiscalCodes_);
-    printList_->close();
-    printList_->open();
-    for (fiscalCodes_->first(); !fiscalCodes_->eof(); fiscalCodes_->next())
-        appendLabel(fiscalCodes_->fieldText(kCodeField));
+    std::vector<std::string> codes;
+    {
+        const memtable::MemTableBatch codesBatch(*fiscalCodes_);
+        for (fiscalCodes_->first(); !fiscalCodes_->eof(); fiscalCodes_->next())
+            codes.push_back(fiscalCodes_->fieldText(kCodeField));
+    }
+    refillPrintList(std::move(codes));
 }
 
 void LabelApp::insertLabel(std::string_view text) {
     // Refused before anything changes: a label must scan as the code it shows.
-    refuseUncarriedCode(std::string(text), static_cast<int>(ReportKind::Series));
+    const std::size_t row =
+        printList_->isActive() ? static_cast<std::size_t>(printList_->recordCount()) + 1 : 1;
+    const std::string code = labelCode(text, {row}, static_cast<int>(ReportKind::Series));
     reportKind_ = ReportKind::Series;
     try {
-        appendLabel(text);
+        appendLabel(code);
     } catch (const std::exception&) {
         // The print list is closed before the first fill and after "Reset": open it and
         // try once more; a second failure reaches the operator.
@@ -138,15 +142,24 @@ void LabelApp::insertLabel(std::string_view text) {
             printList_->open();
         else if (printList_->state() != memtable::TableState::Browse)
             printList_->cancel();
-        appendLabel(text);
+        appendLabel(code);
     }
+}
+
+std::string LabelApp::printListCode(std::string_view text, int row) const {
+    const int kind = reportKind_ == ReportKind::None ? static_cast<int>(ReportKind::Series)
+                                                     : static_cast<int>(reportKind_);
+    return labelCode(text, {static_cast<std::size_t>(row) + 1}, kind);
 }
 
 void LabelApp::reset() {
     printList_->close();
 }
 
-void LabelApp::refillPrintList(const std::vector<std::string>& labels) {
+void LabelApp::refillPrintList(std::vector<std::string> labels, const std::string& file) {
+    // Every code is checked before the list is touched, so a refusal keeps it as it was.
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        labels[i] = labelCode(labels[i], {i + 1, file}, static_cast<int>(reportKind_));
     const memtable::MemTableBatch batch(*printList_);
     printList_->close();
     printList_->open();

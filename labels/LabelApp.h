@@ -65,11 +65,15 @@ public:
     void fillOxygen(const std::optional<std::filesystem::path>& file = std::nullopt);
     // "Stampa C.F.": the fiscal codes in list order.
     void fillFiscalCodes();
-    // "Inserisci" and "I": appends one label, opening the print list when it is closed. Throws
-    // AppError, changing nothing, when the series template's bars cannot carry a character.
+    // "Inserisci" and "I": appends one label, opening the print list when it is closed. Lower
+    // case becomes upper case; throws AppError, changing nothing, when the series template's
+    // bars cannot carry a character.
     void insertLabel(std::string_view text);
     // "Reset": closes (empties) the print list; ReportKind stays.
     void reset();
+    // A text typed or pasted into row (0-based) of the print list's grid, as the list keeps
+    // it; throws AppError naming the row when its template's bars cannot carry a character.
+    std::string printListCode(std::string_view text, int row) const;
 
     // --- Fiscal-code list ---
     // The fiscal code edit gained or lost the focus with this text.
@@ -98,7 +102,8 @@ public:
 private:
     void memTableEvent(memtable::MemTable& table, memtable::DataEvent event, int row) override;
     void fillFromCodeFile(ReportKind kind, const std::filesystem::path& file, std::size_t maxLines);
-    void refillPrintList(const std::vector<std::string>& labels);
+    // Replaces the print list with the labels; `file` names their code file in a refusal.
+    void refillPrintList(std::vector<std::string> labels, const std::string& file = {});
     void appendLabel(std::string_view text);
     std::filesystem::path inWorkDir(const char* fileName) const { return workDir_ / fileName; }
     std::vector<std::string> readFiscalCodeFile(const std::filesystem::path& file);

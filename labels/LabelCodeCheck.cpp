@@ -5,7 +5,9 @@
 #include "barcode/CarriedText.h"
 #include "barcode_object/BarcodeObject.h"
 #include "labels/AppError.h"
+#include "labels/CodeListFiles.h"
 #include "labels/LabelTemplate.h"
+#include "platform/Utf8.h"
 #include "report/Report.h"
 
 namespace labels {
@@ -22,6 +24,56 @@ barcode::BarcodeType symbologyOfTemplate(int n) {
     return barcode::bcCode39;
 }
 
+bool isControl(unsigned char b) {
+    return b < 0x20 || b == 0x7F;
+}
+
+// a-z, and the Latin-1 letters à-þ (UTF-8 C3 A0..C3 BE but for the sign ÷), as the window's
+// code edits show them when typed.
+std::string upperCased(std::string_view text) {
+    std::string out(text);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        auto& b = reinterpret_cast<unsigned char&>(out[i]);
+        if (b >= 'a' && b <= 'z') {
+            b = static_cast<unsigned char>(b - 'a' + 'A');
+        } else if (b == 0xC3 && i + 1 < out.size()) {
+            auto& next = reinterpret_cast<unsigned char&>(out[i + 1]);
+            if (next >= 0xA0 && next <= 0xBE && next != 0xB7) next = static_cast<unsigned char>(next - 0x20);
+            ++i;
+        }
+    }
+    return out;
+}
+
+// Control characters are shown by their pictures (U+2400..U+2421), so that a pasted line
+// break or tab shows in the message where it stands instead of breaking it.
+std::string visible(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        const auto b = static_cast<unsigned char>(c);
+        if (!isControl(b))
+            out += c;
+        else
+            platform::utf8Append(out, b == 0x7F ? U'\u2421' : static_cast<char32_t>(0x2400 + b));
+    }
+    return out;
+}
+
+std::string characterName(const std::string& character) {
+    const std::string shown = "\"" + visible(character) + "\"";
+    if (character == "\n") return shown + " (a capo)";
+    if (character == "\r") return shown + " (ritorno a capo)";
+    if (character == "\t") return shown + " (tabulazione)";
+    if (character.size() == 1 && isControl(static_cast<unsigned char>(character[0])))
+        return shown + " (carattere di controllo)";
+    return shown;
+}
+
+std::string originText(const CodeOrigin& origin) {
+    if (!origin.file.empty()) return origin.file + ", riga " + std::to_string(origin.row);
+    return "Riga " + std::to_string(origin.row) + " della lista di stampa";
+}
+
 }  // namespace
 
 barcode::BarcodeType labelTemplateSymbology(int n) {
@@ -31,13 +83,19 @@ barcode::BarcodeType labelTemplateSymbology(int n) {
     return symbologies[static_cast<std::size_t>(n - 1)];
 }
 
-void refuseUncarriedCode(const std::string& code, int templateNumber) {
+std::string labelCode(std::string_view text, const CodeOrigin& origin, int templateNumber) {
+    std::string code = upperCased(platform::utf8Prefix(text, kFiscalCodeWidth));
+    refuseUncarriedCode(code, origin, templateNumber);
+    return code;
+}
+
+void refuseUncarriedCode(const std::string& code, const CodeOrigin& origin, int templateNumber) {
     const barcode::BarcodeType type = labelTemplateSymbology(templateNumber);
     const auto character = barcode::firstUncarriedCharacter(type, code);
     if (!character) return;
-    throw AppError("Il codice \"" + code + "\" contiene il carattere \"" + *character +
-                   "\", che il codice a barre " + std::string(barcode::SymbologyTable[type].Name) +
-                   " non può rappresentare.");
+    throw AppError(originText(origin) + ": il codice \"" + visible(code) + "\" contiene il carattere " +
+                   characterName(*character) + ", che il codice a barre " +
+                   std::string(barcode::SymbologyTable[type].Name) + " non pu\xC3\xB2 rappresentare.");
 }
 
 }  // namespace labels

@@ -25,7 +25,7 @@ DataGrid::DataGrid(MemTableModel* model, Dialogs& dialogs, bool editable, QWidge
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
     fitRowsToFont();
-    connect(model, &MemTableModel::editFailed, this, &DataGrid::showError);
+    connect(model, &MemTableModel::editFailed, this, &DataGrid::showRefusedEdit);
     connect(model, &MemTableModel::cursorMoved, this, &DataGrid::followCursor);
     connect(model, &QAbstractItemModel::modelReset, this, [this] { followCursor(model_->currentRow()); });
     connect(this, &QTableView::clicked, this,
@@ -76,6 +76,14 @@ void DataGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint h
 
 void DataGrid::showError(const QString& message) {
     dialogs_.message(this, message);
+}
+
+// The cell editor closes behind the box: unless the operator was moving to another control,
+// the keyboard goes on in the grid, on the row whose text was refused.
+void DataGrid::showRefusedEdit(const QString& message) {
+    showError(message);
+    const QWidget* focus = window()->focusWidget();
+    if (!focus || focus == this || isAncestorOf(focus)) setFocus(Qt::OtherFocusReason);
 }
 
 bool DataGrid::deleteCurrent() {

@@ -36,6 +36,7 @@ private:
     void fitRowsToFont();
     void handleKey(QKeyEvent* e);
     void showError(const QString& message);
+    void showRefusedEdit(const QString& message);
 
     MemTableModel* model_;
     Dialogs& dialogs_;

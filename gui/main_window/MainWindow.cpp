@@ -113,6 +113,9 @@ MainWindow::MainWindow(labels::LabelApp& app, Dialogs& dialogs, QWidget* parent)
     setFont(makeFont("MS Sans Serif", 11));
     setGeometry(195, 126, 994, 755);
     printListModel_ = new MemTableModel(app_.printList(), "giorno", true, this);
+    // A code typed or pasted into the grid follows the rule of every code of the print list.
+    printListModel_->setTextRule(
+        [this](const std::string& text, int row) { return app_.printListCode(text, row); });
     fiscalModel_ = new MemTableModel(app_.fiscalCodes(), "codice", false, this);
     buildFiscalGroup();
     const QFont exitFont = makeFont("Arial", 16, Bold | Italic);

@@ -59,7 +59,7 @@ bool MemTableModel::setData(const QModelIndex& index, const QVariant& value, int
     writing_ = true;
     try {
         moveCursorTo(index.row());
-        writeField(value.toString());
+        writeField(value.toString(), index.row());
     } catch (const std::exception& e) {
         // The edit is dropped and the operator told; the grid goes on.
         if (table_.isActive() && table_.state() != memtable::TableState::Browse) table_.cancel();
@@ -73,9 +73,10 @@ bool MemTableModel::setData(const QModelIndex& index, const QVariant& value, int
     return true;
 }
 
-void MemTableModel::writeField(const QString& text) {
+void MemTableModel::writeField(const QString& text, int row) {
+    const std::string stored = textRule_ ? textRule_(text.toStdString(), row) : text.toStdString();
     table_.edit();
-    table_.setFieldText(fieldName_, text.toStdString());
+    table_.setFieldText(fieldName_, stored);
     table_.post();
 }
 

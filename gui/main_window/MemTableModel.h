@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <functional>
 #include <string>
 
 #include "memtable/MemTable.h"
@@ -34,6 +35,11 @@ public:
     // Adds an empty record at the end (the grid's "new row").
     void appendRow();
 
+    // What an in-place edit of row (0-based) stores for the text typed; throwing refuses the
+    // edit with the exception's message.
+    using TextRule = std::function<std::string(const std::string& text, int row)>;
+    void setTextRule(TextRule rule) { textRule_ = std::move(rule); }
+
 signals:
     // The table's cursor moved; the view selects this row.
     void cursorMoved(int row);
@@ -45,9 +51,10 @@ private:
 
     memtable::MemTable& table_;
     std::string fieldName_;
-    void writeField(const QString& text);
+    void writeField(const QString& text, int row);
     void redisplayAfterEdit();
     void moveIndicator(int row);
+    TextRule textRule_;
 
     bool editable_;
     Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignVCenter;

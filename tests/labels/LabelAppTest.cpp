@@ -148,18 +148,18 @@ TEST_F(LabelAppTest, InsertRefusesACodeTheSeriesBarsCannotCarryAndChangesNothing
     a.fillCalendar(2023, 0);
     const Lines before = printed();
     try {
-        a.insertLabel("abc3");
+        a.insertLabel("ab_3");
         FAIL() << "inserted";
     } catch (const AppError& e) {
         EXPECT_STREQ(e.what(),
-                     "Il codice \"abc3\" contiene il carattere \"a\", che il codice a barre Code39 non può "
-                     "rappresentare.");
+                     "Riga 32 della lista di stampa: il codice \"AB_3\" contiene il carattere \"_\", che il "
+                     "codice a barre Code39 non può rappresentare.");
     }
     EXPECT_THROW(a.insertLabel("A*1"), AppError);
-    EXPECT_THROW(a.insertLabel("CITT\xc3\x80"), AppError);
+    EXPECT_THROW(a.insertLabel("citt\xc3\xa0"), AppError);
     EXPECT_EQ(printed(), before);
     EXPECT_EQ(a.reportKind(), ReportKind::DatesAndCodes);
-    a.insertLabel("AB-3 /.$+%");
+    a.insertLabel("ab-3 /.$+%");
     EXPECT_EQ(printed().back(), "AB-3 /.$+%");
 }
 

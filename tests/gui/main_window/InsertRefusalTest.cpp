@@ -65,8 +65,8 @@ TEST_F(InsertRefusal, ACodeWithAnUncarriedCharacterShowsAMessageAndInsertsNothin
     QTest::mouseClick(form->insertFreeCodeButton, Qt::LeftButton);
     QTRY_VERIFY(!shownMessage.isEmpty());
     EXPECT_EQ(shownMessage,
-              QStringLiteral("Il codice \"CITTÀ_1\" contiene il carattere \"À\", che il codice a "
-                             "barre Code39 non può rappresentare."));
+              QStringLiteral("Riga 2 della lista di stampa: il codice \"CITTÀ_1\" contiene il carattere "
+                             "\"À\", che il codice a barre Code39 non può rappresentare."));
     EXPECT_EQ(rows(), 1);
     EXPECT_EQ(form->freeCodeEdit->text(), QStringLiteral("CITTÀ_1"));  // kept for correcting
 }

@@ -115,7 +115,7 @@ TEST_F(OperatorInputTest, TypingIntoTheRowAddedByDownKeepsTheProgramAlive) {
     type("x");
     key(Qt::Key_Return);
     settle();
-    EXPECT_EQ(labels->printList().fieldTextAt(1, 0), "x");
+    EXPECT_EQ(labels->printList().fieldTextAt(1, 0), "X");  // upper case, as every code
 
     // The same row edited again through a double click.
     const QPoint second = grid->visualRect(grid->model()->index(1, 0)).center();
