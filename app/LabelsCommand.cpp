@@ -10,8 +10,12 @@
 #include "app/Subcommands.h"
 #include "labels/AppError.h"
 #include "labels/LabelApp.h"
-#include "labels/qt/QtFileLocker.h"
 #include "labels/LabelJob.h"
+#include "labels/LabelReports.h"
+#include "labels/LabelSlots.h"
+#include "labels/PrintTemplateChoice.h"
+#include "labels/qt/QtFileLocker.h"
+#include "report/ErrorReporter.h"
 
 namespace app {
 
@@ -27,6 +31,27 @@ CommandSpec labelsCommand() {
     return spec;
 }
 
+// Labels a sheet holds on the template `print` would use; what `print` would say about the
+// template is said here too, as a note: a listing prints nothing, so it refuses nothing.
+int labelsPerSheetOfPrint(labels::LabelApp& labelApp, const labels::LabelJob& job) {
+    labels::ReportKind kind = labels::jobReportKind(labelApp, job);
+    if (kind == labels::ReportKind::None) return 0;
+    report::CollectingErrorReporter errors;
+    labels::LabelReports reports(labelApp.printList(), nullptr, errors);
+    if (!errors.messages.empty()) throw labels::AppError(errors.messages.front());
+    std::string note;
+    try {
+        const labels::PrintTemplate printTemplate =
+            labels::choosePrintTemplate(reports, labelApp.printList(), kind, !job.templateOverride);
+        kind = printTemplate.kind;
+        note = printTemplate.notice;
+    } catch (const labels::AppError& refused) {
+        note = refused.what();
+    }
+    if (!note.empty()) std::fprintf(stderr, "quirelle labels: nota: %s\n", note.c_str());
+    return labels::labelsPerSheet(reports.report(static_cast<int>(kind)));
+}
+
 }  // namespace
 
 int runLabels(const Args& args) {
@@ -36,9 +61,9 @@ int runLabels(const Args& args) {
         labels::qt::QtFileLocker locker;
         labels::LabelApp labelApp(options.value("--dir").value_or("."), locker);
         labels::runLabelJob(labelApp, job);
+        const int perSheet = labelsPerSheetOfPrint(labelApp, job);
         preparation::PrepareOptions sheet;
-        if (options.has("--start") || options.has("--copies"))
-            applySheetOptions(options, labelsPerSheetOf(labels::jobReportKind(labelApp, job)), sheet);
+        if (options.has("--start") || options.has("--copies")) applySheetOptions(options, perSheet, sheet);
         for (int blank = 0; blank < sheet.blankPositions; ++blank) std::printf("\n");
         for (const std::string& text : labels::printListTexts(labelApp.printList()))
             for (int copy = 0; copy < sheet.copiesPerRecord; ++copy) std::printf("%s\n", text.c_str());

@@ -6,6 +6,7 @@
 
 #include "app/DesktopSession.h"
 #include "app/Subcommands.h"
+#include "gui/main_window/CheckedPrintHandler.h"
 #include "gui/main_window/Dialogs.h"
 #include "gui/main_window/MainWindow.h"
 #include "gui/preview/LabelSheetSettings.h"
@@ -26,23 +27,6 @@ class MessageBoxErrors : public report::ErrorReporter {
 public:
     void reportError(const std::string& message) override { platform::qt::showError(message); }
 };
-
-// What the sheets of each fill command are; it names their print jobs.
-std::string kindTitle(labels::ReportKind kind) {
-    switch (kind) {
-        case labels::ReportKind::Series:
-            return "Codici";
-        case labels::ReportKind::Exemptions:
-            return "Codici Esenzioni";
-        case labels::ReportKind::Oxygen:
-            return "Codici Ossigeno";
-        case labels::ReportKind::DatesAndCodes:
-            return "Calendario e codici fiscali";
-        case labels::ReportKind::None:
-            break;
-    }
-    return {};
-}
 
 }  // namespace
 
@@ -67,16 +51,18 @@ int runMainWindow(int argc, char** argv) {
     printer::qt::PrinterOffsetSettings offsets;
     // Each preview starts on a fresh sheet with one copy of each label; its "Impostazioni
     // foglio" changes that for the pages it shows.
-    form.setPrintHandler([&reports, &offsets, &services, &printing, previewServices](labels::ReportKind kind,
-                                                                                     QWidget* parent) {
+    const auto showSheets = [&reports, &offsets, &services, &printing, previewServices](
+                                labels::ReportKind kind, QWidget* parent) {
         const int n = static_cast<int>(kind);
-        printing.documentTitle = kindTitle(kind);
+        printing.documentTitle = labels::reportKindTitle(kind);
         gui::preview::LabelSheetSettings sheet(reports, n, services.printer(), offsets);
         gui::preview::PreviewOptions options;
         options.sheetSettings = [&sheet](QWidget* owner) { return sheet.run(owner); };
         gui::preview::prepareAndShowPreview(reports.report(n), reports.pages(n), options, {}, parent,
                                             previewServices);
-    });
+    };
+    form.setPrintHandler(
+        gui::main_window::checkedPrintHandler(reports, labels.printList(), dialogs, showSheets));
     form.startUp();
     form.show();
     return QApplication::exec();

@@ -17,9 +17,9 @@
 #include "export/qt/PreparedPageOutput.h"
 #include "labels/AppError.h"
 #include "labels/LabelApp.h"
-#include "labels/LabelCodeCheck.h"
 #include "labels/LabelReports.h"
 #include "labels/LabelSlots.h"
+#include "labels/PrintTemplateChoice.h"
 #include "labels/qt/QtFileLocker.h"
 #include "platform/FileNames.h"
 #include "platform/qt/FontSubstitutions.h"
@@ -116,21 +116,24 @@ std::unique_ptr<prepared::PreparedPages> prepareSheets(std::unique_ptr<const Opt
     labels::qt::QtFileLocker locker;
     labels::LabelApp labelApp(options.value("--dir").value_or("."), locker);
     labels::runLabelJob(labelApp, job);
-    const int kind = static_cast<int>(labels::jobReportKind(labelApp, job));
+    const labels::ReportKind chosen = labels::jobReportKind(labelApp, job);
     std::vector<std::string>().swap(job.freeCodes);  // the print list holds them now
-    if (kind < 1 || kind > labels::LabelReports::kReportCount) {
+    if (chosen == labels::ReportKind::None) {
         exitCode = fault("nessun modello da stampare");
         return nullptr;
     }
-    // Every label must scan as the text it shows, on the template it is printed with.
-    const std::vector<std::string> codes = labels::printListTexts(labelApp.printList());
-    for (std::size_t row = 0; row < codes.size(); ++row) labels::refuseUncarriedCode(codes[row], {row + 1}, kind);
 
     StderrErrors errors;
     const preparation::ReportServices reportServices = services.reportServices();
     labels::LabelReports reports(labelApp.printList(), &labelApp.fiscalCodes(), errors, reportServices);
     exitCode = 1;
     if (errors.count > 0) return nullptr;
+    // Every label must scan as the text it shows, on a label that holds its symbol.
+    const labels::PrintTemplate printTemplate =
+        labels::choosePrintTemplate(reports, labelApp.printList(), chosen, !job.templateOverride);
+    if (!printTemplate.notice.empty())
+        std::fprintf(stderr, "quirelle print: %s\n", printTemplate.notice.c_str());
+    const int kind = static_cast<int>(printTemplate.kind);
     ProgressOnTerminal progress;
     preparation::PrepareOptions prepareOptions;
     prepareOptions.progressDisplay = &progress;

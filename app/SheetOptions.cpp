@@ -3,11 +3,8 @@
 #include <cstdio>
 #include <string>
 
-#include "labels/LabelSlots.h"
-#include "labels/LabelTemplate.h"
 #include "printer/qt/PdfFilePrinter.h"
 #include "printer/qt/PrinterOffsetSettings.h"
-#include "report/Report.h"
 
 namespace app {
 
@@ -23,14 +20,6 @@ OptionSpec offsetOption() {
     return {"offset", "X,Y",
             "sposta la stampa di X e Y millimetri (da -10.0 a +10.0; predefinito quello salvato per "
             "la stampa su file)"};
-}
-
-int labelsPerSheetOf(labels::ReportKind kind) {
-    const int n = static_cast<int>(kind);
-    if (n < 1 || n > labels::kLabelTemplateCount) return 0;
-    report::Report report;
-    if (!labels::loadLabelTemplate(report, n)) return 0;
-    return labels::labelsPerSheet(report);
 }
 
 void applySheetOptions(const Options& options, int labelsPerSheet, preparation::PrepareOptions& prepare) {

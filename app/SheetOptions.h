@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "app/Options.h"
-#include "labels/ReportKind.h"
 #include "preparation/Prepare.h"
 #include "printer/PageOffset.h"
 
@@ -13,9 +12,6 @@ namespace app {
 
 const std::vector<OptionSpec>& sheetOptions();
 OptionSpec offsetOption();
-
-// Labels a sheet of the template holds on the program's printer.
-int labelsPerSheetOf(labels::ReportKind kind);
 
 // --start (1 .. labelsPerSheet) and --copies (1 .. 99) as preparation takes them. Throws
 // UsageError naming the option and its range.

@@ -11,4 +11,22 @@ enum class ReportKind {
     DatesAndCodes = 4,  // "Calendario", "Stampa C.F."
 };
 
+// What the sheets of a template hold, as the operator knows them; it names their print jobs
+// and the template in messages. Empty for None.
+inline const char* reportKindTitle(ReportKind kind) {
+    switch (kind) {
+        case ReportKind::Series:
+            return "Codici";
+        case ReportKind::Exemptions:
+            return "Codici Esenzioni";
+        case ReportKind::Oxygen:
+            return "Codici Ossigeno";
+        case ReportKind::DatesAndCodes:
+            return "Calendario e codici fiscali";
+        case ReportKind::None:
+            break;
+    }
+    return "";
+}
+
 }  // namespace labels
