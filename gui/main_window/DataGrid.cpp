@@ -1,9 +1,11 @@
 #include "gui/main_window/DataGrid.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 
 #include <exception>
+#include <utility>
 
 #include "gui/main_window/Dialogs.h"
 #include "gui/main_window/FocusedCellDelegate.h"
@@ -28,10 +30,12 @@ DataGrid::DataGrid(MemTableModel* model, Dialogs& dialogs, bool editable, QWidge
     connect(model, &MemTableModel::editFailed, this, &DataGrid::showRefusedEdit);
     connect(model, &MemTableModel::cursorMoved, this, &DataGrid::followCursor);
     connect(model, &QAbstractItemModel::modelReset, this, [this] { followCursor(model_->currentRow()); });
+    connect(model, &MemTableModel::rowsReplaced, this, [this] { newRow_ = -1; });
     connect(this, &QTableView::clicked, this,
             [this](const QModelIndex& i) {
                 try {
                     model_->moveCursorTo(i.row());  // may end a pending edit, which may be refused
+                    leaveNewRowUnlessCurrent();
                 } catch (const std::exception& e) {
                     showError(QString::fromStdString(e.what()));
                 }
@@ -72,6 +76,43 @@ void DataGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint h
     const bool previous = hint == QAbstractItemDelegate::EditPreviousItem;
     QTableView::closeEditor(editor, next || previous ? QAbstractItemDelegate::NoHint : hint);
     if (next || previous) focusNextPrevChild(next);
+    if (focusIsOutside()) dropNewRowIfEmpty();
+}
+
+// The focus went to another control of the window: a box or another window taking it is not
+// the operator leaving the grid, nor is the grid's own cell editor.
+void DataGrid::focusOutEvent(QFocusEvent* e) {
+    QTableView::focusOutEvent(e);
+    const bool windowSwitch =
+        e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason;
+    if (!windowSwitch && focusIsOutside()) dropNewRowIfEmpty();
+}
+
+bool DataGrid::focusIsOutside() const {
+    const QWidget* focus = QApplication::focusWidget();
+    return focus && focus != this && !isAncestorOf(focus) && focus->window() == window();
+}
+
+void DataGrid::appendNewRow() {
+    model_->appendRow();
+    newRow_ = model_->rowCount() - 1;
+}
+
+void DataGrid::leaveNewRowUnlessCurrent() {
+    if (newRow_ >= 0 && currentIndex().row() != newRow_) dropNewRowIfEmpty();
+}
+
+// The new row is always the last: nothing else appends while the operator is on it.
+void DataGrid::dropNewRowIfEmpty() {
+    const int row = std::exchange(newRow_, -1);
+    if (row < 0 || row != model_->rowCount() - 1 || !model_->isEmptyRow(row)) return;
+    const int current = currentIndex().row();
+    try {
+        model_->deleteRow(row);
+        if (current >= 0 && current < row) model_->moveCursorTo(current);
+    } catch (const std::exception& e) {
+        showError(QString::fromStdString(e.what()));
+    }
 }
 
 void DataGrid::showError(const QString& message) {
@@ -129,12 +170,15 @@ void DataGrid::handleKey(QKeyEvent* e) {
     const int before = currentIndex().row();
     if (editable_ && e->key() == Qt::Key_Down && before == model_->rowCount() - 1 &&
         model_->table().isActive()) {
-        model_->appendRow();
+        // On a new row still empty Down stays: one new row at a time.
+        if (before != newRow_ || !model_->isEmptyRow(before)) appendNewRow();
         return;
     }
     QTableView::keyPressEvent(e);
-    if (currentIndex().isValid() && currentIndex().row() != before)
+    if (currentIndex().isValid() && currentIndex().row() != before) {
         model_->moveCursorTo(currentIndex().row());
+        leaveNewRowUnlessCurrent();
+    }
 }
 
 void DataGrid::mouseDoubleClickEvent(QMouseEvent* e) {

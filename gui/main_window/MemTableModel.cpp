@@ -115,6 +115,18 @@ void MemTableModel::appendRow() {
     table_.post();
 }
 
+void MemTableModel::deleteRow(int row) {
+    if (!table_.isActive() || row < 0 || row >= table_.recordCount()) return;
+    moveCursorTo(row);
+    table_.deleteRecord();
+}
+
+bool MemTableModel::isEmptyRow(int row) const {
+    const int field = table_.fieldIndex(fieldName_);
+    return table_.isActive() && field >= 0 && row >= 0 && row < table_.recordCount() &&
+           table_.fieldTextAt(row, field).empty();
+}
+
 void MemTableModel::memTableEvent(memtable::MemTable&, DataEvent event, int row) {
     if (writing_) return;  // setData redisplays once the edit is stored
     switch (event) {
@@ -132,6 +144,9 @@ void MemTableModel::memTableEvent(memtable::MemTable&, DataEvent event, int row)
             indicatorRow_ = currentRow();
             endResetModel();
             emit cursorMoved(currentRow());
+            // Opening, closing and a batch (a fill command) put other rows in the table.
+            if (event == DataEvent::Opened || event == DataEvent::Closed || event == DataEvent::DataChanged)
+                emit rowsReplaced();
             break;
     }
 }

@@ -34,6 +34,9 @@ public:
     void moveCursorTo(int row);
     // Adds an empty record at the end (the grid's "new row").
     void appendRow();
+    // Deletes the record at row without asking (a new row the operator left empty).
+    void deleteRow(int row);
+    bool isEmptyRow(int row) const;
 
     // What an in-place edit of row (0-based) stores for the text typed; throwing refuses the
     // edit with the exception's message.
@@ -45,6 +48,8 @@ signals:
     void cursorMoved(int row);
     // An in-place edit was refused (the table's message); the edit is dropped.
     void editFailed(const QString& message);
+    // The table was opened, closed or filled in one batch: its rows are others now.
+    void rowsReplaced();
 
 private:
     void memTableEvent(memtable::MemTable& table, memtable::DataEvent event, int row) override;
