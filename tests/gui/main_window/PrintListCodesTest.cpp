@@ -168,6 +168,7 @@ TEST_F(PrintListCodes, TypedCellsFollowTheCodeRuleKeyboardOnly) {
     key(Qt::Key_P, Qt::AltModifier);                                  // "Stampa Su Carta "
     settle();
     EXPECT_EQ(printed, (Texts{"AB1", "XYZ1"}));
+    EXPECT_EQ(scannedLabels(150), (std::multiset<std::string>{"AB1", "XYZ1"}));  // the bars read as the text
 }
 
 // A text pasted into a cell: the line break and tab that the bars would leave out refuse it.
@@ -221,6 +222,9 @@ TEST_F(PrintListCodes, ACodeFileWithAnUncarriedLetterIsRefusedWhenTheListIsFille
     click(form->exemptionsButton);
     settle();
     EXPECT_EQ(labels::printListTexts(labels->printList()), (Texts{"E01", "E02"}));
+    click(form->printButton);
+    settle();
+    EXPECT_EQ(scannedLabels(150), (std::multiset<std::string>{"E01", "E02"}));
     key(Qt::Key_O, Qt::AltModifier);  // "Codici Ossigeno"
     settle();
     EXPECT_EQ(lastBox(), std::string("OXY.txt, riga 2: il codice \"OSSIGÈNO\" contiene il carattere \"È\"") +
