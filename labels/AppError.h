@@ -1,6 +1,7 @@
 // The failure of a command of the label application: it carries the text shown to the operator.
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 #include "platform/Error.h"
@@ -12,16 +13,22 @@ public:
     using platform::Error::Error;
 };
 
-// A code list file could not be opened, read or written. The message is the platform's
-// English text ("File not found", "File access denied", "Disk full"); errorNumber is the
-// system's errno, 0 when there is none.
+// A code list file could not be opened, read or written. It names the file (as the operator
+// knows it: its name in the working folder) and the cause in Italian ("disco pieno"); what()
+// is "NAME: cause". errorNumber is the system's errno, 0 when the cause is not one.
 class FileError : public AppError {
 public:
-    FileError(const std::string& message, int errorNumber) : AppError(message), errorNumber(errorNumber) {}
+    FileError(std::string fileName, std::string cause, int errorNumber)
+        : AppError(fileName + ": " + cause),
+          fileName(std::move(fileName)),
+          cause(std::move(cause)),
+          errorNumber(errorNumber) {}
+    std::string fileName;
+    std::string cause;
     int errorNumber;
 };
 
-// The FileError for a failed system call that set errnoValue.
-FileError fileErrorFromErrno(int errnoValue);
+// The FileError for a failed system call on file that set errnoValue.
+FileError fileErrorFromErrno(const std::filesystem::path& file, int errnoValue);
 
 }  // namespace labels

@@ -30,8 +30,10 @@ void requireText(std::string_view bytes, const std::string& fileName) {
         if (b == '\n') ++line;
         const bool control = (b < 0x20 && b != '\n' && b != '\r' && b != '\t') || b == 0x7F;
         if (control)
-            throw AppError(fileName + ", riga " + std::to_string(line) +
-                           ": il file non \xC3\xA8 un file di testo (contiene byte di controllo: binario o UTF-16)");
+            throw FileError(fileName,
+                            "non \xC3\xA8 un file di testo (riga " + std::to_string(line) +
+                                ": byte di controllo, come in un file binario o UTF-16)",
+                            0);
     }
 }
 

@@ -24,7 +24,7 @@ inline constexpr std::size_t kCodeFileLabelWidth = 11;
 std::vector<std::string> parseFiscalCodeList(std::string_view text);
 
 // Refuses bytes that are not 8-bit text (NUL and other control bytes: a binary or UTF-16
-// file) with an AppError naming the file and the line.
+// file) with a FileError naming the file and the line.
 void requireText(std::string_view bytes, const std::string& fileName);
 
 // cf0.txt's content for codes in list order: the non-empty ones, each on a CR LF line.

@@ -5,6 +5,7 @@
 #include "labels/CodeListFiles.h"
 #include "labels/LabelCodeCheck.h"
 #include "labels/TextFile.h"
+#include "labels/UnsavedCodes.h"
 #include "memtable/MemTableBatch.h"
 #include "memtable/StandardTables.h"
 #include "platform/Cp1252.h"
@@ -21,13 +22,12 @@ namespace {
 constexpr const char* kLabelField = "giorno";
 constexpr const char* kCodeField = "codice";
 
-constexpr const char* kFiscalFileUnread =
-    "cf0.txt non \xC3\xA8 stato letto per intero all'avvio: la lista dei codici fiscali non viene "
-    "salvata, per non perdere i codici del file.";
+constexpr const char* kFileInUse = "\xC3\xA8 in uso da un'altra copia del programma (riprovare tra poco)";
 
-constexpr const char* kFileLocked =
-    "cf0.txt \xC3\xA8 in uso da un'altra copia del programma: la lista dei codici fiscali non \xC3\xA8 "
-    "stata salvata e resta in memoria. Riprovare tra poco.";
+// The sentences of a file that was not read or not written: "NAME non è stato letto: CAUSE."
+std::string notRead(const FileError& e) {
+    return e.fileName + " non \xC3\xA8 stato letto: " + e.cause + ".";
+}
 
 // How long a save waits for another copy to finish writing cf0.txt.
 constexpr std::chrono::milliseconds kLockWait{3000};
@@ -63,12 +63,8 @@ std::string LabelApp::start(MissingCodeFile missing) {
             if (missing == MissingCodeFile::Create) createEmptyFileIfMissing(file);
             return {};
         }
-        fiscalFileUnread_ = true;
-        const std::string message = e.what();
-        return message.rfind(kFiscalCodeFileName, 0) == 0 ? message : std::string(kFiscalCodeFileName) + ": " + message;
-    } catch (const AppError& e) {
-        fiscalFileUnread_ = true;
-        return e.what();
+        unreadCause_ = e.cause;
+        return notRead(e);
     }
     codesAsRead_ = codes;
     // One notification for the whole file: a grid redrawn at each of 50,000 codes takes minutes.
@@ -78,8 +74,9 @@ std::string LabelApp::start(MissingCodeFile missing) {
     } catch (const std::exception& e) {
         // The codes loaded so far stay; the file keeps the rest because it is never rewritten.
         if (fiscalCodes_->state() != memtable::TableState::Browse) fiscalCodes_->cancel();
-        fiscalFileUnread_ = true;
-        return std::string(kFiscalCodeFileName) + ": " + e.what();
+        unreadCause_ = e.what();
+        codesAsRead_ = listedCodes();
+        return std::string(kFiscalCodeFileName) + " \xC3\xA8 stato letto solo in parte: " + e.what() + ".";
     }
     // Loading is not a change of the list.
     codesDirty_ = false;
@@ -110,8 +107,13 @@ void LabelApp::fillOxygen(const std::optional<std::filesystem::path>& file) {
 void LabelApp::fillFromCodeFile(ReportKind kind, const std::filesystem::path& file, std::size_t maxLines) {
     reportKind_ = kind;
     // The whole file is read before the print list is touched, so a read error keeps it.
-    const std::string bytes = readFileBytes(file);
-    requireText(bytes, file.filename().string());
+    std::string bytes;
+    try {
+        bytes = readFileBytes(file);
+        requireText(bytes, file.filename().string());
+    } catch (const FileError& e) {
+        throw AppError(notRead(e) + " La lista di stampa non \xC3\xA8 cambiata.");
+    }
     // A code the bars cannot carry is refused naming its line; the list is then kept.
     refillPrintList(parseCodeFile(platform::decodeUtf8OrCp1252(bytes), maxLines), file.filename().string());
 }
@@ -268,12 +270,33 @@ std::string LabelApp::encodeForFile(const std::string& text) const {
     return platform::cp1252ToUtf8(narrow) == text ? narrow : text;
 }
 
+UnsavedCodes LabelApp::unsavedCodes() const {
+    return labels::unsavedCodes(listedCodes(), codesAsRead_);
+}
+
 bool LabelApp::saveIfDirty() {
     if (!codesDirty_) return false;
-    if (fiscalFileUnread_) throw AppError(kFiscalFileUnread);
+    if (unsavedCodes().empty()) {  // a code saved and deleted again: the file is up to date
+        codesDirty_ = false;
+        return false;
+    }
+    // A file that was not read whole is never written over: it would lose the codes not read.
+    if (!unreadCause_.empty())
+        throw AppError(notSaved("all'avvio non era stato letto (" + unreadCause_ +
+                                "), e riscriverlo perderebbe quello che contiene"));
+    try {
+        writeFiscalCodeFile();
+    } catch (const FileError& e) {
+        throw AppError(notSaved(e.cause));
+    }
+    codesDirty_ = false;
+    return true;
+}
+
+void LabelApp::writeFiscalCodeFile() {
     const std::filesystem::path file = inWorkDir(kFiscalCodeFileName);
     const auto lock = locker_.lock(file, kLockWait);
-    if (!lock) throw AppError(kFileLocked);
+    if (!lock) throw AppError(notSaved(kFileInUse));
     std::vector<std::string> onDisk;
     try {
         onDisk = readFiscalCodeFile(file);
@@ -285,8 +308,12 @@ bool LabelApp::saveIfDirty() {
     const std::vector<std::string> codes = listedCodes();
     replaceFileAtomically(file, encodeForFile(formatFiscalCodeList(codes)));
     codesAsRead_ = codes;
-    codesDirty_ = false;
-    return true;
+}
+
+// "cf0.txt non è stato salvato: CAUSE." and what the list still holds.
+std::string LabelApp::notSaved(const std::string& cause) const {
+    return std::string(kFiscalCodeFileName) + " non \xC3\xA8 stato salvato: " + cause + ". " +
+           keptAfterFailedSave(unsavedCodes());
 }
 
 }  // namespace labels

@@ -15,6 +15,7 @@
 #include "labels/Month.h"
 #include "labels/PrescriptionSeries.h"
 #include "labels/ReportKind.h"
+#include "labels/UnsavedCodes.h"
 #include "memtable/MemTable.h"
 #include "memtable/MemTableObserver.h"
 
@@ -45,8 +46,8 @@ public:
     enum class MissingCodeFile { Create, LeaveAbsent };
 
     // Start-up: opens the fiscal-code list and loads cf0.txt into it. Returns a message for
-    // the operator when cf0.txt exists but could not be read; the list then stays as loaded
-    // and is never written back over the file.
+    // the operator when cf0.txt exists but could not be read ("cf0.txt non è stato letto:
+    // CAUSE."); the list then stays as loaded and is never written back over the file.
     std::string start(MissingCodeFile missing = MissingCodeFile::Create);
 
     memtable::MemTable& printList() { return *printList_; }
@@ -91,13 +92,16 @@ public:
     // "ESCI" and any other way of closing the window: writes cf0.txt when the list changed.
     // Another copy of the program may have written the file since this one read it: under
     // the file's lock, the codes it added are taken into the list and those it deleted are
-    // removed, so that neither copy loses the other's work. Throws AppError when the lock is
-    // not free within a few seconds and FileError when the file could not be read or written;
-    // the old file and the list in memory are then kept.
+    // removed, so that neither copy loses the other's work. Throws AppError ("cf0.txt non è
+    // stato salvato: CAUSE." and what the list still holds) when the lock is not free within a
+    // few seconds or the file could not be read or written; the old file and the list in
+    // memory are then kept. Nothing is written when the list holds what the file does.
     void exitCommand() { saveIfDirty(); }
     void onClose() { saveIfDirty(); }
     // Writes cf0.txt when CodesDirty; true when it wrote.
     bool saveIfDirty();
+    // The codes not yet in cf0.txt and the deletions not yet made there.
+    UnsavedCodes unsavedCodes() const;
 
 private:
     void memTableEvent(memtable::MemTable& table, memtable::DataEvent event, int row) override;
@@ -107,6 +111,8 @@ private:
     void appendLabel(std::string_view text);
     std::filesystem::path inWorkDir(const char* fileName) const { return workDir_ / fileName; }
     std::vector<std::string> readFiscalCodeFile(const std::filesystem::path& file);
+    void writeFiscalCodeFile();
+    std::string notSaved(const std::string& cause) const;
     std::vector<std::string> listedCodes() const;
     void takeInChangesOnDisk(const std::vector<std::string>& onDisk);
     void appendFiscalCode(std::string_view code);
@@ -118,7 +124,7 @@ private:
     std::unique_ptr<memtable::MemTable> fiscalCodes_;  // kb2
     ReportKind reportKind_ = ReportKind::None;
     bool codesDirty_ = false;
-    bool fiscalFileUnread_ = false;
+    std::string unreadCause_;               // why cf0.txt was not read whole at start-up; "" when it was
     std::vector<std::string> codesAsRead_;  // cf0.txt's codes when this copy last read or wrote it
     bool fileInWindows1252_ = false;        // cf0.txt was not UTF-8: written back the same way
 };

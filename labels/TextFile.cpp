@@ -34,27 +34,28 @@ private:
     int fd_;
 };
 
-[[noreturn]] void throwErrno() {
-    throw fileErrorFromErrno(errno);
-}
+constexpr const char* kNotRegular = "non \xC3\xA8 un file normale (FIFO o dispositivo)";
 
-void writeAll(int fd, std::string_view bytes) {
+// Writes every byte; the errno of the failing write otherwise.
+int writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
         if (n < 0) {
             if (errno == EINTR) continue;
-            throwErrno();
+            return errno;
         }
         bytes.remove_prefix(static_cast<std::size_t>(n));
     }
+    return 0;
 }
 
 // Opens a fresh temporary file beside target; its name is returned through tempPath.
-int openTemporaryBeside(const std::filesystem::path& target, std::filesystem::path& tempPath) {
+int openTemporaryBeside(const std::filesystem::path& target, std::filesystem::path& tempPath,
+                        const std::string& purpose = "tmp") {
     for (int attempt = 0; attempt < 100; ++attempt) {
         tempPath = target;
         tempPath.replace_filename("." + target.filename().string() + "." + std::to_string(::getpid()) + "." +
-                                  std::to_string(attempt) + ".tmp");
+                                  std::to_string(attempt) + "." + purpose);
         const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
@@ -77,21 +78,22 @@ std::string readFileBytes(const std::filesystem::path& path) {
     // Non-blocking, so that a FIFO (or a device) in place of the file cannot hang the open; it
     // is refused just below, and a regular file reads the same either way.
     Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (file.get() < 0) throwErrno();
+    if (file.get() < 0) throw fileErrorFromErrno(path, errno);
     struct stat info {};
-    if (::fstat(file.get(), &info) != 0) throwErrno();
-    if (!S_ISREG(info.st_mode)) throw FileError(path.filename().string() + ": non \xC3\xA8 un file", 0);
+    if (::fstat(file.get(), &info) != 0) throw fileErrorFromErrno(path, errno);
+    if (S_ISDIR(info.st_mode)) throw fileErrorFromErrno(path, EISDIR);
+    if (!S_ISREG(info.st_mode)) throw FileError(path.filename().string(), kNotRegular, 0);
     std::string bytes;
     char buffer[8192];
     for (;;) {
         const ssize_t n = ::read(file.get(), buffer, sizeof buffer);
         if (n < 0) {
             if (errno == EINTR) continue;
-            throwErrno();
+            throw fileErrorFromErrno(path, errno);
         }
         if (n == 0) break;
         if (bytes.size() + static_cast<std::size_t>(n) > kMaxTextFileBytes)
-            throw FileError("File too large", EFBIG);
+            throw fileErrorFromErrno(path, EFBIG);
         bytes.append(buffer, static_cast<std::size_t>(n));
     }
     return bytes;
@@ -100,17 +102,26 @@ std::string readFileBytes(const std::filesystem::path& path) {
 void replaceFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
     std::filesystem::path tempPath;
     Descriptor file(openTemporaryBeside(path, tempPath));
-    if (file.get() < 0) throwErrno();
+    if (file.get() < 0) throw fileErrorFromErrno(path, errno);
     try {
-        writeAll(file.get(), bytes);
-        if (::fsync(file.get()) != 0) throwErrno();
-        if (!file.close()) throwErrno();
-        if (::rename(tempPath.c_str(), path.c_str()) != 0) throwErrno();
+        if (const int error = writeAll(file.get(), bytes)) throw fileErrorFromErrno(path, error);
+        if (::fsync(file.get()) != 0) throw fileErrorFromErrno(path, errno);
+        if (!file.close()) throw fileErrorFromErrno(path, errno);
+        if (::rename(tempPath.c_str(), path.c_str()) != 0) throw fileErrorFromErrno(path, errno);
     } catch (...) {
         ::unlink(tempPath.c_str());
         throw;
     }
     syncDirectoryOf(path);
+}
+
+int folderWriteProblem(const std::filesystem::path& folder) {
+    std::filesystem::path probe;
+    const Descriptor file(openTemporaryBeside(folder / "probe", probe, "probe"));
+    if (file.get() < 0) return errno;
+    const int error = writeAll(file.get(), "?");
+    ::unlink(probe.c_str());
+    return error;
 }
 
 bool createEmptyFileIfMissing(const std::filesystem::path& path) {

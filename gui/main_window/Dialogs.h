@@ -8,6 +8,8 @@ class QWidget;
 
 namespace gui::main_window {
 
+inline constexpr const char* kBoxTitle = "Quirelle";
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;

@@ -35,6 +35,12 @@ namespace {
 
 constexpr int kCodeLength = 16;
 constexpr const char* kSoundCode = "Codice fiscale formalmente corretto";
+constexpr const char* kUnreadListKept =
+    " La lista dei codici fiscali non sar\u00E0 salvata in cf0.txt, per non perdere quello che contiene.";
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 void setBackground(QWidget* w, const QColor& c) {
     QPalette p = w->palette();
@@ -306,7 +312,7 @@ void MainWindow::startUp() {
     setFormHeight(kFullHeight);
     run([this] {
         const std::string warning = app_.start();
-        if (!warning.empty()) dialogs_.message(this, QString::fromStdString(warning));
+        if (!warning.empty()) dialogs_.message(this, fromUtf8(warning) + kUnreadListKept);
     });
     const labels::YearMonthSelection today = labels::todaysSelection();
     yearBox->setValue(today.year);

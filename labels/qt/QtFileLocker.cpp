@@ -5,6 +5,7 @@
 #include <cerrno>
 
 #include "labels/AppError.h"
+#include "labels/TextFile.h"
 
 namespace labels::qt {
 
@@ -26,14 +27,10 @@ std::unique_ptr<labels::FileLocker::Lock> QtFileLocker::lock(const std::filesyst
                                                              std::chrono::milliseconds timeout) {
     auto held = std::make_unique<HeldLockFile>(QString::fromStdString(path.string() + ".lock"));
     if (held->take(timeout)) return held;
-    switch (held->error()) {
-        case QLockFile::LockFailedError:
-            return nullptr;  // another copy holds it
-        case QLockFile::PermissionError:
-            throw labels::fileErrorFromErrno(EACCES);
-        default:
-            throw labels::FileError("I/O error", 0);  // the lock file could not be written
-    }
+    if (held->error() == QLockFile::LockFailedError) return nullptr;  // another copy holds it
+    // The lock file could not be written; Qt does not say why, the folder does.
+    const int problem = labels::folderWriteProblem(path.parent_path());
+    throw labels::fileErrorFromErrno(path, problem != 0 ? problem : EIO);
 }
 
 }  // namespace labels::qt

@@ -32,15 +32,16 @@ TEST(FiscalCodeList, SkipsEmptyLinesAndCutsTo16Characters) {
 TEST(CodeFileText, BinaryUtf16AndNulBytesAreRefusedNamingTheLine) {
     EXPECT_NO_THROW(requireText("A\tB\r\nC\xC8\n", "OXY.txt"));
     const std::pair<std::string, const char*> refused[] = {
-        {std::string("E01\r\nE\0002\r\n", 10), "ESENZIONI.txt, riga 2"},
-        {std::string("\xFF\xFE" "E\0", 4), "ESENZIONI.txt, riga 1"},  // UTF-16 with its byte order mark
-        {"E01\nE02\nE03\x01\x7F", "ESENZIONI.txt, riga 3"},
+        {std::string("E01\r\nE\0002\r\n", 10), "ESENZIONI.txt: non \xC3\xA8 un file di testo (riga 2"},
+        {std::string("\xFF\xFE\x45\0", 4),
+         "ESENZIONI.txt: non \xC3\xA8 un file di testo (riga 1"},  // UTF-16 "E"
+        {"E01\nE02\nE03\x01\x7F", "ESENZIONI.txt: non \xC3\xA8 un file di testo (riga 3"},
     };
     for (const auto& [bytes, where] : refused) {
         try {
             requireText(bytes, "ESENZIONI.txt");
             ADD_FAILURE() << where;
-        } catch (const AppError& e) {
+        } catch (const FileError& e) {
             EXPECT_EQ(std::string(e.what()).rfind(where, 0), 0u) << e.what();
         }
     }

@@ -119,12 +119,14 @@ TEST_F(LabelAppTest, MissingCodeFileKeepsTheListButChangesReportKind) {
     try {
         a.fillOxygen();
         ADD_FAILURE();
-    } catch (const FileError& e) {
-        EXPECT_STREQ(e.what(), "File not found");
+    } catch (const AppError& e) {
+        EXPECT_STREQ(
+            e.what(),
+            "OXY.txt non \xC3\xA8 stato letto: file non trovato. La lista di stampa non \xC3\xA8 cambiata.");
     }
     EXPECT_EQ(a.reportKind(), ReportKind::Oxygen);
     EXPECT_EQ(printed(), before);
-    EXPECT_THROW(a.fillExemptions(), FileError);
+    EXPECT_THROW(a.fillExemptions(), AppError);
     EXPECT_EQ(a.reportKind(), ReportKind::Exemptions);
 }
 
@@ -258,7 +260,14 @@ TEST_F(LabelAppTest, FailedWriteKeepsTheOldFileAndStaysDirty) {
     a.saveFiscalCode(std::string(16, 'B'));
     {
         FileSizeLimit limit(4);
-        EXPECT_THROW(a.exitCommand(), FileError);
+        try {
+            a.exitCommand();
+            ADD_FAILURE();
+        } catch (const AppError& e) {
+            EXPECT_EQ(std::string(e.what()).rfind("cf0.txt non \xC3\xA8 stato salvato: ", 0), 0u) << e.what();
+            EXPECT_NE(std::string(e.what()).find("Il codice nuovo \xC3\xA8 ancora nella lista."),
+                      std::string::npos);
+        }
     }
     EXPECT_EQ(dir.read("cf0.txt"), "AAA\r\n");
     EXPECT_TRUE(a.codesDirty());

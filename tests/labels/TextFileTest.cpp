@@ -17,9 +17,14 @@ TEST(ReadFileBytes, MissingFileAndDirectoryAreFileErrors) {
         readFileBytes(dir / "absent.txt");
         ADD_FAILURE();
     } catch (const FileError& e) {
-        EXPECT_STREQ(e.what(), "File not found");
+        EXPECT_STREQ(e.what(), "absent.txt: file non trovato");
     }
-    EXPECT_THROW(readFileBytes(dir.path()), FileError);
+    try {
+        readFileBytes(dir / ".");
+        ADD_FAILURE();
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.cause, "\xC3\xA8 una cartella");
+    }
     dir.write("a.txt", std::string("A\0B", 3));
     EXPECT_EQ(readFileBytes(dir / "a.txt"), std::string("A\0B", 3));
 }

@@ -125,7 +125,9 @@ TEST_F(MainWindowTest, MissingExemptionFileShowsTheFileError) {
     start();
     form->exemptionsButton->click();
     ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_EQ(dialogs.messages[0], QString("File not found"));
+    EXPECT_EQ(
+        dialogs.messages[0],
+        QString("ESENZIONI.txt non è stato letto: file non trovato. La lista di stampa non è cambiata."));
 }
 
 TEST_F(MainWindowTest, WrongCheckCharacterIsReportedCorrectedAndCopied) {
