@@ -35,6 +35,7 @@ private:
 };
 
 constexpr const char* kNotRegular = "non \xC3\xA8 un file normale (FIFO o dispositivo)";
+constexpr const char* kReadOnlyFile = "il file \xC3\xA8 in sola lettura";
 
 // Writes every byte; the errno of the failing write otherwise.
 int writeAll(int fd, std::string_view bytes) {
@@ -72,6 +73,20 @@ void syncDirectoryOf(const std::filesystem::path& path) {
     ::close(fd);
 }
 
+// The file's existing mode and owner, kept by its replacement; a file this user may not write
+// (or one with no write permission at all, which root could still overwrite) is not replaced.
+void takeOverModeAndOwner(const std::filesystem::path& path, int replacement) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return;
+    if ((info.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0)
+        throw FileError(path.filename().string(), kReadOnlyFile, EACCES);
+    if (::fchmod(replacement, info.st_mode & 07777) != 0) throw fileErrorFromErrno(path, errno);
+    // Only root may hand a file to another owner; anyone may keep its group when a member.
+    if ((info.st_uid != ::geteuid() || info.st_gid != ::getegid()) &&
+        ::fchown(replacement, info.st_uid, info.st_gid) != 0)
+        (void)::fchown(replacement, static_cast<uid_t>(-1), info.st_gid);
+}
+
 }  // namespace
 
 std::string readFileBytes(const std::filesystem::path& path) {
@@ -104,6 +119,7 @@ void replaceFileAtomically(const std::filesystem::path& path, std::string_view b
     Descriptor file(openTemporaryBeside(path, tempPath));
     if (file.get() < 0) throw fileErrorFromErrno(path, errno);
     try {
+        takeOverModeAndOwner(path, file.get());
         if (const int error = writeAll(file.get(), bytes)) throw fileErrorFromErrno(path, error);
         if (::fsync(file.get()) != 0) throw fileErrorFromErrno(path, errno);
         if (!file.close()) throw fileErrorFromErrno(path, errno);

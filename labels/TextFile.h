@@ -17,7 +17,8 @@ inline constexpr std::size_t kMaxTextFileBytes = 16u << 20;
 std::string readFileBytes(const std::filesystem::path& path);
 
 // Writes bytes to a new file in the same directory, flushes it to disk and renames it over
-// path, so the old content stays whole whenever the write fails. Throws FileError.
+// path, so the old content stays whole whenever the write fails. The new file keeps the old
+// one's mode and owner (its group at least); a read-only file is not replaced. Throws FileError.
 void replaceFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 // Why a new file cannot be written in folder (errno: EACCES, EROFS, ENOSPC...), found by
