@@ -5,6 +5,7 @@
 #include "labels/TestSheet.h"
 #include "prepared/PrintRun.h"
 #include "printer/Printer.h"
+#include "printer/PrinterError.h"
 #include "printer/qt/PrinterOffsetSettings.h"
 
 namespace gui::preview {
@@ -64,13 +65,16 @@ bool LabelSheetSettings::run(QWidget* parent) {
     return true;
 }
 
+// The sheet is built before the chosen printer is selected: fitting the template's pages to
+// paper selects the printer the template names, which must not decide where the sheet goes.
 void LabelSheetSettings::printTestSheet(const std::string& printerName, const printer::PageOffset& offset) {
     FixedOffset fixed(offset);
     PrinterRestore restore(printer_, printer_.offsetSource());
-    printer_.selectPrinterByName(printerName);
-    printer_.setOffsetSource(&fixed);
     prepared::PreparedPages sheet(&reports_.report(kind_), &printer_);
     labels::buildTestSheet(reports_.report(kind_), sheet);
+    if (!printer_.selectPrinterByName(printerName) || printer_.currentPrinterName() != printerName)
+        throw printer::PrinterError("La stampante \"" + printerName + "\" non è più disponibile");
+    printer_.setOffsetSource(&fixed);
     prepared::PrintReportSettings settings;
     settings.title = "Foglio di prova";
     settings.showProgress = false;

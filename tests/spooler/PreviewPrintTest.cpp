@@ -19,6 +19,7 @@
 #include <thread>
 
 #include "barcode_object/BarcodeRegistration.h"
+#include "gui/preview/LabelSheetSettings.h"
 #include "gui/preview/PreviewHelpTexts.h"
 #include "gui/preview/PreviewMemory.h"
 #include "gui/preview/PreviewWindow.h"
@@ -31,6 +32,7 @@
 #include "labels/qt/QtFileLocker.h"
 #include "prepared/PreparedReportIo.h"
 #include "printer/ProgramPrinter.h"
+#include "printer/qt/PrinterOffsetSettings.h"
 #include "printer/qt/QtPrinterBackend.h"
 #include "tests/spooler/LabelPlaces.h"
 #include "tests/spooler/PdfInfo.h"
@@ -61,15 +63,20 @@ void reachSpooler(const std::string& socket) {
     dlclose(cups);
 }
 
+// Chooses `name` in a printer box with the arrow keys.
+void chooseInBox(QComboBox* box, const QString& name) {
+    const int wanted = box->findText(name);
+    EXPECT_GE(wanted, 0) << name.toStdString();
+    if (wanted < 0) return;
+    while (box->currentIndex() < wanted) QTest::keyClick(box, Qt::Key_Down);
+    while (box->currentIndex() > wanted) QTest::keyClick(box, Qt::Key_Up);
+    EXPECT_EQ(box->currentText(), name);
+}
+
 // Chooses `name` in the dialog's printer box with Alt+N and the arrow keys.
 void choosePrinter(PrintDialog* dialog, const QString& name) {
     QTest::keyClick(dialog, Qt::Key_N, Qt::AltModifier);
-    QComboBox* box = dialog->printerBox;
-    const int wanted = box->findText(name);
-    ASSERT_GE(wanted, 0) << name.toStdString();
-    while (box->currentIndex() < wanted) QTest::keyClick(box, Qt::Key_Down);
-    while (box->currentIndex() > wanted) QTest::keyClick(box, Qt::Key_Up);
-    ASSERT_EQ(box->currentText(), name);
+    chooseInBox(dialog->printerBox, name);
 }
 
 // Lets the window system run for `ms` milliseconds.
@@ -119,9 +126,14 @@ protected:
         app->fillSeries(2019, 3, labels::SeriesLength::Long, labels::ClosingKind::YearBased);
         prepare();
         title = spooler->uniqueTitle("anteprima");
+        offsets = std::make_unique<printer::qt::PrinterOffsetSettings>(
+            folder.filePath("offsets.ini").toStdString());
+        sheetSettings = std::make_unique<gui::preview::LabelSheetSettings>(*reports, kSeriesReport,
+                                                                           program->printer(), *offsets);
         gui::preview::PreviewOptions options;
         options.modal = false;
         options.title = title;
+        options.sheetSettings = [this](QWidget* owner) { return sheetSettings->run(owner); };
         form = std::make_unique<gui::preview::PreviewWindow>(
             options, nullptr, gui::preview::PreviewServices{&service, memory.get()});
         form->showPreview(pages());
@@ -157,6 +169,8 @@ protected:
     report::CollectingErrorReporter errors;
     std::unique_ptr<labels::LabelReports> reports;
     gui::preview::PrintDialogService service;
+    std::unique_ptr<printer::qt::PrinterOffsetSettings> offsets;
+    std::unique_ptr<gui::preview::LabelSheetSettings> sheetSettings;
     std::unique_ptr<gui::preview::PreviewMemory> memory;
     std::unique_ptr<gui::preview::PreviewWindow> form;
     std::string title;
@@ -283,6 +297,30 @@ TEST_F(PreviewToPaper, OpeningACommandLineFileKeepsTheQueue) {
     form.reset();
     prepare();
     EXPECT_EQ(pages().page(0).geometry, before);
+}
+
+// "Stampa foglio di prova" prints on the printer chosen in "Impostazioni foglio", not on the
+// current one: another queue gets the job, and the file printer asks for its file.
+TEST_F(PreviewToPaper, TheTestSheetGoesToThePrinterChosenInItsDialog) {
+    const QString sheetFile = folder.filePath("prova.pdf");
+    whenModal<gui::preview::SheetSettingsDialog>([&](gui::preview::SheetSettingsDialog* dialog) {
+        dialog->printerBox->setFocus();
+        chooseInBox(dialog->printerBox, QString::fromStdString(kSecondQueue));
+        QTest::mouseClick(dialog->testSheetButton, Qt::LeftButton);
+        chooseInBox(dialog->printerBox, QStringLiteral("Stampa su file (PDF)"));
+        qt_test::answerFileDialog(sheetFile);
+        dialog->testSheetButton->setFocus();
+        QTest::keyClick(dialog->testSheetButton, Qt::Key_Space);
+        QTest::mouseClick(dialog->cancelButton, Qt::LeftButton);
+    });
+    QTest::mouseClick(form->sheetSettingsButton(), Qt::LeftButton);
+    EXPECT_TRUE(boxes.texts().empty()) << boxes.texts().front();
+    EXPECT_EQ(spooler->jobCount(kSecondQueue), 1);
+    EXPECT_EQ(spooler->jobCount(kFirstQueue), 0);
+    const std::optional<PdfInfo> info = readPdfInfo(sheetFile.toStdString());
+    ASSERT_TRUE(info) << "no test sheet in " << sheetFile.toStdString();
+    EXPECT_EQ(info->pages, 1);
+    EXPECT_EQ(program->printer().currentPrinterName(), kFirstQueue);
 }
 
 // The same sheets three ways: from the preview to the spooler queue, from the preview to the file

@@ -51,15 +51,22 @@ QString mm(const char* value) {
     return QString::fromLatin1(value).replace('.', QLocale().decimalPoint());
 }
 
+// The printer attached to the spooler's printers before the reports load, as in the program.
+preparation::ReportServices attached(printer::Printer& printer, PrinterBackend& backend) {
+    printer.attachPrinter(&backend);
+    preparation::ReportServices services;
+    services.printer = &printer;
+    return services;
+}
+
 class SheetSettings : public ::testing::Test {
 protected:
     SheetSettings()
         : backend({fakePrinter("Ufficio"), fakePrinter("Magazzino")}, 0),
           app(std::filesystem::temp_directory_path(), locker),
-          reports(app.printList(), &app.fiscalCodes(), errors),
+          reports(app.printList(), &app.fiscalCodes(), errors, attached(printer, backend)),
           offsets(dir.filePath("settings.ini").toStdString()),
           sheet(reports, 1, printer, offsets) {
-        printer.attachPrinter(&backend);
         for (int i = 0; i < 60; ++i) app.insertLabel("C" + std::to_string(100000 + i));
         preparation::PrepareOptions options;
         options.progressDisplay = nullptr;
