@@ -306,8 +306,14 @@ void PreviewWindow::keyPressEvent(QKeyEvent* event) {
         QDialog::keyPressEvent(event);
 }
 
+// The page area takes the focus, so that the arrow keys scroll at once; a toolbar button that
+// the keyboard reached keeps it, so that after the dialog it opened Tab goes on from there.
+void PreviewWindow::focusPageArea() {
+    if (!qobject_cast<QToolButton*>(focusWidget())) box_->setFocus();
+}
+
 void PreviewWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) box_->setFocus();
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) focusPageArea();
     QDialog::changeEvent(event);
 }
 

@@ -128,6 +128,7 @@ private:
     void buildMenu();
     void buildScrollStrips(QWidget* right, QWidget* bottom);
     QToolButton* addButton(QWidget* strip, const QString& hint, int tag);
+    void focusPageArea();
     void changePage(int delta);
     void setCurrentPage(int page);
     void onVerticalScroll(int value);

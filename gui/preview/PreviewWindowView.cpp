@@ -124,7 +124,7 @@ void PreviewWindow::relayout() {
     lastH_ = hbar_->value();
     lastV_ = vbar_->value();
     ready_ = true;
-    if (isVisible()) box_->setFocus();
+    if (isVisible()) focusPageArea();
     showCurrentPage();
     box_->update();
 }

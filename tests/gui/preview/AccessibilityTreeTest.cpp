@@ -4,8 +4,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <QAccessible>
+#include <QDialog>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 
 #include "gui/preview/PageBox.h"
 #include "gui/preview/PreviewWindow.h"
@@ -20,16 +23,33 @@ using Control = test_support::AccessibleControl;
 using test_support::accessibleControls;
 constexpr auto Button = QAccessible::Button;
 
-TEST(AccessibilityTree, PreviewNamesItsToolbarAndItsPage) {
+// Three sheets in a preview that offers "Impostazioni foglio", as the main window's does; its
+// dialog is closed at once, as by Escape.
+struct PreviewTree : ::testing::Test {
     preview_test::PrivateSettings settings;
     preview_test::TestPages t{3};
-    gui::preview::PreviewOptions options;
-    options.modal = false;
-    options.sheetSettings = [](QWidget*) { return false; };
-    gui::preview::PreviewWindow form(options, nullptr, settings.services());
-    form.showPreview(t.pages);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    int sheetDialogs = 0;
+    gui::preview::PreviewOptions options = [this] {
+        gui::preview::PreviewOptions o;
+        o.modal = false;
+        o.sheetSettings = [this](QWidget* parent) {
+            ++sheetDialogs;
+            QDialog dialog(parent);
+            QTimer::singleShot(0, &dialog, &QDialog::reject);
+            dialog.exec();
+            return false;
+        };
+        return o;
+    }();
+    gui::preview::PreviewWindow form{options, nullptr, settings.services()};
+    void SetUp() override {
+        form.showPreview(t.pages);
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    }
+};
 
+TEST_F(PreviewTree, NamesItsToolbarAndItsPage) {
     const QString page = QStringLiteral("Pagina 1 di 3");
     const std::vector<Control> expected = {
         {Button, "Scala"},
@@ -49,21 +69,11 @@ TEST(AccessibilityTree, PreviewNamesItsToolbarAndItsPage) {
     form.nextPage();
     EXPECT_EQ(QAccessible::queryAccessibleInterface(form.pageBox())->text(QAccessible::Name),
               QStringLiteral("Pagina 2 di 3"));
-    form.close();
 }
 
 // Tab leaves the page area for the toolbar and comes round to it again. (The print button is
 // off here: the test pages are on the virtual printer.)
-TEST(AccessibilityTree, TabWalksThePreviewToolbar) {
-    preview_test::PrivateSettings settings;
-    preview_test::TestPages t{2};
-    gui::preview::PreviewOptions options;
-    options.modal = false;
-    options.sheetSettings = [](QWidget*) { return false; };
-    gui::preview::PreviewWindow form(options, nullptr, settings.services());
-    form.showPreview(t.pages);
-    form.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+TEST_F(PreviewTree, TabWalksTheToolbar) {
     ASSERT_EQ(QApplication::focusWidget(), form.pageBox());
     std::vector<std::string> reached;
     for (int i = 0; i < 12 && (reached.empty() || QApplication::focusWidget() != form.pageBox()); ++i) {
@@ -82,7 +92,24 @@ TEST(AccessibilityTree, TabWalksThePreviewToolbar) {
     EXPECT_FALSE(form.isVisible());
 }
 
-TEST(AccessibilityTree, PrintDialogNamesEveryControl) {
+// After a dialog opened from the toolbar the focus is back on its button, so that Tab goes on
+// from there instead of from the page area.
+TEST_F(PreviewTree, ToolbarButtonKeepsTheFocusAcrossItsDialog) {
+    auto buttons = form.findChildren<QToolButton*>();
+    auto sheet = std::find_if(buttons.begin(), buttons.end(), [](QToolButton* b) {
+        return b->accessibleName() == QStringLiteral("Impostazioni foglio");
+    });
+    ASSERT_NE(sheet, buttons.end());
+    (*sheet)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(form.windowHandle(), Qt::Key_Space);
+    // The virtual display does not hand the activation back by itself, as a window manager does.
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    EXPECT_EQ(sheetDialogs, 1);
+    EXPECT_EQ(QApplication::focusWidget(), *sheet);
+}
+
+TEST(PrintDialogTree, NamesEveryControl) {
     printer::FakePrinter office;
     office.name = "Ufficio";
     printer::FakePrinterBackend backend({office}, 0);
