@@ -243,8 +243,10 @@ def main():
         pyatspi.DESKTOP_COORDS).height > tall * 0.9)
     print("ok: Alt+- and Alt++ change the window's height")
 
-    # The preview; "Impostazioni foglio" by Tab; a print to a PDF file.
+    # The preview; "Impostazioni foglio" by Tab; a print to a PDF file. A fiscal code is wider
+    # than a label of the series sheet: the box says so and the list goes on another sheet.
     keys("alt+p")
+    answer_box("non entra nelle etichette")
     preview = wait_for("the preview", lambda: window_named("Anteprima"), 30)
     tab_until("push button", "Impostazioni foglio")
     keys("space")
