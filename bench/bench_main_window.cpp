@@ -58,6 +58,11 @@ class SilentDialogs : public gui::main_window::Dialogs {
 public:
     void message(QWidget*, const QString&) override { ++messages; }
     bool confirm(QWidget*, const QString&) override { return true; }
+    gui::main_window::FailedSaveChoice failedSave(QWidget*, const QString&, const QString&, bool) override {
+        ++messages;
+        return gui::main_window::FailedSaveChoice::LeaveWithoutSaving;
+    }
+    QString unsavedCodesFile(QWidget*) override { return {}; }
     int messages = 0;
 };
 

@@ -22,6 +22,9 @@
 #include "gui/main_window/YearBox.h"
 #include "gui/widgets/FlatButtons.h"
 #include "gui/widgets/FlatEdit.h"
+#include "labels/AppError.h"
+#include "labels/CodeListFiles.h"
+#include "labels/TextFile.h"
 #include "labels/TodaySelection.h"
 
 namespace gui::main_window {
@@ -40,6 +43,20 @@ constexpr const char* kUnreadListKept =
 
 QString fromUtf8(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+// The codes as the clipboard carries text: one a line.
+QString oneCodeALine(const std::vector<std::string>& codes) {
+    QString text;
+    for (const std::string& code : codes) text += fromUtf8(code) + '\n';
+    return text;
+}
+
+// "Il codice nuovo è stato" / "I 2 codici nuovi sono stati" + what happened to them.
+QString codesWere(std::size_t count, const QString& what) {
+    return (count == 1 ? QString("Il codice nuovo \u00E8 stato ")
+                       : QString("I %1 codici nuovi sono stati ").arg(count)) +
+           what;
 }
 
 void setBackground(QWidget* w, const QColor& c) {
@@ -384,14 +401,66 @@ void MainWindow::onPrintFiscalClicked() {
 
 void MainWindow::onExitClicked() {
     if (closing_) return;
-    bool saved = false;
-    run([&] {
-        app_.exitCommand();
-        saved = true;
-    });
-    if (!saved) return;  // the list could not be written: stay open, nothing is lost
+    closing_ = true;
+    const bool leave = saveOrLetGo();
+    closing_ = false;
+    if (!leave) return;
     closingSaved_ = true;
     close();
+}
+
+// The fiscal codes are written; when that fails the operator chooses, as often as needed:
+// retry, keep the new codes on the clipboard or in a file, leave without saving (confirmed),
+// or go back to the window. The old cf0.txt is never written over by anything but a
+// complete new list. True when the window may close.
+bool MainWindow::saveOrLetGo() {
+    QString failure = trySave();
+    QString note;
+    while (!failure.isEmpty()) {
+        const labels::UnsavedCodes unsaved = app_.unsavedCodes();
+        switch (dialogs_.failedSave(this, failure, note, !unsaved.added.empty())) {
+            case FailedSaveChoice::Retry:
+                failure = trySave();
+                note.clear();
+                break;
+            case FailedSaveChoice::CopyToClipboard:
+                QGuiApplication::clipboard()->setText(oneCodeALine(unsaved.added));
+                note = codesWere(unsaved.added.size(), "copiati negli appunti.");
+                break;
+            case FailedSaveChoice::SaveToFile:
+                if (const QString file = dialogs_.unsavedCodesFile(this); !file.isEmpty())
+                    note = keepCodesInFile(unsaved.added, file);
+                break;
+            case FailedSaveChoice::LeaveWithoutSaving:
+                if (dialogs_.confirm(this,
+                                     "Uscire senza salvare? " + fromUtf8(labels::lostByLeaving(unsaved))))
+                    return true;
+                break;
+            case FailedSaveChoice::Stay:
+                return false;
+        }
+    }
+    return true;
+}
+
+// "" when the fiscal codes were written (or needed no writing); what failed otherwise.
+QString MainWindow::trySave() {
+    try {
+        app_.saveIfDirty();
+        return {};
+    } catch (const std::exception& e) {
+        return fromUtf8(e.what());
+    }
+}
+
+// Writes the codes to the operator's file; says what happened.
+QString MainWindow::keepCodesInFile(const std::vector<std::string>& codes, const QString& file) {
+    try {
+        labels::replaceFileAtomically(file.toStdString(), labels::formatFiscalCodeList(codes));
+    } catch (const labels::FileError& e) {
+        return file + " non \u00E8 stato scritto: " + fromUtf8(e.cause) + ".";
+    }
+    return codesWere(codes.size(), "salvati in " + file + ".");
 }
 
 void MainWindow::copyToClipboardAndShow(const QString& text) {
@@ -447,24 +516,15 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
-    closing_ = true;
-    if (closingSaved_) {
-        e->accept();
+    if (closingSaved_ || closing_) {  // ESCI has saved, or its choice is still open
+        e->setAccepted(closingSaved_);
         return;
     }
     // Any way of closing keeps the fiscal codes: write them when they changed.
-    try {
-        app_.onClose();
-    } catch (const std::exception& err) {
-        const QString question = QString::fromStdString(err.what()) +
-                                 "\n\nChiudere comunque? Le modifiche ai codici fiscali andranno perse.";
-        if (!dialogs_.confirm(this, question)) {
-            closing_ = false;
-            e->ignore();
-            return;
-        }
-    }
-    e->accept();
+    closing_ = true;
+    closingSaved_ = saveOrLetGo();
+    closing_ = closingSaved_;  // a window that closes checks nothing more
+    e->setAccepted(closingSaved_);
 }
 
 }  // namespace gui::main_window

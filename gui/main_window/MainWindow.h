@@ -5,6 +5,8 @@
 
 #include <QWidget>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "labels/LabelApp.h"
 
@@ -91,6 +93,9 @@ private:
     void onSaveClicked();
     void onPrintFiscalClicked();
     void onExitClicked();
+    bool saveOrLetGo();
+    QString trySave();
+    QString keepCodesInFile(const std::vector<std::string>& codes, const QString& file);
     void onFiscalEditFocusChanged();
     void onFiscalCodeChosen();
     void onCompactClicked() { setFormHeight(kCompactHeight); }

@@ -33,6 +33,10 @@ class NoDialogs : public gui::main_window::Dialogs {
 public:
     void message(QWidget*, const QString&) override {}
     bool confirm(QWidget*, const QString&) override { return false; }
+    gui::main_window::FailedSaveChoice failedSave(QWidget*, const QString&, const QString&, bool) override {
+        return gui::main_window::FailedSaveChoice::LeaveWithoutSaving;
+    }
+    QString unsavedCodesFile(QWidget*) override { return {}; }
 };
 
 class AccessibilityTree : public main_window_test::MainWindowFixture<NoDialogs> {};

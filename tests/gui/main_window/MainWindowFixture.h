@@ -41,8 +41,8 @@ protected:
     }
     // Writes cf0.txt when given, then opens the window on the folder as the program does.
     void start(const std::string& cf0 = "") {
-        if (!cf0.empty()) std::ofstream(dir / "cf0.txt", std::ios::binary) << cf0;
-        labels = std::make_unique<labels::LabelApp>(dir, locker);
+        if (!cf0.empty()) std::ofstream(workDir() / "cf0.txt", std::ios::binary) << cf0;
+        labels = std::make_unique<labels::LabelApp>(workDir(), locker);
         form = std::make_unique<gui::main_window::MainWindow>(*labels, dialogs);
         beforeStartUp();
         form->startUp();
@@ -51,6 +51,8 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
         afterShown();
     }
+    // The window's working folder: the scratch folder unless a test puts it elsewhere in it.
+    virtual std::filesystem::path workDir() const { return dir; }
     virtual void beforeStartUp() {}
     virtual void afterShown() {}
     virtual void beforeWindowCloses() {}

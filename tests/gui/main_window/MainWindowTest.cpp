@@ -40,6 +40,11 @@ public:
         questions << text;
         return answer;
     }
+    FailedSaveChoice failedSave(QWidget*, const QString& failure, const QString&, bool) override {
+        messages << failure;
+        return answer ? FailedSaveChoice::LeaveWithoutSaving : FailedSaveChoice::Stay;
+    }
+    QString unsavedCodesFile(QWidget*) override { return {}; }
     QStringList messages, questions;
     bool answer = true;
 };
