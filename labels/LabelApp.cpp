@@ -178,14 +178,14 @@ FiscalEditOutcome LabelApp::fiscalEditFocusChanged(std::string_view text) {
     FiscalEditOutcome outcome;
     if (platform::utf8Length(text) != kFiscalCodeWidth) {
         outcome.editText = std::string(text);
-        outcome.clipboardText = outcome.editText;
         outcome.enableSave = true;
         return outcome;
     }
     FiscalCodeCheck check = checkFiscalCode(text);
     outcome.message = check.message.empty() ? std::string(kFiscalCodeSound) : check.message;
     outcome.editText = check.code;
-    outcome.clipboardText = check.code;
+    if (check.message.empty() || check.code != text)
+        outcome.clipboardText = check.code;  // sound or corrected
     return outcome;
 }
 

@@ -27,9 +27,11 @@ enum class SaveOutcome { Appended, AlreadyPresent };
 // What the window does after the fiscal code edit gains or loses the focus.
 struct FiscalEditOutcome {
     std::optional<std::string> message;  // to show in a message box, when the text was checked
-    std::string editText;                // the edit's text after any correction
-    std::string clipboardText;           // put on the clipboard, then into the "Ora in memoria" edit
-    bool enableSave = false;             // "Salva" becomes usable
+    std::string editText;                // the edit's text after any correction, for "Ora in memoria"
+    // A complete code that passed the check (after any correction) goes on the clipboard; an
+    // empty, partial or faulty text never replaces what the operator copied elsewhere.
+    std::optional<std::string> clipboardText;
+    bool enableSave = false;  // "Salva" becomes usable
 };
 
 class LabelApp : private memtable::MemTableObserver {

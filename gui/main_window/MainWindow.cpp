@@ -477,12 +477,19 @@ void MainWindow::onFiscalEditFocusChanged() {
         dialogs_.message(this, text);
     }
     fiscalEdit->setText(QString::fromStdString(outcome.editText));
-    copyToClipboardAndShow(QString::fromStdString(outcome.clipboardText));
+    if (outcome.clipboardText)
+        copyToClipboardAndShow(QString::fromStdString(*outcome.clipboardText));
+    else
+        inMemoryEdit->setText(fiscalEdit->text());
     if (outcome.enableSave) saveButton->setEnabled(true);
 }
 
 void MainWindow::onFiscalCodeChosen() {
-    run([&] { copyToClipboardAndShow(QString::fromStdString(app_.currentFiscalCode())); });
+    run([&] {
+        const std::string code = app_.currentFiscalCode();
+        if (!code.empty())
+            copyToClipboardAndShow(QString::fromStdString(code));  // an empty row copies nothing
+    });
 }
 
 void MainWindow::onBackgroundClicked() {

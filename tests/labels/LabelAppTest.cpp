@@ -290,8 +290,11 @@ TEST_F(LabelAppTest, FiscalEditFocusChecksOnlySixteenCharacters) {
     const FiscalEditOutcome partial = a.fiscalEditFocusChanged("RSSMRA");
     EXPECT_FALSE(partial.message);
     EXPECT_TRUE(partial.enableSave);
-    EXPECT_EQ(partial.clipboardText, "RSSMRA");
+    EXPECT_EQ(partial.editText, "RSSMRA");
+    EXPECT_FALSE(partial.clipboardText);  // a partial code leaves the clipboard alone
     EXPECT_TRUE(a.fiscalEditFocusChanged("").enableSave);
+    EXPECT_FALSE(a.fiscalEditFocusChanged("").clipboardText);
+    EXPECT_FALSE(a.fiscalEditFocusChanged("RSSMRA85T10A56XS").clipboardText);  // faulty: not copied
 
     const FiscalEditOutcome sound = a.fiscalEditFocusChanged(kSound);
     EXPECT_EQ(sound.message, "Codice fiscale formalmente corretto");

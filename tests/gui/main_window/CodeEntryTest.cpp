@@ -1,0 +1,66 @@
+// Entering codes through the real window: what reaches the clipboard. Real key and mouse events,
+// real boxes.
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+#include <filesystem>
+
+#include "gui/main_window/DataGrid.h"
+#include "gui/main_window/Dialogs.h"
+#include "gui/main_window/MainWindow.h"
+#include "gui/widgets/FlatButtons.h"
+#include "gui/widgets/FlatEdit.h"
+#include "tests/gui/main_window/MainWindowFixture.h"
+#include "tests/gui/main_window/OperatorActions.h"
+#include "tests/support/MessageBoxAnswers.h"
+
+using main_window_test::OperatorActions;
+using main_window_test::readFile;
+using test_support::MessageBoxAnswers;
+
+namespace {
+
+class CodeEntryTest : public main_window_test::MainWindowFixture<gui::main_window::MessageBoxDialogs> {
+protected:
+    std::vector<std::string> printList() const { return OperatorActions::rows(form->printListGrid); }
+    std::vector<std::string> fiscalList() const { return OperatorActions::rows(form->fiscalGrid); }
+    OperatorActions act{form};
+};
+
+// Entering "Registra e controllo" empty, or leaving it with a partial or faulty code, leaves
+// what another program copied; a complete code that passed the check (corrected) replaces it.
+TEST_F(CodeEntryTest, OnlyACompleteCheckedCodeReplacesTheClipboard) {
+    start();
+    MessageBoxAnswers answers;  // OK on the check's boxes
+    QGuiApplication::clipboard()->setText("COPIED ELSEWHERE");
+    act.click(form->fiscalEdit);  // empty
+    act.settle();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString("COPIED ELSEWHERE"));
+    act.type("RSSMRA");
+    act.key(Qt::Key_Tab);  // partial
+    act.settle();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString("COPIED ELSEWHERE"));
+    EXPECT_TRUE(answers.seen().empty());
+
+    act.click(form->fiscalEdit);
+    act.key(Qt::Key_End);
+    act.type("85T10A56X1");  // 16 characters, a letter where the town's digits go
+    act.key(Qt::Key_Tab);
+    act.settle();
+    ASSERT_EQ(answers.seen().size(), 1u);
+    EXPECT_EQ(answers.seen()[0].text, "ERRORE CITTA");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString("COPIED ELSEWHERE"));
+
+    act.click(form->fiscalEdit);  // checked again on entry: still faulty
+    act.settle();
+    act.activateAgain();
+    act.key(Qt::Key_A, Qt::ControlModifier);
+    act.type("RSSMRA85T10A562A");  // only the check letter is wrong: corrected to S
+    act.key(Qt::Key_Tab);
+    act.settle();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString("RSSMRA85T10A562S"));
+    EXPECT_EQ(form->inMemoryEdit->text(), QString("RSSMRA85T10A562S"));
+}
+
+}  // namespace
