@@ -51,9 +51,34 @@ Printer::Printer() : paperSize_(kDefaultPaper) {
 }
 
 void Printer::attachPrinter(PrinterBackend* backend) {
+    backend_ = backend;
+    listPrinters();
+    if (printerIndex_ == defaultPrinterIndex_)
+        applySettings();
+    else
+        readSettings();
+}
+
+void Printer::refreshPrinters() {
+    if (!backend_ || printing()) return;
+    const std::string before = currentPrinterName();
+    const bool wasVirtual = isVirtual();
+    try {
+        backend_->refreshPrinters();
+    } catch (const std::exception&) {
+        return;  // the list stays as it was; a job on a vanished printer says so itself
+    }
+    listPrinters();
+    if (wasVirtual) printerIndex_ = defaultPrinterIndex_;
+    // Another printer is current only when the old one vanished: it gets the current paper.
+    if (currentPrinterName() != before) applySettings();
+}
+
+// The backend's printers and the virtual printer after them; the current printer is the
+// backend's, or the virtual printer when the backend has none.
+void Printer::listPrinters() {
     printers_.clear();
     printerIndex_ = 0;
-    backend_ = backend;
     if (backend_) {
         // A spooler that cannot list its printers leaves only the virtual printer.
         try {
@@ -71,12 +96,7 @@ void Printer::attachPrinter(PrinterBackend* backend) {
     const bool noPlatformPrinters = printers_.empty();
     printers_.push_back(platform::uiText(kVirtualPrinterText));
     defaultPrinterIndex_ = static_cast<int>(printers_.size()) - 1;
-    if (noPlatformPrinters) {
-        printerIndex_ = defaultPrinterIndex_;
-        applySettings();
-    } else {
-        readSettings();
-    }
+    if (noPlatformPrinters) printerIndex_ = defaultPrinterIndex_;
 }
 
 bool Printer::isVirtual() const {

@@ -37,6 +37,10 @@ public:
     // Rebuilds the printer list from `backend` (not owned; null = virtual printer only) and
     // reads the current printer's paper.
     void attachPrinter(PrinterBackend* backend);
+    // Lists the backend's printers again (printers added or removed since). The current
+    // printer stays current while it is listed; when it vanished the backend's current one
+    // takes over with the current paper. Nothing changes during a job.
+    void refreshPrinters();
     // Reads the current printer's settings; on any failure falls back to the virtual printer.
     void readSettings();
     // Pushes the current paper to the printer (or takes it from the table for the virtual
@@ -95,6 +99,7 @@ public:
     int binsNum() const { return static_cast<int>(binCodes_.size()); }
 
 private:
+    void listPrinters();
     void applyVirtualSettings();
     void applyPrinterSettings();
     void readPrinterSettings();

@@ -21,6 +21,9 @@ public:
 
     // Installed printers in the order the operator sees them.
     virtual std::vector<std::string> printerNames() = 0;
+    // Asks the spooler for its printers again (queues added or removed since). The current
+    // printer stays current while it is listed; otherwise the spooler's default becomes it.
+    virtual void refreshPrinters() {}
     // Index into printerNames() of the printer output goes to; -1 when there is none.
     virtual int currentPrinter() = 0;
     // Makes printer `index` the one that settings, metrics and jobs refer to.

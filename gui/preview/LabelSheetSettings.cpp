@@ -46,7 +46,7 @@ LabelSheetSettings::LabelSheetSettings(labels::LabelReports& reports, int kind, 
                                        printer::qt::PrinterOffsetSettings& offsets)
     : reports_(reports), kind_(kind), printer_(printer), offsets_(offsets) {}
 
-bool LabelSheetSettings::run(QWidget* parent) {
+bool LabelSheetSettings::run(QWidget* parent, const std::function<void()>& beforePreparing) {
     // The platform's printers; the virtual printer at the end of the list prints nothing.
     std::vector<std::string> printers = printer_.printerNames();
     printers.resize(printer_.hasPlatformPrinters() ? static_cast<std::size_t>(printer_.defaultPrinterIndex()) : 0);
@@ -61,6 +61,7 @@ bool LabelSheetSettings::run(QWidget* parent) {
     options.progressDisplay = &programProgressForm();
     options.blankPositions = choice_.firstLabel - 1;
     options.copiesPerRecord = choice_.copies;
+    if (beforePreparing) beforePreparing();
     reports_.prepare(kind_, options);
     return true;
 }

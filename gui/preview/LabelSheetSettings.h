@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "gui/preview/SheetSettingsDialog.h"
@@ -25,8 +26,9 @@ public:
     LabelSheetSettings(labels::LabelReports& reports, int kind, printer::Printer& printer,
                        printer::qt::PrinterOffsetSettings& offsets);
 
-    // Opens the dialog over `parent`; true when the pages were prepared again.
-    bool run(QWidget* parent);
+    // Opens the dialog over `parent`; true when the pages were prepared again, after
+    // `beforePreparing` was called.
+    bool run(QWidget* parent, const std::function<void()>& beforePreparing = {});
 
     const SheetChoice& choice() const { return choice_; }
     // The test sheet of the template on `printerName`, moved by `offset`.

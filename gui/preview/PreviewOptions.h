@@ -33,8 +33,9 @@ struct PreviewOptions {
     // Follows "Anteprima - " in the caption when not empty.
     std::string title;
     // "Impostazioni foglio" (toolbar and print dialog): opens the sheet settings over the
-    // widget given; true when the pages were prepared again. None: no such button.
-    std::function<bool(QWidget* parent)> sheetSettings;
+    // widget given, calling `beforePreparing` just before the pages are prepared again; true
+    // when they were. None: no such button.
+    std::function<bool(QWidget* parent, const std::function<void()>& beforePreparing)> sheetSettings;
 };
 
 }  // namespace gui::preview

@@ -86,7 +86,7 @@ void PreviewWindow::savePrepared() {
 
 void PreviewWindow::saveFile(const QString& fileName, bool pdf) {
     if (!pages_) return;
-    prepared::PreparedPages* held = handBack();
+    prepared::PreparedPages* held = pages_;
     try {
         const auto [name, type] = savedFile(fileName, pdf ? SavedType::Pdf : SavedType::Report);
         if (type == SavedType::Pdf) {
@@ -118,12 +118,13 @@ void PreviewWindow::printPages() {
 
 void PreviewWindow::openSheetSettings(QWidget* parent) {
     if (!options_.sheetSettings) return;
-    // The pages are prepared again in the same store; the window lets go of them meanwhile.
+    // The pages stay drawn while the operator chooses: the first free label is read off them.
+    // They are prepared again in the same store, and the window lets go of them only for that.
     // From the print dialog the print then uses the new pages, which show at once.
-    prepared::PreparedPages* held = handBack();
+    prepared::PreparedPages* held = pages_;
     bool prepared = false;
     try {
-        prepared = options_.sheetSettings(parent ? parent : this);
+        prepared = options_.sheetSettings(parent ? parent : this, [this] { handBack(); });
     } catch (const std::exception& e) {
         platform::qt::showError(e.what(), this);
     }

@@ -77,7 +77,10 @@ void print(prepared::PreparedPages& pages, const prepared::PrintOptions& options
 
 bool runPrintDialog(prepared::PreparedPages& pages, int currentPage, QWidget* parent,
                     const PrintDialogSettings& settings) {
-    if (pages.count() == 0 || !pages.printer().hasPlatformPrinters()) return false;
+    if (pages.count() == 0) return false;
+    // The spooler's queues as they are now, not as they were when the program started.
+    pages.printer().refreshPrinters();
+    if (!pages.printer().hasPlatformPrinters()) return false;
     PrintDialog form(pages.printer(), parent);
     form.setDefaults(settings.defaultCopies, settings.defaultCollate);
     if (settings.showPrintDialog) {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPageSetupDialog>
 #include <QPrinterInfo>
+#include <algorithm>
 
 #include "platform/qt/QtConvert.h"
 #include "printer/PrinterError.h"
@@ -12,12 +13,41 @@
 namespace printer::qt {
 
 QtPrinterBackend::QtPrinterBackend() {
-    const QString defaultName = QPrinterInfo::defaultPrinterName();
-    for (const QPrinterInfo& info : QPrinterInfo::availablePrinters()) {
-        if (info.printerName() == defaultName) current_ = static_cast<int>(queues_.size());
-        queues_.push_back(QtPrinterQueue::spooler(info));
-    }
     queues_.push_back(QtPrinterQueue::pdfFile());
+    listPrinters({});
+}
+
+void QtPrinterBackend::refreshPrinters() {
+    throwWhilePrinting();
+    listPrinters(queue().name());
+}
+
+// The spooler's queues, then the file printer; `currentName` stays current when listed,
+// else the spooler's default (or the first printer) becomes current.
+void QtPrinterBackend::listPrinters(const std::string& currentName) {
+    const QString defaultName = QPrinterInfo::defaultPrinterName();
+    std::vector<std::unique_ptr<QtPrinterQueue>> listed;
+    int current = -1, spoolerDefault = -1;
+    for (const QPrinterInfo& info : QPrinterInfo::availablePrinters()) {
+        const std::string name = platform::qt::fromQString(info.printerName());
+        const auto kept = std::find_if(queues_.begin(), queues_.end() - 1,
+                                       [&name](const auto& q) { return q && q->name() == name; });
+        if (name == currentName) current = static_cast<int>(listed.size());
+        if (info.printerName() == defaultName) spoolerDefault = static_cast<int>(listed.size());
+        listed.push_back(kept != queues_.end() - 1 ? std::move(*kept) : QtPrinterQueue::spooler(info));
+    }
+    if (queues_.back()->name() == currentName) current = static_cast<int>(listed.size());
+    listed.push_back(std::move(queues_.back()));
+    queues_ = std::move(listed);
+    current_ = current >= 0 ? current : std::max(spoolerDefault, 0);
+}
+
+bool QtPrinterBackend::queueStillListed(const QtPrinterQueue& q) {
+    if (q.isPdfFile()) return true;
+    const QString name = platform::qt::toQString(q.name());
+    for (const QString& listed : QPrinterInfo::availablePrinterNames())
+        if (listed == name) return true;
+    return false;
 }
 
 QtPrinterBackend::~QtPrinterBackend() = default;
@@ -71,6 +101,10 @@ printer::DeviceMetrics QtPrinterBackend::metrics() {
 void QtPrinterBackend::beginJob(const std::string& title, int copies) {
     throwWhilePrinting();
     QtPrinterQueue& q = queue();
+    // The spooler would refuse the finished job: say so before any page is drawn.
+    if (!queueStillListed(q))
+        throw printer::PrinterError("La stampante \"" + q.name() +
+                                    "\" non è più disponibile: è stata tolta dallo spooler");
     QPrinter& printer = q.printer();
     JobDestination destination;
     destination.title = title;

@@ -22,6 +22,8 @@ public:
     ~QtPrinterBackend() override;
 
     std::vector<std::string> printerNames() override;
+    // Queues still listed keep their settings; the file printer stays last.
+    void refreshPrinters() override;
     int currentPrinter() override { return current_; }
     void setCurrentPrinter(int index) override;
 
@@ -37,7 +39,8 @@ public:
     printer::DeviceMetrics metrics() override;
 
     bool printing() override { return job_ != nullptr; }
-    // On the file printer, throws PrintCancelled when the operator closes its file dialog.
+    // On the file printer, throws PrintCancelled when the operator closes its file dialog; on a
+    // queue the spooler no longer has, PrinterError naming it, before anything is drawn.
     void beginJob(const std::string& title, int copies) override;
     void newPage() override;
     void endJob() override;
@@ -55,6 +58,8 @@ public:
 
 private:
     QtPrinterQueue& queue();
+    static bool queueStillListed(const QtPrinterQueue& q);
+    void listPrinters(const std::string& currentName);
     void throwWhilePrinting() const;
 
     std::vector<std::unique_ptr<QtPrinterQueue>> queues_;

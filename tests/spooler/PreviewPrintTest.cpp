@@ -133,7 +133,9 @@ protected:
         gui::preview::PreviewOptions options;
         options.modal = false;
         options.title = title;
-        options.sheetSettings = [this](QWidget* owner) { return sheetSettings->run(owner); };
+        options.sheetSettings = [this](QWidget* owner, const std::function<void()>& beforePreparing) {
+            return sheetSettings->run(owner, beforePreparing);
+        };
         form = std::make_unique<gui::preview::PreviewWindow>(
             options, nullptr, gui::preview::PreviewServices{&service, memory.get()});
         form->showPreview(pages());
@@ -321,6 +323,39 @@ TEST_F(PreviewToPaper, TheTestSheetGoesToThePrinterChosenInItsDialog) {
     ASSERT_TRUE(info) << "no test sheet in " << sheetFile.toStdString();
     EXPECT_EQ(info->pages, 1);
     EXPECT_EQ(program->printer().currentPrinterName(), kFirstQueue);
+}
+
+// The print dialog lists the spooler's queues as they are when it opens. A queue removed while
+// the dialog is open is refused by name before a page is drawn; the next dialog leaves it out.
+TEST_F(PreviewToPaper, ThePrintDialogListsTheQueuesTheSpoolerHasNow) {
+    const std::string added = spooler->uniqueTitle("Aggiunta");
+    ASSERT_TRUE(spooler->addQueue(added));
+    bool listed = false, progressShown = false;
+    whenModal<PrintDialog>([&](PrintDialog* dialog) {
+        listed = dialog->printerBox->findText(QString::fromStdString(added)) >= 0;
+        EXPECT_TRUE(spooler->removeQueue(added));
+        if (listed) choosePrinter(dialog, QString::fromStdString(added));
+        QTest::mouseClick(dialog->okButton, Qt::LeftButton);
+    });
+    whenModal<gui::preview::ProgressWindow>([&](gui::preview::ProgressWindow*) { progressShown = true; },
+                                            3000);
+    clickPrint();
+    EXPECT_TRUE(listed);
+    EXPECT_FALSE(progressShown);
+    EXPECT_EQ(boxes.texts(),
+              std::vector<std::string>{"La stampante \"" + added +
+                                       "\" non è più disponibile: è stata tolta dallo spooler"});
+
+    bool stillListed = true;
+    QString current;
+    whenModal<PrintDialog>([&](PrintDialog* dialog) {
+        stillListed = dialog->printerBox->findText(QString::fromStdString(added)) >= 0;
+        current = dialog->printerBox->currentText();
+        QTest::mouseClick(dialog->cancelButton, Qt::LeftButton);
+    });
+    clickPrint();
+    EXPECT_FALSE(stillListed);
+    EXPECT_EQ(current, QString::fromStdString(kFirstQueue));
 }
 
 // The same sheets three ways: from the preview to the spooler queue, from the preview to the file

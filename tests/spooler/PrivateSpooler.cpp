@@ -81,6 +81,18 @@ void PrivateSpooler::stop() {
     pdfs_.clear();
 }
 
+bool PrivateSpooler::addQueue(const std::string& queue) {
+    std::string output;
+    return runCommand("lpadmin -h '" + socket_ + "' -p '" + queue +
+                          "' -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd 2>&1",
+                      output) == 0;
+}
+
+bool PrivateSpooler::removeQueue(const std::string& queue) {
+    std::string output;
+    return runCommand("lpadmin -h '" + socket_ + "' -x '" + queue + "' 2>&1", output) == 0;
+}
+
 int PrivateSpooler::jobCount(const std::string& queue) const {
     std::string listing;
     runCommand("CUPS_SERVER='" + socket_ + "' lpstat -W all -o '" + queue + "' 2>/dev/null", listing);

@@ -25,6 +25,9 @@ public:
 
     const std::string& queue() const { return queues_.front(); }
     const std::vector<std::string>& queues() const { return queues_; }
+    // Adds a PDF queue to the running spooler, or removes one, as an administrator would.
+    bool addQueue(const std::string& queue);
+    bool removeQueue(const std::string& queue);
     // How many jobs the spooler has taken on `queue`, finished or not.
     int jobCount(const std::string& queue) const;
     const std::string& socket() const { return socket_; }

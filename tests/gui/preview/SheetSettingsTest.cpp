@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QImage>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
@@ -19,6 +20,7 @@
 #include <fstream>
 
 #include "gui/preview/LabelSheetSettings.h"
+#include "gui/preview/PageBox.h"
 #include "gui/preview/PreviewWindow.h"
 #include "gui/preview/PrintDialog.h"
 #include "gui/preview/PrintService.h"
@@ -45,6 +47,15 @@ void retype(QAbstractSpinBox* box, const QString& text) {
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() / 3, box->height() / 2));
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(box, text);
+}
+
+// Dark pixels in the preview's page area: the bars of the pages it draws.
+int inkOnPageArea(const PreviewWindow& form) {
+    const QImage shot = form.pageBox()->grab().toImage();
+    int dark = 0;
+    for (int y = 0; y < shot.height(); y += 2)
+        for (int x = 0; x < shot.width(); x += 2) dark += qGray(shot.pixel(x, y)) < 64;
+    return dark;
 }
 
 QString mm(const char* value) {
@@ -76,7 +87,9 @@ protected:
     std::unique_ptr<PreviewWindow> showPreview(PrintService* printing = nullptr) {
         PreviewOptions options;
         options.modal = false;
-        options.sheetSettings = [this](QWidget* parent) { return sheet.run(parent); };
+        options.sheetSettings = [this](QWidget* parent, const std::function<void()>& beforePreparing) {
+            return sheet.run(parent, beforePreparing);
+        };
         auto form = std::make_unique<PreviewWindow>(options, nullptr, PreviewServices{printing, nullptr});
         form->showPreview(reports.pages(1));
         return form;
@@ -122,7 +135,11 @@ TEST_F(SheetSettings, FirstLabelAndCopiesPrepareAgainAndThePreviewFollows) {
     EXPECT_EQ(form->sheetSettingsButton()->text(), "Impostazioni foglio");
     ASSERT_EQ(form->pageCount(), 2);
 
-    whenDialogOpens([](SheetSettingsDialog& d) {
+    const int inkBefore = inkOnPageArea(*form);
+    int inkWhileOpen = 0;
+    whenDialogOpens([&](SheetSettingsDialog& d) {
+        // The pages stay drawn behind the dialog: the first free label is read off them.
+        inkWhileOpen = inkOnPageArea(*form);
         EXPECT_EQ(d.windowTitle(), "Impostazioni foglio");
         EXPECT_EQ(d.firstLabelBox->maximum(), 54);
         EXPECT_EQ(d.copiesBox->maximum(), 99);
@@ -132,6 +149,8 @@ TEST_F(SheetSettings, FirstLabelAndCopiesPrepareAgainAndThePreviewFollows) {
     });
     QTest::mouseClick(form->sheetSettingsButton(), Qt::LeftButton);
     EXPECT_EQ(dialogsSeen, 1);
+    EXPECT_GT(inkBefore, 1000);
+    EXPECT_EQ(inkWhileOpen, inkBefore);
     EXPECT_EQ(sheet.choice(), (SheetChoice{21, 2}));
     // 20 blank positions, then 60 labels twice: 34 + 54 + 32.
     ASSERT_EQ(form->pageCount(), 3);
