@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -92,8 +93,11 @@ void pause(int ms) {
 class PreviewToPaper : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        // The file printer remembers its folder in the settings: keep them out of the user's.
+        // The file printer remembers its folder in the settings: keep them out of the user's,
+        // and out of those of the other tests of this suite, which ctest may run meanwhile.
         QStandardPaths::setTestModeEnabled(true);
+        settingsFolder = new QTemporaryDir;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder->path());
         spooler = new PrivateSpooler({kFirstQueue, kSecondQueue});
         if (!spooler->start(whyNot)) {
             delete spooler;
@@ -109,6 +113,8 @@ protected:
         program = nullptr;
         delete spooler;
         spooler = nullptr;
+        delete settingsFolder;
+        settingsFolder = nullptr;
     }
 
     void SetUp() override {
@@ -165,6 +171,7 @@ protected:
     static PrivateSpooler* spooler;
     static printer::ProgramPrinter* program;  // the spooler's printers, as the program has them
     static std::string whyNot;
+    static QTemporaryDir* settingsFolder;
     QTemporaryDir folder;
     labels::qt::QtFileLocker locker;
     std::unique_ptr<labels::LabelApp> app;
@@ -183,6 +190,7 @@ protected:
 PrivateSpooler* PreviewToPaper::spooler = nullptr;
 printer::ProgramPrinter* PreviewToPaper::program = nullptr;
 std::string PreviewToPaper::whyNot;
+QTemporaryDir* PreviewToPaper::settingsFolder = nullptr;
 
 TEST_F(PreviewToPaper, TheChosenQueueGetsTheCollatedCopiesInPageOrder) {
     whenModal<PrintDialog>([](PrintDialog* dialog) {
