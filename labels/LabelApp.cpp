@@ -190,6 +190,13 @@ FiscalEditOutcome LabelApp::fiscalEditFocusChanged(std::string_view text) {
 }
 
 SaveOutcome LabelApp::saveFiscalCode(std::string_view text) {
+    // cf0.txt keeps its encoding: a Windows-1252 file takes only what that encoding holds.
+    if (fileInWindows1252_)
+        if (const auto character = platform::firstCharacterNotInCp1252(text))
+            throw AppError(
+                "Il codice \"" + std::string(text) + "\" contiene il carattere \"" + *character +
+                "\", che cf0.txt (scritto in Windows-1252) non pu\xC3\xB2 contenere: il codice non "
+                "\xC3\xA8 stato salvato.");
     if (platform::utf8Length(text) == kFiscalCodeWidth) {
         fiscalCodes_->seekNearest({std::string(text)});
         if (!fiscalCodes_->isEmpty() && fiscalCodes_->fieldText(kCodeField) == text)
@@ -265,7 +272,8 @@ void LabelApp::takeInChangesOnDisk(const std::vector<std::string>& onDisk) {
 
 std::string LabelApp::encodeForFile(const std::string& text) const {
     if (!fileInWindows1252_) return text;
-    // Kept in Windows-1252 only while it holds every code; otherwise the file becomes UTF-8.
+    // "Salva" takes only codes Windows-1252 holds; a code that another copy wrote in UTF-8
+    // since is the one case left where the file has to become UTF-8 to keep it.
     const std::string narrow = platform::utf8ToCp1252(text);
     return platform::cp1252ToUtf8(narrow) == text ? narrow : text;
 }

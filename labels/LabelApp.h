@@ -81,7 +81,8 @@ public:
     // --- Fiscal-code list ---
     // The fiscal code edit gained or lost the focus with this text.
     FiscalEditOutcome fiscalEditFocusChanged(std::string_view text);
-    // "Salva".
+    // "Salva". Throws AppError, changing nothing, when cf0.txt is kept in Windows-1252 and
+    // the code holds a character that encoding cannot.
     SaveOutcome saveFiscalCode(std::string_view text);
     // Typing in the fiscal code or search edit: moves the list's cursor to the nearest code.
     void seekFiscalCode(std::string_view text);

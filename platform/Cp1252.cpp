@@ -18,11 +18,13 @@ char32_t charOfByte(unsigned char b) {
     return b >= 0x80 && b <= 0x9F ? kHighControls[b - 0x80] : b;
 }
 
+constexpr char kUnheld = '?';
+
 char byteOfChar(char32_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
     for (int i = 0; i < 32; ++i)
         if (kHighControls[i] == c) return static_cast<char>(0x80 + i);
-    return '?';
+    return kUnheld;
 }
 
 }  // namespace
@@ -39,6 +41,18 @@ std::string utf8ToCp1252(std::string_view utf8) {
     out.reserve(utf8.size());
     for (char32_t c : utf8Decode(utf8)) out += byteOfChar(c);
     return out;
+}
+
+std::optional<std::string> firstCharacterNotInCp1252(std::string_view utf8) {
+    for (std::size_t i = 0; i < utf8.size();) {
+        const std::size_t end = utf8CharacterEnd(utf8, i);
+        const std::string_view character = utf8.substr(i, end - i);
+        const std::vector<char32_t> decoded = utf8Decode(character);
+        if (!isValidUtf8(character) || (decoded.front() != kUnheld && byteOfChar(decoded.front()) == kUnheld))
+            return std::string(character);
+        i = end;
+    }
+    return std::nullopt;
 }
 
 std::string decodeUtf8OrCp1252(std::string_view bytes) {

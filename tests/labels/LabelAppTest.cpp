@@ -229,10 +229,18 @@ TEST_F(LabelAppTest, CodeFileIsWrittenBackInTheEncodingItWasReadIn) {
     a.exitCommand();
     EXPECT_EQ(dir.read("cf0.txt"), "AAA\r\n\xC8RRRRR85T10A562\r\n");
 
-    // A code Windows-1252 cannot hold turns the file into UTF-8 rather than into '?'.
-    a.saveFiscalCode("\xC5\x81UKASZ");  // Ł
+    // A code Windows-1252 cannot hold is refused, naming the character: the file keeps its
+    // encoding and loses nothing to '?'.
+    try {
+        a.saveFiscalCode("\xC5\x81UKASZ\xE2\x82\xAC");  // Ł...€: € is in Windows-1252, Ł is not
+        ADD_FAILURE();
+    } catch (const AppError& e) {
+        EXPECT_NE(std::string(e.what()).find("carattere \"\xC5\x81\""), std::string::npos) << e.what();
+    }
+    EXPECT_FALSE(a.codesDirty());
+    a.saveFiscalCode("\xE2\x82\xACURO");
     a.exitCommand();
-    EXPECT_EQ(dir.read("cf0.txt"), "AAA\r\n\xC3\x88RRRRR85T10A562\r\n\xC5\x81UKASZ\r\n");
+    EXPECT_EQ(dir.read("cf0.txt"), "AAA\r\n\xC8RRRRR85T10A562\r\n\x80URO\r\n");
 }
 
 TEST_F(LabelAppTest, DeletingACodeIsSavedOnExitAndOnClose) {

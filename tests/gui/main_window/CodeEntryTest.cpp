@@ -1,5 +1,5 @@
-// Entering codes through the real window: what reaches the clipboard. Real key and mouse events,
-// real boxes.
+// Entering codes through the real window: what reaches the clipboard and what "Salva" takes into
+// a Windows-1252 cf0.txt. Real key and mouse events, real boxes.
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
@@ -61,6 +61,33 @@ TEST_F(CodeEntryTest, OnlyACompleteCheckedCodeReplacesTheClipboard) {
     act.settle();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QString("RSSMRA85T10A562S"));
     EXPECT_EQ(form->inMemoryEdit->text(), QString("RSSMRA85T10A562S"));
+}
+
+// A Windows-1252 cf0.txt takes only codes that encoding holds: "Salva" names the character it
+// cannot, stores nothing, and the file is written back in Windows-1252.
+TEST_F(CodeEntryTest, SaveRefusesACharacterTheFilesEncodingCannotHold) {
+    const std::string oldFile = "\xC8RRRRR85T10A562\r\n";  // È in Windows-1252
+    start(oldFile);
+    MessageBoxAnswers answers;
+    act.click(form->fiscalEdit);
+    act.type(QString::fromUtf8("łukasz€"));
+    act.click(form->saveButton);
+    act.settle();
+    ASSERT_EQ(answers.seen().size(), 1u);
+    EXPECT_EQ(
+        answers.seen()[0].text,
+        "Il codice \"ŁUKASZ€\" contiene il carattere \"Ł\", che cf0.txt (scritto in Windows-1252) non può "
+        "contenere: il codice non è stato salvato.");
+    EXPECT_EQ(fiscalList().size(), 1u);
+    EXPECT_EQ(form->fiscalEdit->text(), QString::fromUtf8("ŁUKASZ€"));  // kept for correcting
+
+    act.click(form->fiscalEdit);
+    act.key(Qt::Key_A, Qt::ControlModifier);
+    act.type(QString::fromUtf8("€URO"));
+    act.click(form->saveButton);
+    act.click(form->exitButton);
+    QTRY_VERIFY(!form->isVisible());
+    EXPECT_EQ(readFile(dir / "cf0.txt"), oldFile + "\x80URO\r\n");
 }
 
 }  // namespace
