@@ -57,8 +57,9 @@ int runMainWindow(int argc, char** argv) {
         printing.documentTitle = labels::reportKindTitle(kind);
         gui::preview::LabelSheetSettings sheet(reports, n, services.printer(), offsets);
         gui::preview::PreviewOptions options;
-        options.sheetSettings = [&sheet](QWidget* owner, const std::function<void()>& beforePreparing) {
-            return sheet.run(owner, beforePreparing);
+        options.sheetSettings = [&sheet](QWidget* owner, gui::preview::ShownPages shown,
+                                         const std::function<void()>& beforePreparing) {
+            return sheet.run(owner, shown, beforePreparing);
         };
         gui::preview::prepareAndShowPreview(reports.report(n), reports.pages(n), options, {}, parent,
                                             previewServices);

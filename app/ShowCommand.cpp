@@ -7,11 +7,13 @@
 #include "app/DesktopSession.h"
 #include "app/Options.h"
 #include "app/Subcommands.h"
+#include "gui/preview/LabelSheetSettings.h"
 #include "gui/preview/PreviewViewer.h"
 #include "gui/preview/PreviewWindow.h"
 #include "platform/qt/MessageBox.h"
 #include "prepared/PreparedPages.h"
 #include "prepared/PreparedReportIo.h"
+#include "printer/qt/PrinterOffsetSettings.h"
 
 namespace app {
 
@@ -54,6 +56,13 @@ int showPreparedReport(const std::string& path, ShowFaults shown) {
     if (pages.count() == 0) return fault(path + ": il report non ha pagine", shown);
     gui::preview::PreviewOptions previewOptions;
     previewOptions.title = fileNameOf(path);
+    // The file's pages stay as they are; "Impostazioni foglio" sets the printers' offsets.
+    printer::qt::PrinterOffsetSettings offsets;
+    gui::preview::LabelSheetSettings sheet(session.services().printer(), offsets);
+    previewOptions.sheetSettings = [&sheet](QWidget* owner, gui::preview::ShownPages,
+                                            const std::function<void()>&) {
+        return sheet.run(owner, gui::preview::ShownPages::FromFile);
+    };
     gui::preview::PreviewWindow form(previewOptions, nullptr, session.previewServices());
     form.setWindowTitle(gui::preview::previewCaption(previewOptions.title));
     form.showPreview(pages);

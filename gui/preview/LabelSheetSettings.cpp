@@ -44,35 +44,46 @@ private:
 
 LabelSheetSettings::LabelSheetSettings(labels::LabelReports& reports, int kind, printer::Printer& printer,
                                        printer::qt::PrinterOffsetSettings& offsets)
-    : reports_(reports), kind_(kind), printer_(printer), offsets_(offsets) {}
+    : reports_(&reports), kind_(kind), printer_(printer), offsets_(offsets) {}
 
-bool LabelSheetSettings::run(QWidget* parent, const std::function<void()>& beforePreparing) {
+LabelSheetSettings::LabelSheetSettings(printer::Printer& printer, printer::qt::PrinterOffsetSettings& offsets)
+    : reports_(nullptr), kind_(0), printer_(printer), offsets_(offsets) {}
+
+bool LabelSheetSettings::run(QWidget* parent, ShownPages shown,
+                             const std::function<void()>& beforePreparing) {
+    const bool fromFile = shown == ShownPages::FromFile || !reports_;
     // The platform's printers; the virtual printer at the end of the list prints nothing.
     std::vector<std::string> printers = printer_.printerNames();
     printers.resize(printer_.hasPlatformPrinters() ? static_cast<std::size_t>(printer_.defaultPrinterIndex()) : 0);
-    SheetSettingsDialog dialog(
-        choice_, labels::labelsPerSheet(reports_.report(kind_)), printers, printer_.currentPrinterName(),
-        offsets_,
-        [this](const std::string& name, const printer::PageOffset& offset) { printTestSheet(name, offset); },
-        parent);
-    if (dialog.exec() != QDialog::Accepted || dialog.choice() == choice_) return false;
+    SheetSettingsDialog::TestSheetPrinter testSheet;
+    if (reports_)
+        testSheet = [this](const std::string& name, const printer::PageOffset& offset) {
+            printTestSheet(name, offset);
+        };
+    SheetSettingsDialog dialog(choice_, reports_ ? labels::labelsPerSheet(reports_->report(kind_)) : 1,
+                               printers, printer_.currentPrinterName(), offsets_, std::move(testSheet),
+                               parent);
+    if (fromFile) dialog.fixLayout(QString::fromUtf8(kOpenedReportLayoutReason));
+    // The offsets are kept by the dialog; they move the pages when printed, whatever they are.
+    if (dialog.exec() != QDialog::Accepted || fromFile || dialog.choice() == choice_) return false;
     choice_ = dialog.choice();
     preparation::PrepareOptions options;
     options.progressDisplay = &programProgressForm();
     options.blankPositions = choice_.firstLabel - 1;
     options.copiesPerRecord = choice_.copies;
     if (beforePreparing) beforePreparing();
-    reports_.prepare(kind_, options);
+    reports_->prepare(kind_, options);
     return true;
 }
 
 // The sheet is built before the chosen printer is selected: fitting the template's pages to
 // paper selects the printer the template names, which must not decide where the sheet goes.
 void LabelSheetSettings::printTestSheet(const std::string& printerName, const printer::PageOffset& offset) {
+    if (!reports_) return;
     FixedOffset fixed(offset);
     PrinterRestore restore(printer_, printer_.offsetSource());
-    prepared::PreparedPages sheet(&reports_.report(kind_), &printer_);
-    labels::buildTestSheet(reports_.report(kind_), sheet);
+    prepared::PreparedPages sheet(&reports_->report(kind_), &printer_);
+    labels::buildTestSheet(reports_->report(kind_), sheet);
     if (!printer_.selectPrinterByName(printerName) || printer_.currentPrinterName() != printerName)
         throw printer::PrinterError("La stampante \"" + printerName + "\" non è più disponibile");
     printer_.setOffsetSource(&fixed);

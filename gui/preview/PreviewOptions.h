@@ -25,6 +25,11 @@ inline constexpr unsigned kDefaultPreviewButtons =
 
 enum class PreviewZoom { pzDefault, pzPageWidth, pzOnePage, pzTwoPages };
 
+// Where the pages a preview shows come from. Pages prepared from the print list can be
+// prepared again (another first label, more copies); pages read from a prepared-report file
+// are the file's and cannot.
+enum class ShownPages { Prepared, FromFile };
+
 struct PreviewOptions {
     unsigned buttons = kDefaultPreviewButtons;
     PreviewZoom initialZoom = PreviewZoom::pzDefault;
@@ -33,9 +38,10 @@ struct PreviewOptions {
     // Follows "Anteprima - " in the caption when not empty.
     std::string title;
     // "Impostazioni foglio" (toolbar and print dialog): opens the sheet settings over the
-    // widget given, calling `beforePreparing` just before the pages are prepared again; true
-    // when they were. None: no such button.
-    std::function<bool(QWidget* parent, const std::function<void()>& beforePreparing)> sheetSettings;
+    // widget given for the pages shown, calling `beforePreparing` just before the pages are
+    // prepared again; true when they were. None: no such button.
+    std::function<bool(QWidget* parent, ShownPages shown, const std::function<void()>& beforePreparing)>
+        sheetSettings;
 };
 
 }  // namespace gui::preview

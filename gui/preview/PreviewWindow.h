@@ -141,6 +141,7 @@ private:
     void finishHelp(QPoint at, QPoint global);
 
     PreviewOptions options_;
+    ShownPages shownPages_ = ShownPages::Prepared;  // a file opened replaces the prepared pages
     std::string documentTitle_;
     PrintService* printService_;
     std::unique_ptr<PreviewMemory> ownMemory_;  // when the program gave none

@@ -64,6 +64,7 @@ void PreviewWindow::openFile(const QString& fileName) {
             throw platform::Error("Il file \"" + fromQString(QFileInfo(fileName).fileName()) +
                                   "\" non contiene pagine di report");
         pages_->loadFromStream(scratch.saveToBytes());
+        shownPages_ = ShownPages::FromFile;
         documentTitle_ = fromQString(QFileInfo(fileName).completeBaseName());
     } catch (const std::exception& e) {
         platform::qt::showError(e.what(), this);
@@ -124,7 +125,7 @@ void PreviewWindow::openSheetSettings(QWidget* parent) {
     prepared::PreparedPages* held = pages_;
     bool prepared = false;
     try {
-        prepared = options_.sheetSettings(parent ? parent : this, [this] { handBack(); });
+        prepared = options_.sheetSettings(parent ? parent : this, shownPages_, [this] { handBack(); });
     } catch (const std::exception& e) {
         platform::qt::showError(e.what(), this);
     }

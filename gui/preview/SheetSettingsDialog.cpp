@@ -37,6 +37,10 @@ SheetSettingsDialog::SheetSettingsDialog(const SheetChoice& choice, int labelsPe
     copiesBox->setRange(1, 99);
     copiesBox->setValue(std::clamp(choice.copies, 1, 99));
     form->addRow(QStringLiteral("Copie di ogni etichetta:"), copiesBox);
+    layoutReasonLabel = new QLabel(this);
+    layoutReasonLabel->setWordWrap(true);
+    layoutReasonLabel->hide();
+    form->addRow(layoutReasonLabel);
 
     printerBox = new QComboBox(this);
     for (const std::string& name : printers) printerBox->addItem(toQString(name));
@@ -50,6 +54,7 @@ SheetSettingsDialog::SheetSettingsDialog(const SheetChoice& choice, int labelsPe
     warningLabel->setWordWrap(true);
     warningLabel->hide();
     testSheetButton = new QPushButton(QStringLiteral("Stampa foglio di prova"), this);
+    testSheetButton->setEnabled(static_cast<bool>(printTestSheet_));
     okButton = new QPushButton(QStringLiteral("OK"), this);
     okButton->setDefault(true);
     cancelButton = new QPushButton(QStringLiteral("Annulla"), this);
@@ -129,6 +134,18 @@ void SheetSettingsDialog::onTestSheetClicked() {
     } catch (const std::exception& e) {
         platform::qt::showError(e.what(), this);
     }
+}
+
+void SheetSettingsDialog::fixLayout(const QString& reason) {
+    for (QSpinBox* box : {firstLabelBox, copiesBox}) {
+        // The values would describe a layout the shown pages do not have.
+        box->setSpecialValueText(QStringLiteral("\u2014"));
+        box->setValue(box->minimum());
+        box->setEnabled(false);
+        box->setAccessibleDescription(reason);
+    }
+    layoutReasonLabel->setText(reason);
+    layoutReasonLabel->show();
 }
 
 void SheetSettingsDialog::accept() {

@@ -38,6 +38,8 @@ public:
         std::function<void(const std::string& printerName, const printer::PageOffset& offset)>;
 
     // `printers` are listed with `currentPrinter` chosen; `labelsPerSheet` bounds the first label.
+    // Without `printTestSheet` there is no template to draw the test sheet from: its button is
+    // disabled.
     SheetSettingsDialog(const SheetChoice& choice, int labelsPerSheet,
                         const std::vector<std::string>& printers, const std::string& currentPrinter,
                         printer::qt::PrinterOffsetSettings& offsets, TestSheetPrinter printTestSheet,
@@ -49,11 +51,16 @@ public:
 
     void accept() override;
 
+    // Pages that cannot be prepared again (a report read from a file): the first label and the
+    // copies are disabled, with `reason` shown under them; the offsets stay.
+    void fixLayout(const QString& reason);
+
     QSpinBox* firstLabelBox = nullptr;
     QSpinBox* copiesBox = nullptr;
     QComboBox* printerBox = nullptr;
     QDoubleSpinBox* offsetXBox = nullptr;
     QDoubleSpinBox* offsetYBox = nullptr;
+    QLabel* layoutReasonLabel = nullptr;  // why first label and copies are disabled
     QLabel* warningLabel = nullptr;
     QPushButton* testSheetButton = nullptr;
     QPushButton* okButton = nullptr;

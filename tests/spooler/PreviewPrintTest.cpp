@@ -139,8 +139,9 @@ protected:
         gui::preview::PreviewOptions options;
         options.modal = false;
         options.title = title;
-        options.sheetSettings = [this](QWidget* owner, const std::function<void()>& beforePreparing) {
-            return sheetSettings->run(owner, beforePreparing);
+        options.sheetSettings = [this](QWidget* owner, gui::preview::ShownPages shown,
+                                       const std::function<void()>& beforePreparing) {
+            return sheetSettings->run(owner, shown, beforePreparing);
         };
         form = std::make_unique<gui::preview::PreviewWindow>(
             options, nullptr, gui::preview::PreviewServices{&service, memory.get()});

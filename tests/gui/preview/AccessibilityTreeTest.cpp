@@ -32,7 +32,7 @@ struct PreviewTree : ::testing::Test {
     gui::preview::PreviewOptions options = [this] {
         gui::preview::PreviewOptions o;
         o.modal = false;
-        o.sheetSettings = [this](QWidget* parent, const std::function<void()>&) {
+        o.sheetSettings = [this](QWidget* parent, gui::preview::ShownPages, const std::function<void()>&) {
             ++sheetDialogs;
             QDialog dialog(parent);
             QTimer::singleShot(0, &dialog, &QDialog::reject);

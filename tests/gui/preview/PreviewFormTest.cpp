@@ -221,14 +221,7 @@ TEST_F(PreviewForm, EscapeClosesAndStoresTheBounds) {
     EXPECT_EQ(ini.value("Maximized").toString(), "0");
 }
 
-struct ScriptedDialogs : gui::preview::PreviewFileDialogs {
-    QString name, filter;
-    QString openFileName(QWidget*, const QString&) override { return name; }
-    QString saveFileName(QWidget*, const QStringList&, QString& chosen) override {
-        chosen = filter;
-        return name;
-    }
-};
+using preview_test::ScriptedDialogs;
 
 TEST_F(PreviewForm, SaveAndOpenPreparedReportsAndPdf) {
     QTemporaryDir dir;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "barcode_object/BarcodeRegistration.h"
+#include "gui/preview/PreviewFileDialogs.h"
 #include "gui/preview/PreviewMemory.h"
 #include "gui/preview/PreviewServices.h"
 #include "tests/prepared/PagesTestSupport.h"
@@ -33,6 +34,16 @@ struct TestPages {
     }
     void print(int page, const std::string& text, int left, int top) {
         pages_test::print(pages, page, *pages_test::memo(text, left, top, 200, 20));
+    }
+};
+
+// The preview's open and save dialogs, answered with the file name (and filter) set here.
+struct ScriptedDialogs : gui::preview::PreviewFileDialogs {
+    QString name, filter;
+    QString openFileName(QWidget*, const QString&) override { return name; }
+    QString saveFileName(QWidget*, const QStringList&, QString& chosen) override {
+        chosen = filter;
+        return name;
     }
 };
 

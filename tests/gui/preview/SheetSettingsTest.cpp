@@ -1,7 +1,8 @@
 // "Impostazioni foglio" driven through its widgets: the preview's toolbar button opens it,
 // first label and copies typed there prepare the sheets again and the preview follows, offsets
 // are kept per printer across a restart, a damaged stored offset is said in the dialog, the
-// test sheet goes to the chosen printer, and the print dialog offers the same dialog.
+// test sheet goes to the chosen printer, and the print dialog offers the same dialog. Over a
+// report opened from a file only the offsets can change: its pages stay the file's.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -21,14 +22,17 @@
 
 #include "gui/preview/LabelSheetSettings.h"
 #include "gui/preview/PageBox.h"
+#include "gui/preview/PreviewHelpTexts.h"
 #include "gui/preview/PreviewWindow.h"
 #include "gui/preview/PrintDialog.h"
 #include "gui/preview/PrintService.h"
 #include "labels/LabelApp.h"
 #include "labels/LabelReports.h"
 #include "labels/qt/QtFileLocker.h"
+#include "prepared/PreparedReportIo.h"
 #include "printer/Printer.h"
 #include "printer/qt/PrinterOffsetSettings.h"
+#include "tests/gui/preview/PreviewTestPages.h"
 #include "tests/support/FakePrinterBackend.h"
 
 using namespace printer;
@@ -87,22 +91,50 @@ protected:
     std::unique_ptr<PreviewWindow> showPreview(PrintService* printing = nullptr) {
         PreviewOptions options;
         options.modal = false;
-        options.sheetSettings = [this](QWidget* parent, const std::function<void()>& beforePreparing) {
-            return sheet.run(parent, beforePreparing);
+        options.sheetSettings = [this](QWidget* parent, ShownPages shown,
+                                       const std::function<void()>& beforePreparing) {
+            return sheet.run(parent, shown, beforePreparing);
         };
         auto form = std::make_unique<PreviewWindow>(options, nullptr, PreviewServices{printing, nullptr});
         form->showPreview(reports.pages(1));
         return form;
     }
 
-    // Answers the next dialog that opens with `answer`, from inside its own event loop.
-    void whenDialogOpens(std::function<void(SheetSettingsDialog&)> answer) {
-        QTimer::singleShot(0, [this, answer] {
+    // Answers the next dialog that opens with `answer`, from inside its own event loop; events
+    // processed before it opens (a key press, a file opened) only make it look again.
+    void whenDialogOpens(std::function<void(SheetSettingsDialog&)> answer, int looks = 100) {
+        QTimer::singleShot(0, [this, answer, looks] {
             auto* dialog = qobject_cast<SheetSettingsDialog*>(QApplication::activeModalWidget());
-            if (!dialog) return;
+            if (!dialog) {
+                if (looks > 0) whenDialogOpens(answer, looks - 1);
+                return;
+            }
             ++dialogsSeen;
             answer(*dialog);
         });
+    }
+
+    // A prepared-report file of other free codes, for the preview's "Apri".
+    QString savedReportOf(std::initializer_list<const char*> codes) {
+        labels::LabelApp other(dir.path().toStdString(), locker);
+        labels::LabelReports otherReports(other.printList(), &other.fiscalCodes(), errors);
+        for (const char* code : codes) other.insertLabel(code);
+        preparation::PrepareOptions options;
+        options.progressDisplay = nullptr;
+        otherReports.prepare(1, options);
+        const QString file = dir.filePath("liberi.frp");
+        prepared::savePrepared(otherReports.pages(1), file.toStdString());
+        return file;
+    }
+    // The dialog's first label and copies over an opened report: disabled, the reason shown,
+    // and what the operator types there goes nowhere.
+    static void tryFirstLabelAndCopies(SheetSettingsDialog& d) {
+        EXPECT_FALSE(d.firstLabelBox->isEnabled());
+        EXPECT_FALSE(d.copiesBox->isEnabled());
+        EXPECT_TRUE(d.layoutReasonLabel->isVisible());
+        EXPECT_EQ(d.layoutReasonLabel->text(), QString::fromUtf8(kOpenedReportLayoutReason));
+        retype(d.firstLabelBox, "10");
+        retype(d.copiesBox, "2");
     }
 
     int barsOnPage(int index) {
@@ -275,6 +307,62 @@ TEST_F(SheetSettings, ThePrintDialogOffersTheSameDialogOnlyUnderAPreviewThatHasI
     EXPECT_FALSE(without.sheetSettingsButton()->isVisibleTo(&without));
 }
 
+// Keyboard only: Ctrl+O opens a report of free codes over the print list's sheets, Tab reaches
+// "Impostazioni foglio", Space opens it. The offset typed is kept; the pages stay the file's.
+TEST_F(SheetSettings, AReportOpenedFromAFileKeepsItsPagesKeyboardOnly) {
+    preview_test::ScriptedDialogs files;
+    files.name = savedReportOf({"LIBERO1", "LIBERO2", "LIBERO3"});
+    auto form = showPreview();
+    form->setFileDialogs(&files);
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QWindow* window = form->windowHandle();
+    QTest::keyClick(window, Qt::Key_O, Qt::ControlModifier);
+    ASSERT_EQ(form->pageCount(), 1);
+    for (int i = 0; i < 20 && QApplication::focusWidget() != form->sheetSettingsButton(); ++i)
+        QTest::keyClick(window, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), form->sheetSettingsButton());
+
+    whenDialogOpens([](SheetSettingsDialog& d) {
+        tryFirstLabelAndCopies(d);
+        QTest::keyClick(d.offsetXBox, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(d.offsetXBox, mm("1.5"));
+        QTest::keyClick(d.offsetXBox, Qt::Key_Return);
+    });
+    QTest::keyClick(window, Qt::Key_Space);
+    ASSERT_EQ(dialogsSeen, 1);
+    EXPECT_EQ(form->pageCount(), 1);
+    EXPECT_EQ(barsOnPage(0), 3);
+    EXPECT_DOUBLE_EQ(offsets.read("Ufficio").offset.xMm, 1.5);
+}
+
+// `quirelle show`: a preview of a file alone offers the dialog in its toolbar and its print
+// dialog, for the offsets; with no template behind the pages there is no test sheet.
+TEST_F(SheetSettings, APreviewOfAFileAloneOffersTheOffsets) {
+    preview_test::TestPages file(1);  // stands for the pages read from the file
+    LabelSheetSettings offsetsOnly(printer, offsets);
+    PreviewOptions options;
+    options.modal = false;
+    options.sheetSettings = [&](QWidget* parent, ShownPages, const std::function<void()>&) {
+        return offsetsOnly.run(parent, ShownPages::FromFile);
+    };
+    PreviewWindow form(options);
+    form.showPreview(file.pages);
+    EXPECT_TRUE(form.sheetSettingsButton()->isVisible());
+    PrintDialog dialog(printer, &form);
+    ASSERT_NE(dialog.sheetSettingsButton, nullptr);
+    whenDialogOpens([](SheetSettingsDialog& d) {
+        tryFirstLabelAndCopies(d);
+        EXPECT_FALSE(d.testSheetButton->isEnabled());
+        retype(d.offsetYBox, mm("-0.7"));
+        QTest::mouseClick(d.okButton, Qt::LeftButton);
+    });
+    QTest::mouseClick(dialog.sheetSettingsButton, Qt::LeftButton);
+    ASSERT_EQ(dialogsSeen, 1);
+    EXPECT_EQ(form.pageCount(), 1);
+    EXPECT_DOUBLE_EQ(offsets.read("Ufficio").offset.yMm, -0.7);
+}
+
 // The preview's print button with a print service whose dialog the operator uses only for
 // "Impostazioni foglio" before cancelling.
 class SheetSettingsThenCancel final : public PrintService {
@@ -306,6 +394,24 @@ TEST_F(SheetSettings, PagesPreparedAgainFromThePrintDialogShowInThePreviewAfterw
     ASSERT_EQ(form->pageCount(), 3);
     EXPECT_EQ(form->layout().bounds.size(), 3u);
     EXPECT_TRUE(form->pageText().endsWith("1/3")) << form->pageText().toStdString();
+}
+
+// With the mouse, quick: "Apri" and at once "Impostazioni foglio", with no event processing
+// between; the opened report's pages stay.
+TEST_F(SheetSettings, AReportOpenedAndAtOnceSetUpKeepsItsPagesMouseOnly) {
+    preview_test::ScriptedDialogs files;
+    files.name = savedReportOf({"LIBERO1", "LIBERO2"});
+    auto form = showPreview();
+    form->setFileDialogs(&files);
+    whenDialogOpens([](SheetSettingsDialog& d) {
+        tryFirstLabelAndCopies(d);
+        QTest::mouseClick(d.okButton, Qt::LeftButton);
+    });
+    QTest::mouseClick(form->button(kTagOpen), Qt::LeftButton);
+    QTest::mouseClick(form->sheetSettingsButton(), Qt::LeftButton);
+    EXPECT_EQ(dialogsSeen, 1);
+    EXPECT_EQ(form->pageCount(), 1);
+    EXPECT_EQ(barsOnPage(0), 2);
 }
 
 }  // namespace
