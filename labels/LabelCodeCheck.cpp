@@ -45,28 +45,29 @@ std::string upperCased(std::string_view text) {
     return out;
 }
 
-// Control characters are shown by their pictures (U+2400..U+2421), so that a pasted line
-// break or tab shows in the message where it stands instead of breaking it.
+// Control characters are shown by their names in brackets, so that a pasted line break or tab
+// shows in the message where it stands instead of breaking it (the fonts of an office desktop
+// seldom draw the control pictures).
+std::string controlName(unsigned char b) {
+    switch (b) {
+        case '\n':
+            return "[a capo]";
+        case '\r':
+            return "[ritorno a capo]";
+        case '\t':
+            return "[tabulazione]";
+        default:
+            return "[carattere di controllo]";
+    }
+}
+
 std::string visible(std::string_view text) {
     std::string out;
     for (const char c : text) {
         const auto b = static_cast<unsigned char>(c);
-        if (!isControl(b))
-            out += c;
-        else
-            platform::utf8Append(out, b == 0x7F ? U'\u2421' : static_cast<char32_t>(0x2400 + b));
+        out += isControl(b) ? controlName(b) : std::string(1, c);
     }
     return out;
-}
-
-std::string characterName(const std::string& character) {
-    const std::string shown = "\"" + visible(character) + "\"";
-    if (character == "\n") return shown + " (a capo)";
-    if (character == "\r") return shown + " (ritorno a capo)";
-    if (character == "\t") return shown + " (tabulazione)";
-    if (character.size() == 1 && isControl(static_cast<unsigned char>(character[0])))
-        return shown + " (carattere di controllo)";
-    return shown;
 }
 
 std::string originText(const CodeOrigin& origin) {
@@ -93,8 +94,8 @@ void refuseUncarriedCode(const std::string& code, const CodeOrigin& origin, int 
     const barcode::BarcodeType type = labelTemplateSymbology(templateNumber);
     const auto character = barcode::firstUncarriedCharacter(type, code);
     if (!character) return;
-    throw AppError(originText(origin) + ": il codice \"" + visible(code) + "\" contiene il carattere " +
-                   characterName(*character) + ", che il codice a barre " +
+    throw AppError(originText(origin) + ": il codice \"" + visible(code) + "\" contiene il carattere \"" +
+                   visible(*character) + "\", che il codice a barre " +
                    std::string(barcode::SymbologyTable[type].Name) + " non pu\xC3\xB2 rappresentare.");
 }
 

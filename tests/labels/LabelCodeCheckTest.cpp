@@ -44,12 +44,11 @@ TEST_F(LabelCodeRule, TypedInsertedOrGivenOnTheCommandLineAlike) {
         refusal([&] { app.printListCode("q_\xC3\xA9", 1); }),
         std::string("Riga 2 della lista di stampa: il codice \"Q_\xC3\x89\" contiene il carattere \"_\"") +
             kCarried);
-    // A pasted line break or tab is shown by its picture, not as a break in the message.
+    // A pasted line break or tab is shown by its name, not as a break in the message.
     EXPECT_EQ(refusal([&] { app.printListCode("A\nB\tC\xE2\x82\xAC\xC3\xB8", 2); }),
-              std::string("Riga 3 della lista di stampa: il codice \"A\xE2\x90\x8A"
-                          "B\xE2\x90\x89"
-                          "C\xE2\x82\xAC\xC3\x98\" "
-                          "contiene il carattere \"\xE2\x90\x8A\" (a capo)") +
+              std::string(
+                  "Riga 3 della lista di stampa: il codice \"A[a capo]B[tabulazione]C\xE2\x82\xAC\xC3\x98\" "
+                  "contiene il carattere \"[a capo]\"") +
                   kCarried);
     EXPECT_EQ(refusal([&] {
                   app.printListCode(

@@ -183,8 +183,8 @@ TEST_F(PrintListCodes, APastedCellWithALineBreakIsRefused) {
     key(Qt::Key_Return);
     settle();
     EXPECT_EQ(lastBox(),
-              std::string("Riga 1 della lista di stampa: il codice \"A␊B␉C€Ø\" contiene il carattere "
-                          "\"␊\" (a capo)") +
+              std::string("Riga 1 della lista di stampa: il codice \"A[a capo]B[tabulazione]C€Ø\" contiene "
+                          "il carattere \"[a capo]\"") +
                   kCannotCarry);
     EXPECT_EQ(row(0), "AB1");
     click(form->printButton);
