@@ -54,7 +54,14 @@ SheetSettingsDialog::SheetSettingsDialog(const SheetChoice& choice, int labelsPe
     warningLabel->setWordWrap(true);
     warningLabel->hide();
     testSheetButton = new QPushButton(QStringLiteral("Stampa foglio di prova"), this);
-    testSheetButton->setEnabled(static_cast<bool>(printTestSheet_));
+    if (!printTestSheet_) {
+        const QString why = QStringLiteral(
+            "Il foglio di prova si stampa dall'anteprima delle etichette preparate "
+            "nella finestra principale.");
+        testSheetButton->setEnabled(false);
+        testSheetButton->setToolTip(why);
+        testSheetButton->setAccessibleDescription(why);
+    }
     okButton = new QPushButton(QStringLiteral("OK"), this);
     okButton->setDefault(true);
     cancelButton = new QPushButton(QStringLiteral("Annulla"), this);
