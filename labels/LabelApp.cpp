@@ -32,6 +32,22 @@ std::string notRead(const FileError& e) {
 // How long a save waits for another copy to finish writing cf0.txt.
 constexpr std::chrono::milliseconds kLockWait{3000};
 
+// The lines of a pasted text (ended by LF, CR LF or CR), without blanks around them.
+std::vector<std::string_view> pastedLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && text[i] != '\n' && text[i] != '\r') continue;
+        std::string_view line = text.substr(start, i - start);
+        while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
+        while (!line.empty() && (line.back() == ' ' || line.back() == '\t')) line.remove_suffix(1);
+        lines.push_back(line);
+        if (i + 1 < text.size() && text[i] == '\r' && text[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    return lines;
+}
+
 int clampYear(int year) {
     return std::clamp(year, kFirstYear, kLastYear);
 }
@@ -152,6 +168,27 @@ std::string LabelApp::printListCode(std::string_view text, int row) const {
     const int kind = reportKind_ == ReportKind::None ? static_cast<int>(ReportKind::Series)
                                                      : static_cast<int>(reportKind_);
     return labelCode(text, {static_cast<std::size_t>(row) + 1}, kind);
+}
+
+void LabelApp::insertLabelLines(std::string_view text) {
+    const std::vector<std::string_view> lines = pastedLines(text);
+    const std::string nothingInserted = " Nessun codice \xC3\xA8 stato inserito.";
+    // Every line is checked before any is inserted, so a refusal leaves the list as it was.
+    std::vector<std::string> labels;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].empty()) continue;
+        const CodeOrigin origin{i + 1, "Testo incollato"};
+        // A line longer than a code is a wrong paste rather than a code to cut short.
+        if (platform::utf8Length(lines[i]) > kFiscalCodeWidth)
+            throw AppError(origin.file + ", riga " + std::to_string(origin.row) + ": il codice \"" +
+                           std::string(lines[i]) + "\" supera i 16 caratteri." + nothingInserted);
+        try {
+            labels.push_back(labelCode(lines[i], origin, static_cast<int>(ReportKind::Series)));
+        } catch (const AppError& e) {
+            throw AppError(e.what() + nothingInserted);
+        }
+    }
+    for (const std::string& label : labels) insertLabel(label);
 }
 
 void LabelApp::reset() {

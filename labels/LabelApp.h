@@ -72,6 +72,10 @@ public:
     // case becomes upper case; throws AppError, changing nothing, when the series template's
     // bars cannot carry a character.
     void insertLabel(std::string_view text);
+    // A text with line breaks pasted into the free-code edit: one label per line (blanks around
+    // it dropped, empty lines skipped), all checked as "Inserisci" checks one and at most 16
+    // characters long before any is inserted. Throws AppError naming the line, inserting nothing.
+    void insertLabelLines(std::string_view text);
     // "Reset": closes (empties) the print list; ReportKind stays.
     void reset();
     // A text typed or pasted into row (0-based) of the print list's grid, as the list keeps

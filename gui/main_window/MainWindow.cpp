@@ -15,6 +15,7 @@
 #include "gui/main_window/DataGrid.h"
 #include "gui/main_window/DataNavigator.h"
 #include "gui/main_window/Dialogs.h"
+#include "gui/main_window/LinePasteFilter.h"
 #include "gui/main_window/MainWindowAccessibility.h"
 #include "gui/main_window/MainWindowLook.h"
 #include "gui/main_window/MemTableModel.h"
@@ -305,6 +306,8 @@ void MainWindow::connectHandlers() {
     connect(freeCodeEdit, &FlatEdit::doubleClicked, this, [this] { freeCodeEdit->clear(); });
     connect(fiscalGrid, &DataGrid::rowChosen, this, &MainWindow::onFiscalCodeChosen);
     fiscalEdit->installEventFilter(this);
+    auto* paste = new LinePasteFilter(freeCodeEdit);
+    connect(paste, &LinePasteFilter::linesPasted, this, &MainWindow::onFreeCodeLinesPasted);
 }
 
 void MainWindow::run(const std::function<void()>& command) {
@@ -365,9 +368,18 @@ void MainWindow::onCalendarClicked() {
 
 void MainWindow::onInsertFreeCodeClicked() {
     run([&] {
-        app_.insertLabel(freeCodeEdit->text().toStdString());
+        const QString text = freeCodeEdit->text();
+        if (text.contains('\n') || text.contains('\r'))
+            app_.insertLabelLines(text.toStdString());
+        else
+            app_.insertLabel(text.toStdString());
         freeCodeEdit->clear();
     });
+}
+
+void MainWindow::onFreeCodeLinesPasted(const QString& text) {
+    run([&] { app_.insertLabelLines(text.toStdString()); });
+    freeCodeEdit->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::onInsertInMemoryClicked() {

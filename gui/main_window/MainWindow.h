@@ -86,6 +86,7 @@ private:
     void onSeriesClicked();
     void onCalendarClicked();
     void onInsertFreeCodeClicked();
+    void onFreeCodeLinesPasted(const QString& text);
     void onInsertInMemoryClicked();
     void onExemptionsClicked();
     void onResetClicked();

@@ -1,5 +1,5 @@
-// Entering codes through the real window: what reaches the clipboard and what "Salva" takes into
-// a Windows-1252 cf0.txt. Real key and mouse events, real boxes.
+// Entering codes through the real window: what reaches the clipboard, what "Salva" takes into a
+// Windows-1252 cf0.txt and a multi-line paste into "Barcode Liberi". Real key and mouse events, real boxes.
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
@@ -88,6 +88,34 @@ TEST_F(CodeEntryTest, SaveRefusesACharacterTheFilesEncodingCannotHold) {
     act.click(form->exitButton);
     QTRY_VERIFY(!form->isVisible());
     EXPECT_EQ(readFile(dir / "cf0.txt"), oldFile + "\x80URO\r\n");
+}
+
+// Text of several lines pasted into "Barcode Liberi" (Ctrl+V, Shift+Ins) gives one label per
+// line, each checked; a line the bars cannot carry refuses the whole paste, naming the line.
+TEST_F(CodeEntryTest, MultiLinePasteInsertsOneCodePerLineOrRefusesItAll) {
+    start();
+    MessageBoxAnswers answers;
+    QGuiApplication::clipboard()->setText("abc123\r\nDEF456\n\n  GHI789 \n");
+    act.click(form->freeCodeEdit);
+    act.key(Qt::Key_V, Qt::ControlModifier);
+    act.settle();
+    EXPECT_EQ(printList(), (std::vector<std::string>{"ABC123", "DEF456", "GHI789"}));
+    EXPECT_TRUE(form->freeCodeEdit->text().isEmpty());
+    EXPECT_EQ(QApplication::focusWidget(), form->freeCodeEdit);
+
+    QGuiApplication::clipboard()->setText("JKL\nMN_O\nPQR");
+    act.key(Qt::Key_Insert, Qt::ShiftModifier);
+    act.settle();
+    ASSERT_EQ(answers.seen().size(), 1u);
+    const std::string refusal = answers.seen()[0].text;
+    EXPECT_EQ(refusal.rfind("Testo incollato, riga 2: il codice \"MN_O\" contiene il carattere \"_\"", 0), 0u)
+        << refusal;
+    EXPECT_EQ(refusal.find('\n'), std::string::npos);
+    EXPECT_EQ(printList().size(), 3u);  // nothing of it inserted
+
+    QGuiApplication::clipboard()->setText("ONE LINE");  // no line break: an ordinary paste
+    act.key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(form->freeCodeEdit->text(), QString("ONE LINE"));
 }
 
 }  // namespace
