@@ -375,6 +375,8 @@ void MainWindow::onInsertFreeCodeClicked() {
             app_.insertLabel(text.toStdString());
         freeCodeEdit->clear();
     });
+    // The next code is typed at once, also after Alt+N.
+    freeCodeEdit->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::onFreeCodeLinesPasted(const QString& text) {

@@ -1,5 +1,6 @@
 // Entering codes through the real window: what reaches the clipboard, what "Salva" takes into a
-// Windows-1252 cf0.txt and a multi-line paste into "Barcode Liberi". Real key and mouse events, real boxes.
+// Windows-1252 cf0.txt, a multi-line paste into "Barcode Liberi" and where the focus goes after
+// "Inserisci". Real key and mouse events, real boxes.
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
@@ -116,6 +117,27 @@ TEST_F(CodeEntryTest, MultiLinePasteInsertsOneCodePerLineOrRefusesItAll) {
     QGuiApplication::clipboard()->setText("ONE LINE");  // no line break: an ordinary paste
     act.key(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(form->freeCodeEdit->text(), QString("ONE LINE"));
+}
+
+// After "Inserisci" by its Alt key or by a quick click, the next code goes into the edit.
+TEST_F(CodeEntryTest, InsertGivesTheFocusBackToTheFreeCodeEdit) {
+    start();
+    act.click(form->freeCodeEdit);
+    act.type("ONE");
+    act.key(Qt::Key_N, Qt::AltModifier);
+    act.settle();
+    act.type("TWO");
+    act.key(Qt::Key_N, Qt::AltModifier);
+    act.settle();
+    EXPECT_EQ(printList(), (std::vector<std::string>{"ONE", "TWO"}));
+    EXPECT_EQ(QApplication::focusWidget(), form->freeCodeEdit);
+
+    act.type("THREE");
+    act.click(form->insertFreeCodeButton);  // no event processing since the last key
+    act.type("FOUR");
+    act.settle();
+    EXPECT_EQ(printList().back(), "THREE");
+    EXPECT_EQ(form->freeCodeEdit->text(), QString("FOUR"));
 }
 
 }  // namespace
