@@ -42,6 +42,9 @@ constexpr const char* kSoundCode = "Codice fiscale formalmente corretto";
 constexpr const char* kUnreadListKept =
     " La lista dei codici fiscali non sar\u00E0 salvata in cf0.txt, per non perdere quello che contiene.";
 
+// Room left around ESCI and "+" when the window is made as small as it goes.
+constexpr int kMinimumMargin = 8;
+
 QString fromUtf8(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -152,6 +155,10 @@ MainWindow::MainWindow(labels::LabelApp& app, Dialogs& dialogs, QWidget* parent)
     setTabOrder();
     connectHandlers();
     describeForAssistiveTechnology(*this);
+    // Never smaller than what keeps ESCI and "+" (which gives the full height back) in reach.
+    const QRect plus = fullHeightButton->geometry().translated(fiscalGroup->pos());
+    setMinimumSize(std::max(exitButton->geometry().right(), plus.right()) + kMinimumMargin,
+                   std::max(exitButton->geometry().bottom(), plus.bottom()) + kMinimumMargin);
 }
 
 MainWindow::~MainWindow() = default;

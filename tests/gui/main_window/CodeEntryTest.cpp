@@ -1,6 +1,6 @@
 // Entering codes through the real window: what reaches the clipboard, what "Salva" takes into a
-// Windows-1252 cf0.txt, a multi-line paste into "Barcode Liberi" and where the focus goes after
-// "Inserisci". Real key and mouse events, real boxes.
+// Windows-1252 cf0.txt, a multi-line paste into "Barcode Liberi", where the focus goes after
+// "Inserisci", and how small the window may get. Real key and mouse events, real boxes.
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
@@ -138,6 +138,22 @@ TEST_F(CodeEntryTest, InsertGivesTheFocusBackToTheFreeCodeEdit) {
     act.settle();
     EXPECT_EQ(printList().back(), "THREE");
     EXPECT_EQ(form->freeCodeEdit->text(), QString("FOUR"));
+}
+
+// However small the operator drags it, ESCI and "+" (which gives the full height back) stay
+// inside the window.
+TEST_F(CodeEntryTest, TheWindowKeepsExitAndFullHeightInReach) {
+    start();
+    form->resize(120, 60);
+    act.settle();
+    const QRect window = form->rect();
+    for (QWidget* button :
+         {static_cast<QWidget*>(form->exitButton), static_cast<QWidget*>(form->fullHeightButton)}) {
+        const QRect at(button->mapTo(form.get(), QPoint(0, 0)), button->size());
+        EXPECT_TRUE(window.contains(at)) << button->objectName().toStdString();
+    }
+    form->compactButton->click();  // "-" still gives its compact height
+    EXPECT_EQ(form->formHeight(), gui::main_window::kCompactHeight);
 }
 
 }  // namespace
