@@ -66,7 +66,6 @@ int runConvert(const Args& args) {
     } catch (const std::exception& e) {
         return fault(options.positional().front() + ": " + e.what());
     }
-    if (pages.count() == 0) return fault("il report non ha pagine");
     std::string error;
     const bool written =
         target == ConvertTarget::Pdf

@@ -16,7 +16,10 @@ using FileWriter = std::function<bool(const std::string& path, std::string& erro
 using NumberedFilesWriter =
     std::function<bool(const std::string& path, std::vector<std::string>& written, std::string& error)>;
 
-// False with `error` set when writing or the rename failed; the target is then untouched.
+// False with `error` set ("TARGET non è stato scritto: CAUSE", or the writer's own error
+// naming the target) when the target cannot be written, writing or the rename failed; the
+// target is then untouched. A folder in the target's place or one that takes no new file is
+// refused before `write` is called.
 bool writeReplacing(const std::string& target, const FileWriter& write, std::string& error);
 // `numbered(path, n)` names file n of a path. Every file is written before any is renamed.
 bool writeNumberedReplacing(const std::string& target, const NumberedFilesWriter& write,

@@ -53,7 +53,6 @@ int showPreparedReport(const std::string& path, ShowFaults shown) {
     } catch (const std::exception& e) {
         return fault(path + ": " + e.what(), shown);
     }
-    if (pages.count() == 0) return fault(path + ": il report non ha pagine", shown);
     gui::preview::PreviewOptions previewOptions;
     previewOptions.title = fileNameOf(path);
     // The file's pages stay as they are; "Impostazioni foglio" sets the printers' offsets.

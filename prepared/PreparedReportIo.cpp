@@ -76,6 +76,9 @@ void savePrepared(const PreparedPages& pages, const std::string& fileName) {
 
 void loadPrepared(PreparedPages& pages, const std::string& fileName) {
     pages.loadFromStream(readRegularFile(fileName));
+    // Bytes of another kind (random data, a text, a picture) read as an older layout with no
+    // pages; every prepared report has at least one.
+    if (pages.count() == 0) throw platform::Error(kNotAPreparedReport);
 }
 
 }  // namespace prepared

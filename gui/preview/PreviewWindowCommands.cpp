@@ -60,14 +60,13 @@ void PreviewWindow::openFile(const QString& fileName) {
         // Read into a scratch store first: a damaged file leaves the shown report as it was.
         prepared::PreparedPages scratch(pages_->report(), &pages_->printer());
         prepared::loadPrepared(scratch, fromQString(fileName));
-        if (scratch.count() == 0)
-            throw platform::Error("Il file \"" + fromQString(QFileInfo(fileName).fileName()) +
-                                  "\" non contiene pagine di report");
         pages_->loadFromStream(scratch.saveToBytes());
         shownPages_ = ShownPages::FromFile;
         documentTitle_ = fromQString(QFileInfo(fileName).completeBaseName());
     } catch (const std::exception& e) {
-        platform::qt::showError(e.what(), this);
+        platform::qt::showError("Il file \"" + fromQString(QFileInfo(fileName).fileName()) +
+                                    "\" non \xC3\xA8 stato aperto: " + e.what() + ".",
+                                this);
         return;
     }
     search_ = {};

@@ -234,6 +234,14 @@ TEST_F(PrintPath, AFileWithoutPagesDoesNotReplaceTheShownReport) {
     }
     ASSERT_EQ(boxes.texts().size(), 2u);
     for (const std::string& text : boxes.texts()) EXPECT_EQ(text.find("Stream"), std::string::npos) << text;
+    // Each box names the file and calls it damaged.
+    const char* names[] = {"rumore.frp", "vuoto.frp"};
+    for (std::size_t i = 0; i < 2; ++i) {
+        const std::string text = boxes.texts()[i];
+        EXPECT_EQ(text.rfind("Il file \"" + std::string(names[i]) + "\" non è stato aperto: ", 0), 0u)
+            << text;
+        EXPECT_NE(text.find("danneggiat"), std::string::npos) << text;
+    }
 
     form->openFile(dir.path());
     ASSERT_EQ(boxes.texts().size(), 3u);
