@@ -6,11 +6,26 @@ namespace labels {
 
 namespace {
 
-// The sentence for one, or the one for many with the count in place of '#'.
-std::string counted(std::size_t n, const char* one, std::string many) {
-    if (n == 1) return one;
-    many.replace(many.find('#'), 1, std::to_string(n));
-    return many;
+// A sentence for one code and one for many, with the count in place of '#'.
+struct CountedSentence {
+    const char* one;
+    const char* many;
+};
+
+std::string counted(std::size_t n, const CountedSentence& sentence) {
+    if (n == 1) return sentence.one;
+    std::string text = sentence.many;
+    text.replace(text.find('#'), 1, std::to_string(n));
+    return text;
+}
+
+// The sentence about the added codes and the one about the deleted ones, each when there are any.
+std::string aboutBoth(const UnsavedCodes& unsaved, const CountedSentence& added,
+                      const CountedSentence& deleted) {
+    std::string text;
+    if (!unsaved.added.empty()) text += counted(unsaved.added.size(), added);
+    if (unsaved.deleted > 0) text += (text.empty() ? "" : " ") + counted(unsaved.deleted, deleted);
+    return text;
 }
 
 }  // namespace
@@ -28,27 +43,19 @@ UnsavedCodes unsavedCodes(const std::vector<std::string>& listed, const std::vec
 }
 
 std::string keptAfterFailedSave(const UnsavedCodes& unsaved) {
-    std::string text;
-    if (!unsaved.added.empty())
-        text += counted(unsaved.added.size(), "Il codice nuovo \xC3\xA8 ancora nella lista.",
-                        "I # codici nuovi sono ancora nella lista.");
-    if (unsaved.deleted > 0)
-        text += std::string(text.empty() ? "" : " ") +
-                counted(unsaved.deleted, "Il codice cancellato dalla lista \xC3\xA8 ancora nel file.",
-                        "I # codici cancellati dalla lista sono ancora nel file.");
-    return text;
+    return aboutBoth(
+        unsaved,
+        {"Il codice nuovo \xC3\xA8 ancora nella lista.", "I # codici nuovi sono ancora nella lista."},
+        {"Il codice cancellato dalla lista \xC3\xA8 ancora nel file.",
+         "I # codici cancellati dalla lista sono ancora nel file."});
 }
 
 std::string lostByLeaving(const UnsavedCodes& unsaved) {
-    std::string text;
-    if (!unsaved.added.empty())
-        text += counted(unsaved.added.size(), "Il codice nuovo non sar\xC3\xA0 salvato in cf0.txt.",
-                        "I # codici nuovi non saranno salvati in cf0.txt.");
-    if (unsaved.deleted > 0)
-        text += std::string(text.empty() ? "" : " ") +
-                counted(unsaved.deleted, "Il codice cancellato rester\xC3\xA0 in cf0.txt.",
-                        "I # codici cancellati resteranno in cf0.txt.");
-    return text;
+    return aboutBoth(
+        unsaved,
+        {"Il codice nuovo non sar\xC3\xA0 salvato in cf0.txt.",
+         "I # codici nuovi non saranno salvati in cf0.txt."},
+        {"Il codice cancellato rester\xC3\xA0 in cf0.txt.", "I # codici cancellati resteranno in cf0.txt."});
 }
 
 }  // namespace labels
