@@ -161,10 +161,9 @@ void PreparedPages::storeObjects(int index) {
     record.objectStream = std::move(out);
 }
 
-void PreparedPages::draw(int index, platform::Canvas& canvas, const platform::Rect& rect) {
+void PreparedPages::draw(int index, platform::Canvas& canvas, const platform::Rect& rect, DrawTarget target) {
     PreparedPage& record = page(index);
-    const printer::Printer& out = printer();
-    const bool printing = out.printing() && out.canvas() == &canvas;
+    const bool printing = target == DrawTarget::PrinterPage;
     if (!record.inView) {
         record.loadedPage.reset();
         return;

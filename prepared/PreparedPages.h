@@ -30,6 +30,8 @@ inline constexpr const char* kCompressedFileMessage = "File di report compresso 
 // many times what a sheet of labels needs, far below what hostile headers ask for.
 inline constexpr std::int64_t kPicturePixelBudget = 24LL * 1024 * 1024;
 
+enum class DrawTarget { Surface, PrinterPage };
+
 class PreparedPages {
 public:
     // Both are borrowed. Without a report the printer name read from a file is only handed
@@ -64,7 +66,10 @@ public:
     void storeObjects(int index);
 
     // Draws page `index` scaled into `rect`; a page not in view releases its objects instead.
-    void draw(int index, platform::Canvas& canvas, const platform::Rect& rect);
+    // On a printer's page every object is drawn: the print run says so, since a printer's
+    // surface cannot tell which objects would show.
+    void draw(int index, platform::Canvas& canvas, const platform::Rect& rect,
+              DrawTarget target = DrawTarget::Surface);
     // The topmost object under `point` (page pixels from the page's top-left corner) raises
     // the click or mouse-over handler; false when no object is hit or no handler is set.
     bool hitTest(int index, platform::Point point, int& cursor, bool click);

@@ -104,7 +104,7 @@ private:
         PreparedPage& page = pages_.page(index);
         const bool wasInView = page.inView;
         page.inView = true;
-        pages_.draw(index, canvas, target);
+        pages_.draw(index, canvas, target, DrawTarget::PrinterPage);
         page.inView = false;
         pages_.draw(index, canvas, {});
         page.inView = wasInView;
