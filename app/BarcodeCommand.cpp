@@ -156,7 +156,7 @@ int runBarcode(const Args& args) {
             std::printf("%s\n%d\n%s\n", pattern.c_str(), static_cast<int>(width), generator.text().c_str());
             return 0;
         }
-        const QSize size = pictureSize(generator.width(), generator.Height(), generator.angle(),
+        const QSize size = pictureSize(generator.width(), generator.height(), generator.angle(),
                                        kQuietZoneModules * generator.modul());
         const auto app = ensureGuiApplication();
         std::string error;

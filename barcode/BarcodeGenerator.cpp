@@ -105,7 +105,7 @@ std::string BarcodeGenerator::encode() {
     // EAN-128 may append a check digit to Text; restarting from the caller's text keeps a
     // second encoding (width, then drawing) from appending another one.
     if (isEan128(typ_)) text_ = callerText_;
-    if (SymbologyTable[typ_].Num) trimDigitsOnlyText();
+    if (symbologyTable[typ_].digitsOnly) trimDigitsOnlyText();
     const Encoder encoder = encoderFor(typ_);
     if (encoder == nullptr) throw BarcodeError(classMessage(": internal Error"));
     return encoder(*this);

@@ -3,9 +3,9 @@
 //
 // Encoders (one per symbology, see Encoders.h) receive the generator, read its properties
 // and return a pattern: a string of module codes, one per element, left to right:
-//   '0'..'3'  space painted in Color, width ModuleWidths()[0..3]
-//   '5'..'8'  full-height bar in colorBar, width ModuleWidths()[0..3]
-//   'A'..'D'  short bar (2/5 of Height) in colorBar, width ModuleWidths()[0..3]
+//   '0'..'3'  space painted in Color, width moduleWidths()[0..3]
+//   '5'..'8'  full-height bar in colorBar, width moduleWidths()[0..3]
+//   'A'..'D'  short bar (2/5 of the height) in colorBar, width moduleWidths()[0..3]
 // With ratio 2.0 the four widths are 1, 2, 3 and 4 times modul.
 #pragma once
 
@@ -41,15 +41,15 @@ public:
 
     // Properties. Setters notify (changed) only when the value differs, except setModul,
     // which ignores values outside 1..49 and notifies on every accepted value.
-    std::int32_t Height() const { return height_; }
+    std::int32_t height() const { return height_; }
     void setHeight(std::int32_t v);
     // The text shown and encoded. setText also records it as the caller's text, the one
     // EAN-128 encoding restarts from (so encoding twice adds one check digit, not two).
     const std::string& text() const { return text_; }
     void setText(const std::string& v);
-    std::int32_t Top() const { return top_; }
+    std::int32_t top() const { return top_; }
     void setTop(std::int32_t v);
-    std::int32_t Left() const { return left_; }
+    std::int32_t left() const { return left_; }
     void setLeft(std::int32_t v);
     std::int32_t modul() const { return modul_; }
     void setModul(std::int32_t v);
@@ -88,7 +88,7 @@ public:
     ModuleElement moduleWidth(char code) const;
     // The four module widths of the last encoding: modul, modul*ratio rounded half to even,
     // that * 3 / 2 truncated, that * 2.
-    const std::array<std::int32_t, 4>& ModuleWidths() const { return modules_; }
+    const std::array<std::int32_t, 4>& moduleWidths() const { return modules_; }
 
     // --- Routines shared by the encoders ---
     // The first n characters of Text, or Text with '0's put in front up to length n.

@@ -4,7 +4,7 @@
 
 namespace barcode {
 
-const std::array<SymbologyData, kBarcodeTypeCount> SymbologyTable = {{
+const std::array<SymbologyData, kBarcodeTypeCount> symbologyTable = {{
     {"2_5_interleaved", true},   //  0
     {"2_5_industrial", true},    //  1
     {"2_5_matrix", true},        //  2
@@ -65,7 +65,7 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
 
 std::optional<BarcodeType> barcodeTypeByName(std::string_view name) {
     for (int code = 0; code < kBarcodeTypeCount; ++code) {
-        if (equalsIgnoringCase(SymbologyTable[code].Name, name)) return static_cast<BarcodeType>(code);
+        if (equalsIgnoringCase(symbologyTable[code].name, name)) return static_cast<BarcodeType>(code);
     }
     return std::nullopt;
 }

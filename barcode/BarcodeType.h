@@ -40,11 +40,11 @@ constexpr int kBarcodeTypeCount = 23;
 // One row of the symbology table: the name lists of symbologies show (spelled as stored)
 // and whether the generator trims the text and accepts only digits for it.
 struct SymbologyData {
-    std::string_view Name;
-    bool Num;
+    std::string_view name;
+    bool digitsOnly;
 };
 
-extern const std::array<SymbologyData, kBarcodeTypeCount> SymbologyTable;
+extern const std::array<SymbologyData, kBarcodeTypeCount> symbologyTable;
 
 // The wide-to-narrow ratio range enforced before encoding; symbologies that count their
 // modules 1..4 (Code 128, Code 93, MSI, PostNet) have no limit.

@@ -81,7 +81,7 @@ std::string encodeCode39(BarcodeGenerator& generator) {
     return pattern;
 }
 
-std::string EncodeCode39Extended(BarcodeGenerator& generator) {
+std::string encodeCode39Extended(BarcodeGenerator& generator) {
     const KeptText kept(generator);
     generator.storeText(expandFullAscii(kept.text(), kCode39Shifts));
     return encodeCode39(generator);

@@ -8,6 +8,6 @@ namespace barcode {
 class BarcodeGenerator;
 
 std::string encodeCode39(BarcodeGenerator& generator);
-std::string EncodeCode39Extended(BarcodeGenerator& generator);
+std::string encodeCode39Extended(BarcodeGenerator& generator);
 
 }  // namespace barcode

@@ -62,7 +62,7 @@ std::string encodeCode93(BarcodeGenerator& generator) {
     return countsToModules(widths);
 }
 
-std::string EncodeCode93Extended(BarcodeGenerator& generator) {
+std::string encodeCode93Extended(BarcodeGenerator& generator) {
     const KeptText kept(generator);
     generator.storeText(expandFullAscii(kept.text(), kCode93Shifts));
     return encodeCode93(generator);

@@ -8,6 +8,6 @@ namespace barcode {
 class BarcodeGenerator;
 
 std::string encodeCode93(BarcodeGenerator& generator);
-std::string EncodeCode93Extended(BarcodeGenerator& generator);
+std::string encodeCode93Extended(BarcodeGenerator& generator);
 
 }  // namespace barcode

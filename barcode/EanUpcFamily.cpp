@@ -58,7 +58,7 @@ std::string evenSplitPattern(std::string_view data) {
 
 }  // namespace
 
-std::string ExpandUpcE(char numberSystem, std::string_view sixDigits) {
+std::string expandUpcE(char numberSystem, std::string_view sixDigits) {
     if (sixDigits.size() != 6) failInternal();
     const std::string_view layout = kUpcEExpansion[digitValue(sixDigits[5])];
     std::string expanded;
@@ -82,7 +82,7 @@ std::string encodeEAN8(BarcodeGenerator& generator) {
 }
 
 // The leading digit is not drawn: it chooses the L/G parity of the next six.
-std::string EncodeEAN13(BarcodeGenerator& generator) {
+std::string encodeEAN13(BarcodeGenerator& generator) {
     const std::string data = generator.checksum() ? generator.applyCheckSum(generator.fixedLengthText(12))
                                                   : generator.fixedLengthText(13);
     if (data.size() != 13) throw BarcodeError("Invalid Text len (EAN13)");
@@ -98,7 +98,7 @@ std::string EncodeEAN13(BarcodeGenerator& generator) {
 
 // With checksum the first eleven digits (leading zeros filled in) get their check digit, as
 // EAN-13 does with twelve; filling to twelve first would push the last digit out.
-std::string EncodeUPCA(BarcodeGenerator& generator) {
+std::string encodeUPCA(BarcodeGenerator& generator) {
     std::string data = generator.fixedLengthText(12);
     if (generator.checksum()) {
         data = generator.applyCheckSum(generator.fixedLengthText(11));
@@ -114,11 +114,11 @@ std::string EncodeUPCA(BarcodeGenerator& generator) {
 // encoded, with or without checksum, so a six-digit text means the same either way. Text
 // becomes the six digits and the computed check digit, except that without checksum a seventh
 // digit given by the caller is kept as shown.
-std::string EncodeUPCE(BarcodeGenerator& generator) {
+std::string encodeUPCE(BarcodeGenerator& generator) {
     if (generator.checksum() && generator.checkSumMethod() == csmNone) failUpcLength();
     const std::string six = generator.fixedLengthText(6);
     const char numberSystem = generator.type() == bcCodeUPC_E1 ? '1' : '0';
-    const char check = BarcodeGenerator::modulo10CheckDigit(ExpandUpcE(numberSystem, six));
+    const char check = BarcodeGenerator::modulo10CheckDigit(expandUpcE(numberSystem, six));
     const bool seventhGiven = generator.text().size() >= 7;
     generator.storeText(!generator.checksum() && seventhGiven ? generator.fixedLengthText(7) : six + check);
 
@@ -133,7 +133,7 @@ std::string EncodeUPCE(BarcodeGenerator& generator) {
 
 // The add-on check digit picks the parities; with checksum it is also appended to the shown
 // text (the bars still carry five digits).
-std::string EncodeAddOn5(BarcodeGenerator& generator) {
+std::string encodeAddOn5(BarcodeGenerator& generator) {
     const std::string digits = generator.fixedLengthText(5);
     generator.storeText(digits);
     int d[5];
@@ -151,7 +151,7 @@ std::string EncodeAddOn5(BarcodeGenerator& generator) {
 }
 
 // The value mod 4 picks the parities: 0 LL, 1 LG, 2 GL, 3 GG.
-std::string EncodeAddOn2(BarcodeGenerator& generator) {
+std::string encodeAddOn2(BarcodeGenerator& generator) {
     const std::string digits = generator.fixedLengthText(2);
     generator.storeText(digits);
     const int d1 = digitValue(digits[0]);

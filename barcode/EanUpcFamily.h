@@ -11,11 +11,11 @@ namespace barcode {
 class BarcodeGenerator;
 
 std::string encodeEAN8(BarcodeGenerator& generator);
-std::string EncodeEAN13(BarcodeGenerator& generator);
-std::string EncodeUPCA(BarcodeGenerator& generator);
-std::string EncodeUPCE(BarcodeGenerator& generator);
-std::string EncodeAddOn2(BarcodeGenerator& generator);
-std::string EncodeAddOn5(BarcodeGenerator& generator);
+std::string encodeEAN13(BarcodeGenerator& generator);
+std::string encodeUPCA(BarcodeGenerator& generator);
+std::string encodeUPCE(BarcodeGenerator& generator);
+std::string encodeAddOn2(BarcodeGenerator& generator);
+std::string encodeAddOn5(BarcodeGenerator& generator);
 
 // --- Tables (ISO/IEC 15420), as module codes, four elements per digit ---
 // L: odd parity, left half, starts with a space. G: even parity, left half, the R code read
@@ -35,6 +35,6 @@ extern const std::array<std::string_view, 10> kAddOn5Parity;
 extern const std::array<std::string_view, 10> kUpcEExpansion;
 
 // The 11-digit UPC-A number (without check digit) that six UPC-E digits stand for.
-std::string ExpandUpcE(char numberSystem, std::string_view sixDigits);
+std::string expandUpcE(char numberSystem, std::string_view sixDigits);
 
 }  // namespace barcode

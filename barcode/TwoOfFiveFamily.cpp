@@ -60,7 +60,7 @@ std::string encodeInterleaved2of5(BarcodeGenerator& generator) {
     return pattern + "605";
 }
 
-std::string EncodeIndustrial2of5(BarcodeGenerator& generator) {
+std::string encodeIndustrial2of5(BarcodeGenerator& generator) {
     std::string pattern = "606050";
     for (char digit : generator.text()) {
         for (bool wide : flagsOf(digit)) pattern += wide ? "60" : "50";
@@ -68,7 +68,7 @@ std::string EncodeIndustrial2of5(BarcodeGenerator& generator) {
     return pattern + "605060";
 }
 
-std::string EncodeMatrix2of5(BarcodeGenerator& generator) {
+std::string encodeMatrix2of5(BarcodeGenerator& generator) {
     std::string pattern = "705050";
     for (char digit : generator.text()) {
         const TwoOfFiveFlags& flags = flagsOf(digit);
@@ -81,7 +81,7 @@ std::string EncodeMatrix2of5(BarcodeGenerator& generator) {
     return pattern + "70505";
 }
 
-std::string EncodeMSI(BarcodeGenerator& generator) {
+std::string encodeMSI(BarcodeGenerator& generator) {
     const std::string& digits = generator.text();
     std::string pattern = "60";
     for (char digit : digits) pattern += kMsiDigits[digitValue(digit)];
@@ -89,14 +89,14 @@ std::string EncodeMSI(BarcodeGenerator& generator) {
     return pattern + "515";
 }
 
-std::string EncodePostNet(BarcodeGenerator& generator) {
+std::string encodePostNet(BarcodeGenerator& generator) {
     std::string pattern = "51";
     for (char digit : generator.text()) pattern += kPostNetDigits[digitValue(digit)];
     return pattern + "5";
 }
 
 // Start character A and stop character B; letters A..D inside the text are ordinary data.
-std::string EncodeCodabar(BarcodeGenerator& generator) {
+std::string encodeCodabar(BarcodeGenerator& generator) {
     std::string pattern = std::string(*codabarModulesOf('A')) + "0";
     for (char c : generator.text()) {
         const std::optional<std::string_view> modules = codabarModulesOf(c);

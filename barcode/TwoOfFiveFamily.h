@@ -8,10 +8,10 @@ namespace barcode {
 class BarcodeGenerator;
 
 std::string encodeInterleaved2of5(BarcodeGenerator& generator);
-std::string EncodeIndustrial2of5(BarcodeGenerator& generator);
-std::string EncodeMatrix2of5(BarcodeGenerator& generator);
-std::string EncodeMSI(BarcodeGenerator& generator);
-std::string EncodePostNet(BarcodeGenerator& generator);
-std::string EncodeCodabar(BarcodeGenerator& generator);
+std::string encodeIndustrial2of5(BarcodeGenerator& generator);
+std::string encodeMatrix2of5(BarcodeGenerator& generator);
+std::string encodeMSI(BarcodeGenerator& generator);
+std::string encodePostNet(BarcodeGenerator& generator);
+std::string encodeCodabar(BarcodeGenerator& generator);
 
 }  // namespace barcode

@@ -91,8 +91,8 @@ std::string BarcodeObject::textToEncode() const {
     std::string text = kPlaceholderText;
     if (!memo.empty() && !memo[0].starts_with('[')) text = memo[0];
     // An unknown type is left for the generator to refuse; the table is not read for it.
-    if (barcode::isKnownBarcodeType(settings.barType) && barcode::SymbologyTable[settings.barType].Num &&
-        !readsAsDecimalNumber(text))
+    if (barcode::isKnownBarcodeType(settings.barType) &&
+        barcode::symbologyTable[settings.barType].digitsOnly && !readsAsDecimalNumber(text))
         return kPlaceholderText;
     return text;
 }

@@ -96,7 +96,7 @@ void refuseUncarriedCode(const std::string& code, const CodeOrigin& origin, int 
     if (!character) return;
     throw AppError(originText(origin) + ": il codice \"" + visible(code) + "\" contiene il carattere \"" +
                    visible(*character) + "\", che il codice a barre " +
-                   std::string(barcode::SymbologyTable[type].Name) + " non pu\xC3\xB2 rappresentare.");
+                   std::string(barcode::symbologyTable[type].name) + " non pu\xC3\xB2 rappresentare.");
 }
 
 }  // namespace labels

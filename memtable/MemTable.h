@@ -19,7 +19,7 @@
 
 namespace memtable {
 
-enum class TableState { Inactive, Browse, insert, Edit };
+enum class TableState { Inactive, Browse, Insert, Edit };
 
 class MemTable {
 public:

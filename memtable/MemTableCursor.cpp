@@ -67,7 +67,7 @@ int MemTable::recordCount() const {
 
 int MemTable::recordNumber() const {
     Lock lock(d->lock);
-    return d->state == TableState::insert || !d->hasRecord() ? -1 : d->cursor + 1;
+    return d->state == TableState::Insert || !d->hasRecord() ? -1 : d->cursor + 1;
 }
 
 void MemTable::setRecordNumber(int n) {
@@ -87,7 +87,7 @@ bool MemTable::isEmpty() const {
 
 Bookmark MemTable::getBookmark() const {
     Lock lock(d->lock);
-    if (d->state == TableState::insert) return {};
+    if (d->state == TableState::Insert) return {};
     const Record* record = d->currentRecord();
     return record ? Bookmark{record->uniqueId} : Bookmark{};
 }

@@ -54,7 +54,7 @@ struct MemTable::Data {
 
     bool hasRecord() const { return current && cursor >= 0 && cursor < current->count(); }
     Record* currentRecord() const { return hasRecord() ? current->at(cursor) : nullptr; }
-    bool isEditing() const { return state == TableState::insert || state == TableState::Edit; }
+    bool isEditing() const { return state == TableState::Insert || state == TableState::Edit; }
 
     void checkActive() const;
     int requireField(std::string_view fieldName) const;

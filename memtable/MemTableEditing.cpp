@@ -26,7 +26,7 @@ void MemTable::append() {
     d->editValues.assign(d->fields.size(), std::nullopt);
     d->editTarget = nullptr;
     d->editModified = false;
-    d->state = TableState::insert;
+    d->state = TableState::Insert;
     d->cursor = d->current->count();
     d->notify(DataEvent::Inserting, d->cursor);
 }
@@ -58,7 +58,7 @@ void MemTable::post() {
             throw EMemTableError(messages::duplicateIndexValue);
 
     Record* record = d->editTarget;
-    if (d->state == TableState::insert) {
+    if (d->state == TableState::Insert) {
         auto stored = std::make_unique<Record>();
         stored->id = d->nextId++;
         stored->uniqueId = d->nextUniqueId++;
@@ -88,7 +88,7 @@ void MemTable::post() {
 void MemTable::cancel() {
     Lock lock(d->lock);
     if (!d->isEditing()) return;
-    if (d->state == TableState::insert) d->cursor = d->cursorBeforeInsert;
+    if (d->state == TableState::Insert) d->cursor = d->cursorBeforeInsert;
     d->editValues.clear();
     d->editTarget = nullptr;
     d->state = TableState::Browse;
@@ -100,7 +100,7 @@ void MemTable::cancel() {
 void MemTable::deleteRecord() {
     Lock lock(d->lock);
     d->checkActive();
-    if (d->state == TableState::insert) {
+    if (d->state == TableState::Insert) {
         cancel();
         return;
     }

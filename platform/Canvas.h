@@ -13,7 +13,7 @@ namespace platform {
 
 class Picture;
 
-enum class PenStyle { Solid = 0, Dash = 1, Dot = 2, DashDot = 3, DashDotDot = 4, clear = 5 };
+enum class PenStyle { Solid = 0, Dash = 1, Dot = 2, DashDot = 3, DashDotDot = 4, Clear = 5 };
 // Copy paints the pen colour; Xor inverts what is below (the search highlight uses it).
 enum class PenMode { Copy, Xor };
 

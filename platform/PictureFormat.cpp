@@ -241,7 +241,7 @@ private:
     }
 
     bool checkPen(CanvasState& s) const {
-        if (penStyle_ > static_cast<std::uint8_t>(PenStyle::clear) || penMode_ > 1) return false;
+        if (penStyle_ > static_cast<std::uint8_t>(PenStyle::Clear) || penMode_ > 1) return false;
         s.pen.style = static_cast<PenStyle>(penStyle_);
         s.pen.mode = penMode_ == 0 ? PenMode::Copy : PenMode::Xor;
         return true;

@@ -44,7 +44,7 @@ void takeBandObject(RunBand& band, report::BandView& view) {
     band.y = view.top;
     band.height = view.height;
     band.formNewPage = (view.flags & report::kBandFormNewPage) != 0;
-    band.breaked = (view.flags & report::kBandBreaked) != 0;
+    band.breakable = (view.flags & report::kBandBreakable) != 0;
 }
 
 void createBands(report::Page& page, PageBands& bands) {

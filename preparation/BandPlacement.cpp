@@ -4,7 +4,7 @@
 
 #include "platform/DepthGuard.h"
 #include "preparation/PageBuilder.h"
-#include "report/Stretcheable.h"
+#include "report/Stretchable.h"
 
 namespace preparation {
 namespace {
@@ -74,12 +74,12 @@ void PageBuilder::placeBand(RunBand& band) {
 void PageBuilder::placeFlowingBand(RunBand& band, int height) {
     // A band never leaves a column that is still empty: one taller than the column would
     // otherwise push out blank columns and pages.
-    const bool mayMove = !band.breaked && !repeatingHeaders_ && !skipsFitTest(band.type);
+    const bool mayMove = !band.breakable && !repeatingHeaders_ && !skipsFitTest(band.type);
     if (mayMove && columnHasContent() && static_cast<long long>(nextY_) + height > bottomLimit_)
         nextColumn(&band);
     if (mayMove && columnHasContent() && !fitsInColumn(height)) nextColumn(&band);
     band.y = nextY_;
-    if (band.breaked && !fitsInColumn(height) && columnHasContent()) {
+    if (band.breakable && !fitsInColumn(height) && columnHasContent()) {
         placeBrokenBand(band, height);
         return;
     }
@@ -88,7 +88,7 @@ void PageBuilder::placeFlowingBand(RunBand& band, int height) {
     lastBand_ = &band;
 }
 
-// A Breaked band that does not fit is split by objects: what fits in the rest of the column
+// A breakable band that does not fit is split by objects: what fits in the rest of the column
 // prints there, the rest continues at the top of the next column, moved up by the part used.
 void PageBuilder::placeBrokenBand(RunBand& band, int height) {
     const std::vector<report::View*> all = band.objects;
@@ -155,7 +155,7 @@ int PageBuilder::bandHeight(RunBand& band) {
     if (!band.stretched()) return band.height;
     int height = band.height;
     for (report::View* object : band.objects) {
-        auto* stretchable = dynamic_cast<report::Stretcheable*>(object);
+        auto* stretchable = dynamic_cast<report::Stretchable*>(object);
         if (!stretchable) continue;
         run_.currentObject = object;
         object->workingLines = object->memo;
@@ -171,7 +171,7 @@ void PageBuilder::drawBand(RunBand& band, int bandHeight) {
     updateVariables(band);
     const bool stretch = band.stretched();
     for (report::View* object : band.objects) {
-        const bool grows = stretch && dynamic_cast<report::Stretcheable*>(object) &&
+        const bool grows = stretch && dynamic_cast<report::Stretchable*>(object) &&
                            (object->flags & report::kFlagStretched) && object->height > 0;
         drawObject(*object, band, grows ? bandHeight - object->top : 0);
     }
@@ -193,7 +193,7 @@ void PageBuilder::drawObject(report::View& object, RunBand& band, int stretchTo)
     object.page = &page_;
     report::PrintContext context{
         run_.pages.pageStream(run_.currentPage), &run_.expressions, &run_.measure,
-        report::DrawEnvironment{area_.left, area_.right, false, report::DocumentMode::printing}};
+        report::DrawEnvironment{area_.left, area_.right, false, report::DocumentMode::Printing}};
     const auto restore = [&] { object.left = keptLeft, object.top = keptTop, object.height = keptHeight; };
     try {
         object.print(context);

@@ -45,7 +45,7 @@ public:
 
     bool stretched() const { return view && (view->flags & report::kBandStretched); }
     bool formNewPage = false;
-    bool breaked = false;
+    bool breakable = false;
     bool hasFlag(std::uint16_t flag) const { return view && (view->flags & flag); }
     bool hasObject() const { return view != nullptr; }
     bool isDataBand() const {

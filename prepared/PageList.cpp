@@ -46,7 +46,7 @@ int integerFromText(std::string_view text) {
     return static_cast<int>(value);
 }
 
-PageList ParsePageList(std::string_view text, int pageCount) {
+PageList parsePageList(std::string_view text, int pageCount) {
     std::string list = withoutSpaces(text);
     if (list.empty()) return {};
     if (list.back() == '-') list += std::to_string(pageCount);

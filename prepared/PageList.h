@@ -28,6 +28,6 @@ struct PageList {
 // Reads a page list for a report of `pageCount` pages: spaces are ignored, pieces are separated
 // by commas, "a-b" is a range (nothing when b < a) and a trailing dash runs to the last page.
 // An empty or non-numeric piece (1,,2 or -3) throws platform::Error with the conversion message.
-PageList ParsePageList(std::string_view text, int pageCount);
+PageList parsePageList(std::string_view text, int pageCount);
 
 }  // namespace prepared

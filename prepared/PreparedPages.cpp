@@ -60,7 +60,7 @@ int roundEven(double v) {
 // Prepared objects always draw as printed: no design marks, no background where none is set.
 report::DrawEnvironment PreparedPages::printingEnvironment() const {
     report::DrawEnvironment env;
-    env.mode = report::DocumentMode::printing;
+    env.mode = report::DocumentMode::Printing;
     env.imageCodec = imageCodec;
     return env;
 }

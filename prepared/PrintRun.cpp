@@ -22,7 +22,7 @@ public:
               PrintProgress* progress)
         : pages_(pages),
           printer_(pages.printer()),
-          list_(ParsePageList(options.pageList, pages.count())),
+          list_(parsePageList(options.pageList, pages.count())),
           sheets_(countSheets(pages, list_, options.filter)),
           filter_(options.filter),
           copies_(options.copies < 1 ? 1 : options.copies),
@@ -134,12 +134,12 @@ int countSheets(const PreparedPages& pages, const PageList& list, printer::PageF
 }
 
 bool anyPageToPrint(const PreparedPages& pages, const PrintOptions& options) {
-    return countSheets(pages, ParsePageList(options.pageList, pages.count()), options.filter) > 0;
+    return countSheets(pages, parsePageList(options.pageList, pages.count()), options.filter) > 0;
 }
 
 int sheetsToPrint(const PreparedPages& pages, const PrintOptions& options) {
     const long long sheets = static_cast<long long>(countSheets(
-                                 pages, ParsePageList(options.pageList, pages.count()), options.filter)) *
+                                 pages, parsePageList(options.pageList, pages.count()), options.filter)) *
                              std::max(options.copies, 1);
     return static_cast<int>(std::min<long long>(sheets, std::numeric_limits<int>::max()));
 }

@@ -27,7 +27,7 @@ int sheetsToPrint(const PreparedPages& pages, const PrintOptions& options);
 // runPrint under the progress window ("Preparazione report - title", status "Stampa pagina:"),
 // or directly when the report has an OnProgress handler, shows no progress or there is no
 // window. Mouse-over events of the pages are held back while printing directly.
-void PrintPrepared(PreparedPages& pages, const PrintOptions& options, const PrintReportSettings& report,
+void printPrepared(PreparedPages& pages, const PrintOptions& options, const PrintReportSettings& report,
                    PrintProgressWindow* window);
 
 }  // namespace prepared

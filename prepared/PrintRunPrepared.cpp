@@ -1,4 +1,4 @@
-// PrintPrepared: the print run with or without the progress window.
+// printPrepared: the print run with or without the progress window.
 #include "prepared/PrintRun.h"
 
 #include <utility>
@@ -49,7 +49,7 @@ std::string windowCaption(const std::string& title) {
 
 }  // namespace
 
-void PrintPrepared(PreparedPages& pages, const PrintOptions& options, const PrintReportSettings& report,
+void printPrepared(PreparedPages& pages, const PrintOptions& options, const PrintReportSettings& report,
                    PrintProgressWindow* window) {
     if (report.onProgress || !report.showProgress || !window) {
         MouseOverPause pause(pages);

@@ -71,7 +71,7 @@ private:
 OutsidePrintableArea findOutsidePrintableArea(PreparedPages& pages, const PrintOptions& options) {
     OutsidePrintableArea found;
     printer::Printer& printer = pages.printer();
-    const PageList list = ParsePageList(options.pageList, pages.count());
+    const PageList list = parsePageList(options.pageList, pages.count());
     if (printer.isVirtual()) return found;
     PrintableAreaCheck check(pages, printer);
     for (int i = 0; i < pages.count(); ++i)

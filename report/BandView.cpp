@@ -40,7 +40,7 @@ struct BandFlagProperty {
 constexpr BandFlagProperty kBandFlagProperties[] = {
     {"FORMNEWPAGE", "FormNewPage", kBandFormNewPage},
     {"PRINTIFSUBSETEMPTY", "PrintIfSubsetEmpty", kBandPrintIfSubsetEmpty},
-    {"BREAKED", "Breaked", kBandBreaked},
+    {"BREAKED", "Breaked", kBandBreakable},  // the name templates and expressions use
     {"ONFIRSTPAGE", "OnFirstPage", kBandOnFirstPage},
     {"ONLASTPAGE", "OnLastPage", kBandOnLastPage},
     {"REPEATHEADER", "RepeatHeader", kBandRepeatHeader},
@@ -152,7 +152,7 @@ std::vector<std::string> BandView::propertyNames() const {
 }
 
 void BandView::draw(platform::Canvas& canvas, const DrawEnvironment& env) const {
-    if (env.mode == DocumentMode::printing) return;
+    if (env.mode == DocumentMode::Printing) return;
     drawBackground(canvas, env, prepareDraw(box(), env.scale));
 }
 

@@ -10,7 +10,7 @@ enum BandFlag : std::uint16_t {
     kBandStretched = 0x01,
     kBandFormNewPage = 0x02,
     kBandPrintIfSubsetEmpty = 0x04,
-    kBandBreaked = 0x08,
+    kBandBreakable = 0x08,
     kBandOnFirstPage = 0x10,
     kBandOnLastPage = 0x20,
     kBandRepeatHeader = 0x40,

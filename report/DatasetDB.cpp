@@ -39,8 +39,8 @@ void DBDataset::componentFreed(const void* component) {
 
 void DBDataset::init() {
     DatasetAccess& ds = dataSetInUse();
-    if (OpenDataSource && !ds.isOpen()) ds.open();
-    if (OnOpen) OnOpen(*this);
+    if (openDataSource && !ds.isOpen()) ds.open();
+    if (onOpen) onOpen(*this);
     releaseBookmark(ds);
     if (rangeBegin == RangeBegin::rbCurrent || rangeEnd == RangeEnd::reCurrent) {
         bookmark_ = ds.getBookmark();
@@ -59,8 +59,8 @@ void DBDataset::exit() {
     }
     bookmark_ = {};
     bookmarkOwner_ = nullptr;
-    if (OnClose) OnClose(*this);
-    if (CloseDataSource) ds.close();
+    if (onClose) onClose(*this);
+    if (closeDataSource) ds.close();
 }
 
 void DBDataset::first() {

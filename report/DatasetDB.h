@@ -29,9 +29,9 @@ public:
     // The owner tells the adaptor that a component is being freed: references to it are cleared.
     void componentFreed(const void* component);
 
-    bool OpenDataSource = true;
-    bool CloseDataSource = false;
-    Notify OnOpen, OnClose;
+    bool openDataSource = true;
+    bool closeDataSource = false;
+    Notify onOpen, onClose;
 
     // The data source's data set when it has one, else dataSet; throws DatasetError
     // "Unable to open dataset <name>" when there is neither.

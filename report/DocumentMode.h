@@ -5,6 +5,6 @@
 
 namespace report {
 
-enum class DocumentMode { Designing = 0, printing = 1 };
+enum class DocumentMode { Designing = 0, Printing = 1 };
 
 }  // namespace report

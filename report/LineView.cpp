@@ -2,7 +2,7 @@
 
 namespace report {
 
-LineView::LineView() : Stretcheable(kLineObject) {
+LineView::LineView() : Stretchable(kLineObject) {
     frameTyp = kFrameLeft;
     fillColor = platform::kWhite;
 }

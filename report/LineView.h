@@ -1,14 +1,14 @@
 // LineView: a view drawn as one frame edge; horizontal when flatter than wide.
 #pragma once
 
-#include "report/Stretcheable.h"
+#include "report/Stretchable.h"
 
 namespace report {
 
 // Class name stored in template and prepared-report streams; never changes.
 inline constexpr const char* kLineViewClassName = "TfrLineView";
 
-class LineView : public Stretcheable {
+class LineView : public Stretchable {
 public:
     LineView();
     std::string className() const override { return kLineViewClassName; }

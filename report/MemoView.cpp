@@ -46,7 +46,7 @@ int fontStyleToStream(int style) {
     return stored;
 }
 
-MemoView::MemoView() : Stretcheable(kMemoObject) {
+MemoView::MemoView() : Stretchable(kMemoObject) {
     flags = kFlagStretched | kMemoWordWrap;
 }
 
@@ -162,7 +162,7 @@ bool MemoView::setProperty(const std::string& propertyName, const PropertyValue&
     else if (n == "CHARSPACING")
         charSpacing = static_cast<int>(propertyAsInt(value));
     else
-        return Stretcheable::setProperty(propertyName, value);
+        return Stretchable::setProperty(propertyName, value);
     return true;
 }
 
@@ -180,11 +180,11 @@ PropertyValue MemoView::property(const std::string& propertyName) const {
     if (n == "LINESPACING") return static_cast<long long>(lineSpacing);
     if (n == "CHARSPACING") return static_cast<long long>(charSpacing);
     if (n == "LINES.COUNT") return static_cast<long long>(memo.size());
-    return Stretcheable::property(propertyName);
+    return Stretchable::property(propertyName);
 }
 
 std::vector<std::string> MemoView::propertyNames() const {
-    auto names = Stretcheable::propertyNames();
+    auto names = Stretchable::propertyNames();
     names.insert(names.end(), {"Font.Name", "Font.Size", "Font.Style", "Font.Color", "Alignment",
                                "DisplayFormat", "Highlight", "LineSpacing", "CharSpacing"});
     for (const auto& f : kMemoFlagProperties) names.emplace_back(f.name);

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "report/MemoTextLayout.h"
-#include "report/Stretcheable.h"
+#include "report/Stretchable.h"
 
 namespace report {
 
@@ -54,7 +54,7 @@ struct MemoHighlight {
 // Class name stored in template and prepared-report streams; never changes.
 inline constexpr const char* kMemoViewClassName = "TfrMemoView";
 
-class MemoView : public Stretcheable {
+class MemoView : public Stretchable {
 public:
     MemoView();
 

@@ -204,7 +204,7 @@ ViewBox View::alignedBox(const ViewBox& box, const DrawEnvironment& env) const {
         case BandAlign::Center:
             b.left = env.areaLeft + platform::divTrunc(areaWidth - b.width, 2);
             break;
-        case BandAlign::width:
+        case BandAlign::Width:
             if (band && band->isCrossTab()) {
                 b.left = band->bounds().left;
                 b.width = band->bounds().width();
@@ -236,7 +236,7 @@ void View::drawBackground(platform::Canvas& canvas, const DrawEnvironment& env,
     if (env.firstPassOfTwo) return;
     platform::Color color = fillColor;
     if (fillColor == platform::kNoColor) {
-        if (env.mode == DocumentMode::printing) return;
+        if (env.mode == DocumentMode::Printing) return;
         color = platform::kWhite;
     }
     canvas.setBrush({color, false});
@@ -278,7 +278,7 @@ void drawCornerMarks(platform::Canvas& canvas, int x0, int y0, int x1, int y1) {
 void View::drawFrame(platform::Canvas& canvas, const DrawEnvironment& env, const DrawGeometry& at) const {
     if (env.firstPassOfTwo) return;
     const std::uint16_t edges = at.frameEdges;
-    const bool printing = env.mode == DocumentMode::printing;
+    const bool printing = env.mode == DocumentMode::Printing;
     if (printing && (edges & kFrameAll) == 0) return;
     const int x0 = at.x, y0 = at.y;
     const int x1 = at.right;
@@ -326,7 +326,7 @@ std::string View::printedTag(PrintContext& context) {
 
 ViewBox View::printedBox(const ViewBox& box, const DrawEnvironment& env) const {
     if (bandAlign == BandAlign::Bottom || bandAlign == BandAlign::Top ||
-        (bandAlign == BandAlign::width && band && band->isCrossTab()))
+        (bandAlign == BandAlign::Width && band && band->isCrossTab()))
         return alignedBox(box, env);
     return box;
 }

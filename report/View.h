@@ -47,7 +47,7 @@ enum FrameStyleCode : std::uint16_t {
 // Flags bit shared by every class.
 constexpr std::uint16_t kFlagStretched = 0x001;
 
-enum class BandAlign : std::uint8_t { None = 0, Left, Right, Center, width, Bottom, Top, Rest };
+enum class BandAlign : std::uint8_t { None = 0, Left, Right, Center, Width, Bottom, Top, Rest };
 
 // The run-time band an object belongs to during preparation; the preparation engine implements
 // it. Bands answer their geometry and visibility from it while preparing.

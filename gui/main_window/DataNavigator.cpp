@@ -53,22 +53,22 @@ void DataNavigator::press(Button b) {
 void DataNavigator::act(Button b) {
     if (!table_.isActive()) return;
     switch (b) {
-        case first:
+        case First:
             table_.first();
             break;
-        case prior:
+        case Prior:
             table_.prior();
             break;
-        case next:
+        case Next:
             table_.next();
             break;
         case Last:
             table_.last();
             break;
-        case refresh:
+        case Refresh:
             table_.refresh();
             break;
-        case remove:
+        case Remove:
             if (table_.recordNumber() > 0 && dialogs_.confirm(window(), kDeleteQuestion)) {
                 table_.deleteRecord();
             }

@@ -18,7 +18,7 @@ class Dialogs;
 class DataNavigator : public QWidget {
     Q_OBJECT
 public:
-    enum Button { first, prior, next, Last, remove, refresh, ButtonCount };
+    enum Button { First, Prior, Next, Last, Remove, Refresh, ButtonCount };
 
     DataNavigator(memtable::MemTable& table, Dialogs& dialogs, QWidget* parent = nullptr);
 

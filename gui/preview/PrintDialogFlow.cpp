@@ -66,11 +66,11 @@ bool operatorAgrees(prepared::PreparedPages& pages, const prepared::PrintOptions
 void print(prepared::PreparedPages& pages, const prepared::PrintOptions& options,
            const PrintDialogSettings& settings) {
     if (settings.progressWindow) {
-        prepared::PrintPrepared(pages, options, settings.report, settings.progressWindow);
+        prepared::printPrepared(pages, options, settings.report, settings.progressWindow);
         return;
     }
     ProgressDisplayPrintWindow window(programProgressForm());
-    prepared::PrintPrepared(pages, options, settings.report, &window);
+    prepared::printPrepared(pages, options, settings.report, &window);
 }
 
 }  // namespace

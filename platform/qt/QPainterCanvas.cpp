@@ -105,7 +105,7 @@ void QPainterCanvas::fillDevice(const QRectF& r, Color color, PenMode mode) {
 void QPainterCanvas::polygon(const std::vector<Point>& points) {
     if (points.empty()) return;
     const Pen& p = pen();
-    const bool outlined = p.style != PenStyle::clear;
+    const bool outlined = p.style != PenStyle::Clear;
     const bool filled = !brush().clear;
     QRect box;
     if (outlined && p.style == PenStyle::Solid && (!filled || brush().color == p.color) &&
@@ -253,7 +253,7 @@ void QPainterCanvas::dashedPolygon(const std::vector<Point>& points) {
 
 void QPainterCanvas::line(Point a, Point b) {
     const Pen& p = pen();
-    if (p.style == PenStyle::clear || a == b) return;
+    if (p.style == PenStyle::Clear || a == b) return;
     const int w = penWidthOf(p);
     const int across = -cellsBefore(w);
     if (p.style == PenStyle::Solid && (a.x == b.x || a.y == b.y)) {

@@ -92,5 +92,5 @@ TEST(EanUpcTables, UpcEExpandsToItsUpcANumber) {
         {'0', "123456", "01234500006"},  // 5..9
         {'1', "654329", "16543200009"},
     };
-    for (const auto& c : cases) EXPECT_EQ(ExpandUpcE(c.ns, c.six), c.upcA) << c.six;
+    for (const auto& c : cases) EXPECT_EQ(expandUpcE(c.ns, c.six), c.upcA) << c.six;
 }

@@ -68,7 +68,7 @@ std::string rightDigits(const std::string& pattern, std::size_t pos, int digits)
 }  // namespace
 
 TEST(EAN13, CheckDigitIsComputedAndStored) {
-    const Encoded e = encode(EncodeEAN13, "400638133393", true);
+    const Encoded e = encode(encodeEAN13, "400638133393", true);
     EXPECT_EQ(e.text, "4006381333931");
     EXPECT_EQ(modules(e.pattern), 95);
     EXPECT_EQ(parities(e.pattern, 3, 6), "LGLLGG");
@@ -76,12 +76,12 @@ TEST(EAN13, CheckDigitIsComputedAndStored) {
 }
 
 TEST(EAN13, FixedLengthWithoutChecksumAndTruncation) {
-    const Encoded padded = encode(EncodeEAN13, "123");
+    const Encoded padded = encode(encodeEAN13, "123");
     EXPECT_EQ(padded.text, "0000000000123");
     EXPECT_EQ(rightDigits(padded.pattern, 32, 6), "000123");
     EXPECT_EQ(parities(padded.pattern, 3, 6), "LLLLLL");
-    EXPECT_EQ(encode(EncodeEAN13, "40063813339319").text, "4006381333931");
-    EXPECT_EQ(encode(EncodeEAN13, "40063813339399", true).text, "4006381333931");
+    EXPECT_EQ(encode(encodeEAN13, "40063813339319").text, "4006381333931");
+    EXPECT_EQ(encode(encodeEAN13, "40063813339399", true).text, "4006381333931");
 }
 
 TEST(EAN8, ChecksumEncodedButTextKept) {
@@ -96,10 +96,10 @@ TEST(EAN8, ChecksumEncodedButTextKept) {
 }
 
 TEST(UPCA, CheckDigitReplacesTheTwelfthDigit) {
-    EXPECT_EQ(encode(EncodeUPCA, "12345678901", true).text, "123456789012");
-    EXPECT_EQ(encode(EncodeUPCA, "123456789019", true).text, "123456789012");
-    EXPECT_EQ(encode(EncodeUPCA, "1234", true).text, "000000012348");
-    const Encoded e = encode(EncodeUPCA, "123");
+    EXPECT_EQ(encode(encodeUPCA, "12345678901", true).text, "123456789012");
+    EXPECT_EQ(encode(encodeUPCA, "123456789019", true).text, "123456789012");
+    EXPECT_EQ(encode(encodeUPCA, "1234", true).text, "000000012348");
+    const Encoded e = encode(encodeUPCA, "123");
     EXPECT_EQ(e.text, "000000000123");
     EXPECT_EQ(modules(e.pattern), 95);
     EXPECT_EQ(parities(e.pattern, 3, 6), "LLLLLL");
@@ -108,11 +108,11 @@ TEST(UPCA, CheckDigitReplacesTheTwelfthDigit) {
 
 TEST(EanUpc, ChecksumWithoutMethodFailsWithALengthError) {
     EXPECT_EQ(errorOf(encodeEAN8, "1234567", bcCodeEAN8), "Invalid Text len (EAN8)");
-    EXPECT_EQ(errorOf(EncodeEAN13, "400638133393", bcCodeEAN13), "Invalid Text len (EAN13)");
-    EXPECT_EQ(errorOf(EncodeUPCA, "12345678901", bcCodeUPC_A), "Invalid Text len (UPC)");
-    EXPECT_EQ(errorOf(EncodeUPCE, "123456", bcCodeUPC_E0), "Invalid Text len (UPC)");
+    EXPECT_EQ(errorOf(encodeEAN13, "400638133393", bcCodeEAN13), "Invalid Text len (EAN13)");
+    EXPECT_EQ(errorOf(encodeUPCA, "12345678901", bcCodeUPC_A), "Invalid Text len (UPC)");
+    EXPECT_EQ(errorOf(encodeUPCE, "123456", bcCodeUPC_E0), "Invalid Text len (UPC)");
     // The add-ons do not depend on the method.
-    EXPECT_EQ(encode(EncodeAddOn5, "12345", true, bcCodeUPC_Supp5, csmNone).text, "123451");
+    EXPECT_EQ(encode(encodeAddOn5, "12345", true, bcCodeUPC_Supp5, csmNone).text, "123451");
 }
 
 // The parity digit is the check digit of the UPC-A number the six digits stand for. The first
@@ -136,7 +136,7 @@ TEST(UPCE, ParityFromTheExpandedCheckDigit) {
         {bcCodeUPC_E1, "1234560", true, "1234562", "LLGGLG"},  // row 2 inverted
     };
     for (const auto& c : cases) {
-        const Encoded e = encode(EncodeUPCE, c.text, c.checksum, c.type);
+        const Encoded e = encode(encodeUPCE, c.text, c.checksum, c.type);
         EXPECT_EQ(e.text, c.shown) << c.text;
         EXPECT_EQ(modules(e.pattern), 51) << c.text;
         EXPECT_EQ(parities(e.pattern, 3, 6), c.parity) << c.text;
@@ -156,11 +156,11 @@ TEST(AddOn5, CheckDigitChoosesParitiesAndIsShownWithChecksum) {
         {"90000", "900007", "LGLGL"},
     };
     for (const auto& c : cases) {
-        const Encoded e = encode(EncodeAddOn5, c.text, true, bcCodeUPC_Supp5);
+        const Encoded e = encode(encodeAddOn5, c.text, true, bcCodeUPC_Supp5);
         EXPECT_EQ(e.text, c.shown);
         EXPECT_EQ(modules(e.pattern), 47);
         EXPECT_EQ(parities(e.pattern, 3, 5, 6), c.parity) << c.text;
-        EXPECT_EQ(encode(EncodeAddOn5, c.text, false, bcCodeUPC_Supp5).text, std::string(c.shown, 5));
+        EXPECT_EQ(encode(encodeAddOn5, c.text, false, bcCodeUPC_Supp5).text, std::string(c.shown, 5));
     }
 }
 
@@ -176,16 +176,16 @@ TEST(AddOn2, ValueModFourChoosesParities) {
         {"99", "998", "GG"},
     };
     for (const auto& c : cases) {
-        const Encoded e = encode(EncodeAddOn2, c.text, true, bcCodeUPC_Supp2);
+        const Encoded e = encode(encodeAddOn2, c.text, true, bcCodeUPC_Supp2);
         EXPECT_EQ(e.text, c.shown);
         EXPECT_EQ(modules(e.pattern), 20);
         EXPECT_EQ(parities(e.pattern, 3, 2, 6), c.parity) << c.text;
-        EXPECT_EQ(encode(EncodeAddOn2, c.text, false, bcCodeUPC_Supp2).text, std::string(c.shown, 2));
+        EXPECT_EQ(encode(encodeAddOn2, c.text, false, bcCodeUPC_Supp2).text, std::string(c.shown, 2));
     }
 }
 
 TEST(EanUpc, NonDigitReachingTheEncoderFailsInsteadOfReadingOutsideTheTables) {
-    for (EncoderFn encoder : {encodeEAN8, EncodeEAN13, EncodeUPCA, EncodeUPCE, EncodeAddOn2, EncodeAddOn5}) {
+    for (EncoderFn encoder : {encodeEAN8, encodeEAN13, encodeUPCA, encodeUPCE, encodeAddOn2, encodeAddOn5}) {
         EXPECT_THROW(encode(encoder, "1:34567890123"), BarcodeError);
     }
 }

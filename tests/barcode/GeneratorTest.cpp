@@ -40,7 +40,7 @@ BarcodeGenerator code39(const std::string& text) {
 
 TEST(Generator, NewGeneratorDefaults) {
     BarcodeGenerator g;
-    EXPECT_EQ(g.Height(), 0);
+    EXPECT_EQ(g.height(), 0);
     EXPECT_EQ(g.modul(), 1);
     EXPECT_EQ(g.ratio(), 2.0);
     EXPECT_EQ(g.type(), bcCodeEAN13);
@@ -130,7 +130,7 @@ TEST(Generator, ModuleWidthsRoundHalfToEven) {
         g.setModul(c.modul);
         g.setRatio(c.ratio);
         g.encode();
-        EXPECT_EQ(g.ModuleWidths(), c.widths) << c.modul << " x " << c.ratio;
+        EXPECT_EQ(g.moduleWidths(), c.widths) << c.modul << " x " << c.ratio;
     }
 }
 
@@ -297,19 +297,19 @@ TEST(SharedRoutines, ApplyCheckSumFollowsMethod) {
     EXPECT_EQ(g.applyCheckSum("12"), "12");
 }
 
-TEST(SymbologyTable, NamesFlagsAndLookup) {
-    ASSERT_EQ(SymbologyTable.size(), 23u);
-    EXPECT_EQ(SymbologyTable[bcCode39].Name, "Code39");
-    EXPECT_EQ(SymbologyTable[bcCodeCodabar].Name, "Codebar");
-    EXPECT_EQ(SymbologyTable[bcCodeUPC_Supp5].Name, "UPC Supp5");
-    EXPECT_EQ(SymbologyTable[bcCodeEAN128C].Name, "EAN128C");
+TEST(Symbologies, NamesFlagsAndLookup) {
+    ASSERT_EQ(symbologyTable.size(), 23u);
+    EXPECT_EQ(symbologyTable[bcCode39].name, "Code39");
+    EXPECT_EQ(symbologyTable[bcCodeCodabar].name, "Codebar");
+    EXPECT_EQ(symbologyTable[bcCodeUPC_Supp5].name, "UPC Supp5");
+    EXPECT_EQ(symbologyTable[bcCodeEAN128C].name, "EAN128C");
     int digitsOnly = 0;
-    for (const SymbologyData& d : SymbologyTable) digitsOnly += d.Num;
+    for (const SymbologyData& d : symbologyTable) digitsOnly += d.digitsOnly;
     EXPECT_EQ(digitsOnly, 14);
-    EXPECT_FALSE(SymbologyTable[bcCodeCodabar].Num);
-    EXPECT_TRUE(SymbologyTable[bcCode128C].Num);
+    EXPECT_FALSE(symbologyTable[bcCodeCodabar].digitsOnly);
+    EXPECT_TRUE(symbologyTable[bcCode128C].digitsOnly);
     for (int code = 0; code < kBarcodeTypeCount; ++code)
-        EXPECT_EQ(barcodeTypeByName(SymbologyTable[code].Name), static_cast<BarcodeType>(code));
+        EXPECT_EQ(barcodeTypeByName(symbologyTable[code].name), static_cast<BarcodeType>(code));
     EXPECT_EQ(barcodeTypeByName("code39 extended"), bcCode39Extended);
     EXPECT_EQ(barcodeTypeByName("upc_e0"), bcCodeUPC_E0);
     EXPECT_FALSE(barcodeTypeByName("Code 39").has_value());

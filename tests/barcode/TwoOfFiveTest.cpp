@@ -83,15 +83,15 @@ TEST(Interleaved2of5, OddLengthGetsALeadingZeroInsteadOfLosingTheLastDigit) {
 }
 
 TEST(IndustrialAndMatrix2of5, DigitsBetweenStartAndStop) {
-    EXPECT_EQ(encodeWith(EncodeIndustrial2of5, "0"),
+    EXPECT_EQ(encodeWith(encodeIndustrial2of5, "0"),
               "606050"
               "5050606050"
               "605060");
-    EXPECT_EQ(encodeWith(EncodeMatrix2of5, "1"),
+    EXPECT_EQ(encodeWith(encodeMatrix2of5, "1"),
               "705050"
               "605060"
               "70505");
-    EXPECT_EQ(encodeWith(EncodeMatrix2of5, "0"),
+    EXPECT_EQ(encodeWith(encodeMatrix2of5, "0"),
               "705050"
               "506150"
               "70505");
@@ -107,7 +107,7 @@ TEST(MSI, AppendsItsCheckDigitButNotToText) {
     for (const auto& c : cases) {
         BarcodeGenerator generator;
         generator.setText(c.text);
-        const std::string pattern = EncodeMSI(generator);
+        const std::string pattern = encodeMSI(generator);
         EXPECT_EQ(pattern.substr(pattern.size() - 11), std::string(kMsiDigits[c.check]) + "515") << c.text;
         EXPECT_EQ(pattern.size(), 2 + 8 * (std::string(c.text).size() + 1) + 3) << c.text;
         EXPECT_EQ(generator.text(), c.text);
@@ -115,19 +115,19 @@ TEST(MSI, AppendsItsCheckDigitButNotToText) {
 }
 
 TEST(PostNet, FrameBarsAroundTheDigits) {
-    EXPECT_EQ(encodeWith(EncodePostNet, "0"),
+    EXPECT_EQ(encodeWith(encodePostNet, "0"),
               "51"
               "5151A1A1A1"
               "5");
-    EXPECT_EQ(encodeWith(EncodePostNet, ""), "515");
+    EXPECT_EQ(encodeWith(encodePostNet, ""), "515");
 }
 
 TEST(Codabar, StartAStopBAndLettersInsideAreData) {
-    EXPECT_EQ(encodeWith(EncodeCodabar, ""),
+    EXPECT_EQ(encodeWith(encodeCodabar, ""),
               "5061515"
               "0"
               "5151506");
-    EXPECT_EQ(encodeWith(EncodeCodabar, "1A"),
+    EXPECT_EQ(encodeWith(encodeCodabar, "1A"),
               "5061515"
               "0"
               "5050615"
@@ -140,7 +140,7 @@ TEST(Codabar, StartAStopBAndLettersInsideAreData) {
 TEST(Codabar, CharacterOutsideTheTableFails) {
     for (const char* text : {"a", "12 3", "E", "1b"}) {
         try {
-            encodeWith(EncodeCodabar, text);
+            encodeWith(encodeCodabar, text);
             ADD_FAILURE() << text;
         } catch (const BarcodeError& e) {
             EXPECT_STREQ(e.what(), "TfrBarcode: internal Error");
@@ -150,7 +150,7 @@ TEST(Codabar, CharacterOutsideTheTableFails) {
 
 TEST(NumericKinds, NonDigitReachingTheEncoderFailsInsteadOfReadingOutsideTheTables) {
     for (EncoderFn encoder :
-         {encodeInterleaved2of5, EncodeIndustrial2of5, EncodeMatrix2of5, EncodeMSI, EncodePostNet}) {
+         {encodeInterleaved2of5, encodeIndustrial2of5, encodeMatrix2of5, encodeMSI, encodePostNet}) {
         EXPECT_THROW(encodeWith(encoder, "1:"), BarcodeError);
     }
 }
@@ -167,8 +167,8 @@ TEST(TwoOfFiveThroughGenerator, WidthsAndRatioLimits) {
     generator.setType(bcCode_2_5_matrix);
     generator.encode();
     EXPECT_DOUBLE_EQ(generator.ratio(), 2.25);
-    EXPECT_EQ(generator.ModuleWidths(), (std::array<std::int32_t, 4>{1, 2, 3, 4}));
+    EXPECT_EQ(generator.moduleWidths(), (std::array<std::int32_t, 4>{1, 2, 3, 4}));
     generator.setModul(2);
     generator.encode();
-    EXPECT_EQ(generator.ModuleWidths(), (std::array<std::int32_t, 4>{2, 4, 6, 8}));
+    EXPECT_EQ(generator.moduleWidths(), (std::array<std::int32_t, 4>{2, 4, 6, 8}));
 }

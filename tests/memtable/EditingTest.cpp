@@ -80,7 +80,7 @@ TEST(MemTableEditing, RequiredFieldMustHaveAValue) {
     table->open();
     table->append();
     expectError([&] { table->post(); }, "Field 'codice' must have a value");
-    EXPECT_EQ(table->state(), TableState::insert);
+    EXPECT_EQ(table->state(), TableState::Insert);
     EXPECT_EQ(table->recordCount(), 0);
     table->setFieldText("codice", "");  // empty is a value, not null
     table->post();

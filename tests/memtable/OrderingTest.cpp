@@ -94,7 +94,7 @@ TEST(MemTableOrdering, UniqueIndexRejectsDuplicateAndStaysInInsert) {
     } catch (const EMemTableError& error) {
         EXPECT_STREQ(error.what(), "Duplicate index value. Operation aborted.");
     }
-    EXPECT_EQ(table->state(), TableState::insert);
+    EXPECT_EQ(table->state(), TableState::Insert);
     EXPECT_EQ(table->recordCount(), 2);
     table->setFieldText("k", "C3");
     table->post();

@@ -256,9 +256,9 @@ TEST(BandRules, ChildChainThatLoopsEnds) {
     EXPECT_EQ(sheet.pages.count(), 1);
 }
 
-TEST(BandRules, BreakedBandSplitsItsObjectsOverColumns) {
+TEST(BandRules, BreakableBandSplitsItsObjectsOverColumns) {
     LabelSheet sheet(2);
-    sheet.band("D", kBandMasterData, 0, 400, "frDBDataSet1", kBandBreaked);
+    sheet.band("D", kBandMasterData, 0, 400, "frDBDataSet1", kBandBreakable);
     sheet.memo("Top", 10, 0, 50, 10, "[kb1.\"giorno\"]");
     sheet.memo("Low", 10, 380, 50, 10, "low");
     sheet.fill(2);  // the second band starts at 418, its "Low" part cannot fit below 740

@@ -26,16 +26,16 @@ struct ListCase {
     std::set<int> numbers;
 };
 
-TEST(ParsePageList, EmptyOrBlankTextMeansEveryPage) {
+TEST(PageListParsing, EmptyOrBlankTextMeansEveryPage) {
     for (const char* text : {"", " ", "    "}) {
-        const PageList list = ParsePageList(text, 10);
+        const PageList list = parsePageList(text, 10);
         EXPECT_TRUE(list.allPages) << '"' << text << '"';
         EXPECT_TRUE(list.includes(1));
         EXPECT_TRUE(list.includes(10));
     }
 }
 
-TEST(ParsePageList, NumbersRangesAndOpenRanges) {
+TEST(PageListParsing, NumbersRangesAndOpenRanges) {
     const ListCase cases[] = {
         {"1,3,5-12", 10, std::set<int>{1, 3} + pagesFromTo(5, 10)},
         {"2 - 4", 10, {2, 3, 4}},
@@ -54,23 +54,23 @@ TEST(ParsePageList, NumbersRangesAndOpenRanges) {
         {"0-2", 10, {1, 2}},
     };
     for (const ListCase& c : cases) {
-        const PageList list = ParsePageList(c.text, c.pageCount);
+        const PageList list = parsePageList(c.text, c.pageCount);
         EXPECT_FALSE(list.allPages) << c.text;
         EXPECT_EQ(list.numbers, c.numbers) << c.text;
     }
 }
 
 // A list that names no existing page prints nothing: it must not fall back to "every page".
-TEST(ParsePageList, ListNamingNoPagePrintsNothing) {
+TEST(PageListParsing, ListNamingNoPagePrintsNothing) {
     for (const char* text : {"4-2", "20", "0", "15-20", "5-"}) {
         const int pageCount = std::string(text) == "5-" ? 0 : 10;
-        const PageList list = ParsePageList(text, pageCount);
+        const PageList list = parsePageList(text, pageCount);
         EXPECT_FALSE(list.allPages) << text;
         for (int page = 1; page <= 10; ++page) EXPECT_FALSE(list.includes(page)) << text << " page " << page;
     }
 }
 
-TEST(ParsePageList, EmptyOrForeignPiecesGiveTheConversionError) {
+TEST(PageListParsing, EmptyOrForeignPiecesGiveTheConversionError) {
     const std::pair<const char*, const char*> cases[] = {
         {"1,,2", "'' non è un numero intero valido"},
         {"-3", "'' non è un numero intero valido"},
@@ -83,7 +83,7 @@ TEST(ParsePageList, EmptyOrForeignPiecesGiveTheConversionError) {
     };
     for (const auto& [text, message] : cases) {
         try {
-            ParsePageList(text, 10);
+            parsePageList(text, 10);
             ADD_FAILURE() << text << " was accepted";
         } catch (const platform::Error& e) {
             EXPECT_STREQ(e.what(), message) << text;

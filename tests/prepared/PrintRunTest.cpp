@@ -276,7 +276,7 @@ TEST_F(PrintRun, PrinterFailureAbortsTheOpenJob) {
     EXPECT_FALSE(printer.printing());
 }
 
-// The progress window's side of PrintPrepared.
+// The progress window's side of printPrepared.
 class RecordingWindow final : public PrintProgressWindow {
 public:
     void run(const std::string& caption, const std::string& status,
@@ -289,10 +289,10 @@ public:
     CancellingProgress progress;
 };
 
-TEST_F(PrintRun, PrintPreparedUsesTheWindowUnlessTheReportHandlesProgress) {
+TEST_F(PrintRun, PrintingPreparedPagesUsesTheWindowUnlessTheReportHandlesProgress) {
     addPages(2);
     RecordingWindow window;
-    PrintPrepared(pages, {}, settings, &window);
+    printPrepared(pages, {}, settings, &window);
     EXPECT_EQ(window.caption, "Preparazione report - Etichette");
     EXPECT_EQ(window.status, "Stampa pagina:");
     EXPECT_EQ(window.progress.reported, (std::vector<int>{1, 2}));
@@ -305,7 +305,7 @@ TEST_F(PrintRun, PrintPreparedUsesTheWindowUnlessTheReportHandlesProgress) {
         handled.push_back(page);
         mouseOverDuringRun = static_cast<bool>(pages.onMouseOverObject);
     };
-    PrintPrepared(pages, {}, settings, &unused);
+    printPrepared(pages, {}, settings, &unused);
     EXPECT_EQ(handled, (std::vector<int>{1, 2}));
     EXPECT_FALSE(mouseOverDuringRun);
     EXPECT_TRUE(pages.onMouseOverObject);

@@ -113,11 +113,11 @@ TEST(Dataset, ClosedOrEmptyPrintList) {
     EXPECT_EQ(walk(adaptor), 0);  // init opens it; empty: eof at once
     EXPECT_TRUE(kb1->isActive());
 
-    adaptor.CloseDataSource = true;
+    adaptor.closeDataSource = true;
     walk(adaptor);
     EXPECT_FALSE(kb1->isActive());
 
-    adaptor.OpenDataSource = false;  // then nobody opens it and the cursor moves fail
+    adaptor.openDataSource = false;  // then nobody opens it and the cursor moves fail
     EXPECT_THROW(walk(adaptor), std::exception);
 }
 
@@ -206,8 +206,8 @@ TEST(Dataset, OpenAndCloseEvents) {
     DBDataset adaptor("frDBDataSet1");
     adaptor.setDataset(&table);
     std::string events;
-    adaptor.OnOpen = [&](Dataset&) { events += "open "; };
-    adaptor.OnClose = [&](Dataset&) { events += "close"; };
+    adaptor.onOpen = [&](Dataset&) { events += "open "; };
+    adaptor.onClose = [&](Dataset&) { events += "close"; };
     walk(adaptor);
     EXPECT_EQ(events, "open close");
     EXPECT_EQ(table.opens, 1);

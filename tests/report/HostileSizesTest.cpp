@@ -60,7 +60,7 @@ TEST(HostileSizes, StoredValuesBeyondWhatAPageHoldsRefuseTheTemplate) {
 
 TEST(HostileSizes, UnderlinesAreDrawnOnlyWhereTheyMeetTheClip) {
     DrawEnvironment printing;
-    printing.mode = DocumentMode::printing;
+    printing.mode = DocumentMode::Printing;
     Report r;
     MemoView& memo = report_test::addMemo(r.addPage(), "Memo1", {0, 0, 100, 300}, "", 10, 0);
     memo.flags |= kMemoUnderlines;
@@ -134,7 +134,7 @@ public:
 TEST(HostileSizes, PicturesAreDecodedOncePerPageWithinTheFileBudget) {
     CountingCodec codec;
     DrawEnvironment env;
-    env.mode = DocumentMode::printing;
+    env.mode = DocumentMode::Printing;
     env.imageCodec = &codec;
     PixelBudget budget(1);
     {

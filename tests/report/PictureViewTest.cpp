@@ -60,7 +60,7 @@ TEST(PictureView, JpegPictureIsPaintedIntoItsRectangleAndSavedByteForByte) {
     const auto stored = view->picture.bytes;
     platform::FixedMetricsCanvas canvas;
     DrawEnvironment printing;
-    printing.mode = DocumentMode::printing;
+    printing.mode = DocumentMode::Printing;
     view->draw(canvas, printing);
     const auto fills = canvas.recordsOf(platform::PictureRecordKind::FillRect);
     ASSERT_FALSE(fills.empty());

@@ -19,7 +19,7 @@ class ViewDrawing : public ::testing::Test {
 protected:
     static DrawEnvironment printing() {
         DrawEnvironment env;
-        env.mode = DocumentMode::printing;
+        env.mode = DocumentMode::Printing;
         return env;
     }
 
@@ -185,10 +185,10 @@ TEST_F(ViewDrawing, BackgroundFollowsFillColourAndDocumentMode) {
         bool filled;
         platform::Color drawn;
     } cases[] = {
-        {platform::kNoColor, DocumentMode::printing, false, 0},
+        {platform::kNoColor, DocumentMode::Printing, false, 0},
         {platform::kNoColor, DocumentMode::Designing, true, platform::kWhite},
-        {platform::kWhite, DocumentMode::printing, true, platform::kWhite},
-        {0x0000FF, DocumentMode::printing, true, 0x0000FF},
+        {platform::kWhite, DocumentMode::Printing, true, platform::kWhite},
+        {0x0000FF, DocumentMode::Printing, true, 0x0000FF},
     };
     for (const auto& c : cases) {
         auto memo = memoAt(10, 20, 100, 30, {});
@@ -306,7 +306,7 @@ TEST_F(ViewDrawing, BandAlignWithinThePageArea) {
         {BandAlign::Left, 18, 100},
         {BandAlign::Right, 1053 - 100, 100},
         {BandAlign::Center, 18 + (1035 - 100) / 2, 100},
-        {BandAlign::width, 18, 1034},
+        {BandAlign::Width, 18, 1034},
         {BandAlign::Rest, 18, 1035},
     };
     DrawEnvironment env;

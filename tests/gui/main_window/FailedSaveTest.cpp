@@ -188,7 +188,7 @@ TEST_F(FailedSaveTest, DeletingTheNewCodeLetsTheWindowCloseWithoutAsking) {
     ASSERT_TRUE(form->isVisible());
     act.click(form->searchEdit);
     act.type("NEW1");  // the grid moves to the code
-    act.click(form->fiscalNavigator->button(gui::main_window::DataNavigator::remove));  // "Sì"
+    act.click(form->fiscalNavigator->button(gui::main_window::DataNavigator::Remove));  // "Sì"
     QTRY_COMPARE(answers.seen().size(), 3u);
     act.click(form->exitButton);
     waitUntilClosed();

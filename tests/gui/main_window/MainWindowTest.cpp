@@ -244,12 +244,12 @@ TEST_F(MainWindowTest, TitleBarCloseWritesTheListWhenItChanged) {
 TEST_F(MainWindowTest, DeletingACodeFromTheNavigatorAsksAndIsSavedOnExit) {
     const std::string a = soundCode("AAAAAA85T10A562"), b = soundCode("BBBBBB85T10A562");
     start(a + "\r\n" + b + "\r\n");
-    form->fiscalNavigator->button(DataNavigator::first)->click();
+    form->fiscalNavigator->button(DataNavigator::First)->click();
     dialogs.answer = false;
-    form->fiscalNavigator->button(DataNavigator::remove)->click();
+    form->fiscalNavigator->button(DataNavigator::Remove)->click();
     EXPECT_EQ(form->fiscalGrid->model()->rowCount(), 2);
     dialogs.answer = true;
-    form->fiscalNavigator->button(DataNavigator::remove)->click();
+    form->fiscalNavigator->button(DataNavigator::Remove)->click();
     EXPECT_EQ(form->fiscalGrid->model()->rowCount(), 1);
     EXPECT_EQ(dialogs.questions.size(), 2);
     form->exitButton->click();

@@ -224,7 +224,7 @@ TEST_F(OperatorInputTest, TabLeavesBothGridsInTheWindowsTabOrder) {
     settle();
     ASSERT_EQ(QApplication::focusWidget(), fiscal);
     key(Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), form->fiscalNavigator->button(DataNavigator::first));
+    EXPECT_EQ(QApplication::focusWidget(), form->fiscalNavigator->button(DataNavigator::First));
     EXPECT_EQ(labels->currentFiscalCode(), a);
     clickAt(fiscal->viewport(), fiscal->visualRect(fiscal->model()->index(0, 0)).center());
     key(Qt::Key_Backtab, Qt::ShiftModifier);

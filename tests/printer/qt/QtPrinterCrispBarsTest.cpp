@@ -37,7 +37,7 @@ int blackDots(const QImage& image) {
 // Bars 1 to 4 dots wide, a space of the same width after each, as a barcode lays them out.
 void drawBars(platform::Canvas& canvas, int height, bool outlined) {
     canvas.setBrush({platform::kBlack, false});
-    canvas.setPen({platform::kBlack, 1, outlined ? platform::PenStyle::Solid : platform::PenStyle::clear});
+    canvas.setPen({platform::kBlack, 1, outlined ? platform::PenStyle::Solid : platform::PenStyle::Clear});
     int x = 2;
     for (int w = 1; w <= 4; ++w) {
         // With a same-colour outline the corner cells are included, so the polygon is one
