@@ -40,10 +40,7 @@ inline void drawPreparedPages(prepared::PreparedPages& pages) {
     for (int index = 0; index < pages.count(); ++index) {
         DiscardingCanvas canvas;
         canvas.setClipRect({0, 0, 3508, 2480});
-        pages.page(index).inView = true;
-        pages.draw(index, canvas, {0, 0, 3508, 2480});
-        pages.page(index).inView = false;
-        pages.draw(index, canvas, {});
+        pages.drawOnce(index, canvas, {0, 0, 3508, 2480});
     }
 }
 

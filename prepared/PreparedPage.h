@@ -19,8 +19,6 @@ namespace prepared {
 inline constexpr std::uint8_t kPageStreamVersion = 24;
 
 struct PreparedPage {
-    // Where the page lies in the preview's layout, screen pixels at the current zoom.
-    platform::Rect bounds;
     int paperSize = 0;   // paper-size code, 256 = custom size
     int paperWidth = 0;  // tenths of a millimetre
     int paperHeight = 0;
@@ -29,9 +27,6 @@ struct PreparedPage {
     bool useMargins = false;
     printer::PageMargins margins;  // page pixels
     printer::PrinterGeometry geometry;
-    // True while the page is on screen or being printed; a draw of a page not in view
-    // releases its loaded objects.
-    bool inView = false;
     // Version byte, then one entry per object: type byte, class name for add-ins, printing
     // record. The preparation engine appends entries here.
     platform::ByteWriter objectStream;

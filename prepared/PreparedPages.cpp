@@ -164,10 +164,6 @@ void PreparedPages::storeObjects(int index) {
 void PreparedPages::draw(int index, platform::Canvas& canvas, const platform::Rect& rect, DrawTarget target) {
     PreparedPage& record = page(index);
     const bool printing = target == DrawTarget::PrinterPage;
-    if (!record.inView) {
-        record.loadedPage.reset();
-        return;
-    }
     if (!record.loadedPage) loadObjects(index);
     const double sx = ratio(rect.width(), record.geometry.paperWidthPx);
     const double sy = ratio(rect.height(), record.geometry.paperHeightPx);
@@ -199,6 +195,17 @@ void PreparedPages::draw(int index, platform::Canvas& canvas, const platform::Re
         throw;
     }
     if (clipToPage) canvas.clearClip();
+}
+
+void PreparedPages::drawOnce(int index, platform::Canvas& canvas, const platform::Rect& rect,
+                             DrawTarget target) {
+    try {
+        draw(index, canvas, rect, target);
+    } catch (...) {
+        release(index);
+        throw;
+    }
+    release(index);
 }
 
 bool PreparedPages::hitTest(int index, platform::Point point, int& cursor, bool click) {

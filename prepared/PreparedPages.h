@@ -65,11 +65,18 @@ public:
     // Writes the loaded objects back into the page's stream.
     void storeObjects(int index);
 
-    // Draws page `index` scaled into `rect`; a page not in view releases its objects instead.
+    // Draws page `index` scaled into `rect`, rebuilding its objects first when they are not
+    // loaded; they stay loaded until release.
     // On a printer's page every object is drawn: the print run says so, since a printer's
     // surface cannot tell which objects would show.
     void draw(int index, platform::Canvas& canvas, const platform::Rect& rect,
               DrawTarget target = DrawTarget::Surface);
+    // Lets go of the page's loaded objects; the next draw or hit test rebuilds them.
+    void release(int index) { page(index).loadedPage.reset(); }
+    // draw, then release, also when drawing fails: a page printed, exported or searched holds
+    // its objects only meanwhile.
+    void drawOnce(int index, platform::Canvas& canvas, const platform::Rect& rect,
+                  DrawTarget target = DrawTarget::Surface);
     // The topmost object under `point` (page pixels from the page's top-left corner) raises
     // the click or mouse-over handler; false when no object is hit or no handler is set.
     bool hitTest(int index, platform::Point point, int& cursor, bool click);

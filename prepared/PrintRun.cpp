@@ -94,20 +94,8 @@ private:
         const platform::Rect target = printer::shiftedByOffset(
             printer::printTargetRect(page.geometry, page.useMargins, page.margins), offset_,
             printer::geometryDotsPerInchX(page.geometry), printer::geometryDotsPerInchY(page.geometry));
-        drawAndRelease(index, *canvas, target);
+        pages_.drawOnce(index, *canvas, target, DrawTarget::PrinterPage);
         firstPage_ = false;
-    }
-
-    // The page's objects live only while it is drawn; a page the preview shows gets its
-    // in-view state back and reloads on its next paint.
-    void drawAndRelease(int index, platform::Canvas& canvas, const platform::Rect& target) {
-        PreparedPage& page = pages_.page(index);
-        const bool wasInView = page.inView;
-        page.inView = true;
-        pages_.draw(index, canvas, target, DrawTarget::PrinterPage);
-        page.inView = false;
-        pages_.draw(index, canvas, {});
-        page.inView = wasInView;
     }
 
     PreparedPages& pages_;

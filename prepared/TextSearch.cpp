@@ -39,14 +39,8 @@ platform::Picture recordPage(PreparedPages& pages, int index, platform::Canvas* 
     platform::PictureCanvas canvas(size, reference);
     // Barcode objects draw through nested pictures; their text records must be walkable too.
     canvas.setFlattening(true);
-    page.inView = true;
-    pages.draw(index, canvas, pageContentRect(page, {0, 0, size.width, size.height}, 1.0));
+    pages.drawOnce(index, canvas, pageContentRect(page, {0, 0, size.width, size.height}, 1.0));
     return canvas.takePicture();
-}
-
-void releasePage(PreparedPages& pages, int index, platform::Canvas& canvas) {
-    pages.page(index).inView = false;
-    pages.draw(index, canvas, {});
 }
 
 }  // namespace
@@ -87,7 +81,6 @@ bool findNext(PreparedPages& pages, TextSearchState& state, platform::Canvas* re
         state.startPage = pages.count();
         return false;
     }
-    platform::PictureCanvas releaser({1, 1});
     if (state.startPage < 0) state.startPage = 0;
     for (; state.startPage < pages.count(); ++state.startPage) {
         const platform::Picture picture = recordPage(pages, state.startPage, reference);
@@ -99,7 +92,6 @@ bool findNext(PreparedPages& pages, TextSearchState& state, platform::Canvas* re
             state.resumeIndex = match + 1;
             return true;
         }
-        releasePage(pages, state.startPage, releaser);
         state.resumeIndex = 0;
     }
     return false;

@@ -45,18 +45,9 @@ QImage whiteImage(platform::Size size, int dpi) {
 
 void drawPageOnSheet(prepared::PreparedPages& pages, int index, platform::Canvas& canvas,
                      platform::Size sheetDots, int dpi, const printer::PageOffset& offset) {
-    prepared::PreparedPage& page = pages.page(index);
-    page.inView = true;
-    try {
-        pages.draw(index, canvas,
+    const prepared::PreparedPage& page = pages.page(index);
+    pages.drawOnce(index, canvas,
                    printer::shiftedByOffset(export_::outputTargetRect(page, sheetDots), offset, dpi, dpi));
-    } catch (...) {
-        page.inView = false;
-        page.loadedPage.reset();
-        throw;
-    }
-    page.inView = false;
-    pages.draw(index, canvas, {});
 }
 
 platform::Size sheetPixels(const prepared::PreparedPage& page, int dpi) {

@@ -104,7 +104,7 @@ void PreviewWindow::saveFile(const QString& fileName, bool pdf) {
 }
 
 // The pages stay attached, so the page area keeps showing them behind the print dialog and
-// the progress window; the print run leaves every page's in-view state as it found it.
+// the progress window; a page the print run released is loaded again when it is painted.
 void PreviewWindow::printPages() {
     PrintService* service = printService_;
     if (!pages_ || !service) return;

@@ -88,14 +88,7 @@ void PreviewWindow::refresh(bool reset) {
 
 void PreviewWindow::releaseAllPages() {
     if (!pages_) return;
-    // Drawing a page that is not in view into an empty rectangle releases its objects.
-    QImage scratch(1, 1, QImage::Format_RGB32);
-    QPainter painter(&scratch);
-    platform::qt::QPainterCanvas canvas(painter);
-    for (int i = 0; i < pages_->count(); ++i) {
-        pages_->page(i).inView = false;
-        pages_->draw(i, canvas, {});
-    }
+    for (int i = 0; i < pages_->count(); ++i) pages_->release(i);
 }
 
 void PreviewWindow::relayout() {
@@ -115,7 +108,6 @@ void PreviewWindow::relayout() {
     checkZoomItem();
     zoomBtn_->setText(QString::number(zoomPercent(zoom_)) + QLatin1Char('%'));
     layout_ = layoutDesk(sizes, zoom_, mode_, box);
-    for (std::size_t i = 0; i < layout_.bounds.size(); ++i) pages_->page(int(i)).bounds = layout_.bounds[i];
     const QSignalBlocker hb(hbar_), vb(vbar_);
     hbar_->setRange(0, layout_.horizontalMax);
     vbar_->setRange(0, layout_.verticalMax);
@@ -202,15 +194,16 @@ void PreviewWindow::paintDesk(QPainter& painter, const QRegion& region) {
     }
     QRegion grey = region;
     std::vector<platform::Rect> shown(std::size_t(pages_->count()));
+    std::vector<bool> inView(shown.size());
     for (int i = 0; i < pages_->count(); ++i) {
-        prepared::PreparedPage& page = pages_->page(i);
-        const platform::Rect r = onScreen(page.bounds);
+        const platform::Rect r = onScreen(
+            std::size_t(i) < layout_.bounds.size() ? layout_.bounds[std::size_t(i)] : platform::Rect{});
         shown[std::size_t(i)] = r;
         // The shadow lines lie one pixel right of and below the page: a repaint of only
         // their strip still counts as showing the page.
         const QRect withShadow = toQRect(r).adjusted(0, 0, 1, 1);
-        page.inView = !(r.top > kInViewReach || r.bottom < 0) && region.intersects(withShadow);
-        if (page.inView) grey -= QRect(r.left + 1, r.top + 1, r.width() - 2, r.height() - 2);
+        inView[std::size_t(i)] = !(r.top > kInViewReach || r.bottom < 0) && region.intersects(withShadow);
+        if (inView[std::size_t(i)]) grey -= QRect(r.left + 1, r.top + 1, r.width() - 2, r.height() - 2);
     }
     painter.setClipRegion(grey);
     painter.fillRect(box_->rect(), kDeskGrey);
@@ -220,8 +213,8 @@ void PreviewWindow::paintDesk(QPainter& painter, const QRegion& region) {
     for (int i = 0; i < pages_->count(); ++i) {
         prepared::PreparedPage& page = pages_->page(i);
         const platform::Rect& r = shown[std::size_t(i)];
-        if (!page.inView) {
-            pages_->draw(i, canvas, {});
+        if (!inView[std::size_t(i)]) {
+            pages_->release(i);  // a page out of sight holds no objects
             continue;
         }
         painter.setPen(Qt::black);
@@ -240,8 +233,7 @@ void PreviewWindow::paintDesk(QPainter& painter, const QRegion& region) {
             // A damaged page stream shows an empty page rather than ending the program.
             canvas.clearClip();
             painter.restore();
-            page.inView = false;
-            page.loadedPage.reset();
+            pages_->release(i);
         }
     }
     if (highlight_) canvas.invertRect(onScreen(*highlight_));

@@ -26,12 +26,11 @@ struct Reports {
     // Barcodes on sheet `index` of report `kind`, in print order.
     std::vector<std::pair<int, int>> barPositions(int kind, int index) {
         auto& pages = reports.pages(kind);
-        pages.page(index).inView = true;
         pages.loadObjects(index);
         std::vector<std::pair<int, int>> out;
         for (const auto& o : pages.page(index).loadedPage->objects())
             if (o->name() == "Bar1") out.emplace_back(o->left, o->top);
-        pages.page(index).loadedPage.reset();
+        pages.release(index);
         return out;
     }
 

@@ -41,7 +41,6 @@ struct Choice : ::testing::Test {
         options.progressDisplay = nullptr;
         EXPECT_TRUE(reports.prepare(n, options));
         auto& pages = reports.pages(n);
-        pages.page(0).inView = true;
         pages.loadObjects(0);
         int drawnRight = 0;
         for (const auto& o : pages.page(0).loadedPage->objects())

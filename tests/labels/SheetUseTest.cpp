@@ -35,13 +35,11 @@ struct Sheets {
     int sheets(int kind) { return reports.pages(kind).count(); }
     std::vector<Bar> bars(int kind, int index) {
         auto& pages = reports.pages(kind);
-        pages.page(index).inView = true;
         pages.loadObjects(index);
         std::vector<Bar> out;
         for (const auto& o : pages.page(index).loadedPage->objects())
             if (o->name() == "Bar1") out.push_back({o->left, o->top, o->memo.empty() ? "" : o->memo.front()});
-        pages.page(index).loadedPage.reset();
-        pages.page(index).inView = false;
+        pages.release(index);
         return out;
     }
 
@@ -148,7 +146,6 @@ TEST(SheetUse, TestSheetOutlinesTheSlotsWithACrossAtEachCentre) {
         prepared::PreparedPages pages(&tpl);
         labels::buildTestSheet(tpl, pages);
         ASSERT_EQ(pages.count(), 1);
-        pages.page(0).inView = true;
         pages.loadObjects(0);
         std::vector<labels::LabelSlot> outlines;
         std::vector<const report::View*> lines;

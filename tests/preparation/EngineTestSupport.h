@@ -146,12 +146,11 @@ public:
 
     // The objects printed on page `index`, in print order.
     std::vector<PlacedObject> placed(int index) {
-        pages.page(index).inView = true;
         pages.loadObjects(index);
         std::vector<PlacedObject> out;
         for (const auto& o : pages.page(index).loadedPage->objects())
             out.push_back({o->name(), o->left, o->top, o->width, o->height, o->memo});
-        pages.page(index).loadedPage.reset();
+        pages.release(index);
         return out;
     }
     std::vector<PlacedObject> placedNamed(int index, const std::string& name) {

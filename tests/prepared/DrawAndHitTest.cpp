@@ -1,6 +1,8 @@
-// Drawing a prepared page: loading on demand, releasing pages out of view, the clip test on
+// Drawing a prepared page: loading on demand, releasing the loaded objects, the clip test on
 // screen, scaling into the target rectangle, and finding the object under the mouse.
 #include <gtest/gtest.h>
+
+#include <stdexcept>
 
 #include "platform/FixedMetricsCanvas.h"
 #include "tests/prepared/PagesTestSupport.h"
@@ -30,25 +32,35 @@ struct PageDrawing : ::testing::Test {
         pages_test::print(pages, 0, *pages_test::memo("alto", 100, 50, 200, 40));
         pages_test::print(pages, 0, *pages_test::memo("basso", 100, 600, 200, 40));
         pages_test::print(pages, 0, *pages_test::memo("sopra", 150, 60, 60, 20));  // over "alto"
-        pages.page(0).inView = true;
     }
     const printer::PrinterGeometry& g() const { return pages.page(0).geometry; }
     platform::Rect fullPage() const { return {0, 0, g().paperWidthPx, g().paperHeightPx}; }
 };
 
-TEST_F(PageDrawing, APageOutOfViewDrawsNothingAndReleasesItsObjects) {
+// A surface that fails on the first text it is given, as a device can in the middle of a page.
+class FailingCanvas final : public platform::FixedMetricsCanvas {
+public:
+    void textOut(int, int, const std::string&, int) override { throw std::runtime_error("device lost"); }
+};
+
+TEST_F(PageDrawing, ObjectsStayLoadedUntilReleasedAndADrawOnceNeverKeepsThem) {
     platform::FixedMetricsCanvas canvas;
     pages.draw(0, canvas, fullPage());
     EXPECT_NE(pages.page(0).loadedPage, nullptr);
     // Drawn as printed: unfilled objects get no white background.
     EXPECT_TRUE(canvas.recordsOf(platform::PictureRecordKind::FillRect).empty()) << canvas.describe();
     EXPECT_NE(canvas.findText("basso"), nullptr) << canvas.describe();
-
-    pages.page(0).inView = false;
-    platform::FixedMetricsCanvas empty;
-    pages.draw(0, empty, {});
+    pages.release(0);
     EXPECT_EQ(pages.page(0).loadedPage, nullptr);
-    EXPECT_TRUE(empty.records().empty());
+
+    platform::FixedMetricsCanvas once;
+    pages.drawOnce(0, once, fullPage());
+    EXPECT_NE(once.findText("basso"), nullptr) << once.describe();
+    EXPECT_EQ(pages.page(0).loadedPage, nullptr);
+
+    FailingCanvas failing;
+    EXPECT_THROW(pages.drawOnce(0, failing, fullPage()), std::runtime_error);
+    EXPECT_EQ(pages.page(0).loadedPage, nullptr);
 }
 
 TEST_F(PageDrawing, OnScreenObjectsOutsideTheClipAreSkippedButNotOnARecording) {

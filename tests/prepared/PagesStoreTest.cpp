@@ -39,7 +39,6 @@ TEST_F(PagesStore, InsertPlacesPagesAndCopiesTheTemplatePage) {
     EXPECT_EQ(p.margins.left, 18);
     EXPECT_EQ(p.margins.bottom, 21);
     EXPECT_EQ(p.geometry.values(), tpl->printerGeometry);
-    EXPECT_FALSE(p.inView);
     EXPECT_EQ(p.loadedPage, nullptr);
     EXPECT_EQ(p.objectStream.bytes(), std::vector<std::uint8_t>{24});
 

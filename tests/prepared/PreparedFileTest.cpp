@@ -265,7 +265,6 @@ void loadAndShowAll(PreparedPages& pages, const std::vector<std::uint8_t>& bytes
             int cursor = 0;
             pages.hitTest(i, {50, 50}, cursor, true);
             if (!draw) continue;
-            pages.page(i).inView = true;
             platform::PictureCanvas canvas({200, 200});
             pages.draw(i, canvas, {0, 0, 200, 140});
         } catch (const platform::StreamError&) {}

@@ -139,13 +139,11 @@ protected:
 
     int barsOnPage(int index) {
         auto& pages = reports.pages(1);
-        const bool inView = pages.page(index).inView;
-        pages.page(index).inView = true;
+        const bool loaded = pages.page(index).loadedPage != nullptr;
         pages.loadObjects(index);
         int bars = 0;
         for (const auto& o : pages.page(index).loadedPage->objects()) bars += o->name() == "Bar1";
-        pages.page(index).inView = inView;
-        if (!inView) pages.page(index).loadedPage.reset();
+        if (!loaded) pages.release(index);
         return bars;
     }
 
