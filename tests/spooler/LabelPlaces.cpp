@@ -173,9 +173,9 @@ std::vector<std::vector<LabelPlace>> measureLabelPlaces(const std::string& pdf, 
         const std::vector<Box> boxes = symbolBoxes(page);
         std::vector<fs::path> cuts;
         for (std::size_t i = 0; i < boxes.size(); ++i) {
-            char name[32];
-            std::snprintf(name, sizeof name, "simbolo-%03zu.png", i);
-            cuts.push_back(cutOut(page, boxes[i], scratch / name));
+            char number[24];
+            std::snprintf(number, sizeof number, "%03zu", i);
+            cuts.push_back(cutOut(page, boxes[i], scratch / ("simbolo-" + std::string(number) + ".png")));
         }
         const std::map<std::string, Reading> readings = scan(cuts);
         std::vector<LabelPlace> places;
