@@ -1,21 +1,21 @@
 // Evaluating the label templates' expression [kb1."giorno"] against the print list.
+#include "expression/ExpressionEvaluator.h"
 #include "memtable/StandardTables.h"
 #include "report/DatasetMemTable.h"
-#include "report/ExpressionEvaluator.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-class PrintListContext : public report::ExpressionContext {
+class PrintListContext : public expression::ExpressionContext {
 public:
-    explicit PrintListContext(report::DatasetAccess& kb1) : kb1_(kb1) {}
-    report::DatasetAccess* findDatasetComponent(const std::string& path) const override {
+    explicit PrintListContext(expression::DatasetAccess& kb1) : kb1_(kb1) {}
+    expression::DatasetAccess* findDatasetComponent(const std::string& path) const override {
         return path == "kb1" ? &kb1_ : nullptr;
     }
 
 private:
-    report::DatasetAccess& kb1_;
+    expression::DatasetAccess& kb1_;
 };
 
 void BM_ExpandPrintListField(benchmark::State& state) {
@@ -27,8 +27,8 @@ void BM_ExpandPrintListField(benchmark::State& state) {
     kb1->first();
     report::MemTableDataset dataSet(*kb1);
     PrintListContext context(dataSet);
-    report::ExpressionEvaluator evaluator(context);
-    const report::ObjectDisplay display;
+    expression::ExpressionEvaluator evaluator(context);
+    const expression::ObjectDisplay display;
     for (auto _ : state) benchmark::DoNotOptimize(evaluator.expandLine("[kb1.\"giorno\"]", display));
 }
 BENCHMARK(BM_ExpandPrintListField);

@@ -3,7 +3,7 @@
 #include <chrono>
 #include <ctime>
 
-#include "report/FormatDateTime.h"
+#include "expression/FormatDateTime.h"
 
 namespace preparation {
 
@@ -15,9 +15,9 @@ DateAndTime localDateAndTimeNow() {
     const auto millis =
         std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
     DateAndTime result;
-    result.date = report::encodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday)
-                      .value_or(report::DateTime{});
-    result.time = report::encodeTime(local.tm_hour, local.tm_min, local.tm_sec, static_cast<int>(millis));
+    result.date = expression::encodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday)
+                      .value_or(expression::DateTime{});
+    result.time = expression::encodeTime(local.tm_hour, local.tm_min, local.tm_sec, static_cast<int>(millis));
     return result;
 }
 

@@ -4,27 +4,27 @@
 
 namespace report {
 
-DatasetAccess& DBDataset::dataSetInUse() const {
+expression::DatasetAccess& DBDataset::dataSetInUse() const {
     if (dataSource_ && dataSource_->dataSet()) return *dataSource_->dataSet();
     if (dataSet_) return *dataSet_;
     throw DatasetError(unableToOpenDataset(name()));
 }
 
-void DBDataset::setDataset(DatasetAccess* dataSet) {
+void DBDataset::setDataset(expression::DatasetAccess* dataSet) {
     dataSet_ = dataSet;
     dataSource_ = nullptr;
 }
 
-void DBDataset::setDataSource(DataSourceAccess* dataSource) {
+void DBDataset::setDataSource(expression::DataSourceAccess* dataSource) {
     dataSource_ = dataSource;
     if (dataSource) dataSet_ = nullptr;
 }
 
-void DBDataset::setDatasetName(std::string_view name, const DatasetComponents& components) {
+void DBDataset::setDatasetName(std::string_view name, const expression::DatasetComponents& components) {
     setDataset(components.findDataset(name));
 }
 
-void DBDataset::setDataSourceName(std::string_view name, const DatasetComponents& components) {
+void DBDataset::setDataSourceName(std::string_view name, const expression::DatasetComponents& components) {
     setDataSource(components.findDataSource(name));
 }
 
@@ -38,7 +38,7 @@ void DBDataset::componentFreed(const void* component) {
 }
 
 void DBDataset::init() {
-    DatasetAccess& ds = dataSetInUse();
+    expression::DatasetAccess& ds = dataSetInUse();
     if (openDataSource && !ds.isOpen()) ds.open();
     if (onOpen) onOpen(*this);
     releaseBookmark(ds);
@@ -52,7 +52,7 @@ void DBDataset::init() {
 // exit goes back to the record current at init only when a bookmark was taken; otherwise
 // the data set stays where the walk left it.
 void DBDataset::exit() {
-    DatasetAccess& ds = dataSetInUse();
+    expression::DatasetAccess& ds = dataSetInUse();
     if (bookmark_.isValid() && bookmarkOwner_ == &ds) {
         ds.gotoBookmark(bookmark_);
         ds.freeBookmark(bookmark_);
@@ -64,7 +64,7 @@ void DBDataset::exit() {
 }
 
 void DBDataset::first() {
-    DatasetAccess& ds = dataSetInUse();
+    expression::DatasetAccess& ds = dataSetInUse();
     if (rangeBegin == RangeBegin::rbCurrent && bookmark_.isValid() && bookmarkOwner_ == &ds)
         ds.gotoBookmark(bookmark_);
     else
@@ -76,10 +76,10 @@ void DBDataset::first() {
 // With reCurrent the range ends with the record that was current at init: reaching it sets
 // the end flag; before it the data set moves on as usual.
 void DBDataset::next() {
-    DatasetAccess& ds = dataSetInUse();
+    expression::DatasetAccess& ds = dataSetInUse();
     ownEof_ = false;
     if (rangeEnd == RangeEnd::reCurrent && bookmark_.isValid() && bookmarkOwner_ == &ds) {
-        DatasetBookmark here = ds.getBookmark();
+        expression::DatasetBookmark here = ds.getBookmark();
         ownEof_ = ds.compareBookmarks(here, bookmark_) == 0;
         ds.freeBookmark(here);
     }
@@ -93,11 +93,11 @@ void DBDataset::prior() {
 }
 
 bool DBDataset::eof() {
-    DatasetAccess& ds = dataSetInUse();
+    expression::DatasetAccess& ds = dataSetInUse();
     return Dataset::eof() || ds.eof() || ownEof_;
 }
 
-void DBDataset::releaseBookmark(DatasetAccess& ds) {
+void DBDataset::releaseBookmark(expression::DatasetAccess& ds) {
     if (bookmark_.isValid() && bookmarkOwner_ == &ds) ds.freeBookmark(bookmark_);
     bookmark_ = {};
     bookmarkOwner_ = nullptr;

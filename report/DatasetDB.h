@@ -2,8 +2,8 @@
 // print list kb1), given directly as dataSet or through a dataSource.
 #pragma once
 
+#include "expression/DatasetAccess.h"
 #include "report/Dataset.h"
-#include "report/DatasetAccess.h"
 
 namespace report {
 
@@ -17,15 +17,15 @@ public:
     void prior() override;
     bool eof() override;
 
-    DatasetAccess* dataSet() const { return dataSet_; }
-    DataSourceAccess* dataSource() const { return dataSource_; }
+    expression::DatasetAccess* dataSet() const { return dataSet_; }
+    expression::DataSourceAccess* dataSource() const { return dataSource_; }
     // Setting a data set clears the data source; setting a data source clears the data set.
-    void setDataset(DatasetAccess* dataSet);
-    void setDataSource(DataSourceAccess* dataSource);
+    void setDataset(expression::DatasetAccess* dataSet);
+    void setDataSource(expression::DataSourceAccess* dataSource);
     // The same by component name, looked up among the owner's components; an unknown name
     // leaves the reference empty (every operation then fails).
-    void setDatasetName(std::string_view name, const DatasetComponents& components);
-    void setDataSourceName(std::string_view name, const DatasetComponents& components);
+    void setDatasetName(std::string_view name, const expression::DatasetComponents& components);
+    void setDataSourceName(std::string_view name, const expression::DatasetComponents& components);
     // The owner tells the adaptor that a component is being freed: references to it are cleared.
     void componentFreed(const void* component);
 
@@ -35,15 +35,15 @@ public:
 
     // The data source's data set when it has one, else dataSet; throws DatasetError
     // "Unable to open dataset <name>" when there is neither.
-    DatasetAccess& dataSetInUse() const;
+    expression::DatasetAccess& dataSetInUse() const;
 
 private:
-    void releaseBookmark(DatasetAccess& dataSet);
+    void releaseBookmark(expression::DatasetAccess& dataSet);
 
-    DatasetAccess* dataSet_ = nullptr;
-    DataSourceAccess* dataSource_ = nullptr;
-    DatasetAccess* bookmarkOwner_ = nullptr;
-    DatasetBookmark bookmark_;
+    expression::DatasetAccess* dataSet_ = nullptr;
+    expression::DataSourceAccess* dataSource_ = nullptr;
+    expression::DatasetAccess* bookmarkOwner_ = nullptr;
+    expression::DatasetBookmark bookmark_;
     bool ownEof_ = false;
 };
 

@@ -2,12 +2,12 @@
 // adaptor and for field references in expressions.
 #pragma once
 
+#include "expression/DatasetAccess.h"
 #include "memtable/MemTable.h"
-#include "report/DatasetAccess.h"
 
 namespace report {
 
-class MemTableDataset : public DatasetAccess {
+class MemTableDataset : public expression::DatasetAccess {
 public:
     explicit MemTableDataset(memtable::MemTable& table) : table_(table) {}
 
@@ -22,16 +22,17 @@ public:
     void prior() override { table_.prior(); }
     bool eof() const override { return table_.eof(); }
 
-    DatasetBookmark getBookmark() override;
-    void gotoBookmark(const DatasetBookmark& bookmark) override;
-    void freeBookmark(DatasetBookmark& bookmark) override;
-    int compareBookmarks(const DatasetBookmark& a, const DatasetBookmark& b) const override;
+    expression::DatasetBookmark getBookmark() override;
+    void gotoBookmark(const expression::DatasetBookmark& bookmark) override;
+    void freeBookmark(expression::DatasetBookmark& bookmark) override;
+    int compareBookmarks(const expression::DatasetBookmark& a,
+                         const expression::DatasetBookmark& b) const override;
 
     int fieldIndex(std::string_view fieldName) const override;
     // The memory table holds string fields only, with no get-text handlers.
-    DataFieldType fieldType(int) const override { return DataFieldType::String; }
+    expression::DataFieldType fieldType(int) const override { return expression::DataFieldType::String; }
     bool fieldHasGetTextHandler(int) const override { return false; }
-    Value fieldValue(int field) const override;
+    expression::Value fieldValue(int field) const override;
     std::string fieldDisplayText(int field) const override;
 
 private:

@@ -4,10 +4,10 @@
 
 namespace report {
 
-DatasetAccess* RegistryDatasetComponents::findDataset(std::string_view componentName) const {
+expression::DatasetAccess* RegistryDatasetComponents::findDataset(std::string_view componentName) const {
     if (!registry_) return nullptr;
     const std::string name(componentName);
-    if (auto* dataSet = registry_->find<DatasetAccess>(name)) return dataSet;
+    if (auto* dataSet = registry_->find<expression::DatasetAccess>(name)) return dataSet;
     auto* table = registry_->find<memtable::MemTable>(name);
     if (!table) return nullptr;
     auto& adapted = tables_[table];
@@ -15,8 +15,9 @@ DatasetAccess* RegistryDatasetComponents::findDataset(std::string_view component
     return adapted.get();
 }
 
-DataSourceAccess* RegistryDatasetComponents::findDataSource(std::string_view componentName) const {
-    return registry_ ? registry_->find<DataSourceAccess>(std::string(componentName)) : nullptr;
+expression::DataSourceAccess* RegistryDatasetComponents::findDataSource(
+    std::string_view componentName) const {
+    return registry_ ? registry_->find<expression::DataSourceAccess>(std::string(componentName)) : nullptr;
 }
 
 }  // namespace report

@@ -2,7 +2,7 @@
 // component registered as a memory table is adapted to a data set on first use.
 #pragma once
 
-#include "report/DatasetAccess.h"
+#include "expression/DatasetAccess.h"
 #include "report/DatasetMemTable.h"
 
 #include <map>
@@ -12,13 +12,13 @@ namespace report {
 
 class ComponentRegistry;
 
-class RegistryDatasetComponents : public DatasetComponents {
+class RegistryDatasetComponents : public expression::DatasetComponents {
 public:
     explicit RegistryDatasetComponents(const ComponentRegistry* registry = nullptr) : registry_(registry) {}
     void setRegistry(const ComponentRegistry* registry) { registry_ = registry; }
 
-    DatasetAccess* findDataset(std::string_view componentName) const override;
-    DataSourceAccess* findDataSource(std::string_view componentName) const override;
+    expression::DatasetAccess* findDataset(std::string_view componentName) const override;
+    expression::DataSourceAccess* findDataSource(std::string_view componentName) const override;
 
 private:
     const ComponentRegistry* registry_;

@@ -9,20 +9,20 @@ namespace {
 
 const std::string* findNamed(const NamedValues& list, const std::string& name) {
     for (const auto& [key, value] : list)
-        if (equalsIgnoringCase(key, name)) return &value;
+        if (expression::equalsIgnoringCase(key, name)) return &value;
     return nullptr;
 }
 
-Value fromProperty(const PropertyValue& p) {
+expression::Value fromProperty(const PropertyValue& p) {
     return std::visit(
-        [](const auto& v) -> Value {
+        [](const auto& v) -> expression::Value {
             using T = std::decay_t<decltype(v)>;
             if constexpr (std::is_same_v<T, std::monostate>)
-                return Value();
+                return expression::Value();
             else if constexpr (std::is_same_v<T, long long>)
-                return Value(static_cast<std::int64_t>(v));
+                return expression::Value(static_cast<std::int64_t>(v));
             else
-                return Value(v);
+                return expression::Value(v);
         },
         p);
 }
@@ -44,9 +44,9 @@ private:
 
 ReportExpressions::ReportExpressions(Report& report) : report_(report), evaluator_(*this) {}
 
-ObjectDisplay ReportExpressions::displayOf(const View& view) const {
-    ObjectDisplay display;
-    display.format = DisplayFormat{FormatCode{view.formatCode}, view.formatText};
+expression::ObjectDisplay ReportExpressions::displayOf(const View& view) const {
+    expression::ObjectDisplay display;
+    display.format = expression::DisplayFormat{expression::FormatCode{view.formatCode}, view.formatText};
     display.hideZeros = view.objectType() == kMemoObject && (view.flags & kMemoHideZeros) != 0;
     return display;
 }
@@ -89,49 +89,49 @@ std::string ReportExpressions::fieldAlias(const std::string& name) const {
 }
 
 // Components are registered by name, either as data sets or as memory tables.
-DatasetAccess* ReportExpressions::findDatasetComponent(const std::string& path) const {
+expression::DatasetAccess* ReportExpressions::findDatasetComponent(const std::string& path) const {
     components_.setRegistry(report_.components);
     return components_.findDataset(path);
 }
 
-std::optional<Value> ReportExpressions::builtinVariable(BuiltinVariable which) const {
+std::optional<expression::Value> ReportExpressions::builtinVariable(expression::BuiltinVariable which) const {
     const PreparationVariables& v = variables_;
     switch (which) {
-        case BuiltinVariable::PageNumber:
-            return Value(v.pageNumber);
-        case BuiltinVariable::Date:
-            return Value(v.date);
-        case BuiltinVariable::Time:
-            return Value(v.time);
-        case BuiltinVariable::LineNumber:
-            return Value(v.lineNumber);
-        case BuiltinVariable::LineThrough:
-            return Value(v.lineThrough);
-        case BuiltinVariable::ColumnNumber:
-            return Value(v.columnNumber);
-        case BuiltinVariable::CurrentRecord:
-            return Value(v.recordNumber);
-        case BuiltinVariable::TotalPages:
-            return Value(v.totalPages);
+        case expression::BuiltinVariable::PageNumber:
+            return expression::Value(v.pageNumber);
+        case expression::BuiltinVariable::Date:
+            return expression::Value(v.date);
+        case expression::BuiltinVariable::Time:
+            return expression::Value(v.time);
+        case expression::BuiltinVariable::LineNumber:
+            return expression::Value(v.lineNumber);
+        case expression::BuiltinVariable::LineThrough:
+            return expression::Value(v.lineThrough);
+        case expression::BuiltinVariable::ColumnNumber:
+            return expression::Value(v.columnNumber);
+        case expression::BuiltinVariable::CurrentRecord:
+            return expression::Value(v.recordNumber);
+        case expression::BuiltinVariable::TotalPages:
+            return expression::Value(v.totalPages);
         // The width the text needs is known only to the memo's layout; the object's width stands in.
-        case BuiltinVariable::CalcWidth:
-            return current_ ? std::optional(Value(current_->width)) : std::nullopt;
-        case BuiltinVariable::CurY:
-            return Value(v.curY);
-        case BuiltinVariable::FreeSpace:
-            return Value(v.bottomLimit - v.curY);
-        case BuiltinVariable::FinalPass:
-            return Value(v.finalPass);
-        case BuiltinVariable::PageHeight:
-            return Value(v.bottomLimit);
-        case BuiltinVariable::PageWidth:
-            return Value(v.pageRight);
+        case expression::BuiltinVariable::CalcWidth:
+            return current_ ? std::optional(expression::Value(current_->width)) : std::nullopt;
+        case expression::BuiltinVariable::CurY:
+            return expression::Value(v.curY);
+        case expression::BuiltinVariable::FreeSpace:
+            return expression::Value(v.bottomLimit - v.curY);
+        case expression::BuiltinVariable::FinalPass:
+            return expression::Value(v.finalPass);
+        case expression::BuiltinVariable::PageHeight:
+            return expression::Value(v.bottomLimit);
+        case expression::BuiltinVariable::PageWidth:
+            return expression::Value(v.pageRight);
     }
     return std::nullopt;
 }
 
-std::optional<Value> ReportExpressions::objectProperty(const std::string& objectName,
-                                                       const std::string& propertyName) const {
+std::optional<expression::Value> ReportExpressions::objectProperty(const std::string& objectName,
+                                                                   const std::string& propertyName) const {
     const View* view = report_.findObject(objectName);
     if (!view) return std::nullopt;
     const PropertyValue p = view->property(propertyName);

@@ -3,9 +3,9 @@
 // objects' properties) and from the page state the preparation engine keeps current.
 #pragma once
 
+#include "expression/ExpressionContext.h"
+#include "expression/ExpressionEvaluator.h"
 #include "report/DatasetRegistry.h"
-#include "report/ExpressionContext.h"
-#include "report/ExpressionEvaluator.h"
 #include "report/ExpressionHook.h"
 
 #include <map>
@@ -20,8 +20,8 @@ class Report;
 // Values of the built-in variables; the preparation engine updates them as it goes.
 struct PreparationVariables {
     int pageNumber = 1;
-    DateTime date;  // taken once at the start of preparation
-    DateTime time;
+    expression::DateTime date;  // taken once at the start of preparation
+    expression::DateTime time;
     int lineNumber = 0;  // record number of the current band
     int lineThrough = 0;
     int columnNumber = 1;  // ColumnNo
@@ -33,12 +33,12 @@ struct PreparationVariables {
     bool finalPass = true;
 };
 
-class ReportExpressions : public ExpressionHost, public ExpressionContext {
+class ReportExpressions : public ExpressionHost, public expression::ExpressionContext {
 public:
     explicit ReportExpressions(Report& report);
 
     PreparationVariables& variables() { return variables_; }
-    ExpressionEvaluator& evaluator() { return evaluator_; }
+    expression::ExpressionEvaluator& evaluator() { return evaluator_; }
     // At the start of every preparation: forgets cached field references.
     void startPreparation() { evaluator_.clearCache(); }
 
@@ -53,16 +53,16 @@ public:
     // ExpressionContext (the evaluator's lookups)
     std::optional<std::string> dictionaryVariable(const std::string& name) const override;
     std::string fieldAlias(const std::string& name) const override;
-    DatasetAccess* findDatasetComponent(const std::string& path) const override;
-    std::optional<Value> builtinVariable(BuiltinVariable which) const override;
-    std::optional<Value> objectProperty(const std::string& objectName,
-                                        const std::string& propertyName) const override;
+    expression::DatasetAccess* findDatasetComponent(const std::string& path) const override;
+    std::optional<expression::Value> builtinVariable(expression::BuiltinVariable which) const override;
+    std::optional<expression::Value> objectProperty(const std::string& objectName,
+                                                    const std::string& propertyName) const override;
 
 private:
-    ObjectDisplay displayOf(const View& view) const;
+    expression::ObjectDisplay displayOf(const View& view) const;
 
     Report& report_;
-    ExpressionEvaluator evaluator_;
+    expression::ExpressionEvaluator evaluator_;
     PreparationVariables variables_;
     View* current_ = nullptr;
     mutable RegistryDatasetComponents components_;

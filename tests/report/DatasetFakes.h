@@ -1,8 +1,8 @@
 // A data set in memory for the report tests: one string field per column, bookmarks by row.
 #pragma once
 
-#include "report/DatasetAccess.h"
-#include "report/ExpressionContext.h"
+#include "expression/DatasetAccess.h"
+#include "expression/ExpressionContext.h"
 
 #include <map>
 #include <stdexcept>
@@ -11,13 +11,13 @@
 
 namespace report::testing {
 
-class FakeDataset : public DatasetAccess {
+class FakeDataset : public expression::DatasetAccess {
 public:
     FakeDataset(std::string name, std::vector<std::string> fields)
         : name_(std::move(name)), fields_(std::move(fields)) {}
 
     std::vector<std::vector<std::optional<std::string>>> rows;
-    std::vector<DataFieldType> types;  // per field; String when missing
+    std::vector<expression::DataFieldType> types;  // per field; String when missing
     std::vector<bool> getTextHandlers;
     int opens = 0, closes = 0;
 
@@ -59,12 +59,13 @@ public:
     }
     bool eof() const override { return eof_; }
 
-    DatasetBookmark getBookmark() override { return {rows.empty() ? -1 : cursor_}; }
-    void gotoBookmark(const DatasetBookmark& b) override {
+    expression::DatasetBookmark getBookmark() override { return {rows.empty() ? -1 : cursor_}; }
+    void gotoBookmark(const expression::DatasetBookmark& b) override {
         if (b.isValid()) moveTo(static_cast<int>(b.id));
     }
-    void freeBookmark(DatasetBookmark& b) override { b = {}; }
-    int compareBookmarks(const DatasetBookmark& a, const DatasetBookmark& b) const override {
+    void freeBookmark(expression::DatasetBookmark& b) override { b = {}; }
+    int compareBookmarks(const expression::DatasetBookmark& a,
+                         const expression::DatasetBookmark& b) const override {
         return a.id < b.id ? -1 : (a.id > b.id ? 1 : 0);
     }
 
@@ -73,20 +74,21 @@ public:
             if (fields_[i] == name) return static_cast<int>(i);
         return -1;
     }
-    DataFieldType fieldType(int f) const override {
+    expression::DataFieldType fieldType(int f) const override {
         return static_cast<std::size_t>(f) < types.size() ? types[static_cast<std::size_t>(f)]
-                                                          : DataFieldType::String;
+                                                          : expression::DataFieldType::String;
     }
     bool fieldHasGetTextHandler(int f) const override {
         return static_cast<std::size_t>(f) < getTextHandlers.size() &&
                getTextHandlers[static_cast<std::size_t>(f)];
     }
-    Value fieldValue(int f) const override {
+    expression::Value fieldValue(int f) const override {
         need();
         const auto& v = rows.at(static_cast<std::size_t>(cursor_)).at(static_cast<std::size_t>(f));
-        if (!v) return Value();
-        if (fieldType(f) == DataFieldType::Integer) return Value(static_cast<std::int64_t>(std::stoll(*v)));
-        return Value(*v);
+        if (!v) return expression::Value();
+        if (fieldType(f) == expression::DataFieldType::Integer)
+            return expression::Value(static_cast<std::int64_t>(std::stoll(*v)));
+        return expression::Value(*v);
     }
     std::string fieldDisplayText(int f) const override { return "<" + fieldValue(f).toText() + ">"; }
 
@@ -101,40 +103,40 @@ private:
     int cursor_ = 0;
 };
 
-class FakeDataSource : public DataSourceAccess {
+class FakeDataSource : public expression::DataSourceAccess {
 public:
-    DatasetAccess* target = nullptr;
-    DatasetAccess* dataSet() const override { return target; }
+    expression::DatasetAccess* target = nullptr;
+    expression::DatasetAccess* dataSet() const override { return target; }
 };
 
-class FakeComponents : public DatasetComponents {
+class FakeComponents : public expression::DatasetComponents {
 public:
-    std::map<std::string, DatasetAccess*, std::less<>> dataSets;
-    std::map<std::string, DataSourceAccess*, std::less<>> dataSources;
-    DatasetAccess* findDataset(std::string_view n) const override {
+    std::map<std::string, expression::DatasetAccess*, std::less<>> dataSets;
+    std::map<std::string, expression::DataSourceAccess*, std::less<>> dataSources;
+    expression::DatasetAccess* findDataset(std::string_view n) const override {
         auto it = dataSets.find(n);
         return it == dataSets.end() ? nullptr : it->second;
     }
-    DataSourceAccess* findDataSource(std::string_view n) const override {
+    expression::DataSourceAccess* findDataSource(std::string_view n) const override {
         auto it = dataSources.find(n);
         return it == dataSources.end() ? nullptr : it->second;
     }
 };
 
 // A report context with data sets by component path, a dictionary and built-ins.
-class FakeContext : public ExpressionContext {
+class FakeContext : public expression::ExpressionContext {
 public:
-    std::map<std::string, DatasetAccess*> components;
+    std::map<std::string, expression::DatasetAccess*> components;
     std::map<std::string, std::string> dictionary;
     std::map<std::string, std::string> aliases;
-    std::map<BuiltinVariable, Value> builtins;
-    std::map<std::string, Value> properties;  // "Memo1.Left"
-    std::map<std::string, Value> eventValues;
-    Variables globals;
+    std::map<expression::BuiltinVariable, expression::Value> builtins;
+    std::map<std::string, expression::Value> properties;  // "Memo1.Left"
+    std::map<std::string, expression::Value> eventValues;
+    expression::Variables globals;
     bool lookupFails = false;
     int componentLookups = 0;
 
-    bool getValueEvent(const std::string& name, Value& value) override {
+    bool getValueEvent(const std::string& name, expression::Value& value) override {
         auto it = eventValues.find(name);
         if (it == eventValues.end()) return false;
         value = it->second;
@@ -148,22 +150,22 @@ public:
         auto it = aliases.find(name);
         return it == aliases.end() ? name : it->second;
     }
-    DatasetAccess* findDatasetComponent(const std::string& path) const override {
+    expression::DatasetAccess* findDatasetComponent(const std::string& path) const override {
         ++const_cast<FakeContext*>(this)->componentLookups;
         if (lookupFails) throw std::runtime_error("form not found");
         auto it = components.find(path);
         return it == components.end() ? nullptr : it->second;
     }
-    std::optional<Value> builtinVariable(BuiltinVariable which) const override {
+    std::optional<expression::Value> builtinVariable(expression::BuiltinVariable which) const override {
         auto it = builtins.find(which);
         return it == builtins.end() ? std::nullopt : std::optional(it->second);
     }
-    std::optional<Value> objectProperty(const std::string& object,
-                                        const std::string& property) const override {
+    std::optional<expression::Value> objectProperty(const std::string& object,
+                                                    const std::string& property) const override {
         auto it = properties.find(object + "." + property);
         return it == properties.end() ? std::nullopt : std::optional(it->second);
     }
-    const Variables& globalVariables() const override { return globals; }
+    const expression::Variables& globalVariables() const override { return globals; }
 };
 
 }  // namespace report::testing

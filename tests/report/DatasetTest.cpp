@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 using namespace report;
+using namespace expression;
 using report::testing::FakeComponents;
 using report::testing::FakeDataset;
 using report::testing::FakeDataSource;

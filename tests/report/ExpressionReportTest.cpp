@@ -1,8 +1,8 @@
 // Expressions of a whole report: objects expand [kb1."giorno"] from the owner's print list,
 // see dictionary variables and other objects' properties, and follow TextOnly and HideZeros.
+#include "expression/ExpressionError.h"
 #include "memtable/StandardTables.h"
 #include "report/ComponentRegistry.h"
-#include "report/ExpressionError.h"
 #include "report/ExpressionReportHost.h"
 #include "report/MemoView.h"
 #include "report/Page.h"
@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 using namespace report;
+using namespace expression;
 
 namespace {
 

@@ -1,15 +1,16 @@
 // Expressions against a report: the name lookup chain, field values, line expansion and the
 // error texts.
+#include "expression/ExpressionError.h"
+#include "expression/ExpressionEvaluator.h"
+#include "expression/FormatDateTime.h"
 #include "memtable/StandardTables.h"
 #include "report/DatasetMemTable.h"
-#include "report/ExpressionError.h"
-#include "report/ExpressionEvaluator.h"
-#include "report/FormatDateTime.h"
 #include "tests/report/DatasetFakes.h"
 
 #include <gtest/gtest.h>
 
 using namespace report;
+using namespace expression;
 using report::testing::FakeContext;
 using report::testing::FakeDataset;
 

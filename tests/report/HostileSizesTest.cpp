@@ -3,14 +3,15 @@
 // whatever the stored values.
 #include <gtest/gtest.h>
 
+#include "expression/ExpressionError.h"
 #include "platform/FixedMetricsCanvas.h"
-#include "report/ExpressionError.h"
 #include "report/ExpressionReportHost.h"
 #include "report/PictureView.h"
 #include "report/StoredRange.h"
 #include "tests/report/ReportTestSupport.h"
 
 using namespace report;
+using namespace expression;
 
 namespace {
 
@@ -173,7 +174,7 @@ TEST(HostileSizes, ChainedDictionaryVariablesAreEvaluatedOnceEach) {
         expressions.evaluator().calculate("LOOP");
         ADD_FAILURE() << "a variable made of itself has no value";
     } catch (const ExpressionError& e) {
-        EXPECT_EQ(e.what(), expression_messages::undefinedSymbol("LOOP"));
+        EXPECT_EQ(e.what(), expression::messages::undefinedSymbol("LOOP"));
     }
 }
 

@@ -1,6 +1,6 @@
-#include "report/ExpressionScanner.h"
+#include "expression/ExpressionScanner.h"
 
-namespace report {
+namespace expression {
 
 std::optional<BracketSpan> findBracketedExpression(std::string_view text, std::size_t from) {
     const std::size_t open = text.find('[', from);
@@ -23,4 +23,4 @@ std::optional<BracketSpan> findBracketedExpression(std::string_view text, std::s
     return BracketSpan{open, text.size()};
 }
 
-}  // namespace report
+}  // namespace expression

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace report {
+namespace expression {
 
 // Gives the display text of one expression (the text between the brackets).
 using ExpressionToText = std::function<std::string(std::string_view expression)>;
@@ -23,4 +23,4 @@ std::vector<std::string> expandMemo(const std::vector<std::string>& memo, bool t
 // Splits a text at "\r\n", "\n" or "\r".
 std::vector<std::string> splitLines(std::string_view text);
 
-}  // namespace report
+}  // namespace expression

@@ -1,12 +1,12 @@
 // The operators of expressions: their binding and what they compute.
 #pragma once
 
-#include "report/ExpressionValue.h"
+#include "expression/ExpressionValue.h"
 
 #include <optional>
 #include <string_view>
 
-namespace report {
+namespace expression {
 
 enum class Operator {
     add,
@@ -47,4 +47,4 @@ std::optional<Operator> keywordOperator(std::string_view word);
 Value applyBinary(Operator op, const Value& left, const Value& right, char decimalSeparator);
 Value applyPrefix(Operator op, const Value& operand, char decimalSeparator);
 
-}  // namespace report
+}  // namespace expression

@@ -1,9 +1,9 @@
-#include "report/VariablesGlobal.h"
+#include "expression/VariablesGlobal.h"
 
 #include <algorithm>
 #include <cctype>
 
-namespace report {
+namespace expression {
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
@@ -40,4 +40,4 @@ Variables& Variables::global() {
     return variables;
 }
 
-}  // namespace report
+}  // namespace expression

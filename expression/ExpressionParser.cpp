@@ -1,15 +1,15 @@
-#include "report/ExpressionParser.h"
+#include "expression/ExpressionParser.h"
 
+#include "expression/ExpressionError.h"
+#include "expression/ExpressionOperators.h"
+#include "expression/ExpressionScanner.h"
 #include "platform/DepthGuard.h"
 #include "platform/Utf8.h"
-#include "report/ExpressionError.h"
-#include "report/ExpressionOperators.h"
-#include "report/ExpressionScanner.h"
 
 #include <cctype>
 #include <variant>
 
-namespace report {
+namespace expression {
 
 struct PostfixName {
     std::string name;
@@ -356,4 +356,4 @@ Value ExpressionParser::computeCopy(std::span<const std::string> args, ParserHos
         copyCharacters(text, evaluate(args[1], host).toInteger(), evaluate(args[2], host).toInteger()));
 }
 
-}  // namespace report
+}  // namespace expression

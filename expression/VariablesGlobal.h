@@ -2,7 +2,7 @@
 // names of the picture blob types.
 #pragma once
 
-#include "report/ExpressionValue.h"
+#include "expression/ExpressionValue.h"
 
 #include <array>
 #include <optional>
@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-namespace report {
+namespace expression {
 
 class Variables {
 public:
@@ -39,4 +39,4 @@ inline constexpr std::array<std::pair<std::string_view, int>, 4> kBlobTypeNames 
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
 
-}  // namespace report
+}  // namespace expression

@@ -1,11 +1,11 @@
 // Display formats: inline " #" formats, FormatCode categories, number and date pictures.
-#include "report/Format.h"
-#include "report/FormatDateTime.h"
-#include "report/FormatNumber.h"
+#include "expression/Format.h"
+#include "expression/FormatDateTime.h"
+#include "expression/FormatNumber.h"
 
 #include <gtest/gtest.h>
 
-using namespace report;
+using namespace expression;
 
 namespace {
 

@@ -3,16 +3,16 @@
 // results for display. One evaluator serves one preparation (or one drawing pass).
 #pragma once
 
-#include "report/ExpressionContext.h"
-#include "report/ExpressionParser.h"
-#include "report/Format.h"
-#include "report/Variables.h"
+#include "expression/ExpressionContext.h"
+#include "expression/ExpressionParser.h"
+#include "expression/Format.h"
+#include "expression/Variables.h"
 
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace report {
+namespace expression {
 
 // How an object shows its values: its FormatCode/FormatText and the HideZeros flag.
 struct ObjectDisplay {
@@ -52,4 +52,4 @@ private:
     VariableLookup variables_;
 };
 
-}  // namespace report
+}  // namespace expression

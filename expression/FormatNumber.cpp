@@ -1,13 +1,13 @@
-#include "report/FormatNumber.h"
+#include "expression/FormatNumber.h"
 
-#include "report/ExpressionValue.h"
+#include "expression/ExpressionValue.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <vector>
 
-namespace report {
+namespace expression {
 
 namespace {
 
@@ -184,4 +184,4 @@ std::string formatFloat(std::string_view format, double value, char decimalSepar
     return addMinus ? "-" + text : text;
 }
 
-}  // namespace report
+}  // namespace expression

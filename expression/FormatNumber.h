@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace report {
+namespace expression {
 
 // Up to three sections "positive;negative;zero"; "0" is a required digit, "#" an optional
 // one, "." the decimal point, "," anywhere before it asks for thousands separators, "E+"/"E-"
@@ -21,4 +21,4 @@ inline char thousandSeparatorFor(char decimalSeparator) {
     return decimalSeparator == ',' ? '.' : ',';
 }
 
-}  // namespace report
+}  // namespace expression

@@ -3,15 +3,15 @@
 // serve only what it knows.
 #pragma once
 
-#include "report/DatasetAccess.h"
-#include "report/ExpressionValue.h"
-#include "report/VariablesGlobal.h"
+#include "expression/DatasetAccess.h"
+#include "expression/ExpressionValue.h"
+#include "expression/VariablesGlobal.h"
 
 #include <optional>
 #include <span>
 #include <string>
 
-namespace report {
+namespace expression {
 
 enum class BuiltinVariable {
     PageNumber,     // PAGE#: current page, from 1
@@ -76,4 +76,4 @@ public:
     virtual const Variables& globalVariables() const { return Variables::global(); }
 };
 
-}  // namespace report
+}  // namespace expression

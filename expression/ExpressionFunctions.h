@@ -1,14 +1,14 @@
 // The built-in function library of expressions (names case-insensitive).
 #pragma once
 
-#include "report/ExpressionValue.h"
+#include "expression/ExpressionValue.h"
 
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
-namespace report {
+namespace expression {
 
 enum class FunctionKind {
     Plain,      // computed here from the argument values
@@ -29,4 +29,4 @@ const FunctionInfo* findLibraryFunction(std::string_view upperName);
 Value callLibraryFunction(const FunctionInfo& function, std::span<const Value> arguments,
                           char decimalSeparator);
 
-}  // namespace report
+}  // namespace expression

@@ -1,14 +1,14 @@
-#include "report/ExpressionValue.h"
+#include "expression/ExpressionValue.h"
 
-#include "report/ExpressionError.h"
-#include "report/FormatDateTime.h"
+#include "expression/ExpressionError.h"
+#include "expression/FormatDateTime.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
 
-namespace report {
+namespace expression {
 
 namespace {
 
@@ -109,4 +109,4 @@ std::string Value::toText(char decimalSeparator) const {
     return {};
 }
 
-}  // namespace report
+}  // namespace expression

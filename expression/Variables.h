@@ -3,15 +3,15 @@
 // state, object properties and blob-type names, and last the name as an expression itself.
 #pragma once
 
-#include "report/ExpressionContext.h"
-#include "report/ExpressionParser.h"
-#include "report/ExpressionValue.h"
+#include "expression/ExpressionContext.h"
+#include "expression/ExpressionParser.h"
+#include "expression/ExpressionValue.h"
 
 #include <map>
 #include <string>
 #include <unordered_set>
 
-namespace report {
+namespace expression {
 
 class VariableLookup {
 public:
@@ -35,8 +35,8 @@ private:
     };
 
     std::optional<Value> fromDictionary(const std::string& name, ExpressionParser& parser, ParserHost& host);
-    Value dictionaryExpression(const std::string& name, const std::string& expression, ExpressionParser& parser,
-                               ParserHost& host);
+    Value dictionaryExpression(const std::string& name, const std::string& expression,
+                               ExpressionParser& parser, ParserHost& host);
     std::optional<FieldReference> resolveField(const std::string& name) const;
     std::optional<Value> fromPageState(const std::string& name) const;
     Value asExpression(const std::string& name, ExpressionParser& parser, ParserHost& host);
@@ -60,4 +60,4 @@ Value dataFieldValue(DatasetAccess& dataSet, const std::string& fieldName);
 // The built-in variable a name means (any case): PAGE#, DATE, ... , PAGEWIDTH.
 std::optional<BuiltinVariable> builtinVariableNamed(std::string_view name);
 
-}  // namespace report
+}  // namespace expression

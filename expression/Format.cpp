@@ -1,12 +1,12 @@
-#include "report/Format.h"
+#include "expression/Format.h"
 
-#include "report/ExpressionError.h"
-#include "report/FormatDateTime.h"
-#include "report/FormatNumber.h"
+#include "expression/ExpressionError.h"
+#include "expression/FormatDateTime.h"
+#include "expression/FormatNumber.h"
 
 #include <cctype>
 
-namespace report {
+namespace expression {
 
 namespace {
 
@@ -159,4 +159,4 @@ std::string formatValue(const Value& value, const DisplayFormat& format) {
     }
 }
 
-}  // namespace report
+}  // namespace expression

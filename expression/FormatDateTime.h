@@ -2,13 +2,13 @@
 // FORMATDATETIME function.
 #pragma once
 
-#include "report/ExpressionValue.h"
+#include "expression/ExpressionValue.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
 
-namespace report {
+namespace expression {
 
 struct CivilDateTime {
     int year = 1899, month = 12, day = 30;
@@ -32,4 +32,4 @@ std::string defaultDateTimeText(DateTime value);
 std::optional<DateTime> parseDate(std::string_view text);
 std::optional<DateTime> parseTime(std::string_view text);
 
-}  // namespace report
+}  // namespace expression

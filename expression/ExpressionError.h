@@ -6,17 +6,17 @@
 
 #include "platform/Error.h"
 
-namespace report {
+namespace expression {
 
 class ExpressionError : public platform::Error {
 public:
     using platform::Error::Error;
 };
 
-}  // namespace report
+}  // namespace expression
 
-namespace report::expression_messages {
-// UI text 55439.
+namespace expression::messages {
+// An unknown name, or a variable used while its own value is being computed.
 inline constexpr const char* kUndefinedSymbol = "Simbolo non definito";
 inline std::string undefinedSymbol(const std::string& name) {
     return std::string(kUndefinedSymbol) + " \"" + name + "\"";
@@ -25,4 +25,4 @@ inline std::string undefinedSymbol(const std::string& name) {
 inline std::string missingComponent(const std::string& name) {
     return "Missing " + name;
 }
-}  // namespace report::expression_messages
+}  // namespace expression::messages

@@ -1,8 +1,8 @@
-#include "report/ExpressionExpand.h"
+#include "expression/ExpressionExpand.h"
 
-#include "report/ExpressionScanner.h"
+#include "expression/ExpressionScanner.h"
 
-namespace report {
+namespace expression {
 
 std::string expandLine(std::string_view line, const ExpressionToText& evaluate) {
     std::string s(line);
@@ -45,4 +45,4 @@ std::vector<std::string> expandMemo(const std::vector<std::string>& memo, bool t
     return lines;
 }
 
-}  // namespace report
+}  // namespace expression

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-namespace report {
+namespace expression {
 
 // Positions (0-based) of the outer "[" and its matching "]". A "[" that is never closed runs
 // to the end of the text: `close` is then the text's size and the expression is the rest.
@@ -22,4 +22,4 @@ struct BracketSpan {
 // quote the single-quoted state unless inside double quotes; brackets count only outside both.
 std::optional<BracketSpan> findBracketedExpression(std::string_view text, std::size_t from = 0);
 
-}  // namespace report
+}  // namespace expression

@@ -1,10 +1,10 @@
-#include "report/ExpressionEvaluator.h"
+#include "expression/ExpressionEvaluator.h"
 
-#include "report/ExpressionError.h"
-#include "report/ExpressionExpand.h"
-#include "report/ExpressionFunctions.h"
+#include "expression/ExpressionError.h"
+#include "expression/ExpressionExpand.h"
+#include "expression/ExpressionFunctions.h"
 
-namespace report {
+namespace expression {
 
 ExpressionEvaluator::ExpressionEvaluator(ExpressionContext& context, char decimalSeparator)
     : context_(context), parser_(decimalSeparator), variables_(context) {}
@@ -25,12 +25,13 @@ std::string ExpressionEvaluator::displayText(std::string_view expression, const 
 }
 
 std::string ExpressionEvaluator::expandLine(std::string_view line, const ObjectDisplay& display) {
-    return report::expandLine(line, [&](std::string_view e) { return displayText(e, display); });
+    return expression::expandLine(line, [&](std::string_view e) { return displayText(e, display); });
 }
 
 std::vector<std::string> ExpressionEvaluator::expandMemo(const std::vector<std::string>& memo, bool textOnly,
                                                          const ObjectDisplay& display) {
-    return report::expandMemo(memo, textOnly, [&](std::string_view e) { return displayText(e, display); });
+    return expression::expandMemo(memo, textOnly,
+                                  [&](std::string_view e) { return displayText(e, display); });
 }
 
 Value ExpressionEvaluator::valueOf(const std::string& name) {
@@ -51,7 +52,7 @@ Value ExpressionEvaluator::callFunction(const std::string& upperName,
     if (function) return callLibraryFunction(*function, values, parser_.decimalSeparator());
     Value result;
     if (context_.userFunctionEvent(upperName, values, result)) return result;
-    throw ExpressionError(expression_messages::undefinedSymbol(upperName));
+    throw ExpressionError(messages::undefinedSymbol(upperName));
 }
 
-}  // namespace report
+}  // namespace expression

@@ -1,12 +1,12 @@
-#include "report/Variables.h"
+#include "expression/Variables.h"
 
-#include "report/ExpressionError.h"
+#include "expression/ExpressionError.h"
 
 #include <array>
 #include <exception>
 #include <utility>
 
-namespace report {
+namespace expression {
 
 namespace {
 
@@ -143,8 +143,9 @@ std::optional<Value> VariableLookup::fromDictionary(const std::string& name, Exp
 // comes back to itself stands for nothing.
 Value VariableLookup::dictionaryExpression(const std::string& name, const std::string& expression,
                                            ExpressionParser& parser, ParserHost& host) {
-    if (const auto known = dictionaryValues_.find(name); known != dictionaryValues_.end()) return known->second;
-    if (inProgress_.contains(name)) throw ExpressionError(expression_messages::undefinedSymbol(name));
+    if (const auto known = dictionaryValues_.find(name); known != dictionaryValues_.end())
+        return known->second;
+    if (inProgress_.contains(name)) throw ExpressionError(messages::undefinedSymbol(name));
     InProgress guard(inProgress_, name);
     Value value = parser.evaluate(expression, host);
     dictionaryValues_.insert_or_assign(name, value);
@@ -162,7 +163,7 @@ std::optional<VariableLookup::FieldReference> VariableLookup::resolveField(const
     try {
         dataSet = context_.findDatasetComponent(component);
     } catch (const std::exception&) {
-        throw ExpressionError(expression_messages::missingComponent(component));
+        throw ExpressionError(messages::missingComponent(component));
     }
     if (!dataSet) return std::nullopt;
     if (dataSet->fieldIndex(field) < 0) return std::nullopt;
@@ -182,9 +183,9 @@ std::optional<Value> VariableLookup::fromPageState(const std::string& name) cons
 // The name is computed as an expression, once: meeting it again while it is being computed
 // means it stands for nothing.
 Value VariableLookup::asExpression(const std::string& name, ExpressionParser& parser, ParserHost& host) {
-    if (inProgress_.contains(name)) throw ExpressionError(expression_messages::undefinedSymbol(name));
+    if (inProgress_.contains(name)) throw ExpressionError(messages::undefinedSymbol(name));
     InProgress guard(inProgress_, name);
     return parser.evaluate(name, host);
 }
 
-}  // namespace report
+}  // namespace expression

@@ -5,7 +5,7 @@
 // calls are handed to the host; IF and COPY are computed here.
 #pragma once
 
-#include "report/ExpressionValue.h"
+#include "expression/ExpressionValue.h"
 
 #include <memory>
 #include <span>
@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-namespace report {
+namespace expression {
 
 // What the parser asks of the outside world.
 class ParserHost {
@@ -56,4 +56,4 @@ private:
 // positions outside the text give less or nothing, as COPY does.
 std::string copyCharacters(std::string_view text, std::int64_t from, std::int64_t count);
 
-}  // namespace report
+}  // namespace expression

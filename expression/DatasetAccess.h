@@ -3,13 +3,13 @@
 // DatasetMemTable.h; tests use fakes.
 #pragma once
 
-#include "report/ExpressionValue.h"
+#include "expression/ExpressionValue.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-namespace report {
+namespace expression {
 
 struct DatasetBookmark {
     std::int64_t id = -1;  // -1: no record
@@ -66,4 +66,4 @@ public:
     virtual DataSourceAccess* findDataSource(std::string_view componentName) const = 0;
 };
 
-}  // namespace report
+}  // namespace expression

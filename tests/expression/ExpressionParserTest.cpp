@@ -1,14 +1,14 @@
 // The expression parser: bracket scanning, binding of operators, values of operators and of
 // IF/COPY, syntax errors.
-#include "report/ExpressionError.h"
-#include "report/ExpressionParser.h"
-#include "report/ExpressionScanner.h"
+#include "expression/ExpressionError.h"
+#include "expression/ExpressionParser.h"
+#include "expression/ExpressionScanner.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 
-using namespace report;
+using namespace expression;
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "report/FormatDateTime.h"
+#include "expression/FormatDateTime.h"
 
 #include <algorithm>
 #include <array>
@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 
-namespace report {
+namespace expression {
 
 namespace {
 
@@ -290,4 +290,4 @@ std::optional<DateTime> parseTime(std::string_view text) {
     return encodeTime(h, n, s);
 }
 
-}  // namespace report
+}  // namespace expression

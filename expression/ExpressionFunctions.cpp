@@ -1,16 +1,16 @@
-#include "report/ExpressionFunctions.h"
+#include "expression/ExpressionFunctions.h"
 
+#include "expression/ExpressionError.h"
+#include "expression/ExpressionParser.h"
+#include "expression/FormatDateTime.h"
+#include "expression/FormatNumber.h"
 #include "platform/Utf8.h"
-#include "report/ExpressionError.h"
-#include "report/ExpressionParser.h"
-#include "report/FormatDateTime.h"
-#include "report/FormatNumber.h"
 
 #include <algorithm>
 #include <array>
 #include <cctype>
 
-namespace report {
+namespace expression {
 
 namespace {
 
@@ -167,4 +167,4 @@ Value callLibraryFunction(const FunctionInfo& function, std::span<const Value> a
     return it->body(arguments, decimalSeparator);
 }
 
-}  // namespace report
+}  // namespace expression

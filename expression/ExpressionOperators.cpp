@@ -1,6 +1,6 @@
-#include "report/ExpressionOperators.h"
+#include "expression/ExpressionOperators.h"
 
-#include "report/ExpressionError.h"
+#include "expression/ExpressionError.h"
 
 #include <array>
 #include <cctype>
@@ -8,7 +8,7 @@
 #include <limits>
 #include <string>
 
-namespace report {
+namespace expression {
 
 namespace {
 
@@ -231,4 +231,4 @@ Value applyPrefix(Operator op, const Value& v, char sep) {
     }
 }
 
-}  // namespace report
+}  // namespace expression

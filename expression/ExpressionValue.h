@@ -7,7 +7,7 @@
 #include <string_view>
 #include <variant>
 
-namespace report {
+namespace expression {
 
 // A date-time as days since 30 December 1899; the fraction is the time of day.
 struct DateTime {
@@ -59,4 +59,4 @@ bool parseNumber(std::string_view text, double& out);
 // Shortest round-trip text of a float with at most 15 significant digits.
 std::string formatGeneralFloat(double v, char decimalSeparator);
 
-}  // namespace report
+}  // namespace expression

@@ -2,7 +2,7 @@
 // expression, and the conversion of a value into its display text.
 #pragma once
 
-#include "report/ExpressionValue.h"
+#include "expression/ExpressionValue.h"
 
 #include <array>
 #include <cstdint>
@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-namespace report {
+namespace expression {
 
 enum class FormatCategory : int { Text = 0, Number = 1, Date = 2, Time = 3, Logical = 4 };
 
@@ -63,4 +63,4 @@ ExpressionWithFormat splitInlineFormat(std::string_view text);
 // number format) is shown in plain conversion rather than failing the report.
 std::string formatValue(const Value& value, const DisplayFormat& format);
 
-}  // namespace report
+}  // namespace expression
