@@ -67,7 +67,7 @@ std::unique_ptr<gui::preview::PreviewWindow> openForm(Report& r) {
         options, nullptr, gui::preview::PreviewServices{nullptr, &benchMemory()});
     form->showPreview(r.pages);
     QApplication::processEvents();
-    form->relayout();
+    form->pageBox()->relayout();
     return form;
 }
 
@@ -75,12 +75,12 @@ void BM_PaintPageAt100Percent(benchmark::State& state) {
     ensureApplication();
     Report r(1);
     auto form = openForm(r);
-    const platform::Rect page = form->layout().bounds[0];
+    const platform::Rect page = form->pageBox()->layout().bounds[0];
     QImage image(form->pageBox()->size(), QImage::Format_RGB32);
     for (auto _ : state) {
         r.pages.page(0).loadedPage.reset();  // rebuilt from its stream, as on first showing
         QPainter painter(&image);
-        form->paintDesk(painter, QRegion(page.left, page.top, page.width(), page.height()));
+        form->pageBox()->paint(painter, QRegion(page.left, page.top, page.width(), page.height()));
     }
 }
 BENCHMARK(BM_PaintPageAt100Percent)->Unit(benchmark::kMillisecond);
@@ -94,7 +94,7 @@ void BM_ScrollThrough186Pages(benchmark::State& state) {
     for (auto _ : state) {
         form->runAction(gui::preview::PreviewAction::FirstLine);
         for (int i = 1; i < r.pages.count(); ++i) {
-            form->nextPage();
+            form->pageBox()->nextPage();
             form->pageBox()->repaint();
             peak = std::max(peak, residentKb());
         }

@@ -37,9 +37,6 @@ QString ui(int number) {
 constexpr int kToolbarHeight = 33;
 constexpr int kStripWidth = 16;
 constexpr int kBottomStripHeight = 18;
-constexpr int kSmallStep = 10;
-constexpr int kLargeStep = 200;
-constexpr int kInitialScrollMax = 32000;
 
 struct ZoomItem {
     int tag;
@@ -55,16 +52,6 @@ QWidget* separator(QWidget* strip) {
     s->setFixedSize(8, 8);
     strip->layout()->addWidget(s);
     return s;
-}
-
-QScrollBar* scrollBar(Qt::Orientation orientation, QWidget* parent) {
-    auto* bar = new QScrollBar(orientation, parent);
-    bar->setRange(0, kInitialScrollMax);
-    bar->setSingleStep(kSmallStep);
-    bar->setPageStep(kLargeStep);
-    // Entering a bar leaves the focus with the page area.
-    bar->setFocusPolicy(Qt::NoFocus);
-    return bar;
 }
 
 }  // namespace
@@ -99,8 +86,13 @@ PreviewWindow::PreviewWindow(const PreviewOptions& options, QWidget* parent, con
 
     auto* middle = new QHBoxLayout;
     middle->setSpacing(0);
-    box_ = new PageBox(*this, this);
+    box_ = new PageBox(this);
     box_->setMinimumSize(1, 1);
+    connect(box_, &PageBox::currentPageChanged, this, &PreviewWindow::updatePageText);
+    connect(box_, &PageBox::zoomChanged, this, &PreviewWindow::showZoom);
+    connect(box_, &PageBox::zoomMenuRequested, this, [this](QPoint global) { menu_->popup(global); });
+    // In help mode a press on the page area names the area instead of acting on the pages.
+    box_->installEventFilter(this);
     rightStrip_ = new QWidget(this);
     rightStrip_->setFixedWidth(kStripWidth);
     middle->addWidget(box_, 1);
@@ -176,7 +168,6 @@ void PreviewWindow::buildScrollStrips(QWidget* right, QWidget* bottom) {
     auto* column = new QVBoxLayout(right);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    vbar_ = scrollBar(Qt::Vertical, right);
     pgUp_ = new QToolButton(right);
     pgDown_ = new QToolButton(right);
     for (QToolButton* b : {pgUp_, pgDown_}) {
@@ -188,7 +179,7 @@ void PreviewWindow::buildScrollStrips(QWidget* right, QWidget* bottom) {
     pgDown_->setArrowType(Qt::DownArrow);
     pgUp_->setAccessibleName(QStringLiteral("Pagina precedente"));
     pgDown_->setAccessibleName(QStringLiteral("Pagina successiva"));
-    column->addWidget(vbar_, 1);
+    column->addWidget(box_->verticalBar(), 1);
     column->addSpacing(1);
     column->addWidget(pgUp_);
     column->addWidget(pgDown_);
@@ -203,15 +194,12 @@ void PreviewWindow::buildScrollStrips(QWidget* right, QWidget* bottom) {
     pageLabel_->setFixedWidth(110);
     pageLabel_->setAlignment(Qt::AlignCenter);
     pageLabel_->setProperty("helpTag", kTagPageText);
-    hbar_ = scrollBar(Qt::Horizontal, bottom);
     row->addWidget(pageLabel_);
-    row->addWidget(hbar_, 1);
+    row->addWidget(box_->horizontalBar(), 1);
     row->addSpacing(kStripWidth);
 
-    connect(vbar_, &QScrollBar::valueChanged, this, &PreviewWindow::onVerticalScroll);
-    connect(hbar_, &QScrollBar::valueChanged, this, &PreviewWindow::onHorizontalScroll);
-    connect(pgUp_, &QToolButton::clicked, this, &PreviewWindow::previousPage);
-    connect(pgDown_, &QToolButton::clicked, this, &PreviewWindow::nextPage);
+    connect(pgUp_, &QToolButton::clicked, box_, &PageBox::previousPage);
+    connect(pgDown_, &QToolButton::clicked, box_, &PageBox::nextPage);
 }
 
 void PreviewWindow::buildMenu() {
@@ -235,11 +223,12 @@ void PreviewWindow::buildMenu() {
 
 void PreviewWindow::attachPages(prepared::PreparedPages* pages) {
     pages_ = pages;
+    box_->setPages(pages);
 }
 
 prepared::PreparedPages* PreviewWindow::handBack() {
     prepared::PreparedPages* held = pages_;
-    pages_ = nullptr;
+    attachPages(nullptr);
     return held;
 }
 
@@ -277,9 +266,7 @@ void PreviewWindow::initButtons() {
 int PreviewWindow::showPreview(prepared::PreparedPages& pages) {
     attachPages(&pages);
     initButtons();
-    refresh(true);
-    vbar_->setValue(0);
-    hbar_->setValue(0);
+    showFromStart();
     const QRect now = geometry();
     showWithBounds(*this, memory_.readBounds({now.x(), now.y(), now.width(), now.height(), true}));
     if (options_.modal) return exec();
@@ -299,11 +286,14 @@ void PreviewWindow::keyPressEvent(QKeyEvent* event) {
         focused->click();
         return;
     }
-    // Keys reach the window before its controls.
-    if (deskKey(event->key(), event->modifiers()))
-        event->accept();
-    else
+    // The page area's keys reach it here too while a toolbar button has the focus.
+    const PreviewAction action = previewKeyAction(event->key(), event->modifiers() & Qt::ControlModifier);
+    if (action == PreviewAction::None) {
         QDialog::keyPressEvent(event);
+        return;
+    }
+    runAction(action);
+    event->accept();
 }
 
 // The page area takes the focus, so that the arrow keys scroll at once; a toolbar button that

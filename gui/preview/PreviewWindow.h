@@ -1,5 +1,6 @@
-// The preview window: prepared pages on a grey desk at a chosen zoom, with a toolbar for zoom,
-// opening and saving prepared-report files, printing, text search, help and closing.
+// The preview window: the page area (PageBox) with the prepared pages, and a toolbar for zoom,
+// opening and saving prepared-report files, printing, text search, help and closing. The
+// window follows the page area's signals in its page counter and zoom button.
 //
 // The window borrows the prepared-pages store while it is open (attachPages) and gives it back
 // around printing (handBack); when the window goes, the pages it holds are released and the
@@ -9,7 +10,6 @@
 #include <QDialog>
 #include <QString>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "gui/preview/PreviewKeys.h"
@@ -22,10 +22,7 @@
 class QActionGroup;
 class QLabel;
 class QMenu;
-class QScrollBar;
 class QToolButton;
-class QPainter;
-class QRegion;
 
 namespace gui::preview {
 
@@ -47,22 +44,17 @@ public:
     void attachPages(prepared::PreparedPages* pages);
     prepared::PreparedPages* handBack();
     prepared::PreparedPages* pages() const { return pages_; }
+    int pageCount() const { return pages_ ? pages_->count() : 0; }
 
-    // connect, buttons, reset refresh, stored bounds; then modal (returns when closed) or not.
+    // connect, buttons, the first page at the zoom last chosen, stored bounds; then modal
+    // (returns when closed) or not.
     int showPreview(prepared::PreparedPages& pages);
-
     void initButtons();
-    void refresh(bool reset);
-    void relayout();
-    void showCurrentPage();
-    void updatePageText();
 
-    // --- commands (toolbar, keys, menu)
+    // --- commands (toolbar, keys, menu); the page area's own moves go to it.
     void runAction(PreviewAction action);
     // A zoom menu tag: 1..3 the modes, else a percentage.
     void chooseZoom(int tag);
-    void previousPage() { changePage(-1); }
-    void nextPage() { changePage(+1); }
     void openPrepared();
     void savePrepared();
     void openFile(const QString& fileName);
@@ -81,45 +73,22 @@ public:
 
     void setFileDialogs(PreviewFileDialogs* dialogs) { fileDialogs_ = dialogs; }
 
-    // What the shown pages are: the report's title, or the name of the file opened last.
-    const std::string& documentTitle() const { return documentTitle_; }
-
-    // --- state, for the window's parts and for tests
-    int currentPage() const { return currentPage_; }
-    int pageCount() const { return pages_ ? pages_->count() : 0; }
-    double zoom() const { return zoom_; }
-    ZoomMode zoomMode() const { return mode_; }
-    const DeskLayout& layout() const { return layout_; }
+    // --- the window's parts, for tests
+    PageBox* pageBox() const { return box_; }
     QString pageText() const;
     QString zoomCaption() const;
-    int horizontalPosition() const;
-    int verticalPosition() const;
     int checkedZoomTag() const;
-    PageBox* pageBox() const { return box_; }
     QMenu* zoomMenu() const { return menu_; }
     QToolButton* button(int helpTag) const;
     QToolButton* sheetSettingsButton() const { return sheetSettingsBtn_; }
     const prepared::TextSearchState& searchState() const { return search_; }
-    std::optional<platform::Rect> highlight() const { return highlight_; }
     int lastHelpTag() const { return lastHelpTag_; }
     bool inHelpMode() const { return helpMode_; }
 
-    // --- the page box's events
-    void paintDesk(QPainter& painter, const QRegion& region);
-    void deskMousePress(QPoint at, Qt::MouseButton button, QPoint global);
-    void deskMouseMove(QPoint at);
-    void deskMouseRelease();
-    void deskDoubleClick(QPoint at);
-    void deskWheel(int notches);
-    bool deskKey(int key, Qt::KeyboardModifiers modifiers);
-
-    // The page box's size: the room pages are laid out in.
-    platform::Size boxSize() const;
-
 protected:
     void done(int result) override;
-    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -128,40 +97,25 @@ private:
     void buildMenu();
     void buildScrollStrips(QWidget* right, QWidget* bottom);
     QToolButton* addButton(QWidget* strip, const QString& hint, int tag);
+    void showFromStart();
     void focusPageArea();
-    void changePage(int delta);
-    void setCurrentPage(int page);
-    void onVerticalScroll(int value);
-    void onHorizontalScroll(int value);
-    void checkZoomItem();
-    platform::Point deskPoint(QPoint at) const;
-    platform::Rect onScreen(const platform::Rect& desk) const;
-    void releaseAllPages();
+    void updatePageText();
+    void showZoom(double zoom, ZoomMode mode);
     void showFoundText();
     void finishHelp(QPoint at, QPoint global);
 
     PreviewOptions options_;
     ShownPages shownPages_ = ShownPages::Prepared;  // a file opened replaces the prepared pages
+    // What the shown pages are: the report's title, or the name of the file opened last.
     std::string documentTitle_;
     PrintService* printService_;
     std::unique_ptr<PreviewMemory> ownMemory_;  // when the program gave none
     PreviewMemory& memory_;
     prepared::PreparedPages* pages_ = nullptr;
     PreviewFileDialogs* fileDialogs_;
-    int currentPage_ = 1;
-    double zoom_ = 1.0;
-    ZoomMode mode_ = ZoomMode::Fixed;
-    DeskLayout layout_;
-    bool ready_ = false;
     prepared::TextSearchState search_;
-    std::optional<platform::Rect> highlight_;  // desk pixels
-    int wheelFactor_ = 1;
-    bool dragging_ = false;
-    QPoint dragFrom_;
-    bool ignoreNextPress_ = false;
     bool helpMode_ = false;
     int lastHelpTag_ = 0;
-    int lastH_ = 0, lastV_ = 0;
 
     PageBox* box_ = nullptr;
     QToolButton* zoomBtn_ = nullptr;
@@ -175,8 +129,6 @@ private:
     QToolButton* sheetSettingsBtn_ = nullptr;
     QWidget* separators_[3] = {};
     QWidget* rightStrip_ = nullptr;
-    QScrollBar* vbar_ = nullptr;
-    QScrollBar* hbar_ = nullptr;
     QToolButton* pgUp_ = nullptr;
     QToolButton* pgDown_ = nullptr;
     QLabel* pageLabel_ = nullptr;

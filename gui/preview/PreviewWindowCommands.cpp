@@ -2,7 +2,6 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QMouseEvent>
-#include <QScrollBar>
 #include <QToolButton>
 #include <QWhatsThis>
 #include <exception>
@@ -70,11 +69,7 @@ void PreviewWindow::openFile(const QString& fileName) {
         return;
     }
     search_ = {};
-    currentPage_ = 1;
-    relayout();
-    updatePageText();
-    showCurrentPage();
-    box_->update();
+    box_->showFirstPage();
 }
 
 void PreviewWindow::savePrepared() {
@@ -109,7 +104,7 @@ void PreviewWindow::printPages() {
     PrintService* service = printService_;
     if (!pages_ || !service) return;
     try {
-        service->print(*pages_, this);
+        service->print(*pages_, {box_->currentPage(), documentTitle_}, this);
     } catch (const std::exception& e) {
         platform::qt::showError(e.what(), this);
     }
@@ -129,10 +124,7 @@ void PreviewWindow::openSheetSettings(QWidget* parent) {
         platform::qt::showError(e.what(), this);
     }
     attachPages(held);
-    if (prepared && pages_) {
-        currentPage_ = std::clamp(currentPage_, 1, std::max(1, pages_->count()));
-        refresh(true);
-    }
+    if (prepared && pages_) showFromStart();
     box_->update();
 }
 
@@ -145,43 +137,31 @@ void PreviewWindow::find() {
 
 void PreviewWindow::find(const QString& text, bool caseSensitive, bool fromFirstPage) {
     if (!pages_) return;
-    prepared::beginSearch(search_, fromQString(text), caseSensitive, fromFirstPage, currentPage_ - 1);
+    prepared::beginSearch(search_, fromQString(text), caseSensitive, fromFirstPage, box_->currentPage() - 1);
     showFoundText();
 }
 
 void PreviewWindow::searchAgain() {
     if (!pages_ || search_.text.empty()) return;
-    if (currentPage_ != search_.startPage + 1) {
-        search_.startPage = currentPage_ - 1;
+    if (box_->currentPage() != search_.startPage + 1) {
+        search_.startPage = box_->currentPage() - 1;
         search_.resumeIndex = 0;
     }
     showFoundText();
 }
 
 void PreviewWindow::showFoundText() {
-    ready_ = false;
     bool found = false;
     try {
         found = prepared::findNext(*pages_, search_);
     } catch (const std::exception& e) {
-        ready_ = true;
         platform::qt::showError(e.what(), this);
         return;
     }
-    ready_ = true;
-    if (!found) {
+    if (found)
+        box_->showFound(search_.foundPage, search_.foundRect);
+    else
         box_->update();
-        return;
-    }
-    setCurrentPage(search_.foundPage + 1);
-    const MatchScroll target =
-        scrollToMatch(layout_.bounds[std::size_t(search_.foundPage)], search_.foundRect, zoom_, boxSize());
-    vbar_->setValue(target.vertical);
-    hbar_->setValue(target.horizontal);
-    // Scrolling picks the page under the view's top; the match's page stays current.
-    setCurrentPage(search_.foundPage + 1);
-    highlight_ = target.highlight;
-    box_->update();
 }
 
 void PreviewWindow::startHelp() {
@@ -196,6 +176,15 @@ void PreviewWindow::mousePressEvent(QMouseEvent* event) {
         return;
     }
     QDialog::mousePressEvent(event);
+}
+
+bool PreviewWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (helpMode_ && watched == box_ && event->type() == QEvent::MouseButtonPress) {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        finishHelp(box_->mapTo(this, press->position().toPoint()), press->globalPosition().toPoint());
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void PreviewWindow::finishHelp(QPoint at, QPoint global) {

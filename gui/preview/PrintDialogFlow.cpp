@@ -2,7 +2,6 @@
 
 #include <exception>
 
-#include "gui/preview/PreviewWindow.h"
 #include "gui/preview/PrintDialog.h"
 #include "gui/preview/PrintDialogFlowProgress.h"
 #include "gui/preview/ProgressWindow.h"
@@ -108,13 +107,11 @@ std::string jobTitle(const std::string& documentTitle) {
     return documentTitle.empty() ? std::string(kProgramName) : std::string(kProgramName) + " – " + documentTitle;
 }
 
-void PrintDialogService::print(prepared::PreparedPages& pages, QWidget* parent) {
-    const auto* preview = qobject_cast<const PreviewWindow*>(parent);
+void PrintDialogService::print(prepared::PreparedPages& pages, const ShownDocument& shown, QWidget* parent) {
     PrintDialogSettings run = settings;
-    std::string document = preview ? preview->documentTitle() : std::string();
-    if (document.empty()) document = documentTitle;
-    if (run.report.title.empty()) run.report.title = jobTitle(document);
-    runPrintDialog(pages, preview ? preview->currentPage() : 1, parent, run);
+    if (run.report.title.empty())
+        run.report.title = jobTitle(shown.title.empty() ? documentTitle : shown.title);
+    runPrintDialog(pages, shown.currentPage, parent, run);
 }
 
 }  // namespace gui::preview

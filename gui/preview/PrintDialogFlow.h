@@ -41,14 +41,14 @@ bool runPrintDialog(prepared::PreparedPages& pages, int currentPage, QWidget* pa
 // The spooler's job name for a document: "Quirelle – Codici 03/2019", or "Quirelle" alone.
 std::string jobTitle(const std::string& documentTitle);
 
-// The print button's service: runPrintDialog on the page the preview window shows, as a job
-// named after the preview's document unless the settings name it.
+// The print button's service: runPrintDialog on the page the preview shows, as a job named
+// after the preview's document unless the settings name it.
 class PrintDialogService final : public PrintService {
 public:
     PrintDialogSettings settings;
     // Names the job when the preview names no document of its own.
     std::string documentTitle;
-    void print(prepared::PreparedPages& pages, QWidget* parent) override;
+    void print(prepared::PreparedPages& pages, const ShownDocument& shown, QWidget* parent) override;
 };
 
 }  // namespace gui::preview

@@ -2,6 +2,8 @@
 // dialog and print run). A window given none does nothing on print.
 #pragma once
 
+#include <string>
+
 class QWidget;
 
 namespace prepared {
@@ -10,11 +12,18 @@ class PreparedPages;
 
 namespace gui::preview {
 
+// What the preview shows when its print button is pressed.
+struct ShownDocument {
+    int currentPage = 1;  // 1-based: "Pagina corrente" in the print dialog
+    // The report's title or the name of the file opened; "" when the preview names none.
+    std::string title;
+};
+
 class PrintService {
 public:
     virtual ~PrintService() = default;
     // Asks for the print settings and prints; errors are the service's to show.
-    virtual void print(prepared::PreparedPages& pages, QWidget* parent) = 0;
+    virtual void print(prepared::PreparedPages& pages, const ShownDocument& shown, QWidget* parent) = 0;
 };
 
 }  // namespace gui::preview

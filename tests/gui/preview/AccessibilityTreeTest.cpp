@@ -66,7 +66,7 @@ TEST_F(PreviewTree, NamesItsToolbarAndItsPage) {
     };
     EXPECT_THAT(accessibleControls(&form), ::testing::UnorderedElementsAreArray(expected));
 
-    form.nextPage();
+    form.pageBox()->nextPage();
     EXPECT_EQ(QAccessible::queryAccessibleInterface(form.pageBox())->text(QAccessible::Name),
               QStringLiteral("Pagina 2 di 3"));
 }

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include "gui/preview/PageBox.h"
 #include "gui/preview/PreviewFileDialogs.h"
@@ -42,27 +43,35 @@ struct PreviewForm : ::testing::Test {
         auto f = std::make_unique<PreviewWindow>(options, nullptr, settings.services());
         f->showPreview(t.pages);
         EXPECT_TRUE(QTest::qWaitForWindowExposed(f.get()));
-        f->relayout();
+        f->pageBox()->relayout();
         return f;
     }
+    gui::preview::PageBox& view() const { return *form->pageBox(); }
     void key(int k, Qt::KeyboardModifiers m = Qt::NoModifier) {
         QTest::keyClick(form->pageBox(), static_cast<Qt::Key>(k), m);
     }
+    // A wheel turned over the middle of the page area; 120 is one notch, negative is down.
+    void wheel(int delta) {
+        const QPoint at = form->pageBox()->rect().center();
+        QWheelEvent event(at, form->pageBox()->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(form->pageBox(), &event);
+    }
     QPoint onScreen(const platform::Rect& desk, int dx = 20, int dy = 20) const {
-        return {desk.left + dx - form->horizontalPosition(), desk.top + dy - form->verticalPosition()};
+        return {desk.left + dx - view().horizontalPosition(), desk.top + dy - view().verticalPosition()};
     }
 };
 
 TEST_F(PreviewForm, OpensOnPageOneWithThePageText) {
-    EXPECT_EQ(form->currentPage(), 1);
+    EXPECT_EQ(view().currentPage(), 1);
     EXPECT_EQ(form->pageText(), QStringLiteral("Pagina 1/5"));
     EXPECT_EQ(form->zoomCaption(), QStringLiteral("100%"));
     EXPECT_EQ(form->checkedZoomTag(), 100);
-    EXPECT_EQ(form->verticalPosition(), 0);
+    EXPECT_EQ(view().verticalPosition(), 0);
 }
 
 TEST_F(PreviewForm, LayoutFollowsEveryZoomChoice) {
-    const platform::Size box = form->boxSize();
+    const platform::Size box = view().viewSize();
     const int pageWidth = t.pages.page(0).geometry.paperWidthPx;
     struct Case {
         int tag;
@@ -78,89 +87,113 @@ TEST_F(PreviewForm, LayoutFollowsEveryZoomChoice) {
     };
     for (const Case& c : cases) {
         form->chooseZoom(c.tag);
-        EXPECT_EQ(form->zoomMode(), c.mode) << c.tag;
-        EXPECT_EQ(form->layout().perRow, c.perRow) << c.tag;
+        EXPECT_EQ(view().zoomMode(), c.mode) << c.tag;
+        EXPECT_EQ(view().layout().perRow, c.perRow) << c.tag;
         EXPECT_EQ(form->checkedZoomTag(), c.tag);
-        EXPECT_EQ(form->zoomCaption(), QString::number(std::lround(form->zoom() * 100)) + "%");
-        EXPECT_EQ(form->layout().bounds,
+        EXPECT_EQ(form->zoomCaption(), QString::number(std::lround(view().zoom() * 100)) + "%");
+        EXPECT_EQ(view().layout().bounds,
                   gui::preview::layoutDesk(
                       std::vector<platform::Size>(5, {pageWidth, t.pages.page(0).geometry.paperHeightPx}),
-                      form->zoom(), c.mode, box)
+                      view().zoom(), c.mode, box)
                       .bounds);
     }
     form->chooseZoom(1);
-    EXPECT_EQ(form->layout().bounds[0].left, 10);
-    EXPECT_EQ(form->layout().bounds[0].right, box.width - 10);
+    EXPECT_EQ(view().layout().bounds[0].left, 10);
+    EXPECT_EQ(view().layout().bounds[0].right, box.width - 10);
 }
 
 TEST_F(PreviewForm, ScrollingAndPageKeys) {
     form->chooseZoom(100);
     key(Qt::Key_Down);
-    EXPECT_EQ(form->verticalPosition(), 10);
+    EXPECT_EQ(view().verticalPosition(), 10);
     key(Qt::Key_PageDown);
-    EXPECT_EQ(form->verticalPosition(), 210);
+    EXPECT_EQ(view().verticalPosition(), 210);
     key(Qt::Key_Up);
-    EXPECT_EQ(form->verticalPosition(), 200);
+    EXPECT_EQ(view().verticalPosition(), 200);
     key(Qt::Key_Home);  // without Ctrl: nothing
-    EXPECT_EQ(form->verticalPosition(), 200);
+    EXPECT_EQ(view().verticalPosition(), 200);
     key(Qt::Key_Home, Qt::ControlModifier);
-    EXPECT_EQ(form->verticalPosition(), 0);
+    EXPECT_EQ(view().verticalPosition(), 0);
 
     key(Qt::Key_End, Qt::ControlModifier);
-    EXPECT_EQ(form->currentPage(), 5);
+    EXPECT_EQ(view().currentPage(), 5);
     key(Qt::Key_PageUp, Qt::ControlModifier);
-    EXPECT_EQ(form->currentPage(), 4);
+    EXPECT_EQ(view().currentPage(), 4);
     EXPECT_EQ(form->pageText(), QStringLiteral("Pagina 4/5"));
-    EXPECT_EQ(form->verticalPosition(),
-              std::min(form->layout().verticalMax, form->layout().bounds[3].top - 10));
+    EXPECT_EQ(view().verticalPosition(),
+              std::min(view().layout().verticalMax, view().layout().bounds[3].top - 10));
     key(Qt::Key_PageDown, Qt::ControlModifier);
     key(Qt::Key_PageDown, Qt::ControlModifier);
-    EXPECT_EQ(form->currentPage(), 5);  // stays on the last page
+    EXPECT_EQ(view().currentPage(), 5);  // stays on the last page
+}
+
+// The window's page counter and zoom box follow the page area, whatever moved it: the wheel,
+// the page buttons beside the bar, a resize under a zoom mode.
+TEST_F(PreviewForm, ThePageCounterAndTheZoomBoxFollowThePageArea) {
+    form->chooseZoom(200);
+    for (int i = 0; i < 200 && view().currentPage() == 1; ++i) wheel(-120);
+    EXPECT_EQ(form->pageText(), QStringLiteral("Pagina 2/5"));
+    EXPECT_EQ(view().accessibleName(), QStringLiteral("Pagina 2 di 5"));
+    QToolButton* next = nullptr;
+    for (QToolButton* b : form->findChildren<QToolButton*>())
+        if (b->accessibleName() == QStringLiteral("Pagina successiva")) next = b;
+    ASSERT_NE(next, nullptr);
+    QTest::mouseClick(next, Qt::LeftButton);
+    EXPECT_EQ(form->pageText(), QStringLiteral("Pagina 3/5"));
+
+    form->chooseZoom(1);  // page width
+    const QString wide = form->zoomCaption();
+    form->resize(form->width() - 300, form->height());
+    QTest::qWait(20);
+    EXPECT_NE(form->zoomCaption(), wide);
+    EXPECT_EQ(form->zoomCaption(), QString::number(std::lround(view().zoom() * 100)) + "%");
+    EXPECT_EQ(form->checkedZoomTag(), 1);
+    EXPECT_EQ(form->pageText(), QStringLiteral("Pagina 3/5"));
 }
 
 TEST_F(PreviewForm, SidewaysKeysAt200Percent) {
     form->chooseZoom(200);
-    ASSERT_GT(form->layout().horizontalMax, 0);
+    ASSERT_GT(view().layout().horizontalMax, 0);
     key(Qt::Key_Right);
     key(Qt::Key_Right);
-    EXPECT_EQ(form->horizontalPosition(), 20);
+    EXPECT_EQ(view().horizontalPosition(), 20);
     key(Qt::Key_Left);
-    EXPECT_EQ(form->horizontalPosition(), 10);
+    EXPECT_EQ(view().horizontalPosition(), 10);
 }
 
 TEST_F(PreviewForm, ScrollingMakesThePageUnderTheTopCurrent) {
     form->chooseZoom(200);
-    const auto& b = form->layout().bounds;
+    const auto& b = view().layout().bounds;
     form->runAction(PreviewAction::FirstLine);
     QTest::keyClick(form->pageBox(), Qt::Key_PageDown);
-    EXPECT_EQ(form->currentPage(), 1);
+    EXPECT_EQ(view().currentPage(), 1);
     // Wheel down past the first page.
-    for (int i = 0; i < 200 && form->currentPage() == 1; ++i) form->deskWheel(-1);
-    EXPECT_EQ(form->currentPage(), 2);
-    EXPECT_GT(form->verticalPosition() + 11, b[1].top);
-    EXPECT_LE(form->verticalPosition() + 11 - 10, b[1].top);
+    for (int i = 0; i < 200 && view().currentPage() == 1; ++i) wheel(-120);
+    EXPECT_EQ(view().currentPage(), 2);
+    EXPECT_GT(view().verticalPosition() + 11, b[1].top);
+    EXPECT_LE(view().verticalPosition() + 11 - 10, b[1].top);
 }
 
 TEST_F(PreviewForm, ClicksOnAPageOrTheDeskAndDragging) {
     form->chooseZoom(25);
-    const auto& b = form->layout().bounds;
-    ASSERT_GE(form->layout().perRow, 2);
+    const auto& b = view().layout().bounds;
+    ASSERT_GE(view().layout().perRow, 2);
     QTest::mouseClick(form->pageBox(), Qt::LeftButton, {}, onScreen(b[1]));
-    EXPECT_EQ(form->currentPage(), 2);
+    EXPECT_EQ(view().currentPage(), 2);
     EXPECT_EQ(form->pageText(), QStringLiteral("Pagina 2/5"));
     // The grey desk between pages: dragging starts, the current page stays.
     QTest::mouseClick(form->pageBox(), Qt::LeftButton, {},
-                      QPoint(b[0].right + 5 - form->horizontalPosition(), 5));
-    EXPECT_EQ(form->currentPage(), 2);
+                      QPoint(b[0].right + 5 - view().horizontalPosition(), 5));
+    EXPECT_EQ(view().currentPage(), 2);
 
     form->chooseZoom(200);
     form->runAction(PreviewAction::FirstLine);
-    form->deskMousePress({300, 300}, Qt::LeftButton, {});
-    form->deskMouseMove({280, 250});
-    form->deskMouseRelease();
-    form->deskMouseMove({100, 100});
-    EXPECT_EQ(form->horizontalPosition(), 20);
-    EXPECT_EQ(form->verticalPosition(), 50);
+    QTest::mousePress(form->pageBox(), Qt::LeftButton, {}, {300, 300});
+    QTest::mouseMove(form->pageBox(), {280, 250});
+    QTest::mouseRelease(form->pageBox(), Qt::LeftButton, {}, {280, 250});
+    QTest::mouseMove(form->pageBox(), {100, 100});
+    EXPECT_EQ(view().horizontalPosition(), 20);
+    EXPECT_EQ(view().verticalPosition(), 50);
 }
 
 TEST_F(PreviewForm, AClickOnAnObjectGoesToItsHandlerNotToDragging) {
@@ -169,20 +202,20 @@ TEST_F(PreviewForm, AClickOnAnObjectGoesToItsHandlerNotToDragging) {
     form->chooseZoom(50);
     const int pageIndex = 1;
     const prepared::PreparedPage& page = t.pages.page(pageIndex);
-    const platform::Rect frame = form->layout().bounds[pageIndex];
-    const platform::Rect content = prepared::pageContentRect(page, frame, form->zoom());
+    const platform::Rect frame = view().layout().bounds[pageIndex];
+    const platform::Rect content = prepared::pageContentRect(page, frame, view().zoom());
     const double sx = double(content.width()) / page.geometry.paperWidthPx;
     const double sy = double(content.height()) / page.geometry.paperHeightPx;
     // Inside the heading "Foglio 2" (20, 10, 300 × 20 in page pixels).
-    const QPoint heading(int(content.left + 100 * sx) - form->horizontalPosition(),
-                         int(content.top + 20 * sy) - form->verticalPosition());
+    const QPoint heading(int(content.left + 100 * sx) - view().horizontalPosition(),
+                         int(content.top + 20 * sy) - view().verticalPosition());
     QTest::mouseClick(form->pageBox(), Qt::LeftButton, {}, heading);
     ASSERT_EQ(clicked, (std::vector<std::string>{"Foglio 2"}));
-    EXPECT_EQ(form->currentPage(), 1);                       // the handler took the click
+    EXPECT_EQ(view().currentPage(), 1);                      // the handler took the click
     QTest::qWait(QApplication::doubleClickInterval() + 50);  // not a double click
     QTest::mouseClick(form->pageBox(), Qt::LeftButton, {}, heading + QPoint(0, -int(15 * sy)));  // above it
     EXPECT_EQ(clicked.size(), 1u);
-    EXPECT_EQ(form->currentPage(), 2);
+    EXPECT_EQ(view().currentPage(), 2);
 }
 
 TEST_F(PreviewForm, TheZoomMenuAndTheProcessWideZoom) {
@@ -205,7 +238,7 @@ TEST_F(PreviewForm, TheZoomMenuAndTheProcessWideZoom) {
     preview_test::TestPages third(2);
     PreviewWindow third_form(options, nullptr, settings.services());
     third_form.showPreview(third.pages);
-    EXPECT_EQ(third_form.zoomMode(), ZoomMode::WholePage);
+    EXPECT_EQ(third_form.pageBox()->zoomMode(), ZoomMode::WholePage);
     EXPECT_EQ(third_form.checkedZoomTag(), 2);
 }
 
@@ -246,7 +279,7 @@ TEST_F(PreviewForm, SaveAndOpenPreparedReportsAndPdf) {
     dialogs.name = dir.filePath("due.frp");
     key(Qt::Key_O, Qt::ControlModifier);
     EXPECT_EQ(form->pageCount(), 2);
-    EXPECT_EQ(form->currentPage(), 1);
+    EXPECT_EQ(view().currentPage(), 1);
     EXPECT_EQ(form->pageText(), QStringLiteral("Pagina 1/2"));
     EXPECT_TRUE(answers.texts().empty());
 }
@@ -274,7 +307,7 @@ TEST_F(PreviewForm, HelpPopsUpTheTopicOfTheControlClicked) {
     form->startHelp();
     EXPECT_TRUE(form->inHelpMode());
     QToolButton* zoom = form->button(gui::preview::kTagZoom);
-    form->deskMousePress({}, Qt::LeftButton, {});  // a press on the page box
+    QTest::mousePress(form->pageBox(), Qt::LeftButton, {}, {5, 5});
     EXPECT_FALSE(form->inHelpMode());
     EXPECT_EQ(form->lastHelpTag(), gui::preview::kTagPageBox);
     form->startHelp();
@@ -288,26 +321,26 @@ TEST_F(PreviewForm, FindAndSearchAgainHighlightTheTextInView) {
     t.print(3, "trovami ancora", 50, 100);
     form->chooseZoom(200);
     key(Qt::Key_F3);  // nothing searched yet: nothing happens
-    EXPECT_EQ(form->currentPage(), 1);
+    EXPECT_EQ(view().currentPage(), 1);
     form->find(QStringLiteral("TROVAMI"), false, true);
     ASSERT_TRUE(form->searchState().found);
-    EXPECT_EQ(form->currentPage(), 4);
-    ASSERT_TRUE(form->highlight());
-    const platform::Rect h = *form->highlight();
-    const platform::Size box = form->boxSize();
-    EXPECT_GE(h.left - form->horizontalPosition(), 0);
-    EXPECT_LE(h.right - form->horizontalPosition(), box.width);
-    EXPECT_GE(h.top - form->verticalPosition(), 0);
-    EXPECT_LE(h.bottom - form->verticalPosition(), box.height);
+    EXPECT_EQ(view().currentPage(), 4);
+    ASSERT_TRUE(view().highlight());
+    const platform::Rect h = *view().highlight();
+    const platform::Size box = view().viewSize();
+    EXPECT_GE(h.left - view().horizontalPosition(), 0);
+    EXPECT_LE(h.right - view().horizontalPosition(), box.width);
+    EXPECT_GE(h.top - view().verticalPosition(), 0);
+    EXPECT_LE(h.bottom - view().verticalPosition(), box.height);
 
     key(Qt::Key_F3);
     ASSERT_TRUE(form->searchState().found);
-    EXPECT_LT(form->highlight()->top, h.top);
-    const int v = form->verticalPosition();
+    EXPECT_LT(view().highlight()->top, h.top);
+    const int v = view().verticalPosition();
     key(Qt::Key_F3);  // past the last match: nothing, the view stays
     EXPECT_FALSE(form->searchState().found);
-    EXPECT_EQ(form->verticalPosition(), v);
-    EXPECT_EQ(form->currentPage(), 4);
+    EXPECT_EQ(view().verticalPosition(), v);
+    EXPECT_EQ(view().currentPage(), 4);
 }
 
 TEST(PreviewViewer, ShowsThePagesModallyAndReleasesThemOnClose) {

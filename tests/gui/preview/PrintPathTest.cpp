@@ -89,6 +89,23 @@ TEST_F(PrintPath, TheDialogShowsAUsablePrinterWhenTheVirtualOneIsCurrent) {
     EXPECT_EQ(backend.pages[0].printer, "Ufficio");
 }
 
+// "Pagina corrente" prints the page the preview shows, reached here with the keyboard.
+TEST_F(PrintPath, TheCurrentPageIsThePageShown) {
+    QTest::keyClick(form->pageBox(), Qt::Key_PageDown, Qt::ControlModifier);
+    QTest::keyClick(form->pageBox(), Qt::Key_PageDown, Qt::ControlModifier);
+    ASSERT_EQ(form->pageText(), QStringLiteral("Pagina 3/5"));
+    for (bool current : {true, false}) {
+        whenModal<PrintDialog>([current](PrintDialog* dialog) {
+            if (current) dialog->currentPageButton->click();
+            QTest::mouseClick(dialog->okButton, Qt::LeftButton);
+        });
+        QTest::mouseClick(printButton(), Qt::LeftButton);
+    }
+    ASSERT_EQ(backend.pages.size(), 6u);
+    EXPECT_EQ(backend.pages[0].texts, backend.pages[3].texts);
+    EXPECT_NE(backend.pages[0].texts, backend.pages[2].texts);
+}
+
 TEST_F(PrintPath, ThePagesStayOnScreenWhileThePrintDialogIsOpen) {
     int whitePixels = 0;
     whenModal<PrintDialog>([&](PrintDialog* dialog) {
@@ -194,9 +211,9 @@ TEST_F(PrintPath, TheZoomMenuHasNoSeparatorBetweenPercentagesAndModes) {
 // page's shadow, the shadow is drawn rather than covered by the desk.
 TEST_F(PrintPath, AThinRepaintOverAPageShadowDrawsTheShadow) {
     form->chooseZoom(2);  // the whole page in view
-    const platform::Rect desk = form->layout().bounds[0];
-    const int y = desk.bottom - form->verticalPosition();
-    const int x = desk.left + 40 - form->horizontalPosition();
+    const platform::Rect desk = form->pageBox()->layout().bounds[0];
+    const int y = desk.bottom - form->pageBox()->verticalPosition();
+    const int x = desk.left + 40 - form->pageBox()->horizontalPosition();
     ASSERT_GT(y, 0);
     QImage image(form->pageBox()->size(), QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -204,7 +221,7 @@ TEST_F(PrintPath, AThinRepaintOverAPageShadowDrawsTheShadow) {
         QPainter painter(&image);
         const QRegion strip(0, y, image.width(), 1);
         painter.setClipRegion(strip);
-        form->paintDesk(painter, strip);
+        form->pageBox()->paint(painter, strip);
     }
     EXPECT_EQ(image.pixel(x, y), qRgb(0, 0, 0));
 }

@@ -35,7 +35,7 @@ TEST(PreviewScreenshot, LabelSheetsAt100PercentAndPageWidth) {
         const QImage image = shoot(form, tag, name);
         ASSERT_FALSE(image.isNull());
         const QPoint box = form.pageBox()->mapTo(&form, QPoint(0, 0));
-        const platform::Rect first = form.layout().bounds[0];
+        const platform::Rect first = form.pageBox()->layout().bounds[0];
         // The desk at the box's top-left corner, the first page's paper inside its frame.
         EXPECT_EQ(image.pixelColor(box + QPoint(3, 3)), QColor(128, 128, 128)) << name;
         EXPECT_EQ(image.pixelColor(box + QPoint(first.left + 2, first.top + 2)), QColor(Qt::white)) << name;

@@ -366,7 +366,7 @@ TEST_F(SheetSettings, APreviewOfAFileAloneOffersTheOffsets) {
 class SheetSettingsThenCancel final : public PrintService {
 public:
     explicit SheetSettingsThenCancel(printer::Printer& printer) : printer_(printer) {}
-    void print(prepared::PreparedPages& pages, QWidget* parent) override {
+    void print(prepared::PreparedPages& pages, const ShownDocument&, QWidget* parent) override {
         pagesSeen = pages.count();
         PrintDialog dialog(printer_, parent);
         if (dialog.sheetSettingsButton) QTest::mouseClick(dialog.sheetSettingsButton, Qt::LeftButton);
@@ -390,7 +390,7 @@ TEST_F(SheetSettings, PagesPreparedAgainFromThePrintDialogShowInThePreviewAfterw
     EXPECT_EQ(service.pagesSeen, 2);
     EXPECT_EQ(service.pagesAfter, 3);  // 120 labels
     ASSERT_EQ(form->pageCount(), 3);
-    EXPECT_EQ(form->layout().bounds.size(), 3u);
+    EXPECT_EQ(form->pageBox()->layout().bounds.size(), 3u);
     EXPECT_TRUE(form->pageText().endsWith("1/3")) << form->pageText().toStdString();
 }
 

@@ -84,12 +84,13 @@ TEST(PreviewSymbolBoxes, NoDarkPixelOfASymbolOutsideItsBoxAtAnyZoom) {
         QTest::qWait(20);
         const QImage image = form.pageBox()->grab().toImage();
         // The page's inside, without its frame and shadow, as far as the view shows it.
-        const platform::Rect page = form.layout().bounds.at(0);
-        const int scrolledX = form.horizontalPosition(), scrolledY = form.verticalPosition();
+        const platform::Rect page = form.pageBox()->layout().bounds.at(0);
+        const int scrolledX = form.pageBox()->horizontalPosition(),
+                  scrolledY = form.pageBox()->verticalPosition();
         const platform::Rect frame{page.left - scrolledX, page.top - scrolledY, page.right - scrolledX,
                                    page.bottom - scrolledY};
-        const std::vector<QRect> boxes =
-            symbolBoxes(sheet.pages(), prepared::pageContentRect(sheet.pages().page(0), frame, form.zoom()));
+        const std::vector<QRect> boxes = symbolBoxes(
+            sheet.pages(), prepared::pageContentRect(sheet.pages().page(0), frame, form.pageBox()->zoom()));
         ASSERT_EQ(boxes.size(), 54u);
         const QRect inside = QRect(QPoint(page.left + 2 - scrolledX, page.top + 2 - scrolledY),
                                    QPoint(page.right - 3 - scrolledX, page.bottom - 3 - scrolledY))
