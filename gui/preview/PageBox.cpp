@@ -26,6 +26,20 @@ QScrollBar* scrollBar(Qt::Orientation orientation, QWidget* parent) {
     return bar;
 }
 
+// The scrolling keys: lines (the bar's small step) and screens (its large step).
+struct ScrollStep {
+    PreviewAction action;
+    Qt::Orientation bar;
+    int lines;
+    int screens;
+};
+
+constexpr ScrollStep kScrollSteps[] = {
+    {PreviewAction::LineUp, Qt::Vertical, -1, 0},     {PreviewAction::LineDown, Qt::Vertical, +1, 0},
+    {PreviewAction::LineLeft, Qt::Horizontal, -1, 0}, {PreviewAction::LineRight, Qt::Horizontal, +1, 0},
+    {PreviewAction::ScreenUp, Qt::Vertical, 0, -1},   {PreviewAction::ScreenDown, Qt::Vertical, 0, +1},
+};
+
 platform::Size paperPixels(const prepared::PreparedPage& page) {
     return {page.geometry.paperWidthPx, page.geometry.paperHeightPx};
 }
@@ -170,25 +184,13 @@ void PageBox::showFound(int pageIndex, const platform::Rect& found) {
 }
 
 bool PageBox::moveView(PreviewAction action) {
+    for (const ScrollStep& step : kScrollSteps) {
+        if (step.action != action) continue;
+        QScrollBar* bar = step.bar == Qt::Vertical ? vbar_ : hbar_;
+        bar->setValue(bar->value() + step.lines * bar->singleStep() + step.screens * bar->pageStep());
+        return true;
+    }
     switch (action) {
-        case PreviewAction::LineUp:
-            vbar_->setValue(vbar_->value() - vbar_->singleStep());
-            return true;
-        case PreviewAction::LineDown:
-            vbar_->setValue(vbar_->value() + vbar_->singleStep());
-            return true;
-        case PreviewAction::LineLeft:
-            hbar_->setValue(hbar_->value() - hbar_->singleStep());
-            return true;
-        case PreviewAction::LineRight:
-            hbar_->setValue(hbar_->value() + hbar_->singleStep());
-            return true;
-        case PreviewAction::ScreenUp:
-            vbar_->setValue(vbar_->value() - vbar_->pageStep());
-            return true;
-        case PreviewAction::ScreenDown:
-            vbar_->setValue(vbar_->value() + vbar_->pageStep());
-            return true;
         case PreviewAction::PreviousPage:
             previousPage();
             return true;
