@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <limits>
+#include <memory>
 
 #include "platform/UiText.h"
 #include "prepared/PageList.h"
 #include "printer/PrintTarget.h"
 #include "printer/Printer.h"
-#include "printer/PrinterError.h"
 
 namespace prepared {
 
@@ -29,26 +29,18 @@ public:
           collate_(options.collate),
           report_(report),
           progress_(progress) {
-        job_.title = report.title.empty() ? platform::uiText(kUntitledText) : report.title;
+        job_.title = printJobTitle(report);
         job_.copies = collate_ ? 1 : copies_;
         job_.jobPerSheet = report.jobPerSheet;
     }
 
+    // The job is held here: an exception or a cancel drops it, and its destructor aborts it.
     void run() {
         if (sheets_ == 0) return;
         preparePrinter();
         if (report_.onPrintReport) report_.onPrintReport();
-        printer_.beginDoc(job_.title, job_.copies);
-        try {
-            if (!printPasses()) {
-                printer_.abort();
-                return;
-            }
-            printer_.endDoc();
-        } catch (...) {
-            printer_.abort();  // never leave the spooler with a half-sent job open
-            throw;
-        }
+        std::unique_ptr<printer::PrintJob> job = printer_.startJob(job_.title, job_.copies);
+        if (printPasses(job)) job->end();
     }
 
 private:
@@ -64,13 +56,13 @@ private:
     }
 
     // False when cancelled.
-    bool printPasses() {
+    bool printPasses(std::unique_ptr<printer::PrintJob>& job) {
         const int passes = collate_ ? copies_ : 1;
         for (int pass = 0; pass < passes; ++pass) {
             int sheet = 0;
             for (int i = 0; i < pages_.count(); ++i) {
                 if (!chosen(i) || printer::pageFilterSkips(filter_, i)) continue;
-                printPage(i);
+                printPage(i, job);
                 if (progress_) progress_->pagePrinted(position(i, ++sheet, pass));
                 if (progress_ && progress_->cancelled()) return false;
             }
@@ -84,17 +76,15 @@ private:
         return {index + 1, sheet, sheets_, copy, copies_};
     }
 
-    void printPage(int index) {
+    void printPage(int index, std::unique_ptr<printer::PrintJob>& job) {
         PreparedPage& page = pages_.page(index);
-        printer::startSheet(printer_, page.paper(), job_, firstPage_);
+        printer::startSheet(printer_, job, page.paper(), job_, firstPage_);
         printer_.fillGeometry(page.geometry);
-        platform::Canvas* canvas = printer_.canvas();
-        if (!canvas) throw printer::PrinterError("La stampante non ha una pagina su cui disegnare");
         // The printer's calibration moves the content on the sheet; the page stays as laid out.
         const platform::Rect target = printer::shiftedByOffset(
             printer::printTargetRect(page.geometry, page.useMargins, page.margins), offset_,
             printer::geometryDotsPerInchX(page.geometry), printer::geometryDotsPerInchY(page.geometry));
-        pages_.drawOnce(index, *canvas, target, DrawTarget::PrinterPage);
+        pages_.drawOnce(index, job->canvas(), target, DrawTarget::PrinterPage);
         firstPage_ = false;
     }
 
@@ -130,6 +120,10 @@ int sheetsToPrint(const PreparedPages& pages, const PrintOptions& options) {
                                  pages, parsePageList(options.pageList, pages.count()), options.filter)) *
                              std::max(options.copies, 1);
     return static_cast<int>(std::min<long long>(sheets, std::numeric_limits<int>::max()));
+}
+
+std::string printJobTitle(const PrintReportSettings& report) {
+    return report.title.empty() ? platform::uiText(kUntitledText) : report.title;
 }
 
 void runPrint(PreparedPages& pages, const PrintOptions& options, const PrintReportSettings& report,

@@ -3,6 +3,8 @@
 // its printer geometry.
 #pragma once
 
+#include <string>
+
 #include "prepared/PageList.h"
 #include "prepared/PreparedPages.h"
 #include "prepared/PrintProgress.h"
@@ -16,6 +18,9 @@ namespace prepared {
 // choice that leaves no page to print, sends no job at all.
 void runPrint(PreparedPages& pages, const PrintOptions& options, const PrintReportSettings& report,
               PrintProgress* progress);
+
+// The spooler's name for the run's jobs: the report's title, else "Senza titolo".
+std::string printJobTitle(const PrintReportSettings& report);
 
 // The pages of one pass that `list` and `filter` choose.
 int countSheets(const PreparedPages& pages, const PageList& list, printer::PageFilter filter);

@@ -4,20 +4,8 @@
 
 namespace printer {
 
-namespace {
-[[noreturn]] void noPrinter() {
+std::unique_ptr<PrintJob> NoPlatformPrinters::startJob(const std::string&, int) {
     throw PrinterError("Nessuna stampante installata");
-}
-}  // namespace
-
-void NoPlatformPrinters::beginJob(const std::string&, int) {
-    noPrinter();
-}
-void NoPlatformPrinters::newPage() {
-    noPrinter();
-}
-void NoPlatformPrinters::endJob() {
-    noPrinter();
 }
 
 }  // namespace printer

@@ -18,13 +18,7 @@ public:
     std::vector<int> binCodes() override { return {}; }
     std::vector<std::string> binNames() override { return {}; }
     DeviceMetrics metrics() override { return {}; }
-    bool printing() override { return false; }
-    void beginJob(const std::string& title, int copies) override;
-    void newPage() override;
-    void endJob() override;
-    void abortJob() override {}
-    platform::Canvas* pageCanvas() override { return nullptr; }
-    bool documentProperties(PrinterSettings&) override { return false; }
+    std::unique_ptr<PrintJob> startJob(const std::string& title, int copies) override;
 };
 
 }  // namespace printer

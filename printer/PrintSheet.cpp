@@ -17,21 +17,22 @@ bool pageFilterSkips(PageFilter filter, int index) {
     return false;
 }
 
-void startSheet(Printer& printer, const PagePaper& paper, const PrintJobSettings& job, bool firstPage) {
-    if (printer.samePaper(paper.size, paper.width, paper.height, paper.bin, paper.orientation)) {
-        if (firstPage) return;
-        if (job.jobPerSheet) {
-            printer.endDoc();
-            printer.beginDoc(job.title, job.copies);
-        } else {
-            printer.newPage();
-        }
+// A job ends and is let go of before the next one starts: both would print on the same device.
+void startSheet(Printer& printer, std::unique_ptr<PrintJob>& job, const PagePaper& paper,
+                const PrintJobSettings& settings, bool firstPage) {
+    const bool samePaper =
+        printer.samePaper(paper.size, paper.width, paper.height, paper.bin, paper.orientation);
+    if (samePaper && firstPage) return;
+    if (samePaper && !settings.jobPerSheet) {
+        job->newPage();
         return;
     }
+    job->end();
+    job.reset();
     // The paper cannot change inside a job.
-    printer.endDoc();
-    printer.setPaper(paper.size, paper.width, paper.height, paper.bin, paper.orientation, true);
-    printer.beginDoc(job.title, job.copies);
+    if (!samePaper)
+        printer.setPaper(paper.size, paper.width, paper.height, paper.bin, paper.orientation, true);
+    job = printer.startJob(settings.title, settings.copies);
 }
 
 }  // namespace printer

@@ -3,7 +3,10 @@
 // another paper). The print run calls these between the page's own steps.
 #pragma once
 
+#include <memory>
 #include <string>
+
+#include "printer/PrintJob.h"
 
 namespace printer {
 
@@ -31,9 +34,10 @@ struct PrintJobSettings {
     bool jobPerSheet = false;  // each sheet is its own print job
 };
 
-// Makes the printer ready to draw a page of `paper` while a job is open. On the same paper
-// a new sheet starts, unless this is the run's first page (the job has just begun with it);
-// on another paper the job ends, the paper changes and a new job begins.
-void startSheet(Printer& printer, const PagePaper& paper, const PrintJobSettings& job, bool firstPage);
+// Makes `job` (open on `printer`) ready to draw a page of `paper`. On the same paper a new
+// sheet starts, unless this is the run's first page (the job has just begun with it); on
+// another paper the job ends, the paper changes and a new job takes its place.
+void startSheet(Printer& printer, std::unique_ptr<PrintJob>& job, const PagePaper& paper,
+                const PrintJobSettings& settings, bool firstPage);
 
 }  // namespace printer

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/UiText.h"
+#include "printer/CountedJob.h"
 #include "printer/PageUnits.h"
 #include "printer/PaperTable.h"
 #include "printer/PrinterBackend.h"
@@ -295,18 +296,14 @@ bool Printer::selectPrinterByName(std::string_view name) {
     return false;
 }
 
-bool Printer::printerSetupDialog() {
+bool Printer::editPrinterSettings(const std::function<bool(PrinterSettings&)>& edit) {
     if (isVirtual()) return false;
     std::optional<PrinterSettings> mode = querySettings(*backend_);
     if (!mode) return false;
     PrinterSettings copy = *mode;
-    if (!backend_->documentProperties(copy)) return false;
+    if (!edit(copy)) return false;
     backend_->setSettings(copy);
     return true;
-}
-
-bool Printer::printing() const {
-    return backend_ && backend_->printing();
 }
 
 PrinterBackend& Printer::jobBackend() const {
@@ -314,23 +311,12 @@ PrinterBackend& Printer::jobBackend() const {
     return *backend_;
 }
 
-void Printer::beginDoc(const std::string& title, int copies) {
-    jobBackend().beginJob(title, copies < 1 ? 1 : copies);
+std::unique_ptr<PrintJob> Printer::startJob(const std::string& title, int copies) {
+    return std::make_unique<CountedJob>(jobBackend().startJob(title, copies < 1 ? 1 : copies), openJobs_);
 }
 
-void Printer::newPage() {
-    jobBackend().newPage();
-}
-void Printer::endDoc() {
-    jobBackend().endJob();
-}
-
-void Printer::abort() {
-    if (backend_ && backend_->printing()) backend_->abortJob();
-}
-
-platform::Canvas* Printer::canvas() const {
-    return backend_ ? backend_->pageCanvas() : nullptr;
+void Printer::setOutputFile(const std::string& path) {
+    if (backend_) backend_->setOutputFile(path);
 }
 
 }  // namespace printer

@@ -4,16 +4,16 @@
 // PrinterBackend; without one (or on the virtual printer) the built-in paper table serves.
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "printer/PageOffset.h"
+#include "printer/PrintJob.h"
 #include "printer/PrinterGeometry.h"
-
-namespace platform {
-class Canvas;
-}
+#include "printer/PrinterSettings.h"
 
 namespace printer {
 
@@ -60,17 +60,18 @@ public:
     // The report's printer-name setter: selects the named printer when the list has it.
     // Returns whether a printer of that name was found.
     bool selectPrinterByName(std::string_view name);
-    // The driver's document-properties dialog; true when the operator accepted. The fields
-    // are not re-read here: the next setPaper or readSettings does that.
-    bool printerSetupDialog();
+    // Runs `edit` (the page-setup dialog) on a copy of the current printer's settings block and
+    // hands the block to the printer when `edit` returns true; returns that. False at once on
+    // the virtual printer or a printer without settings. The fields are not re-read here: the
+    // next setPaper or readSettings does that.
+    bool editPrinterSettings(const std::function<bool(PrinterSettings&)>& edit);
 
-    // Print jobs on the current printer; they throw PrinterError on the virtual printer.
-    bool printing() const;
-    void beginDoc(const std::string& title, int copies);
-    void newPage();
-    void endDoc();
-    void abort();
-    platform::Canvas* canvas() const;
+    // Starts a print job on the current printer; throws PrinterError on the virtual printer.
+    // While the job is open (until it ends or is destroyed) the printer and its paper stay as
+    // they are: setPaper, selectPrinter and refreshPrinters do nothing.
+    std::unique_ptr<PrintJob> startJob(const std::string& title, int copies);
+    // The file the file printer writes the next print run to (see PrinterBackend).
+    void setOutputFile(const std::string& path);
 
     bool isVirtual() const;
     bool hasPlatformPrinters() const;
@@ -108,6 +109,7 @@ private:
     void fillVirtualGeometry(PrinterGeometry& g) const;
     void fillPrinterGeometry(PrinterGeometry& g) const;
     PrinterBackend& jobBackend() const;
+    bool printing() const { return openJobs_ > 0; }
 
     PrinterBackend* backend_ = nullptr;
     PageOffsetSource* offsetSource_ = nullptr;
@@ -123,6 +125,7 @@ private:
     int paperWidth_ = 0;
     int paperHeight_ = 0;
     int bin_ = kDefaultBin;
+    int openJobs_ = 0;
 };
 
 }  // namespace printer

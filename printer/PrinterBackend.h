@@ -3,15 +3,13 @@
 // PrinterError (or any std::exception) when the spooler fails.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "printer/PrintJob.h"
 #include "printer/PrinterSettings.h"
-
-namespace platform {
-class Canvas;
-}
 
 namespace printer {
 
@@ -43,18 +41,12 @@ public:
     // Metrics of the current paper under the current settings.
     virtual DeviceMetrics metrics() = 0;
 
-    // Print jobs. `copies` is the spooler's copy count for every page of the job.
-    virtual bool printing() = 0;
-    virtual void beginJob(const std::string& title, int copies) = 0;
-    virtual void newPage() = 0;
-    virtual void endJob() = 0;
-    virtual void abortJob() = 0;
-    // The surface of the page being printed while a job is open, else null.
-    virtual platform::Canvas* pageCanvas() = 0;
-
-    // The driver's document-properties dialog on a copy of the settings block. Returns true
-    // when the operator accepted; `settings` then holds the edited block.
-    virtual bool documentProperties(PrinterSettings& settings) = 0;
+    // Starts a print job on the current printer; `copies` is the spooler's copy count for every
+    // page of the job. Throws PrinterError when the job cannot start.
+    virtual std::unique_ptr<PrintJob> startJob(const std::string& title, int copies) = 0;
+    // The file a printer that writes files (rather than sending jobs to a spooler) writes the
+    // next print run to; a run of several jobs writes the later ones beside it, numbered.
+    virtual void setOutputFile(const std::string&) {}
 };
 
 }  // namespace printer

@@ -1,5 +1,6 @@
 #include "gui/preview/LabelSheetSettings.h"
 
+#include "gui/preview/PrintFileDialog.h"
 #include "gui/preview/ProgressWindow.h"
 #include "labels/LabelSlots.h"
 #include "labels/TestSheet.h"
@@ -90,6 +91,8 @@ void LabelSheetSettings::printTestSheet(const std::string& printerName, const pr
     prepared::PrintReportSettings settings;
     settings.title = "Foglio di prova";
     settings.showProgress = false;
+    // The operator closed the file dialog: nothing is printed and nothing needs saying.
+    if (!choosePrintFile(printer_, settings.title, nullptr)) return;
     prepared::runPrint(sheet, prepared::PrintOptions{}, settings, nullptr);
 }
 

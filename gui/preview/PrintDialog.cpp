@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 #include <exception>
 
+#include "gui/preview/PageSetupDialog.h"
 #include "gui/preview/PrintDialogPictures.h"
 #include "platform/UiText.h"
 #include "platform/qt/MessageBox.h"
@@ -260,7 +261,7 @@ void PrintDialog::choosePrinter(int index) {
 }
 
 void PrintDialog::showProperties() {
-    guarded([this] { printer_.printerSetupDialog(); });
+    guarded([this] { runPageSetupDialog(printer_, this); });
 }
 
 template <typename Step>

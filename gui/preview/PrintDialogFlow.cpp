@@ -4,6 +4,7 @@
 
 #include "gui/preview/PrintDialog.h"
 #include "gui/preview/PrintDialogFlowProgress.h"
+#include "gui/preview/PrintFileDialog.h"
 #include "gui/preview/ProgressWindow.h"
 #include "platform/qt/MessageBox.h"
 #include "prepared/PageList.h"
@@ -11,7 +12,6 @@
 #include "prepared/PrintRun.h"
 #include "prepared/PrintableArea.h"
 #include "printer/Printer.h"
-#include "printer/PrinterError.h"
 
 namespace gui::preview {
 
@@ -93,9 +93,8 @@ bool runPrintDialog(prepared::PreparedPages& pages, int currentPage, QWidget* pa
             return false;
         }
         if (!operatorAgrees(pages, options, parent)) return false;
+        if (!choosePrintFile(pages.printer(), prepared::printJobTitle(settings.report), parent)) return false;
         print(pages, options, settings);
-    } catch (const printer::PrintCancelled&) {
-        return false;  // the operator closed a dialog the job needed: nothing to say
     } catch (const std::exception& e) {
         platform::qt::showError(e.what(), parent);
         return false;

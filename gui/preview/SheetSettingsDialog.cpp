@@ -12,7 +12,6 @@
 
 #include "platform/qt/MessageBox.h"
 #include "platform/qt/QtConvert.h"
-#include "printer/PrinterError.h"
 #include "printer/qt/PrinterOffsetSettings.h"
 
 namespace gui::preview {
@@ -136,8 +135,6 @@ void SheetSettingsDialog::onTestSheetClicked() {
     if (!printTestSheet_) return;
     try {
         printTestSheet_(printerName(), offset());
-    } catch (const printer::PrintCancelled&) {
-        // The operator closed the file dialog: nothing was printed and nothing needs saying.
     } catch (const std::exception& e) {
         platform::qt::showError(e.what(), this);
     }

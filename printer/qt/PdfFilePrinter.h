@@ -1,13 +1,9 @@
 // The file printer listed after the spooler's printers: it writes each print job to a PDF file,
-// so that printing works on a machine without printers. In the program's windows it asks the
-// operator for the file in Qt's file dialog, starting in the folder chosen last time; headless
-// callers give the path.
+// so that printing works on a machine without printers. Whoever starts a print run on it names
+// the file first (the program's windows ask the operator).
 #pragma once
 
-#include <optional>
 #include <string>
-
-class QWidget;
 
 namespace printer::qt {
 
@@ -20,10 +16,8 @@ public:
     // path again for the next run.
     void setFixedPath(std::string path);
 
-    // The file the next job writes: the fixed path, else the operator's choice in the file
-    // dialog (none when the operator closes it). Throws PrinterError when there is neither a
-    // path nor a window system to ask in.
-    std::optional<std::string> nextJobPath(const std::string& title, QWidget* dialogParent);
+    // The file the next job writes. Throws PrinterError when no path was set.
+    std::string nextJobPath();
 
 private:
     std::string fixedPath_;

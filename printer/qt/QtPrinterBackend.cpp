@@ -1,11 +1,10 @@
 #include "printer/qt/QtPrinterBackend.h"
 
-#include <QApplication>
-#include <QPageSetupDialog>
 #include <QPrinterInfo>
 #include <algorithm>
 
 #include "platform/qt/QtConvert.h"
+#include "printer/CountedJob.h"
 #include "printer/PrinterError.h"
 #include "printer/qt/QtPrinterJob.h"
 #include "printer/qt/QtPrinterQueue.h"
@@ -53,7 +52,7 @@ bool QtPrinterBackend::queueStillListed(const QtPrinterQueue& q) {
 QtPrinterBackend::~QtPrinterBackend() = default;
 
 void QtPrinterBackend::throwWhilePrinting() const {
-    if (job_) throw printer::PrinterError("Stampa in corso");
+    if (openJobs_ > 0) throw printer::PrinterError("Stampa in corso");
 }
 
 std::vector<std::string> QtPrinterBackend::printerNames() {
@@ -98,7 +97,7 @@ printer::DeviceMetrics QtPrinterBackend::metrics() {
     return queue().metrics();
 }
 
-void QtPrinterBackend::beginJob(const std::string& title, int copies) {
+std::unique_ptr<printer::PrintJob> QtPrinterBackend::startJob(const std::string& title, int copies) {
     throwWhilePrinting();
     QtPrinterQueue& q = queue();
     // The spooler would refuse the finished job: say so before any page is drawn.
@@ -109,48 +108,16 @@ void QtPrinterBackend::beginJob(const std::string& title, int copies) {
     JobDestination destination;
     destination.title = title;
     if (q.isPdfFile()) {
-        const std::optional<std::string> path = pdfFile_.nextJobPath(title, dialogParent_);
-        if (!path) throw printer::PrintCancelled();
         destination.kind = JobDestination::Kind::File;
-        destination.target = *path;
+        destination.target = pdfFile_.nextJobPath();
     } else {
         destination.target = q.name();
         destination.spoolerOptions = spoolerJobOptions(printer, q.jobOptions());
     }
     printer.setDocName(platform::qt::toQString(title));
     printer.setCopyCount(1);
-    job_ = std::make_unique<QtPrinterJob>(printer, copies, std::move(destination));
-}
-
-void QtPrinterBackend::newPage() {
-    if (!job_) throw printer::PrinterError("Nessuna stampa in corso");
-    job_->newPage();
-}
-
-void QtPrinterBackend::endJob() {
-    if (!job_) throw printer::PrinterError("Nessuna stampa in corso");
-    // The job is over even when finishing it fails.
-    const std::unique_ptr<QtPrinterJob> job = std::move(job_);
-    job->end();
-}
-
-void QtPrinterBackend::abortJob() {
-    if (!job_) return;
-    const std::unique_ptr<QtPrinterJob> job = std::move(job_);
-    job->abort();
-}
-
-platform::Canvas* QtPrinterBackend::pageCanvas() {
-    return job_ ? &job_->canvas() : nullptr;
-}
-
-bool QtPrinterBackend::documentProperties(printer::PrinterSettings& settings) {
-    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return false;
-    QtPrinterQueue& q = queue();
-    const std::unique_ptr<QPrinter> edited = q.editablePrinter(settings);
-    QPageSetupDialog dialog(edited.get(), dialogParent_);
-    if (dialog.exec() != QDialog::Accepted) return false;
-    return q.takeLayout(edited->pageLayout(), settings);
+    return std::make_unique<printer::CountedJob>(
+        std::make_unique<QtPrinterJob>(printer, copies, std::move(destination)), openJobs_);
 }
 
 }  // namespace printer::qt

@@ -8,11 +8,8 @@
 #include "printer/PrinterBackend.h"
 #include "printer/qt/PdfFilePrinter.h"
 
-class QWidget;
-
 namespace printer::qt {
 
-class QtPrinterJob;
 class QtPrinterQueue;
 
 class QtPrinterBackend final : public printer::PrinterBackend {
@@ -38,23 +35,14 @@ public:
 
     printer::DeviceMetrics metrics() override;
 
-    bool printing() override { return job_ != nullptr; }
-    // On the file printer, throws PrintCancelled when the operator closes its file dialog; on a
+    // On the file printer, throws PrinterError when no file was given (setOutputFile); on a
     // queue the spooler no longer has, PrinterError naming it, before anything is drawn.
-    void beginJob(const std::string& title, int copies) override;
-    void newPage() override;
-    void endJob() override;
-    void abortJob() override;
-    platform::Canvas* pageCanvas() override;
-
-    // The page setup dialog on a copy of the settings; needs a widget application.
-    bool documentProperties(printer::PrinterSettings& settings) override;
+    std::unique_ptr<printer::PrintJob> startJob(const std::string& title, int copies) override;
+    void setOutputFile(const std::string& path) override { pdfFile_.setFixedPath(path); }
 
     // The file printer: where its jobs go. It is always the last printer of the list.
     PdfFilePrinter& pdfFilePrinter() { return pdfFile_; }
     int pdfFilePrinterIndex() const { return static_cast<int>(queues_.size()) - 1; }
-    // The window the dialogs belong to.
-    void setDialogParent(QWidget* parent) { dialogParent_ = parent; }
 
 private:
     QtPrinterQueue& queue();
@@ -65,8 +53,7 @@ private:
     std::vector<std::unique_ptr<QtPrinterQueue>> queues_;
     int current_ = 0;
     PdfFilePrinter pdfFile_;
-    std::unique_ptr<QtPrinterJob> job_;
-    QWidget* dialogParent_ = nullptr;
+    int openJobs_ = 0;
 };
 
 }  // namespace printer::qt

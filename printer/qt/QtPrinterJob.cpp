@@ -67,7 +67,11 @@ QtPrinterJob::QtPrinterJob(QPrinter& printer, int copies, JobDestination destina
 
 QtPrinterJob::~QtPrinterJob() {
     if (painter_.isActive()) abort();
-    // A spooler queue prints through the spooler again when its next job begins.
+}
+
+// The printer belongs to its queue again as soon as the job is over, so that the next job
+// (or the queue's own metrics) finds it as it was: a spooler queue prints through the spooler.
+void QtPrinterJob::releasePrinter() {
     if (destination_.kind == JobDestination::Kind::Spooler) printer_.setOutputFileName(QString());
 }
 
@@ -105,8 +109,9 @@ void QtPrinterJob::newPage() {
 void QtPrinterJob::end() {
     if (recording_) flushRecording();
     device_.reset();
-    if (!painter_.end())
-        throw printer::PrinterError("Impossibile completare la stampa su " + destination_.target);
+    const bool finished = painter_.end();
+    releasePrinter();
+    if (!finished) throw printer::PrinterError("Impossibile completare la stampa su " + destination_.target);
     handOn();
 }
 
@@ -159,6 +164,7 @@ void QtPrinterJob::abort() {
     device_.reset();
     // Closing the painter only finishes the temporary file, which goes with this job.
     if (painter_.isActive()) painter_.end();
+    releasePrinter();
 }
 
 }  // namespace printer::qt

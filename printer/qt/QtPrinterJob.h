@@ -16,6 +16,7 @@
 
 #include "platform/PictureCanvas.h"
 #include "platform/qt/QPainterCanvas.h"
+#include "printer/PrintJob.h"
 
 namespace printer::qt {
 
@@ -27,21 +28,18 @@ struct JobDestination {
     QStringList spoolerOptions;    // name, value, name, value, ...
 };
 
-class QtPrinterJob {
+class QtPrinterJob final : public printer::PrintJob {
 public:
     // Starts painting on printer (already set up for the job). Throws PrinterError when the
     // printer or its temporary file cannot be opened.
     QtPrinterJob(QPrinter& printer, int copies, JobDestination destination);
-    ~QtPrinterJob();
-    QtPrinterJob(const QtPrinterJob&) = delete;
-    QtPrinterJob& operator=(const QtPrinterJob&) = delete;
+    // Aborts the job unless it ended.
+    ~QtPrinterJob() override;
 
-    platform::Canvas& canvas();
-    void newPage();
+    platform::Canvas& canvas() override;
+    void newPage() override;
     // Finishes the last page and hands the job on. Throws PrinterError when that fails.
-    void end();
-    // Drops the job: nothing is handed on.
-    void abort();
+    void end() override;
 
 private:
     void flushRecording();
@@ -49,6 +47,9 @@ private:
     void handOn();
     void submitToSpooler();
     void moveToFile();
+    // Drops the job: nothing is handed on.
+    void abort();
+    void releasePrinter();
 
     QPrinter& printer_;
     int copies_;

@@ -131,7 +131,7 @@ TEST_F(PrintRun, PageListsFiltersAndCopyCountsChooseTheSheets) {
         backend.jobCalls.clear();
         run(c.options);
         EXPECT_EQ(sheets(), c.expected) << c.options.pageList << " filter " << int(c.options.filter);
-        EXPECT_FALSE(printer.printing());
+        EXPECT_FALSE(backend.printing());
     }
 }
 
@@ -170,7 +170,7 @@ TEST_F(PrintRun, CancelAfterPageThreeOfTenAbortsTheJob) {
     EXPECT_EQ(std::count_if(backend.jobCalls.begin(), backend.jobCalls.end(),
                             [](const K& c) { return c.kind == K::End; }),
               0);
-    EXPECT_FALSE(printer.printing());
+    EXPECT_FALSE(backend.printing());
 }
 
 // Page pixels become printer dots with the page's printer geometry: the page is fitted into
@@ -267,13 +267,24 @@ TEST(PageOffsetText, ParsesMillimetresWithinTenEitherWay) {
     EXPECT_EQ(printer::offsetMmText(1.25), "1.3");
 }
 
+// The failure passes through the run; the job it leaves behind is aborted, and the printer
+// knows no job is open: it takes another paper and another run at once.
 TEST_F(PrintRun, PrinterFailureAbortsTheOpenJob) {
     addPages(2);
     settings.onPrintReport = [&] { backend.failMetricsQuery = true; };
     EXPECT_THROW(run({}), printer::PrinterError);
     ASSERT_FALSE(backend.jobCalls.empty());
     EXPECT_EQ(backend.jobCalls.back().kind, K::abort);
-    EXPECT_FALSE(printer.printing());
+    EXPECT_FALSE(backend.printing());
+
+    backend.failMetricsQuery = false;
+    settings.onPrintReport = nullptr;
+    printer.setPaper(11, 0, 0, -1, kPortrait, true);
+    EXPECT_EQ(printer.paperSize(), 11);
+    backend.jobCalls.clear();
+    run({});
+    EXPECT_EQ(backend.jobCalls.front(), (K{K::Begin, "Etichette", 1}));
+    EXPECT_EQ(backend.jobCalls.back().kind, K::End);
 }
 
 // The progress window's side of printPrepared.

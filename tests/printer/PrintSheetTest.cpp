@@ -32,14 +32,14 @@ protected:
     void printPages(const std::vector<PagePaper>& papers, const PrintJobSettings& job) {
         const PagePaper& first = papers.front();
         printer.setPaper(first.size, first.width, first.height, first.bin, first.orientation, true);
-        printer.beginDoc(job.title, job.copies);
+        std::unique_ptr<PrintJob> open = printer.startJob(job.title, job.copies);
         bool firstPage = true;
         for (const PagePaper& paper : papers) {
-            startSheet(printer, paper, job, firstPage);
-            printer.canvas()->textOut(0, 0, std::to_string(paper.size));
+            startSheet(printer, open, paper, job, firstPage);
+            open->canvas().textOut(0, 0, std::to_string(paper.size));
             firstPage = false;
         }
-        printer.endDoc();
+        open->end();
     }
 
     FakePrinterBackend backend;

@@ -126,14 +126,14 @@ TEST_F(RealPrinter, SetPaperWithoutForceSkipsTheSamePaper) {
 }
 
 TEST_F(RealPrinter, PaperNeverChangesWhileAJobRuns) {
-    printer.beginDoc("Etichette", 1);
+    const std::unique_ptr<PrintJob> job = printer.startJob("Etichette", 1);
     const std::size_t writes = backend.settingsWritten.size();
     printer.setPaper(1, 0, 0, -1, kLandscape, true);
     EXPECT_EQ(backend.settingsWritten.size(), writes);
     EXPECT_EQ(printer.paperSize(), 9);
     printer.selectPrinter(0);
     EXPECT_EQ(printer.printerIndex(), 1) << "no printer switch during a job";
-    printer.endDoc();
+    job->end();
 }
 
 // The dots come from the device metrics, at three resolutions (A4 portrait with a 5 mm
@@ -190,8 +190,7 @@ TEST_F(RealPrinter, SelectPrinterSwitchesTheOutputPrinterAndKeepsThePaper) {
     EXPECT_EQ(printer.orientation(), kLandscape) << "the paper follows the new printer";
     EXPECT_EQ(backend.printer().settings->orientation, kModeLandscape);
 
-    printer.beginDoc("Stampa", 2);
-    printer.endDoc();
+    printer.startJob("Stampa", 2)->end();
     ASSERT_EQ(backend.pages.size(), 1u);
     EXPECT_EQ(backend.pages[0].printer, "Ufficio");
 
@@ -217,7 +216,7 @@ TEST_F(RealPrinter, SelectingTheVirtualPrinterUsesTheTableAndNeverTheBackend) {
     EXPECT_EQ(printer.paperWidth(), 2794);
     EXPECT_EQ(printer.paperHeight(), 2159);
     EXPECT_EQ(printer.geometry().offsetXPx, 18);
-    EXPECT_THROW(printer.beginDoc("x", 1), PrinterError);
+    EXPECT_THROW(printer.startJob("x", 1), PrinterError);
     printer.selectPrinter(2);
     EXPECT_EQ(backend.currentPrinter(), 2);
     EXPECT_EQ(printer.paperSize(), 1);
@@ -310,18 +309,15 @@ TEST(RealPrinterLists, LongListsAreCappedAndNamesAligned) {
 
 TEST_F(RealPrinter, SetupDialogCancelledChangesNothing) {
     const std::size_t writes = backend.settingsWritten.size();
-    EXPECT_FALSE(printer.printerSetupDialog());
-    backend.propertiesDialog = [](PrinterSettings&) { return false; };
-    EXPECT_FALSE(printer.printerSetupDialog());
+    EXPECT_FALSE(printer.editPrinterSettings([](PrinterSettings&) { return false; }));
     EXPECT_EQ(backend.settingsWritten.size(), writes);
 }
 
 TEST_F(RealPrinter, SetupDialogAcceptedBecomesThePrintersSettings) {
-    backend.propertiesDialog = [](PrinterSettings& s) {
+    EXPECT_TRUE(printer.editPrinterSettings([](PrinterSettings& s) {
         s.orientation = kModeLandscape;
         return true;
-    };
-    EXPECT_TRUE(printer.printerSetupDialog());
+    }));
     EXPECT_EQ(backend.printer().settings->orientation, kModeLandscape);
     EXPECT_EQ(printer.orientation(), kPortrait) << "fields are re-read later, not here";
     printer.readSettings();
@@ -329,18 +325,16 @@ TEST_F(RealPrinter, SetupDialogAcceptedBecomesThePrintersSettings) {
 }
 
 TEST_F(RealPrinter, JobCallsReachTheBackendInOrder) {
-    EXPECT_EQ(printer.canvas(), nullptr);
-    printer.beginDoc("Ricette", 0);
-    EXPECT_TRUE(printer.printing());
-    ASSERT_NE(printer.canvas(), nullptr);
-    printer.canvas()->textOut(0, 0, "pagina 1");
-    printer.newPage();
-    printer.canvas()->textOut(0, 0, "pagina 2");
-    printer.endDoc();
-    printer.beginDoc("Ricette", 3);
-    printer.abort();
-    EXPECT_FALSE(printer.printing());
-    printer.abort();  // nothing open: nothing recorded
+    std::unique_ptr<PrintJob> job = printer.startJob("Ricette", 0);
+    EXPECT_TRUE(backend.printing());
+    job->canvas().textOut(0, 0, "pagina 1");
+    job->newPage();
+    job->canvas().textOut(0, 0, "pagina 2");
+    job->end();
+    job.reset();  // ended: nothing more is recorded
+    job = printer.startJob("Ricette", 3);
+    job.reset();  // destroyed before it ended: aborted
+    EXPECT_FALSE(backend.printing());
 
     using K = FakeJobCall;
     EXPECT_EQ(backend.jobCalls, (std::vector<FakeJobCall>{{K::Begin, "Ricette", 1},

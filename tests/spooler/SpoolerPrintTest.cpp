@@ -43,16 +43,16 @@ protected:
     // Prints `pages` pages of rectangles and texts as one job and returns its PDF, or "".
     std::string printJob(const std::string& stem, int pages, int copies) {
         const std::string title = spooler->uniqueTitle(stem);
-        printer.beginDoc(title, copies);
+        const std::unique_ptr<printer::PrintJob> job = printer.startJob(title, copies);
         for (int i = 0; i < pages; ++i) {
-            if (i > 0) printer.newPage();
-            platform::Canvas& canvas = *printer.canvas();
+            if (i > 0) job->newPage();
+            platform::Canvas& canvas = job->canvas();
             canvas.setBrush({platform::kBlack, false});
             for (int bar = 0; bar < 5; ++bar) canvas.fillRect({100 + 40 * bar, 100, 120 + 40 * bar, 400});
             canvas.setFont({"Arial", 60});
             canvas.textOut(100, 450, "Pagina " + std::to_string(i + 1));
         }
-        printer.endDoc();
+        job->end();
         const std::string pdf = spooler->waitForPdf(title);
         if (pdf.empty()) ADD_FAILURE() << "no PDF for job " << title << " in " << spooler->outputDir();
         return pdf;
@@ -111,13 +111,16 @@ TEST_F(Spooler, CopiesArePrintedByTheBackendNotMultipliedByTheSpooler) {
 // A cancelled job must not reach the spooler, not even the pages drawn before the cancel.
 TEST_F(Spooler, AnAbortedJobNeverReachesTheSpooler) {
     const std::string title = spooler->uniqueTitle("annullato");
-    printer.beginDoc(title, 2);
-    for (int i = 0; i < 3; ++i) {
-        if (i > 0) printer.newPage();
-        printer.canvas()->textOut(100, 100, "Pagina " + std::to_string(i + 1));
+    {
+        const std::unique_ptr<printer::PrintJob> job = printer.startJob(title, 2);
+        for (int i = 0; i < 3; ++i) {
+            if (i > 0) job->newPage();
+            job->canvas().textOut(100, 100, "Pagina " + std::to_string(i + 1));
+        }
     }
-    printer.abort();
-    EXPECT_FALSE(printer.printing());
+    // No job is left open: the printer takes another paper again.
+    printer.setPaper(11, 0, 0, -1, printer::kPortrait, true);
+    EXPECT_EQ(printer.paperSize(), 11);
     std::this_thread::sleep_for(std::chrono::seconds(4));
     EXPECT_EQ(spooler->jobCount(spooler->queue()), 0);
     EXPECT_EQ(spooler->waitForPdf(title, std::chrono::seconds(1)), "");

@@ -131,7 +131,28 @@ void FakePrinterBackend::startPage() {
     pages.push_back(std::move(page));
 }
 
-void FakePrinterBackend::beginJob(const std::string& title, int copies) {
+class FakePrinterBackend::Job final : public printer::PrintJob {
+public:
+    explicit Job(FakePrinterBackend& owner) : owner_(owner) {}
+    ~Job() override {
+        if (!ended_) owner_.closeJob(FakeJobCall::abort);
+    }
+    platform::Canvas& canvas() override { return *owner_.canvas_; }
+    void newPage() override {
+        owner_.jobCalls.push_back({FakeJobCall::newPage, {}, 0});
+        owner_.startPage();
+    }
+    void end() override {
+        ended_ = true;
+        owner_.closeJob(FakeJobCall::End);
+    }
+
+private:
+    FakePrinterBackend& owner_;
+    bool ended_ = false;
+};
+
+std::unique_ptr<printer::PrintJob> FakePrinterBackend::startJob(const std::string& title, int copies) {
     if (printing_) throw printer::PrinterError("Printing in progress");
     printer();  // throws without a printer
     jobCalls.push_back({FakeJobCall::Begin, title, copies});
@@ -140,33 +161,13 @@ void FakePrinterBackend::beginJob(const std::string& title, int copies) {
     jobCopies_ = copies;
     canvas_ = std::make_unique<PageCanvas>(*this);
     startPage();
+    return std::make_unique<Job>(*this);
 }
 
-void FakePrinterBackend::newPage() {
-    if (!printing_) throw printer::PrinterError("Printer is not currently printing");
-    jobCalls.push_back({FakeJobCall::newPage, {}, 0});
-    startPage();
-}
-
-void FakePrinterBackend::endJob() {
-    if (!printing_) throw printer::PrinterError("Printer is not currently printing");
-    jobCalls.push_back({FakeJobCall::End, {}, 0});
+void FakePrinterBackend::closeJob(FakeJobCall::Kind how) {
+    jobCalls.push_back({how, {}, 0});
     printing_ = false;
     canvas_.reset();
-}
-
-void FakePrinterBackend::abortJob() {
-    jobCalls.push_back({FakeJobCall::abort, {}, 0});
-    printing_ = false;
-    canvas_.reset();
-}
-
-platform::Canvas* FakePrinterBackend::pageCanvas() {
-    return printing_ ? canvas_.get() : nullptr;
-}
-
-bool FakePrinterBackend::documentProperties(printer::PrinterSettings& s) {
-    return propertiesDialog ? propertiesDialog(s) : false;
 }
 
 }  // namespace printer

@@ -3,7 +3,6 @@
 // drawn, so tests of printing can check page order, copies and aborts.
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -69,13 +68,10 @@ public:
     std::vector<int> binCodes() override { return printer().binCodes; }
     std::vector<std::string> binNames() override { return printer().binNames; }
     printer::DeviceMetrics metrics() override;
-    bool printing() override { return printing_; }
-    void beginJob(const std::string& title, int copies) override;
-    void newPage() override;
-    void endJob() override;
-    void abortJob() override;
-    platform::Canvas* pageCanvas() override;
-    bool documentProperties(printer::PrinterSettings& settings) override;
+    // Records Begin; the job records newPage, End, and abort when destroyed before it ended.
+    std::unique_ptr<printer::PrintJob> startJob(const std::string& title, int copies) override;
+    // Whether a job is open: begun, and neither ended nor destroyed.
+    bool printing() const { return printing_; }
 
     // Scripting.
     std::vector<FakePrinter> printers;
@@ -84,8 +80,6 @@ public:
     bool failPrinterList = false;    // printerNames() throws
     bool failSettingsQuery = false;  // settings() throws
     bool failMetricsQuery = false;   // metrics() throws
-    // Answers documentProperties(); empty = the operator cancels.
-    std::function<bool(printer::PrinterSettings&)> propertiesDialog;
 
     // Record.
     std::vector<FakeJobCall> jobCalls;
@@ -98,7 +92,9 @@ public:
 
 private:
     class PageCanvas;
+    class Job;
     void startPage();
+    void closeJob(FakeJobCall::Kind how);
 
     int current_ = 0;
     bool printing_ = false;

@@ -3,14 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <cmath>
 
 #include "platform/Canvas.h"
@@ -18,7 +15,7 @@
 #include "printer/Printer.h"
 #include "printer/PrinterError.h"
 #include "printer/qt/QtPrinterBackend.h"
-#include "tests/support/ModalAnswers.h"
+#include "printer/qt/QueueLayoutCopy.h"
 
 namespace printer::qt {
 namespace {
@@ -55,14 +52,6 @@ std::optional<QString> pdfText(const QString& path) {
     return QString::fromUtf8(process.readAllStandardOutput()).simplified();
 }
 
-// Closes the dialog the code under test is about to show, as the operator would.
-void answerNextDialog(bool accept) {
-    QTimer::singleShot(0, [accept] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-            accept ? dialog->accept() : dialog->reject();
-    });
-}
-
 class FilePrinter : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -73,14 +62,23 @@ protected:
     }
     QString path(const char* name) const { return dir.filePath(name); }
     void printPages(int pages, int copies) {
-        printer.beginDoc("Etichette", copies);
+        const std::unique_ptr<printer::PrintJob> job = printer.startJob("Etichette", copies);
         for (int i = 0; i < pages; ++i) {
-            if (i > 0) printer.newPage();
-            printer.canvas()->setBrush({platform::kBlack, false});
-            printer.canvas()->fillRect({100, 100, 400 + 100 * i, 300});
-            printer.canvas()->textOut(100, 400, "Pagina " + std::to_string(i + 1));
+            if (i > 0) job->newPage();
+            job->canvas().setBrush({platform::kBlack, false});
+            job->canvas().fillRect({100, 100, 400 + 100 * i, 300});
+            job->canvas().textOut(100, 400, "Pagina " + std::to_string(i + 1));
         }
-        printer.endDoc();
+        job->end();
+    }
+    // Whether the backend holds a job open: it then refuses to change its settings.
+    bool printing() {
+        try {
+            backend.setSettings(*backend.settings());
+            return false;
+        } catch (const printer::PrinterError&) {
+            return true;
+        }
     }
 
     QTemporaryDir dir;
@@ -159,7 +157,7 @@ TEST_F(FilePrinter, CopiesRepeatEachPageInTurnInOnePdf) {
     if (const std::optional<QString> text = pdfText(path("copie.pdf"))) {
         EXPECT_EQ(*text, "Pagina 1 Pagina 1 Pagina 1 Pagina 2 Pagina 2 Pagina 2");
     }
-    EXPECT_FALSE(printer.printing());
+    EXPECT_FALSE(printing());
 }
 
 TEST_F(FilePrinter, LaterJobsOfARunGoBesideTheFirstFile) {
@@ -173,69 +171,51 @@ TEST_F(FilePrinter, LaterJobsOfARunGoBesideTheFirstFile) {
 
 TEST_F(FilePrinter, AbortLeavesNoFile) {
     backend.pdfFilePrinter().setFixedPath(path("annullata.pdf").toStdString());
-    printer.beginDoc("Etichette", 2);
-    printer.canvas()->textOut(10, 10, "x");
-    printer.newPage();
-    printer.abort();
-    EXPECT_FALSE(printer.printing());
+    std::unique_ptr<printer::PrintJob> job = printer.startJob("Etichette", 2);
+    job->canvas().textOut(10, 10, "x");
+    job->newPage();
+    EXPECT_TRUE(printing());
+    job.reset();
+    EXPECT_FALSE(printing());
     EXPECT_FALSE(QFile::exists(path("annullata.pdf")));
 }
 
-// Without a path given by the caller, the job asks the operator in Qt's own file dialog,
-// offered in the folder chosen last time.
-TEST_F(FilePrinter, AJobWithoutAPathAsksForTheFileInQtsDialog) {
-    QStandardPaths::setTestModeEnabled(true);
-    QDir().mkpath(path("scelta"));
-    qt_test::answerFileDialog(path("scelta/etichette"));
-    printPages(2, 1);
-    EXPECT_EQ(pdfPages(path("scelta/etichette.pdf")).size(), 2u);
-
-    QString startFolder;
-    qt_test::answerFileDialog(path("scelta/seconda.pdf"), -1, &startFolder);
-    printPages(1, 1);
-    EXPECT_EQ(startFolder, QDir(path("scelta")).absolutePath());
-    EXPECT_EQ(pdfPages(path("scelta/seconda.pdf")).size(), 1u);
-}
-
-// The operator closes the file dialog: no job begins and nothing is written.
-TEST_F(FilePrinter, ACancelledFileDialogBeginsNoJob) {
-    QStandardPaths::setTestModeEnabled(true);
-    qt_test::answerFileDialog(QString());
-    EXPECT_ANY_THROW(printer.beginDoc("Etichette", 1));
-    EXPECT_FALSE(printer.printing());
+// Without a file named by the caller no job begins and nothing is written: the file printer
+// never asks the operator itself.
+TEST_F(FilePrinter, AJobWithoutAFileBeginsNoJob) {
+    EXPECT_THROW(printer.startJob("Etichette", 1), printer::PrinterError);
+    EXPECT_FALSE(printing());
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
 
 TEST_F(FilePrinter, UnwritableFileFailsToBeginAndLeavesNoJobOpen) {
     backend.pdfFilePrinter().setFixedPath(path("manca/etichette.pdf").toStdString());
-    EXPECT_THROW(printer.beginDoc("Etichette", 1), printer::PrinterError);
-    EXPECT_FALSE(printer.printing());
+    EXPECT_THROW(printer.startJob("Etichette", 1), printer::PrinterError);
+    EXPECT_FALSE(printing());
 }
 
 TEST_F(FilePrinter, SecondJobCannotBeginWhileOneIsOpen) {
     backend.pdfFilePrinter().setFixedPath(path("uno.pdf").toStdString());
-    printer.beginDoc("Etichette", 1);
-    EXPECT_THROW(printer.beginDoc("Etichette", 1), printer::PrinterError);
-    printer.endDoc();
+    const std::unique_ptr<printer::PrintJob> job = printer.startJob("Etichette", 1);
+    EXPECT_THROW(printer.startJob("Etichette", 1), printer::PrinterError);
+    job->end();
     EXPECT_EQ(pdfPages(path("uno.pdf")).size(), 1u);
 }
 
-TEST_F(FilePrinter, PropertiesDialogEditsACopyOfTheSettings) {
+// The page-setup dialog edits a copy of the queue's layout; the printer keeps its own until
+// the edited settings are handed back.
+TEST_F(FilePrinter, ALayoutCopyIsEditedApartFromThePrinter) {
     printer.setPaper(11, 2100, 1480, -1, kLandscape, true);
     printer::PrinterSettings edited = *backend.settings();
-    edited.paperSize = 9;
-    edited.orientation = printer::kModePortrait;
-    const printer::PrinterSettings asked = edited;
-
-    answerNextDialog(false);
-    EXPECT_FALSE(backend.documentProperties(edited));
-    EXPECT_EQ(edited, asked);
-
-    answerNextDialog(true);
-    EXPECT_TRUE(backend.documentProperties(edited));
+    QueueLayoutCopy copy(kPdfFilePrinterName, edited);
+    EXPECT_EQ(copy.printer().pageLayout().pageSize().id(), QPageSize::A5);
+    copy.printer().setPageSize(QPageSize(QPageSize::A4));
+    copy.printer().setPageOrientation(QPageLayout::Portrait);
+    ASSERT_TRUE(copy.takeInto(edited));
     EXPECT_EQ(edited.paperSize, 9);
     EXPECT_EQ(edited.orientation, printer::kModePortrait);
-    EXPECT_EQ(backend.settings()->paperSize, 11);  // nothing applied until handed back
+    EXPECT_EQ(backend.settings()->paperSize, 11);
+    EXPECT_THROW(QueueLayoutCopy("CodaCheNonEsiste", edited), printer::PrinterError);
 }
 
 TEST(PdfFilePrinterPaths, NumberedPathsKeepTheExtension) {
