@@ -61,10 +61,6 @@ public:
     // PDF when `pdf`, else a prepared-report file with the extension ".frp".
     void saveFile(const QString& fileName, bool pdf);
     void printPages();
-    // "Impostazioni foglio": the report's sheet settings over `parent` (this window when
-    // null); the pages shown follow when they were prepared again.
-    void openSheetSettings(QWidget* parent = nullptr);
-    bool hasSheetSettings() const { return static_cast<bool>(options_.sheetSettings); }
     void find();
     // Find without the dialog: the dialog's text, case box and origin.
     void find(const QString& text, bool caseSensitive, bool fromFirstPage);
@@ -93,6 +89,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // "Impostazioni foglio": the report's sheet settings over `parent` (this window when
+    // null); the pages shown follow when they were prepared again.
+    void openSheetSettings(QWidget* parent = nullptr);
+    bool hasSheetSettings() const { return static_cast<bool>(options_.sheetSettings); }
     void buildToolbar(QWidget* strip);
     void buildMenu();
     void buildScrollStrips(QWidget* right, QWidget* bottom);

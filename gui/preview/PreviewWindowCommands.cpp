@@ -104,7 +104,9 @@ void PreviewWindow::printPages() {
     PrintService* service = printService_;
     if (!pages_ || !service) return;
     try {
-        service->print(*pages_, {box_->currentPage(), documentTitle_}, this);
+        ShownDocument shown{box_->currentPage(), documentTitle_, {}};
+        if (hasSheetSettings()) shown.sheetSettings = [this](QWidget* over) { openSheetSettings(over); };
+        service->print(*pages_, shown, this);
     } catch (const std::exception& e) {
         platform::qt::showError(e.what(), this);
     }

@@ -1,7 +1,5 @@
 #include "gui/preview/PrintDialog.h"
 
-#include "gui/preview/PreviewWindow.h"
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -72,8 +70,12 @@ QToolButton* arrowButton(QWidget* parent, Qt::ArrowType arrow, const char* name)
 
 }  // namespace
 
-PrintDialog::PrintDialog(printer::Printer& printer, QWidget* parent)
-    : QDialog(parent), oldPrinterIndex(printer.printerIndex()), printer_(printer) {
+PrintDialog::PrintDialog(printer::Printer& printer, QWidget* parent,
+                         std::function<void(QWidget* over)> sheetSettings)
+    : QDialog(parent),
+      oldPrinterIndex(printer.printerIndex()),
+      printer_(printer),
+      sheetSettings_(std::move(sheetSettings)) {
     setObjectName(QLatin1String(kPrintDialogObjectName));
     setWindowTitle(text(kCaption));
     setModal(true);
@@ -187,11 +189,10 @@ QLayout* PrintDialog::createBottomRow() {
     row->addWidget(printChoiceBox);
     row->addStretch();
     // The preview's sheet settings, on the printer chosen here, when the preview has them.
-    auto* preview = qobject_cast<PreviewWindow*>(parentWidget());
-    if (preview && preview->hasSheetSettings()) {
+    if (sheetSettings_) {
         sheetSettingsButton = new QPushButton(QStringLiteral("Impostazioni foglio"), this);
         row->addWidget(sheetSettingsButton);
-        connect(sheetSettingsButton, &QPushButton::clicked, this, [this, preview] { preview->openSheetSettings(this); });
+        connect(sheetSettingsButton, &QPushButton::clicked, this, [this] { sheetSettings_(this); });
     }
     row->addWidget(okButton);
     row->addWidget(cancelButton);

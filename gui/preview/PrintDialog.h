@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <string>
 
 #include "printer/PrintSheet.h"
@@ -31,7 +32,10 @@ inline constexpr const char* kPrintDialogObjectName = "TfrPrintForm";
 class PrintDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit PrintDialog(printer::Printer& printer, QWidget* parent = nullptr);
+    // `sheetSettings`, when given, is offered as "Impostazioni foglio" and opens the
+    // preview's sheet settings over this dialog.
+    explicit PrintDialog(printer::Printer& printer, QWidget* parent = nullptr,
+                         std::function<void(QWidget* over)> sheetSettings = {});
 
     // The report's DefaultCopies and DefaultCollate.
     void setDefaults(int copies, bool collate);
@@ -71,7 +75,7 @@ public:
     CollatePicture* collatePicture = nullptr;
     QLabel* printChoiceLabel = nullptr;
     QComboBox* printChoiceBox = nullptr;
-    QPushButton* sheetSettingsButton = nullptr;  // only under a preview with sheet settings
+    QPushButton* sheetSettingsButton = nullptr;  // only when sheet settings are offered
     QPushButton* okButton = nullptr;
     QPushButton* cancelButton = nullptr;
 
@@ -96,6 +100,7 @@ private:
     void guarded(Step step);
 
     printer::Printer& printer_;
+    std::function<void(QWidget* over)> sheetSettings_;
 };
 
 }  // namespace gui::preview

@@ -74,20 +74,20 @@ void print(prepared::PreparedPages& pages, const prepared::PrintOptions& options
 
 }  // namespace
 
-bool runPrintDialog(prepared::PreparedPages& pages, int currentPage, QWidget* parent,
+bool runPrintDialog(prepared::PreparedPages& pages, const ShownDocument& shown, QWidget* parent,
                     const PrintDialogSettings& settings) {
     if (pages.count() == 0) return false;
     // The spooler's queues as they are now, not as they were when the program started.
     pages.printer().refreshPrinters();
     if (!pages.printer().hasPlatformPrinters()) return false;
-    PrintDialog form(pages.printer(), parent);
+    PrintDialog form(pages.printer(), parent, shown.sheetSettings);
     form.setDefaults(settings.defaultCopies, settings.defaultCollate);
     if (settings.showPrintDialog) {
         const bool accepted = settings.showDialog ? settings.showDialog(form) : execDialog(form);
         if (!accepted) return false;
     }
     try {
-        const prepared::PrintOptions options = chosenOptions(form, currentPage);
+        const prepared::PrintOptions options = chosenOptions(form, shown.currentPage);
         if (!prepared::anyPageToPrint(pages, options)) {
             platform::qt::showMessage({kNothingToPrint, {}, platform::qt::MessageIcon::Information}, parent);
             return false;
@@ -110,7 +110,7 @@ void PrintDialogService::print(prepared::PreparedPages& pages, const ShownDocume
     PrintDialogSettings run = settings;
     if (run.report.title.empty())
         run.report.title = jobTitle(shown.title.empty() ? documentTitle : shown.title);
-    runPrintDialog(pages, shown.currentPage, parent, run);
+    runPrintDialog(pages, shown, parent, run);
 }
 
 }  // namespace gui::preview

@@ -35,7 +35,7 @@ struct PrintDialogSettings {
 // page list that is not a number, and any printer failure, is shown in an error box; a choice
 // that leaves no page to print says so; the pages stay as they are. True when the run went
 // ahead (not cancelled in the dialog or the file dialog, no error).
-bool runPrintDialog(prepared::PreparedPages& pages, int currentPage, QWidget* parent,
+bool runPrintDialog(prepared::PreparedPages& pages, const ShownDocument& shown, QWidget* parent,
                     const PrintDialogSettings& settings = {});
 
 // The spooler's job name for a document: "Quirelle – Codici 03/2019", or "Quirelle" alone.

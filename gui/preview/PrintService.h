@@ -2,6 +2,7 @@
 // dialog and print run). A window given none does nothing on print.
 #pragma once
 
+#include <functional>
 #include <string>
 
 class QWidget;
@@ -17,6 +18,8 @@ struct ShownDocument {
     int currentPage = 1;  // 1-based: "Pagina corrente" in the print dialog
     // The report's title or the name of the file opened; "" when the preview names none.
     std::string title;
+    // Opens the preview's sheet settings over the given dialog; empty when the preview has none.
+    std::function<void(QWidget* over)> sheetSettings = {};
 };
 
 class PrintService {

@@ -27,6 +27,11 @@ using namespace printer;
 namespace gui::preview {
 namespace {
 
+// The preview showing page `page` of an untitled document without sheet settings.
+ShownDocument shownAt(int page) {
+    return {page, {}, {}};
+}
+
 using platform::qt::fromQString;
 
 FakePrinter fakePrinter(const std::string& name) {
@@ -214,7 +219,7 @@ TEST_F(PrintForm, ButtonPrintsTheChosenPagesOnTheChosenPrinter) {
         form.pageListEdit->setText("2-3");
         return true;
     });
-    EXPECT_TRUE(runPrintDialog(pages, 1, nullptr, settings));
+    EXPECT_TRUE(runPrintDialog(pages, shownAt(1), nullptr, settings));
     EXPECT_EQ(sheets(), (std::vector<std::string>{"P2", "P3"}));
     ASSERT_FALSE(backend.pages.empty());
     EXPECT_EQ(backend.pages[0].printer, "Ufficio");
@@ -235,7 +240,7 @@ TEST_F(PrintForm, ConversionErrorsAreShownAndThePagesStay) {
             form.copiesEdit->setText(copies);
             return true;
         });
-        EXPECT_FALSE(runPrintDialog(pages, 1, nullptr, settings));
+        EXPECT_FALSE(runPrintDialog(pages, shownAt(1), nullptr, settings));
         EXPECT_EQ(answers.texts(), (std::vector<std::string>{message})) << copies;
     }
     answers.clear();
@@ -244,7 +249,7 @@ TEST_F(PrintForm, ConversionErrorsAreShownAndThePagesStay) {
         form.pageListEdit->setText("1,,2");
         return true;
     });
-    EXPECT_FALSE(runPrintDialog(pages, 1, nullptr, badList));
+    EXPECT_FALSE(runPrintDialog(pages, shownAt(1), nullptr, badList));
     EXPECT_EQ(answers.texts(), (std::vector<std::string>{"'' non è un numero intero valido"}));
     EXPECT_TRUE(backend.jobCalls.empty());
     EXPECT_EQ(pages.count(), 3);
@@ -252,16 +257,16 @@ TEST_F(PrintForm, ConversionErrorsAreShownAndThePagesStay) {
 
 TEST_F(PrintForm, NoPagesOrCancelSendNothingAndNoDialogPrintsTheDefaults) {
     PrintDialogSettings settings = answering([](PrintDialog&) { return false; });
-    EXPECT_FALSE(runPrintDialog(pages, 1, nullptr, settings));
+    EXPECT_FALSE(runPrintDialog(pages, shownAt(1), nullptr, settings));
     EXPECT_EQ(dialogsShown, 0);
     addPages(2);
-    EXPECT_FALSE(runPrintDialog(pages, 1, nullptr, settings));
+    EXPECT_FALSE(runPrintDialog(pages, shownAt(1), nullptr, settings));
     EXPECT_EQ(dialogsShown, 1);
     EXPECT_TRUE(backend.jobCalls.empty());
 
     settings.showPrintDialog = false;
     settings.defaultCopies = 2;
-    EXPECT_TRUE(runPrintDialog(pages, 1, nullptr, settings));
+    EXPECT_TRUE(runPrintDialog(pages, shownAt(1), nullptr, settings));
     EXPECT_EQ(dialogsShown, 1);
     EXPECT_EQ(sheets(), (std::vector<std::string>{"P1", "P2", "P1", "P2"}));
 }
@@ -273,7 +278,7 @@ TEST_F(PrintForm, ButtonPrintsUnderTheProgressWindow) {
         return true;
     });
     settings.report.showProgress = true;
-    EXPECT_TRUE(runPrintDialog(pages, 2, nullptr, settings));
+    EXPECT_TRUE(runPrintDialog(pages, shownAt(2), nullptr, settings));
     EXPECT_EQ(sheets(), (std::vector<std::string>{"P2"}));
 }
 

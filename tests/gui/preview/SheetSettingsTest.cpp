@@ -283,25 +283,50 @@ TEST_F(SheetSettings, TestSheetGoesToTheChosenPrinterWithTheOffsetShown) {
     EXPECT_EQ(printer.currentPrinterName(), "Ufficio");
 }
 
+// The preview's print button with a print service whose dialog the operator uses only for
+// "Impostazioni foglio" (when the preview offers it) before cancelling.
+class SheetSettingsThenCancel final : public PrintService {
+public:
+    explicit SheetSettingsThenCancel(printer::Printer& printer) : printer_(printer) {}
+    void print(prepared::PreparedPages& pages, const ShownDocument& shown, QWidget* parent) override {
+        pagesSeen = pages.count();
+        PrintDialog dialog(printer_, parent, shown.sheetSettings);
+        offered = dialog.sheetSettingsButton != nullptr;
+        if (!offered) return;
+        buttonText = dialog.sheetSettingsButton->text();
+        QTest::mouseClick(dialog.sheetSettingsButton, Qt::LeftButton);
+        pagesAfter = pages.count();
+    }
+    int pagesSeen = 0, pagesAfter = 0;
+    bool offered = false;
+    QString buttonText;
+
+private:
+    printer::Printer& printer_;
+};
+
 TEST_F(SheetSettings, ThePrintDialogOffersTheSameDialogOnlyUnderAPreviewThatHasIt) {
-    auto form = showPreview();
-    PrintDialog withSettings(printer, form.get());
-    ASSERT_NE(withSettings.sheetSettingsButton, nullptr);
-    EXPECT_EQ(withSettings.sheetSettingsButton->text(), "Impostazioni foglio");
+    SheetSettingsThenCancel printing(printer);
+    auto form = showPreview(&printing);
     whenDialogOpens([](SheetSettingsDialog& d) {
         retype(d.copiesBox, "3");
         QTest::mouseClick(d.okButton, Qt::LeftButton);
     });
-    QTest::mouseClick(withSettings.sheetSettingsButton, Qt::LeftButton);
+    form->printPages();
+    ASSERT_TRUE(printing.offered);
+    EXPECT_EQ(printing.buttonText, "Impostazioni foglio");
     EXPECT_EQ(dialogsSeen, 1);
     EXPECT_EQ(sheet.choice().copies, 3);
 
+    preview_test::TestPages file(1);
     PreviewOptions plain;
     plain.modal = false;
-    PreviewWindow without(plain);
-    without.initButtons();
-    PrintDialog noSettings(printer, &without);
-    EXPECT_EQ(noSettings.sheetSettingsButton, nullptr);
+    SheetSettingsThenCancel plainPrinting(printer);
+    PreviewWindow without(plain, nullptr, PreviewServices{&plainPrinting, nullptr});
+    without.showPreview(file.pages);
+    without.printPages();
+    EXPECT_EQ(plainPrinting.pagesSeen, 1);
+    EXPECT_FALSE(plainPrinting.offered);
     EXPECT_FALSE(without.sheetSettingsButton()->isVisibleTo(&without));
 }
 
@@ -344,39 +369,22 @@ TEST_F(SheetSettings, APreviewOfAFileAloneOffersTheOffsets) {
     options.sheetSettings = [&](QWidget* parent, ShownPages, const std::function<void()>&) {
         return offsetsOnly.run(parent, ShownPages::FromFile);
     };
-    PreviewWindow form(options);
+    SheetSettingsThenCancel printing(printer);
+    PreviewWindow form(options, nullptr, PreviewServices{&printing, nullptr});
     form.showPreview(file.pages);
     EXPECT_TRUE(form.sheetSettingsButton()->isVisible());
-    PrintDialog dialog(printer, &form);
-    ASSERT_NE(dialog.sheetSettingsButton, nullptr);
     whenDialogOpens([](SheetSettingsDialog& d) {
         tryFirstLabelAndCopies(d);
         EXPECT_FALSE(d.testSheetButton->isEnabled());
         retype(d.offsetYBox, mm("-0.7"));
         QTest::mouseClick(d.okButton, Qt::LeftButton);
     });
-    QTest::mouseClick(dialog.sheetSettingsButton, Qt::LeftButton);
+    form.printPages();
+    EXPECT_TRUE(printing.offered);
     ASSERT_EQ(dialogsSeen, 1);
     EXPECT_EQ(form.pageCount(), 1);
     EXPECT_DOUBLE_EQ(offsets.read("Ufficio").offset.yMm, -0.7);
 }
-
-// The preview's print button with a print service whose dialog the operator uses only for
-// "Impostazioni foglio" before cancelling.
-class SheetSettingsThenCancel final : public PrintService {
-public:
-    explicit SheetSettingsThenCancel(printer::Printer& printer) : printer_(printer) {}
-    void print(prepared::PreparedPages& pages, const ShownDocument&, QWidget* parent) override {
-        pagesSeen = pages.count();
-        PrintDialog dialog(printer_, parent);
-        if (dialog.sheetSettingsButton) QTest::mouseClick(dialog.sheetSettingsButton, Qt::LeftButton);
-        pagesAfter = pages.count();
-    }
-    int pagesSeen = 0, pagesAfter = 0;
-
-private:
-    printer::Printer& printer_;
-};
 
 TEST_F(SheetSettings, PagesPreparedAgainFromThePrintDialogShowInThePreviewAfterwards) {
     SheetSettingsThenCancel service(printer);
