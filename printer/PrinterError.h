@@ -12,4 +12,9 @@ public:
     explicit PrinterError(const std::string& message) : platform::Error(message) {}
 };
 
+// "La stampante "NAME" non è più disponibile": a printer the spooler no longer lists.
+inline std::string printerGoneText(const std::string& name) {
+    return "La stampante \"" + name + "\" non \xC3\xA8 pi\xC3\xB9 disponibile";
+}
+
 }  // namespace printer

@@ -86,7 +86,7 @@ void LabelSheetSettings::printTestSheet(const std::string& printerName, const pr
     prepared::PreparedPages sheet(&reports_->report(kind_), &printer_);
     labels::buildTestSheet(reports_->report(kind_), sheet);
     if (!printer_.selectPrinterByName(printerName) || printer_.currentPrinterName() != printerName)
-        throw printer::PrinterError("La stampante \"" + printerName + "\" non è più disponibile");
+        throw printer::PrinterError(printer::printerGoneText(printerName));
     printer_.setOffsetSource(&fixed);
     prepared::PrintReportSettings settings;
     settings.title = "Foglio di prova";

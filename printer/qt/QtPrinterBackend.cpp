@@ -102,8 +102,7 @@ std::unique_ptr<printer::PrintJob> QtPrinterBackend::startJob(const std::string&
     QtPrinterQueue& q = queue();
     // The spooler would refuse the finished job: say so before any page is drawn.
     if (!queueStillListed(q))
-        throw printer::PrinterError("La stampante \"" + q.name() +
-                                    "\" non è più disponibile: è stata tolta dallo spooler");
+        throw printer::PrinterError(printer::printerGoneText(q.name()) + ": è stata tolta dallo spooler");
     QPrinter& printer = q.printer();
     JobDestination destination;
     destination.title = title;

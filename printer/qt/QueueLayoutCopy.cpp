@@ -12,7 +12,7 @@ namespace {
 std::unique_ptr<QtPrinterQueue> queueNamed(const std::string& name) {
     if (name == kPdfFilePrinterName) return QtPrinterQueue::pdfFile();
     const QPrinterInfo info = QPrinterInfo::printerInfo(platform::qt::toQString(name));
-    if (info.isNull()) throw printer::PrinterError("La stampante \"" + name + "\" non è più disponibile");
+    if (info.isNull()) throw printer::PrinterError(printer::printerGoneText(name));
     return QtPrinterQueue::spooler(info);
 }
 
