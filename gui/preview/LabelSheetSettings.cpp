@@ -80,7 +80,6 @@ bool LabelSheetSettings::run(QWidget* parent, ShownPages shown,
 // The sheet is built before the chosen printer is selected: fitting the template's pages to
 // paper selects the printer the template names, which must not decide where the sheet goes.
 void LabelSheetSettings::printTestSheet(const std::string& printerName, const printer::PageOffset& offset) {
-    if (!reports_) return;
     FixedOffset fixed(offset);
     PrinterRestore restore(printer_, printer_.offsetSource());
     prepared::PreparedPages sheet(&reports_->report(kind_), &printer_);

@@ -36,10 +36,12 @@ public:
     bool run(QWidget* parent, ShownPages shown, const std::function<void()>& beforePreparing = {});
 
     const SheetChoice& choice() const { return choice_; }
-    // The test sheet of the template on `printerName`, moved by `offset`.
-    void printTestSheet(const std::string& printerName, const printer::PageOffset& offset);
 
 private:
+    // The test sheet of the template on `printerName`, moved by `offset`; offered only when
+    // there is a template.
+    void printTestSheet(const std::string& printerName, const printer::PageOffset& offset);
+
     labels::LabelReports* reports_;  // none: the pages shown are always a file's
     int kind_;
     printer::Printer& printer_;

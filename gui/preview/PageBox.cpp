@@ -172,7 +172,6 @@ void PageBox::onHorizontalScroll(int value) {
 
 void PageBox::showFound(int pageIndex, const platform::Rect& found) {
     if (pageIndex < 0 || pageIndex >= int(layout_.bounds.size())) return;
-    setCurrentPage(pageIndex + 1);
     const MatchScroll target =
         scrollToMatch(layout_.bounds[std::size_t(pageIndex)], found, zoom_, viewSize());
     vbar_->setValue(target.vertical);

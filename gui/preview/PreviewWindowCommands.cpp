@@ -81,20 +81,18 @@ void PreviewWindow::savePrepared() {
 
 void PreviewWindow::saveFile(const QString& fileName, bool pdf) {
     if (!pages_) return;
-    prepared::PreparedPages* held = pages_;
     try {
         const auto [name, type] = savedFile(fileName, pdf ? SavedType::Pdf : SavedType::Report);
         if (type == SavedType::Pdf) {
             std::string error;
-            if (!export_::qt::writePagesPdf(*held, fromQString(name), error))
+            if (!export_::qt::writePagesPdf(*pages_, fromQString(name), error))
                 platform::qt::showError(error, this);
         } else {
-            prepared::savePrepared(*held, fromQString(name));
+            prepared::savePrepared(*pages_, fromQString(name));
         }
     } catch (const std::exception& e) {
         platform::qt::showError(e.what(), this);
     }
-    attachPages(held);
     box_->update();
 }
 
