@@ -13,13 +13,9 @@
 
 namespace gui::main_window {
 
-namespace {
-
 bool hasLineBreak(const QString& text) {
     return text.contains('\n') || text.contains('\r');
 }
-
-}  // namespace
 
 LinePasteFilter::LinePasteFilter(QLineEdit* edit) : QObject(edit), edit_(edit) {
     edit->installEventFilter(this);

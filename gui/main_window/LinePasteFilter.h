@@ -12,6 +12,9 @@ class QLineEdit;
 
 namespace gui::main_window {
 
+// Whether the text holds a line break (LF or CR): several codes rather than one.
+bool hasLineBreak(const QString& text);
+
 class LinePasteFilter : public QObject {
     Q_OBJECT
 public:

@@ -376,7 +376,7 @@ void MainWindow::onCalendarClicked() {
 void MainWindow::onInsertFreeCodeClicked() {
     run([&] {
         const QString text = freeCodeEdit->text();
-        if (text.contains('\n') || text.contains('\r'))
+        if (hasLineBreak(text))
             app_.insertLabelLines(text.toStdString());
         else
             app_.insertLabel(text.toStdString());
